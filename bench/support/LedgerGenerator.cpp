@@ -1,0 +1,39 @@
+#include "LedgerGenerator.h"
+
+#include <cstdio>
+
+std::string generateLedger(int entries)
+{
+    std::string out = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
+    out.reserve(std::size_t(entries) * 140);
+    unsigned seed = 12345;
+    auto next = [&seed] { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFFFF; };
+    char line[128];
+    for (int i = 0; i < entries; ++i) {
+        const int month = 1 + (i * 12) / entries;
+        const int day = 1 + int(next() % 28);
+        const int account = (1 + int(next() % 7)) * 100000 + int(next() % 43) * 1000;
+        const long cents = long(next() % 500000);
+        char key[8];
+        std::snprintf(key, sizeof key, "2002%02d", month);
+        std::snprintf(line, sizeof line, "%s0%02d/%02d/2002\r\n", key, day, month);
+        out += line;
+        std::snprintf(line, sizeof line, "%s1%06d\r\n", key, account);
+        out += line;
+        std::snprintf(line, sizeof line, "%s2Facture n\xB0 %d du client\r\n", key, i);
+        out += line;
+        std::snprintf(line, sizeof line, "%s3%s\r\n", key, (i % 3 == 0) ? "VE" : (i % 3 == 1) ? "AC" : "BQ");
+        out += line;
+        std::snprintf(line, sizeof line, "%s4F%05d\r\n", key, i % 100000);
+        out += line;
+        if (i % 2 == 0) {
+            std::snprintf(line, sizeof line, "%s5          %ld,%02ld\r\n%s6\r\n", key, cents / 100, cents % 100, key);
+        } else {
+            std::snprintf(line, sizeof line, "%s5\r\n%s6          %ld,%02ld\r\n", key, key, cents / 100, cents % 100);
+        }
+        out += line;
+        std::snprintf(line, sizeof line, "%s7\r\n", key);
+        out += line;
+    }
+    return out;
+}

@@ -1,0 +1,52 @@
+#include "ledger/Header.h"
+
+#include "ledger/Codec1252.h"
+#include "ledger/TextForms.h"
+
+namespace header {
+namespace {
+constexpr std::string_view kOpen = "<HEAD>";
+constexpr std::string_view kClose = "</HEAD>";
+} // namespace
+
+void read(const LineList &lines, FiscalYear &year)
+{
+    const std::size_t open = lines.indexOf(kOpen);
+    if (open == LineList::npos)
+        return;
+    const std::size_t close = lines.indexOf(kClose, open + 1);
+    if (close == LineList::npos || close - open <= 2)
+        return;
+    QDate *const targets[] = {&year.debut, &year.fin, &year.cloture};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::size_t index = open + 1 + k;
+        if (index >= close)
+            break;
+        const QDate date = forms::parseDate(cp1252::decode(lines[index]));
+        if (!date.isValid())
+            return;
+        *targets[k] = date;
+        if (k == 0)
+            year.cloture = date;
+    }
+}
+
+void write(LineList &lines, const FiscalYear &year)
+{
+    const std::size_t open = lines.indexOf(kOpen);
+    if (open != LineList::npos) {
+        std::size_t close = lines.indexOf(kClose, open + 1);
+        const std::size_t end = close == LineList::npos ? lines.size() : close + 1;
+        lines.removeRange(open, end - open);
+    }
+    const std::string texts[] = {
+        std::string(kOpen),
+        cp1252::encode(forms::formatDate(year.debut)),
+        cp1252::encode(forms::formatDate(year.fin)),
+        cp1252::encode(forms::formatDate(year.cloture)),
+        std::string(kClose)};
+    for (std::size_t i = 0; i < 5; ++i)
+        lines.insert(i, texts[i]);
+}
+
+} // namespace header

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ledger/LineList.h"
+
+#include <QDate>
+
+// The header block at the top of a ledger file: "<HEAD>", the start, end and
+// closing dates of the fiscal year, "</HEAD>".
+struct FiscalYear {
+    QDate debut;
+    QDate fin;
+    QDate cloture;
+};
+
+namespace header {
+
+// Reads the dates of the first "<HEAD>" block into `year`. The block counts
+// only when "</HEAD>" stands more than two lines after "<HEAD>". Dates are read
+// in the order start, end, closing; the closing date takes the start date as
+// soon as that one is read; an invalid date ends the reading there, and the
+// dates not reached keep their values.
+void read(const LineList &lines, FiscalYear &year);
+
+// Removes the first block (from "<HEAD>" through the next "</HEAD>") and puts
+// the five header lines back at the top.
+void write(LineList &lines, const FiscalYear &year);
+
+} // namespace header

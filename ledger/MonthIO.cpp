@@ -1,0 +1,55 @@
+#include "ledger/MonthIO.h"
+
+#include "ledger/Codec1252.h"
+#include "ledger/TextForms.h"
+
+namespace monthio {
+
+void read(const LineList &lines, std::string_view key, TextGrid &grid)
+{
+    grid.clearRows(0);
+    int r = -1;
+    for (std::string_view line : lines) {
+        if (!hasKey(line, key))
+            continue;
+        std::string_view rest = line.substr(key.size(), 255);
+        if (rest.empty() || rest[0] < '0' || rest[0] > '9')
+            continue;
+        const int c = rest[0] - '0';
+        if (c == 0)
+            ++r;
+        grid.growFor(r);
+        const int row = r < 0 ? 0 : r;
+        if (c >= 8)
+            continue;
+        QString cell = cp1252::decode(rest.substr(1, 254));
+        if (c == 5 || c == 6)
+            cell = forms::rset(cell);
+        grid.set(row, c, cell);
+    }
+    grid.touch();
+}
+
+void write(LineList &lines, std::string_view key, const TextGrid &grid, int rows)
+{
+    lines.removeIf([key](std::string_view line) { return hasKey(line, key); });
+    std::string buffer;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < 8; ++c) {
+            buffer.assign(key);
+            buffer.push_back(char('0' + c));
+            buffer.append(cp1252::encode(grid.at(r, c)));
+            lines.append(buffer);
+        }
+    }
+}
+
+int countRows(const TextGrid &grid)
+{
+    int n = 0;
+    while (n < grid.rowCount() && !grid.at(n, 0).isEmpty())
+        ++n;
+    return n;
+}
+
+} // namespace monthio

@@ -1,0 +1,234 @@
+#include "ledger/ReferenceData.h"
+
+#include "ledger/Codec1252.h"
+#include "ledger/FileIO.h"
+#include "ledger/LedgerFile.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+
+namespace reference {
+namespace {
+
+// Reads a text file of the folder into decoded lines. Missing file: false and
+// no message; unreadable file: false and the message.
+bool readLines(const QString &path, QStringList &out, QString &message)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    std::string bytes;
+    const QString why = fileio::readWhole(path, bytes);
+    if (!why.isEmpty()) {
+        message = fileio::readFailedMessage(path, why);
+        return false;
+    }
+    const LineList lines = ledgerfile::parse(std::make_unique<std::string>(std::move(bytes)));
+    out.clear();
+    out.reserve(qsizetype(lines.size()));
+    for (std::string_view l : lines)
+        out.append(cp1252::decode(l));
+    return true;
+}
+
+QString writeLines(const QString &path, const QStringList &lines)
+{
+    std::string bytes;
+    for (const QString &l : lines) {
+        bytes += cp1252::encode(l);
+        bytes += "\r\n";
+    }
+    const QString why = fileio::writeAtomically(path, bytes);
+    return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
+}
+
+void sortList(QStringList &list)
+{
+    // Sorted by text, byte order of the code page, as the chart file expects.
+    std::sort(list.begin(), list.end(), [](const QString &a, const QString &b) {
+        return cp1252::encode(a) < cp1252::encode(b);
+    });
+}
+
+QStringList codesOf(const QStringList &lines)
+{
+    QStringList codes;
+    codes.reserve(lines.size());
+    for (const QString &l : lines)
+        codes.append(lineCode(l));
+    sortList(codes);
+    return codes;
+}
+
+// The settings reader's number forms: an integer, or a real with a "." and an
+// optional exponent, blanks around.
+bool readInteger(const QString &text, int &value)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (ok)
+        value = v;
+    return ok;
+}
+
+bool readReal(const QString &text, double &value)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.contains(u','))
+        return false;
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (ok && std::isfinite(v))
+        value = v;
+    return ok && std::isfinite(v);
+}
+
+} // namespace
+
+QString lineCode(const QString &line)
+{
+    const qsizetype space = line.indexOf(u' ');
+    return space < 0 ? line : line.left(space);
+}
+
+QString journalsPath(const QDir &dir)
+{
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : entries)
+        if (name.compare(kCbxFile, Qt::CaseInsensitive) == 0)
+            return dir.filePath(name);
+    return dir.filePath(kCbxWrittenName);
+}
+
+QString chargeSoc(const QDir &dir, ReferenceData &ref)
+{
+    QStringList lines;
+    QString message;
+    if (readLines(dir.filePath(kSocFile), lines, message))
+        for (qsizetype i = 0; i < lines.size() && i < 7; ++i)
+            ref.Societe[std::size_t(i)] = lines[i];
+    return message;
+}
+
+QString chargePlc(const QDir &dir, ReferenceData &ref)
+{
+    QStringList lines;
+    QString message;
+    if (readLines(dir.filePath(kPlcFile), lines, message))
+        ref.ListePlc = lines;
+    sortList(ref.ListePlc);
+    return message;
+}
+
+QString chargeIni(const QDir &dir, ReferenceData &ref, QString &nomFichier)
+{
+    QStringList lines;
+    QString message;
+    const QString path = dir.filePath(kIniFile);
+    if (readLines(path, lines, message)) {
+        auto line = [&](int n) { return n - 1 < lines.size() ? lines[n - 1] : QString(); };
+        auto bad = [&](int n, const QString &expected) {
+            if (message.isEmpty())
+                message = QStringLiteral("Le fichier de paramètres %1 est illisible : la ligne %2 devrait contenir %3. "
+                                         "Cette valeur est ignorée.")
+                              .arg(QDir::toNativeSeparators(path))
+                              .arg(n)
+                              .arg(expected);
+        };
+        if (lines.size() >= 1 && !readReal(line(1), ref.ReelIni))
+            bad(1, QStringLiteral("un nombre"));
+        if (lines.size() >= 2)
+            nomFichier = line(2);
+        if (lines.size() >= 3 && !readInteger(line(3), ref.OuvrirAuto))
+            bad(3, QStringLiteral("un nombre entier"));
+        QString *const guides[] = {&ref.JournalVente, &ref.CompteClient, &ref.CompteVente, &ref.CompteTvaVente,
+                                   &ref.JournalAchat, &ref.CompteFour, &ref.CompteAchat, &ref.CompteTvaAchat};
+        for (int i = 0; i < 8; ++i)
+            if (lines.size() >= 4 + i)
+                *guides[i] = line(4 + i);
+    }
+    if (ref.OuvrirAuto != 1)
+        nomFichier.clear();
+    return message;
+}
+
+QString chargeCombo(const QDir &dir, ReferenceData &ref)
+{
+    QStringList lines;
+    QString message;
+    if (!readLines(journalsPath(dir), lines, message))
+        return message;
+    ref.ComboBox1Items.clear();
+    ref.ComboBox2Items.clear();
+    bool inSection = false;
+    for (const QString &l : lines) {
+        if (l == QLatin1String("[JOURNAUX]"))
+            inSection = true;
+        else if (inSection)
+            ref.ListeJnx.append(l);
+    }
+    return message;
+}
+
+QString formatReelIni(double value)
+{
+    // " 1.23450000000000E+0003": sign or blank, one digit, 14 decimals, E, sign, four digits.
+    QString mantissa = QString::number(std::fabs(value), 'e', 14); // "1.23450000000000e+03"
+    const qsizetype e = mantissa.indexOf(u'e');
+    const int exponent = mantissa.mid(e + 1).toInt();
+    mantissa.truncate(e);
+    return QStringLiteral("%1%2E%3%4")
+        .arg(value < 0 ? u'-' : u' ')
+        .arg(mantissa)
+        .arg(exponent < 0 ? u'-' : u'+')
+        .arg(std::abs(exponent), 4, 10, QLatin1Char('0'));
+}
+
+QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFichier)
+{
+    const QStringList lines = {formatReelIni(ref.ReelIni), nomFichier, QString::number(ref.OuvrirAuto),
+                               ref.JournalVente, ref.CompteClient, ref.CompteVente, ref.CompteTvaVente,
+                               ref.JournalAchat, ref.CompteFour, ref.CompteAchat, ref.CompteTvaAchat};
+    return writeLines(dir.filePath(kIniFile), lines);
+}
+
+QString sauveSoc(const QDir &dir, const ReferenceData &ref)
+{
+    return writeLines(dir.filePath(kSocFile), QStringList(ref.Societe.begin(), ref.Societe.end()));
+}
+
+QString sauvePlc(const QDir &dir, const ReferenceData &ref)
+{
+    if (!ref.PlanModifie)
+        return {};
+    return writeLines(dir.filePath(kPlcFile), ref.ListePlc);
+}
+
+QString sauveCombo(const QDir &dir, const ReferenceData &ref)
+{
+    QStringList lines{QStringLiteral("[JOURNAUX]")};
+    lines += ref.ListeJnx;
+    // One journals file whatever the case of its name: write the usual name,
+    // then remove any other spelling left on disk.
+    const QString target = dir.filePath(kCbxWrittenName);
+    const QString message = writeLines(target, lines);
+    if (!message.isEmpty())
+        return message;
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : entries)
+        if (name != kCbxWrittenName && name.compare(kCbxFile, Qt::CaseInsensitive) == 0)
+            QFile::remove(dir.filePath(name));
+    return {};
+}
+
+void initPlc(ReferenceData &ref)
+{
+    ref.ComboBox1Items = codesOf(ref.ListePlc);
+}
+
+void initJnx(ReferenceData &ref)
+{
+    ref.ComboBox2Items = codesOf(ref.ListeJnx);
+}
+
+} // namespace reference

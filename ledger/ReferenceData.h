@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The data shared by every ledger file, kept in four small files of the
+// start-up folder: the company letterhead, the chart of accounts, the journals
+// and the settings.
+struct ReferenceData {
+    std::array<QString, 7> Societe;
+    QStringList ListePlc; // chart lines: code, " ", used flag, pointable flag, " ", label
+    QStringList ListeJnx; // journal lines: code, " ", used flag, " ", name
+    bool PlanModifie = false;
+
+    double ReelIni = 0.0;
+    int OuvrirAuto = 0;
+    QString JournalVente, CompteClient, CompteVente, CompteTvaVente;
+    QString JournalAchat, CompteFour, CompteAchat, CompteTvaAchat;
+
+    // The entry line's drop-down lists (account codes, journal codes), sorted.
+    QStringList ComboBox1Items;
+    QStringList ComboBox2Items;
+};
+
+namespace reference {
+
+inline const QString kSocFile = QStringLiteral("Tavelin.soc");
+inline const QString kPlcFile = QStringLiteral("Tavelin.plc");
+inline const QString kCbxFile = QStringLiteral("Tavelin.cbx");
+inline const QString kCbxWrittenName = QStringLiteral("Tavelin.Cbx");
+inline const QString kIniFile = QStringLiteral("Tavelin.ini");
+
+// Each load reads its file from `dir` when it exists and gives back a French
+// message when the file exists but cannot be read (empty otherwise).
+QString chargeSoc(const QDir &dir, ReferenceData &ref);
+QString chargePlc(const QDir &dir, ReferenceData &ref);
+// `nomFichier` receives line 2 of the settings, and is emptied unless the
+// auto-open flag is 1.
+QString chargeIni(const QDir &dir, ReferenceData &ref, QString &nomFichier);
+QString chargeCombo(const QDir &dir, ReferenceData &ref);
+
+// Each save replaces its file atomically and gives back a French message when
+// it fails (empty otherwise).
+QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFichier);
+QString sauveSoc(const QDir &dir, const ReferenceData &ref);
+QString sauvePlc(const QDir &dir, const ReferenceData &ref); // only when PlanModifie
+QString sauveCombo(const QDir &dir, const ReferenceData &ref);
+
+void initPlc(ReferenceData &ref);
+void initJnx(ReferenceData &ref);
+
+// The journals file under whatever case its name has on disk, or the name
+// it is written under when there is none.
+QString journalsPath(const QDir &dir);
+
+// The settings' first line: the runtime's 23-character exponent form of a real.
+QString formatReelIni(double value);
+
+// Code of a chart or journal line: the text before its first space.
+QString lineCode(const QString &line);
+
+} // namespace reference

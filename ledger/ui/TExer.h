@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+
+class QDateEdit;
+class QPushButton;
+
+// "Exercice en cours": the start and end of the fiscal year, and the closing
+// date shown for information.
+class TExer : public QDialog {
+    Q_OBJECT
+public:
+    explicit TExer(QWidget *parent = nullptr);
+
+    void Init(QDate debut, QDate fin, QDate cloture);
+    void Result(QDate &debut, QDate &fin) const;
+    bool confirmed() const { return confirmed_; }
+
+    QDateEdit *DateTimePicker1;
+    QDateEdit *DateTimePicker2;
+    QDateEdit *DateTimePicker3;
+    QPushButton *Button1; // "Annuler"
+    QPushButton *Button2; // "OK"
+
+private:
+    void Button1Click();
+    void Button2Click();
+
+    bool confirmed_ = false;
+};

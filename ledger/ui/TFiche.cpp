@@ -1,0 +1,55 @@
+#include "ledger/ui/TFiche.h"
+
+#include "entry/ui/EntryPage.h"
+#include "ledger/ui/FichePage.h"
+#include "reports/ui/ReportPages.h"
+
+#include <QResizeEvent>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+TFiche::TFiche(const Platform &platform, QWidget *parent)
+    : QWidget(parent), fiche_(platform)
+{
+    PageControl1 = new QStackedWidget(this);
+    pages_[std::size_t(Page::Saisie)] = new EntryPage(fiche_, this);
+    const std::array<FichePage *, 6> views = createReportPages(fiche_, this);
+    for (std::size_t i = 0; i < views.size(); ++i)
+        pages_[i + 1] = views[i];
+    for (FichePage *p : pages_)
+        PageControl1->addWidget(p);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PageControl1);
+    refresh();
+}
+
+void TFiche::run(const std::function<void(Fiche &)> &operation)
+{
+    operation(fiche_);
+    refresh();
+}
+
+void TFiche::refresh()
+{
+    FichePage *current = page(fiche_.ActivePage);
+    if (PageControl1->currentWidget() != current)
+        PageControl1->setCurrentWidget(current);
+    current->refresh();
+    if (fiche_.focus != Focus::None) {
+        current->applyFocus(fiche_.focus);
+        fiche_.focus = Focus::None;
+    }
+    if (fiche_.Caption != shownCaption_) {
+        shownCaption_ = fiche_.Caption;
+        setWindowTitle(shownCaption_);
+        emit captionChanged(shownCaption_);
+    }
+}
+
+void TFiche::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    for (FichePage *p : pages_)
+        p->layoutForWidth(event->size().width());
+}

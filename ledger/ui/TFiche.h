@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ledger/Fiche.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QStackedWidget;
+class FichePage;
+
+// The document window: the seven pages of the ledger document, one shown at a
+// time, switched by commands only (no tabs).
+class TFiche : public QWidget {
+    Q_OBJECT
+public:
+    TFiche(const Platform &platform, QWidget *parent = nullptr);
+
+    Fiche &fiche() { return fiche_; }
+    FichePage *page(Page p) const { return pages_[std::size_t(p)]; }
+
+    // Runs an operation of the document, then shows its outcome: the page
+    // the document has active, its refreshed content, the focus it asked for.
+    void run(const std::function<void(Fiche &)> &operation);
+    void refresh();
+
+signals:
+    void captionChanged(const QString &caption);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    Fiche fiche_;
+    QStackedWidget *PageControl1;
+    std::array<FichePage *, 7> pages_{};
+    QString shownCaption_;
+};

@@ -1,0 +1,52 @@
+#include "ledger/ui/TextGridModel.h"
+
+TextGridModel::TextGridModel(const TextGrid &grid, bool titleRow, QObject *parent)
+    : QAbstractTableModel(parent), grid_(grid), titleRow_(titleRow)
+{
+    rows_ = grid_.rowCount() - (titleRow_ ? 1 : 0);
+}
+
+void TextGridModel::refresh()
+{
+    beginResetModel();
+    rows_ = grid_.rowCount() - (titleRow_ ? 1 : 0);
+    endResetModel();
+}
+
+int TextGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+int TextGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : grid_.colCount();
+}
+
+QVariant TextGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const int row = gridRow(index.row());
+    if (row >= grid_.rowCount())
+        return {};
+    const bool amount = amountColumns_.contains(index.column());
+    if (role == Qt::DisplayRole) {
+        const QString &text = grid_.at(row, index.column());
+        return amount ? text.trimmed() : text;
+    }
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignVCenter) | (amount ? Qt::AlignRight : Qt::AlignLeft));
+    return {};
+}
+
+QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || !titleRow_)
+        return {};
+    if (role == Qt::DisplayRole)
+        return grid_.at(0, section);
+    if (role == Qt::TextAlignmentRole && amountColumns_.contains(section))
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignVCenter | Qt::AlignRight));
+    return {};
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ledger/TextGrid.h"
+
+#include <QAbstractTableModel>
+#include <QSet>
+
+// Shows a TextGrid of the logic in a Qt view. Amount columns are shown trimmed
+// and right-aligned (the grid keeps the aligning blanks of the file form).
+// A grid whose row 0 holds column titles shows that row as the header.
+class TextGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    TextGridModel(const TextGrid &grid, bool titleRow, QObject *parent = nullptr);
+
+    void setAmountColumns(QSet<int> columns) { amountColumns_ = std::move(columns); }
+    // Re-reads the grid after the logic changed it.
+    void refresh();
+    // Grid row of a view row.
+    int gridRow(int viewRow) const { return viewRow + (titleRow_ ? 1 : 0); }
+    int viewRow(int gridRow) const { return gridRow - (titleRow_ ? 1 : 0); }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const TextGrid &grid_;
+    bool titleRow_;
+    QSet<int> amountColumns_;
+    int rows_ = 0;
+};

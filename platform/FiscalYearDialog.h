@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDate>
+#include <optional>
+
+// The fiscal-year dialog ("Exercice en cours"): shown with the start, end and
+// closing dates; gives back the start and end dates when closed by "OK", and
+// nothing when closed by "Annuler".
+class FiscalYearDialog {
+public:
+    struct Dates {
+        QDate debut;
+        QDate fin;
+    };
+    virtual ~FiscalYearDialog() = default;
+    virtual std::optional<Dates> ask(QDate debut, QDate fin, QDate cloture) = 0;
+};

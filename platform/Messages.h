@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Modal message boxes, as the logic asks for them. Texts are French and come
+// from the caller; the boxes' own buttons read "OK", "Oui", "Non", "Annuler".
+class Messages {
+public:
+    enum class Answer { Oui, Non, Annuler };
+
+    virtual ~Messages() = default;
+    // Information box with a single "OK".
+    virtual void information(const QString &text) = 0;
+    // Warning box with "Oui", "Non" and "Annuler".
+    virtual Answer warningYesNoCancel(const QString &text) = 0;
+    // Warning box with "OK" and "Annuler"; true for "OK".
+    virtual bool warningOkCancel(const QString &text) = 0;
+};

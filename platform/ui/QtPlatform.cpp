@@ -1,0 +1,60 @@
+#include "platform/ui/QtPlatform.h"
+
+#include "ledger/ui/TExer.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+QString title()
+{
+    return QApplication::applicationName();
+}
+} // namespace
+
+void QtMessages::information(const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::NoButton, parent_);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+Messages::Answer QtMessages::warningYesNoCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, parent_);
+    QPushButton *oui = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton *non = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    QPushButton *annuler = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(oui);
+    box.setEscapeButton(annuler);
+    box.exec();
+    if (box.clickedButton() == oui)
+        return Answer::Oui;
+    if (box.clickedButton() == non)
+        return Answer::Non;
+    return Answer::Annuler;
+}
+
+bool QtMessages::warningOkCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, parent_);
+    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton *annuler = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(annuler);
+    box.exec();
+    return box.clickedButton() == ok;
+}
+
+std::optional<FiscalYearDialog::Dates> QtFiscalYearDialog::ask(QDate debut, QDate fin, QDate cloture)
+{
+    TExer dialog(parent_);
+    dialog.Init(debut, fin, cloture);
+    dialog.exec();
+    if (!dialog.confirmed())
+        return std::nullopt;
+    Dates dates;
+    dialog.Result(dates.debut, dates.fin);
+    return dates;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ledger/ui/FichePage.h"
+
+#include <array>
+
+// The six read-only pages of the document window, in page order: journal,
+// general ledger, general journal, balance, income statement, balance sheet.
+std::array<FichePage *, 6> createReportPages(Fiche &fiche, QWidget *parent);
