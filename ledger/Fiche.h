@@ -46,6 +46,7 @@ public:
 
     // --- Entry page ---
     TextGrid StringGrid1{32, 8};
+    int StringGrid1Row = 0; // the selected row of the month grid
     QString Label1;      // month caption under the grid
     QString Edit6, Edit7; // debit and credit totals of the month
     EntryPanel panel;

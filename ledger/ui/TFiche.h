@@ -24,6 +24,25 @@ public:
     void run(const std::function<void(Fiche &)> &operation);
     void refresh();
 
+    // Commands of the main window that act on the document window.
+    // Entry page (entry/ui/FicheEntryCommands.cpp).
+    void ModifierEcriture();
+    void Supprimer();
+    void Copier();
+    void Coller();
+    void Pointer(bool on);
+    // View pages (reports/ui/FicheReportCommands.cpp).
+    void Journal();
+    void Comptes();
+    void General();
+    void Balance();
+    void Resultat();
+    void Bilan();
+    // Reference data dialogs (dialogs/ui/FicheDialogCommands.cpp).
+    void Psoc();
+    void Plc();
+    void Journaux();
+
 signals:
     void captionChanged(const QString &caption);
 

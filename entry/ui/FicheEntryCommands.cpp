@@ -1,0 +1,7 @@
+#include "ledger/ui/TFiche.h"
+
+void TFiche::ModifierEcriture() {}
+void TFiche::Supprimer() {}
+void TFiche::Copier() {}
+void TFiche::Coller() {}
+void TFiche::Pointer(bool) {}
