@@ -13,7 +13,7 @@ TFiche::TFiche(const Platform &platform, QWidget *parent)
 {
     PageControl1 = new QStackedWidget(this);
     pages_[std::size_t(Page::Saisie)] = new EntryPage(fiche_, this);
-    const std::array<FichePage *, 6> views = createReportPages(fiche_, this);
+    const std::array<FichePage *, 6> views = createReportPages(*this);
     for (std::size_t i = 0; i < views.size(); ++i)
         pages_[i + 1] = views[i];
     for (FichePage *p : pages_)
