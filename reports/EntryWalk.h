@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ledger/LineList.h"
+#include "ledger/MonthIO.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -37,8 +39,12 @@ void forEachEntryOfMonth(const LineList &lines, std::string_view key, Visit &&vi
 {
     Entry current;
     bool open = false;
-    for (std::string_view line : lines) {
-        if (line.size() <= key.size() || line.compare(0, key.size(), key) != 0)
+    const std::uint32_t tag = LineList::tagOf(key);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines.tag(i) != tag)
+            continue;
+        const std::string_view line = lines[i];
+        if (line.size() <= key.size() || !monthio::hasKey(line, key))
             continue;
         const char digit = line[key.size()];
         if (!isDigit(digit))

@@ -25,6 +25,13 @@ TFiche::TFiche(const Platform &platform, QWidget *parent)
     refresh();
 }
 
+// The pages show the document this window owns: they must go before it does,
+// not when the base class closes the window after the members are gone.
+TFiche::~TFiche()
+{
+    delete PageControl1;
+}
+
 void TFiche::run(const std::function<void(Fiche &)> &operation)
 {
     operation(fiche_);

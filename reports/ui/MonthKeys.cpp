@@ -2,6 +2,7 @@
 
 #include "ledger/ui/TFiche.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 MonthKeys::MonthKeys(TFiche &window, QObject *parent)
@@ -18,12 +19,10 @@ void MonthKeys::watch(QWidget *widget)
 
 bool MonthKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-            if (event->type() == QEvent::KeyPress)
-                window_.run(key == Qt::Key_PageDown ? &Fiche::Suivant : &Fiche::Precedent);
-            event->accept();
+            QCoreApplication::sendEvent(&window_, event);
             return true;
         }
     }

@@ -4,9 +4,9 @@
 
 class TFiche;
 
-// Page Up and Page Down on a view page move to the previous or next month,
-// whichever control has the focus, and go no further (a combo or a date
-// picker would otherwise step through its own values).
+// Page Up and Page Down on a view page go to the document window, which moves
+// to the previous or next month, whichever control has the focus: a combo or
+// a date picker would otherwise take them to step through its own values.
 class MonthKeys : public QObject {
     Q_OBJECT
 public:
