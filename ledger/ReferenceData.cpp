@@ -42,21 +42,13 @@ QString writeLines(const QString &path, const QStringList &lines)
     return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
 }
 
-void sortList(QStringList &list)
-{
-    // Sorted by text, byte order of the code page, as the chart file expects.
-    std::sort(list.begin(), list.end(), [](const QString &a, const QString &b) {
-        return cp1252::encode(a) < cp1252::encode(b);
-    });
-}
-
 QStringList codesOf(const QStringList &lines)
 {
     QStringList codes;
     codes.reserve(lines.size());
     for (const QString &l : lines)
         codes.append(lineCode(l));
-    sortList(codes);
+    sortByText(codes);
     return codes;
 }
 
@@ -91,6 +83,13 @@ QString lineCode(const QString &line)
     return space < 0 ? line : line.left(space);
 }
 
+void sortByText(QStringList &lines)
+{
+    std::sort(lines.begin(), lines.end(), [](const QString &a, const QString &b) {
+        return cp1252::encode(a) < cp1252::encode(b);
+    });
+}
+
 QString journalsPath(const QDir &dir)
 {
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
@@ -116,7 +115,7 @@ QString chargePlc(const QDir &dir, ReferenceData &ref)
     QString message;
     if (readLines(dir.filePath(kPlcFile), lines, message))
         ref.ListePlc = lines;
-    sortList(ref.ListePlc);
+    sortByText(ref.ListePlc);
     return message;
 }
 
