@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace reference {
 namespace {
@@ -85,9 +86,14 @@ QString lineCode(const QString &line)
 
 void sortByText(QStringList &lines)
 {
-    std::sort(lines.begin(), lines.end(), [](const QString &a, const QString &b) {
-        return cp1252::encode(a) < cp1252::encode(b);
-    });
+    // Each line is encoded once, not at every comparison.
+    std::vector<std::pair<std::string, QString>> keyed;
+    keyed.reserve(std::size_t(lines.size()));
+    for (QString &line : lines)
+        keyed.emplace_back(cp1252::encode(line), std::move(line));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        lines[i] = std::move(keyed[std::size_t(i)].second);
 }
 
 QString journalsPath(const QDir &dir)

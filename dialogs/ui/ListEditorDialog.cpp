@@ -72,7 +72,7 @@ ListEditorDialog::ListEditorDialog(ListEditor &editor, const QString &caption, c
     Edit1 = new QLineEdit(this);
     Edit1->setMaxLength(editor_.traits().codeLength);
     Edit1->setValidator(new CodeValidator(editor_, Edit1));
-    Edit1->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10 + 16);
+    Edit1->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('W')) * (editor_.traits().codeLength + 1) + 16);
     Edit2 = new QLineEdit(this);
     SpeedButton1 = new QToolButton(this);
     SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
