@@ -22,96 +22,67 @@ void openEditor(ReferenceData &ref, const QStringList &list, Apply apply, Edit e
     apply(ref, editor);
 }
 
-TEST(ReferenceDialogs, ClosingTheChartEditorSortsRebuildsTheCodesAndMarksTheChart)
+template <class Editor>
+void addEntry(Editor &e, const QString &code, const QString &label)
 {
-    ReferenceData ref;
-    ref.ListePlc = {"411000 ON Clients", "512000 NN Banque"};
-    reference::initPlc(ref);
-    for (int i = 0; i < 2; ++i)
-        openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &) {});
-    EXPECT_TRUE(ref.PlanModifie) << "set even when nothing changed";
-    EXPECT_EQ(ref.ComboBox1Items, (QStringList{"411000", "512000"}));
-
-    openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &e) {
-        e.Edit1 = "1";
-        e.Edit1Exit();
-        e.Edit2 = "Capital";
-        e.Envoi();
-        e.ListBox1Click(2);
-        e.Edit1 = "401000";
-        e.Envoi();
-    });
-    EXPECT_EQ(ref.ListePlc, (QStringList{"100000 NN Capital", "401000 N Banque", "411000 ON Clients"}));
-    EXPECT_EQ(ref.ComboBox1Items, (QStringList{"100000", "401000", "411000"}));
+    e.Edit1 = code;
+    e.Edit1Exit();
+    e.Edit2 = label;
+    e.Envoi();
 }
 
-TEST(ReferenceDialogs, ClosingTheJournalsEditorSortsAndRebuildsTheCodes)
+TEST(ReferenceDialogs, ChartEditorClosedTwiceLeavesEachCodeOnceAndMarksTheChart)
+{
+    ReferenceData ref;
+    ref.ListePlc = {"512000 NN Banque"};
+    openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &e) { addEntry(e, "411", "Clients"); });
+    ref.PlanModifie = false;
+    openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &) {});
+    EXPECT_TRUE(ref.PlanModifie) << "set even when nothing changed";
+    EXPECT_EQ(ref.ListePlc, (QStringList{"411000 NN Clients", "512000 NN Banque"}));
+    EXPECT_EQ(ref.ComboBox1Items, (QStringList{"411000", "512000"}));
+}
+
+TEST(ReferenceDialogs, JournalsEditorClosedTwiceLeavesEachCodeOnceSorted)
 {
     ReferenceData ref;
     ref.ListeJnx = {"VE O Ventes"};
-    auto addAchats = [](JournalEditor &e) {
-        e.Edit1 = "ac";
-        e.Edit1Exit();
-        e.Edit2 = "Achats";
-        e.Envoi();
-    };
-    openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux, addAchats);
+    openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux, [](JournalEditor &e) { addEntry(e, "ac", "Achats"); });
     openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux, [](JournalEditor &) {});
     EXPECT_EQ(ref.ListeJnx, (QStringList{"AC N Achats", "VE O Ventes"}));
     EXPECT_EQ(ref.ComboBox2Items, (QStringList{"AC", "VE"}));
     EXPECT_FALSE(ref.PlanModifie);
 }
 
-class PsocTest : public ::testing::Test {
-protected:
-    ReferenceData ref;
-    std::array<QString, 7> before;
-    void SetUp() override
-    {
-        ref.Societe = {"SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04 78 00 00 00", "", "SIRET 000"};
-        before = ref.Societe;
-    }
-};
-
-TEST_F(PsocTest, OkReplacesTheLinesAsTyped)
+TEST(ReferenceDialogs, CompanyLinesChangeOnlyOnOkWithACompanyName)
 {
+    const std::array<QString, 7> before = {"SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04", "", "SIRET"};
+    ReferenceData ref;
+    ref.Societe = before;
     SocieteForm form;
-    form.Init(ref.Societe);
-    form.Edits[4] = "Tél 04 72 11 11 11";
+    form.Init(before);
+    form.Edits[4] = "Tél 05";
+
+    EXPECT_FALSE(dialogs::Psoc(ref, form)) << "cancelled";
     form.confirmed = true;
+    form.Edits[0].clear();
+    EXPECT_FALSE(dialogs::Psoc(ref, form)) << "confirmed without a company name";
+    EXPECT_EQ(ref.Societe, before);
+
+    form.Edits[0] = "SARL Tavelin";
     EXPECT_TRUE(dialogs::Psoc(ref, form));
     std::array<QString, 7> expected = before;
-    expected[4] = "Tél 04 72 11 11 11";
+    expected[4] = "Tél 05";
     EXPECT_EQ(ref.Societe, expected);
 }
 
-TEST_F(PsocTest, CancelOrAnEmptyCompanyNameChangesNothing)
-{
-    SocieteForm form;
-    form.Init(ref.Societe);
-    form.Edits[4] = "changé";
-
-    form.confirmed = false;
-    EXPECT_FALSE(dialogs::Psoc(ref, form));
-    EXPECT_EQ(ref.Societe, before);
-
-    form.Edits[0].clear();
-    form.confirmed = true;
-    EXPECT_FALSE(dialogs::Psoc(ref, form));
-    EXPECT_EQ(ref.Societe, before);
-}
-
-TEST(SocieteForm, CancelledResultEmptiesOnlyTheFirstLine)
+TEST(ReferenceDialogs, CancelledCompanyResultEmptiesOnlyTheFirstLine)
 {
     SocieteForm form;
     form.Init({"A", "B", "C", "D", "E", "F", "G"});
-    form.Edits[1] = "changé";
     std::array<QString, 7> out = {"1", "2", "3", "4", "5", "6", "7"};
     form.Result(out);
     EXPECT_EQ(out, (std::array<QString, 7>{"", "2", "3", "4", "5", "6", "7"}));
-    form.confirmed = true;
-    form.Result(out);
-    EXPECT_EQ(out, (std::array<QString, 7>{"A", "changé", "C", "D", "E", "F", "G"}));
 }
 
 } // namespace

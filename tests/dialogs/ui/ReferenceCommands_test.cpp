@@ -18,6 +18,8 @@ class ReferenceCommandsTest : public QObject {
     static const inline std::array<QString, 7> kSociete = {
         "SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04 78 00 00 00", "", "SIRET 000"};
 
+    FakePlatform fake;
+
     // Runs `command`; as soon as its modal dialog is up, `user` acts on it.
     template <class Dialog>
     static void withDialog(const std::function<void()> &command, const std::function<void(Dialog &)> &user)
@@ -36,8 +38,7 @@ class ReferenceCommandsTest : public QObject {
         QVERIFY(reached);
     }
 
-    // Replaces a field's text as typing over it would (the test's key
-    // clicks only know ASCII).
+    // Replaces a field's text as typing over it would (key clicks only know ASCII).
     static void type(QLineEdit *edit, const QString &text)
     {
         edit->selectAll();
@@ -47,11 +48,9 @@ class ReferenceCommandsTest : public QObject {
 private slots:
     void societeOkChangesOnlyWhatWasTyped()
     {
-        FakePlatform fake;
         TFiche window(fake.platform);
         window.fiche().ref.Societe = kSociete;
         withDialog<TSociete>([&] { window.Psoc(); }, [](TSociete &d) {
-            QCOMPARE(d.windowTitle(), QStringLiteral("Société"));
             QCOMPARE(d.Edits[3]->text(), QStringLiteral("69000 LYON"));
             type(d.Edits[4], QStringLiteral("Tél 04 72 11 11 11"));
             QTest::mouseClick(d.Button2, Qt::LeftButton);
@@ -61,28 +60,18 @@ private slots:
         QCOMPARE(window.fiche().ref.Societe, expected);
     }
 
-    void societeOkWithoutCompanyNameChangesNothing()
+    void societeCancelledOrNamelessChangesNothing()
     {
-        FakePlatform fake;
-        TFiche window(fake.platform);
-        window.fiche().ref.Societe = kSociete;
-        withDialog<TSociete>([&] { window.Psoc(); }, [](TSociete &d) {
-            d.Edits[0]->clear();
-            type(d.Edits[4], QStringLiteral("changé"));
-            QTest::keyClick(d.Edits[4], Qt::Key_Return); // OK is the default button
-        });
-        QCOMPARE(window.fiche().ref.Societe, kSociete);
-    }
-
-    void societeCancelEscapeAndFrameChangeNothing()
-    {
-        FakePlatform fake;
         TFiche window(fake.platform);
         window.fiche().ref.Societe = kSociete;
         const std::function<void(TSociete &)> closers[] = {
             [](TSociete &d) { QTest::mouseClick(d.Button1, Qt::LeftButton); },
-            [](TSociete &d) { QTest::keyClick(d.Edits[0], Qt::Key_Escape); },
-            [](TSociete &d) { d.close(); },
+            [](TSociete &d) { QTest::keyClick(d.Edits[4], Qt::Key_Escape); },
+            [](TSociete &d) { d.close(); }, // the window frame
+            [](TSociete &d) {
+                d.Edits[0]->clear();
+                QTest::keyClick(d.Edits[4], Qt::Key_Return); // "OK" is the default button
+            },
         };
         for (const auto &close : closers) {
             withDialog<TSociete>([&] { window.Psoc(); }, [&](TSociete &d) {
@@ -100,7 +89,6 @@ private slots:
         dialog.Init(kSociete);
         dialog.show();
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
-        QVERIFY(dialog.form().confirmed);
         dialog.show();
         dialog.Edits[4]->setText(QStringLiteral("changé"));
         dialog.close();
@@ -110,47 +98,33 @@ private slots:
         QCOMPARE(ref.Societe, kSociete);
     }
 
-    void chartEditorHandsTheChartBackAndRebuildsTheAccountList()
+    void listEditorsHandTheirListsBackToTheDocument()
     {
-        FakePlatform fake;
         TFiche window(fake.platform);
         ReferenceData &ref = window.fiche().ref;
         ref.ListePlc = {"411000 ON Clients"};
-        for (int i = 0; i < 2; ++i)
-            withDialog<TPlan>([&] { window.Plc(); }, [i](TPlan &d) {
-                QCOMPARE(QApplication::focusWidget(), d.Edit1);
-                if (i == 0) {
-                    QTest::keyClicks(d.Edit1, "512");
-                    QTest::keyClick(d.Edit1, Qt::Key_Tab);
-                    QTest::keyClicks(d.Edit2, "Banque");
-                    QTest::keyClick(d.Edit2, Qt::Key_Return);
-                }
-                QTest::keyClick(d.Edit1, Qt::Key_Escape);
-            });
+        ref.ListeJnx = {"VE O Ventes"};
+        withDialog<TPlan>([&] { window.Plc(); }, [](TPlan &d) {
+            QCOMPARE(QApplication::focusWidget(), d.Edit1);
+            QTest::keyClicks(d.Edit1, "512");
+            QTest::keyClick(d.Edit1, Qt::Key_Tab);
+            QTest::keyClicks(d.Edit2, "Banque");
+            QTest::keyClick(d.Edit2, Qt::Key_Return);
+            QTest::keyClick(d.Edit1, Qt::Key_Escape);
+        });
         QCOMPARE(ref.ListePlc, (QStringList{"411000 ON Clients", "512000 NN Banque"}));
         QCOMPARE(ref.ComboBox1Items, (QStringList{"411000", "512000"}));
         QVERIFY(ref.PlanModifie);
-    }
 
-    void journalsEditorHandsTheListBackSorted()
-    {
-        FakePlatform fake;
-        TFiche window(fake.platform);
-        ReferenceData &ref = window.fiche().ref;
-        ref.ListeJnx = {"VE O Ventes"};
-        for (int i = 0; i < 2; ++i)
-            withDialog<TJnx>([&] { window.Journaux(); }, [i](TJnx &d) {
-                if (i == 0) {
-                    QTest::keyClicks(d.Edit1, "ac");
-                    QTest::keyClick(d.Edit1, Qt::Key_Tab);
-                    QTest::keyClicks(d.Edit2, "Achats");
-                    QTest::keyClick(d.Edit2, Qt::Key_Return);
-                }
-                QTest::mouseClick(d.Button1, Qt::LeftButton);
-            });
+        withDialog<TJnx>([&] { window.Journaux(); }, [](TJnx &d) {
+            QTest::keyClicks(d.Edit1, "ac");
+            QTest::keyClick(d.Edit1, Qt::Key_Tab);
+            QTest::keyClicks(d.Edit2, "Achats");
+            QTest::keyClick(d.Edit2, Qt::Key_Return);
+            QTest::mouseClick(d.Button1, Qt::LeftButton);
+        });
         QCOMPARE(ref.ListeJnx, (QStringList{"AC N Achats", "VE O Ventes"}));
         QCOMPARE(ref.ComboBox2Items, (QStringList{"AC", "VE"}));
-        QVERIFY(!ref.PlanModifie);
     }
 };
 
