@@ -182,11 +182,13 @@ QString formatReelIni(double value)
     const qsizetype e = mantissa.indexOf(u'e');
     const int exponent = mantissa.mid(e + 1).toInt();
     mantissa.truncate(e);
-    return QStringLiteral("%1%2E%3%4")
-        .arg(value < 0 ? u'-' : u' ')
-        .arg(mantissa)
-        .arg(exponent < 0 ? u'-' : u'+')
-        .arg(std::abs(exponent), 4, 10, QLatin1Char('0'));
+    QString text;
+    text += QChar(value < 0 ? u'-' : u' ');
+    text += mantissa;
+    text += u'E';
+    text += QChar(exponent < 0 ? u'-' : u'+');
+    text += QString::number(std::abs(exponent)).rightJustified(4, u'0');
+    return text;
 }
 
 QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFichier)
