@@ -1,0 +1,42 @@
+#include "cli/Dossier.h"
+
+#include "ledger/Fiche.h"
+#include "ledger/FileIO.h"
+#include "platform/Messages.h"
+
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace cli {
+
+QString whyUnreadable(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fileio::reason(errno);
+    struct stat st {};
+    const bool directory = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+    ::close(fd);
+    return directory ? fileio::reason(EISDIR) : QString();
+}
+
+bool openDossier(Fiche &fiche, const QString &path)
+{
+    fiche.ChargePlc();
+    fiche.ChargeCombo();
+    fiche.InitPlc();
+    fiche.InitJnx();
+    // The document treats a missing file as "nothing to load" without a word,
+    // which suits a window that checked beforehand; here the user must hear why.
+    const QString why = whyUnreadable(path);
+    if (!why.isEmpty()) {
+        fiche.platform().messages->information(fileio::readFailedMessage(path, why));
+        return false;
+    }
+    return fiche.Charge(path);
+}
+
+} // namespace cli
