@@ -7,10 +7,8 @@ namespace cli {
 
 void listMonth(Fiche &fiche, int annee, int mois, std::string &out)
 {
-    // What moving to a month does on the entry page: the grid holds nothing
-    // unsaved here, so the write-back is a no-op and the month is read.
-    fiche.showPage(Page::Saisie);
-    fiche.EcritMois();
+    // Loading leaves the entry page active with nothing unsaved, so moving to
+    // a month there comes down to reading it.
     fiche.Annee = quint16(annee);
     fiche.Mois = quint16(mois);
     fiche.LitMois();
