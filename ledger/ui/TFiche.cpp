@@ -4,6 +4,7 @@
 #include "ledger/ui/FichePage.h"
 #include "reports/ui/ReportPages.h"
 
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -52,4 +53,17 @@ void TFiche::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     for (FichePage *p : pages_)
         p->layoutForWidth(event->size().width());
+}
+
+void TFiche::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_PageDown) {
+        run([](Fiche &f) { f.Suivant(); });
+        event->accept();
+    } else if (event->key() == Qt::Key_PageUp) {
+        run([](Fiche &f) { f.Precedent(); });
+        event->accept();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }

@@ -48,6 +48,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Page Up and Page Down change the month on every page.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Fiche fiche_;
