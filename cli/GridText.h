@@ -3,6 +3,7 @@
 #include "ledger/TextGrid.h"
 
 #include <QString>
+#include <QStringList>
 #include <string>
 
 // The text form of the listings: one grid row per line, the cells trimmed of
