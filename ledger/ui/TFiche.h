@@ -15,6 +15,7 @@ class TFiche : public QWidget {
     Q_OBJECT
 public:
     TFiche(const Platform &platform, QWidget *parent = nullptr);
+    ~TFiche() override;
 
     Fiche &fiche() { return fiche_; }
     FichePage *page(Page p) const { return pages_[std::size_t(p)]; }
