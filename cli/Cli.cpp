@@ -56,7 +56,14 @@ int list(const Invocation &invocation, Streams &io)
     case Command::Mois:
         listMonth(fiche, invocation.annee, invocation.mois, io.out);
         break;
+    case Command::Balance:
+        listBalance(fiche, invocation.du, invocation.au, io.out);
+        break;
+    case Command::Resultat:
+        listResultat(fiche, invocation.du, invocation.au, io.out);
+        break;
     default:
+        listMonthView(fiche, invocation.command, invocation.annee, invocation.mois, invocation.filter, io.out);
         break;
     }
     return ExitOk;

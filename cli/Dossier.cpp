@@ -36,6 +36,10 @@ bool openDossier(Fiche &fiche, const QString &path)
         fiche.platform().messages->information(fileio::readFailedMessage(path, why));
         return false;
     }
+    // Opened from a statement page, as the window allows: there the loading
+    // does not move to the year's first or last month, whose reading no
+    // command would use, since each chooses its own month or dates.
+    fiche.showPage(Page::Balance);
     return fiche.Charge(path);
 }
 

@@ -4,6 +4,7 @@
 
 #include "ledger/ui/TFiche.h"
 #include "ledger/ui/FichePage.h"
+#include "reports/MonthViews.h"
 
 #include <QTableView>
 #include <QtTest>
@@ -60,33 +61,113 @@ class CliMatchesWindowTest : public QObject {
         return rows;
     }
 
-private slots:
-    void theMonthGridIsTheEntryPageOfTheWindow()
+    // The rows a view page shows (its title row is the table's header), then
+    // the line of its totals.
+    static QList<QStringList> shownView(TFiche &window, Page page, const QStringList &totals)
     {
-        CurrentTempDir dir;
-        writeBytes(dir.file("compta.jnl"), dossier());
-        writeBytes(dir.file("Tavelin.plc"), "411000 ON Clients\r\n512000 OO Banque\r\n706000 ON Ventes\r\n607000 ON Achats\r\n");
-        writeBytes(dir.file("Tavelin.cbx"), "[JOURNAUX]\r\nVE O Ventes\r\nBQ O Banque\r\n");
+        auto *table = window.page(page)->findChild<QTableView *>();
+        int last = -1;
+        for (int r = 0; r < table->model()->rowCount(); ++r)
+            if (!table->model()->index(r, 0).data().toString().isEmpty())
+                last = r;
+        QList<QStringList> rows = shownRows(window.page(page), 0, last);
+        QStringList totalLine{QStringLiteral("Totaux")};
+        for (const QString &t : totals)
+            totalLine.append(t.trimmed());
+        rows.append(totalLine);
+        return rows;
+    }
 
-        FakePlatform fake;
-        fake.clock.date = QDate(2002, 6, 15); // an open year: the file opens on January
-        TFiche window(fake.platform);
-        window.resize(1000, 600);
-        window.show();
-        window.run([&](Fiche &f) {
+    CurrentTempDir dir_;
+    FakePlatform fake_;
+    std::unique_ptr<TFiche> window_;
+
+    CliRun cli(const QStringList &args) { return runCli(args, dir_.path()); }
+
+private slots:
+    void init()
+    {
+        writeBytes(dir_.file("compta.jnl"), dossier());
+        writeBytes(dir_.file("Tavelin.plc"), "411000 ON Clients\r\n512000 OO Banque\r\n706000 ON Ventes\r\n607000 ON Achats\r\n");
+        writeBytes(dir_.file("Tavelin.cbx"), "[JOURNAUX]\r\nVE O Ventes\r\nBQ O Banque\r\n");
+        fake_.clock.date = QDate(2002, 6, 15); // an open year: the file opens on January
+        window_ = std::make_unique<TFiche>(fake_.platform);
+        window_->resize(1000, 600);
+        window_->show();
+        window_->run([&](Fiche &f) {
             f.FormActivate();
-            f.Charge(dir.file("compta.jnl"));
+            f.Charge(dir_.file("compta.jnl"));
         });
         // Page Down twice: from January to March.
-        QTest::keyClick(&window, Qt::Key_PageDown);
-        QTest::keyClick(&window, Qt::Key_PageDown);
-        QCOMPARE(window.fiche().Label1, QStringLiteral("Mars 2002"));
-        const int n = window.fiche().NbLignes;
-        QCOMPARE(n, 68);
+        QTest::keyClick(window_.get(), Qt::Key_PageDown);
+        QTest::keyClick(window_.get(), Qt::Key_PageDown);
+        QCOMPARE(window_->fiche().Label1, QStringLiteral("Mars 2002"));
+    }
 
-        const CliRun run = runCli({QStringLiteral("mois"), QStringLiteral("compta.jnl"), QStringLiteral("200203")}, dir.path());
+    void cleanup()
+    {
+        // Hidden first: a shown window's tables would ask their models for
+        // headers while the window's document is already gone.
+        window_->hide();
+        window_.reset();
+    }
+
+    void theMonthGridIsTheEntryPageOfTheWindow()
+    {
+        const int n = window_->fiche().NbLignes;
+        QCOMPARE(n, 68);
+        const CliRun run = cli({QStringLiteral("mois"), QStringLiteral("compta.jnl"), QStringLiteral("200203")});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.rows(), shownRows(window.page(Page::Saisie), 0, n - 1));
+        QCOMPARE(run.rows(), shownRows(window_->page(Page::Saisie), 0, n - 1));
+    }
+
+    void theMonthViewsAreThePagesOfTheWindow()
+    {
+        const ViewPages &views = window_->fiche().views;
+        window_->Journal();
+        const QList<QStringList> journal =
+            shownView(*window_, Page::Journal, {views.journal.totalDebit, views.journal.totalCredit});
+        QCOMPARE(journal.size(), 68 + 1);
+        QCOMPARE(cli({QStringLiteral("journal"), QStringLiteral("compta.jnl"), QStringLiteral("200203")}).rows(), journal);
+        // The filter typed into the page's combo.
+        window_->run([](Fiche &f) {
+            f.views.journal.filter = QStringLiteral("BQ");
+            reports::LitJnl(f);
+        });
+        const QList<QStringList> bank =
+            shownView(*window_, Page::Journal, {views.journal.totalDebit, views.journal.totalCredit});
+        QCOMPARE(bank.size(), 34 + 1);
+        QCOMPARE(cli({QStringLiteral("journal"), QStringLiteral("compta.jnl"), QStringLiteral("200203"),
+                      QStringLiteral("--journal"), QStringLiteral("BQ")}).rows(),
+                 bank);
+
+        window_->Comptes();
+        QCOMPARE(cli({QStringLiteral("grand-livre"), QStringLiteral("compta.jnl"), QStringLiteral("200203")}).rows(),
+                 shownView(*window_, Page::Comptes, {views.comptes.totalDebit, views.comptes.totalCredit}));
+
+        // Back one month on the general journal page.
+        window_->General();
+        QTest::keyClick(window_.get(), Qt::Key_PageUp);
+        QCOMPARE(views.general.title, QStringLiteral("Février 2002"));
+        const QList<QStringList> general =
+            shownView(*window_, Page::General, {views.general.totalDebit, views.general.totalCredit});
+        QCOMPARE(general.size(), 4 + 1);
+        QCOMPARE(cli({QStringLiteral("journal-general"), QStringLiteral("compta.jnl"), QStringLiteral("200202")}).rows(),
+                 general);
+    }
+
+    void theStatementsAreThePagesOfTheWindow()
+    {
+        const ViewPages &views = window_->fiche().views;
+        window_->Balance();
+        const QList<QStringList> balance = shownView(
+            *window_, Page::Balance, {views.balance.Edit18, views.balance.Edit19, views.balance.Edit13, views.balance.Edit16});
+        QCOMPARE(balance.size(), 4 + 1);
+        QCOMPARE(cli({QStringLiteral("balance"), QStringLiteral("compta.jnl")}).rows(), balance);
+
+        window_->Resultat();
+        QCOMPARE(cli({QStringLiteral("resultat"), QStringLiteral("compta.jnl")}).rows(),
+                 shownRows(window_->page(Page::Resultat), 0, 15));
     }
 };
 
