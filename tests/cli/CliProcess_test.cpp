@@ -1,8 +1,6 @@
 #include "CliProcess.h"
-#include "FakePlatform.h"
 #include "TempDir.h"
 
-#include "ledger/Fiche.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -130,40 +128,6 @@ TEST_F(CliTest, MonthListsTheEntryGridInUtf8WithTrimmedCells)
     const CliRun empty = cli({QStringLiteral("mois"), file, QStringLiteral("200205")});
     EXPECT_EQ(empty.exitCode, 0);
     EXPECT_TRUE(empty.out.isEmpty());
-}
-
-TEST_F(CliTest, MonthCellsAreTheCellsOfTheApplicationsEntryGrid)
-{
-    // A month large enough for the grid to grow, with ragged cells: blanks
-    // around labels, a long label, an entry written without its amount lines.
-    std::string bytes = kHeader;
-    for (int i = 0; i < 45; ++i) {
-        const std::string day = (i % 28 < 9 ? "0" : "") + std::to_string(i % 28 + 1);
-        bytes += entry("200206", day + "/06/2002", i % 2 ? "411000" : "706000", "  Ligne " + std::to_string(i) + "  ",
-                       "VE", i % 2 ? "  " + std::to_string(i) + ",5" : "", i % 2 ? "" : std::to_string(i));
-    }
-    bytes += "200206001/06/2002\r\n2002061512000\r\n2002062" + std::string(300, 'x') + "\r\n";
-    const QString file = ledger(bytes);
-
-    FakePlatform fake;
-    Fiche fiche(fake.platform);
-    fiche.FormActivate();
-    ASSERT_TRUE(fiche.Charge(dir.file(file)));
-    fiche.Annee = 2002;
-    fiche.Mois = 6;
-    fiche.LitMois();
-
-    const CliRun run = cli({QStringLiteral("mois"), file, QStringLiteral("200206")});
-    ASSERT_EQ(run.exitCode, 0);
-    const QList<QStringList> rows = run.rows();
-    ASSERT_EQ(rows.size(), fiche.NbLignes);
-    ASSERT_EQ(rows.size(), 46);
-    for (int r = 0; r < fiche.NbLignes; ++r) {
-        ASSERT_EQ(rows[r].size(), 8);
-        for (int c = 0; c < 8; ++c)
-            EXPECT_EQ(rows[r][c], fiche.StringGrid1.at(r, c).trimmed()) << r << ',' << c;
-    }
-    EXPECT_EQ(rows[45][2].size(), 254); // the reader's cut
 }
 
 TEST_F(CliTest, CheckExitsWithThreeWhenItFindsSomething)

@@ -1,12 +1,5 @@
 #include "CliProcess.h"
-#include "FakePlatform.h"
 #include "TempDir.h"
-
-#include "ledger/Fiche.h"
-#include "reports/AccountBalance.h"
-#include "reports/IncomeStatement.h"
-#include "reports/MonthViews.h"
-#include "reports/ReportCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -142,93 +135,4 @@ TEST_F(CliViewsTest, IncomeStatementPrintsItsSixteenRows)
     const QString april = out({QStringLiteral("resultat"), QStringLiteral("--du"), QStringLiteral("01/04/2002")});
     EXPECT_TRUE(april.startsWith(QStringLiteral("Achats\t80,00\tVentes\t\n"))) << april.toStdString();
     EXPECT_TRUE(april.contains(QStringLiteral("\nSolde créditeur : Bénefices\t\tSolde débiteur : Pertes\t80,00\n")));
-}
-
-TEST_F(CliViewsTest, EveryListingHoldsTheCellsOfTheApplicationsGrids)
-{
-    // A year of entries over several journals and accounts, some outside the
-    // chart, some without a journal, and an amount that is not a number.
-    std::string bytes = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
-    const char *accounts[] = {"411000", "706000", "607000", "401000", "512000", "622600", "791000", "411"};
-    const char *journals[] = {"VE", "AC", "BQ", ""};
-    for (int i = 0; i < 300; ++i) {
-        const int month = 1 + i % 12;
-        const std::string mm = (month < 10 ? "0" : "") + std::to_string(month);
-        const std::string day = (i % 27 < 9 ? "0" : "") + std::to_string(i % 27 + 1);
-        const std::string amount = "  " + std::to_string(i * 37 % 1000) + "," + std::to_string(10 + i % 90);
-        bytes += entry("2002" + mm, day + "/" + mm + "/2002", accounts[i % 8], "Op\xE9ration " + std::to_string(i),
-                       journals[i % 4], i % 2 ? amount : "", i % 2 ? "" : (i == 150 ? "n/a" : amount), i % 5 ? "" : "\xD7");
-    }
-    writeBytes(dir.file("annee.jnl"), bytes);
-
-    FakePlatform fake;
-    Fiche fiche(fake.platform);
-    fiche.FormActivate();
-    ASSERT_TRUE(fiche.Charge(dir.file("annee.jnl")));
-
-    auto cliRows = [&](QStringList args) {
-        args.insert(1, QStringLiteral("annee.jnl"));
-        const CliRun run = runCli(args, dir.path());
-        EXPECT_EQ(run.exitCode, 0);
-        return run.rows();
-    };
-    auto gridRows = [](const TextGrid &grid, int first, int last) {
-        QList<QStringList> rows;
-        for (int r = first; r <= last; ++r) {
-            QStringList cells;
-            for (int c = 0; c < grid.colCount(); ++c)
-                cells.append(grid.at(r, c).trimmed());
-            rows.append(cells);
-        }
-        return rows;
-    };
-    auto lastRow = [](const TextGrid &grid) {
-        int last = 0;
-        for (int r = 1; r < grid.rowCount(); ++r)
-            if (!grid.at(r, 0).isEmpty())
-                last = r;
-        return last;
-    };
-
-    for (int month = 1; month <= 12; ++month) {
-        const QString key = QStringLiteral("2002%1").arg(month, 2, 10, QLatin1Char('0'));
-        fiche.Annee = 2002;
-        fiche.Mois = quint16(month);
-        struct {
-            QString command;
-            void (*open)(Fiche &);
-            MonthViewPage &page;
-        } views[] = {{QStringLiteral("journal"), reports::Journal, fiche.views.journal},
-                     {QStringLiteral("grand-livre"), reports::Comptes, fiche.views.comptes},
-                     {QStringLiteral("journal-general"), reports::General, fiche.views.general}};
-        for (auto &v : views) {
-            v.open(fiche);
-            QList<QStringList> expected = gridRows(v.page.grid, 1, lastRow(v.page.grid));
-            expected.append({QStringLiteral("Totaux"), v.page.totalDebit.trimmed(), v.page.totalCredit.trimmed()});
-            EXPECT_EQ(cliRows({v.command, key}), expected) << v.command.toStdString() << ' ' << month;
-        }
-        reports::Comptes(fiche);
-        fiche.views.comptes.filter = QStringLiteral("706");
-        reports::LitCpt(fiche);
-        QList<QStringList> expected = gridRows(fiche.views.comptes.grid, 1, lastRow(fiche.views.comptes.grid));
-        expected.append({QStringLiteral("Totaux"), fiche.views.comptes.totalDebit.trimmed(),
-                         fiche.views.comptes.totalCredit.trimmed()});
-        EXPECT_EQ(cliRows({QStringLiteral("grand-livre"), key, QStringLiteral("--compte"), QStringLiteral("706")}), expected);
-    }
-
-    reports::Balance(fiche);
-    const BalancePage &balance = fiche.views.balance;
-    QList<QStringList> expected = gridRows(balance.grid, 1, lastRow(balance.grid));
-    ASSERT_EQ(expected.size(), 8);
-    expected.append({QStringLiteral("Totaux"), balance.Edit18.trimmed(), balance.Edit19.trimmed(), balance.Edit13.trimmed(),
-                     balance.Edit16.trimmed()});
-    EXPECT_EQ(cliRows({QStringLiteral("balance")}), expected);
-
-    reports::Resultat(fiche);
-    fiche.views.resultat.from = QDate(2002, 4, 1);
-    fiche.views.resultat.to = QDate(2002, 9, 30);
-    reports::LitResultat(fiche);
-    EXPECT_EQ(cliRows({QStringLiteral("resultat"), QStringLiteral("--du"), QStringLiteral("01/04/2002"),
-                       QStringLiteral("--au"), QStringLiteral("30/09/2002")}),
-              gridRows(fiche.views.resultat.grid, 1, 16));
 }
