@@ -2,10 +2,13 @@
 #include "FakePlatform.h"
 #include "TempDir.h"
 
-#include "ledger/ui/TFiche.h"
 #include "ledger/ui/FichePage.h"
-#include "reports/MonthViews.h"
+#include "ledger/ui/TFiche.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
 
@@ -48,14 +51,11 @@ class CliMatchesWindowTest : public QObject {
         return bytes;
     }
 
-    // The grid of a page as the user sees it: the table's cells, rows `first`
-    // to `last` of the model.
-    static QList<QStringList> shownRows(FichePage *page, int first, int last)
+    // The rows of a grid as the user sees it: the table's cells, model rows
+    // `first` to `last` (a view's title row is the table's header).
+    static QList<QStringList> shownRows(QTableView *table, int first, int last)
     {
         QList<QStringList> rows;
-        auto *table = page->findChild<QTableView *>();
-        if (!table)
-            return rows;
         const QAbstractItemModel *model = table->model();
         for (int r = first; r <= last; ++r) {
             QStringList cells;
@@ -66,28 +66,53 @@ class CliMatchesWindowTest : public QObject {
         return rows;
     }
 
-    // The rows a view page shows (its title row is the table's header), then
-    // the line of its totals.
-    static QList<QStringList> shownView(TFiche &window, Page page, const QStringList &totals)
+    QWidget *page(Page p) const { return window_->page(p); }
+
+    // A view page as shown: the rows of its grid down to the last one with a
+    // first cell, then "Totaux" and what its total fields show.
+    QList<QStringList> shownView(Page p, const char *grid, const QStringList &totalFields) const
     {
-        auto *table = window.page(page)->findChild<QTableView *>();
+        auto *table = page(p)->findChild<QTableView *>(QLatin1String(grid));
+        if (!table)
+            return {};
         int last = -1;
         for (int r = 0; r < table->model()->rowCount(); ++r)
             if (!table->model()->index(r, 0).data().toString().isEmpty())
                 last = r;
-        QList<QStringList> rows = shownRows(window.page(page), 0, last);
-        QStringList totalLine{QStringLiteral("Totaux")};
-        for (const QString &t : totals)
-            totalLine.append(t.trimmed());
-        rows.append(totalLine);
+        QList<QStringList> rows = shownRows(table, 0, last);
+        QStringList totals{QStringLiteral("Totaux")};
+        for (const QString &name : totalFields)
+            totals.append(page(p)->findChild<QLineEdit *>(name)->text().trimmed());
+        rows.append(totals);
         return rows;
+    }
+
+    // Types a filter into a view's combo, replacing its text, key by key.
+    void typeFilter(Page p, const char *combo, const QString &text)
+    {
+        QLineEdit *edit = page(p)->findChild<QComboBox *>(QLatin1String(combo))->lineEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+
+    // Sets a statement's dates as the user would and presses "Calculer".
+    void calculate(Page p, const char *from, const char *to, const char *button, QDate du, QDate au)
+    {
+        page(p)->findChild<QDateEdit *>(QLatin1String(from))->setDate(du);
+        page(p)->findChild<QDateEdit *>(QLatin1String(to))->setDate(au);
+        QTest::mouseClick(page(p)->findChild<QAbstractButton *>(QLatin1String(button)), Qt::LeftButton);
+    }
+
+    CliRun cli(QStringList args)
+    {
+        args.insert(1, QStringLiteral("compta.jnl"));
+        return runCli(args, dir_.path());
     }
 
     CurrentTempDir dir_;
     FakePlatform fake_;
     std::unique_ptr<TFiche> window_;
-
-    CliRun cli(const QStringList &args) { return runCli(args, dir_.path()); }
 
 private slots:
     void init()
@@ -109,86 +134,78 @@ private slots:
         QCOMPARE(window_->fiche().Label1, QStringLiteral("Mars 2002"));
     }
 
-    void cleanup()
-    {
-        // Hidden first: a shown window's tables would ask their models for
-        // headers while the window's document is already gone.
-        window_->hide();
-        window_.reset();
-    }
+    void cleanup() { window_.reset(); }
 
     void theMonthGridIsTheEntryPageOfTheWindow()
     {
         const int n = window_->fiche().NbLignes;
         QCOMPARE(n, 68);
-        const CliRun run = cli({QStringLiteral("mois"), QStringLiteral("compta.jnl"), QStringLiteral("200203")});
+        const CliRun run = cli({QStringLiteral("mois"), QStringLiteral("200203")});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.rows(), shownRows(window_->page(Page::Saisie), 0, n - 1));
+        QCOMPARE(run.rows(), shownRows(page(Page::Saisie)->findChild<QTableView *>(), 0, n - 1));
     }
 
     void theMonthViewsAreThePagesOfTheWindow()
     {
-        const ViewPages &views = window_->fiche().views;
         window_->Journal();
-        const QList<QStringList> journal =
-            shownView(*window_, Page::Journal, {views.journal.totalDebit, views.journal.totalCredit});
+        const QList<QStringList> journal = shownView(Page::Journal, "StringGrid2", {"Edit2", "Edit8"});
         QCOMPARE(journal.size(), 68 + 1);
-        const CliRun all = cli({QStringLiteral("journal"), QStringLiteral("compta.jnl"), QStringLiteral("200203")});
+        const CliRun all = cli({QStringLiteral("journal"), QStringLiteral("200203")});
         QCOMPARE(all.rows(), journal);
         // March holds an amount that is not a number: no totals, and the
         // window's message on standard error.
         QCOMPARE(journal.last(), (QStringList{QStringLiteral("Totaux"), QString(), QString()}));
         QVERIFY(!fake_.messages.shown.isEmpty());
         QCOMPARE(all.errText(), fake_.messages.shown.last() + u'\n');
-        // The filter typed into the page's combo.
-        window_->run([](Fiche &f) {
-            f.views.journal.filter = QStringLiteral("BQ");
-            reports::LitJnl(f);
-        });
-        const QList<QStringList> bank =
-            shownView(*window_, Page::Journal, {views.journal.totalDebit, views.journal.totalCredit});
+
+        typeFilter(Page::Journal, "ComboBox3", QStringLiteral("BQ"));
+        const QList<QStringList> bank = shownView(Page::Journal, "StringGrid2", {"Edit2", "Edit8"});
         QCOMPARE(bank.size(), 22 + 1);
-        QCOMPARE(cli({QStringLiteral("journal"), QStringLiteral("compta.jnl"), QStringLiteral("200203"),
-                      QStringLiteral("--journal"), QStringLiteral("BQ")}).rows(),
+        QCOMPARE(cli({QStringLiteral("journal"), QStringLiteral("200203"), QStringLiteral("--journal"), QStringLiteral("BQ")})
+                     .rows(),
                  bank);
 
         window_->Comptes();
-        QCOMPARE(cli({QStringLiteral("grand-livre"), QStringLiteral("compta.jnl"), QStringLiteral("200203")}).rows(),
-                 shownView(*window_, Page::Comptes, {views.comptes.totalDebit, views.comptes.totalCredit}));
-        window_->run([](Fiche &f) {
-            f.views.comptes.filter = QStringLiteral("411");
-            reports::LitCpt(f);
-        });
-        const QList<QStringList> customers =
-            shownView(*window_, Page::Comptes, {views.comptes.totalDebit, views.comptes.totalCredit});
+        QCOMPARE(cli({QStringLiteral("grand-livre"), QStringLiteral("200203")}).rows(),
+                 shownView(Page::Comptes, "StringGrid3", {"Edit11", "Edit12"}));
+        typeFilter(Page::Comptes, "ComboBox4", QStringLiteral("411"));
+        const QList<QStringList> customers = shownView(Page::Comptes, "StringGrid3", {"Edit11", "Edit12"});
         QCOMPARE(customers.size(), 12 + 1); // 411000 only, not the short "411"
-        QCOMPARE(cli({QStringLiteral("grand-livre"), QStringLiteral("compta.jnl"), QStringLiteral("200203"),
-                      QStringLiteral("--compte"), QStringLiteral("411")}).rows(),
+        QCOMPARE(cli({QStringLiteral("grand-livre"), QStringLiteral("200203"), QStringLiteral("--compte"),
+                      QStringLiteral("411")})
+                     .rows(),
                  customers);
 
         // Back one month on the general journal page.
         window_->General();
         QTest::keyClick(window_.get(), Qt::Key_PageUp);
-        QCOMPARE(views.general.title, QStringLiteral("Février 2002"));
-        const QList<QStringList> general =
-            shownView(*window_, Page::General, {views.general.totalDebit, views.general.totalCredit});
+        QCOMPARE(window_->fiche().views.general.title, QStringLiteral("Février 2002"));
+        const QList<QStringList> general = shownView(Page::General, "StringGrid4", {"Edit14", "Edit15"});
         QCOMPARE(general.size(), 6 + 1);
-        QCOMPARE(cli({QStringLiteral("journal-general"), QStringLiteral("compta.jnl"), QStringLiteral("200202")}).rows(),
-                 general);
+        QCOMPARE(cli({QStringLiteral("journal-general"), QStringLiteral("200202")}).rows(), general);
     }
 
     void theStatementsAreThePagesOfTheWindow()
     {
-        const ViewPages &views = window_->fiche().views;
+        const QStringList balanceTotals{"Edit18", "Edit19", "Edit13", "Edit16"};
         window_->Balance();
-        const QList<QStringList> balance = shownView(
-            *window_, Page::Balance, {views.balance.Edit18, views.balance.Edit19, views.balance.Edit13, views.balance.Edit16});
+        const QList<QStringList> balance = shownView(Page::Balance, "StringGrid5", balanceTotals);
         QCOMPARE(balance.size(), 6 + 1);
-        QCOMPARE(cli({QStringLiteral("balance"), QStringLiteral("compta.jnl")}).rows(), balance);
+        QCOMPARE(cli({QStringLiteral("balance")}).rows(), balance);
+        calculate(Page::Balance, "DateTimePicker1", "DateTimePicker2", "SpeedButton2", QDate(2002, 3, 10), QDate(2002, 3, 20));
+        const QList<QStringList> march = shownView(Page::Balance, "StringGrid5", balanceTotals);
+        QVERIFY(march != balance);
+        QCOMPARE(cli({QStringLiteral("balance"), QStringLiteral("--du"), QStringLiteral("10/03/2002"), QStringLiteral("--au"),
+                      QStringLiteral("20/03/2002")})
+                     .rows(),
+                 march);
 
         window_->Resultat();
-        QCOMPARE(cli({QStringLiteral("resultat"), QStringLiteral("compta.jnl")}).rows(),
-                 shownRows(window_->page(Page::Resultat), 0, 15));
+        auto *statement = page(Page::Resultat)->findChild<QTableView *>(QStringLiteral("StringGrid6"));
+        QCOMPARE(cli({QStringLiteral("resultat")}).rows(), shownRows(statement, 0, 15));
+        calculate(Page::Resultat, "DateTimePicker3", "DateTimePicker4", "SpeedButton3", QDate(2002, 2, 1), QDate(2002, 2, 28));
+        QCOMPARE(cli({QStringLiteral("resultat"), QStringLiteral("--du=01/02/2002"), QStringLiteral("--au=28/02/2002")}).rows(),
+                 shownRows(statement, 0, 15));
     }
 };
 
