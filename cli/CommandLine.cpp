@@ -13,14 +13,14 @@ namespace {
 
 enum Option : unsigned { OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8 };
 
-struct CommandSpec {
+struct CommandRule {
     const char *name;
     Command command;
     bool needsMonth;
     unsigned options;
 };
 
-constexpr std::array<CommandSpec, 7> kCommands{{
+constexpr std::array<CommandRule, 7> kCommands{{
     {"mois", Command::Mois, true, 0},
     {"journal", Command::Journal, true, OptJournal},
     {"grand-livre", Command::GrandLivre, true, OptCompte},
@@ -30,12 +30,12 @@ constexpr std::array<CommandSpec, 7> kCommands{{
     {"verifier", Command::Verifier, false, 0},
 }};
 
-struct OptionSpec {
+struct OptionRule {
     const char *name;
     Option option;
 };
 
-constexpr std::array<OptionSpec, 4> kOptions{{
+constexpr std::array<OptionRule, 4> kOptions{{
     {"--journal", OptJournal},
     {"--compte", OptCompte},
     {"--du", OptDu},
@@ -98,15 +98,15 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
     if (first == QLatin1String("--version"))
         return only(Command::Version);
 
-    const CommandSpec *spec = nullptr;
-    for (const CommandSpec &c : kCommands)
+    const CommandRule *rule = nullptr;
+    for (const CommandRule &c : kCommands)
         if (first == QLatin1String(c.name))
-            spec = &c;
-    if (!spec)
+            rule = &c;
+    if (!rule)
         return failure(QStringLiteral("commande inconnue : %1").arg(quoted(first)));
 
     Invocation invocation;
-    invocation.command = spec->command;
+    invocation.command = rule->command;
     QStringList positionals;
     unsigned given = 0;
     bool optionsEnded = false;
@@ -127,15 +127,15 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
 
         const qsizetype equals = arg.indexOf(u'=');
         const QString name = equals < 0 ? arg : arg.left(equals);
-        const OptionSpec *option = nullptr;
-        for (const OptionSpec &o : kOptions)
+        const OptionRule *option = nullptr;
+        for (const OptionRule &o : kOptions)
             if (name == QLatin1String(o.name))
                 option = &o;
         if (!option)
             return failure(QStringLiteral("option inconnue : %1").arg(quoted(name)));
-        if (!(spec->options & option->option))
+        if (!(rule->options & option->option))
             return failure(QStringLiteral("l'option %1 ne s'applique pas à la commande %2")
-                               .arg(name, QLatin1String(spec->name)));
+                               .arg(name, QLatin1String(rule->name)));
         if (given & option->option)
             return failure(QStringLiteral("l'option %1 est donnée deux fois").arg(name));
         given |= option->option;
@@ -152,9 +152,9 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
     }
 
     if (positionals.isEmpty())
-        return failure(QStringLiteral("fichier manquant après la commande %1").arg(QLatin1String(spec->name)));
+        return failure(QStringLiteral("fichier manquant après la commande %1").arg(QLatin1String(rule->name)));
     invocation.file = positionals.takeFirst();
-    if (spec->needsMonth) {
+    if (rule->needsMonth) {
         if (positionals.isEmpty())
             return failure(QStringLiteral("mois manquant après le fichier (AAAAMM, par exemple 200203)"));
         const QString month = positionals.takeFirst();
