@@ -3,6 +3,7 @@
 #include "entry/EntryLayout.h"
 #include "entry/EntryLine.h"
 #include "entry/MonthGrid.h"
+#include "entry/ui/DateField.h"
 #include "entry/ui/MonthGridView.h"
 #include "ledger/ui/TFiche.h"
 #include "ledger/ui/TextGridModel.h"
@@ -87,8 +88,7 @@ void EntryPage::createEntryLine()
     Header1->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Header1->setFocusPolicy(Qt::NoFocus);
 
-    MaskEdit1 = new QLineEdit(this);
-    MaskEdit1->setInputMask(QStringLiteral("99/99/9999;_"));
+    MaskEdit1 = new DateField(this);
     ComboBox1 = codeList(this);
     Edit1 = new QLineEdit(this);
     ComboBox2 = codeList(this);
@@ -132,7 +132,7 @@ void EntryPage::createGrid()
 
 void EntryPage::connectFields()
 {
-    connect(MaskEdit1, &QLineEdit::textEdited, this, [this] { fiche_.panel.date = dateText(); });
+    connect(MaskEdit1, &QLineEdit::textEdited, this, [this] { fiche_.panel.date = MaskEdit1->fieldText(); });
     connect(ComboBox1, &QComboBox::editTextChanged, this, [this](const QString &t) {
         if (!syncing_)
             fiche_.panel.compte = t;
@@ -158,12 +158,6 @@ void EntryPage::post()
     run([](Fiche &f) { EntryLine(f).SpeedButton1Click(); });
 }
 
-// The date as the rules read it: ten positions, spaces where nothing is typed.
-QString EntryPage::dateText() const
-{
-    return MaskEdit1->displayText().replace(u'_', u' ');
-}
-
 // ------------------------------------------------------------------ focus
 
 bool EntryPage::eventFilter(QObject *watched, QEvent *event)
@@ -173,10 +167,17 @@ bool EntryPage::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
         if (movesBetweenFields(static_cast<QFocusEvent *>(event)))
             fieldEntered(field);
+        else if (!entered_ && !leaving_)
+            entered_ = field; // the window shown or activated with the focus in this field
         break;
     case QEvent::FocusOut:
-        if (movesBetweenFields(static_cast<QFocusEvent *>(event)))
+        if (movesBetweenFields(static_cast<QFocusEvent *>(event))) {
             fieldLeft(field);
+            // The field's rule sent the focus back: it is in the field again,
+            // and this late news of its leaving would undo that.
+            if (field->hasFocus())
+                return true;
+        }
         break;
     case QEvent::KeyPress:
         if (fieldKey(field, static_cast<QKeyEvent *>(event)->key()))
@@ -316,9 +317,7 @@ void EntryPage::refreshLists()
 void EntryPage::refreshFields()
 {
     const EntryPanel &p = fiche_.panel;
-    const QString date = p.date.isEmpty() ? EntryPanel::kEmptyDate : p.date;
-    if (dateText() != date)
-        MaskEdit1->setText(date);
+    MaskEdit1->setFieldText(p.date);
     setIfChanged(ComboBox1, p.compte);
     setIfChanged(Edit1, p.libelle);
     setIfChanged(ComboBox2, p.journal);

@@ -8,6 +8,7 @@ class QComboBox;
 class QHeaderView;
 class QLabel;
 class QLineEdit;
+class DateField;
 class QToolButton;
 class MonthGridView;
 class TextGridModel;
@@ -28,7 +29,7 @@ public:
     void layoutForWidth(int w) override;
 
     QHeaderView *Header1;
-    QLineEdit *MaskEdit1; // date
+    DateField *MaskEdit1; // date
     QComboBox *ComboBox1; // account
     QLineEdit *Edit1;     // label
     QComboBox *ComboBox2; // journal
@@ -52,7 +53,6 @@ private:
     void connectFields();
     void run(const std::function<void(Fiche &)> &operation);
     void post();
-    QString dateText() const;
     void fieldEntered(QWidget *field);
     void fieldLeft(QWidget *field);
     bool fieldKey(QWidget *field, int key);

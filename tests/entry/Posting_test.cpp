@@ -172,3 +172,22 @@ TEST(MonthOrder, ComparesOnlyTheDayAndOnlyTheLinesCounted)
     EXPECT_EQ(grid.at(2, 2), "a");
     EXPECT_EQ(grid.at(3, 2), "d") << "rows past the count stay where they are";
 }
+
+TEST_F(Posting, LeavingTheEntryPageWritesTheMonthAndComingBackReadsIt)
+{
+    post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("a"), QStringLiteral("1"));
+    grid().StringGrid1DblClick();
+    fiche.showPage(Page::Journal);
+    EXPECT_FALSE(fiche.MoisModifie);
+    const auto march = std::count_if(fiche.Lignes.begin(), fiche.Lignes.end(),
+                                     [](std::string_view l) { return l.substr(0, 6) == "200203"; });
+    EXPECT_EQ(march, 8);
+
+    fiche.Saisie();
+    EXPECT_EQ(fiche.ActivePage, Page::Saisie);
+    EXPECT_FALSE(fiche.ModeModif) << "reading the month ends a modification";
+    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_EQ(cell(0, 2), "a");
+    EXPECT_TRUE(fiche.panel.libelle.isEmpty());
+    EXPECT_EQ(fiche.focus, Focus::Date);
+}
