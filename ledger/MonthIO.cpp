@@ -50,10 +50,11 @@ void write(LineList &lines, std::string_view key, const TextGrid &grid, int rows
 
 int countRows(const TextGrid &grid)
 {
-    int n = 0;
-    while (n < grid.rowCount() && !grid.at(n, 0).isEmpty())
-        ++n;
-    return n;
+    for (int r = grid.rowCount() - 1; r >= 0; --r)
+        for (int c = 0; c < grid.colCount(); ++c)
+            if (!grid.at(r, c).isEmpty())
+                return r + 1;
+    return 0;
 }
 
 } // namespace monthio

@@ -40,7 +40,10 @@ void read(const LineList &lines, std::string_view key, TextGrid &grid);
 // appended at the end of the list, in one pass over the list.
 void write(LineList &lines, std::string_view key, const TextGrid &grid, int rows);
 
-// Rows from 0 before the first row whose date cell is empty.
+// Rows from 0 up to the last row that holds anything. A month read from a
+// file may hold an entry without a date (an import of a line whose first
+// field is empty); stopping at it would leave it and every entry after it out
+// of the next write-back, and let a posting overwrite it.
 int countRows(const TextGrid &grid);
 
 } // namespace monthio

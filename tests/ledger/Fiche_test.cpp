@@ -153,6 +153,23 @@ TEST_F(FicheTest, SplitMonthIsWrittenBackTogetherAtTheEnd)
     EXPECT_FALSE(fiche.MoisModifie);
 }
 
+TEST_F(FicheTest, EntryWithoutDateKeepsTheEntriesAfterIt)
+{
+    const std::string a = entry("200203", "10/03/2002", "411000", "A", "1,00");
+    const std::string undated = entry("200203", "", "512000", "Sans date", "2,00");
+    const std::string b = entry("200203", "12/03/2002", "411000", "B", "3,00");
+    fiche.Charge(ledger(kHeader2002 + a + undated + b));
+    fiche.Suivant();
+    fiche.Suivant();
+    EXPECT_EQ(fiche.NbLignes, 3);
+    fiche.MoisModifie = true;
+    fiche.EcritMois();
+    fiche.LitMois();
+    ASSERT_EQ(fiche.NbLignes, 3);
+    EXPECT_EQ(fiche.StringGrid1.at(1, 2), "Sans date");
+    EXPECT_EQ(fiche.StringGrid1.at(2, 2), "B");
+}
+
 TEST_F(FicheTest, ShortLinesAreDroppedAndMarkTheDocumentModified)
 {
     fiche.Charge(ledger(kHeader2002 + "0\r\n\r\n12345\r\n" + entry("200203", "01/03/2002", "6", "x", "1,00")));
