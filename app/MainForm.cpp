@@ -112,7 +112,12 @@ bool MainForm::EnregistrerSous()
         && !platform_.messages->warningOkCancel(QStringLiteral("Ce fichier existe déjà")))
         return false;
     fiche_.SetSauve();
-    return fiche_.Sauve(FichierCourant);
+    if (fiche_.Sauve(FichierCourant))
+        return true;
+    // Nothing stands under the new name: the next "Enregistrer" asks for a
+    // name again instead of failing on the same one.
+    FichierCourant.clear();
+    return false;
 }
 
 bool MainForm::Enregistrer()

@@ -178,9 +178,9 @@ QString formatReelIni(double value)
     const int exponent = mantissa.mid(e + 1).toInt();
     mantissa.truncate(e);
     return QStringLiteral("%1%2E%3%4")
-        .arg(value < 0 ? u'-' : u' ')
+        .arg(QChar(value < 0 ? u'-' : u' '))
         .arg(mantissa)
-        .arg(exponent < 0 ? u'-' : u'+')
+        .arg(QChar(exponent < 0 ? u'-' : u'+'))
         .arg(std::abs(exponent), 4, 10, QLatin1Char('0'));
 }
 

@@ -33,6 +33,50 @@ int occurrences(const QString &haystack, const QString &needle)
     return count;
 }
 
+// Numeric entities, and the named ones a French page uses; others stay as written.
+QString decodeEntities(const QString &text)
+{
+    static const QHash<QString, QString> named = {
+        {QStringLiteral("amp"), QStringLiteral("&")},     {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},      {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("apos"), QStringLiteral("'")},    {QStringLiteral("nbsp"), QStringLiteral(" ")},
+        {QStringLiteral("laquo"), QStringLiteral("«")},   {QStringLiteral("raquo"), QStringLiteral("»")},
+        {QStringLiteral("eacute"), QStringLiteral("é")},  {QStringLiteral("egrave"), QStringLiteral("è")},
+        {QStringLiteral("ecirc"), QStringLiteral("ê")},   {QStringLiteral("euml"), QStringLiteral("ë")},
+        {QStringLiteral("agrave"), QStringLiteral("à")},  {QStringLiteral("acirc"), QStringLiteral("â")},
+        {QStringLiteral("ccedil"), QStringLiteral("ç")},  {QStringLiteral("icirc"), QStringLiteral("î")},
+        {QStringLiteral("iuml"), QStringLiteral("ï")},    {QStringLiteral("ocirc"), QStringLiteral("ô")},
+        {QStringLiteral("ucirc"), QStringLiteral("û")},   {QStringLiteral("ugrave"), QStringLiteral("ù")},
+        {QStringLiteral("oelig"), QStringLiteral("œ")},   {QStringLiteral("Eacute"), QStringLiteral("É")},
+        {QStringLiteral("Egrave"), QStringLiteral("È")},  {QStringLiteral("Agrave"), QStringLiteral("À")},
+        {QStringLiteral("Ccedil"), QStringLiteral("Ç")},  {QStringLiteral("euro"), QStringLiteral("€")},
+    };
+    static const QRegularExpression entity(QStringLiteral("&(#[0-9]+|#[xX][0-9a-fA-F]+|[A-Za-z]+);"));
+    QString out;
+    qsizetype last = 0;
+    for (auto it = entity.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString name = m.captured(1);
+        QString replacement = m.captured(0);
+        if (name.startsWith(u'#')) {
+            bool ok = false;
+            const bool hex = name.size() > 1 && (name[1] == u'x' || name[1] == u'X');
+            const uint code = (hex ? name.mid(2) : name.mid(1)).toUInt(&ok, hex ? 16 : 10);
+            if (ok && code > 0 && code <= 0x10FFFF) {
+                const char32_t c = code;
+                replacement = QString::fromUcs4(&c, 1);
+            }
+        } else if (named.contains(name)) {
+            replacement = named.value(name);
+        }
+        out += QStringView(text).mid(last, m.capturedStart() - last);
+        out += replacement;
+        last = m.capturedEnd();
+    }
+    out += QStringView(text).mid(last);
+    return out;
+}
+
 } // namespace
 
 QString HelpBook::fold(const QString &text)
@@ -63,13 +107,7 @@ QString HelpBook::plainText(const QString &html)
     QString text = html;
     text.remove(head);
     text.replace(tag, QStringLiteral(" "));
-    text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
-    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    text.replace(QStringLiteral("&#39;"), QStringLiteral("'"));
-    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-    return text.replace(blanks, QStringLiteral(" ")).trimmed();
+    return decodeEntities(text).replace(blanks, QStringLiteral(" ")).trimmed();
 }
 
 bool HelpBook::load(const QString &folder, QString *why)
