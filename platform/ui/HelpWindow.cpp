@@ -142,9 +142,9 @@ QString HelpWindow::currentPage() const
     return Page->source().fileName();
 }
 
-void HelpWindow::pageChanged()
+void HelpWindow::pageChanged(const QUrl &url)
 {
-    const QString file = currentPage();
+    const QString file = url.fileName();
     const QString title = book_.titleOf(file);
     setWindowTitle(title.isEmpty() ? QStringLiteral("Aide") : QStringLiteral("Aide - %1").arg(title));
     for (QTreeWidgetItemIterator it(Sommaire); *it; ++it)

@@ -11,6 +11,7 @@ class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUrl;
 
 // The help window: the table of contents and the search on the left, the page
 // on the right, with buttons to go back, forward and to the contents.
@@ -39,7 +40,7 @@ private:
     void fillContents();
     void updateResults();
     void openResult();
-    void pageChanged();
+    void pageChanged(const QUrl &url);
     void bringToFront();
 
     HelpBook book_;
