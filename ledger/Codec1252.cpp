@@ -34,6 +34,8 @@ char encodeChar(QChar c)
 
 QString decode(std::string_view bytes)
 {
+    if (bytes.empty())
+        return {};
     QString out(qsizetype(bytes.size()), Qt::Uninitialized);
     QChar *d = out.data();
     for (std::size_t i = 0; i < bytes.size(); ++i)
@@ -41,12 +43,21 @@ QString decode(std::string_view bytes)
     return out;
 }
 
+void encodeAppend(std::string &out, QStringView text)
+{
+    const std::size_t start = out.size();
+    out.resize(start + std::size_t(text.size()));
+    char *d = out.data() + start;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        d[i] = u < 0x80 ? char(u) : encodeChar(text[i]);
+    }
+}
+
 std::string encode(QStringView text)
 {
     std::string out;
-    out.resize(std::size_t(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i)
-        out[std::size_t(i)] = encodeChar(text[i]);
+    encodeAppend(out, text);
     return out;
 }
 

@@ -10,6 +10,8 @@ namespace cp1252 {
 
 QString decode(std::string_view bytes);
 std::string encode(QStringView text);
+// Appends the encoded text to `out`.
+void encodeAppend(std::string &out, QStringView text);
 // One character, or '?' when the code page has no byte for it.
 char encodeChar(QChar c);
 QChar decodeChar(unsigned char byte);

@@ -32,10 +32,12 @@ std::string Fiche::monthKey() const
     return forms::monthKey(Annee, Mois);
 }
 
-void Fiche::report(const QString &message) const
+bool Fiche::report(const QString &message) const
 {
-    if (!message.isEmpty())
-        platform_.messages->information(message);
+    if (message.isEmpty())
+        return true;
+    platform_.messages->information(message);
+    return false;
 }
 
 // ---------------------------------------------------------------- month
@@ -281,33 +283,10 @@ void Fiche::ChargeCombo() { report(reference::chargeCombo(referenceDir(), ref));
 void Fiche::InitPlc() { reference::initPlc(ref); }
 void Fiche::InitJnx() { reference::initJnx(ref); }
 
-bool Fiche::SauveIni()
-{
-    const QString message = reference::sauveIni(referenceDir(), ref, NomFichier);
-    report(message);
-    return message.isEmpty();
-}
-
-bool Fiche::SauveSoc()
-{
-    const QString message = reference::sauveSoc(referenceDir(), ref);
-    report(message);
-    return message.isEmpty();
-}
-
-bool Fiche::SauvePlc()
-{
-    const QString message = reference::sauvePlc(referenceDir(), ref);
-    report(message);
-    return message.isEmpty();
-}
-
-bool Fiche::SauveCombo()
-{
-    const QString message = reference::sauveCombo(referenceDir(), ref);
-    report(message);
-    return message.isEmpty();
-}
+bool Fiche::SauveIni() { return report(reference::sauveIni(referenceDir(), ref, NomFichier)); }
+bool Fiche::SauveSoc() { return report(reference::sauveSoc(referenceDir(), ref)); }
+bool Fiche::SauvePlc() { return report(reference::sauvePlc(referenceDir(), ref)); }
+bool Fiche::SauveCombo() { return report(reference::sauveCombo(referenceDir(), ref)); }
 
 void Fiche::GetIni(bool &ouvrirAuto, QString &nomFichier) const
 {

@@ -121,7 +121,8 @@ public:
 
 private:
     void changeMonth(int annee, int mois);
-    void report(const QString &message) const;
+    // Shows a failure to the user; true when there was none.
+    bool report(const QString &message) const;
 
     const Platform &platform_;
 };

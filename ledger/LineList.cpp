@@ -11,8 +11,8 @@ constexpr std::size_t kCompactThreshold = 8 << 20;
 LineList::LineList(const LineList &other)
 {
     lines_.reserve(other.lines_.size());
-    for (std::string_view l : other.lines_)
-        append(l);
+    for (const Slot &s : other.lines_)
+        append(s.view());
 }
 
 LineList &LineList::operator=(const LineList &other)
@@ -24,13 +24,15 @@ LineList &LineList::operator=(const LineList &other)
     return *this;
 }
 
-LineList LineList::adopt(std::unique_ptr<std::string> text, std::vector<std::string_view> &&lines)
+LineList LineList::adopt(std::unique_ptr<std::string> text, const std::vector<std::string_view> &lines)
 {
     LineList list;
     list.loaded_ = std::move(text);
-    list.lines_ = std::move(lines);
-    for (std::string_view l : list.lines_)
+    list.lines_.reserve(lines.size());
+    for (std::string_view l : lines) {
+        list.lines_.push_back({l.data(), std::uint32_t(l.size()), tagOf(l)});
         list.live_ += l.size();
+    }
     list.dead_ = list.loaded_->size() - std::min(list.loaded_->size(), list.live_);
     return list;
 }
@@ -46,10 +48,10 @@ void LineList::clear()
     dead_ = 0;
 }
 
-std::string_view LineList::store(std::string_view line)
+LineList::Slot LineList::store(std::string_view line)
 {
     if (line.empty())
-        return {};
+        return {nullptr, 0, kNoTag};
     if (line.size() > room_) {
         const std::size_t size = std::max(kBlockSize, line.size());
         blocks_.push_back(std::make_unique<char[]>(size));
@@ -57,7 +59,7 @@ std::string_view LineList::store(std::string_view line)
         room_ = size;
     }
     std::memcpy(free_, line.data(), line.size());
-    std::string_view stored(free_, line.size());
+    const Slot stored{free_, std::uint32_t(line.size()), tagOf(line)};
     free_ += line.size();
     room_ -= line.size();
     live_ += line.size();
@@ -76,7 +78,7 @@ void LineList::insert(std::size_t index, std::string_view line)
 
 void LineList::replace(std::size_t index, std::string_view line)
 {
-    forget(lines_.at(index));
+    forget(lines_.at(index).view());
     lines_[index] = store(line);
     compactIfWasteful();
 }
@@ -90,7 +92,7 @@ void LineList::removeRange(std::size_t first, std::size_t count)
 {
     count = std::min(count, lines_.size() - std::min(first, lines_.size()));
     for (std::size_t i = first; i < first + count; ++i)
-        forget(lines_[i]);
+        forget(lines_[i].view());
     lines_.erase(lines_.begin() + std::ptrdiff_t(first), lines_.begin() + std::ptrdiff_t(first + count));
     compactIfWasteful();
 }
@@ -98,7 +100,7 @@ void LineList::removeRange(std::size_t first, std::size_t count)
 std::size_t LineList::indexOf(std::string_view line, std::size_t from) const
 {
     for (std::size_t i = from; i < lines_.size(); ++i)
-        if (lines_[i] == line)
+        if (lines_[i].view() == line)
             return i;
     return npos;
 }

@@ -9,7 +9,11 @@ void read(const LineList &lines, std::string_view key, TextGrid &grid)
 {
     grid.clearRows(0);
     int r = -1;
-    for (std::string_view line : lines) {
+    const std::uint32_t tag = LineList::tagOf(key);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines.tag(i) != tag)
+            continue;
+        const std::string_view line = lines[i];
         if (!hasKey(line, key))
             continue;
         std::string_view rest = line.substr(key.size(), 255);
@@ -32,13 +36,13 @@ void read(const LineList &lines, std::string_view key, TextGrid &grid)
 
 void write(LineList &lines, std::string_view key, const TextGrid &grid, int rows)
 {
-    lines.removeIf([key](std::string_view line) { return hasKey(line, key); });
+    lines.removeIfTagged(LineList::tagOf(key), [key](std::string_view line) { return hasKey(line, key); });
     std::string buffer;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < 8; ++c) {
             buffer.assign(key);
             buffer.push_back(char('0' + c));
-            buffer.append(cp1252::encode(grid.at(r, c)));
+            cp1252::encodeAppend(buffer, grid.at(r, c));
             lines.append(buffer);
         }
     }

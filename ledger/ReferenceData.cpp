@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace reference {
 namespace {
@@ -42,21 +43,13 @@ QString writeLines(const QString &path, const QStringList &lines)
     return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
 }
 
-void sortList(QStringList &list)
-{
-    // Sorted by text, byte order of the code page, as the chart file expects.
-    std::sort(list.begin(), list.end(), [](const QString &a, const QString &b) {
-        return cp1252::encode(a) < cp1252::encode(b);
-    });
-}
-
 QStringList codesOf(const QStringList &lines)
 {
     QStringList codes;
     codes.reserve(lines.size());
     for (const QString &l : lines)
         codes.append(lineCode(l));
-    sortList(codes);
+    sortByText(codes);
     return codes;
 }
 
@@ -91,6 +84,18 @@ QString lineCode(const QString &line)
     return space < 0 ? line : line.left(space);
 }
 
+void sortByText(QStringList &lines)
+{
+    // Each line is encoded once, not at every comparison.
+    std::vector<std::pair<std::string, QString>> keyed;
+    keyed.reserve(std::size_t(lines.size()));
+    for (QString &line : lines)
+        keyed.emplace_back(cp1252::encode(line), std::move(line));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        lines[i] = std::move(keyed[std::size_t(i)].second);
+}
+
 QString journalsPath(const QDir &dir)
 {
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
@@ -116,7 +121,7 @@ QString chargePlc(const QDir &dir, ReferenceData &ref)
     QString message;
     if (readLines(dir.filePath(kPlcFile), lines, message))
         ref.ListePlc = lines;
-    sortList(ref.ListePlc);
+    sortByText(ref.ListePlc);
     return message;
 }
 
@@ -177,11 +182,13 @@ QString formatReelIni(double value)
     const qsizetype e = mantissa.indexOf(u'e');
     const int exponent = mantissa.mid(e + 1).toInt();
     mantissa.truncate(e);
-    return QStringLiteral("%1%2E%3%4")
-        .arg(QChar(value < 0 ? u'-' : u' '))
-        .arg(mantissa)
-        .arg(QChar(exponent < 0 ? u'-' : u'+'))
-        .arg(std::abs(exponent), 4, 10, QLatin1Char('0'));
+    QString text;
+    text += QChar(value < 0 ? u'-' : u' ');
+    text += mantissa;
+    text += u'E';
+    text += QChar(exponent < 0 ? u'-' : u'+');
+    text += QString::number(std::abs(exponent)).rightJustified(4, u'0');
+    return text;
 }
 
 QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFichier)

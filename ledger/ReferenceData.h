@@ -61,4 +61,8 @@ QString formatReelIni(double value);
 // Code of a chart or journal line: the text before its first space.
 QString lineCode(const QString &line);
 
+// Sorts chart or journal lines by text: byte order of their code page 1252
+// form, the order of the chart file.
+void sortByText(QStringList &lines);
+
 } // namespace reference

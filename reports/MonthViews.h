@@ -1,11 +1,30 @@
 #pragma once
 
+#include "ledger/LineList.h"
+#include "ledger/ReferenceData.h"
+#include "reports/ViewPages.h"
+
 class Fiche;
 
-// The three views of the current month (journal, general ledger, general
-// journal), built from the line list.
+// The three views of one month (journal, general ledger, general journal),
+// built from the line list. Each fills its page's grid from row 1, the name
+// field from the filter text, the month title and the two totals, and gives
+// back the message for the user when a total could not be made (an amount of
+// the month that is not a number), empty otherwise.
 namespace reports {
 
+// Every entry of the month, or only those whose journal code (its first six
+// characters) equals the filter; "Tous" lists them all.
+QString LitJnl(MonthViewPage &page, const LineList &lines, int annee, int mois, const ReferenceData &ref);
+// Every entry of the month, or only those whose account (its first six
+// characters) equals the filter completed to six characters.
+QString LitCpt(MonthViewPage &page, const LineList &lines, int annee, int mois, const ReferenceData &ref);
+// One row per account of the month's entries of one journal (or of all), in
+// the order the accounts are first met, with their running debit and credit
+// sums and the date and journal of their last entry.
+QString LitGeneral(MonthViewPage &page, const LineList &lines, int annee, int mois, const ReferenceData &ref);
+
+// The same on the document, for its current month; a failed total is shown.
 void LitJnl(Fiche &fiche);
 void LitCpt(Fiche &fiche);
 void LitGeneral(Fiche &fiche);

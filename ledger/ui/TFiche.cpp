@@ -4,6 +4,7 @@
 #include "ledger/ui/FichePage.h"
 #include "reports/ui/ReportPages.h"
 
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -13,7 +14,7 @@ TFiche::TFiche(const Platform &platform, QWidget *parent)
 {
     PageControl1 = new QStackedWidget(this);
     pages_[std::size_t(Page::Saisie)] = new EntryPage(fiche_, this);
-    const std::array<FichePage *, 6> views = createReportPages(fiche_, this);
+    const std::array<FichePage *, 6> views = createReportPages(*this);
     for (std::size_t i = 0; i < views.size(); ++i)
         pages_[i + 1] = views[i];
     for (FichePage *p : pages_)
@@ -22,6 +23,13 @@ TFiche::TFiche(const Platform &platform, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl1);
     refresh();
+}
+
+// The pages show the document this window owns: they must go before it does,
+// not when the base class closes the window after the members are gone.
+TFiche::~TFiche()
+{
+    delete PageControl1;
 }
 
 void TFiche::run(const std::function<void(Fiche &)> &operation)
@@ -52,4 +60,17 @@ void TFiche::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     for (FichePage *p : pages_)
         p->layoutForWidth(event->size().width());
+}
+
+void TFiche::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_PageDown) {
+        run([](Fiche &f) { f.Suivant(); });
+        event->accept();
+    } else if (event->key() == Qt::Key_PageUp) {
+        run([](Fiche &f) { f.Precedent(); });
+        event->accept();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }

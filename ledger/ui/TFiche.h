@@ -15,6 +15,7 @@ class TFiche : public QWidget {
     Q_OBJECT
 public:
     TFiche(const Platform &platform, QWidget *parent = nullptr);
+    ~TFiche() override;
 
     Fiche &fiche() { return fiche_; }
     FichePage *page(Page p) const { return pages_[std::size_t(p)]; }
@@ -48,6 +49,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Page Up and Page Down change the month on every page.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Fiche fiche_;

@@ -1,8 +1,9 @@
 #include "ledger/ui/TFiche.h"
+#include "reports/ReportCommands.h"
 
-void TFiche::Journal() { run([](Fiche &f) { f.showPage(Page::Journal); }); }
-void TFiche::Comptes() { run([](Fiche &f) { f.showPage(Page::Comptes); }); }
-void TFiche::General() { run([](Fiche &f) { f.showPage(Page::General); }); }
-void TFiche::Balance() { run([](Fiche &f) { f.showPage(Page::Balance); }); }
-void TFiche::Resultat() { run([](Fiche &f) { f.showPage(Page::Resultat); }); }
-void TFiche::Bilan() { run([](Fiche &f) { f.showPage(Page::Bilan); }); }
+void TFiche::Journal() { run(reports::Journal); }
+void TFiche::Comptes() { run(reports::Comptes); }
+void TFiche::General() { run(reports::General); }
+void TFiche::Balance() { run(reports::Balance); }
+void TFiche::Resultat() { run(reports::Resultat); }
+void TFiche::Bilan() { run(reports::Bilan); }

@@ -4,6 +4,8 @@
 
 #include <array>
 
+class TFiche;
+
 // The six read-only pages of the document window, in page order: journal,
 // general ledger, general journal, balance, income statement, balance sheet.
-std::array<FichePage *, 6> createReportPages(Fiche &fiche, QWidget *parent);
+std::array<FichePage *, 6> createReportPages(TFiche &window);

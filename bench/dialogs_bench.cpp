@@ -1,0 +1,58 @@
+#include "dialogs/PlanEditor.h"
+#include "platform/Messages.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentMessages final : public Messages {
+public:
+    void information(const QString &) override {}
+    Answer warningYesNoCancel(const QString &) override { return Answer::Annuler; }
+    bool warningOkCancel(const QString &) override { return false; }
+};
+
+QStringList chart(int accounts)
+{
+    QStringList lines;
+    for (int i = 0; i < accounts; ++i)
+        lines.append(QStringLiteral("%1 NN Compte de tiers numéro %2").arg(100000 + i * 7 % 800000, 6).arg(i));
+    return lines;
+}
+
+} // namespace
+
+// Adding one account to a chart of n accounts: the duplicate scan and the
+// re-sort that keeps the list in code order.
+static void BM_PlanAddAccount(benchmark::State &state)
+{
+    SilentMessages messages;
+    PlanEditor editor(messages);
+    const QStringList lines = chart(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.Init(lines);
+        editor.Edit1 = QStringLiteral("999999");
+        editor.Edit2 = QStringLiteral("Compte ajouté");
+        state.ResumeTiming();
+        editor.Envoi();
+        benchmark::DoNotOptimize(editor.items().size());
+    }
+}
+BENCHMARK(BM_PlanAddAccount)->Arg(300)->Arg(3000)->Unit(benchmark::kMicrosecond);
+
+// Handing a chart of n accounts back to the document, sorted.
+static void BM_PlanResult(benchmark::State &state)
+{
+    SilentMessages messages;
+    PlanEditor editor(messages);
+    editor.Init(chart(int(state.range(0))));
+    for (auto _ : state) {
+        QStringList result;
+        editor.Result(result);
+        benchmark::DoNotOptimize(result.size());
+    }
+}
+BENCHMARK(BM_PlanResult)->Arg(300)->Arg(3000)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

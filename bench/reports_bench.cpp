@@ -1,0 +1,79 @@
+#include "LedgerGenerator.h"
+
+#include "ledger/LedgerFile.h"
+#include "reports/AccountBalance.h"
+#include "reports/IncomeStatement.h"
+#include "reports/MonthViews.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+LineList loadedLedger(int entries)
+{
+    return ledgerfile::parse(std::make_unique<std::string>(generateLedger(entries)));
+}
+
+// A chart of accounts covering the generated ledger's accounts.
+ReferenceData chart()
+{
+    ReferenceData ref;
+    for (int cls = 1; cls <= 7; ++cls)
+        for (int n = 0; n < 43; ++n)
+            ref.ListePlc.append(QStringLiteral("%1 ON Compte %2").arg(cls * 100000 + n * 1000).arg(n));
+    ref.ListeJnx = {QStringLiteral("AC O Achats"), QStringLiteral("BQ O Banque"), QStringLiteral("VE O Ventes")};
+    return ref;
+}
+
+void BM_BalanceOfTheYear(benchmark::State &state)
+{
+    const LineList lines = loadedLedger(int(state.range(0)));
+    const ReferenceData ref = chart();
+    BalancePage page;
+    page.from = QDate(2002, 1, 1);
+    page.to = QDate(2002, 12, 31);
+    for (auto _ : state) {
+        reports::LitBalance(page, lines, ref);
+        benchmark::DoNotOptimize(page.Edit18);
+    }
+}
+BENCHMARK(BM_BalanceOfTheYear)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_IncomeStatementOfTheYear(benchmark::State &state)
+{
+    const LineList lines = loadedLedger(int(state.range(0)));
+    PeriodPage page(32, 4);
+    page.from = QDate(2002, 1, 1);
+    page.to = QDate(2002, 12, 31);
+    for (auto _ : state) {
+        reports::LitResultat(page, lines);
+        benchmark::DoNotOptimize(page.grid.at(16, 1));
+    }
+}
+BENCHMARK(BM_IncomeStatementOfTheYear)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// One month of the year (about a twelfth of the entries) through each view,
+// with the filter that lists the most.
+template <QString (*Build)(MonthViewPage &, const LineList &, int, int, const ReferenceData &)>
+void monthView(benchmark::State &state, const char *filter, int columns)
+{
+    const LineList lines = loadedLedger(int(state.range(0)));
+    const ReferenceData ref = chart();
+    MonthViewPage page(columns);
+    page.filter = QString::fromLatin1(filter);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Build(page, lines, 2002, 6, ref));
+        benchmark::DoNotOptimize(page.totalDebit);
+    }
+}
+
+void BM_JournalViewOfAMonth(benchmark::State &state) { monthView<reports::LitJnl>(state, "Tous", 8); }
+void BM_LedgerViewOfAMonth(benchmark::State &state) { monthView<reports::LitCpt>(state, "411", 8); }
+void BM_GeneralJournalOfAMonth(benchmark::State &state) { monthView<reports::LitGeneral>(state, "Tous", 6); }
+BENCHMARK(BM_JournalViewOfAMonth)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LedgerViewOfAMonth)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneralJournalOfAMonth)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,76 @@
+#include "reports/AccountBalance.h"
+
+#include "ledger/Codec1252.h"
+#include "ledger/Fiche.h"
+#include "ledger/TextForms.h"
+#include "reports/AccountRows.h"
+#include "reports/ChartLabels.h"
+#include "reports/EntryWalk.h"
+
+namespace reports {
+namespace {
+
+Cents amountOf(const QString &cell)
+{
+    return forms::parseAmount(QStringView(cell)).value_or(0);
+}
+
+} // namespace
+
+void LitBalance(BalancePage &page, const LineList &lines, const ReferenceData &ref)
+{
+    const std::string from = forms::dateKey(page.from).toStdString();
+    const std::string to = forms::dateKey(page.to).toStdString();
+    AccountRows accounts;
+    forEachEntry(lines, [&](const Entry &entry) {
+        const std::string key = forms::dateKey(entry.date());
+        if (key < from || key > to)
+            return;
+        AccountRows::Row &row = accounts.rowFor(entry.account());
+        row.debit.add(entry.debit());
+        row.credit.add(entry.credit());
+    });
+
+    TextGrid &grid = page.grid;
+    grid.clearRows(1, 0, 5);
+    int r = 0;
+    for (const AccountRows::Row &row : accounts.rows()) {
+        grid.growFor(++r);
+        const QString account = cp1252::decode(row.account);
+        grid.set(r, 0, account);
+        grid.set(r, 1, accountLabel(ref.ListePlc, account));
+        grid.set(r, 2, row.debit.text());
+        grid.set(r, 3, row.credit.text());
+    }
+    grid.touch();
+    Total5(page);
+}
+
+void Total5(BalancePage &page)
+{
+    TextGrid &grid = page.grid;
+    // The account rows run from row 1 to the first row with neither account
+    // nor amounts (a row of entries without an account has amounts).
+    for (int r = 1; r < grid.rowCount(); ++r) {
+        if (grid.at(r, 0).isEmpty() && grid.at(r, 2).isEmpty() && grid.at(r, 3).isEmpty())
+            break;
+        const Cents balance = amountOf(grid.at(r, 2)) - amountOf(grid.at(r, 3));
+        grid.set(r, 4, balance > 0 ? forms::formatAmount(balance) : QString());
+        grid.set(r, 5, balance > 0 ? QString() : forms::formatAmount(-balance));
+    }
+    Cents sums[4] = {0, 0, 0, 0};
+    for (int r = 1; r < grid.rowCount(); ++r)
+        for (int c = 0; c < 4; ++c)
+            sums[c] += amountOf(grid.at(r, c + 2));
+    grid.touch();
+    QString *fields[4] = {&page.Edit18, &page.Edit19, &page.Edit13, &page.Edit16};
+    for (int c = 0; c < 4; ++c)
+        *fields[c] = forms::rset(forms::formatAmount(sums[c]));
+}
+
+void LitBalance(Fiche &fiche)
+{
+    LitBalance(fiche.views.balance, fiche.Lignes, fiche.ref);
+}
+
+} // namespace reports

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "reports/RunningSum.h"
+
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace reports {
+
+// The rows of a statement with one row per account, in the order in which the
+// entries first name each account. An account is its text exactly as keyed:
+// "411" and "411000" are two accounts, and entries without an account share a
+// row of their own rather than spilling into the next account's row.
+class AccountRows {
+public:
+    struct Row {
+        std::string_view account;
+        RunningSum debit;
+        RunningSum credit;
+        std::string_view date;    // of the account's last entry
+        std::string_view journal; // of the account's last entry
+    };
+
+    Row &rowFor(std::string_view account);
+    const std::vector<Row> &rows() const { return rows_; }
+
+private:
+    std::vector<Row> rows_;
+    std::unordered_map<std::string_view, std::size_t> index_;
+};
+
+} // namespace reports

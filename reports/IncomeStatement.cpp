@@ -1,0 +1,141 @@
+#include "reports/IncomeStatement.h"
+
+#include "ledger/Fiche.h"
+#include "ledger/TextForms.h"
+#include "reports/EntryWalk.h"
+
+#include <array>
+#include <optional>
+
+namespace reports {
+namespace {
+
+constexpr int kHeadings = 10;
+constexpr int kOperatingHeadings = 6;
+constexpr int kOperatingTotalRow = 12;
+constexpr int kTotalRow = 13;
+constexpr int kResultRow = 14;
+constexpr int kGrandTotalRow = 16;
+
+const char16_t *const kChargeCaptions[kHeadings] = {
+    u"Achats", u"Services extérieurs", u"Autres services extérieurs", u"Impôts, taxes",
+    u"Charges de personnel", u"Autres charges de gestion courante", u"Charges financières",
+    u"Charges exceptionnelles", u"Dotations aux amortissements", u"Participation des salariés"};
+
+const char16_t *const kProductCaptions[kHeadings] = {
+    u"Ventes", u"Production stockée", u"Production immobilisée", u"Produits nets, long terme",
+    u"Suventions", u"Autres produits de gestion courante", u"Produits financiers",
+    u"Produits exceptionnels", u"Reprise sur amortissement", u"Transferts de chages"};
+
+void writeCaptions(TextGrid &grid)
+{
+    for (int i = 0; i < kHeadings; ++i) {
+        grid.set(i + 1, 0, QString::fromUtf16(kChargeCaptions[i]));
+        grid.set(i + 1, 2, QString::fromUtf16(kProductCaptions[i]));
+    }
+    grid.set(kOperatingTotalRow, 0, QStringLiteral("Total des charges d'exploitation"));
+    grid.set(kOperatingTotalRow, 2, QStringLiteral("Total des produits d'exploitation"));
+    grid.set(kTotalRow, 0, QStringLiteral("Total"));
+    grid.set(kTotalRow, 2, QStringLiteral("Total"));
+    grid.set(kResultRow, 0, QStringLiteral("Solde créditeur : Bénefices"));
+    grid.set(kResultRow, 2, QStringLiteral("Solde débiteur : Pertes"));
+    grid.set(kGrandTotalRow, 0, QStringLiteral("TOTAL GENERAL"));
+    grid.set(kGrandTotalRow, 2, QStringLiteral("TOTAL GENERAL"));
+}
+
+// The heading cell an account feeds: column 1 (charges) or 3 (products) and
+// the row of its second digit; nothing for accounts outside 60 to 79.
+std::optional<std::pair<int, int>> headingOf(std::string_view account)
+{
+    if (account.size() < 2 || !isDigit(account[1]))
+        return std::nullopt;
+    const int row = account[1] - '0' + 1;
+    if (account[0] == '6')
+        return std::pair{row, 1};
+    if (account[0] == '7')
+        return std::pair{row, 3};
+    return std::nullopt;
+}
+
+QString aligned(Cents value)
+{
+    return forms::rset(forms::formatAmount(value));
+}
+
+} // namespace
+
+void LitResultat(PeriodPage &page, const LineList &lines)
+{
+    TextGrid &grid = page.grid;
+    grid.clearRows(1, 0, 3);
+    writeCaptions(grid);
+
+    // The sum of each heading cell, and whether any amount reached it.
+    std::array<std::array<Cents, 2>, kHeadings + 1> sums{};
+    std::array<std::array<bool, 2>, kHeadings + 1> fed{};
+    const std::string from = forms::dateKey(page.from).toStdString();
+    const std::string to = forms::dateKey(page.to).toStdString();
+    forEachEntry(lines, [&](const Entry &entry) {
+        const std::optional<std::pair<int, int>> heading = headingOf(entry.account());
+        if (!heading)
+            return;
+        const std::string key = forms::dateKey(entry.date());
+        if (key < from || key > to)
+            return;
+        const auto [row, column] = *heading;
+        const std::size_t side = column == 1 ? 0 : 1;
+        for (std::string_view amount : {entry.debit(), entry.credit()}) {
+            if (const std::optional<Cents> value = forms::parseAmount(amount)) {
+                sums[std::size_t(row)][side] += *value;
+                fed[std::size_t(row)][side] = true;
+            }
+        }
+    });
+    for (int row = 1; row <= kHeadings; ++row)
+        for (std::size_t side = 0; side < 2; ++side)
+            if (fed[std::size_t(row)][side])
+                grid.set(row, side == 0 ? 1 : 3, forms::formatAmount(sums[std::size_t(row)][side]));
+    grid.touch();
+    Total6(page);
+}
+
+void Total6(PeriodPage &page)
+{
+    TextGrid &grid = page.grid;
+    Cents total[2] = {0, 0};
+    Cents operating[2] = {0, 0};
+    for (int row = 1; row <= kHeadings; ++row) {
+        for (int side = 0; side < 2; ++side) {
+            QString &cell = grid.at(row, side == 0 ? 1 : 3);
+            if (cell.isEmpty())
+                continue;
+            cell = forms::rset(cell);
+            const Cents value = forms::parseAmount(QStringView(cell)).value_or(0);
+            total[side] += value;
+            if (row <= kOperatingHeadings)
+                operating[side] += value;
+        }
+    }
+    const Cents profit = total[0] < total[1] ? total[1] - total[0] : 0;
+    const Cents loss = total[0] < total[1] ? 0 : total[0] - total[1];
+    for (int side = 0; side < 2; ++side) {
+        const int column = side == 0 ? 1 : 3;
+        grid.set(kOperatingTotalRow, column, aligned(operating[side]));
+        grid.set(kTotalRow, column, aligned(total[side]));
+        grid.set(kResultRow, column, QString());
+    }
+    if (profit > 0)
+        grid.set(kResultRow, 1, aligned(profit));
+    else
+        grid.set(kResultRow, 3, aligned(loss));
+    grid.set(kGrandTotalRow, 1, aligned(total[0] + profit));
+    grid.set(kGrandTotalRow, 3, aligned(total[1] + loss));
+    grid.touch();
+}
+
+void LitResultat(Fiche &fiche)
+{
+    LitResultat(fiche.views.resultat, fiche.Lignes);
+}
+
+} // namespace reports

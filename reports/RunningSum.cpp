@@ -1,0 +1,31 @@
+#include "reports/RunningSum.h"
+
+#include "ledger/Codec1252.h"
+
+namespace reports {
+
+void RunningSum::add(std::string_view amount)
+{
+    const std::optional<Cents> parsed = forms::parseAmount(amount);
+    const Cents sum = value_ + parsed.value_or(0);
+    if (sum != 0) {
+        form_ = Form::Sum;
+        value_ = sum;
+    } else if (parsed) {
+        form_ = Form::Amount;
+        value_ = *parsed;
+        amount_ = amount;
+    }
+}
+
+QString RunningSum::text() const
+{
+    switch (form_) {
+    case Form::Sum: return forms::rset(forms::formatRunningSum(value_));
+    case Form::Amount: return cp1252::decode(amount_);
+    case Form::Empty: break;
+    }
+    return {};
+}
+
+} // namespace reports

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "reports/ViewPages.h"
+
+#include <QString>
+
+// The debit and credit totals under a month view: every non-empty cell of the
+// two amount columns, rows 1 to the last, trimmed and added; each sum "0.00"
+// and right-aligned into the page's total fields. Each gives back the message
+// for the user when a cell is not a number; the totals are then left empty
+// rather than showing a partial or stale sum.
+namespace reports {
+
+QString Total3(MonthViewPage &journal); // columns 5 and 6
+QString Total2(MonthViewPage &comptes); // columns 5 and 6
+QString Total4(MonthViewPage &general); // columns 4 and 5
+
+} // namespace reports

@@ -1,0 +1,30 @@
+#include "reports/ui/MonthKeys.h"
+
+#include "ledger/ui/TFiche.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+MonthKeys::MonthKeys(TFiche &window, QObject *parent)
+    : QObject(parent), window_(window)
+{
+}
+
+void MonthKeys::watch(QWidget *widget)
+{
+    widget->installEventFilter(this);
+    for (QWidget *child : widget->findChildren<QWidget *>())
+        child->installEventFilter(this);
+}
+
+bool MonthKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(&window_, event);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,88 @@
+#include "dialogs/ReferenceDialogs.h"
+
+#include "dialogs/JournalEditor.h"
+#include "dialogs/PlanEditor.h"
+#include "dialogs/SocieteForm.h"
+#include "ledger/ReferenceData.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One opening of an editor on the reference data: the editor takes the list,
+// `edit` acts as the user, and the document keeps the result.
+template <class Editor, class Apply, class Edit>
+void openEditor(ReferenceData &ref, const QStringList &list, Apply apply, Edit edit)
+{
+    FakeMessages messages;
+    Editor editor(messages);
+    editor.Init(list);
+    edit(editor);
+    apply(ref, editor);
+}
+
+template <class Editor>
+void addEntry(Editor &e, const QString &code, const QString &label)
+{
+    e.Edit1 = code;
+    e.Edit1Exit();
+    e.Edit2 = label;
+    e.Envoi();
+}
+
+TEST(ReferenceDialogs, ChartEditorClosedTwiceLeavesEachCodeOnceAndMarksTheChart)
+{
+    ReferenceData ref;
+    ref.ListePlc = {"512000 NN Banque"};
+    openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &e) { addEntry(e, "411", "Clients"); });
+    ref.PlanModifie = false;
+    openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &) {});
+    EXPECT_TRUE(ref.PlanModifie) << "set even when nothing changed";
+    EXPECT_EQ(ref.ListePlc, (QStringList{"411000 NN Clients", "512000 NN Banque"}));
+    EXPECT_EQ(ref.ComboBox1Items, (QStringList{"411000", "512000"}));
+}
+
+TEST(ReferenceDialogs, JournalsEditorClosedTwiceLeavesEachCodeOnceSorted)
+{
+    ReferenceData ref;
+    ref.ListeJnx = {"VE O Ventes"};
+    openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux, [](JournalEditor &e) { addEntry(e, "ac", "Achats"); });
+    openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux, [](JournalEditor &) {});
+    EXPECT_EQ(ref.ListeJnx, (QStringList{"AC N Achats", "VE O Ventes"}));
+    EXPECT_EQ(ref.ComboBox2Items, (QStringList{"AC", "VE"}));
+    EXPECT_FALSE(ref.PlanModifie);
+}
+
+TEST(ReferenceDialogs, CompanyLinesChangeOnlyOnOkWithACompanyName)
+{
+    const std::array<QString, 7> before = {"SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04", "", "SIRET"};
+    ReferenceData ref;
+    ref.Societe = before;
+    SocieteForm form;
+    form.Init(before);
+    form.Edits[4] = "Tél 05";
+
+    EXPECT_FALSE(dialogs::Psoc(ref, form)) << "cancelled";
+    form.confirmed = true;
+    form.Edits[0].clear();
+    EXPECT_FALSE(dialogs::Psoc(ref, form)) << "confirmed without a company name";
+    EXPECT_EQ(ref.Societe, before);
+
+    form.Edits[0] = "SARL Tavelin";
+    EXPECT_TRUE(dialogs::Psoc(ref, form));
+    std::array<QString, 7> expected = before;
+    expected[4] = "Tél 05";
+    EXPECT_EQ(ref.Societe, expected);
+}
+
+TEST(ReferenceDialogs, CancelledCompanyResultEmptiesOnlyTheFirstLine)
+{
+    SocieteForm form;
+    form.Init({"A", "B", "C", "D", "E", "F", "G"});
+    std::array<QString, 7> out = {"1", "2", "3", "4", "5", "6", "7"};
+    form.Result(out);
+    EXPECT_EQ(out, (std::array<QString, 7>{"", "2", "3", "4", "5", "6", "7"}));
+}
+
+} // namespace

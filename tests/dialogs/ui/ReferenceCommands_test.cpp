@@ -1,0 +1,132 @@
+#include "dialogs/ReferenceDialogs.h"
+#include "dialogs/ui/TJnx.h"
+#include "dialogs/ui/TPlan.h"
+#include "dialogs/ui/TSociete.h"
+#include "ledger/ui/TFiche.h"
+#include "support/FakePlatform.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+// The document window's "Société", "Plan comptable" and "Journaux" commands,
+// each dialog driven by a timer while the command waits on it.
+class ReferenceCommandsTest : public QObject {
+    Q_OBJECT
+
+    static const inline std::array<QString, 7> kSociete = {
+        "SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04 78 00 00 00", "", "SIRET 000"};
+
+    FakePlatform fake;
+
+    // Runs `command`; as soon as its modal dialog is up, `user` acts on it.
+    template <class Dialog>
+    static void withDialog(const std::function<void()> &command, const std::function<void(Dialog &)> &user)
+    {
+        bool reached = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            reached = true;
+            user(*dialog);
+            if (dialog->isVisible()) // a failed check must not leave the command waiting
+                dialog->reject();
+        });
+        command();
+        QVERIFY(reached);
+    }
+
+    // Replaces a field's text as typing over it would (key clicks only know ASCII).
+    static void type(QLineEdit *edit, const QString &text)
+    {
+        edit->selectAll();
+        edit->insert(text);
+    }
+
+private slots:
+    void societeOkChangesOnlyWhatWasTyped()
+    {
+        TFiche window(fake.platform);
+        window.fiche().ref.Societe = kSociete;
+        withDialog<TSociete>([&] { window.Psoc(); }, [](TSociete &d) {
+            QCOMPARE(d.Edits[3]->text(), QStringLiteral("69000 LYON"));
+            type(d.Edits[4], QStringLiteral("Tél 04 72 11 11 11"));
+            QTest::mouseClick(d.Button2, Qt::LeftButton);
+        });
+        std::array<QString, 7> expected = kSociete;
+        expected[4] = QStringLiteral("Tél 04 72 11 11 11");
+        QCOMPARE(window.fiche().ref.Societe, expected);
+    }
+
+    void societeCancelledOrNamelessChangesNothing()
+    {
+        TFiche window(fake.platform);
+        window.fiche().ref.Societe = kSociete;
+        const std::function<void(TSociete &)> closers[] = {
+            [](TSociete &d) { QTest::mouseClick(d.Button1, Qt::LeftButton); },
+            [](TSociete &d) { QTest::keyClick(d.Edits[4], Qt::Key_Escape); },
+            [](TSociete &d) { d.close(); }, // the window frame
+            [](TSociete &d) {
+                d.Edits[0]->clear();
+                QTest::keyClick(d.Edits[4], Qt::Key_Return); // "OK" is the default button
+            },
+        };
+        for (const auto &close : closers) {
+            withDialog<TSociete>([&] { window.Psoc(); }, [&](TSociete &d) {
+                type(d.Edits[4], QStringLiteral("changé"));
+                close(d);
+                QVERIFY(!d.isVisible());
+            });
+            QCOMPARE(window.fiche().ref.Societe, kSociete);
+        }
+    }
+
+    void societeConfirmedOnceThenClosedByTheFrameIsACancel()
+    {
+        TSociete dialog;
+        dialog.Init(kSociete);
+        dialog.show();
+        QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+        dialog.show();
+        dialog.Edits[4]->setText(QStringLiteral("changé"));
+        dialog.close();
+        ReferenceData ref;
+        ref.Societe = kSociete;
+        QVERIFY(!dialogs::Psoc(ref, dialog.form()));
+        QCOMPARE(ref.Societe, kSociete);
+    }
+
+    void listEditorsHandTheirListsBackToTheDocument()
+    {
+        TFiche window(fake.platform);
+        ReferenceData &ref = window.fiche().ref;
+        ref.ListePlc = {"411000 ON Clients"};
+        ref.ListeJnx = {"VE O Ventes"};
+        withDialog<TPlan>([&] { window.Plc(); }, [](TPlan &d) {
+            QCOMPARE(QApplication::focusWidget(), d.Edit1);
+            QTest::keyClicks(d.Edit1, "512");
+            QTest::keyClick(d.Edit1, Qt::Key_Tab);
+            QTest::keyClicks(d.Edit2, "Banque");
+            QTest::keyClick(d.Edit2, Qt::Key_Return);
+            QTest::keyClick(d.Edit1, Qt::Key_Escape);
+        });
+        QCOMPARE(ref.ListePlc, (QStringList{"411000 ON Clients", "512000 NN Banque"}));
+        QCOMPARE(ref.ComboBox1Items, (QStringList{"411000", "512000"}));
+        QVERIFY(ref.PlanModifie);
+
+        withDialog<TJnx>([&] { window.Journaux(); }, [](TJnx &d) {
+            QTest::keyClicks(d.Edit1, "ac");
+            QTest::keyClick(d.Edit1, Qt::Key_Tab);
+            QTest::keyClicks(d.Edit2, "Achats");
+            QTest::keyClick(d.Edit2, Qt::Key_Return);
+            QTest::mouseClick(d.Button1, Qt::LeftButton);
+        });
+        QCOMPARE(ref.ListeJnx, (QStringList{"AC N Achats", "VE O Ventes"}));
+        QCOMPARE(ref.ComboBox2Items, (QStringList{"AC", "VE"}));
+    }
+};
+
+QTEST_MAIN(ReferenceCommandsTest)
+#include "ReferenceCommands_test.moc"

@@ -1,0 +1,132 @@
+#include "FakePlatform.h"
+#include "TempDir.h"
+
+#include "ledger/Fiche.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ReferenceTest : ::testing::Test {
+    FakePlatform fake;
+    CurrentTempDir dir;
+    Fiche fiche{fake.platform};
+
+    void saveAll()
+    {
+        fiche.SauveIni();
+        fiche.SauveSoc();
+        fiche.SauvePlc();
+        fiche.SauveCombo();
+    }
+    QStringList filesOnDisk() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+};
+
+} // namespace
+
+TEST_F(ReferenceTest, FirstRunInAnEmptyFolderWritesTheThreeFiles)
+{
+    fiche.FormActivate();
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_TRUE(fiche.ref.ListePlc.isEmpty());
+    EXPECT_TRUE(fiche.ref.ListeJnx.isEmpty());
+    saveAll();
+    EXPECT_EQ(filesOnDisk(), (QStringList{"Tavelin.Cbx", "Tavelin.ini", "Tavelin.soc"}));
+    EXPECT_EQ(readBytes(dir.file("Tavelin.ini")),
+              " 0.00000000000000E+0000\r\n\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(readBytes(dir.file("Tavelin.soc")), "\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(readBytes(dir.file("Tavelin.Cbx")), "[JOURNAUX]\r\n");
+}
+
+TEST_F(ReferenceTest, FilesAreReadAndWrittenBackInTheirFormat)
+{
+    writeBytes(dir.file("Tavelin.soc"), "Boulangerie Caf\xE9\r\n12 rue Haute\r\n\r\n75001 Paris\r\n\r\n\r\n\r\nligne en trop\r\n");
+    writeBytes(dir.file("Tavelin.plc"), "512000 NO Banque\r\n411000 ON Clients\r\n607000 NN Achats\r\n");
+    writeBytes(dir.file("Tavelin.cbx"), "VE N Ventes\r\n[JOURNAUX]\r\nAC O Achats\r\n\r\n[JOURNAUX]\r\nBQ N Banque\r\n");
+    writeBytes(dir.file("Tavelin.ini"), "-1.25000000000000E-0003\r\n/tmp/compta.jnl\r\n1\r\nVE\r\n411000\r\n706000\r\n445710\r\n"
+                                        "AC\r\n401000\r\n607000\r\n445660\r\n");
+    fiche.FormActivate();
+    EXPECT_EQ(fiche.ref.Societe[0], QString::fromUtf8("Boulangerie Café"));
+    EXPECT_EQ(fiche.ref.Societe[6], "");
+    EXPECT_EQ(fiche.ref.ListePlc, (QStringList{"411000 ON Clients", "512000 NO Banque", "607000 NN Achats"}));
+    // The line before "[JOURNAUX]" is lost; blank lines are journal lines.
+    EXPECT_EQ(fiche.ref.ListeJnx, (QStringList{"AC O Achats", "", "BQ N Banque"}));
+    EXPECT_EQ(fiche.ref.ComboBox1Items, (QStringList{"411000", "512000", "607000"}));
+    EXPECT_EQ(fiche.ref.ComboBox2Items, (QStringList{"", "AC", "BQ"}));
+    EXPECT_EQ(fiche.NomFichier, "/tmp/compta.jnl");
+    EXPECT_EQ(fiche.ref.CompteTvaAchat, "445660");
+    bool ouvrirAuto = false;
+    QString nom;
+    fiche.GetIni(ouvrirAuto, nom);
+    EXPECT_TRUE(ouvrirAuto);
+    EXPECT_EQ(nom, "/tmp/compta.jnl");
+
+    fiche.ref.PlanModifie = true;
+    saveAll();
+    EXPECT_EQ(readBytes(dir.file("Tavelin.ini")).substr(0, 25), "-1.25000000000000E-0003\r\n");
+    EXPECT_EQ(readBytes(dir.file("Tavelin.plc")), "411000 ON Clients\r\n512000 NO Banque\r\n607000 NN Achats\r\n");
+    EXPECT_EQ(readBytes(dir.file("Tavelin.Cbx")), "[JOURNAUX]\r\nAC O Achats\r\n\r\nBQ N Banque\r\n");
+    EXPECT_EQ(filesOnDisk(), (QStringList{"Tavelin.Cbx", "Tavelin.ini", "Tavelin.plc", "Tavelin.soc"}));
+}
+
+TEST_F(ReferenceTest, JournalsFileIsOneFileWhateverTheCaseOfItsName)
+{
+    writeBytes(dir.file("TAVELIN.CBX"), "[JOURNAUX]\r\nVE N Ventes\r\n");
+    fiche.ChargeCombo();
+    EXPECT_EQ(fiche.ref.ListeJnx, QStringList{"VE N Ventes"});
+    fiche.SauveCombo();
+    EXPECT_EQ(filesOnDisk(), QStringList{"Tavelin.Cbx"});
+    EXPECT_EQ(readBytes(dir.file("Tavelin.Cbx")), "[JOURNAUX]\r\nVE N Ventes\r\n");
+}
+
+TEST_F(ReferenceTest, AutoOpenOffDropsTheLastFileName)
+{
+    writeBytes(dir.file("Tavelin.ini"), " 0.00000000000000E+0000\r\n/tmp/a.jnl\r\n0\r\n");
+    fiche.ChargeIni();
+    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    fiche.NomFichier = QStringLiteral("/tmp/b.jnl");
+    fiche.SauveIni();
+    EXPECT_EQ(readBytes(dir.file("Tavelin.ini")).substr(0, 40), " 0.00000000000000E+0000\r\n/tmp/b.jnl\r\n0\r\n");
+}
+
+TEST_F(ReferenceTest, UnreadableSettingsAreReportedAndNothingElseIsLost)
+{
+    writeBytes(dir.file("Tavelin.ini"), " 2.50000000000000E+0000\r\n/tmp/a.jnl\r\noui\r\nVE\r\n411000\r\n");
+    writeBytes(dir.file("Tavelin.cbx"), "[JOURNAUX]\r\nVE N Ventes\r\n");
+    fiche.FormActivate();
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].contains("Tavelin.ini"));
+    EXPECT_TRUE(fake.messages.shown[0].contains("ligne 3"));
+    EXPECT_EQ(fiche.ref.ReelIni, 2.5);
+    EXPECT_EQ(fiche.ref.JournalVente, "VE");
+    EXPECT_EQ(fiche.ref.CompteClient, "411000");
+    // The loading went on: the journals are there and will be written back whole.
+    EXPECT_EQ(fiche.ref.ListeJnx, QStringList{"VE N Ventes"});
+    EXPECT_EQ(fiche.ref.ComboBox2Items, QStringList{"VE"});
+
+    writeBytes(dir.file("Tavelin.ini"), "abc\r\n");
+    fake.messages.shown.clear();
+    fiche.ChargeIni();
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].contains("ligne 1"));
+    EXPECT_EQ(fiche.ref.ReelIni, 2.5);
+}
+
+TEST_F(ReferenceTest, ChartIsWrittenOnlyWhenItChanged)
+{
+    fiche.ref.ListePlc = QStringList{"411000 NN Clients"};
+    fiche.SauvePlc();
+    EXPECT_FALSE(QFile::exists(dir.file("Tavelin.plc")));
+    fiche.ref.PlanModifie = true;
+    fiche.SauvePlc();
+    EXPECT_EQ(readBytes(dir.file("Tavelin.plc")), "411000 NN Clients\r\n");
+}
+
+TEST(ReelIni, KeepsItsTwentyThreeCharacterForm)
+{
+    EXPECT_EQ(reference::formatReelIni(0), " 0.00000000000000E+0000");
+    EXPECT_EQ(reference::formatReelIni(1234.5), " 1.23450000000000E+0003");
+    EXPECT_EQ(reference::formatReelIni(-0.00125), "-1.25000000000000E-0003");
+    EXPECT_EQ(reference::formatReelIni(6.02e23).size(), 23);
+}

@@ -1,0 +1,99 @@
+#include "FakePlatform.h"
+
+#include "ledger/Fiche.h"
+#include "ledger/ui/TExer.h"
+#include "ledger/ui/TFiche.h"
+#include "platform/ui/QtPlatform.h"
+
+#include <QDateEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+// The fiscal-year dialog, driven as a user would: the dialog is shown by the
+// document's Exercice and answered by a timer that presses its buttons.
+class TExerTest : public QObject {
+    Q_OBJECT
+
+    // Presses a button of the dialog once it is on screen, after setting dates.
+    static void answerWhenShown(const std::function<void(TExer *)> &answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<TExer *>(w); dialog && dialog->isVisible())
+                    answer(dialog);
+        });
+    }
+
+private slots:
+    void showsTheThreeDatesAndTheClosingDateOnlyForDisplay()
+    {
+        TExer dialog;
+        dialog.Init(QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Exercice en cours"));
+        QCOMPARE(dialog.DateTimePicker1->date(), QDate(2002, 1, 1));
+        QCOMPARE(dialog.DateTimePicker2->text(), QStringLiteral("31/12/2002"));
+        QVERIFY(!dialog.DateTimePicker3->isEnabled());
+        QCOMPARE(dialog.Button1->text(), QStringLiteral("Annuler"));
+        QCOMPARE(dialog.Button2->text(), QStringLiteral("OK"));
+    }
+
+    void okKeepsTheNewDatesAndWritesTheHeader()
+    {
+        FakePlatform fake;
+        QtFiscalYearDialog real;
+        Platform platform = fake.platform;
+        platform.fiscalYear = &real;
+        Fiche fiche(platform);
+        answerWhenShown([](TExer *d) {
+            d->DateTimePicker1->setDate(QDate(2002, 4, 1));
+            d->DateTimePicker2->setDate(QDate(2003, 3, 31));
+            QTest::mouseClick(d->Button2, Qt::LeftButton);
+        });
+        fiche.Exercice();
+        QCOMPARE(fiche.DebutExercice(), QDate(2002, 4, 1));
+        QCOMPARE(fiche.FinExercice(), QDate(2003, 3, 31));
+        QVERIFY(fiche.Modifie);
+        QCOMPARE(QByteArray(fiche.Lignes[2].data(), qsizetype(fiche.Lignes[2].size())), QByteArray("31/03/2003"));
+    }
+
+    void annulerAndEscapeKeepTheOldDatesButStillWriteTheHeader()
+    {
+        FakePlatform fake;
+        QtFiscalYearDialog real;
+        Platform platform = fake.platform;
+        platform.fiscalYear = &real;
+        Fiche fiche(platform);
+        answerWhenShown([](TExer *d) {
+            d->DateTimePicker1->setDate(QDate(1999, 4, 1));
+            QTest::mouseClick(d->Button1, Qt::LeftButton);
+        });
+        fiche.Exercice();
+        QCOMPARE(fiche.DebutExercice(), QDate(2002, 1, 1));
+        QVERIFY(fiche.Modifie);
+        QCOMPARE(fiche.Lignes.size(), std::size_t(5));
+
+        answerWhenShown([](TExer *d) {
+            d->DateTimePicker2->setDate(QDate(1999, 4, 1));
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        fiche.Exercice();
+        QCOMPARE(fiche.FinExercice(), QDate(2002, 12, 31));
+    }
+
+    void pageKeysChangeTheMonthOnTheDocumentWindow()
+    {
+        FakePlatform fake;
+        TFiche window(fake.platform);
+        window.show();
+        window.run([](Fiche &f) { f.showPage(Page::Balance); f.showPage(Page::Journal); });
+        QTest::keyClick(&window, Qt::Key_PageDown);
+        QCOMPARE(int(window.fiche().Mois), 4);
+        QTest::keyClick(&window, Qt::Key_PageUp);
+        QTest::keyClick(&window, Qt::Key_PageUp);
+        QCOMPARE(int(window.fiche().Mois), 2);
+    }
+};
+
+QTEST_MAIN(TExerTest)
+#include "TExer_test.moc"

@@ -1,0 +1,165 @@
+#include "LedgerText.h"
+
+#include "ledger/TextForms.h"
+#include "reports/AccountBalance.h"
+
+#include <gtest/gtest.h>
+
+using namespace reports;
+
+namespace {
+
+struct AccountBalanceTest : ::testing::Test {
+    ReferenceData ref;
+    BalancePage page;
+
+    void SetUp() override
+    {
+        ref.ListePlc = {QStringLiteral("411000 NN Clients"), QStringLiteral("512000 ON Banque"),
+                        QStringLiteral("707000 OO Ventes")};
+        page.from = QDate(2002, 1, 1);
+        page.to = QDate(2002, 12, 31);
+    }
+
+    void build(const std::string &text) { LitBalance(page, linesOf(text), ref); }
+    QString cell(int row, int col) const { return page.grid.at(row, col); }
+    int rows() const
+    {
+        int n = 0;
+        while (!page.grid.at(n + 1, 0).isEmpty())
+            ++n;
+        return n;
+    }
+};
+
+} // namespace
+
+TEST_F(AccountBalanceTest, AccountsInTheOrderFirstMetWithTheirBalances)
+{
+    build(kHeader2002 +
+          entriesText("200203", {{"05/03/2002", "411000", "F1", "VE", "", "   120,00", "", ""},
+                                 {"05/03/2002", "707000", "F1", "VE", "", "", "   120,00", ""}}) +
+          entriesText("200201", {{"20/01/2002", "512000", "Rgt", "BQ", "", "    80,00", "", ""},
+                                 {"20/01/2002", "411000", "Rgt", "BQ", "", "", "    80,00", ""}}));
+    ASSERT_EQ(rows(), 3);
+    EXPECT_EQ(cell(1, 0), "411000");
+    EXPECT_EQ(cell(1, 1), "Clients");
+    EXPECT_EQ(cell(1, 2), forms::rset(QStringLiteral("120,00")));
+    EXPECT_EQ(cell(1, 3), forms::rset(QStringLiteral("80,00")));
+    EXPECT_EQ(cell(1, 4), "40,00"); // balances are not aligned
+    EXPECT_TRUE(cell(1, 5).isEmpty());
+    EXPECT_EQ(cell(2, 0), "707000");
+    EXPECT_TRUE(cell(2, 2).isEmpty());
+    EXPECT_TRUE(cell(2, 4).isEmpty());
+    EXPECT_EQ(cell(2, 5), "120,00");
+    EXPECT_EQ(cell(3, 0), "512000");
+    EXPECT_EQ(cell(3, 4), "80,00");
+    // Every entry balances: the totals pair up.
+    EXPECT_EQ(page.Edit18, forms::rset(QStringLiteral("200,00")));
+    EXPECT_EQ(page.Edit19, page.Edit18);
+    EXPECT_EQ(page.Edit13, forms::rset(QStringLiteral("120,00")));
+    EXPECT_EQ(page.Edit16, page.Edit13);
+}
+
+TEST_F(AccountBalanceTest, BothDatesAreIncluded)
+{
+    const std::string text = entriesText("200203", {{"31/03/2002", "411000", "", "VE", "", "  1,00", "", ""},
+                                                    {"01/04/2002", "411000", "", "VE", "", "  2,00", "", ""},
+                                                    {"01/03/2002", "411000", "", "VE", "", "  4,00", "", ""},
+                                                    {"28/02/2002", "411000", "", "VE", "", "  8,00", "", ""}});
+    page.from = QDate(2002, 3, 1);
+    page.to = QDate(2002, 3, 31);
+    build(text);
+    EXPECT_EQ(cell(1, 2).trimmed(), "5,00");
+    EXPECT_EQ(page.Edit18.trimmed(), "5,00");
+}
+
+TEST_F(AccountBalanceTest, ANilBalanceIsACreditBalanceOfZero)
+{
+    build(entriesText("200203", {{"01/03/2002", "512000", "", "BQ", "", " 10,00", "", ""},
+                                 {"02/03/2002", "512000", "", "BQ", "", "", " 10,00", ""}}));
+    EXPECT_TRUE(cell(1, 4).isEmpty());
+    EXPECT_EQ(cell(1, 5), "0,00");
+    EXPECT_EQ(page.Edit16.trimmed(), "0,00");
+}
+
+TEST_F(AccountBalanceTest, TwoFormsOfOneNumberAreTwoAccounts)
+{
+    build(entriesText("200203", {{"01/03/2002", "411", "", "VE", "", " 1,00", "", ""},
+                                 {"02/03/2002", "411000", "", "VE", "", " 2,00", "", ""},
+                                 {"03/03/2002", "419000", "", "VE", "", " 4,00", "", ""}}));
+    ASSERT_EQ(rows(), 3);
+    EXPECT_EQ(cell(1, 0), "411");
+    EXPECT_EQ(cell(1, 2).trimmed(), "1,00");
+    EXPECT_EQ(cell(2, 0), "411000");
+    EXPECT_EQ(cell(2, 1), "Clients");
+    EXPECT_EQ(cell(2, 2).trimmed(), "2,00");
+    EXPECT_EQ(cell(3, 0), "419000"); // missing from the chart
+    EXPECT_TRUE(cell(3, 1).isEmpty());
+}
+
+TEST_F(AccountBalanceTest, StartAfterEndSelectsNothing)
+{
+    page.from = QDate(2002, 12, 31);
+    page.to = QDate(2002, 1, 1);
+    build(entriesText("200203", {{"01/03/2002", "411000", "", "VE", "", " 1,00", "", ""}}));
+    EXPECT_EQ(rows(), 0);
+    for (const QString *total : {&page.Edit18, &page.Edit19, &page.Edit13, &page.Edit16})
+        EXPECT_EQ(total->trimmed(), "0,00");
+}
+
+TEST_F(AccountBalanceTest, AmountsThatAreNoNumberCountAsZero)
+{
+    build(entriesText("200203", {{"01/03/2002", "411000", "", "VE", "", "n/a", "", ""},
+                                 {"02/03/2002", "411000", "", "VE", "", " 3,00", "", ""},
+                                 {"03/03/2002", "512000", "", "BQ", "", "", "?", ""}}));
+    EXPECT_EQ(cell(1, 2).trimmed(), "3,00");
+    EXPECT_EQ(cell(2, 0), "512000");
+    EXPECT_TRUE(cell(2, 3).isEmpty());
+    EXPECT_EQ(cell(2, 5), "0,00");
+    EXPECT_EQ(page.Edit18.trimmed(), "3,00");
+    EXPECT_EQ(page.Edit19.trimmed(), "0,00");
+}
+
+TEST_F(AccountBalanceTest, EntriesWithoutAccountGetTheirOwnRowAndBalance)
+{
+    build(entriesText("200203", {{"01/03/2002", "", "", "VE", "", " 5,00", "", ""},
+                                 {"02/03/2002", "411000", "", "VE", "", " 7,00", "", ""},
+                                 {"03/03/2002", "512000", "", "BQ", "", "", " 12,00", ""}}));
+    EXPECT_TRUE(cell(1, 0).isEmpty());
+    EXPECT_TRUE(cell(1, 1).isEmpty());
+    EXPECT_EQ(cell(1, 4), "5,00");
+    EXPECT_EQ(cell(2, 0), "411000");
+    EXPECT_EQ(cell(2, 2).trimmed(), "7,00");
+    EXPECT_EQ(cell(2, 4), "7,00");
+    EXPECT_EQ(cell(3, 5), "12,00");
+    EXPECT_EQ(page.Edit13.trimmed(), "12,00");
+    EXPECT_EQ(page.Edit16.trimmed(), "12,00");
+}
+
+TEST_F(AccountBalanceTest, HeaderAndForeignLinesArePassedOver)
+{
+    // A header in the middle, a fragment of another month inside an entry,
+    // and a line without a column digit do not disturb the entries.
+    build(entriesText("200203", {{"01/03/2002", "411000", "", "VE", "", " 1,00", "", ""}}) + kHeader2002 +
+          "2002030" "02/03/2002\r\n2002041999999\r\n2002031512000\r\n200203X\r\n2002035 2,00\r\n");
+    ASSERT_EQ(rows(), 2);
+    EXPECT_EQ(cell(2, 0), "512000");
+    EXPECT_EQ(cell(2, 2).trimmed(), "2,00");
+}
+
+TEST_F(AccountBalanceTest, GridGrowsForManyAccounts)
+{
+    std::string text;
+    for (int i = 0; i < 45; ++i)
+        text += entryText("200203", {"01/03/2002", std::to_string(400000 + i), "", "VE", "", " 1,00", "", ""});
+    build(text);
+    EXPECT_EQ(rows(), 45);
+    EXPECT_EQ(page.grid.rowCount(), 52);
+    EXPECT_EQ(cell(45, 4), "1,00");
+    EXPECT_EQ(page.Edit13.trimmed(), "45,00");
+    build("");
+    EXPECT_EQ(page.grid.rowCount(), 52);
+    EXPECT_EQ(rows(), 0);
+    EXPECT_TRUE(cell(45, 4).isEmpty());
+}

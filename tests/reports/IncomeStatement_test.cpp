@@ -1,0 +1,150 @@
+#include "LedgerText.h"
+
+#include "ledger/TextForms.h"
+#include "reports/IncomeStatement.h"
+
+#include <gtest/gtest.h>
+
+using namespace reports;
+
+namespace {
+
+struct IncomeStatementTest : ::testing::Test {
+    PeriodPage page{32, 4};
+
+    void SetUp() override
+    {
+        page.from = QDate(2002, 1, 1);
+        page.to = QDate(2002, 12, 31);
+    }
+    void build(const std::string &text) { LitResultat(page, linesOf(kHeader2002 + text)); }
+    QString cell(int row, int col) const { return page.grid.at(row, col); }
+    QString amount(int row, int col) const { return cell(row, col).trimmed(); }
+};
+
+EntryCells debit(const std::string &date, const std::string &account, const std::string &amount)
+{
+    return {date, account, "", "OD", "", amount, "", ""};
+}
+
+EntryCells credit(const std::string &date, const std::string &account, const std::string &amount)
+{
+    return {date, account, "", "OD", "", "", amount, ""};
+}
+
+} // namespace
+
+TEST_F(IncomeStatementTest, CaptionsOfBothSides)
+{
+    build("");
+    EXPECT_EQ(cell(1, 0), "Achats");
+    EXPECT_EQ(cell(10, 0), "Participation des salariés");
+    EXPECT_EQ(cell(5, 2), "Suventions");
+    EXPECT_EQ(cell(10, 2), "Transferts de chages");
+    EXPECT_TRUE(cell(11, 0).isEmpty());
+    EXPECT_EQ(cell(12, 0), "Total des charges d'exploitation");
+    EXPECT_EQ(cell(12, 2), "Total des produits d'exploitation");
+    EXPECT_EQ(cell(14, 0), "Solde créditeur : Bénefices");
+    EXPECT_EQ(cell(14, 2), "Solde débiteur : Pertes");
+    EXPECT_EQ(cell(16, 2), "TOTAL GENERAL");
+    EXPECT_TRUE(cell(17, 0).isEmpty());
+}
+
+TEST_F(IncomeStatementTest, DebitsAndCreditsAreBothAdded)
+{
+    build(entriesText("200203", {debit("01/03/2002", "601000", "   100,00"), credit("02/03/2002", "601000", "    20,00"),
+                                 credit("03/03/2002", "707000", "   300,00"), debit("04/03/2002", "701000", "     5,00")}));
+    EXPECT_EQ(cell(1, 1), forms::rset(QStringLiteral("120,00")));
+    EXPECT_EQ(amount(1, 3), "305,00");
+}
+
+TEST_F(IncomeStatementTest, ProfitCase)
+{
+    build(entriesText("200203", {debit("01/03/2002", "607000", "  1000,00"), debit("02/03/2002", "661000", "   200,00"),
+                                 credit("03/03/2002", "707000", "  1500,00")}));
+    EXPECT_EQ(amount(1, 1), "1000,00");
+    EXPECT_EQ(amount(7, 1), "200,00");
+    EXPECT_EQ(amount(1, 3), "1500,00");
+    EXPECT_EQ(amount(12, 1), "1000,00");
+    EXPECT_EQ(amount(12, 3), "1500,00");
+    EXPECT_EQ(amount(13, 1), "1200,00");
+    EXPECT_EQ(amount(13, 3), "1500,00");
+    EXPECT_EQ(cell(14, 1), forms::rset(QStringLiteral("300,00")));
+    EXPECT_TRUE(cell(14, 3).isEmpty());
+    EXPECT_EQ(amount(16, 1), "1500,00");
+    EXPECT_EQ(amount(16, 3), "1500,00");
+}
+
+TEST_F(IncomeStatementTest, LossCase)
+{
+    build(entriesText("200203", {debit("01/03/2002", "641000", "  1500,00"), credit("02/03/2002", "706000", "  1000,00")}));
+    EXPECT_EQ(amount(5, 1), "1500,00");
+    EXPECT_EQ(amount(12, 1), "1500,00");
+    EXPECT_TRUE(cell(14, 1).isEmpty());
+    EXPECT_EQ(amount(14, 3), "500,00");
+    EXPECT_EQ(amount(16, 1), "1500,00");
+    EXPECT_EQ(amount(16, 3), "1500,00");
+}
+
+TEST_F(IncomeStatementTest, NoEntriesGiveZeroTotalsAndANilLoss)
+{
+    build(entriesText("200203", {debit("01/03/2002", "411000", "  10,00"), credit("01/03/2002", "6", "  10,00"),
+                                 debit("01/03/2002", "7", "  3,00"), debit("01/03/2002", "512000", "  3,00")}));
+    for (int row = 1; row <= 10; ++row) {
+        EXPECT_TRUE(cell(row, 1).isEmpty()) << row;
+        EXPECT_TRUE(cell(row, 3).isEmpty()) << row;
+    }
+    for (int row : {12, 13, 16}) {
+        EXPECT_EQ(amount(row, 1), "0,00");
+        EXPECT_EQ(amount(row, 3), "0,00");
+    }
+    EXPECT_TRUE(cell(14, 1).isEmpty());
+    EXPECT_EQ(amount(14, 3), "0,00");
+}
+
+TEST_F(IncomeStatementTest, DatesAtBothEndsAndOrderOfTheList)
+{
+    page.from = QDate(2002, 3, 1);
+    page.to = QDate(2002, 3, 31);
+    build(entriesText("200203", {debit("31/03/2002", "601000", "  1,00")}) +
+          entriesText("200202", {debit("28/02/2002", "601000", "  2,00")}) +
+          entriesText("200203", {debit("01/03/2002", "601000", "  4,00")}) +
+          entriesText("200204", {debit("01/04/2002", "601000", "  8,00")}));
+    EXPECT_EQ(amount(1, 1), "5,00");
+}
+
+TEST_F(IncomeStatementTest, OperatingTotalsTakeTheFirstSixHeadings)
+{
+    build(entriesText("200203", {debit("01/03/2002", "651000", "  6,00"), debit("01/03/2002", "681000", "  9,00"),
+                                 credit("01/03/2002", "758000", "  2,00"), credit("01/03/2002", "791000", "  1,00")}));
+    EXPECT_EQ(amount(6, 1), "6,00");
+    EXPECT_EQ(amount(9, 1), "9,00");
+    EXPECT_EQ(amount(6, 3), "2,00");
+    EXPECT_EQ(amount(10, 3), "1,00");
+    EXPECT_EQ(amount(12, 1), "6,00");
+    EXPECT_EQ(amount(13, 1), "15,00");
+    EXPECT_EQ(amount(12, 3), "2,00");
+    EXPECT_EQ(amount(13, 3), "3,00");
+    EXPECT_EQ(amount(14, 3), "12,00");
+}
+
+TEST_F(IncomeStatementTest, ABadAmountOrLineDoesNotCutTheStatementShort)
+{
+    build(entriesText("200203", {debit("01/03/2002", "601000", "  10,00"), debit("02/03/2002", "601000", "dix"),
+                                 credit("03/03/2002", "707000", "  30,00")}) +
+          "2002030" "04/03/2002\r\n2002031601000\r\n200203*\r\n2002035  5,00\r\n" +
+          entriesText("200203", {debit("05/03/2002", "606000", "  1,00")}));
+    EXPECT_EQ(amount(1, 1), "16,00");
+    EXPECT_EQ(amount(1, 3), "30,00");
+    EXPECT_EQ(amount(14, 1), "14,00");
+}
+
+TEST_F(IncomeStatementTest, RecomputingReplacesThePreviousStatement)
+{
+    build(entriesText("200203", {debit("01/03/2002", "601000", "  10,00")}));
+    page.from = QDate(2002, 4, 1);
+    build(entriesText("200203", {debit("01/03/2002", "601000", "  10,00")}));
+    EXPECT_TRUE(cell(1, 1).isEmpty());
+    EXPECT_TRUE(cell(14, 1).isEmpty());
+    EXPECT_EQ(amount(14, 3), "0,00");
+}

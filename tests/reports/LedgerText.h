@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ledger/LedgerFile.h"
+#include "ledger/LineList.h"
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+// Ledger texts for the report tests, written the way the month write-back
+// writes them: eight lines per entry, CR LF after every line.
+
+struct EntryCells {
+    std::string date, account, label, journal, piece, debit, credit, mark;
+};
+
+inline std::string entryText(const std::string &key, const EntryCells &e)
+{
+    const std::string cells[8] = {e.date, e.account, e.label, e.journal, e.piece, e.debit, e.credit, e.mark};
+    std::string out;
+    for (int c = 0; c < 8; ++c)
+        out += key + char('0' + c) + cells[c] + "\r\n";
+    return out;
+}
+
+inline std::string entriesText(const std::string &key, std::initializer_list<EntryCells> entries)
+{
+    std::string out;
+    for (const EntryCells &e : entries)
+        out += entryText(key, e);
+    return out;
+}
+
+inline const std::string kHeader2002 = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
+
+inline LineList linesOf(const std::string &text)
+{
+    return ledgerfile::parse(std::make_unique<std::string>(text));
+}
