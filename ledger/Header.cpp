@@ -35,8 +35,13 @@ void write(LineList &lines, const FiscalYear &year)
 {
     const std::size_t open = lines.indexOf(kOpen);
     if (open != LineList::npos) {
-        std::size_t close = lines.indexOf(kClose, open + 1);
-        const std::size_t end = close == LineList::npos ? lines.size() : close + 1;
+        const std::size_t close = lines.indexOf(kClose, open + 1);
+        std::size_t end = close == LineList::npos ? open + 1 : close + 1;
+        // A damaged block without its closing marker: take away the marker and
+        // the dates that follow it, never the entries after them.
+        if (close == LineList::npos)
+            while (end < lines.size() && end <= open + 3 && forms::parseDate(cp1252::decode(lines[end])).isValid())
+                ++end;
         lines.removeRange(open, end - open);
     }
     const std::string texts[] = {

@@ -21,8 +21,9 @@ namespace header {
 // dates not reached keep their values.
 void read(const LineList &lines, FiscalYear &year);
 
-// Removes the first block (from "<HEAD>" through the next "</HEAD>") and puts
-// the five header lines back at the top.
+// Removes the first block (from "<HEAD>" through the next "</HEAD>"; without
+// a closing marker, "<HEAD>" and the dates right after it) and puts the five
+// header lines back at the top.
 void write(LineList &lines, const FiscalYear &year);
 
 } // namespace header

@@ -6,11 +6,26 @@ TextGridModel::TextGridModel(const TextGrid &grid, bool titleRow, QObject *paren
     rows_ = grid_.rowCount() - (titleRow_ ? 1 : 0);
 }
 
+// A reset would drop the view's selection, scroll position and the press a
+// double-click is being made of; the grid only ever grows, so rows are added
+// and cells redrawn instead.
 void TextGridModel::refresh()
 {
-    beginResetModel();
-    rows_ = grid_.rowCount() - (titleRow_ ? 1 : 0);
-    endResetModel();
+    const int rows = grid_.rowCount() - (titleRow_ ? 1 : 0);
+    if (rows < rows_) {
+        beginResetModel();
+        rows_ = rows;
+        endResetModel();
+        return;
+    }
+    if (rows > rows_) {
+        beginInsertRows({}, rows_, rows - 1);
+        rows_ = rows;
+        endInsertRows();
+    }
+    if (rows_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 int TextGridModel::rowCount(const QModelIndex &parent) const

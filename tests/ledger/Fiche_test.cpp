@@ -94,6 +94,18 @@ TEST_F(FicheTest, HeaderInTheMiddleIsReadAndMovedToTheTop)
     EXPECT_TRUE(fiche.Modifie);
 }
 
+TEST_F(FicheTest, HeaderWithoutItsClosingMarkerLosesNoEntry)
+{
+    const std::string march = entry("200203", "05/03/2002", "411000", "Vente", "100,00");
+    fiche.Charge(ledger("<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n" + march));
+    fiche.EcritHead();
+    const auto l = lines();
+    ASSERT_EQ(l.size(), 13u);
+    EXPECT_EQ(l[4], "</HEAD>");
+    EXPECT_EQ(l[5], "2002030" "05/03/2002");
+    EXPECT_EQ(l[12], "2002037");
+}
+
 TEST_F(FicheTest, MonthReadingFillsTheGridInFileOrder)
 {
     std::string file = kHeader2002;

@@ -1,0 +1,87 @@
+#include "LedgerGenerator.h"
+
+#include "entry/EntryLine.h"
+#include "entry/MonthOrder.h"
+#include "ledger/Fiche.h"
+#include "ledger/LedgerFile.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/FiscalYearDialog.h"
+#include "platform/Messages.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentMessages final : public Messages {
+public:
+    void information(const QString &) override {}
+    Answer warningYesNoCancel(const QString &) override { return Answer::Annuler; }
+    bool warningOkCancel(const QString &) override { return false; }
+};
+
+class NoFiscalYearDialog final : public FiscalYearDialog {
+public:
+    std::optional<Dates> ask(QDate, QDate, QDate) override { return std::nullopt; }
+};
+
+struct Desk {
+    SilentMessages messages;
+    SystemClock clock;
+    DiskFileSystem files;
+    NoFiscalYearDialog fiscalYear;
+    Platform platform{&messages, &clock, &files, &fiscalYear};
+};
+
+// A document showing March 2002 of a ledger whose months hold `perMonth`
+// entries each, in the random day order of the generated file, or ordered
+// by day as the program leaves a month it has posted into.
+void loadMarch(Fiche &fiche, int perMonth, bool ordered)
+{
+    fiche.Lignes = ledgerfile::parse(std::make_unique<std::string>(generateLedger(perMonth * 12)));
+    fiche.LitHead();
+    fiche.Annee = 2002;
+    fiche.Mois = 3;
+    fiche.LitMois();
+    if (ordered)
+        entry::Tri(fiche.StringGrid1, fiche.NbLignes);
+}
+
+void postOneLine(benchmark::State &state, bool ordered)
+{
+    Desk desk;
+    Fiche fiche(desk.platform);
+    loadMarch(fiche, int(state.range(0)), ordered);
+    const TextGrid month = fiche.StringGrid1;
+    const int lines = fiche.NbLignes;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fiche.StringGrid1 = month;
+        fiche.NbLignes = lines;
+        fiche.panel = EntryPanel{QStringLiteral("14/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture"),
+                                 QStringLiteral("VE"), QStringLiteral("F1"), QStringLiteral("1234.56"), {}};
+        state.ResumeTiming();
+        const bool posted = EntryLine(fiche).SpeedButton1Click();
+        benchmark::DoNotOptimize(posted);
+    }
+    state.counters["lines"] = lines;
+}
+
+void BM_PostIntoOrderedMonth(benchmark::State &state)
+{
+    postOneLine(state, true);
+}
+
+// The first posting after a month read from a file in no particular order:
+// the exchange procedure does all its exchanges at once.
+void BM_PostIntoUnorderedMonth(benchmark::State &state)
+{
+    postOneLine(state, false);
+}
+
+} // namespace
+
+BENCHMARK(BM_PostIntoOrderedMonth)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PostIntoUnorderedMonth)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,97 @@
+#include "cli/Cli.h"
+
+#include "cli/CommandLine.h"
+#include "cli/ConsolePlatform.h"
+#include "cli/Dossier.h"
+#include "cli/ExitCode.h"
+#include "cli/Listings.h"
+#include "cli/Verification.h"
+#include "ledger/Fiche.h"
+#include "ledger/FileIO.h"
+#include "ledger/LedgerFile.h"
+
+namespace cli {
+namespace {
+
+void append(std::string &stream, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    stream.append(utf8.constData(), std::size_t(utf8.size()));
+}
+
+void reportLine(std::string &err, const QString &message)
+{
+    if (message.isEmpty())
+        return;
+    append(err, message);
+    err += '\n';
+}
+
+int verify(const Invocation &invocation, Streams &io)
+{
+    auto text = std::make_unique<std::string>();
+    const QString why = fileio::readWhole(invocation.file, *text);
+    if (!why.isEmpty()) {
+        reportLine(io.err, fileio::readFailedMessage(invocation.file, why));
+        return ExitUnreadable;
+    }
+    // The lines as they are on disk: the loading's clean-up would hide some
+    // of what the check must show, and shift the line numbers it gives.
+    const LineList lines = ledgerfile::parse(std::move(text));
+    ReferenceData ref;
+    reportLine(io.err, reference::chargePlc(QDir::current(), ref));
+    reportLine(io.err, reference::chargeCombo(QDir::current(), ref));
+    const Verification verification = verifyLedger(lines, ref);
+    io.out += formatVerification(verification);
+    return verification.anomalies() == 0 ? ExitOk : ExitFindings;
+}
+
+int list(const Invocation &invocation, Streams &io)
+{
+    ConsolePlatform console(io.err);
+    Fiche fiche(console.platform());
+    if (!openDossier(fiche, invocation.file))
+        return ExitUnreadable;
+    switch (invocation.command) {
+    case Command::Mois:
+        listMonth(fiche, invocation.annee, invocation.mois, io.out);
+        break;
+    case Command::Balance:
+        listBalance(fiche, invocation.du, invocation.au, io.out);
+        break;
+    case Command::Resultat:
+        listResultat(fiche, invocation.du, invocation.au, io.out);
+        break;
+    default:
+        listMonthView(fiche, invocation.command, invocation.annee, invocation.mois, invocation.filter, io.out);
+        break;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+int run(const QStringList &args, Streams &io)
+{
+    const ParsedCommandLine parsed = parseCommandLine(args);
+    if (!parsed.invocation) {
+        append(io.err, QStringLiteral("tavelin-cli : %1\n").arg(parsed.error));
+        append(io.err, usageReminder());
+        return ExitUsage;
+    }
+    const Invocation &invocation = *parsed.invocation;
+    switch (invocation.command) {
+    case Command::Help:
+        append(io.out, helpText());
+        return ExitOk;
+    case Command::Version:
+        append(io.out, versionText());
+        return ExitOk;
+    case Command::Verifier:
+        return verify(invocation, io);
+    default:
+        return list(invocation, io);
+    }
+}
+
+} // namespace cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command line of tavelin-cli: which listing of which file, with which
+// month, filter or dates.
+namespace cli {
+
+enum class Command { Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Verifier, Help, Version };
+
+struct Invocation {
+    Command command = Command::Help;
+    QString file;
+    int annee = 0; // the month of the month commands
+    int mois = 0;
+    std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it
+    std::optional<QDate> du;
+    std::optional<QDate> au;
+};
+
+struct ParsedCommandLine {
+    std::optional<Invocation> invocation;
+    QString error; // French, when there is no invocation
+};
+
+// `args` without the program name.
+ParsedCommandLine parseCommandLine(const QStringList &args);
+
+// Texts of --help and --version, and the short reminder that follows a usage error.
+QString helpText();
+QString versionText();
+QString usageReminder();
+
+} // namespace cli

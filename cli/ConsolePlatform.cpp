@@ -1,0 +1,23 @@
+#include "cli/ConsolePlatform.h"
+
+namespace cli {
+
+void ConsoleMessages::information(const QString &text)
+{
+    err_ += text.toUtf8().toStdString();
+    err_ += '\n';
+}
+
+Messages::Answer ConsoleMessages::warningYesNoCancel(const QString &text)
+{
+    information(text);
+    return Answer::Annuler;
+}
+
+bool ConsoleMessages::warningOkCancel(const QString &text)
+{
+    information(text);
+    return false;
+}
+
+} // namespace cli

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace cli {
+
+// What the process tells the script that ran it.
+enum ExitCode {
+    ExitOk = 0,
+    ExitUnreadable = 1, // the ledger file (or the output) could not be read or written
+    ExitUsage = 2,      // a wrong command, argument or option
+    ExitFindings = 3,   // the check found something to correct
+};
+
+} // namespace cli

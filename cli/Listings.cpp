@@ -1,0 +1,107 @@
+#include "cli/Listings.h"
+
+#include "cli/GridText.h"
+#include "ledger/Fiche.h"
+#include "reports/AccountBalance.h"
+#include "reports/IncomeStatement.h"
+#include "reports/MonthViews.h"
+#include "reports/ReportCommands.h"
+
+namespace cli {
+namespace {
+
+constexpr int kLastStatementRow = 16; // "TOTAL GENERAL"
+
+// The last row of a view that holds anything; rows after it were emptied by
+// the rebuild. (A row whose first cell is empty but not the others, an entry
+// without a date, is still a row of the view.)
+int lastFilledRow(const TextGrid &grid)
+{
+    for (int r = grid.rowCount() - 1; r >= 1; --r)
+        for (int c = 0; c < grid.colCount(); ++c)
+            if (!grid.at(r, c).trimmed().isEmpty())
+                return r;
+    return 0;
+}
+
+void appendDataRows(std::string &out, const TextGrid &grid)
+{
+    const int last = lastFilledRow(grid);
+    for (int r = 1; r <= last; ++r)
+        appendGridRow(out, grid, r);
+}
+
+// The dates a user sets in a statement's pickers before pressing "Calculer";
+// false when the dates the page opened with stand.
+bool setDates(PeriodPage &page, std::optional<QDate> du, std::optional<QDate> au)
+{
+    if (du)
+        page.from = *du;
+    if (au)
+        page.to = *au;
+    return du || au;
+}
+
+} // namespace
+
+void listMonth(Fiche &fiche, int annee, int mois, std::string &out)
+{
+    // Loading leaves the entry page active with nothing unsaved, so moving to
+    // a month there comes down to reading it.
+    fiche.Annee = quint16(annee);
+    fiche.Mois = quint16(mois);
+    fiche.LitMois();
+    for (int r = 0; r < fiche.NbLignes; ++r)
+        appendGridRow(out, fiche.StringGrid1, r);
+}
+
+void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::optional<QString> &filter,
+                   std::string &out)
+{
+    MonthViewPage *page = &fiche.views.journal;
+    void (*open)(Fiche &) = reports::Journal;
+    void (*rebuild)(Fiche &) = reports::LitJnl;
+    if (view == Command::GrandLivre) {
+        page = &fiche.views.comptes;
+        open = reports::Comptes;
+        rebuild = reports::LitCpt;
+    } else if (view == Command::JournalGeneral) {
+        page = &fiche.views.general;
+        open = reports::General;
+        rebuild = reports::LitGeneral;
+    }
+    // The month is chosen while the entry page is still shown; nothing there
+    // is unsaved, so leaving it for the view writes nothing back and the
+    // grid need not be read.
+    fiche.Annee = quint16(annee);
+    fiche.Mois = quint16(mois);
+    open(fiche);
+    if (filter) {
+        page->filter = *filter; // typed into the filter combo, whose change rebuilds the view
+        rebuild(fiche);
+    }
+    appendDataRows(out, page->grid);
+    appendCells(out, {QStringLiteral("Totaux"), page->totalDebit, page->totalCredit});
+}
+
+void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
+{
+    reports::Balance(fiche);
+    BalancePage &page = fiche.views.balance;
+    if (setDates(page, du, au))
+        reports::LitBalance(fiche);
+    appendDataRows(out, page.grid);
+    appendCells(out, {QStringLiteral("Totaux"), page.Edit18, page.Edit19, page.Edit13, page.Edit16});
+}
+
+void listResultat(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
+{
+    reports::Resultat(fiche);
+    PeriodPage &page = fiche.views.resultat;
+    if (setDates(page, du, au))
+        reports::LitResultat(fiche);
+    for (int r = 1; r <= kLastStatementRow; ++r)
+        appendGridRow(out, page.grid, r);
+}
+
+} // namespace cli

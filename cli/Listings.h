@@ -1,0 +1,33 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+
+#include <QDate>
+#include <optional>
+#include <string>
+
+class Fiche;
+
+// The grids of the document as text lines, each filled by the very operation
+// the document window runs for the same command.
+namespace cli {
+
+// The month grid of (annee, mois) as the entry page reads it: rows 0 to
+// NbLignes - 1, eight cells each.
+void listMonth(Fiche &fiche, int annee, int mois, std::string &out);
+
+// The journal, general ledger or general journal of (annee, mois), opened as
+// from the menu ("Tous") and then filtered when a filter is given: its data
+// rows from row 1, every column, then "Totaux" and the two total fields.
+void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::optional<QString> &filter,
+                   std::string &out);
+
+// The balance of accounts over the fiscal year or the dates given: its
+// account rows, then "Totaux" and the fields Edit18, Edit19, Edit13, Edit16.
+void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out);
+
+// The income statement over the fiscal year or the dates given: rows 1 to
+// 16, four cells each.
+void listResultat(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out);
+
+} // namespace cli

@@ -1,0 +1,138 @@
+#include "CliProcess.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string entry(const std::string &key, const std::string &date, const std::string &account, const std::string &label,
+                  const std::string &journal, const std::string &debit, const std::string &credit,
+                  const std::string &mark = "")
+{
+    const std::string cells[8] = {date, account, label, journal, "P" + date.substr(0, 2), debit, credit, mark};
+    std::string out;
+    for (int c = 0; c < 8; ++c)
+        out += key + char('0' + c) + cells[c] + "\r\n";
+    return out;
+}
+
+// A sale and its payment in March, a purchase in April.
+const std::string kDossier = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n" +
+                             entry("200203", "05/03/2002", "411000", "Facture \xE9t\xE9", "VE", "      1234,50", "", "\xD7") +
+                             entry("200203", "05/03/2002", "706000", "Facture \xE9t\xE9", "VE", "", "      1234,50") +
+                             entry("200204", "02/04/2002", "607000", "Achat", "AC", "   80,00", "") +
+                             entry("200204", "02/04/2002", "401000", "Achat", "AC", "", "   80,00") +
+                             entry("200203", "28/03/2002", "512000", "Remise ch\xE8ques", "BQ", "  1234,50", "") +
+                             entry("200203", "28/03/2002", "411000", "Remise ch\xE8ques", "BQ", "", "  1234,50");
+
+struct CliViewsTest : ::testing::Test {
+    CurrentTempDir dir;
+
+    CliViewsTest()
+    {
+        writeBytes(dir.file("Tavelin.plc"), "411000 ON Clients\r\n512000 OO Banque\r\n706000 ON Ventes de marchandises\r\n"
+                                            "607000 ON Achats de marchandises\r\n401000 ON Fournisseurs\r\n");
+        writeBytes(dir.file("Tavelin.cbx"), "[JOURNAUX]\r\nVE O Ventes\r\nAC O Achats\r\nBQ O Banque\r\n");
+        writeBytes(dir.file("compta.jnl"), kDossier);
+    }
+
+    QString out(QStringList args)
+    {
+        args.insert(1, QStringLiteral("compta.jnl"));
+        const CliRun run = runCli(args, dir.path());
+        EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.errText().toStdString();
+        return run.outText();
+    }
+};
+
+} // namespace
+
+TEST_F(CliViewsTest, JournalListsTheMonthsEntriesThenTheTotals)
+{
+    EXPECT_EQ(out({QStringLiteral("journal"), QStringLiteral("200203")}),
+              QStringLiteral("05/03/2002\t411000\tFacture été\tVE\tP05\t1234,50\t\t×\n"
+                             "05/03/2002\t706000\tFacture été\tVE\tP05\t\t1234,50\t\n"
+                             "28/03/2002\t512000\tRemise chèques\tBQ\tP28\t1234,50\t\t\n"
+                             "28/03/2002\t411000\tRemise chèques\tBQ\tP28\t\t1234,50\t\n"
+                             "Totaux\t2469,00\t2469,00\n"));
+    EXPECT_EQ(out({QStringLiteral("journal"), QStringLiteral("200203"), QStringLiteral("--journal"), QStringLiteral("BQ")}),
+              QStringLiteral("28/03/2002\t512000\tRemise chèques\tBQ\tP28\t1234,50\t\t\n"
+                             "28/03/2002\t411000\tRemise chèques\tBQ\tP28\t\t1234,50\t\n"
+                             "Totaux\t1234,50\t1234,50\n"));
+    // A journal without entries in the month: no rows, zero totals.
+    EXPECT_EQ(out({QStringLiteral("journal"), QStringLiteral("200203"), QStringLiteral("--journal=AC")}),
+              QStringLiteral("Totaux\t0,00\t0,00\n"));
+}
+
+TEST_F(CliViewsTest, LedgerCompletesTheAccountLikeTheFilterCombo)
+{
+    EXPECT_EQ(out({QStringLiteral("grand-livre"), QStringLiteral("200203"), QStringLiteral("--compte"), QStringLiteral("411")}),
+              QStringLiteral("05/03/2002\t411000\tFacture été\tVE\tP05\t1234,50\t\t×\n"
+                             "28/03/2002\t411000\tRemise chèques\tBQ\tP28\t\t1234,50\t\n"
+                             "Totaux\t1234,50\t1234,50\n"));
+    const QString all = out({QStringLiteral("grand-livre"), QStringLiteral("200204")});
+    EXPECT_EQ(all, QStringLiteral("02/04/2002\t607000\tAchat\tAC\tP02\t80,00\t\t\n"
+                                  "02/04/2002\t401000\tAchat\tAC\tP02\t\t80,00\t\n"
+                                  "Totaux\t80,00\t80,00\n"));
+}
+
+TEST_F(CliViewsTest, GeneralJournalGivesOneRowPerAccount)
+{
+    EXPECT_EQ(out({QStringLiteral("journal-general"), QStringLiteral("200203")}),
+              QStringLiteral("28/03/2002\t411000\tClients\tBQ\t1234,50\t1234,50\n"
+                             "05/03/2002\t706000\tVentes de marchandises\tVE\t\t1234,50\n"
+                             "28/03/2002\t512000\tBanque\tBQ\t1234,50\t\n"
+                             "Totaux\t2469,00\t2469,00\n"));
+    EXPECT_EQ(out({QStringLiteral("journal-general"), QStringLiteral("200203"), QStringLiteral("--journal"), QStringLiteral("VE")}),
+              QStringLiteral("05/03/2002\t411000\tClients\tVE\t1234,50\t\n"
+                             "05/03/2002\t706000\tVentes de marchandises\tVE\t\t1234,50\n"
+                             "Totaux\t1234,50\t1234,50\n"));
+}
+
+TEST_F(CliViewsTest, BalanceCoversTheFiscalYearOrTheDatesGiven)
+{
+    EXPECT_EQ(out({QStringLiteral("balance")}),
+              QStringLiteral("411000\tClients\t1234,50\t1234,50\t\t0,00\n"
+                             "706000\tVentes de marchandises\t\t1234,50\t\t1234,50\n"
+                             "607000\tAchats de marchandises\t80,00\t\t80,00\t\n"
+                             "401000\tFournisseurs\t\t80,00\t\t80,00\n"
+                             "512000\tBanque\t1234,50\t\t1234,50\t\n"
+                             "Totaux\t2549,00\t2549,00\t1314,50\t1314,50\n"));
+    EXPECT_EQ(out({QStringLiteral("balance"), QStringLiteral("--du"), QStringLiteral("01/04/2002")}),
+              QStringLiteral("607000\tAchats de marchandises\t80,00\t\t80,00\t\n"
+                             "401000\tFournisseurs\t\t80,00\t\t80,00\n"
+                             "Totaux\t80,00\t80,00\t80,00\t80,00\n"));
+    // The end date is included, the day after it is not.
+    EXPECT_EQ(out({QStringLiteral("balance"), QStringLiteral("--du=05/03/2002"), QStringLiteral("--au=05/03/2002")}),
+              QStringLiteral("411000\tClients\t1234,50\t\t1234,50\t\n"
+                             "706000\tVentes de marchandises\t\t1234,50\t\t1234,50\n"
+                             "Totaux\t1234,50\t1234,50\t1234,50\t1234,50\n"));
+    EXPECT_EQ(out({QStringLiteral("balance"), QStringLiteral("--du"), QStringLiteral("31/12/2002"), QStringLiteral("--au"),
+                   QStringLiteral("01/01/2002")}),
+              QStringLiteral("Totaux\t0,00\t0,00\t0,00\t0,00\n"));
+}
+
+TEST_F(CliViewsTest, IncomeStatementPrintsItsSixteenRows)
+{
+    EXPECT_EQ(out({QStringLiteral("resultat")}),
+              QStringLiteral("Achats\t80,00\tVentes\t1234,50\n"
+                             "Services extérieurs\t\tProduction stockée\t\n"
+                             "Autres services extérieurs\t\tProduction immobilisée\t\n"
+                             "Impôts, taxes\t\tProduits nets, long terme\t\n"
+                             "Charges de personnel\t\tSuventions\t\n"
+                             "Autres charges de gestion courante\t\tAutres produits de gestion courante\t\n"
+                             "Charges financières\t\tProduits financiers\t\n"
+                             "Charges exceptionnelles\t\tProduits exceptionnels\t\n"
+                             "Dotations aux amortissements\t\tReprise sur amortissement\t\n"
+                             "Participation des salariés\t\tTransferts de chages\t\n"
+                             "\t\t\t\n"
+                             "Total des charges d'exploitation\t80,00\tTotal des produits d'exploitation\t1234,50\n"
+                             "Total\t80,00\tTotal\t1234,50\n"
+                             "Solde créditeur : Bénefices\t1154,50\tSolde débiteur : Pertes\t\n"
+                             "\t\t\t\n"
+                             "TOTAL GENERAL\t1234,50\tTOTAL GENERAL\t1234,50\n"));
+    const QString april = out({QStringLiteral("resultat"), QStringLiteral("--du"), QStringLiteral("01/04/2002")});
+    EXPECT_TRUE(april.startsWith(QStringLiteral("Achats\t80,00\tVentes\t\n"))) << april.toStdString();
+    EXPECT_TRUE(april.contains(QStringLiteral("\nSolde créditeur : Bénefices\t\tSolde débiteur : Pertes\t80,00\n")));
+}

@@ -1,0 +1,108 @@
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+using namespace cli;
+
+namespace {
+
+ParsedCommandLine parse(std::initializer_list<const char *> args)
+{
+    QStringList list;
+    for (const char *a : args)
+        list.append(QString::fromUtf8(a));
+    return parseCommandLine(list);
+}
+
+QString errorOf(std::initializer_list<const char *> args)
+{
+    const ParsedCommandLine p = parse(args);
+    EXPECT_FALSE(p.invocation.has_value());
+    return p.error;
+}
+
+} // namespace
+
+TEST(CommandLine, MonthCommandsTakeAFileAndAMonth)
+{
+    const ParsedCommandLine p = parse({"journal", "compta.jnl", "200203", "--journal", "VE"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->command, Command::Journal);
+    EXPECT_EQ(p.invocation->file, "compta.jnl");
+    EXPECT_EQ(p.invocation->annee, 2002);
+    EXPECT_EQ(p.invocation->mois, 3);
+    EXPECT_EQ(p.invocation->filter, QStringLiteral("VE"));
+
+    const ParsedCommandLine q = parse({"grand-livre", "--compte=411", "a.jnl", "200212"});
+    ASSERT_TRUE(q.invocation);
+    EXPECT_EQ(q.invocation->command, Command::GrandLivre);
+    EXPECT_EQ(q.invocation->filter, QStringLiteral("411"));
+    EXPECT_EQ(q.invocation->mois, 12);
+
+    const ParsedCommandLine r = parse({"journal-general", "a.jnl", "200201"});
+    ASSERT_TRUE(r.invocation);
+    EXPECT_FALSE(r.invocation->filter.has_value()); // the view's own "Tous"
+}
+
+TEST(CommandLine, PeriodCommandsTakeOptionalDates)
+{
+    const ParsedCommandLine p = parse({"balance", "a.jnl", "--du", "01/03/2002", "--au=31/03/2002"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->du, QDate(2002, 3, 1));
+    EXPECT_EQ(p.invocation->au, QDate(2002, 3, 31));
+
+    const ParsedCommandLine q = parse({"resultat", "a.jnl"});
+    ASSERT_TRUE(q.invocation);
+    EXPECT_EQ(q.invocation->command, Command::Resultat);
+    EXPECT_FALSE(q.invocation->du.has_value());
+    EXPECT_FALSE(q.invocation->au.has_value());
+}
+
+TEST(CommandLine, HelpAndVersionWinOverEverythingElse)
+{
+    EXPECT_EQ(parse({"--help"}).invocation->command, Command::Help);
+    EXPECT_EQ(parse({"-h"}).invocation->command, Command::Help);
+    EXPECT_EQ(parse({"--version"}).invocation->command, Command::Version);
+    EXPECT_EQ(parse({"balance", "--help"}).invocation->command, Command::Help);
+    EXPECT_TRUE(helpText().contains(QStringLiteral("verifier FICHIER")));
+    EXPECT_TRUE(versionText().startsWith(QStringLiteral("tavelin-cli ")));
+}
+
+TEST(CommandLine, WrongUsageIsExplainedInFrench)
+{
+    EXPECT_EQ(errorOf({}), QStringLiteral("commande manquante"));
+    EXPECT_EQ(errorOf({"bilan", "a.jnl"}), QStringLiteral("commande inconnue : « bilan »"));
+    EXPECT_EQ(errorOf({"mois"}), QStringLiteral("fichier manquant après la commande mois"));
+    EXPECT_TRUE(errorOf({"mois", "a.jnl"}).startsWith(QStringLiteral("mois manquant")));
+    EXPECT_TRUE(errorOf({"mois", "a.jnl", "200213"}).startsWith(QStringLiteral("mois invalide : « 200213 »")));
+    EXPECT_TRUE(errorOf({"mois", "a.jnl", "20023"}).startsWith(QStringLiteral("mois invalide")));
+    EXPECT_TRUE(errorOf({"mois", "a.jnl", "2002a3"}).startsWith(QStringLiteral("mois invalide")));
+    EXPECT_EQ(errorOf({"verifier", "a.jnl", "b.jnl"}), QStringLiteral("argument en trop : « b.jnl »"));
+    EXPECT_EQ(errorOf({"balance", "a.jnl", "--jusqua", "x"}), QStringLiteral("option inconnue : « --jusqua »"));
+    EXPECT_EQ(errorOf({"journal", "a.jnl", "200203", "--compte", "411"}),
+              QStringLiteral("l'option --compte ne s'applique pas à la commande journal"));
+    EXPECT_EQ(errorOf({"mois", "a.jnl", "200203", "--du", "01/01/2002"}),
+              QStringLiteral("l'option --du ne s'applique pas à la commande mois"));
+    EXPECT_EQ(errorOf({"balance", "a.jnl", "--du"}), QStringLiteral("l'option --du attend une valeur"));
+    EXPECT_EQ(errorOf({"balance", "a.jnl", "--au", "01/01/2002", "--au", "02/01/2002"}),
+              QStringLiteral("l'option --au est donnée deux fois"));
+    EXPECT_EQ(errorOf({"balance", "a.jnl", "--au", "31/02/2002"}),
+              QStringLiteral("date invalide pour --au : « 31/02/2002 » (attendu JJ/MM/AAAA)"));
+}
+
+TEST(CommandLine, DoubleDashEndsTheOptions)
+{
+    const ParsedCommandLine p = parse({"verifier", "--", "--bizarre.jnl"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->file, "--bizarre.jnl");
+    // A lone dash is a name, not an option.
+    EXPECT_EQ(parse({"verifier", "-"}).invocation->file, "-");
+}
+
+TEST(CommandLine, AnEmptyFilterIsKeptForTheEntriesWithoutJournal)
+{
+    const ParsedCommandLine p = parse({"journal", "a.jnl", "200203", "--journal="});
+    ASSERT_TRUE(p.invocation);
+    ASSERT_TRUE(p.invocation->filter.has_value());
+    EXPECT_TRUE(p.invocation->filter->isEmpty());
+}

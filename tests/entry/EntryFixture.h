@@ -1,0 +1,48 @@
+#pragma once
+
+#include "support/FakePlatform.h"
+#include "entry/EntryLine.h"
+#include "entry/MonthGrid.h"
+#include "ledger/Fiche.h"
+
+#include <gtest/gtest.h>
+
+// A document on March 2002 (today is 15/03/2002) in a fiscal year 2002, with a
+// small chart of accounts and two journals.
+class EntryFixture : public ::testing::Test {
+protected:
+    EntryFixture()
+    {
+        fiche.ref.ListePlc = {
+            QStringLiteral("401000 NN Fournisseurs"),
+            QStringLiteral("411000 ON Clients"),
+            QStringLiteral("512000 NO Banque"),
+            QStringLiteral("530000 O Caisse"),
+            QStringLiteral("607000 ON Achats"),
+        };
+        fiche.ref.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("VT O Ventes")};
+        fiche.LitMois();
+        fiche.focus = Focus::None;
+    }
+
+    EntryLine line() { return EntryLine(fiche); }
+    MonthGrid grid() { return MonthGrid(fiche); }
+    const QString &cell(int row, int col) const { return fiche.StringGrid1.at(row, col); }
+
+    void fill(const QString &date, const QString &compte, const QString &libelle, const QString &debit,
+              const QString &credit = {}, const QString &journal = QStringLiteral("VT"),
+              const QString &piece = {})
+    {
+        fiche.panel = EntryPanel{date, compte, libelle, journal, piece, debit, credit};
+    }
+
+    bool post(const QString &date, const QString &compte, const QString &libelle, const QString &debit,
+              const QString &credit = {})
+    {
+        fill(date, compte, libelle, debit, credit);
+        return line().SpeedButton1Click();
+    }
+
+    FakePlatform fake;
+    Fiche fiche{fake.platform};
+};

@@ -1,0 +1,253 @@
+#include "EntryFixture.h"
+
+namespace {
+const QString kMark = QStringLiteral("\u00D7");
+}
+
+class MonthGridOps : public EntryFixture {
+protected:
+    // Three lines: 411000 on the 2nd, 512000 (pointable) on the 3rd, 607000 on the 4th.
+    void threeLines()
+    {
+        ASSERT_TRUE(post(QStringLiteral("02/03/2002"), QStringLiteral("411000"), QStringLiteral("un"),
+                         QStringLiteral("10"), {}));
+        ASSERT_TRUE(post(QStringLiteral("03/03/2002"), QStringLiteral("512000"), QStringLiteral("deux"), {},
+                         QStringLiteral("20")));
+        ASSERT_TRUE(post(QStringLiteral("04/03/2002"), QStringLiteral("607000"), QStringLiteral("trois"),
+                         QStringLiteral("30"), QStringLiteral("3")));
+        fiche.Modifie = false;
+        fiche.MoisModifie = false;
+        fiche.focus = Focus::None;
+    }
+    void select(int row) { fiche.StringGrid1Row = row; }
+};
+
+TEST_F(MonthGridOps, DoubleClickBringsTheLineIntoTheEntryLine)
+{
+    threeLines();
+    select(2);
+    grid().StringGrid1DblClick();
+    EXPECT_TRUE(fiche.ModeModif);
+    EXPECT_EQ(fiche.LigneModif, 2);
+    EXPECT_EQ(fiche.panel.date, "04/03/2002");
+    EXPECT_EQ(fiche.panel.compte, "607000");
+    EXPECT_EQ(fiche.panel.libelle, "trois");
+    EXPECT_EQ(fiche.panel.journal, "VT");
+    EXPECT_EQ(fiche.panel.debit, "30,00") << "amounts come back trimmed";
+    EXPECT_EQ(fiche.panel.credit, "3,00");
+    EXPECT_EQ(fiche.focus, Focus::Date);
+    EXPECT_FALSE(fiche.Modifie) << "nothing changes until the line is posted";
+
+    // Entering the date field from the grid proposes the last posted date.
+    line().MaskEdit1Enter();
+    EXPECT_EQ(fiche.panel.date, fiche.DerniereDate);
+}
+
+TEST_F(MonthGridOps, PostingAModifiedLineReplacesItAndKeepsItsMark)
+{
+    threeLines();
+    fiche.ModePointage = true;
+    select(1);
+    grid().StringGrid1Click();
+    ASSERT_EQ(cell(1, 7), kMark);
+    grid().StringGrid1DblClick();
+    fiche.panel.credit = QStringLiteral("25");
+    ASSERT_TRUE(line().SpeedButton1Click());
+    EXPECT_EQ(fiche.NbLignes, 3);
+    EXPECT_EQ(cell(1, 2), "deux");
+    EXPECT_EQ(cell(1, 6).trimmed(), "25,00");
+    EXPECT_EQ(cell(1, 7), kMark);
+    EXPECT_FALSE(fiche.ModeModif);
+    EXPECT_EQ(fiche.Edit7.trimmed(), "28,00");
+}
+
+TEST_F(MonthGridOps, ModifyingAnEmptyRowAppendsAfterTheLastLine)
+{
+    threeLines();
+    select(10);
+    grid().StringGrid1DblClick();
+    EXPECT_EQ(fiche.panel.date, EntryPanel::kEmptyDate);
+    fill(QStringLiteral("09/03/2002"), QStringLiteral("411000"), QStringLiteral("quatre"), QStringLiteral("4"));
+    ASSERT_TRUE(line().SpeedButton1Click());
+    EXPECT_EQ(fiche.NbLignes, 4);
+    EXPECT_EQ(cell(3, 2), "quatre");
+    EXPECT_TRUE(cell(10, 0).isEmpty());
+    fiche.CompteLignes();
+    EXPECT_EQ(fiche.NbLignes, 4) << "no gap before the new line";
+}
+
+TEST_F(MonthGridOps, DeletingTheFirstOfThreeLines)
+{
+    threeLines();
+    fiche.ModePointage = true;
+    select(1);
+    grid().StringGrid1Click();
+    select(0);
+    grid().Supprimer();
+    EXPECT_EQ(fiche.NbLignes, 2);
+    EXPECT_EQ(cell(0, 2), "deux");
+    EXPECT_TRUE(cell(0, 5).isEmpty());
+    EXPECT_EQ(cell(0, 6).trimmed(), "20,00");
+    EXPECT_EQ(cell(0, 7), kMark);
+    EXPECT_EQ(cell(1, 2), "trois");
+    EXPECT_EQ(cell(1, 5).trimmed(), "30,00");
+    EXPECT_EQ(cell(1, 6).trimmed(), "3,00");
+    EXPECT_TRUE(cell(1, 7).isEmpty());
+    for (int c = 0; c < 8; ++c)
+        EXPECT_TRUE(cell(2, c).isEmpty());
+    EXPECT_EQ(fiche.Edit6.trimmed(), "30,00");
+    EXPECT_EQ(fiche.Edit7.trimmed(), "23,00");
+    EXPECT_TRUE(fiche.Modifie);
+    EXPECT_TRUE(fiche.MoisModifie);
+}
+
+TEST_F(MonthGridOps, DeletingTheOnlyLine)
+{
+    post(QStringLiteral("02/03/2002"), QStringLiteral("411000"), QStringLiteral("un"), QStringLiteral("10"));
+    select(0);
+    grid().Supprimer();
+    EXPECT_EQ(fiche.NbLignes, 0);
+    EXPECT_TRUE(cell(0, 0).isEmpty());
+    EXPECT_EQ(fiche.Edit6.trimmed(), "0,00");
+    EXPECT_EQ(fiche.Edit7.trimmed(), "0,00");
+}
+
+TEST_F(MonthGridOps, DeletingBelowTheLastLineRemovesNothing)
+{
+    threeLines();
+    select(3);
+    grid().Supprimer();
+    EXPECT_EQ(fiche.NbLignes, 3);
+    EXPECT_EQ(cell(2, 2), "trois");
+    EXPECT_TRUE(fiche.MoisModifie);
+    EXPECT_TRUE(fiche.Modifie);
+}
+
+TEST_F(MonthGridOps, DeletingIsForTheEntryPageOnly)
+{
+    threeLines();
+    fiche.showPage(Page::Journal);
+    select(0);
+    grid().Supprimer();
+    EXPECT_EQ(fiche.NbLignes, 3);
+    EXPECT_EQ(cell(0, 2), "un");
+    EXPECT_FALSE(fiche.Modifie);
+}
+
+TEST_F(MonthGridOps, DeletingAboveALineBeingModifiedFollowsIt)
+{
+    threeLines();
+    select(2);
+    grid().StringGrid1DblClick();
+    select(0);
+    grid().Supprimer();
+    EXPECT_EQ(fiche.LigneModif, 1);
+    fiche.panel.libelle = QStringLiteral("trois bis");
+    ASSERT_TRUE(line().SpeedButton1Click());
+    EXPECT_EQ(fiche.NbLignes, 2);
+    EXPECT_EQ(cell(0, 2), "deux");
+    EXPECT_EQ(cell(1, 2), "trois bis");
+}
+
+TEST_F(MonthGridOps, DeletingTheLineBeingModifiedMakesThePostingANewLine)
+{
+    threeLines();
+    select(1);
+    grid().StringGrid1DblClick();
+    grid().Supprimer();
+    EXPECT_FALSE(fiche.ModeModif);
+    ASSERT_TRUE(line().SpeedButton1Click());
+    EXPECT_EQ(fiche.NbLignes, 3);
+    EXPECT_EQ(cell(0, 2), "un");
+    EXPECT_EQ(cell(1, 2), "deux");
+    EXPECT_EQ(cell(2, 2), "trois");
+}
+
+TEST_F(MonthGridOps, CopyAndPasteGiveBackTheTextsAsTyped)
+{
+    fiche.panel = EntryPanel{QStringLiteral("07/03/2002"), QStringLiteral("607"),  QStringLiteral("Achat"),
+                             QStringLiteral("AC"),         QStringLiteral("P1"),   QStringLiteral("12.5"),
+                             QStringLiteral("abc")};
+    const EntryPanel copied = fiche.panel;
+    grid().Copier();
+    ASSERT_TRUE(line().SpeedButton1Click());
+    fiche.Suivant();
+    grid().Coller();
+    EXPECT_EQ(fiche.panel.date, copied.date);
+    EXPECT_EQ(fiche.panel.compte, copied.compte);
+    EXPECT_EQ(fiche.panel.libelle, copied.libelle);
+    EXPECT_EQ(fiche.panel.journal, copied.journal);
+    EXPECT_EQ(fiche.panel.piece, copied.piece);
+    EXPECT_EQ(fiche.panel.debit, "12.5");
+    EXPECT_EQ(fiche.panel.credit, "abc");
+    EXPECT_EQ(fiche.JournalCourant, "AC");
+    EXPECT_EQ(fiche.NbLignes, 0) << "pasting does not touch the grid";
+}
+
+TEST_F(MonthGridOps, PastingBeforeAnyCopyEmptiesTheEntryLine)
+{
+    fill(QStringLiteral("07/03/2002"), QStringLiteral("607000"), QStringLiteral("Achat"), QStringLiteral("1"));
+    grid().Coller();
+    EXPECT_EQ(fiche.panel.date, EntryPanel::kEmptyDate);
+    EXPECT_TRUE(fiche.panel.compte.isEmpty());
+    EXPECT_TRUE(fiche.panel.libelle.isEmpty());
+    EXPECT_TRUE(fiche.panel.journal.isEmpty());
+    EXPECT_TRUE(fiche.panel.debit.isEmpty());
+}
+
+TEST_F(MonthGridOps, CheckOffTogglesPointableAccountsOnly)
+{
+    threeLines();
+    select(1);
+    grid().StringGrid1Click();
+    EXPECT_TRUE(cell(1, 7).isEmpty()) << "check-off mode is off";
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+
+    grid().Pointer(true);
+    grid().StringGrid1Click();
+    EXPECT_EQ(cell(1, 7), kMark);
+    EXPECT_TRUE(fiche.Modifie);
+    EXPECT_TRUE(fiche.MoisModifie);
+    grid().StringGrid1Click();
+    EXPECT_TRUE(cell(1, 7).isEmpty());
+
+    fiche.StringGrid1.set(1, 7, QStringLiteral("x"));
+    grid().StringGrid1Click();
+    EXPECT_EQ(cell(1, 7), kMark) << "anything but the mark becomes the mark";
+
+    grid().Pointer(false);
+    grid().StringGrid1Click();
+    EXPECT_EQ(cell(1, 7), kMark);
+}
+
+TEST_F(MonthGridOps, CheckOffRefusesWhatCannotBeCheckedOff)
+{
+    threeLines();
+    post(QStringLiteral("05/03/2002"), QStringLiteral("530000"), QStringLiteral("caisse"), QStringLiteral("1"));
+    post(QStringLiteral("06/03/2002"), QStringLiteral("999999"), QStringLiteral("inconnu"), QStringLiteral("1"));
+    fiche.Modifie = false;
+    grid().Pointer(true);
+    for (int row : {0, 3, 4, 5}) { // not pointable, no pointable flag, not in the chart, empty row
+        fake.messages.shown.clear();
+        select(row);
+        grid().StringGrid1Click();
+        ASSERT_EQ(fake.messages.shown.size(), 1) << row;
+        EXPECT_EQ(fake.messages.shown[0], "Compte non pointable");
+        EXPECT_TRUE(cell(row, 7).isEmpty());
+    }
+    EXPECT_FALSE(fiche.Modifie);
+}
+
+TEST_F(MonthGridOps, CheckOffSurvivesTheMonthWriteBack)
+{
+    threeLines();
+    grid().Pointer(true);
+    select(1);
+    grid().StringGrid1Click();
+    fiche.Suivant();
+    fiche.Precedent();
+    EXPECT_EQ(cell(1, 7), kMark);
+    EXPECT_TRUE(fiche.ModePointage);
+    const auto it = std::find(fiche.Lignes.begin(), fiche.Lignes.end(), std::string_view("2002037\xD7"));
+    EXPECT_NE(it, fiche.Lignes.end()) << "the mark is the byte 0xD7 in the file";
+}

@@ -1,0 +1,193 @@
+#include "EntryFixture.h"
+
+#include "entry/MonthOrder.h"
+#include "ledger/TextForms.h"
+
+using Posting = EntryFixture;
+
+TEST_F(Posting, WritesTheLineAndClearsTheEntryLine)
+{
+    fiche.JournalCourant = QStringLiteral("VT");
+    fill(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture 12"), QStringLiteral("12.5"),
+         {}, QStringLiteral("VT"), QStringLiteral("F12"));
+    ASSERT_TRUE(line().SpeedButton1Click());
+
+    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_EQ(cell(0, 0), "05/03/2002");
+    EXPECT_EQ(cell(0, 1), "411000");
+    EXPECT_EQ(cell(0, 2), "Facture 12");
+    EXPECT_EQ(cell(0, 3), "VT");
+    EXPECT_EQ(cell(0, 4), "F12");
+    EXPECT_EQ(cell(0, 5), forms::rset(QStringLiteral("12,50")));
+    EXPECT_TRUE(cell(0, 5).startsWith(u' ')) << "amounts are right-aligned";
+    EXPECT_TRUE(cell(0, 6).isEmpty()) << "an empty amount is never 0,00";
+
+    EXPECT_EQ(fiche.DernierLibelle, "Facture 12");
+    EXPECT_EQ(fiche.DerniereDate, "05/03/2002");
+    EXPECT_EQ(fiche.panel.date, EntryPanel::kEmptyDate);
+    EXPECT_TRUE(fiche.panel.compte.isEmpty());
+    EXPECT_TRUE(fiche.panel.libelle.isEmpty());
+    EXPECT_TRUE(fiche.panel.piece.isEmpty());
+    EXPECT_TRUE(fiche.panel.debit.isEmpty());
+    EXPECT_EQ(fiche.panel.journal, "VT") << "the journal stays from one line to the next";
+    EXPECT_EQ(fiche.focus, Focus::Date);
+    EXPECT_TRUE(fiche.Modifie);
+    EXPECT_TRUE(fiche.MoisModifie);
+    EXPECT_EQ(fiche.Edit6.trimmed(), "12,50");
+    EXPECT_EQ(fiche.Edit7.trimmed(), "0,00");
+}
+
+TEST_F(Posting, DatesOutsideTheFiscalYearAreRefused)
+{
+    ASSERT_FALSE(post(QStringLiteral("31/12/2001"), QStringLiteral("411000"), QStringLiteral("x"),
+                      QStringLiteral("1")));
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(fake.messages.shown[0], "Date en dehors des limites de l'exercice");
+    EXPECT_EQ(fiche.NbLignes, 0);
+    EXPECT_EQ(fiche.panel.date, "31/12/2001") << "a refused posting leaves the entry line";
+    EXPECT_EQ(fiche.panel.debit, "1");
+    EXPECT_FALSE(fiche.Modifie);
+
+    EXPECT_FALSE(post(QStringLiteral("01/01/2003"), QStringLiteral("411000"), QStringLiteral("x"),
+                      QStringLiteral("1")));
+    EXPECT_TRUE(post(QStringLiteral("01/01/2002"), QStringLiteral("411000"), QStringLiteral("x"),
+                     QStringLiteral("1")));
+    EXPECT_TRUE(post(QStringLiteral("31/12/2002"), QStringLiteral("411000"), QStringLiteral("x"),
+                     QStringLiteral("1")));
+    EXPECT_EQ(fiche.NbLignes, 2);
+}
+
+TEST_F(Posting, ADateThatIsNoDateStopsSilently)
+{
+    for (const QString &date : {QStringLiteral("29/02/2001"), QStringLiteral("  /  /    "), QString()}) {
+        EXPECT_FALSE(post(date, QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("1")));
+    }
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(fiche.NbLignes, 0);
+    EXPECT_EQ(fiche.focus, Focus::None);
+}
+
+TEST_F(Posting, WithoutAnyAmountTheFocusGoesToTheDebit)
+{
+    EXPECT_FALSE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), {}, {}));
+    EXPECT_EQ(fiche.focus, Focus::Debit);
+    EXPECT_EQ(fiche.NbLignes, 0);
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(fiche.panel.libelle, "x");
+}
+
+TEST_F(Posting, AmountsAreNormalised)
+{
+    struct Case {
+        QString typed;
+        QString stored; // trimmed
+    } cases[] = {
+        {QStringLiteral("12.5"), QStringLiteral("12,50")},
+        {QStringLiteral("12,5"), QStringLiteral("12,50")},
+        {QStringLiteral(" 1234 "), QStringLiteral("1234,00")},
+        {QStringLiteral("-3.1"), QStringLiteral("-3,10")},
+        {QStringLiteral(",75"), QStringLiteral("0,75")},
+        {QStringLiteral("0.005"), QStringLiteral("0,01")},
+        {QStringLiteral("-0,005"), QStringLiteral("-0,01")},
+        {QStringLiteral("2,004"), QStringLiteral("2,00")},
+        {QStringLiteral("douze"), QString()},
+        {QStringLiteral("1.234.5"), QString()},
+    };
+    for (const Case &c : cases) {
+        ASSERT_TRUE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), c.typed, c.typed,
+                         QStringLiteral("1")))
+            << c.typed.toStdString();
+    }
+    for (int r = 0; r < fiche.NbLignes; ++r) {
+        const auto &c = *std::find_if(std::begin(cases), std::end(cases),
+                                      [&](const Case &k) { return k.typed == cell(r, 2); });
+        EXPECT_EQ(cell(r, 5).trimmed(), c.stored) << c.typed.toStdString();
+        EXPECT_EQ(cell(r, 5).isEmpty(), c.stored.isEmpty());
+        EXPECT_EQ(cell(r, 6).trimmed(), "1,00") << "a line may carry both amounts";
+    }
+}
+
+TEST_F(Posting, TheGridGrowsBeforeItsLastRowIsWritten)
+{
+    ASSERT_EQ(fiche.StringGrid1.rowCount(), 32);
+    for (int i = 0; i < 31; ++i)
+        ASSERT_TRUE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QString::number(i),
+                         QStringLiteral("1")));
+    EXPECT_EQ(fiche.StringGrid1.rowCount(), 32) << "row 30 is not the last row";
+    ASSERT_TRUE(post(QStringLiteral("06/03/2002"), QStringLiteral("411000"), QStringLiteral("32nd"),
+                     QStringLiteral("1")));
+    EXPECT_EQ(fiche.StringGrid1.rowCount(), 42);
+    EXPECT_EQ(fiche.NbLignes, 32);
+    EXPECT_EQ(cell(31, 2), "32nd");
+    EXPECT_EQ(fiche.Edit6.trimmed(), "32,00");
+}
+
+TEST_F(Posting, SumsAreExact)
+{
+    for (int i = 0; i < 10; ++i)
+        post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("0.1"),
+             QStringLiteral("0,7"));
+    EXPECT_EQ(fiche.Edit6.trimmed(), "1,00");
+    EXPECT_EQ(fiche.Edit7.trimmed(), "7,00");
+}
+
+TEST_F(Posting, TotalsCountRowsBeyondTheLines)
+{
+    post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("10"));
+    fiche.StringGrid1.set(5, 5, QStringLiteral("   2,50"));
+    fiche.StringGrid1.set(6, 6, QStringLiteral("4"));
+    fiche.Total();
+    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_EQ(fiche.Edit6.trimmed(), "12,50");
+    EXPECT_EQ(fiche.Edit7.trimmed(), "4,00");
+}
+
+TEST_F(Posting, LinesAreOrderedByDayWithTheExchangeProcedure)
+{
+    post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("a"), QStringLiteral("1"));
+    post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("b"), QStringLiteral("2"));
+    post(QStringLiteral("03/03/2002"), QStringLiteral("411000"), QStringLiteral("c"), QStringLiteral("3"));
+    // Row 0 ("a") is exchanged with the smaller row 2 ("c"): "b" now stands
+    // before "a", which a stable sort would never do.
+    EXPECT_EQ(cell(0, 2), "c");
+    EXPECT_EQ(cell(1, 2), "b");
+    EXPECT_EQ(cell(2, 2), "a");
+    EXPECT_EQ(cell(1, 5).trimmed(), "2,00") << "rows move with all their cells";
+    EXPECT_EQ(cell(2, 5).trimmed(), "1,00");
+}
+
+TEST(MonthOrder, ComparesOnlyTheDayAndOnlyTheLinesCounted)
+{
+    TextGrid grid(32, 8);
+    const char *rows[][2] = {{"20/03/2002", "a"}, {"01/04/2002", "b"}, {"15/03/2002", "c"}, {"05/01/2002", "d"}};
+    for (int r = 0; r < 4; ++r) {
+        grid.set(r, 0, QString::fromLatin1(rows[r][0]));
+        grid.set(r, 2, QString::fromLatin1(rows[r][1]));
+        grid.set(r, 7, r == 2 ? QStringLiteral("\u00D7") : QString());
+    }
+    entry::Tri(grid, 3);
+    EXPECT_EQ(grid.at(0, 2), "b") << "the first of April sorts before the 15th of March";
+    EXPECT_EQ(grid.at(1, 2), "c");
+    EXPECT_EQ(grid.at(1, 7), "\u00D7");
+    EXPECT_EQ(grid.at(2, 2), "a");
+    EXPECT_EQ(grid.at(3, 2), "d") << "rows past the count stay where they are";
+}
+
+TEST_F(Posting, LeavingTheEntryPageWritesTheMonthAndComingBackReadsIt)
+{
+    post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("a"), QStringLiteral("1"));
+    grid().StringGrid1DblClick();
+    fiche.showPage(Page::Journal);
+    EXPECT_FALSE(fiche.MoisModifie);
+    const auto march = std::count_if(fiche.Lignes.begin(), fiche.Lignes.end(),
+                                     [](std::string_view l) { return l.substr(0, 6) == "200203"; });
+    EXPECT_EQ(march, 8);
+
+    fiche.Saisie();
+    EXPECT_EQ(fiche.ActivePage, Page::Saisie);
+    EXPECT_FALSE(fiche.ModeModif) << "reading the month ends a modification";
+    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_EQ(cell(0, 2), "a");
+    EXPECT_TRUE(fiche.panel.libelle.isEmpty());
+    EXPECT_EQ(fiche.focus, Focus::Date);
+}
