@@ -1,3 +1,4 @@
+#include "app/ui/Demarrage.h"
 #include "app/ui/TMainForm.h"
 #include "platform/ui/QtPlatform.h"
 
@@ -9,9 +10,7 @@ int main(int argc, char *argv[])
     // A save past the file-size limit must fail with an error, not kill us.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavelin"));
     QtPlatform platform;
-    TMainForm main(platform);
-    main.showMaximized();
+    const auto main = demarrer(platform.platform, [&platform](TMainForm &window) { platform.setParent(&window); });
     return app.exec();
 }

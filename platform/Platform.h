@@ -4,6 +4,9 @@ class Messages;
 class Clock;
 class FileSystem;
 class FiscalYearDialog;
+class FileDialogs;
+class PrinterDialogs;
+class HelpViewer;
 
 // The desktop services the ledger logic calls. The application fills it with
 // the Qt implementations, the tests with doubles.
@@ -12,4 +15,7 @@ struct Platform {
     Clock *clock = nullptr;
     FileSystem *files = nullptr;
     FiscalYearDialog *fiscalYear = nullptr;
+    FileDialogs *fileDialogs = nullptr;
+    PrinterDialogs *printerDialogs = nullptr;
+    HelpViewer *help = nullptr;
 };

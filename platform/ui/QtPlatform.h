@@ -5,6 +5,9 @@
 #include "platform/FiscalYearDialog.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "platform/ui/QtFileDialogs.h"
+#include "platform/ui/QtHelpViewer.h"
+#include "platform/ui/QtPrinterDialogs.h"
 
 class QWidget;
 
@@ -38,10 +41,15 @@ struct QtPlatform {
     SystemClock clock;
     DiskFileSystem files;
     QtFiscalYearDialog fiscalYear;
-    Platform platform{&messages, &clock, &files, &fiscalYear};
+    QtFileDialogs fileDialogs;
+    QtPrinterDialogs printerDialogs;
+    QtHelpViewer help{messages};
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);
         fiscalYear.setParent(parent);
+        fileDialogs.setParent(parent);
+        printerDialogs.setParent(parent);
     }
 };

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
+#include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "platform/PrinterDialogs.h"
 
 #include <QStringList>
 #include <deque>
 #include <set>
+#include <vector>
 
 // Test doubles of the desktop services: they record what the logic asked and
 // answer with what the test queued, never blocking on a window.
@@ -74,10 +78,79 @@ public:
     }
 };
 
+class FakeFileDialogs final : public FileDialogs {
+public:
+    std::deque<std::optional<QString>> openAnswers; // nothing: "Annuler"
+    std::deque<std::optional<QString>> saveAnswers;
+    std::vector<FileDialogRequest> openRequests;   // every dialog shown, in order
+    std::vector<FileDialogRequest> saveRequests;
+
+    std::optional<QString> open(const FileDialogRequest &request) override
+    {
+        openRequests.push_back(request);
+        return next(openAnswers);
+    }
+    std::optional<QString> save(const FileDialogRequest &request) override
+    {
+        saveRequests.push_back(request);
+        return next(saveAnswers);
+    }
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>> &answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        const std::optional<QString> a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+class FakePrinterDialogs final : public PrinterDialogs {
+public:
+    bool setupAnswer = false;
+    bool printAnswer = false;
+    int setupCalls = 0;
+    int printCalls = 0;
+    bool setup() override
+    {
+        ++setupCalls;
+        return setupAnswer;
+    }
+    bool print() override
+    {
+        ++printCalls;
+        return printAnswer;
+    }
+};
+
+class FakeHelpViewer final : public HelpViewer {
+public:
+    enum class Kind { Contents, Search, HelpOnHelp, Context };
+    struct Call {
+        Kind kind;
+        QString helpFile;
+        QString key;
+        int context = 0;
+    };
+    std::vector<Call> calls;
+    void contents(const QString &helpFile) override { calls.push_back({Kind::Contents, helpFile, {}, 0}); }
+    void search(const QString &helpFile, const QString &key) override { calls.push_back({Kind::Search, helpFile, key, 0}); }
+    void helpOnHelp(const QString &helpFile) override { calls.push_back({Kind::HelpOnHelp, helpFile, {}, 0}); }
+    void context(const QString &helpFile, int context) override
+    {
+        calls.push_back({Kind::Context, helpFile, {}, context});
+    }
+};
+
 struct FakePlatform {
     FakeMessages messages;
     FakeClock clock;
     FakeFileSystem files;
     FakeFiscalYearDialog fiscalYear;
-    Platform platform{&messages, &clock, &files, &fiscalYear};
+    FakeFileDialogs fileDialogs;
+    FakePrinterDialogs printerDialogs;
+    FakeHelpViewer help;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
 };

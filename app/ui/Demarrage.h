@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class TMainForm;
+struct Platform;
+
+// Starts the application in its fixed order: title, splash window, main
+// window with the document window, reference data, the window shown
+// maximised, start-up folder and reopening of the last file, help file,
+// splash removed, check of the program's own file. `adopt` receives the main
+// window as soon as it exists (the desktop services take it as their parent).
+std::unique_ptr<TMainForm> demarrer(const Platform &platform,
+                                    const std::function<void(TMainForm &)> &adopt = {});

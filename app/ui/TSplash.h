@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The window shown while the program starts: the logo, the name, the version,
+// on an ochre panel, without border or title, centred on the screen.
+class TSplash : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSplash(QWidget *parent = nullptr);
+
+    QLabel *Image1;
+    QLabel *Label1; // "Tavelin"
+    QLabel *Label2; // "Version 2002"
+};

@@ -1,0 +1,496 @@
+#include "app/MainForm.h"
+#include "ledger/Fiche.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const std::string kLedger =
+    "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n"
+    "2002030" "15/03/2002\r\n" "2002031" "607000\r\n" "2002032" "Achat de marchandises\r\n"
+    "2002033" "AC\r\n" "2002034" "F12\r\n" "2002035" "    120,00\r\n" "2002036\r\n" "2002037\r\n";
+
+std::string settings(const QString &lastFile, int ouvrirAuto)
+{
+    return " 0.00000000000000E+0000\r\n" + lastFile.toStdString() + "\r\n" + std::to_string(ouvrirAuto)
+        + "\r\nVE\r\n411000\r\n707000\r\n445710\r\nAC\r\n401000\r\n607000\r\n445660\r\n";
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    MainFormTest() : fiche(fake.platform), form(fiche, fake.platform) {}
+
+    QString ledger(const QString &name)
+    {
+        const QString path = dir.file(name);
+        writeBytes(path, kLedger);
+        return path;
+    }
+    // A document with unsaved changes, opened from `name` when given.
+    void modifiedDocument(const QString &name = QString())
+    {
+        if (!name.isEmpty()) {
+            fake.fileDialogs.openAnswers.push_back(ledger(name));
+            form.Ouvrir();
+        }
+        fiche.SetSauve();
+    }
+    bool exists(const QString &name) const { return QFile::exists(dir.file(name)); }
+
+    CurrentTempDir dir;
+    FakePlatform fake;
+    Fiche fiche;
+    MainForm form;
+};
+
+} // namespace
+
+// --- Start-up --------------------------------------------------------------
+
+TEST_F(MainFormTest, StartUpReopensTheLastFileWhenAutoOpenIsOn)
+{
+    const QString last = ledger(QStringLiteral("compta.jnl"));
+    writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(last, 1));
+    fiche.FormActivate();
+    form.FormShow();
+    EXPECT_EQ(form.RepDepart, QDir::currentPath());
+    EXPECT_EQ(fiche.NomFichier, last);
+    EXPECT_EQ(form.FichierCourant, last);
+    EXPECT_EQ(fiche.Lignes.size(), 13u);
+    EXPECT_TRUE(form.OuvrirAutomatiquementCoche);
+    EXPECT_TRUE(form.valide());
+    EXPECT_EQ(form.HelpFile, dir.file(QStringLiteral("Tavelin.hlp")));
+    EXPECT_EQ(form.titre(), QStringLiteral("Tavelin - [compta.jnl]"));
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, StartUpWithAMissingLastFileGivesAnUnnamedDocumentAndTheCommands)
+{
+    writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(dir.file(QStringLiteral("parti.jnl")), 1));
+    fiche.FormActivate();
+    form.FormShow();
+    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+    EXPECT_TRUE(fiche.Lignes.empty());
+    EXPECT_TRUE(form.valide());
+    EXPECT_EQ(form.titre(), QStringLiteral("Tavelin"));
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, StartUpWithAutoOpenOffLoadsNothing)
+{
+    const QString last = ledger(QStringLiteral("compta.jnl"));
+    writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(last, 0));
+    fiche.FormActivate();
+    form.FormShow();
+    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+    EXPECT_TRUE(fiche.Lignes.empty());
+    EXPECT_FALSE(form.OuvrirAutomatiquementCoche);
+    EXPECT_FALSE(form.valide());
+}
+
+TEST_F(MainFormTest, FirstRunInAnEmptyFolderWritesTheReferenceFilesAtExit)
+{
+    fiche.FormActivate();
+    form.FormShow();
+    form.FormClose();
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("Tavelin.ini"))),
+              " 0.00000000000000E+0000\r\n\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("Tavelin.soc"))), "\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("Tavelin.Cbx"))), "[JOURNAUX]\r\n");
+    EXPECT_FALSE(exists(QStringLiteral("Tavelin.plc")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, ReferenceFilesGoBackToTheStartUpFolderWhateverFolderIsCurrent)
+{
+    fiche.FormActivate();
+    form.FormShow();
+    CurrentTempDir elsewhere; // as after a file dialog that moved the current folder
+    form.OuvrirAutomatiquement();
+    form.FormClose();
+    EXPECT_EQ(QDir::currentPath(), dir.path());
+    EXPECT_TRUE(QDir(elsewhere.path()).entryList(QDir::Files).isEmpty());
+    const std::string ini = readBytes(dir.file(QStringLiteral("Tavelin.ini")));
+    EXPECT_EQ(ini.substr(ini.find("\r\n"), 7), "\r\n\r\n1\r\n");
+}
+
+// --- Save prompt -------------------------------------------------------------
+
+TEST_F(MainFormTest, NoPromptForAnUnchangedDocument)
+{
+    form.Nouveau();
+    fiche.Modifie = false;
+    EXPECT_TRUE(form.FormCloseQuery());
+    form.Ouvrir();
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, PromptNamesTheFileWithoutItsFolder)
+{
+    modifiedDocument(QStringLiteral("compta.jnl"));
+    EXPECT_FALSE(form.FormCloseQuery()); // the fake answers Annuler
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Enregistrer changements dans compta.jnl ?")});
+}
+
+TEST_F(MainFormTest, NouveauAnswers)
+{
+    modifiedDocument(QStringLiteral("compta.jnl"));
+    const std::string before = readBytes(dir.file(QStringLiteral("compta.jnl")));
+
+    fake.messages.yesNoCancel = {Messages::Answer::Annuler};
+    form.Nouveau();
+    EXPECT_EQ(fake.fiscalYear.calls, 0);
+    EXPECT_EQ(form.FichierCourant, dir.file(QStringLiteral("compta.jnl")));
+    EXPECT_EQ(fiche.Lignes.size(), 13u);
+
+    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    form.Nouveau();
+    EXPECT_EQ(fake.fiscalYear.calls, 1);
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(fiche.Modifie); // a new document counts as modified
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("compta.jnl"))), before);
+}
+
+TEST_F(MainFormTest, NouveauOuiSavesTheNamedDocumentFirst)
+{
+    modifiedDocument(QStringLiteral("compta.jnl"));
+    fiche.Lignes.append("2002040" "01/04/2002");
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    form.Nouveau();
+    EXPECT_NE(readBytes(dir.file(QStringLiteral("compta.jnl"))).find("200204001/04/2002\r\n"), std::string::npos);
+    EXPECT_EQ(fake.fiscalYear.calls, 1);
+    EXPECT_TRUE(fake.fileDialogs.saveRequests.empty());
+}
+
+TEST_F(MainFormTest, NouveauOuiOnAnUnnamedDocumentGoesThroughTheSaveDialog)
+{
+    form.Nouveau(); // unnamed and modified
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    form.Nouveau(); // save dialog cancelled: the command stops
+    EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(fake.fiscalYear.calls, 1);
+
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("nouveau"))};
+    form.Nouveau();
+    EXPECT_TRUE(exists(QStringLiteral("nouveau.jnl")));
+    EXPECT_EQ(fake.fiscalYear.calls, 2);
+}
+
+TEST_F(MainFormTest, NouveauStopsWhenTheSaveFails)
+{
+    modifiedDocument(QStringLiteral("compta.jnl"));
+    form.FichierCourant = dir.file(QStringLiteral("absent/compta.jnl"));
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    form.Nouveau();
+    EXPECT_EQ(fake.fiscalYear.calls, 0);
+    EXPECT_TRUE(fiche.Modifie);
+    ASSERT_EQ(fake.messages.shown.size(), 2);
+    EXPECT_TRUE(fake.messages.shown[1].startsWith(QStringLiteral("Impossible d'enregistrer"))) << fake.messages.shown[1].toStdString();
+}
+
+TEST_F(MainFormTest, OuvrirAnswers)
+{
+    modifiedDocument(QStringLiteral("compta.jnl"));
+    fake.messages.yesNoCancel = {Messages::Answer::Annuler};
+    form.Ouvrir();
+    EXPECT_EQ(fake.fileDialogs.openRequests.size(), 1u); // only the first open
+
+    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    form.Ouvrir();
+    EXPECT_EQ(fake.fileDialogs.openRequests.size(), 2u);
+    EXPECT_TRUE(fiche.Modifie); // the open dialog was cancelled: the document stays as it was
+}
+
+TEST_F(MainFormTest, OuvrirOuiSavesBeforeTheOpenDialog)
+{
+    form.Nouveau();
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    form.Ouvrir(); // the save dialog is cancelled: no open dialog
+    EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1u);
+    EXPECT_TRUE(fake.fileDialogs.openRequests.empty());
+
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("avant"))};
+    form.Ouvrir();
+    EXPECT_TRUE(exists(QStringLiteral("avant.jnl")));
+    EXPECT_EQ(fake.fileDialogs.openRequests.size(), 1u);
+}
+
+// --- Open --------------------------------------------------------------------
+
+TEST_F(MainFormTest, CancelledOpenStillEnablesTheDocumentCommands)
+{
+    EXPECT_FALSE(form.valide());
+    form.Ouvrir();
+    ASSERT_EQ(fake.fileDialogs.openRequests.size(), 1u);
+    EXPECT_EQ(fake.fileDialogs.openRequests[0].filter, QStringLiteral("Fichiers compta (*.jnl)|*.jnl"));
+    EXPECT_TRUE(form.valide());
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+}
+
+TEST_F(MainFormTest, UpperCaseJnlIsAccepted)
+{
+    const QString path = ledger(QStringLiteral("COMPTA.JNL"));
+    fake.fileDialogs.openAnswers = {path};
+    form.Ouvrir();
+    EXPECT_EQ(fiche.NomFichier, path);
+    EXPECT_EQ(form.FichierCourant, path);
+    EXPECT_EQ(fiche.Lignes.size(), 13u);
+    EXPECT_TRUE(form.valide());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, AnotherExtensionIsRefused)
+{
+    const QString path = dir.file(QStringLiteral("compta.txt"));
+    writeBytes(path, kLedger);
+    fake.fileDialogs.openAnswers = {path};
+    form.Ouvrir();
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Type de fichier non valide")});
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+    EXPECT_TRUE(fiche.Lignes.empty());
+    EXPECT_FALSE(form.valide());
+}
+
+TEST_F(MainFormTest, MissingFileIsReportedAndKeepsItsName)
+{
+    const QString path = dir.file(QStringLiteral("absent.jnl"));
+    fake.fileDialogs.openAnswers = {path};
+    form.Ouvrir();
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le fichier n'existe pas")});
+    EXPECT_EQ(form.FichierCourant, path);
+    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_FALSE(form.valide());
+}
+
+TEST_F(MainFormTest, UnreadableFileLeavesTheDocumentUnnamed)
+{
+    const QString path = dir.file(QStringLiteral("dossier.jnl"));
+    QDir().mkdir(path); // exists for the file system test, cannot be read as a file
+    fake.files.useDisk = false;
+    fake.files.present = {path};
+    fake.fileDialogs.openAnswers = {path};
+    form.Ouvrir();
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+    EXPECT_TRUE(form.valide());
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].startsWith(QStringLiteral("Impossible de lire"))) << fake.messages.shown[0].toStdString();
+}
+
+// --- Save as and save ----------------------------------------------------------
+
+TEST_F(MainFormTest, SaveAsNamesTheFileWithTheLedgerExtension)
+{
+    struct Case {
+        QString chosen;
+        QString written;
+    };
+    QDir(dir.path()).mkdir(QStringLiteral("exercice.2002"));
+    const Case cases[] = {
+        {dir.file(QStringLiteral("compta")), dir.file(QStringLiteral("compta.jnl"))},
+        {dir.file(QStringLiteral("compta.2002.jnl")), dir.file(QStringLiteral("compta.jnl"))},
+        {dir.file(QStringLiteral("exercice.2002/compta")), dir.file(QStringLiteral("exercice.2002/compta.jnl"))},
+    };
+    form.Nouveau();
+    for (const Case &c : cases) {
+        QFile::remove(c.written);
+        fake.fileDialogs.saveAnswers = {c.chosen};
+        fake.messages.okCancel = {true};
+        EXPECT_TRUE(form.EnregistrerSous());
+        EXPECT_EQ(form.FichierCourant, c.written);
+        EXPECT_EQ(fiche.NomFichier, c.written);
+        EXPECT_TRUE(QFile::exists(c.written)) << c.written.toStdString();
+        EXPECT_NE(readBytes(c.written).find("<HEAD>\r\n"), std::string::npos);
+    }
+    const FileDialogRequest &request = fake.fileDialogs.saveRequests.front();
+    EXPECT_EQ(request.fileName, QStringLiteral("*.jnl"));
+    EXPECT_EQ(request.defaultExt, QStringLiteral("jnl"));
+    EXPECT_EQ(request.filter, QStringLiteral("Fichiers compta (*.jnl)|*.jnl"));
+    EXPECT_FALSE(request.confirmOverwrite);
+    EXPECT_EQ(form.titre(), QStringLiteral("Tavelin - [compta.jnl]"));
+}
+
+TEST_F(MainFormTest, SaveAsWritesAnUnchangedDocument)
+{
+    fake.fileDialogs.openAnswers = {ledger(QStringLiteral("compta.jnl"))};
+    form.Ouvrir();
+    ASSERT_FALSE(fiche.Modifie);
+    fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("copie"))};
+    EXPECT_TRUE(form.EnregistrerSous());
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("copie.jnl"))).substr(0, 50), kLedger.substr(0, 50));
+    EXPECT_FALSE(fiche.Modifie);
+}
+
+TEST_F(MainFormTest, SaveAsOntoAnExistingFileAsksFirst)
+{
+    const QString path = dir.file(QStringLiteral("garde.jnl"));
+    writeBytes(path, "ancien contenu\r\n");
+    form.Nouveau();
+    fake.fileDialogs.saveAnswers = {path};
+    fake.messages.okCancel = {false};
+    EXPECT_FALSE(form.EnregistrerSous());
+    EXPECT_EQ(fake.messages.shown.back(), QStringLiteral("Ce fichier existe déjà"));
+    EXPECT_EQ(readBytes(path), "ancien contenu\r\n");
+    EXPECT_EQ(form.FichierCourant, path);
+
+    fake.fileDialogs.saveAnswers = {path};
+    fake.messages.okCancel = {true};
+    EXPECT_TRUE(form.EnregistrerSous());
+    EXPECT_NE(readBytes(path), "ancien contenu\r\n");
+}
+
+TEST_F(MainFormTest, CancelledSaveAsWritesNothing)
+{
+    form.Nouveau();
+    EXPECT_FALSE(form.EnregistrerSous());
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(fiche.Modifie);
+}
+
+TEST_F(MainFormTest, SaveWritesOnlyAModifiedDocument)
+{
+    const QString path = ledger(QStringLiteral("compta.jnl"));
+    fake.fileDialogs.openAnswers = {path};
+    form.Ouvrir();
+    QFile::remove(path);
+    EXPECT_TRUE(form.Enregistrer()); // nothing changed: nothing written
+    EXPECT_FALSE(QFile::exists(path));
+    fiche.SetSauve();
+    EXPECT_TRUE(form.Enregistrer());
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(fake.fileDialogs.saveRequests.empty());
+}
+
+TEST_F(MainFormTest, SaveOfAnUnnamedDocumentStopsAtTheOverwriteQuestion)
+{
+    const QString path = dir.file(QStringLiteral("garde.jnl"));
+    writeBytes(path, "ancien contenu\r\n");
+    form.Nouveau();
+    fake.fileDialogs.saveAnswers = {path};
+    fake.messages.okCancel = {false};
+    EXPECT_FALSE(form.Enregistrer());
+    EXPECT_EQ(readBytes(path), "ancien contenu\r\n");
+}
+
+TEST_F(MainFormTest, SaveWritesBackTheFileThatIsOpenWhateverDotsItsNameHolds)
+{
+    const QString path = ledger(QStringLiteral("compta.2002.jnl"));
+    fake.fileDialogs.openAnswers = {path};
+    form.Ouvrir();
+    fiche.Lignes.append("2002050" "02/05/2002");
+    fiche.SetSauve();
+    EXPECT_TRUE(form.Enregistrer());
+    EXPECT_FALSE(exists(QStringLiteral("compta.jnl")));
+    EXPECT_NE(readBytes(path).find("200205002/05/2002\r\n"), std::string::npos);
+}
+
+// --- Closing -------------------------------------------------------------------
+
+TEST_F(MainFormTest, ClosingAnswers)
+{
+    modifiedDocument(QStringLiteral("compta.jnl"));
+    fake.messages.yesNoCancel = {Messages::Answer::Annuler};
+    EXPECT_FALSE(form.FormCloseQuery());
+    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    EXPECT_TRUE(form.FormCloseQuery());
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("compta.jnl"))), kLedger);
+    fiche.Lignes.append("2002060" "03/06/2002");
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    EXPECT_TRUE(form.FormCloseQuery());
+    EXPECT_NE(readBytes(dir.file(QStringLiteral("compta.jnl"))).find("200206003/06/2002\r\n"), std::string::npos);
+}
+
+TEST_F(MainFormTest, ClosingKeepsTheWorkWhenTheSaveIsCancelledOrFails)
+{
+    form.Nouveau(); // never saved
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    EXPECT_FALSE(form.FormCloseQuery());
+    EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1u);
+
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("absent/compta"))};
+    EXPECT_FALSE(form.FormCloseQuery());
+    EXPECT_TRUE(fiche.Modifie);
+    // The failed name is not kept: the next save asks for a name again.
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("compta"))};
+    EXPECT_TRUE(form.FormCloseQuery());
+    EXPECT_TRUE(exists(QStringLiteral("compta.jnl")));
+}
+
+// --- Other commands ---------------------------------------------------------------
+
+TEST_F(MainFormTest, AutoOpenToggleStoresTheStateAndTakesTheDocumentName)
+{
+    const QString path = ledger(QStringLiteral("compta.jnl"));
+    fake.fileDialogs.openAnswers = {path};
+    form.Ouvrir();
+    form.FichierCourant.clear(); // as after a cancelled save as
+    form.OuvrirAutomatiquement();
+    EXPECT_TRUE(form.OuvrirAutomatiquementCoche);
+    EXPECT_EQ(fiche.ref.OuvrirAuto, 1);
+    EXPECT_EQ(form.FichierCourant, path);
+    form.OuvrirAutomatiquement();
+    EXPECT_FALSE(form.OuvrirAutomatiquementCoche);
+    EXPECT_EQ(fiche.ref.OuvrirAuto, 0);
+}
+
+TEST_F(MainFormTest, HelpCommandsNameTheHelpFile)
+{
+    form.AideSommaire();
+    fiche.FormActivate();
+    form.FormShow();
+    form.AideRechercher();
+    form.AideUtiliser();
+    form.AideContexte(7);
+    const auto &calls = fake.help.calls;
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[0].kind, FakeHelpViewer::Kind::Contents);
+    EXPECT_EQ(calls[0].helpFile, QStringLiteral("Tavelin.hlp"));
+    EXPECT_EQ(calls[1].kind, FakeHelpViewer::Kind::Search);
+    EXPECT_EQ(calls[1].helpFile, dir.file(QStringLiteral("Tavelin.hlp")));
+    EXPECT_TRUE(calls[1].key.isEmpty());
+    EXPECT_EQ(calls[2].kind, FakeHelpViewer::Kind::HelpOnHelp);
+    EXPECT_EQ(calls[3].kind, FakeHelpViewer::Kind::Context);
+    EXPECT_EQ(calls[3].context, 7);
+}
+
+TEST_F(MainFormTest, PrinterSetUpIsThePlatformDialog)
+{
+    form.ConfigurerImprimante();
+    EXPECT_EQ(fake.printerDialogs.setupCalls, 1);
+    EXPECT_EQ(fake.printerDialogs.printCalls, 0);
+}
+
+TEST_F(MainFormTest, ProgramFileCheck)
+{
+    const QString program = dir.file(QStringLiteral("tavelin"));
+    writeBytes(program, std::string(100000, 'x'));
+    form.VerifieProgramme(program);
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    form.VerifieProgramme(dir.file(QStringLiteral("disparu")));
+    writeBytes(program, "");
+    form.VerifieProgramme(program);
+    ASSERT_EQ(fake.messages.shown.size(), 2);
+    EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("disparu")));
+    EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("introuvable")));
+    EXPECT_TRUE(fake.messages.shown[1].contains(QStringLiteral("fichier vide")));
+}
+
+TEST(MainFormClock, LongTimeForm)
+{
+    EXPECT_EQ(MainForm::heure(QTime(9, 5, 3)), QStringLiteral("09:05:03"));
+    EXPECT_EQ(MainForm::heure(QTime(23, 59, 59)), QStringLiteral("23:59:59"));
+}

@@ -1,0 +1,339 @@
+#include "app/ui/Demarrage.h"
+#include "app/ui/TAboutBox.h"
+#include "app/ui/TMainForm.h"
+#include "app/ui/TSplash.h"
+#include "ledger/ui/TFiche.h"
+#include "support/FakePlatform.h"
+#include "support/ModalDriver.h"
+#include "support/TempDir.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const std::string kLedger =
+    "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n"
+    "2002030" "15/03/2002\r\n" "2002031" "607000\r\n" "2002032" "Achat\r\n" "2002033" "AC\r\n"
+    "2002034\r\n" "2002035" "    120,00\r\n" "2002036\r\n" "2002037\r\n";
+
+void writeSettings(const QString &path, const QString &lastFile, int ouvrirAuto)
+{
+    writeBytes(path, " 0.00000000000000E+0000\r\n" + lastFile.toStdString() + "\r\n" + std::to_string(ouvrirAuto)
+                         + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+}
+
+// Every action of the menus and the tool bar with the state it starts in.
+std::vector<std::pair<QAction *, bool>> startStates(const TMainForm &main)
+{
+    std::vector<std::pair<QAction *, bool>> states;
+    std::function<void(const QList<MenuItem> &)> walk = [&](const QList<MenuItem> &items) {
+        for (const MenuItem &item : items) {
+            states.emplace_back(main.menuAction(item.cmd), item.startEnabled);
+            walk(item.submenu);
+        }
+    };
+    for (const Menu &menu : commands::mainMenu())
+        walk(menu.items);
+    for (const ToolButton &button : commands::toolBar())
+        states.emplace_back(main.toolAction(button.cmd), button.startEnabled);
+    return states;
+}
+
+} // namespace
+
+class TMainFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<CurrentTempDir>();
+        fake = std::make_unique<FakePlatform>();
+    }
+    void cleanup()
+    {
+        main.reset();
+        fake.reset();
+        dir.reset();
+    }
+
+    void startUpReopensTheLastFile()
+    {
+        const QString path = dir->file(QStringLiteral("compta.jnl"));
+        writeBytes(path, kLedger);
+        writeSettings(dir->file(QStringLiteral("Tavelin.ini")), path, 1);
+        main = demarrer(fake->platform);
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->fiche()->fiche().NomFichier, path);
+        QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl]"));
+        QVERIFY(main->menuAction(Cmd::OuvrirAuto)->isChecked());
+        for (const auto &[action, startEnabled] : startStates(*main))
+            QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<TSplash *>(w));
+        QVERIFY(fake->messages.shown.isEmpty()); // the program's own file reads whole
+        // The document window lives inside the main window, without a frame of its own.
+        QVERIFY(!main->fiche()->isWindow());
+        QCOMPARE(main->fiche()->window(), main.get());
+    }
+
+    void startUpWithAMissingLastFile()
+    {
+        writeSettings(dir->file(QStringLiteral("Tavelin.ini")), dir->file(QStringLiteral("parti.jnl")), 1);
+        main = demarrer(fake->platform);
+        QVERIFY(main->fiche()->fiche().NomFichier.isEmpty());
+        QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin"));
+        QVERIFY(main->menuAction(Cmd::Enregistrer)->isEnabled());
+        QVERIFY(main->toolAction(Cmd::Balance)->isEnabled());
+    }
+
+    void startUpWithoutAutoOpenWaitsForADocument()
+    {
+        main = demarrer(fake->platform);
+        QVERIFY(!main->menuAction(Cmd::OuvrirAuto)->isChecked());
+        for (const auto &[action, startEnabled] : startStates(*main))
+            QVERIFY2(action->isEnabled() == startEnabled, qPrintable(action->text() + action->toolTip()));
+        main->execute(Cmd::Ouvrir); // the open dialog is cancelled
+        for (const auto &[action, startEnabled] : startStates(*main))
+            QVERIFY2(action->isEnabled(), qPrintable(action->text() + action->toolTip()));
+    }
+
+    void frenchSettingsForTheRun()
+    {
+        main = demarrer(fake->platform);
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
+        QCOMPARE(QLocale().toString(QDate(2002, 3, 5), QLocale::ShortFormat), QStringLiteral("05/03/2002"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
+        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("Dossier"));
+    }
+
+    void menusFollowTheCommandTable()
+    {
+        main = std::make_unique<TMainForm>(fake->platform);
+        const QList<QAction *> tops = main->menuBar()->actions();
+        const QList<Menu> &table = commands::mainMenu();
+        QCOMPARE(tops.size(), table.size());
+        std::function<void(QMenu *, const QList<MenuItem> &)> compare = [&](QMenu *menu, const QList<MenuItem> &items) {
+            QStringList expected;
+            for (const MenuItem &item : items) {
+                expected.append(item.caption);
+                if (item.separatorAfter)
+                    expected.append(QStringLiteral("-"));
+            }
+            QStringList actual;
+            for (QAction *a : menu->actions())
+                actual.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+            QCOMPARE(actual, expected);
+            for (const MenuItem &item : items) {
+                QAction *action = main->menuAction(item.cmd);
+                QCOMPARE(action->statusTip(), item.hint);
+                QCOMPARE(action->isCheckable(), item.checkable);
+                if (!item.submenu.isEmpty())
+                    compare(action->menu(), item.submenu);
+            }
+        };
+        for (qsizetype i = 0; i < table.size(); ++i) {
+            QCOMPARE(tops[i]->text(), table[i].caption);
+            compare(tops[i]->menu(), table[i].items);
+        }
+        QCOMPARE(main->menuAction(Cmd::Quitter)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+        QCOMPARE(main->menuAction(Cmd::Continuer)->shortcut(), QKeySequence(Qt::Key_F3));
+    }
+
+    void toolBarOfFlatButtonsInGroups()
+    {
+        main = std::make_unique<TMainForm>(fake->platform);
+        QToolBar *bar = main->findChild<QToolBar *>();
+        QVERIFY(bar);
+        int buttons = 0;
+        int separators = 0;
+        for (QAction *a : bar->actions()) {
+            if (a->isSeparator()) {
+                ++separators;
+                continue;
+            }
+            ++buttons;
+            auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(a));
+            QVERIFY(button);
+            QCOMPARE(button->size(), QSize(25, 25));
+            QVERIFY(button->autoRaise());
+            QVERIFY(!a->icon().isNull());
+            QVERIFY(!a->icon().pixmap(QSize(18, 18)).isNull());
+        }
+        QCOMPARE(buttons, 16);
+        QCOMPARE(separators, 4);
+        QAction *save = main->toolAction(Cmd::Enregistrer);
+        QCOMPARE(save->toolTip(), QStringLiteral("Enregistrer"));
+        QVERIFY(save->statusTip().isEmpty());
+        QCOMPARE(main->toolAction(Cmd::Enveloppe)->toolTip(), QStringLiteral("Imprimer enveloppe"));
+    }
+
+    void hintsGoToTheFirstPanel()
+    {
+        main = std::make_unique<TMainForm>(fake->platform);
+        main->show();
+        main->menuAction(Cmd::Nouveau)->showStatusText(main->menuBar());
+        QCOMPARE(main->StatusPanel0->text(), QStringLiteral("Nouveau dossier"));
+        QStatusTipEvent tip(QStringLiteral("Aide d'un champ"));
+        QCoreApplication::sendEvent(main->fiche(), &tip);
+        QCOMPARE(main->StatusPanel0->text(), QStringLiteral("Aide d'un champ"));
+        QVERIFY(main->statusBar()->currentMessage().isEmpty());
+        main->resize(800, 600);
+        QTRY_COMPARE(main->StatusPanel0->width(), 700);
+        main->resize(1000, 600);
+        QTRY_COMPARE(main->StatusPanel0->width(), 900);
+    }
+
+    void clockPanelFollowsTheTime()
+    {
+        main = std::make_unique<TMainForm>(fake->platform);
+        main->show();
+        fake->clock.time = QTime(11, 12, 13);
+        QTRY_COMPARE(main->StatusPanel1->text(), QStringLiteral("11:12:13"));
+        fake->clock.time = QTime(11, 12, 14);
+        QTRY_COMPARE_WITH_TIMEOUT(main->StatusPanel1->text(), QStringLiteral("11:12:14"), 2500);
+        QCOMPARE(main->StatusPanel1->alignment(), Qt::AlignCenter);
+    }
+
+    void closingAsksAboutUnsavedWork()
+    {
+        main = demarrer(fake->platform);
+        main->execute(Cmd::Nouveau); // a new document counts as modified
+        QVERIFY(main->fiche()->fiche().Modifie);
+
+        fake->messages.yesNoCancel = {Messages::Answer::Annuler};
+        QVERIFY(!main->close());
+        QVERIFY(main->isVisible());
+        fake->messages.yesNoCancel = {Messages::Answer::Oui}; // then the save dialog is cancelled
+        QVERIFY(!main->close());
+        QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t(1));
+        QVERIFY(!QFile::exists(dir->file(QStringLiteral("Tavelin.ini"))));
+
+        fake->messages.yesNoCancel = {Messages::Answer::Non};
+        QVERIFY(main->close());
+        QVERIFY(!main->isVisible());
+        QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.ini"))));
+        QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.soc"))));
+        QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.Cbx"))));
+        QCOMPARE(fake->messages.shown.size(), 3);
+        QCOMPARE(fake->messages.shown.first(), QStringLiteral("Enregistrer changements dans  ?"));
+    }
+
+    void quitAndAltX()
+    {
+        main = demarrer(fake->platform);
+        main->execute(Cmd::Quitter);
+        QVERIFY(!main->isVisible());
+
+        main = demarrer(fake->platform);
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        QTest::keyClick(main.get(), Qt::Key_X, Qt::AltModifier);
+        QTRY_VERIFY(!main->isVisible());
+    }
+
+    void documentCommandsReachTheDocument()
+    {
+        const QString path = dir->file(QStringLiteral("compta.jnl"));
+        writeBytes(path, kLedger);
+        fake->fileDialogs.openAnswers = {path};
+        main = demarrer(fake->platform);
+        main->execute(Cmd::Ouvrir);
+        Fiche &f = main->fiche()->fiche();
+        QCOMPARE(f.Mois, quint16(1)); // the year is not over: its first month
+        main->toolAction(Cmd::Dernier)->trigger();
+        QCOMPARE(f.Mois, quint16(12));
+        main->menuAction(Cmd::Precedent)->trigger();
+        QCOMPARE(f.Mois, quint16(11));
+        main->menuAction(Cmd::Journal)->trigger();
+        QCOMPARE(f.ActivePage, Page::Journal);
+        main->toolAction(Cmd::Saisie)->trigger();
+        QCOMPARE(f.ActivePage, Page::Saisie);
+        main->menuAction(Cmd::Exercice)->trigger();
+        QCOMPARE(fake->fiscalYear.calls, 1);
+        QVERIFY(f.Modifie);
+        main->menuAction(Cmd::Pointer)->trigger();
+        QVERIFY(main->menuAction(Cmd::Pointer)->isChecked());
+        main->menuAction(Cmd::OuvrirAuto)->trigger();
+        QVERIFY(main->menuAction(Cmd::OuvrirAuto)->isChecked());
+        QCOMPARE(f.ref.OuvrirAuto, 1);
+        main->menuAction(Cmd::ConfigurerImprimante)->trigger();
+        QCOMPARE(fake->printerDialogs.setupCalls, 1);
+    }
+
+    void helpCommandsAndF1()
+    {
+        main = demarrer(fake->platform);
+        const QString helpFile = dir->file(QStringLiteral("Tavelin.hlp"));
+        main->menuAction(Cmd::AideIndex)->trigger();
+        main->menuAction(Cmd::AideRechercher)->trigger();
+        main->menuAction(Cmd::AideUtiliser)->trigger();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        QTest::keyClick(main.get(), Qt::Key_F1);
+        QMenu *parametres = main->menuBar()->actions().at(4)->menu();
+        main->menuBar()->setActiveAction(main->menuBar()->actions().at(4));
+        QTRY_VERIFY(parametres->isVisible());
+        QTest::keyClick(parametres, Qt::Key_F1);
+        QTRY_VERIFY(!parametres->isVisible());
+
+        const auto &calls = fake->help.calls;
+        QCOMPARE(calls.size(), std::size_t(5));
+        QCOMPARE(int(calls[0].kind), int(FakeHelpViewer::Kind::Contents));
+        QCOMPARE(int(calls[1].kind), int(FakeHelpViewer::Kind::Search));
+        QVERIFY(calls[1].key.isEmpty());
+        QCOMPARE(int(calls[2].kind), int(FakeHelpViewer::Kind::HelpOnHelp));
+        QCOMPARE(calls[3].context, commands::kFicheHelpContext);
+        QCOMPARE(calls[4].context, 7);
+        for (const auto &call : calls)
+            QCOMPARE(call.helpFile, helpFile);
+    }
+
+    void aboutBox()
+    {
+        main = std::make_unique<TMainForm>(fake->platform);
+        bool seen = false;
+        onNextModal<TAboutBox>([&seen](TAboutBox *box) {
+            seen = true;
+            QCOMPARE(box->windowTitle(), QStringLiteral("A propos"));
+            QCOMPARE(box->ProductName->text(), QStringLiteral("Tavelin"));
+            QVERIFY(box->ProductName->font().bold());
+            QCOMPARE(box->Version->text(), QStringLiteral("Version 1.0"));
+            QCOMPARE(box->Comments->text(), QStringLiteral("Comptabilité Générale"));
+            QVERIFY(!box->ProgramIcon->pixmap().isNull());
+            QCOMPARE(box->OKButton->text(), QStringLiteral("OK"));
+            QVERIFY(box->OKButton->isDefault());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        main->execute(Cmd::APropos);
+        QVERIFY(seen);
+    }
+
+    void splashWindow()
+    {
+        TSplash splash;
+        QCOMPARE(splash.size(), QSize(318, 221));
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(splash.Image1->size(), QSize(105, 105));
+        QVERIFY(!splash.Image1->pixmap().isNull());
+        QCOMPARE(splash.Label1->text(), QStringLiteral("Tavelin"));
+        QVERIFY(splash.Label1->font().bold());
+        QCOMPARE(splash.Label2->text(), QStringLiteral("Version 2002"));
+    }
+
+private:
+    std::unique_ptr<CurrentTempDir> dir;
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<TMainForm> main;
+};
+
+QTEST_MAIN(TMainFormTest)
+#include "TMainForm_test.moc"

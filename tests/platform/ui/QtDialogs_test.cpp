@@ -1,0 +1,142 @@
+#include "platform/ui/PrinterSetupDialog.h"
+#include "platform/ui/QtFileDialogs.h"
+#include "platform/ui/QtPrinterDialogs.h"
+#include "support/ModalDriver.h"
+#include "support/TempDir.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+// Types a name in the dialog's file name field and confirms, as a user does.
+void type(QFileDialog *dialog, const QString &name)
+{
+    auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(field);
+    field->setText(name);
+    static_cast<QDialog *>(dialog)->accept();
+}
+
+} // namespace
+
+class QtDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openDialogShowsTheFilterAndMovesTheCurrentFolder()
+    {
+        CurrentTempDir start;
+        CurrentTempDir elsewhere;
+        QDir::setCurrent(start.path());
+        const QString chosen = elsewhere.file(QStringLiteral("COMPTA.JNL"));
+        writeBytes(chosen, "x");
+        QStringList filters;
+        onNextModal<QFileDialog>([&](QFileDialog *dialog) {
+            filters = dialog->nameFilters();
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Ouvrir"));
+            QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+            QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(start.path()).canonicalPath());
+            type(dialog, chosen);
+        });
+        QtFileDialogs dialogs;
+        const auto answer = dialogs.open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"),
+                                          QStringLiteral("Fichiers compta (*.jnl)|*.jnl")});
+        QCOMPARE(filters, QStringList{QStringLiteral("Fichiers compta (*.jnl)")});
+        QVERIFY(answer);
+        QCOMPARE(QFileInfo(*answer).canonicalFilePath(), QFileInfo(chosen).canonicalFilePath());
+        QCOMPARE(QDir::current().canonicalPath(), QDir(elsewhere.path()).canonicalPath());
+    }
+
+    void saveDialogAddsTheDefaultExtensionAndDoesNotAskItself()
+    {
+        CurrentTempDir start;
+        writeBytes(start.file(QStringLiteral("existant.jnl")), "x");
+        QtFileDialogs dialogs;
+        const FileDialogRequest request{QStringLiteral("Enregistrer sous"), QStringLiteral("*.jnl"), QStringLiteral("jnl"),
+                                        QStringLiteral("Fichiers compta (*.jnl)|*.jnl")};
+        onNextModal<QFileDialog>([](QFileDialog *dialog) {
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+            QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+            type(dialog, QStringLiteral("compta"));
+        });
+        auto answer = dialogs.save(request);
+        QVERIFY(answer);
+        QCOMPARE(QFileInfo(*answer).fileName(), QStringLiteral("compta.jnl"));
+
+        // An existing file comes back without a question: the caller asks its own.
+        onNextModal<QFileDialog>([](QFileDialog *dialog) { type(dialog, QStringLiteral("existant.jnl")); });
+        answer = dialogs.save(request);
+        QVERIFY(answer);
+        QCOMPARE(QFileInfo(*answer).fileName(), QStringLiteral("existant.jnl"));
+
+        onNextModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
+        QVERIFY(!dialogs.save(request));
+    }
+
+    void printerSetUpToAPdfFile()
+    {
+        CurrentTempDir dir;
+        QPrinter printer;
+        PrinterSetupDialog dialog(printer);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Configuration de l'impression"));
+        const int pdf = dialog.ComboNom->findText(QStringLiteral("Fichier PDF"));
+        QVERIFY(pdf >= 0);
+        dialog.ComboNom->setCurrentIndex(pdf);
+        QVERIFY(dialog.EditFichier->isEnabled());
+        dialog.ComboTaille->setCurrentIndex(dialog.ComboTaille->findText(QStringLiteral("A5")));
+        dialog.RadioPaysage->setChecked(true);
+
+        // No file name: the dialog says so and stays open.
+        dialog.EditFichier->clear();
+        QString said;
+        onNextModal<QMessageBox>([&said](QMessageBox *box) {
+            said = box->text();
+            box->accept();
+        });
+        QTest::mouseClick(dialog.BoutonOK, Qt::LeftButton);
+        QCOMPARE(said, QStringLiteral("Indiquez le nom du fichier PDF."));
+        QVERIFY(dialog.isVisible());
+
+        dialog.EditFichier->setText(dir.file(QStringLiteral("balance.pdf")));
+        QTest::mouseClick(dialog.BoutonOK, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
+        QCOMPARE(printer.outputFileName(), dir.file(QStringLiteral("balance.pdf")));
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A5);
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+
+        // Opened again, it shows the printer as it was left.
+        PrinterSetupDialog again(printer);
+        QCOMPARE(again.ComboNom->currentIndex(), again.ComboNom->findText(QStringLiteral("Fichier PDF")));
+        QCOMPARE(again.ComboTaille->currentText(), QStringLiteral("A5"));
+        QVERIFY(again.RadioPaysage->isChecked());
+        QCOMPARE(again.EditFichier->text(), dir.file(QStringLiteral("balance.pdf")));
+    }
+
+    void printerDialogsAnswerWhetherTheUserConfirmed()
+    {
+        QtPrinterDialogs dialogs;
+        onNextModal<PrinterSetupDialog>([](PrinterSetupDialog *dialog) {
+            QTest::mouseClick(dialog->BoutonAnnuler, Qt::LeftButton);
+        });
+        QVERIFY(!dialogs.setup());
+        onNextModal<QPrintDialog>([](QPrintDialog *dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Imprimer"));
+            dialog->reject();
+        });
+        QVERIFY(!dialogs.print());
+    }
+};
+
+QTEST_MAIN(QtDialogsTest)
+#include "QtDialogs_test.moc"
