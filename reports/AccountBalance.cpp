@@ -1,10 +1,8 @@
 #include "reports/AccountBalance.h"
 
-#include "ledger/Codec1252.h"
 #include "ledger/Fiche.h"
 #include "ledger/TextForms.h"
 #include "reports/AccountRows.h"
-#include "reports/ChartLabels.h"
 #include "reports/EntryWalk.h"
 
 namespace reports {
@@ -31,18 +29,7 @@ void LitBalance(BalancePage &page, const LineList &lines, const ReferenceData &r
         row.credit.add(entry.credit());
     });
 
-    TextGrid &grid = page.grid;
-    grid.clearRows(1, 0, 5);
-    int r = 0;
-    for (const AccountRows::Row &row : accounts.rows()) {
-        grid.growFor(++r);
-        const QString account = cp1252::decode(row.account);
-        grid.set(r, 0, account);
-        grid.set(r, 1, accountLabel(ref.ListePlc, account));
-        grid.set(r, 2, row.debit.text());
-        grid.set(r, 3, row.credit.text());
-    }
-    grid.touch();
+    accounts.writeTo(page.grid, ref.ListePlc, {-1, 0, 1, -1, 2, 3});
     Total5(page);
 }
 

@@ -1,5 +1,8 @@
 #include "reports/AccountRows.h"
 
+#include "ledger/Codec1252.h"
+#include "reports/ChartLabels.h"
+
 namespace reports {
 
 AccountRows::Row &AccountRows::rowFor(std::string_view account)
@@ -8,6 +11,27 @@ AccountRows::Row &AccountRows::rowFor(std::string_view account)
     if (added)
         rows_.push_back(Row{account, {}, {}, {}, {}});
     return rows_[it->second];
+}
+
+void AccountRows::writeTo(TextGrid &grid, const QStringList &listePlc, const Columns &columns) const
+{
+    grid.clearRows(1);
+    int r = 0;
+    for (const Row &row : rows_) {
+        grid.growFor(++r);
+        const QString account = cp1252::decode(row.account);
+        auto put = [&](int col, const QString &text) {
+            if (col >= 0)
+                grid.set(r, col, text);
+        };
+        put(columns.date, cp1252::decode(row.date));
+        put(columns.account, account);
+        put(columns.label, accountLabel(listePlc, account));
+        put(columns.journal, cp1252::decode(row.journal));
+        put(columns.debit, row.debit.text());
+        put(columns.credit, row.credit.text());
+    }
+    grid.touch();
 }
 
 } // namespace reports

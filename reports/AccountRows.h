@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ledger/TextGrid.h"
 #include "reports/RunningSum.h"
+
+#include <QStringList>
 
 #include <string_view>
 #include <unordered_map>
@@ -22,8 +25,22 @@ public:
         std::string_view journal; // of the account's last entry
     };
 
+    // Grid columns of each part of a row; -1 for a part the statement leaves out.
+    struct Columns {
+        int date;
+        int account;
+        int label;
+        int journal;
+        int debit;
+        int credit;
+    };
+
     Row &rowFor(std::string_view account);
     const std::vector<Row> &rows() const { return rows_; }
+
+    // Empties the data rows of the grid (from row 1) and writes one row per
+    // account, the label taken from the chart of accounts.
+    void writeTo(TextGrid &grid, const QStringList &listePlc, const Columns &columns) const;
 
 private:
     std::vector<Row> rows_;

@@ -1,4 +1,3 @@
-#include "ledger/Codec1252.h"
 #include "ledger/TextForms.h"
 #include "reports/AccountRows.h"
 #include "reports/ChartLabels.h"
@@ -25,20 +24,7 @@ QString LitGeneral(MonthViewPage &page, const LineList &lines, int annee, int mo
         row.credit.add(entry.credit());
     });
 
-    TextGrid &grid = page.grid;
-    grid.clearRows(1, 0, 5);
-    int r = 0;
-    for (const AccountRows::Row &row : accounts.rows()) {
-        grid.growFor(++r);
-        const QString account = cp1252::decode(row.account);
-        grid.set(r, 0, cp1252::decode(row.date));
-        grid.set(r, 1, account);
-        grid.set(r, 2, accountLabel(ref.ListePlc, account));
-        grid.set(r, 3, cp1252::decode(row.journal));
-        grid.set(r, 4, row.debit.text());
-        grid.set(r, 5, row.credit.text());
-    }
-    grid.touch();
+    accounts.writeTo(page.grid, ref.ListePlc, {0, 1, 2, 3, 4, 5});
     return Total4(page);
 }
 
