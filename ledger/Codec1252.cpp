@@ -54,6 +54,14 @@ void encodeAppend(std::string &out, QStringView text)
     }
 }
 
+void decodeInto(QString &out, std::string_view bytes)
+{
+    out.resize(qsizetype(bytes.size()));
+    QChar *d = out.data();
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        d[i] = decodeChar(static_cast<unsigned char>(bytes[i]));
+}
+
 std::string encode(QStringView text)
 {
     std::string out;

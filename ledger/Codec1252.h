@@ -9,6 +9,8 @@
 namespace cp1252 {
 
 QString decode(std::string_view bytes);
+// Decodes into an existing string, reusing its storage.
+void decodeInto(QString &out, std::string_view bytes);
 std::string encode(QStringView text);
 // Appends the encoded text to `out`.
 void encodeAppend(std::string &out, QStringView text);

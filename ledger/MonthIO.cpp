@@ -26,10 +26,10 @@ void read(const LineList &lines, std::string_view key, TextGrid &grid)
         const int row = r < 0 ? 0 : r;
         if (c >= 8)
             continue;
-        QString cell = cp1252::decode(rest.substr(1, 254));
+        QString &cell = grid.at(row, c);
+        cp1252::decodeInto(cell, rest.substr(1, 254));
         if (c == 5 || c == 6)
             cell = forms::rset(cell);
-        grid.set(row, c, cell);
     }
     grid.touch();
 }

@@ -24,9 +24,11 @@ void TextGrid::clearRows(int firstRow, int firstCol, int lastCol)
 {
     if (lastCol < 0 || lastCol >= cols_)
         lastCol = cols_ - 1;
+    // resize(0) rather than clear(): the grid is refilled at once, and
+    // keeping each cell's storage spares a free and an allocation per cell.
     for (int r = firstRow; r < rows_; ++r)
         for (int c = firstCol; c <= lastCol; ++c)
-            at(r, c).clear();
+            at(r, c).resize(0);
     touch();
 }
 

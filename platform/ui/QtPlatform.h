@@ -21,6 +21,7 @@ public:
     bool warningOkCancel(const QString &text) override;
 
 private:
+    QWidget *owner() const;
     QWidget *parent_;
 };
 
