@@ -1,16 +1,10 @@
+#include "FakePlatform.h"
+
 #include "dialogs/PlanEditor.h"
-#include "platform/Messages.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentMessages final : public Messages {
-public:
-    void information(const QString &) override {}
-    Answer warningYesNoCancel(const QString &) override { return Answer::Annuler; }
-    bool warningOkCancel(const QString &) override { return false; }
-};
 
 QStringList chart(int accounts)
 {
@@ -26,7 +20,7 @@ QStringList chart(int accounts)
 // re-sort that keeps the list in code order.
 static void BM_PlanAddAccount(benchmark::State &state)
 {
-    SilentMessages messages;
+    FakeMessages messages;
     PlanEditor editor(messages);
     const QStringList lines = chart(int(state.range(0)));
     for (auto _ : state) {
@@ -44,7 +38,7 @@ BENCHMARK(BM_PlanAddAccount)->Arg(300)->Arg(3000)->Unit(benchmark::kMicrosecond)
 // Handing a chart of n accounts back to the document, sorted.
 static void BM_PlanResult(benchmark::State &state)
 {
-    SilentMessages messages;
+    FakeMessages messages;
     PlanEditor editor(messages);
     editor.Init(chart(int(state.range(0))));
     for (auto _ : state) {

@@ -1,37 +1,14 @@
+#include "FakePlatform.h"
 #include "LedgerGenerator.h"
 
 #include "entry/EntryLine.h"
 #include "entry/MonthOrder.h"
 #include "ledger/Fiche.h"
 #include "ledger/LedgerFile.h"
-#include "platform/Clock.h"
-#include "platform/FileSystem.h"
-#include "platform/FiscalYearDialog.h"
-#include "platform/Messages.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentMessages final : public Messages {
-public:
-    void information(const QString &) override {}
-    Answer warningYesNoCancel(const QString &) override { return Answer::Annuler; }
-    bool warningOkCancel(const QString &) override { return false; }
-};
-
-class NoFiscalYearDialog final : public FiscalYearDialog {
-public:
-    std::optional<Dates> ask(QDate, QDate, QDate) override { return std::nullopt; }
-};
-
-struct Desk {
-    SilentMessages messages;
-    SystemClock clock;
-    DiskFileSystem files;
-    NoFiscalYearDialog fiscalYear;
-    Platform platform{&messages, &clock, &files, &fiscalYear};
-};
 
 // A document showing March 2002 of a ledger whose months hold `perMonth`
 // entries each, in the random day order of the generated file, or ordered
@@ -49,8 +26,8 @@ void loadMarch(Fiche &fiche, int perMonth, bool ordered)
 
 void postOneLine(benchmark::State &state, bool ordered)
 {
-    Desk desk;
-    Fiche fiche(desk.platform);
+    FakePlatform fake;
+    Fiche fiche(fake.platform);
     loadMarch(fiche, int(state.range(0)), ordered);
     const TextGrid month = fiche.StringGrid1;
     const int lines = fiche.NbLignes;

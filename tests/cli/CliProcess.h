@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <string>
 
 // Runs the built tavelin-cli as a script would: in a given folder, arguments
 // in, standard output, standard error and exit code out.
@@ -54,4 +55,17 @@ inline CliRun runCli(const QStringList &args, const QString &workDir)
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+// The eight lines of one entry of the month `key`, as the application stores
+// them; the voucher is "P" and the day.
+inline std::string entry(const std::string &key, const std::string &date, const std::string &account, const std::string &label,
+                  const std::string &journal, const std::string &debit, const std::string &credit,
+                  const std::string &mark = "")
+{
+    const std::string cells[8] = {date, account, label, journal, "P" + date.substr(0, 2), debit, credit, mark};
+    std::string out;
+    for (int c = 0; c < 8; ++c)
+        out += key + char('0' + c) + cells[c] + "\r\n";
+    return out;
 }

@@ -11,17 +11,6 @@ namespace {
 
 const std::string kHeader = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
 
-std::string entry(const std::string &key, const std::string &date, const std::string &account, const std::string &label,
-                  const std::string &journal, const std::string &debit, const std::string &credit,
-                  const std::string &mark = "")
-{
-    const std::string cells[8] = {date, account, label, journal, "P" + date.substr(0, 2), debit, credit, mark};
-    std::string out;
-    for (int c = 0; c < 8; ++c)
-        out += key + char('0' + c) + cells[c] + "\r\n";
-    return out;
-}
-
 // A dossier of 2002 in a folder holding the chart and the journals, the way a
 // bookkeeper's folder looks.
 struct CliTest : ::testing::Test {

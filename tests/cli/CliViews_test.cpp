@@ -5,17 +5,6 @@
 
 namespace {
 
-std::string entry(const std::string &key, const std::string &date, const std::string &account, const std::string &label,
-                  const std::string &journal, const std::string &debit, const std::string &credit,
-                  const std::string &mark = "")
-{
-    const std::string cells[8] = {date, account, label, journal, "P" + date.substr(0, 2), debit, credit, mark};
-    std::string out;
-    for (int c = 0; c < 8; ++c)
-        out += key + char('0' + c) + cells[c] + "\r\n";
-    return out;
-}
-
 // A sale and its payment in March, a purchase in April.
 const std::string kDossier = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n" +
                              entry("200203", "05/03/2002", "411000", "Facture \xE9t\xE9", "VE", "      1234,50", "", "\xD7") +

@@ -12,6 +12,21 @@
 
 // The fiscal-year dialog, driven as a user would: the dialog is shown by the
 // document's Exercice and answered by a timer that presses its buttons.
+// A document whose fiscal-year dialog is the real window.
+struct DocumentWithRealDialog {
+    FakePlatform fake;
+    QtFiscalYearDialog real;
+    Platform platform = withRealDialog();
+    Fiche fiche{platform};
+
+    Platform withRealDialog()
+    {
+        Platform p = fake.platform;
+        p.fiscalYear = &real;
+        return p;
+    }
+};
+
 class TExerTest : public QObject {
     Q_OBJECT
 
@@ -40,11 +55,8 @@ private slots:
 
     void okKeepsTheNewDatesAndWritesTheHeader()
     {
-        FakePlatform fake;
-        QtFiscalYearDialog real;
-        Platform platform = fake.platform;
-        platform.fiscalYear = &real;
-        Fiche fiche(platform);
+        DocumentWithRealDialog doc;
+        Fiche &fiche = doc.fiche;
         answerWhenShown([](TExer *d) {
             d->DateTimePicker1->setDate(QDate(2002, 4, 1));
             d->DateTimePicker2->setDate(QDate(2003, 3, 31));
@@ -59,11 +71,8 @@ private slots:
 
     void annulerAndEscapeKeepTheOldDatesButStillWriteTheHeader()
     {
-        FakePlatform fake;
-        QtFiscalYearDialog real;
-        Platform platform = fake.platform;
-        platform.fiscalYear = &real;
-        Fiche fiche(platform);
+        DocumentWithRealDialog doc;
+        Fiche &fiche = doc.fiche;
         answerWhenShown([](TExer *d) {
             d->DateTimePicker1->setDate(QDate(1999, 4, 1));
             QTest::mouseClick(d->Button1, Qt::LeftButton);
