@@ -254,8 +254,8 @@ private:
         const std::string_view date = row.cells[0];
         if (date.empty()) {
             add(month, row.number, row.lines[0],
-                QStringLiteral("la date est vide : la grille de saisie s'arrête avant cette écriture, qui serait "
-                               "perdue avec les suivantes au prochain enregistrement du mois."));
+                QStringLiteral("la date est vide : ni la balance ni le compte de résultat ne comptent cette "
+                               "écriture."));
         } else if (const QDate d = storedDate(date); !d.isValid()) {
             add(month, row.number, row.lines[0],
                 QStringLiteral("la date %1 n'est pas une date valide (JJ/MM/AAAA).").arg(shown(date)));
