@@ -36,11 +36,14 @@ void LitBalance(BalancePage &page, const LineList &lines, const ReferenceData &r
 void Total5(BalancePage &page)
 {
     TextGrid &grid = page.grid;
-    // The account rows run from row 1 to the first row with neither account
-    // nor amounts (a row of entries without an account has amounts).
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        if (grid.at(r, 0).isEmpty() && grid.at(r, 2).isEmpty() && grid.at(r, 3).isEmpty())
-            break;
+    // The account rows run from row 1 to the last row with an account or an
+    // amount. Entries without an account share a row that may hold neither
+    // (a note imported with a date and a label only); stopping there would
+    // leave every account met after it without its balance.
+    int last = grid.rowCount() - 1;
+    while (last >= 1 && grid.at(last, 0).isEmpty() && grid.at(last, 2).isEmpty() && grid.at(last, 3).isEmpty())
+        --last;
+    for (int r = 1; r <= last; ++r) {
         const Cents balance = amountOf(grid.at(r, 2)) - amountOf(grid.at(r, 3));
         grid.set(r, 4, balance > 0 ? forms::formatAmount(balance) : QString());
         grid.set(r, 5, balance > 0 ? QString() : forms::formatAmount(-balance));

@@ -137,6 +137,22 @@ TEST_F(AccountBalanceTest, EntriesWithoutAccountGetTheirOwnRowAndBalance)
     EXPECT_EQ(page.Edit16.trimmed(), "12,00");
 }
 
+TEST_F(AccountBalanceTest, AnEntryWithNeitherAccountNorAmountDoesNotEndTheBalances)
+{
+    // A note imported as an entry: a date and a label only.
+    build(entriesText("200203", {{"01/03/2002", "", "Note", "OD", "", "", "", ""},
+                                 {"02/03/2002", "411000", "", "VE", "", " 7,00", "", ""},
+                                 {"03/03/2002", "512000", "", "BQ", "", "", " 7,00", ""}}));
+    EXPECT_TRUE(cell(1, 4).isEmpty());
+    EXPECT_EQ(cell(1, 5), "0,00");
+    EXPECT_EQ(cell(2, 0), "411000");
+    EXPECT_EQ(cell(2, 4), "7,00");
+    EXPECT_EQ(cell(3, 5), "7,00");
+    EXPECT_TRUE(cell(4, 5).isEmpty());
+    EXPECT_EQ(page.Edit13.trimmed(), "7,00");
+    EXPECT_EQ(page.Edit16.trimmed(), "7,00");
+}
+
 TEST_F(AccountBalanceTest, HeaderAndForeignLinesArePassedOver)
 {
     // A header in the middle, a fragment of another month inside an entry,
