@@ -1,6 +1,7 @@
 #include "dialogs/ListEditor.h"
 
 #include "ledger/ReferenceData.h"
+#include "ledger/TextForms.h"
 #include "platform/Messages.h"
 
 QString entryRest(const QString &entry)
@@ -73,6 +74,8 @@ bool ListEditor::codeTaken() const
 
 void ListEditor::Envoi()
 {
+    Edit1 = forms::singleLine(Edit1);
+    Edit2 = forms::singleLine(Edit2);
     if (ItemIndex < 0) {
         if (codeTaken()) {
             messages_.information(traits_.duplicateMessage);

@@ -1,9 +1,13 @@
 #include "dialogs/SocieteForm.h"
 
+#include "ledger/TextForms.h"
+
+#include <algorithm>
+
 void SocieteForm::Result(std::array<QString, 7> &lines) const
 {
     if (confirmed)
-        lines = Edits;
+        std::transform(Edits.begin(), Edits.end(), lines.begin(), forms::singleLine);
     else
         lines[0].clear();
 }

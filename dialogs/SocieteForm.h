@@ -10,7 +10,8 @@ struct SocieteForm {
     bool confirmed = false;
 
     void Init(const std::array<QString, 7> &lines) { Edits = lines; }
-    // After "OK", the seven field texts. Otherwise only the first line is
-    // given, empty: the caller reads an empty company name as a cancel.
+    // After "OK", the seven field texts, each kept to one line of the company
+    // file. Otherwise only the first line is given, empty: the caller reads
+    // an empty company name as a cancel.
     void Result(std::array<QString, 7> &lines) const;
 };

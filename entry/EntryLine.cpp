@@ -116,10 +116,10 @@ bool EntryLine::SpeedButton1Click()
     const int row = targetRow();
     TextGrid &grid = f_.StringGrid1;
     grid.set(row, 0, p.date);
-    grid.set(row, 1, p.compte);
-    grid.set(row, 2, p.libelle);
-    grid.set(row, 3, p.journal);
-    grid.set(row, 4, p.piece);
+    grid.set(row, 1, forms::singleLine(p.compte));
+    grid.set(row, 2, forms::singleLine(p.libelle));
+    grid.set(row, 3, forms::singleLine(p.journal));
+    grid.set(row, 4, forms::singleLine(p.piece));
     grid.set(row, 5, amounttext::normalise(p.debit));
     grid.set(row, 6, amounttext::normalise(p.credit));
     grid.touch();

@@ -202,4 +202,13 @@ QString completeAccount(const QString &code)
     return (code + QStringLiteral("00000")).left(6);
 }
 
+QString singleLine(const QString &text)
+{
+    QString line = text;
+    for (QChar &c : line)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    return line;
+}
+
 } // namespace forms

@@ -56,4 +56,9 @@ QString champSuivant(QString &ligne);
 // Six-character account code: the text followed by "00000", cut to six.
 QString completeAccount(const QString &code);
 
+// A typed text as one stored line: every file keeps one cell or entry per
+// line, so line breaks (and tabs and other control characters, which a paste
+// brings along) become blanks.
+QString singleLine(const QString &text);
+
 } // namespace forms

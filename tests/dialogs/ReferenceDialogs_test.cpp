@@ -5,6 +5,7 @@
 #include "dialogs/SocieteForm.h"
 #include "ledger/ReferenceData.h"
 #include "support/FakePlatform.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,39 @@ TEST(ReferenceDialogs, CancelledCompanyResultEmptiesOnlyTheFirstLine)
     std::array<QString, 7> out = {"1", "2", "3", "4", "5", "6", "7"};
     form.Result(out);
     EXPECT_EQ(out, (std::array<QString, 7>{"", "2", "3", "4", "5", "6", "7"}));
+}
+
+TEST(ReferenceDialogs, PastedLineBreaksStayOnTheirLineInTheReferenceFiles)
+{
+    CurrentTempDir dir;
+    const QDir folder(dir.path());
+    ReferenceData ref;
+    ref.ListePlc = {"512000 NN Banque"};
+    ref.ListeJnx = {"VE O Ventes"};
+    openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &e) {
+        addEntry(e, "411", "Clients\r\n401000 NN Fournisseurs");
+        e.ListBox1Click(1);
+        e.Edit2 = "Banque\tcourante";
+        e.Envoi();
+    });
+    openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux,
+                              [](JournalEditor &e) { addEntry(e, "ac", "Achats\nBQ N Banque"); });
+    SocieteForm form;
+    form.Init({"SARL Tavelin\n12 rue des Lilas", "", "", "", "", "", "SIRET"});
+    form.confirmed = true;
+    ASSERT_TRUE(dialogs::Psoc(ref, form));
+    ASSERT_EQ(reference::sauvePlc(folder, ref), QString());
+    ASSERT_EQ(reference::sauveCombo(folder, ref), QString());
+    ASSERT_EQ(reference::sauveSoc(folder, ref), QString());
+
+    ReferenceData back;
+    ASSERT_EQ(reference::chargePlc(folder, back), QString());
+    ASSERT_EQ(reference::chargeCombo(folder, back), QString());
+    ASSERT_EQ(reference::chargeSoc(folder, back), QString());
+    EXPECT_EQ(back.ListePlc, (QStringList{"411000 NN Clients  401000 NN Fournisseurs", "512000 N Banque courante"}));
+    EXPECT_EQ(back.ListeJnx, (QStringList{"AC N Achats BQ N Banque", "VE O Ventes"}));
+    EXPECT_EQ(back.Societe[0], "SARL Tavelin 12 rue des Lilas");
+    EXPECT_EQ(back.Societe[6], "SIRET") << "the letterhead keeps its seven lines in place";
 }
 
 } // namespace

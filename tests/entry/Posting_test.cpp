@@ -2,6 +2,7 @@
 
 #include "entry/MonthOrder.h"
 #include "ledger/TextForms.h"
+#include "support/TempDir.h"
 
 using Posting = EntryFixture;
 
@@ -190,4 +191,25 @@ TEST_F(Posting, LeavingTheEntryPageWritesTheMonthAndComingBackReadsIt)
     EXPECT_EQ(cell(0, 2), "a");
     EXPECT_TRUE(fiche.panel.libelle.isEmpty());
     EXPECT_EQ(fiche.focus, Focus::Date);
+}
+
+TEST_F(Posting, PastedLineBreaksNeverSplitAStoredLine)
+{
+    fill(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture\r\nDupont\tmars"),
+         QStringLiteral("1"), {}, QStringLiteral("VT"), QStringLiteral("F\n12"));
+    ASSERT_TRUE(line().SpeedButton1Click());
+    EXPECT_EQ(cell(0, 2), "Facture  Dupont mars");
+    EXPECT_EQ(cell(0, 4), "F 12");
+
+    CurrentTempDir dir;
+    const QString path = dir.file(QStringLiteral("compta.jnl"));
+    ASSERT_TRUE(fiche.Sauve(path));
+    ASSERT_TRUE(fiche.Charge(path));
+    fiche.Mois = 3;
+    fiche.LitMois();
+    EXPECT_FALSE(fiche.Modifie) << "no stray line was dropped on loading";
+    ASSERT_EQ(fiche.NbLignes, 1);
+    EXPECT_EQ(cell(0, 2), "Facture  Dupont mars") << "the label reads back whole";
+    EXPECT_EQ(cell(0, 4), "F 12");
+    EXPECT_EQ(cell(0, 5).trimmed(), "1,00");
 }
