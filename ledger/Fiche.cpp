@@ -137,6 +137,13 @@ void Fiche::Suivant()
 
 // ---------------------------------------------------------------- pages
 
+void Fiche::FormShow()
+{
+    Caption.clear();
+    ActivePage = Page::Saisie;
+    TabSheet1Enter();
+}
+
 void Fiche::TabSheet1Enter()
 {
     LitMois();
