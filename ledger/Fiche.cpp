@@ -137,6 +137,13 @@ void Fiche::Suivant()
 
 // ---------------------------------------------------------------- pages
 
+void Fiche::FormShow()
+{
+    Caption.clear();
+    ActivePage = Page::Saisie;
+    TabSheet1Enter();
+}
+
 void Fiche::TabSheet1Enter()
 {
     LitMois();
@@ -218,13 +225,11 @@ bool Fiche::Charge(const QString &fileName)
     if (!platform_.files->exists(NomFichier)) {
         NomFichier.clear();
     } else {
-        auto text = std::make_unique<std::string>();
-        const QString why = fileio::readWhole(NomFichier, *text);
+        const QString why = ledgerfile::load(NomFichier, Lignes);
         if (!why.isEmpty()) {
             report(fileio::readFailedMessage(NomFichier, why));
             NomFichier.clear();
         } else {
-            Lignes = ledgerfile::parse(std::move(text));
             Modifie = false;
             loaded = true;
         }

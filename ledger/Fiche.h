@@ -81,6 +81,9 @@ public:
     // Shows a page: leaving the entry page writes the month back, entering it
     // reads the month again.
     void showPage(Page page);
+    // The window shown for the first time: no caption, and the entry page
+    // entered, which puts the month and its totals under the grid.
+    void FormShow();
     void TabSheet1Enter();
     void TabSheet1Exit();
     void Saisie();

@@ -2,15 +2,25 @@
 
 #include "ledger/LineList.h"
 
+#include <QString>
 #include <memory>
 #include <string>
 
 // The ledger file as lines: code page 1252 bytes, one value per line.
 namespace ledgerfile {
 
+// No ledger comes near this many lines (two million entries). Every line costs
+// a slot of the list whatever its length, so a file of blank lines would take
+// many times its own size in memory: a file with more lines is refused.
+constexpr std::size_t kMaxLines = 16'000'000;
+
 // Cuts a file's text into lines: CR LF, a lone LF or a lone CR end a line; a
 // NUL byte ends the text. A last line without its line end still counts.
 LineList parse(std::unique_ptr<std::string> text);
+
+// Reads a file whole and cuts it into lines; a French reason when the file
+// cannot be read or holds more than `maxLines` lines (`out` is then untouched).
+QString load(const QString &path, LineList &out, std::size_t maxLines = kMaxLines);
 
 // Every line followed by CR LF, the last one included.
 std::string serialize(const LineList &lines);

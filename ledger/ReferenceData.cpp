@@ -18,13 +18,12 @@ bool readLines(const QString &path, QStringList &out, QString &message)
 {
     if (!QFileInfo(path).isFile())
         return false;
-    std::string bytes;
-    const QString why = fileio::readWhole(path, bytes);
+    LineList lines;
+    const QString why = ledgerfile::load(path, lines);
     if (!why.isEmpty()) {
         message = fileio::readFailedMessage(path, why);
         return false;
     }
-    const LineList lines = ledgerfile::parse(std::make_unique<std::string>(std::move(bytes)));
     out.clear();
     out.reserve(qsizetype(lines.size()));
     for (std::string_view l : lines)

@@ -55,6 +55,15 @@ void TFiche::refresh()
     }
 }
 
+void TFiche::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        run([](Fiche &f) { f.FormShow(); });
+    }
+}
+
 void TFiche::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

@@ -48,6 +48,7 @@ signals:
     void captionChanged(const QString &caption);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     // Page Up and Page Down change the month on every page.
     void keyPressEvent(QKeyEvent *event) override;
@@ -57,4 +58,5 @@ private:
     QStackedWidget *PageControl1;
     std::array<FichePage *, 7> pages_{};
     QString shownCaption_;
+    bool shownOnce_ = false;
 };

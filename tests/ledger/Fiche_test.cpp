@@ -275,6 +275,20 @@ TEST_F(FicheTest, AFileThatIsNoLedgerLoadsWithoutHarm)
     EXPECT_EQ(fiche.NbLignes, 0);
 }
 
+TEST_F(FicheTest, AFileOfMoreBlankLinesThanAnyLedgerIsRefused)
+{
+    // Each line costs the list a slot whatever its length: loaded, this file of
+    // blank lines would take many times its size in memory.
+    fiche.Charge(ledger(kHeader2002 + entry("200201", "01/01/2002", "411000", "x", "1,00")));
+    const std::vector<std::string> before = lines();
+    const QString path = ledger(std::string(ledgerfile::kMaxLines + 1, '\n'), QStringLiteral("vide.jnl"));
+    EXPECT_FALSE(fiche.Charge(path));
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("vide.jnl")));
+    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_EQ(lines(), before);
+}
+
 TEST_F(FicheTest, SavingRoundTripsTheFileByteForByte)
 {
     const std::string file = kHeader2002 + entry("200203", "05/03/2002", "411000", "Caf\xE9 \x80 \x9C", "      12,50") +

@@ -1,5 +1,6 @@
 #include "ledger/Codec1252.h"
 #include "ledger/LedgerFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,21 @@ TEST(LedgerFile, WritesCrLfAfterEveryLineAndRoundTripsCrLfFiles)
     const std::string file = "<HEAD>\r\n01/01/2002\r\n\r\n2002032Caf\xE9 \x80 \x9C\xD7\r\n";
     EXPECT_EQ(ledgerfile::serialize(parse(file)), file);
     EXPECT_EQ(ledgerfile::serialize(parse("a\nb")), "a\r\nb\r\n");
+}
+
+TEST(LedgerFile, LoadRefusesMoreLinesThanItsBound)
+{
+    CurrentTempDir dir;
+    const QString path = dir.file(QStringLiteral("f.jnl"));
+    LineList list = parse("kept\r\n");
+    writeBytes(path, "a\r\n\r\nb");
+    EXPECT_FALSE(ledgerfile::load(path, list, 2).isEmpty());
+    EXPECT_EQ(lines(list), std::vector<std::string>{"kept"});
+    EXPECT_TRUE(ledgerfile::load(path, list, 3).isEmpty());
+    EXPECT_EQ(lines(list), (std::vector<std::string>{"a", "", "b"}));
+    writeBytes(path, "a\r\n\r\nb\r\n");
+    EXPECT_TRUE(ledgerfile::load(path, list, 3).isEmpty());
+    EXPECT_FALSE(ledgerfile::load(dir.file(QStringLiteral("absent.jnl")), list).isEmpty());
 }
 
 TEST(Codec1252, EveryByteRoundTrips)

@@ -2,10 +2,14 @@
 
 #include "ledger/Fiche.h"
 #include "ledger/ui/TExer.h"
+#include "entry/ui/DateField.h"
+#include "entry/ui/EntryPage.h"
 #include "ledger/ui/TFiche.h"
 #include "platform/ui/QtPlatform.h"
 
 #include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -88,6 +92,25 @@ private slots:
         });
         fiche.Exercice();
         QCOMPARE(fiche.FinExercice(), QDate(2002, 12, 31));
+    }
+
+    void firstShownOnTheEntryPageWithTheMonthUnderTheGrid()
+    {
+        FakePlatform fake;
+        TFiche window(fake.platform);
+        window.fiche().Caption = QStringLiteral("ancien.jnl");
+        window.fiche().ActivePage = Page::Balance;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *entry = static_cast<EntryPage *>(window.page(Page::Saisie));
+        QCOMPARE(window.fiche().ActivePage, Page::Saisie);
+        QVERIFY(entry->isVisible());
+        QVERIFY(window.fiche().Caption.isEmpty());
+        QCOMPARE(entry->Label1->text(), QStringLiteral("Mars 2002"));
+        QCOMPARE(entry->Edit6->text(), window.fiche().Edit6.trimmed());
+        QVERIFY(!entry->Edit6->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(entry->MaskEdit1));
     }
 
     void pageKeysChangeTheMonthOnTheDocumentWindow()
