@@ -29,15 +29,14 @@ void reportLine(std::string &err, const QString &message)
 
 int verify(const Invocation &invocation, Streams &io)
 {
-    auto text = std::make_unique<std::string>();
-    const QString why = fileio::readWhole(invocation.file, *text);
+    // The lines as they are on disk: the loading's clean-up would hide some
+    // of what the check must show, and shift the line numbers it gives.
+    LineList lines;
+    const QString why = ledgerfile::load(invocation.file, lines);
     if (!why.isEmpty()) {
         reportLine(io.err, fileio::readFailedMessage(invocation.file, why));
         return ExitUnreadable;
     }
-    // The lines as they are on disk: the loading's clean-up would hide some
-    // of what the check must show, and shift the line numbers it gives.
-    const LineList lines = ledgerfile::parse(std::move(text));
     ReferenceData ref;
     reportLine(io.err, reference::chargePlc(QDir::current(), ref));
     reportLine(io.err, reference::chargeCombo(QDir::current(), ref));
