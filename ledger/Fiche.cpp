@@ -215,7 +215,9 @@ void Fiche::Nouveau()
     NomFichier.clear();
     Caption.clear();
     Exercice();
-    LitMois();
+    // The new dossier opens on its entry page, as a loaded one does: a view
+    // left on screen would still show the previous dossier's figures.
+    Saisie();
 }
 
 bool Fiche::Charge(const QString &fileName)
@@ -245,10 +247,7 @@ bool Fiche::Charge(const QString &fileName)
         Dernier();
     if (today < exercice.fin)
         Premier();
-    if (ActivePage == Page::Saisie)
-        LitMois();
-    else
-        showPage(Page::Saisie);
+    Saisie();
     return loaded;
 }
 

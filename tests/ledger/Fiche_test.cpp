@@ -367,4 +367,9 @@ TEST_F(FicheTest, NouveauStartsAModifiedUnnamedDocument)
     EXPECT_EQ(fiche.NbLignes, 0);
     EXPECT_EQ(fiche.Mois, 3);
     EXPECT_EQ(fake.fiscalYear.shownDebut, QDate(2002, 1, 1));
+
+    fiche.showPage(Page::Balance);
+    fiche.Nouveau();
+    EXPECT_EQ(fiche.ActivePage, Page::Saisie);
+    EXPECT_EQ(fiche.Label1, "Mars 2002");
 }
