@@ -1,3 +1,4 @@
+#include "ListEditorFixture.h"
 #include "dialogs/JournalEditor.h"
 
 #include "support/FakePlatform.h"
@@ -6,19 +7,7 @@
 
 namespace {
 
-class JournalEditorTest : public ::testing::Test {
-protected:
-    FakeMessages messages;
-    JournalEditor editor{messages};
-
-    void add(const QString &code, const QString &name)
-    {
-        editor.Edit1 = code;
-        editor.Edit1Exit();
-        editor.Edit2 = name;
-        editor.Envoi();
-    }
-};
+using JournalEditorTest = ListEditorFixture<JournalEditor>;
 
 TEST_F(JournalEditorTest, CodeTakesAnyCharacterAndTurnsUpperCaseUnpadded)
 {

@@ -1,3 +1,4 @@
+#include "ListEditorFixture.h"
 #include "dialogs/PlanEditor.h"
 
 #include "support/FakePlatform.h"
@@ -6,21 +7,7 @@
 
 namespace {
 
-class PlanEditorTest : public ::testing::Test {
-protected:
-    FakeMessages messages;
-    PlanEditor editor{messages};
-
-    // Types a code, leaves the field as the Tab key does, types a label and
-    // validates.
-    void add(const QString &code, const QString &label)
-    {
-        editor.Edit1 = code;
-        editor.Edit1Exit();
-        editor.Edit2 = label;
-        editor.Envoi();
-    }
-};
+using PlanEditorTest = ListEditorFixture<PlanEditor>;
 
 TEST_F(PlanEditorTest, CodeFieldTakesDigitsAndIsCompletedOnExit)
 {
