@@ -4,7 +4,7 @@
 
 PlanEditor::PlanEditor(Messages &messages)
     : ListEditor(messages, Traits{6, true, true, QStringLiteral(" NN "), QStringLiteral("Ce compte existe déjà"),
-                                  QStringLiteral("Compte dejà utilisé ne peut être supprimé")})
+                                  QStringLiteral("Compte déjà utilisé ne peut être supprimé")})
 {
 }
 

@@ -67,7 +67,7 @@ TEST_F(JournalEditorTest, UsedJournalCannotBeDeleted)
     editor.Init({"VE O Ventes", "AC N Achats"});
     editor.entrySelected(0);
     editor.Supprime();
-    EXPECT_EQ(messages.boxes, FakeMessages::informationBox("Journal dejà utilisé ne peut être supprimé"));
+    EXPECT_EQ(messages.boxes, FakeMessages::informationBox("Journal déjà utilisé ne peut être supprimé"));
     editor.entrySelected(1);
     editor.Supprime();
     EXPECT_EQ(editor.items(), QStringList{"VE O Ventes"});

@@ -125,7 +125,7 @@ TEST_F(PlanEditorTest, DeletingRefusesUsedAccountsAndClearsTheFields)
     EXPECT_EQ(editor.items().size(), 2) << "nothing selected, nothing deleted";
     editor.entrySelected(0);
     editor.Supprime();
-    EXPECT_EQ(messages.boxes, FakeMessages::informationBox("Compte dejà utilisé ne peut être supprimé"));
+    EXPECT_EQ(messages.boxes, FakeMessages::informationBox("Compte déjà utilisé ne peut être supprimé"));
     EXPECT_EQ(editor.items().size(), 2);
     editor.entrySelected(1);
     editor.Supprime();

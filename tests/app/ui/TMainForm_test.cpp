@@ -303,7 +303,7 @@ private slots:
         bool seen = false;
         onNextModal<TAboutBox>([&seen](TAboutBox *box) {
             seen = true;
-            QCOMPARE(box->windowTitle(), QStringLiteral("A propos"));
+            QCOMPARE(box->windowTitle(), QStringLiteral("À propos"));
             QCOMPARE(box->ProductName->text(), QStringLiteral("Tavelin"));
             QVERIFY(box->ProductName->font().bold());
             QCOMPARE(box->Version->text(), QStringLiteral("Version 1.0"));

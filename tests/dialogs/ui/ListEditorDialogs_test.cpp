@@ -168,7 +168,7 @@ private slots:
         QTest::keyClick(dialog.entryList, Qt::Key_Home);
         QCOMPARE(dialog.codeField->text(), QStringLiteral("411000"));
         QTest::keyClick(dialog.entryList, Qt::Key_Delete);
-        QCOMPARE(messages.boxes, FakeMessages::informationBox("Compte dejà utilisé ne peut être supprimé"));
+        QCOMPARE(messages.boxes, FakeMessages::informationBox("Compte déjà utilisé ne peut être supprimé"));
         QTest::keyClick(dialog.entryList, Qt::Key_Down);
         QVERIFY(dialog.pointableBox->isChecked());
         QTest::keyClick(dialog.entryList, Qt::Key_Delete);
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(shownItems(dialog.entryList), (QStringList{"VE O Ventes", "AC N Achats", "BQ N Banque"}));
         clickRow(dialog.entryList, 0);
         QTest::keyClick(dialog.entryList, Qt::Key_Delete);
-        QCOMPARE(messages.boxes, FakeMessages::informationBox("Journal dejà utilisé ne peut être supprimé"));
+        QCOMPARE(messages.boxes, FakeMessages::informationBox("Journal déjà utilisé ne peut être supprimé"));
     }
 };
 

@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(control<QComboBox>("ComboBox3")->currentText(), QStringLiteral("Tous"));
         QCOMPARE(control<QComboBox>("ComboBox3")->count(), 5);
         QCOMPARE(control<QTableView>("StringGrid2")->model()->headerData(3, Qt::Horizontal).toString(),
-                 QStringLiteral("Jounal"));
+                 QStringLiteral("Journal"));
         QVERIFY(filledRows("StringGrid2") > 40);
         QCOMPARE(cell("StringGrid2", 0, 0), fiche().views.journal.grid.at(1, 0));
         QCOMPARE(control<QLineEdit>("Edit2")->text(), fiche().views.journal.totalDebit.trimmed());
@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(control<QDateEdit>("DateTimePicker5")->date(), QDate(2002, 1, 1));
         control<QDateEdit>("DateTimePicker6")->setDate(QDate(2002, 6, 30));
         QTest::mouseClick(control<QToolButton>("SpeedButton4"), Qt::LeftButton);
-        QCOMPARE(cell("StringGrid7", 18, 2), QStringLiteral("TOTAL GENERAL I+II+III"));
+        QCOMPARE(cell("StringGrid7", 18, 2), QStringLiteral("TOTAL GÉNÉRAL I+II+III"));
         QVERIFY(cell("StringGrid7", 18, 1).isEmpty());
         shoot("bilan");
     }
