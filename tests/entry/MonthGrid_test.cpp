@@ -247,11 +247,10 @@ TEST_F(MonthGridOps, CheckOffRefusesWhatCannotBeCheckedOff)
     fiche.Modifie = false;
     grid().Pointer(true);
     for (int row : {0, 3, 4, 5}) { // not pointable, no pointable flag, not in the chart, empty row
-        fake.messages.shown.clear();
+        fake.messages.clear();
         select(row);
         grid().rowClicked();
-        ASSERT_EQ(fake.messages.shown.size(), 1) << row;
-        EXPECT_EQ(fake.messages.shown[0], "Compte non pointable");
+        EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Compte non pointable")) << row;
         EXPECT_TRUE(cell(row, 7).isEmpty());
     }
     EXPECT_FALSE(fiche.Modifie);

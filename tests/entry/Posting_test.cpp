@@ -42,8 +42,7 @@ TEST_F(Posting, DatesOutsideTheFiscalYearAreRefused)
 {
     ASSERT_FALSE(post(QStringLiteral("31/12/2001"), QStringLiteral("411000"), QStringLiteral("x"),
                       QStringLiteral("1")));
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_EQ(fake.messages.shown[0], "Date en dehors des limites de l'exercice");
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Date en dehors des limites de l'exercice"));
     EXPECT_EQ(fiche.NbLignes, 0);
     EXPECT_EQ(fiche.panel.date, "31/12/2001") << "a refused posting leaves the entry line";
     EXPECT_EQ(fiche.panel.debit, "1");
