@@ -79,6 +79,11 @@ void TMainForm::buildMenus()
     for (const Menu &menu : commands::mainMenu()) {
         QMenu *m = menuBar()->addMenu(menu.caption);
         helpContexts_[m] = menu.helpContext;
+        // "&Édition" takes Alt+É from the menu bar; Alt+E opens it too.
+        if (const QChar plain = commands::unaccentedAccessLetter(menu.caption); !plain.isNull()) {
+            auto *key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(plain.unicode())), this);
+            connect(key, &QShortcut::activated, this, [this, m] { menuBar()->setActiveAction(m->menuAction()); });
+        }
         addMenuItems(m, menu.items);
     }
 }

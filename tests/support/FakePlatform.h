@@ -11,6 +11,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <set>
 #include <vector>
@@ -37,6 +38,9 @@ public:
     std::vector<Shown> boxes;          // every box shown, in order, with its kind
     std::deque<Answer> yesNoCancel;    // answers to the next Oui/Non/Annuler boxes
     std::deque<bool> okCancel;         // answers to the next OK/Annuler boxes
+    // Runs while each box is up, as a box's own event loop would: a test can
+    // take the window's activation away there, as some desktops do.
+    std::function<void()> whileShown;
 
     // What a test expects when the user must have seen one information box.
     static std::vector<Shown> informationBox(const QString &text) { return {{Box::Information, text}}; }
@@ -73,6 +77,8 @@ private:
     {
         shown.append(text);
         boxes.push_back({box, text});
+        if (whileShown)
+            whileShown();
     }
 };
 
