@@ -13,6 +13,16 @@ QString title()
 }
 } // namespace
 
+void QtBusyPointer::begin()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtBusyPointer::end()
+{
+    QApplication::restoreOverrideCursor();
+}
+
 QWidget *QtMessages::owner() const
 {
     // Over the dialog the user is working in, when one is open.

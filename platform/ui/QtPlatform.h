@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BusyPointer.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
@@ -36,6 +37,13 @@ private:
     QWidget *parent_;
 };
 
+// The hourglass over every window of the application.
+class QtBusyPointer final : public BusyPointer {
+public:
+    void begin() override;
+    void end() override;
+};
+
 // All the desktop services of the application, alive for the whole run.
 struct QtPlatform {
     QtMessages messages;
@@ -45,7 +53,8 @@ struct QtPlatform {
     QtFileDialogs fileDialogs;
     QtPrinterDialogs printerDialogs;
     QtHelpViewer help{messages};
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    QtBusyPointer busy;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy};
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);
