@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ledger/ui/QtFiscalYearDialog.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/Platform.h"
+#include "platform/ui/QtFileDialogs.h"
+#include "platform/ui/QtHelpViewer.h"
+#include "platform/ui/QtMessages.h"
+#include "platform/ui/QtPrinterDialogs.h"
+
+class QWidget;
+
+// All the desktop services of the application, alive for the whole run.
+struct QtPlatform {
+    QtMessages messages;
+    SystemClock clock;
+    DiskFileSystem files;
+    QtFiscalYearDialog fiscalYear;
+    QtFileDialogs fileDialogs;
+    QtPrinterDialogs printerDialogs;
+    QtHelpViewer help{messages};
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    void setParent(QWidget *parent)
+    {
+        messages.setParent(parent);
+        fiscalYear.setParent(parent);
+        fileDialogs.setParent(parent);
+        printerDialogs.setParent(parent);
+    }
+};
