@@ -6,36 +6,24 @@
 #include "platform/BusyPointer.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
-#include "platform/Messages.h"
-#include "platform/Platform.h"
 
 #include <functional>
 
 namespace exchange {
 namespace {
 
-std::optional<QString> askExportFile(const Platform &platform, const QString &title)
+QString exportWith(const Platform &platform, const QString &title, const std::function<std::string()> &text)
 {
     FileDialogRequest request;
     request.title = title;
     request.defaultExt = QStringLiteral("txt");
     request.filter = QStringLiteral("Texte + tabulations (*.txt)|*.txt");
     request.confirmOverwrite = true;
-    return platform.fileDialogs->save(request);
-}
-
-void exportWith(const Platform &platform, const QString &title, const std::function<std::string()> &text)
-{
-    const std::optional<QString> path = askExportFile(platform, title);
+    const std::optional<QString> path = platform.fileDialogs->save(request);
     if (!path)
-        return;
-    QString failure;
-    {
-        const Hourglass hourglass(platform.busy);
-        failure = writeExchangeFile(*path, text());
-    }
-    if (!failure.isEmpty())
-        platform.messages->information(failure);
+        return {};
+    const Hourglass hourglass(platform.busy);
+    return writeExchangeFile(*path, text());
 }
 
 } // namespace
@@ -46,45 +34,46 @@ QString writeExchangeFile(const QString &path, const std::string &bytes)
     return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
 }
 
-void Importer(const Platform &platform, DocumentState &document)
+ImportOutcome Importer(Ledger &ledger)
 {
+    const Platform &platform = ledger.platform();
     FileDialogRequest request;
     request.title = QStringLiteral("Importer des écritures");
     request.defaultExt = QStringLiteral("txt");
     request.filter = QStringLiteral("Fichiers texte (*.txt)|*.txt");
     const std::optional<QString> path = platform.fileDialogs->open(request);
     if (!path)
-        return;
-    if (!platform.files->exists(*path)) {
-        platform.messages->information(QStringLiteral("Le fichier %1 n'existe pas").arg(*path));
-        return;
-    }
-    QString failure;
-    ImportSummary summary;
-    {
-        const Hourglass hourglass(platform.busy);
-        std::string bytes;
-        const QString why = fileio::readWhole(*path, bytes);
-        if (why.isEmpty()) {
-            document.EcritMois();
-            summary = importEntries(std::move(bytes), document.Lignes);
-            document.Modifie = true;
-            document.LitMois();
-        } else {
-            failure = fileio::readFailedMessage(*path, why);
-        }
-    }
-    platform.messages->information(failure.isEmpty() ? summaryMessage(summary) : failure);
+        return {};
+    if (!platform.files->exists(*path))
+        return {false, QStringLiteral("Le fichier %1 n'existe pas").arg(*path)};
+    const Hourglass hourglass(platform.busy);
+    return importFile(ledger, *path);
 }
 
-void ExportMois(const Platform &platform, const TextGrid &grid)
+ImportOutcome importFile(Ledger &ledger, const QString &path)
 {
-    exportWith(platform, QStringLiteral("Exporter le mois"), [&grid] { return exportMonth(grid); });
+    std::string bytes;
+    const QString why = fileio::readWhole(path, bytes);
+    if (!why.isEmpty())
+        return {false, fileio::readFailedMessage(path, why)};
+    ledger.EcritMois();
+    const ImportSummary summary = importEntries(std::move(bytes), ledger.Lignes);
+    ledger.Modifie = true;
+    return {true, summaryMessage(summary)};
 }
 
-void ExportJournal(const Platform &platform, const LineList &lines)
+QString ExportMois(const Ledger &ledger)
 {
-    exportWith(platform, QStringLiteral("Exporter tout le journal"), [&lines] { return exportJournal(lines); });
+    return exportWith(ledger.platform(), QStringLiteral("Exporter le mois"),
+                      [&ledger] { return exportMonth(ledger.monthGrid); });
+}
+
+QString ExportJournal(Ledger &ledger)
+{
+    return exportWith(ledger.platform(), QStringLiteral("Exporter tout le journal"), [&ledger] {
+        ledger.EcritMois();
+        return exportJournal(ledger.Lignes);
+    });
 }
 
 } // namespace exchange

@@ -1,39 +1,28 @@
 #include "exchange/SearchCommands.h"
 
-#include "ledger/TextForms.h"
 #include "platform/BusyPointer.h"
-#include "platform/Messages.h"
-#include "platform/Platform.h"
 #include "platform/SearchPrompt.h"
 
 namespace exchange {
 
-void Rechercher(const Platform &platform, EntrySearch &search, DocumentState &document)
+SearchOutcome Rechercher(Ledger &ledger, EntrySearch &search)
 {
-    search.start(platform.searchPrompt->ask());
-    if (!search.empty())
-        RContinuer(platform, search, document);
+    search.start(ledger.platform().searchPrompt->ask());
+    if (search.empty())
+        return {};
+    return RContinuer(ledger, search);
 }
 
-void RContinuer(const Platform &platform, EntrySearch &search, DocumentState &document)
+SearchOutcome RContinuer(Ledger &ledger, EntrySearch &search)
 {
-    std::optional<std::size_t> found;
-    {
-        const Hourglass hourglass(platform.busy);
-        if (document.MoisModifie)
-            search.monthMoving(document.Lignes, forms::monthKey(document.Annee, document.Mois));
-        document.EcritMois();
-        found = search.next(document.Lignes);
-    }
-    if (!found) {
-        platform.messages->information(QStringLiteral("Aucune écriture trouvée"));
-        return;
-    }
-    if (const auto month = foundMonth(document.Lignes[*found])) {
-        document.Annee = quint16(month->annee);
-        document.Mois = quint16(month->mois);
-        document.LitMois();
-    }
+    const Hourglass hourglass(ledger.platform().busy);
+    if (ledger.MoisModifie)
+        search.monthMoving(ledger.Lignes, ledger.monthKey());
+    ledger.EcritMois();
+    const std::optional<std::size_t> found = search.next(ledger.Lignes);
+    if (!found)
+        return {std::nullopt, QStringLiteral("Aucune écriture trouvée")};
+    return {foundMonth(ledger.Lignes[*found]), {}};
 }
 
 } // namespace exchange

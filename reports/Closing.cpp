@@ -6,7 +6,6 @@
 #include "ledger/TextForms.h"
 #include "platform/BusyPointer.h"
 #include "platform/Messages.h"
-#include "platform/Platform.h"
 
 #include <unordered_map>
 #include <vector>
@@ -151,27 +150,20 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
     return entries;
 }
 
-void Cloturer(const Platform &platform, DocumentState &document, const FiscalYear &year,
-              const QStringList &listePlc, const QDir &folder)
+QString Cloturer(Ledger &ledger)
 {
-    const QString refusal = closingRefusal(year);
-    if (!refusal.isEmpty()) {
-        platform.messages->information(refusal);
-        return;
-    }
+    const QString refusal = closingRefusal(ledger.exercice);
+    if (!refusal.isEmpty())
+        return refusal;
+    const Platform &platform = ledger.platform();
     if (!platform.messages->warningOkCancel(QStringLiteral("Clôturer l'exercice en cours ?")))
-        return;
-    QString failure;
-    {
-        const Hourglass hourglass(platform.busy);
-        document.EcritMois();
-        const OpeningEntries entries = openingEntries(document.Lignes, year, listePlc);
-        failure = entries.error.isEmpty()
-                      ? exchange::writeExchangeFile(folder.filePath(kOpeningEntriesFile), entries.text)
-                      : entries.error;
-    }
-    if (!failure.isEmpty())
-        platform.messages->information(failure);
+        return {};
+    const Hourglass hourglass(platform.busy);
+    ledger.EcritMois();
+    const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.exercice, ledger.ref.ListePlc);
+    if (!entries.error.isEmpty())
+        return entries.error;
+    return exchange::writeExchangeFile(ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text);
 }
 
 } // namespace reports

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "ledger/DocumentState.h"
 #include "ledger/Header.h"
+#include "ledger/Ledger.h"
 #include "ledger/LineList.h"
 
-#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <string>
-
-struct Platform;
 
 // The year-end closing: the balance of every account over all the entries of
 // the document, classes 6 and 7 summed into the result, written as the
@@ -39,8 +36,8 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
 
 // "&Clôturer exercice": refuses a closed year, asks for confirmation, writes
 // the month on screen back so that its entries count, then writes the
-// opening entries to `folder` (the folder of the reference files).
-void Cloturer(const Platform &platform, DocumentState &document, const FiscalYear &year,
-              const QStringList &listePlc, const QDir &folder);
+// opening entries beside the reference files. Gives back what the user must
+// be told: the refusal or the failure, nothing once the file is written.
+QString Cloturer(Ledger &ledger);
 
 } // namespace reports

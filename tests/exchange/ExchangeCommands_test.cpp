@@ -1,5 +1,5 @@
-#include "DocumentDouble.h"
 #include "FakePlatform.h"
+#include "LedgerOnScreen.h"
 #include "SmallDisk.h"
 #include "TempDir.h"
 #include "reports/LedgerText.h"
@@ -28,16 +28,17 @@ QStringList folderContents(const QString &path)
 struct ImportTest : ::testing::Test {
     CurrentTempDir dir;
     FakePlatform fake;
-    DocumentDouble doc{kMarch};
+    Ledger ledger{fake.platform};
+    exchange::ImportOutcome outcome;
 
-    void SetUp() override { doc.busy = &fake.busy; }
+    void SetUp() override { openAt(ledger, kMarch, 2002, 3); }
 
     void importFile(const std::string &bytes)
     {
         const QString path = dir.file(QStringLiteral("releve.txt"));
         writeBytes(path, bytes);
         fake.fileDialogs.openAnswers.push_back(path);
-        exchange::Importer(fake.platform, doc.state);
+        outcome = exchange::Importer(ledger);
     }
 };
 
@@ -45,55 +46,57 @@ struct ImportTest : ::testing::Test {
 
 TEST_F(ImportTest, AsksForATextFile)
 {
-    exchange::Importer(fake.platform, doc.state);
+    outcome = exchange::Importer(ledger);
     ASSERT_EQ(fake.fileDialogs.openRequests.size(), 1u);
     EXPECT_EQ(fake.fileDialogs.openRequests[0].defaultExt, QStringLiteral("txt"));
     EXPECT_EQ(fake.fileDialogs.openRequests[0].filter, QStringLiteral("Fichiers texte (*.txt)|*.txt"));
     // Cancelled: nothing happens.
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
-    EXPECT_FALSE(doc.modifie);
-    EXPECT_EQ(doc.writeBacks, 0);
+    EXPECT_FALSE(outcome.imported);
+    EXPECT_TRUE(outcome.message.isEmpty());
+    EXPECT_FALSE(ledger.Modifie);
 }
 
 TEST_F(ImportTest, AMissingFileIsNamed)
 {
     const QString path = dir.file(QStringLiteral("absent.txt"));
     fake.fileDialogs.openAnswers.push_back(path);
-    exchange::Importer(fake.platform, doc.state);
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le fichier ") + path + QStringLiteral(" n'existe pas")});
-    EXPECT_FALSE(doc.modifie);
+    outcome = exchange::Importer(ledger);
+    EXPECT_FALSE(outcome.imported);
+    EXPECT_EQ(outcome.message, QStringLiteral("Le fichier ") + path + QStringLiteral(" n'existe pas"));
+    EXPECT_FALSE(ledger.Modifie);
     EXPECT_EQ(fake.busy.shown, 0);
 }
 
-TEST_F(ImportTest, EntriesKeyedOnScreenSurviveAndImportedOnesOfTheMonthShowAtOnce)
+TEST_F(ImportTest, EntriesKeyedOnScreenSurviveTheImport)
 {
-    doc.post(row("06/03/2002", "512000", "Saisie en cours", "", "   500,00"));
+    keyEntry(ledger, row("06/03/2002", "512000", "Saisie en cours", "", "   500,00"));
     importFile("07/03/2002\t411000\tImportée\tVE\tF9\t80,00\r\n"
                "02/04/2002\t512000\tAvril\tBQ\t\t\t80,00\r\n");
 
-    EXPECT_TRUE(doc.modifie);
-    EXPECT_FALSE(doc.moisModifie);
-    EXPECT_TRUE(doc.busyAtWriteBack);
+    EXPECT_TRUE(outcome.imported);
+    EXPECT_TRUE(ledger.Modifie);
+    EXPECT_FALSE(ledger.MoisModifie);
+    EXPECT_EQ(fake.busy.shown, 1);
     EXPECT_EQ(fake.busy.depth, 0);
-    ASSERT_EQ(doc.rows().size(), 3);
-    EXPECT_EQ(doc.rows()[0][2], QStringLiteral("Loyer"));
-    EXPECT_EQ(doc.rows()[1][2], QStringLiteral("Saisie en cours"));
-    EXPECT_EQ(doc.rows()[2], (QStringList{"07/03/2002", "411000", "Importée", "VE", "F9", "80,00", "", ""}));
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("2 écritures importées.")});
+    ledger.readMonthGrid();
+    ASSERT_EQ(gridRows(ledger).size(), 3);
+    EXPECT_EQ(gridRows(ledger)[0][2], QStringLiteral("Loyer"));
+    EXPECT_EQ(gridRows(ledger)[1][2], QStringLiteral("Saisie en cours"));
+    EXPECT_EQ(gridRows(ledger)[2], (QStringList{"07/03/2002", "411000", "Importée", "VE", "F9", "80,00", "", ""}));
+    EXPECT_EQ(outcome.message, QStringLiteral("2 écritures importées."));
 }
 
 TEST_F(ImportTest, TheSummaryNamesLinesThatWillShowInNoMonth)
 {
     importFile("07/03/2002\t411000\r\n7/3/2002\t411000\r\n");
-    EXPECT_EQ(fake.messages.shown,
-              QStringList{QStringLiteral("2 écritures importées.\n"
-                                         "1 ligne n'a pas de date de la forme jj/mm/aaaa (ligne 2) : "
-                                         "son écriture n'apparaîtra dans aucun mois.")});
+    EXPECT_EQ(outcome.message, QStringLiteral("2 écritures importées.\n"
+                                              "1 ligne n'a pas de date de la forme jj/mm/aaaa (ligne 2) : "
+                                              "son écriture n'apparaîtra dans aucun mois."));
 }
 
 TEST_F(ImportTest, AFileThatCannotBeReadChangesNothing)
 {
-    const std::size_t before = doc.lines.size();
+    const std::size_t before = ledger.Lignes.size();
     // The tests may run as root, who reads every file: the failure met here
     // is a file too large to be read (a sparse one, it takes no room).
     const QString path = dir.file(QStringLiteral("trop.txt"));
@@ -103,12 +106,12 @@ TEST_F(ImportTest, AFileThatCannotBeReadChangesNothing)
         ASSERT_TRUE(big.resize(fileio::kMaxFileSize + 1));
     }
     fake.fileDialogs.openAnswers.push_back(path);
-    exchange::Importer(fake.platform, doc.state);
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_TRUE(fake.messages.shown[0].startsWith(QStringLiteral("Impossible de lire le fichier ")));
-    EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("trop.txt")));
-    EXPECT_EQ(doc.lines.size(), before);
-    EXPECT_FALSE(doc.modifie);
+    outcome = exchange::Importer(ledger);
+    EXPECT_FALSE(outcome.imported);
+    EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("Impossible de lire le fichier ")));
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("trop.txt")));
+    EXPECT_EQ(ledger.Lignes.size(), before);
+    EXPECT_FALSE(ledger.Modifie);
 }
 
 namespace {
@@ -116,15 +119,18 @@ namespace {
 struct ExportTest : ::testing::Test {
     CurrentTempDir dir;
     FakePlatform fake;
-    DocumentDouble doc{kMarch};
+    Ledger ledger{fake.platform};
+    QString message;
+
+    void SetUp() override { openAt(ledger, kMarch, 2002, 3); }
 };
 
 } // namespace
 
 TEST_F(ExportTest, TheSaveDialogAsksBeforeReplacingATextFile)
 {
-    exchange::ExportMois(fake.platform, doc.grid);
-    exchange::ExportJournal(fake.platform, doc.lines);
+    EXPECT_TRUE(exchange::ExportMois(ledger).isEmpty());
+    EXPECT_TRUE(exchange::ExportJournal(ledger).isEmpty());
     ASSERT_EQ(fake.fileDialogs.saveRequests.size(), 2u);
     for (const FileDialogRequest &r : fake.fileDialogs.saveRequests) {
         EXPECT_EQ(r.defaultExt, QStringLiteral("txt"));
@@ -132,20 +138,19 @@ TEST_F(ExportTest, TheSaveDialogAsksBeforeReplacingATextFile)
         EXPECT_TRUE(r.confirmOverwrite);
     }
     EXPECT_TRUE(folderContents(dir.path()).isEmpty());
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(ExportTest, TheMonthExportWritesTheGridAsItStands)
 {
-    doc.post(row("06/03/2002", "512000", "Pas encore écrite", "", "500,00"));
+    keyEntry(ledger, row("06/03/2002", "512000", "Pas encore écrite", "", "500,00"));
     const QString path = dir.file(QStringLiteral("mars.txt"));
     fake.fileDialogs.saveAnswers.push_back(path);
-    exchange::ExportMois(fake.platform, doc.grid);
+    message = exchange::ExportMois(ledger);
     EXPECT_EQ(readBytes(path), "05/03/2002\t613000\tLoyer\tBQ\t\t500,00\t\r\n"
                                "06/03/2002\t512000\tPas encore \xE9" "crite\tBQ\t\t\t500,00\r\n");
     EXPECT_EQ(fake.busy.shown, 1);
     EXPECT_EQ(fake.busy.depth, 0);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_TRUE(message.isEmpty());
 }
 
 TEST_F(ExportTest, TheJournalExportReplacesAnOlderFile)
@@ -153,9 +158,21 @@ TEST_F(ExportTest, TheJournalExportReplacesAnOlderFile)
     const QString path = dir.file(QStringLiteral("tout.txt"));
     writeBytes(path, "ancien contenu bien plus long que le nouveau, qui ne doit pas en garder de trace\r\n");
     fake.fileDialogs.saveAnswers.push_back(path);
-    exchange::ExportJournal(fake.platform, doc.lines);
+    message = exchange::ExportJournal(ledger);
+    EXPECT_TRUE(message.isEmpty());
     EXPECT_EQ(readBytes(path), "05/03/2002\t613000\tLoyer\tBQ\t\t500,00\t\t\r\n");
     EXPECT_EQ(folderContents(dir.path()), QStringList{QStringLiteral("tout.txt")});
+}
+
+TEST_F(ExportTest, TheJournalExportTakesWhatWasJustKeyed)
+{
+    keyEntry(ledger, row("06/03/2002", "512000", "Pas encore écrite", "", "500,00"));
+    const QString path = dir.file(QStringLiteral("tout.txt"));
+    fake.fileDialogs.saveAnswers.push_back(path);
+    exchange::ExportJournal(ledger);
+    EXPECT_EQ(readBytes(path), "05/03/2002\t613000\tLoyer\tBQ\t\t500,00\t\t\r\n"
+                               "06/03/2002\t512000\tPas encore \xE9" "crite\tBQ\t\t\t500,00\t\r\n");
+    EXPECT_FALSE(ledger.MoisModifie);
 }
 
 TEST_F(ExportTest, AFullDiskLeavesThePreviousFileIntact)
@@ -167,11 +184,10 @@ TEST_F(ExportTest, AFullDiskLeavesThePreviousFileIntact)
     const std::string previous = "01/02/2002\t512000\tAncien\r\n";
     writeBytes(path, previous);
     for (int i = 0; i < 2000; ++i)
-        doc.lines.append("2002032" + std::string(100, 'x'));
+        ledger.Lignes.append("2002032" + std::string(100, 'x'));
     fake.fileDialogs.saveAnswers.push_back(path);
-    exchange::ExportJournal(fake.platform, doc.lines);
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_EQ(fake.messages.shown[0], QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.").arg(path));
+    message = exchange::ExportJournal(ledger);
+    EXPECT_EQ(message, QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.").arg(path));
     EXPECT_EQ(readBytes(path), previous);
     EXPECT_EQ(folderContents(disk.path()), QStringList{QStringLiteral("banque.txt")});
 }
@@ -186,9 +202,8 @@ TEST_F(ExportTest, AReadOnlyFolderLeavesThePreviousFileIntact)
     writeBytes(path, previous);
     ASSERT_TRUE(disk.makeReadOnly());
     fake.fileDialogs.saveAnswers.push_back(path);
-    exchange::ExportMois(fake.platform, doc.grid);
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_EQ(fake.messages.shown[0],
+    message = exchange::ExportMois(ledger);
+    EXPECT_EQ(message,
               QStringLiteral("Impossible d'enregistrer le fichier %1 : le support est en lecture seule.").arg(path));
     EXPECT_EQ(readBytes(path), previous);
 }

@@ -1,5 +1,5 @@
-#include "DocumentDouble.h"
 #include "FakePlatform.h"
+#include "LedgerOnScreen.h"
 #include "reports/LedgerText.h"
 
 #include "exchange/SearchCommands.h"
@@ -16,93 +16,80 @@ const std::string kYear = kHeader2002 +
 
 struct SearchTest : ::testing::Test {
     FakePlatform fake;
-    DocumentDouble doc{kYear};
+    Ledger ledger{fake.platform};
     exchange::EntrySearch search;
 
-    SearchTest()
-    {
-        doc.busy = &fake.busy;
-        doc.mois = 2;
-        doc.litMois();
-    }
-    void rechercher(const QString &text)
+    void SetUp() override { openAt(ledger, kYear, 2002, 2); }
+
+    exchange::SearchOutcome rechercher(const QString &text)
     {
         fake.searchPrompt.answers.push_back(text);
-        exchange::Rechercher(fake.platform, search, doc.state);
+        return exchange::Rechercher(ledger, search);
     }
-    void continuer() { exchange::RContinuer(fake.platform, search, doc.state); }
-    int shownMonth() const { return doc.annee * 100 + doc.mois; }
+    // Shows the month found, as the document does.
+    void show(const exchange::SearchOutcome &outcome)
+    {
+        ASSERT_TRUE(outcome.month);
+        ledger.Annee = quint16(outcome.month->annee);
+        ledger.Mois = quint16(outcome.month->mois);
+        ledger.readMonthGrid();
+    }
 };
+
+using YM = forms::YearMonth;
 
 } // namespace
 
-TEST_F(SearchTest, ShowsTheMonthOfEachMatchInTurnThenSaysNothingIsLeft)
+TEST_F(SearchTest, GivesTheMonthOfEachMatchInTurnThenSaysNothingIsLeft)
 {
-    rechercher(QStringLiteral("loyer"));
+    EXPECT_EQ(rechercher(QStringLiteral("loyer")).month, (YM{2002, 1}));
     EXPECT_EQ(fake.searchPrompt.calls, 1);
-    EXPECT_EQ(shownMonth(), 200201);
-    EXPECT_EQ(doc.rows()[0][2], QStringLiteral("Loyer janvier"));
-    continuer();
-    EXPECT_EQ(shownMonth(), 200203);
-    EXPECT_EQ(doc.rows()[1][2], QStringLiteral("LOYER mars"));
-    continuer();
-    EXPECT_EQ(shownMonth(), 200204);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
-    continuer();
-    EXPECT_EQ(shownMonth(), 200204);
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Aucune écriture trouvée")});
+    std::vector<YM> months;
+    exchange::SearchOutcome outcome;
+    while ((outcome = exchange::RContinuer(ledger, search)).month)
+        months.push_back(*outcome.month);
+    EXPECT_EQ(months, (std::vector<YM>{{2002, 3}, {2002, 4}}));
+    EXPECT_EQ(outcome.message, QStringLiteral("Aucune écriture trouvée"));
+    EXPECT_EQ(exchange::RContinuer(ledger, search).message, QStringLiteral("Aucune écriture trouvée"));
     EXPECT_EQ(fake.busy.depth, 0);
 }
 
 TEST_F(SearchTest, ACancelledPromptSearchesNothing)
 {
-    rechercher(QString());
-    EXPECT_EQ(shownMonth(), 200202);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
-    continuer();
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Aucune écriture trouvée")});
+    const exchange::SearchOutcome outcome = rechercher(QString());
+    EXPECT_FALSE(outcome.month);
+    EXPECT_TRUE(outcome.message.isEmpty());
+    EXPECT_EQ(exchange::RContinuer(ledger, search).message, QStringLiteral("Aucune écriture trouvée"));
 }
 
-TEST_F(SearchTest, NothingFoundLeavesTheMonthOnScreen)
+TEST_F(SearchTest, AnAmountMustBeWrittenWithTheComma)
 {
-    rechercher(QStringLiteral("12.50"));
-    EXPECT_EQ(shownMonth(), 200202);
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Aucune écriture trouvée")});
+    EXPECT_EQ(rechercher(QStringLiteral("500.00")).message, QStringLiteral("Aucune écriture trouvée"));
+    EXPECT_EQ(rechercher(QStringLiteral("500,00")).month, (YM{2002, 1}));
 }
 
-TEST_F(SearchTest, AMatchInTheHeaderShowsNothingAndSaysNothing)
+TEST_F(SearchTest, AMatchInTheHeaderGivesNoMonthAndSaysNothing)
 {
-    rechercher(QStringLiteral("2002"));
-    EXPECT_EQ(shownMonth(), 200202);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    const exchange::SearchOutcome outcome = rechercher(QStringLiteral("2002"));
+    EXPECT_FALSE(outcome.month);
+    EXPECT_TRUE(outcome.message.isEmpty());
     EXPECT_EQ(search.position(), 2u); // after the start date
 }
 
-TEST_F(SearchTest, EntriesKeyedOnScreenAreFoundAndStillThereAfterwards)
+TEST_F(SearchTest, EntriesKeyedOnScreenAreWrittenBackAndFound)
 {
-    doc.post({QStringLiteral("07/02/2002"), QStringLiteral("401000"), QStringLiteral("Fournisseur loyer"), {}, {}, {},
-              QStringLiteral("20,00"), {}});
-    rechercher(QStringLiteral("fournisseur"));
-    EXPECT_TRUE(doc.busyAtWriteBack);
-    EXPECT_EQ(shownMonth(), 200202);
-    EXPECT_EQ(doc.rows().size(), 1);
-
-    rechercher(QStringLiteral("avril"));
-    EXPECT_EQ(shownMonth(), 200204);
-    doc.mois = 2;
-    doc.litMois();
-    ASSERT_EQ(doc.rows().size(), 1);
-    EXPECT_EQ(doc.rows()[0][2], QStringLiteral("Fournisseur loyer"));
+    keyEntry(ledger, {QStringLiteral("07/02/2002"), QStringLiteral("401000"), QStringLiteral("Fournisseur"), {}, {}, {},
+                      QStringLiteral("20,00"), {}});
+    EXPECT_EQ(rechercher(QStringLiteral("fournisseur")).month, (YM{2002, 2}));
+    EXPECT_FALSE(ledger.MoisModifie);
+    EXPECT_EQ(fake.busy.shown, 1);
 }
 
 TEST_F(SearchTest, ContinuingAfterChangingTheFoundMonthMissesNoMatch)
 {
-    rechercher(QStringLiteral("loyer"));
-    ASSERT_EQ(shownMonth(), 200201);
-    doc.grid.set(0, 2, QStringLiteral("Loyer de janvier"));
-    doc.moisModifie = true;
-    continuer();
-    EXPECT_EQ(shownMonth(), 200203);
-    continuer();
-    EXPECT_EQ(shownMonth(), 200204);
+    show(rechercher(QStringLiteral("loyer")));
+    ledger.monthGrid.set(0, 2, QStringLiteral("Loyer de janvier"));
+    ledger.MoisModifie = true;
+    EXPECT_EQ(exchange::RContinuer(ledger, search).month, (YM{2002, 3}));
+    EXPECT_EQ(exchange::RContinuer(ledger, search).month, (YM{2002, 4}));
 }

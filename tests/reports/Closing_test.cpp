@@ -1,5 +1,5 @@
-#include "DocumentDouble.h"
 #include "FakePlatform.h"
+#include "LedgerOnScreen.h"
 #include "LedgerText.h"
 #include "SmallDisk.h"
 #include "TempDir.h"
@@ -161,15 +161,25 @@ TEST(Closing, AClosedYearIsRefused)
 
 namespace {
 
+// Makes a folder the current one, where the reference files live, for its lifetime.
+class InFolder {
+public:
+    explicit InFolder(const QString &path) : previous_(QDir::currentPath()) { QDir::setCurrent(path); }
+    ~InFolder() { QDir::setCurrent(previous_); }
+
+private:
+    QString previous_;
+};
+
 struct CloturerTest : ::testing::Test {
     CurrentTempDir dir;
     FakePlatform fake;
-    DocumentDouble doc{kHeader2002 + entriesText("200203", {debit("607000", "100,00")})};
+    Ledger ledger{fake.platform};
 
-    CloturerTest() { doc.busy = &fake.busy; }
-    void cloturer(const FiscalYear &year = kOpenYear, const QString &folder = {})
+    void SetUp() override
     {
-        reports::Cloturer(fake.platform, doc.state, year, kChart, QDir(folder.isEmpty() ? dir.path() : folder));
+        openAt(ledger, kHeader2002 + entriesText("200203", {debit("607000", "100,00")}), 2002, 3);
+        ledger.ref.ListePlc = kChart;
     }
     std::string written() const { return readBytes(dir.file(QStringLiteral("ANouveau.Txt"))); }
 };
@@ -179,30 +189,30 @@ struct CloturerTest : ::testing::Test {
 TEST_F(CloturerTest, AsksBeforeClosingAndWritesNothingWhenCancelled)
 {
     fake.messages.okCancel.push_back(false);
-    cloturer();
+    EXPECT_EQ(reports::Cloturer(ledger), QString());
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Clôturer l'exercice en cours ?")});
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
-    EXPECT_EQ(doc.writeBacks, 0);
 }
 
 TEST_F(CloturerTest, AClosedYearIsRefusedWithoutAQuestion)
 {
-    cloturer({QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 6, 30)});
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Exercice déjà clôturé")});
+    ledger.exercice.cloture = QDate(2002, 6, 30);
+    EXPECT_EQ(reports::Cloturer(ledger), QStringLiteral("Exercice déjà clôturé"));
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
 }
 
 TEST_F(CloturerTest, EntriesKeyedOnScreenCountAndTheDocumentStaysAsItWas)
 {
-    doc.post({QStringLiteral("20/03/2002"), QStringLiteral("707000"), QStringLiteral("Vente"), {}, {}, {},
-              QStringLiteral("150,00"), {}});
-    const bool modifie = doc.modifie;
+    keyEntry(ledger, {QStringLiteral("20/03/2002"), QStringLiteral("707000"), QStringLiteral("Vente"), {}, {}, {},
+                      QStringLiteral("150,00"), {}});
     fake.messages.okCancel.push_back(true);
-    cloturer();
+    EXPECT_EQ(reports::Cloturer(ledger), QString());
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Clôturer l'exercice en cours ?")});
-    EXPECT_TRUE(doc.busyAtWriteBack);
+    EXPECT_EQ(fake.busy.shown, 1);
     EXPECT_EQ(fake.busy.depth, 0);
-    EXPECT_EQ(doc.modifie, modifie);
+    EXPECT_TRUE(ledger.Modifie);
+    EXPECT_EQ(ledger.exercice.cloture, QDate(2002, 1, 1));
     EXPECT_EQ(written(), "01/01/2003\t120000\t R\xE9sultat de l'exercice (b\xE9n\xE9" "fice)\tAN\t\t\t50,00\r\n");
 }
 
@@ -210,19 +220,17 @@ TEST_F(CloturerTest, RunningItAgainReplacesTheFile)
 {
     writeBytes(dir.file(QStringLiteral("ANouveau.Txt")), "ancien\r\n");
     fake.messages.okCancel = {true, true};
-    cloturer();
-    cloturer();
+    reports::Cloturer(ledger);
+    EXPECT_EQ(reports::Cloturer(ledger), QString());
     EXPECT_EQ(written(), "01/01/2003\t129000\t R\xE9sultat de l'exercice (perte)\tAN\t\t100,00\r\n");
-    EXPECT_EQ(fake.messages.shown.size(), 2);
+    EXPECT_FALSE(ledger.Modifie);
 }
 
 TEST_F(CloturerTest, AnAmountBeforeAnyAccountWritesNothing)
 {
-    doc.lines.insert(5, "2002036   10,00");
+    ledger.Lignes.insert(5, "2002036   10,00");
     fake.messages.okCancel.push_back(true);
-    cloturer();
-    ASSERT_EQ(fake.messages.shown.size(), 2);
-    EXPECT_TRUE(fake.messages.shown[1].startsWith(QStringLiteral("Clôture impossible")));
+    EXPECT_TRUE(reports::Cloturer(ledger).startsWith(QStringLiteral("Clôture impossible")));
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
 }
 
@@ -234,13 +242,13 @@ TEST_F(CloturerTest, AFullDiskLeavesThePreviousFileIntact)
     const QString path = disk.file(QStringLiteral("ANouveau.Txt"));
     writeBytes(path, "ancien\r\n");
     for (int i = 0; i < 1000; ++i) { // a thousand accounts: a file larger than the disk
-        doc.lines.append("2002041" + std::to_string(100000 + i));
-        doc.lines.append("2002045 1,00");
+        ledger.Lignes.append("2002041" + std::to_string(100000 + i));
+        ledger.Lignes.append("2002045 1,00");
     }
     fake.messages.okCancel.push_back(true);
-    cloturer(kOpenYear, disk.path());
-    ASSERT_EQ(fake.messages.shown.size(), 2);
-    EXPECT_EQ(fake.messages.shown[1], QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.").arg(path));
+    const InFolder reference(disk.path());
+    EXPECT_EQ(reports::Cloturer(ledger),
+              QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.").arg(path));
     EXPECT_EQ(readBytes(path), "ancien\r\n");
 }
 
@@ -253,9 +261,8 @@ TEST_F(CloturerTest, AReadOnlyFolderLeavesThePreviousFileIntact)
     writeBytes(path, "ancien\r\n");
     ASSERT_TRUE(disk.makeReadOnly());
     fake.messages.okCancel.push_back(true);
-    cloturer(kOpenYear, disk.path());
-    ASSERT_EQ(fake.messages.shown.size(), 2);
-    EXPECT_EQ(fake.messages.shown[1],
+    const InFolder reference(disk.path());
+    EXPECT_EQ(reports::Cloturer(ledger),
               QStringLiteral("Impossible d'enregistrer le fichier %1 : le support est en lecture seule.").arg(path));
     EXPECT_EQ(readBytes(path), "ancien\r\n");
 }

@@ -1,5 +1,5 @@
-#include "DocumentDouble.h"
 #include "FakePlatform.h"
+#include "LedgerOnScreen.h"
 #include "ModalDriver.h"
 #include "reports/LedgerText.h"
 
@@ -90,23 +90,24 @@ private slots:
         QCOMPARE(prompt.textField->text(), QStringLiteral("neuf"));
     }
 
-    void aSearchThroughTheRealPromptShowsTheFoundMonth()
+    void aSearchThroughTheRealPromptFindsTheTypedText()
     {
         FakePlatform fake;
         TRNomPrompt real;
         Platform platform = fake.platform;
         platform.searchPrompt = &real;
-        DocumentDouble doc(kHeader2002 +
-                           entriesText("200205", {{"05/05/2002", "613000", "Loyer mai", "BQ", "", "500,00", "", ""}}));
+        Ledger ledger(platform);
+        openAt(ledger, kHeader2002 + entriesText("200205", {{"05/05/2002", "613000", "Loyer mai", "BQ", "", "500,00", "", ""}}),
+               2002, 1);
         exchange::EntrySearch search;
         onNextModal<TRNom>([](TRNom *p) {
             QTest::keyClicks(p->textField, QStringLiteral("LOYER"));
             QTest::keyClick(p->textField, Qt::Key_Enter);
         });
-        exchange::Rechercher(platform, search, doc.state);
-        QCOMPARE(doc.mois, quint16(5));
-        QCOMPARE(doc.rows().value(0).value(2), QStringLiteral("Loyer mai"));
-        QVERIFY(fake.messages.shown.isEmpty());
+        const exchange::SearchOutcome outcome = exchange::Rechercher(ledger, search);
+        QVERIFY(outcome.month);
+        QCOMPARE(outcome.month->mois, 5);
+        QVERIFY(outcome.message.isEmpty());
     }
 };
 
