@@ -5,9 +5,10 @@ namespace cli {
 // What the process tells the script that ran it.
 enum ExitCode {
     ExitOk = 0,
-    ExitUnreadable = 1, // the ledger file (or the output) could not be read or written
+    ExitUnreadable = 1, // a file could not be read or written, or the closing was refused
     ExitUsage = 2,      // a wrong command, argument or option
     ExitFindings = 3,   // the check found something to correct
+    ExitNothingFound = 3, // the search found no row
 };
 
 } // namespace cli
