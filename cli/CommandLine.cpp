@@ -213,6 +213,7 @@ QString usageReminder()
         "        tavelin-cli importer FICHIER ENTREES.txt\n"
         "        tavelin-cli cloture FICHIER [--sortie FICHIER.txt]\n"
         "        tavelin-cli rechercher FICHIER TEXTE\n"
+        "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
 
@@ -260,13 +261,26 @@ QString helpText()
         "      et minuscules confondues, accents compris) : le mois AAAAMM, le numéro de la\n"
         "      ligne dans le mois, puis ses huit cellules\n"
         "\n"
+        "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
+        "comme dans les fenêtres, avec une virgule) :\n"
+        "  emprunt --montant M --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]\n"
+        "      le tableau d'amortissement de la fenêtre Emprunts (mois, date, capital, intérêt,\n"
+        "      solde ; une ligne vide puis les totaux), puis « Mensualité » et « Durée » telles que\n"
+        "      la fenêtre les laisse ; durée 24 par défaut ; sans --mensualite, la mensualité\n"
+        "      constante est calculée ; --date : la date du jour (par défaut aujourd'hui)\n"
+        "  placement [--apport A] --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]\n"
+        "      le tableau de la fenêtre Placements (mois, date, capital, intérêt, versement)\n"
+        "  euro MONTANT [--vers-francs] [--taux 6,55957]\n"
+        "      la conversion de francs en euros (au centime), ou d'euros en francs (au dixième)\n"
+        "\n"
         "Options :\n"
         "  --help       affiche cette aide\n"
         "  --version    affiche la version\n"
         "\n"
         "Codes de retour :\n"
         "  0  terminé sans erreur (pour verifier : aucune anomalie ; pour rechercher : trouvé)\n"
-        "  1  un fichier ne peut pas être lu ou écrit, ou la clôture est refusée\n"
+        "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, ou la calculette\n"
+        "     refuse le calcul (message de la fenêtre sur la sortie d'erreur)\n"
         "  2  commande, argument ou option incorrects\n"
         "  3  verifier a trouvé au moins une anomalie ; rechercher n'a rien trouvé\n");
 }

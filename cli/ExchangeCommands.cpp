@@ -72,7 +72,7 @@ int cloture(const Invocation &invocation, Streams &io)
     }
     if (!refusal.isEmpty()) {
         fiche.platform().messages->information(refusal);
-        return ExitUnreadable;
+        return ExitRefused;
     }
     return deliver(invocation, entries.text, fiche, io);
 }
