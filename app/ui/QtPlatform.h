@@ -1,9 +1,11 @@
 #pragma once
 
+#include "exchange/ui/TRNom.h"
 #include "ledger/ui/QtFiscalYearDialog.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "platform/ui/QtBusyPointer.h"
 #include "platform/ui/QtFileDialogs.h"
 #include "platform/ui/QtHelpViewer.h"
 #include "platform/ui/QtMessages.h"
@@ -20,12 +22,15 @@ struct QtPlatform {
     QtFileDialogs fileDialogs;
     QtPrinterDialogs printerDialogs;
     QtHelpViewer help{messages};
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    QtBusyPointer busy;
+    TRNomPrompt searchPrompt;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt};
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);
         fiscalYear.setParent(parent);
         fileDialogs.setParent(parent);
         printerDialogs.setParent(parent);
+        searchPrompt.setParent(parent);
     }
 };

@@ -206,9 +206,14 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::EnregistrerSous: Fiche_->run([this](Fiche &) { form_.EnregistrerSous(); }); break;
     case Cmd::Imprimer: form_.Imprimer(); break;
     case Cmd::ConfigurerImprimante: form_.ConfigurerImprimante(); break;
+    case Cmd::Importer: Fiche_->Importer(); break;
+    case Cmd::ExporterMois: Fiche_->ExportMois(); break;
+    case Cmd::ExporterJournal: Fiche_->ExportJournal(); break;
     case Cmd::Quitter: close(); break;
     case Cmd::Copier: Fiche_->Copier(); break;
     case Cmd::Coller: Fiche_->Coller(); break;
+    case Cmd::Rechercher: Fiche_->Rechercher(); break;
+    case Cmd::Continuer: Fiche_->RContinuer(); break;
     case Cmd::Pointer: Fiche_->Pointer(menuAction(Cmd::Pointer)->isChecked()); break;
     case Cmd::Saisie: Fiche_->run([](Fiche &f) { f.Saisie(); }); break;
     case Cmd::Precedent: Fiche_->run([](Fiche &f) { f.Precedent(); }); break;
@@ -228,6 +233,7 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::PlanComptable: Fiche_->Plc(); break;
     case Cmd::Exercice: Fiche_->run([](Fiche &f) { f.Exercice(); }); break;
     case Cmd::OuvrirAuto: form_.OuvrirAutomatiquement(); break;
+    case Cmd::Cloturer: Fiche_->Cloturer(); break;
     case Cmd::AideIndex: form_.AideSommaire(); break;
     case Cmd::AideRechercher: form_.AideRechercher(); break;
     case Cmd::AideUtiliser: form_.AideUtiliser(); break;

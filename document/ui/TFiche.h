@@ -39,6 +39,13 @@ public:
     void Balance();
     void Resultat();
     void Bilan();
+    // Import, export, search and closing.
+    void Importer();
+    void ExportMois();
+    void ExportJournal();
+    void Rechercher();
+    void RContinuer();
+    void Cloturer();
     // Reference data dialogs.
     void Psoc();
     void Plc();

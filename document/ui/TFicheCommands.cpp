@@ -1,3 +1,4 @@
+#include "document/ExchangeCommands.h"
 #include "document/ReportCommands.h"
 #include "document/ui/TFiche.h"
 
@@ -13,3 +14,10 @@ void TFiche::General() { run(document::General); }
 void TFiche::Balance() { run(document::Balance); }
 void TFiche::Resultat() { run(document::Resultat); }
 void TFiche::Bilan() { run(document::Bilan); }
+
+void TFiche::Importer() { run(document::Importer); }
+void TFiche::ExportMois() { run(document::ExportMois); }
+void TFiche::ExportJournal() { run(document::ExportJournal); }
+void TFiche::Rechercher() { run(document::Rechercher); }
+void TFiche::RContinuer() { run(document::RContinuer); }
+void TFiche::Cloturer() { run(document::Cloturer); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BusyPointer.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -8,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/PrinterDialogs.h"
+#include "platform/SearchPrompt.h"
 
 #include <QStringList>
 #include <deque>
@@ -182,6 +184,34 @@ public:
     }
 };
 
+// Counts the hourglass shown; `depth` is above 0 while it is up.
+class FakeBusyPointer final : public BusyPointer {
+public:
+    int depth = 0;
+    int shown = 0;
+    void begin() override
+    {
+        ++depth;
+        ++shown;
+    }
+    void end() override { --depth; }
+};
+
+class FakeSearchPrompt final : public SearchPrompt {
+public:
+    std::deque<QString> answers; // an empty text: the prompt was cancelled
+    int calls = 0;
+    QString ask() override
+    {
+        ++calls;
+        if (answers.empty())
+            return {};
+        const QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
 struct FakePlatform {
     FakeMessages messages;
     FakeClock clock;
@@ -190,5 +220,7 @@ struct FakePlatform {
     FakeFileDialogs fileDialogs;
     FakePrinterDialogs printerDialogs;
     FakeHelpViewer help;
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    FakeBusyPointer busy;
+    FakeSearchPrompt searchPrompt;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt};
 };

@@ -5,6 +5,7 @@
 #include "ledger/Codec1252.h"
 #include "ledger/TextForms.h"
 #include "document/ui/TFiche.h"
+#include "support/EntryKeys.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
@@ -73,21 +74,9 @@ class EntryPageTest : public QObject {
             EntryLine(f, f).post();
         });
     }
-    // Keys a whole line from the date field, the way a user does.
     void keyLine(const QString &day, const QString &account, const QString &label, const QString &debit)
     {
-        page->dateField->setFocus(Qt::TabFocusReason);
-        type(day);
-        key(Qt::Key_Tab);
-        type(account);
-        key(Qt::Key_Tab);
-        type(label);
-        key(Qt::Key_Tab);
-        type(QStringLiteral("VT"));
-        key(Qt::Key_Tab);
-        key(Qt::Key_Tab);
-        type(debit);
-        key(Qt::Key_Enter);
+        keyEntryLine(*page, day, account, label, QStringLiteral("VT"), debit);
     }
 
 private slots:
