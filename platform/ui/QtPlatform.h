@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/ui/QtFileDialogs.h"
 #include "platform/ui/QtHelpViewer.h"
+#include "platform/ui/QtPrinter.h"
 #include "platform/ui/QtPrinterDialogs.h"
 
 class QWidget;
@@ -45,7 +46,8 @@ struct QtPlatform {
     QtFileDialogs fileDialogs;
     QtPrinterDialogs printerDialogs;
     QtHelpViewer help{messages};
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    QtPrinter printer{[this]() -> QPrinter & { return printerDialogs.printer(); }};
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &printer};
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);

@@ -8,6 +8,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/PrinterDialogs.h"
+#include "RecordingPrinter.h"
 
 #include <QStringList>
 #include <deque>
@@ -107,12 +108,17 @@ private:
     }
 };
 
+// The preview draws the run on a printer of its own, kept for the test.
 class FakePrinterDialogs final : public PrinterDialogs {
 public:
     bool setupAnswer = false;
     bool printAnswer = false;
+    bool pageSetupAnswer = false;
     int setupCalls = 0;
     int printCalls = 0;
+    int pageSetupCalls = 0;
+    int previewCalls = 0;
+    RecordingPrinter previewed;
     bool setup() override
     {
         ++setupCalls;
@@ -122,6 +128,16 @@ public:
     {
         ++printCalls;
         return printAnswer;
+    }
+    bool pageSetup() override
+    {
+        ++pageSetupCalls;
+        return pageSetupAnswer;
+    }
+    void preview(const std::function<void(Printer &)> &run) override
+    {
+        ++previewCalls;
+        run(previewed);
     }
 };
 
@@ -152,5 +168,6 @@ struct FakePlatform {
     FakeFileDialogs fileDialogs;
     FakePrinterDialogs printerDialogs;
     FakeHelpViewer help;
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    RecordingPrinter printer;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &printer};
 };
