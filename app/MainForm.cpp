@@ -1,7 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/FileNames.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "ledger/FileIO.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -154,6 +154,13 @@ void MainForm::OuvrirAutomatiquement()
     fiche_.GetIni(ouvrirAuto, FichierCourant);
     OuvrirAutomatiquementCoche = !OuvrirAutomatiquementCoche;
     fiche_.SetIni(OuvrirAutomatiquementCoche);
+}
+
+void MainForm::Imprimer()
+{
+    if (platform_.printerDialogs->print())
+        platform_.messages->information(
+            QStringLiteral("L'impression des pages n'est pas encore disponible : rien n'a été imprimé."));
 }
 
 void MainForm::ConfigurerImprimante()

@@ -48,6 +48,8 @@ public:
     void FormClose();
 
     void OuvrirAutomatiquement();
+    // The print dialog; the page shown is not printed yet, which the user is told.
+    void Imprimer();
     void ConfigurerImprimante();
 
     void AideSommaire();

@@ -6,7 +6,7 @@
 #include "cli/ExitCode.h"
 #include "cli/Listings.h"
 #include "cli/Verification.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "ledger/FileIO.h"
 #include "ledger/LedgerFile.h"
 

@@ -9,9 +9,9 @@
 struct EntryLayout {
     static EntryLayout forSize(int w, int h);
 
-    QRect Header1;
-    QRect MaskEdit1, ComboBox1, Edit1, ComboBox2, Edit3, Edit4, Edit5, SpeedButton1;
-    QRect StringGrid1;
-    QRect Label1, Edit6, Edit7;
+    QRect columnTitles;
+    QRect dateField, accountField, labelField, journalField, voucherField, debitField, creditField, postButton;
+    QRect monthGrid;
+    QRect monthCaption, debitTotal, creditTotal;
     std::array<int, 8> columnWidths{}; // month grid columns 0 to 7
 };

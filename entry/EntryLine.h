@@ -1,36 +1,38 @@
 #pragma once
 
-class Fiche;
+class EntryState;
+class Ledger;
 class QString;
 
 // The rules of the entry line above the month grid: what each field does when
 // the user enters or leaves it, and the posting of the line into the grid.
-// They work on the document's copy of the field texts (`Fiche::panel`) and ask
-// for the keyboard focus through `Fiche::focus`.
+// They work on the entry line's texts (`EntryState::panel`) and ask for the
+// keyboard focus through `EntryState::focus`.
 class EntryLine {
 public:
-    explicit EntryLine(Fiche &fiche) : f_(fiche) {}
+    EntryLine(Ledger &ledger, EntryState &entry) : ledger_(ledger), entry_(entry) {}
 
     // Date field gained the focus: proposes the date of the last line posted.
-    void MaskEdit1Enter();
+    void dateEntered();
     // Date field left: completes the date; false (focus back) when the result
     // is not a date.
-    bool MaskEdit1Exit();
+    bool dateLeft();
     // Account field left: six-character code, checked against the chart and
     // marked used there.
-    void ComboBox1Exit();
+    void accountLeft();
     // Label field left: an empty label takes the account's label.
-    void Edit1Exit();
+    void labelLeft();
     // Journal field changed by the user.
-    void ComboBox2Change(const QString &text);
+    void journalEdited(const QString &text);
     // Journal field left: checked against the journals and marked used there.
-    void ComboBox2Exit();
+    void journalLeft();
     // Posts the line into the month grid; false when it was refused.
-    bool SpeedButton1Click();
+    bool post();
 
 private:
     void message(const QString &text) const;
     int targetRow();
 
-    Fiche &f_;
+    Ledger &ledger_;
+    EntryState &entry_;
 };

@@ -1,6 +1,5 @@
 #include "reports/BalanceSheet.h"
 
-#include "ledger/Fiche.h"
 
 namespace reports {
 namespace {
@@ -43,11 +42,6 @@ void LitBilan(PeriodPage &page)
         grid.set(r.row, 2, QString::fromUtf16(r.passif));
     }
     grid.touch();
-}
-
-void LitBilan(Fiche &fiche)
-{
-    LitBilan(fiche.views.bilan);
 }
 
 } // namespace reports

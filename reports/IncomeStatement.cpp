@@ -1,6 +1,5 @@
 #include "reports/IncomeStatement.h"
 
-#include "ledger/Fiche.h"
 #include "ledger/TextForms.h"
 #include "reports/EntryWalk.h"
 
@@ -131,11 +130,6 @@ void Total6(PeriodPage &page)
     grid.set(kGrandTotalRow, 1, aligned(total[0] + profit));
     grid.set(kGrandTotalRow, 3, aligned(total[1] + loss));
     grid.touch();
-}
-
-void LitResultat(Fiche &fiche)
-{
-    LitResultat(fiche.views.resultat, fiche.Lignes);
 }
 
 } // namespace reports

@@ -2,7 +2,7 @@
 
 #include "app/Hints.h"
 #include "app/ui/TAboutBox.h"
-#include "ledger/ui/TFiche.h"
+#include "document/ui/TFiche.h"
 #include "platform/Clock.h"
 #include "platform/ui/Resources.h"
 
@@ -53,11 +53,11 @@ TMainForm::TMainForm(const Platform &platform, QWidget *parent)
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { form_.AideContexte(commands::kFicheHelpContext); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    Timer1->start();
-    Timer1Timer();
+    clockTimer = new QTimer(this);
+    clockTimer->setInterval(1000);
+    connect(clockTimer, &QTimer::timeout, this, &TMainForm::clockTick);
+    clockTimer->start();
+    clockTick();
     applyStates();
 }
 
@@ -123,18 +123,18 @@ void TMainForm::buildToolBar()
 
 void TMainForm::buildStatusBar()
 {
-    StatusPanel0 = new QLabel(this);
-    StatusPanel1 = new QLabel(this);
-    for (QLabel *panel : {StatusPanel0, StatusPanel1}) {
+    hintPanel = new QLabel(this);
+    clockPanel = new QLabel(this);
+    for (QLabel *panel : {hintPanel, clockPanel}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(2);
     }
-    StatusPanel1->setAlignment(Qt::AlignCenter);
+    clockPanel->setAlignment(Qt::AlignCenter);
     // 50 pixels, or what the time needs in the desktop's font.
-    const int timeWidth = StatusPanel1->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 8;
-    StatusPanel1->setFixedWidth(std::max(kClockPanelWidth, timeWidth));
-    statusBar()->addWidget(StatusPanel0);
-    statusBar()->addWidget(StatusPanel1);
+    const int timeWidth = clockPanel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 8;
+    clockPanel->setFixedWidth(std::max(kClockPanelWidth, timeWidth));
+    statusBar()->addWidget(hintPanel);
+    statusBar()->addWidget(clockPanel);
     statusBar()->setSizeGripEnabled(false);
 }
 
@@ -169,9 +169,9 @@ void TMainForm::FormShow()
     applyStates();
 }
 
-void TMainForm::Timer1Timer()
+void TMainForm::clockTick()
 {
-    StatusPanel1->setText(MainForm::heure(platform_.clock->now()));
+    clockPanel->setText(MainForm::heure(platform_.clock->now()));
 }
 
 void TMainForm::runForm(void (MainForm::*command)())
@@ -186,6 +186,7 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Ouvrir: runForm(&MainForm::Ouvrir); break;
     case Cmd::Enregistrer: Fiche_->run([this](Fiche &) { form_.Enregistrer(); }); break;
     case Cmd::EnregistrerSous: Fiche_->run([this](Fiche &) { form_.EnregistrerSous(); }); break;
+    case Cmd::Imprimer: form_.Imprimer(); break;
     case Cmd::ConfigurerImprimante: form_.ConfigurerImprimante(); break;
     case Cmd::Quitter: close(); break;
     case Cmd::Copier: Fiche_->Copier(); break;
@@ -230,7 +231,7 @@ bool TMainForm::event(QEvent *event)
 {
     // Hints go to panel 0; the status bar never covers its panels with them.
     if (event->type() == QEvent::StatusTip) {
-        StatusPanel0->setText(static_cast<QStatusTipEvent *>(event)->tip());
+        hintPanel->setText(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
@@ -262,12 +263,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
         return;
     }
     form_.FormClose();
-    Timer1->stop();
+    clockTimer->stop();
     event->accept();
 }
 
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    StatusPanel0->setFixedWidth(std::max(0, width() - kHintPanelMargin));
+    hintPanel->setFixedWidth(std::max(0, width() - kHintPanelMargin));
 }

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-// The date field of the entry line (MaskEdit1): "dd/mm/yyyy" typed over a
+// The date field of the entry line: "dd/mm/yyyy" typed over a
 // mask, blanks shown as "_". Entering it selects the whole date, so typing
 // starts a new one from the day.
 class DateField : public QLineEdit {

@@ -5,7 +5,8 @@
 #include "entry/MonthGrid.h"
 #include "entry/ui/DateField.h"
 #include "entry/ui/MonthGridView.h"
-#include "ledger/ui/TFiche.h"
+#include "ledger/Ledger.h"
+#include "ledger/ui/MonthKeys.h"
 #include "ledger/ui/TextGridModel.h"
 
 #include <QComboBox>
@@ -65,13 +66,13 @@ void setIfChanged(QComboBox *combo, const QString &text)
 
 } // namespace
 
-EntryPage::EntryPage(Fiche &fiche, QWidget *parent)
-    : FichePage(parent), fiche_(fiche), window_(qobject_cast<TFiche *>(parent))
+EntryPage::EntryPage(Run run, QWidget *window, Ledger &ledger, EntryState &entry)
+    : DocumentPage(std::move(run), window), ledger_(ledger), entry_(entry)
 {
-    Q_ASSERT(window_);
     createEntryLine();
     createGrid();
     connectFields();
+    (new MonthKeys(window, this))->watch(this);
     refresh();
 }
 
@@ -81,25 +82,25 @@ void EntryPage::createEntryLine()
     titles->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Compte"), QStringLiteral("Libellé"),
                                        QStringLiteral("Journal"), QStringLiteral("Pièce"), QStringLiteral("Débit"),
                                        QStringLiteral("Crédit")});
-    Header1 = new QHeaderView(Qt::Horizontal, this);
-    Header1->setModel(titles);
-    Header1->setSectionsClickable(false);
-    Header1->setSectionResizeMode(QHeaderView::Fixed);
-    Header1->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Header1->setFocusPolicy(Qt::NoFocus);
+    columnTitles = new QHeaderView(Qt::Horizontal, this);
+    columnTitles->setModel(titles);
+    columnTitles->setSectionsClickable(false);
+    columnTitles->setSectionResizeMode(QHeaderView::Fixed);
+    columnTitles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    columnTitles->setFocusPolicy(Qt::NoFocus);
 
-    MaskEdit1 = new DateField(this);
-    ComboBox1 = codeList(this);
-    Edit1 = new QLineEdit(this);
-    ComboBox2 = codeList(this);
-    Edit3 = new QLineEdit(this);
-    Edit4 = new QLineEdit(this);
-    Edit5 = new QLineEdit(this);
-    SpeedButton1 = new QToolButton(this);
-    SpeedButton1->setText(QStringLiteral("OK"));
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    dateField = new DateField(this);
+    accountField = codeList(this);
+    labelField = new QLineEdit(this);
+    journalField = codeList(this);
+    voucherField = new QLineEdit(this);
+    debitField = new QLineEdit(this);
+    creditField = new QLineEdit(this);
+    postButton = new QToolButton(this);
+    postButton->setText(QStringLiteral("OK"));
+    postButton->setFocusPolicy(Qt::NoFocus);
 
-    fields_ = {MaskEdit1, ComboBox1, Edit1, ComboBox2, Edit3, Edit4, Edit5};
+    fields_ = {dateField, accountField, labelField, journalField, voucherField, debitField, creditField};
     for (qsizetype i = 0; i < fields_.size(); ++i) {
         fields_[i]->installEventFilter(this);
         if (i > 0)
@@ -109,53 +110,48 @@ void EntryPage::createEntryLine()
 
 void EntryPage::createGrid()
 {
-    StringGrid1 = new MonthGridView(this);
-    model_ = new TextGridModel(fiche_.StringGrid1, false, this);
+    monthGrid = new MonthGridView(this);
+    model_ = new TextGridModel(ledger_.monthGrid, false, this);
     model_->setAmountColumns({5, 6});
-    StringGrid1->setModel(model_);
-    Label1 = new QLabel(this);
-    Label1->setAlignment(Qt::AlignCenter);
-    Edit6 = totalBox(this);
-    Edit7 = totalBox(this);
+    monthGrid->setModel(model_);
+    monthCaption = new QLabel(this);
+    monthCaption->setAlignment(Qt::AlignCenter);
+    debitTotal = totalBox(this);
+    creditTotal = totalBox(this);
 
-    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(monthGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
-                    fiche_.StringGrid1Row = model_->gridRow(current.row());
+                    entry_.selectedRow = model_->gridRow(current.row());
             });
-    const auto click = [this] { run([](Fiche &f) { MonthGrid(f).StringGrid1Click(); }); };
-    connect(StringGrid1, &QAbstractItemView::clicked, this, click);
-    connect(StringGrid1, &MonthGridView::keyMovedRow, this, click);
-    connect(StringGrid1, &QAbstractItemView::doubleClicked, this,
-            [this] { run([](Fiche &f) { MonthGrid(f).StringGrid1DblClick(); }); });
+    const auto click = [this] { run([this] { MonthGrid(ledger_, entry_).rowClicked(); }); };
+    connect(monthGrid, &QAbstractItemView::clicked, this, click);
+    connect(monthGrid, &MonthGridView::keyMovedRow, this, click);
+    connect(monthGrid, &QAbstractItemView::doubleClicked, this,
+            [this] { run([this] { MonthGrid(ledger_, entry_).modifySelected(); }); });
 }
 
 void EntryPage::connectFields()
 {
-    connect(MaskEdit1, &QLineEdit::textEdited, this, [this] { fiche_.panel.date = MaskEdit1->fieldText(); });
-    connect(ComboBox1, &QComboBox::editTextChanged, this, [this](const QString &t) {
+    connect(dateField, &QLineEdit::textEdited, this, [this] { entry_.panel.date = dateField->fieldText(); });
+    connect(accountField, &QComboBox::editTextChanged, this, [this](const QString &t) {
         if (!syncing_)
-            fiche_.panel.compte = t;
+            entry_.panel.compte = t;
     });
-    connect(Edit1, &QLineEdit::textEdited, this, [this](const QString &t) { fiche_.panel.libelle = t; });
-    connect(ComboBox2, &QComboBox::editTextChanged, this, [this](const QString &t) {
+    connect(labelField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.libelle = t; });
+    connect(journalField, &QComboBox::editTextChanged, this, [this](const QString &t) {
         if (!syncing_)
-            EntryLine(fiche_).ComboBox2Change(t);
+            EntryLine(ledger_, entry_).journalEdited(t);
     });
-    connect(Edit3, &QLineEdit::textEdited, this, [this](const QString &t) { fiche_.panel.piece = t; });
-    connect(Edit4, &QLineEdit::textEdited, this, [this](const QString &t) { fiche_.panel.debit = t; });
-    connect(Edit5, &QLineEdit::textEdited, this, [this](const QString &t) { fiche_.panel.credit = t; });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { post(); });
-}
-
-void EntryPage::run(const std::function<void(Fiche &)> &operation)
-{
-    window_->run(operation);
+    connect(voucherField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.piece = t; });
+    connect(debitField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.debit = t; });
+    connect(creditField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.credit = t; });
+    connect(postButton, &QToolButton::clicked, this, [this] { post(); });
 }
 
 void EntryPage::post()
 {
-    run([](Fiche &f) { EntryLine(f).SpeedButton1Click(); });
+    run([this] { EntryLine(ledger_, entry_).post(); });
 }
 
 // ------------------------------------------------------------------ focus
@@ -186,7 +182,7 @@ bool EntryPage::eventFilter(QObject *watched, QEvent *event)
     default:
         break;
     }
-    return FichePage::eventFilter(watched, event);
+    return DocumentPage::eventFilter(watched, event);
 }
 
 void EntryPage::fieldEntered(QWidget *field)
@@ -198,27 +194,27 @@ void EntryPage::fieldEntered(QWidget *field)
     }
     // Reading a month focuses the date field before it clears the entry line,
     // so no date stays proposed after it.
-    const bool monthJustRead = applyingFocus_ && !fiche_.MoisModifie && !fiche_.ModeModif;
-    if (field == MaskEdit1 && !monthJustRead)
-        run([](Fiche &f) { EntryLine(f).MaskEdit1Enter(); });
+    const bool monthJustRead = applyingFocus_ && !ledger_.MoisModifie && !entry_.ModeModif;
+    if (field == dateField && !monthJustRead)
+        run([this] { EntryLine(ledger_, entry_).dateEntered(); });
 }
 
 // Leaving a field runs its rule once. A field the focus passed through without
 // being entered (the focus was sent back by another field's rule) has none to run.
 void EntryPage::fieldLeft(QWidget *field)
 {
-    if (field != entered_ || fiche_.ActivePage != Page::Saisie)
+    if (field != entered_ || !isVisible())
         return;
     entered_ = nullptr;
-    std::function<void(Fiche &)> rule;
-    if (field == MaskEdit1)
-        rule = [](Fiche &f) { EntryLine(f).MaskEdit1Exit(); };
-    else if (field == ComboBox1)
-        rule = [](Fiche &f) { EntryLine(f).ComboBox1Exit(); };
-    else if (field == Edit1)
-        rule = [](Fiche &f) { EntryLine(f).Edit1Exit(); };
-    else if (field == ComboBox2)
-        rule = [](Fiche &f) { EntryLine(f).ComboBox2Exit(); };
+    std::function<void()> rule;
+    if (field == dateField)
+        rule = [this] { EntryLine(ledger_, entry_).dateLeft(); };
+    else if (field == accountField)
+        rule = [this] { EntryLine(ledger_, entry_).accountLeft(); };
+    else if (field == labelField)
+        rule = [this] { EntryLine(ledger_, entry_).labelLeft(); };
+    else if (field == journalField)
+        rule = [this] { EntryLine(ledger_, entry_).journalLeft(); };
     if (!rule)
         return;
     leaving_ = field;
@@ -229,13 +225,13 @@ void EntryPage::fieldLeft(QWidget *field)
 QWidget *EntryPage::fieldFor(Focus focus) const
 {
     switch (focus) {
-    case Focus::Date: return MaskEdit1;
-    case Focus::Compte: return ComboBox1;
-    case Focus::Libelle: return Edit1;
-    case Focus::Journal: return ComboBox2;
-    case Focus::Piece: return Edit3;
-    case Focus::Debit: return Edit4;
-    case Focus::Credit: return Edit5;
+    case Focus::Date: return dateField;
+    case Focus::Compte: return accountField;
+    case Focus::Libelle: return labelField;
+    case Focus::Journal: return journalField;
+    case Focus::Piece: return voucherField;
+    case Focus::Debit: return debitField;
+    case Focus::Credit: return creditField;
     case Focus::None: break;
     }
     return nullptr;
@@ -256,21 +252,12 @@ void EntryPage::applyFocus(Focus focus)
 // ------------------------------------------------------------------ keys
 
 // Enter posts from the label, voucher and amount fields and does nothing in
-// the others; the page keys change the month from every field. Either way the
-// key goes no further.
+// the others; either way it goes no further.
 bool EntryPage::fieldKey(QWidget *field, int key)
 {
     if (isEnter(key)) {
-        if (field == Edit1 || field == Edit3 || field == Edit4 || field == Edit5)
+        if (field == labelField || field == voucherField || field == debitField || field == creditField)
             post();
-        return true;
-    }
-    if (key == Qt::Key_PageDown) {
-        run([](Fiche &f) { f.Suivant(); });
-        return true;
-    }
-    if (key == Qt::Key_PageUp) {
-        run([](Fiche &f) { f.Precedent(); });
         return true;
     }
     return false;
@@ -282,7 +269,7 @@ void EntryPage::keyPressEvent(QKeyEvent *event)
         post();
         return;
     }
-    FichePage::keyPressEvent(event);
+    DocumentPage::keyPressEvent(event);
 }
 
 // ------------------------------------------------------------------ refresh
@@ -294,9 +281,14 @@ void EntryPage::refresh()
     refreshFields();
     syncing_ = false;
     refreshGrid();
-    Label1->setText(fiche_.Label1);
-    Edit6->setText(fiche_.Edit6.trimmed());
-    Edit7->setText(fiche_.Edit7.trimmed());
+    monthCaption->setText(entry_.monthCaption);
+    debitTotal->setText(entry_.monthDebitTotal.trimmed());
+    creditTotal->setText(entry_.monthCreditTotal.trimmed());
+    if (entry_.focus != Focus::None) {
+        const Focus asked = entry_.focus;
+        entry_.focus = Focus::None;
+        applyFocus(asked);
+    }
 }
 
 void EntryPage::refreshLists()
@@ -310,28 +302,28 @@ void EntryPage::refreshLists()
         combo->clear();
         combo->addItems(items);
     };
-    fill(ComboBox1, fiche_.ref.ComboBox1Items);
-    fill(ComboBox2, fiche_.ref.ComboBox2Items);
+    fill(accountField, ledger_.ref.accountItems);
+    fill(journalField, ledger_.ref.journalItems);
 }
 
 void EntryPage::refreshFields()
 {
-    const EntryPanel &p = fiche_.panel;
-    MaskEdit1->setFieldText(p.date);
-    setIfChanged(ComboBox1, p.compte);
-    setIfChanged(Edit1, p.libelle);
-    setIfChanged(ComboBox2, p.journal);
-    setIfChanged(Edit3, p.piece);
-    setIfChanged(Edit4, p.debit);
-    setIfChanged(Edit5, p.credit);
+    const EntryPanel &p = entry_.panel;
+    dateField->setFieldText(p.date);
+    setIfChanged(accountField, p.compte);
+    setIfChanged(labelField, p.libelle);
+    setIfChanged(journalField, p.journal);
+    setIfChanged(voucherField, p.piece);
+    setIfChanged(debitField, p.debit);
+    setIfChanged(creditField, p.credit);
 }
 
 void EntryPage::refreshGrid()
 {
     model_->refresh();
-    const int row = model_->viewRow(fiche_.StringGrid1Row);
-    if (row >= 0 && row < model_->rowCount() && StringGrid1->currentIndex().row() != row)
-        StringGrid1->setCurrentIndex(model_->index(row, 0));
+    const int row = model_->viewRow(entry_.selectedRow);
+    if (row >= 0 && row < model_->rowCount() && monthGrid->currentIndex().row() != row)
+        monthGrid->setCurrentIndex(model_->index(row, 0));
 }
 
 // ------------------------------------------------------------------ layout
@@ -344,28 +336,28 @@ void EntryPage::layoutForWidth(int w)
 
 void EntryPage::resizeEvent(QResizeEvent *event)
 {
-    FichePage::resizeEvent(event);
+    DocumentPage::resizeEvent(event);
     relayout();
 }
 
 void EntryPage::relayout()
 {
     const EntryLayout l = EntryLayout::forSize(width_ > 0 ? width_ : width(), height());
-    Header1->setGeometry(l.Header1);
+    columnTitles->setGeometry(l.columnTitles);
     for (int c = 0; c < 7; ++c)
-        Header1->resizeSection(c, l.columnWidths[std::size_t(c)]);
-    MaskEdit1->setGeometry(l.MaskEdit1);
-    ComboBox1->setGeometry(l.ComboBox1);
-    Edit1->setGeometry(l.Edit1);
-    ComboBox2->setGeometry(l.ComboBox2);
-    Edit3->setGeometry(l.Edit3);
-    Edit4->setGeometry(l.Edit4);
-    Edit5->setGeometry(l.Edit5);
-    SpeedButton1->setGeometry(l.SpeedButton1);
-    StringGrid1->setGeometry(l.StringGrid1);
+        columnTitles->resizeSection(c, l.columnWidths[std::size_t(c)]);
+    dateField->setGeometry(l.dateField);
+    accountField->setGeometry(l.accountField);
+    labelField->setGeometry(l.labelField);
+    journalField->setGeometry(l.journalField);
+    voucherField->setGeometry(l.voucherField);
+    debitField->setGeometry(l.debitField);
+    creditField->setGeometry(l.creditField);
+    postButton->setGeometry(l.postButton);
+    monthGrid->setGeometry(l.monthGrid);
     for (int c = 0; c < 8; ++c)
-        StringGrid1->setColumnWidth(c, l.columnWidths[std::size_t(c)]);
-    Label1->setGeometry(l.Label1);
-    Edit6->setGeometry(l.Edit6);
-    Edit7->setGeometry(l.Edit7);
+        monthGrid->setColumnWidth(c, l.columnWidths[std::size_t(c)]);
+    monthCaption->setGeometry(l.monthCaption);
+    debitTotal->setGeometry(l.debitTotal);
+    creditTotal->setGeometry(l.creditTotal);
 }

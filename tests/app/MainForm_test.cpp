@@ -1,5 +1,5 @@
 #include "app/MainForm.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
@@ -472,6 +472,18 @@ TEST_F(MainFormTest, PrinterSetUpIsThePlatformDialog)
     form.ConfigurerImprimante();
     EXPECT_EQ(fake.printerDialogs.setupCalls, 1);
     EXPECT_EQ(fake.printerDialogs.printCalls, 0);
+}
+
+TEST_F(MainFormTest, PrintOpensThePrintDialogAndSaysNothingIsPrintedYet)
+{
+    form.Imprimer();
+    EXPECT_EQ(fake.printerDialogs.printCalls, 1);
+    EXPECT_TRUE(fake.messages.shown.isEmpty()) << "cancelled: nothing to say";
+    fake.printerDialogs.printAnswer = true;
+    form.Imprimer();
+    EXPECT_EQ(fake.printerDialogs.printCalls, 2);
+    EXPECT_EQ(fake.messages.shown,
+              QStringList{QStringLiteral("L'impression des pages n'est pas encore disponible : rien n'a été imprimé.")});
 }
 
 TEST_F(MainFormTest, ProgramFileCheck)

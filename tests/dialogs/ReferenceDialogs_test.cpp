@@ -41,7 +41,7 @@ TEST(ReferenceDialogs, ChartEditorClosedTwiceLeavesEachCodeOnceAndMarksTheChart)
     openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &) {});
     EXPECT_TRUE(ref.PlanModifie) << "set even when nothing changed";
     EXPECT_EQ(ref.ListePlc, (QStringList{"411000 NN Clients", "512000 NN Banque"}));
-    EXPECT_EQ(ref.ComboBox1Items, (QStringList{"411000", "512000"}));
+    EXPECT_EQ(ref.accountItems, (QStringList{"411000", "512000"}));
 }
 
 TEST(ReferenceDialogs, JournalsEditorClosedTwiceLeavesEachCodeOnceSorted)
@@ -51,7 +51,7 @@ TEST(ReferenceDialogs, JournalsEditorClosedTwiceLeavesEachCodeOnceSorted)
     openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux, [](JournalEditor &e) { addEntry(e, "ac", "Achats"); });
     openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux, [](JournalEditor &) {});
     EXPECT_EQ(ref.ListeJnx, (QStringList{"AC N Achats", "VE O Ventes"}));
-    EXPECT_EQ(ref.ComboBox2Items, (QStringList{"AC", "VE"}));
+    EXPECT_EQ(ref.journalItems, (QStringList{"AC", "VE"}));
     EXPECT_FALSE(ref.PlanModifie);
 }
 

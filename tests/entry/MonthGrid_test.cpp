@@ -19,14 +19,14 @@ protected:
         fiche.MoisModifie = false;
         fiche.focus = Focus::None;
     }
-    void select(int row) { fiche.StringGrid1Row = row; }
+    void select(int row) { fiche.selectedRow = row; }
 };
 
 TEST_F(MonthGridOps, DoubleClickBringsTheLineIntoTheEntryLine)
 {
     threeLines();
     select(2);
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     EXPECT_TRUE(fiche.ModeModif);
     EXPECT_EQ(fiche.LigneModif, 2);
     EXPECT_EQ(fiche.panel.date, "04/03/2002");
@@ -39,7 +39,7 @@ TEST_F(MonthGridOps, DoubleClickBringsTheLineIntoTheEntryLine)
     EXPECT_FALSE(fiche.Modifie) << "nothing changes until the line is posted";
 
     // Entering the date field from the grid proposes the last posted date.
-    line().MaskEdit1Enter();
+    line().dateEntered();
     EXPECT_EQ(fiche.panel.date, fiche.DerniereDate);
 }
 
@@ -48,27 +48,27 @@ TEST_F(MonthGridOps, PostingAModifiedLineReplacesItAndKeepsItsMark)
     threeLines();
     fiche.ModePointage = true;
     select(1);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     ASSERT_EQ(cell(1, 7), kMark);
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     fiche.panel.credit = QStringLiteral("25");
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(fiche.NbLignes, 3);
     EXPECT_EQ(cell(1, 2), "deux");
     EXPECT_EQ(cell(1, 6).trimmed(), "25,00");
     EXPECT_EQ(cell(1, 7), kMark);
     EXPECT_FALSE(fiche.ModeModif);
-    EXPECT_EQ(fiche.Edit7.trimmed(), "28,00");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "28,00");
 }
 
 TEST_F(MonthGridOps, ModifyingAnEmptyRowAppendsAfterTheLastLine)
 {
     threeLines();
     select(10);
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     EXPECT_EQ(fiche.panel.date, EntryPanel::kEmptyDate);
     fill(QStringLiteral("09/03/2002"), QStringLiteral("411000"), QStringLiteral("quatre"), QStringLiteral("4"));
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(fiche.NbLignes, 4);
     EXPECT_EQ(cell(3, 2), "quatre");
     EXPECT_TRUE(cell(10, 0).isEmpty());
@@ -81,7 +81,7 @@ TEST_F(MonthGridOps, DeletingTheFirstOfThreeLines)
     threeLines();
     fiche.ModePointage = true;
     select(1);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     select(0);
     grid().Supprimer();
     EXPECT_EQ(fiche.NbLignes, 2);
@@ -95,8 +95,8 @@ TEST_F(MonthGridOps, DeletingTheFirstOfThreeLines)
     EXPECT_TRUE(cell(1, 7).isEmpty());
     for (int c = 0; c < 8; ++c)
         EXPECT_TRUE(cell(2, c).isEmpty());
-    EXPECT_EQ(fiche.Edit6.trimmed(), "30,00");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "23,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "30,00");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "23,00");
     EXPECT_TRUE(fiche.Modifie);
     EXPECT_TRUE(fiche.MoisModifie);
 }
@@ -108,8 +108,8 @@ TEST_F(MonthGridOps, DeletingTheOnlyLine)
     grid().Supprimer();
     EXPECT_EQ(fiche.NbLignes, 0);
     EXPECT_TRUE(cell(0, 0).isEmpty());
-    EXPECT_EQ(fiche.Edit6.trimmed(), "0,00");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "0,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "0,00");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "0,00");
 }
 
 TEST_F(MonthGridOps, DeletingBelowTheLastLineRemovesNothing)
@@ -128,7 +128,7 @@ TEST_F(MonthGridOps, DeletingIsForTheEntryPageOnly)
     threeLines();
     fiche.showPage(Page::Journal);
     select(0);
-    grid().Supprimer();
+    fiche.Supprimer();
     EXPECT_EQ(fiche.NbLignes, 3);
     EXPECT_EQ(cell(0, 2), "un");
     EXPECT_FALSE(fiche.Modifie);
@@ -138,12 +138,12 @@ TEST_F(MonthGridOps, DeletingAboveALineBeingModifiedFollowsIt)
 {
     threeLines();
     select(2);
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     select(0);
     grid().Supprimer();
     EXPECT_EQ(fiche.LigneModif, 1);
     fiche.panel.libelle = QStringLiteral("trois bis");
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(fiche.NbLignes, 2);
     EXPECT_EQ(cell(0, 2), "deux");
     EXPECT_EQ(cell(1, 2), "trois bis");
@@ -153,10 +153,10 @@ TEST_F(MonthGridOps, DeletingTheLineBeingModifiedMakesThePostingANewLine)
 {
     threeLines();
     select(1);
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     grid().Supprimer();
     EXPECT_FALSE(fiche.ModeModif);
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(fiche.NbLignes, 3);
     EXPECT_EQ(cell(0, 2), "un");
     EXPECT_EQ(cell(1, 2), "deux");
@@ -170,7 +170,7 @@ TEST_F(MonthGridOps, CopyAndPasteGiveBackTheTextsAsTyped)
                              QStringLiteral("abc")};
     const EntryPanel copied = fiche.panel;
     grid().Copier();
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     fiche.Suivant();
     grid().Coller();
     EXPECT_EQ(fiche.panel.date, copied.date);
@@ -199,24 +199,24 @@ TEST_F(MonthGridOps, CheckOffTogglesPointableAccountsOnly)
 {
     threeLines();
     select(1);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     EXPECT_TRUE(cell(1, 7).isEmpty()) << "check-off mode is off";
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 
     grid().Pointer(true);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     EXPECT_EQ(cell(1, 7), kMark);
     EXPECT_TRUE(fiche.Modifie);
     EXPECT_TRUE(fiche.MoisModifie);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     EXPECT_TRUE(cell(1, 7).isEmpty());
 
-    fiche.StringGrid1.set(1, 7, QStringLiteral("x"));
-    grid().StringGrid1Click();
+    fiche.monthGrid.set(1, 7, QStringLiteral("x"));
+    grid().rowClicked();
     EXPECT_EQ(cell(1, 7), kMark) << "anything but the mark becomes the mark";
 
     grid().Pointer(false);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     EXPECT_EQ(cell(1, 7), kMark);
 }
 
@@ -230,7 +230,7 @@ TEST_F(MonthGridOps, CheckOffRefusesWhatCannotBeCheckedOff)
     for (int row : {0, 3, 4, 5}) { // not pointable, no pointable flag, not in the chart, empty row
         fake.messages.shown.clear();
         select(row);
-        grid().StringGrid1Click();
+        grid().rowClicked();
         ASSERT_EQ(fake.messages.shown.size(), 1) << row;
         EXPECT_EQ(fake.messages.shown[0], "Compte non pointable");
         EXPECT_TRUE(cell(row, 7).isEmpty());
@@ -243,7 +243,7 @@ TEST_F(MonthGridOps, CheckOffSurvivesTheMonthWriteBack)
     threeLines();
     grid().Pointer(true);
     select(1);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     fiche.Suivant();
     fiche.Precedent();
     EXPECT_EQ(cell(1, 7), kMark);

@@ -11,7 +11,7 @@ TEST_F(Posting, WritesTheLineAndClearsTheEntryLine)
     fiche.JournalCourant = QStringLiteral("VT");
     fill(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture 12"), QStringLiteral("12.5"),
          {}, QStringLiteral("VT"), QStringLiteral("F12"));
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
 
     EXPECT_EQ(fiche.NbLignes, 1);
     EXPECT_EQ(cell(0, 0), "05/03/2002");
@@ -34,8 +34,8 @@ TEST_F(Posting, WritesTheLineAndClearsTheEntryLine)
     EXPECT_EQ(fiche.focus, Focus::Date);
     EXPECT_TRUE(fiche.Modifie);
     EXPECT_TRUE(fiche.MoisModifie);
-    EXPECT_EQ(fiche.Edit6.trimmed(), "12,50");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "0,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "12,50");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "0,00");
 }
 
 TEST_F(Posting, DatesOutsideTheFiscalYearAreRefused)
@@ -110,17 +110,17 @@ TEST_F(Posting, AmountsAreNormalised)
 
 TEST_F(Posting, TheGridGrowsBeforeItsLastRowIsWritten)
 {
-    ASSERT_EQ(fiche.StringGrid1.rowCount(), 32);
+    ASSERT_EQ(fiche.monthGrid.rowCount(), 32);
     for (int i = 0; i < 31; ++i)
         ASSERT_TRUE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QString::number(i),
                          QStringLiteral("1")));
-    EXPECT_EQ(fiche.StringGrid1.rowCount(), 32) << "row 30 is not the last row";
+    EXPECT_EQ(fiche.monthGrid.rowCount(), 32) << "row 30 is not the last row";
     ASSERT_TRUE(post(QStringLiteral("06/03/2002"), QStringLiteral("411000"), QStringLiteral("32nd"),
                      QStringLiteral("1")));
-    EXPECT_EQ(fiche.StringGrid1.rowCount(), 42);
+    EXPECT_EQ(fiche.monthGrid.rowCount(), 42);
     EXPECT_EQ(fiche.NbLignes, 32);
     EXPECT_EQ(cell(31, 2), "32nd");
-    EXPECT_EQ(fiche.Edit6.trimmed(), "32,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "32,00");
 }
 
 TEST_F(Posting, SumsAreExact)
@@ -128,19 +128,19 @@ TEST_F(Posting, SumsAreExact)
     for (int i = 0; i < 10; ++i)
         post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("0.1"),
              QStringLiteral("0,7"));
-    EXPECT_EQ(fiche.Edit6.trimmed(), "1,00");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "7,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "1,00");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "7,00");
 }
 
 TEST_F(Posting, TotalsCountRowsBeyondTheLines)
 {
     post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("10"));
-    fiche.StringGrid1.set(5, 5, QStringLiteral("   2,50"));
-    fiche.StringGrid1.set(6, 6, QStringLiteral("4"));
-    fiche.Total();
+    fiche.monthGrid.set(5, 5, QStringLiteral("   2,50"));
+    fiche.monthGrid.set(6, 6, QStringLiteral("4"));
+    fiche.Total(fiche.monthGrid);
     EXPECT_EQ(fiche.NbLignes, 1);
-    EXPECT_EQ(fiche.Edit6.trimmed(), "12,50");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "4,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "12,50");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "4,00");
 }
 
 TEST_F(Posting, LinesAreOrderedByDayWithTheExchangeProcedure)
@@ -177,7 +177,7 @@ TEST(MonthOrder, ComparesOnlyTheDayAndOnlyTheLinesCounted)
 TEST_F(Posting, LeavingTheEntryPageWritesTheMonthAndComingBackReadsIt)
 {
     post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("a"), QStringLiteral("1"));
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     fiche.showPage(Page::Journal);
     EXPECT_FALSE(fiche.MoisModifie);
     const auto march = std::count_if(fiche.Lignes.begin(), fiche.Lignes.end(),
@@ -197,7 +197,7 @@ TEST_F(Posting, PastedLineBreaksNeverSplitAStoredLine)
 {
     fill(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture\r\nDupont\tmars"),
          QStringLiteral("1"), {}, QStringLiteral("VT"), QStringLiteral("F\n12"));
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(cell(0, 2), "Facture  Dupont mars");
     EXPECT_EQ(cell(0, 4), "F 12");
 

@@ -2,7 +2,7 @@
 #include "app/ui/TAboutBox.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/TSplash.h"
-#include "ledger/ui/TFiche.h"
+#include "document/ui/TFiche.h"
 #include "support/FakePlatform.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
@@ -181,15 +181,15 @@ private slots:
         main = std::make_unique<TMainForm>(fake->platform);
         main->show();
         main->menuAction(Cmd::Nouveau)->showStatusText(main->menuBar());
-        QCOMPARE(main->StatusPanel0->text(), QStringLiteral("Nouveau dossier"));
+        QCOMPARE(main->hintPanel->text(), QStringLiteral("Nouveau dossier"));
         QStatusTipEvent tip(QStringLiteral("Aide d'un champ"));
         QCoreApplication::sendEvent(main->fiche(), &tip);
-        QCOMPARE(main->StatusPanel0->text(), QStringLiteral("Aide d'un champ"));
+        QCOMPARE(main->hintPanel->text(), QStringLiteral("Aide d'un champ"));
         QVERIFY(main->statusBar()->currentMessage().isEmpty());
         main->resize(800, 600);
-        QTRY_COMPARE(main->StatusPanel0->width(), 700);
+        QTRY_COMPARE(main->hintPanel->width(), 700);
         main->resize(1000, 600);
-        QTRY_COMPARE(main->StatusPanel0->width(), 900);
+        QTRY_COMPARE(main->hintPanel->width(), 900);
     }
 
     void clockPanelFollowsTheTime()
@@ -197,10 +197,10 @@ private slots:
         main = std::make_unique<TMainForm>(fake->platform);
         main->show();
         fake->clock.time = QTime(11, 12, 13);
-        QTRY_COMPARE(main->StatusPanel1->text(), QStringLiteral("11:12:13"));
+        QTRY_COMPARE(main->clockPanel->text(), QStringLiteral("11:12:13"));
         fake->clock.time = QTime(11, 12, 14);
-        QTRY_COMPARE_WITH_TIMEOUT(main->StatusPanel1->text(), QStringLiteral("11:12:14"), 2500);
-        QCOMPARE(main->StatusPanel1->alignment(), Qt::AlignCenter);
+        QTRY_COMPARE_WITH_TIMEOUT(main->clockPanel->text(), QStringLiteral("11:12:14"), 2500);
+        QCOMPARE(main->clockPanel->alignment(), Qt::AlignCenter);
     }
 
     void closingAsksAboutUnsavedWork()
@@ -322,11 +322,11 @@ private slots:
         TSplash splash;
         QCOMPARE(splash.size(), QSize(318, 221));
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(splash.Image1->size(), QSize(105, 105));
-        QVERIFY(!splash.Image1->pixmap().isNull());
-        QCOMPARE(splash.Label1->text(), QStringLiteral("Tavelin"));
-        QVERIFY(splash.Label1->font().bold());
-        QCOMPARE(splash.Label2->text(), QStringLiteral("Version 2002"));
+        QCOMPARE(splash.logo->size(), QSize(105, 105));
+        QVERIFY(!splash.logo->pixmap().isNull());
+        QCOMPARE(splash.titleLabel->text(), QStringLiteral("Tavelin"));
+        QVERIFY(splash.titleLabel->font().bold());
+        QCOMPARE(splash.versionLabel->text(), QStringLiteral("Version 2002"));
     }
 
 private:

@@ -2,7 +2,7 @@
 #include "dialogs/ui/TJnx.h"
 #include "dialogs/ui/TPlan.h"
 #include "dialogs/ui/TSociete.h"
-#include "ledger/ui/TFiche.h"
+#include "document/ui/TFiche.h"
 #include "support/FakePlatform.h"
 
 #include <QLineEdit>
@@ -113,7 +113,7 @@ private slots:
             QTest::keyClick(d.Edit1, Qt::Key_Escape);
         });
         QCOMPARE(ref.ListePlc, (QStringList{"411000 ON Clients", "512000 NN Banque"}));
-        QCOMPARE(ref.ComboBox1Items, (QStringList{"411000", "512000"}));
+        QCOMPARE(ref.accountItems, (QStringList{"411000", "512000"}));
         QVERIFY(ref.PlanModifie);
 
         withDialog<TJnx>([&] { window.Journaux(); }, [](TJnx &d) {
@@ -124,7 +124,7 @@ private slots:
             QTest::mouseClick(d.Button1, Qt::LeftButton);
         });
         QCOMPARE(ref.ListeJnx, (QStringList{"AC N Achats", "VE O Ventes"}));
-        QCOMPARE(ref.ComboBox2Items, (QStringList{"AC", "VE"}));
+        QCOMPARE(ref.journalItems, (QStringList{"AC", "VE"}));
     }
 };
 

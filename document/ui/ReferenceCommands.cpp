@@ -1,4 +1,4 @@
-#include "ledger/ui/TFiche.h"
+#include "document/ui/TFiche.h"
 
 #include "dialogs/ReferenceDialogs.h"
 #include "dialogs/ui/TJnx.h"

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
+#include "ledger/ui/DocumentPage.h"
 
 #include <QWidget>
 #include <array>
 #include <functional>
 
 class QStackedWidget;
-class FichePage;
 
 // The document window: the seven pages of the ledger document, one shown at a
 // time, switched by commands only (no tabs).
@@ -18,28 +18,28 @@ public:
     ~TFiche() override;
 
     Fiche &fiche() { return fiche_; }
-    FichePage *page(Page p) const { return pages_[std::size_t(p)]; }
+    DocumentPage *page(Page p) const { return pages_[std::size_t(p)]; }
 
     // Runs an operation of the document, then shows its outcome: the page
     // the document has active, its refreshed content, the focus it asked for.
     void run(const std::function<void(Fiche &)> &operation);
+    // The same for the pages, whose operations know their part of the document.
+    DocumentPage::Run runner();
     void refresh();
 
     // Commands of the main window that act on the document window.
-    // Entry page (entry/ui/FicheEntryCommands.cpp).
     void ModifierEcriture();
     void Supprimer();
     void Copier();
     void Coller();
     void Pointer(bool on);
-    // View pages (reports/ui/FicheReportCommands.cpp).
     void Journal();
     void Comptes();
     void General();
     void Balance();
     void Resultat();
     void Bilan();
-    // Reference data dialogs (dialogs/ui/FicheDialogCommands.cpp).
+    // Reference data dialogs.
     void Psoc();
     void Plc();
     void Journaux();
@@ -55,8 +55,8 @@ protected:
 
 private:
     Fiche fiche_;
-    QStackedWidget *PageControl1;
-    std::array<FichePage *, 7> pages_{};
+    QStackedWidget *pageStack;
+    std::array<DocumentPage *, 7> pages_{};
     QString shownCaption_;
     bool shownOnce_ = false;
 };

@@ -1,6 +1,4 @@
-#include "platform/ui/QtPlatform.h"
-
-#include "ledger/ui/TExer.h"
+#include "platform/ui/QtMessages.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -53,16 +51,4 @@ bool QtMessages::warningOkCancel(const QString &text)
     box.setEscapeButton(annuler);
     box.exec();
     return box.clickedButton() == ok;
-}
-
-std::optional<FiscalYearDialog::Dates> QtFiscalYearDialog::ask(QDate debut, QDate fin, QDate cloture)
-{
-    TExer dialog(parent_);
-    dialog.Init(debut, fin, cloture);
-    dialog.exec();
-    if (!dialog.confirmed())
-        return std::nullopt;
-    Dates dates;
-    dialog.Result(dates.debut, dates.fin);
-    return dates;
 }

@@ -1,11 +1,10 @@
-#include "reports/ui/MonthKeys.h"
-
-#include "ledger/ui/TFiche.h"
+#include "ledger/ui/MonthKeys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
-MonthKeys::MonthKeys(TFiche &window, QObject *parent)
+MonthKeys::MonthKeys(QWidget *window, QObject *parent)
     : QObject(parent), window_(window)
 {
 }
@@ -22,7 +21,7 @@ bool MonthKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-            QCoreApplication::sendEvent(&window_, event);
+            QCoreApplication::sendEvent(window_, event);
             return true;
         }
     }

@@ -2,7 +2,7 @@
 #include "TempDir.h"
 
 #include "ledger/Codec1252.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
 #include "ledger/TextForms.h"
 
@@ -118,15 +118,15 @@ TEST_F(FicheTest, MonthReadingFillsTheGridInFileOrder)
     fiche.Suivant();
     ASSERT_EQ(fiche.Mois, 3);
     EXPECT_EQ(fiche.NbLignes, 2);
-    EXPECT_EQ(fiche.StringGrid1.at(0, 0), "03/03/2002");
-    EXPECT_EQ(fiche.StringGrid1.at(0, 5).trimmed(), "1234,50");
-    EXPECT_EQ(fiche.StringGrid1.at(0, 7), QString(QChar(0xD7)));
-    EXPECT_EQ(fiche.StringGrid1.at(1, 0), "04/03/2002");
-    EXPECT_EQ(fiche.StringGrid1.at(1, 2), QString::fromUtf8("Café €"));
-    EXPECT_EQ(fiche.StringGrid1.at(1, 4), "");
-    EXPECT_EQ(fiche.Label1, "Mars 2002");
-    EXPECT_EQ(fiche.Edit6.trimmed(), "1234,50");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "0,00");
+    EXPECT_EQ(fiche.monthGrid.at(0, 0), "03/03/2002");
+    EXPECT_EQ(fiche.monthGrid.at(0, 5).trimmed(), "1234,50");
+    EXPECT_EQ(fiche.monthGrid.at(0, 7), QString(QChar(0xD7)));
+    EXPECT_EQ(fiche.monthGrid.at(1, 0), "04/03/2002");
+    EXPECT_EQ(fiche.monthGrid.at(1, 2), QString::fromUtf8("Café €"));
+    EXPECT_EQ(fiche.monthGrid.at(1, 4), "");
+    EXPECT_EQ(fiche.monthCaption, "Mars 2002");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "1234,50");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "0,00");
 }
 
 TEST_F(FicheTest, SplitMonthIsWrittenBackTogetherAtTheEnd)
@@ -138,7 +138,7 @@ TEST_F(FicheTest, SplitMonthIsWrittenBackTogetherAtTheEnd)
     fiche.Suivant();
     fiche.Suivant();
     ASSERT_EQ(fiche.NbLignes, 2);
-    EXPECT_EQ(fiche.StringGrid1.at(1, 2), "B");
+    EXPECT_EQ(fiche.monthGrid.at(1, 2), "B");
     fiche.MoisModifie = true;
     fiche.EcritMois();
     // The amounts come back right-aligned as the grid holds them.
@@ -166,8 +166,8 @@ TEST_F(FicheTest, EntryWithoutDateKeepsTheEntriesAfterIt)
     fiche.EcritMois();
     fiche.LitMois();
     ASSERT_EQ(fiche.NbLignes, 3);
-    EXPECT_EQ(fiche.StringGrid1.at(1, 2), "Sans date");
-    EXPECT_EQ(fiche.StringGrid1.at(2, 2), "B");
+    EXPECT_EQ(fiche.monthGrid.at(1, 2), "Sans date");
+    EXPECT_EQ(fiche.monthGrid.at(2, 2), "B");
 }
 
 TEST_F(FicheTest, ShortLinesAreDroppedAndMarkTheDocumentModified)
@@ -185,7 +185,7 @@ TEST_F(FicheTest, LongCellsAreCutTo254Characters)
     fiche.Charge(ledger(kHeader2002 + "2002030" "01/03/2002\r\n2002032" + label + "\r\n"));
     fiche.Suivant();
     fiche.Suivant();
-    EXPECT_EQ(fiche.StringGrid1.at(0, 2).size(), 254);
+    EXPECT_EQ(fiche.monthGrid.at(0, 2).size(), 254);
     // The file keeps the whole line until the month is written back.
     EXPECT_EQ(fiche.Lignes[6].size(), 307u);
     fiche.MoisModifie = true;
@@ -202,10 +202,10 @@ TEST_F(FicheTest, GridGrowsByTenRowsAndNeverShrinks)
     fiche.Suivant();
     fiche.Suivant();
     EXPECT_EQ(fiche.NbLignes, 40);
-    EXPECT_EQ(fiche.StringGrid1.rowCount(), 42);
+    EXPECT_EQ(fiche.monthGrid.rowCount(), 42);
     fiche.Suivant();
     EXPECT_EQ(fiche.NbLignes, 0);
-    EXPECT_EQ(fiche.StringGrid1.rowCount(), 42);
+    EXPECT_EQ(fiche.monthGrid.rowCount(), 42);
 }
 
 TEST_F(FicheTest, NavigationIsNotBoundedByTheFiscalYear)
@@ -222,7 +222,7 @@ TEST_F(FicheTest, NavigationIsNotBoundedByTheFiscalYear)
     EXPECT_EQ(fiche.Mois, 1);
     fiche.Dernier();
     EXPECT_EQ(fiche.Mois, 12);
-    EXPECT_EQ(fiche.Label1, QString::fromUtf8("Décembre 2002"));
+    EXPECT_EQ(fiche.monthCaption, QString::fromUtf8("Décembre 2002"));
 
     for (Page page : {Page::Balance, Page::Resultat, Page::Bilan}) {
         fiche.showPage(page);
@@ -320,9 +320,9 @@ TEST_F(FicheTest, MonthChangedOnAViewIsSavedUnderItsOwnMonth)
     fiche.Charge(ledger(kHeader2002 + april));
     fiche.Suivant();
     fiche.Suivant(); // March, on the entry page
-    fiche.StringGrid1.set(0, 0, QStringLiteral("07/03/2002"));
-    fiche.StringGrid1.set(0, 1, QStringLiteral("411000"));
-    fiche.StringGrid1.set(0, 5, forms::rset(QStringLiteral("10,00")));
+    fiche.monthGrid.set(0, 0, QStringLiteral("07/03/2002"));
+    fiche.monthGrid.set(0, 1, QStringLiteral("411000"));
+    fiche.monthGrid.set(0, 5, forms::rset(QStringLiteral("10,00")));
     fiche.NbLignes = 1;
     fiche.MoisModifie = true;
     fiche.Modifie = true;
@@ -334,10 +334,10 @@ TEST_F(FicheTest, MonthChangedOnAViewIsSavedUnderItsOwnMonth)
     fiche.Suivant();
     fiche.Suivant();
     EXPECT_EQ(fiche.NbLignes, 1);
-    EXPECT_EQ(fiche.StringGrid1.at(0, 0), "07/03/2002");
+    EXPECT_EQ(fiche.monthGrid.at(0, 0), "07/03/2002");
     fiche.Suivant();
     EXPECT_EQ(fiche.NbLignes, 1);
-    EXPECT_EQ(fiche.StringGrid1.at(0, 2), "Avril");
+    EXPECT_EQ(fiche.monthGrid.at(0, 2), "Avril");
 }
 
 TEST_F(FicheTest, ExerciceWritesTheHeaderWhateverTheAnswer)
@@ -371,5 +371,5 @@ TEST_F(FicheTest, NouveauStartsAModifiedUnnamedDocument)
     fiche.showPage(Page::Balance);
     fiche.Nouveau();
     EXPECT_EQ(fiche.ActivePage, Page::Saisie);
-    EXPECT_EQ(fiche.Label1, "Mars 2002");
+    EXPECT_EQ(fiche.monthCaption, "Mars 2002");
 }

@@ -1,8 +1,7 @@
-#include "ledger/ui/TFiche.h"
+#include "document/ui/TFiche.h"
 
+#include "document/ui/ReportPages.h"
 #include "entry/ui/EntryPage.h"
-#include "ledger/ui/FichePage.h"
-#include "reports/ui/ReportPages.h"
 
 #include <QKeyEvent>
 #include <QResizeEvent>
@@ -12,16 +11,16 @@
 TFiche::TFiche(const Platform &platform, QWidget *parent)
     : QWidget(parent), fiche_(platform)
 {
-    PageControl1 = new QStackedWidget(this);
-    pages_[std::size_t(Page::Saisie)] = new EntryPage(fiche_, this);
-    const std::array<FichePage *, 6> views = createReportPages(*this);
+    pageStack = new QStackedWidget(this);
+    pages_[std::size_t(Page::Saisie)] = new EntryPage(runner(), this, fiche_, fiche_);
+    const std::array<DocumentPage *, 6> views = createReportPages(*this);
     for (std::size_t i = 0; i < views.size(); ++i)
         pages_[i + 1] = views[i];
-    for (FichePage *p : pages_)
-        PageControl1->addWidget(p);
+    for (DocumentPage *p : pages_)
+        pageStack->addWidget(p);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PageControl1);
+    layout->addWidget(pageStack);
     refresh();
 }
 
@@ -29,7 +28,7 @@ TFiche::TFiche(const Platform &platform, QWidget *parent)
 // not when the base class closes the window after the members are gone.
 TFiche::~TFiche()
 {
-    delete PageControl1;
+    delete pageStack;
 }
 
 void TFiche::run(const std::function<void(Fiche &)> &operation)
@@ -38,16 +37,22 @@ void TFiche::run(const std::function<void(Fiche &)> &operation)
     refresh();
 }
 
+DocumentPage::Run TFiche::runner()
+{
+    return [this](const std::function<void()> &operation) {
+        operation();
+        refresh();
+    };
+}
+
 void TFiche::refresh()
 {
-    FichePage *current = page(fiche_.ActivePage);
-    if (PageControl1->currentWidget() != current)
-        PageControl1->setCurrentWidget(current);
+    DocumentPage *current = page(fiche_.ActivePage);
+    if (pageStack->currentWidget() != current)
+        pageStack->setCurrentWidget(current);
     current->refresh();
-    if (fiche_.focus != Focus::None) {
-        current->applyFocus(fiche_.focus);
-        fiche_.focus = Focus::None;
-    }
+    // A focus asked for while another page is shown has nowhere to go.
+    fiche_.focus = Focus::None;
     if (fiche_.Caption != shownCaption_) {
         shownCaption_ = fiche_.Caption;
         setWindowTitle(shownCaption_);
@@ -67,7 +72,7 @@ void TFiche::showEvent(QShowEvent *event)
 void TFiche::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    for (FichePage *p : pages_)
+    for (DocumentPage *p : pages_)
         p->layoutForWidth(event->size().width());
 }
 

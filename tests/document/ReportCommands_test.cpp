@@ -1,13 +1,13 @@
 #include "FakePlatform.h"
-#include "LedgerText.h"
+#include "reports/LedgerText.h"
 
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "ledger/TextForms.h"
 #include "reports/AccountBalance.h"
 #include "reports/BalanceSheet.h"
 #include "reports/IncomeStatement.h"
 #include "reports/MonthViews.h"
-#include "reports/ReportCommands.h"
+#include "document/ReportCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -56,10 +56,10 @@ TEST_F(ReportCommandsTest, TitleRowsAreWrittenWhenTheDocumentIsCreated)
 
 TEST_F(ReportCommandsTest, OpeningAViewWritesTheMonthBackAndListsTousFirst)
 {
-    fiche.StringGrid1.set(2, 2, QStringLiteral("Achat corrigé"));
+    fiche.monthGrid.set(2, 2, QStringLiteral("Achat corrigé"));
     fiche.MoisModifie = true;
     fiche.Modifie = true;
-    reports::Journal(fiche);
+    document::Journal(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Journal);
     EXPECT_FALSE(fiche.MoisModifie);
     const MonthViewPage &journal = fiche.views.journal;
@@ -68,12 +68,12 @@ TEST_F(ReportCommandsTest, OpeningAViewWritesTheMonthBackAndListsTousFirst)
     EXPECT_EQ(journal.grid.at(3, 2), "Achat corrigé");
     EXPECT_EQ(journal.title, "Mars 2002");
 
-    reports::Comptes(fiche);
+    document::Comptes(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Comptes);
     EXPECT_EQ(fiche.views.comptes.filterItems, (QStringList{"Tous", "411000", "601000", "707000"}));
     EXPECT_EQ(fiche.views.comptes.grid.at(1, 2), "Mars");
 
-    reports::General(fiche);
+    document::General(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::General);
     EXPECT_EQ(fiche.views.general.filterItems, journal.filterItems);
     EXPECT_EQ(fiche.views.general.grid.at(3, 1), "601000");
@@ -81,9 +81,9 @@ TEST_F(ReportCommandsTest, OpeningAViewWritesTheMonthBackAndListsTousFirst)
 
 TEST_F(ReportCommandsTest, ChangingMonthOnAViewRebuildsItWithTheSameFilter)
 {
-    reports::General(fiche);
+    document::General(fiche);
     fiche.views.general.filter = QStringLiteral("VE");
-    reports::LitGeneral(fiche);
+    document::LitGeneral(fiche);
     EXPECT_EQ(fiche.views.general.totalDebit.trimmed(), "100,00");
     fiche.Suivant();
     EXPECT_EQ(fiche.views.general.filter, "VE");
@@ -96,23 +96,23 @@ TEST_F(ReportCommandsTest, ChangingMonthOnAViewRebuildsItWithTheSameFilter)
 
 TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
 {
-    reports::Balance(fiche);
+    document::Balance(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Balance);
     EXPECT_EQ(fiche.views.balance.from, QDate(2002, 1, 1));
     EXPECT_EQ(fiche.views.balance.to, QDate(2002, 12, 31));
-    EXPECT_EQ(fiche.views.balance.Edit18.trimmed(), "180,00");
+    EXPECT_EQ(fiche.views.balance.totalDebit.trimmed(), "180,00");
     const int mois = fiche.Mois;
     fiche.Premier();
     fiche.Suivant();
     EXPECT_EQ(fiche.Mois, mois);
 
     fiche.views.balance.from = QDate(2002, 4, 1);
-    reports::LitBalance(fiche);
-    EXPECT_EQ(fiche.views.balance.Edit18.trimmed(), "50,00");
-    reports::Balance(fiche);
+    document::LitBalance(fiche);
+    EXPECT_EQ(fiche.views.balance.totalDebit.trimmed(), "50,00");
+    document::Balance(fiche);
     EXPECT_EQ(fiche.views.balance.from, QDate(2002, 1, 1));
 
-    reports::Resultat(fiche);
+    document::Resultat(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Resultat);
     EXPECT_EQ(fiche.views.resultat.to, QDate(2002, 12, 31));
     EXPECT_EQ(fiche.views.resultat.grid.at(14, 1).trimmed(), "120,00");
@@ -120,7 +120,7 @@ TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
 
 TEST_F(ReportCommandsTest, BalanceSheetShowsCaptionsOnlyWhateverTheDates)
 {
-    reports::Bilan(fiche);
+    document::Bilan(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Bilan);
     const TextGrid &grid = fiche.views.bilan.grid;
     EXPECT_EQ(grid.at(1, 0), "Actif immobilisé");
@@ -139,7 +139,7 @@ TEST_F(ReportCommandsTest, BalanceSheetShowsCaptionsOnlyWhateverTheDates)
     }
     fiche.views.bilan.from = QDate(2002, 6, 1);
     fiche.views.bilan.to = QDate(2002, 6, 30);
-    reports::LitBilan(fiche);
+    document::LitBilan(fiche);
     std::vector<QString> after;
     for (int r = 0; r < grid.rowCount(); ++r)
         for (int c = 0; c < 4; ++c)
@@ -151,12 +151,12 @@ TEST_F(ReportCommandsTest, AFailedTotalIsShownToTheUser)
 {
     fiche.Lignes.append("2002030" "07/03/2002");
     fiche.Lignes.append("2002035" "cent");
-    reports::Journal(fiche);
+    document::Journal(fiche);
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown.front().contains(QStringLiteral("cent")));
     EXPECT_TRUE(fiche.views.journal.totalDebit.isEmpty());
     fiche.views.journal.filter = QStringLiteral("AC");
-    reports::LitJnl(fiche);
+    document::LitJnl(fiche);
     EXPECT_EQ(fake.messages.shown.size(), 1);
     EXPECT_EQ(fiche.views.journal.totalDebit.trimmed(), "30,00");
 }
