@@ -39,6 +39,8 @@ public:
     void Balance();
     void Resultat();
     void Bilan();
+    // The envelope command, with its address dialog over this window.
+    void Enveloppe();
     // Reference data dialogs.
     void Psoc();
     void Plc();

@@ -1,5 +1,7 @@
+#include "document/PrintCommands.h"
 #include "document/ReportCommands.h"
 #include "document/ui/TFiche.h"
+#include "printing/ui/TEnveloppes.h"
 
 void TFiche::ModifierEcriture() { run([](Fiche &f) { f.ModifierEcriture(); }); }
 void TFiche::Supprimer() { run([](Fiche &f) { f.Supprimer(); }); }
@@ -13,3 +15,9 @@ void TFiche::General() { run(document::General); }
 void TFiche::Balance() { run(document::Balance); }
 void TFiche::Resultat() { run(document::Resultat); }
 void TFiche::Bilan() { run(document::Bilan); }
+
+void TFiche::Enveloppe()
+{
+    EnvelopeAddressDialog dialog(this);
+    run([&dialog](Fiche &f) { document::Enveloppe(f, dialog); });
+}

@@ -1,5 +1,7 @@
 #include "PrintCalls.h"
 
+#include "FakeEnvelopeDialog.h"
+
 #include "platform/Messages.h"
 #include "printing/Envelope.h"
 
@@ -9,17 +11,6 @@
 using namespace printcalls;
 
 namespace {
-
-class FakeEnvelopeDialog final : public printing::EnvelopeDialog {
-public:
-    std::optional<printing::EnvelopeAddresses> answer; // nothing: "Annuler"
-    std::vector<printing::AddressLines> offered;
-    std::optional<printing::EnvelopeAddresses> ask(const printing::AddressLines &sender) override
-    {
-        offered.push_back(sender);
-        return answer;
-    }
-};
 
 // Notes how far the print had gone when each message was shown.
 class WatchingMessages final : public Messages {

@@ -1,6 +1,7 @@
 #include "platform/ui/PrinterSetupDialog.h"
 #include "platform/Printer.h"
 #include "platform/ui/QtFileDialogs.h"
+#include "platform/ui/QtPrinter.h"
 #include "platform/ui/QtPrinterDialogs.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
@@ -168,8 +169,18 @@ private slots:
         QVERIFY(!dialogs.pageSetup());
         QCOMPARE(shown, &dialogs.printer());
 
-        onNextModal<QPageSetupDialog>([](QPageSetupDialog *dialog) { dialog->accept(); });
+        // What the user sets there is what the next print job lays out on.
+        onNextModal<QPageSetupDialog>([](QPageSetupDialog *dialog) {
+            auto *landscape = dialog->findChild<QRadioButton *>(QStringLiteral("landscape"));
+            QVERIFY(landscape);
+            landscape->click();
+            dialog->accept();
+        });
         QVERIFY(dialogs.pageSetup());
+        QCOMPARE(dialogs.printer().pageLayout().orientation(), QPageLayout::Landscape);
+        QtPrinter device(dialogs.printer());
+        QVERIFY(device.pageWidth() > device.pageHeight());
+        QVERIFY(device.horizontalSize() > device.verticalSize());
     }
 
     void previewDrawsTheRunAndCloses()

@@ -1,4 +1,4 @@
-#include "PdfText.h"
+#include "support/PdfText.h"
 
 #include "ledger/TextGrid.h"
 #include "platform/ui/QtPrinter.h"
