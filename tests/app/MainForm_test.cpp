@@ -30,6 +30,14 @@ protected:
         writeBytes(path, kLedger);
         return path;
     }
+    // The ledger opened, and shown on March, the month of its entry.
+    void openOnItsEntry()
+    {
+        fake.fileDialogs.openAnswers.push_back(ledger(QStringLiteral("compta.jnl")));
+        form.Ouvrir();
+        fiche.Suivant();
+        fiche.Suivant();
+    }
     // A document with unsaved changes, opened from `name` when given.
     void modifiedDocument(const QString &name = QString())
     {
@@ -476,10 +484,7 @@ TEST_F(MainFormTest, PrinterSetUpIsThePlatformDialog)
 
 TEST_F(MainFormTest, PrintOpensThePrintDialogAndPrintsThePageShownOnlyOnOk)
 {
-    fake.fileDialogs.openAnswers.push_back(ledger(QStringLiteral("compta.jnl")));
-    form.Ouvrir();
-    fiche.Suivant(); // to March, where the entry is
-    fiche.Suivant();
+    openOnItsEntry();
     form.Imprimer();
     EXPECT_EQ(fake.printerDialogs.printCalls, 1);
     EXPECT_TRUE(fake.printer.calls.empty()) << "cancelled: nothing printed";
@@ -497,10 +502,7 @@ TEST_F(MainFormTest, PrintOpensThePrintDialogAndPrintsThePageShownOnlyOnOk)
 
 TEST_F(MainFormTest, PreviewDrawsThePageShownWithoutThePrintDialog)
 {
-    fake.fileDialogs.openAnswers.push_back(ledger(QStringLiteral("compta.jnl")));
-    form.Ouvrir();
-    fiche.Suivant(); // to March, where the entry is
-    fiche.Suivant();
+    openOnItsEntry();
     form.Apercu();
     EXPECT_EQ(fake.printerDialogs.previewCalls, 1);
     EXPECT_EQ(fake.printerDialogs.printCalls, 0);
