@@ -35,17 +35,4 @@ TEST(MillimetrePageTest, ADeviceWithoutPrintableAreaIsNotUsable)
     EXPECT_FALSE(printing::MillimetrePage(flat).usable());
 }
 
-TEST(MillimetrePageTest, RightAlignedTextEndsAtItsEdge)
-{
-    RecordingPrinter printer(600, 203, 290);
-    printer.setFontSize(9);
-    const printing::MillimetrePage page(printer);
-    page.rightText(103, 55, QStringLiteral("1200,00"));
-    page.text(22, 55, QString());
-    ASSERT_EQ(printer.count(RecordingPrinter::Op::Text), 1);
-    const RecordingPrinter::Call call = printer.only(RecordingPrinter::Op::Text).front();
-    EXPECT_EQ(call.a + printer.widthOf(QStringLiteral("1200,00"), 9), 23 * 113);
-    EXPECT_EQ(call.b, 23 * 60);
-}
-
 } // namespace

@@ -1,7 +1,4 @@
-#include "platform/Messages.h"
 #include "printing/ui/TEnveloppes.h"
-#include "support/FakePlatform.h"
-#include "support/ModalDriver.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -12,11 +9,6 @@ namespace {
 
 const printing::AddressLines letterhead{QStringLiteral("SARL Dupont"), QStringLiteral("12 rue des Lilas"),
                                         QStringLiteral("75011 Paris"), QString()};
-
-std::array<QString, 7> societe()
-{
-    return {letterhead[0], letterhead[1], letterhead[2], letterhead[3], QStringLiteral("Siret 123"), QString(), QString()};
-}
 
 } // namespace
 
@@ -79,7 +71,7 @@ private slots:
         QTest::keyClicks(dialog.recipientLines[3], QStringLiteral("69006 Lyon"));
         dialog.senderLines[2]->selectAll();
         QTest::keyClicks(dialog.senderLines[2], QStringLiteral("75012 Paris"));
-        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+        QTest::keyClick(dialog.senderLines[2], Qt::Key_Return); // OK is the default button
 
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const auto addresses = dialog.Result();
@@ -122,42 +114,6 @@ private slots:
         for (const QLineEdit *line : dialog.recipientLines)
             QVERIFY(line->text().isEmpty());
         QCOMPARE(dialog.senderLines[0]->text(), QStringLiteral("SARL Dupont"));
-    }
-
-    void theEnvelopeCommandPrintsWhatIsTyped()
-    {
-        FakePlatform desktop;
-        EnvelopeAddressDialog dialog(nullptr);
-        printing::AddressLines offered;
-        onNextModal<TEnveloppes>([&offered](TEnveloppes *window) {
-            for (int i = 0; i < 4; ++i)
-                offered[i] = window->senderLines[i]->text();
-            QTest::keyClicks(window->recipientLines[0], QStringLiteral("Cabinet Martin"));
-            QTest::keyClicks(window->recipientLines[1], QStringLiteral("69006 Lyon"));
-            QTest::keyClick(window->recipientLines[1], Qt::Key_Return); // OK is the default button
-        });
-        printing::Enveloppe(societe(), dialog, desktop.messages, desktop.printer);
-
-        QCOMPARE(offered, letterhead);
-        QCOMPARE(desktop.messages.shown, QStringList{QStringLiteral("Insérez une enveloppe dans l'imprimante")});
-        const std::vector<QString> texts = desktop.printer.texts();
-        QCOMPARE(texts, (std::vector<QString>{QStringLiteral("SARL Dupont"), QStringLiteral("Cabinet Martin"),
-                                              QStringLiteral("12 rue des Lilas"), QStringLiteral("69006 Lyon"),
-                                              QStringLiteral("75011 Paris")}));
-    }
-
-    void cancellingTheEnvelopeDialogPrintsNothing()
-    {
-        FakePlatform desktop;
-        EnvelopeAddressDialog dialog(nullptr);
-        onNextModal<TEnveloppes>([](TEnveloppes *window) {
-            QTest::keyClicks(window->recipientLines[0], QStringLiteral("Cabinet Martin"));
-            QTest::mouseClick(window->cancelButton, Qt::LeftButton);
-        });
-        printing::Enveloppe(societe(), dialog, desktop.messages, desktop.printer);
-
-        QVERIFY(desktop.messages.shown.isEmpty());
-        QVERIFY(desktop.printer.calls.empty());
     }
 };
 
