@@ -55,6 +55,7 @@ QList<Menu> buildMenu()
             separated(off(Cmd::EnregistrerSous, u"Enregistrer &sous...", u"Enregistrer sous")),
             on(Cmd::MiseEnPage, u"&Mise en page", u"Mise en page"),
             keyed(off(Cmd::Imprimer, u"&Imprimer"), "Ctrl+P"),
+            off(Cmd::Apercu, u"Aper&çu avant impression", u"Aperçu avant impression"),
             separated(on(Cmd::ConfigurerImprimante, u"Configurer imprimante", u"Configurer imprimante")),
             off(Cmd::Importer, u"I&mporter...", u"Importer écritures"),
             exporter,

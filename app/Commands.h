@@ -6,7 +6,7 @@
 // Every command of the main window's menus and tool bar.
 enum class Cmd {
     // Fichier
-    Nouveau, Ouvrir, Enregistrer, EnregistrerSous, MiseEnPage, Imprimer, ConfigurerImprimante,
+    Nouveau, Ouvrir, Enregistrer, EnregistrerSous, MiseEnPage, Imprimer, Apercu, ConfigurerImprimante,
     Importer, Exporter, ExporterMois, ExporterJournal, Quitter,
     // Édition
     Copier, Coller, Rechercher, Continuer, Pointer,

@@ -9,6 +9,7 @@ class PrinterDialogs;
 class HelpViewer;
 class BusyPointer;
 class SearchPrompt;
+class Printer;
 
 // The desktop services the ledger logic calls. The application fills it with
 // the Qt implementations, the tests with doubles.
@@ -22,4 +23,5 @@ struct Platform {
     HelpViewer *help = nullptr;
     BusyPointer *busy = nullptr;
     SearchPrompt *searchPrompt = nullptr;
+    Printer *printer = nullptr; // the printer the dialogs set up
 };

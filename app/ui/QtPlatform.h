@@ -9,6 +9,7 @@
 #include "platform/ui/QtFileDialogs.h"
 #include "platform/ui/QtHelpViewer.h"
 #include "platform/ui/QtMessages.h"
+#include "platform/ui/QtPrinter.h"
 #include "platform/ui/QtPrinterDialogs.h"
 
 class QWidget;
@@ -24,7 +25,8 @@ struct QtPlatform {
     QtHelpViewer help{messages};
     QtBusyPointer busy;
     TRNomPrompt searchPrompt;
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt};
+    QtPrinter printer{[this]() -> QPrinter & { return printerDialogs.printer(); }};
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer};
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);

@@ -204,7 +204,9 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Ouvrir: runForm(&MainForm::Ouvrir); break;
     case Cmd::Enregistrer: Fiche_->run([this](Fiche &) { form_.Enregistrer(); }); break;
     case Cmd::EnregistrerSous: Fiche_->run([this](Fiche &) { form_.EnregistrerSous(); }); break;
+    case Cmd::MiseEnPage: form_.MiseEnPage(); break;
     case Cmd::Imprimer: form_.Imprimer(); break;
+    case Cmd::Apercu: form_.Apercu(); break;
     case Cmd::ConfigurerImprimante: form_.ConfigurerImprimante(); break;
     case Cmd::Importer: Fiche_->Importer(); break;
     case Cmd::ExporterMois: Fiche_->ExportMois(); break;
@@ -228,6 +230,7 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Balance: Fiche_->Balance(); break;
     case Cmd::Resultat: Fiche_->Resultat(); break;
     case Cmd::Bilan: Fiche_->Bilan(); break;
+    case Cmd::Enveloppe: Fiche_->Enveloppe(); break;
     case Cmd::Societe: Fiche_->Psoc(); break;
     case Cmd::Journaux: Fiche_->Journaux(); break;
     case Cmd::PlanComptable: Fiche_->Plc(); break;

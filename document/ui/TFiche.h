@@ -46,6 +46,8 @@ public:
     void Rechercher();
     void RContinuer();
     void Cloturer();
+    // The envelope command, with its address dialog over this window.
+    void Enveloppe();
     // Reference data dialogs.
     void Psoc();
     void Plc();

@@ -31,6 +31,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "-",
         "&Mise en page | Mise en page | on",
         "&Imprimer | (none) | off | Ctrl+P",
+        "Aper&çu avant impression | Aperçu avant impression | off",
         "Configurer imprimante | Configurer imprimante | on",
         "-",
         "I&mporter... | Importer écritures | off",

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/PrinterDialogs.h"
 #include "platform/SearchPrompt.h"
+#include "RecordingPrinter.h"
 
 #include <QStringList>
 #include <deque>
@@ -147,12 +148,17 @@ private:
     }
 };
 
+// The preview draws the run on a printer of its own, kept for the test.
 class FakePrinterDialogs final : public PrinterDialogs {
 public:
     bool setupAnswer = false;
     bool printAnswer = false;
+    bool pageSetupAnswer = false;
     int setupCalls = 0;
     int printCalls = 0;
+    int pageSetupCalls = 0;
+    int previewCalls = 0;
+    RecordingPrinter previewed;
     bool setup() override
     {
         ++setupCalls;
@@ -162,6 +168,16 @@ public:
     {
         ++printCalls;
         return printAnswer;
+    }
+    bool pageSetup() override
+    {
+        ++pageSetupCalls;
+        return pageSetupAnswer;
+    }
+    void preview(const std::function<void(Printer &)> &run) override
+    {
+        ++previewCalls;
+        run(previewed);
     }
 };
 
@@ -222,5 +238,6 @@ struct FakePlatform {
     FakeHelpViewer help;
     FakeBusyPointer busy;
     FakeSearchPrompt searchPrompt;
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt};
+    RecordingPrinter printer;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer};
 };
