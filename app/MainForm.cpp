@@ -4,6 +4,7 @@
 #include "document/Fiche.h"
 #include "document/PrintCommands.h"
 #include "ledger/FileIO.h"
+#include "ledger/TextForms.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpViewer.h"
@@ -26,7 +27,7 @@ QString MainForm::titre() const
 
 QString MainForm::heure(QTime time)
 {
-    return time.toString(QStringLiteral("HH:mm:ss"));
+    return forms::formatTime(time);
 }
 
 void MainForm::FormShow()

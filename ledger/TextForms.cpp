@@ -9,6 +9,11 @@ QString formatDate(QDate date)
     return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : QString();
 }
 
+QString formatTime(QTime time)
+{
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
 QDate parseDate(QStringView text)
 {
     const QStringView t = text.trimmed();

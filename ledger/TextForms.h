@@ -2,19 +2,23 @@
 
 #include <QDate>
 #include <QString>
+#include <QTime>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// The text forms every part of the ledger shares: dates "dd/mm/yyyy", amounts
-// "0.00" with a decimal comma, running sums "#.00", month keys, month names,
-// right alignment of amount cells and the tab-field splitter.
+// The text forms every part of the ledger shares: dates "dd/mm/yyyy", times
+// "hh:mm:ss", amounts "0.00" with a decimal comma, running sums "#.00", month
+// keys, month names, right alignment of amount cells and the tab-field
+// splitter.
 
 using Cents = qint64; // amounts are kept and added exactly, in cents
 
 namespace forms {
 
 QString formatDate(QDate date);
+// The time of day "hh:mm:ss", hours from 00 to 23.
+QString formatTime(QTime time);
 // Reads a date the way the whole program writes it; also day and month of
 // one digit. Leading and trailing blanks are ignored. Invalid QDate on failure.
 QDate parseDate(QStringView text);

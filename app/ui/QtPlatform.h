@@ -11,6 +11,7 @@
 #include "platform/ui/QtMessages.h"
 #include "platform/ui/QtPrinter.h"
 #include "platform/ui/QtPrinterDialogs.h"
+#include "platform/ui/SystemClockSetter.h"
 
 class QWidget;
 
@@ -26,7 +27,9 @@ struct QtPlatform {
     QtBusyPointer busy;
     TRNomPrompt searchPrompt;
     QtPrinter printer{[this]() -> QPrinter & { return printerDialogs.printer(); }};
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer};
+    SystemClockSetter clockSetter;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer,
+                      &clockSetter};
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);

@@ -5,8 +5,12 @@
 #include "document/ui/TFiche.h"
 #include "platform/Clock.h"
 #include "platform/ui/Resources.h"
+#include "tools/Notepad.h"
+#include "tools/ui/TBlocnotes.h"
+#include "tools/ui/TCalendrier.h"
 #include "tools/ui/TEmprunt.h"
 #include "tools/ui/TEurof.h"
+#include "tools/ui/THorloge.h"
 #include "tools/ui/TPlacement.h"
 #include "tools/ui/TPocket.h"
 
@@ -245,11 +249,22 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Placements: openTool<TPlacement>(platform_, this); break;
     case Cmd::Calculatrice: openTool<TPocket>(platform_, this); break;
     case Cmd::Euro: openTool<TEurof>(platform_, this); break;
+    case Cmd::Calendrier: openTool<TCalendrier>(platform_, this); break;
+    case Cmd::Horloge: openTool<THorloge>(platform_, this); break;
+    case Cmd::BlocNotes: BlocNotes(); break;
+    case Cmd::Messages: Fiche_->Messages(); break;
     default:
         // Commands whose windows are not part of the program yet.
         break;
     }
     applyStates();
+}
+
+void TMainForm::BlocNotes()
+{
+    TBlocnotes notes(platform_, this);
+    if (notes.Charge(notepad::path(form_.RepDepart)))
+        notes.exec();
 }
 
 void TMainForm::APropos()

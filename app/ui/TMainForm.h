@@ -51,6 +51,8 @@ private:
     void applyStates();
     void runForm(void (MainForm::*command)());
     void APropos();
+    // The notepad, on the notes file of the start-up folder.
+    void BlocNotes();
 
     const Platform &platform_;
     TFiche *Fiche_;

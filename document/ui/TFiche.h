@@ -48,6 +48,8 @@ public:
     void Cloturer();
     // The envelope command, with its address dialog over this window.
     void Enveloppe();
+    // The telephone-message book kept beside the dossier's file.
+    void Messages();
     // Reference data dialogs.
     void Psoc();
     void Plc();

@@ -63,6 +63,13 @@ TEST(TextForms, DatesAndKeys)
     EXPECT_EQ(monthCaption(moisLong(3), 2002), "Mars 2002");
 }
 
+TEST(TextForms, TimesOfDayHaveTwoDigitsEach)
+{
+    EXPECT_EQ(formatTime(QTime(9, 5, 7)), "09:05:07");
+    EXPECT_EQ(formatTime(QTime(23, 59, 59)), "23:59:59");
+    EXPECT_EQ(formatTime(QTime(0, 0)), "00:00:00");
+}
+
 TEST(TextForms, ChampSuivantSplitsTabFields)
 {
     QString line = QStringLiteral("a\tb\t\tc");

@@ -2,6 +2,7 @@
 
 #include "platform/BusyPointer.h"
 #include "platform/Clock.h"
+#include "platform/ClockSetter.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
@@ -228,6 +229,25 @@ public:
     }
 };
 
+// The computer's clock, never set: the instants asked for are kept, and the
+// system's answers are taken from `refusals` (an empty text: the clock was set).
+class FakeClockSetter final : public ClockSetter {
+public:
+    QTimeZone zone{"Europe/Paris"};
+    std::vector<QDateTime> instants;    // every instant the logic asked for, in order
+    std::deque<QString> refusals;       // the next answers; none left: the clock is set
+    QTimeZone timeZone() const override { return zone; }
+    QString set(const QDateTime &instant) override
+    {
+        instants.push_back(instant);
+        if (refusals.empty())
+            return {};
+        const QString why = refusals.front();
+        refusals.pop_front();
+        return why;
+    }
+};
+
 struct FakePlatform {
     FakeMessages messages;
     FakeClock clock;
@@ -239,5 +259,7 @@ struct FakePlatform {
     FakeBusyPointer busy;
     FakeSearchPrompt searchPrompt;
     RecordingPrinter printer;
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer};
+    FakeClockSetter clockSetter;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs,
+                      &help, &busy, &searchPrompt, &printer, &clockSetter};
 };

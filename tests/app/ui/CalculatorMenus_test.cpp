@@ -1,7 +1,7 @@
 #include "app/ui/TMainForm.h"
 #include "support/FakePlatform.h"
-#include "support/ModalDriver.h"
 #include "support/TempDir.h"
+#include "support/ToolMenus.h"
 #include "tools/ui/TEmprunt.h"
 #include "tools/ui/TEurof.h"
 #include "tools/ui/TPlacement.h"
@@ -23,27 +23,10 @@ class CalculatorMenusTest : public QObject {
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<TMainForm> main;
 
-    // Chooses the menu item; `use` works the window the item opened, which
-    // must be a modal child of the main window, and closes it.
     template <typename Tool>
     void openFromMenu(Cmd cmd, const QString &menuText, const QString &caption, std::function<void(Tool *)> use)
     {
-        QAction *item = main->menuAction(cmd);
-        QVERIFY(item);
-        QCOMPARE(item->text(), menuText);
-        QVERIFY(item->isEnabled());
-        bool opened = false;
-        onNextModal<Tool>([&](Tool *tool) {
-            opened = true;
-            QCOMPARE(tool->parentWidget(), main.get());
-            QVERIFY(tool->isModal());
-            QCOMPARE(tool->windowTitle(), caption);
-            use(tool);
-        });
-        item->trigger();
-        QVERIFY(opened);
-        // Destroyed when closed: every opening starts afresh.
-        QVERIFY(main->findChildren<Tool *>().isEmpty());
+        ::openFromMenu<Tool>(*main, cmd, menuText, caption, main.get(), use);
     }
 
 private slots:

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// The calendar tool's rules: the title over the month grid and the month
+// buttons. The calendar only shows dates; nothing is chosen or kept.
+namespace calendrier {
+
+// The month and year of a date as the title shows them: the French month
+// name in small letters, two blanks, the year ("mars  2002").
+QString titre(QDate date);
+
+// The same day one month earlier or later; the month's last day when the
+// month is shorter (31 March, next month, gives 30 April). The year follows
+// across December and January.
+QDate moisPrecedent(QDate date);
+QDate moisSuivant(QDate date);
+
+} // namespace calendrier
