@@ -60,7 +60,7 @@ QList<Menu> buildMenu()
             exporter,
             keyed(on(Cmd::Quitter, u"&Quitter", u"Quitter l'application"), "Alt+X"),
         }},
-        {s(u"&Ediiton"), 4, {
+        {s(u"&Édition"), 4, {
             off(Cmd::Copier, u"C&opier", u"Copier"),
             separated(off(Cmd::Coller, u"Co&ller", u"Coller")),
             off(Cmd::Rechercher, u"&Rechercher...", u"Rechercher une écriture"),
@@ -70,7 +70,7 @@ QList<Menu> buildMenu()
         {s(u"Bases"), 5, {
             on(Cmd::Saisie, u"&Saisie standard", u"Saisie standard"),
             off(Cmd::FactureClient, u"Facture &client", u"Saisir facture client"),
-            separated(off(Cmd::FactureFournisseur, u"Facture &founrisseur", u"Saisir facture fournisseur")),
+            separated(off(Cmd::FactureFournisseur, u"Facture &fournisseur", u"Saisir facture fournisseur")),
             off(Cmd::Precedent, u"&Précédent", u"Mois précédent"),
             off(Cmd::Suivant, u"Sui&vant", u"Mois suivant"),
             off(Cmd::Premier, u"P&remier", u"Premier mois"),
@@ -105,7 +105,7 @@ QList<Menu> buildMenu()
         {s(u"&Utilitaires"), 9, {
             on(Cmd::Calendrier, u"&Calendrier", u"Calendrier"),
             on(Cmd::Calculatrice, u"C&alculatrice", u"Calculatrice"),
-            on(Cmd::Horloge, u"&Horloge", u"Horlohe"),
+            on(Cmd::Horloge, u"&Horloge", u"Horloge"),
             on(Cmd::Euro, u"&Euro conversion", u"Convertisseur euro"),
             on(Cmd::BlocNotes, u"&Bloc-notes", u"Bloc-notes"),
         }},

@@ -8,7 +8,7 @@ enum class Cmd {
     // Fichier
     Nouveau, Ouvrir, Enregistrer, EnregistrerSous, MiseEnPage, Imprimer, ConfigurerImprimante,
     Importer, Exporter, ExporterMois, ExporterJournal, Quitter,
-    // Ediiton
+    // Édition
     Copier, Coller, Rechercher, Continuer, Pointer,
     // Bases
     Saisie, FactureClient, FactureFournisseur, Precedent, Suivant, Premier, Dernier, Supprimer,

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/Calculators.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
@@ -71,6 +72,8 @@ int list(const Invocation &invocation, Streams &io)
 
 int run(const QStringList &args, Streams &io)
 {
+    if (isCalculatorCommand(args.value(0)))
+        return runCalculator(args, io);
     const ParsedCommandLine parsed = parseCommandLine(args);
     if (!parsed.invocation) {
         append(io.err, QStringLiteral("tavelin-cli : %1\n").arg(parsed.error));

@@ -172,6 +172,7 @@ QString usageReminder()
         "Usage : tavelin-cli mois|journal|grand-livre|journal-general FICHIER AAAAMM [OPTIONS]\n"
         "        tavelin-cli balance|resultat FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
         "        tavelin-cli verifier FICHIER\n"
+        "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
 
@@ -204,13 +205,26 @@ QString helpText()
         "      le contrôle du dossier avant la clôture : dates, montants, comptes, journaux,\n"
         "      lignes illisibles, puis les totaux débit et crédit de chaque mois et de l'exercice\n"
         "\n"
+        "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
+        "comme dans les fenêtres, avec une virgule) :\n"
+        "  emprunt --montant M --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]\n"
+        "      le tableau d'amortissement de la fenêtre Emprunts (mois, date, capital, intérêt,\n"
+        "      solde ; une ligne vide puis les totaux), puis « Mensualité » et « Durée » telles que\n"
+        "      la fenêtre les laisse ; durée 24 par défaut ; sans --mensualite, la mensualité\n"
+        "      constante est calculée ; --date : la date du jour (par défaut aujourd'hui)\n"
+        "  placement [--apport A] --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]\n"
+        "      le tableau de la fenêtre Placements (mois, date, capital, intérêt, versement)\n"
+        "  euro MONTANT [--vers-francs] [--taux 6,55957]\n"
+        "      la conversion de francs en euros (au centime), ou d'euros en francs (au dixième)\n"
+        "\n"
         "Options :\n"
         "  --help       affiche cette aide\n"
         "  --version    affiche la version\n"
         "\n"
         "Codes de retour :\n"
         "  0  terminé sans erreur (pour verifier : aucune anomalie)\n"
-        "  1  le fichier ne peut pas être lu\n"
+        "  1  le fichier ne peut pas être lu, ou la calculette refuse le calcul (message de la\n"
+        "     fenêtre sur la sortie d'erreur)\n"
         "  2  commande, argument ou option incorrects\n"
         "  3  verifier a trouvé au moins une anomalie\n");
 }

@@ -6,6 +6,7 @@ namespace cli {
 enum ExitCode {
     ExitOk = 0,
     ExitUnreadable = 1, // the ledger file (or the output) could not be read or written
+    ExitRefused = 1,    // a calculator refused the figures, with the window's message
     ExitUsage = 2,      // a wrong command, argument or option
     ExitFindings = 3,   // the check found something to correct
 };

@@ -7,7 +7,7 @@
 namespace cli {
 namespace {
 
-constexpr int kLastStatementRow = 16; // "TOTAL GENERAL"
+constexpr int kLastStatementRow = 16; // "TOTAL GÉNÉRAL"
 
 // The last row of a view that holds anything; rows after it were emptied by
 // the rebuild. (A row whose first cell is empty but not the others, an entry

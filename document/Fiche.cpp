@@ -20,7 +20,13 @@ Fiche::Fiche(const Platform &platform)
 void Fiche::LitMois()
 {
     readMonthGrid();
-    monthRead(forms::monthCaption(NomMois, Annee), monthGrid);
+    const QString warning = monthRead(forms::monthCaption(NomMois, Annee), monthGrid);
+    // Opening a file reads its month several times over: the user hears of
+    // a total that cannot be made once, until another month is read.
+    const QString told = QString::fromStdString(monthKey()) + warning;
+    if (!warning.isEmpty() && told != lastMonthWarning_)
+        report(warning);
+    lastMonthWarning_ = told;
 }
 
 void Fiche::changeMonth(int annee, int mois)

@@ -62,4 +62,6 @@ public:
 
 private:
     void changeMonth(int annee, int mois);
+
+    QString lastMonthWarning_; // month key and message last told by LitMois
 };

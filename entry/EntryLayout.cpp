@@ -10,11 +10,17 @@ constexpr int kFieldTop = kTitleTop + kTitleHeight + 2;
 constexpr int kFieldHeight = 22;
 constexpr int kGridTop = kFieldTop + kFieldHeight + 4;
 constexpr int kBottomStrip = 30;
+constexpr int kMinGridHeight = 3 * kFieldHeight;
 // Narrower than this the label field and column would shrink to nothing; the
 // controls on the right then go out of sight instead.
 constexpr int kMinWidth = 640;
 
 } // namespace
+
+QSize EntryLayout::minimumSize()
+{
+    return {kMinWidth, kGridTop + kMinGridHeight + kBottomStrip};
+}
 
 EntryLayout EntryLayout::forSize(int w, int h)
 {
@@ -30,7 +36,7 @@ EntryLayout EntryLayout::forSize(int w, int h)
     l.debitField = field(w - 254, 100);
     l.creditField = field(w - 152, 94);
     l.postButton = field(w - 56, 40);
-    const int gridHeight = std::max(h - kGridTop - kBottomStrip, 3 * kFieldHeight);
+    const int gridHeight = std::max(h - kGridTop - kBottomStrip, kMinGridHeight);
     l.monthGrid = QRect(2, kGridTop, w - 20, gridHeight);
     const int bottom = kGridTop + gridHeight + (kBottomStrip - kFieldHeight) / 2;
     l.monthCaption = QRect(w / 2 - 100, bottom, 200, kFieldHeight);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <array>
 
 // Where the controls of the entry page stand in a document window of width w
@@ -8,6 +9,8 @@
 // columns they fill, the label field and column taking what the width leaves.
 struct EntryLayout {
     static EntryLayout forSize(int w, int h);
+    // Below this size the entry line or the totals would no longer stand whole.
+    static QSize minimumSize();
 
     QRect columnTitles;
     QRect dateField, accountField, labelField, journalField, voucherField, debitField, creditField, postButton;

@@ -3,8 +3,8 @@
 #include "entry/AmountText.h"
 #include "entry/ChartLines.h"
 #include "entry/DateText.h"
-#include "entry/MonthOrder.h"
 #include "entry/EntryState.h"
+#include "entry/MonthOrder.h"
 #include "ledger/Ledger.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
@@ -17,7 +17,7 @@ void EntryLine::message(const QString &text) const
 
 void EntryLine::dateEntered()
 {
-    if (entry_.DerniereDate.size() == 10)
+    if (!entry_.ModeModif && entry_.DerniereDate.size() == 10)
         entry_.panel.date = entry_.DerniereDate;
 }
 
@@ -33,26 +33,35 @@ bool EntryLine::dateLeft()
     return true;
 }
 
-void EntryLine::accountLeft()
+bool EntryLine::checkAccount()
 {
     const QString typed = entry_.panel.compte.trimmed();
     if (typed.isEmpty())
-        return;
+        return true;
     const QString code = forms::completeAccount(typed);
     entry_.panel.compte = code;
     const qsizetype found = chartlines::findAccount(ledger_.ref.ListePlc, code);
-    if (found != chartlines::npos) {
-        QString &line = ledger_.ref.ListePlc[found];
-        if (!chartlines::isUsed(line)) {
-            line = chartlines::markUsed(line);
-            ledger_.ref.PlanModifie = true;
-        }
-    } else {
+    if (found == chartlines::npos) {
         message(QStringLiteral("Le compte ") + code + QStringLiteral(" n'existe pas"));
         entry_.focus = Focus::Compte;
+        return false;
     }
+    QString &line = ledger_.ref.ListePlc[found];
+    if (!chartlines::isUsed(line)) {
+        line = chartlines::markUsed(line);
+        ledger_.ref.PlanModifie = true;
+    }
+    return true;
+}
+
+bool EntryLine::accountLeft()
+{
+    if (entry_.panel.compte.trimmed().isEmpty())
+        return true;
+    const bool known = checkAccount();
     if (!entry_.DernierLibelle.isEmpty())
         entry_.panel.libelle = entry_.DernierLibelle;
+    return known;
 }
 
 void EntryLine::labelLeft()
@@ -70,19 +79,25 @@ void EntryLine::journalEdited(const QString &text)
     entry_.JournalCourant = text;
 }
 
-void EntryLine::journalLeft()
+bool EntryLine::checkJournal()
 {
     const QString code = entry_.panel.journal;
     if (code.isEmpty())
-        return;
+        return true;
     const qsizetype found = chartlines::findByCode(ledger_.ref.ListeJnx, code);
-    if (found != chartlines::npos) {
-        QString &line = ledger_.ref.ListeJnx[found];
-        line = chartlines::markUsed(line);
-    } else {
+    if (found == chartlines::npos) {
         message(QStringLiteral("Le journal ") + code + QStringLiteral(" n'existe pas"));
         entry_.focus = Focus::Journal;
+        return false;
     }
+    QString &line = ledger_.ref.ListeJnx[found];
+    line = chartlines::markUsed(line);
+    return true;
+}
+
+bool EntryLine::journalLeft()
+{
+    return checkJournal();
 }
 
 // The row the posted line goes to. A line being modified keeps its row; a new
@@ -100,7 +115,10 @@ int EntryLine::targetRow()
     return row;
 }
 
-bool EntryLine::post()
+// A date the month grid can hold: a date of the fiscal year, in the month shown
+// (a date of another month would be stored under this month's key, where the
+// other month's journal never finds it).
+bool EntryLine::checkDate()
 {
     const auto date = datetext::toDate(entry_.panel.date);
     if (!date)
@@ -109,10 +127,39 @@ bool EntryLine::post()
         message(QStringLiteral("Date en dehors des limites de l'exercice"));
         return false;
     }
+    if (date->year() != ledger_.Annee || date->month() != ledger_.Mois) {
+        message(QStringLiteral("La date doit être dans le mois affiché (%1)")
+                    .arg(forms::monthCaption(forms::moisLong(ledger_.Mois), ledger_.Annee)));
+        entry_.focus = Focus::Date;
+        return false;
+    }
+    return true;
+}
+
+bool EntryLine::checkAmount(QString &stored, const QString &typed, Focus field)
+{
+    const std::optional<QString> amount = amounttext::normalise(typed);
+    if (!amount) {
+        message(QStringLiteral("Montant invalide : ") + typed);
+        entry_.focus = field;
+        return false;
+    }
+    stored = *amount;
+    return true;
+}
+
+bool EntryLine::post()
+{
+    if (!checkDate())
+        return false;
     if (entry_.panel.debit.trimmed().isEmpty() && entry_.panel.credit.trimmed().isEmpty()) {
         entry_.focus = Focus::Debit;
         return false;
     }
+    QString debit, credit;
+    if (!checkAccount() || !checkJournal() || !checkAmount(debit, entry_.panel.debit, Focus::Debit)
+        || !checkAmount(credit, entry_.panel.credit, Focus::Credit))
+        return false;
     const EntryPanel &p = entry_.panel;
     const int row = targetRow();
     TextGrid &grid = ledger_.monthGrid;
@@ -121,14 +168,16 @@ bool EntryLine::post()
     grid.set(row, 2, forms::singleLine(p.libelle));
     grid.set(row, 3, forms::singleLine(p.journal));
     grid.set(row, 4, forms::singleLine(p.piece));
-    grid.set(row, 5, amounttext::normalise(p.debit));
-    grid.set(row, 6, amounttext::normalise(p.credit));
+    grid.set(row, 5, debit);
+    grid.set(row, 6, credit);
     grid.touch();
     entry_.DernierLibelle = p.libelle;
     entry_.DerniereDate = p.date;
     entry_.Raz();
     entry::Tri(grid, ledger_.NbLignes);
-    entry_.Total(grid);
+    const QString totalsError = entry_.Total(grid);
+    if (!totalsError.isEmpty())
+        message(totalsError);
     entry_.focus = Focus::Date;
     ledger_.Modifie = true;
     ledger_.MoisModifie = true;

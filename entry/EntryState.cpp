@@ -8,18 +8,20 @@ void EntryState::Raz()
     panel.journal = JournalCourant;
 }
 
-void EntryState::Total(const TextGrid &monthGrid)
+QString EntryState::Total(const TextGrid &monthGrid)
 {
     const MonthTotals totals = monthTotals(monthGrid);
     monthDebitTotal = totals.debit;
     monthCreditTotal = totals.credit;
+    return totals.error;
 }
 
-void EntryState::monthRead(const QString &caption, const TextGrid &monthGrid)
+QString EntryState::monthRead(const QString &caption, const TextGrid &monthGrid)
 {
     monthCaption = caption;
-    Total(monthGrid);
+    const QString error = Total(monthGrid);
     ModeModif = false;
     focus = Focus::Date;
     Raz();
+    return error;
 }

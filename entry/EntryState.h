@@ -29,9 +29,10 @@ struct EntryState {
 
     // Empties the entry line; the journal stays the current one.
     void Raz();
-    // The month's debit and credit totals, from the grid.
-    void Total(const TextGrid &monthGrid);
+    // The month's debit and credit totals, from the grid; what the user must
+    // be told when they cannot be made (the totals are then empty).
+    QString Total(const TextGrid &monthGrid);
     // A month was read into the grid: its caption and totals, a new line
-    // ready in the date field.
-    void monthRead(const QString &caption, const TextGrid &monthGrid);
+    // ready in the date field. Gives back what `Total` gives.
+    QString monthRead(const QString &caption, const TextGrid &monthGrid);
 };

@@ -38,7 +38,9 @@ void MonthGrid::Supprimer()
     if (r >= 0 && r < ledger_.NbLignes) {
         ledger_.monthGrid.moveRowsUp(r + 1, ledger_.NbLignes - 1);
         --ledger_.NbLignes;
-        entry_.Total(ledger_.monthGrid);
+        const QString totalsError = entry_.Total(ledger_.monthGrid);
+        if (!totalsError.isEmpty())
+            ledger_.platform().messages->information(totalsError);
         // A line being modified below the deleted one moved up with it; the
         // one being modified itself is gone, so posting adds it anew.
         if (entry_.ModeModif && entry_.LigneModif > r)
@@ -48,6 +50,19 @@ void MonthGrid::Supprimer()
     }
     ledger_.MoisModifie = true;
     ledger_.Modifie = true;
+}
+
+bool MonthGrid::deleteAsked()
+{
+    const int r = entry_.selectedRow;
+    if (r < 0 || r >= ledger_.NbLignes)
+        return false;
+    const QString question =
+        QStringLiteral("Supprimer l'écriture du %1 ?").arg(ledger_.monthGrid.at(r, 0).trimmed());
+    if (ledger_.platform().messages->warningYesNoCancel(question) != Messages::Answer::Oui)
+        return false;
+    Supprimer();
+    return true;
 }
 
 void MonthGrid::Copier()

@@ -16,6 +16,9 @@ public:
     void modifySelected();
     // Deletes the selected line.
     void Supprimer();
+    // The Delete key on the grid: asks first, deletes on "Oui". True when the
+    // line was deleted.
+    bool deleteAsked();
     void Copier();
     void Coller();
     void Pointer(bool on);

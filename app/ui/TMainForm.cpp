@@ -5,6 +5,10 @@
 #include "document/ui/TFiche.h"
 #include "platform/Clock.h"
 #include "platform/ui/Resources.h"
+#include "tools/ui/TEmprunt.h"
+#include "tools/ui/TEurof.h"
+#include "tools/ui/TPlacement.h"
+#include "tools/ui/TPocket.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,6 +31,15 @@ constexpr int kToolButtonSize = 25;
 constexpr int kToolIconSize = 18;
 constexpr int kClockPanelWidth = 50;
 constexpr int kHintPanelMargin = 100;
+
+// A tool window: created on demand, modal over the main window, destroyed
+// when closed; nothing of it is kept.
+template <typename Tool>
+void openTool(const Platform &platform, QWidget *owner)
+{
+    Tool tool(platform, owner);
+    tool.exec();
+}
 } // namespace
 
 TMainForm::TMainForm(const Platform &platform, QWidget *parent)
@@ -214,6 +227,10 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::AideRechercher: form_.AideRechercher(); break;
     case Cmd::AideUtiliser: form_.AideUtiliser(); break;
     case Cmd::APropos: APropos(); break;
+    case Cmd::Emprunts: openTool<TEmprunt>(platform_, this); break;
+    case Cmd::Placements: openTool<TPlacement>(platform_, this); break;
+    case Cmd::Calculatrice: openTool<TPocket>(platform_, this); break;
+    case Cmd::Euro: openTool<TEurof>(platform_, this); break;
     default:
         // Commands whose windows are not part of the program yet.
         break;

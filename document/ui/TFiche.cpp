@@ -28,6 +28,8 @@ TFiche::TFiche(const Platform &platform, QWidget *parent)
 // not when the base class closes the window after the members are gone.
 TFiche::~TFiche()
 {
+    // Fields losing the focus as the pages go ask nothing more of the document.
+    closing_ = true;
     delete pageStack;
 }
 
@@ -40,6 +42,8 @@ void TFiche::run(const std::function<void(Fiche &)> &operation)
 DocumentPage::Run TFiche::runner()
 {
     return [this](const std::function<void()> &operation) {
+        if (closing_)
+            return;
         operation();
         refresh();
     };

@@ -59,4 +59,5 @@ private:
     std::array<DocumentPage *, 7> pages_{};
     QString shownCaption_;
     bool shownOnce_ = false;
+    bool closing_ = false;
 };

@@ -1,14 +1,18 @@
 #include "entry/ui/EntryPage.h"
 
+#include "entry/ChartLines.h"
 #include "entry/EntryLayout.h"
 #include "entry/EntryLine.h"
 #include "entry/MonthGrid.h"
+#include "entry/ui/CodeListDelegate.h"
 #include "entry/ui/DateField.h"
+#include "entry/ui/FieldTracker.h"
 #include "entry/ui/MonthGridView.h"
 #include "ledger/Ledger.h"
 #include "ledger/ui/MonthKeys.h"
 #include "ledger/ui/TextGridModel.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -20,7 +24,7 @@
 
 namespace {
 
-QComboBox *codeList(QWidget *parent)
+QComboBox *codeList(QWidget *parent, CodeListDelegate::Label label)
 {
     auto *combo = new QComboBox(parent);
     combo->setEditable(true);
@@ -28,7 +32,18 @@ QComboBox *codeList(QWidget *parent)
     // The code is what the user typed: leaving the field completes it to six
     // characters, so the list must not complete it first.
     combo->setCompleter(nullptr);
+    combo->setItemDelegate(new CodeListDelegate(std::move(label), combo));
+    combo->view()->setMinimumWidth(280);
     return combo;
+}
+
+// The label of a code in a chart or journals list, by the list's own rule.
+CodeListDelegate::Label labelsOf(const QStringList &lines, QString (*label)(const QString &line))
+{
+    return [&lines, label](const QString &code) {
+        const qsizetype found = chartlines::findByCode(lines, code);
+        return found == chartlines::npos ? QString() : label(lines[found]);
+    };
 }
 
 QLineEdit *totalBox(QWidget *parent)
@@ -38,13 +53,6 @@ QLineEdit *totalBox(QWidget *parent)
     box->setFocusPolicy(Qt::NoFocus);
     box->setAlignment(Qt::AlignRight);
     return box;
-}
-
-// Focus moves that leave or enter a field. Opening a menu or a list, or another
-// window becoming active, does not.
-bool movesBetweenFields(const QFocusEvent *event)
-{
-    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
 }
 
 bool isEnter(int key)
@@ -70,9 +78,11 @@ EntryPage::EntryPage(Run run, QWidget *window, Ledger &ledger, EntryState &entry
     : DocumentPage(std::move(run), window), ledger_(ledger), entry_(entry)
 {
     createEntryLine();
+    trackFields();
     createGrid();
     connectFields();
     (new MonthKeys(window, this))->watch(this);
+    setMinimumSize(EntryLayout::minimumSize());
     refresh();
 }
 
@@ -90,10 +100,13 @@ void EntryPage::createEntryLine()
     columnTitles->setFocusPolicy(Qt::NoFocus);
 
     dateField = new DateField(this);
-    accountField = codeList(this);
+    accountField = codeList(this, labelsOf(ledger_.ref.ListePlc, chartlines::accountLabel));
     labelField = new QLineEdit(this);
-    journalField = codeList(this);
+    // A stored cell keeps 254 characters: the field takes no more.
+    labelField->setMaxLength(254);
+    journalField = codeList(this, labelsOf(ledger_.ref.ListeJnx, chartlines::journalName));
     voucherField = new QLineEdit(this);
+    voucherField->setMaxLength(254);
     debitField = new QLineEdit(this);
     creditField = new QLineEdit(this);
     postButton = new QToolButton(this);
@@ -127,8 +140,14 @@ void EntryPage::createGrid()
     const auto click = [this] { run([this] { MonthGrid(ledger_, entry_).rowClicked(); }); };
     connect(monthGrid, &QAbstractItemView::clicked, this, click);
     connect(monthGrid, &MonthGridView::keyMovedRow, this, click);
-    connect(monthGrid, &QAbstractItemView::doubleClicked, this,
-            [this] { run([this] { MonthGrid(ledger_, entry_).modifySelected(); }); });
+    const auto modify = [this] { run([this] { MonthGrid(ledger_, entry_).modifySelected(); }); };
+    connect(monthGrid, &QAbstractItemView::doubleClicked, this, modify);
+    connect(monthGrid, &MonthGridView::modifyRequested, this, modify);
+    connect(monthGrid, &MonthGridView::deleteRequested, this,
+            [this] { run([this] { MonthGrid(ledger_, entry_).deleteAsked(); }); });
+    connect(monthGrid, &MonthGridView::checkOffRequested, this, click);
+    connect(monthGrid, &MonthGridView::entryLineRequested, this,
+            [this] { dateField->setFocus(Qt::OtherFocusReason); });
 }
 
 void EntryPage::connectFields()
@@ -156,70 +175,48 @@ void EntryPage::post()
 
 // ------------------------------------------------------------------ focus
 
-bool EntryPage::eventFilter(QObject *watched, QEvent *event)
+void EntryPage::trackFields()
 {
-    auto *field = qobject_cast<QWidget *>(watched);
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        if (movesBetweenFields(static_cast<QFocusEvent *>(event)))
-            fieldEntered(field);
-        else if (!entered_ && !leaving_)
-            entered_ = field; // the window shown or activated with the focus in this field
-        break;
-    case QEvent::FocusOut:
-        if (movesBetweenFields(static_cast<QFocusEvent *>(event))) {
-            fieldLeft(field);
-            // The field's rule sent the focus back: it is in the field again,
-            // and this late news of its leaving would undo that.
-            if (field->hasFocus())
-                return true;
-        }
-        break;
-    case QEvent::KeyPress:
-        if (fieldKey(field, static_cast<QKeyEvent *>(event)->key()))
-            return true;
-        break;
-    default:
-        break;
-    }
-    return DocumentPage::eventFilter(watched, event);
+    tracker_ = new FieldTracker(
+        fields_, [this](QWidget *field) { return fieldLeft(field); },
+        [this](QWidget *field, bool placed) { fieldEntered(field, placed); }, this);
 }
 
-void EntryPage::fieldEntered(QWidget *field)
+void EntryPage::fieldEntered(QWidget *field, bool placed)
 {
-    entered_ = field;
-    if (field == returning_) {
-        returning_ = nullptr;
-        return;
-    }
     // Reading a month focuses the date field before it clears the entry line,
     // so no date stays proposed after it.
-    const bool monthJustRead = applyingFocus_ && !ledger_.MoisModifie && !entry_.ModeModif;
+    const bool monthJustRead = placed && !ledger_.MoisModifie && !entry_.ModeModif;
     if (field == dateField && !monthJustRead)
         run([this] { EntryLine(ledger_, entry_).dateEntered(); });
 }
 
-// Leaving a field runs its rule once. A field the focus passed through without
-// being entered (the focus was sent back by another field's rule) has none to run.
-void EntryPage::fieldLeft(QWidget *field)
+// Leaving the entry page for another page is not leaving a field: the month
+// has been written back and its rules have nothing left to check.
+bool EntryPage::fieldLeft(QWidget *field)
 {
-    if (field != entered_ || !isVisible())
-        return;
-    entered_ = nullptr;
-    std::function<void()> rule;
+    if (!isVisible())
+        return true;
+    bool accepted = true;
+    const auto rule = [&](bool (EntryLine::*check)()) {
+        run([&] { accepted = (EntryLine(ledger_, entry_).*check)(); });
+    };
     if (field == dateField)
-        rule = [this] { EntryLine(ledger_, entry_).dateLeft(); };
+        rule(&EntryLine::dateLeft);
     else if (field == accountField)
-        rule = [this] { EntryLine(ledger_, entry_).accountLeft(); };
+        rule(&EntryLine::accountLeft);
     else if (field == labelField)
-        rule = [this] { EntryLine(ledger_, entry_).labelLeft(); };
+        run([this] { EntryLine(ledger_, entry_).labelLeft(); });
     else if (field == journalField)
-        rule = [this] { EntryLine(ledger_, entry_).journalLeft(); };
-    if (!rule)
-        return;
-    leaving_ = field;
-    run(rule);
-    leaving_ = nullptr;
+        rule(&EntryLine::journalLeft);
+    // Back in a refused field, the user types its text anew.
+    if (!accepted) {
+        if (field == dateField)
+            dateField->selectFromStart();
+        else if (auto *list = qobject_cast<QComboBox *>(field))
+            list->lineEdit()->selectAll();
+    }
+    return accepted;
 }
 
 QWidget *EntryPage::fieldFor(Focus focus) const
@@ -237,22 +234,18 @@ QWidget *EntryPage::fieldFor(Focus focus) const
     return nullptr;
 }
 
-void EntryPage::applyFocus(Focus focus)
-{
-    QWidget *field = fieldFor(focus);
-    if (!field || field->hasFocus())
-        return;
-    if (field == leaving_)
-        returning_ = field;
-    applyingFocus_ = true;
-    field->setFocus(Qt::OtherFocusReason);
-    applyingFocus_ = false;
-}
-
 // ------------------------------------------------------------------ keys
 
+bool EntryPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && fields_.contains(watched)
+        && fieldKey(static_cast<QWidget *>(watched), static_cast<QKeyEvent *>(event)->key()))
+        return true;
+    return DocumentPage::eventFilter(watched, event);
+}
+
 // Enter posts from the label, voucher and amount fields and does nothing in
-// the others; either way it goes no further.
+// the others; F6 goes to the month grid. Either way the key goes no further.
 bool EntryPage::fieldKey(QWidget *field, int key)
 {
     if (isEnter(key)) {
@@ -260,7 +253,20 @@ bool EntryPage::fieldKey(QWidget *field, int key)
             post();
         return true;
     }
+    if (key == Qt::Key_F6) {
+        goToGrid();
+        return true;
+    }
     return false;
+}
+
+void EntryPage::goToGrid()
+{
+    if (!tracker_->leaveCurrent())
+        return;
+    if (!monthGrid->currentIndex().isValid())
+        monthGrid->setCurrentIndex(model_->index(std::max(0, model_->viewRow(entry_.selectedRow)), 0));
+    monthGrid->setFocus(Qt::OtherFocusReason);
 }
 
 void EntryPage::keyPressEvent(QKeyEvent *event)
@@ -284,10 +290,18 @@ void EntryPage::refresh()
     monthCaption->setText(entry_.monthCaption);
     debitTotal->setText(entry_.monthDebitTotal.trimmed());
     creditTotal->setText(entry_.monthCreditTotal.trimmed());
+    // A month whose debits and credits differ shows it at a glance.
+    const bool unbalanced = debitTotal->text() != creditTotal->text();
+    for (QLineEdit *total : {debitTotal, creditTotal}) {
+        QPalette palette = total->palette();
+        palette.setColor(QPalette::Text, unbalanced ? QColor(Qt::red) : QPalette().color(QPalette::Text));
+        total->setPalette(palette);
+    }
     if (entry_.focus != Focus::None) {
-        const Focus asked = entry_.focus;
+        QWidget *field = fieldFor(entry_.focus);
         entry_.focus = Focus::None;
-        applyFocus(asked);
+        if (field)
+            tracker_->place(field);
     }
 }
 

@@ -10,6 +10,7 @@ class QHeaderView;
 class QLabel;
 class QLineEdit;
 class DateField;
+class FieldTracker;
 class QToolButton;
 class MonthGridView;
 class TextGridModel;
@@ -52,11 +53,12 @@ private:
     void createGrid();
     void connectFields();
     void post();
-    void fieldEntered(QWidget *field);
-    void fieldLeft(QWidget *field);
+    void trackFields();
+    void fieldEntered(QWidget *field, bool placed);
+    bool fieldLeft(QWidget *field);
     bool fieldKey(QWidget *field, int key);
+    void goToGrid();
     QWidget *fieldFor(Focus focus) const;
-    void applyFocus(Focus focus);
     void refreshLists();
     void refreshFields();
     void refreshGrid();
@@ -66,10 +68,7 @@ private:
     EntryState &entry_;
     TextGridModel *model_ = nullptr;
     QList<QWidget *> fields_;
-    QWidget *entered_ = nullptr;   // the field whose leaving runs its rule
-    QWidget *leaving_ = nullptr;   // the field whose leaving rule is running
-    QWidget *returning_ = nullptr; // a field the focus goes back to: not a new entry
-    bool syncing_ = false;         // the fields are being set from the document
-    bool applyingFocus_ = false;   // the document is placing the focus
+    FieldTracker *tracker_ = nullptr;
+    bool syncing_ = false; // the fields are being set from the document
     int width_ = 0;
 };

@@ -11,6 +11,8 @@
 
 namespace {
 
+using Box = FakeMessages::Box;
+
 const std::string kLedger =
     "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n"
     "2002030" "15/03/2002\r\n" "2002031" "607000\r\n" "2002032" "Achat de marchandises\r\n"
@@ -138,7 +140,8 @@ TEST_F(MainFormTest, PromptNamesTheFileWithoutItsFolder)
 {
     modifiedDocument(QStringLiteral("compta.jnl"));
     EXPECT_FALSE(form.FormCloseQuery()); // the fake answers Annuler
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Enregistrer changements dans compta.jnl ?")});
+    const FakeMessages::Shown prompt{Box::WarningYesNoCancel, QStringLiteral("Enregistrer changements dans compta.jnl ?")};
+    EXPECT_EQ(fake.messages.boxes, std::vector<FakeMessages::Shown>{prompt});
 }
 
 TEST_F(MainFormTest, PromptOfANeverSavedDossierSaysSo)
@@ -304,7 +307,7 @@ TEST_F(MainFormTest, AnotherExtensionIsRefused)
     writeBytes(path, kLedger);
     fake.fileDialogs.openAnswers = {path};
     form.Ouvrir();
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Type de fichier non valide")});
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(QStringLiteral("Type de fichier non valide")));
     EXPECT_TRUE(form.FichierCourant.isEmpty());
     EXPECT_TRUE(fiche.Lignes.empty());
     EXPECT_FALSE(form.valide());
@@ -315,7 +318,7 @@ TEST_F(MainFormTest, MissingFileIsReportedAndKeepsItsName)
     const QString path = dir.file(QStringLiteral("absent.jnl"));
     fake.fileDialogs.openAnswers = {path};
     form.Ouvrir();
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le fichier n'existe pas")});
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(QStringLiteral("Le fichier n'existe pas")));
     EXPECT_EQ(form.FichierCourant, path);
     EXPECT_TRUE(fiche.NomFichier.isEmpty());
     EXPECT_FALSE(form.valide());
@@ -387,7 +390,8 @@ TEST_F(MainFormTest, SaveAsOntoAnExistingFileAsksFirst)
     fake.fileDialogs.saveAnswers = {path};
     fake.messages.okCancel = {false};
     EXPECT_FALSE(form.EnregistrerSous());
-    EXPECT_EQ(fake.messages.shown.back(), QStringLiteral("Ce fichier existe déjà"));
+    EXPECT_EQ(fake.messages.boxes.back(),
+              (FakeMessages::Shown{Box::WarningOkCancel, QStringLiteral("Ce fichier existe déjà")}));
     EXPECT_EQ(readBytes(path), "ancien contenu\r\n");
     EXPECT_EQ(form.FichierCourant, path);
 

@@ -26,9 +26,9 @@ void openEditor(ReferenceData &ref, const QStringList &list, Apply apply, Edit e
 template <class Editor>
 void addEntry(Editor &e, const QString &code, const QString &label)
 {
-    e.Edit1 = code;
-    e.Edit1Exit();
-    e.Edit2 = label;
+    e.codeField = code;
+    e.codeFieldExit();
+    e.labelField = label;
     e.Envoi();
 }
 
@@ -62,15 +62,15 @@ TEST(ReferenceDialogs, CompanyLinesChangeOnlyOnOkWithACompanyName)
     ref.Societe = before;
     SocieteForm form;
     form.Init(before);
-    form.Edits[4] = "Tél 05";
+    form.lineFields[4] = "Tél 05";
 
     EXPECT_FALSE(dialogs::Psoc(ref, form)) << "cancelled";
     form.confirmed = true;
-    form.Edits[0].clear();
+    form.lineFields[0].clear();
     EXPECT_FALSE(dialogs::Psoc(ref, form)) << "confirmed without a company name";
     EXPECT_EQ(ref.Societe, before);
 
-    form.Edits[0] = "SARL Tavelin";
+    form.lineFields[0] = "SARL Tavelin";
     EXPECT_TRUE(dialogs::Psoc(ref, form));
     std::array<QString, 7> expected = before;
     expected[4] = "Tél 05";
@@ -95,8 +95,8 @@ TEST(ReferenceDialogs, PastedLineBreaksStayOnTheirLineInTheReferenceFiles)
     ref.ListeJnx = {"VE O Ventes"};
     openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &e) {
         addEntry(e, "411", "Clients\r\n401000 NN Fournisseurs");
-        e.ListBox1Click(1);
-        e.Edit2 = "Banque\tcourante";
+        e.entrySelected(1);
+        e.labelField = "Banque\tcourante";
         e.Envoi();
     });
     openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux,

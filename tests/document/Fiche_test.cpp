@@ -106,6 +106,21 @@ TEST_F(FicheTest, HeaderWithoutItsClosingMarkerLosesNoEntry)
     EXPECT_EQ(l[12], "2002037");
 }
 
+TEST_F(FicheTest, AMonthWithAnAmountThatIsNotANumberSaysSoOnceWithEmptyTotals)
+{
+    std::string file = kHeader2002;
+    file += entry("200203", "05/03/2002", "411000", "Vente", "12.50");
+    const QString said = QStringLiteral("'12.50' n'est pas une valeur numérique correcte");
+    fiche.Charge(ledger(file)); // reads March, then goes to January
+    EXPECT_EQ(fake.messages.shown, QStringList{said});
+    fiche.Suivant();
+    fiche.Suivant();
+    fiche.Saisie(); // March read twice over
+    EXPECT_EQ(fake.messages.shown, QStringList(2, said)) << "said again when the month is shown again, once";
+    EXPECT_EQ(fiche.monthDebitTotal, "");
+    EXPECT_EQ(fiche.monthCreditTotal, "");
+}
+
 TEST_F(FicheTest, MonthReadingFillsTheGridInFileOrder)
 {
     std::string file = kHeader2002;

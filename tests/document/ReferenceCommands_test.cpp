@@ -43,7 +43,7 @@ struct ReferenceCommandsTest : ::testing::Test {
     {
         SocieteForm form;
         form.Init(fiche.ref.Societe);
-        form.Edits[0] = name;
+        form.lineFields[0] = name;
         form.confirmed = true;
         document::Psoc(fiche, form);
     }
@@ -69,7 +69,7 @@ TEST_F(ReferenceCommandsTest, ACancelledCompanyDialogWritesNothing)
     fiche.FormActivate();
     SocieteForm form;
     form.Init(fiche.ref.Societe);
-    form.Edits[0] = QStringLiteral("Changé puis annulé");
+    form.lineFields[0] = QStringLiteral("Changé puis annulé");
     document::Psoc(fiche, form);
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("Tavelin.soc"))));
 }

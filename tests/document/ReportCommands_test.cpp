@@ -40,15 +40,15 @@ struct ReportCommandsTest : ::testing::Test {
 TEST_F(ReportCommandsTest, TitleRowsAreWrittenWhenTheDocumentIsCreated)
 {
     const ViewPages &v = fiche.views;
-    EXPECT_EQ(v.journal.grid.at(0, 2), "Libelle");
-    EXPECT_EQ(v.journal.grid.at(0, 3), "Jounal");
+    EXPECT_EQ(v.journal.grid.at(0, 2), "Libellé");
+    EXPECT_EQ(v.journal.grid.at(0, 3), "Journal");
     EXPECT_EQ(v.journal.grid.at(0, 4), "Pièce");
-    EXPECT_EQ(v.comptes.grid.at(0, 6), forms::rset(QStringLiteral("Credit")));
+    EXPECT_EQ(v.comptes.grid.at(0, 6), forms::rset(QStringLiteral("Crédit")));
     EXPECT_TRUE(v.comptes.grid.at(0, 7).isEmpty());
     EXPECT_EQ(v.general.grid.at(0, 2), "Libellé");
     EXPECT_EQ(v.general.grid.at(0, 4), forms::rset(QStringLiteral("Débit")));
     EXPECT_EQ(v.balance.grid.at(0, 0), "Compte");
-    EXPECT_EQ(v.balance.grid.at(0, 5), forms::rset(QStringLiteral("Solde credit")));
+    EXPECT_EQ(v.balance.grid.at(0, 5), forms::rset(QStringLiteral("Solde crédit")));
     EXPECT_EQ(v.resultat.grid.at(0, 2), "PRODUITS (HORS TAXES)");
     EXPECT_EQ(v.bilan.grid.at(0, 1), "Exercice N");
     EXPECT_EQ(v.bilan.grid.rowCount(), 22);
@@ -124,11 +124,11 @@ TEST_F(ReportCommandsTest, BalanceSheetShowsCaptionsOnlyWhateverTheDates)
     EXPECT_EQ(fiche.ActivePage, Page::Bilan);
     const TextGrid &grid = fiche.views.bilan.grid;
     EXPECT_EQ(grid.at(1, 0), "Actif immobilisé");
-    EXPECT_EQ(grid.at(3, 2), "Ecart de réévalutaion");
+    EXPECT_EQ(grid.at(3, 2), "Écart de réévaluation");
     EXPECT_TRUE(grid.at(6, 0).isEmpty());
-    EXPECT_EQ(grid.at(14, 2), "Fournisseurs et comptes ratachés");
-    EXPECT_EQ(grid.at(19, 0), "TOTAL GENERAL I+II");
-    EXPECT_EQ(grid.at(19, 2), "TOTAL GENERAL I+II+III");
+    EXPECT_EQ(grid.at(14, 2), "Fournisseurs et comptes rattachés");
+    EXPECT_EQ(grid.at(19, 0), "TOTAL GÉNÉRAL I+II");
+    EXPECT_EQ(grid.at(19, 2), "TOTAL GÉNÉRAL I+II+III");
     std::vector<QString> before;
     for (int r = 0; r < grid.rowCount(); ++r)
         for (int c = 0; c < 4; ++c)

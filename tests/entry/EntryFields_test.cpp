@@ -91,8 +91,7 @@ TEST_F(EntryFields, UnknownAccountIsReportedAndKeepsTheFocus)
 {
     fiche.panel.compte = QStringLiteral("7");
     line().accountLeft();
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_EQ(fake.messages.shown[0], "Le compte 700000 n'existe pas");
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Le compte 700000 n'existe pas"));
     EXPECT_EQ(fiche.focus, Focus::Compte);
     EXPECT_EQ(fiche.panel.compte, "700000");
     EXPECT_FALSE(fiche.ref.PlanModifie);
@@ -158,8 +157,7 @@ TEST_F(EntryFields, UnknownJournalIsReportedAsTyped)
 {
     line().journalEdited(QStringLiteral("vt"));
     line().journalLeft();
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_EQ(fake.messages.shown[0], "Le journal vt n'existe pas");
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Le journal vt n'existe pas"));
     EXPECT_EQ(fiche.focus, Focus::Journal);
     EXPECT_EQ(fiche.panel.journal, "vt");
 

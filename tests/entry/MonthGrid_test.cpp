@@ -26,6 +26,7 @@ TEST_F(MonthGridOps, DoubleClickBringsTheLineIntoTheEntryLine)
 {
     threeLines();
     select(2);
+    fiche.DerniereDate = QStringLiteral("02/03/2002");
     grid().modifySelected();
     EXPECT_TRUE(fiche.ModeModif);
     EXPECT_EQ(fiche.LigneModif, 2);
@@ -38,9 +39,10 @@ TEST_F(MonthGridOps, DoubleClickBringsTheLineIntoTheEntryLine)
     EXPECT_EQ(fiche.focus, Focus::Date);
     EXPECT_FALSE(fiche.Modifie) << "nothing changes until the line is posted";
 
-    // Entering the date field from the grid proposes the last posted date.
+    // Entering the date field from the grid keeps the line's own date: the
+    // last posted date is for new lines only.
     line().dateEntered();
-    EXPECT_EQ(fiche.panel.date, fiche.DerniereDate);
+    EXPECT_EQ(fiche.panel.date, "04/03/2002");
 }
 
 TEST_F(MonthGridOps, PostingAModifiedLineReplacesItAndKeepsItsMark)
@@ -123,6 +125,23 @@ TEST_F(MonthGridOps, DeletingBelowTheLastLineRemovesNothing)
     EXPECT_TRUE(fiche.Modifie);
 }
 
+TEST_F(MonthGridOps, TheDeleteKeyAsksFirst)
+{
+    threeLines();
+    select(1);
+    fake.messages.yesNoCancel = {Messages::Answer::Non, Messages::Answer::Annuler, Messages::Answer::Oui};
+    EXPECT_FALSE(grid().deleteAsked());
+    EXPECT_FALSE(grid().deleteAsked());
+    EXPECT_EQ(fiche.NbLignes, 3);
+    EXPECT_TRUE(grid().deleteAsked());
+    EXPECT_EQ(fiche.NbLignes, 2);
+    EXPECT_EQ(cell(1, 2), "trois");
+    EXPECT_EQ(fake.messages.shown, QStringList(3, QStringLiteral("Supprimer l'écriture du 03/03/2002 ?")));
+    select(2);
+    EXPECT_FALSE(grid().deleteAsked()) << "below the last line there is nothing to ask about";
+    EXPECT_EQ(fake.messages.shown.size(), 3);
+}
+
 TEST_F(MonthGridOps, DeletingIsForTheEntryPageOnly)
 {
     threeLines();
@@ -167,7 +186,7 @@ TEST_F(MonthGridOps, CopyAndPasteGiveBackTheTextsAsTyped)
 {
     fiche.panel = EntryPanel{QStringLiteral("07/03/2002"), QStringLiteral("607"),  QStringLiteral("Achat"),
                              QStringLiteral("AC"),         QStringLiteral("P1"),   QStringLiteral("12.5"),
-                             QStringLiteral("abc")};
+                             QStringLiteral("1 200")};
     const EntryPanel copied = fiche.panel;
     grid().Copier();
     ASSERT_TRUE(line().post());
@@ -179,7 +198,7 @@ TEST_F(MonthGridOps, CopyAndPasteGiveBackTheTextsAsTyped)
     EXPECT_EQ(fiche.panel.journal, copied.journal);
     EXPECT_EQ(fiche.panel.piece, copied.piece);
     EXPECT_EQ(fiche.panel.debit, "12.5");
-    EXPECT_EQ(fiche.panel.credit, "abc");
+    EXPECT_EQ(fiche.panel.credit, "1 200");
     EXPECT_EQ(fiche.JournalCourant, "AC");
     EXPECT_EQ(fiche.NbLignes, 0) << "pasting does not touch the grid";
 }
@@ -228,11 +247,10 @@ TEST_F(MonthGridOps, CheckOffRefusesWhatCannotBeCheckedOff)
     fiche.Modifie = false;
     grid().Pointer(true);
     for (int row : {0, 3, 4, 5}) { // not pointable, no pointable flag, not in the chart, empty row
-        fake.messages.shown.clear();
+        fake.messages.clear();
         select(row);
         grid().rowClicked();
-        ASSERT_EQ(fake.messages.shown.size(), 1) << row;
-        EXPECT_EQ(fake.messages.shown[0], "Compte non pointable");
+        EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Compte non pointable")) << row;
         EXPECT_TRUE(cell(row, 7).isEmpty());
     }
     EXPECT_FALSE(fiche.Modifie);

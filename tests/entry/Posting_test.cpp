@@ -42,8 +42,7 @@ TEST_F(Posting, DatesOutsideTheFiscalYearAreRefused)
 {
     ASSERT_FALSE(post(QStringLiteral("31/12/2001"), QStringLiteral("411000"), QStringLiteral("x"),
                       QStringLiteral("1")));
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_EQ(fake.messages.shown[0], "Date en dehors des limites de l'exercice");
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Date en dehors des limites de l'exercice"));
     EXPECT_EQ(fiche.NbLignes, 0);
     EXPECT_EQ(fiche.panel.date, "31/12/2001") << "a refused posting leaves the entry line";
     EXPECT_EQ(fiche.panel.debit, "1");
@@ -51,11 +50,47 @@ TEST_F(Posting, DatesOutsideTheFiscalYearAreRefused)
 
     EXPECT_FALSE(post(QStringLiteral("01/01/2003"), QStringLiteral("411000"), QStringLiteral("x"),
                       QStringLiteral("1")));
+    fiche.Premier();
     EXPECT_TRUE(post(QStringLiteral("01/01/2002"), QStringLiteral("411000"), QStringLiteral("x"),
                      QStringLiteral("1")));
+    EXPECT_EQ(fiche.NbLignes, 1);
+    fiche.Dernier();
     EXPECT_TRUE(post(QStringLiteral("31/12/2002"), QStringLiteral("411000"), QStringLiteral("x"),
                      QStringLiteral("1")));
-    EXPECT_EQ(fiche.NbLignes, 2);
+    EXPECT_EQ(fiche.NbLignes, 1);
+}
+
+TEST_F(Posting, ADateOfAnotherMonthIsRefused)
+{
+    EXPECT_FALSE(post(QStringLiteral("15/06/2002"), QStringLiteral("411000"), QStringLiteral("x"),
+                      QStringLiteral("1")));
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("La date doit être dans le mois affiché (Mars 2002)")});
+    EXPECT_EQ(fiche.focus, Focus::Date);
+    EXPECT_EQ(fiche.NbLignes, 0);
+    EXPECT_FALSE(fiche.Modifie);
+}
+
+TEST_F(Posting, AccountAndJournalAreCheckedAgainWhateverTheWayToThePosting)
+{
+    struct Case {
+        QString compte, journal, message;
+        Focus focus;
+    } cases[] = {
+        {QStringLiteral("999"), QStringLiteral("VT"), QStringLiteral("Le compte 999000 n'existe pas"), Focus::Compte},
+        {QStringLiteral("411"), QStringLiteral("QQ"), QStringLiteral("Le journal QQ n'existe pas"), Focus::Journal},
+    };
+    for (const Case &c : cases) {
+        fake.messages.shown.clear();
+        fill(QStringLiteral("05/03/2002"), c.compte, QStringLiteral("x"), QStringLiteral("1"), {}, c.journal);
+        EXPECT_FALSE(line().post());
+        EXPECT_EQ(fake.messages.shown, QStringList{c.message});
+        EXPECT_EQ(fiche.focus, c.focus);
+        EXPECT_EQ(fiche.NbLignes, 0);
+    }
+    fill(QStringLiteral("05/03/2002"), QStringLiteral("401"), QStringLiteral("x"), QStringLiteral("1"));
+    ASSERT_TRUE(line().post());
+    EXPECT_EQ(cell(0, 1), "401000") << "a code posted before its field was left is completed";
+    EXPECT_EQ(fiche.ref.ListePlc[0], "401000 ON Fournisseurs") << "and marked used";
 }
 
 TEST_F(Posting, ADateThatIsNoDateStopsSilently)
@@ -66,6 +101,31 @@ TEST_F(Posting, ADateThatIsNoDateStopsSilently)
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     EXPECT_EQ(fiche.NbLignes, 0);
     EXPECT_EQ(fiche.focus, Focus::None);
+}
+
+TEST_F(Posting, AnAmountThatIsNotANumberRefusesThePosting)
+{
+    struct Case {
+        QString debit, credit;
+        Focus focus;
+    } cases[] = {
+        {QStringLiteral("abc"), {}, Focus::Debit},
+        {QStringLiteral("1.234.5"), {}, Focus::Debit},
+        {QStringLiteral("12 ,50"), {}, Focus::Debit},
+        {QStringLiteral("€12"), {}, Focus::Debit},
+        {QStringLiteral("5"), QStringLiteral("douze"), Focus::Credit},
+    };
+    for (const Case &c : cases) {
+        fake.messages.shown.clear();
+        EXPECT_FALSE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), c.debit,
+                          c.credit));
+        const QString typed = c.focus == Focus::Debit ? c.debit : c.credit;
+        EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Montant invalide : ") + typed});
+        EXPECT_EQ(fiche.focus, c.focus);
+        EXPECT_EQ(fiche.NbLignes, 0) << "nothing is posted";
+        EXPECT_EQ(fiche.panel.debit, c.debit) << "the entry line is left as typed";
+    }
+    EXPECT_FALSE(fiche.Modifie);
 }
 
 TEST_F(Posting, WithoutAnyAmountTheFocusGoesToTheDebit)
@@ -91,8 +151,10 @@ TEST_F(Posting, AmountsAreNormalised)
         {QStringLiteral("0.005"), QStringLiteral("0,01")},
         {QStringLiteral("-0,005"), QStringLiteral("-0,01")},
         {QStringLiteral("2,004"), QStringLiteral("2,00")},
-        {QStringLiteral("douze"), QString()},
-        {QStringLiteral("1.234.5"), QString()},
+        {QStringLiteral("1 200,50"), QStringLiteral("1200,50")},
+        {QStringLiteral("1\u00A0200\u202F000.5"), QStringLiteral("1200000,50")},
+        {QStringLiteral("12,50 €"), QStringLiteral("12,50")},
+        {QStringLiteral("12€"), QStringLiteral("12,00")},
     };
     for (const Case &c : cases) {
         ASSERT_TRUE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), c.typed, c.typed,

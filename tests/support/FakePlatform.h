@@ -11,6 +11,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <ostream>
 #include <set>
 #include <vector>
 
@@ -19,14 +20,38 @@
 
 class FakeMessages final : public Messages {
 public:
+    // The three boxes the logic can ask for.
+    enum class Box { Information, WarningYesNoCancel, WarningOkCancel };
+    struct Shown {
+        Box box;
+        QString text;
+        bool operator==(const Shown &) const = default;
+        friend std::ostream &operator<<(std::ostream &out, const Shown &s)
+        {
+            static const char *const names[] = {"information", "warning Oui/Non/Annuler", "warning OK/Annuler"};
+            return out << names[int(s.box)] << " \"" << s.text.toStdString() << '"';
+        }
+    };
+
     QStringList shown;                 // every text shown, in order
+    std::vector<Shown> boxes;          // every box shown, in order, with its kind
     std::deque<Answer> yesNoCancel;    // answers to the next Oui/Non/Annuler boxes
     std::deque<bool> okCancel;         // answers to the next OK/Annuler boxes
 
-    void information(const QString &text) override { shown.append(text); }
+    // What a test expects when the user must have seen one information box.
+    static std::vector<Shown> informationBox(const QString &text) { return {{Box::Information, text}}; }
+
+    // Forgets the boxes shown so far.
+    void clear()
+    {
+        shown.clear();
+        boxes.clear();
+    }
+
+    void information(const QString &text) override { record(Box::Information, text); }
     Answer warningYesNoCancel(const QString &text) override
     {
-        shown.append(text);
+        record(Box::WarningYesNoCancel, text);
         if (yesNoCancel.empty())
             return Answer::Annuler;
         const Answer a = yesNoCancel.front();
@@ -35,12 +60,19 @@ public:
     }
     bool warningOkCancel(const QString &text) override
     {
-        shown.append(text);
+        record(Box::WarningOkCancel, text);
         if (okCancel.empty())
             return false;
         const bool a = okCancel.front();
         okCancel.pop_front();
         return a;
+    }
+
+private:
+    void record(Box box, const QString &text)
+    {
+        shown.append(text);
+        boxes.push_back({box, text});
     }
 };
 

@@ -1,3 +1,4 @@
+#include "../MainWindowTexts.h"
 #include "app/ui/Demarrage.h"
 #include "app/ui/TAboutBox.h"
 #include "app/ui/TMainForm.h"
@@ -30,21 +31,54 @@ void writeSettings(const QString &path, const QString &lastFile, int ouvrirAuto)
                          + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
-// Every action of the menus and the tool bar with the state it starts in.
-std::vector<std::pair<QAction *, bool>> startStates(const TMainForm &main)
+// The items of a menu as shown, in the rows of MainWindowTexts.h.
+QStringList menuRows(const QMenu *menu, const QString &indent = {})
 {
-    std::vector<std::pair<QAction *, bool>> states;
-    std::function<void(const QList<MenuItem> &)> walk = [&](const QList<MenuItem> &items) {
-        for (const MenuItem &item : items) {
-            states.emplace_back(main.menuAction(item.cmd), item.startEnabled);
-            walk(item.submenu);
+    QStringList rows;
+    for (const QAction *a : menu->actions()) {
+        if (a->isSeparator()) {
+            rows.append(mainwindow::kSeparator);
+            continue;
         }
-    };
-    for (const Menu &menu : commands::mainMenu())
-        walk(menu.items);
-    for (const ToolButton &button : commands::toolBar())
-        states.emplace_back(main.toolAction(button.cmd), button.startEnabled);
-    return states;
+        rows.append(indent + mainwindow::row(a->text(), a->statusTip(), a->isEnabled(),
+                                             a->shortcut().toString(QKeySequence::PortableText), a->isCheckable()));
+        if (a->menu())
+            rows += menuRows(a->menu(), indent + mainwindow::kSubmenuIndent);
+    }
+    return rows;
+}
+
+// The tool bar's buttons as shown, in the rows of MainWindowTexts.h.
+QStringList toolRows(const TMainForm &main)
+{
+    QStringList rows;
+    for (const QAction *a : main.findChild<QToolBar *>()->actions())
+        rows.append(a->isSeparator() ? mainwindow::kSeparator
+                                     : mainwindow::row(a->toolTip(), a->statusTip(), a->isEnabled()));
+    return rows;
+}
+
+// Every row of the menus, then of the tool bar, as shown.
+QStringList allRows(const TMainForm &main)
+{
+    QStringList rows;
+    for (const QAction *top : main.menuBar()->actions())
+        rows += menuRows(top->menu());
+    return rows + toolRows(main);
+}
+
+QStringList expectedRows()
+{
+    QStringList rows;
+    for (const mainwindow::ExpectedMenu &menu : mainwindow::kMenus)
+        rows += menu.rows;
+    return rows + mainwindow::kToolBar;
+}
+
+// The rows once `Valide` has run: every command available.
+QStringList validated(QStringList rows)
+{
+    return rows.replaceInStrings(QStringLiteral(" | off"), QStringLiteral(" | on"));
 }
 
 } // namespace
@@ -75,8 +109,7 @@ private slots:
         QCOMPARE(main->fiche()->fiche().NomFichier, path);
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl]"));
         QVERIFY(main->menuAction(Cmd::OuvrirAuto)->isChecked());
-        for (const auto &[action, startEnabled] : startStates(*main))
-            QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+        QCOMPARE(allRows(*main), validated(expectedRows()));
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<TSplash *>(w));
         QVERIFY(fake->messages.shown.isEmpty()); // the program's own file reads whole
@@ -99,11 +132,9 @@ private slots:
     {
         main = demarrer(fake->platform);
         QVERIFY(!main->menuAction(Cmd::OuvrirAuto)->isChecked());
-        for (const auto &[action, startEnabled] : startStates(*main))
-            QVERIFY2(action->isEnabled() == startEnabled, qPrintable(action->text() + action->toolTip()));
+        QCOMPARE(allRows(*main), expectedRows());
         main->execute(Cmd::Ouvrir); // the open dialog is cancelled
-        for (const auto &[action, startEnabled] : startStates(*main))
-            QVERIFY2(action->isEnabled(), qPrintable(action->text() + action->toolTip()));
+        QCOMPARE(allRows(*main), validated(expectedRows()));
     }
 
     void frenchSettingsForTheRun()
@@ -115,34 +146,14 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("Dossier"));
     }
 
-    void menusFollowTheCommandTable()
+    void menusShowTheirCaptionsHintsKeysAndStartStates()
     {
         main = std::make_unique<TMainForm>(fake->platform);
         const QList<QAction *> tops = main->menuBar()->actions();
-        const QList<Menu> &table = commands::mainMenu();
-        QCOMPARE(tops.size(), table.size());
-        std::function<void(QMenu *, const QList<MenuItem> &)> compare = [&](QMenu *menu, const QList<MenuItem> &items) {
-            QStringList expected;
-            for (const MenuItem &item : items) {
-                expected.append(item.caption);
-                if (item.separatorAfter)
-                    expected.append(QStringLiteral("-"));
-            }
-            QStringList actual;
-            for (QAction *a : menu->actions())
-                actual.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-            QCOMPARE(actual, expected);
-            for (const MenuItem &item : items) {
-                QAction *action = main->menuAction(item.cmd);
-                QCOMPARE(action->statusTip(), item.hint);
-                QCOMPARE(action->isCheckable(), item.checkable);
-                if (!item.submenu.isEmpty())
-                    compare(action->menu(), item.submenu);
-            }
-        };
-        for (qsizetype i = 0; i < table.size(); ++i) {
-            QCOMPARE(tops[i]->text(), table[i].caption);
-            compare(tops[i]->menu(), table[i].items);
+        QCOMPARE(tops.size(), mainwindow::kMenus.size());
+        for (qsizetype i = 0; i < tops.size(); ++i) {
+            QCOMPARE(tops[i]->text(), mainwindow::kMenus[i].caption);
+            QCOMPARE(menuRows(tops[i]->menu()), mainwindow::kMenus[i].rows);
         }
         QCOMPARE(main->menuAction(Cmd::Quitter)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
         QCOMPARE(main->menuAction(Cmd::Continuer)->shortcut(), QKeySequence(Qt::Key_F3));
@@ -170,10 +181,7 @@ private slots:
         }
         QCOMPARE(buttons, 16);
         QCOMPARE(separators, 4);
-        QAction *save = main->toolAction(Cmd::Enregistrer);
-        QCOMPARE(save->toolTip(), QStringLiteral("Enregistrer"));
-        QVERIFY(save->statusTip().isEmpty());
-        QCOMPARE(main->toolAction(Cmd::Enveloppe)->toolTip(), QStringLiteral("Imprimer enveloppe"));
+        QCOMPARE(toolRows(*main), mainwindow::kToolBar);
     }
 
     void hintsGoToTheFirstPanel()
@@ -223,8 +231,10 @@ private slots:
         QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.ini"))));
         QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.soc"))));
         QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.Cbx"))));
-        QCOMPARE(fake->messages.shown.size(), 3);
-        QCOMPARE(fake->messages.shown.first(), QStringLiteral("Enregistrer les changements du nouveau dossier ?"));
+        // Each attempt asked once, in a warning box with Oui, Non and Annuler.
+        const FakeMessages::Shown prompt{FakeMessages::Box::WarningYesNoCancel,
+                                         QStringLiteral("Enregistrer les changements du nouveau dossier ?")};
+        QVERIFY(fake->messages.boxes == std::vector<FakeMessages::Shown>(3, prompt));
     }
 
     void aReferenceFileThatCannotBeWrittenKeepsTheWindowOpenUntilTheUserGivesUp()
@@ -235,6 +245,7 @@ private slots:
         QVERIFY(!main->close()); // the fake answers "Annuler"
         QVERIFY(main->isVisible());
         QCOMPARE(fake->messages.shown.size(), 1);
+        QVERIFY(fake->messages.boxes[0].box == FakeMessages::Box::WarningOkCancel);
         QVERIFY2(fake->messages.shown[0].startsWith(QStringLiteral("Impossible d'enregistrer le fichier %1 : ")
                                                         .arg(dir->file(QStringLiteral("Tavelin.soc")))),
                  qPrintable(fake->messages.shown[0]));
@@ -324,7 +335,7 @@ private slots:
         bool seen = false;
         onNextModal<TAboutBox>([&seen](TAboutBox *box) {
             seen = true;
-            QCOMPARE(box->windowTitle(), QStringLiteral("A propos"));
+            QCOMPARE(box->windowTitle(), QStringLiteral("À propos"));
             QCOMPARE(box->ProductName->text(), QStringLiteral("Tavelin"));
             QVERIFY(box->ProductName->font().bold());
             QCOMPARE(box->Version->text(), QStringLiteral("Version 1.0"));

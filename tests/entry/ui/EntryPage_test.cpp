@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(fiche().NbLignes, 0);
         QCOMPARE(page->journalField->count(), 2);
 
-        const QList<QWidget *> posting = {page->labelField, page->voucherField, page->debitField, page->creditField, page->monthGrid};
+        const QList<QWidget *> posting = {page->labelField, page->voucherField, page->debitField, page->creditField};
         int expected = 0;
         for (QWidget *field : posting) {
             fillLine();
@@ -267,8 +267,8 @@ private slots:
         QCOMPARE(page->labelField->text(), QStringLiteral("un"));
         QCOMPARE(page->debitField->text(), QStringLiteral("1,00"));
         QCOMPARE(focused(), page->dateField);
-        // Entering the date field from the grid proposes the last posted date.
-        QCOMPARE(page->dateField->text(), QStringLiteral("04/03/2002"));
+        // The line keeps its own date: the last posted date is for new lines.
+        QCOMPARE(page->dateField->text(), QStringLiteral("02/03/2002"));
 
         // From the menu while the date field has the focus, the row's date stays.
         fiche().selectedRow = 0;

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSize>
@@ -93,6 +94,13 @@ private slots:
         QVERIFY(pdf >= 0);
         dialog.ComboNom->setCurrentIndex(pdf);
         QVERIFY(dialog.EditFichier->isEnabled());
+        // The file's label underlines its access letter and leads to the field.
+        QLabel *fileLabel = nullptr;
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            if (label->text() == QStringLiteral("&Fichier :"))
+                fileLabel = label;
+        QVERIFY(fileLabel);
+        QCOMPARE(fileLabel->buddy(), dialog.EditFichier);
         dialog.ComboTaille->setCurrentIndex(dialog.ComboTaille->findText(QStringLiteral("A5")));
         dialog.RadioPaysage->setChecked(true);
 

@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(control<QComboBox>("journalFilter")->currentText(), QStringLiteral("Tous"));
         QCOMPARE(control<QComboBox>("journalFilter")->count(), 5);
         QCOMPARE(control<QTableView>("journalGrid")->model()->headerData(3, Qt::Horizontal).toString(),
-                 QStringLiteral("Jounal"));
+                 QStringLiteral("Journal"));
         QVERIFY(filledRows("journalGrid") > 40);
         QCOMPARE(cell("journalGrid", 0, 0), fiche().views.journal.grid.at(1, 0));
         QCOMPARE(control<QLineEdit>("journalDebitTotal")->text(), fiche().views.journal.totalDebit.trimmed());
@@ -192,7 +192,7 @@ private slots:
         QCOMPARE(control<QDateEdit>("balanceSheetFrom")->date(), QDate(2002, 1, 1));
         control<QDateEdit>("balanceSheetTo")->setDate(QDate(2002, 6, 30));
         QTest::mouseClick(control<QToolButton>("balanceSheetCompute"), Qt::LeftButton);
-        QCOMPARE(cell("balanceSheetGrid", 18, 2), QStringLiteral("TOTAL GENERAL I+II+III"));
+        QCOMPARE(cell("balanceSheetGrid", 18, 2), QStringLiteral("TOTAL GÉNÉRAL I+II+III"));
         QVERIFY(cell("balanceSheetGrid", 18, 1).isEmpty());
         shoot("bilan");
     }
