@@ -49,12 +49,13 @@ QList<Menu> buildMenu()
     };
     return {
         {s(u"&Fichier"), 3, {
-            on(Cmd::Nouveau, u"&Nouveau", u"Nouveau dossier"),
-            separated(on(Cmd::Ouvrir, u"&Ouvrir...", u"Ouvrir un fichier")),
-            off(Cmd::Enregistrer, u"&Enregistrer", u"Enregistrer le fichier en cours"),
+            keyed(on(Cmd::Nouveau, u"&Nouveau", u"Nouveau dossier"), "Ctrl+N"),
+            separated(keyed(on(Cmd::Ouvrir, u"&Ouvrir...", u"Ouvrir un fichier"), "Ctrl+O")),
+            keyed(off(Cmd::Enregistrer, u"&Enregistrer", u"Enregistrer le fichier en cours"), "Ctrl+S"),
             separated(off(Cmd::EnregistrerSous, u"Enregistrer &sous...", u"Enregistrer sous")),
             on(Cmd::MiseEnPage, u"&Mise en page", u"Mise en page"),
-            off(Cmd::Imprimer, u"&Imprimer"),
+            keyed(off(Cmd::Imprimer, u"&Imprimer"), "Ctrl+P"),
+            off(Cmd::Apercu, u"Aper&çu avant impression", u"Aperçu avant impression"),
             separated(on(Cmd::ConfigurerImprimante, u"Configurer imprimante", u"Configurer imprimante")),
             off(Cmd::Importer, u"I&mporter...", u"Importer écritures"),
             exporter,
@@ -159,6 +160,16 @@ const QList<ToolButton> &toolBar()
 {
     static const QList<ToolButton> bar = buildToolBar();
     return bar;
+}
+
+QChar unaccentedAccessLetter(const QString &caption)
+{
+    const qsizetype amp = caption.indexOf(u'&');
+    if (amp < 0 || amp + 1 >= caption.size())
+        return {};
+    const QChar letter = caption[amp + 1];
+    const QChar plain = QString(letter).normalized(QString::NormalizationForm_D).front();
+    return plain == letter ? QChar() : plain.toUpper();
 }
 
 } // namespace commands

@@ -2,6 +2,7 @@
 
 #include "app/FileNames.h"
 #include "document/Fiche.h"
+#include "document/PrintCommands.h"
 #include "ledger/FileIO.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -166,11 +167,29 @@ void MainForm::OuvrirAutomatiquement()
     fiche_.SetIni(OuvrirAutomatiquementCoche);
 }
 
+bool MainForm::pagePrints()
+{
+    if (document::pagePrints(fiche_))
+        return true;
+    platform_.messages->information(QStringLiteral("Le bilan ne s'imprime pas."));
+    return false;
+}
+
 void MainForm::Imprimer()
 {
-    if (platform_.printerDialogs->print())
-        platform_.messages->information(
-            QStringLiteral("L'impression des pages n'est pas encore disponible : rien n'a été imprimé."));
+    if (pagePrints() && platform_.printerDialogs->print())
+        document::Imprimer(fiche_, *platform_.printer);
+}
+
+void MainForm::Apercu()
+{
+    if (pagePrints())
+        platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
+}
+
+void MainForm::MiseEnPage()
+{
+    platform_.printerDialogs->pageSetup();
 }
 
 void MainForm::ConfigurerImprimante()

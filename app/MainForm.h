@@ -50,8 +50,12 @@ public:
     bool FormClose();
 
     void OuvrirAutomatiquement();
-    // The print dialog; the page shown is not printed yet, which the user is told.
+    // The print dialog, then the page shown printed on the printer chosen.
     void Imprimer();
+    // The page shown drawn in the preview window, from which it may be printed.
+    void Apercu();
+    // The page set-up of the printer, which the next print follows.
+    void MiseEnPage();
     void ConfigurerImprimante();
 
     void AideSommaire();
@@ -66,6 +70,8 @@ private:
     // The save prompt of New, Open and closing; false when the command must stop.
     bool DemandeEnregistrer();
     void charge();
+    // False, with the user told so, when the page shown has no printed form.
+    bool pagePrints();
 
     Fiche &fiche_;
     const Platform &platform_;

@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
+#include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
 #include "cli/Listings.h"
 #include "cli/Verification.h"
@@ -90,6 +91,14 @@ int run(const QStringList &args, Streams &io)
         return ExitOk;
     case Command::Verifier:
         return verify(invocation, io);
+    case Command::Exporter:
+        return exporter(invocation, io);
+    case Command::Importer:
+        return importer(invocation, io);
+    case Command::Cloture:
+        return cloture(invocation, io);
+    case Command::Rechercher:
+        return rechercher(invocation, io);
     default:
         return list(invocation, io);
     }

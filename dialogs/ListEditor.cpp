@@ -74,6 +74,11 @@ bool ListEditor::codeTaken() const
 
 void ListEditor::Envoi()
 {
+    // Enter and "Valider" take the code in the form leaving its field gives
+    // it: a code added as typed ("41") could never be found by the entry
+    // line, which completes what the user types there ("410000").
+    if (!codeField.isEmpty())
+        codeFieldExit();
     codeField = forms::singleLine(codeField);
     labelField = forms::singleLine(labelField);
     if (ItemIndex < 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/EntryState.h"
+#include "exchange/EntrySearch.h"
 #include "ledger/Ledger.h"
 #include "platform/Platform.h"
 #include "reports/ViewPages.h"
@@ -20,6 +21,7 @@ public:
     QString Caption; // the document window's caption: the file name without its folder
     Page ActivePage = Page::Saisie;
     ViewPages views;
+    exchange::EntrySearch search; // the text searched for and where "Continuer" goes on
 
     // --- Month ---
     // Reads the month shown into the grid and makes the entry line ready.

@@ -7,6 +7,9 @@ class FiscalYearDialog;
 class FileDialogs;
 class PrinterDialogs;
 class HelpViewer;
+class BusyPointer;
+class SearchPrompt;
+class Printer;
 
 // The desktop services the ledger logic calls. The application fills it with
 // the Qt implementations, the tests with doubles.
@@ -18,4 +21,7 @@ struct Platform {
     FileDialogs *fileDialogs = nullptr;
     PrinterDialogs *printerDialogs = nullptr;
     HelpViewer *help = nullptr;
+    BusyPointer *busy = nullptr;
+    SearchPrompt *searchPrompt = nullptr;
+    Printer *printer = nullptr; // the printer the dialogs set up
 };

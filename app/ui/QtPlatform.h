@@ -1,12 +1,15 @@
 #pragma once
 
+#include "exchange/ui/TRNom.h"
 #include "ledger/ui/QtFiscalYearDialog.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "platform/ui/QtBusyPointer.h"
 #include "platform/ui/QtFileDialogs.h"
 #include "platform/ui/QtHelpViewer.h"
 #include "platform/ui/QtMessages.h"
+#include "platform/ui/QtPrinter.h"
 #include "platform/ui/QtPrinterDialogs.h"
 
 class QWidget;
@@ -20,12 +23,16 @@ struct QtPlatform {
     QtFileDialogs fileDialogs;
     QtPrinterDialogs printerDialogs;
     QtHelpViewer help{messages};
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    QtBusyPointer busy;
+    TRNomPrompt searchPrompt;
+    QtPrinter printer{[this]() -> QPrinter & { return printerDialogs.printer(); }};
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer};
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);
         fiscalYear.setParent(parent);
         fileDialogs.setParent(parent);
         printerDialogs.setParent(parent);
+        searchPrompt.setParent(parent);
     }
 };

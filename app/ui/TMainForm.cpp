@@ -79,6 +79,11 @@ void TMainForm::buildMenus()
     for (const Menu &menu : commands::mainMenu()) {
         QMenu *m = menuBar()->addMenu(menu.caption);
         helpContexts_[m] = menu.helpContext;
+        // "&Édition" takes Alt+É from the menu bar; Alt+E opens it too.
+        if (const QChar plain = commands::unaccentedAccessLetter(menu.caption); !plain.isNull()) {
+            auto *key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(plain.unicode())), this);
+            connect(key, &QShortcut::activated, this, [this, m] { menuBar()->setActiveAction(m->menuAction()); });
+        }
         addMenuItems(m, menu.items);
     }
 }
@@ -199,11 +204,18 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Ouvrir: runForm(&MainForm::Ouvrir); break;
     case Cmd::Enregistrer: Fiche_->run([this](Fiche &) { form_.Enregistrer(); }); break;
     case Cmd::EnregistrerSous: Fiche_->run([this](Fiche &) { form_.EnregistrerSous(); }); break;
+    case Cmd::MiseEnPage: form_.MiseEnPage(); break;
     case Cmd::Imprimer: form_.Imprimer(); break;
+    case Cmd::Apercu: form_.Apercu(); break;
     case Cmd::ConfigurerImprimante: form_.ConfigurerImprimante(); break;
+    case Cmd::Importer: Fiche_->Importer(); break;
+    case Cmd::ExporterMois: Fiche_->ExportMois(); break;
+    case Cmd::ExporterJournal: Fiche_->ExportJournal(); break;
     case Cmd::Quitter: close(); break;
     case Cmd::Copier: Fiche_->Copier(); break;
     case Cmd::Coller: Fiche_->Coller(); break;
+    case Cmd::Rechercher: Fiche_->Rechercher(); break;
+    case Cmd::Continuer: Fiche_->RContinuer(); break;
     case Cmd::Pointer: Fiche_->Pointer(menuAction(Cmd::Pointer)->isChecked()); break;
     case Cmd::Saisie: Fiche_->run([](Fiche &f) { f.Saisie(); }); break;
     case Cmd::Precedent: Fiche_->run([](Fiche &f) { f.Precedent(); }); break;
@@ -218,11 +230,13 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Balance: Fiche_->Balance(); break;
     case Cmd::Resultat: Fiche_->Resultat(); break;
     case Cmd::Bilan: Fiche_->Bilan(); break;
+    case Cmd::Enveloppe: Fiche_->Enveloppe(); break;
     case Cmd::Societe: Fiche_->Psoc(); break;
     case Cmd::Journaux: Fiche_->Journaux(); break;
     case Cmd::PlanComptable: Fiche_->Plc(); break;
     case Cmd::Exercice: Fiche_->run([](Fiche &f) { f.Exercice(); }); break;
     case Cmd::OuvrirAuto: form_.OuvrirAutomatiquement(); break;
+    case Cmd::Cloturer: Fiche_->Cloturer(); break;
     case Cmd::AideIndex: form_.AideSommaire(); break;
     case Cmd::AideRechercher: form_.AideRechercher(); break;
     case Cmd::AideUtiliser: form_.AideUtiliser(); break;

@@ -39,6 +39,15 @@ public:
     void Balance();
     void Resultat();
     void Bilan();
+    // Import, export, search and closing.
+    void Importer();
+    void ExportMois();
+    void ExportJournal();
+    void Rechercher();
+    void RContinuer();
+    void Cloturer();
+    // The envelope command, with its address dialog over this window.
+    void Enveloppe();
     // Reference data dialogs.
     void Psoc();
     void Plc();

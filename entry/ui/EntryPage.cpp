@@ -209,14 +209,20 @@ bool EntryPage::fieldLeft(QWidget *field)
         run([this] { EntryLine(ledger_, entry_).labelLeft(); });
     else if (field == journalField)
         rule(&EntryLine::journalLeft);
-    // Back in a refused field, the user types its text anew.
-    if (!accepted) {
-        if (field == dateField)
-            dateField->selectFromStart();
-        else if (auto *list = qobject_cast<QComboBox *>(field))
-            list->lineEdit()->selectAll();
-    }
     return accepted;
+}
+
+// A field the program puts the user in (a refused text, the next line) has its
+// whole text selected, so what the user types replaces it.
+void EntryPage::place(QWidget *field)
+{
+    tracker_->place(field);
+    if (field == dateField)
+        dateField->selectFromStart();
+    else if (auto *list = qobject_cast<QComboBox *>(field))
+        list->lineEdit()->selectAll();
+    else if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
 }
 
 QWidget *EntryPage::fieldFor(Focus focus) const
@@ -301,7 +307,7 @@ void EntryPage::refresh()
         QWidget *field = fieldFor(entry_.focus);
         entry_.focus = Focus::None;
         if (field)
-            tracker_->place(field);
+            place(field);
     }
 }
 

@@ -58,6 +58,7 @@ private:
     bool fieldLeft(QWidget *field);
     bool fieldKey(QWidget *field, int key);
     void goToGrid();
+    void place(QWidget *field);
     QWidget *fieldFor(Focus focus) const;
     void refreshLists();
     void refreshFields();

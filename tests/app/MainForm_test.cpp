@@ -34,6 +34,14 @@ protected:
         writeBytes(path, kLedger);
         return path;
     }
+    // The ledger opened, and shown on March, the month of its entry.
+    void openOnItsEntry()
+    {
+        fake.fileDialogs.openAnswers.push_back(ledger(QStringLiteral("compta.jnl")));
+        form.Ouvrir();
+        fiche.Suivant();
+        fiche.Suivant();
+    }
     // A document with unsaved changes, opened from `name` when given.
     void modifiedDocument(const QString &name = QString())
     {
@@ -585,16 +593,51 @@ TEST_F(MainFormTest, PrinterSetUpIsThePlatformDialog)
     EXPECT_EQ(fake.printerDialogs.printCalls, 0);
 }
 
-TEST_F(MainFormTest, PrintOpensThePrintDialogAndSaysNothingIsPrintedYet)
+TEST_F(MainFormTest, PrintOpensThePrintDialogAndPrintsThePageShownOnlyOnOk)
 {
+    openOnItsEntry();
     form.Imprimer();
     EXPECT_EQ(fake.printerDialogs.printCalls, 1);
-    EXPECT_TRUE(fake.messages.shown.isEmpty()) << "cancelled: nothing to say";
+    EXPECT_TRUE(fake.printer.calls.empty()) << "cancelled: nothing printed";
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+
     fake.printerDialogs.printAnswer = true;
     form.Imprimer();
     EXPECT_EQ(fake.printerDialogs.printCalls, 2);
+    const std::vector<QString> texts = fake.printer.texts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.front(), QStringLiteral("Journal de Mars 2002"));
+    EXPECT_NE(std::find(texts.begin(), texts.end(), QStringLiteral("Achat de marchandises")), texts.end());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, PreviewDrawsThePageShownWithoutThePrintDialog)
+{
+    openOnItsEntry();
+    form.Apercu();
+    EXPECT_EQ(fake.printerDialogs.previewCalls, 1);
+    EXPECT_EQ(fake.printerDialogs.printCalls, 0);
+    ASSERT_FALSE(fake.printerDialogs.previewed.texts().empty());
+    EXPECT_EQ(fake.printerDialogs.previewed.texts().front(), QStringLiteral("Journal de Mars 2002"));
+    EXPECT_TRUE(fake.printer.calls.empty());
+}
+
+TEST_F(MainFormTest, TheBalanceSheetSaysItDoesNotPrint)
+{
+    fiche.showPage(Page::Bilan);
+    form.Imprimer();
+    form.Apercu();
+    EXPECT_EQ(fake.printerDialogs.printCalls, 0);
+    EXPECT_EQ(fake.printerDialogs.previewCalls, 0);
     EXPECT_EQ(fake.messages.shown,
-              QStringList{QStringLiteral("L'impression des pages n'est pas encore disponible : rien n'a été imprimé.")});
+              (QStringList{QStringLiteral("Le bilan ne s'imprime pas."), QStringLiteral("Le bilan ne s'imprime pas.")}));
+}
+
+TEST_F(MainFormTest, PageSetUpIsThePlatformDialog)
+{
+    form.MiseEnPage();
+    EXPECT_EQ(fake.printerDialogs.pageSetupCalls, 1);
+    EXPECT_EQ(fake.printerDialogs.setupCalls, 0);
 }
 
 TEST_F(MainFormTest, ProgramFileCheck)

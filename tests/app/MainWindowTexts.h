@@ -23,14 +23,15 @@ struct ExpectedMenu {
 
 inline const QList<ExpectedMenu> kMenus = {
     {"&Fichier", 3, {
-        "&Nouveau | Nouveau dossier | on",
-        "&Ouvrir... | Ouvrir un fichier | on",
+        "&Nouveau | Nouveau dossier | on | Ctrl+N",
+        "&Ouvrir... | Ouvrir un fichier | on | Ctrl+O",
         "-",
-        "&Enregistrer | Enregistrer le fichier en cours | off",
+        "&Enregistrer | Enregistrer le fichier en cours | off | Ctrl+S",
         "Enregistrer &sous... | Enregistrer sous | off",
         "-",
         "&Mise en page | Mise en page | on",
-        "&Imprimer | (none) | off",
+        "&Imprimer | (none) | off | Ctrl+P",
+        "Aper&çu avant impression | Aperçu avant impression | off",
         "Configurer imprimante | Configurer imprimante | on",
         "-",
         "I&mporter... | Importer écritures | off",

@@ -16,10 +16,10 @@ TEST_F(JournalEditorTest, CodeTakesAnyCharacterAndTurnsUpperCaseUnpadded)
     add("ve", "Ventes");
     add("b", "Banque");
     EXPECT_EQ(editor.items(), (QStringList{"VE N Ventes", "B N Banque"}));
-    // Enter validates the code as typed, before the upper case.
+    // Enter validates the code in upper case, as leaving the field gives it.
     editor.codeField = "od";
     EXPECT_FALSE(editor.codeFieldKeyPress(ListEditor::kEnter));
-    EXPECT_EQ(editor.items().last(), "od N ");
+    EXPECT_EQ(editor.items().last(), "OD N ");
 }
 
 TEST_F(JournalEditorTest, CodeThatAnEntryBeginsWithIsRefused)

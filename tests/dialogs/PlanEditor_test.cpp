@@ -20,11 +20,12 @@ TEST_F(PlanEditorTest, CodeFieldTakesDigitsAndIsCompletedOnExit)
         editor.codeFieldExit();
         EXPECT_EQ(editor.codeField, completed) << typed;
     }
-    // Enter validates the code as typed, before any completion.
+    // Enter completes the code as leaving the field does: the entry line,
+    // which completes what is typed there, can then find the account.
     editor.codeField = "41";
     editor.labelField = "Clients";
     EXPECT_FALSE(editor.codeFieldKeyPress(ListEditor::kEnter));
-    EXPECT_EQ(editor.items(), QStringList{"41 NN Clients"});
+    EXPECT_EQ(editor.items(), QStringList{"410000 NN Clients"});
 }
 
 TEST_F(PlanEditorTest, NewAccountsAreNeverPointableAndKeepTheListSorted)
@@ -45,7 +46,7 @@ TEST_F(PlanEditorTest, CodeThatAnEntryBeginsWithIsRefused)
     editor.Envoi();
     EXPECT_EQ(editor.items(), QStringList{" NN "}) << "an empty code passes only in an empty list";
     editor.Init({"411000 NN Clients"});
-    for (const QString code : {"411000", "4110", "4", ""}) {
+    for (const QString code : {"411000", "4110", "411", ""}) {
         messages.clear();
         editor.focusCodeField = false;
         editor.codeField = code;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BusyPointer.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -8,9 +9,12 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/PrinterDialogs.h"
+#include "platform/SearchPrompt.h"
+#include "RecordingPrinter.h"
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <set>
 #include <vector>
@@ -37,6 +41,9 @@ public:
     std::vector<Shown> boxes;          // every box shown, in order, with its kind
     std::deque<Answer> yesNoCancel;    // answers to the next Oui/Non/Annuler boxes
     std::deque<bool> okCancel;         // answers to the next OK/Annuler boxes
+    // Runs while each box is up, as a box's own event loop would: a test can
+    // take the window's activation away there, as some desktops do.
+    std::function<void()> whileShown;
 
     // What a test expects when the user must have seen one information box.
     static std::vector<Shown> informationBox(const QString &text) { return {{Box::Information, text}}; }
@@ -73,6 +80,8 @@ private:
     {
         shown.append(text);
         boxes.push_back({box, text});
+        if (whileShown)
+            whileShown();
     }
 };
 
@@ -139,12 +148,17 @@ private:
     }
 };
 
+// The preview draws the run on a printer of its own, kept for the test.
 class FakePrinterDialogs final : public PrinterDialogs {
 public:
     bool setupAnswer = false;
     bool printAnswer = false;
+    bool pageSetupAnswer = false;
     int setupCalls = 0;
     int printCalls = 0;
+    int pageSetupCalls = 0;
+    int previewCalls = 0;
+    RecordingPrinter previewed;
     bool setup() override
     {
         ++setupCalls;
@@ -154,6 +168,16 @@ public:
     {
         ++printCalls;
         return printAnswer;
+    }
+    bool pageSetup() override
+    {
+        ++pageSetupCalls;
+        return pageSetupAnswer;
+    }
+    void preview(const std::function<void(Printer &)> &run) override
+    {
+        ++previewCalls;
+        run(previewed);
     }
 };
 
@@ -176,6 +200,34 @@ public:
     }
 };
 
+// Counts the hourglass shown; `depth` is above 0 while it is up.
+class FakeBusyPointer final : public BusyPointer {
+public:
+    int depth = 0;
+    int shown = 0;
+    void begin() override
+    {
+        ++depth;
+        ++shown;
+    }
+    void end() override { --depth; }
+};
+
+class FakeSearchPrompt final : public SearchPrompt {
+public:
+    std::deque<QString> answers; // an empty text: the prompt was cancelled
+    int calls = 0;
+    QString ask() override
+    {
+        ++calls;
+        if (answers.empty())
+            return {};
+        const QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
 struct FakePlatform {
     FakeMessages messages;
     FakeClock clock;
@@ -184,5 +236,8 @@ struct FakePlatform {
     FakeFileDialogs fileDialogs;
     FakePrinterDialogs printerDialogs;
     FakeHelpViewer help;
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    FakeBusyPointer busy;
+    FakeSearchPrompt searchPrompt;
+    RecordingPrinter printer;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer};
 };

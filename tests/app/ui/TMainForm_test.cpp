@@ -8,6 +8,7 @@
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -270,6 +271,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
         QTest::keyClick(main.get(), Qt::Key_X, Qt::AltModifier);
         QTRY_VERIFY(!main->isVisible());
+    }
+
+    void altEOpensTheEditionMenuWhoseLetterIsAccented()
+    {
+        main = demarrer(fake->platform);
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        QTest::keyClick(main.get(), Qt::Key_E, Qt::AltModifier);
+        QAction *active = main->menuBar()->activeAction();
+        QVERIFY(active);
+        QCOMPARE(active->text(), QStringLiteral("&Édition"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 
     void documentCommandsReachTheDocument()

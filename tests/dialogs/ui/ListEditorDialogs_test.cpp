@@ -122,11 +122,11 @@ private slots:
         QCOMPARE(dialog.labelField->text(), QString());
         QCOMPARE(QApplication::focusWidget(), dialog.codeField);
 
-        // Enter in the code field validates the code as typed.
+        // Enter in the code field completes the code, as leaving the field does.
         dialog.labelField->setText(QStringLiteral("Banque"));
         QTest::keyClicks(dialog.codeField, "512");
         QTest::keyClick(dialog.codeField, Qt::Key_Enter);
-        QCOMPARE(shownItems(dialog.entryList), (QStringList{"411000 NN Clients", "512 NN Banque"}));
+        QCOMPARE(shownItems(dialog.entryList), (QStringList{"411000 NN Clients", "512000 NN Banque"}));
         QVERIFY(dialog.isVisible());
     }
 
@@ -136,11 +136,11 @@ private slots:
         TPlan dialog(boxes);
         dialog.Init({"411000 NN Clients"});
         showActive(dialog);
-        QTest::keyClicks(dialog.codeField, "41");
+        QTest::keyClicks(dialog.codeField, "4110");
         QTest::keyClick(dialog.codeField, Qt::Key_Return);
         QCOMPARE(boxes.shown, QStringList{"Ce compte existe déjà"});
         QCOMPARE(dialog.focusWidget(), dialog.codeField);
-        QCOMPARE(dialog.codeField->text(), QStringLiteral("41")); // not completed behind the box
+        QCOMPARE(dialog.codeField->text(), QStringLiteral("411000"));
     }
 
     void planListSelectionValidateAndDelete()

@@ -5,6 +5,7 @@
 #include "ledger/Codec1252.h"
 #include "ledger/TextForms.h"
 #include "document/ui/TFiche.h"
+#include "support/EntryKeys.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -32,7 +34,21 @@ class EntryPageTest : public QObject {
 
     Fiche &fiche() { return window->fiche(); }
     QWidget *focused() const { return QApplication::focusWidget(); }
-    void type(const QString &text) { QTest::keyClicks(focused(), text); }
+    // Types into the field with the focus, characters beyond ASCII included.
+    void type(const QString &text) { typeInto(focused(), text); }
+    static void typeInto(QWidget *field, const QString &text)
+    {
+        for (QChar c : text) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(field, c.toLatin1());
+                continue;
+            }
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(field, &press);
+            QApplication::sendEvent(field, &release);
+        }
+    }
     void key(Qt::Key k) { QTest::keyClick(focused(), k); }
     QString shown(int row, int col) const
     {
@@ -58,21 +74,9 @@ class EntryPageTest : public QObject {
             EntryLine(f, f).post();
         });
     }
-    // Keys a whole line from the date field, the way a user does.
     void keyLine(const QString &day, const QString &account, const QString &label, const QString &debit)
     {
-        page->dateField->setFocus(Qt::TabFocusReason);
-        type(day);
-        key(Qt::Key_Tab);
-        type(account);
-        key(Qt::Key_Tab);
-        type(label);
-        key(Qt::Key_Tab);
-        type(QStringLiteral("VT"));
-        key(Qt::Key_Tab);
-        key(Qt::Key_Tab);
-        type(debit);
-        key(Qt::Key_Enter);
+        keyEntryLine(*page, day, account, label, QStringLiteral("VT"), debit);
     }
 
 private slots:
@@ -376,6 +380,172 @@ private slots:
             marchLines += l.startsWith("200203") ? 1 : 0;
         QCOMPARE(marchLines, 16);
         QVERIFY(!fiche().Modifie);
+    }
+    // A desktop that leaves another window active once a message box has
+    // closed: the document window then gets no focus event at all, yet the
+    // keys still reach its fields.
+    void correctedCodesAreCheckedWithoutTheWindowActive()
+    {
+        window->run([](Fiche &f) {
+            f.ref.ListePlc.append(QStringLiteral("607000 NN Achats"));
+            f.InitPlc();
+        });
+        QWidget elsewhere;
+        elsewhere.resize(100, 100);
+        fake->messages.whileShown = [&elsewhere] {
+            elsewhere.show();
+            elsewhere.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        };
+        const auto keys = [](QWidget *field, const QString &text) {
+            QTest::keyClicks(field, text);
+            QTest::keyClick(field, Qt::Key_Tab);
+        };
+        page->dateField->setFocus(Qt::TabFocusReason);
+        keys(page->dateField, QStringLiteral("05"));
+        keys(page->accountField, QStringLiteral("999"));
+        QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Le compte 999000 n'existe pas")});
+        QVERIFY(!window->isActiveWindow());
+        QCOMPARE(window->focusWidget(), page->accountField);
+
+        keys(page->accountField, QStringLiteral("607"));
+        QCOMPARE(page->accountField->currentText(), QStringLiteral("607000"));
+        QCOMPARE(fake->messages.shown.size(), 1);
+        QCOMPARE(window->focusWidget(), page->labelField);
+        keys(page->labelField, QStringLiteral("Achat"));
+        keys(page->journalField, QStringLiteral("ZZ"));
+        keys(page->journalField, QStringLiteral("QQ"));
+        QCOMPARE(fake->messages.shown, (QStringList{QStringLiteral("Le compte 999000 n'existe pas"),
+                                                    QStringLiteral("Le journal ZZ n'existe pas"),
+                                                    QStringLiteral("Le journal QQ n'existe pas")}));
+        // Still kept in the journal field: a click or a key elsewhere runs its rule again.
+        QTest::keyClicks(page->debitField, QStringLiteral("1"));
+        QCOMPARE(fake->messages.shown.size(), 4);
+        QVERIFY(page->debitField->text().isEmpty());
+        keys(page->journalField, QStringLiteral("AC"));
+        QTest::keyClick(page->voucherField, Qt::Key_Tab);
+        QTest::keyClicks(page->debitField, QStringLiteral("10"));
+        QTest::keyClick(page->debitField, Qt::Key_Enter);
+        QCOMPARE(fiche().NbLignes, 1);
+        QCOMPARE(shown(0, 1), QStringLiteral("607000"));
+        QCOMPARE(shown(0, 3), QStringLiteral("AC"));
+    }
+
+    void amountsAndDatesThePostingRefuses()
+    {
+        struct Case {
+            QString day, debit, message;
+            QWidget *focus;
+        } cases[] = {
+            {QStringLiteral("05"), QStringLiteral("abc"), QStringLiteral("Montant invalide : abc"), page->debitField},
+            {QStringLiteral("15/06"), QStringLiteral("5"),
+             QStringLiteral("La date doit être dans le mois affiché (Mars 2002)"), page->dateField},
+        };
+        for (const Case &c : cases) {
+            fake->messages.clear();
+            keyLine(c.day, QStringLiteral("411"), QStringLiteral("x"), c.debit);
+            QCOMPARE(fake->messages.shown, QStringList{c.message});
+            QCOMPARE(focused(), c.focus);
+            QCOMPARE(fiche().NbLignes, 0);
+        }
+        keyLine(QStringLiteral("05"), QStringLiteral("411"), QStringLiteral("x"), QStringLiteral("1 200,50 €"));
+        QCOMPARE(fiche().NbLignes, 1);
+        QCOMPARE(shown(0, 5), QStringLiteral("1200,50"));
+
+        page->labelField->setFocus(Qt::MouseFocusReason);
+        type(QString(300, u'a'));
+        QCOMPARE(page->labelField->text().size(), 254);
+    }
+
+    void theGridIsWorkedFromTheKeyboard()
+    {
+        postDirectly(QStringLiteral("02/03/2002"), QStringLiteral("411000"), QStringLiteral("un"), QStringLiteral("1"));
+        postDirectly(QStringLiteral("03/03/2002"), QStringLiteral("512000"), QStringLiteral("deux"),
+                     QStringLiteral("2"));
+        page->labelField->setFocus(Qt::MouseFocusReason);
+        type(QStringLiteral("pas encore posté"));
+        key(Qt::Key_F6);
+        QCOMPARE(focused(), static_cast<QWidget *>(page->monthGrid));
+        key(Qt::Key_Down);
+        QCOMPARE(fiche().selectedRow, 1);
+
+        // Space checks the line off in check-off mode, as a click does.
+        window->Pointer(true);
+        key(Qt::Key_Space);
+        QCOMPARE(shown(1, 7), kMark);
+        key(Qt::Key_Space);
+        QVERIFY(shown(1, 7).isEmpty());
+        window->Pointer(false);
+
+        // Delete asks first.
+        fake->messages.yesNoCancel = {Messages::Answer::Non};
+        key(Qt::Key_Delete);
+        QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Supprimer l'écriture du 03/03/2002 ?")});
+        QCOMPARE(fiche().NbLignes, 2);
+        fake->messages.yesNoCancel = {Messages::Answer::Oui};
+        key(Qt::Key_Delete);
+        QCOMPARE(fiche().NbLignes, 1);
+
+        // Enter takes the selected line for modification, never posts the entry line.
+        key(Qt::Key_Up);
+        key(Qt::Key_Enter);
+        QCOMPARE(fiche().NbLignes, 1);
+        QVERIFY(fiche().ModeModif);
+        QCOMPARE(focused(), page->dateField);
+        QCOMPARE(page->labelField->text(), QStringLiteral("un"));
+        QCOMPARE(page->dateField->text(), QStringLiteral("02/03/2002"));
+
+        page->monthGrid->setFocus(Qt::MouseFocusReason);
+        key(Qt::Key_F6);
+        QCOMPARE(focused(), page->dateField);
+    }
+
+    void aClickInTheDateFieldStartsTheDateAtTheDay()
+    {
+        page->labelField->setFocus(Qt::MouseFocusReason);
+        const QPoint yearEnd(page->dateField->width() - 4, page->dateField->height() / 2);
+        QTest::mouseClick(page->dateField, Qt::LeftButton, {}, yearEnd);
+        QCOMPARE(focused(), page->dateField);
+        QCOMPARE(page->dateField->cursorPosition(), 0);
+        type(QStringLiteral("05"));
+        QCOMPARE(page->dateField->displayText(), QStringLiteral("05/__/____"));
+
+        // After a file is opened, the date field takes the digits from the day.
+        CurrentTempDir dir;
+        const QString path = dir.file(QStringLiteral("compta.jnl"));
+        writeBytes(path, "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n");
+        window->run([&](Fiche &f) { f.Charge(path); });
+        QCOMPARE(focused(), page->dateField);
+        type(QStringLiteral("07"));
+        QCOMPARE(page->dateField->displayText(), QStringLiteral("07/__/____"));
+    }
+
+    void listsShowLabelsAndTotalsShowAnUnbalancedMonth()
+    {
+        auto *accounts = page->accountField->view()->itemDelegate();
+        const QLocale locale;
+        QCOMPARE(static_cast<QStyledItemDelegate *>(accounts)->displayText(QStringLiteral("411000"), locale),
+                 QStringLiteral("411000  Clients"));
+        auto *journals = static_cast<QStyledItemDelegate *>(page->journalField->view()->itemDelegate());
+        QCOMPARE(journals->displayText(QStringLiteral("VT"), locale), QStringLiteral("VT  Ventes"));
+        page->accountField->setCurrentIndex(1);
+        QCOMPARE(page->accountField->currentText(), QStringLiteral("411000"));
+
+        const QColor normal = page->debitTotal->palette().color(QPalette::Text);
+        postDirectly(QStringLiteral("02/03/2002"), QStringLiteral("411000"), QStringLiteral("un"), QStringLiteral("1"));
+        QCOMPARE(page->debitTotal->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(page->creditTotal->palette().color(QPalette::Text), QColor(Qt::red));
+        window->run([](Fiche &f) {
+            f.panel = EntryPanel{QStringLiteral("02/03/2002"), QStringLiteral("512000"), QStringLiteral("deux"),
+                                 QStringLiteral("VT"), {}, {}, QStringLiteral("1")};
+            EntryLine(f, f).post();
+        });
+        QCOMPARE(page->debitTotal->palette().color(QPalette::Text), normal);
+
+        // The entry line and its totals never get narrower than they can stand.
+        QVERIFY(window->minimumSizeHint().width() >= 640);
+        window->resize(300, 100);
+        QVERIFY(window->width() >= 640);
     }
 };
 
