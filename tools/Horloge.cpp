@@ -43,7 +43,6 @@ QString correctAndSet(const QString &what)
 void Horloge::open(QDate today, QTime now)
 {
     setting_ = false;
-    selected_.reset();
     show(today, now);
 }
 

@@ -20,7 +20,8 @@ public:
     enum class Part { Hr, Mn, Jo, Mo, An };
     enum class Arrow { Up, Down };
 
-    // The window opens: the clock runs, showing the time given, no part chosen.
+    // The window opens: the clock runs, showing the time given. A new clock
+    // has no part chosen; a window shown again keeps the part its user chose.
     void open(QDate today, QTime now);
     // A second has passed: the display follows the clock unless it is being set.
     void tick(QDate today, QTime now);

@@ -167,10 +167,13 @@ private slots:
         QVERIFY(!window->isVisible());
         QVERIFY(fake->clockSetter.instants.empty());
 
-        // Opened again, the clock runs, no part chosen.
+        // Opened again, the clock runs; the part chosen still works the arrows.
         showActive(*window);
         QVERIFY(window->timer->isActive());
         QCOMPARE(window->timeDisplay->text(), QStringLiteral("10:30:00"));
+        QVERIFY(window->partButtons[Hr]->isChecked());
+        click(window->upArrow);
+        QCOMPARE(window->timeDisplay->text(), QStringLiteral("11:30:00"));
         click(window->setButton);
         click(window->closeButton);
         QVERIFY(!window->isVisible());
