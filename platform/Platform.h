@@ -7,6 +7,7 @@ class FiscalYearDialog;
 class FileDialogs;
 class PrinterDialogs;
 class HelpViewer;
+class FontDialog;
 
 // The desktop services the ledger logic calls. The application fills it with
 // the Qt implementations, the tests with doubles.
@@ -18,4 +19,5 @@ struct Platform {
     FileDialogs *fileDialogs = nullptr;
     PrinterDialogs *printerDialogs = nullptr;
     HelpViewer *help = nullptr;
+    FontDialog *fontDialog = nullptr;
 };

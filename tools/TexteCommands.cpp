@@ -54,12 +54,13 @@ bool TexteCommands::confirmDiscard()
     return false;
 }
 
-void TexteCommands::newLetter()
+bool TexteCommands::newLetter()
 {
     if (!confirmDiscard())
-        return;
+        return false;
     content_.setDocument(letterhead(heading_, content_.defaultFormat()));
     content_.setModified(false);
+    return true;
 }
 
 void TexteCommands::open()

@@ -42,7 +42,8 @@ public:
     // cancelled, or chose to save and the save did not happen.
     bool confirmDiscard();
 
-    void newLetter();
+    // True when the letterhead replaced the text.
+    bool newLetter();
     void open();
     // Saves through the save dialog when the text has changed. False when it
     // had changed and was not saved.

@@ -6,6 +6,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/ui/QtFileDialogs.h"
+#include "platform/ui/QtFontDialog.h"
 #include "platform/ui/QtHelpViewer.h"
 #include "platform/ui/QtPrinterDialogs.h"
 
@@ -45,12 +46,14 @@ struct QtPlatform {
     QtFileDialogs fileDialogs;
     QtPrinterDialogs printerDialogs;
     QtHelpViewer help{messages};
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    QtFontDialog fontDialog;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &fontDialog};
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);
         fiscalYear.setParent(parent);
         fileDialogs.setParent(parent);
         printerDialogs.setParent(parent);
+        fontDialog.setParent(parent);
     }
 };

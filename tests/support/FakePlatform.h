@@ -4,6 +4,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
+#include "platform/FontDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
@@ -144,6 +145,17 @@ public:
     }
 };
 
+class FakeFontDialog final : public FontDialog {
+public:
+    std::optional<FontChoice> answer; // nothing: "Annuler"
+    std::vector<FontChoice> shown;    // the font each dialog opened on
+    std::optional<FontChoice> choose(const FontChoice &current) override
+    {
+        shown.push_back(current);
+        return answer;
+    }
+};
+
 struct FakePlatform {
     FakeMessages messages;
     FakeClock clock;
@@ -152,5 +164,6 @@ struct FakePlatform {
     FakeFileDialogs fileDialogs;
     FakePrinterDialogs printerDialogs;
     FakeHelpViewer help;
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help};
+    FakeFontDialog fontDialog;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &fontDialog};
 };
