@@ -49,18 +49,19 @@ QList<Menu> buildMenu()
     };
     return {
         {s(u"&Fichier"), 3, {
-            on(Cmd::Nouveau, u"&Nouveau", u"Nouveau dossier"),
-            separated(on(Cmd::Ouvrir, u"&Ouvrir...", u"Ouvrir un fichier")),
-            off(Cmd::Enregistrer, u"&Enregistrer", u"Enregistrer le fichier en cours"),
+            keyed(on(Cmd::Nouveau, u"&Nouveau", u"Nouveau dossier"), "Ctrl+N"),
+            separated(keyed(on(Cmd::Ouvrir, u"&Ouvrir...", u"Ouvrir un fichier"), "Ctrl+O")),
+            keyed(off(Cmd::Enregistrer, u"&Enregistrer", u"Enregistrer le fichier en cours"), "Ctrl+S"),
             separated(off(Cmd::EnregistrerSous, u"Enregistrer &sous...", u"Enregistrer sous")),
             on(Cmd::MiseEnPage, u"&Mise en page", u"Mise en page"),
-            off(Cmd::Imprimer, u"&Imprimer"),
+            keyed(off(Cmd::Imprimer, u"&Imprimer"), "Ctrl+P"),
+            off(Cmd::Apercu, u"Aper&çu avant impression", u"Aperçu avant impression"),
             separated(on(Cmd::ConfigurerImprimante, u"Configurer imprimante", u"Configurer imprimante")),
             off(Cmd::Importer, u"I&mporter...", u"Importer écritures"),
             exporter,
             keyed(on(Cmd::Quitter, u"&Quitter", u"Quitter l'application"), "Alt+X"),
         }},
-        {s(u"&Ediiton"), 4, {
+        {s(u"&Édition"), 4, {
             off(Cmd::Copier, u"C&opier", u"Copier"),
             separated(off(Cmd::Coller, u"Co&ller", u"Coller")),
             off(Cmd::Rechercher, u"&Rechercher...", u"Rechercher une écriture"),
@@ -70,7 +71,7 @@ QList<Menu> buildMenu()
         {s(u"Bases"), 5, {
             on(Cmd::Saisie, u"&Saisie standard", u"Saisie standard"),
             off(Cmd::FactureClient, u"Facture &client", u"Saisir facture client"),
-            separated(off(Cmd::FactureFournisseur, u"Facture &founrisseur", u"Saisir facture fournisseur")),
+            separated(off(Cmd::FactureFournisseur, u"Facture &fournisseur", u"Saisir facture fournisseur")),
             off(Cmd::Precedent, u"&Précédent", u"Mois précédent"),
             off(Cmd::Suivant, u"Sui&vant", u"Mois suivant"),
             off(Cmd::Premier, u"P&remier", u"Premier mois"),
@@ -105,7 +106,7 @@ QList<Menu> buildMenu()
         {s(u"&Utilitaires"), 9, {
             on(Cmd::Calendrier, u"&Calendrier", u"Calendrier"),
             on(Cmd::Calculatrice, u"C&alculatrice", u"Calculatrice"),
-            on(Cmd::Horloge, u"&Horloge", u"Horlohe"),
+            on(Cmd::Horloge, u"&Horloge", u"Horloge"),
             on(Cmd::Euro, u"&Euro conversion", u"Convertisseur euro"),
             on(Cmd::BlocNotes, u"&Bloc-notes", u"Bloc-notes"),
         }},
@@ -159,6 +160,16 @@ const QList<ToolButton> &toolBar()
 {
     static const QList<ToolButton> bar = buildToolBar();
     return bar;
+}
+
+QChar unaccentedAccessLetter(const QString &caption)
+{
+    const qsizetype amp = caption.indexOf(u'&');
+    if (amp < 0 || amp + 1 >= caption.size())
+        return {};
+    const QChar letter = caption[amp + 1];
+    const QChar plain = QString(letter).normalized(QString::NormalizationForm_D).front();
+    return plain == letter ? QChar() : plain.toUpper();
 }
 
 } // namespace commands

@@ -6,9 +6,9 @@
 // Every command of the main window's menus and tool bar.
 enum class Cmd {
     // Fichier
-    Nouveau, Ouvrir, Enregistrer, EnregistrerSous, MiseEnPage, Imprimer, ConfigurerImprimante,
+    Nouveau, Ouvrir, Enregistrer, EnregistrerSous, MiseEnPage, Imprimer, Apercu, ConfigurerImprimante,
     Importer, Exporter, ExporterMois, ExporterJournal, Quitter,
-    // Ediiton
+    // Édition
     Copier, Coller, Rechercher, Continuer, Pointer,
     // Bases
     Saisie, FactureClient, FactureFournisseur, Precedent, Suivant, Premier, Dernier, Supprimer,
@@ -61,6 +61,9 @@ namespace commands {
 constexpr int kFicheHelpContext = 2;
 
 const QList<Menu> &mainMenu();
+// The access letter of a caption without its accent ("&Édition" gives E), or
+// a null character when it carries none: the keyboard types Alt+E for it.
+QChar unaccentedAccessLetter(const QString &caption);
 const QList<ToolButton> &toolBar();
 
 } // namespace commands

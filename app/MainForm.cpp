@@ -1,7 +1,8 @@
 #include "app/MainForm.h"
 
 #include "app/FileNames.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
+#include "document/PrintCommands.h"
 #include "ledger/FileIO.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -154,6 +155,31 @@ void MainForm::OuvrirAutomatiquement()
     fiche_.GetIni(ouvrirAuto, FichierCourant);
     OuvrirAutomatiquementCoche = !OuvrirAutomatiquementCoche;
     fiche_.SetIni(OuvrirAutomatiquementCoche);
+}
+
+bool MainForm::pagePrints()
+{
+    if (document::pagePrints(fiche_))
+        return true;
+    platform_.messages->information(QStringLiteral("Le bilan ne s'imprime pas."));
+    return false;
+}
+
+void MainForm::Imprimer()
+{
+    if (pagePrints() && platform_.printerDialogs->print())
+        document::Imprimer(fiche_, *platform_.printer);
+}
+
+void MainForm::Apercu()
+{
+    if (pagePrints())
+        platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
+}
+
+void MainForm::MiseEnPage()
+{
+    platform_.printerDialogs->pageSetup();
 }
 
 void MainForm::ConfigurerImprimante()

@@ -48,6 +48,12 @@ public:
     void FormClose();
 
     void OuvrirAutomatiquement();
+    // The print dialog, then the page shown printed on the printer chosen.
+    void Imprimer();
+    // The page shown drawn in the preview window, from which it may be printed.
+    void Apercu();
+    // The page set-up of the printer, which the next print follows.
+    void MiseEnPage();
     void ConfigurerImprimante();
 
     void AideSommaire();
@@ -62,6 +68,8 @@ private:
     // The save prompt of New, Open and closing; false when the command must stop.
     bool DemandeEnregistrer();
     void charge();
+    // False, with the user told so, when the page shown has no printed form.
+    bool pagePrints();
 
     Fiche &fiche_;
     const Platform &platform_;

@@ -1,6 +1,6 @@
 #include "app/ui/Demarrage.h"
 #include "app/ui/TMainForm.h"
-#include "platform/ui/QtPlatform.h"
+#include "app/ui/QtPlatform.h"
 
 #include <QApplication>
 #include <csignal>

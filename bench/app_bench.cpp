@@ -1,5 +1,5 @@
 #include "app/MainForm.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "platform/HelpBook.h"
 #include "tests/support/FakePlatform.h"
 

@@ -26,8 +26,8 @@ static void BM_PlanAddAccount(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         editor.Init(lines);
-        editor.Edit1 = QStringLiteral("999999");
-        editor.Edit2 = QStringLiteral("Compte ajouté");
+        editor.codeField = QStringLiteral("999999");
+        editor.labelField = QStringLiteral("Compte ajouté");
         state.ResumeTiming();
         editor.Envoi();
         benchmark::DoNotOptimize(editor.items().size());

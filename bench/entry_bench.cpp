@@ -3,7 +3,7 @@
 
 #include "entry/EntryLine.h"
 #include "entry/MonthOrder.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
 
 #include <benchmark/benchmark.h>
@@ -21,7 +21,7 @@ void loadMarch(Fiche &fiche, int perMonth, bool ordered)
     fiche.Mois = 3;
     fiche.LitMois();
     if (ordered)
-        entry::Tri(fiche.StringGrid1, fiche.NbLignes);
+        entry::Tri(fiche.monthGrid, fiche.NbLignes);
 }
 
 void postOneLine(benchmark::State &state, bool ordered)
@@ -29,16 +29,16 @@ void postOneLine(benchmark::State &state, bool ordered)
     FakePlatform fake;
     Fiche fiche(fake.platform);
     loadMarch(fiche, int(state.range(0)), ordered);
-    const TextGrid month = fiche.StringGrid1;
+    const TextGrid month = fiche.monthGrid;
     const int lines = fiche.NbLignes;
     for (auto _ : state) {
         state.PauseTiming();
-        fiche.StringGrid1 = month;
+        fiche.monthGrid = month;
         fiche.NbLignes = lines;
         fiche.panel = EntryPanel{QStringLiteral("14/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture"),
                                  QStringLiteral("VE"), QStringLiteral("F1"), QStringLiteral("1234.56"), {}};
         state.ResumeTiming();
-        const bool posted = EntryLine(fiche).SpeedButton1Click();
+        const bool posted = EntryLine(fiche, fiche).post();
         benchmark::DoNotOptimize(posted);
     }
     state.counters["lines"] = lines;

@@ -4,7 +4,7 @@
 #include "FakePlatform.h"
 #include "LedgerGenerator.h"
 
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
 
 #include <QTemporaryDir>

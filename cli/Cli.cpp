@@ -1,12 +1,14 @@
 #include "cli/Cli.h"
 
+#include "cli/Calculators.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
+#include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
 #include "cli/Listings.h"
 #include "cli/Verification.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "ledger/FileIO.h"
 #include "ledger/LedgerFile.h"
 
@@ -72,6 +74,8 @@ int list(const Invocation &invocation, Streams &io)
 
 int run(const QStringList &args, Streams &io)
 {
+    if (isCalculatorCommand(args.value(0)))
+        return runCalculator(args, io);
     const ParsedCommandLine parsed = parseCommandLine(args);
     if (!parsed.invocation) {
         append(io.err, QStringLiteral("tavelin-cli : %1\n").arg(parsed.error));
@@ -88,6 +92,14 @@ int run(const QStringList &args, Streams &io)
         return ExitOk;
     case Command::Verifier:
         return verify(invocation, io);
+    case Command::Exporter:
+        return exporter(invocation, io);
+    case Command::Importer:
+        return importer(invocation, io);
+    case Command::Cloture:
+        return cloture(invocation, io);
+    case Command::Rechercher:
+        return rechercher(invocation, io);
     default:
         return list(invocation, io);
     }

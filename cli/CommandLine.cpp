@@ -11,23 +11,30 @@
 namespace cli {
 namespace {
 
-enum Option : unsigned { OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8 };
+enum Option : unsigned { OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32 };
+
+// What a command takes after the ledger file.
+enum class Second { None, Month, ImportFile, Text };
 
 struct CommandRule {
     const char *name;
     Command command;
-    bool needsMonth;
+    Second second;
     unsigned options;
 };
 
-constexpr std::array<CommandRule, 7> kCommands{{
-    {"mois", Command::Mois, true, 0},
-    {"journal", Command::Journal, true, OptJournal},
-    {"grand-livre", Command::GrandLivre, true, OptCompte},
-    {"journal-general", Command::JournalGeneral, true, OptJournal},
-    {"balance", Command::Balance, false, OptDu | OptAu},
-    {"resultat", Command::Resultat, false, OptDu | OptAu},
-    {"verifier", Command::Verifier, false, 0},
+constexpr std::array<CommandRule, 11> kCommands{{
+    {"mois", Command::Mois, Second::Month, 0},
+    {"journal", Command::Journal, Second::Month, OptJournal},
+    {"grand-livre", Command::GrandLivre, Second::Month, OptCompte},
+    {"journal-general", Command::JournalGeneral, Second::Month, OptJournal},
+    {"balance", Command::Balance, Second::None, OptDu | OptAu},
+    {"resultat", Command::Resultat, Second::None, OptDu | OptAu},
+    {"verifier", Command::Verifier, Second::None, 0},
+    {"exporter", Command::Exporter, Second::None, OptMois | OptSortie},
+    {"importer", Command::Importer, Second::ImportFile, 0},
+    {"cloture", Command::Cloture, Second::None, OptSortie},
+    {"rechercher", Command::Rechercher, Second::Text, 0},
 }};
 
 struct OptionRule {
@@ -35,11 +42,13 @@ struct OptionRule {
     Option option;
 };
 
-constexpr std::array<OptionRule, 4> kOptions{{
+constexpr std::array<OptionRule, 6> kOptions{{
     {"--journal", OptJournal},
     {"--compte", OptCompte},
     {"--du", OptDu},
     {"--au", OptAu},
+    {"--mois", OptMois},
+    {"--sortie", OptSortie},
 }};
 
 QString quoted(const QString &text)
@@ -72,11 +81,24 @@ bool parseMonth(const QString &text, int &annee, int &mois)
     return annee >= 1000 && mois >= 1 && mois <= 12;
 }
 
+QString badMonth(const QString &text)
+{
+    return QStringLiteral("mois invalide : %1 (attendu AAAAMM, par exemple 200203)").arg(quoted(text));
+}
+
 // Stores an option's value; an error text when it is not one.
 QString applyOption(Option option, const QString &name, const QString &value, Invocation &invocation)
 {
     if (option == OptJournal || option == OptCompte) {
         invocation.filter = value;
+        return {};
+    }
+    if (option == OptMois)
+        return parseMonth(value, invocation.annee, invocation.mois) ? QString() : badMonth(value);
+    if (option == OptSortie) {
+        if (value.isEmpty())
+            return QStringLiteral("nom de fichier vide pour %1").arg(name);
+        invocation.output = value;
         return {};
     }
     const QDate date = forms::parseDate(value);
@@ -154,12 +176,27 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
     if (positionals.isEmpty())
         return failure(QStringLiteral("fichier manquant après la commande %1").arg(QLatin1String(rule->name)));
     invocation.file = positionals.takeFirst();
-    if (rule->needsMonth) {
+    switch (rule->second) {
+    case Second::None:
+        break;
+    case Second::Month: {
         if (positionals.isEmpty())
             return failure(QStringLiteral("mois manquant après le fichier (AAAAMM, par exemple 200203)"));
         const QString month = positionals.takeFirst();
         if (!parseMonth(month, invocation.annee, invocation.mois))
-            return failure(QStringLiteral("mois invalide : %1 (attendu AAAAMM, par exemple 200203)").arg(quoted(month)));
+            return failure(badMonth(month));
+        break;
+    }
+    case Second::ImportFile:
+        if (positionals.isEmpty())
+            return failure(QStringLiteral("fichier d'écritures manquant après le dossier"));
+        invocation.argument = positionals.takeFirst();
+        break;
+    case Second::Text:
+        if (positionals.isEmpty() || positionals.front().isEmpty())
+            return failure(QStringLiteral("texte à rechercher manquant après le fichier"));
+        invocation.argument = positionals.takeFirst();
+        break;
     }
     if (!positionals.isEmpty())
         return failure(QStringLiteral("argument en trop : %1").arg(quoted(positionals.front())));
@@ -172,6 +209,11 @@ QString usageReminder()
         "Usage : tavelin-cli mois|journal|grand-livre|journal-general FICHIER AAAAMM [OPTIONS]\n"
         "        tavelin-cli balance|resultat FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
         "        tavelin-cli verifier FICHIER\n"
+        "        tavelin-cli exporter FICHIER [--mois AAAAMM] [--sortie FICHIER.txt]\n"
+        "        tavelin-cli importer FICHIER ENTREES.txt\n"
+        "        tavelin-cli cloture FICHIER [--sortie FICHIER.txt]\n"
+        "        tavelin-cli rechercher FICHIER TEXTE\n"
+        "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
 
@@ -184,7 +226,8 @@ QString helpText()
         "standard ce que l'application affiche : une ligne de la grille par ligne de texte,\n"
         "les cellules séparées par une tabulation, en UTF-8. Le plan comptable (Tavelin.plc)\n"
         "et les journaux (Tavelin.cbx) sont lus dans le répertoire courant, comme le fait\n"
-        "l'application. Aucun fichier n'est modifié.\n"
+        "l'application. Seul importer modifie le dossier ; exporter et cloture écrivent le\n"
+        "fichier donné par --sortie.\n"
         "\n"
         "Commandes :\n"
         "  mois FICHIER AAAAMM\n"
@@ -203,16 +246,43 @@ QString helpText()
         "  verifier FICHIER\n"
         "      le contrôle du dossier avant la clôture : dates, montants, comptes, journaux,\n"
         "      lignes illisibles, puis les totaux débit et crédit de chaque mois et de l'exercice\n"
+        "  exporter FICHIER [--mois AAAAMM] [--sortie FICHIER.txt]\n"
+        "      les écritures au format d'échange (texte + tabulations, page de code Windows 1252,\n"
+        "      fins de ligne CR LF), comme « Exporter » : le mois donné ou tout le journal ;\n"
+        "      sans --sortie, sur la sortie standard\n"
+        "  importer FICHIER ENTREES.txt\n"
+        "      ajoute au dossier les écritures du fichier, comme « Importer », puis enregistre\n"
+        "      le dossier ; le compte rendu de l'import va sur la sortie d'erreur\n"
+        "  cloture FICHIER [--sortie FICHIER.txt]\n"
+        "      les écritures d'à-nouveaux que la clôture de l'exercice écrit dans ANouveau.Txt,\n"
+        "      sans question ; sans --sortie, sur la sortie standard\n"
+        "  rechercher FICHIER TEXTE\n"
+        "      chaque ligne de la grille d'un mois dont une cellule contient le texte (majuscules\n"
+        "      et minuscules confondues, accents compris) : le mois AAAAMM, le numéro de la\n"
+        "      ligne dans le mois, puis ses huit cellules\n"
+        "\n"
+        "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
+        "comme dans les fenêtres, avec une virgule) :\n"
+        "  emprunt --montant M --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]\n"
+        "      le tableau d'amortissement de la fenêtre Emprunts (mois, date, capital, intérêt,\n"
+        "      solde ; une ligne vide puis les totaux), puis « Mensualité » et « Durée » telles que\n"
+        "      la fenêtre les laisse ; durée 24 par défaut ; sans --mensualite, la mensualité\n"
+        "      constante est calculée ; --date : la date du jour (par défaut aujourd'hui)\n"
+        "  placement [--apport A] --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]\n"
+        "      le tableau de la fenêtre Placements (mois, date, capital, intérêt, versement)\n"
+        "  euro MONTANT [--vers-francs] [--taux 6,55957]\n"
+        "      la conversion de francs en euros (au centime), ou d'euros en francs (au dixième)\n"
         "\n"
         "Options :\n"
         "  --help       affiche cette aide\n"
         "  --version    affiche la version\n"
         "\n"
         "Codes de retour :\n"
-        "  0  terminé sans erreur (pour verifier : aucune anomalie)\n"
-        "  1  le fichier ne peut pas être lu\n"
+        "  0  terminé sans erreur (pour verifier : aucune anomalie ; pour rechercher : trouvé)\n"
+        "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, ou la calculette\n"
+        "     refuse le calcul (message de la fenêtre sur la sortie d'erreur)\n"
         "  2  commande, argument ou option incorrects\n"
-        "  3  verifier a trouvé au moins une anomalie\n");
+        "  3  verifier a trouvé au moins une anomalie ; rechercher n'a rien trouvé\n");
 }
 
 QString versionText()

@@ -9,13 +9,18 @@
 // month, filter or dates.
 namespace cli {
 
-enum class Command { Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Verifier, Help, Version };
+enum class Command {
+    Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Verifier,
+    Exporter, Importer, Cloture, Rechercher, Help, Version
+};
 
 struct Invocation {
     Command command = Command::Help;
     QString file;
-    int annee = 0; // the month of the month commands
+    int annee = 0; // the month of the month commands and of exporter --mois; 0 when none is given
     int mois = 0;
+    QString argument; // the file of entries to import, the text to search for
+    std::optional<QString> output; // --sortie
     std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it
     std::optional<QDate> du;
     std::optional<QDate> au;

@@ -1,6 +1,6 @@
 #include "cli/Dossier.h"
 
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "ledger/FileIO.h"
 #include "platform/Messages.h"
 

@@ -1,16 +1,13 @@
 #include "cli/Listings.h"
 
 #include "cli/GridText.h"
-#include "ledger/Fiche.h"
-#include "reports/AccountBalance.h"
-#include "reports/IncomeStatement.h"
-#include "reports/MonthViews.h"
-#include "reports/ReportCommands.h"
+#include "document/Fiche.h"
+#include "document/ReportCommands.h"
 
 namespace cli {
 namespace {
 
-constexpr int kLastStatementRow = 16; // "TOTAL GENERAL"
+constexpr int kLastStatementRow = 16; // "TOTAL GÉNÉRAL"
 
 // The last row of a view that holds anything; rows after it were emptied by
 // the rebuild. (A row whose first cell is empty but not the others, an entry
@@ -52,23 +49,23 @@ void listMonth(Fiche &fiche, int annee, int mois, std::string &out)
     fiche.Mois = quint16(mois);
     fiche.LitMois();
     for (int r = 0; r < fiche.NbLignes; ++r)
-        appendGridRow(out, fiche.StringGrid1, r);
+        appendGridRow(out, fiche.monthGrid, r);
 }
 
 void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::optional<QString> &filter,
                    std::string &out)
 {
     MonthViewPage *page = &fiche.views.journal;
-    void (*open)(Fiche &) = reports::Journal;
-    void (*rebuild)(Fiche &) = reports::LitJnl;
+    void (*open)(Fiche &) = document::Journal;
+    void (*rebuild)(Fiche &) = document::LitJnl;
     if (view == Command::GrandLivre) {
         page = &fiche.views.comptes;
-        open = reports::Comptes;
-        rebuild = reports::LitCpt;
+        open = document::Comptes;
+        rebuild = document::LitCpt;
     } else if (view == Command::JournalGeneral) {
         page = &fiche.views.general;
-        open = reports::General;
-        rebuild = reports::LitGeneral;
+        open = document::General;
+        rebuild = document::LitGeneral;
     }
     // The month is chosen while the entry page is still shown; nothing there
     // is unsaved, so leaving it for the view writes nothing back and the
@@ -86,20 +83,20 @@ void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::o
 
 void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
 {
-    reports::Balance(fiche);
+    document::Balance(fiche);
     BalancePage &page = fiche.views.balance;
     if (setDates(page, du, au))
-        reports::LitBalance(fiche);
+        document::LitBalance(fiche);
     appendDataRows(out, page.grid);
-    appendCells(out, {QStringLiteral("Totaux"), page.Edit18, page.Edit19, page.Edit13, page.Edit16});
+    appendCells(out, {QStringLiteral("Totaux"), page.totalDebit, page.totalCredit, page.totalDebitBalances, page.totalCreditBalances});
 }
 
 void listResultat(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
 {
-    reports::Resultat(fiche);
+    document::Resultat(fiche);
     PeriodPage &page = fiche.views.resultat;
     if (setDates(page, du, au))
-        reports::LitResultat(fiche);
+        document::LitResultat(fiche);
     for (int r = 1; r <= kLastStatementRow; ++r)
         appendGridRow(out, page.grid, r);
 }

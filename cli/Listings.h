@@ -23,7 +23,7 @@ void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::o
                    std::string &out);
 
 // The balance of accounts over the fiscal year or the dates given: its
-// account rows, then "Totaux" and the fields Edit18, Edit19, Edit13, Edit16.
+// account rows, then "Totaux" and the fields totalDebit, totalCredit, totalDebitBalances, totalCreditBalances.
 void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out);
 
 // The income statement over the fiscal year or the dates given: rows 1 to

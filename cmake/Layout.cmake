@@ -3,6 +3,24 @@
 # <subsystem>/*.cpp|*.h        -> tavelin_logic (QtCore only)
 # <subsystem>/ui/*.cpp|*.h     -> tavelin_widgets
 # app/main.cpp                 -> the tavelin executable
+#
+# The subsystems stand in layers, lowest first; a file includes from its own
+# subsystem and from the layers below it, never from above:
+#   platform -> ledger -> entry, dialogs, reports, exchange, printing, tools
+#   -> document -> app, cli
+# Subsystems of one layer do not include one another, but for the uses listed
+# in TAVELIN_SIBLING_USES: the closing writes the exchange file form, and the
+# printed listings read the report grids.
+
+set(TAVELIN_LAYER_platform 0)
+set(TAVELIN_LAYER_ledger 1)
+foreach(_s entry dialogs reports exchange printing tools)
+  set(TAVELIN_LAYER_${_s} 2)
+endforeach()
+set(TAVELIN_LAYER_document 3)
+set(TAVELIN_LAYER_app 4)
+set(TAVELIN_LAYER_cli 4)
+set(TAVELIN_SIBLING_USES "reports>exchange" "printing>reports")
 
 function(tavelin_collect_sources logic_sources logic_headers ui_sources)
   set(_logic "")
@@ -22,6 +40,19 @@ function(tavelin_collect_sources logic_sources logic_headers ui_sources)
   set(${ui_sources} ${_ui} PARENT_SCOPE)
 endfunction()
 
+# Stops the configuration at the line of `file` that holds `include_line`.
+function(_tavelin_refuse file include_line why)
+  file(STRINGS ${file} _all)
+  set(_number 0)
+  foreach(_line IN LISTS _all)
+    math(EXPR _number "${_number} + 1")
+    if(_line STREQUAL include_line)
+      break()
+    endif()
+  endforeach()
+  message(FATAL_ERROR "${file}:${_number}: ${why}: ${include_line}")
+endfunction()
+
 # The logic library must never see a widget: refuse to configure when one of
 # its files includes a GUI module or a ui/ header.
 function(tavelin_check_logic_includes files)
@@ -29,8 +60,34 @@ function(tavelin_check_logic_includes files)
     file(STRINGS ${f} _includes REGEX "^[ \t]*#[ \t]*include")
     foreach(line ${_includes})
       if(line MATCHES "Qt(Gui|Widgets|PrintSupport|Svg)|<Q(Widget|Application|Font|Painter|Printer|Dialog|MessageBox|Pixmap|Color|Icon)|/ui/|\"ui/")
-        message(FATAL_ERROR "Logic file ${f} includes a GUI header: ${line}")
+        _tavelin_refuse(${f} "${line}" "a logic file includes a GUI header")
       endif()
+    endforeach()
+  endforeach()
+endfunction()
+
+# Refuses an include of a project header from a layer above the file's own, or
+# from a subsystem of its own layer that it may not use.
+function(tavelin_check_layers root)
+  set(_subsystems ${ARGN})
+  foreach(subsystem ${_subsystems})
+    file(GLOB _files ${root}/${subsystem}/*.cpp ${root}/${subsystem}/*.h
+                     ${root}/${subsystem}/ui/*.cpp ${root}/${subsystem}/ui/*.h)
+    set(_rank ${TAVELIN_LAYER_${subsystem}})
+    foreach(f ${_files})
+      file(STRINGS ${f} _includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+      foreach(line ${_includes})
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*$" "\\1" _target "${line}")
+        if(_target STREQUAL subsystem OR NOT DEFINED TAVELIN_LAYER_${_target})
+          continue()
+        endif()
+        set(_target_rank ${TAVELIN_LAYER_${_target}})
+        if(_target_rank GREATER _rank)
+          _tavelin_refuse(${f} "${line}" "${subsystem}/ includes from ${_target}/, a layer above it")
+        elseif(_target_rank EQUAL _rank AND NOT "${subsystem}>${_target}" IN_LIST TAVELIN_SIBLING_USES)
+          _tavelin_refuse(${f} "${line}" "${subsystem}/ includes from ${_target}/, a subsystem of its own layer")
+        endif()
+      endforeach()
     endforeach()
   endforeach()
 endfunction()

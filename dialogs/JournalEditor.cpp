@@ -2,7 +2,7 @@
 
 JournalEditor::JournalEditor(Messages &messages)
     : ListEditor(messages, Traits{2, false, false, QStringLiteral(" N "), QStringLiteral("Ce code existe déjà"),
-                                  QStringLiteral("Journal dejà utilisé ne peut être supprimé")})
+                                  QStringLiteral("Journal déjà utilisé ne peut être supprimé")})
 {
 }
 

@@ -12,20 +12,20 @@ QString entryRest(const QString &entry)
 
 void ListEditor::Init(const QStringList &lines)
 {
-    ListBox1 = lines;
+    entries_ = lines;
     if (traits_.sorted)
-        reference::sortByText(ListBox1);
+        reference::sortByText(entries_);
     deselect();
     ++listVersion_;
 }
 
 void ListEditor::Result(QStringList &lines) const
 {
-    lines = ListBox1;
+    lines = entries_;
     reference::sortByText(lines);
 }
 
-bool ListEditor::Edit1KeyPress(QChar key)
+bool ListEditor::codeFieldKeyPress(QChar key)
 {
     if (key == kEnter) {
         Envoi();
@@ -34,7 +34,7 @@ bool ListEditor::Edit1KeyPress(QChar key)
     return key == kBackspace || codeCharAllowed(key);
 }
 
-bool ListEditor::Edit2KeyPress(QChar key)
+bool ListEditor::labelFieldKeyPress(QChar key)
 {
     if (key != kEnter)
         return true;
@@ -42,66 +42,71 @@ bool ListEditor::Edit2KeyPress(QChar key)
     return false;
 }
 
-void ListEditor::Edit1Exit()
+void ListEditor::codeFieldExit()
 {
-    Edit1 = finishedCode(Edit1);
+    codeField = finishedCode(codeField);
 }
 
-void ListEditor::ListBox1Click(int index)
+void ListEditor::entrySelected(int index)
 {
-    if (index < 0 || index >= ListBox1.size())
+    if (index < 0 || index >= entries_.size())
         return;
     ItemIndex = index;
-    const QString &entry = ListBox1[index];
+    const QString &entry = entries_[index];
     if (!entry.contains(u' '))
         return;
-    Edit1 = reference::lineCode(entry);
+    codeField = reference::lineCode(entry);
     const QString rest = entryRest(entry);
     U = rest.left(1);
     readFlags(rest);
-    Edit2 = rest.mid(2).trimmed();
+    labelField = rest.mid(2).trimmed();
 }
 
 bool ListEditor::codeTaken() const
 {
     // A code is taken when an entry begins with it, so an empty code is
     // taken as soon as the list holds anything.
-    for (const QString &entry : ListBox1)
-        if (entry.left(Edit1.size()) == Edit1)
+    for (const QString &entry : entries_)
+        if (entry.left(codeField.size()) == codeField)
             return true;
     return false;
 }
 
 void ListEditor::Envoi()
 {
-    Edit1 = forms::singleLine(Edit1);
-    Edit2 = forms::singleLine(Edit2);
+    // Enter and "Valider" take the code in the form leaving its field gives
+    // it: a code added as typed ("41") could never be found by the entry
+    // line, which completes what the user types there ("410000").
+    if (!codeField.isEmpty())
+        codeFieldExit();
+    codeField = forms::singleLine(codeField);
+    labelField = forms::singleLine(labelField);
     if (ItemIndex < 0) {
         if (codeTaken()) {
             messages_.information(traits_.duplicateMessage);
-            focusEdit1 = true;
+            focusCodeField = true;
             return;
         }
-        ListBox1.append(Edit1 + traits_.newFlags + Edit2);
+        entries_.append(codeField + traits_.newFlags + labelField);
         if (traits_.sorted)
-            reference::sortByText(ListBox1);
+            reference::sortByText(entries_);
     } else {
-        ListBox1[ItemIndex] = changedEntry(Edit1, U, Edit2);
+        entries_[ItemIndex] = changedEntry(codeField, U, labelField);
     }
     ++listVersion_;
     deselect();
-    focusEdit1 = true;
+    focusCodeField = true;
 }
 
 void ListEditor::Supprime()
 {
-    if (ItemIndex < 0 || ItemIndex >= ListBox1.size())
+    if (ItemIndex < 0 || ItemIndex >= entries_.size())
         return;
-    if (entryRest(ListBox1[ItemIndex]).startsWith(u'O')) {
+    if (entryRest(entries_[ItemIndex]).startsWith(u'O')) {
         messages_.information(traits_.usedMessage);
         return;
     }
-    ListBox1.removeAt(ItemIndex);
+    entries_.removeAt(ItemIndex);
     ++listVersion_;
     deselect();
     clearFlags();
@@ -110,6 +115,6 @@ void ListEditor::Supprime()
 void ListEditor::deselect()
 {
     ItemIndex = -1;
-    Edit1.clear();
-    Edit2.clear();
+    codeField.clear();
+    labelField.clear();
 }

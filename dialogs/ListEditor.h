@@ -39,31 +39,31 @@ public:
     void Init(const QStringList &lines);
     void Result(QStringList &lines) const;
 
-    // A character typed in the code field (Edit1) or the label field (Edit2):
-    // true when it goes into the field. Enter validates and is discarded.
-    bool Edit1KeyPress(QChar key);
-    bool Edit2KeyPress(QChar key);
+    // A character typed in the code field or the label field: true when it
+    // goes into the field. Enter validates and is discarded.
+    bool codeFieldKeyPress(QChar key);
+    bool labelFieldKeyPress(QChar key);
     // Whether a character may stand in the code field (pasted text included).
     bool codeCharAllowed(QChar c) const { return !traits_.digitsOnly || (c >= u'0' && c <= u'9'); }
     // The code field left: its text takes its finished form.
-    void Edit1Exit();
+    void codeFieldExit();
     // An entry of the list selected: the fields take its parts.
-    void ListBox1Click(int index);
+    void entrySelected(int index);
     // Adds the fields as a new entry, or changes the selected one.
     void Envoi();
     // Removes the selected entry, unless it is used.
     void Supprime();
 
-    const QStringList &items() const { return ListBox1; }
+    const QStringList &items() const { return entries_; }
     // Grows whenever the list changes, so the window redraws it only then.
     int listVersion() const { return listVersion_; }
 
     // --- The dialog's fields, as the window holds them ---
-    int ItemIndex = -1;      // selected entry of ListBox1, -1 for none
-    QString Edit1;           // code
-    QString Edit2;           // label or name
-    QString U;               // used flag of the selected entry, kept until validated
-    bool focusEdit1 = false; // the window must put the focus on the code field
+    int ItemIndex = -1;          // selected entry of the list, -1 for none
+    QString codeField;           // code
+    QString labelField;          // label or name
+    QString U;                   // used flag of the selected entry, kept until validated
+    bool focusCodeField = false; // the window must put the focus on the code field
 
 protected:
     // The code once the field is left.
@@ -81,7 +81,7 @@ private:
 
     const Traits traits_;
     Messages &messages_;
-    QStringList ListBox1;
+    QStringList entries_;
     int listVersion_ = 0;
 };
 

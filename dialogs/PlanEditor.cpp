@@ -4,7 +4,7 @@
 
 PlanEditor::PlanEditor(Messages &messages)
     : ListEditor(messages, Traits{6, true, true, QStringLiteral(" NN "), QStringLiteral("Ce compte existe déjà"),
-                                  QStringLiteral("Compte dejà utilisé ne peut être supprimé")})
+                                  QStringLiteral("Compte déjà utilisé ne peut être supprimé")})
 {
 }
 
@@ -15,17 +15,17 @@ QString PlanEditor::finishedCode(const QString &typed) const
 
 void PlanEditor::readFlags(const QString &rest)
 {
-    CheckBox1 = rest.mid(1, 1) == QLatin1String("O");
+    pointableBox = rest.mid(1, 1) == QLatin1String("O");
 }
 
 QString PlanEditor::changedEntry(const QString &code, const QString &used, const QString &label) const
 {
     // A changed account that is not pointable loses its second flag
     // altogether: readers take a missing flag as "not pointable".
-    return code + u' ' + used + (CheckBox1 ? QStringLiteral("O") : QString()) + u' ' + label;
+    return code + u' ' + used + (pointableBox ? QStringLiteral("O") : QString()) + u' ' + label;
 }
 
 void PlanEditor::clearFlags()
 {
-    CheckBox1 = false;
+    pointableBox = false;
 }

@@ -9,7 +9,7 @@ class PlanEditor final : public ListEditor {
 public:
     explicit PlanEditor(Messages &messages);
 
-    bool CheckBox1 = false; // "Pointable"
+    bool pointableBox = false; // "Pointable"
 
 protected:
     QString finishedCode(const QString &typed) const override;

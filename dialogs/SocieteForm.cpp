@@ -7,7 +7,7 @@
 void SocieteForm::Result(std::array<QString, 7> &lines) const
 {
     if (confirmed)
-        std::transform(Edits.begin(), Edits.end(), lines.begin(), forms::singleLine);
+        std::transform(lineFields.begin(), lineFields.end(), lines.begin(), forms::singleLine);
     else
         lines[0].clear();
 }

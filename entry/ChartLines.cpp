@@ -64,4 +64,9 @@ QString accountLabel(const QString &line)
     return line.mid(flagPosition(line) + 2).trimmed();
 }
 
+QString journalName(const QString &line)
+{
+    return line.mid(flagPosition(line) + 1).trimmed();
+}
+
 } // namespace chartlines

@@ -28,5 +28,7 @@ bool isPointable(const QString &line);
 // The account's label: what follows the code, its space and the two flag
 // characters, trimmed.
 QString accountLabel(const QString &line);
+// The journal's name: what follows the code, its space and the used flag, trimmed.
+QString journalName(const QString &line);
 
 } // namespace chartlines

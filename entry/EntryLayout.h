@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <array>
 
 // Where the controls of the entry page stand in a document window of width w
@@ -8,10 +9,12 @@
 // columns they fill, the label field and column taking what the width leaves.
 struct EntryLayout {
     static EntryLayout forSize(int w, int h);
+    // Below this size the entry line or the totals would no longer stand whole.
+    static QSize minimumSize();
 
-    QRect Header1;
-    QRect MaskEdit1, ComboBox1, Edit1, ComboBox2, Edit3, Edit4, Edit5, SpeedButton1;
-    QRect StringGrid1;
-    QRect Label1, Edit6, Edit7;
+    QRect columnTitles;
+    QRect dateField, accountField, labelField, journalField, voucherField, debitField, creditField, postButton;
+    QRect monthGrid;
+    QRect monthCaption, debitTotal, creditTotal;
     std::array<int, 8> columnWidths{}; // month grid columns 0 to 7
 };

@@ -3,85 +3,101 @@
 #include "entry/AmountText.h"
 #include "entry/ChartLines.h"
 #include "entry/DateText.h"
+#include "entry/EntryState.h"
 #include "entry/MonthOrder.h"
-#include "ledger/Fiche.h"
+#include "ledger/Ledger.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 
 void EntryLine::message(const QString &text) const
 {
-    f_.platform().messages->information(text);
+    ledger_.platform().messages->information(text);
 }
 
-void EntryLine::MaskEdit1Enter()
+void EntryLine::dateEntered()
 {
-    if (f_.DerniereDate.size() == 10)
-        f_.panel.date = f_.DerniereDate;
+    if (!entry_.ModeModif && entry_.DerniereDate.size() == 10)
+        entry_.panel.date = entry_.DerniereDate;
 }
 
-bool EntryLine::MaskEdit1Exit()
+bool EntryLine::dateLeft()
 {
     const QString completed =
-        datetext::complete(f_.panel.date, f_.platform().clock->today(), f_.Mois, f_.Annee);
+        datetext::complete(entry_.panel.date, ledger_.platform().clock->today(), ledger_.Mois, ledger_.Annee);
     if (!datetext::VerifDate(completed)) {
-        f_.focus = Focus::Date;
+        entry_.focus = Focus::Date;
         return false;
     }
-    f_.panel.date = completed;
+    entry_.panel.date = completed;
     return true;
 }
 
-void EntryLine::ComboBox1Exit()
+bool EntryLine::checkAccount()
 {
-    const QString typed = f_.panel.compte.trimmed();
+    const QString typed = entry_.panel.compte.trimmed();
     if (typed.isEmpty())
-        return;
+        return true;
     const QString code = forms::completeAccount(typed);
-    f_.panel.compte = code;
-    const qsizetype found = chartlines::findAccount(f_.ref.ListePlc, code);
-    if (found != chartlines::npos) {
-        QString &line = f_.ref.ListePlc[found];
-        if (!chartlines::isUsed(line)) {
-            line = chartlines::markUsed(line);
-            f_.ref.PlanModifie = true;
-        }
-    } else {
+    entry_.panel.compte = code;
+    const qsizetype found = chartlines::findAccount(ledger_.ref.ListePlc, code);
+    if (found == chartlines::npos) {
         message(QStringLiteral("Le compte ") + code + QStringLiteral(" n'existe pas"));
-        f_.focus = Focus::Compte;
+        entry_.focus = Focus::Compte;
+        return false;
     }
-    if (!f_.DernierLibelle.isEmpty())
-        f_.panel.libelle = f_.DernierLibelle;
-}
-
-void EntryLine::Edit1Exit()
-{
-    if (!f_.panel.libelle.trimmed().isEmpty())
-        return;
-    const qsizetype found = chartlines::findStartingWith(f_.ref.ListePlc, f_.panel.compte);
-    if (found != chartlines::npos)
-        f_.panel.libelle = chartlines::accountLabel(f_.ref.ListePlc[found]);
-}
-
-void EntryLine::ComboBox2Change(const QString &text)
-{
-    f_.panel.journal = text;
-    f_.JournalCourant = text;
-}
-
-void EntryLine::ComboBox2Exit()
-{
-    const QString code = f_.panel.journal;
-    if (code.isEmpty())
-        return;
-    const qsizetype found = chartlines::findByCode(f_.ref.ListeJnx, code);
-    if (found != chartlines::npos) {
-        QString &line = f_.ref.ListeJnx[found];
+    QString &line = ledger_.ref.ListePlc[found];
+    if (!chartlines::isUsed(line)) {
         line = chartlines::markUsed(line);
-    } else {
-        message(QStringLiteral("Le journal ") + code + QStringLiteral(" n'existe pas"));
-        f_.focus = Focus::Journal;
+        ledger_.ref.PlanModifie = true;
     }
+    return true;
+}
+
+bool EntryLine::accountLeft()
+{
+    if (entry_.panel.compte.trimmed().isEmpty())
+        return true;
+    const bool known = checkAccount();
+    if (!entry_.DernierLibelle.isEmpty())
+        entry_.panel.libelle = entry_.DernierLibelle;
+    return known;
+}
+
+void EntryLine::labelLeft()
+{
+    if (!entry_.panel.libelle.trimmed().isEmpty())
+        return;
+    const qsizetype found = chartlines::findStartingWith(ledger_.ref.ListePlc, entry_.panel.compte);
+    if (found != chartlines::npos)
+        entry_.panel.libelle = chartlines::accountLabel(ledger_.ref.ListePlc[found]);
+}
+
+void EntryLine::journalEdited(const QString &text)
+{
+    entry_.panel.journal = text;
+    entry_.JournalCourant = text;
+}
+
+bool EntryLine::checkJournal()
+{
+    const QString code = entry_.panel.journal;
+    if (code.isEmpty())
+        return true;
+    const qsizetype found = chartlines::findByCode(ledger_.ref.ListeJnx, code);
+    if (found == chartlines::npos) {
+        message(QStringLiteral("Le journal ") + code + QStringLiteral(" n'existe pas"));
+        entry_.focus = Focus::Journal;
+        return false;
+    }
+    QString &line = ledger_.ref.ListeJnx[found];
+    line = chartlines::markUsed(line);
+    return true;
+}
+
+bool EntryLine::journalLeft()
+{
+    return checkJournal();
 }
 
 // The row the posted line goes to. A line being modified keeps its row; a new
@@ -90,47 +106,81 @@ void EntryLine::ComboBox2Exit()
 // write-back would stop at.
 int EntryLine::targetRow()
 {
-    if (f_.ModeModif && f_.LigneModif >= 0 && f_.LigneModif < f_.NbLignes)
-        return f_.LigneModif;
-    const int row = f_.NbLignes;
-    f_.StringGrid1.growFor(row);
-    f_.StringGrid1.at(row, 7).clear();
-    ++f_.NbLignes;
+    if (entry_.ModeModif && entry_.LigneModif >= 0 && entry_.LigneModif < ledger_.NbLignes)
+        return entry_.LigneModif;
+    const int row = ledger_.NbLignes;
+    ledger_.monthGrid.growFor(row);
+    ledger_.monthGrid.at(row, 7).clear();
+    ++ledger_.NbLignes;
     return row;
 }
 
-bool EntryLine::SpeedButton1Click()
+// A date the month grid can hold: a date of the fiscal year, in the month shown
+// (a date of another month would be stored under this month's key, where the
+// other month's journal never finds it).
+bool EntryLine::checkDate()
 {
-    const auto date = datetext::toDate(f_.panel.date);
+    const auto date = datetext::toDate(entry_.panel.date);
     if (!date)
         return false;
-    if (*date < f_.DebutExercice() || *date > f_.FinExercice()) {
+    if (*date < ledger_.DebutExercice() || *date > ledger_.FinExercice()) {
         message(QStringLiteral("Date en dehors des limites de l'exercice"));
         return false;
     }
-    if (f_.panel.debit.trimmed().isEmpty() && f_.panel.credit.trimmed().isEmpty()) {
-        f_.focus = Focus::Debit;
+    if (date->year() != ledger_.Annee || date->month() != ledger_.Mois) {
+        message(QStringLiteral("La date doit être dans le mois affiché (%1)")
+                    .arg(forms::monthCaption(forms::moisLong(ledger_.Mois), ledger_.Annee)));
+        entry_.focus = Focus::Date;
         return false;
     }
-    const EntryPanel &p = f_.panel;
+    return true;
+}
+
+bool EntryLine::checkAmount(QString &stored, const QString &typed, Focus field)
+{
+    const std::optional<QString> amount = amounttext::normalise(typed);
+    if (!amount) {
+        message(QStringLiteral("Montant invalide : ") + typed);
+        entry_.focus = field;
+        return false;
+    }
+    stored = *amount;
+    return true;
+}
+
+bool EntryLine::post()
+{
+    if (!checkDate())
+        return false;
+    if (entry_.panel.debit.trimmed().isEmpty() && entry_.panel.credit.trimmed().isEmpty()) {
+        entry_.focus = Focus::Debit;
+        return false;
+    }
+    QString debit, credit;
+    if (!checkAccount() || !checkJournal() || !checkAmount(debit, entry_.panel.debit, Focus::Debit)
+        || !checkAmount(credit, entry_.panel.credit, Focus::Credit))
+        return false;
+    const EntryPanel &p = entry_.panel;
     const int row = targetRow();
-    TextGrid &grid = f_.StringGrid1;
+    TextGrid &grid = ledger_.monthGrid;
     grid.set(row, 0, p.date);
     grid.set(row, 1, forms::singleLine(p.compte));
     grid.set(row, 2, forms::singleLine(p.libelle));
     grid.set(row, 3, forms::singleLine(p.journal));
     grid.set(row, 4, forms::singleLine(p.piece));
-    grid.set(row, 5, amounttext::normalise(p.debit));
-    grid.set(row, 6, amounttext::normalise(p.credit));
+    grid.set(row, 5, debit);
+    grid.set(row, 6, credit);
     grid.touch();
-    f_.DernierLibelle = p.libelle;
-    f_.DerniereDate = p.date;
-    f_.Raz();
-    entry::Tri(grid, f_.NbLignes);
-    f_.Total();
-    f_.focus = Focus::Date;
-    f_.Modifie = true;
-    f_.MoisModifie = true;
-    f_.ModeModif = false;
+    entry_.DernierLibelle = p.libelle;
+    entry_.DerniereDate = p.date;
+    entry_.Raz();
+    entry::Tri(grid, ledger_.NbLignes);
+    const QString totalsError = entry_.Total(grid);
+    if (!totalsError.isEmpty())
+        message(totalsError);
+    entry_.focus = Focus::Date;
+    ledger_.Modifie = true;
+    ledger_.MoisModifie = true;
+    entry_.ModeModif = false;
     return true;
 }

@@ -1,36 +1,48 @@
 #pragma once
 
-class Fiche;
+class EntryState;
+enum class Focus;
+class Ledger;
 class QString;
 
 // The rules of the entry line above the month grid: what each field does when
 // the user enters or leaves it, and the posting of the line into the grid.
-// They work on the document's copy of the field texts (`Fiche::panel`) and ask
-// for the keyboard focus through `Fiche::focus`.
+// They work on the entry line's texts (`EntryState::panel`) and ask for the
+// keyboard focus through `EntryState::focus`. A rule that refuses what the
+// field holds gives back false and sends the focus back to that field.
 class EntryLine {
 public:
-    explicit EntryLine(Fiche &fiche) : f_(fiche) {}
+    EntryLine(Ledger &ledger, EntryState &entry) : ledger_(ledger), entry_(entry) {}
 
-    // Date field gained the focus: proposes the date of the last line posted.
-    void MaskEdit1Enter();
-    // Date field left: completes the date; false (focus back) when the result
-    // is not a date.
-    bool MaskEdit1Exit();
+    // Date field gained the focus: a new line proposes the date of the last
+    // line posted; a line taken for modification keeps its own.
+    void dateEntered();
+    // Date field left: completes the date; refused when the result is not a date.
+    bool dateLeft();
     // Account field left: six-character code, checked against the chart and
     // marked used there.
-    void ComboBox1Exit();
+    bool accountLeft();
     // Label field left: an empty label takes the account's label.
-    void Edit1Exit();
+    void labelLeft();
     // Journal field changed by the user.
-    void ComboBox2Change(const QString &text);
+    void journalEdited(const QString &text);
     // Journal field left: checked against the journals and marked used there.
-    void ComboBox2Exit();
-    // Posts the line into the month grid; false when it was refused.
-    bool SpeedButton1Click();
+    bool journalLeft();
+    // Posts the line into the month grid; false when it was refused. The
+    // account and the journal are checked again as their fields' rules check
+    // them, however the user came to post.
+    bool post();
 
 private:
     void message(const QString &text) const;
+    // The account code completed, found in the chart and marked used; false
+    // (the user told) when the chart does not have it.
+    bool checkAccount();
+    bool checkJournal();
+    bool checkDate();
+    bool checkAmount(QString &stored, const QString &typed, Focus field);
     int targetRow();
 
-    Fiche &f_;
+    Ledger &ledger_;
+    EntryState &entry_;
 };

@@ -6,11 +6,11 @@
 struct EntryPanel {
     static inline const QString kEmptyDate = QStringLiteral("  /  /    ");
 
-    QString date = kEmptyDate; // MaskEdit1: 10 characters, blanks where nothing is typed
-    QString compte;            // ComboBox1
-    QString libelle;           // Edit1
-    QString journal;           // ComboBox2
-    QString piece;             // Edit3
-    QString debit;             // Edit4
-    QString credit;            // Edit5
+    QString date = kEmptyDate; // masked date field: 10 characters, blanks where nothing is typed
+    QString compte;
+    QString libelle;
+    QString journal;
+    QString piece;
+    QString debit;
+    QString credit;
 };

@@ -1,7 +1,8 @@
 #include "entry/MonthGrid.h"
 
 #include "entry/ChartLines.h"
-#include "ledger/Fiche.h"
+#include "entry/EntryState.h"
+#include "ledger/Ledger.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -12,75 +13,88 @@ const QString kMark = QStringLiteral("\u00D7");
 // field whatever filled it.
 void MonthGrid::fillPanel(const EntryPanel &texts)
 {
-    f_.panel = texts;
-    if (f_.panel.date.isEmpty())
-        f_.panel.date = EntryPanel::kEmptyDate; // what the masked field holds when emptied
-    f_.JournalCourant = texts.journal;
+    entry_.panel = texts;
+    if (entry_.panel.date.isEmpty())
+        entry_.panel.date = EntryPanel::kEmptyDate; // what the masked field holds when emptied
+    entry_.JournalCourant = texts.journal;
 }
 
-void MonthGrid::StringGrid1DblClick()
+void MonthGrid::modifySelected()
 {
-    const int r = f_.StringGrid1Row;
-    const TextGrid &grid = f_.StringGrid1;
+    const int r = entry_.selectedRow;
+    const TextGrid &grid = ledger_.monthGrid;
     if (r < 0 || r >= grid.rowCount())
         return;
-    f_.ModeModif = true;
-    f_.LigneModif = r;
+    entry_.ModeModif = true;
+    entry_.LigneModif = r;
     fillPanel({grid.at(r, 0), grid.at(r, 1), grid.at(r, 2), grid.at(r, 3), grid.at(r, 4),
                grid.at(r, 5).trimmed(), grid.at(r, 6).trimmed()});
-    f_.focus = Focus::Date;
+    entry_.focus = Focus::Date;
 }
 
 void MonthGrid::Supprimer()
 {
-    if (f_.ActivePage != Page::Saisie)
-        return;
-    const int r = f_.StringGrid1Row;
-    if (r >= 0 && r < f_.NbLignes) {
-        f_.StringGrid1.moveRowsUp(r + 1, f_.NbLignes - 1);
-        --f_.NbLignes;
-        f_.Total();
+    const int r = entry_.selectedRow;
+    if (r >= 0 && r < ledger_.NbLignes) {
+        ledger_.monthGrid.moveRowsUp(r + 1, ledger_.NbLignes - 1);
+        --ledger_.NbLignes;
+        const QString totalsError = entry_.Total(ledger_.monthGrid);
+        if (!totalsError.isEmpty())
+            ledger_.platform().messages->information(totalsError);
         // A line being modified below the deleted one moved up with it; the
         // one being modified itself is gone, so posting adds it anew.
-        if (f_.ModeModif && f_.LigneModif > r)
-            --f_.LigneModif;
-        else if (f_.ModeModif && f_.LigneModif == r)
-            f_.ModeModif = false;
+        if (entry_.ModeModif && entry_.LigneModif > r)
+            --entry_.LigneModif;
+        else if (entry_.ModeModif && entry_.LigneModif == r)
+            entry_.ModeModif = false;
     }
-    f_.MoisModifie = true;
-    f_.Modifie = true;
+    ledger_.MoisModifie = true;
+    ledger_.Modifie = true;
+}
+
+bool MonthGrid::deleteAsked()
+{
+    const int r = entry_.selectedRow;
+    if (r < 0 || r >= ledger_.NbLignes)
+        return false;
+    const QString question =
+        QStringLiteral("Supprimer l'écriture du %1 ?").arg(ledger_.monthGrid.at(r, 0).trimmed());
+    if (ledger_.platform().messages->warningYesNoCancel(question) != Messages::Answer::Oui)
+        return false;
+    Supprimer();
+    return true;
 }
 
 void MonthGrid::Copier()
 {
-    f_.EcritureCopiee = f_.panel;
+    entry_.EcritureCopiee = entry_.panel;
 }
 
 void MonthGrid::Coller()
 {
-    fillPanel(f_.EcritureCopiee);
+    fillPanel(entry_.EcritureCopiee);
 }
 
 void MonthGrid::Pointer(bool on)
 {
-    f_.ModePointage = on;
+    entry_.ModePointage = on;
 }
 
-void MonthGrid::StringGrid1Click()
+void MonthGrid::rowClicked()
 {
-    if (!f_.ModePointage)
+    if (!entry_.ModePointage)
         return;
-    const int r = f_.StringGrid1Row;
-    TextGrid &grid = f_.StringGrid1;
+    const int r = entry_.selectedRow;
+    TextGrid &grid = ledger_.monthGrid;
     const QString account = r >= 0 && r < grid.rowCount() ? grid.at(r, 1) : QString();
-    const qsizetype found = account.isEmpty() ? chartlines::npos : chartlines::findByCode(f_.ref.ListePlc, account);
-    if (found == chartlines::npos || !chartlines::isPointable(f_.ref.ListePlc[found])) {
-        f_.platform().messages->information(QStringLiteral("Compte non pointable"));
+    const qsizetype found = account.isEmpty() ? chartlines::npos : chartlines::findByCode(ledger_.ref.ListePlc, account);
+    if (found == chartlines::npos || !chartlines::isPointable(ledger_.ref.ListePlc[found])) {
+        ledger_.platform().messages->information(QStringLiteral("Compte non pointable"));
         return;
     }
     QString &mark = grid.at(r, 7);
     mark = mark == kMark ? QString() : kMark;
     grid.touch();
-    f_.MoisModifie = true;
-    f_.Modifie = true;
+    ledger_.MoisModifie = true;
+    ledger_.Modifie = true;
 }

@@ -1,29 +1,34 @@
 #pragma once
 
-class Fiche;
+class EntryState;
+class Ledger;
 struct EntryPanel;
 
 // What the user does to the lines of the month grid: bring one back into the
 // entry line to change it, delete it, copy and paste the entry line, and
-// check lines off. The operand is the selected row, `Fiche::StringGrid1Row`.
+// check lines off. The operand is the selected row, `EntryState::selectedRow`.
 class MonthGrid {
 public:
-    explicit MonthGrid(Fiche &fiche) : f_(fiche) {}
+    MonthGrid(Ledger &ledger, EntryState &entry) : ledger_(ledger), entry_(entry) {}
 
     // Brings the selected line into the entry line; the next posting writes
     // it back into its row.
-    void StringGrid1DblClick();
-    // Deletes the selected line (entry page only).
+    void modifySelected();
+    // Deletes the selected line.
     void Supprimer();
+    // The Delete key on the grid: asks first, deletes on "Oui". True when the
+    // line was deleted.
+    bool deleteAsked();
     void Copier();
     void Coller();
     void Pointer(bool on);
     // A click on a row, or a keyboard move onto one: in check-off mode,
     // toggles the row's mark when its account may be checked off.
-    void StringGrid1Click();
+    void rowClicked();
 
 private:
     void fillPanel(const EntryPanel &texts);
 
-    Fiche &f_;
+    Ledger &ledger_;
+    EntryState &entry_;
 };

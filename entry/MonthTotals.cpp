@@ -4,13 +4,17 @@
 
 MonthTotals monthTotals(const TextGrid &grid)
 {
-    Cents debit = 0;
-    Cents credit = 0;
+    Cents sums[2] = {0, 0};
     for (int r = 0; r < grid.rowCount(); ++r) {
-        if (auto d = forms::parseAmount(QStringView(grid.at(r, 5))))
-            debit += *d;
-        if (auto c = forms::parseAmount(QStringView(grid.at(r, 6))))
-            credit += *c;
+        for (int i = 0; i < 2; ++i) {
+            const QStringView cell = QStringView(grid.at(r, 5 + i)).trimmed();
+            if (cell.isEmpty())
+                continue;
+            const std::optional<Cents> value = forms::parseAmount(cell);
+            if (!value)
+                return {{}, {}, forms::notANumber(cell)};
+            sums[i] += *value;
+        }
     }
-    return {forms::rset(forms::formatAmount(debit)), forms::rset(forms::formatAmount(credit))};
+    return {forms::rset(forms::formatAmount(sums[0])), forms::rset(forms::formatAmount(sums[1])), {}};
 }

@@ -1,52 +1,14 @@
 #include "ledger/LedgerFile.h"
 
 #include "ledger/FileIO.h"
-
-#include <algorithm>
-#include <cstring>
+#include "ledger/TextLines.h"
 
 namespace ledgerfile {
-namespace {
-
-// The lines of the text as views into it; false as soon as there are more
-// than `maxLines`.
-bool cut(const std::string &text, std::size_t maxLines, std::vector<std::string_view> &lines)
-{
-    const char *begin = text.data();
-    std::size_t size = text.size();
-    if (const void *nul = std::memchr(begin, '\0', size))
-        size = std::size_t(static_cast<const char *>(nul) - begin);
-
-    lines.reserve(std::min(size / 16 + 1, maxLines));
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < size) {
-        const char c = begin[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
-        }
-        if (lines.size() == maxLines)
-            return false;
-        lines.emplace_back(begin + start, i - start);
-        if (c == '\r' && i + 1 < size && begin[i + 1] == '\n')
-            ++i;
-        start = ++i;
-    }
-    if (start < size) {
-        if (lines.size() == maxLines)
-            return false;
-        lines.emplace_back(begin + start, size - start);
-    }
-    return true;
-}
-
-} // namespace
 
 LineList parse(std::unique_ptr<std::string> text)
 {
     std::vector<std::string_view> lines;
-    cut(*text, std::size_t(-1), lines);
+    textlines::cut(*text, std::size_t(-1), lines);
     return LineList::adopt(std::move(text), lines);
 }
 
@@ -57,7 +19,7 @@ QString load(const QString &path, LineList &out, std::size_t maxLines)
     if (!why.isEmpty())
         return why;
     std::vector<std::string_view> lines;
-    if (!cut(*text, maxLines, lines))
+    if (!textlines::cut(*text, maxLines, lines))
         return QStringLiteral("le fichier compte plus de %1 lignes, ce n'est pas un fichier de Tavelin").arg(maxLines);
     out = LineList::adopt(std::move(text), lines);
     return {};

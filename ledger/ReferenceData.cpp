@@ -162,8 +162,8 @@ QString chargeCombo(const QDir &dir, ReferenceData &ref)
     QString message;
     if (!readLines(journalsPath(dir), lines, message))
         return message;
-    ref.ComboBox1Items.clear();
-    ref.ComboBox2Items.clear();
+    ref.accountItems.clear();
+    ref.journalItems.clear();
     bool inSection = false;
     for (const QString &l : lines) {
         if (l == QLatin1String("[JOURNAUX]"))
@@ -229,12 +229,12 @@ QString sauveCombo(const QDir &dir, const ReferenceData &ref)
 
 void initPlc(ReferenceData &ref)
 {
-    ref.ComboBox1Items = codesOf(ref.ListePlc);
+    ref.accountItems = codesOf(ref.ListePlc);
 }
 
 void initJnx(ReferenceData &ref)
 {
-    ref.ComboBox2Items = codesOf(ref.ListeJnx);
+    ref.journalItems = codesOf(ref.ListeJnx);
 }
 
 } // namespace reference

@@ -20,8 +20,8 @@ struct ReferenceData {
     QString JournalAchat, CompteFour, CompteAchat, CompteTvaAchat;
 
     // The entry line's drop-down lists (account codes, journal codes), sorted.
-    QStringList ComboBox1Items;
-    QStringList ComboBox2Items;
+    QStringList accountItems;
+    QStringList journalItems;
 };
 
 namespace reference {

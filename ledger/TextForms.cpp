@@ -158,6 +158,11 @@ std::optional<Cents> parseAmount(QStringView text)
     return parseChars(text.utf16(), text.utf16() + text.size());
 }
 
+QString notANumber(QStringView cell)
+{
+    return QStringLiteral("'%1' n'est pas une valeur numérique correcte").arg(cell.toString());
+}
+
 QString formatAmount(Cents value)
 {
     return formatCents(value, false);

@@ -37,6 +37,8 @@ QString monthCaption(const QString &nomMois, int annee);
 // an empty text, a number too large to be an amount).
 std::optional<Cents> parseAmount(std::string_view text);
 std::optional<Cents> parseAmount(QStringView text);
+// What the user is told of an amount cell that a total cannot take.
+QString notANumber(QStringView cell);
 // "0.00": 1234,50 / 0,75 / -12,00.
 QString formatAmount(Cents value);
 // "#.00": as "0.00" but no digit before the comma below one (",50", "-,50").

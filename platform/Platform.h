@@ -7,6 +7,9 @@ class FiscalYearDialog;
 class FileDialogs;
 class PrinterDialogs;
 class HelpViewer;
+class BusyPointer;
+class SearchPrompt;
+class Printer;
 class FontDialog;
 
 // The desktop services the ledger logic calls. The application fills it with
@@ -19,5 +22,8 @@ struct Platform {
     FileDialogs *fileDialogs = nullptr;
     PrinterDialogs *printerDialogs = nullptr;
     HelpViewer *help = nullptr;
+    BusyPointer *busy = nullptr;
+    SearchPrompt *searchPrompt = nullptr;
+    Printer *printer = nullptr; // the printer the dialogs set up
     FontDialog *fontDialog = nullptr;
 };

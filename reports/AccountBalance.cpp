@@ -1,6 +1,5 @@
 #include "reports/AccountBalance.h"
 
-#include "ledger/Fiche.h"
 #include "ledger/TextForms.h"
 #include "reports/AccountRows.h"
 #include "reports/EntryWalk.h"
@@ -53,14 +52,9 @@ void Total5(BalancePage &page)
         for (int c = 0; c < 4; ++c)
             sums[c] += amountOf(grid.at(r, c + 2));
     grid.touch();
-    QString *fields[4] = {&page.Edit18, &page.Edit19, &page.Edit13, &page.Edit16};
+    QString *fields[4] = {&page.totalDebit, &page.totalCredit, &page.totalDebitBalances, &page.totalCreditBalances};
     for (int c = 0; c < 4; ++c)
         *fields[c] = forms::rset(forms::formatAmount(sums[c]));
-}
-
-void LitBalance(Fiche &fiche)
-{
-    LitBalance(fiche.views.balance, fiche.Lignes, fiche.ref);
 }
 
 } // namespace reports

@@ -4,8 +4,6 @@
 #include "ledger/ReferenceData.h"
 #include "reports/ViewPages.h"
 
-class Fiche;
-
 // The balance of accounts over the page's two dates, both included, all
 // months and journals together.
 namespace reports {
@@ -16,7 +14,5 @@ void LitBalance(BalancePage &page, const LineList &lines, const ReferenceData &r
 // The debit or credit balance of every account row ("0.00"; a nil balance is
 // a credit balance of 0,00) and the four totals.
 void Total5(BalancePage &page);
-
-void LitBalance(Fiche &fiche);
 
 } // namespace reports

@@ -2,13 +2,10 @@
 
 #include "reports/ViewPages.h"
 
-class Fiche;
-
 // The balance-sheet layout: the headings of the assets and liabilities sides.
 // No figure is computed; the amount columns stay empty whatever the dates.
 namespace reports {
 
 void LitBilan(PeriodPage &page);
-void LitBilan(Fiche &fiche);
 
 } // namespace reports

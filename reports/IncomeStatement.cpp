@@ -1,6 +1,5 @@
 #include "reports/IncomeStatement.h"
 
-#include "ledger/Fiche.h"
 #include "ledger/TextForms.h"
 #include "reports/EntryWalk.h"
 
@@ -24,8 +23,8 @@ const char16_t *const kChargeCaptions[kHeadings] = {
 
 const char16_t *const kProductCaptions[kHeadings] = {
     u"Ventes", u"Production stockée", u"Production immobilisée", u"Produits nets, long terme",
-    u"Suventions", u"Autres produits de gestion courante", u"Produits financiers",
-    u"Produits exceptionnels", u"Reprise sur amortissement", u"Transferts de chages"};
+    u"Subventions", u"Autres produits de gestion courante", u"Produits financiers",
+    u"Produits exceptionnels", u"Reprise sur amortissement", u"Transferts de charges"};
 
 void writeCaptions(TextGrid &grid)
 {
@@ -37,10 +36,10 @@ void writeCaptions(TextGrid &grid)
     grid.set(kOperatingTotalRow, 2, QStringLiteral("Total des produits d'exploitation"));
     grid.set(kTotalRow, 0, QStringLiteral("Total"));
     grid.set(kTotalRow, 2, QStringLiteral("Total"));
-    grid.set(kResultRow, 0, QStringLiteral("Solde créditeur : Bénefices"));
+    grid.set(kResultRow, 0, QStringLiteral("Solde créditeur : Bénéfices"));
     grid.set(kResultRow, 2, QStringLiteral("Solde débiteur : Pertes"));
-    grid.set(kGrandTotalRow, 0, QStringLiteral("TOTAL GENERAL"));
-    grid.set(kGrandTotalRow, 2, QStringLiteral("TOTAL GENERAL"));
+    grid.set(kGrandTotalRow, 0, QStringLiteral("TOTAL GÉNÉRAL"));
+    grid.set(kGrandTotalRow, 2, QStringLiteral("TOTAL GÉNÉRAL"));
 }
 
 // The heading cell an account feeds: column 1 (charges) or 3 (products) and
@@ -131,11 +130,6 @@ void Total6(PeriodPage &page)
     grid.set(kGrandTotalRow, 1, aligned(total[0] + profit));
     grid.set(kGrandTotalRow, 3, aligned(total[1] + loss));
     grid.touch();
-}
-
-void LitResultat(Fiche &fiche)
-{
-    LitResultat(fiche.views.resultat, fiche.Lignes);
 }
 
 } // namespace reports

@@ -3,8 +3,6 @@
 #include "ledger/LineList.h"
 #include "reports/ViewPages.h"
 
-class Fiche;
-
 // The income statement over the page's two dates, both included: the charges
 // of the account classes 60 to 69 and the products of 70 to 79, one heading
 // each, their totals and the profit or loss.
@@ -19,7 +17,5 @@ void LitResultat(PeriodPage &page, const LineList &lines);
 // the totals (row 13), the profit or loss (row 14) and the grand totals
 // (row 16), which are equal on both sides.
 void Total6(PeriodPage &page);
-
-void LitResultat(Fiche &fiche);
 
 } // namespace reports

@@ -1,9 +1,7 @@
 #include "reports/MonthViews.h"
 
 #include "ledger/Codec1252.h"
-#include "ledger/Fiche.h"
 #include "ledger/TextForms.h"
-#include "platform/Messages.h"
 #include "reports/ChartLabels.h"
 #include "reports/EntryWalk.h"
 #include "reports/CodeSelector.h"
@@ -33,12 +31,6 @@ void listEntries(MonthViewPage &page, const LineList &lines, int annee, int mois
     grid.touch();
 }
 
-void tellUser(Fiche &fiche, const QString &message)
-{
-    if (!message.isEmpty())
-        fiche.platform().messages->information(message);
-}
-
 } // namespace
 
 QString LitJnl(MonthViewPage &page, const LineList &lines, int annee, int mois, const ReferenceData &ref)
@@ -55,31 +47,6 @@ QString LitCpt(MonthViewPage &page, const LineList &lines, int annee, int mois, 
         page.name = accountLabel(ref.ListePlc, forms::completeAccount(page.filter));
     listEntries(page, lines, annee, mois, 1, CodeSelector::forAccount(page.filter));
     return Total2(page);
-}
-
-void LitJnl(Fiche &fiche)
-{
-    tellUser(fiche, LitJnl(fiche.views.journal, fiche.Lignes, fiche.Annee, fiche.Mois, fiche.ref));
-}
-
-void LitCpt(Fiche &fiche)
-{
-    tellUser(fiche, LitCpt(fiche.views.comptes, fiche.Lignes, fiche.Annee, fiche.Mois, fiche.ref));
-}
-
-void LitGeneral(Fiche &fiche)
-{
-    tellUser(fiche, LitGeneral(fiche.views.general, fiche.Lignes, fiche.Annee, fiche.Mois, fiche.ref));
-}
-
-void rebuildMonthView(Fiche &fiche)
-{
-    switch (fiche.ActivePage) {
-    case Page::Journal: LitJnl(fiche); break;
-    case Page::Comptes: LitCpt(fiche); break;
-    case Page::General: LitGeneral(fiche); break;
-    default: break;
-    }
 }
 
 } // namespace reports

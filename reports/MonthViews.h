@@ -4,8 +4,6 @@
 #include "ledger/ReferenceData.h"
 #include "reports/ViewPages.h"
 
-class Fiche;
-
 // The three views of one month (journal, general ledger, general journal),
 // built from the line list. Each fills its page's grid from row 1, the name
 // field from the filter text, the month title and the two totals, and gives
@@ -23,13 +21,5 @@ QString LitCpt(MonthViewPage &page, const LineList &lines, int annee, int mois, 
 // the order the accounts are first met, with their running debit and credit
 // sums and the date and journal of their last entry.
 QString LitGeneral(MonthViewPage &page, const LineList &lines, int annee, int mois, const ReferenceData &ref);
-
-// The same on the document, for its current month; a failed total is shown.
-void LitJnl(Fiche &fiche);
-void LitCpt(Fiche &fiche);
-void LitGeneral(Fiche &fiche);
-
-// Rebuilds the view shown when it is one of the three month views.
-void rebuildMonthView(Fiche &fiche);
 
 } // namespace reports

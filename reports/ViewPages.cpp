@@ -20,16 +20,16 @@ ViewPages::ViewPages()
 {
     // Titles of amount columns are right-aligned like the amounts under them.
     const QString debit = forms::rset(QStringLiteral("Débit"));
-    const QString credit = forms::rset(QStringLiteral("Credit"));
+    const QString credit = forms::rset(QStringLiteral("Crédit"));
     const QString date = QStringLiteral("Date");
     const QString compte = QStringLiteral("Compte");
-    const QString jounal = QStringLiteral("Jounal");
+    const QString jounal = QStringLiteral("Journal");
     for (MonthViewPage *listing : {&journal, &comptes})
-        writeTitles(listing->grid, {date, compte, QStringLiteral("Libelle"), jounal, QStringLiteral("Pièce"), debit,
+        writeTitles(listing->grid, {date, compte, QStringLiteral("Libellé"), jounal, QStringLiteral("Pièce"), debit,
                                     credit, QString()});
     writeTitles(general.grid, {date, compte, QStringLiteral("Libellé"), jounal, debit, credit});
     writeTitles(balance.grid, {compte, QStringLiteral("Libellé"), debit, credit,
-                               forms::rset(QStringLiteral("Solde débit")), forms::rset(QStringLiteral("Solde credit"))});
+                               forms::rset(QStringLiteral("Solde débit")), forms::rset(QStringLiteral("Solde crédit"))});
     writeTitles(resultat.grid,
                 {QStringLiteral("CHARGES (HORS TAXES)"), QString(), QStringLiteral("PRODUITS (HORS TAXES)"), QString()});
     const QString exerciceN = QStringLiteral("Exercice N");

@@ -32,19 +32,19 @@ struct PeriodPage {
 
 struct BalancePage : PeriodPage {
     BalancePage() : PeriodPage(32, 6) {}
-    QString Edit18; // total debit
-    QString Edit19; // total credit
-    QString Edit13; // total of the debit balances
-    QString Edit16; // total of the credit balances
+    QString totalDebit;
+    QString totalCredit;
+    QString totalDebitBalances;
+    QString totalCreditBalances;
 };
 
 struct ViewPages {
     ViewPages(); // writes the title rows
 
-    MonthViewPage journal{8};   // TabSheet2, StringGrid2, ComboBox3, Edit9, Label2, Edit2, Edit8
-    MonthViewPage comptes{8};   // TabSheet3, StringGrid3, ComboBox4, Edit10, Label3, Edit11, Edit12
-    MonthViewPage general{6};   // TabSheet4, StringGrid4, ComboBox5, Edit17, Label4, Edit14, Edit15
-    BalancePage balance;        // TabSheet5, StringGrid5, DateTimePicker1/2
-    PeriodPage resultat{32, 4}; // TabSheet6, StringGrid6, DateTimePicker3/4
-    PeriodPage bilan{22, 4};    // TabSheet7, StringGrid7, DateTimePicker5/6
+    MonthViewPage journal{8};   // journal of the month
+    MonthViewPage comptes{8};   // general ledger: the month's entries of one account
+    MonthViewPage general{6};   // general journal: the month's accounts of one journal
+    BalancePage balance;        // balance of accounts
+    PeriodPage resultat{32, 4}; // income statement
+    PeriodPage bilan{22, 4};    // balance sheet
 };

@@ -19,7 +19,7 @@ QString fillTotals(MonthViewPage &page, int debitColumn, int creditColumn)
             if (!value) {
                 page.totalDebit.clear();
                 page.totalCredit.clear();
-                return QStringLiteral("'%1' n'est pas une valeur numérique correcte").arg(cell.toString());
+                return forms::notANumber(cell);
             }
             sums[i] += *value;
         }

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core fonts-liberation
+  xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
   unrtf
 )
 missing=()

@@ -13,7 +13,7 @@
 std::unique_ptr<TMainForm> demarrer(const Platform &platform, const std::function<void(TMainForm &)> &adopt)
 {
     QApplication::setApplicationName(MainForm::kTitre);
-    // The windows carry their own titles ("A propos", "Tavelin - [compta.jnl]"):
+    // The windows carry their own titles ("À propos", "Tavelin - [compta.jnl]"):
     // the desktop must not add the program's name to each of them.
     QGuiApplication::setApplicationDisplayName(QString());
     QGuiApplication::setDesktopFileName(QStringLiteral("tavelin"));

@@ -16,7 +16,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     : QDialog(parent)
 {
     loadTavelinResources();
-    setWindowTitle(QStringLiteral("A propos"));
+    setWindowTitle(QStringLiteral("À propos"));
 
     ProgramIcon = new QLabel(this);
     ProgramIcon->setPixmap(QIcon(QStringLiteral(":/tavelin.svg")).pixmap(QSize(48, 48)));

@@ -5,7 +5,7 @@
 class QLabel;
 class QPushButton;
 
-// "A propos": the program's icon, name, version and purpose.
+// "À propos": the program's icon, name, version and purpose.
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:

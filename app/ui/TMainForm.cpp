@@ -2,9 +2,13 @@
 
 #include "app/Hints.h"
 #include "app/ui/TAboutBox.h"
-#include "ledger/ui/TFiche.h"
+#include "document/ui/TFiche.h"
 #include "platform/Clock.h"
 #include "platform/ui/Resources.h"
+#include "tools/ui/TEmprunt.h"
+#include "tools/ui/TEurof.h"
+#include "tools/ui/TPlacement.h"
+#include "tools/ui/TPocket.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,6 +31,15 @@ constexpr int kToolButtonSize = 25;
 constexpr int kToolIconSize = 18;
 constexpr int kClockPanelWidth = 50;
 constexpr int kHintPanelMargin = 100;
+
+// A tool window: created on demand, modal over the main window, destroyed
+// when closed; nothing of it is kept.
+template <typename Tool>
+void openTool(const Platform &platform, QWidget *owner)
+{
+    Tool tool(platform, owner);
+    tool.exec();
+}
 } // namespace
 
 TMainForm::TMainForm(const Platform &platform, QWidget *parent)
@@ -53,11 +66,11 @@ TMainForm::TMainForm(const Platform &platform, QWidget *parent)
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { form_.AideContexte(commands::kFicheHelpContext); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    Timer1->start();
-    Timer1Timer();
+    clockTimer = new QTimer(this);
+    clockTimer->setInterval(1000);
+    connect(clockTimer, &QTimer::timeout, this, &TMainForm::clockTick);
+    clockTimer->start();
+    clockTick();
     applyStates();
 }
 
@@ -66,6 +79,11 @@ void TMainForm::buildMenus()
     for (const Menu &menu : commands::mainMenu()) {
         QMenu *m = menuBar()->addMenu(menu.caption);
         helpContexts_[m] = menu.helpContext;
+        // "&Édition" takes Alt+É from the menu bar; Alt+E opens it too.
+        if (const QChar plain = commands::unaccentedAccessLetter(menu.caption); !plain.isNull()) {
+            auto *key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(plain.unicode())), this);
+            connect(key, &QShortcut::activated, this, [this, m] { menuBar()->setActiveAction(m->menuAction()); });
+        }
         addMenuItems(m, menu.items);
     }
 }
@@ -123,18 +141,18 @@ void TMainForm::buildToolBar()
 
 void TMainForm::buildStatusBar()
 {
-    StatusPanel0 = new QLabel(this);
-    StatusPanel1 = new QLabel(this);
-    for (QLabel *panel : {StatusPanel0, StatusPanel1}) {
+    hintPanel = new QLabel(this);
+    clockPanel = new QLabel(this);
+    for (QLabel *panel : {hintPanel, clockPanel}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(2);
     }
-    StatusPanel1->setAlignment(Qt::AlignCenter);
+    clockPanel->setAlignment(Qt::AlignCenter);
     // 50 pixels, or what the time needs in the desktop's font.
-    const int timeWidth = StatusPanel1->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 8;
-    StatusPanel1->setFixedWidth(std::max(kClockPanelWidth, timeWidth));
-    statusBar()->addWidget(StatusPanel0);
-    statusBar()->addWidget(StatusPanel1);
+    const int timeWidth = clockPanel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 8;
+    clockPanel->setFixedWidth(std::max(kClockPanelWidth, timeWidth));
+    statusBar()->addWidget(hintPanel);
+    statusBar()->addWidget(clockPanel);
     statusBar()->setSizeGripEnabled(false);
 }
 
@@ -169,9 +187,9 @@ void TMainForm::FormShow()
     applyStates();
 }
 
-void TMainForm::Timer1Timer()
+void TMainForm::clockTick()
 {
-    StatusPanel1->setText(MainForm::heure(platform_.clock->now()));
+    clockPanel->setText(MainForm::heure(platform_.clock->now()));
 }
 
 void TMainForm::runForm(void (MainForm::*command)())
@@ -186,10 +204,18 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Ouvrir: runForm(&MainForm::Ouvrir); break;
     case Cmd::Enregistrer: Fiche_->run([this](Fiche &) { form_.Enregistrer(); }); break;
     case Cmd::EnregistrerSous: Fiche_->run([this](Fiche &) { form_.EnregistrerSous(); }); break;
+    case Cmd::MiseEnPage: form_.MiseEnPage(); break;
+    case Cmd::Imprimer: form_.Imprimer(); break;
+    case Cmd::Apercu: form_.Apercu(); break;
     case Cmd::ConfigurerImprimante: form_.ConfigurerImprimante(); break;
+    case Cmd::Importer: Fiche_->Importer(); break;
+    case Cmd::ExporterMois: Fiche_->ExportMois(); break;
+    case Cmd::ExporterJournal: Fiche_->ExportJournal(); break;
     case Cmd::Quitter: close(); break;
     case Cmd::Copier: Fiche_->Copier(); break;
     case Cmd::Coller: Fiche_->Coller(); break;
+    case Cmd::Rechercher: Fiche_->Rechercher(); break;
+    case Cmd::Continuer: Fiche_->RContinuer(); break;
     case Cmd::Pointer: Fiche_->Pointer(menuAction(Cmd::Pointer)->isChecked()); break;
     case Cmd::Saisie: Fiche_->run([](Fiche &f) { f.Saisie(); }); break;
     case Cmd::Precedent: Fiche_->run([](Fiche &f) { f.Precedent(); }); break;
@@ -204,15 +230,21 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Balance: Fiche_->Balance(); break;
     case Cmd::Resultat: Fiche_->Resultat(); break;
     case Cmd::Bilan: Fiche_->Bilan(); break;
+    case Cmd::Enveloppe: Fiche_->Enveloppe(); break;
     case Cmd::Societe: Fiche_->Psoc(); break;
     case Cmd::Journaux: Fiche_->Journaux(); break;
     case Cmd::PlanComptable: Fiche_->Plc(); break;
     case Cmd::Exercice: Fiche_->run([](Fiche &f) { f.Exercice(); }); break;
     case Cmd::OuvrirAuto: form_.OuvrirAutomatiquement(); break;
+    case Cmd::Cloturer: Fiche_->Cloturer(); break;
     case Cmd::AideIndex: form_.AideSommaire(); break;
     case Cmd::AideRechercher: form_.AideRechercher(); break;
     case Cmd::AideUtiliser: form_.AideUtiliser(); break;
     case Cmd::APropos: APropos(); break;
+    case Cmd::Emprunts: openTool<TEmprunt>(platform_, this); break;
+    case Cmd::Placements: openTool<TPlacement>(platform_, this); break;
+    case Cmd::Calculatrice: openTool<TPocket>(platform_, this); break;
+    case Cmd::Euro: openTool<TEurof>(platform_, this); break;
     default:
         // Commands whose windows are not part of the program yet.
         break;
@@ -230,7 +262,7 @@ bool TMainForm::event(QEvent *event)
 {
     // Hints go to panel 0; the status bar never covers its panels with them.
     if (event->type() == QEvent::StatusTip) {
-        StatusPanel0->setText(static_cast<QStatusTipEvent *>(event)->tip());
+        hintPanel->setText(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
@@ -262,12 +294,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
         return;
     }
     form_.FormClose();
-    Timer1->stop();
+    clockTimer->stop();
     event->accept();
 }
 
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    StatusPanel0->setFixedWidth(std::max(0, width() - kHintPanelMargin));
+    hintPanel->setFixedWidth(std::max(0, width() - kHintPanelMargin));
 }

@@ -25,14 +25,14 @@ public:
     // The menu item of a command, and the tool button's action of one.
     QAction *menuAction(Cmd cmd) const;
     QAction *toolAction(Cmd cmd) const;
-    QLabel *StatusPanel0; // hints
-    QLabel *StatusPanel1; // time of day
+    QLabel *hintPanel; // hints
+    QLabel *clockPanel; // time of day
 
     // The document window becomes active: it loads the reference data.
     void FormActivate();
     // Start-up once the window is shown (see MainForm::FormShow).
     void FormShow();
-    void Timer1Timer();
+    void clockTick();
     void execute(Cmd cmd);
 
 protected:
@@ -59,5 +59,5 @@ private:
     std::map<Cmd, QAction *> toolActions_;
     std::map<QAction *, bool> startEnabled_;
     std::map<QMenu *, int> helpContexts_;
-    QTimer *Timer1;
+    QTimer *clockTimer;
 };

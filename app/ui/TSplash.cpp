@@ -34,27 +34,27 @@ TSplash::TSplash(QWidget *parent)
     palette.setColor(QPalette::WindowText, QColor(0x2B, 0x1D, 0x0E));
     panel->setPalette(palette);
 
-    Image1 = new QLabel(panel);
-    Image1->setFixedSize(kLogoSize, kLogoSize);
-    Image1->setPixmap(QIcon(QStringLiteral(":/tavelin.svg")).pixmap(QSize(kLogoSize, kLogoSize)));
+    logo = new QLabel(panel);
+    logo->setFixedSize(kLogoSize, kLogoSize);
+    logo->setPixmap(QIcon(QStringLiteral(":/tavelin.svg")).pixmap(QSize(kLogoSize, kLogoSize)));
 
-    Label1 = new QLabel(QStringLiteral("Tavelin"), panel);
+    titleLabel = new QLabel(QStringLiteral("Tavelin"), panel);
     QFont title(QStringLiteral("Arial"), 26);
     title.setBold(true);
-    Label1->setFont(title);
-    Label2 = new QLabel(QStringLiteral("Version 2002"), panel);
+    titleLabel->setFont(title);
+    versionLabel = new QLabel(QStringLiteral("Version 2002"), panel);
     QFont version(QStringLiteral("Arial"), 11);
-    Label2->setFont(version);
+    versionLabel->setFont(version);
 
     auto *texts = new QVBoxLayout;
     texts->addStretch();
-    texts->addWidget(Label1);
-    texts->addWidget(Label2);
+    texts->addWidget(titleLabel);
+    texts->addWidget(versionLabel);
     texts->addStretch();
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(20, 20, 20, 20);
     row->setSpacing(18);
-    row->addWidget(Image1, 0, Qt::AlignVCenter);
+    row->addWidget(logo, 0, Qt::AlignVCenter);
     row->addLayout(texts, 1);
 
     auto *layout = new QVBoxLayout(this);

@@ -11,7 +11,7 @@ class TSplash : public QWidget {
 public:
     explicit TSplash(QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QLabel *Label1; // "Tavelin"
-    QLabel *Label2; // "Version 2002"
+    QLabel *logo;
+    QLabel *titleLabel;
+    QLabel *versionLabel;
 };

@@ -1,6 +1,9 @@
 #include "LedgerGenerator.h"
 
+#include "ledger/LedgerFile.h"
+
 #include <cstdio>
+#include <memory>
 
 std::string generateLedger(int entries)
 {
@@ -36,4 +39,19 @@ std::string generateLedger(int entries)
         out += line;
     }
     return out;
+}
+
+LineList generatedLines(int entries)
+{
+    return ledgerfile::parse(std::make_unique<std::string>(generateLedger(entries)));
+}
+
+ReferenceData generatedChart()
+{
+    ReferenceData ref;
+    for (int cls = 1; cls <= 7; ++cls)
+        for (int n = 0; n < 43; ++n)
+            ref.ListePlc.append(QStringLiteral("%1 ON Compte %2").arg(cls * 100000 + n * 1000).arg(n));
+    ref.ListeJnx = {QStringLiteral("AC O Achats"), QStringLiteral("BQ O Banque"), QStringLiteral("VE O Ventes")};
+    return ref;
 }

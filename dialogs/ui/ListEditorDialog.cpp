@@ -59,42 +59,47 @@ ListEditorDialog::ListEditorDialog(ListEditor &editor, const QString &caption, c
 {
     setWindowTitle(caption);
 
-    Button1 = new QPushButton(QStringLiteral("Fermer"), this);
-    Button1->setAutoDefault(false);
-    connect(Button1, &QPushButton::clicked, this, &ListEditorDialog::Button1Click);
+    closeButton = new QPushButton(QStringLiteral("Fermer"), this);
+    closeButton->setAutoDefault(false);
+    connect(closeButton, &QPushButton::clicked, this, &ListEditorDialog::closeClicked);
     auto *strip = new QFrame(this);
     strip->setFrameShape(QFrame::StyledPanel);
     auto *stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(6, 4, 6, 4);
-    stripLayout->addWidget(Button1);
+    stripLayout->addWidget(closeButton);
     stripLayout->addStretch();
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setMaxLength(editor_.traits().codeLength);
-    Edit1->setValidator(new CodeValidator(editor_, Edit1));
-    Edit1->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('W')) * (editor_.traits().codeLength + 1) + 16);
-    Edit2 = new QLineEdit(this);
-    SpeedButton1 = new QToolButton(this);
-    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    SpeedButton1->setToolTip(QStringLiteral("Valider"));
-    SpeedButton1->setAutoRaise(true);
+    codeField = new QLineEdit(this);
+    codeField->setMaxLength(editor_.traits().codeLength);
+    codeField->setValidator(new CodeValidator(editor_, codeField));
+    const int codeWidth = fontMetrics().horizontalAdvance(QLatin1Char('W')) * (editor_.traits().codeLength + 1) + 16;
+    codeField->setMaximumWidth(codeWidth);
+    labelField = new QLineEdit(this);
+    validateButton = new QToolButton(this);
+    validateButton->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    validateButton->setToolTip(QStringLiteral("Valider"));
+    validateButton->setAutoRaise(true);
     // Like a speed button it never takes the focus, so the code field is not
     // left (and not completed) when it is clicked.
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { act(&ListEditor::Envoi); });
+    validateButton->setFocusPolicy(Qt::NoFocus);
+    connect(validateButton, &QToolButton::clicked, this, [this] { act(&ListEditor::Envoi); });
 
+    auto *codeTitle = new QLabel(codeCaption, this);
+    codeTitle->setBuddy(codeField);
+    auto *labelTitle = new QLabel(labelCaption, this);
+    labelTitle->setBuddy(labelField);
     auto *fields = new QGridLayout;
-    fields->addWidget(new QLabel(codeCaption, this), 0, 0);
-    fields->addWidget(Edit1, 0, 1, Qt::AlignLeft);
-    fields->addWidget(new QLabel(labelCaption, this), 1, 0);
-    fields->addWidget(Edit2, 1, 1);
-    fields->addWidget(SpeedButton1, 1, 2);
+    fields->addWidget(codeTitle, 0, 0);
+    fields->addWidget(codeField, 0, 1, Qt::AlignLeft);
+    fields->addWidget(labelTitle, 1, 0);
+    fields->addWidget(labelField, 1, 1);
+    fields->addWidget(validateButton, 1, 2);
     fields->setColumnStretch(1, 1);
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &ListEditorDialog::listSelected);
-    connect(ListBox1, &QListWidget::itemClicked, this, &ListEditorDialog::listSelected);
+    entryList = new QListWidget(this);
+    entryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(entryList, &QListWidget::itemSelectionChanged, this, &ListEditorDialog::selectionChanged);
+    connect(entryList, &QListWidget::itemClicked, this, &ListEditorDialog::selectionChanged);
 
     footer_ = new QVBoxLayout;
     auto *layout = new QVBoxLayout(this);
@@ -103,16 +108,16 @@ ListEditorDialog::ListEditorDialog(ListEditor &editor, const QString &caption, c
     auto *body = new QVBoxLayout;
     body->setContentsMargins(10, 6, 10, 0);
     body->addLayout(fields);
-    body->addWidget(ListBox1, 1);
+    body->addWidget(entryList, 1);
     body->addLayout(footer_);
     layout->addLayout(body, 1);
 
-    for (QWidget *w : {static_cast<QWidget *>(Edit1), static_cast<QWidget *>(Edit2), static_cast<QWidget *>(ListBox1)})
+    for (QWidget *w : std::initializer_list<QWidget *>{codeField, labelField, entryList})
         w->installEventFilter(this);
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, ListBox1);
-    setTabOrder(ListBox1, Button1);
-    Edit1->setFocus();
+    setTabOrder(codeField, labelField);
+    setTabOrder(labelField, entryList);
+    setTabOrder(entryList, closeButton);
+    codeField->setFocus();
     resize(380, 440);
 }
 
@@ -124,8 +129,8 @@ void ListEditorDialog::Init(const QStringList &lines)
 
 void ListEditorDialog::readFields()
 {
-    editor_.Edit1 = Edit1->text();
-    editor_.Edit2 = Edit2->text();
+    editor_.codeField = codeField->text();
+    editor_.labelField = labelField->text();
     readExtra();
 }
 
@@ -133,23 +138,23 @@ void ListEditorDialog::showState()
 {
     showing_ = true;
     if (shownVersion_ != editor_.listVersion()) {
-        ListBox1->clear();
-        ListBox1->addItems(editor_.items());
+        entryList->clear();
+        entryList->addItems(editor_.items());
         shownVersion_ = editor_.listVersion();
     }
     if (editor_.ItemIndex < 0)
-        ListBox1->selectionModel()->clear();
-    else if (ListBox1->currentRow() != editor_.ItemIndex || !ListBox1->currentItem()->isSelected())
-        ListBox1->setCurrentRow(editor_.ItemIndex, QItemSelectionModel::ClearAndSelect);
-    if (Edit1->text() != editor_.Edit1)
-        Edit1->setText(editor_.Edit1);
-    if (Edit2->text() != editor_.Edit2)
-        Edit2->setText(editor_.Edit2);
+        entryList->selectionModel()->clear();
+    else if (entryList->currentRow() != editor_.ItemIndex || !entryList->currentItem()->isSelected())
+        entryList->setCurrentRow(editor_.ItemIndex, QItemSelectionModel::ClearAndSelect);
+    if (codeField->text() != editor_.codeField)
+        codeField->setText(editor_.codeField);
+    if (labelField->text() != editor_.labelField)
+        labelField->setText(editor_.labelField);
     showExtra();
     showing_ = false;
-    if (editor_.focusEdit1) {
-        editor_.focusEdit1 = false;
-        Edit1->setFocus(Qt::OtherFocusReason);
+    if (editor_.focusCodeField) {
+        editor_.focusCodeField = false;
+        codeField->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -160,14 +165,14 @@ void ListEditorDialog::act(void (ListEditor::*operation)())
     showState();
 }
 
-void ListEditorDialog::listSelected()
+void ListEditorDialog::selectionChanged()
 {
     if (showing_)
         return;
-    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
-    const int row = selected.isEmpty() ? ListBox1->currentRow() : ListBox1->row(selected.first());
+    const QList<QListWidgetItem *> selected = entryList->selectedItems();
+    const int row = selected.isEmpty() ? entryList->currentRow() : entryList->row(selected.first());
     readFields();
-    editor_.ListBox1Click(row);
+    editor_.entrySelected(row);
     showState();
 }
 
@@ -175,7 +180,7 @@ bool ListEditorDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == ListBox1) {
+        if (watched == entryList) {
             if (key->key() != Qt::Key_Delete)
                 return false;
             act(&ListEditor::Supprime);
@@ -185,22 +190,22 @@ bool ListEditorDialog::eventFilter(QObject *watched, QEvent *event)
         if (c.isNull())
             return false;
         readFields();
-        const bool passes = watched == Edit1 ? editor_.Edit1KeyPress(c) : editor_.Edit2KeyPress(c);
+        const bool passes = watched == codeField ? editor_.codeFieldKeyPress(c) : editor_.labelFieldKeyPress(c);
         if (!passes)
             showState();
         return !passes;
     }
-    if (event->type() == QEvent::FocusOut && watched == Edit1) {
+    if (event->type() == QEvent::FocusOut && watched == codeField) {
         // Only a move of the focus inside the dialog leaves the field: a
         // message box or another window taking the focus does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            act(&ListEditor::Edit1Exit);
+            act(&ListEditor::codeFieldExit);
     }
     return false;
 }
 
-void ListEditorDialog::Button1Click()
+void ListEditorDialog::closeClicked()
 {
     accept();
 }

@@ -17,11 +17,11 @@ class QVBoxLayout;
 class ListEditorDialog : public QDialog {
     Q_OBJECT
 public:
-    QLineEdit *Edit1;          // code
-    QLineEdit *Edit2;          // label or name
-    QListWidget *ListBox1;
-    QToolButton *SpeedButton1; // "Valider"
-    QPushButton *Button1;      // "Fermer"
+    QLineEdit *codeField;        // code
+    QLineEdit *labelField;       // label or name
+    QListWidget *entryList;      // the entries
+    QToolButton *validateButton; // "Valider"
+    QPushButton *closeButton;    // "Fermer"
 
     // The editor takes a copy of the list, which the window shows.
     void Init(const QStringList &lines);
@@ -43,8 +43,8 @@ protected:
 
 private:
     void act(void (ListEditor::*operation)());
-    void listSelected();
-    void Button1Click();
+    void selectionChanged();
+    void closeClicked();
 
     ListEditor &editor_;
     QVBoxLayout *footer_;

@@ -14,18 +14,17 @@ TPlan::TPlan(std::unique_ptr<PlanEditor> editor, QWidget *parent)
                        QStringLiteral("Libellé"), parent),
       editor_(std::move(editor))
 {
-    CheckBox1 = new QCheckBox(QStringLiteral("Pointable"), this);
-    footer()->addWidget(CheckBox1);
-    setTabOrder(ListBox1, CheckBox1);
+    pointableBox = new QCheckBox(QStringLiteral("Pointable"), this);
+    footer()->addWidget(pointableBox);
+    setTabOrder(entryList, pointableBox);
 }
-
 
 void TPlan::readExtra()
 {
-    editor_->CheckBox1 = CheckBox1->isChecked();
+    editor_->pointableBox = pointableBox->isChecked();
 }
 
 void TPlan::showExtra()
 {
-    CheckBox1->setChecked(editor_->CheckBox1);
+    pointableBox->setChecked(editor_->pointableBox);
 }

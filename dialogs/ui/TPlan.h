@@ -15,7 +15,7 @@ public:
 
     const PlanEditor &editor() const { return *editor_; }
 
-    QCheckBox *CheckBox1; // "Pointable"
+    QCheckBox *pointableBox; // "Pointable"
 
 protected:
     void readExtra() override;

@@ -10,38 +10,38 @@ TSociete::TSociete(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Société"));
-    Label1 = new QLabel(QStringLiteral("Lignes constituant l'en-tête de la société"), this);
-    Label1->setAlignment(Qt::AlignCenter);
+    headingLabel = new QLabel(QStringLiteral("Lignes constituant l'en-tête de la société"), this);
+    headingLabel->setAlignment(Qt::AlignCenter);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    for (QLineEdit *&edit : Edits) {
+    layout->addWidget(headingLabel);
+    for (QLineEdit *&edit : lineFields) {
         edit = new QLineEdit(this);
         layout->addWidget(edit);
     }
 
-    Button1 = new QPushButton(QStringLiteral("Annuler"), this);
-    Button2 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setAutoDefault(false);
-    Button2->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TSociete::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TSociete::Button2Click);
+    cancelButton = new QPushButton(QStringLiteral("Annuler"), this);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton->setAutoDefault(false);
+    okButton->setDefault(true);
+    connect(cancelButton, &QPushButton::clicked, this, &TSociete::cancelClicked);
+    connect(okButton, &QPushButton::clicked, this, &TSociete::okClicked);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(okButton);
     layout->addSpacing(6);
     layout->addLayout(buttons);
 
-    Edits[0]->setFocus();
+    lineFields[0]->setFocus();
     resize(420, sizeHint().height());
 }
 
 void TSociete::Init(const std::array<QString, 7> &lines)
 {
     form_.Init(lines);
-    for (std::size_t i = 0; i < Edits.size(); ++i)
-        Edits[i]->setText(form_.Edits[i]);
+    for (std::size_t i = 0; i < lineFields.size(); ++i)
+        lineFields[i]->setText(form_.lineFields[i]);
 }
 
 void TSociete::showEvent(QShowEvent *event)
@@ -52,16 +52,16 @@ void TSociete::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void TSociete::Button1Click()
+void TSociete::cancelClicked()
 {
     form_.confirmed = false;
     reject();
 }
 
-void TSociete::Button2Click()
+void TSociete::okClicked()
 {
-    for (std::size_t i = 0; i < Edits.size(); ++i)
-        form_.Edits[i] = Edits[i]->text();
+    for (std::size_t i = 0; i < lineFields.size(); ++i)
+        form_.lineFields[i] = lineFields[i]->text();
     form_.confirmed = true;
     accept();
 }

@@ -19,17 +19,17 @@ public:
     // The dialog's state once closed: the field texts and how it was closed.
     const SocieteForm &form() const { return form_; }
 
-    QLabel *Label1;
-    std::array<QLineEdit *, 7> Edits; // Edit1 to Edit7
-    QPushButton *Button1;             // "Annuler"
-    QPushButton *Button2;             // "OK"
+    QLabel *headingLabel;                  // "Lignes constituant l'en-tête de la société"
+    std::array<QLineEdit *, 7> lineFields; // lines 1 to 7
+    QPushButton *cancelButton;             // "Annuler"
+    QPushButton *okButton;                 // "OK"
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Button1Click();
-    void Button2Click();
+    void cancelClicked();
+    void okClicked();
 
     SocieteForm form_;
 };

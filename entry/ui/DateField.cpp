@@ -3,6 +3,7 @@
 #include "entry/EntryPanel.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 
 DateField::DateField(QWidget *parent)
     : QLineEdit(parent)
@@ -22,12 +23,50 @@ void DateField::setFieldText(const QString &text)
         return;
     setText(shown);
     if (hasFocus())
-        selectAll();
+        selectFromStart();
+}
+
+// Selected backwards: the caret stands at the start, where the mask takes the
+// first digit typed.
+void DateField::selectFromStart()
+{
+    const int length = int(text().size());
+    setSelection(length, -length);
 }
 
 void DateField::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
-        selectAll();
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    selectFromStart();
+    focusedByClick_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void DateField::mousePressEvent(QMouseEvent *event)
+{
+    swallowingClick_ = focusedByClick_;
+    focusedByClick_ = false;
+    if (swallowingClick_)
+        event->accept();
+    else
+        QLineEdit::mousePressEvent(event);
+}
+
+void DateField::mouseMoveEvent(QMouseEvent *event)
+{
+    if (swallowingClick_)
+        event->accept();
+    else
+        QLineEdit::mouseMoveEvent(event);
+}
+
+void DateField::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (swallowingClick_) {
+        swallowingClick_ = false;
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }

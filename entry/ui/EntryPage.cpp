@@ -1,13 +1,18 @@
 #include "entry/ui/EntryPage.h"
 
+#include "entry/ChartLines.h"
 #include "entry/EntryLayout.h"
 #include "entry/EntryLine.h"
 #include "entry/MonthGrid.h"
+#include "entry/ui/CodeListDelegate.h"
 #include "entry/ui/DateField.h"
+#include "entry/ui/FieldTracker.h"
 #include "entry/ui/MonthGridView.h"
-#include "ledger/ui/TFiche.h"
+#include "ledger/Ledger.h"
+#include "ledger/ui/MonthKeys.h"
 #include "ledger/ui/TextGridModel.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -19,7 +24,7 @@
 
 namespace {
 
-QComboBox *codeList(QWidget *parent)
+QComboBox *codeList(QWidget *parent, CodeListDelegate::Label label)
 {
     auto *combo = new QComboBox(parent);
     combo->setEditable(true);
@@ -27,7 +32,18 @@ QComboBox *codeList(QWidget *parent)
     // The code is what the user typed: leaving the field completes it to six
     // characters, so the list must not complete it first.
     combo->setCompleter(nullptr);
+    combo->setItemDelegate(new CodeListDelegate(std::move(label), combo));
+    combo->view()->setMinimumWidth(280);
     return combo;
+}
+
+// The label of a code in a chart or journals list, by the list's own rule.
+CodeListDelegate::Label labelsOf(const QStringList &lines, QString (*label)(const QString &line))
+{
+    return [&lines, label](const QString &code) {
+        const qsizetype found = chartlines::findByCode(lines, code);
+        return found == chartlines::npos ? QString() : label(lines[found]);
+    };
 }
 
 QLineEdit *totalBox(QWidget *parent)
@@ -37,13 +53,6 @@ QLineEdit *totalBox(QWidget *parent)
     box->setFocusPolicy(Qt::NoFocus);
     box->setAlignment(Qt::AlignRight);
     return box;
-}
-
-// Focus moves that leave or enter a field. Opening a menu or a list, or another
-// window becoming active, does not.
-bool movesBetweenFields(const QFocusEvent *event)
-{
-    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
 }
 
 bool isEnter(int key)
@@ -65,13 +74,15 @@ void setIfChanged(QComboBox *combo, const QString &text)
 
 } // namespace
 
-EntryPage::EntryPage(Fiche &fiche, QWidget *parent)
-    : FichePage(parent), fiche_(fiche), window_(qobject_cast<TFiche *>(parent))
+EntryPage::EntryPage(Run run, QWidget *window, Ledger &ledger, EntryState &entry)
+    : DocumentPage(std::move(run), window), ledger_(ledger), entry_(entry)
 {
-    Q_ASSERT(window_);
     createEntryLine();
+    trackFields();
     createGrid();
     connectFields();
+    (new MonthKeys(window, this))->watch(this);
+    setMinimumSize(EntryLayout::minimumSize());
     refresh();
 }
 
@@ -81,25 +92,28 @@ void EntryPage::createEntryLine()
     titles->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Compte"), QStringLiteral("Libellé"),
                                        QStringLiteral("Journal"), QStringLiteral("Pièce"), QStringLiteral("Débit"),
                                        QStringLiteral("Crédit")});
-    Header1 = new QHeaderView(Qt::Horizontal, this);
-    Header1->setModel(titles);
-    Header1->setSectionsClickable(false);
-    Header1->setSectionResizeMode(QHeaderView::Fixed);
-    Header1->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Header1->setFocusPolicy(Qt::NoFocus);
+    columnTitles = new QHeaderView(Qt::Horizontal, this);
+    columnTitles->setModel(titles);
+    columnTitles->setSectionsClickable(false);
+    columnTitles->setSectionResizeMode(QHeaderView::Fixed);
+    columnTitles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    columnTitles->setFocusPolicy(Qt::NoFocus);
 
-    MaskEdit1 = new DateField(this);
-    ComboBox1 = codeList(this);
-    Edit1 = new QLineEdit(this);
-    ComboBox2 = codeList(this);
-    Edit3 = new QLineEdit(this);
-    Edit4 = new QLineEdit(this);
-    Edit5 = new QLineEdit(this);
-    SpeedButton1 = new QToolButton(this);
-    SpeedButton1->setText(QStringLiteral("OK"));
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    dateField = new DateField(this);
+    accountField = codeList(this, labelsOf(ledger_.ref.ListePlc, chartlines::accountLabel));
+    labelField = new QLineEdit(this);
+    // A stored cell keeps 254 characters: the field takes no more.
+    labelField->setMaxLength(254);
+    journalField = codeList(this, labelsOf(ledger_.ref.ListeJnx, chartlines::journalName));
+    voucherField = new QLineEdit(this);
+    voucherField->setMaxLength(254);
+    debitField = new QLineEdit(this);
+    creditField = new QLineEdit(this);
+    postButton = new QToolButton(this);
+    postButton->setText(QStringLiteral("OK"));
+    postButton->setFocusPolicy(Qt::NoFocus);
 
-    fields_ = {MaskEdit1, ComboBox1, Edit1, ComboBox2, Edit3, Edit4, Edit5};
+    fields_ = {dateField, accountField, labelField, journalField, voucherField, debitField, creditField};
     for (qsizetype i = 0; i < fields_.size(); ++i) {
         fields_[i]->installEventFilter(this);
         if (i > 0)
@@ -109,171 +123,156 @@ void EntryPage::createEntryLine()
 
 void EntryPage::createGrid()
 {
-    StringGrid1 = new MonthGridView(this);
-    model_ = new TextGridModel(fiche_.StringGrid1, false, this);
+    monthGrid = new MonthGridView(this);
+    model_ = new TextGridModel(ledger_.monthGrid, false, this);
     model_->setAmountColumns({5, 6});
-    StringGrid1->setModel(model_);
-    Label1 = new QLabel(this);
-    Label1->setAlignment(Qt::AlignCenter);
-    Edit6 = totalBox(this);
-    Edit7 = totalBox(this);
+    monthGrid->setModel(model_);
+    monthCaption = new QLabel(this);
+    monthCaption->setAlignment(Qt::AlignCenter);
+    debitTotal = totalBox(this);
+    creditTotal = totalBox(this);
 
-    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(monthGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
-                    fiche_.StringGrid1Row = model_->gridRow(current.row());
+                    entry_.selectedRow = model_->gridRow(current.row());
             });
-    const auto click = [this] { run([](Fiche &f) { MonthGrid(f).StringGrid1Click(); }); };
-    connect(StringGrid1, &QAbstractItemView::clicked, this, click);
-    connect(StringGrid1, &MonthGridView::keyMovedRow, this, click);
-    connect(StringGrid1, &QAbstractItemView::doubleClicked, this,
-            [this] { run([](Fiche &f) { MonthGrid(f).StringGrid1DblClick(); }); });
+    const auto click = [this] { run([this] { MonthGrid(ledger_, entry_).rowClicked(); }); };
+    connect(monthGrid, &QAbstractItemView::clicked, this, click);
+    connect(monthGrid, &MonthGridView::keyMovedRow, this, click);
+    const auto modify = [this] { run([this] { MonthGrid(ledger_, entry_).modifySelected(); }); };
+    connect(monthGrid, &QAbstractItemView::doubleClicked, this, modify);
+    connect(monthGrid, &MonthGridView::modifyRequested, this, modify);
+    connect(monthGrid, &MonthGridView::deleteRequested, this,
+            [this] { run([this] { MonthGrid(ledger_, entry_).deleteAsked(); }); });
+    connect(monthGrid, &MonthGridView::checkOffRequested, this, click);
+    connect(monthGrid, &MonthGridView::entryLineRequested, this,
+            [this] { dateField->setFocus(Qt::OtherFocusReason); });
 }
 
 void EntryPage::connectFields()
 {
-    connect(MaskEdit1, &QLineEdit::textEdited, this, [this] { fiche_.panel.date = MaskEdit1->fieldText(); });
-    connect(ComboBox1, &QComboBox::editTextChanged, this, [this](const QString &t) {
+    connect(dateField, &QLineEdit::textEdited, this, [this] { entry_.panel.date = dateField->fieldText(); });
+    connect(accountField, &QComboBox::editTextChanged, this, [this](const QString &t) {
         if (!syncing_)
-            fiche_.panel.compte = t;
+            entry_.panel.compte = t;
     });
-    connect(Edit1, &QLineEdit::textEdited, this, [this](const QString &t) { fiche_.panel.libelle = t; });
-    connect(ComboBox2, &QComboBox::editTextChanged, this, [this](const QString &t) {
+    connect(labelField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.libelle = t; });
+    connect(journalField, &QComboBox::editTextChanged, this, [this](const QString &t) {
         if (!syncing_)
-            EntryLine(fiche_).ComboBox2Change(t);
+            EntryLine(ledger_, entry_).journalEdited(t);
     });
-    connect(Edit3, &QLineEdit::textEdited, this, [this](const QString &t) { fiche_.panel.piece = t; });
-    connect(Edit4, &QLineEdit::textEdited, this, [this](const QString &t) { fiche_.panel.debit = t; });
-    connect(Edit5, &QLineEdit::textEdited, this, [this](const QString &t) { fiche_.panel.credit = t; });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { post(); });
-}
-
-void EntryPage::run(const std::function<void(Fiche &)> &operation)
-{
-    window_->run(operation);
+    connect(voucherField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.piece = t; });
+    connect(debitField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.debit = t; });
+    connect(creditField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.credit = t; });
+    connect(postButton, &QToolButton::clicked, this, [this] { post(); });
 }
 
 void EntryPage::post()
 {
-    run([](Fiche &f) { EntryLine(f).SpeedButton1Click(); });
+    run([this] { EntryLine(ledger_, entry_).post(); });
 }
 
 // ------------------------------------------------------------------ focus
 
-bool EntryPage::eventFilter(QObject *watched, QEvent *event)
+void EntryPage::trackFields()
 {
-    auto *field = qobject_cast<QWidget *>(watched);
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        if (movesBetweenFields(static_cast<QFocusEvent *>(event)))
-            fieldEntered(field);
-        else if (!entered_ && !leaving_)
-            entered_ = field; // the window shown or activated with the focus in this field
-        break;
-    case QEvent::FocusOut:
-        if (movesBetweenFields(static_cast<QFocusEvent *>(event))) {
-            fieldLeft(field);
-            // The field's rule sent the focus back: it is in the field again,
-            // and this late news of its leaving would undo that.
-            if (field->hasFocus())
-                return true;
-        }
-        break;
-    case QEvent::KeyPress:
-        if (fieldKey(field, static_cast<QKeyEvent *>(event)->key()))
-            return true;
-        break;
-    default:
-        break;
-    }
-    return FichePage::eventFilter(watched, event);
+    tracker_ = new FieldTracker(
+        fields_, [this](QWidget *field) { return fieldLeft(field); },
+        [this](QWidget *field, bool placed) { fieldEntered(field, placed); }, this);
 }
 
-void EntryPage::fieldEntered(QWidget *field)
+void EntryPage::fieldEntered(QWidget *field, bool placed)
 {
-    entered_ = field;
-    if (field == returning_) {
-        returning_ = nullptr;
-        return;
-    }
     // Reading a month focuses the date field before it clears the entry line,
     // so no date stays proposed after it.
-    const bool monthJustRead = applyingFocus_ && !fiche_.MoisModifie && !fiche_.ModeModif;
-    if (field == MaskEdit1 && !monthJustRead)
-        run([](Fiche &f) { EntryLine(f).MaskEdit1Enter(); });
+    const bool monthJustRead = placed && !ledger_.MoisModifie && !entry_.ModeModif;
+    if (field == dateField && !monthJustRead)
+        run([this] { EntryLine(ledger_, entry_).dateEntered(); });
 }
 
-// Leaving a field runs its rule once. A field the focus passed through without
-// being entered (the focus was sent back by another field's rule) has none to run.
-void EntryPage::fieldLeft(QWidget *field)
+// Leaving the entry page for another page is not leaving a field: the month
+// has been written back and its rules have nothing left to check.
+bool EntryPage::fieldLeft(QWidget *field)
 {
-    if (field != entered_ || fiche_.ActivePage != Page::Saisie)
-        return;
-    entered_ = nullptr;
-    std::function<void(Fiche &)> rule;
-    if (field == MaskEdit1)
-        rule = [](Fiche &f) { EntryLine(f).MaskEdit1Exit(); };
-    else if (field == ComboBox1)
-        rule = [](Fiche &f) { EntryLine(f).ComboBox1Exit(); };
-    else if (field == Edit1)
-        rule = [](Fiche &f) { EntryLine(f).Edit1Exit(); };
-    else if (field == ComboBox2)
-        rule = [](Fiche &f) { EntryLine(f).ComboBox2Exit(); };
-    if (!rule)
-        return;
-    leaving_ = field;
-    run(rule);
-    leaving_ = nullptr;
+    if (!isVisible())
+        return true;
+    bool accepted = true;
+    const auto rule = [&](bool (EntryLine::*check)()) {
+        run([&] { accepted = (EntryLine(ledger_, entry_).*check)(); });
+    };
+    if (field == dateField)
+        rule(&EntryLine::dateLeft);
+    else if (field == accountField)
+        rule(&EntryLine::accountLeft);
+    else if (field == labelField)
+        run([this] { EntryLine(ledger_, entry_).labelLeft(); });
+    else if (field == journalField)
+        rule(&EntryLine::journalLeft);
+    return accepted;
+}
+
+// A field the program puts the user in (a refused text, the next line) has its
+// whole text selected, so what the user types replaces it.
+void EntryPage::place(QWidget *field)
+{
+    tracker_->place(field);
+    if (field == dateField)
+        dateField->selectFromStart();
+    else if (auto *list = qobject_cast<QComboBox *>(field))
+        list->lineEdit()->selectAll();
+    else if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
 }
 
 QWidget *EntryPage::fieldFor(Focus focus) const
 {
     switch (focus) {
-    case Focus::Date: return MaskEdit1;
-    case Focus::Compte: return ComboBox1;
-    case Focus::Libelle: return Edit1;
-    case Focus::Journal: return ComboBox2;
-    case Focus::Piece: return Edit3;
-    case Focus::Debit: return Edit4;
-    case Focus::Credit: return Edit5;
+    case Focus::Date: return dateField;
+    case Focus::Compte: return accountField;
+    case Focus::Libelle: return labelField;
+    case Focus::Journal: return journalField;
+    case Focus::Piece: return voucherField;
+    case Focus::Debit: return debitField;
+    case Focus::Credit: return creditField;
     case Focus::None: break;
     }
     return nullptr;
 }
 
-void EntryPage::applyFocus(Focus focus)
-{
-    QWidget *field = fieldFor(focus);
-    if (!field || field->hasFocus())
-        return;
-    if (field == leaving_)
-        returning_ = field;
-    applyingFocus_ = true;
-    field->setFocus(Qt::OtherFocusReason);
-    applyingFocus_ = false;
-}
-
 // ------------------------------------------------------------------ keys
 
+bool EntryPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && fields_.contains(watched)
+        && fieldKey(static_cast<QWidget *>(watched), static_cast<QKeyEvent *>(event)->key()))
+        return true;
+    return DocumentPage::eventFilter(watched, event);
+}
+
 // Enter posts from the label, voucher and amount fields and does nothing in
-// the others; the page keys change the month from every field. Either way the
-// key goes no further.
+// the others; F6 goes to the month grid. Either way the key goes no further.
 bool EntryPage::fieldKey(QWidget *field, int key)
 {
     if (isEnter(key)) {
-        if (field == Edit1 || field == Edit3 || field == Edit4 || field == Edit5)
+        if (field == labelField || field == voucherField || field == debitField || field == creditField)
             post();
         return true;
     }
-    if (key == Qt::Key_PageDown) {
-        run([](Fiche &f) { f.Suivant(); });
-        return true;
-    }
-    if (key == Qt::Key_PageUp) {
-        run([](Fiche &f) { f.Precedent(); });
+    if (key == Qt::Key_F6) {
+        goToGrid();
         return true;
     }
     return false;
+}
+
+void EntryPage::goToGrid()
+{
+    if (!tracker_->leaveCurrent())
+        return;
+    if (!monthGrid->currentIndex().isValid())
+        monthGrid->setCurrentIndex(model_->index(std::max(0, model_->viewRow(entry_.selectedRow)), 0));
+    monthGrid->setFocus(Qt::OtherFocusReason);
 }
 
 void EntryPage::keyPressEvent(QKeyEvent *event)
@@ -282,7 +281,7 @@ void EntryPage::keyPressEvent(QKeyEvent *event)
         post();
         return;
     }
-    FichePage::keyPressEvent(event);
+    DocumentPage::keyPressEvent(event);
 }
 
 // ------------------------------------------------------------------ refresh
@@ -294,9 +293,22 @@ void EntryPage::refresh()
     refreshFields();
     syncing_ = false;
     refreshGrid();
-    Label1->setText(fiche_.Label1);
-    Edit6->setText(fiche_.Edit6.trimmed());
-    Edit7->setText(fiche_.Edit7.trimmed());
+    monthCaption->setText(entry_.monthCaption);
+    debitTotal->setText(entry_.monthDebitTotal.trimmed());
+    creditTotal->setText(entry_.monthCreditTotal.trimmed());
+    // A month whose debits and credits differ shows it at a glance.
+    const bool unbalanced = debitTotal->text() != creditTotal->text();
+    for (QLineEdit *total : {debitTotal, creditTotal}) {
+        QPalette palette = total->palette();
+        palette.setColor(QPalette::Text, unbalanced ? QColor(Qt::red) : QPalette().color(QPalette::Text));
+        total->setPalette(palette);
+    }
+    if (entry_.focus != Focus::None) {
+        QWidget *field = fieldFor(entry_.focus);
+        entry_.focus = Focus::None;
+        if (field)
+            place(field);
+    }
 }
 
 void EntryPage::refreshLists()
@@ -310,28 +322,28 @@ void EntryPage::refreshLists()
         combo->clear();
         combo->addItems(items);
     };
-    fill(ComboBox1, fiche_.ref.ComboBox1Items);
-    fill(ComboBox2, fiche_.ref.ComboBox2Items);
+    fill(accountField, ledger_.ref.accountItems);
+    fill(journalField, ledger_.ref.journalItems);
 }
 
 void EntryPage::refreshFields()
 {
-    const EntryPanel &p = fiche_.panel;
-    MaskEdit1->setFieldText(p.date);
-    setIfChanged(ComboBox1, p.compte);
-    setIfChanged(Edit1, p.libelle);
-    setIfChanged(ComboBox2, p.journal);
-    setIfChanged(Edit3, p.piece);
-    setIfChanged(Edit4, p.debit);
-    setIfChanged(Edit5, p.credit);
+    const EntryPanel &p = entry_.panel;
+    dateField->setFieldText(p.date);
+    setIfChanged(accountField, p.compte);
+    setIfChanged(labelField, p.libelle);
+    setIfChanged(journalField, p.journal);
+    setIfChanged(voucherField, p.piece);
+    setIfChanged(debitField, p.debit);
+    setIfChanged(creditField, p.credit);
 }
 
 void EntryPage::refreshGrid()
 {
     model_->refresh();
-    const int row = model_->viewRow(fiche_.StringGrid1Row);
-    if (row >= 0 && row < model_->rowCount() && StringGrid1->currentIndex().row() != row)
-        StringGrid1->setCurrentIndex(model_->index(row, 0));
+    const int row = model_->viewRow(entry_.selectedRow);
+    if (row >= 0 && row < model_->rowCount() && monthGrid->currentIndex().row() != row)
+        monthGrid->setCurrentIndex(model_->index(row, 0));
 }
 
 // ------------------------------------------------------------------ layout
@@ -344,28 +356,28 @@ void EntryPage::layoutForWidth(int w)
 
 void EntryPage::resizeEvent(QResizeEvent *event)
 {
-    FichePage::resizeEvent(event);
+    DocumentPage::resizeEvent(event);
     relayout();
 }
 
 void EntryPage::relayout()
 {
     const EntryLayout l = EntryLayout::forSize(width_ > 0 ? width_ : width(), height());
-    Header1->setGeometry(l.Header1);
+    columnTitles->setGeometry(l.columnTitles);
     for (int c = 0; c < 7; ++c)
-        Header1->resizeSection(c, l.columnWidths[std::size_t(c)]);
-    MaskEdit1->setGeometry(l.MaskEdit1);
-    ComboBox1->setGeometry(l.ComboBox1);
-    Edit1->setGeometry(l.Edit1);
-    ComboBox2->setGeometry(l.ComboBox2);
-    Edit3->setGeometry(l.Edit3);
-    Edit4->setGeometry(l.Edit4);
-    Edit5->setGeometry(l.Edit5);
-    SpeedButton1->setGeometry(l.SpeedButton1);
-    StringGrid1->setGeometry(l.StringGrid1);
+        columnTitles->resizeSection(c, l.columnWidths[std::size_t(c)]);
+    dateField->setGeometry(l.dateField);
+    accountField->setGeometry(l.accountField);
+    labelField->setGeometry(l.labelField);
+    journalField->setGeometry(l.journalField);
+    voucherField->setGeometry(l.voucherField);
+    debitField->setGeometry(l.debitField);
+    creditField->setGeometry(l.creditField);
+    postButton->setGeometry(l.postButton);
+    monthGrid->setGeometry(l.monthGrid);
     for (int c = 0; c < 8; ++c)
-        StringGrid1->setColumnWidth(c, l.columnWidths[std::size_t(c)]);
-    Label1->setGeometry(l.Label1);
-    Edit6->setGeometry(l.Edit6);
-    Edit7->setGeometry(l.Edit7);
+        monthGrid->setColumnWidth(c, l.columnWidths[std::size_t(c)]);
+    monthCaption->setGeometry(l.monthCaption);
+    debitTotal->setGeometry(l.debitTotal);
+    creditTotal->setGeometry(l.creditTotal);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ledger/ui/FichePage.h"
+#include "entry/EntryState.h"
+#include "ledger/ui/DocumentPage.h"
 
 #include <functional>
 
@@ -9,38 +10,38 @@ class QHeaderView;
 class QLabel;
 class QLineEdit;
 class DateField;
+class FieldTracker;
 class QToolButton;
 class MonthGridView;
 class TextGridModel;
-class TFiche;
+class Ledger;
 
-// The entry page (TabSheet1): the title strip, the entry line, the month grid
+// The entry page: the title strip, the entry line, the month grid
 // and its totals. The fields copy what the user types into the document's
 // entry line texts; entering and leaving them, Enter, the page keys and the
 // grid's clicks run the document's rules.
-class EntryPage : public FichePage {
+class EntryPage : public DocumentPage {
     Q_OBJECT
 public:
-    // `parent` is the document window, through which every rule runs.
-    EntryPage(Fiche &fiche, QWidget *parent);
+    EntryPage(Run run, QWidget *window, Ledger &ledger, EntryState &entry);
 
+    // Also puts the keyboard focus where the entry rules asked for it.
     void refresh() override;
-    void applyFocus(Focus focus) override;
     void layoutForWidth(int w) override;
 
-    QHeaderView *Header1;
-    DateField *MaskEdit1; // date
-    QComboBox *ComboBox1; // account
-    QLineEdit *Edit1;     // label
-    QComboBox *ComboBox2; // journal
-    QLineEdit *Edit3;     // voucher
-    QLineEdit *Edit4;     // debit
-    QLineEdit *Edit5;     // credit
-    QToolButton *SpeedButton1;
-    MonthGridView *StringGrid1;
-    QLabel *Label1;
-    QLineEdit *Edit6; // debit total
-    QLineEdit *Edit7; // credit total
+    QHeaderView *columnTitles;
+    DateField *dateField;
+    QComboBox *accountField;
+    QLineEdit *labelField;
+    QComboBox *journalField;
+    QLineEdit *voucherField;
+    QLineEdit *debitField;
+    QLineEdit *creditField;
+    QToolButton *postButton;
+    MonthGridView *monthGrid;
+    QLabel *monthCaption;
+    QLineEdit *debitTotal;
+    QLineEdit *creditTotal;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,25 +52,24 @@ private:
     void createEntryLine();
     void createGrid();
     void connectFields();
-    void run(const std::function<void(Fiche &)> &operation);
     void post();
-    void fieldEntered(QWidget *field);
-    void fieldLeft(QWidget *field);
+    void trackFields();
+    void fieldEntered(QWidget *field, bool placed);
+    bool fieldLeft(QWidget *field);
     bool fieldKey(QWidget *field, int key);
+    void goToGrid();
+    void place(QWidget *field);
     QWidget *fieldFor(Focus focus) const;
     void refreshLists();
     void refreshFields();
     void refreshGrid();
     void relayout();
 
-    Fiche &fiche_;
-    TFiche *window_;
+    Ledger &ledger_;
+    EntryState &entry_;
     TextGridModel *model_ = nullptr;
     QList<QWidget *> fields_;
-    QWidget *entered_ = nullptr;   // the field whose leaving runs its rule
-    QWidget *leaving_ = nullptr;   // the field whose leaving rule is running
-    QWidget *returning_ = nullptr; // a field the focus goes back to: not a new entry
-    bool syncing_ = false;         // the fields are being set from the document
-    bool applyingFocus_ = false;   // the document is placing the focus
+    FieldTracker *tracker_ = nullptr;
+    bool syncing_ = false; // the fields are being set from the document
     int width_ = 0;
 };

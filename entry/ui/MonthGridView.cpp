@@ -24,6 +24,14 @@ MonthGridView::MonthGridView(QWidget *parent)
 
 void MonthGridView::keyPressEvent(QKeyEvent *event)
 {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit modifyRequested(); return;
+    case Qt::Key_Delete: emit deleteRequested(); return;
+    case Qt::Key_Space: emit checkOffRequested(); return;
+    case Qt::Key_F6: emit entryLineRequested(); return;
+    default: break;
+    }
     const int before = currentIndex().row();
     QTableView::keyPressEvent(event);
     if (currentIndex().row() != before)

@@ -21,26 +21,26 @@ TExer::TExer(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Exercice en cours"));
-    DateTimePicker1 = datePicker(this);
-    DateTimePicker2 = datePicker(this);
-    DateTimePicker3 = datePicker(this);
-    DateTimePicker3->setEnabled(false);
+    startPicker = datePicker(this);
+    endPicker = datePicker(this);
+    closingPicker = datePicker(this);
+    closingPicker->setEnabled(false);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Début exercice"), DateTimePicker1);
-    form->addRow(QStringLiteral("Fin exercice"), DateTimePicker2);
-    form->addRow(QStringLiteral("Clôture"), DateTimePicker3);
+    form->addRow(QStringLiteral("Début exercice"), startPicker);
+    form->addRow(QStringLiteral("Fin exercice"), endPicker);
+    form->addRow(QStringLiteral("Clôture"), closingPicker);
 
-    Button1 = new QPushButton(QStringLiteral("Annuler"), this);
-    Button2 = new QPushButton(QStringLiteral("OK"), this);
-    Button2->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TExer::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TExer::Button2Click);
+    cancelButton = new QPushButton(QStringLiteral("Annuler"), this);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setDefault(true);
+    connect(cancelButton, &QPushButton::clicked, this, &TExer::cancelClicked);
+    connect(okButton, &QPushButton::clicked, this, &TExer::okClicked);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(okButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -49,24 +49,24 @@ TExer::TExer(QWidget *parent)
 
 void TExer::Init(QDate debut, QDate fin, QDate cloture)
 {
-    DateTimePicker1->setDate(debut);
-    DateTimePicker2->setDate(fin);
-    DateTimePicker3->setDate(cloture);
+    startPicker->setDate(debut);
+    endPicker->setDate(fin);
+    closingPicker->setDate(cloture);
 }
 
 void TExer::Result(QDate &debut, QDate &fin) const
 {
-    debut = DateTimePicker1->date();
-    fin = DateTimePicker2->date();
+    debut = startPicker->date();
+    fin = endPicker->date();
 }
 
-void TExer::Button1Click()
+void TExer::cancelClicked()
 {
     confirmed_ = false;
     reject(); // Escape lands here too, through QDialog::reject
 }
 
-void TExer::Button2Click()
+void TExer::okClicked()
 {
     confirmed_ = true;
     accept();

@@ -17,15 +17,15 @@ public:
     void Result(QDate &debut, QDate &fin) const;
     bool confirmed() const { return confirmed_; }
 
-    QDateEdit *DateTimePicker1;
-    QDateEdit *DateTimePicker2;
-    QDateEdit *DateTimePicker3;
-    QPushButton *Button1; // "Annuler"
-    QPushButton *Button2; // "OK"
+    QDateEdit *startPicker;
+    QDateEdit *endPicker;
+    QDateEdit *closingPicker;
+    QPushButton *cancelButton;
+    QPushButton *okButton;
 
 private:
-    void Button1Click();
-    void Button2Click();
+    void cancelClicked();
+    void okClicked();
 
     bool confirmed_ = false;
 };

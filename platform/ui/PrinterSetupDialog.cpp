@@ -83,7 +83,11 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter &printer, QWidget *parent)
     form->addRow(QStringLiteral("Type :"), LabelType);
     form->addRow(QStringLiteral("Emplacement :"), LabelEmplacement);
     form->addRow(QStringLiteral("Commentaire :"), LabelCommentaire);
-    form->addRow(QStringLiteral("&Fichier :"), fichier);
+    // A row holding a layout gets no buddy of its own: without one the label
+    // would show its "&" instead of underlining the access letter.
+    auto *fichierLabel = new QLabel(QStringLiteral("&Fichier :"), this);
+    fichierLabel->setBuddy(EditFichier);
+    form->addRow(fichierLabel, fichier);
 
     ComboTaille = new QComboBox(this);
     auto *papier = new QGroupBox(QStringLiteral("Papier"), this);

@@ -1,8 +1,11 @@
 #include "platform/ui/QtPrinterDialogs.h"
 
 #include "platform/ui/PrinterSetupDialog.h"
+#include "platform/ui/QtPrinter.h"
 
+#include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 QtPrinterDialogs::QtPrinterDialogs(QWidget *parent) : parent_(parent) {}
@@ -27,5 +30,28 @@ bool QtPrinterDialogs::print()
 {
     QPrintDialog dialog(&printer(), parent_);
     dialog.setWindowTitle(QStringLiteral("Imprimer"));
+    // Printing into a PDF file is offered beside the printers of the system.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrinterDialogs::pageSetup()
+{
+    QPageSetupDialog dialog(&printer(), parent_);
+    dialog.setWindowTitle(QStringLiteral("Mise en page"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrinterDialogs::preview(const std::function<void(Printer &)> &run)
+{
+    // The preview shows the whole job, whatever range a print dialog chose before.
+    printer().setPrintRange(QPrinter::AllPages);
+    QPrintPreviewDialog dialog(&printer(), parent_);
+    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&run](QPrinter *device) {
+        QtPrinter onDevice(*device);
+        run(onDevice);
+    });
+    dialog.exec();
 }

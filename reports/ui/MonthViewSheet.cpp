@@ -1,8 +1,6 @@
 #include "reports/ui/MonthViewSheet.h"
 
-#include "ledger/ui/TFiche.h"
-#include "reports/PageLayout.h"
-#include "reports/ui/MonthKeys.h"
+#include "ledger/ui/MonthKeys.h"
 #include "reports/ui/SheetParts.h"
 #include "reports/ui/ViewGrid.h"
 
@@ -13,10 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-MonthViewSheet::MonthViewSheet(TFiche &window, Page page, MonthViewPage &state,
-                               std::function<void(Fiche &)> rebuild, const QSet<int> &amountColumns,
+MonthViewSheet::MonthViewSheet(Run run, QWidget *window, reports::View view, MonthViewPage &state,
+                               std::function<void()> rebuild, const QSet<int> &amountColumns,
                                const MonthViewNames &names)
-    : FichePage(&window), window_(window), page_(page), state_(state), rebuild_(std::move(rebuild))
+    : DocumentPage(std::move(run), window), view_(view), state_(state), rebuild_(std::move(rebuild))
 {
     QWidget *top = sheetparts::strip(this);
     filter_ = new QComboBox(top);
@@ -45,15 +43,15 @@ MonthViewSheet::MonthViewSheet(TFiche &window, Page page, MonthViewPage &state,
     layout->addWidget(bottom);
 
     connect(filter_, &QComboBox::editTextChanged, this, &MonthViewSheet::filterEdited);
-    (new MonthKeys(window_, this))->watch(this);
+    (new MonthKeys(documentWindow(), this))->watch(this);
     setFocusProxy(filter_);
 }
 
 void MonthViewSheet::filterEdited(const QString &text)
 {
-    window_.run([this, text](Fiche &fiche) {
+    run([this, text] {
         state_.filter = text;
-        rebuild_(fiche);
+        rebuild_();
     });
 }
 
@@ -80,18 +78,18 @@ void MonthViewSheet::refresh()
 
 void MonthViewSheet::layoutForWidth(int w)
 {
-    grid_->setColumnWidths(reports::columnWidths(page_, w));
+    grid_->setColumnWidths(reports::columnWidths(view_, w));
     const int titleLeft = reports::monthTitleLeft(w);
     filter_->setGeometry(8, 4, 110, 24);
     name_->setGeometry(126, 4, std::max(60, std::min(260, titleLeft - 134)), 24);
     title_->setGeometry(titleLeft, 4, 200, 24);
-    const std::vector<int> lefts = reports::totalFieldLefts(page_, w);
+    const std::vector<int> lefts = reports::totalFieldLefts(view_, w);
     debit_->setGeometry(lefts[0], 4, 100, 24);
     credit_->setGeometry(lefts[1], 4, 100, 24);
 }
 
 void MonthViewSheet::showEvent(QShowEvent *event)
 {
-    FichePage::showEvent(event);
+    DocumentPage::showEvent(event);
     filter_->setFocus();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "ledger/ui/FichePage.h"
+#include "ledger/ui/DocumentPage.h"
+#include "reports/PageLayout.h"
+#include "reports/ViewPages.h"
 
 #include <QSet>
 #include <functional>
@@ -8,27 +10,26 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class TFiche;
 class ViewGrid;
 
 // The controls of one month view, by the names the document gives them.
 struct MonthViewNames {
-    const char *grid;   // StringGrid2
-    const char *filter; // ComboBox3
-    const char *name;   // Edit9
-    const char *title;  // Label2
-    const char *debit;  // Edit2
-    const char *credit; // Edit8
+    const char *grid;
+    const char *filter;
+    const char *name;  // journal name or account label
+    const char *title; // month caption
+    const char *debit;
+    const char *credit;
 };
 
 // A view of the current month (journal, general ledger, general journal): the
 // filter combo and the name field above the grid, the centred month title,
 // the two totals below the debit and credit columns. Every change of the
 // filter text, typed or chosen, rebuilds the view.
-class MonthViewSheet : public FichePage {
+class MonthViewSheet : public DocumentPage {
     Q_OBJECT
 public:
-    MonthViewSheet(TFiche &window, Page page, MonthViewPage &state, std::function<void(Fiche &)> rebuild,
+    MonthViewSheet(Run run, QWidget *window, reports::View view, MonthViewPage &state, std::function<void()> rebuild,
                    const QSet<int> &amountColumns, const MonthViewNames &names);
     void refresh() override;
     void layoutForWidth(int w) override;
@@ -39,10 +40,9 @@ protected:
 private:
     void filterEdited(const QString &text);
 
-    TFiche &window_;
-    Page page_;
+    reports::View view_;
     MonthViewPage &state_;
-    std::function<void(Fiche &)> rebuild_;
+    std::function<void()> rebuild_;
     QComboBox *filter_;
     QLineEdit *name_;
     QLabel *title_;

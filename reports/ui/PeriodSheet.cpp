@@ -1,8 +1,6 @@
 #include "reports/ui/PeriodSheet.h"
 
-#include "ledger/ui/TFiche.h"
-#include "reports/PageLayout.h"
-#include "reports/ui/MonthKeys.h"
+#include "ledger/ui/MonthKeys.h"
 #include "reports/ui/SheetParts.h"
 #include "reports/ui/ViewGrid.h"
 
@@ -14,9 +12,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-PeriodSheet::PeriodSheet(TFiche &window, Page page, PeriodPage &state, std::function<void(Fiche &)> compute,
-                         const QSet<int> &amountColumns, const PeriodNames &names, std::vector<PeriodTotal> totals)
-    : FichePage(&window), window_(window), page_(page), state_(state), totals_(std::move(totals))
+PeriodSheet::PeriodSheet(Run run, QWidget *window, reports::View view, PeriodPage &state,
+                         std::function<void()> compute, const QSet<int> &amountColumns, const PeriodNames &names,
+                         std::vector<PeriodTotal> totals)
+    : DocumentPage(std::move(run), window), view_(view), state_(state), totals_(std::move(totals))
 {
     QWidget *top = sheetparts::strip(this);
     from_ = sheetparts::datePicker(top, names.from);
@@ -48,8 +47,8 @@ PeriodSheet::PeriodSheet(TFiche &window, Page page, PeriodPage &state, std::func
 
     connect(from_, &QDateEdit::dateChanged, this, [this](QDate date) { state_.from = date; });
     connect(to_, &QDateEdit::dateChanged, this, [this](QDate date) { state_.to = date; });
-    connect(button, &QToolButton::clicked, this, [this, compute] { window_.run(compute); });
-    (new MonthKeys(window_, this))->watch(this);
+    connect(button, &QToolButton::clicked, this, [this, compute] { DocumentPage::run(compute); });
+    (new MonthKeys(documentWindow(), this))->watch(this);
     setFocusProxy(from_);
 }
 
@@ -67,14 +66,14 @@ void PeriodSheet::refresh()
 
 void PeriodSheet::layoutForWidth(int w)
 {
-    grid_->setColumnWidths(reports::columnWidths(page_, w));
-    const std::vector<int> lefts = reports::totalFieldLefts(page_, w);
+    grid_->setColumnWidths(reports::columnWidths(view_, w));
+    const std::vector<int> lefts = reports::totalFieldLefts(view_, w);
     for (std::size_t i = 0; i < totalFields_.size() && i < lefts.size(); ++i)
         totalFields_[i]->setGeometry(lefts[i], 4, 100, 24);
 }
 
 void PeriodSheet::showEvent(QShowEvent *event)
 {
-    FichePage::showEvent(event);
+    DocumentPage::showEvent(event);
     from_->setFocus();
 }

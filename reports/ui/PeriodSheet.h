@@ -1,6 +1,8 @@
 #pragma once
 
-#include "ledger/ui/FichePage.h"
+#include "ledger/ui/DocumentPage.h"
+#include "reports/PageLayout.h"
+#include "reports/ViewPages.h"
 
 #include <QSet>
 #include <functional>
@@ -8,16 +10,15 @@
 
 class QDateEdit;
 class QLineEdit;
-class TFiche;
 class ViewGrid;
 
 // The controls of one statement page, by the names the document gives them.
 struct PeriodNames {
     const char *caption; // "Balance du"
-    const char *grid;    // StringGrid5
-    const char *from;    // DateTimePicker1
-    const char *to;      // DateTimePicker2
-    const char *button;  // SpeedButton2
+    const char *grid;
+    const char *from;
+    const char *to;
+    const char *button; // "Calculer"
 };
 
 // A total field under a statement's grid and the text it shows.
@@ -29,10 +30,10 @@ struct PeriodTotal {
 // A statement over two dates (balance, income statement, balance sheet): the
 // caption and the two date pickers above the grid, "Calculer" to compute it
 // again with the dates as the user left them, and the totals under the grid.
-class PeriodSheet : public FichePage {
+class PeriodSheet : public DocumentPage {
     Q_OBJECT
 public:
-    PeriodSheet(TFiche &window, Page page, PeriodPage &state, std::function<void(Fiche &)> compute,
+    PeriodSheet(Run run, QWidget *window, reports::View view, PeriodPage &state, std::function<void()> compute,
                 const QSet<int> &amountColumns, const PeriodNames &names, std::vector<PeriodTotal> totals = {});
     void refresh() override;
     void layoutForWidth(int w) override;
@@ -41,8 +42,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    TFiche &window_;
-    Page page_;
+    reports::View view_;
     PeriodPage &state_;
     QDateEdit *from_;
     QDateEdit *to_;

@@ -1,5 +1,5 @@
 #include "app/MainForm.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
@@ -8,6 +8,8 @@
 #include <QFile>
 
 namespace {
+
+using Box = FakeMessages::Box;
 
 const std::string kLedger =
     "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n"
@@ -29,6 +31,14 @@ protected:
         const QString path = dir.file(name);
         writeBytes(path, kLedger);
         return path;
+    }
+    // The ledger opened, and shown on March, the month of its entry.
+    void openOnItsEntry()
+    {
+        fake.fileDialogs.openAnswers.push_back(ledger(QStringLiteral("compta.jnl")));
+        form.Ouvrir();
+        fiche.Suivant();
+        fiche.Suivant();
     }
     // A document with unsaved changes, opened from `name` when given.
     void modifiedDocument(const QString &name = QString())
@@ -136,7 +146,8 @@ TEST_F(MainFormTest, PromptNamesTheFileWithoutItsFolder)
 {
     modifiedDocument(QStringLiteral("compta.jnl"));
     EXPECT_FALSE(form.FormCloseQuery()); // the fake answers Annuler
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Enregistrer changements dans compta.jnl ?")});
+    const FakeMessages::Shown prompt{Box::WarningYesNoCancel, QStringLiteral("Enregistrer changements dans compta.jnl ?")};
+    EXPECT_EQ(fake.messages.boxes, std::vector<FakeMessages::Shown>{prompt});
 }
 
 TEST_F(MainFormTest, NouveauAnswers)
@@ -255,7 +266,7 @@ TEST_F(MainFormTest, AnotherExtensionIsRefused)
     writeBytes(path, kLedger);
     fake.fileDialogs.openAnswers = {path};
     form.Ouvrir();
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Type de fichier non valide")});
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(QStringLiteral("Type de fichier non valide")));
     EXPECT_TRUE(form.FichierCourant.isEmpty());
     EXPECT_TRUE(fiche.Lignes.empty());
     EXPECT_FALSE(form.valide());
@@ -266,7 +277,7 @@ TEST_F(MainFormTest, MissingFileIsReportedAndKeepsItsName)
     const QString path = dir.file(QStringLiteral("absent.jnl"));
     fake.fileDialogs.openAnswers = {path};
     form.Ouvrir();
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le fichier n'existe pas")});
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(QStringLiteral("Le fichier n'existe pas")));
     EXPECT_EQ(form.FichierCourant, path);
     EXPECT_TRUE(fiche.NomFichier.isEmpty());
     EXPECT_FALSE(form.valide());
@@ -338,7 +349,8 @@ TEST_F(MainFormTest, SaveAsOntoAnExistingFileAsksFirst)
     fake.fileDialogs.saveAnswers = {path};
     fake.messages.okCancel = {false};
     EXPECT_FALSE(form.EnregistrerSous());
-    EXPECT_EQ(fake.messages.shown.back(), QStringLiteral("Ce fichier existe déjà"));
+    EXPECT_EQ(fake.messages.boxes.back(),
+              (FakeMessages::Shown{Box::WarningOkCancel, QStringLiteral("Ce fichier existe déjà")}));
     EXPECT_EQ(readBytes(path), "ancien contenu\r\n");
     EXPECT_EQ(form.FichierCourant, path);
 
@@ -472,6 +484,53 @@ TEST_F(MainFormTest, PrinterSetUpIsThePlatformDialog)
     form.ConfigurerImprimante();
     EXPECT_EQ(fake.printerDialogs.setupCalls, 1);
     EXPECT_EQ(fake.printerDialogs.printCalls, 0);
+}
+
+TEST_F(MainFormTest, PrintOpensThePrintDialogAndPrintsThePageShownOnlyOnOk)
+{
+    openOnItsEntry();
+    form.Imprimer();
+    EXPECT_EQ(fake.printerDialogs.printCalls, 1);
+    EXPECT_TRUE(fake.printer.calls.empty()) << "cancelled: nothing printed";
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+
+    fake.printerDialogs.printAnswer = true;
+    form.Imprimer();
+    EXPECT_EQ(fake.printerDialogs.printCalls, 2);
+    const std::vector<QString> texts = fake.printer.texts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.front(), QStringLiteral("Journal de Mars 2002"));
+    EXPECT_NE(std::find(texts.begin(), texts.end(), QStringLiteral("Achat de marchandises")), texts.end());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, PreviewDrawsThePageShownWithoutThePrintDialog)
+{
+    openOnItsEntry();
+    form.Apercu();
+    EXPECT_EQ(fake.printerDialogs.previewCalls, 1);
+    EXPECT_EQ(fake.printerDialogs.printCalls, 0);
+    ASSERT_FALSE(fake.printerDialogs.previewed.texts().empty());
+    EXPECT_EQ(fake.printerDialogs.previewed.texts().front(), QStringLiteral("Journal de Mars 2002"));
+    EXPECT_TRUE(fake.printer.calls.empty());
+}
+
+TEST_F(MainFormTest, TheBalanceSheetSaysItDoesNotPrint)
+{
+    fiche.showPage(Page::Bilan);
+    form.Imprimer();
+    form.Apercu();
+    EXPECT_EQ(fake.printerDialogs.printCalls, 0);
+    EXPECT_EQ(fake.printerDialogs.previewCalls, 0);
+    EXPECT_EQ(fake.messages.shown,
+              (QStringList{QStringLiteral("Le bilan ne s'imprime pas."), QStringLiteral("Le bilan ne s'imprime pas.")}));
+}
+
+TEST_F(MainFormTest, PageSetUpIsThePlatformDialog)
+{
+    form.MiseEnPage();
+    EXPECT_EQ(fake.printerDialogs.pageSetupCalls, 1);
+    EXPECT_EQ(fake.printerDialogs.setupCalls, 0);
 }
 
 TEST_F(MainFormTest, ProgramFileCheck)

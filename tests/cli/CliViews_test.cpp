@@ -109,19 +109,19 @@ TEST_F(CliViewsTest, IncomeStatementPrintsItsSixteenRows)
                              "Services extérieurs\t\tProduction stockée\t\n"
                              "Autres services extérieurs\t\tProduction immobilisée\t\n"
                              "Impôts, taxes\t\tProduits nets, long terme\t\n"
-                             "Charges de personnel\t\tSuventions\t\n"
+                             "Charges de personnel\t\tSubventions\t\n"
                              "Autres charges de gestion courante\t\tAutres produits de gestion courante\t\n"
                              "Charges financières\t\tProduits financiers\t\n"
                              "Charges exceptionnelles\t\tProduits exceptionnels\t\n"
                              "Dotations aux amortissements\t\tReprise sur amortissement\t\n"
-                             "Participation des salariés\t\tTransferts de chages\t\n"
+                             "Participation des salariés\t\tTransferts de charges\t\n"
                              "\t\t\t\n"
                              "Total des charges d'exploitation\t80,00\tTotal des produits d'exploitation\t1234,50\n"
                              "Total\t80,00\tTotal\t1234,50\n"
-                             "Solde créditeur : Bénefices\t1154,50\tSolde débiteur : Pertes\t\n"
+                             "Solde créditeur : Bénéfices\t1154,50\tSolde débiteur : Pertes\t\n"
                              "\t\t\t\n"
-                             "TOTAL GENERAL\t1234,50\tTOTAL GENERAL\t1234,50\n"));
+                             "TOTAL GÉNÉRAL\t1234,50\tTOTAL GÉNÉRAL\t1234,50\n"));
     const QString april = out({QStringLiteral("resultat"), QStringLiteral("--du"), QStringLiteral("01/04/2002")});
     EXPECT_TRUE(april.startsWith(QStringLiteral("Achats\t80,00\tVentes\t\n"))) << april.toStdString();
-    EXPECT_TRUE(april.contains(QStringLiteral("\nSolde créditeur : Bénefices\t\tSolde débiteur : Pertes\t80,00\n")));
+    EXPECT_TRUE(april.contains(QStringLiteral("\nSolde créditeur : Bénéfices\t\tSolde débiteur : Pertes\t80,00\n")));
 }

@@ -106,3 +106,60 @@ TEST(CommandLine, AnEmptyFilterIsKeptForTheEntriesWithoutJournal)
     ASSERT_TRUE(p.invocation->filter.has_value());
     EXPECT_TRUE(p.invocation->filter->isEmpty());
 }
+
+TEST(ExchangeCommandLine, ExporterTakesAMonthAndAnOutputOrNeither)
+{
+    ParsedCommandLine p = parse({"exporter", "compta.jnl"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->command, Command::Exporter);
+    EXPECT_EQ(p.invocation->annee, 0);
+    EXPECT_FALSE(p.invocation->output);
+
+    p = parse({"exporter", "compta.jnl", "--mois", "200203", "--sortie=mars.txt"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->annee, 2002);
+    EXPECT_EQ(p.invocation->mois, 3);
+    EXPECT_EQ(p.invocation->output, QStringLiteral("mars.txt"));
+}
+
+TEST(ExchangeCommandLine, ImporterClotureAndRechercherTakeWhatTheyNeed)
+{
+    ParsedCommandLine p = parse({"importer", "compta.jnl", "releve.txt"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->command, Command::Importer);
+    EXPECT_EQ(p.invocation->argument, QStringLiteral("releve.txt"));
+
+    p = parse({"cloture", "compta.jnl", "--sortie", "ANouveau.Txt"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->command, Command::Cloture);
+    EXPECT_EQ(p.invocation->output, QStringLiteral("ANouveau.Txt"));
+
+    p = parse({"rechercher", "compta.jnl", "--", "-12,50"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->command, Command::Rechercher);
+    EXPECT_EQ(p.invocation->argument, QStringLiteral("-12,50"));
+}
+
+TEST(ExchangeCommandLine, WrongUsageIsExplainedInFrench)
+{
+    const struct {
+        std::initializer_list<const char *> args;
+        const char *error;
+    } cases[] = {
+        {{"exporter", "a.jnl", "--mois", "200213"}, "mois invalide : « 200213 » (attendu AAAAMM, par exemple 200203)"},
+        {{"exporter", "a.jnl", "--mois"}, "l'option --mois attend une valeur"},
+        {{"exporter", "a.jnl", "--sortie="}, "nom de fichier vide pour --sortie"},
+        {{"exporter", "a.jnl", "200203"}, "argument en trop : « 200203 »"},
+        {{"importer", "a.jnl"}, "fichier d'écritures manquant après le dossier"},
+        {{"importer", "a.jnl", "b.txt", "--sortie", "c"}, "l'option --sortie ne s'applique pas à la commande importer"},
+        {{"cloture", "a.jnl", "--mois", "200203"}, "l'option --mois ne s'applique pas à la commande cloture"},
+        {{"rechercher", "a.jnl"}, "texte à rechercher manquant après le fichier"},
+        {{"rechercher", "a.jnl", ""}, "texte à rechercher manquant après le fichier"},
+        {{"rechercher", "a.jnl", "loyer", "mars"}, "argument en trop : « mars »"},
+    };
+    for (const auto &c : cases) {
+        const ParsedCommandLine p = parse(c.args);
+        EXPECT_FALSE(p.invocation);
+        EXPECT_EQ(p.error, QString::fromUtf8(c.error));
+    }
+}

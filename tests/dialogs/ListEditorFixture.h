@@ -15,9 +15,9 @@ protected:
     // name and validates.
     void add(const QString &code, const QString &text)
     {
-        editor.Edit1 = code;
-        editor.Edit1Exit();
-        editor.Edit2 = text;
+        editor.codeField = code;
+        editor.codeFieldExit();
+        editor.labelField = text;
         editor.Envoi();
     }
 };

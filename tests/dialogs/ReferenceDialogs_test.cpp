@@ -26,9 +26,9 @@ void openEditor(ReferenceData &ref, const QStringList &list, Apply apply, Edit e
 template <class Editor>
 void addEntry(Editor &e, const QString &code, const QString &label)
 {
-    e.Edit1 = code;
-    e.Edit1Exit();
-    e.Edit2 = label;
+    e.codeField = code;
+    e.codeFieldExit();
+    e.labelField = label;
     e.Envoi();
 }
 
@@ -41,7 +41,7 @@ TEST(ReferenceDialogs, ChartEditorClosedTwiceLeavesEachCodeOnceAndMarksTheChart)
     openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &) {});
     EXPECT_TRUE(ref.PlanModifie) << "set even when nothing changed";
     EXPECT_EQ(ref.ListePlc, (QStringList{"411000 NN Clients", "512000 NN Banque"}));
-    EXPECT_EQ(ref.ComboBox1Items, (QStringList{"411000", "512000"}));
+    EXPECT_EQ(ref.accountItems, (QStringList{"411000", "512000"}));
 }
 
 TEST(ReferenceDialogs, JournalsEditorClosedTwiceLeavesEachCodeOnceSorted)
@@ -51,7 +51,7 @@ TEST(ReferenceDialogs, JournalsEditorClosedTwiceLeavesEachCodeOnceSorted)
     openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux, [](JournalEditor &e) { addEntry(e, "ac", "Achats"); });
     openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux, [](JournalEditor &) {});
     EXPECT_EQ(ref.ListeJnx, (QStringList{"AC N Achats", "VE O Ventes"}));
-    EXPECT_EQ(ref.ComboBox2Items, (QStringList{"AC", "VE"}));
+    EXPECT_EQ(ref.journalItems, (QStringList{"AC", "VE"}));
     EXPECT_FALSE(ref.PlanModifie);
 }
 
@@ -62,15 +62,15 @@ TEST(ReferenceDialogs, CompanyLinesChangeOnlyOnOkWithACompanyName)
     ref.Societe = before;
     SocieteForm form;
     form.Init(before);
-    form.Edits[4] = "Tél 05";
+    form.lineFields[4] = "Tél 05";
 
     EXPECT_FALSE(dialogs::Psoc(ref, form)) << "cancelled";
     form.confirmed = true;
-    form.Edits[0].clear();
+    form.lineFields[0].clear();
     EXPECT_FALSE(dialogs::Psoc(ref, form)) << "confirmed without a company name";
     EXPECT_EQ(ref.Societe, before);
 
-    form.Edits[0] = "SARL Tavelin";
+    form.lineFields[0] = "SARL Tavelin";
     EXPECT_TRUE(dialogs::Psoc(ref, form));
     std::array<QString, 7> expected = before;
     expected[4] = "Tél 05";
@@ -95,8 +95,8 @@ TEST(ReferenceDialogs, PastedLineBreaksStayOnTheirLineInTheReferenceFiles)
     ref.ListeJnx = {"VE O Ventes"};
     openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &e) {
         addEntry(e, "411", "Clients\r\n401000 NN Fournisseurs");
-        e.ListBox1Click(1);
-        e.Edit2 = "Banque\tcourante";
+        e.entrySelected(1);
+        e.labelField = "Banque\tcourante";
         e.Envoi();
     });
     openEditor<JournalEditor>(ref, ref.ListeJnx, dialogs::Journaux,

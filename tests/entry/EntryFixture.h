@@ -3,7 +3,7 @@
 #include "support/FakePlatform.h"
 #include "entry/EntryLine.h"
 #include "entry/MonthGrid.h"
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +25,9 @@ protected:
         fiche.focus = Focus::None;
     }
 
-    EntryLine line() { return EntryLine(fiche); }
-    MonthGrid grid() { return MonthGrid(fiche); }
-    const QString &cell(int row, int col) const { return fiche.StringGrid1.at(row, col); }
+    EntryLine line() { return EntryLine(fiche, fiche); }
+    MonthGrid grid() { return MonthGrid(fiche, fiche); }
+    const QString &cell(int row, int col) const { return fiche.monthGrid.at(row, col); }
 
     void fill(const QString &date, const QString &compte, const QString &libelle, const QString &debit,
               const QString &credit = {}, const QString &journal = QStringLiteral("VT"),
@@ -40,7 +40,7 @@ protected:
               const QString &credit = {})
     {
         fill(date, compte, libelle, debit, credit);
-        return line().SpeedButton1Click();
+        return line().post();
     }
 
     FakePlatform fake;

@@ -6,17 +6,17 @@ TEST(EntryLayout, FieldsStandSideBySideOverTheGrid)
 {
     for (auto [w, h] : {std::pair{300, 200}, std::pair{800, 600}, std::pair{1281, 900}}) {
         const EntryLayout l = EntryLayout::forSize(w, h);
-        const QRect order[] = {l.MaskEdit1, l.ComboBox1, l.Edit1, l.ComboBox2, l.Edit3, l.Edit4, l.Edit5, l.SpeedButton1};
+        const QRect order[] = {l.dateField, l.accountField, l.labelField, l.journalField, l.voucherField, l.debitField, l.creditField, l.postButton};
         for (std::size_t i = 1; i < std::size(order); ++i)
             EXPECT_LT(order[i - 1].right(), order[i].left()) << w << " field " << i;
-        EXPECT_GT(l.Edit1.width(), 50) << w;
-        EXPECT_LT(l.Edit1.bottom(), l.StringGrid1.top());
-        EXPECT_LT(l.StringGrid1.bottom(), l.Edit6.top());
-        EXPECT_EQ(l.Edit6.left(), l.Edit4.left()) << "the totals stand under their amount fields";
-        EXPECT_EQ(l.Edit7.left(), l.Edit5.left());
+        EXPECT_GT(l.labelField.width(), 50) << w;
+        EXPECT_LT(l.labelField.bottom(), l.monthGrid.top());
+        EXPECT_LT(l.monthGrid.bottom(), l.debitTotal.top());
+        EXPECT_EQ(l.debitTotal.left(), l.debitField.left()) << "the totals stand under their amount fields";
+        EXPECT_EQ(l.creditTotal.left(), l.creditField.left());
         int columns = 0;
         for (int c : l.columnWidths)
             columns += c;
-        EXPECT_LE(columns, l.StringGrid1.width() - 16) << "no horizontal scrolling beside the scroll bar";
+        EXPECT_LE(columns, l.monthGrid.width() - 16) << "no horizontal scrolling beside the scroll bar";
     }
 }

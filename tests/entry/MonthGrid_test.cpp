@@ -19,14 +19,15 @@ protected:
         fiche.MoisModifie = false;
         fiche.focus = Focus::None;
     }
-    void select(int row) { fiche.StringGrid1Row = row; }
+    void select(int row) { fiche.selectedRow = row; }
 };
 
 TEST_F(MonthGridOps, DoubleClickBringsTheLineIntoTheEntryLine)
 {
     threeLines();
     select(2);
-    grid().StringGrid1DblClick();
+    fiche.DerniereDate = QStringLiteral("02/03/2002");
+    grid().modifySelected();
     EXPECT_TRUE(fiche.ModeModif);
     EXPECT_EQ(fiche.LigneModif, 2);
     EXPECT_EQ(fiche.panel.date, "04/03/2002");
@@ -38,9 +39,10 @@ TEST_F(MonthGridOps, DoubleClickBringsTheLineIntoTheEntryLine)
     EXPECT_EQ(fiche.focus, Focus::Date);
     EXPECT_FALSE(fiche.Modifie) << "nothing changes until the line is posted";
 
-    // Entering the date field from the grid proposes the last posted date.
-    line().MaskEdit1Enter();
-    EXPECT_EQ(fiche.panel.date, fiche.DerniereDate);
+    // Entering the date field from the grid keeps the line's own date: the
+    // last posted date is for new lines only.
+    line().dateEntered();
+    EXPECT_EQ(fiche.panel.date, "04/03/2002");
 }
 
 TEST_F(MonthGridOps, PostingAModifiedLineReplacesItAndKeepsItsMark)
@@ -48,27 +50,27 @@ TEST_F(MonthGridOps, PostingAModifiedLineReplacesItAndKeepsItsMark)
     threeLines();
     fiche.ModePointage = true;
     select(1);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     ASSERT_EQ(cell(1, 7), kMark);
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     fiche.panel.credit = QStringLiteral("25");
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(fiche.NbLignes, 3);
     EXPECT_EQ(cell(1, 2), "deux");
     EXPECT_EQ(cell(1, 6).trimmed(), "25,00");
     EXPECT_EQ(cell(1, 7), kMark);
     EXPECT_FALSE(fiche.ModeModif);
-    EXPECT_EQ(fiche.Edit7.trimmed(), "28,00");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "28,00");
 }
 
 TEST_F(MonthGridOps, ModifyingAnEmptyRowAppendsAfterTheLastLine)
 {
     threeLines();
     select(10);
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     EXPECT_EQ(fiche.panel.date, EntryPanel::kEmptyDate);
     fill(QStringLiteral("09/03/2002"), QStringLiteral("411000"), QStringLiteral("quatre"), QStringLiteral("4"));
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(fiche.NbLignes, 4);
     EXPECT_EQ(cell(3, 2), "quatre");
     EXPECT_TRUE(cell(10, 0).isEmpty());
@@ -81,7 +83,7 @@ TEST_F(MonthGridOps, DeletingTheFirstOfThreeLines)
     threeLines();
     fiche.ModePointage = true;
     select(1);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     select(0);
     grid().Supprimer();
     EXPECT_EQ(fiche.NbLignes, 2);
@@ -95,8 +97,8 @@ TEST_F(MonthGridOps, DeletingTheFirstOfThreeLines)
     EXPECT_TRUE(cell(1, 7).isEmpty());
     for (int c = 0; c < 8; ++c)
         EXPECT_TRUE(cell(2, c).isEmpty());
-    EXPECT_EQ(fiche.Edit6.trimmed(), "30,00");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "23,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "30,00");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "23,00");
     EXPECT_TRUE(fiche.Modifie);
     EXPECT_TRUE(fiche.MoisModifie);
 }
@@ -108,8 +110,8 @@ TEST_F(MonthGridOps, DeletingTheOnlyLine)
     grid().Supprimer();
     EXPECT_EQ(fiche.NbLignes, 0);
     EXPECT_TRUE(cell(0, 0).isEmpty());
-    EXPECT_EQ(fiche.Edit6.trimmed(), "0,00");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "0,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "0,00");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "0,00");
 }
 
 TEST_F(MonthGridOps, DeletingBelowTheLastLineRemovesNothing)
@@ -123,12 +125,29 @@ TEST_F(MonthGridOps, DeletingBelowTheLastLineRemovesNothing)
     EXPECT_TRUE(fiche.Modifie);
 }
 
+TEST_F(MonthGridOps, TheDeleteKeyAsksFirst)
+{
+    threeLines();
+    select(1);
+    fake.messages.yesNoCancel = {Messages::Answer::Non, Messages::Answer::Annuler, Messages::Answer::Oui};
+    EXPECT_FALSE(grid().deleteAsked());
+    EXPECT_FALSE(grid().deleteAsked());
+    EXPECT_EQ(fiche.NbLignes, 3);
+    EXPECT_TRUE(grid().deleteAsked());
+    EXPECT_EQ(fiche.NbLignes, 2);
+    EXPECT_EQ(cell(1, 2), "trois");
+    EXPECT_EQ(fake.messages.shown, QStringList(3, QStringLiteral("Supprimer l'écriture du 03/03/2002 ?")));
+    select(2);
+    EXPECT_FALSE(grid().deleteAsked()) << "below the last line there is nothing to ask about";
+    EXPECT_EQ(fake.messages.shown.size(), 3);
+}
+
 TEST_F(MonthGridOps, DeletingIsForTheEntryPageOnly)
 {
     threeLines();
     fiche.showPage(Page::Journal);
     select(0);
-    grid().Supprimer();
+    fiche.Supprimer();
     EXPECT_EQ(fiche.NbLignes, 3);
     EXPECT_EQ(cell(0, 2), "un");
     EXPECT_FALSE(fiche.Modifie);
@@ -138,12 +157,12 @@ TEST_F(MonthGridOps, DeletingAboveALineBeingModifiedFollowsIt)
 {
     threeLines();
     select(2);
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     select(0);
     grid().Supprimer();
     EXPECT_EQ(fiche.LigneModif, 1);
     fiche.panel.libelle = QStringLiteral("trois bis");
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(fiche.NbLignes, 2);
     EXPECT_EQ(cell(0, 2), "deux");
     EXPECT_EQ(cell(1, 2), "trois bis");
@@ -153,10 +172,10 @@ TEST_F(MonthGridOps, DeletingTheLineBeingModifiedMakesThePostingANewLine)
 {
     threeLines();
     select(1);
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     grid().Supprimer();
     EXPECT_FALSE(fiche.ModeModif);
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(fiche.NbLignes, 3);
     EXPECT_EQ(cell(0, 2), "un");
     EXPECT_EQ(cell(1, 2), "deux");
@@ -167,10 +186,10 @@ TEST_F(MonthGridOps, CopyAndPasteGiveBackTheTextsAsTyped)
 {
     fiche.panel = EntryPanel{QStringLiteral("07/03/2002"), QStringLiteral("607"),  QStringLiteral("Achat"),
                              QStringLiteral("AC"),         QStringLiteral("P1"),   QStringLiteral("12.5"),
-                             QStringLiteral("abc")};
+                             QStringLiteral("1 200")};
     const EntryPanel copied = fiche.panel;
     grid().Copier();
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     fiche.Suivant();
     grid().Coller();
     EXPECT_EQ(fiche.panel.date, copied.date);
@@ -179,7 +198,7 @@ TEST_F(MonthGridOps, CopyAndPasteGiveBackTheTextsAsTyped)
     EXPECT_EQ(fiche.panel.journal, copied.journal);
     EXPECT_EQ(fiche.panel.piece, copied.piece);
     EXPECT_EQ(fiche.panel.debit, "12.5");
-    EXPECT_EQ(fiche.panel.credit, "abc");
+    EXPECT_EQ(fiche.panel.credit, "1 200");
     EXPECT_EQ(fiche.JournalCourant, "AC");
     EXPECT_EQ(fiche.NbLignes, 0) << "pasting does not touch the grid";
 }
@@ -199,24 +218,24 @@ TEST_F(MonthGridOps, CheckOffTogglesPointableAccountsOnly)
 {
     threeLines();
     select(1);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     EXPECT_TRUE(cell(1, 7).isEmpty()) << "check-off mode is off";
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 
     grid().Pointer(true);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     EXPECT_EQ(cell(1, 7), kMark);
     EXPECT_TRUE(fiche.Modifie);
     EXPECT_TRUE(fiche.MoisModifie);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     EXPECT_TRUE(cell(1, 7).isEmpty());
 
-    fiche.StringGrid1.set(1, 7, QStringLiteral("x"));
-    grid().StringGrid1Click();
+    fiche.monthGrid.set(1, 7, QStringLiteral("x"));
+    grid().rowClicked();
     EXPECT_EQ(cell(1, 7), kMark) << "anything but the mark becomes the mark";
 
     grid().Pointer(false);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     EXPECT_EQ(cell(1, 7), kMark);
 }
 
@@ -228,11 +247,10 @@ TEST_F(MonthGridOps, CheckOffRefusesWhatCannotBeCheckedOff)
     fiche.Modifie = false;
     grid().Pointer(true);
     for (int row : {0, 3, 4, 5}) { // not pointable, no pointable flag, not in the chart, empty row
-        fake.messages.shown.clear();
+        fake.messages.clear();
         select(row);
-        grid().StringGrid1Click();
-        ASSERT_EQ(fake.messages.shown.size(), 1) << row;
-        EXPECT_EQ(fake.messages.shown[0], "Compte non pointable");
+        grid().rowClicked();
+        EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Compte non pointable")) << row;
         EXPECT_TRUE(cell(row, 7).isEmpty());
     }
     EXPECT_FALSE(fiche.Modifie);
@@ -243,7 +261,7 @@ TEST_F(MonthGridOps, CheckOffSurvivesTheMonthWriteBack)
     threeLines();
     grid().Pointer(true);
     select(1);
-    grid().StringGrid1Click();
+    grid().rowClicked();
     fiche.Suivant();
     fiche.Precedent();
     EXPECT_EQ(cell(1, 7), kMark);

@@ -11,7 +11,7 @@ TEST_F(Posting, WritesTheLineAndClearsTheEntryLine)
     fiche.JournalCourant = QStringLiteral("VT");
     fill(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture 12"), QStringLiteral("12.5"),
          {}, QStringLiteral("VT"), QStringLiteral("F12"));
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
 
     EXPECT_EQ(fiche.NbLignes, 1);
     EXPECT_EQ(cell(0, 0), "05/03/2002");
@@ -34,16 +34,15 @@ TEST_F(Posting, WritesTheLineAndClearsTheEntryLine)
     EXPECT_EQ(fiche.focus, Focus::Date);
     EXPECT_TRUE(fiche.Modifie);
     EXPECT_TRUE(fiche.MoisModifie);
-    EXPECT_EQ(fiche.Edit6.trimmed(), "12,50");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "0,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "12,50");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "0,00");
 }
 
 TEST_F(Posting, DatesOutsideTheFiscalYearAreRefused)
 {
     ASSERT_FALSE(post(QStringLiteral("31/12/2001"), QStringLiteral("411000"), QStringLiteral("x"),
                       QStringLiteral("1")));
-    ASSERT_EQ(fake.messages.shown.size(), 1);
-    EXPECT_EQ(fake.messages.shown[0], "Date en dehors des limites de l'exercice");
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Date en dehors des limites de l'exercice"));
     EXPECT_EQ(fiche.NbLignes, 0);
     EXPECT_EQ(fiche.panel.date, "31/12/2001") << "a refused posting leaves the entry line";
     EXPECT_EQ(fiche.panel.debit, "1");
@@ -51,11 +50,47 @@ TEST_F(Posting, DatesOutsideTheFiscalYearAreRefused)
 
     EXPECT_FALSE(post(QStringLiteral("01/01/2003"), QStringLiteral("411000"), QStringLiteral("x"),
                       QStringLiteral("1")));
+    fiche.Premier();
     EXPECT_TRUE(post(QStringLiteral("01/01/2002"), QStringLiteral("411000"), QStringLiteral("x"),
                      QStringLiteral("1")));
+    EXPECT_EQ(fiche.NbLignes, 1);
+    fiche.Dernier();
     EXPECT_TRUE(post(QStringLiteral("31/12/2002"), QStringLiteral("411000"), QStringLiteral("x"),
                      QStringLiteral("1")));
-    EXPECT_EQ(fiche.NbLignes, 2);
+    EXPECT_EQ(fiche.NbLignes, 1);
+}
+
+TEST_F(Posting, ADateOfAnotherMonthIsRefused)
+{
+    EXPECT_FALSE(post(QStringLiteral("15/06/2002"), QStringLiteral("411000"), QStringLiteral("x"),
+                      QStringLiteral("1")));
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("La date doit être dans le mois affiché (Mars 2002)")});
+    EXPECT_EQ(fiche.focus, Focus::Date);
+    EXPECT_EQ(fiche.NbLignes, 0);
+    EXPECT_FALSE(fiche.Modifie);
+}
+
+TEST_F(Posting, AccountAndJournalAreCheckedAgainWhateverTheWayToThePosting)
+{
+    struct Case {
+        QString compte, journal, message;
+        Focus focus;
+    } cases[] = {
+        {QStringLiteral("999"), QStringLiteral("VT"), QStringLiteral("Le compte 999000 n'existe pas"), Focus::Compte},
+        {QStringLiteral("411"), QStringLiteral("QQ"), QStringLiteral("Le journal QQ n'existe pas"), Focus::Journal},
+    };
+    for (const Case &c : cases) {
+        fake.messages.shown.clear();
+        fill(QStringLiteral("05/03/2002"), c.compte, QStringLiteral("x"), QStringLiteral("1"), {}, c.journal);
+        EXPECT_FALSE(line().post());
+        EXPECT_EQ(fake.messages.shown, QStringList{c.message});
+        EXPECT_EQ(fiche.focus, c.focus);
+        EXPECT_EQ(fiche.NbLignes, 0);
+    }
+    fill(QStringLiteral("05/03/2002"), QStringLiteral("401"), QStringLiteral("x"), QStringLiteral("1"));
+    ASSERT_TRUE(line().post());
+    EXPECT_EQ(cell(0, 1), "401000") << "a code posted before its field was left is completed";
+    EXPECT_EQ(fiche.ref.ListePlc[0], "401000 ON Fournisseurs") << "and marked used";
 }
 
 TEST_F(Posting, ADateThatIsNoDateStopsSilently)
@@ -66,6 +101,31 @@ TEST_F(Posting, ADateThatIsNoDateStopsSilently)
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     EXPECT_EQ(fiche.NbLignes, 0);
     EXPECT_EQ(fiche.focus, Focus::None);
+}
+
+TEST_F(Posting, AnAmountThatIsNotANumberRefusesThePosting)
+{
+    struct Case {
+        QString debit, credit;
+        Focus focus;
+    } cases[] = {
+        {QStringLiteral("abc"), {}, Focus::Debit},
+        {QStringLiteral("1.234.5"), {}, Focus::Debit},
+        {QStringLiteral("12 ,50"), {}, Focus::Debit},
+        {QStringLiteral("€12"), {}, Focus::Debit},
+        {QStringLiteral("5"), QStringLiteral("douze"), Focus::Credit},
+    };
+    for (const Case &c : cases) {
+        fake.messages.shown.clear();
+        EXPECT_FALSE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), c.debit,
+                          c.credit));
+        const QString typed = c.focus == Focus::Debit ? c.debit : c.credit;
+        EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Montant invalide : ") + typed});
+        EXPECT_EQ(fiche.focus, c.focus);
+        EXPECT_EQ(fiche.NbLignes, 0) << "nothing is posted";
+        EXPECT_EQ(fiche.panel.debit, c.debit) << "the entry line is left as typed";
+    }
+    EXPECT_FALSE(fiche.Modifie);
 }
 
 TEST_F(Posting, WithoutAnyAmountTheFocusGoesToTheDebit)
@@ -91,8 +151,10 @@ TEST_F(Posting, AmountsAreNormalised)
         {QStringLiteral("0.005"), QStringLiteral("0,01")},
         {QStringLiteral("-0,005"), QStringLiteral("-0,01")},
         {QStringLiteral("2,004"), QStringLiteral("2,00")},
-        {QStringLiteral("douze"), QString()},
-        {QStringLiteral("1.234.5"), QString()},
+        {QStringLiteral("1 200,50"), QStringLiteral("1200,50")},
+        {QStringLiteral("1\u00A0200\u202F000.5"), QStringLiteral("1200000,50")},
+        {QStringLiteral("12,50 €"), QStringLiteral("12,50")},
+        {QStringLiteral("12€"), QStringLiteral("12,00")},
     };
     for (const Case &c : cases) {
         ASSERT_TRUE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), c.typed, c.typed,
@@ -110,17 +172,17 @@ TEST_F(Posting, AmountsAreNormalised)
 
 TEST_F(Posting, TheGridGrowsBeforeItsLastRowIsWritten)
 {
-    ASSERT_EQ(fiche.StringGrid1.rowCount(), 32);
+    ASSERT_EQ(fiche.monthGrid.rowCount(), 32);
     for (int i = 0; i < 31; ++i)
         ASSERT_TRUE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QString::number(i),
                          QStringLiteral("1")));
-    EXPECT_EQ(fiche.StringGrid1.rowCount(), 32) << "row 30 is not the last row";
+    EXPECT_EQ(fiche.monthGrid.rowCount(), 32) << "row 30 is not the last row";
     ASSERT_TRUE(post(QStringLiteral("06/03/2002"), QStringLiteral("411000"), QStringLiteral("32nd"),
                      QStringLiteral("1")));
-    EXPECT_EQ(fiche.StringGrid1.rowCount(), 42);
+    EXPECT_EQ(fiche.monthGrid.rowCount(), 42);
     EXPECT_EQ(fiche.NbLignes, 32);
     EXPECT_EQ(cell(31, 2), "32nd");
-    EXPECT_EQ(fiche.Edit6.trimmed(), "32,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "32,00");
 }
 
 TEST_F(Posting, SumsAreExact)
@@ -128,19 +190,19 @@ TEST_F(Posting, SumsAreExact)
     for (int i = 0; i < 10; ++i)
         post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("0.1"),
              QStringLiteral("0,7"));
-    EXPECT_EQ(fiche.Edit6.trimmed(), "1,00");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "7,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "1,00");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "7,00");
 }
 
 TEST_F(Posting, TotalsCountRowsBeyondTheLines)
 {
     post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("10"));
-    fiche.StringGrid1.set(5, 5, QStringLiteral("   2,50"));
-    fiche.StringGrid1.set(6, 6, QStringLiteral("4"));
-    fiche.Total();
+    fiche.monthGrid.set(5, 5, QStringLiteral("   2,50"));
+    fiche.monthGrid.set(6, 6, QStringLiteral("4"));
+    fiche.Total(fiche.monthGrid);
     EXPECT_EQ(fiche.NbLignes, 1);
-    EXPECT_EQ(fiche.Edit6.trimmed(), "12,50");
-    EXPECT_EQ(fiche.Edit7.trimmed(), "4,00");
+    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "12,50");
+    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "4,00");
 }
 
 TEST_F(Posting, LinesAreOrderedByDayWithTheExchangeProcedure)
@@ -177,7 +239,7 @@ TEST(MonthOrder, ComparesOnlyTheDayAndOnlyTheLinesCounted)
 TEST_F(Posting, LeavingTheEntryPageWritesTheMonthAndComingBackReadsIt)
 {
     post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("a"), QStringLiteral("1"));
-    grid().StringGrid1DblClick();
+    grid().modifySelected();
     fiche.showPage(Page::Journal);
     EXPECT_FALSE(fiche.MoisModifie);
     const auto march = std::count_if(fiche.Lignes.begin(), fiche.Lignes.end(),
@@ -197,7 +259,7 @@ TEST_F(Posting, PastedLineBreaksNeverSplitAStoredLine)
 {
     fill(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture\r\nDupont\tmars"),
          QStringLiteral("1"), {}, QStringLiteral("VT"), QStringLiteral("F\n12"));
-    ASSERT_TRUE(line().SpeedButton1Click());
+    ASSERT_TRUE(line().post());
     EXPECT_EQ(cell(0, 2), "Facture  Dupont mars");
     EXPECT_EQ(cell(0, 4), "F 12");
 

@@ -1,7 +1,7 @@
 #include "FakePlatform.h"
 #include "TempDir.h"
 
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

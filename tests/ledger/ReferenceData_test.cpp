@@ -1,7 +1,7 @@
 #include "FakePlatform.h"
 #include "TempDir.h"
 
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -52,8 +52,8 @@ TEST_F(ReferenceTest, FilesAreReadAndWrittenBackInTheirFormat)
     EXPECT_EQ(fiche.ref.ListePlc, (QStringList{"411000 ON Clients", "512000 NO Banque", "607000 NN Achats"}));
     // The line before "[JOURNAUX]" is lost; blank lines are journal lines.
     EXPECT_EQ(fiche.ref.ListeJnx, (QStringList{"AC O Achats", "", "BQ N Banque"}));
-    EXPECT_EQ(fiche.ref.ComboBox1Items, (QStringList{"411000", "512000", "607000"}));
-    EXPECT_EQ(fiche.ref.ComboBox2Items, (QStringList{"", "AC", "BQ"}));
+    EXPECT_EQ(fiche.ref.accountItems, (QStringList{"411000", "512000", "607000"}));
+    EXPECT_EQ(fiche.ref.journalItems, (QStringList{"", "AC", "BQ"}));
     EXPECT_EQ(fiche.NomFichier, "/tmp/compta.jnl");
     EXPECT_EQ(fiche.ref.CompteTvaAchat, "445660");
     bool ouvrirAuto = false;
@@ -103,7 +103,7 @@ TEST_F(ReferenceTest, UnreadableSettingsAreReportedAndNothingElseIsLost)
     EXPECT_EQ(fiche.ref.CompteClient, "411000");
     // The loading went on: the journals are there and will be written back whole.
     EXPECT_EQ(fiche.ref.ListeJnx, QStringList{"VE N Ventes"});
-    EXPECT_EQ(fiche.ref.ComboBox2Items, QStringList{"VE"});
+    EXPECT_EQ(fiche.ref.journalItems, QStringList{"VE"});
 
     writeBytes(dir.file("Tavelin.ini"), "abc\r\n");
     fake.messages.shown.clear();

@@ -55,10 +55,10 @@ TEST_F(AccountBalanceTest, AccountsInTheOrderFirstMetWithTheirBalances)
     EXPECT_EQ(cell(3, 0), "512000");
     EXPECT_EQ(cell(3, 4), "80,00");
     // Every entry balances: the totals pair up.
-    EXPECT_EQ(page.Edit18, forms::rset(QStringLiteral("200,00")));
-    EXPECT_EQ(page.Edit19, page.Edit18);
-    EXPECT_EQ(page.Edit13, forms::rset(QStringLiteral("120,00")));
-    EXPECT_EQ(page.Edit16, page.Edit13);
+    EXPECT_EQ(page.totalDebit, forms::rset(QStringLiteral("200,00")));
+    EXPECT_EQ(page.totalCredit, page.totalDebit);
+    EXPECT_EQ(page.totalDebitBalances, forms::rset(QStringLiteral("120,00")));
+    EXPECT_EQ(page.totalCreditBalances, page.totalDebitBalances);
 }
 
 TEST_F(AccountBalanceTest, BothDatesAreIncluded)
@@ -71,7 +71,7 @@ TEST_F(AccountBalanceTest, BothDatesAreIncluded)
     page.to = QDate(2002, 3, 31);
     build(text);
     EXPECT_EQ(cell(1, 2).trimmed(), "5,00");
-    EXPECT_EQ(page.Edit18.trimmed(), "5,00");
+    EXPECT_EQ(page.totalDebit.trimmed(), "5,00");
 }
 
 TEST_F(AccountBalanceTest, ANilBalanceIsACreditBalanceOfZero)
@@ -80,7 +80,7 @@ TEST_F(AccountBalanceTest, ANilBalanceIsACreditBalanceOfZero)
                                  {"02/03/2002", "512000", "", "BQ", "", "", " 10,00", ""}}));
     EXPECT_TRUE(cell(1, 4).isEmpty());
     EXPECT_EQ(cell(1, 5), "0,00");
-    EXPECT_EQ(page.Edit16.trimmed(), "0,00");
+    EXPECT_EQ(page.totalCreditBalances.trimmed(), "0,00");
 }
 
 TEST_F(AccountBalanceTest, TwoFormsOfOneNumberAreTwoAccounts)
@@ -104,7 +104,7 @@ TEST_F(AccountBalanceTest, StartAfterEndSelectsNothing)
     page.to = QDate(2002, 1, 1);
     build(entriesText("200203", {{"01/03/2002", "411000", "", "VE", "", " 1,00", "", ""}}));
     EXPECT_EQ(rows(), 0);
-    for (const QString *total : {&page.Edit18, &page.Edit19, &page.Edit13, &page.Edit16})
+    for (const QString *total : {&page.totalDebit, &page.totalCredit, &page.totalDebitBalances, &page.totalCreditBalances})
         EXPECT_EQ(total->trimmed(), "0,00");
 }
 
@@ -117,8 +117,8 @@ TEST_F(AccountBalanceTest, AmountsThatAreNoNumberCountAsZero)
     EXPECT_EQ(cell(2, 0), "512000");
     EXPECT_TRUE(cell(2, 3).isEmpty());
     EXPECT_EQ(cell(2, 5), "0,00");
-    EXPECT_EQ(page.Edit18.trimmed(), "3,00");
-    EXPECT_EQ(page.Edit19.trimmed(), "0,00");
+    EXPECT_EQ(page.totalDebit.trimmed(), "3,00");
+    EXPECT_EQ(page.totalCredit.trimmed(), "0,00");
 }
 
 TEST_F(AccountBalanceTest, EntriesWithoutAccountGetTheirOwnRowAndBalance)
@@ -133,8 +133,8 @@ TEST_F(AccountBalanceTest, EntriesWithoutAccountGetTheirOwnRowAndBalance)
     EXPECT_EQ(cell(2, 2).trimmed(), "7,00");
     EXPECT_EQ(cell(2, 4), "7,00");
     EXPECT_EQ(cell(3, 5), "12,00");
-    EXPECT_EQ(page.Edit13.trimmed(), "12,00");
-    EXPECT_EQ(page.Edit16.trimmed(), "12,00");
+    EXPECT_EQ(page.totalDebitBalances.trimmed(), "12,00");
+    EXPECT_EQ(page.totalCreditBalances.trimmed(), "12,00");
 }
 
 TEST_F(AccountBalanceTest, AnEntryWithNeitherAccountNorAmountDoesNotEndTheBalances)
@@ -149,8 +149,8 @@ TEST_F(AccountBalanceTest, AnEntryWithNeitherAccountNorAmountDoesNotEndTheBalanc
     EXPECT_EQ(cell(2, 4), "7,00");
     EXPECT_EQ(cell(3, 5), "7,00");
     EXPECT_TRUE(cell(4, 5).isEmpty());
-    EXPECT_EQ(page.Edit13.trimmed(), "7,00");
-    EXPECT_EQ(page.Edit16.trimmed(), "7,00");
+    EXPECT_EQ(page.totalDebitBalances.trimmed(), "7,00");
+    EXPECT_EQ(page.totalCreditBalances.trimmed(), "7,00");
 }
 
 TEST_F(AccountBalanceTest, HeaderAndForeignLinesArePassedOver)
@@ -173,7 +173,7 @@ TEST_F(AccountBalanceTest, GridGrowsForManyAccounts)
     EXPECT_EQ(rows(), 45);
     EXPECT_EQ(page.grid.rowCount(), 52);
     EXPECT_EQ(cell(45, 4), "1,00");
-    EXPECT_EQ(page.Edit13.trimmed(), "45,00");
+    EXPECT_EQ(page.totalDebitBalances.trimmed(), "45,00");
     build("");
     EXPECT_EQ(page.grid.rowCount(), 52);
     EXPECT_EQ(rows(), 0);

@@ -39,14 +39,14 @@ TEST_F(IncomeStatementTest, CaptionsOfBothSides)
     build("");
     EXPECT_EQ(cell(1, 0), "Achats");
     EXPECT_EQ(cell(10, 0), "Participation des salariés");
-    EXPECT_EQ(cell(5, 2), "Suventions");
-    EXPECT_EQ(cell(10, 2), "Transferts de chages");
+    EXPECT_EQ(cell(5, 2), "Subventions");
+    EXPECT_EQ(cell(10, 2), "Transferts de charges");
     EXPECT_TRUE(cell(11, 0).isEmpty());
     EXPECT_EQ(cell(12, 0), "Total des charges d'exploitation");
     EXPECT_EQ(cell(12, 2), "Total des produits d'exploitation");
-    EXPECT_EQ(cell(14, 0), "Solde créditeur : Bénefices");
+    EXPECT_EQ(cell(14, 0), "Solde créditeur : Bénéfices");
     EXPECT_EQ(cell(14, 2), "Solde débiteur : Pertes");
-    EXPECT_EQ(cell(16, 2), "TOTAL GENERAL");
+    EXPECT_EQ(cell(16, 2), "TOTAL GÉNÉRAL");
     EXPECT_TRUE(cell(17, 0).isEmpty());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BusyPointer.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -9,9 +10,13 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "platform/PrinterDialogs.h"
+#include "platform/SearchPrompt.h"
+#include "RecordingPrinter.h"
 
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <ostream>
 #include <set>
 #include <vector>
 
@@ -20,14 +25,41 @@
 
 class FakeMessages final : public Messages {
 public:
+    // The three boxes the logic can ask for.
+    enum class Box { Information, WarningYesNoCancel, WarningOkCancel };
+    struct Shown {
+        Box box;
+        QString text;
+        bool operator==(const Shown &) const = default;
+        friend std::ostream &operator<<(std::ostream &out, const Shown &s)
+        {
+            static const char *const names[] = {"information", "warning Oui/Non/Annuler", "warning OK/Annuler"};
+            return out << names[int(s.box)] << " \"" << s.text.toStdString() << '"';
+        }
+    };
+
     QStringList shown;                 // every text shown, in order
+    std::vector<Shown> boxes;          // every box shown, in order, with its kind
     std::deque<Answer> yesNoCancel;    // answers to the next Oui/Non/Annuler boxes
     std::deque<bool> okCancel;         // answers to the next OK/Annuler boxes
+    // Runs while each box is up, as a box's own event loop would: a test can
+    // take the window's activation away there, as some desktops do.
+    std::function<void()> whileShown;
 
-    void information(const QString &text) override { shown.append(text); }
+    // What a test expects when the user must have seen one information box.
+    static std::vector<Shown> informationBox(const QString &text) { return {{Box::Information, text}}; }
+
+    // Forgets the boxes shown so far.
+    void clear()
+    {
+        shown.clear();
+        boxes.clear();
+    }
+
+    void information(const QString &text) override { record(Box::Information, text); }
     Answer warningYesNoCancel(const QString &text) override
     {
-        shown.append(text);
+        record(Box::WarningYesNoCancel, text);
         if (yesNoCancel.empty())
             return Answer::Annuler;
         const Answer a = yesNoCancel.front();
@@ -36,12 +68,21 @@ public:
     }
     bool warningOkCancel(const QString &text) override
     {
-        shown.append(text);
+        record(Box::WarningOkCancel, text);
         if (okCancel.empty())
             return false;
         const bool a = okCancel.front();
         okCancel.pop_front();
         return a;
+    }
+
+private:
+    void record(Box box, const QString &text)
+    {
+        shown.append(text);
+        boxes.push_back({box, text});
+        if (whileShown)
+            whileShown();
     }
 };
 
@@ -108,12 +149,17 @@ private:
     }
 };
 
+// The preview draws the run on a printer of its own, kept for the test.
 class FakePrinterDialogs final : public PrinterDialogs {
 public:
     bool setupAnswer = false;
     bool printAnswer = false;
+    bool pageSetupAnswer = false;
     int setupCalls = 0;
     int printCalls = 0;
+    int pageSetupCalls = 0;
+    int previewCalls = 0;
+    RecordingPrinter previewed;
     bool setup() override
     {
         ++setupCalls;
@@ -123,6 +169,16 @@ public:
     {
         ++printCalls;
         return printAnswer;
+    }
+    bool pageSetup() override
+    {
+        ++pageSetupCalls;
+        return pageSetupAnswer;
+    }
+    void preview(const std::function<void(Printer &)> &run) override
+    {
+        ++previewCalls;
+        run(previewed);
     }
 };
 
@@ -145,6 +201,34 @@ public:
     }
 };
 
+// Counts the hourglass shown; `depth` is above 0 while it is up.
+class FakeBusyPointer final : public BusyPointer {
+public:
+    int depth = 0;
+    int shown = 0;
+    void begin() override
+    {
+        ++depth;
+        ++shown;
+    }
+    void end() override { --depth; }
+};
+
+class FakeSearchPrompt final : public SearchPrompt {
+public:
+    std::deque<QString> answers; // an empty text: the prompt was cancelled
+    int calls = 0;
+    QString ask() override
+    {
+        ++calls;
+        if (answers.empty())
+            return {};
+        const QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
 class FakeFontDialog final : public FontDialog {
 public:
     std::optional<FontChoice> answer; // nothing: "Annuler"
@@ -164,6 +248,10 @@ struct FakePlatform {
     FakeFileDialogs fileDialogs;
     FakePrinterDialogs printerDialogs;
     FakeHelpViewer help;
+    FakeBusyPointer busy;
+    FakeSearchPrompt searchPrompt;
+    RecordingPrinter printer;
     FakeFontDialog fontDialog;
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &fontDialog};
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer,
+                      &fontDialog};
 };

@@ -39,6 +39,7 @@ rtf::Document letter(const QString &words)
 class TexteCommandsTest : public ::testing::Test {
 protected:
     const QString kQuestion = QStringLiteral("Enregistrer changements dans  ?");
+    const std::vector<FakeMessages::Shown> kQuestionBox = {{FakeMessages::Box::WarningYesNoCancel, kQuestion}};
 
     FakePlatform fake;
     FakeContent content;
@@ -114,11 +115,11 @@ TEST_F(TexteCommandsTest, NewLetterAsksAboutChanges)
     for (const auto &c : cases) {
         QFile::remove(path("relance.rtf"));
         type("Relance");
-        fake.messages.shown.clear();
+        fake.messages.clear();
         fake.messages.yesNoCancel = {c.answer};
         fake.fileDialogs.saveAnswers = {c.saveTo ? std::optional(path(*c.saveTo)) : std::nullopt};
         commands.newLetter();
-        EXPECT_EQ(fake.messages.shown, QStringList{kQuestion});
+        EXPECT_EQ(fake.messages.boxes, kQuestionBox);
         EXPECT_EQ(content.text.plainText(), c.replaced ? QStringLiteral("SARL Tavelin\n\n\n") : QStringLiteral("Relance"))
             << int(c.answer);
         EXPECT_EQ(QFile::exists(path("relance.rtf")), c.saved);
@@ -156,9 +157,10 @@ TEST_F(TexteCommandsTest, SaveThatFailsSaysWhyAndKeepsTheText)
     const QString unreachable = path("absent/lettre.rtf");
     fake.fileDialogs.saveAnswers = {unreachable};
     EXPECT_FALSE(commands.save());
-    EXPECT_EQ(fake.messages.shown,
-              QStringList{QStringLiteral("Impossible d'enregistrer le fichier %1 : fichier ou dossier introuvable.")
-                              .arg(QDir::toNativeSeparators(unreachable))});
+    EXPECT_EQ(fake.messages.boxes,
+              FakeMessages::informationBox(
+                  QStringLiteral("Impossible d'enregistrer le fichier %1 : fichier ou dossier introuvable.")
+                      .arg(QDir::toNativeSeparators(unreachable))));
     EXPECT_TRUE(content.changed);
     EXPECT_EQ(content.text, letter("Texte précieux"));
     EXPECT_EQ(commands.fileName(), unreachable) << "the chosen name is kept for the next try";
@@ -189,7 +191,7 @@ TEST_F(TexteCommandsTest, OpenAsksAboutChangesFirst)
     type("Non enregistré");
     fake.messages.yesNoCancel = {Messages::Answer::Annuler};
     commands.open();
-    EXPECT_EQ(fake.messages.shown, QStringList{kQuestion});
+    EXPECT_EQ(fake.messages.boxes, kQuestionBox);
     EXPECT_TRUE(fake.fileDialogs.openRequests.empty());
     EXPECT_EQ(content.text, letter("Non enregistré"));
 
@@ -208,14 +210,15 @@ TEST_F(TexteCommandsTest, FileThatCannotBeReadSaysWhyAndKeepsTheText)
     saveAs("en-cours.rtf");
     type("En cours, suite");
     for (const QString &name : {path("introuvable.rtf"), dir.path()}) {
-        fake.messages.shown.clear();
+        fake.messages.clear();
         fake.messages.yesNoCancel = {Messages::Answer::Non};
         fake.fileDialogs.openAnswers = {name};
         commands.open();
-        ASSERT_EQ(fake.messages.shown.size(), 2) << name.toStdString();
-        EXPECT_TRUE(fake.messages.shown[1].startsWith(
+        ASSERT_EQ(fake.messages.boxes.size(), 2u) << name.toStdString();
+        EXPECT_EQ(fake.messages.boxes[1].box, FakeMessages::Box::Information);
+        EXPECT_TRUE(fake.messages.boxes[1].text.startsWith(
             QStringLiteral("Impossible de lire le fichier %1 : ").arg(QDir::toNativeSeparators(name))))
-            << fake.messages.shown[1].toStdString();
+            << fake.messages.boxes[1].text.toStdString();
         EXPECT_EQ(content.text, letter("En cours, suite"));
         EXPECT_TRUE(content.changed);
         EXPECT_EQ(commands.fileName(), path("en-cours.rtf"));
@@ -239,11 +242,11 @@ TEST_F(TexteCommandsTest, ClosingAsksAboutChanges)
         {Messages::Answer::Oui, QStringLiteral("fin.rtf"), true},
     };
     for (const auto &c : cases) {
-        fake.messages.shown.clear();
+        fake.messages.clear();
         fake.messages.yesNoCancel = {c.answer};
         fake.fileDialogs.saveAnswers = {c.saveTo ? std::optional(path(*c.saveTo)) : std::nullopt};
         EXPECT_EQ(commands.closeQuery(), c.closes) << int(c.answer);
-        EXPECT_EQ(fake.messages.shown, QStringList{kQuestion});
+        EXPECT_EQ(fake.messages.boxes, kQuestionBox);
     }
     EXPECT_EQ(rtf::read(readBytes(path("fin.rtf"))), letter("Lettre"));
 }

@@ -1,12 +1,14 @@
+#include "../MainWindowTexts.h"
 #include "app/ui/Demarrage.h"
 #include "app/ui/TAboutBox.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/TSplash.h"
-#include "ledger/ui/TFiche.h"
+#include "document/ui/TFiche.h"
 #include "support/FakePlatform.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,21 +32,54 @@ void writeSettings(const QString &path, const QString &lastFile, int ouvrirAuto)
                          + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
-// Every action of the menus and the tool bar with the state it starts in.
-std::vector<std::pair<QAction *, bool>> startStates(const TMainForm &main)
+// The items of a menu as shown, in the rows of MainWindowTexts.h.
+QStringList menuRows(const QMenu *menu, const QString &indent = {})
 {
-    std::vector<std::pair<QAction *, bool>> states;
-    std::function<void(const QList<MenuItem> &)> walk = [&](const QList<MenuItem> &items) {
-        for (const MenuItem &item : items) {
-            states.emplace_back(main.menuAction(item.cmd), item.startEnabled);
-            walk(item.submenu);
+    QStringList rows;
+    for (const QAction *a : menu->actions()) {
+        if (a->isSeparator()) {
+            rows.append(mainwindow::kSeparator);
+            continue;
         }
-    };
-    for (const Menu &menu : commands::mainMenu())
-        walk(menu.items);
-    for (const ToolButton &button : commands::toolBar())
-        states.emplace_back(main.toolAction(button.cmd), button.startEnabled);
-    return states;
+        rows.append(indent + mainwindow::row(a->text(), a->statusTip(), a->isEnabled(),
+                                             a->shortcut().toString(QKeySequence::PortableText), a->isCheckable()));
+        if (a->menu())
+            rows += menuRows(a->menu(), indent + mainwindow::kSubmenuIndent);
+    }
+    return rows;
+}
+
+// The tool bar's buttons as shown, in the rows of MainWindowTexts.h.
+QStringList toolRows(const TMainForm &main)
+{
+    QStringList rows;
+    for (const QAction *a : main.findChild<QToolBar *>()->actions())
+        rows.append(a->isSeparator() ? mainwindow::kSeparator
+                                     : mainwindow::row(a->toolTip(), a->statusTip(), a->isEnabled()));
+    return rows;
+}
+
+// Every row of the menus, then of the tool bar, as shown.
+QStringList allRows(const TMainForm &main)
+{
+    QStringList rows;
+    for (const QAction *top : main.menuBar()->actions())
+        rows += menuRows(top->menu());
+    return rows + toolRows(main);
+}
+
+QStringList expectedRows()
+{
+    QStringList rows;
+    for (const mainwindow::ExpectedMenu &menu : mainwindow::kMenus)
+        rows += menu.rows;
+    return rows + mainwindow::kToolBar;
+}
+
+// The rows once `Valide` has run: every command available.
+QStringList validated(QStringList rows)
+{
+    return rows.replaceInStrings(QStringLiteral(" | off"), QStringLiteral(" | on"));
 }
 
 } // namespace
@@ -75,8 +110,7 @@ private slots:
         QCOMPARE(main->fiche()->fiche().NomFichier, path);
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl]"));
         QVERIFY(main->menuAction(Cmd::OuvrirAuto)->isChecked());
-        for (const auto &[action, startEnabled] : startStates(*main))
-            QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+        QCOMPARE(allRows(*main), validated(expectedRows()));
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<TSplash *>(w));
         QVERIFY(fake->messages.shown.isEmpty()); // the program's own file reads whole
@@ -99,11 +133,9 @@ private slots:
     {
         main = demarrer(fake->platform);
         QVERIFY(!main->menuAction(Cmd::OuvrirAuto)->isChecked());
-        for (const auto &[action, startEnabled] : startStates(*main))
-            QVERIFY2(action->isEnabled() == startEnabled, qPrintable(action->text() + action->toolTip()));
+        QCOMPARE(allRows(*main), expectedRows());
         main->execute(Cmd::Ouvrir); // the open dialog is cancelled
-        for (const auto &[action, startEnabled] : startStates(*main))
-            QVERIFY2(action->isEnabled(), qPrintable(action->text() + action->toolTip()));
+        QCOMPARE(allRows(*main), validated(expectedRows()));
     }
 
     void frenchSettingsForTheRun()
@@ -115,34 +147,14 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("Dossier"));
     }
 
-    void menusFollowTheCommandTable()
+    void menusShowTheirCaptionsHintsKeysAndStartStates()
     {
         main = std::make_unique<TMainForm>(fake->platform);
         const QList<QAction *> tops = main->menuBar()->actions();
-        const QList<Menu> &table = commands::mainMenu();
-        QCOMPARE(tops.size(), table.size());
-        std::function<void(QMenu *, const QList<MenuItem> &)> compare = [&](QMenu *menu, const QList<MenuItem> &items) {
-            QStringList expected;
-            for (const MenuItem &item : items) {
-                expected.append(item.caption);
-                if (item.separatorAfter)
-                    expected.append(QStringLiteral("-"));
-            }
-            QStringList actual;
-            for (QAction *a : menu->actions())
-                actual.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-            QCOMPARE(actual, expected);
-            for (const MenuItem &item : items) {
-                QAction *action = main->menuAction(item.cmd);
-                QCOMPARE(action->statusTip(), item.hint);
-                QCOMPARE(action->isCheckable(), item.checkable);
-                if (!item.submenu.isEmpty())
-                    compare(action->menu(), item.submenu);
-            }
-        };
-        for (qsizetype i = 0; i < table.size(); ++i) {
-            QCOMPARE(tops[i]->text(), table[i].caption);
-            compare(tops[i]->menu(), table[i].items);
+        QCOMPARE(tops.size(), mainwindow::kMenus.size());
+        for (qsizetype i = 0; i < tops.size(); ++i) {
+            QCOMPARE(tops[i]->text(), mainwindow::kMenus[i].caption);
+            QCOMPARE(menuRows(tops[i]->menu()), mainwindow::kMenus[i].rows);
         }
         QCOMPARE(main->menuAction(Cmd::Quitter)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
         QCOMPARE(main->menuAction(Cmd::Continuer)->shortcut(), QKeySequence(Qt::Key_F3));
@@ -170,10 +182,7 @@ private slots:
         }
         QCOMPARE(buttons, 16);
         QCOMPARE(separators, 4);
-        QAction *save = main->toolAction(Cmd::Enregistrer);
-        QCOMPARE(save->toolTip(), QStringLiteral("Enregistrer"));
-        QVERIFY(save->statusTip().isEmpty());
-        QCOMPARE(main->toolAction(Cmd::Enveloppe)->toolTip(), QStringLiteral("Imprimer enveloppe"));
+        QCOMPARE(toolRows(*main), mainwindow::kToolBar);
     }
 
     void hintsGoToTheFirstPanel()
@@ -181,15 +190,15 @@ private slots:
         main = std::make_unique<TMainForm>(fake->platform);
         main->show();
         main->menuAction(Cmd::Nouveau)->showStatusText(main->menuBar());
-        QCOMPARE(main->StatusPanel0->text(), QStringLiteral("Nouveau dossier"));
+        QCOMPARE(main->hintPanel->text(), QStringLiteral("Nouveau dossier"));
         QStatusTipEvent tip(QStringLiteral("Aide d'un champ"));
         QCoreApplication::sendEvent(main->fiche(), &tip);
-        QCOMPARE(main->StatusPanel0->text(), QStringLiteral("Aide d'un champ"));
+        QCOMPARE(main->hintPanel->text(), QStringLiteral("Aide d'un champ"));
         QVERIFY(main->statusBar()->currentMessage().isEmpty());
         main->resize(800, 600);
-        QTRY_COMPARE(main->StatusPanel0->width(), 700);
+        QTRY_COMPARE(main->hintPanel->width(), 700);
         main->resize(1000, 600);
-        QTRY_COMPARE(main->StatusPanel0->width(), 900);
+        QTRY_COMPARE(main->hintPanel->width(), 900);
     }
 
     void clockPanelFollowsTheTime()
@@ -197,10 +206,10 @@ private slots:
         main = std::make_unique<TMainForm>(fake->platform);
         main->show();
         fake->clock.time = QTime(11, 12, 13);
-        QTRY_COMPARE(main->StatusPanel1->text(), QStringLiteral("11:12:13"));
+        QTRY_COMPARE(main->clockPanel->text(), QStringLiteral("11:12:13"));
         fake->clock.time = QTime(11, 12, 14);
-        QTRY_COMPARE_WITH_TIMEOUT(main->StatusPanel1->text(), QStringLiteral("11:12:14"), 2500);
-        QCOMPARE(main->StatusPanel1->alignment(), Qt::AlignCenter);
+        QTRY_COMPARE_WITH_TIMEOUT(main->clockPanel->text(), QStringLiteral("11:12:14"), 2500);
+        QCOMPARE(main->clockPanel->alignment(), Qt::AlignCenter);
     }
 
     void closingAsksAboutUnsavedWork()
@@ -223,8 +232,10 @@ private slots:
         QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.ini"))));
         QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.soc"))));
         QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.Cbx"))));
-        QCOMPARE(fake->messages.shown.size(), 3);
-        QCOMPARE(fake->messages.shown.first(), QStringLiteral("Enregistrer changements dans  ?"));
+        // Each attempt asked once, in a warning box with Oui, Non and Annuler.
+        const FakeMessages::Shown prompt{FakeMessages::Box::WarningYesNoCancel,
+                                         QStringLiteral("Enregistrer changements dans  ?")};
+        QVERIFY(fake->messages.boxes == std::vector<FakeMessages::Shown>(3, prompt));
     }
 
     void quitAndAltX()
@@ -238,6 +249,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
         QTest::keyClick(main.get(), Qt::Key_X, Qt::AltModifier);
         QTRY_VERIFY(!main->isVisible());
+    }
+
+    void altEOpensTheEditionMenuWhoseLetterIsAccented()
+    {
+        main = demarrer(fake->platform);
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        QTest::keyClick(main.get(), Qt::Key_E, Qt::AltModifier);
+        QAction *active = main->menuBar()->activeAction();
+        QVERIFY(active);
+        QCOMPARE(active->text(), QStringLiteral("&Édition"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 
     void documentCommandsReachTheDocument()
@@ -303,7 +326,7 @@ private slots:
         bool seen = false;
         onNextModal<TAboutBox>([&seen](TAboutBox *box) {
             seen = true;
-            QCOMPARE(box->windowTitle(), QStringLiteral("A propos"));
+            QCOMPARE(box->windowTitle(), QStringLiteral("À propos"));
             QCOMPARE(box->ProductName->text(), QStringLiteral("Tavelin"));
             QVERIFY(box->ProductName->font().bold());
             QCOMPARE(box->Version->text(), QStringLiteral("Version 1.0"));
@@ -322,11 +345,11 @@ private slots:
         TSplash splash;
         QCOMPARE(splash.size(), QSize(318, 221));
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(splash.Image1->size(), QSize(105, 105));
-        QVERIFY(!splash.Image1->pixmap().isNull());
-        QCOMPARE(splash.Label1->text(), QStringLiteral("Tavelin"));
-        QVERIFY(splash.Label1->font().bold());
-        QCOMPARE(splash.Label2->text(), QStringLiteral("Version 2002"));
+        QCOMPARE(splash.logo->size(), QSize(105, 105));
+        QVERIFY(!splash.logo->pixmap().isNull());
+        QCOMPARE(splash.titleLabel->text(), QStringLiteral("Tavelin"));
+        QVERIFY(splash.titleLabel->font().bold());
+        QCOMPARE(splash.versionLabel->text(), QStringLiteral("Version 2002"));
     }
 
 private:

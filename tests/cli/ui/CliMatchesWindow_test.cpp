@@ -2,8 +2,8 @@
 #include "FakePlatform.h"
 #include "TempDir.h"
 
-#include "ledger/ui/FichePage.h"
-#include "ledger/ui/TFiche.h"
+#include "ledger/ui/DocumentPage.h"
+#include "document/ui/TFiche.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -131,7 +131,7 @@ private slots:
         // Page Down twice: from January to March.
         QTest::keyClick(window_.get(), Qt::Key_PageDown);
         QTest::keyClick(window_.get(), Qt::Key_PageDown);
-        QCOMPARE(window_->fiche().Label1, QStringLiteral("Mars 2002"));
+        QCOMPARE(window_->fiche().monthCaption, QStringLiteral("Mars 2002"));
     }
 
     void cleanup() { window_.reset(); }
@@ -148,7 +148,7 @@ private slots:
     void theMonthViewsAreThePagesOfTheWindow()
     {
         window_->Journal();
-        const QList<QStringList> journal = shownView(Page::Journal, "StringGrid2", {"Edit2", "Edit8"});
+        const QList<QStringList> journal = shownView(Page::Journal, "journalGrid", {"journalDebitTotal", "journalCreditTotal"});
         QCOMPARE(journal.size(), 68 + 1);
         const CliRun all = cli({QStringLiteral("journal"), QStringLiteral("200203")});
         QCOMPARE(all.rows(), journal);
@@ -158,8 +158,8 @@ private slots:
         QVERIFY(!fake_.messages.shown.isEmpty());
         QCOMPARE(all.errText(), fake_.messages.shown.last() + u'\n');
 
-        typeFilter(Page::Journal, "ComboBox3", QStringLiteral("BQ"));
-        const QList<QStringList> bank = shownView(Page::Journal, "StringGrid2", {"Edit2", "Edit8"});
+        typeFilter(Page::Journal, "journalFilter", QStringLiteral("BQ"));
+        const QList<QStringList> bank = shownView(Page::Journal, "journalGrid", {"journalDebitTotal", "journalCreditTotal"});
         QCOMPARE(bank.size(), 22 + 1);
         QCOMPARE(cli({QStringLiteral("journal"), QStringLiteral("200203"), QStringLiteral("--journal"), QStringLiteral("BQ")})
                      .rows(),
@@ -167,9 +167,9 @@ private slots:
 
         window_->Comptes();
         QCOMPARE(cli({QStringLiteral("grand-livre"), QStringLiteral("200203")}).rows(),
-                 shownView(Page::Comptes, "StringGrid3", {"Edit11", "Edit12"}));
-        typeFilter(Page::Comptes, "ComboBox4", QStringLiteral("411"));
-        const QList<QStringList> customers = shownView(Page::Comptes, "StringGrid3", {"Edit11", "Edit12"});
+                 shownView(Page::Comptes, "ledgerGrid", {"ledgerDebitTotal", "ledgerCreditTotal"}));
+        typeFilter(Page::Comptes, "ledgerFilter", QStringLiteral("411"));
+        const QList<QStringList> customers = shownView(Page::Comptes, "ledgerGrid", {"ledgerDebitTotal", "ledgerCreditTotal"});
         QCOMPARE(customers.size(), 12 + 1); // 411000 only, not the short "411"
         QCOMPARE(cli({QStringLiteral("grand-livre"), QStringLiteral("200203"), QStringLiteral("--compte"),
                       QStringLiteral("411")})
@@ -180,20 +180,20 @@ private slots:
         window_->General();
         QTest::keyClick(window_.get(), Qt::Key_PageUp);
         QCOMPARE(window_->fiche().views.general.title, QStringLiteral("Février 2002"));
-        const QList<QStringList> general = shownView(Page::General, "StringGrid4", {"Edit14", "Edit15"});
+        const QList<QStringList> general = shownView(Page::General, "generalJournalGrid", {"generalJournalDebitTotal", "generalJournalCreditTotal"});
         QCOMPARE(general.size(), 6 + 1);
         QCOMPARE(cli({QStringLiteral("journal-general"), QStringLiteral("200202")}).rows(), general);
     }
 
     void theStatementsAreThePagesOfTheWindow()
     {
-        const QStringList balanceTotals{"Edit18", "Edit19", "Edit13", "Edit16"};
+        const QStringList balanceTotals{"balanceDebitTotal", "balanceCreditTotal", "balanceDebitBalances", "balanceCreditBalances"};
         window_->Balance();
-        const QList<QStringList> balance = shownView(Page::Balance, "StringGrid5", balanceTotals);
+        const QList<QStringList> balance = shownView(Page::Balance, "balanceGrid", balanceTotals);
         QCOMPARE(balance.size(), 6 + 1);
         QCOMPARE(cli({QStringLiteral("balance")}).rows(), balance);
-        calculate(Page::Balance, "DateTimePicker1", "DateTimePicker2", "SpeedButton2", QDate(2002, 3, 10), QDate(2002, 3, 20));
-        const QList<QStringList> march = shownView(Page::Balance, "StringGrid5", balanceTotals);
+        calculate(Page::Balance, "balanceFrom", "balanceTo", "balanceCompute", QDate(2002, 3, 10), QDate(2002, 3, 20));
+        const QList<QStringList> march = shownView(Page::Balance, "balanceGrid", balanceTotals);
         QVERIFY(march != balance);
         QCOMPARE(cli({QStringLiteral("balance"), QStringLiteral("--du"), QStringLiteral("10/03/2002"), QStringLiteral("--au"),
                       QStringLiteral("20/03/2002")})
@@ -201,9 +201,9 @@ private slots:
                  march);
 
         window_->Resultat();
-        auto *statement = page(Page::Resultat)->findChild<QTableView *>(QStringLiteral("StringGrid6"));
+        auto *statement = page(Page::Resultat)->findChild<QTableView *>(QStringLiteral("incomeGrid"));
         QCOMPARE(cli({QStringLiteral("resultat")}).rows(), shownRows(statement, 0, 15));
-        calculate(Page::Resultat, "DateTimePicker3", "DateTimePicker4", "SpeedButton3", QDate(2002, 2, 1), QDate(2002, 2, 28));
+        calculate(Page::Resultat, "incomeFrom", "incomeTo", "incomeCompute", QDate(2002, 2, 1), QDate(2002, 2, 28));
         QCOMPARE(cli({QStringLiteral("resultat"), QStringLiteral("--du=01/02/2002"), QStringLiteral("--au=28/02/2002")}).rows(),
                  shownRows(statement, 0, 15));
     }

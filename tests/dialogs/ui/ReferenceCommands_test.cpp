@@ -2,9 +2,10 @@
 #include "dialogs/ui/TJnx.h"
 #include "dialogs/ui/TPlan.h"
 #include "dialogs/ui/TSociete.h"
-#include "ledger/ui/TFiche.h"
+#include "document/ui/TFiche.h"
 #include "support/FakePlatform.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -46,14 +47,28 @@ class ReferenceCommandsTest : public QObject {
     }
 
 private slots:
+    void societeWindowTexts()
+    {
+        TSociete dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Société"));
+        QCOMPARE(dialog.headingLabel->text(), QStringLiteral("Lignes constituant l'en-tête de la société"));
+        QCOMPARE(dialog.headingLabel->alignment(), Qt::AlignCenter);
+        QCOMPARE(dialog.cancelButton->text(), QStringLiteral("Annuler"));
+        QCOMPARE(dialog.okButton->text(), QStringLiteral("OK"));
+        QVERIFY(dialog.okButton->isDefault());
+        // Lines 1 to 7 in tab order, from the first.
+        for (std::size_t i = 0; i + 1 < dialog.lineFields.size(); ++i)
+            QCOMPARE(dialog.lineFields[i]->nextInFocusChain(), dialog.lineFields[i + 1]);
+    }
+
     void societeOkChangesOnlyWhatWasTyped()
     {
         TFiche window(fake.platform);
         window.fiche().ref.Societe = kSociete;
         withDialog<TSociete>([&] { window.Psoc(); }, [](TSociete &d) {
-            QCOMPARE(d.Edits[3]->text(), QStringLiteral("69000 LYON"));
-            type(d.Edits[4], QStringLiteral("Tél 04 72 11 11 11"));
-            QTest::mouseClick(d.Button2, Qt::LeftButton);
+            QCOMPARE(d.lineFields[3]->text(), QStringLiteral("69000 LYON"));
+            type(d.lineFields[4], QStringLiteral("Tél 04 72 11 11 11"));
+            QTest::mouseClick(d.okButton, Qt::LeftButton);
         });
         std::array<QString, 7> expected = kSociete;
         expected[4] = QStringLiteral("Tél 04 72 11 11 11");
@@ -65,17 +80,17 @@ private slots:
         TFiche window(fake.platform);
         window.fiche().ref.Societe = kSociete;
         const std::function<void(TSociete &)> closers[] = {
-            [](TSociete &d) { QTest::mouseClick(d.Button1, Qt::LeftButton); },
-            [](TSociete &d) { QTest::keyClick(d.Edits[4], Qt::Key_Escape); },
+            [](TSociete &d) { QTest::mouseClick(d.cancelButton, Qt::LeftButton); },
+            [](TSociete &d) { QTest::keyClick(d.lineFields[4], Qt::Key_Escape); },
             [](TSociete &d) { d.close(); }, // the window frame
             [](TSociete &d) {
-                d.Edits[0]->clear();
-                QTest::keyClick(d.Edits[4], Qt::Key_Return); // "OK" is the default button
+                d.lineFields[0]->clear();
+                QTest::keyClick(d.lineFields[4], Qt::Key_Return); // "OK" is the default button
             },
         };
         for (const auto &close : closers) {
             withDialog<TSociete>([&] { window.Psoc(); }, [&](TSociete &d) {
-                type(d.Edits[4], QStringLiteral("changé"));
+                type(d.lineFields[4], QStringLiteral("changé"));
                 close(d);
                 QVERIFY(!d.isVisible());
             });
@@ -88,9 +103,9 @@ private slots:
         TSociete dialog;
         dialog.Init(kSociete);
         dialog.show();
-        QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         dialog.show();
-        dialog.Edits[4]->setText(QStringLiteral("changé"));
+        dialog.lineFields[4]->setText(QStringLiteral("changé"));
         dialog.close();
         ReferenceData ref;
         ref.Societe = kSociete;
@@ -105,26 +120,26 @@ private slots:
         ref.ListePlc = {"411000 ON Clients"};
         ref.ListeJnx = {"VE O Ventes"};
         withDialog<TPlan>([&] { window.Plc(); }, [](TPlan &d) {
-            QCOMPARE(QApplication::focusWidget(), d.Edit1);
-            QTest::keyClicks(d.Edit1, "512");
-            QTest::keyClick(d.Edit1, Qt::Key_Tab);
-            QTest::keyClicks(d.Edit2, "Banque");
-            QTest::keyClick(d.Edit2, Qt::Key_Return);
-            QTest::keyClick(d.Edit1, Qt::Key_Escape);
+            QCOMPARE(QApplication::focusWidget(), d.codeField);
+            QTest::keyClicks(d.codeField, "512");
+            QTest::keyClick(d.codeField, Qt::Key_Tab);
+            QTest::keyClicks(d.labelField, "Banque");
+            QTest::keyClick(d.labelField, Qt::Key_Return);
+            QTest::keyClick(d.codeField, Qt::Key_Escape);
         });
         QCOMPARE(ref.ListePlc, (QStringList{"411000 ON Clients", "512000 NN Banque"}));
-        QCOMPARE(ref.ComboBox1Items, (QStringList{"411000", "512000"}));
+        QCOMPARE(ref.accountItems, (QStringList{"411000", "512000"}));
         QVERIFY(ref.PlanModifie);
 
         withDialog<TJnx>([&] { window.Journaux(); }, [](TJnx &d) {
-            QTest::keyClicks(d.Edit1, "ac");
-            QTest::keyClick(d.Edit1, Qt::Key_Tab);
-            QTest::keyClicks(d.Edit2, "Achats");
-            QTest::keyClick(d.Edit2, Qt::Key_Return);
-            QTest::mouseClick(d.Button1, Qt::LeftButton);
+            QTest::keyClicks(d.codeField, "ac");
+            QTest::keyClick(d.codeField, Qt::Key_Tab);
+            QTest::keyClicks(d.labelField, "Achats");
+            QTest::keyClick(d.labelField, Qt::Key_Return);
+            QTest::mouseClick(d.closeButton, Qt::LeftButton);
         });
         QCOMPARE(ref.ListeJnx, (QStringList{"AC N Achats", "VE O Ventes"}));
-        QCOMPARE(ref.ComboBox2Items, (QStringList{"AC", "VE"}));
+        QCOMPARE(ref.journalItems, (QStringList{"AC", "VE"}));
     }
 };
 

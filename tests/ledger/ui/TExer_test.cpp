@@ -1,11 +1,11 @@
 #include "FakePlatform.h"
 
-#include "ledger/Fiche.h"
+#include "document/Fiche.h"
 #include "ledger/ui/TExer.h"
 #include "entry/ui/DateField.h"
 #include "entry/ui/EntryPage.h"
-#include "ledger/ui/TFiche.h"
-#include "platform/ui/QtPlatform.h"
+#include "document/ui/TFiche.h"
+#include "app/ui/QtPlatform.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -50,11 +50,11 @@ private slots:
         TExer dialog;
         dialog.Init(QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Exercice en cours"));
-        QCOMPARE(dialog.DateTimePicker1->date(), QDate(2002, 1, 1));
-        QCOMPARE(dialog.DateTimePicker2->text(), QStringLiteral("31/12/2002"));
-        QVERIFY(!dialog.DateTimePicker3->isEnabled());
-        QCOMPARE(dialog.Button1->text(), QStringLiteral("Annuler"));
-        QCOMPARE(dialog.Button2->text(), QStringLiteral("OK"));
+        QCOMPARE(dialog.startPicker->date(), QDate(2002, 1, 1));
+        QCOMPARE(dialog.endPicker->text(), QStringLiteral("31/12/2002"));
+        QVERIFY(!dialog.closingPicker->isEnabled());
+        QCOMPARE(dialog.cancelButton->text(), QStringLiteral("Annuler"));
+        QCOMPARE(dialog.okButton->text(), QStringLiteral("OK"));
     }
 
     void okKeepsTheNewDatesAndWritesTheHeader()
@@ -62,9 +62,9 @@ private slots:
         DocumentWithRealDialog doc;
         Fiche &fiche = doc.fiche;
         answerWhenShown([](TExer *d) {
-            d->DateTimePicker1->setDate(QDate(2002, 4, 1));
-            d->DateTimePicker2->setDate(QDate(2003, 3, 31));
-            QTest::mouseClick(d->Button2, Qt::LeftButton);
+            d->startPicker->setDate(QDate(2002, 4, 1));
+            d->endPicker->setDate(QDate(2003, 3, 31));
+            QTest::mouseClick(d->okButton, Qt::LeftButton);
         });
         fiche.Exercice();
         QCOMPARE(fiche.DebutExercice(), QDate(2002, 4, 1));
@@ -78,8 +78,8 @@ private slots:
         DocumentWithRealDialog doc;
         Fiche &fiche = doc.fiche;
         answerWhenShown([](TExer *d) {
-            d->DateTimePicker1->setDate(QDate(1999, 4, 1));
-            QTest::mouseClick(d->Button1, Qt::LeftButton);
+            d->startPicker->setDate(QDate(1999, 4, 1));
+            QTest::mouseClick(d->cancelButton, Qt::LeftButton);
         });
         fiche.Exercice();
         QCOMPARE(fiche.DebutExercice(), QDate(2002, 1, 1));
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(fiche.Lignes.size(), std::size_t(5));
 
         answerWhenShown([](TExer *d) {
-            d->DateTimePicker2->setDate(QDate(1999, 4, 1));
+            d->endPicker->setDate(QDate(1999, 4, 1));
             QTest::keyClick(d, Qt::Key_Escape);
         });
         fiche.Exercice();
@@ -107,10 +107,10 @@ private slots:
         QCOMPARE(window.fiche().ActivePage, Page::Saisie);
         QVERIFY(entry->isVisible());
         QVERIFY(window.fiche().Caption.isEmpty());
-        QCOMPARE(entry->Label1->text(), QStringLiteral("Mars 2002"));
-        QCOMPARE(entry->Edit6->text(), window.fiche().Edit6.trimmed());
-        QVERIFY(!entry->Edit6->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(entry->MaskEdit1));
+        QCOMPARE(entry->monthCaption->text(), QStringLiteral("Mars 2002"));
+        QCOMPARE(entry->debitTotal->text(), window.fiche().monthDebitTotal.trimmed());
+        QVERIFY(!entry->debitTotal->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(entry->dateField));
     }
 
     void pageKeysChangeTheMonthOnTheDocumentWindow()

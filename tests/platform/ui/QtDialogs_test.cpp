@@ -1,15 +1,21 @@
 #include "platform/ui/PrinterSetupDialog.h"
+#include "platform/Printer.h"
 #include "platform/ui/QtFileDialogs.h"
+#include "platform/ui/QtPrinter.h"
 #include "platform/ui/QtPrinterDialogs.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,6 +99,13 @@ private slots:
         QVERIFY(pdf >= 0);
         dialog.ComboNom->setCurrentIndex(pdf);
         QVERIFY(dialog.EditFichier->isEnabled());
+        // The file's label underlines its access letter and leads to the field.
+        QLabel *fileLabel = nullptr;
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            if (label->text() == QStringLiteral("&Fichier :"))
+                fileLabel = label;
+        QVERIFY(fileLabel);
+        QCOMPARE(fileLabel->buddy(), dialog.EditFichier);
         dialog.ComboTaille->setCurrentIndex(dialog.ComboTaille->findText(QStringLiteral("A5")));
         dialog.RadioPaysage->setChecked(true);
 
@@ -135,6 +148,78 @@ private slots:
             dialog->reject();
         });
         QVERIFY(!dialogs.print());
+    }
+
+    void printDialogOffersAPdfFileAndAPageRange()
+    {
+        QtPrinterDialogs dialogs;
+        bool toFile = false;
+        bool range = false;
+        onNextModal<QPrintDialog>([&](QPrintDialog *dialog) {
+            toFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+            range = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+            dialog->reject();
+        });
+        QVERIFY(!dialogs.print());
+        QVERIFY(toFile);
+        QVERIFY(range);
+    }
+
+    void pageSetUpWorksOnThePrinterOfTheRun()
+    {
+        QtPrinterDialogs dialogs;
+        QPrinter *shown = nullptr;
+        onNextModal<QPageSetupDialog>([&shown](QPageSetupDialog *dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Mise en page"));
+            shown = dialog->printer();
+            dialog->reject();
+        });
+        QVERIFY(!dialogs.pageSetup());
+        QCOMPARE(shown, &dialogs.printer());
+
+        // What the user sets there is what the next print job lays out on.
+        onNextModal<QPageSetupDialog>([](QPageSetupDialog *dialog) {
+            auto *landscape = dialog->findChild<QRadioButton *>(QStringLiteral("landscape"));
+            QVERIFY(landscape);
+            landscape->click();
+            dialog->accept();
+        });
+        QVERIFY(dialogs.pageSetup());
+        QCOMPARE(dialogs.printer().pageLayout().orientation(), QPageLayout::Landscape);
+        QtPrinter device(dialogs.printer());
+        QVERIFY(device.pageWidth() > device.pageHeight());
+        QVERIFY(device.horizontalSize() > device.verticalSize());
+    }
+
+    void previewDrawsTheRunAndCloses()
+    {
+        QtPrinterDialogs dialogs;
+        dialogs.printer().setOutputFormat(QPrinter::PdfFormat);
+        dialogs.printer().setPrintRange(QPrinter::PageRange);
+        dialogs.printer().setFromTo(2, 2);
+        int runs = 0;
+        int pagesShown = 0;
+        QString title;
+        onNextModal<QPrintPreviewDialog>([&](QPrintPreviewDialog *dialog) {
+            title = dialog->windowTitle();
+            // The whole job, whatever range a print dialog chose before.
+            if (auto *pages = dialog->findChild<QPrintPreviewWidget *>())
+                pagesShown = pages->pageCount();
+            dialog->close();
+        });
+        dialogs.preview([&](Printer &printer) {
+            ++runs;
+            QVERIFY(printer.pageWidth() > 0 && printer.horizontalSize() > 0);
+            QVERIFY(printer.beginDocument());
+            printer.textOut(0, 0, QStringLiteral("Page 1"));
+            printer.newPage();
+            printer.textOut(0, 0, QStringLiteral("Page 2"));
+            printer.endDocument();
+        });
+        QCOMPARE(title, QStringLiteral("Aperçu avant impression"));
+        QVERIFY(runs >= 1);
+        QCOMPARE(pagesShown, 2);
+        QCOMPARE(dialogs.printer().printRange(), QPrinter::AllPages);
     }
 };
 

@@ -1,8 +1,8 @@
 #include "FakePlatform.h"
 #include "RealisticYear.h"
 
-#include "ledger/ui/FichePage.h"
-#include "ledger/ui/TFiche.h"
+#include "ledger/ui/DocumentPage.h"
+#include "document/ui/TFiche.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -70,72 +70,72 @@ private slots:
     {
         window_->Journal();
         QVERIFY(shown(Page::Journal));
-        QCOMPARE(control<QLabel>("Label2")->text(), QStringLiteral("Mars 2002"));
-        QCOMPARE(control<QComboBox>("ComboBox3")->itemText(0), QStringLiteral("Tous"));
-        QCOMPARE(control<QComboBox>("ComboBox3")->currentText(), QStringLiteral("Tous"));
-        QCOMPARE(control<QComboBox>("ComboBox3")->count(), 5);
-        QCOMPARE(control<QTableView>("StringGrid2")->model()->headerData(3, Qt::Horizontal).toString(),
-                 QStringLiteral("Jounal"));
-        QVERIFY(filledRows("StringGrid2") > 40);
-        QCOMPARE(cell("StringGrid2", 0, 0), fiche().views.journal.grid.at(1, 0));
-        QCOMPARE(control<QLineEdit>("Edit2")->text(), fiche().views.journal.totalDebit.trimmed());
-        QVERIFY(!control<QLineEdit>("Edit2")->text().isEmpty());
+        QCOMPARE(control<QLabel>("journalTitle")->text(), QStringLiteral("Mars 2002"));
+        QCOMPARE(control<QComboBox>("journalFilter")->itemText(0), QStringLiteral("Tous"));
+        QCOMPARE(control<QComboBox>("journalFilter")->currentText(), QStringLiteral("Tous"));
+        QCOMPARE(control<QComboBox>("journalFilter")->count(), 5);
+        QCOMPARE(control<QTableView>("journalGrid")->model()->headerData(3, Qt::Horizontal).toString(),
+                 QStringLiteral("Journal"));
+        QVERIFY(filledRows("journalGrid") > 40);
+        QCOMPARE(cell("journalGrid", 0, 0), fiche().views.journal.grid.at(1, 0));
+        QCOMPARE(control<QLineEdit>("journalDebitTotal")->text(), fiche().views.journal.totalDebit.trimmed());
+        QVERIFY(!control<QLineEdit>("journalDebitTotal")->text().isEmpty());
         shoot("journal");
     }
 
     void typingAFilterRebuildsOnEveryKeystroke()
     {
         window_->Journal();
-        QComboBox *combo = control<QComboBox>("ComboBox3");
-        const int all = filledRows("StringGrid2");
+        QComboBox *combo = control<QComboBox>("journalFilter");
+        const int all = filledRows("journalGrid");
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo, QStringLiteral("A"));
         QCOMPARE(fiche().views.journal.filter, QStringLiteral("A"));
         QCOMPARE(combo->currentText(), QStringLiteral("A"));
-        QCOMPARE(filledRows("StringGrid2"), 0);
-        QCOMPARE(control<QLineEdit>("Edit2")->text(), QStringLiteral("0,00"));
+        QCOMPARE(filledRows("journalGrid"), 0);
+        QCOMPARE(control<QLineEdit>("journalDebitTotal")->text(), QStringLiteral("0,00"));
         QTest::keyClicks(combo, QStringLiteral("C"));
         QCOMPARE(fiche().views.journal.filter, QStringLiteral("AC"));
-        QCOMPARE(filledRows("StringGrid2"), 12);
-        QCOMPARE(control<QLineEdit>("Edit9")->text(), QStringLiteral("Achats"));
+        QCOMPARE(filledRows("journalGrid"), 12);
+        QCOMPARE(control<QLineEdit>("journalName")->text(), QStringLiteral("Achats"));
         QCOMPARE(combo->currentText(), QStringLiteral("AC"));
 
         combo->setCurrentIndex(combo->findText(QStringLiteral("Tous")));
         QCOMPARE(fiche().views.journal.filter, QStringLiteral("Tous"));
-        QCOMPARE(filledRows("StringGrid2"), all);
-        QVERIFY(control<QLineEdit>("Edit9")->text().isEmpty());
+        QCOMPARE(filledRows("journalGrid"), all);
+        QVERIFY(control<QLineEdit>("journalName")->text().isEmpty());
     }
 
     void ledgerFilterShowsTheAccountLabel()
     {
         window_->Comptes();
         QVERIFY(shown(Page::Comptes));
-        QComboBox *combo = control<QComboBox>("ComboBox4");
+        QComboBox *combo = control<QComboBox>("ledgerFilter");
         combo->setCurrentIndex(combo->findText(QStringLiteral("512000")));
-        QCOMPARE(control<QLineEdit>("Edit10")->text(), QStringLiteral("Banque"));
-        for (int r = 0; r < filledRows("StringGrid3"); ++r)
-            QCOMPARE(cell("StringGrid3", r, 1), QStringLiteral("512000"));
-        QVERIFY(filledRows("StringGrid3") > 5);
+        QCOMPARE(control<QLineEdit>("ledgerName")->text(), QStringLiteral("Banque"));
+        for (int r = 0; r < filledRows("ledgerGrid"); ++r)
+            QCOMPARE(cell("ledgerGrid", r, 1), QStringLiteral("512000"));
+        QVERIFY(filledRows("ledgerGrid") > 5);
         shoot("grand_livre");
     }
 
     void pageDownRebuildsTheViewForTheNextMonthWithTheSameFilter()
     {
         window_->General();
-        QComboBox *combo = control<QComboBox>("ComboBox5");
+        QComboBox *combo = control<QComboBox>("generalJournalFilter");
         combo->setCurrentIndex(combo->findText(QStringLiteral("VE")));
-        const QString marchDebit = control<QLineEdit>("Edit14")->text();
+        const QString marchDebit = control<QLineEdit>("generalJournalDebitTotal")->text();
         QTest::keyClick(combo, Qt::Key_PageDown);
         QCOMPARE(fiche().Mois, quint16(4));
-        QCOMPARE(control<QLabel>("Label4")->text(), QStringLiteral("Avril 2002"));
+        QCOMPARE(control<QLabel>("generalJournalTitle")->text(), QStringLiteral("Avril 2002"));
         QCOMPARE(combo->currentText(), QStringLiteral("VE"));
         QCOMPARE(fiche().views.general.filter, QStringLiteral("VE"));
-        QVERIFY(control<QLineEdit>("Edit14")->text() != marchDebit);
-        QCOMPARE(cell("StringGrid4", 0, 1), QStringLiteral("411000"));
-        QCOMPARE(cell("StringGrid4", 0, 3), QStringLiteral("VE"));
+        QVERIFY(control<QLineEdit>("generalJournalDebitTotal")->text() != marchDebit);
+        QCOMPARE(cell("generalJournalGrid", 0, 1), QStringLiteral("411000"));
+        QCOMPARE(cell("generalJournalGrid", 0, 3), QStringLiteral("VE"));
         QTest::keyClick(combo, Qt::Key_PageUp);
-        QCOMPARE(control<QLabel>("Label4")->text(), QStringLiteral("Mars 2002"));
-        QCOMPARE(control<QLineEdit>("Edit14")->text(), marchDebit);
+        QCOMPARE(control<QLabel>("generalJournalTitle")->text(), QStringLiteral("Mars 2002"));
+        QCOMPARE(control<QLineEdit>("generalJournalDebitTotal")->text(), marchDebit);
         combo->setCurrentIndex(combo->findText(QStringLiteral("Tous")));
         shoot("journal_general");
     }
@@ -144,18 +144,27 @@ private slots:
     {
         window_->Balance();
         QVERIFY(shown(Page::Balance));
-        QDateEdit *from = control<QDateEdit>("DateTimePicker1");
+        QDateEdit *from = control<QDateEdit>("balanceFrom");
         QCOMPARE(from->date(), QDate(2002, 1, 1));
-        QCOMPARE(control<QDateEdit>("DateTimePicker2")->date(), QDate(2002, 12, 31));
-        const QString year = control<QLineEdit>("Edit18")->text();
+        QCOMPARE(control<QDateEdit>("balanceTo")->date(), QDate(2002, 12, 31));
+        const QString year = control<QLineEdit>("balanceDebitTotal")->text();
         shoot("balance");
         from->setDate(QDate(2002, 12, 1));
-        QCOMPARE(control<QLineEdit>("Edit18")->text(), year);
-        QTest::mouseClick(control<QToolButton>("SpeedButton2"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>("balanceDebitTotal")->text(), year);
+        QTest::mouseClick(control<QToolButton>("balanceCompute"), Qt::LeftButton);
         QCOMPARE(fiche().views.balance.from, QDate(2002, 12, 1));
-        QVERIFY(control<QLineEdit>("Edit18")->text() != year);
-        QCOMPARE(control<QLineEdit>("Edit18")->text(), fiche().views.balance.Edit18.trimmed());
-        QCOMPARE(cell("StringGrid5", 0, 1), QStringLiteral("Clients"));
+        QVERIFY(control<QLineEdit>("balanceDebitTotal")->text() != year);
+        QCOMPARE(control<QLineEdit>("balanceDebitTotal")->text(), fiche().views.balance.totalDebit.trimmed());
+        QCOMPARE(cell("balanceGrid", 0, 1), QStringLiteral("Clients"));
+        // Debit and credit are right-aligned; the balances show as the grid holds them.
+        const auto alignment = [this](int col) {
+            const QVariant a = control<QTableView>("balanceGrid")->model()->index(0, col).data(Qt::TextAlignmentRole);
+            return a.value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
+        };
+        QCOMPARE(alignment(2), Qt::AlignRight);
+        QCOMPARE(alignment(3), Qt::AlignRight);
+        QCOMPARE(alignment(4), Qt::AlignLeft);
+        QCOMPARE(alignment(5), Qt::AlignLeft);
         QTest::keyClick(from, Qt::Key_PageDown);
         QCOMPARE(from->date(), QDate(2002, 12, 1));
         QCOMPARE(fiche().Mois, quint16(3));
@@ -165,42 +174,42 @@ private slots:
     {
         window_->Resultat();
         QVERIFY(shown(Page::Resultat));
-        QCOMPARE(control<QTableView>("StringGrid6")->model()->headerData(0, Qt::Horizontal).toString(),
+        QCOMPARE(control<QTableView>("incomeGrid")->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("CHARGES (HORS TAXES)"));
-        QCOMPARE(cell("StringGrid6", 0, 0), QStringLiteral("Achats"));
-        QVERIFY(!cell("StringGrid6", 0, 1).isEmpty());
-        QCOMPARE(cell("StringGrid6", 15, 1), cell("StringGrid6", 15, 3));
+        QCOMPARE(cell("incomeGrid", 0, 0), QStringLiteral("Achats"));
+        QVERIFY(!cell("incomeGrid", 0, 1).isEmpty());
+        QCOMPARE(cell("incomeGrid", 15, 1), cell("incomeGrid", 15, 3));
         shoot("resultat");
 
-        control<QDateEdit>("DateTimePicker4")->setDate(QDate(2002, 1, 31));
-        const QString year = cell("StringGrid6", 12, 1);
-        QTest::mouseClick(control<QToolButton>("SpeedButton3"), Qt::LeftButton);
-        QVERIFY(cell("StringGrid6", 12, 1) != year);
+        control<QDateEdit>("incomeTo")->setDate(QDate(2002, 1, 31));
+        const QString year = cell("incomeGrid", 12, 1);
+        QTest::mouseClick(control<QToolButton>("incomeCompute"), Qt::LeftButton);
+        QVERIFY(cell("incomeGrid", 12, 1) != year);
 
         window_->Bilan();
         QVERIFY(shown(Page::Bilan));
-        QCOMPARE(cell("StringGrid7", 0, 0), QStringLiteral("Actif immobilisé"));
-        QCOMPARE(control<QDateEdit>("DateTimePicker5")->date(), QDate(2002, 1, 1));
-        control<QDateEdit>("DateTimePicker6")->setDate(QDate(2002, 6, 30));
-        QTest::mouseClick(control<QToolButton>("SpeedButton4"), Qt::LeftButton);
-        QCOMPARE(cell("StringGrid7", 18, 2), QStringLiteral("TOTAL GENERAL I+II+III"));
-        QVERIFY(cell("StringGrid7", 18, 1).isEmpty());
+        QCOMPARE(cell("balanceSheetGrid", 0, 0), QStringLiteral("Actif immobilisé"));
+        QCOMPARE(control<QDateEdit>("balanceSheetFrom")->date(), QDate(2002, 1, 1));
+        control<QDateEdit>("balanceSheetTo")->setDate(QDate(2002, 6, 30));
+        QTest::mouseClick(control<QToolButton>("balanceSheetCompute"), Qt::LeftButton);
+        QCOMPARE(cell("balanceSheetGrid", 18, 2), QStringLiteral("TOTAL GÉNÉRAL I+II+III"));
+        QVERIFY(cell("balanceSheetGrid", 18, 1).isEmpty());
         shoot("bilan");
     }
 
     void columnWidthsFollowTheWindowWidth()
     {
         window_->Journal();
-        QTableView *grid = control<QTableView>("StringGrid2");
+        QTableView *grid = control<QTableView>("journalGrid");
         window_->resize(1000, 600);
         QCOMPARE(grid->columnWidth(2), 1000 - 528);
         QCOMPARE(grid->columnWidth(5), 100);
-        QCOMPARE(control<QLineEdit>("Edit2")->x(), 1000 - 254);
+        QCOMPARE(control<QLineEdit>("journalDebitTotal")->x(), 1000 - 254);
         window_->resize(1200, 600);
         QCOMPARE(grid->columnWidth(2), 1200 - 528);
-        QCOMPARE(control<QTableView>("StringGrid5")->columnWidth(1), 1200 - 530);
-        QCOMPARE(control<QTableView>("StringGrid6")->columnWidth(0), (1200 - 245) / 2);
-        QCOMPARE(control<QLabel>("Label2")->x(), 1200 / 2 - 100);
+        QCOMPARE(control<QTableView>("balanceGrid")->columnWidth(1), 1200 - 530);
+        QCOMPARE(control<QTableView>("incomeGrid")->columnWidth(0), (1200 - 245) / 2);
+        QCOMPARE(control<QLabel>("journalTitle")->x(), 1200 / 2 - 100);
     }
 };
 

@@ -66,7 +66,7 @@ class TTexteTest : public QObject {
 private slots:
     void init()
     {
-        fake.messages.shown.clear();
+        fake.messages.clear();
         fake.messages.yesNoCancel.clear();
         fake.fileDialogs = FakeFileDialogs{};
         fake.fontDialog = FakeFontDialog{};

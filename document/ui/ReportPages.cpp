@@ -1,0 +1,37 @@
+#include "document/ui/ReportPages.h"
+
+#include "document/ReportCommands.h"
+#include "document/ui/TFiche.h"
+#include "reports/ui/MonthViewSheet.h"
+#include "reports/ui/PeriodSheet.h"
+
+std::array<DocumentPage *, 6> createReportPages(TFiche &window)
+{
+    Fiche &fiche = window.fiche();
+    ViewPages &views = fiche.views;
+    const BalancePage &balance = views.balance;
+    const DocumentPage::Run run = window.runner();
+    const auto on = [&fiche](void (*operation)(Fiche &)) { return [&fiche, operation] { operation(fiche); }; };
+    using reports::View;
+    return {
+        new MonthViewSheet(run, &window, View::Journal, views.journal, on(document::LitJnl), {5, 6},
+                           {"journalGrid", "journalFilter", "journalName", "journalTitle", "journalDebitTotal",
+                            "journalCreditTotal"}),
+        new MonthViewSheet(run, &window, View::Comptes, views.comptes, on(document::LitCpt), {5, 6},
+                           {"ledgerGrid", "ledgerFilter", "ledgerName", "ledgerTitle", "ledgerDebitTotal",
+                            "ledgerCreditTotal"}),
+        new MonthViewSheet(run, &window, View::General, views.general, on(document::LitGeneral), {4, 5},
+                           {"generalJournalGrid", "generalJournalFilter", "generalJournalName", "generalJournalTitle",
+                            "generalJournalDebitTotal", "generalJournalCreditTotal"}),
+        new PeriodSheet(run, &window, View::Balance, views.balance, on(document::LitBalance), {2, 3},
+                        {"Balance du", "balanceGrid", "balanceFrom", "balanceTo", "balanceCompute"},
+                        {{"balanceDebitTotal", &balance.totalDebit},
+                         {"balanceCreditTotal", &balance.totalCredit},
+                         {"balanceDebitBalances", &balance.totalDebitBalances},
+                         {"balanceCreditBalances", &balance.totalCreditBalances}}),
+        new PeriodSheet(run, &window, View::Resultat, views.resultat, on(document::LitResultat), {1, 3},
+                        {"Résultat du", "incomeGrid", "incomeFrom", "incomeTo", "incomeCompute"}),
+        new PeriodSheet(run, &window, View::Bilan, views.bilan, on(document::LitBilan), {1, 3},
+                        {"Bilan du", "balanceSheetGrid", "balanceSheetFrom", "balanceSheetTo", "balanceSheetCompute"}),
+    };
+}

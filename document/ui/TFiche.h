@@ -1,0 +1,72 @@
+#pragma once
+
+#include "document/Fiche.h"
+#include "ledger/ui/DocumentPage.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QStackedWidget;
+
+// The document window: the seven pages of the ledger document, one shown at a
+// time, switched by commands only (no tabs).
+class TFiche : public QWidget {
+    Q_OBJECT
+public:
+    TFiche(const Platform &platform, QWidget *parent = nullptr);
+    ~TFiche() override;
+
+    Fiche &fiche() { return fiche_; }
+    DocumentPage *page(Page p) const { return pages_[std::size_t(p)]; }
+
+    // Runs an operation of the document, then shows its outcome: the page
+    // the document has active, its refreshed content, the focus it asked for.
+    void run(const std::function<void(Fiche &)> &operation);
+    // The same for the pages, whose operations know their part of the document.
+    DocumentPage::Run runner();
+    void refresh();
+
+    // Commands of the main window that act on the document window.
+    void ModifierEcriture();
+    void Supprimer();
+    void Copier();
+    void Coller();
+    void Pointer(bool on);
+    void Journal();
+    void Comptes();
+    void General();
+    void Balance();
+    void Resultat();
+    void Bilan();
+    // Import, export, search and closing.
+    void Importer();
+    void ExportMois();
+    void ExportJournal();
+    void Rechercher();
+    void RContinuer();
+    void Cloturer();
+    // The envelope command, with its address dialog over this window.
+    void Enveloppe();
+    // Reference data dialogs.
+    void Psoc();
+    void Plc();
+    void Journaux();
+
+signals:
+    void captionChanged(const QString &caption);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    // Page Up and Page Down change the month on every page.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Fiche fiche_;
+    QStackedWidget *pageStack;
+    std::array<DocumentPage *, 7> pages_{};
+    QString shownCaption_;
+    bool shownOnce_ = false;
+    bool closing_ = false;
+};

@@ -1,0 +1,41 @@
+#include "exchange/EntrySearch.h"
+
+#include "ledger/MonthIO.h"
+
+namespace exchange {
+
+void EntrySearch::start(const QString &text)
+{
+    text_ = SearchText(text);
+    position_ = 0;
+}
+
+std::optional<std::size_t> EntrySearch::next(const LineList &lines)
+{
+    if (text_.empty())
+        return std::nullopt;
+    for (std::size_t i = position_; i < lines.size(); ++i) {
+        if (text_.foundIn(lines[i])) {
+            position_ = i + 1;
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+void EntrySearch::monthMoving(const LineList &lines, std::string_view key)
+{
+    const std::uint32_t tag = LineList::tagOf(key);
+    std::size_t before = 0;
+    for (std::size_t i = 0; i < position_ && i < lines.size(); ++i)
+        if (lines.tag(i) == tag && monthio::hasKey(lines[i], key))
+            ++before;
+    position_ -= before;
+}
+
+std::optional<forms::YearMonth> foundMonth(std::string_view line)
+{
+    return forms::parseMonthKey(line.substr(0, 6));
+}
+
+} // namespace exchange

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ledger/LineList.h"
+
+#include <QString>
+#include <string>
+#include <vector>
+
+// Appending the entries of an exchange file to the line list.
+namespace exchange {
+
+struct ImportSummary {
+    int entries = 0; // lines of the file that became entries
+    bool fromUtf8 = false;
+    int replaced = 0; // characters code page 1252 has no byte for, imported as "?"
+    // Entries whose date is no "dd/mm/yyyy" with a month 01 to 12: their month
+    // key names no month, so they show in none.
+    int undated = 0;
+    std::vector<int> firstUndatedLines; // their line numbers in the file, from 1, the first few
+};
+
+inline constexpr std::size_t kUndatedLinesListed = 5;
+// Fields an import line gives at most: the columns 0 to 9 of the line list.
+inline constexpr int kFieldsImported = 10;
+
+// Appends one entry per line of the file, at the end of the lines. The month
+// key of an entry is made of the characters 7 to 10 (year) and 4 and 5
+// (month) of its line, without any other check; each field of the line, up
+// to the tenth, becomes one line of that key, numbered from 0 in field order
+// (a TAB ending the line opens no field). Lines end with CR LF, LF or CR;
+// blank lines carry no entry and are passed over. The file may be code page
+// 1252 or UTF-8 (see ImportEncoding.h).
+ImportSummary importEntries(std::string fileBytes, LineList &lines);
+
+// What the user is told after an import: how many entries came in, how many
+// characters were replaced, which lines will show in no month.
+QString summaryMessage(const ImportSummary &summary);
+
+} // namespace exchange

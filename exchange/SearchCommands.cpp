@@ -1,0 +1,28 @@
+#include "exchange/SearchCommands.h"
+
+#include "platform/BusyPointer.h"
+#include "platform/SearchPrompt.h"
+
+namespace exchange {
+
+SearchOutcome Rechercher(Ledger &ledger, EntrySearch &search)
+{
+    search.start(ledger.platform().searchPrompt->ask());
+    if (search.empty())
+        return {};
+    return RContinuer(ledger, search);
+}
+
+SearchOutcome RContinuer(Ledger &ledger, EntrySearch &search)
+{
+    const Hourglass hourglass(ledger.platform().busy);
+    if (ledger.MoisModifie)
+        search.monthMoving(ledger.Lignes, ledger.monthKey());
+    ledger.EcritMois();
+    const std::optional<std::size_t> found = search.next(ledger.Lignes);
+    if (!found)
+        return {std::nullopt, QStringLiteral("Aucune écriture trouvée")};
+    return {foundMonth(ledger.Lignes[*found]), {}};
+}
+
+} // namespace exchange

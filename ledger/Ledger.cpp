@@ -1,0 +1,122 @@
+#include "ledger/Ledger.h"
+
+#include "ledger/FileIO.h"
+#include "ledger/LedgerFile.h"
+#include "ledger/MonthIO.h"
+#include "ledger/TextForms.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+
+Ledger::Ledger(const Platform &platform)
+    : platform_(platform)
+{
+    const QDate today = platform_.clock->today();
+    Annee = quint16(today.year());
+    Mois = quint16(today.month());
+    exercice.debut = QDate(today.year(), 1, 1);
+    exercice.fin = QDate(today.year(), 12, 31);
+    exercice.cloture = exercice.debut;
+    MoisLong(Mois);
+    CompteLignes();
+}
+
+std::string Ledger::monthKey() const
+{
+    return forms::monthKey(Annee, Mois);
+}
+
+bool Ledger::report(const QString &message) const
+{
+    if (message.isEmpty())
+        return true;
+    platform_.messages->information(message);
+    return false;
+}
+
+// ---------------------------------------------------------------- month
+
+void Ledger::MoisLong(int mois)
+{
+    const QString name = forms::moisLong(mois);
+    if (!name.isEmpty())
+        NomMois = name;
+}
+
+void Ledger::readMonthGrid()
+{
+    MoisLong(Mois);
+    monthio::read(Lignes, monthKey(), monthGrid);
+    CompteLignes();
+    MoisModifie = false;
+}
+
+void Ledger::EcritMois()
+{
+    if (!MoisModifie)
+        return;
+    monthio::write(Lignes, monthKey(), monthGrid, NbLignes);
+    MoisModifie = false;
+}
+
+void Ledger::CompteLignes()
+{
+    NbLignes = monthio::countRows(monthGrid);
+}
+
+// ---------------------------------------------------------------- file
+
+void Ledger::LitHead()
+{
+    header::read(Lignes, exercice);
+}
+
+void Ledger::EcritHead()
+{
+    header::write(Lignes, exercice);
+    Modifie = true;
+}
+
+void Ledger::Squize()
+{
+    if (Lignes.removeIf([](std::string_view l) { return l.size() <= 5; }) > 0)
+        Modifie = true;
+}
+
+bool Ledger::writeFile(const QString &fileName)
+{
+    EcritMois();
+    NomFichier = fileName;
+    const QString why = fileio::writeAtomically(NomFichier, ledgerfile::serialize(Lignes));
+    if (!why.isEmpty()) {
+        report(fileio::saveFailedMessage(NomFichier, why));
+        return false;
+    }
+    Modifie = false;
+    MoisModifie = false;
+    return true;
+}
+
+// ---------------------------------------------------------------- reference data
+
+void Ledger::ChargeSoc() { report(reference::chargeSoc(referenceDir(), ref)); }
+void Ledger::ChargePlc() { report(reference::chargePlc(referenceDir(), ref)); }
+void Ledger::ChargeIni() { report(reference::chargeIni(referenceDir(), ref, NomFichier)); }
+void Ledger::ChargeCombo() { report(reference::chargeCombo(referenceDir(), ref)); }
+void Ledger::InitPlc() { reference::initPlc(ref); }
+void Ledger::InitJnx() { reference::initJnx(ref); }
+
+bool Ledger::SauveIni() { return report(reference::sauveIni(referenceDir(), ref, NomFichier)); }
+bool Ledger::SauveSoc() { return report(reference::sauveSoc(referenceDir(), ref)); }
+bool Ledger::SauvePlc() { return report(reference::sauvePlc(referenceDir(), ref)); }
+bool Ledger::SauveCombo() { return report(reference::sauveCombo(referenceDir(), ref)); }
+
+void Ledger::GetIni(bool &ouvrirAuto, QString &nomFichier) const
+{
+    ouvrirAuto = ref.OuvrirAuto == 1;
+    nomFichier = NomFichier;
+}
+
+void Ledger::SetIni(bool ouvrirAuto)
+{
+    ref.OuvrirAuto = ouvrirAuto ? 1 : 0;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "ledger/Header.h"
+#include "ledger/LineList.h"
+#include "ledger/ReferenceData.h"
+#include "ledger/TextGrid.h"
+#include "platform/Platform.h"
+
+#include <QDate>
+#include <QDir>
+#include <QString>
+#include <string>
+
+// The open dossier: its file as the line list, its fiscal year, the month
+// shown with the grid that month is copied into, and the reference data that
+// every dossier shares. The subsystems work on it; the document composes it
+// with what its pages show.
+class Ledger {
+public:
+    explicit Ledger(const Platform &platform);
+
+    const Platform &platform() const { return platform_; }
+
+    QString NomFichier;
+    LineList Lignes;
+    bool Modifie = false;
+    bool MoisModifie = false; // the month grid holds changes not yet written back
+    quint16 Annee = 0;
+    quint16 Mois = 1;
+    FiscalYear exercice; // DebutExercice, FinExercice, DateCloture
+    QString NomMois;
+    TextGrid monthGrid{32, 8};
+    int NbLignes = 0; // rows of the month grid that hold an entry
+    ReferenceData ref;
+
+    QDate DebutExercice() const { return exercice.debut; }
+    QDate FinExercice() const { return exercice.fin; }
+    QDate DateCloture() const { return exercice.cloture; }
+    std::string monthKey() const;
+
+    // --- Month ---
+    void MoisLong(int mois);
+    // Copies the month shown from the line list into the month grid.
+    void readMonthGrid();
+    void EcritMois();
+    void CompteLignes();
+
+    // --- File ---
+    void LitHead();
+    void EcritHead();
+    void Squize();
+    // Writes the line list to the file; false (with the user told why) when
+    // the write failed, the document then staying modified.
+    bool writeFile(const QString &fileName);
+
+    // --- Reference data ---
+    // The folder of the reference files: the process's current folder.
+    QDir referenceDir() const { return QDir::current(); }
+    void ChargeSoc();
+    void ChargePlc();
+    void ChargeIni();
+    void ChargeCombo();
+    void InitPlc();
+    void InitJnx();
+    bool SauveIni();
+    bool SauveSoc();
+    bool SauvePlc();
+    bool SauveCombo();
+    void GetIni(bool &ouvrirAuto, QString &nomFichier) const;
+    void SetIni(bool ouvrirAuto);
+
+protected:
+    // Shows a failure to the user; true when there was none.
+    bool report(const QString &message) const;
+
+private:
+    const Platform &platform_;
+};

@@ -1,0 +1,80 @@
+#include "printing/Listings.h"
+
+#include "ledger/TextForms.h"
+#include "printing/Listing.h"
+#include "reports/ViewPages.h"
+
+#include <algorithm>
+
+namespace printing {
+
+namespace {
+
+// Rows of the views start under their title row.
+constexpr int firstViewRow = 1;
+
+std::vector<ListingColumn> entryColumns()
+{
+    return {{0, 0, QStringLiteral("Date")},           {1, 20, QStringLiteral("Compte")},
+            {2, 40, QStringLiteral("Libellé")},       {3, 110, QStringLiteral("Journal")},
+            {4, 130, QStringLiteral("Pièce")},        {5, 160, QStringLiteral("Débit"), true},
+            {6, 190, QStringLiteral("Crédit"), true}};
+}
+
+QString monthTitle(const QString &start, const QString &nomMois, int annee)
+{
+    return start + nomMois + u' ' + QString::number(annee);
+}
+
+Listing viewListing(const MonthViewPage &view, QString title, std::vector<ListingColumn> columns)
+{
+    return {std::move(title), std::move(columns), firstViewRow, view.grid.rowCount(), true};
+}
+
+} // namespace
+
+bool ImpJnl(Printer &printer, const TextGrid &entryGrid, int nbLignes, const QString &nomMois, int annee)
+{
+    const Listing listing{monthTitle(QStringLiteral("Journal de "), nomMois, annee), entryColumns(), 0,
+                          std::max(nbLignes, 0)};
+    return printListing(printer, entryGrid, listing);
+}
+
+bool ImpJournal(Printer &printer, const MonthViewPage &journal, const QString &nomMois, int annee)
+{
+    return printListing(printer, journal.grid,
+                        viewListing(journal, monthTitle(QStringLiteral("Journal de "), nomMois, annee), entryColumns()));
+}
+
+bool ImpGL(Printer &printer, const MonthViewPage &comptes, const QString &nomMois, int annee)
+{
+    const QString title = monthTitle(QStringLiteral("Grand Livre de "), nomMois, annee) + QStringLiteral("  Compte ") +
+                          comptes.filter + QStringLiteral("  ") + comptes.name;
+    return printListing(printer, comptes.grid, viewListing(comptes, title, entryColumns()));
+}
+
+bool ImpGeneral(Printer &printer, const MonthViewPage &general, const QString &nomMois, int annee)
+{
+    const QString title = monthTitle(QStringLiteral("Journal Général de "), nomMois, annee) +
+                          QStringLiteral("  Journal ") + general.filter + QStringLiteral("  ") + general.name;
+    const std::vector<ListingColumn> columns{{0, 0, QStringLiteral("Date")},        {1, 20, QStringLiteral("Compte")},
+                                             {2, 40, QStringLiteral("Libellé")},    {3, 120, QStringLiteral("Journal")},
+                                             {4, 160, QStringLiteral("Débit"), true}, {5, 190, QStringLiteral("Crédit"), true}};
+    return printListing(printer, general.grid, viewListing(general, title, columns));
+}
+
+bool ImpBalance(Printer &printer, const BalancePage &balance)
+{
+    const QString title = QStringLiteral("Balance du ") + forms::formatDate(balance.from) + QStringLiteral("  au ") +
+                          forms::formatDate(balance.to);
+    const std::vector<ListingColumn> columns{{0, 0, QStringLiteral("Compte")},
+                                             {1, 20, QStringLiteral("Libellé")},
+                                             {2, 100, QStringLiteral("Débit"), true},
+                                             {3, 130, QStringLiteral("Crédit"), true},
+                                             {4, 160, QStringLiteral("Solde débit"), true},
+                                             {5, 190, QStringLiteral("Solde crédit"), true}};
+    return printListing(printer, balance.grid,
+                        {title, columns, firstViewRow, balance.grid.rowCount(), true});
+}
+
+} // namespace printing

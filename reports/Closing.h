@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ledger/Header.h"
+#include "ledger/Ledger.h"
+#include "ledger/LineList.h"
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+// The year-end closing: the balance of every account over all the entries of
+// the document, classes 6 and 7 summed into the result, written as the
+// opening entries of the next year ("ANouveau.Txt", in the exchange form the
+// import reads). The document itself is left as it is: no closing date is
+// recorded, and the closing may be run again, each run replacing the file.
+namespace reports {
+
+inline const QString kOpeningEntriesFile = QStringLiteral("ANouveau.Txt");
+
+// "Exercice déjà clôturé" when the year's closing date is after its start,
+// empty while the year is open.
+QString closingRefusal(const FiscalYear &year);
+
+struct OpeningEntries {
+    std::string text; // the file's bytes: code page 1252, CR LF
+    QString error;    // French, when no file can be made; `text` is then empty
+};
+
+// The opening entries of the lines: one line per account balance, in the
+// order the accounts are first met after the header, dated the day after the
+// year's end, journal "AN", the balance as debit (zero included) or credit;
+// then the result on "120000" (profit, as credit) or "129000" (loss, as
+// debit). Every entry counts, whatever its date. An account code that is the
+// beginning of one met before it shares that account's balance.
+OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const QStringList &listePlc);
+
+// "&Clôturer exercice": refuses a closed year, asks for confirmation, writes
+// the month on screen back so that its entries count, then writes the
+// opening entries beside the reference files. Gives back what the user must
+// be told: the refusal or the failure, nothing once the file is written.
+QString Cloturer(Ledger &ledger);
+
+} // namespace reports

@@ -1,0 +1,162 @@
+#include "FakePlatform.h"
+#include "reports/LedgerText.h"
+
+#include "document/Fiche.h"
+#include "ledger/TextForms.h"
+#include "reports/AccountBalance.h"
+#include "reports/BalanceSheet.h"
+#include "reports/IncomeStatement.h"
+#include "reports/MonthViews.h"
+#include "document/ReportCommands.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ReportCommandsTest : ::testing::Test {
+    FakePlatform fake;
+    Fiche fiche{fake.platform};
+
+    void SetUp() override
+    {
+        fiche.ref.ListeJnx = {QStringLiteral("VE O Ventes"), QStringLiteral("AC N Achats")};
+        fiche.ref.ListePlc = {QStringLiteral("411000 ON Clients"), QStringLiteral("601000 ON Achats"),
+                              QStringLiteral("707000 ON Ventes")};
+        fiche.InitPlc();
+        fiche.InitJnx();
+        fiche.Lignes = linesOf(
+            kHeader2002 +
+            entriesText("200203", {{"05/03/2002", "411000", "Mars", "VE", "", "   100,00", "", ""},
+                                   {"05/03/2002", "707000", "Mars", "VE", "", "", "   100,00", ""},
+                                   {"06/03/2002", "601000", "Achat", "AC", "", "    30,00", "", ""}}) +
+            entriesText("200204", {{"02/04/2002", "411000", "Avril", "VE", "", "    50,00", "", ""},
+                                   {"02/04/2002", "707000", "Avril", "VE", "", "", "    50,00", ""}}));
+        fiche.LitMois();
+    }
+};
+
+} // namespace
+
+TEST_F(ReportCommandsTest, TitleRowsAreWrittenWhenTheDocumentIsCreated)
+{
+    const ViewPages &v = fiche.views;
+    EXPECT_EQ(v.journal.grid.at(0, 2), "Libellé");
+    EXPECT_EQ(v.journal.grid.at(0, 3), "Journal");
+    EXPECT_EQ(v.journal.grid.at(0, 4), "Pièce");
+    EXPECT_EQ(v.comptes.grid.at(0, 6), forms::rset(QStringLiteral("Crédit")));
+    EXPECT_TRUE(v.comptes.grid.at(0, 7).isEmpty());
+    EXPECT_EQ(v.general.grid.at(0, 2), "Libellé");
+    EXPECT_EQ(v.general.grid.at(0, 4), forms::rset(QStringLiteral("Débit")));
+    EXPECT_EQ(v.balance.grid.at(0, 0), "Compte");
+    EXPECT_EQ(v.balance.grid.at(0, 5), forms::rset(QStringLiteral("Solde crédit")));
+    EXPECT_EQ(v.resultat.grid.at(0, 2), "PRODUITS (HORS TAXES)");
+    EXPECT_EQ(v.bilan.grid.at(0, 1), "Exercice N");
+    EXPECT_EQ(v.bilan.grid.rowCount(), 22);
+}
+
+TEST_F(ReportCommandsTest, OpeningAViewWritesTheMonthBackAndListsTousFirst)
+{
+    fiche.monthGrid.set(2, 2, QStringLiteral("Achat corrigé"));
+    fiche.MoisModifie = true;
+    fiche.Modifie = true;
+    document::Journal(fiche);
+    EXPECT_EQ(fiche.ActivePage, Page::Journal);
+    EXPECT_FALSE(fiche.MoisModifie);
+    const MonthViewPage &journal = fiche.views.journal;
+    EXPECT_EQ(journal.filterItems, (QStringList{"Tous", "AC", "VE"}));
+    EXPECT_EQ(journal.filter, "Tous");
+    EXPECT_EQ(journal.grid.at(3, 2), "Achat corrigé");
+    EXPECT_EQ(journal.title, "Mars 2002");
+
+    document::Comptes(fiche);
+    EXPECT_EQ(fiche.ActivePage, Page::Comptes);
+    EXPECT_EQ(fiche.views.comptes.filterItems, (QStringList{"Tous", "411000", "601000", "707000"}));
+    EXPECT_EQ(fiche.views.comptes.grid.at(1, 2), "Mars");
+
+    document::General(fiche);
+    EXPECT_EQ(fiche.ActivePage, Page::General);
+    EXPECT_EQ(fiche.views.general.filterItems, journal.filterItems);
+    EXPECT_EQ(fiche.views.general.grid.at(3, 1), "601000");
+}
+
+TEST_F(ReportCommandsTest, ChangingMonthOnAViewRebuildsItWithTheSameFilter)
+{
+    document::General(fiche);
+    fiche.views.general.filter = QStringLiteral("VE");
+    document::LitGeneral(fiche);
+    EXPECT_EQ(fiche.views.general.totalDebit.trimmed(), "100,00");
+    fiche.Suivant();
+    EXPECT_EQ(fiche.views.general.filter, "VE");
+    EXPECT_EQ(fiche.views.general.title, "Avril 2002");
+    EXPECT_EQ(fiche.views.general.totalDebit.trimmed(), "50,00");
+    EXPECT_TRUE(fiche.views.general.grid.at(3, 1).isEmpty());
+    fiche.Precedent();
+    EXPECT_EQ(fiche.views.general.title, "Mars 2002");
+}
+
+TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
+{
+    document::Balance(fiche);
+    EXPECT_EQ(fiche.ActivePage, Page::Balance);
+    EXPECT_EQ(fiche.views.balance.from, QDate(2002, 1, 1));
+    EXPECT_EQ(fiche.views.balance.to, QDate(2002, 12, 31));
+    EXPECT_EQ(fiche.views.balance.totalDebit.trimmed(), "180,00");
+    const int mois = fiche.Mois;
+    fiche.Premier();
+    fiche.Suivant();
+    EXPECT_EQ(fiche.Mois, mois);
+
+    fiche.views.balance.from = QDate(2002, 4, 1);
+    document::LitBalance(fiche);
+    EXPECT_EQ(fiche.views.balance.totalDebit.trimmed(), "50,00");
+    document::Balance(fiche);
+    EXPECT_EQ(fiche.views.balance.from, QDate(2002, 1, 1));
+
+    document::Resultat(fiche);
+    EXPECT_EQ(fiche.ActivePage, Page::Resultat);
+    EXPECT_EQ(fiche.views.resultat.to, QDate(2002, 12, 31));
+    EXPECT_EQ(fiche.views.resultat.grid.at(14, 1).trimmed(), "120,00");
+}
+
+TEST_F(ReportCommandsTest, BalanceSheetShowsCaptionsOnlyWhateverTheDates)
+{
+    document::Bilan(fiche);
+    EXPECT_EQ(fiche.ActivePage, Page::Bilan);
+    const TextGrid &grid = fiche.views.bilan.grid;
+    EXPECT_EQ(grid.at(1, 0), "Actif immobilisé");
+    EXPECT_EQ(grid.at(3, 2), "Écart de réévaluation");
+    EXPECT_TRUE(grid.at(6, 0).isEmpty());
+    EXPECT_EQ(grid.at(14, 2), "Fournisseurs et comptes rattachés");
+    EXPECT_EQ(grid.at(19, 0), "TOTAL GÉNÉRAL I+II");
+    EXPECT_EQ(grid.at(19, 2), "TOTAL GÉNÉRAL I+II+III");
+    std::vector<QString> before;
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < 4; ++c)
+            before.push_back(grid.at(r, c));
+    for (int r = 1; r < grid.rowCount(); ++r) {
+        EXPECT_TRUE(grid.at(r, 1).isEmpty());
+        EXPECT_TRUE(grid.at(r, 3).isEmpty());
+    }
+    fiche.views.bilan.from = QDate(2002, 6, 1);
+    fiche.views.bilan.to = QDate(2002, 6, 30);
+    document::LitBilan(fiche);
+    std::vector<QString> after;
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < 4; ++c)
+            after.push_back(grid.at(r, c));
+    EXPECT_EQ(before, after);
+}
+
+TEST_F(ReportCommandsTest, AFailedTotalIsShownToTheUser)
+{
+    fiche.Lignes.append("2002030" "07/03/2002");
+    fiche.Lignes.append("2002035" "cent");
+    document::Journal(fiche);
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown.front().contains(QStringLiteral("cent")));
+    EXPECT_TRUE(fiche.views.journal.totalDebit.isEmpty());
+    fiche.views.journal.filter = QStringLiteral("AC");
+    document::LitJnl(fiche);
+    EXPECT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(fiche.views.journal.totalDebit.trimmed(), "30,00");
+}

@@ -1,0 +1,214 @@
+#include "exchange/Import.h"
+#include "exchange/ImportEncoding.h"
+#include "reports/LedgerText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines listed(const LineList &list)
+{
+    return {list.begin(), list.end()};
+}
+
+Lines imported(const std::string &file, exchange::ImportSummary *summary = nullptr)
+{
+    LineList lines;
+    const exchange::ImportSummary s = exchange::importEntries(file, lines);
+    if (summary)
+        *summary = s;
+    return listed(lines);
+}
+
+} // namespace
+
+TEST(Import, EveryFieldBecomesALineUnderTheMonthOfItsDate)
+{
+    EXPECT_EQ(imported("15/03/2002\t411000\tLoyer\tBQ\tF1\t12,50\t\r\n"),
+              (Lines{"20020301" "5/03/2002", "2002031411000", "2002032Loyer", "2002033BQ", "2002034F1", "200203512,50"}));
+}
+
+TEST(Import, AppendsAfterTheLinesAlreadyThere)
+{
+    LineList lines = linesOf(kHeader2002);
+    exchange::importEntries("01/02/2002\t512000\r\n", lines);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[5], "200202001/02/2002");
+    EXPECT_EQ(lines[6], "2002021512000");
+}
+
+TEST(Import, ThreeFieldsGiveThreeLines)
+{
+    EXPECT_EQ(imported("15/03/2002\t411000\tLoyer\r\n"), (Lines{"200203015/03/2002", "2002031411000", "2002032Loyer"}));
+}
+
+TEST(Import, TenFieldsGiveColumnDigitsZeroToNine)
+{
+    const Lines lines = imported("15/03/2002\t1\t2\t3\t4\t5\t6\t7\t8\t9\r\n");
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[8], "20020388");
+    EXPECT_EQ(lines[9], "20020399");
+}
+
+TEST(Import, FieldsAfterTheTenthAreNotImported)
+{
+    const Lines lines = imported("15/03/2002\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\r\n");
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines.back(), "20020399");
+}
+
+TEST(Import, EveryLineEndSplitsLines)
+{
+    const Lines expected{"200203015/03/2002", "2002031411000", "200204001/04/2002", "2002041512000"};
+    EXPECT_EQ(imported("15/03/2002\t411000\r\n01/04/2002\t512000\r\n"), expected);
+    EXPECT_EQ(imported("15/03/2002\t411000\n01/04/2002\t512000\n"), expected);
+    EXPECT_EQ(imported("15/03/2002\t411000\r01/04/2002\t512000"), expected);
+}
+
+TEST(Import, BlankLinesCarryNoEntry)
+{
+    exchange::ImportSummary summary;
+    EXPECT_EQ(imported("\r\n15/03/2002\t411000\r\n\r\n  \t \r\n", &summary),
+              (Lines{"200203015/03/2002", "2002031411000"}));
+    EXPECT_EQ(summary.entries, 1);
+    EXPECT_EQ(summary.undated, 0);
+}
+
+TEST(Import, ATabEndingTheLineOpensNoField)
+{
+    // The whole-journal export ends an entry without check-off mark by a TAB.
+    EXPECT_EQ(imported("15/03/2002\t411000\t\r\n").size(), 2u);
+    EXPECT_EQ(imported("15/03/2002\t\t\r\n"), (Lines{"200203015/03/2002", "2002031"}));
+}
+
+TEST(Import, LongLinesKeepEveryField)
+{
+    const std::string label(300, 'L');
+    const Lines lines = imported("15/03/2002\t411000\t" + label + "\tBQ\t\t12,50\r\n");
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[2], "2002032" + label);
+    EXPECT_EQ(lines[5], "200203512,50");
+}
+
+TEST(Import, TheMonthComesFromTheLineAsItStands)
+{
+    // Characters 7 to 10 and 4 and 5, whatever they are.
+    exchange::ImportSummary summary;
+    EXPECT_EQ(imported("2002-03-15\tx\r\n", &summary), (Lines{"3-152-02002-03-15", "3-152-1x"}));
+    EXPECT_EQ(summary.undated, 1);
+    EXPECT_EQ(imported("1/3\r\n"), (Lines{"01/3"}));
+}
+
+TEST(Import, CountsLinesThatWillShowInNoMonthAndListsTheFirstFive)
+{
+    exchange::ImportSummary summary;
+    imported("15/03/2002\ta\r\n"
+             "2002-03-15\tb\r\n" // line 2: the key is "3-152-"
+             "\r\n"
+             "15/13/2002\tc\r\n" // line 4: month 13
+             "x\r\ny\r\nz\r\nw\r\nv\r\n"
+             "01/12/2002\td\r\n",
+             &summary);
+    EXPECT_EQ(summary.entries, 9);
+    EXPECT_EQ(summary.undated, 7);
+    EXPECT_EQ(summary.firstUndatedLines, (std::vector<int>{2, 4, 5, 6, 7}));
+}
+
+TEST(Import, ReadsCodePage1252)
+{
+    exchange::ImportSummary summary;
+    EXPECT_EQ(imported("15/03/2002\t411000\tCaf\xE9 \x80\r\n", &summary)[2], "2002032Caf\xE9 \x80");
+    EXPECT_FALSE(summary.fromUtf8);
+    EXPECT_EQ(summary.replaced, 0);
+}
+
+TEST(Import, ReadsUtf8WithOrWithoutByteOrderMark)
+{
+    for (const std::string bom : {"", "\xEF\xBB\xBF"}) {
+        exchange::ImportSummary summary;
+        const Lines lines = imported(bom + "15/03/2002\t411000\tCaf\xC3\xA9 \xE2\x82\xAC \xC5\x93\r\n", &summary);
+        ASSERT_EQ(lines.size(), 3u);
+        EXPECT_EQ(lines[0], "200203015/03/2002");
+        EXPECT_EQ(lines[2], "2002032Caf\xE9 \x80 \x9C");
+        EXPECT_TRUE(summary.fromUtf8);
+        EXPECT_EQ(summary.replaced, 0);
+    }
+}
+
+TEST(Import, Utf8CharactersWithoutACodePage1252ByteBecomeQuestionMarksAndAreCounted)
+{
+    exchange::ImportSummary summary;
+    // "Ω", "→" and an emoji (beyond the first 65,536 characters) are three characters.
+    const Lines lines = imported("15/03/2002\t411000\t\xCE\xA9 \xE2\x86\x92 \xF0\x9F\x98\x80 ?\r\n", &summary);
+    EXPECT_EQ(lines[2], "2002032? ? ? ?");
+    EXPECT_EQ(summary.replaced, 3);
+}
+
+TEST(Import, TextThatIsNotValidUtf8IsCodePage1252)
+{
+    // "é" in code page 1252 followed by bytes that could start UTF-8.
+    exchange::ImportSummary summary;
+    EXPECT_EQ(imported("15/03/2002\t\xC3\xA9t\xE9\r\n", &summary)[1], "2002031\xC3\xA9t\xE9");
+    EXPECT_FALSE(summary.fromUtf8);
+}
+
+TEST(Utf8Validity, TellsValidFromInvalidSequences)
+{
+    struct Case {
+        const char *bytes;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"plain", true},
+        {"\xC3\xA9", true},              // é
+        {"\xE2\x82\xAC", true},          // €
+        {"\xF0\x9F\x98\x80", true},      // emoji
+        {"\xC3", false},                 // cut short
+        {"\xA9", false},                 // stray continuation byte
+        {"\xC0\xAF", false},             // overlong "/"
+        {"\xE0\x80\xAF", false},         // overlong "/"
+        {"\xED\xA0\x80", false},         // surrogate
+        {"\xF4\x90\x80\x80", false},     // above U+10FFFF
+        {"\xE2\x82x", false},            // broken continuation
+        {"\xFF", false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(exchange::isValidUtf8(c.bytes), c.valid) << c.bytes;
+}
+
+TEST(ImportSummary, SaysHowManyEntriesCameIn)
+{
+    exchange::ImportSummary s;
+    EXPECT_EQ(exchange::summaryMessage(s), QStringLiteral("Aucune écriture importée."));
+    s.entries = 1;
+    EXPECT_EQ(exchange::summaryMessage(s), QStringLiteral("1 écriture importée."));
+    s.entries = 12;
+    EXPECT_EQ(exchange::summaryMessage(s), QStringLiteral("12 écritures importées."));
+}
+
+TEST(ImportSummary, SaysWhatWasReplacedAndWhichLinesShowInNoMonth)
+{
+    exchange::ImportSummary s;
+    s.entries = 9;
+    s.fromUtf8 = true;
+    s.replaced = 2;
+    s.undated = 7;
+    s.firstUndatedLines = {2, 4, 5, 6, 7};
+    EXPECT_EQ(exchange::summaryMessage(s),
+              QStringLiteral("9 écritures importées.\n"
+                             "Le fichier était en UTF-8 : 2 caractères absents du jeu de caractères Windows (1252) "
+                             "ont été remplacés par « ? ».\n"
+                             "7 lignes n'ont pas de date de la forme jj/mm/aaaa (lignes 2, 4, 5, 6, 7…) : "
+                             "leurs écritures n'apparaîtront dans aucun mois."));
+    s.replaced = 1;
+    s.undated = 1;
+    s.firstUndatedLines = {3};
+    EXPECT_EQ(exchange::summaryMessage(s),
+              QStringLiteral("9 écritures importées.\n"
+                             "Le fichier était en UTF-8 : 1 caractère absent du jeu de caractères Windows (1252) "
+                             "a été remplacé par « ? ».\n"
+                             "1 ligne n'a pas de date de la forme jj/mm/aaaa (ligne 3) : "
+                             "son écriture n'apparaîtra dans aucun mois."));
+}

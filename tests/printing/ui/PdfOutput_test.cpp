@@ -1,0 +1,222 @@
+#include "support/PdfText.h"
+
+#include "ledger/TextGrid.h"
+#include "platform/ui/QtPrinter.h"
+#include "printing/IncomeStatementPrint.h"
+#include "printing/Listings.h"
+#include "reports/ViewPages.h"
+#include <QTemporaryDir>
+
+#include <QFontDatabase>
+#include <QPageSize>
+#include <QPrinter>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// Where a millimetre position of the print runs lands on the sheet, in
+// millimetres from the paper's corner: the printable area's offset, then the
+// margins of 10 mm left and 5 mm top in whole dots per millimetre.
+struct SheetPlace {
+    explicit SheetPlace(QPrinter &printer)
+        : dpi(printer.resolution()), across(printer.width() / printer.widthMM()), down(printer.height() / printer.heightMM()),
+          area(printer.pageRect(QPrinter::DevicePixel))
+    {
+    }
+    double x(int mm) const { return (area.left() + across * (mm + 10)) * 25.4 / dpi; }
+    double y(int mm) const { return (area.top() + down * (mm + 5)) * 25.4 / dpi; }
+    int dpi;
+    int across;
+    int down;
+    QRectF area;
+};
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &file, int dpi)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setResolution(dpi);
+    return printer;
+}
+
+constexpr double halfMm = 0.5;
+
+} // namespace
+
+class PdfOutputTest : public QObject {
+    Q_OBJECT
+
+    enum class Edge { Left, Right };
+
+    // Checks that a word stands with its left (or right) edge and its top at
+    // the millimetre position of the print run.
+    static void expectAt(const PdfText &pdf, int page, const QString &text, const SheetPlace &sheet, int x, int y,
+                         Edge edge = Edge::Left)
+    {
+        const PdfWord *word = pdf.find(page, text);
+        QVERIFY2(word, qPrintable(text));
+        const double wordX = pointsToMm(edge == Edge::Left ? word->xMin : word->xMax);
+        QVERIFY2(qAbs(wordX - sheet.x(x)) <= halfMm,
+                 qPrintable(QStringLiteral("%1: x %2 mm, expected %3").arg(text).arg(wordX).arg(sheet.x(x))));
+        QVERIFY2(qAbs(pointsToMm(word->yMin) - sheet.y(y)) <= halfMm,
+                 qPrintable(QStringLiteral("%1: y %2 mm, expected %3").arg(text).arg(pointsToMm(word->yMin)).arg(sheet.y(y))));
+    }
+
+    // A general ledger of 60 rows: more than an A4 page holds.
+    static MonthViewPage ledgerView()
+    {
+        MonthViewPage comptes(8);
+        comptes.filter = QStringLiteral("411000");
+        comptes.name = QStringLiteral("Clients");
+        for (int row = 1; row <= ledgerRows; ++row) {
+            comptes.grid.growFor(row);
+            comptes.grid.set(row, 0, QStringLiteral("05/03/2002"));
+            comptes.grid.set(row, 1, QStringLiteral("411000"));
+            comptes.grid.set(row, 2, QStringLiteral("Ligne%1").arg(row));
+            comptes.grid.set(row, 3, QStringLiteral("VE"));
+            comptes.grid.set(row, 4, QStringLiteral("F%1").arg(row));
+            comptes.grid.set(row, 5, QStringLiteral("  %1,00").arg(row));
+        }
+        return comptes;
+    }
+
+    static int rowsOn(const PdfText &pdf, int page)
+    {
+        int rows = 0;
+        for (const PdfWord &word : pdf.pages[page])
+            rows += word.text.startsWith(QStringLiteral("Ligne")) ? 1 : 0;
+        return rows;
+    }
+
+    static constexpr int ledgerRows = 60;
+
+private slots:
+    void listingLandsWhereItsMillimetresSay_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("1200 dpi") << 1200;
+        QTest::newRow("300 dpi") << 300;
+    }
+
+    void listingLandsWhereItsMillimetresSay()
+    {
+        QFETCH(int, dpi);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("grand-livre.pdf"));
+        const auto printer = pdfPrinter(file, dpi);
+        const MonthViewPage comptes = ledgerView();
+        const SheetPlace sheet(*printer);
+        QtPrinter device(*printer);
+        QVERIFY(printing::ImpGL(device, comptes, QStringLiteral("Mars"), 2002));
+
+        const PdfText pdf = readPdfText(file);
+        QVERIFY2(pdf.read, "pdftotext (poppler-utils) reads the file");
+        QCOMPARE(int(pdf.pages.size()), 2);
+        expectAt(pdf, 0, QStringLiteral("Grand"), sheet, 0, 0);
+        expectAt(pdf, 0, QStringLiteral("Date"), sheet, 0, 7);
+        expectAt(pdf, 0, QStringLiteral("Pièce"), sheet, 130, 7);
+        expectAt(pdf, 0, QStringLiteral("Crédit"), sheet, 190, 7, Edge::Right);
+        expectAt(pdf, 0, QStringLiteral("Ligne1"), sheet, 40, 15);
+        expectAt(pdf, 0, QStringLiteral("F1"), sheet, 130, 15);
+        expectAt(pdf, 0, QStringLiteral("1,00"), sheet, 160, 15, Edge::Right);
+        // A full page, down to the bottom of the printable area and not beyond.
+        const int perPage = rowsOn(pdf, 0);
+        QVERIFY(perPage >= 50);
+        expectAt(pdf, 0, QStringLiteral("Ligne%1").arg(perPage), sheet, 40, 15 + 5 * (perPage - 1));
+        const double bottom = (sheet.area.bottom() + 1) * 72.0 / dpi;
+        for (const PdfWord &word : pdf.pages[0])
+            QVERIFY2(word.yMax <= bottom, qPrintable(word.text));
+        // Page 2: the header again, the rows left, the rule and the totals.
+        expectAt(pdf, 1, QStringLiteral("Grand"), sheet, 0, 0);
+        expectAt(pdf, 1, QStringLiteral("Ligne%1").arg(perPage + 1), sheet, 40, 15);
+        const int left = ledgerRows - perPage;
+        QCOMPARE(rowsOn(pdf, 1), left);
+        const QString total = QStringLiteral("%1,00").arg(ledgerRows * (ledgerRows + 1) / 2);
+        expectAt(pdf, 1, total, sheet, 160, 15 + 5 * left + 5, Edge::Right);
+        expectAt(pdf, 1, QStringLiteral("0,00"), sheet, 190, 15 + 5 * left + 5, Edge::Right);
+    }
+
+    void statementLandsInItsFrameOnOnePage()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("resultat.pdf"));
+        const auto printer = pdfPrinter(file, 600);
+        PeriodPage resultat(32, 4);
+        resultat.from = QDate(2002, 1, 1);
+        resultat.to = QDate(2002, 12, 31);
+        resultat.grid.set(1, 0, QStringLiteral("Achats"));
+        resultat.grid.set(1, 1, QStringLiteral("   1000,00"));
+        resultat.grid.set(1, 2, QStringLiteral("Ventes"));
+        resultat.grid.set(1, 3, QStringLiteral("   1500,00"));
+        resultat.grid.set(16, 0, QStringLiteral("TOTAL GENERAL"));
+        resultat.grid.set(16, 1, QStringLiteral("   1500,00"));
+        const SheetPlace sheet(*printer);
+        QtPrinter device(*printer);
+        QVERIFY(printing::ImpResultat(device, resultat));
+
+        const PdfText pdf = readPdfText(file);
+        QVERIFY2(pdf.read, "pdftotext (poppler-utils) reads the file");
+        QCOMPARE(int(pdf.pages.size()), 1);
+        expectAt(pdf, 0, QStringLiteral("Résultat"), sheet, 22, 22);
+        expectAt(pdf, 0, QStringLiteral("31/12/2002"), sheet, 92, 22);
+        expectAt(pdf, 0, QStringLiteral("CHARGES"), sheet, 22, 42);
+        expectAt(pdf, 0, QStringLiteral("PASSIF"), sheet, 167, 42);
+        expectAt(pdf, 0, QStringLiteral("Achats"), sheet, 22, 55);
+        expectAt(pdf, 0, QStringLiteral("1000,00"), sheet, 103, 55, Edge::Right);
+        expectAt(pdf, 0, QStringLiteral("Ventes"), sheet, 107, 55);
+        expectAt(pdf, 0, QStringLiteral("TOTAL"), sheet, 22, 130);
+    }
+
+    void aPageRangeFromThePrintDialogPrintsThosePagesOnce()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("page2.pdf"));
+        const auto printer = pdfPrinter(file, 300);
+        const MonthViewPage comptes = ledgerView();
+        printer->setPrintRange(QPrinter::PageRange);
+        printer->setFromTo(2, 2);
+        QtPrinter device(*printer);
+        QVERIFY(printing::ImpGL(device, comptes, QStringLiteral("Mars"), 2002));
+
+        const PdfText pdf = readPdfText(file);
+        QVERIFY(pdf.read);
+        QCOMPARE(int(pdf.pages.size()), 1);
+        QVERIFY(pdf.find(0, QStringLiteral("Ligne%1").arg(ledgerRows)));
+        QVERIFY(!pdf.find(0, QStringLiteral("Ligne1")));
+        // The next job, an envelope for instance, prints whole again.
+        QCOMPARE(printer->printRange(), QPrinter::AllPages);
+    }
+
+    void arialIsPrintedWithTheFontThatStandsInForIt()
+    {
+        QTemporaryDir dir;
+        const auto printer = pdfPrinter(dir.filePath(QStringLiteral("police.pdf")), 600);
+        QtPrinter device(*printer);
+        device.setFontName(QStringLiteral("Arial"));
+        device.setFontSize(10);
+        const QString expected = QFontDatabase::families().contains(QStringLiteral("Arial")) ? QStringLiteral("Arial")
+                                                                                            : QStringLiteral("Liberation Sans");
+        QCOMPARE(device.familyUsed(), expected);
+        // 10 points at 600 dpi: "Débit" is wider than bare digits, and bold is wider still.
+        const int regular = device.textWidth(QStringLiteral("Débit"));
+        device.setBold(true);
+        QVERIFY(device.textWidth(QStringLiteral("Débit")) > regular);
+        QVERIFY(regular > 100 && regular < 300);
+    }
+
+    void aFileThatCannotBeWrittenRefusesTheJob()
+    {
+        QTemporaryDir dir;
+        const auto printer = pdfPrinter(dir.filePath(QStringLiteral("absent/sous/dossier.pdf")), 300);
+        QtPrinter device(*printer);
+        QVERIFY(!device.beginDocument());
+        device.endDocument();
+        QVERIFY(!printing::ImpResultat(device, PeriodPage(32, 4)));
+    }
+};
+
+QTEST_MAIN(PdfOutputTest)
+#include "PdfOutput_test.moc"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+
+// Shows a calculator window and waits until it has the keyboard, as it has
+// when the user opens it.
+inline void showActive(QDialog &window)
+{
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Escape closes the window; shown again, its "Fermer" button closes it too.
+inline void checkClosing(QDialog &window, QAbstractButton *fermer)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+    showActive(window);
+    QTest::mouseClick(fermer, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+}

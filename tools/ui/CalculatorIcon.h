@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The glyph of the "Calculer" buttons: a small pocket calculator.
+QIcon calculatorIcon();
