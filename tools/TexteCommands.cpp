@@ -1,9 +1,12 @@
 #include "tools/TexteCommands.h"
 
 #include "ledger/FileIO.h"
+#include "platform/BusyPointer.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "platform/PrinterDialogs.h"
+#include "platform/Printer.h"
 #include "tools/RtfReader.h"
 #include "tools/RtfWriter.h"
 
@@ -96,4 +99,18 @@ bool TexteCommands::save()
     }
     content_.setModified(false);
     return true;
+}
+
+void TexteCommands::print()
+{
+    if (!platform_.printerDialogs->print())
+        return;
+    Printer &printer = *platform_.printer;
+    const Hourglass busy(platform_.busy);
+    if (!printer.beginDocument()) {
+        platform_.messages->information(printerRefusedMessage());
+        return;
+    }
+    printer.richText(content_.richText());
+    printer.endDocument();
 }

@@ -17,14 +17,17 @@ public:
     virtual void setDocument(const rtf::Document &document) = 0;
     // The format new text is typed in.
     virtual rtf::CharFormat defaultFormat() const = 0;
+    // The text as the printer takes it: Qt's rich text, in HTML.
+    virtual QString richText() const = 0;
 };
 
 // A new letter: the four heading lines as its first four paragraphs, in the
 // given format (a missing or empty line gives an empty paragraph).
 rtf::Document letterhead(const QStringList &heading, const rtf::CharFormat &format);
 
-// The word processor's file commands and the question about unsaved changes:
-// new letter, open, save and closing, with the current file name.
+// The word processor's commands on its text as a whole: new letter, open,
+// save, print and closing, with the current file name and the question about
+// unsaved changes.
 class TexteCommands {
 public:
     static inline const QString kFilter = QStringLiteral("Fichiers rtf (*.rtf)|*.rtf");
@@ -50,6 +53,8 @@ public:
     bool save();
     // Whether the window may close.
     bool closeQuery() { return confirmDiscard(); }
+    // Prints the whole text through the system print dialog.
+    void print();
 
 private:
     const Platform &platform_;

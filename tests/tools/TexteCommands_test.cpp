@@ -22,6 +22,7 @@ public:
     rtf::Document document() const override { return text; }
     void setDocument(const rtf::Document &d) override { text = d; }
     rtf::CharFormat defaultFormat() const override { return typing; }
+    QString richText() const override { return QStringLiteral("<p>") + text.plainText() + QStringLiteral("</p>"); }
 };
 
 rtf::Document letter(const QString &words)
@@ -249,6 +250,37 @@ TEST_F(TexteCommandsTest, ClosingAsksAboutChanges)
         EXPECT_EQ(fake.messages.boxes, kQuestionBox);
     }
     EXPECT_EQ(rtf::read(readBytes(path("fin.rtf"))), letter("Lettre"));
+}
+
+TEST_F(TexteCommandsTest, PrintGoesThroughThePrintDialog)
+{
+    type("Relance");
+    fake.printerDialogs.printAnswer = false;
+    commands.print();
+    EXPECT_EQ(fake.printerDialogs.printCalls, 1);
+    EXPECT_TRUE(fake.printer.calls.empty()) << "Annuler prints nothing";
+
+    fake.printerDialogs.printAnswer = true;
+    commands.print();
+    using Op = RecordingPrinter::Op;
+    EXPECT_EQ(fake.printer.calls, (std::vector<RecordingPrinter::Call>{
+                                      {Op::Begin}, {Op::RichText, QStringLiteral("<p>Relance</p>")}, {Op::End}}));
+    EXPECT_EQ(fake.busy.shown, 1);
+    EXPECT_EQ(fake.busy.depth, 0);
+    EXPECT_TRUE(fake.messages.boxes.empty());
+    EXPECT_TRUE(content.changed) << "printing saves nothing";
+}
+
+TEST_F(TexteCommandsTest, PrinterThatRefusesTheJobIsTold)
+{
+    type("Relance");
+    fake.printerDialogs.printAnswer = true;
+    fake.printer.refuseBegin = true;
+    commands.print();
+    EXPECT_TRUE(fake.printer.calls.empty());
+    EXPECT_EQ(fake.messages.boxes,
+              FakeMessages::informationBox(QStringLiteral("L'impression n'a pas pu commencer : vérifiez l'imprimante "
+                                                          "choisie (menu Fichier, Configurer imprimante).")));
 }
 
 } // namespace

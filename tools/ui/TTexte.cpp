@@ -172,6 +172,7 @@ void TTexte::connectToolBar()
     connect(newButton, &QToolButton::clicked, this, &TTexte::newLetter);
     connect(openButton, &QToolButton::clicked, this, &TTexte::open);
     connect(saveButton, &QToolButton::clicked, this, [this] { commands_.save(); });
+    connect(printButton, &QToolButton::clicked, this, [this] { commands_.print(); });
     connect(copyButton, &QToolButton::clicked, editor, &QTextEdit::copy);
     connect(pasteButton, &QToolButton::clicked, editor, &QTextEdit::paste);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
@@ -413,4 +414,9 @@ void TTexte::setDocument(const rtf::Document &document)
 rtf::CharFormat TTexte::defaultFormat() const
 {
     return richtext::charFormat(QTextCharFormat(), editor->document()->defaultFont());
+}
+
+QString TTexte::richText() const
+{
+    return editor->document()->toHtml();
 }

@@ -71,6 +71,7 @@ private:
     rtf::Document document() const override;
     void setDocument(const rtf::Document &document) override;
     rtf::CharFormat defaultFormat() const override;
+    QString richText() const override;
 
     void buildToolBar();
     void connectToolBar();
