@@ -92,7 +92,7 @@ TTexte::TTexte(const Platform &platform, const QStringList &societe, QWidget *pa
     layout->addWidget(ruler);
     layout->addWidget(editor, 1);
 
-    GetFontNames();
+    GetFontName();
     connectToolBar();
     connect(editor, &QTextEdit::selectionChanged, this, &TTexte::SelectionChange);
     connect(editor, &QTextEdit::cursorPositionChanged, this, &TTexte::SelectionChange);
@@ -215,7 +215,7 @@ void TTexte::connectToolBar()
     connect(fontDialogButton, &QToolButton::clicked, this, &TTexte::chooseFont);
 }
 
-void TTexte::GetFontNames()
+void TTexte::GetFontName()
 {
     QStringList families = QFontDatabase::families();
     families.sort(Qt::CaseInsensitive);

@@ -75,7 +75,8 @@ private:
 
     void buildToolBar();
     void connectToolBar();
-    void GetFontNames();
+    // The font list: every family of the screen, sorted.
+    void GetFontName();
     // CurrText: the selection when there is one, otherwise the default
     // format, that of the whole text and of what is typed next.
     void applyToCurrText(const QTextCharFormat &change);
