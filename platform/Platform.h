@@ -10,6 +10,7 @@ class HelpViewer;
 class BusyPointer;
 class SearchPrompt;
 class Printer;
+class FontDialog;
 class ClockSetter;
 
 // The desktop services the ledger logic calls. The application fills it with
@@ -25,5 +26,6 @@ struct Platform {
     BusyPointer *busy = nullptr;
     SearchPrompt *searchPrompt = nullptr;
     Printer *printer = nullptr; // the printer the dialogs set up
+    FontDialog *fontDialog = nullptr;
     ClockSetter *clockSetter = nullptr;
 };

@@ -66,8 +66,7 @@ QString Imprimer(Printer &printer, const QStringList &lines, const QString &font
     printer.setFontSize(points);
     printer.setBold(false);
     if (!printer.beginDocument())
-        return QStringLiteral("Le bloc-notes n'a pas pu être imprimé : vérifiez l'imprimante choisie "
-                              "(menu Fichier, Configurer imprimante).");
+        return printerRefusedMessage();
     const int lineHeight = printer.lineHeight();
     const int width = printer.pageWidth();
     int y = 0;

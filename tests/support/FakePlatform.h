@@ -6,6 +6,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
+#include "platform/FontDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
@@ -229,6 +230,17 @@ public:
     }
 };
 
+class FakeFontDialog final : public FontDialog {
+public:
+    std::optional<FontChoice> answer; // nothing: "Annuler"
+    std::vector<FontChoice> shown;    // the font each dialog opened on
+    std::optional<FontChoice> choose(const FontChoice &current) override
+    {
+        shown.push_back(current);
+        return answer;
+    }
+};
+
 // The computer's clock, never set: the instants asked for are kept, and the
 // system's answers are taken from `refusals` (an empty text: the clock was set).
 class FakeClockSetter final : public ClockSetter {
@@ -259,7 +271,8 @@ struct FakePlatform {
     FakeBusyPointer busy;
     FakeSearchPrompt searchPrompt;
     RecordingPrinter printer;
+    FakeFontDialog fontDialog;
     FakeClockSetter clockSetter;
     Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs,
-                      &help, &busy, &searchPrompt, &printer, &clockSetter};
+                      &help, &busy, &searchPrompt, &printer, &fontDialog, &clockSetter};
 };

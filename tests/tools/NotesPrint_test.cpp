@@ -86,7 +86,7 @@ TEST(NotesPrint, APrinterThatRefusesTheJobIsSaid)
     RecordingPrinter printer;
     printer.refuseBegin = true;
     EXPECT_EQ(notepad::Imprimer(printer, {"note"}, QStringLiteral("Arial"), 10),
-              QString::fromUtf8("Le bloc-notes n'a pas pu être imprimé : vérifiez l'imprimante choisie "
+              QString::fromUtf8("L'impression n'a pas pu commencer : vérifiez l'imprimante choisie "
                                 "(menu Fichier, Configurer imprimante)."));
     EXPECT_TRUE(printer.texts().empty());
     EXPECT_EQ(printer.count(Op::End), 0);

@@ -133,7 +133,7 @@ private slots:
         QTest::keyClicks(window->notes, "note");
         QTest::mouseClick(window->printButton, Qt::LeftButton);
         QCOMPARE(fake->messages.shown,
-                 QStringList{QStringLiteral("Le bloc-notes n'a pas pu être imprimé : vérifiez l'imprimante choisie "
+                 QStringList{QStringLiteral("L'impression n'a pas pu commencer : vérifiez l'imprimante choisie "
                                             "(menu Fichier, Configurer imprimante).")});
     }
 
