@@ -48,14 +48,14 @@ public:
     void Cloturer();
     // The envelope command, with its address dialog over this window.
     void Enveloppe();
-    // The telephone-message book kept beside the dossier's file.
-    void Messages();
     // Reference data dialogs.
     void Psoc();
     void Plc();
     void Journaux();
     // The word processor, with the company letterhead.
     void TrTexte();
+    // The telephone-message book kept beside the dossier's file.
+    void Messages();
 
 signals:
     void captionChanged(const QString &caption);

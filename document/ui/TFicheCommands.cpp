@@ -3,7 +3,6 @@
 #include "document/ReportCommands.h"
 #include "document/ui/TFiche.h"
 #include "printing/ui/TEnveloppes.h"
-#include "tools/ui/TFicheMsg.h"
 
 void TFiche::ModifierEcriture() { run([](Fiche &f) { f.ModifierEcriture(); }); }
 void TFiche::Supprimer() { run([](Fiche &f) { f.Supprimer(); }); }
@@ -28,11 +27,4 @@ void TFiche::Enveloppe()
 {
     EnvelopeAddressDialog dialog(this);
     run([&dialog](Fiche &f) { document::Enveloppe(f, dialog); });
-}
-
-void TFiche::Messages()
-{
-    TFicheMsg book(fiche_.platform(), this);
-    if (book.Charge(MessageBook::fileFor(fiche_.NomFichier)))
-        book.exec();
 }

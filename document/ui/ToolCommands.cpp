@@ -1,5 +1,6 @@
 #include "document/ui/TFiche.h"
 
+#include "tools/ui/TFicheMsg.h"
 #include "tools/ui/TTexte.h"
 
 void TFiche::TrTexte()
@@ -9,4 +10,11 @@ void TFiche::TrTexte()
     TTexte window(fiche_.platform(), QStringList(societe.begin(), societe.begin() + 4), this);
     window.setWindowState(window.windowState() | Qt::WindowMaximized);
     window.exec();
+}
+
+void TFiche::Messages()
+{
+    TFicheMsg book(fiche_.platform(), this);
+    if (book.Charge(MessageBook::fileFor(fiche_.NomFichier)))
+        book.exec();
 }
