@@ -52,6 +52,10 @@ public:
     void Psoc();
     void Plc();
     void Journaux();
+    // Invoice dialogs and entry guides.
+    void FactCli();
+    void FactFour();
+    void Guides();
 
 signals:
     void captionChanged(const QString &caption);
