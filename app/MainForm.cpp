@@ -56,8 +56,10 @@ bool MainForm::DemandeEnregistrer()
     fiche_.TestModif(modifie);
     if (!modifie)
         return true;
-    const QString question = QStringLiteral("Enregistrer changements dans %1 ?")
-                                 .arg(filenames::withoutFolder(FichierCourant));
+    const QString question = FichierCourant.isEmpty()
+                                 ? QStringLiteral("Enregistrer les changements du nouveau dossier ?")
+                                 : QStringLiteral("Enregistrer changements dans %1 ?")
+                                       .arg(filenames::withoutFolder(FichierCourant));
     switch (platform_.messages->warningYesNoCancel(question)) {
     case Messages::Answer::Oui:
         return Enregistrer();
@@ -139,14 +141,22 @@ bool MainForm::FormCloseQuery()
     return DemandeEnregistrer();
 }
 
-void MainForm::FormClose()
+bool MainForm::FormClose()
 {
     if (!RepDepart.isEmpty())
         QDir::setCurrent(RepDepart);
-    fiche_.SauveIni();
-    fiche_.SauveSoc();
-    fiche_.SauvePlc();
-    fiche_.SauveCombo();
+    if (!unreadTold_) {
+        for (const QString &message : fiche_.unreadReferenceMessages())
+            platform_.messages->information(message);
+        unreadTold_ = true;
+    }
+    const QStringList failures = fiche_.saveReferenceFiles();
+    if (failures.isEmpty())
+        return true;
+    // The program stays open unless the user chooses otherwise: the changes
+    // are still there, and can be written once the cause is put right.
+    return platform_.messages->warningOkCancel(
+        failures.join(u'\n') + QStringLiteral("\n\nQuitter Tavelin sans enregistrer ces changements ?"));
 }
 
 void MainForm::OuvrirAutomatiquement()

@@ -45,7 +45,9 @@ public:
     // Whether the window may close: the save prompt, when there is something to save.
     bool FormCloseQuery();
     // The window closes: back to the start-up folder, reference data written.
-    void FormClose();
+    // False when a write failed and the user chose to stay, to keep the
+    // changes the program could not write.
+    bool FormClose();
 
     void OuvrirAutomatiquement();
     // The print dialog, then the page shown printed on the printer chosen.
@@ -74,4 +76,5 @@ private:
     Fiche &fiche_;
     const Platform &platform_;
     bool valide_ = false;
+    bool unreadTold_ = false;
 };

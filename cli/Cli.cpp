@@ -9,7 +9,6 @@
 #include "cli/Listings.h"
 #include "cli/Verification.h"
 #include "document/Fiche.h"
-#include "ledger/FileIO.h"
 #include "ledger/LedgerFile.h"
 
 namespace cli {
@@ -34,9 +33,9 @@ int verify(const Invocation &invocation, Streams &io)
     // The lines as they are on disk: the loading's clean-up would hide some
     // of what the check must show, and shift the line numbers it gives.
     LineList lines;
-    const QString why = ledgerfile::load(invocation.file, lines);
-    if (!why.isEmpty()) {
-        reportLine(io.err, fileio::readFailedMessage(invocation.file, why));
+    const QString refused = ledgerfile::openLedger(invocation.file, lines);
+    if (!refused.isEmpty()) {
+        reportLine(io.err, refused);
         return ExitUnreadable;
     }
     ReferenceData ref;

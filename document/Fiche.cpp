@@ -2,7 +2,6 @@
 
 #include "document/ReportCommands.h"
 #include "entry/MonthGrid.h"
-#include "ledger/FileIO.h"
 #include "ledger/LedgerFile.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
@@ -175,19 +174,27 @@ void Fiche::Nouveau()
 
 bool Fiche::Charge(const QString &fileName)
 {
-    NomFichier = fileName;
     bool loaded = false;
-    if (!platform().files->exists(NomFichier)) {
+    if (!platform().files->exists(fileName)) {
         NomFichier.clear();
     } else {
-        const QString why = ledgerfile::load(NomFichier, Lignes);
-        if (!why.isEmpty()) {
-            report(fileio::readFailedMessage(NomFichier, why));
-            NomFichier.clear();
-        } else {
-            Modifie = false;
-            loaded = true;
+        LineList lines;
+        const QString message = ledgerfile::openLedger(fileName, lines);
+        if (!message.isEmpty()) {
+            report(message);
+            // Nothing is loaded: the document keeps what it had. But it must
+            // not keep the name of a file it could not read (the last file at
+            // start-up), or the next save would write over that file.
+            if (NomFichier == fileName) {
+                NomFichier.clear();
+                Caption.clear();
+            }
+            return false;
         }
+        Lignes = std::move(lines);
+        NomFichier = fileName;
+        Modifie = false;
+        loaded = true;
     }
     Caption = QFileInfo(NomFichier).fileName();
     LitHead();

@@ -25,6 +25,7 @@ QString reason(int error)
     case EISDIR: return QStringLiteral("le chemin désigne un dossier");
     case EIO: return QStringLiteral("erreur d'entrée-sortie sur le disque");
     case ENAMETOOLONG: return QStringLiteral("nom de fichier trop long");
+    case ELOOP: return QStringLiteral("trop de liens symboliques à suivre");
     case EMFILE:
     case ENFILE: return QStringLiteral("trop de fichiers ouverts");
     case ENOMEM: return QStringLiteral("mémoire insuffisante");
@@ -32,8 +33,15 @@ QString reason(int error)
     }
 }
 
+QString writeProtectedReason()
+{
+    return QStringLiteral("le fichier est protégé en écriture");
+}
+
 QString saveFailedMessage(const QString &path, const QString &why)
 {
+    if (why == writeProtectedReason())
+        return QStringLiteral("Le fichier %1 est protégé en écriture").arg(QDir::toNativeSeparators(path));
     return QStringLiteral("Impossible d'enregistrer le fichier %1 : %2.")
         .arg(QDir::toNativeSeparators(path), why);
 }
@@ -90,62 +98,6 @@ QString readWhole(const QString &path, std::string &out)
     }
     out.resize(done);
     ::close(fd);
-    return {};
-}
-
-QString writeAtomically(const QString &path, std::string_view bytes)
-{
-    const QFileInfo info(path);
-    const QString dir = info.absolutePath();
-    QByteArray pattern = QFile::encodeName(dir + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0)
-        return reason(errno);
-
-    auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(pattern.constData());
-        return reason(error);
-    };
-
-    // Keep the permissions of the file being replaced; a new file gets the
-    // usual ones (0666 less the umask) rather than mkstemp's private 0600.
-    struct stat old {};
-    mode_t mode;
-    if (::stat(QFile::encodeName(path).constData(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(fd, mode) != 0)
-        return fail(errno);
-
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (n == 0)
-            return fail(ENOSPC);
-        done += std::size_t(n);
-    }
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        const int e = errno;
-        ::unlink(pattern.constData());
-        return reason(e);
-    }
-    if (::rename(pattern.constData(), QFile::encodeName(path).constData()) != 0) {
-        const int e = errno;
-        ::unlink(pattern.constData());
-        return reason(e);
-    }
     return {};
 }
 

@@ -17,12 +17,20 @@ QString readWhole(const QString &path, std::string &out);
 // folder, are flushed to the disk, and the temporary file is then renamed over
 // the old one. On any failure the old file is left as it was and the
 // temporary file is removed.
+// A path that is a symbolic link replaces the file the link points to, in that
+// file's folder, and the link stays. A file the user may not write is refused
+// (the rename would replace it all the same). The replaced file's permissions,
+// and its owner and group as far as the process may set them, carry over.
 QString writeAtomically(const QString &path, std::string_view bytes);
+
+// The reason given for a file the user may not write.
+QString writeProtectedReason();
 
 // French text for an errno value.
 QString reason(int error);
 
-// The message shown when a save fails.
+// The message shown when a save fails ("Le fichier X est protégé en écriture"
+// for a file the user may not write).
 QString saveFailedMessage(const QString &path, const QString &reason);
 QString readFailedMessage(const QString &path, const QString &reason);
 

@@ -98,10 +98,22 @@ bool Ledger::writeFile(const QString &fileName)
 
 // ---------------------------------------------------------------- reference data
 
-void Ledger::ChargeSoc() { report(reference::chargeSoc(referenceDir(), ref)); }
-void Ledger::ChargePlc() { report(reference::chargePlc(referenceDir(), ref)); }
-void Ledger::ChargeIni() { report(reference::chargeIni(referenceDir(), ref, NomFichier)); }
-void Ledger::ChargeCombo() { report(reference::chargeCombo(referenceDir(), ref)); }
+QDir Ledger::referenceDir() const
+{
+    return referenceFolder_.isEmpty() ? QDir::current() : QDir(referenceFolder_);
+}
+
+QDir Ledger::loadDir()
+{
+    if (referenceFolder_.isEmpty())
+        referenceFolder_ = QDir::currentPath();
+    return referenceDir();
+}
+
+void Ledger::ChargeSoc() { report(reference::chargeSoc(loadDir(), ref)); }
+void Ledger::ChargePlc() { report(reference::chargePlc(loadDir(), ref)); }
+void Ledger::ChargeIni() { report(reference::chargeIni(loadDir(), ref, NomFichier)); }
+void Ledger::ChargeCombo() { report(reference::chargeCombo(loadDir(), ref)); }
 void Ledger::InitPlc() { reference::initPlc(ref); }
 void Ledger::InitJnx() { reference::initJnx(ref); }
 
@@ -109,6 +121,23 @@ bool Ledger::SauveIni() { return report(reference::sauveIni(referenceDir(), ref,
 bool Ledger::SauveSoc() { return report(reference::sauveSoc(referenceDir(), ref)); }
 bool Ledger::SauvePlc() { return report(reference::sauvePlc(referenceDir(), ref)); }
 bool Ledger::SauveCombo() { return report(reference::sauveCombo(referenceDir(), ref)); }
+
+QStringList Ledger::saveReferenceFiles()
+{
+    const QDir dir = referenceDir();
+    const QString outcomes[] = {reference::sauveIni(dir, ref, NomFichier), reference::sauveSoc(dir, ref),
+                                reference::sauvePlc(dir, ref), reference::sauveCombo(dir, ref)};
+    QStringList failures;
+    for (const QString &message : outcomes)
+        if (!message.isEmpty())
+            failures.append(message);
+    return failures;
+}
+
+QStringList Ledger::unreadReferenceMessages() const
+{
+    return reference::unreadMessages(referenceDir(), ref);
+}
 
 void Ledger::GetIni(bool &ouvrirAuto, QString &nomFichier) const
 {

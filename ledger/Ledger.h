@@ -54,8 +54,10 @@ public:
     bool writeFile(const QString &fileName);
 
     // --- Reference data ---
-    // The folder of the reference files: the process's current folder.
-    QDir referenceDir() const { return QDir::current(); }
+    // The folder of the reference files: the process's current folder when
+    // they were first loaded (the start-up folder), whatever folder is
+    // current later.
+    QDir referenceDir() const;
     void ChargeSoc();
     void ChargePlc();
     void ChargeIni();
@@ -66,6 +68,12 @@ public:
     bool SauveSoc();
     bool SauvePlc();
     bool SauveCombo();
+    // The four writes of the exit, in the order settings, company, chart,
+    // journals; gives back the message of each write that failed.
+    QStringList saveReferenceFiles();
+    // One message for each reference file that could not be read at start-up,
+    // and that was therefore left as it was.
+    QStringList unreadReferenceMessages() const;
     void GetIni(bool &ouvrirAuto, QString &nomFichier) const;
     void SetIni(bool ouvrirAuto);
 
@@ -74,5 +82,9 @@ protected:
     bool report(const QString &message) const;
 
 private:
+    // Records the folder the reference files are read from, at the first load.
+    QDir loadDir();
+
     const Platform &platform_;
+    QString referenceFolder_;
 };

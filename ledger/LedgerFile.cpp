@@ -3,7 +3,29 @@
 #include "ledger/FileIO.h"
 #include "ledger/TextLines.h"
 
+#include <QDir>
+#include <algorithm>
+
 namespace ledgerfile {
+namespace {
+
+// Reads the file and cuts it; a French reason when it cannot be read.
+QString readLines(const QString &path, std::size_t maxLines, std::string &text, std::vector<std::string_view> &lines)
+{
+    const QString why = fileio::readWhole(path, text);
+    if (!why.isEmpty())
+        return why;
+    if (!textlines::cut(text, maxLines, lines))
+        return QStringLiteral("le fichier compte plus de %1 lignes, ce n'est pas un fichier de Tavelin").arg(maxLines);
+    return {};
+}
+
+bool isEntryLine(std::string_view l)
+{
+    return l.size() >= 7 && std::all_of(l.begin(), l.begin() + 7, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
 
 LineList parse(std::unique_ptr<std::string> text)
 {
@@ -15,12 +37,26 @@ LineList parse(std::unique_ptr<std::string> text)
 QString load(const QString &path, LineList &out, std::size_t maxLines)
 {
     auto text = std::make_unique<std::string>();
-    const QString why = fileio::readWhole(path, *text);
+    std::vector<std::string_view> lines;
+    const QString why = readLines(path, maxLines, *text, lines);
     if (!why.isEmpty())
         return why;
+    out = LineList::adopt(std::move(text), lines);
+    return {};
+}
+
+QString openLedger(const QString &path, LineList &out, std::size_t maxLines)
+{
+    auto text = std::make_unique<std::string>();
     std::vector<std::string_view> lines;
-    if (!textlines::cut(*text, maxLines, lines))
-        return QStringLiteral("le fichier compte plus de %1 lignes, ce n'est pas un fichier de Tavelin").arg(maxLines);
+    const QString why = readLines(path, maxLines, *text, lines);
+    if (!why.isEmpty())
+        return fileio::readFailedMessage(path, why);
+    const bool ledger = text->empty()
+                        || std::any_of(lines.begin(), lines.end(),
+                                       [](std::string_view l) { return l == "<HEAD>" || isEntryLine(l); });
+    if (!ledger)
+        return QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(QDir::toNativeSeparators(path));
     out = LineList::adopt(std::move(text), lines);
     return {};
 }

@@ -22,6 +22,14 @@ LineList parse(std::unique_ptr<std::string> text);
 // cannot be read or holds more than `maxLines` lines (`out` is then untouched).
 QString load(const QString &path, LineList &out, std::size_t maxLines = kMaxLines);
 
+// Loads a ledger file as load() does, and refuses a file that is not empty
+// but holds neither the header's "<HEAD>" line nor a line of the entry form
+// (six digits of month key, a column digit): a picture or a letter given the
+// ".jnl" extension, which the next save would write over. Gives back the
+// message for the user, empty when the file was loaded (`out` is untouched
+// otherwise).
+QString openLedger(const QString &path, LineList &out, std::size_t maxLines = kMaxLines);
+
 // Every line followed by CR LF, the last one included.
 std::string serialize(const LineList &lines);
 

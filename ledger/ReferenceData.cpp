@@ -13,8 +13,8 @@ namespace reference {
 namespace {
 
 // Reads a text file of the folder into decoded lines. Missing file: false and
-// no message; unreadable file: false and the message.
-bool readLines(const QString &path, QStringList &out, QString &message)
+// no message; unreadable file: false, the message, and `unread` set.
+bool readLines(const QString &path, QStringList &out, QString &message, bool &unread)
 {
     if (!QFileInfo(path).isFile())
         return false;
@@ -22,6 +22,7 @@ bool readLines(const QString &path, QStringList &out, QString &message)
     const QString why = ledgerfile::load(path, lines);
     if (!why.isEmpty()) {
         message = fileio::readFailedMessage(path, why);
+        unread = true;
         return false;
     }
     out.clear();
@@ -38,6 +39,12 @@ QString writeLines(const QString &path, const QStringList &lines)
         bytes += cp1252::encode(l);
         bytes += "\r\n";
     }
+    // Unchanged files are left alone: the files are written when a dialog
+    // closes and again at exit, where a folder that became read-only would
+    // otherwise keep the program from closing for nothing.
+    std::string onDisk;
+    if (QFileInfo(path).isFile() && fileio::readWhole(path, onDisk).isEmpty() && onDisk == bytes)
+        return {};
     const QString why = fileio::writeAtomically(path, bytes);
     return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
 }
@@ -108,7 +115,7 @@ QString chargeSoc(const QDir &dir, ReferenceData &ref)
 {
     QStringList lines;
     QString message;
-    if (readLines(dir.filePath(kSocFile), lines, message))
+    if (readLines(dir.filePath(kSocFile), lines, message, ref.unread.soc))
         for (qsizetype i = 0; i < lines.size() && i < 7; ++i)
             ref.Societe[std::size_t(i)] = lines[i];
     return message;
@@ -118,7 +125,7 @@ QString chargePlc(const QDir &dir, ReferenceData &ref)
 {
     QStringList lines;
     QString message;
-    if (readLines(dir.filePath(kPlcFile), lines, message))
+    if (readLines(dir.filePath(kPlcFile), lines, message, ref.unread.plc))
         ref.ListePlc = lines;
     sortByText(ref.ListePlc);
     return message;
@@ -129,7 +136,7 @@ QString chargeIni(const QDir &dir, ReferenceData &ref, QString &nomFichier)
     QStringList lines;
     QString message;
     const QString path = dir.filePath(kIniFile);
-    if (readLines(path, lines, message)) {
+    if (readLines(path, lines, message, ref.unread.ini)) {
         auto line = [&](int n) { return n - 1 < lines.size() ? lines[n - 1] : QString(); };
         auto bad = [&](int n, const QString &expected) {
             if (message.isEmpty())
@@ -160,7 +167,7 @@ QString chargeCombo(const QDir &dir, ReferenceData &ref)
 {
     QStringList lines;
     QString message;
-    if (!readLines(journalsPath(dir), lines, message))
+    if (!readLines(journalsPath(dir), lines, message, ref.unread.cbx))
         return message;
     ref.accountItems.clear();
     ref.journalItems.clear();
@@ -192,6 +199,8 @@ QString formatReelIni(double value)
 
 QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFichier)
 {
+    if (ref.unread.ini)
+        return {};
     const QStringList lines = {formatReelIni(ref.ReelIni), nomFichier, QString::number(ref.OuvrirAuto),
                                ref.JournalVente, ref.CompteClient, ref.CompteVente, ref.CompteTvaVente,
                                ref.JournalAchat, ref.CompteFour, ref.CompteAchat, ref.CompteTvaAchat};
@@ -200,18 +209,22 @@ QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFi
 
 QString sauveSoc(const QDir &dir, const ReferenceData &ref)
 {
+    if (ref.unread.soc)
+        return {};
     return writeLines(dir.filePath(kSocFile), QStringList(ref.Societe.begin(), ref.Societe.end()));
 }
 
 QString sauvePlc(const QDir &dir, const ReferenceData &ref)
 {
-    if (!ref.PlanModifie)
+    if (!ref.PlanModifie || ref.unread.plc)
         return {};
     return writeLines(dir.filePath(kPlcFile), ref.ListePlc);
 }
 
 QString sauveCombo(const QDir &dir, const ReferenceData &ref)
 {
+    if (ref.unread.cbx)
+        return {};
     QStringList lines{QStringLiteral("[JOURNAUX]")};
     lines += ref.ListeJnx;
     // One journals file whatever the case of its name: write the usual name,
@@ -225,6 +238,20 @@ QString sauveCombo(const QDir &dir, const ReferenceData &ref)
         if (name != kCbxWrittenName && name.compare(kCbxFile, Qt::CaseInsensitive) == 0)
             QFile::remove(dir.filePath(name));
     return {};
+}
+
+QStringList unreadMessages(const QDir &dir, const ReferenceData &ref)
+{
+    const std::pair<bool, QString> files[] = {{ref.unread.ini, dir.filePath(kIniFile)},
+                                              {ref.unread.soc, dir.filePath(kSocFile)},
+                                              {ref.unread.plc, dir.filePath(kPlcFile)},
+                                              {ref.unread.cbx, journalsPath(dir)}};
+    QStringList messages;
+    for (const auto &[unread, path] : files)
+        if (unread)
+            messages.append(QStringLiteral("Le fichier %1 n'a pas pu être lu au démarrage : il a été laissé tel quel.")
+                                .arg(QDir::toNativeSeparators(path)));
+    return messages;
 }
 
 void initPlc(ReferenceData &ref)

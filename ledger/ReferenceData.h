@@ -22,6 +22,15 @@ struct ReferenceData {
     // The entry line's drop-down lists (account codes, journal codes), sorted.
     QStringList accountItems;
     QStringList journalItems;
+
+    // The files that exist but could not be read: they are never written back
+    // during the run, which would replace what they hold by empty lists.
+    struct Unread {
+        bool soc = false;
+        bool plc = false;
+        bool ini = false;
+        bool cbx = false;
+    } unread;
 };
 
 namespace reference {
@@ -42,11 +51,15 @@ QString chargeIni(const QDir &dir, ReferenceData &ref, QString &nomFichier);
 QString chargeCombo(const QDir &dir, ReferenceData &ref);
 
 // Each save replaces its file atomically and gives back a French message when
-// it fails (empty otherwise).
+// it fails (empty otherwise). A file that could not be read is left as it is,
+// and a file that already holds what would be written is not written again.
 QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFichier);
 QString sauveSoc(const QDir &dir, const ReferenceData &ref);
 QString sauvePlc(const QDir &dir, const ReferenceData &ref); // only when PlanModifie
 QString sauveCombo(const QDir &dir, const ReferenceData &ref);
+
+// One message for each file left as it was because it could not be read.
+QStringList unreadMessages(const QDir &dir, const ReferenceData &ref);
 
 void initPlc(ReferenceData &ref);
 void initJnx(ReferenceData &ref);

@@ -296,7 +296,10 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    form_.FormClose();
+    if (!form_.FormClose()) {
+        event->ignore();
+        return;
+    }
     clockTimer->stop();
     event->accept();
 }

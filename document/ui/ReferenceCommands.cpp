@@ -1,16 +1,16 @@
 #include "document/ui/TFiche.h"
 
-#include "dialogs/ReferenceDialogs.h"
 #include "dialogs/ui/TJnx.h"
 #include "dialogs/ui/TPlan.h"
 #include "dialogs/ui/TSociete.h"
+#include "document/ReferenceCommands.h"
 
 void TFiche::Psoc()
 {
     TSociete dialog(this);
     dialog.Init(fiche_.ref.Societe);
     dialog.exec();
-    run([&](Fiche &f) { dialogs::Psoc(f.ref, dialog.form()); });
+    run([&](Fiche &f) { document::Psoc(f, dialog.form()); });
 }
 
 void TFiche::Plc()
@@ -18,7 +18,7 @@ void TFiche::Plc()
     TPlan dialog(*fiche_.platform().messages, this);
     dialog.Init(fiche_.ref.ListePlc);
     dialog.exec();
-    run([&](Fiche &f) { dialogs::Plc(f.ref, dialog.editor()); });
+    run([&](Fiche &f) { document::Plc(f, dialog.editor()); });
 }
 
 void TFiche::Journaux()
@@ -26,5 +26,5 @@ void TFiche::Journaux()
     TJnx dialog(*fiche_.platform().messages, this);
     dialog.Init(fiche_.ref.ListeJnx);
     dialog.exec();
-    run([&](Fiche &f) { dialogs::Journaux(f.ref, dialog.editor()); });
+    run([&](Fiche &f) { document::Journaux(f, dialog.editor()); });
 }

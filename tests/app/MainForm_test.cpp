@@ -2,10 +2,12 @@
 #include "document/Fiche.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 
 namespace {
 
@@ -148,6 +150,53 @@ TEST_F(MainFormTest, PromptNamesTheFileWithoutItsFolder)
     EXPECT_FALSE(form.FormCloseQuery()); // the fake answers Annuler
     const FakeMessages::Shown prompt{Box::WarningYesNoCancel, QStringLiteral("Enregistrer changements dans compta.jnl ?")};
     EXPECT_EQ(fake.messages.boxes, std::vector<FakeMessages::Shown>{prompt});
+}
+
+TEST_F(MainFormTest, PromptOfANeverSavedDossierSaysSo)
+{
+    form.Nouveau();
+    EXPECT_FALSE(form.FormCloseQuery());
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Enregistrer les changements du nouveau dossier ?")});
+}
+
+TEST_F(MainFormTest, APictureNamedLikeALedgerIsNeverWrittenOver)
+{
+    const std::string picture("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    const QString image = dir.file(QStringLiteral("photo.jnl"));
+    writeBytes(image, picture);
+    modifiedDocument(QStringLiteral("compta.jnl"));
+    fiche.Lignes.append("2002040" "01/04/2002");
+
+    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    fake.fileDialogs.openAnswers = {image};
+    form.Ouvrir();
+    EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(image));
+    EXPECT_EQ(form.FichierCourant, dir.file(QStringLiteral("compta.jnl")));
+    EXPECT_EQ(form.titre(), QStringLiteral("Tavelin - [compta.jnl]"));
+
+    // Oui to the next prompt writes the dossier that is open, not the picture.
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    EXPECT_TRUE(form.FormCloseQuery());
+    EXPECT_EQ(readBytes(image), picture);
+    EXPECT_NE(readBytes(dir.file(QStringLiteral("compta.jnl"))).find("200204001/04/2002\r\n"), std::string::npos);
+}
+
+TEST_F(MainFormTest, APictureReopenedAtStartUpLeavesAnUnnamedEmptyDossier)
+{
+    const std::string picture("GIF89a\x01\0\x01\0", 10);
+    const QString image = dir.file(QStringLiteral("photo.jnl"));
+    writeBytes(image, picture);
+    writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(image, 1));
+    fiche.FormActivate();
+    form.FormShow();
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(image)});
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+    EXPECT_TRUE(fiche.Lignes.empty());
+    EXPECT_FALSE(fiche.Modifie);
+    fiche.SetSauve();
+    EXPECT_FALSE(form.Enregistrer()); // asks for a name: the dialog is cancelled
+    EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(readBytes(image), picture);
 }
 
 TEST_F(MainFormTest, NouveauAnswers)
@@ -440,6 +489,64 @@ TEST_F(MainFormTest, ClosingKeepsTheWorkWhenTheSaveIsCancelledOrFails)
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("compta"))};
     EXPECT_TRUE(form.FormCloseQuery());
     EXPECT_TRUE(exists(QStringLiteral("compta.jnl")));
+}
+
+TEST_F(MainFormTest, AReferenceFileUnreadAtStartUpIsLeftAsItWasAndTheUserToldOnce)
+{
+    unprivileged::handOver(dir.path());
+    EXPECT_EQ(unprivileged::run([&] {
+                  const std::string journals = "[JOURNAUX]\r\nVE O Ventes\r\nAC O Achats\r\n";
+                  const QString path = dir.file(QStringLiteral("Tavelin.cbx"));
+                  writeBytes(path, journals);
+                  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0), 0);
+                  fiche.FormActivate();
+                  form.FormShow();
+                  ASSERT_EQ(fake.messages.shown.size(), 1); // told at start-up
+                  fake.messages.shown.clear();
+
+                  EXPECT_TRUE(form.FormClose());
+                  EXPECT_EQ(fake.messages.shown,
+                            QStringList{QStringLiteral("Le fichier %1 n'a pas pu être lu au démarrage : il a été laissé "
+                                                       "tel quel.")
+                                            .arg(path)});
+                  EXPECT_TRUE(form.FormClose());
+                  EXPECT_EQ(fake.messages.shown.size(), 1);
+                  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0600), 0);
+                  EXPECT_EQ(readBytes(path), journals);
+                  EXPECT_FALSE(exists(QStringLiteral("Tavelin.Cbx")));
+              }),
+              0);
+}
+
+TEST_F(MainFormTest, AReadOnlyStartUpFolderKeepsTheProgramOpenUntilTheUserGivesUp)
+{
+    unprivileged::handOver(dir.path());
+    EXPECT_EQ(unprivileged::run([&] {
+                  fiche.FormActivate();
+                  form.FormShow();
+                  EXPECT_TRUE(form.FormClose()); // the first exit writes the three files
+                  const QStringList written = QDir(dir.path()).entryList(QDir::Files);
+                  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+
+                  // Nothing changed since: the program closes without a word.
+                  EXPECT_TRUE(form.FormClose());
+                  EXPECT_TRUE(fake.messages.shown.isEmpty());
+
+                  fiche.ref.ListeJnx = QStringList{"VE N Ventes"};
+                  fiche.ref.Societe[0] = QStringLiteral("SARL Tavelin");
+                  EXPECT_FALSE(form.FormClose()); // the fake answers "Annuler"
+                  ASSERT_EQ(fake.messages.shown.size(), 1);
+                  EXPECT_EQ(fake.messages.shown[0],
+                            QStringLiteral("Impossible d'enregistrer le fichier %1 : accès refusé.\n"
+                                           "Impossible d'enregistrer le fichier %2 : accès refusé.\n\n"
+                                           "Quitter Tavelin sans enregistrer ces changements ?")
+                                .arg(dir.file(QStringLiteral("Tavelin.soc")), dir.file(QStringLiteral("Tavelin.Cbx"))));
+                  fake.messages.okCancel = {true};
+                  EXPECT_TRUE(form.FormClose());
+                  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), written);
+                  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+              }),
+              0);
 }
 
 // --- Other commands ---------------------------------------------------------------

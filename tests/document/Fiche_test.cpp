@@ -276,7 +276,7 @@ TEST_F(FicheTest, LoadingAMissingFileKeepsTheLines)
     EXPECT_EQ(fiche.NbLignes, 1);
 }
 
-TEST_F(FicheTest, AFileThatIsNoLedgerLoadsWithoutHarm)
+TEST_F(FicheTest, AFileThatIsNoLedgerIsRefusedAndTheDocumentKeepsWhatItHad)
 {
     std::string noise;
     unsigned seed = 7;
@@ -285,22 +285,74 @@ TEST_F(FicheTest, AFileThatIsNoLedgerLoadsWithoutHarm)
         char c = char(seed >> 16);
         noise.push_back(c == 0 ? '\x01' : c);
     }
-    EXPECT_TRUE(fiche.Charge(ledger(noise, QStringLiteral("image.jnl"))));
-    EXPECT_GT(fiche.Lignes.size(), 1000u);
-    EXPECT_EQ(fiche.NbLignes, 0);
+    const std::string refused[] = {
+        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 20), // a picture renamed
+        "Cher client,\r\nVeuillez trouver ci-joint...\r\n",
+        "\r\n\r\n\r\n",
+        std::string("\0<HEAD>\r\n", 9), // not empty, yet no line before its NUL
+        "200203 date\r\n2002 03\r\n", // a seventh character that is no column digit
+        noise,
+    };
+    const QString open = ledger(kHeader2002 + entry("200203", "05/03/2002", "411000", "Client", "12,00"));
+    ASSERT_TRUE(fiche.Charge(open));
+    fiche.Lignes.append("2002040" "01/04/2002");
+    fiche.SetSauve();
+    fiche.Suivant();
+    const int mois = fiche.Mois;
+    const std::vector<std::string> before = lines();
+    for (const std::string &bytes : refused) {
+        fake.messages.shown.clear();
+        const QString path = ledger(bytes, QStringLiteral("image.jnl"));
+        EXPECT_FALSE(fiche.Charge(path));
+        EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(path)});
+        EXPECT_EQ(lines(), before);
+        EXPECT_EQ(fiche.NomFichier, open);
+        EXPECT_EQ(fiche.Caption, QStringLiteral("compta.jnl"));
+        EXPECT_TRUE(fiche.Modifie);
+        EXPECT_EQ(fiche.Mois, mois);
+        EXPECT_EQ(readBytes(path), bytes);
+    }
+}
+
+TEST_F(FicheTest, AnythingWithAHeaderOrAnEntryLineIsALedger)
+{
+    const std::string accepted[] = {
+        "",
+        "<HEAD>\r\n",
+        "notes\r\n2002038\r\n", // the seven characters of an empty cell of column 8
+        "du texte\r\n" + entry("200203", "05/03/2002", "411000", "Client", "12,00"),
+    };
+    for (const std::string &bytes : accepted) {
+        fake.messages.shown.clear();
+        EXPECT_TRUE(fiche.Charge(ledger(bytes))) << bytes;
+        EXPECT_TRUE(fake.messages.shown.isEmpty()) << bytes;
+    }
+}
+
+TEST_F(FicheTest, ARefusedLastFileIsNotKeptAsTheDocumentsName)
+{
+    // At start-up the document holds the last file's name from the settings
+    // before it loads it: refused, that name must not stay for the next save.
+    const QString path = ledger("GIF89a\x01\0", QStringLiteral("image.jnl"));
+    fiche.NomFichier = path;
+    EXPECT_FALSE(fiche.Charge(path));
+    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(fiche.Caption.isEmpty());
+    EXPECT_FALSE(fiche.Modifie);
 }
 
 TEST_F(FicheTest, AFileOfMoreBlankLinesThanAnyLedgerIsRefused)
 {
     // Each line costs the list a slot whatever its length: loaded, this file of
     // blank lines would take many times its size in memory.
-    fiche.Charge(ledger(kHeader2002 + entry("200201", "01/01/2002", "411000", "x", "1,00")));
+    const QString open = ledger(kHeader2002 + entry("200201", "01/01/2002", "411000", "x", "1,00"));
+    fiche.Charge(open);
     const std::vector<std::string> before = lines();
     const QString path = ledger(std::string(ledgerfile::kMaxLines + 1, '\n'), QStringLiteral("vide.jnl"));
     EXPECT_FALSE(fiche.Charge(path));
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("vide.jnl")));
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_EQ(fiche.NomFichier, open);
     EXPECT_EQ(lines(), before);
 }
 

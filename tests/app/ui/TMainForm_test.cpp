@@ -237,8 +237,30 @@ private slots:
         QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.Cbx"))));
         // Each attempt asked once, in a warning box with Oui, Non and Annuler.
         const FakeMessages::Shown prompt{FakeMessages::Box::WarningYesNoCancel,
-                                         QStringLiteral("Enregistrer changements dans  ?")};
+                                         QStringLiteral("Enregistrer les changements du nouveau dossier ?")};
         QVERIFY(fake->messages.boxes == std::vector<FakeMessages::Shown>(3, prompt));
+    }
+
+    void aReferenceFileThatCannotBeWrittenKeepsTheWindowOpenUntilTheUserGivesUp()
+    {
+        // A folder where the company file should be: no one can write it.
+        QDir(dir->path()).mkdir(QStringLiteral("Tavelin.soc"));
+        main = demarrer(fake->platform);
+        QVERIFY(!main->close()); // the fake answers "Annuler"
+        QVERIFY(main->isVisible());
+        QCOMPARE(fake->messages.shown.size(), 1);
+        QVERIFY(fake->messages.boxes[0].box == FakeMessages::Box::WarningOkCancel);
+        QVERIFY2(fake->messages.shown[0].startsWith(QStringLiteral("Impossible d'enregistrer le fichier %1 : ")
+                                                        .arg(dir->file(QStringLiteral("Tavelin.soc")))),
+                 qPrintable(fake->messages.shown[0]));
+        QVERIFY(fake->messages.shown[0].endsWith(QStringLiteral("Quitter Tavelin sans enregistrer ces changements ?")));
+        // The other files were written all the same.
+        QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.ini"))));
+        QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.Cbx"))));
+
+        fake->messages.okCancel = {true};
+        QVERIFY(main->close());
+        QVERIFY(!main->isVisible());
     }
 
     void quitAndAltX()

@@ -4,6 +4,7 @@
 #include "dialogs/ui/TSociete.h"
 #include "document/ui/TFiche.h"
 #include "support/FakePlatform.h"
+#include "support/TempDir.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@ class ReferenceCommandsTest : public QObject {
         "SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04 78 00 00 00", "", "SIRET 000"};
 
     FakePlatform fake;
+    CurrentTempDir dir; // where the reference files are written when a dialog closes
 
     // Runs `command`; as soon as its modal dialog is up, `user` acts on it.
     template <class Dialog>
@@ -73,12 +75,17 @@ private slots:
         std::array<QString, 7> expected = kSociete;
         expected[4] = QStringLiteral("Tél 04 72 11 11 11");
         QCOMPARE(window.fiche().ref.Societe, expected);
+        // Written at once, not only when the program closes.
+        QCOMPARE(readBytes(dir.file(QStringLiteral("Tavelin.soc"))),
+                 std::string("SARL Tavelin\r\n12 rue des Lilas\r\n\r\n69000 LYON\r\nT\xE9l 04 72 11 11 11\r\n\r\n"
+                             "SIRET 000\r\n"));
     }
 
     void societeCancelledOrNamelessChangesNothing()
     {
         TFiche window(fake.platform);
         window.fiche().ref.Societe = kSociete;
+        const std::string before = readBytes(dir.file(QStringLiteral("Tavelin.soc")));
         const std::function<void(TSociete &)> closers[] = {
             [](TSociete &d) { QTest::mouseClick(d.cancelButton, Qt::LeftButton); },
             [](TSociete &d) { QTest::keyClick(d.lineFields[4], Qt::Key_Escape); },
@@ -96,6 +103,7 @@ private slots:
             });
             QCOMPARE(window.fiche().ref.Societe, kSociete);
         }
+        QCOMPARE(readBytes(dir.file(QStringLiteral("Tavelin.soc"))), before);
     }
 
     void societeConfirmedOnceThenClosedByTheFrameIsACancel()
@@ -130,6 +138,7 @@ private slots:
         QCOMPARE(ref.ListePlc, (QStringList{"411000 ON Clients", "512000 NN Banque"}));
         QCOMPARE(ref.accountItems, (QStringList{"411000", "512000"}));
         QVERIFY(ref.PlanModifie);
+        QCOMPARE(readBytes(dir.file(QStringLiteral("Tavelin.plc"))), std::string("411000 ON Clients\r\n512000 NN Banque\r\n"));
 
         withDialog<TJnx>([&] { window.Journaux(); }, [](TJnx &d) {
             QTest::keyClicks(d.codeField, "ac");
@@ -140,6 +149,7 @@ private slots:
         });
         QCOMPARE(ref.ListeJnx, (QStringList{"AC N Achats", "VE O Ventes"}));
         QCOMPARE(ref.journalItems, (QStringList{"AC", "VE"}));
+        QCOMPARE(readBytes(dir.file(QStringLiteral("Tavelin.Cbx"))), std::string("[JOURNAUX]\r\nAC N Achats\r\nVE O Ventes\r\n"));
     }
 };
 

@@ -1,0 +1,26 @@
+#include "document/ReferenceCommands.h"
+
+#include "dialogs/ReferenceDialogs.h"
+#include "document/Fiche.h"
+
+namespace document {
+
+void Psoc(Fiche &fiche, const SocieteForm &form)
+{
+    if (dialogs::Psoc(fiche.ref, form))
+        fiche.SauveSoc();
+}
+
+void Plc(Fiche &fiche, const PlanEditor &editor)
+{
+    dialogs::Plc(fiche.ref, editor);
+    fiche.SauvePlc();
+}
+
+void Journaux(Fiche &fiche, const JournalEditor &editor)
+{
+    dialogs::Journaux(fiche.ref, editor);
+    fiche.SauveCombo();
+}
+
+} // namespace document

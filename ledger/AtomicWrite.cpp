@@ -1,0 +1,155 @@
+#include "ledger/FileIO.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fileio {
+namespace {
+
+// Links followed before giving up, as the kernel does.
+constexpr int kMaxLinks = 40;
+
+std::string folderOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Follows the symbolic links the path ends in, so that a save through a link
+// replaces the file it points to and the link stays; an errno value when the
+// chain cannot be followed, 0 otherwise (a path that does not exist yet is
+// left as it is).
+int followLinks(std::string &path)
+{
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return 0;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0)
+            return errno;
+        if (std::size_t(n) == target.size())
+            return ENAMETOOLONG;
+        target.resize(std::size_t(n));
+        path = target.front() == '/' ? target : folderOf(path) + '/' + target;
+    }
+    return ELOOP;
+}
+
+// The new file takes the owner and group of the one it replaces: a save made
+// as another user (root) must not hand the user's ledger to that user. When
+// the owner cannot be given away, the group at least is kept if the user
+// belongs to it. True when both carried over.
+bool keepOwner(int fd, const struct stat &old)
+{
+    struct stat now {};
+    if (::fstat(fd, &now) != 0)
+        return false;
+    if (now.st_uid == old.st_uid && now.st_gid == old.st_gid)
+        return true;
+    if (::fchown(fd, old.st_uid, old.st_gid) == 0)
+        return true;
+    return now.st_gid != old.st_gid && ::fchown(fd, uid_t(-1), old.st_gid) == 0 && now.st_uid == old.st_uid;
+}
+
+mode_t newFileMode()
+{
+    // The usual permissions of a new file (0666 less the umask), rather than
+    // mkstemp's private 0600.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool writeAll(int fd, std::string_view bytes, int &error)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            return false;
+        }
+        if (n == 0) {
+            error = ENOSPC;
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+} // namespace
+
+QString writeAtomically(const QString &path, std::string_view bytes)
+{
+    std::string target = QFile::encodeName(path).toStdString();
+    if (const int error = followLinks(target))
+        return reason(error);
+
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (replacing) {
+        if (S_ISDIR(old.st_mode))
+            return reason(EISDIR);
+        // The rename needs the folder's rights only: without this check a
+        // read-only file would be replaced all the same.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+            if (errno == EACCES || errno == EPERM)
+                return writeProtectedReason();
+            if (errno == EROFS)
+                return reason(EROFS);
+        }
+    }
+
+    std::string temp = folderOf(target) + "/." + nameOf(target) + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return reason(errno);
+    auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return reason(error);
+    };
+
+    // Owner first: a change of owner clears the set-id bits the mode may restore.
+    if (replacing)
+        keepOwner(fd, old);
+    if (::fchmod(fd, replacing ? old.st_mode & 07777 : newFileMode()) != 0)
+        return fail(errno);
+    int error = 0;
+    if (!writeAll(fd, bytes, error))
+        return fail(error);
+    if (::fsync(fd) != 0)
+        return fail(errno);
+    if (::close(fd) != 0) {
+        error = errno;
+        ::unlink(temp.c_str());
+        return reason(error);
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        error = errno;
+        ::unlink(temp.c_str());
+        return reason(error);
+    }
+    return {};
+}
+
+} // namespace fileio
