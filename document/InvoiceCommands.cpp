@@ -2,7 +2,6 @@
 
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"
-#include "entry/EntryGuides.h"
 #include "entry/InvoicePosting.h"
 
 namespace document {
@@ -16,13 +15,6 @@ void postInvoices(Fiche &fiche, const std::vector<Invoice> &invoices, InvoiceKin
     fiche.Modifie = true;
     fiche.LitMois();
     rebuildMonthView(fiche);
-}
-
-void Guides(Fiche &fiche, const GuidesForm &form)
-{
-    GuideValues values;
-    form.Result(values);
-    guides::set(fiche.ref, values);
 }
 
 } // namespace document

@@ -5,10 +5,8 @@
 #include <vector>
 
 class Fiche;
-struct GuidesForm;
 
-// What the document does once an invoice dialog or the guides dialog has
-// closed.
+// What the document does once an invoice dialog has closed.
 namespace document {
 
 // The invoices keyed in a "Facture client" or "Facture fournisseur" dialog
@@ -16,8 +14,5 @@ namespace document {
 // written back first and read again after. The document is marked modified
 // when a line was added.
 void postInvoices(Fiche &fiche, const std::vector<Invoice> &invoices, InvoiceKind kind);
-
-// The guides take the dialog's eight values; there is no cancel.
-void Guides(Fiche &fiche, const GuidesForm &form);
 
 } // namespace document

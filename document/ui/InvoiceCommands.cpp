@@ -4,7 +4,6 @@
 #include "entry/EntryGuides.h"
 #include "entry/ui/TClient.h"
 #include "entry/ui/TFour.h"
-#include "entry/ui/TParams.h"
 
 namespace {
 
@@ -31,12 +30,4 @@ void TFiche::FactFour()
 {
     TFour dialog(fiche_.platform(), this);
     keyInvoices(*this, dialog, InvoiceKind::Fournisseur);
-}
-
-void TFiche::Guides()
-{
-    TParams dialog(this);
-    dialog.Init(guides::of(fiche_.ref), fiche_.ref.ListePlc, fiche_.ref.ListeJnx);
-    dialog.exec();
-    run([&](Fiche &f) { document::Guides(f, dialog.form()); });
 }

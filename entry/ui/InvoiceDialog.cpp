@@ -64,6 +64,13 @@ InvoiceDialog::InvoiceDialog(InvoiceKind kind, const QString &caption, const Pla
     connectFields();
 }
 
+// Fields losing the focus as the window goes run no rule: the tracker goes
+// before them.
+InvoiceDialog::~InvoiceDialog()
+{
+    delete tracker_;
+}
+
 void InvoiceDialog::createStrip()
 {
     newInvoiceButton = stripButton(this, "nouveau", QStringLiteral("Nouvelle facture"));
@@ -226,8 +233,12 @@ void InvoiceDialog::showState()
     }
 }
 
+// A field left because the dialog was closed or hidden is not left by the
+// user: "Fermer" has already run every rule.
 bool InvoiceDialog::fieldLeft(QWidget *field)
 {
+    if (!isVisible())
+        return true;
     const auto it = std::find(fields_.begin(), fields_.end(), field);
     const InvoiceField which = InvoiceField(it - fields_.begin());
     bool accepted = true;

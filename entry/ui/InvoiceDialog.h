@@ -24,6 +24,8 @@ class QToolButton;
 class InvoiceDialog : public QDialog {
     Q_OBJECT
 public:
+    ~InvoiceDialog() override;
+
     void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart);
     void Result(std::vector<Invoice> &invoices) const { entry_.Result(invoices); }
 

@@ -1,13 +1,11 @@
 #include "FakePlatform.h"
 #include "LedgerOnScreen.h"
-#include "TempDir.h"
 #include "entry/InvoiceText.h"
 #include "reports/LedgerText.h"
 
 #include "document/Fiche.h"
 #include "document/InvoiceCommands.h"
 #include "document/ReportCommands.h"
-#include "entry/EntryGuides.h"
 
 #include <gtest/gtest.h>
 
@@ -107,22 +105,4 @@ TEST_F(InvoiceCommandsTest, AJournalViewShownIsRebuilt)
     document::postInvoices(fiche, {sale("05/03/2002", "Dupont", "120,00", "100,00", "20,00")},
                            InvoiceKind::Client);
     EXPECT_EQ(fiche.views.journal.totalDebit.trimmed(), "620,00");
-}
-
-TEST(GuidesCommand, GuidesAreWrittenToTheSettingsFileAtTheirPlaceAndReadBack)
-{
-    FakePlatform fake;
-    CurrentTempDir dir;
-    Fiche fiche{fake.platform};
-    GuidesForm form;
-    form.Init({"VE", "411000", "706000", "445710", "AC", "401000", "607000", "445660"}, {}, {});
-    document::Guides(fiche, form);
-    ASSERT_TRUE(fiche.SauveIni());
-    EXPECT_EQ(readBytes(dir.file("Tavelin.ini")), " 0.00000000000000E+0000\r\n\r\n0\r\n"
-                                                  "VE\r\n411000\r\n706000\r\n445710\r\n"
-                                                  "AC\r\n401000\r\n607000\r\n445660\r\n");
-
-    Fiche next{fake.platform};
-    next.ChargeIni();
-    EXPECT_EQ(guides::of(next.ref), form.fields);
 }

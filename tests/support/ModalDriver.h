@@ -53,7 +53,10 @@ bool whileModal(const std::function<void()> &command, const std::function<void(T
 {
     bool closed = false;
     onNextModal<T>([&](T *window) {
-        if (QTest::qWaitForWindowActive(window))
+        // The platform tells of the activation before the application hands
+        // the window its focus: the user acts once both are done.
+        if (QTest::qWaitForWindowActive(window)
+            && QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
             user(*window);
         closed = !window->isVisible();
         if (!closed)

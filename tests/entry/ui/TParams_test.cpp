@@ -3,6 +3,7 @@
 #include "support/EntryKeys.h"
 #include "support/FakePlatform.h"
 #include "support/ModalDriver.h"
+#include "support/TempDir.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -17,10 +18,11 @@
 #include <memory>
 
 // The guides dialog opened from the document window, driven by the keyboard
-// and the mouse.
+// and the mouse, in a folder of its own where the settings file is written.
 class TParamsTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<CurrentTempDir> dir;
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<TFiche> window;
 
@@ -51,6 +53,7 @@ class TParamsTest : public QObject {
 private slots:
     void init()
     {
+        dir = std::make_unique<CurrentTempDir>();
         fake = std::make_unique<FakePlatform>();
         window = std::make_unique<TFiche>(fake->platform);
         ReferenceData &r = window->fiche().ref;
@@ -66,6 +69,7 @@ private slots:
     {
         window.reset();
         fake.reset();
+        dir.reset();
     }
 
     void textsListsAndTabOrder()
@@ -127,6 +131,7 @@ private slots:
                 closers[i](d);
             });
             QCOMPARE(ref().CompteClient, typed[i]);
+            QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.ini"))));
             QCOMPARE(ref().CompteAchat, QStringLiteral("607000"));
         }
     }
