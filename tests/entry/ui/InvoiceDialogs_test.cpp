@@ -152,7 +152,7 @@ private slots:
         QVERIFY(!fiche().Modifie);
     }
 
-    void supplierDialogTextsAndItsGuides()
+    void supplierDialogProposesItsGuidesAndPostsTheOtherWay()
     {
         window->run([](Fiche &f) {
             f.ref.JournalAchat = QStringLiteral("AC");
@@ -168,8 +168,15 @@ private slots:
             QCOMPARE(d.counterpartyField->text(), QStringLiteral("401000"));
             QCOMPARE(d.revenueField->text(), QStringLiteral("607000"));
             QCOMPARE(d.vatField->text(), QStringLiteral("445600"));
+            keyInvoice(d, QStringLiteral("05032002"), QStringLiteral("Martin"), QStringLiteral("120"),
+                       QStringLiteral("100"), QStringLiteral("20"));
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
         });
+        QCOMPARE(rows(), (QList<QStringList>{
+                             {"05/03/2002", "401000", "Martin", "AC", "", "", "120,00", ""},
+                             {"05/03/2002", "607000", "Martin", "AC", "", "100,00", "", ""},
+                             {"05/03/2002", "445600", "Martin", "AC", "", "20,00", "", ""},
+                         }));
     }
 
     void customerInvoiceBecomesThreeLines()
@@ -196,20 +203,6 @@ private slots:
                          }));
         QVERIFY(fiche().Modifie);
         QVERIFY(fake->messages.shown.isEmpty());
-    }
-
-    void supplierInvoiceBecomesThreeLinesTheOtherWay()
-    {
-        withDialog<TFour>(&TFiche::FactFour, [&](TFour &d) {
-            keyInvoice(d, QStringLiteral("05032002"), QStringLiteral("Martin"), QStringLiteral("120"),
-                       QStringLiteral("100"), QStringLiteral("20"));
-            QTest::mouseClick(d.closeButton, Qt::LeftButton);
-        });
-        QCOMPARE(rows(), (QList<QStringList>{
-                             {"05/03/2002", "401000", "Martin", "A1", "", "", "120,00", ""},
-                             {"05/03/2002", "607000", "Martin", "A1", "", "100,00", "", ""},
-                             {"05/03/2002", "445600", "Martin", "A1", "", "20,00", "", ""},
-                         }));
     }
 
     void twoInvoicesThenPageUpToTheFirstToChangeItsLabel()
@@ -326,21 +319,6 @@ private slots:
         // for; the invoice, with nothing to post, was dropped.
         QCOMPARE(fake->messages.shown.size(), 2);
         QCOMPARE(fiche().NbLignes, 0);
-    }
-
-    void dateOutsideTheYearIsToldAndKept()
-    {
-        withDialog<TClient>(&TFiche::FactCli, [&](TClient &d) {
-            keyInvoice(d, QStringLiteral("20122001"), QStringLiteral("Dupont"), QStringLiteral("12"),
-                       QStringLiteral("10"), QStringLiteral("2"));
-            QCOMPARE(fake->messages.shown, QStringList{"Date en dehors des limites de l'exercice"});
-            QTest::mouseClick(d.closeButton, Qt::LeftButton);
-        });
-        // March shows nothing of December 2001.
-        QCOMPARE(fiche().NbLignes, 0);
-        QVERIFY(fiche().Modifie);
-        QCOMPARE(fiche().Lignes.size(), 15u);
-        QCOMPARE(std::string(fiche().Lignes[0]), std::string("200112020/12/2001"));
     }
 
     void fermerShowsTheInvoiceThatCannotBePostedAndLosesNothing()
