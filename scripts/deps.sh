@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
+  unrtf
 )
 missing=()
 for p in "${packages[@]}"; do

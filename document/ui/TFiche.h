@@ -56,6 +56,8 @@ public:
     void FactCli();
     void FactFour();
     void Guides();
+    // The word processor, with the company letterhead.
+    void TrTexte();
 
 signals:
     void captionChanged(const QString &caption);
