@@ -1,10 +1,12 @@
 #include "FakePlatform.h"
 #include "LedgerGenerator.h"
 
+#include "document/InvoiceCommands.h"
 #include "entry/EntryLine.h"
 #include "entry/MonthOrder.h"
 #include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
+#include "ledger/TextForms.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,8 +58,44 @@ void BM_PostIntoUnorderedMonth(benchmark::State &state)
     postOneLine(state, false);
 }
 
+// A dialog's worth of invoices (20, over March and April) posted into a
+// ledger of `perMonth` entries a month: the month on screen is written back
+// and read again around the appends.
+void BM_PostInvoices(benchmark::State &state)
+{
+    FakePlatform fake;
+    Fiche fiche(fake.platform);
+    loadMarch(fiche, int(state.range(0)), true);
+    fiche.ref = generatedChart();
+    const LineList lines = fiche.Lignes;
+    std::vector<Invoice> invoices;
+    for (int i = 0; i < 20; ++i) {
+        Invoice inv;
+        inv[InvoiceField::Date] = forms::formatDate(QDate(2002, i % 2 ? 4 : 3, 1 + i % 28));
+        inv[InvoiceField::Counterparty] = QStringLiteral("411000");
+        inv[InvoiceField::Revenue] = QStringLiteral("707000");
+        inv[InvoiceField::Vat] = QStringLiteral("445700");
+        inv[InvoiceField::Journal] = QStringLiteral("VE");
+        inv[InvoiceField::Label] = QStringLiteral("Facture %1").arg(i);
+        inv[InvoiceField::Ttc] = QStringLiteral("120,00");
+        inv[InvoiceField::Ht] = QStringLiteral("100,00");
+        inv[InvoiceField::Tva] = QStringLiteral("20,00");
+        invoices.push_back(inv);
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        fiche.Lignes = lines;
+        fiche.LitMois();
+        fiche.MoisModifie = true;
+        state.ResumeTiming();
+        document::postInvoices(fiche, invoices, InvoiceKind::Client);
+    }
+    state.counters["lines"] = double(lines.size());
+}
+
 } // namespace
 
+BENCHMARK(BM_PostInvoices)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PostIntoOrderedMonth)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PostIntoUnorderedMonth)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 

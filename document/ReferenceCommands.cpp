@@ -2,6 +2,7 @@
 
 #include "dialogs/ReferenceDialogs.h"
 #include "document/Fiche.h"
+#include "entry/EntryGuides.h"
 
 namespace document {
 
@@ -21,6 +22,14 @@ void Journaux(Fiche &fiche, const JournalEditor &editor)
 {
     dialogs::Journaux(fiche.ref, editor);
     fiche.SauveCombo();
+}
+
+void Guides(Fiche &fiche, const GuidesForm &form)
+{
+    GuideValues values;
+    form.Result(values);
+    guides::set(fiche.ref, values);
+    fiche.SauveIni();
 }
 
 } // namespace document

@@ -3,6 +3,7 @@
 class Fiche;
 class JournalEditor;
 class PlanEditor;
+struct GuidesForm;
 struct SocieteForm;
 
 // What the document does once a reference dialog has closed: it takes the
@@ -15,5 +16,8 @@ namespace document {
 void Psoc(Fiche &fiche, const SocieteForm &form);
 void Plc(Fiche &fiche, const PlanEditor &editor);
 void Journaux(Fiche &fiche, const JournalEditor &editor);
+// The guides take the dialog's eight values (there is no cancel), and the
+// settings file, which holds them, is written.
+void Guides(Fiche &fiche, const GuidesForm &form);
 
 } // namespace document

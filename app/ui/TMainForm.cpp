@@ -222,6 +222,8 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Continuer: Fiche_->RContinuer(); break;
     case Cmd::Pointer: Fiche_->Pointer(menuAction(Cmd::Pointer)->isChecked()); break;
     case Cmd::Saisie: Fiche_->run([](Fiche &f) { f.Saisie(); }); break;
+    case Cmd::FactureClient: Fiche_->FactCli(); break;
+    case Cmd::FactureFournisseur: Fiche_->FactFour(); break;
     case Cmd::Precedent: Fiche_->run([](Fiche &f) { f.Precedent(); }); break;
     case Cmd::Suivant: Fiche_->run([](Fiche &f) { f.Suivant(); }); break;
     case Cmd::Premier: Fiche_->run([](Fiche &f) { f.Premier(); }); break;
@@ -240,6 +242,7 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Journaux: Fiche_->Journaux(); break;
     case Cmd::PlanComptable: Fiche_->Plc(); break;
     case Cmd::Exercice: Fiche_->run([](Fiche &f) { f.Exercice(); }); break;
+    case Cmd::Guides: Fiche_->Guides(); break;
     case Cmd::OuvrirAuto: form_.OuvrirAutomatiquement(); break;
     case Cmd::Cloturer: Fiche_->Cloturer(); break;
     case Cmd::AideIndex: form_.AideSommaire(); break;

@@ -4,6 +4,7 @@
 #include "dialogs/ui/TPlan.h"
 #include "dialogs/ui/TSociete.h"
 #include "document/ReferenceCommands.h"
+#include "entry/ui/TParams.h"
 
 void TFiche::Psoc()
 {
@@ -27,4 +28,12 @@ void TFiche::Journaux()
     dialog.Init(fiche_.ref.ListeJnx);
     dialog.exec();
     run([&](Fiche &f) { document::Journaux(f, dialog.editor()); });
+}
+
+void TFiche::Guides()
+{
+    TParams dialog(this);
+    dialog.Init(guides::of(fiche_.ref), fiche_.ref.ListePlc, fiche_.ref.ListeJnx);
+    dialog.exec();
+    run([&](Fiche &f) { document::Guides(f, dialog.form()); });
 }

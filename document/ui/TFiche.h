@@ -52,6 +52,10 @@ public:
     void Psoc();
     void Plc();
     void Journaux();
+    // Invoice dialogs and entry guides.
+    void FactCli();
+    void FactFour();
+    void Guides();
     // The word processor, with the company letterhead.
     void TrTexte();
     // The telephone-message book kept beside the dossier's file.

@@ -1,5 +1,10 @@
 #include "entry/ui/CodeListDelegate.h"
 
+#include "entry/ChartLines.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+
 CodeListDelegate::CodeListDelegate(Label label, QObject *parent)
     : QStyledItemDelegate(parent), label_(std::move(label))
 {
@@ -10,4 +15,23 @@ QString CodeListDelegate::displayText(const QVariant &value, const QLocale &loca
     const QString code = QStyledItemDelegate::displayText(value, locale);
     const QString label = label_(code);
     return label.isEmpty() ? code : code + QStringLiteral("  ") + label;
+}
+
+QComboBox *codeListField(QWidget *parent, CodeListDelegate::Label label)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->setItemDelegate(new CodeListDelegate(std::move(label), combo));
+    combo->view()->setMinimumWidth(280);
+    return combo;
+}
+
+CodeListDelegate::Label labelsOf(const QStringList &lines, QString (*label)(const QString &line))
+{
+    return [&lines, label](const QString &code) {
+        const qsizetype found = chartlines::findByCode(lines, code);
+        return found == chartlines::npos ? QString() : label(lines[found]);
+    };
 }

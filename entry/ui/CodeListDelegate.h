@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QStringList>
 #include <QStyledItemDelegate>
 #include <functional>
+
+class QComboBox;
 
 // The open list of the account or journal field: each code with its label
 // ("411000  Clients"), while the field itself keeps the code only.
@@ -16,3 +19,12 @@ public:
 private:
     Label label_;
 };
+
+// An editable list of codes that keeps what the user types: no completion
+// from its items (the field's own rule completes a code when it is left) and
+// nothing added to them. Its open list shows each code with its label.
+QComboBox *codeListField(QWidget *parent, CodeListDelegate::Label label);
+
+// The label of a code in chart or journal lines, by the lines' own rule; the
+// lines are read each time, so the list follows them.
+CodeListDelegate::Label labelsOf(const QStringList &lines, QString (*label)(const QString &line));

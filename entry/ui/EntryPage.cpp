@@ -24,28 +24,6 @@
 
 namespace {
 
-QComboBox *codeList(QWidget *parent, CodeListDelegate::Label label)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    // The code is what the user typed: leaving the field completes it to six
-    // characters, so the list must not complete it first.
-    combo->setCompleter(nullptr);
-    combo->setItemDelegate(new CodeListDelegate(std::move(label), combo));
-    combo->view()->setMinimumWidth(280);
-    return combo;
-}
-
-// The label of a code in a chart or journals list, by the list's own rule.
-CodeListDelegate::Label labelsOf(const QStringList &lines, QString (*label)(const QString &line))
-{
-    return [&lines, label](const QString &code) {
-        const qsizetype found = chartlines::findByCode(lines, code);
-        return found == chartlines::npos ? QString() : label(lines[found]);
-    };
-}
-
 QLineEdit *totalBox(QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
@@ -100,11 +78,11 @@ void EntryPage::createEntryLine()
     columnTitles->setFocusPolicy(Qt::NoFocus);
 
     dateField = new DateField(this);
-    accountField = codeList(this, labelsOf(ledger_.ref.ListePlc, chartlines::accountLabel));
+    accountField = codeListField(this, labelsOf(ledger_.ref.ListePlc, chartlines::accountLabel));
     labelField = new QLineEdit(this);
     // A stored cell keeps 254 characters: the field takes no more.
     labelField->setMaxLength(254);
-    journalField = codeList(this, labelsOf(ledger_.ref.ListeJnx, chartlines::journalName));
+    journalField = codeListField(this, labelsOf(ledger_.ref.ListeJnx, chartlines::journalName));
     voucherField = new QLineEdit(this);
     voucherField->setMaxLength(254);
     debitField = new QLineEdit(this);

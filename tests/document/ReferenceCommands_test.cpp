@@ -7,6 +7,7 @@
 #include "dialogs/SocieteForm.h"
 #include "document/Fiche.h"
 #include "document/ReferenceCommands.h"
+#include "entry/EntryGuides.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -148,4 +149,19 @@ TEST_F(ReferenceCommandsTest, FilesAreWrittenToTheFolderTheyWereReadFrom)
     addJournal(QStringLiteral("AC N Achats"));
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("Tavelin.Cbx"))));
     EXPECT_TRUE(QDir(elsewhere.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(ReferenceCommandsTest, TheGuidesAreWrittenToTheSettingsFileAtTheirPlaceAndReadBack)
+{
+    fiche.FormActivate();
+    GuidesForm form;
+    form.Init({"VE", "411000", "706000", "445710", "AC", "401000", "607000", "445660"}, {}, {});
+    document::Guides(fiche, form);
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("Tavelin.ini"))), " 0.00000000000000E+0000\r\n\r\n0\r\n"
+                                                                  "VE\r\n411000\r\n706000\r\n445710\r\n"
+                                                                  "AC\r\n401000\r\n607000\r\n445660\r\n");
+
+    Fiche next{fake.platform};
+    next.ChargeIni();
+    EXPECT_EQ(guides::of(next.ref), form.fields);
 }

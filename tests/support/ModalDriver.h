@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -41,4 +42,26 @@ void onNextModal(std::function<void(T *)> act, int timeoutMs = 5000)
         }
     });
     timer->start(10);
+}
+
+// Runs `command`, which opens a modal window of type T, and lets `user` act on
+// that window as soon as it is up and active. False when the window never
+// came or the user left it open; it is then closed, so that the command
+// returns.
+template <typename T>
+bool whileModal(const std::function<void()> &command, const std::function<void(T &)> &user)
+{
+    bool closed = false;
+    onNextModal<T>([&](T *window) {
+        // The platform tells of the activation before the application hands
+        // the window its focus: the user acts once both are done.
+        if (QTest::qWaitForWindowActive(window)
+            && QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+            user(*window);
+        closed = !window->isVisible();
+        if (!closed)
+            window->done(QDialog::Accepted);
+    });
+    command();
+    return closed;
 }

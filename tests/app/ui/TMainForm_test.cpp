@@ -4,6 +4,9 @@
 #include "app/ui/TMainForm.h"
 #include "app/ui/TSplash.h"
 #include "document/ui/TFiche.h"
+#include "entry/ui/TClient.h"
+#include "entry/ui/TFour.h"
+#include "entry/ui/TParams.h"
 #include "support/FakePlatform.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
@@ -287,11 +290,7 @@ private slots:
 
     void documentCommandsReachTheDocument()
     {
-        const QString path = dir->file(QStringLiteral("compta.jnl"));
-        writeBytes(path, kLedger);
-        fake->fileDialogs.openAnswers = {path};
-        main = demarrer(fake->platform);
-        main->execute(Cmd::Ouvrir);
+        openLedger();
         Fiche &f = main->fiche()->fiche();
         QCOMPARE(f.Mois, quint16(1)); // the year is not over: its first month
         main->toolAction(Cmd::Dernier)->trigger();
@@ -312,6 +311,23 @@ private slots:
         QCOMPARE(f.ref.OuvrirAuto, 1);
         main->menuAction(Cmd::ConfigurerImprimante)->trigger();
         QCOMPARE(fake->printerDialogs.setupCalls, 1);
+    }
+
+    void invoiceAndGuideCommandsOpenTheirDialogs()
+    {
+        openLedger();
+        QStringList captions;
+        const auto closeWithFermer = [&captions](QDialog *dialog) {
+            captions.append(dialog->windowTitle());
+            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+        };
+        onNextModal<TClient>([&](TClient *d) { closeWithFermer(d); });
+        main->menuAction(Cmd::FactureClient)->trigger();
+        onNextModal<TFour>([&](TFour *d) { closeWithFermer(d); });
+        main->menuAction(Cmd::FactureFournisseur)->trigger();
+        onNextModal<TParams>([&](TParams *d) { closeWithFermer(d); });
+        main->menuAction(Cmd::Guides)->trigger();
+        QCOMPARE(captions, (QStringList{"Facture client", "Facture fournisseur", "Paramètres de saisie"}));
     }
 
     void helpCommandsAndF1()
@@ -375,6 +391,16 @@ private slots:
     }
 
 private:
+    // Starts the program and opens the 2002 ledger through "Ouvrir".
+    void openLedger()
+    {
+        const QString path = dir->file(QStringLiteral("compta.jnl"));
+        writeBytes(path, kLedger);
+        fake->fileDialogs.openAnswers = {path};
+        main = demarrer(fake->platform);
+        main->execute(Cmd::Ouvrir);
+    }
+
     std::unique_ptr<CurrentTempDir> dir;
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<TMainForm> main;

@@ -1,0 +1,347 @@
+#include "FakePlatform.h"
+
+#include "entry/InvoiceEntry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using F = InvoiceField;
+
+const QStringList kChart = {
+    QStringLiteral("401000 NN Fournisseurs"), QStringLiteral("411000 ON Clients"),
+    QStringLiteral("445600 NN TVA déductible"), QStringLiteral("445700 NN TVA collectée"),
+    QStringLiteral("607000 NN Achats"), QStringLiteral("706000 NN Prestations"),
+    QStringLiteral("707000 NN Ventes"),
+};
+
+// A customer invoice dialog just opened (today is 15/03/2002, fiscal year
+// 2002), without guides.
+struct InvoiceEntryTest : ::testing::Test {
+    FakePlatform fake;
+    InvoiceEntry entry{InvoiceKind::Client, fake.platform};
+
+    InvoiceEntryTest() { entry.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart); }
+
+    // The user types a field's whole text.
+    void type(F field, const QString &text)
+    {
+        entry.shown[field] = text;
+        entry.edited();
+    }
+    void typeInvoice(const QString &date, const QString &label, const QString &ttc, const QString &ht,
+                     const QString &tva)
+    {
+        type(F::Date, date);
+        type(F::Label, label);
+        type(F::Ttc, ttc);
+        type(F::Ht, ht);
+        type(F::Tva, tva);
+    }
+    std::vector<Invoice> result() const
+    {
+        std::vector<Invoice> invoices;
+        entry.Result(invoices);
+        return invoices;
+    }
+    std::vector<QString> labels() const
+    {
+        std::vector<QString> out;
+        for (const Invoice &i : result())
+            out.push_back(i[F::Label]);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(InvoiceEntryTest, OpensOnANewInvoiceWithTodayAndTheFixedValuesOfItsSide)
+{
+    struct Case {
+        InvoiceKind kind;
+        QString journal, counterparty, revenue, vat;
+    } const cases[] = {
+        {InvoiceKind::Client, "V1", "411000", "707000", "445700"},
+        {InvoiceKind::Fournisseur, "A1", "401000", "607000", "445600"},
+    };
+    for (const Case &c : cases) {
+        InvoiceEntry e(c.kind, fake.platform);
+        e.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart);
+        EXPECT_EQ(e.shown[F::Date], "15/03/2002");
+        EXPECT_EQ(e.shown[F::Journal], c.journal);
+        EXPECT_EQ(e.shown[F::Counterparty], c.counterparty);
+        EXPECT_EQ(e.shown[F::Revenue], c.revenue);
+        EXPECT_EQ(e.shown[F::Vat], c.vat);
+        EXPECT_TRUE(e.shown[F::Label].isEmpty());
+        EXPECT_TRUE(e.shown[F::Ttc].isEmpty());
+        EXPECT_EQ(e.focus, F::Date);
+        EXPECT_EQ(e.position(), 0);
+        EXPECT_EQ(e.count(), 1);
+        EXPECT_FALSE(e.changed) << "nothing typed yet";
+    }
+}
+
+TEST_F(InvoiceEntryTest, NewInvoicesProposeTheGuidesAndFallBackFieldByField)
+{
+    entry.Init({QStringLiteral("VE"), QStringLiteral("411100"), QStringLiteral(""), QStringLiteral("445710")},
+               QDate(2002, 1, 1), QDate(2002, 12, 31), kChart);
+    EXPECT_EQ(entry.shown[F::Journal], "VE");
+    EXPECT_EQ(entry.shown[F::Counterparty], "411100");
+    EXPECT_EQ(entry.shown[F::Revenue], "707000") << "an empty guide falls back";
+    EXPECT_EQ(entry.shown[F::Vat], "445710");
+
+    typeInvoice("05/03/2002", "Dupont", "120", "100", "20");
+    type(F::Journal, QStringLiteral("VX"));
+    entry.newInvoice();
+    EXPECT_EQ(entry.shown[F::Journal], "VE") << "each new invoice starts from the guides";
+    EXPECT_EQ(entry.shown[F::Date], "15/03/2002");
+    EXPECT_TRUE(entry.shown[F::Label].isEmpty());
+    EXPECT_EQ(entry.position(), 1);
+    EXPECT_EQ(entry.count(), 2);
+}
+
+TEST_F(InvoiceEntryTest, ClosingWithNothingTypedGivesNothing)
+{
+    entry.newInvoice();
+    entry.newInvoice();
+    EXPECT_TRUE(entry.Fermer());
+    EXPECT_TRUE(result().empty());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(InvoiceEntryTest, TwoInvoicesComeBackInTheOrderTyped)
+{
+    typeInvoice("05/03/2002", "Dupont", "120", "100", "20");
+    entry.newInvoice();
+    typeInvoice("06/03/2002", "Durand", "60", "50", "10");
+    ASSERT_TRUE(entry.Fermer());
+    const std::vector<Invoice> invoices = result();
+    ASSERT_EQ(invoices.size(), 2u);
+    EXPECT_EQ(invoices[0][F::Label], "Dupont");
+    EXPECT_EQ(invoices[0][F::Ttc], "120,00") << "closing formats what was typed";
+    EXPECT_EQ(invoices[0][F::Counterparty], "411000");
+    EXPECT_EQ(invoices[1][F::Date], "06/03/2002");
+    EXPECT_EQ(invoices[1][F::Tva], "10,00");
+}
+
+TEST_F(InvoiceEntryTest, PreviousAndNextStoreTheInvoiceShownAndStopAtTheEnds)
+{
+    typeInvoice("05/03/2002", "Dupont", "120", "100", "20");
+    entry.newInvoice();
+    typeInvoice("06/03/2002", "Durand", "60", "50", "10");
+    entry.previous();
+    EXPECT_EQ(entry.position(), 0);
+    EXPECT_EQ(entry.shown[F::Label], "Dupont");
+    EXPECT_FALSE(entry.changed);
+    entry.previous();
+    EXPECT_EQ(entry.position(), 0);
+
+    type(F::Label, QStringLiteral("Dupont et fils"));
+    entry.next();
+    EXPECT_EQ(entry.shown[F::Label], "Durand");
+    entry.next();
+    EXPECT_EQ(entry.position(), 1) << "no further than the last invoice";
+    ASSERT_TRUE(entry.Fermer());
+    EXPECT_EQ(labels(), (std::vector<QString>{"Dupont et fils", "Durand"}));
+}
+
+TEST_F(InvoiceEntryTest, AJournalChangedAloneIsKept)
+{
+    typeInvoice("05/03/2002", "Dupont", "120", "100", "20");
+    entry.newInvoice();
+    entry.previous();
+    type(F::Journal, QStringLiteral("VE"));
+    entry.next();
+    entry.previous();
+    EXPECT_EQ(entry.shown[F::Journal], "VE");
+}
+
+TEST_F(InvoiceEntryTest, AnInvoiceEmptiedByTheUserIsDropped)
+{
+    typeInvoice("05/03/2002", "Dupont", "120", "100", "20");
+    entry.newInvoice();
+    typeInvoice("  /  /    ", "", "", "", "");
+    ASSERT_TRUE(entry.Fermer());
+    EXPECT_EQ(labels(), std::vector<QString>{"Dupont"});
+}
+
+TEST_F(InvoiceEntryTest, TotalsLeftAreFormattedWhenTheyAreNumbers)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"100", "100,00"}, {"12.5", "12,50"}, {"12,5", "12,50"}, {"0", "0,00"},
+        {"1 234,5", "1234,50"}, {"", ""}, {"abc", "abc"}, {"1.2.3", "1.2.3"},
+    };
+    for (F field : {F::Ttc, F::Ht, F::Tva}) {
+        for (const auto &[typed, shown] : cases) {
+            type(field, typed);
+            EXPECT_TRUE(entry.fieldLeft(field));
+            EXPECT_EQ(entry.shown[field], shown) << typed.toStdString();
+        }
+    }
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(InvoiceEntryTest, AccountsLeftAreCompletedAndCheckedAgainstTheChart)
+{
+    for (F field : {F::Counterparty, F::Revenue, F::Vat}) {
+        fake.messages.clear();
+        entry.focus.reset();
+        type(field, QStringLiteral("4457"));
+        EXPECT_TRUE(entry.fieldLeft(field));
+        EXPECT_EQ(entry.shown[field], "445700");
+
+        type(field, QStringLiteral("99"));
+        EXPECT_FALSE(entry.fieldLeft(field));
+        EXPECT_EQ(entry.shown[field], "990000");
+        EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Le compte 990000 n'existe pas"));
+        EXPECT_EQ(entry.focus, field);
+
+        type(field, QString());
+        EXPECT_TRUE(entry.fieldLeft(field));
+    }
+}
+
+TEST_F(InvoiceEntryTest, DateLeftEmptyTakesTodayAndOutsideTheYearIsToldButKept)
+{
+    entry.focus.reset();
+    type(F::Date, QStringLiteral("  /  /    "));
+    EXPECT_TRUE(entry.fieldLeft(F::Date));
+    EXPECT_EQ(entry.shown[F::Date], "15/03/2002");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+
+    for (const QString date : {QStringLiteral("31/12/2001"), QStringLiteral("01/01/2003")}) {
+        fake.messages.clear();
+        type(F::Date, date);
+        EXPECT_TRUE(entry.fieldLeft(F::Date));
+        EXPECT_EQ(entry.shown[F::Date], date);
+        EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Date en dehors des limites de l'exercice"));
+        EXPECT_FALSE(entry.focus);
+    }
+
+    fake.messages.clear();
+    for (const QString date : {QStringLiteral("32/03/2002"), QStringLiteral("05/  /2002"), QStringLiteral("01/01/2002"),
+                               QStringLiteral("31/12/2002")}) {
+        type(F::Date, date);
+        EXPECT_TRUE(entry.fieldLeft(F::Date));
+        EXPECT_EQ(entry.shown[F::Date], date) << "left as typed";
+    }
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(InvoiceEntryTest, AnInvoiceDatedOutsideTheYearIsStillPosted)
+{
+    typeInvoice("20/12/2001", "Dupont", "120", "100", "20");
+    EXPECT_TRUE(entry.Fermer());
+    EXPECT_EQ(result().size(), 1u);
+}
+
+TEST_F(InvoiceEntryTest, TheTotalWithTaxTakesDigitsAndSeparatorsOnly)
+{
+    for (QChar c : QStringLiteral("0123456789,."))
+        EXPECT_TRUE(InvoiceEntry::ttcAccepts(c)) << c.toLatin1();
+    for (QChar c : QStringLiteral("a-+ €e"))
+        EXPECT_FALSE(InvoiceEntry::ttcAccepts(c)) << int(c.unicode());
+}
+
+TEST_F(InvoiceEntryTest, FermerRefusesWhatCannotBePostedAndShowsTheInvoice)
+{
+    struct Case {
+        F field;
+        QString typed;
+        QString message;
+    } const cases[] = {
+        {F::Date, "  /  /    ", "Facture 2 : date invalide"},
+        {F::Date, "31/02/2002", "Facture 2 : date invalide"},
+        {F::Date, "05/03/02  ", "Facture 2 : date invalide"},
+        {F::Counterparty, "999", "Facture 2 : le compte 999000 n'existe pas"},
+        {F::Revenue, "", "Facture 2 : le champ Vente est vide"},
+        {F::Vat, "4", "Facture 2 : le compte 400000 n'existe pas"},
+        {F::Ttc, "1.2.3", "Facture 2 : total TTC invalide"},
+        {F::Ht, "cent", "Facture 2 : total HT invalide"},
+        {F::Tva, "20 euros", "Facture 2 : total TVA invalide"},
+    };
+    for (const Case &c : cases) {
+        InvoiceEntry e(InvoiceKind::Client, fake.platform);
+        e.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart);
+        const auto typeIn = [&e](F field, const QString &text) {
+            e.shown[field] = text;
+            e.edited();
+        };
+        typeIn(F::Label, QStringLiteral("Dupont"));
+        typeIn(F::Ttc, QStringLiteral("120"));
+        typeIn(F::Ht, QStringLiteral("100"));
+        typeIn(F::Tva, QStringLiteral("20"));
+        e.newInvoice();
+        typeIn(F::Label, QStringLiteral("Durand"));
+        typeIn(F::Ttc, QStringLiteral("12"));
+        typeIn(F::Ht, QStringLiteral("10"));
+        typeIn(F::Tva, QStringLiteral("2"));
+        typeIn(c.field, c.typed);
+        e.previous();
+        fake.messages.clear();
+        e.focus.reset();
+
+        EXPECT_FALSE(e.Fermer()) << c.message.toStdString();
+        EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(c.message));
+        EXPECT_EQ(e.position(), 1);
+        EXPECT_EQ(e.shown[F::Label], "Durand") << "the faulty invoice is shown";
+        EXPECT_EQ(e.focus, c.field);
+        EXPECT_EQ(e.count(), 2) << "nothing is lost";
+    }
+}
+
+TEST_F(InvoiceEntryTest, AnInvoiceWithoutAnyAmountIsRefused)
+{
+    type(F::Label, QStringLiteral("Dupont"));
+    EXPECT_FALSE(entry.Fermer());
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Facture 1 : aucun montant"));
+    EXPECT_EQ(entry.focus, F::Ttc);
+}
+
+TEST_F(InvoiceEntryTest, AnUnbalancedInvoiceIsPostedOnlyWhenTheUserSaysSo)
+{
+    const QString question =
+        QStringLiteral("Facture 1 : le total TTC n'est pas égal à HT + TVA. L'enregistrer quand même ?");
+    typeInvoice("05/03/2002", "Dupont", "120", "100", "10");
+    entry.newInvoice();
+    typeInvoice("06/03/2002", "Durand", "60", "50", "10");
+
+    for (Messages::Answer no : {Messages::Answer::Non, Messages::Answer::Annuler}) {
+        fake.messages.clear();
+        fake.messages.yesNoCancel = {no};
+        EXPECT_FALSE(entry.Fermer());
+        EXPECT_EQ(fake.messages.boxes,
+                  (std::vector<FakeMessages::Shown>{{FakeMessages::Box::WarningYesNoCancel, question}}));
+        EXPECT_EQ(entry.position(), 0);
+        EXPECT_EQ(entry.focus, F::Ttc);
+    }
+
+    fake.messages.clear();
+    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    EXPECT_TRUE(entry.Fermer());
+    EXPECT_EQ(labels(), (std::vector<QString>{"Dupont", "Durand"}));
+    EXPECT_EQ(result()[0][F::Tva], "10,00") << "posted as typed";
+
+    fake.messages.clear();
+    EXPECT_TRUE(entry.Fermer()) << "asked once";
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    entry.previous();
+    type(F::Ttc, QStringLiteral("130"));
+    entry.next();
+    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    EXPECT_FALSE(entry.Fermer()) << "changed since: asked again";
+}
+
+TEST_F(InvoiceEntryTest, EmptyTotalsCountAsZeroInTheBalance)
+{
+    typeInvoice("05/03/2002", "Exonéré", "100", "100", "");
+    EXPECT_TRUE(entry.Fermer());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(InvoiceEntryTest, TrouveLooksForTheCodeInTheChart)
+{
+    EXPECT_TRUE(entry.Trouve(QStringLiteral("411000")));
+    EXPECT_FALSE(entry.Trouve(QStringLiteral("4457"))) << "a code is looked for as completed";
+    EXPECT_FALSE(entry.Trouve(QStringLiteral("512000")));
+}
