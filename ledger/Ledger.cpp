@@ -78,7 +78,7 @@ void Ledger::EcritHead()
 
 void Ledger::Squize()
 {
-    if (Lignes.removeIf([](std::string_view l) { return l.size() <= 5; }) > 0)
+    if (Lignes.removeIf(ledgerfile::carriesNoData) > 0)
         Modifie = true;
 }
 
@@ -86,7 +86,8 @@ bool Ledger::writeFile(const QString &fileName)
 {
     EcritMois();
     NomFichier = fileName;
-    const QString why = fileio::writeAtomically(NomFichier, ledgerfile::serialize(Lignes));
+    const QString why =
+        fileio::writeAtomically(NomFichier, ledgerfile::serialize(Lignes), fileio::Previous::KeepAsBak);
     if (!why.isEmpty()) {
         report(fileio::saveFailedMessage(NomFichier, why));
         return false;
