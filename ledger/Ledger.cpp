@@ -85,6 +85,11 @@ void Ledger::Squize()
 bool Ledger::writeFile(const QString &fileName)
 {
     EcritMois();
+    // Every dossier written carries its header: without it, or any entry line
+    // (lines imported under a key that is no month), the file would be
+    // refused as no dossier when opened again.
+    if (Lignes.indexOf("<HEAD>") == LineList::npos)
+        header::write(Lignes, exercice);
     NomFichier = fileName;
     const QString why =
         fileio::writeAtomically(NomFichier, ledgerfile::serialize(Lignes), fileio::Previous::KeepAsBak);

@@ -5,7 +5,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
+  xvfb xauth fonts-dejavu-core fonts-liberation
+  clang libclang-rt-dev poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

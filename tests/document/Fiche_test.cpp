@@ -213,6 +213,20 @@ TEST_F(FicheTest, ShortLinesInTheHeaderKeepTheFiscalYearThroughASaveAndAReload)
     EXPECT_EQ(std::vector<std::string>(reloaded.Lignes.begin(), reloaded.Lignes.end()), lines());
 }
 
+TEST_F(FicheTest, ADossierIsAlwaysSavedWithItsHeader)
+{
+    // An empty file opened, then lines whose key is no month (an import of
+    // lines without a date): saved as they are, the file would be no dossier.
+    ASSERT_TRUE(fiche.Charge(ledger("")));
+    fiche.Lignes.append("abcdef0Note sans date");
+    fiche.SetSauve();
+    const QString saved = dir.file(QStringLiteral("notes.jnl"));
+    ASSERT_TRUE(fiche.Sauve(saved));
+    EXPECT_EQ(readBytes(saved), kHeader2002 + "abcdef0Note sans date\r\n");
+    Fiche reloaded(fake.platform);
+    EXPECT_TRUE(reloaded.Charge(saved));
+}
+
 TEST_F(FicheTest, LongCellsAreCutTo254Characters)
 {
     const std::string label(300, 'L');
