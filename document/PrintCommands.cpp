@@ -2,10 +2,10 @@
 
 #include "document/Fiche.h"
 #include "platform/Messages.h"
+#include "platform/Printer.h"
 #include "printing/Envelope.h"
 #include "printing/IncomeStatementPrint.h"
 #include "printing/Listings.h"
-#include "printing/PrintJob.h"
 
 namespace document {
 
@@ -30,7 +30,7 @@ void Imprimer(Fiche &fiche, Printer &printer)
     case Page::Bilan: break;
     }
     if (!printed)
-        fiche.platform().messages->information(printing::refusedMessage());
+        fiche.platform().messages->information(printerRefusedMessage());
 }
 
 void Enveloppe(Fiche &fiche, printing::EnvelopeDialog &dialog)

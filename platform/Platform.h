@@ -10,6 +10,7 @@ class HelpViewer;
 class BusyPointer;
 class SearchPrompt;
 class Printer;
+class FontDialog;
 
 // The desktop services the ledger logic calls. The application fills it with
 // the Qt implementations, the tests with doubles.
@@ -24,4 +25,5 @@ struct Platform {
     BusyPointer *busy = nullptr;
     SearchPrompt *searchPrompt = nullptr;
     Printer *printer = nullptr; // the printer the dialogs set up
+    FontDialog *fontDialog = nullptr;
 };

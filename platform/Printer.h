@@ -37,6 +37,10 @@ public:
     virtual void lineTo(int x, int y) = 0;
     // The outline of the rectangle between two opposite corners, in the pen.
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+    // Rich text, as Qt's text document writes it in HTML, from the top of the
+    // current page over the whole printable area, on as many pages as it takes
+    // (the last one it fills stays the current page).
+    virtual void richText(const QString &html) = 0;
 
     // The printable area, in dots and in whole millimetres.
     virtual int pageWidth() = 0;
@@ -44,3 +48,6 @@ public:
     virtual int horizontalSize() = 0;
     virtual int verticalSize() = 0;
 };
+
+// What the user is told when the printer refuses a job.
+QString printerRefusedMessage();

@@ -27,7 +27,7 @@ void Enveloppe(const std::array<QString, 7> &societe, EnvelopeDialog &dialog, Me
         return;
     messages.information(QStringLiteral("Insérez une enveloppe dans l'imprimante"));
     if (!printEnvelope(printer, *addresses))
-        messages.information(refusedMessage());
+        messages.information(printerRefusedMessage());
 }
 
 } // namespace printing

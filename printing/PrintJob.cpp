@@ -19,10 +19,4 @@ PrintJob::~PrintJob()
         printer_.endDocument();
 }
 
-QString refusedMessage()
-{
-    return QStringLiteral("L'impression n'a pas pu commencer : vérifiez l'imprimante choisie "
-                          "(menu Fichier, Configurer imprimante).");
-}
-
 } // namespace printing

@@ -29,7 +29,4 @@ private:
     bool started_ = false;
 };
 
-// What the user is told when the printer refuses a job.
-QString refusedMessage();
-
 } // namespace printing

@@ -23,11 +23,11 @@ ViewPages::ViewPages()
     const QString credit = forms::rset(QStringLiteral("Crédit"));
     const QString date = QStringLiteral("Date");
     const QString compte = QStringLiteral("Compte");
-    const QString jounal = QStringLiteral("Journal");
+    const QString journalTitle = QStringLiteral("Journal");
     for (MonthViewPage *listing : {&journal, &comptes})
-        writeTitles(listing->grid, {date, compte, QStringLiteral("Libellé"), jounal, QStringLiteral("Pièce"), debit,
+        writeTitles(listing->grid, {date, compte, QStringLiteral("Libellé"), journalTitle, QStringLiteral("Pièce"), debit,
                                     credit, QString()});
-    writeTitles(general.grid, {date, compte, QStringLiteral("Libellé"), jounal, debit, credit});
+    writeTitles(general.grid, {date, compte, QStringLiteral("Libellé"), journalTitle, debit, credit});
     writeTitles(balance.grid, {compte, QStringLiteral("Libellé"), debit, credit,
                                forms::rset(QStringLiteral("Solde débit")), forms::rset(QStringLiteral("Solde crédit"))});
     writeTitles(resultat.grid,

@@ -5,8 +5,9 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core fonts-liberation
-  clang libclang-rt-dev poppler-utils
+  xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
+  unrtf
+  clang libclang-rt-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/ui/QtBusyPointer.h"
 #include "platform/ui/QtFileDialogs.h"
+#include "platform/ui/QtFontDialog.h"
 #include "platform/ui/QtHelpViewer.h"
 #include "platform/ui/QtMessages.h"
 #include "platform/ui/QtPrinter.h"
@@ -26,7 +27,9 @@ struct QtPlatform {
     QtBusyPointer busy;
     TRNomPrompt searchPrompt;
     QtPrinter printer{[this]() -> QPrinter & { return printerDialogs.printer(); }};
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer};
+    QtFontDialog fontDialog;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer,
+                      &fontDialog};
     void setParent(QWidget *parent)
     {
         messages.setParent(parent);
@@ -34,5 +37,6 @@ struct QtPlatform {
         fileDialogs.setParent(parent);
         printerDialogs.setParent(parent);
         searchPrompt.setParent(parent);
+        fontDialog.setParent(parent);
     }
 };

@@ -52,6 +52,8 @@ public:
     void Psoc();
     void Plc();
     void Journaux();
+    // The word processor, with the company letterhead.
+    void TrTexte();
 
 signals:
     void captionChanged(const QString &caption);

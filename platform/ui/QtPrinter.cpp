@@ -1,10 +1,24 @@
 #include "platform/ui/QtPrinter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+#include <QTextDocument>
+
+namespace {
+
+// Rich text gives its indents and tab stops in pixels of a 96 dots an inch
+// screen (3780 dots a metre).
+constexpr int kScreenDpi = 96;
+constexpr int kScreenDotsPerMetre = 3780;
+// Less than any line is high, in screen pixels.
+constexpr qreal kFootGap = 0.5;
+
+} // namespace
 
 QtPrinter::QtPrinter(std::function<QPrinter &()> device) : device_(std::move(device))
 {
@@ -156,6 +170,41 @@ void QtPrinter::rectangle(int x1, int y1, int x2, int y2)
 {
     if (drawing())
         painter_->drawRect(QRect(QPoint(x1, y1), QPoint(x2, y2)));
+}
+
+void QtPrinter::richText(const QString &html)
+{
+    if (!painter_)
+        return;
+    // Laid out on a screen's pixels, then scaled to the device's dots.
+    QImage screen(1, 1, QImage::Format_RGB32);
+    screen.setDotsPerMeterX(kScreenDotsPerMetre);
+    screen.setDotsPerMeterY(kScreenDotsPerMetre);
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&screen);
+    document.setHtml(html);
+    document.setDocumentMargin(0);
+    const qreal scaleX = qreal(job_->logicalDpiX()) / kScreenDpi;
+    const qreal scaleY = qreal(job_->logicalDpiY()) / kScreenDpi;
+    const QSizeF page(job_->width() / scaleX, job_->height() / scaleY);
+    document.setPageSize(page);
+    const int pages = document.pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            newPage();
+        if (!drawing())
+            continue;
+        painter_->save();
+        painter_->scale(scaleX, scaleY);
+        painter_->translate(0, -i * page.height());
+        // A line pushed to the next page starts right at this one's foot: it
+        // must not be drawn here too, not even clipped away (a PDF keeps
+        // clipped text).
+        const QRectF shown(0, i * page.height(), page.width(), page.height() - kFootGap);
+        painter_->setClipRect(shown);
+        document.drawContents(painter_.get(), shown);
+        painter_->restore();
+    }
 }
 
 int QtPrinter::pageWidth()

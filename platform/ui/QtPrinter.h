@@ -38,6 +38,7 @@ public:
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
+    void richText(const QString &html) override;
 
     int pageWidth() override;
     int pageHeight() override;

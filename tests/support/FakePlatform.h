@@ -5,6 +5,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
+#include "platform/FontDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
@@ -242,6 +243,17 @@ public:
     }
 };
 
+class FakeFontDialog final : public FontDialog {
+public:
+    std::optional<FontChoice> answer; // nothing: "Annuler"
+    std::vector<FontChoice> shown;    // the font each dialog opened on
+    std::optional<FontChoice> choose(const FontChoice &current) override
+    {
+        shown.push_back(current);
+        return answer;
+    }
+};
+
 struct FakePlatform {
     FakeMessages messages;
     FakeClock clock;
@@ -253,5 +265,7 @@ struct FakePlatform {
     FakeBusyPointer busy;
     FakeSearchPrompt searchPrompt;
     RecordingPrinter printer;
-    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer};
+    FakeFontDialog fontDialog;
+    Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer,
+                      &fontDialog};
 };

@@ -13,10 +13,10 @@
 // a right-aligned text must start; a line is 1.2 times the font size high.
 class RecordingPrinter final : public Printer {
 public:
-    enum class Op { FontName, FontSize, Bold, PenWidth, Begin, NewPage, End, Text, MoveTo, LineTo, Rectangle };
+    enum class Op { FontName, FontSize, Bold, PenWidth, Begin, NewPage, End, Text, MoveTo, LineTo, Rectangle, RichText };
     struct Call {
         Op op;
-        QString text; // font name or text written
+        QString text; // font name, text written or rich text
         int a = 0;    // x, size, bold, pen width
         int b = 0;    // y
         int c = 0;    // second corner of a rectangle
@@ -81,6 +81,7 @@ public:
     void moveTo(int x, int y) override { calls.push_back({Op::MoveTo, {}, x, y}); }
     void lineTo(int x, int y) override { calls.push_back({Op::LineTo, {}, x, y}); }
     void rectangle(int x1, int y1, int x2, int y2) override { calls.push_back({Op::Rectangle, {}, x1, y1, x2, y2}); }
+    void richText(const QString &html) override { calls.push_back({Op::RichText, html}); }
     int pageWidth() override { return widthDots; }
     int pageHeight() override { return heightDots; }
     int horizontalSize() override { return widthMm; }

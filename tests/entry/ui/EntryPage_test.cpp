@@ -36,19 +36,6 @@ class EntryPageTest : public QObject {
     QWidget *focused() const { return QApplication::focusWidget(); }
     // Types into the field with the focus, characters beyond ASCII included.
     void type(const QString &text) { typeInto(focused(), text); }
-    static void typeInto(QWidget *field, const QString &text)
-    {
-        for (QChar c : text) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(field, c.toLatin1());
-                continue;
-            }
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(field, &press);
-            QApplication::sendEvent(field, &release);
-        }
-    }
     void key(Qt::Key k) { QTest::keyClick(focused(), k); }
     QString shown(int row, int col) const
     {

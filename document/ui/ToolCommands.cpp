@@ -1,0 +1,12 @@
+#include "document/ui/TFiche.h"
+
+#include "tools/ui/TTexte.h"
+
+void TFiche::TrTexte()
+{
+    // A new letter is headed by the first four lines of the letterhead.
+    const auto &societe = fiche_.ref.Societe;
+    TTexte window(fiche_.platform(), QStringList(societe.begin(), societe.begin() + 4), this);
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    window.exec();
+}
