@@ -6,6 +6,7 @@
 #include "ledger/FileIO.h"
 #include "ledger/TextForms.h"
 #include "platform/FileDialogs.h"
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpViewer.h"
 #include "platform/Messages.h"
@@ -45,10 +46,31 @@ void MainForm::FormShow()
 
 void MainForm::charge()
 {
+    // One session per dossier: whether to open one another live session
+    // holds is the user's call.
+    if (const std::optional<LockOwner> owner = dossierlock::heldByOther(FichierCourant);
+        owner && !platform_.messages->warningAcceptCancel(dossierlock::alreadyOpenMessage(*owner),
+                                                          QStringLiteral("Ouvrir quand même"))) {
+        // At start-up the document holds the name from the settings without
+        // its content: the next save must not write over the other session.
+        if (fiche_.NomFichier == FichierCourant)
+            fiche_.NomFichier.clear();
+        FichierCourant = fiche_.NomFichier;
+        return;
+    }
     fiche_.Charge(FichierCourant);
     // A file that is gone or unreadable leaves the document unnamed: a later
     // "Enregistrer" must not write over that file.
     FichierCourant = fiche_.NomFichier;
+    followDossier();
+}
+
+void MainForm::followDossier()
+{
+    if (fiche_.NomFichier.isEmpty())
+        lock_.release();
+    else if (fiche_.NomFichier != lock_.dossier())
+        lock_.take(fiche_.NomFichier, QDateTime(platform_.clock->today(), platform_.clock->now()));
 }
 
 bool MainForm::DemandeEnregistrer()
@@ -78,6 +100,7 @@ void MainForm::Nouveau()
         return;
     FichierCourant.clear();
     fiche_.Nouveau();
+    followDossier();
     Valide();
 }
 
@@ -116,8 +139,10 @@ bool MainForm::EnregistrerSous()
         && !platform_.messages->warningOkCancel(QStringLiteral("Ce fichier existe déjà")))
         return false;
     fiche_.SetSauve();
-    if (fiche_.Sauve(FichierCourant))
+    if (fiche_.Sauve(FichierCourant)) {
+        followDossier();
         return true;
+    }
     // Nothing stands under the new name: the next "Enregistrer" asks for a
     // name again instead of failing on the same one.
     FichierCourant.clear();
@@ -152,12 +177,14 @@ bool MainForm::FormClose()
         unreadTold_ = true;
     }
     const QStringList failures = fiche_.saveReferenceFiles();
-    if (failures.isEmpty())
-        return true;
     // The program stays open unless the user chooses otherwise: the changes
     // are still there, and can be written once the cause is put right.
-    return platform_.messages->warningOkCancel(
-        failures.join(u'\n') + QStringLiteral("\n\nQuitter Tavelin sans enregistrer ces changements ?"));
+    if (!failures.isEmpty()
+        && !platform_.messages->warningOkCancel(failures.join(u'\n')
+                                                + QStringLiteral("\n\nQuitter Tavelin sans enregistrer ces changements ?")))
+        return false;
+    lock_.release();
+    return true;
 }
 
 void MainForm::OuvrirAutomatiquement()

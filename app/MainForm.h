@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/DossierLock.h"
 #include "platform/Platform.h"
 
 #include <QString>
@@ -69,7 +70,12 @@ public:
 private:
     // The save prompt of New, Open and closing; false when the command must stop.
     bool DemandeEnregistrer();
+    // Loads FichierCourant, unless another session holds it and the user
+    // leaves it to that session.
     void charge();
+    // The lock follows the document's file: taken on the dossier it now
+    // names, released when it names none.
+    void followDossier();
     // False, with the user told so, when the page shown has no printed form.
     bool pagePrints();
 
@@ -77,4 +83,5 @@ private:
     const Platform &platform_;
     bool valide_ = false;
     bool unreadTold_ = false;
+    DossierLock lock_;
 };

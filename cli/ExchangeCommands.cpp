@@ -8,6 +8,7 @@
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ExchangeText.h"
 #include "exchange/MonthSearch.h"
+#include "ledger/DossierLock.h"
 #include "platform/Messages.h"
 #include "reports/Closing.h"
 
@@ -49,6 +50,14 @@ int importer(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
+    // A dossier open in a window would lose the import at its next save, or
+    // the window's work to this one.
+    if (const std::optional<LockOwner> owner = dossierlock::heldByOther(invocation.file)) {
+        fiche.platform().messages->information(dossierlock::alreadyOpenMessage(*owner));
+        return ExitUnreadable;
+    }
+    DossierLock lock;
+    lock.take(invocation.file, QDateTime::currentDateTime());
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
     const exchange::ImportOutcome outcome = exchange::importFile(fiche, invocation.argument);

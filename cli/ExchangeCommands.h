@@ -14,7 +14,8 @@ int exporter(const Invocation &invocation, Streams &io);
 
 // Appends the entries of the file as "Importer" does and saves the dossier in
 // place; the import's summary goes to standard error. A file of entries that
-// cannot be read leaves the dossier untouched.
+// cannot be read, or a dossier another session has open, leaves the dossier
+// untouched.
 int importer(const Invocation &invocation, Streams &io);
 
 // The opening entries the closing writes to "ANouveau.Txt", to --sortie or

@@ -100,8 +100,8 @@ struct MonthState {
     int rows = 0; // date lines met so far
     bool open = false;
     Row row;
-    Cents debit = 0;
-    Cents credit = 0;
+    AmountTotal debit;
+    AmountTotal credit;
 };
 
 class Checker {
@@ -287,13 +287,13 @@ private:
         }
     }
 
-    void addAmount(int month, const Row &row, int column, Cents &sum)
+    void addAmount(int month, const Row &row, int column, AmountTotal &sum)
     {
         const std::string_view text = row.cells[std::size_t(column)];
         if (isBlank(text))
             return;
         if (const auto value = forms::parseAmount(text)) {
-            sum += *value;
+            sum.add(*value);
             return;
         }
         add(month, row.number, row.lines[std::size_t(column)],
@@ -310,8 +310,8 @@ private:
                          [](const Finding &a, const Finding &b) { return a.fileLine < b.fileLine; });
         for (const auto &[month, s] : months_) {
             result_.months.push_back({month, s.debit, s.credit});
-            result_.debit += s.debit;
-            result_.credit += s.credit;
+            result_.debit.add(s.debit);
+            result_.credit.add(s.credit);
         }
         return std::move(result_);
     }

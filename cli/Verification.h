@@ -2,7 +2,7 @@
 
 #include "ledger/LineList.h"
 #include "ledger/ReferenceData.h"
-#include "ledger/TextForms.h"
+#include "ledger/AmountTotal.h"
 
 #include <QString>
 #include <string>
@@ -21,16 +21,17 @@ struct Finding {
 
 struct MonthBalance {
     int month = 0; // yyyymm
-    Cents debit = 0;
-    Cents credit = 0;
-    bool balanced() const { return debit == credit; }
+    AmountTotal debit;
+    AmountTotal credit;
+    // A month whose totals cannot be computed is not known to balance.
+    bool balanced() const { return debit.computed() && credit.computed() && debit.value() == credit.value(); }
 };
 
 struct Verification {
     std::vector<Finding> findings;    // in the order of the file
     std::vector<MonthBalance> months; // in calendar order
-    Cents debit = 0;
-    Cents credit = 0;
+    AmountTotal debit;
+    AmountTotal credit;
 
     int unbalancedMonths() const;
     // Findings and unbalanced months.

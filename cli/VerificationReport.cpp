@@ -23,8 +23,12 @@ QString place(const Finding &f)
     return where.isEmpty() ? QStringLiteral("Dossier") : where;
 }
 
-QString balanceText(const QString &label, Cents debit, Cents credit)
+QString balanceText(const QString &label, const AmountTotal &debitTotal, const AmountTotal &creditTotal)
 {
+    if (!debitTotal.computed() || !creditTotal.computed())
+        return label + QStringLiteral(" : ") + forms::totalTooLarge();
+    const Cents debit = debitTotal.value();
+    const Cents credit = creditTotal.value();
     QString text = QStringLiteral("%1 : débit %2 ; crédit %3")
                        .arg(label, forms::formatAmount(debit), forms::formatAmount(credit));
     if (debit > credit)

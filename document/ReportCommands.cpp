@@ -84,12 +84,12 @@ void LitGeneral(Fiche &fiche)
 
 void LitBalance(Fiche &fiche)
 {
-    reports::LitBalance(fiche.views.balance, fiche.Lignes, fiche.ref);
+    tellUser(fiche, reports::LitBalance(fiche.views.balance, fiche.Lignes, fiche.ref));
 }
 
 void LitResultat(Fiche &fiche)
 {
-    reports::LitResultat(fiche.views.resultat, fiche.Lignes);
+    tellUser(fiche, reports::LitResultat(fiche.views.resultat, fiche.Lignes));
 }
 
 void LitBilan(Fiche &fiche)

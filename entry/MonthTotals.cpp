@@ -1,10 +1,10 @@
 #include "entry/MonthTotals.h"
 
-#include "ledger/TextForms.h"
+#include "ledger/AmountTotal.h"
 
 MonthTotals monthTotals(const TextGrid &grid)
 {
-    Cents sums[2] = {0, 0};
+    AmountTotal sums[2];
     for (int r = 0; r < grid.rowCount(); ++r) {
         for (int i = 0; i < 2; ++i) {
             const QStringView cell = QStringView(grid.at(r, 5 + i)).trimmed();
@@ -13,8 +13,10 @@ MonthTotals monthTotals(const TextGrid &grid)
             const std::optional<Cents> value = forms::parseAmount(cell);
             if (!value)
                 return {{}, {}, forms::notANumber(cell)};
-            sums[i] += *value;
+            sums[i].add(*value);
         }
     }
-    return {forms::rset(forms::formatAmount(sums[0])), forms::rset(forms::formatAmount(sums[1])), {}};
+    if (!sums[0].computed() || !sums[1].computed())
+        return {{}, {}, forms::totalTooLarge()};
+    return {forms::rset(sums[0].text()), forms::rset(sums[1].text()), {}};
 }

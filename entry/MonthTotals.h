@@ -6,8 +6,8 @@
 
 // Debit and credit totals of the month grid, over every row of the grid (not
 // only the entries counted), formatted "0.00" and right-aligned. A cell that
-// is not a number leaves both totals empty and says so in `error`, as the
-// views of the month do.
+// is not a number, or a total past what the reader accepts, leaves both totals
+// empty and says so in `error`, as the views of the month do.
 struct MonthTotals {
     QString debit;
     QString credit;

@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include <cerrno>
+#include <dirent.h>
+#include <sys/file.h>
 #include <climits>
 #include <fcntl.h>
 #include <string>
@@ -96,9 +98,82 @@ bool writeAll(int fd, std::string_view bytes, int &error)
     return true;
 }
 
+// The temporary copies of a file: hidden, named after the file and after what
+// they are, so that a save killed half-way leaves a name that says so.
+std::string temporaryPrefix(const std::string &target)
+{
+    return "." + nameOf(target) + ".tavelin-";
+}
+
+// Removes the temporary copies of the file that no process is writing: a
+// writer holds a lock on its copy from the moment it creates it until the
+// copy is renamed or removed, and a killed writer's lock goes with it.
+void removeStaleCopies(const std::string &target)
+{
+    const std::string folder = folderOf(target);
+    const std::string prefix = temporaryPrefix(target);
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix)
+            continue;
+        const std::string path = folder + '/' + std::string(name);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
+// Creates the temporary copy and locks it as being written. A copy removed
+// as stale by another save before the lock was taken is made again.
+int createLockedCopy(std::string &temp, const std::string &target)
+{
+    for (;;) {
+        temp = folderOf(target) + '/' + temporaryPrefix(target) + "XXXXXX";
+        const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        struct stat st {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0)
+            return fd;
+        ::close(fd);
+    }
+}
+
+// Keeps the content being replaced as "NAME.bak" beside the file: a second
+// name for the old file where the file system allows it, a copy elsewhere.
+void keepPrevious(const std::string &target)
+{
+    const std::string backup = target + ".bak";
+    if (::unlink(backup.c_str()) != 0 && errno != ENOENT)
+        return;
+    if (::link(target.c_str(), backup.c_str()) == 0)
+        return;
+    std::string previous;
+    if (readWhole(QFile::decodeName(target.c_str()), previous).isEmpty())
+        writeAtomically(QFile::decodeName(backup.c_str()), previous);
+}
+
+// Makes the rename itself last through a power cut.
+void syncFolder(const std::string &target)
+{
+    const int fd = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
-QString writeAtomically(const QString &path, std::string_view bytes)
+QString writeAtomically(const QString &path, std::string_view bytes, Previous previous)
 {
     std::string target = QFile::encodeName(path).toStdString();
     if (const int error = followLinks(target))
@@ -119,13 +194,14 @@ QString writeAtomically(const QString &path, std::string_view bytes)
         }
     }
 
-    std::string temp = folderOf(target) + "/." + nameOf(target) + ".XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    removeStaleCopies(target);
+    std::string temp;
+    const int fd = createLockedCopy(temp, target);
     if (fd < 0)
         return reason(errno);
     auto fail = [&](int error) {
-        ::close(fd);
         ::unlink(temp.c_str());
+        ::close(fd);
         return reason(error);
     };
 
@@ -139,16 +215,13 @@ QString writeAtomically(const QString &path, std::string_view bytes)
         return fail(error);
     if (::fsync(fd) != 0)
         return fail(errno);
-    if (::close(fd) != 0) {
-        error = errno;
-        ::unlink(temp.c_str());
-        return reason(error);
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        error = errno;
-        ::unlink(temp.c_str());
-        return reason(error);
-    }
+    if (replacing && previous == Previous::KeepAsBak)
+        keepPrevious(target);
+    if (::rename(temp.c_str(), target.c_str()) != 0)
+        return fail(errno);
+    // The copy is in place and on the disk: its lock ends with it.
+    ::close(fd);
+    syncFolder(target);
     return {};
 }
 

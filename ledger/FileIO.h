@@ -21,7 +21,12 @@ QString readWhole(const QString &path, std::string &out);
 // file's folder, and the link stays. A file the user may not write is refused
 // (the rename would replace it all the same). The replaced file's permissions,
 // and its owner and group as far as the process may set them, carry over.
-QString writeAtomically(const QString &path, std::string_view bytes);
+// The temporary file is hidden and named after the file (".compta.jnl.tavelin-
+// XXXXXX"); those a killed save left behind are removed by the next save of
+// the file, and the folder is synced after the rename. With KeepAsBak, the
+// content being replaced stays as "NAME.bak" beside the file, one generation.
+enum class Previous { Drop, KeepAsBak };
+QString writeAtomically(const QString &path, std::string_view bytes, Previous previous = Previous::Drop);
 
 // The reason given for a file the user may not write.
 QString writeProtectedReason();

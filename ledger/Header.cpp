@@ -1,6 +1,7 @@
 #include "ledger/Header.h"
 
 #include "ledger/Codec1252.h"
+#include "ledger/LedgerFile.h"
 #include "ledger/TextForms.h"
 
 namespace header {
@@ -15,14 +16,20 @@ void read(const LineList &lines, FiscalYear &year)
     if (open == LineList::npos)
         return;
     const std::size_t close = lines.indexOf(kClose, open + 1);
-    if (close == LineList::npos || close - open <= 2)
+    if (close == LineList::npos)
+        return;
+    // The block is read as the loading leaves it, without the lines that carry
+    // no data: read with them, an empty line after "<HEAD>" would hide dates
+    // that the next save, once the line is dropped, hands to the next loading.
+    std::vector<std::string_view> block;
+    for (std::size_t i = open + 1; i < close && block.size() < 3; ++i)
+        if (!ledgerfile::carriesNoData(lines[i]))
+            block.push_back(lines[i]);
+    if (block.size() < 2)
         return;
     QDate *const targets[] = {&year.debut, &year.fin, &year.cloture};
-    for (std::size_t k = 0; k < 3; ++k) {
-        const std::size_t index = open + 1 + k;
-        if (index >= close)
-            break;
-        const QDate date = forms::parseDate(cp1252::decode(lines[index]));
+    for (std::size_t k = 0; k < block.size(); ++k) {
+        const QDate date = forms::parseDate(cp1252::decode(block[k]));
         if (!date.isValid())
             return;
         *targets[k] = date;

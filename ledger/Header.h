@@ -15,7 +15,8 @@ struct FiscalYear {
 namespace header {
 
 // Reads the dates of the first "<HEAD>" block into `year`. The block counts
-// only when "</HEAD>" stands more than two lines after "<HEAD>". Dates are read
+// only when "</HEAD>" stands more than two lines after "<HEAD>", lines of five
+// characters or fewer not counted (the loading drops them). Dates are read
 // in the order start, end, closing; the closing date takes the start date as
 // soon as that one is read; an invalid date ends the reading there, and the
 // dates not reached keep their values.

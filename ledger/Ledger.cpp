@@ -78,15 +78,21 @@ void Ledger::EcritHead()
 
 void Ledger::Squize()
 {
-    if (Lignes.removeIf([](std::string_view l) { return l.size() <= 5; }) > 0)
+    if (Lignes.removeIf(ledgerfile::carriesNoData) > 0)
         Modifie = true;
 }
 
 bool Ledger::writeFile(const QString &fileName)
 {
     EcritMois();
+    // Every dossier written carries its header: without it, or any entry line
+    // (lines imported under a key that is no month), the file would be
+    // refused as no dossier when opened again.
+    if (Lignes.indexOf("<HEAD>") == LineList::npos)
+        header::write(Lignes, exercice);
     NomFichier = fileName;
-    const QString why = fileio::writeAtomically(NomFichier, ledgerfile::serialize(Lignes));
+    const QString why =
+        fileio::writeAtomically(NomFichier, ledgerfile::serialize(Lignes), fileio::Previous::KeepAsBak);
     if (!why.isEmpty()) {
         report(fileio::saveFailedMessage(NomFichier, why));
         return false;

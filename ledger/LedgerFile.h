@@ -14,6 +14,12 @@ namespace ledgerfile {
 // many times its own size in memory: a file with more lines is refused.
 constexpr std::size_t kMaxLines = 16'000'000;
 
+// Lines of five characters or fewer carry no data: the loading drops them.
+inline bool carriesNoData(std::string_view line)
+{
+    return line.size() <= 5;
+}
+
 // Cuts a file's text into lines: CR LF, a lone LF or a lone CR end a line; a
 // NUL byte ends the text. A last line without its line end still counts.
 LineList parse(std::unique_ptr<std::string> text);

@@ -181,13 +181,17 @@ QString chargeCombo(const QDir &dir, ReferenceData &ref)
     return message;
 }
 
-QString formatReelIni(double value)
+namespace {
+
+// " 1.23450000000000E+0003": sign or blank, one digit, 14 decimals, E, sign,
+// four digits; the decimals rounded to nearest, or cut toward zero.
+QString exponentForm(double value, bool cut)
 {
-    // " 1.23450000000000E+0003": sign or blank, one digit, 14 decimals, E, sign, four digits.
-    QString mantissa = QString::number(std::fabs(value), 'e', 14); // "1.23450000000000e+03"
+    constexpr int kDecimals = 14;
+    QString mantissa = QString::number(std::fabs(value), 'e', cut ? kDecimals + 2 : kDecimals);
     const qsizetype e = mantissa.indexOf(u'e');
     const int exponent = mantissa.mid(e + 1).toInt();
-    mantissa.truncate(e);
+    mantissa.truncate(std::min<qsizetype>(e, 2 + kDecimals));
     QString text;
     text += QChar(value < 0 ? u'-' : u' ');
     text += mantissa;
@@ -195,6 +199,17 @@ QString formatReelIni(double value)
     text += QChar(exponent < 0 ? u'-' : u'+');
     text += QString::number(std::abs(exponent)).rightJustified(4, u'0');
     return text;
+}
+
+} // namespace
+
+QString formatReelIni(double value)
+{
+    // Rounded, the largest reals would read back as past the largest one:
+    // those are cut instead, so that what is written can be read.
+    const QString rounded = exponentForm(value, false);
+    double check = 0;
+    return readReal(rounded, check) ? rounded : exponentForm(value, true);
 }
 
 QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFichier)

@@ -119,6 +119,8 @@ std::optional<Cents> parseChars(const Char *p, const Char *end)
     Cents cents = units * 100 + decimals[0] * 10 + decimals[1];
     if (decimals[2] >= 5)
         ++cents;
+    if (cents > kMaxCents)
+        return std::nullopt;
     return negative ? -cents : cents;
 }
 

@@ -35,10 +35,13 @@ QString moisLong(int mois);
 // "Mars 2002".
 QString monthCaption(const QString &nomMois, int annee);
 
+// The largest amount the reader accepts, in cents: 15 integer digits.
+constexpr Cents kMaxCents = 99'999'999'999'999'999;
+
 // Reads an amount: optional blanks, optional sign, digits, optional decimal
 // comma and digits, optional blanks. More than two decimals are rounded to the
 // cent, halfway away from zero. No value for anything else (a ".", letters,
-// an empty text, a number too large to be an amount).
+// an empty text, a number past kMaxCents once rounded).
 std::optional<Cents> parseAmount(std::string_view text);
 std::optional<Cents> parseAmount(QStringView text);
 // What the user is told of an amount cell that a total cannot take.

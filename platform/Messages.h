@@ -15,4 +15,12 @@ public:
     virtual Answer warningYesNoCancel(const QString &text) = 0;
     // Warning box with "OK" and "Annuler"; true for "OK".
     virtual bool warningOkCancel(const QString &text) = 0;
+    // Warning box with a button of the caller's ("Ouvrir quand même") and
+    // "Annuler"; true for the caller's button. Where no such box can be made,
+    // the "OK" and "Annuler" one stands in.
+    virtual bool warningAcceptCancel(const QString &text, const QString &acceptButton)
+    {
+        static_cast<void>(acceptButton);
+        return warningOkCancel(text);
+    }
 };

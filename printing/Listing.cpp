@@ -1,5 +1,6 @@
 #include "printing/Listing.h"
 
+#include "ledger/AmountTotal.h"
 #include "ledger/TextForms.h"
 #include "ledger/TextGrid.h"
 #include "platform/Printer.h"
@@ -66,7 +67,7 @@ bool printListing(Printer &printer, const TextGrid &grid, const Listing &listing
         if (line > firstLine && !page.fits(lastLine))
             nextPage();
     };
-    std::vector<Cents> sums(listing.columns.size(), 0);
+    std::vector<AmountTotal> sums(listing.columns.size());
     const int endRow = std::min(listing.endRow, grid.rowCount());
     for (int row = listing.firstRow; row < endRow; ++row) {
         if (listing.endsAtBlankRow && blank(grid, row, listing))
@@ -81,7 +82,7 @@ bool printListing(Printer &printer, const TextGrid &grid, const Listing &listing
             }
             const QString amount = cell.trimmed();
             if (const std::optional<Cents> value = forms::parseAmount(QStringView(amount)))
-                sums[i] += *value;
+                sums[i].add(*value);
             page.rightText(column.x, line, amount);
         }
         line += lineStep;
@@ -96,7 +97,7 @@ bool printListing(Printer &printer, const TextGrid &grid, const Listing &listing
     line += lineStep;
     for (std::size_t i = 0; i < listing.columns.size(); ++i)
         if (listing.columns[i].amount)
-            page.rightText(listing.columns[i].x, line, forms::formatAmount(sums[i]));
+            page.rightText(listing.columns[i].x, line, sums[i].text());
     return true;
 }
 

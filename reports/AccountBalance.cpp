@@ -1,6 +1,6 @@
 #include "reports/AccountBalance.h"
 
-#include "ledger/TextForms.h"
+#include "ledger/AmountTotal.h"
 #include "reports/AccountRows.h"
 #include "reports/EntryWalk.h"
 
@@ -12,9 +12,16 @@ Cents amountOf(const QString &cell)
     return forms::parseAmount(QStringView(cell)).value_or(0);
 }
 
+QString noTotals(BalancePage &page)
+{
+    for (QString *field : {&page.totalDebit, &page.totalCredit, &page.totalDebitBalances, &page.totalCreditBalances})
+        field->clear();
+    return forms::totalTooLarge();
+}
+
 } // namespace
 
-void LitBalance(BalancePage &page, const LineList &lines, const ReferenceData &ref)
+QString LitBalance(BalancePage &page, const LineList &lines, const ReferenceData &ref)
 {
     const std::string from = forms::dateKey(page.from).toStdString();
     const std::string to = forms::dateKey(page.to).toStdString();
@@ -29,10 +36,11 @@ void LitBalance(BalancePage &page, const LineList &lines, const ReferenceData &r
     });
 
     accounts.writeTo(page.grid, ref.ListePlc, {-1, 0, 1, -1, 2, 3});
-    Total5(page);
+    const QString message = Total5(page);
+    return accounts.allComputed() ? message : noTotals(page);
 }
 
-void Total5(BalancePage &page)
+QString Total5(BalancePage &page)
 {
     TextGrid &grid = page.grid;
     // The account rows run from row 1 to the last row with an account or an
@@ -42,19 +50,28 @@ void Total5(BalancePage &page)
     int last = grid.rowCount() - 1;
     while (last >= 1 && grid.at(last, 0).isEmpty() && grid.at(last, 2).isEmpty() && grid.at(last, 3).isEmpty())
         --last;
+    bool computed = true;
     for (int r = 1; r <= last; ++r) {
-        const Cents balance = amountOf(grid.at(r, 2)) - amountOf(grid.at(r, 3));
-        grid.set(r, 4, balance > 0 ? forms::formatAmount(balance) : QString());
-        grid.set(r, 5, balance > 0 ? QString() : forms::formatAmount(-balance));
+        AmountTotal balance(amountOf(grid.at(r, 2)));
+        balance.subtract(AmountTotal(amountOf(grid.at(r, 3))));
+        computed = computed && balance.computed();
+        const bool debit = balance.value() > 0;
+        grid.set(r, 4, debit && balance.computed() ? balance.text() : QString());
+        grid.set(r, 5, debit || !balance.computed() ? QString() : forms::formatAmount(-balance.value()));
     }
-    Cents sums[4] = {0, 0, 0, 0};
+    AmountTotal sums[4];
     for (int r = 1; r < grid.rowCount(); ++r)
         for (int c = 0; c < 4; ++c)
-            sums[c] += amountOf(grid.at(r, c + 2));
+            sums[c].add(amountOf(grid.at(r, c + 2)));
     grid.touch();
+    for (const AmountTotal &sum : sums)
+        computed = computed && sum.computed();
+    if (!computed)
+        return noTotals(page);
     QString *fields[4] = {&page.totalDebit, &page.totalCredit, &page.totalDebitBalances, &page.totalCreditBalances};
     for (int c = 0; c < 4; ++c)
-        *fields[c] = forms::rset(forms::formatAmount(sums[c]));
+        *fields[c] = forms::rset(sums[c].text());
+    return {};
 }
 
 } // namespace reports

@@ -3,6 +3,8 @@
 #include "ledger/Codec1252.h"
 #include "reports/ChartLabels.h"
 
+#include <algorithm>
+
 namespace reports {
 
 AccountRows::Row &AccountRows::rowFor(std::string_view account)
@@ -11,6 +13,12 @@ AccountRows::Row &AccountRows::rowFor(std::string_view account)
     if (added)
         rows_.push_back(Row{account, {}, {}, {}, {}});
     return rows_[it->second];
+}
+
+bool AccountRows::allComputed() const
+{
+    return std::all_of(rows_.begin(), rows_.end(),
+                       [](const Row &row) { return row.debit.computed() && row.credit.computed(); });
 }
 
 void AccountRows::writeTo(TextGrid &grid, const QStringList &listePlc, const Columns &columns) const

@@ -37,6 +37,8 @@ public:
 
     Row &rowFor(std::string_view account);
     const std::vector<Row> &rows() const { return rows_; }
+    // Whether every running sum could be computed.
+    bool allComputed() const;
 
     // Empties the data rows of the grid (from row 1) and writes one row per
     // account, the label taken from the chart of accounts.

@@ -3,10 +3,11 @@
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ExchangeText.h"
 #include "ledger/Codec1252.h"
-#include "ledger/TextForms.h"
+#include "ledger/AmountTotal.h"
 #include "platform/BusyPointer.h"
 #include "platform/Messages.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <vector>
 
@@ -17,7 +18,7 @@ constexpr std::size_t kKeyLength = 6;
 
 struct Balance {
     std::string_view account; // as keyed, the bytes of the line list
-    Cents value = 0;           // debits minus credits
+    AmountTotal value;         // debits minus credits
 };
 
 // The balances of the accounts in the order they are first met. An account
@@ -45,7 +46,7 @@ public:
             }
         }
         if (index == list_.size())
-            list_.push_back({account, 0});
+            list_.push_back({account, {}});
         where_.emplace(account, index);
         return index;
     }
@@ -125,27 +126,32 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
             if (current == kNoBalance)
                 return {{}, amountWithoutAccount(i)};
             const Cents amount = forms::parseAmount(exchange::trimmed(cell)).value_or(0);
-            balances[current].value += digit == '5' ? amount : -amount;
+            balances[current].value.add(digit == '5' ? amount : -amount);
         }
     }
 
     // Classes 6 and 7 make the result and are not carried forward.
-    Cents result = 0;
+    AmountTotal result;
     std::erase_if(balances.list(), [&result](const Balance &b) {
         const bool income = !b.account.empty() && (b.account[0] == '6' || b.account[0] == '7');
         if (income)
-            result -= b.value;
+            result.subtract(b.value);
         return income;
     });
+    const bool computed = result.computed() && std::all_of(balances.list().begin(), balances.list().end(),
+                                                           [](const Balance &b) { return b.value.computed(); });
+    if (!computed)
+        return {{}, forms::totalTooLarge()};
 
     OpeningEntries entries;
     const std::string date = text(forms::formatDate(year.fin.addDays(1)));
     for (const Balance &b : balances.list()) {
-        const bool credit = b.value < 0;
-        appendOpening(entries.text, date, b.account, listePlc, credit, balanceText(credit ? -b.value : b.value));
+        const Cents value = b.value.value();
+        const bool credit = value < 0;
+        appendOpening(entries.text, date, b.account, listePlc, credit, balanceText(credit ? -value : value));
     }
-    const bool profit = result >= 0;
-    const std::string amount = text(forms::formatRunningSum(profit ? result : -result));
+    const bool profit = result.value() >= 0;
+    const std::string amount = text(forms::formatRunningSum(profit ? result.value() : -result.value()));
     appendOpening(entries.text, date, profit ? "120000" : "129000", listePlc, profit, amount);
     return entries;
 }

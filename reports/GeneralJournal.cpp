@@ -1,4 +1,4 @@
-#include "ledger/TextForms.h"
+#include "ledger/AmountTotal.h"
 #include "reports/AccountRows.h"
 #include "reports/ChartLabels.h"
 #include "reports/CodeSelector.h"
@@ -25,6 +25,11 @@ QString LitGeneral(MonthViewPage &page, const LineList &lines, int annee, int mo
     });
 
     accounts.writeTo(page.grid, ref.ListePlc, {0, 1, 2, 3, 4, 5});
+    if (!accounts.allComputed()) {
+        page.totalDebit.clear();
+        page.totalCredit.clear();
+        return forms::totalTooLarge();
+    }
     return Total4(page);
 }
 

@@ -1,6 +1,6 @@
 #include "reports/IncomeStatement.h"
 
-#include "ledger/TextForms.h"
+#include "ledger/AmountTotal.h"
 #include "reports/EntryWalk.h"
 
 #include <array>
@@ -56,21 +56,30 @@ std::optional<std::pair<int, int>> headingOf(std::string_view account)
     return std::nullopt;
 }
 
-QString aligned(Cents value)
+QString aligned(const AmountTotal &value)
 {
-    return forms::rset(forms::formatAmount(value));
+    return forms::rset(value.text());
+}
+
+QString noTotals(TextGrid &grid)
+{
+    for (int row : {kOperatingTotalRow, kTotalRow, kResultRow, kGrandTotalRow})
+        for (int column : {1, 3})
+            grid.set(row, column, QString());
+    grid.touch();
+    return forms::totalTooLarge();
 }
 
 } // namespace
 
-void LitResultat(PeriodPage &page, const LineList &lines)
+QString LitResultat(PeriodPage &page, const LineList &lines)
 {
     TextGrid &grid = page.grid;
     grid.clearRows(1, 0, 3);
     writeCaptions(grid);
 
     // The sum of each heading cell, and whether any amount reached it.
-    std::array<std::array<Cents, 2>, kHeadings + 1> sums{};
+    std::array<std::array<AmountTotal, 2>, kHeadings + 1> sums{};
     std::array<std::array<bool, 2>, kHeadings + 1> fed{};
     const std::string from = forms::dateKey(page.from).toStdString();
     const std::string to = forms::dateKey(page.to).toStdString();
@@ -85,24 +94,29 @@ void LitResultat(PeriodPage &page, const LineList &lines)
         const std::size_t side = column == 1 ? 0 : 1;
         for (std::string_view amount : {entry.debit(), entry.credit()}) {
             if (const std::optional<Cents> value = forms::parseAmount(amount)) {
-                sums[std::size_t(row)][side] += *value;
+                sums[std::size_t(row)][side].add(*value);
                 fed[std::size_t(row)][side] = true;
             }
         }
     });
+    bool computed = true;
     for (int row = 1; row <= kHeadings; ++row)
         for (std::size_t side = 0; side < 2; ++side)
-            if (fed[std::size_t(row)][side])
-                grid.set(row, side == 0 ? 1 : 3, forms::formatAmount(sums[std::size_t(row)][side]));
+            if (fed[std::size_t(row)][side]) {
+                const AmountTotal &sum = sums[std::size_t(row)][side];
+                computed = computed && sum.computed();
+                grid.set(row, side == 0 ? 1 : 3, sum.text());
+            }
     grid.touch();
-    Total6(page);
+    const QString message = Total6(page);
+    return computed ? message : noTotals(grid);
 }
 
-void Total6(PeriodPage &page)
+QString Total6(PeriodPage &page)
 {
     TextGrid &grid = page.grid;
-    Cents total[2] = {0, 0};
-    Cents operating[2] = {0, 0};
+    AmountTotal total[2];
+    AmountTotal operating[2];
     for (int row = 1; row <= kHeadings; ++row) {
         for (int side = 0; side < 2; ++side) {
             QString &cell = grid.at(row, side == 0 ? 1 : 3);
@@ -110,26 +124,41 @@ void Total6(PeriodPage &page)
                 continue;
             cell = forms::rset(cell);
             const Cents value = forms::parseAmount(QStringView(cell)).value_or(0);
-            total[side] += value;
+            total[side].add(value);
             if (row <= kOperatingHeadings)
-                operating[side] += value;
+                operating[side].add(value);
         }
     }
-    const Cents profit = total[0] < total[1] ? total[1] - total[0] : 0;
-    const Cents loss = total[0] < total[1] ? 0 : total[0] - total[1];
+    const bool gain = total[0].value() < total[1].value();
+    AmountTotal profit;
+    AmountTotal loss;
+    if (gain) {
+        profit = total[1];
+        profit.subtract(total[0]);
+    } else {
+        loss = total[0];
+        loss.subtract(total[1]);
+    }
+    AmountTotal grand[2] = {total[0], total[1]};
+    grand[0].add(profit);
+    grand[1].add(loss);
+    for (const AmountTotal *t : {&total[0], &total[1], &operating[0], &operating[1], &profit, &loss, &grand[0], &grand[1]})
+        if (!t->computed())
+            return noTotals(grid);
     for (int side = 0; side < 2; ++side) {
         const int column = side == 0 ? 1 : 3;
         grid.set(kOperatingTotalRow, column, aligned(operating[side]));
         grid.set(kTotalRow, column, aligned(total[side]));
         grid.set(kResultRow, column, QString());
     }
-    if (profit > 0)
+    if (profit.value() > 0)
         grid.set(kResultRow, 1, aligned(profit));
     else
         grid.set(kResultRow, 3, aligned(loss));
-    grid.set(kGrandTotalRow, 1, aligned(total[0] + profit));
-    grid.set(kGrandTotalRow, 3, aligned(total[1] + loss));
+    grid.set(kGrandTotalRow, 1, aligned(grand[0]));
+    grid.set(kGrandTotalRow, 3, aligned(grand[1]));
     grid.touch();
+    return {};
 }
 
 } // namespace reports

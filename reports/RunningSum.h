@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledger/TextForms.h"
+#include "ledger/AmountTotal.h"
 
 #include <QString>
 #include <string_view>
@@ -20,14 +20,17 @@ public:
     void add(std::string_view amount);
 
     bool isEmpty() const { return form_ == Form::Empty; }
-    Cents value() const { return value_; }
+    Cents value() const { return value_.value(); }
+    // False once the sum went past what the amount reader accepts: the cell
+    // then stays empty and the statement cannot be computed.
+    bool computed() const { return value_.computed(); }
     // The cell's text: the sum right-aligned, or the zeroing amount as stored.
     QString text() const;
 
 private:
     enum class Form { Empty, Sum, Amount };
     Form form_ = Form::Empty;
-    Cents value_ = 0;
+    AmountTotal value_;
     std::string_view amount_; // the zeroing amount, when the form is Amount
 };
 

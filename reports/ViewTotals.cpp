@@ -1,14 +1,21 @@
 #include "reports/ViewTotals.h"
 
-#include "ledger/TextForms.h"
+#include "ledger/AmountTotal.h"
 
 namespace reports {
 namespace {
 
+QString noTotals(MonthViewPage &page, const QString &why)
+{
+    page.totalDebit.clear();
+    page.totalCredit.clear();
+    return why;
+}
+
 QString fillTotals(MonthViewPage &page, int debitColumn, int creditColumn)
 {
     const TextGrid &grid = page.grid;
-    Cents sums[2] = {0, 0};
+    AmountTotal sums[2];
     const int columns[2] = {debitColumn, creditColumn};
     for (int r = 1; r < grid.rowCount(); ++r) {
         for (int i = 0; i < 2; ++i) {
@@ -16,16 +23,15 @@ QString fillTotals(MonthViewPage &page, int debitColumn, int creditColumn)
             if (cell.isEmpty())
                 continue;
             const std::optional<Cents> value = forms::parseAmount(cell);
-            if (!value) {
-                page.totalDebit.clear();
-                page.totalCredit.clear();
-                return forms::notANumber(cell);
-            }
-            sums[i] += *value;
+            if (!value)
+                return noTotals(page, forms::notANumber(cell));
+            sums[i].add(*value);
         }
     }
-    page.totalDebit = forms::rset(forms::formatAmount(sums[0]));
-    page.totalCredit = forms::rset(forms::formatAmount(sums[1]));
+    if (!sums[0].computed() || !sums[1].computed())
+        return noTotals(page, forms::totalTooLarge());
+    page.totalDebit = forms::rset(sums[0].text());
+    page.totalCredit = forms::rset(sums[1].text());
     return {};
 }
 

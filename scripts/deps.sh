@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
   unrtf tzdata
+  clang libclang-rt-dev
 )
 missing=()
 for p in "${packages[@]}"; do

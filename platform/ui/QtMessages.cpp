@@ -44,8 +44,13 @@ Messages::Answer QtMessages::warningYesNoCancel(const QString &text)
 
 bool QtMessages::warningOkCancel(const QString &text)
 {
+    return warningAcceptCancel(text, QStringLiteral("OK"));
+}
+
+bool QtMessages::warningAcceptCancel(const QString &text, const QString &acceptButton)
+{
     QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, owner());
-    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton *ok = box.addButton(acceptButton, QMessageBox::AcceptRole);
     QPushButton *annuler = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(annuler);

@@ -12,6 +12,7 @@ public:
     void information(const QString &text) override;
     Answer warningYesNoCancel(const QString &text) override;
     bool warningOkCancel(const QString &text) override;
+    bool warningAcceptCancel(const QString &text, const QString &acceptButton) override;
 
 private:
     QWidget *owner() const;

@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "ledger/DossierLock.h"
 #include "document/Fiche.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <sys/stat.h>
 
 namespace {
@@ -547,6 +549,68 @@ TEST_F(MainFormTest, AReadOnlyStartUpFolderKeepsTheProgramOpenUntilTheUserGivesU
                   ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
               }),
               0);
+}
+
+// --- One session per dossier ----------------------------------------------------
+
+TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedOnlyIfTheUserSaysSo)
+{
+    const QString first = ledger(QStringLiteral("premier.jnl"));
+    fake.fileDialogs.openAnswers = {first};
+    form.Ouvrir();
+    const QString held = ledger(QStringLiteral("compta.jnl"));
+    // Process 1 always runs: a session that is still there.
+    writeBytes(dossierlock::lockPath(held),
+               "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n");
+    const QString question =
+        QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis 09:15").arg(QSysInfo::machineHostName());
+
+    fake.fileDialogs.openAnswers = {held};
+    form.Ouvrir(); // "Annuler"
+    EXPECT_EQ(fake.messages.boxes, (std::vector<FakeMessages::Shown>{{FakeMessages::Box::WarningAcceptCancel, question}}));
+    EXPECT_EQ(fake.messages.acceptButtons, QStringList{QStringLiteral("Ouvrir quand même")});
+    EXPECT_EQ(form.FichierCourant, first);
+    EXPECT_EQ(fiche.NomFichier, first);
+    EXPECT_TRUE(QFile::exists(dossierlock::lockPath(first)));
+
+    fake.messages.acceptCancel = {true};
+    fake.fileDialogs.openAnswers = {held};
+    form.Ouvrir(); // "Ouvrir quand même"
+    EXPECT_EQ(fiche.NomFichier, held);
+    EXPECT_FALSE(QFile::exists(dossierlock::lockPath(first)));
+    EXPECT_FALSE(dossierlock::heldByOther(held)); // the lock is this session's now
+}
+
+TEST_F(MainFormTest, TheLockFollowsTheDossierAndGoesWhenTheProgramCloses)
+{
+    const QString path = ledger(QStringLiteral("compta.jnl"));
+    fake.fileDialogs.openAnswers = {path};
+    form.Ouvrir();
+    EXPECT_TRUE(QFile::exists(dossierlock::lockPath(path)));
+    form.Nouveau();
+    EXPECT_FALSE(QFile::exists(dossierlock::lockPath(path)));
+
+    fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("nouveau"))};
+    ASSERT_TRUE(form.Enregistrer());
+    const QString saved = dir.file(QStringLiteral("nouveau.jnl"));
+    EXPECT_TRUE(QFile::exists(dossierlock::lockPath(saved)));
+    EXPECT_TRUE(form.FormClose());
+    EXPECT_FALSE(QFile::exists(dossierlock::lockPath(saved)));
+}
+
+TEST_F(MainFormTest, AnotherSessionsLiveLockAtStartUpLeavesTheDocumentUnnamed)
+{
+    const QString held = ledger(QStringLiteral("compta.jnl"));
+    writeBytes(dossierlock::lockPath(held),
+               "marie\nposte-compta\n4242\n2002-03-15T09:15:00\n");
+    writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(held, 1));
+    fiche.FormActivate();
+    form.FormShow(); // "Annuler"
+    EXPECT_EQ(fake.messages.shown,
+              QStringList{QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis 09:15")});
+    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
+    EXPECT_TRUE(fiche.Lignes.empty());
 }
 
 // --- Other commands ---------------------------------------------------------------

@@ -115,6 +115,16 @@ TEST_F(CliExchangeTest, ImporterOfAFileThatCannotBeReadLeavesTheDossierUntouched
     EXPECT_EQ(readBytes(dir.file("compta.jnl")), kDossier);
 }
 
+TEST_F(CliExchangeTest, ImporterRefusesADossierAnotherSessionHasOpen)
+{
+    writeBytes(dir.file("releve.txt"), "15/03/2002\t512000\tVirement\tBQ\t\t1234,50\n");
+    writeBytes(dir.file(".compta.jnl.verrou"), "marie\nposte-compta\n4242\n2002-03-15T09:15:00\n");
+    const CliRun run = cli(args({"importer", "compta.jnl", "releve.txt"}));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errText(), QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis 09:15\n"));
+    EXPECT_EQ(readBytes(dir.file("compta.jnl")), kDossier);
+}
+
 TEST_F(CliExchangeTest, ClotureWritesTheOpeningEntriesWithoutAQuestion)
 {
     const CliRun run = cli(args({"cloture", "compta.jnl"}));

@@ -60,8 +60,8 @@ TEST_F(VerificationTest, ABalancedFileHasNothingToReport)
     EXPECT_TRUE(v.findings.empty()) << v.findings.front().text.toStdString();
     ASSERT_EQ(v.months.size(), 1u);
     EXPECT_EQ(v.months[0].month, 200203);
-    EXPECT_EQ(v.months[0].debit, 120050);
-    EXPECT_EQ(v.months[0].credit, 120050);
+    EXPECT_EQ(v.months[0].debit.value(), 120050);
+    EXPECT_EQ(v.months[0].credit.value(), 120050);
     EXPECT_EQ(v.anomalies(), 0);
     EXPECT_NE(formatVerification(v).find("Aucune anomalie."), std::string::npos);
 }
@@ -103,8 +103,8 @@ TEST_F(VerificationTest, AmountsAccountsAndJournalsPointAtTheirOwnLine)
     EXPECT_TRUE(hasFinding(v, 200204, 3, 23, QStringLiteral("le compte 411 n'existe pas")));
     EXPECT_EQ(v.findings.size(), 6u);
     // Amounts that are not numbers count as nothing; the others are added exactly.
-    EXPECT_EQ(v.months[0].debit, 300);
-    EXPECT_EQ(v.months[0].credit, 50);
+    EXPECT_EQ(v.months[0].debit.value(), 300);
+    EXPECT_EQ(v.months[0].credit.value(), 50);
 }
 
 TEST_F(VerificationTest, LinesNoReaderUnderstandsAreListed)
@@ -126,7 +126,7 @@ TEST_F(VerificationTest, LinesNoReaderUnderstandsAreListed)
     EXPECT_TRUE(hasFinding(v, 0, 0, 19, QStringLiteral("ligne vide ou trop courte")));
     EXPECT_TRUE(hasFinding(v, 0, 0, 20, QStringLiteral("ligne vide ou trop courte « 0 »")));
     EXPECT_EQ(v.findings.size(), 7u);
-    EXPECT_EQ(v.months[0].debit, 500); // the unread lines add nothing
+    EXPECT_EQ(v.months[0].debit.value(), 500); // the unread lines add nothing
 }
 
 TEST_F(VerificationTest, AMonthIsReadAcrossTheFileLikeTheEntryGrid)
@@ -147,9 +147,9 @@ TEST_F(VerificationTest, AMonthIsReadAcrossTheFileLikeTheEntryGrid)
     EXPECT_EQ(v.findings.size(), 2u);
     ASSERT_EQ(v.months.size(), 2u);
     // The stray debit belongs to March's first row, as in the entry grid.
-    EXPECT_EQ(v.months[0].debit, 700);
-    EXPECT_EQ(v.months[0].credit, 700);
-    EXPECT_EQ(v.months[1].debit, 200);
+    EXPECT_EQ(v.months[0].debit.value(), 700);
+    EXPECT_EQ(v.months[0].credit.value(), 700);
+    EXPECT_EQ(v.months[1].debit.value(), 200);
 }
 
 TEST_F(VerificationTest, MonthsAreTotalledInCalendarOrderAndUnbalancedOnesCount)
@@ -163,8 +163,8 @@ TEST_F(VerificationTest, MonthsAreTotalledInCalendarOrderAndUnbalancedOnesCount)
     EXPECT_TRUE(v.months[0].balanced());
     EXPECT_EQ(v.months[1].month, 200212);
     EXPECT_FALSE(v.months[1].balanced());
-    EXPECT_EQ(v.debit, 1300);
-    EXPECT_EQ(v.credit, 300);
+    EXPECT_EQ(v.debit.value(), 1300);
+    EXPECT_EQ(v.credit.value(), 300);
     EXPECT_TRUE(v.findings.empty());
     EXPECT_EQ(v.anomalies(), 1);
     const QString report = QString::fromStdString(formatVerification(v));
@@ -219,4 +219,20 @@ TEST_F(VerificationTest, FindingsSayWhereTheyStand)
         "Ligne 14 du fichier : ligne vide ou trop courte « x »")))
         << report.toStdString();
     EXPECT_TRUE(report.endsWith(QStringLiteral("2 anomalies.\n")));
+}
+
+TEST_F(VerificationTest, ATotalPastTheLargestAmountIsSaidToBeUncomputable)
+{
+    const std::string largest = "999999999999999,99";
+    const Verification v = verify(kHeader + entry("200203", {.date = "05/03/2002", .account = "411000", .debit = largest}) +
+                                  entry("200203", {.date = "06/03/2002", .account = "411000", .debit = largest}) +
+                                  entry("200203", {.date = "07/03/2002", .account = "706000", .credit = largest}));
+    ASSERT_EQ(v.months.size(), 1u);
+    EXPECT_FALSE(v.months[0].debit.computed());
+    EXPECT_EQ(v.unbalancedMonths(), 1);
+    const std::string report = formatVerification(v);
+    EXPECT_NE(report.find("Mars 2002 : Un total dépasse 999999999999999,99 : il ne peut pas être calculé."),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("Total de l'exercice : Un total dépasse"), std::string::npos) << report;
 }

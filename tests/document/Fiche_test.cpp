@@ -194,6 +194,39 @@ TEST_F(FicheTest, ShortLinesAreDroppedAndMarkTheDocumentModified)
     EXPECT_FALSE(fiche.Modifie);
 }
 
+TEST_F(FicheTest, ShortLinesInTheHeaderKeepTheFiscalYearThroughASaveAndAReload)
+{
+    const std::string file = "<HEAD>\r\n\r\n01/07/2001\r\n0\r\n30/06/2002\r\n01/07/2001\r\n</HEAD>\r\n" +
+                             entry("200109", "03/09/2001", "411000", "Client", "5,00");
+    ASSERT_TRUE(fiche.Charge(ledger(file)));
+    EXPECT_EQ(fiche.DebutExercice(), QDate(2001, 7, 1));
+    EXPECT_EQ(fiche.FinExercice(), QDate(2002, 6, 30));
+    EXPECT_EQ(fiche.DateCloture(), QDate(2001, 7, 1));
+    const QString saved = dir.file(QStringLiteral("copie.jnl"));
+    ASSERT_TRUE(fiche.Sauve(saved));
+
+    Fiche reloaded(fake.platform);
+    ASSERT_TRUE(reloaded.Charge(saved));
+    EXPECT_EQ(reloaded.exercice.debut, fiche.exercice.debut);
+    EXPECT_EQ(reloaded.exercice.fin, fiche.exercice.fin);
+    EXPECT_EQ(reloaded.exercice.cloture, fiche.exercice.cloture);
+    EXPECT_EQ(std::vector<std::string>(reloaded.Lignes.begin(), reloaded.Lignes.end()), lines());
+}
+
+TEST_F(FicheTest, ADossierIsAlwaysSavedWithItsHeader)
+{
+    // An empty file opened, then lines whose key is no month (an import of
+    // lines without a date): saved as they are, the file would be no dossier.
+    ASSERT_TRUE(fiche.Charge(ledger("")));
+    fiche.Lignes.append("abcdef0Note sans date");
+    fiche.SetSauve();
+    const QString saved = dir.file(QStringLiteral("notes.jnl"));
+    ASSERT_TRUE(fiche.Sauve(saved));
+    EXPECT_EQ(readBytes(saved), kHeader2002 + "abcdef0Note sans date\r\n");
+    Fiche reloaded(fake.platform);
+    EXPECT_TRUE(reloaded.Charge(saved));
+}
+
 TEST_F(FicheTest, LongCellsAreCutTo254Characters)
 {
     const std::string label(300, 'L');

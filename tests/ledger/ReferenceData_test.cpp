@@ -4,6 +4,7 @@
 #include "document/Fiche.h"
 
 #include <QDir>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -129,4 +130,22 @@ TEST(ReelIni, KeepsItsTwentyThreeCharacterForm)
     EXPECT_EQ(reference::formatReelIni(1234.5), " 1.23450000000000E+0003");
     EXPECT_EQ(reference::formatReelIni(-0.00125), "-1.25000000000000E-0003");
     EXPECT_EQ(reference::formatReelIni(6.02e23).size(), 23);
+}
+
+TEST_F(ReferenceTest, EveryRealTheSettingsHoldIsWrittenSoThatItReadsBack)
+{
+    const double reals[] = {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                            std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min(),
+                            0.1, -2.5e-300, 9.999999999999999e22};
+    for (const double real : reals) {
+        fiche.ref.ReelIni = real;
+        ASSERT_TRUE(fiche.SauveIni());
+        const std::string written = readBytes(dir.file("Tavelin.ini"));
+        EXPECT_EQ(written.find("\r\n"), 23u) << written;
+        Fiche again(fake.platform);
+        again.ChargeIni();
+        EXPECT_TRUE(fake.messages.shown.isEmpty()) << written << fake.messages.shown.value(0).toStdString();
+        fake.messages.clear();
+        EXPECT_NEAR(again.ref.ReelIni / real, 1.0, 1e-13) << written;
+    }
 }

@@ -129,7 +129,9 @@ TEST(SaveTargets, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
     EXPECT_TRUE(S_ISLNK(statOf(second).st_mode));
     EXPECT_EQ(linkTarget(link), "archives/2002/compta.jnl");
     EXPECT_EQ(readBytes(real), kNew);
-    EXPECT_EQ(folderContents(dir.file(QStringLiteral("archives/2002"))), QStringList{"compta.jnl"});
+    // The previous version is kept beside the real file too.
+    EXPECT_EQ(readBytes(real + QStringLiteral(".bak")), kOld);
+    EXPECT_EQ(folderContents(dir.file(QStringLiteral("archives/2002"))), (QStringList{"compta.jnl", "compta.jnl.bak"}));
     EXPECT_EQ(folderContents(dir.path()), (QStringList{"compta.jnl", "raccourci.jnl"}));
     EXPECT_EQ(fiche.NomFichier, second);
 }

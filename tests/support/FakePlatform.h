@@ -27,14 +27,15 @@
 class FakeMessages final : public Messages {
 public:
     // The three boxes the logic can ask for.
-    enum class Box { Information, WarningYesNoCancel, WarningOkCancel };
+    enum class Box { Information, WarningYesNoCancel, WarningOkCancel, WarningAcceptCancel };
     struct Shown {
         Box box;
         QString text;
         bool operator==(const Shown &) const = default;
         friend std::ostream &operator<<(std::ostream &out, const Shown &s)
         {
-            static const char *const names[] = {"information", "warning Oui/Non/Annuler", "warning OK/Annuler"};
+            static const char *const names[] = {"information", "warning Oui/Non/Annuler", "warning OK/Annuler",
+                                                "warning with the caller's button and Annuler"};
             return out << names[int(s.box)] << " \"" << s.text.toStdString() << '"';
         }
     };
@@ -43,6 +44,8 @@ public:
     std::vector<Shown> boxes;          // every box shown, in order, with its kind
     std::deque<Answer> yesNoCancel;    // answers to the next Oui/Non/Annuler boxes
     std::deque<bool> okCancel;         // answers to the next OK/Annuler boxes
+    std::deque<bool> acceptCancel;     // answers to the next boxes with the caller's button and Annuler
+    QStringList acceptButtons;         // the caller's buttons of those boxes, in order
     // Runs while each box is up, as a box's own event loop would: a test can
     // take the window's activation away there, as some desktops do.
     std::function<void()> whileShown;
@@ -74,6 +77,17 @@ public:
             return false;
         const bool a = okCancel.front();
         okCancel.pop_front();
+        return a;
+    }
+
+    bool warningAcceptCancel(const QString &text, const QString &acceptButton) override
+    {
+        record(Box::WarningAcceptCancel, text);
+        acceptButtons.append(acceptButton);
+        if (acceptCancel.empty())
+            return false;
+        const bool a = acceptCancel.front();
+        acceptCancel.pop_front();
         return a;
     }
 

@@ -1,0 +1,76 @@
+#include "FakePlatform.h"
+#include "FuzzFiles.h"
+
+#include "document/Fiche.h"
+#include "document/ReportCommands.h"
+
+#include <set>
+
+// A ledger file loaded, every month it names read and shown in the three month
+// views, the balance, the income statement and the balance sheet computed,
+// then saved, loaded again and saved again: the reloaded dossier has the same
+// fiscal year and the same lines, and the two saves are the same bytes.
+
+namespace {
+
+constexpr std::size_t kMonthsVisited = 24;
+
+void visitEveryMonth(Fiche &fiche)
+{
+    std::set<std::pair<int, int>> months;
+    for (std::string_view line : fiche.Lignes) {
+        if (months.size() >= kMonthsVisited || line.size() < 6)
+            continue;
+        const int year = std::atoi(std::string(line.substr(0, 4)).c_str());
+        const int month = std::atoi(std::string(line.substr(4, 2)).c_str());
+        if (month >= 1 && month <= 12 && year >= 0)
+            months.insert({year, month});
+    }
+    for (const auto &[year, month] : months) {
+        fiche.Saisie();
+        fiche.Annee = quint16(year);
+        fiche.Mois = quint16(month);
+        fiche.LitMois();
+        document::Journal(fiche);
+        document::Comptes(fiche);
+        document::General(fiche);
+    }
+    document::Balance(fiche);
+    document::Resultat(fiche);
+    document::Bilan(fiche);
+    fiche.Saisie();
+}
+
+std::vector<std::string> linesOf(const Fiche &fiche)
+{
+    return {fiche.Lignes.begin(), fiche.Lignes.end()};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QString path = fuzz::scratchFile(QStringLiteral("compta.jnl"));
+    const QString first = fuzz::scratchFile(QStringLiteral("premier.jnl"));
+    const QString second = fuzz::scratchFile(QStringLiteral("second.jnl"));
+    fuzz::writeFile(path, std::string_view(reinterpret_cast<const char *>(data), size));
+
+    FakePlatform fake;
+    Fiche fiche(fake.platform);
+    if (!fiche.Charge(path))
+        return 0;
+    visitEveryMonth(fiche);
+    fiche.SetSauve();
+    FUZZ_CHECK(fiche.Sauve(first));
+
+    FakePlatform fakeAgain;
+    Fiche reloaded(fakeAgain.platform);
+    FUZZ_CHECK(reloaded.Charge(first));
+    FUZZ_CHECK(reloaded.exercice.debut == fiche.exercice.debut && reloaded.exercice.fin == fiche.exercice.fin &&
+                reloaded.exercice.cloture == fiche.exercice.cloture);
+    FUZZ_CHECK(linesOf(reloaded) == linesOf(fiche));
+    reloaded.SetSauve();
+    FUZZ_CHECK(reloaded.Sauve(second));
+    FUZZ_CHECK(fuzz::readFile(first) == fuzz::readFile(second));
+    return 0;
+}
