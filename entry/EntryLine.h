@@ -1,6 +1,6 @@
 #pragma once
 
-class EntryState;
+struct EntryState;
 enum class Focus;
 class Ledger;
 class QString;

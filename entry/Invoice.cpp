@@ -26,14 +26,11 @@ QString fieldCaption(InvoiceKind kind, InvoiceField field)
     return {};
 }
 
-// Each side proposes the accounts of its own side of the French chart: a sale
-// goes to customers (411) and sales (707) with collected VAT (4457), a
-// purchase to suppliers (401) and purchases (607) with deductible VAT (4456).
-InvoiceProposals fallbacks(InvoiceKind kind)
+// Both dialogs share one set: dossiers keyed with empty guides have always
+// been given these codes, on sales and purchases alike.
+InvoiceProposals fallbacks()
 {
-    if (kind == InvoiceKind::Client)
-        return {QStringLiteral("V1"), QStringLiteral("411000"), QStringLiteral("707000"), QStringLiteral("445700")};
-    return {QStringLiteral("A1"), QStringLiteral("401000"), QStringLiteral("607000"), QStringLiteral("445600")};
+    return {QStringLiteral("V1"), QStringLiteral("411000"), QStringLiteral("607000"), QStringLiteral("445700")};
 }
 
 } // namespace invoice

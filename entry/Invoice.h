@@ -42,6 +42,6 @@ namespace invoice {
 QString fieldCaption(InvoiceKind kind, InvoiceField field);
 
 // The values a new invoice falls back to where the guides leave a field empty.
-InvoiceProposals fallbacks(InvoiceKind kind);
+InvoiceProposals fallbacks();
 
 } // namespace invoice

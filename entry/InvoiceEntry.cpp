@@ -91,7 +91,7 @@ void InvoiceEntry::newInvoice()
     position_ = count() - 1;
     LitFiche();
     shown[InvoiceField::Date] = forms::formatDate(platform_.clock->today());
-    const InvoiceProposals fixed = invoice::fallbacks(kind_);
+    const InvoiceProposals fixed = invoice::fallbacks();
     const auto propose = [](const QString &guide, const QString &fallback) {
         return guide.trimmed().isEmpty() ? fallback : guide;
     };

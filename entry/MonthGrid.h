@@ -1,6 +1,6 @@
 #pragma once
 
-class EntryState;
+struct EntryState;
 class Ledger;
 struct EntryPanel;
 

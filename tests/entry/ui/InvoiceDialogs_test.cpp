@@ -133,7 +133,7 @@ private slots:
             // A new invoice without guides: today and the fixed values.
             QCOMPARE(d.dateField->text(), QStringLiteral("15/03/2002"));
             QCOMPARE(d.counterpartyField->text(), QStringLiteral("411000"));
-            QCOMPARE(d.revenueField->text(), QStringLiteral("707000"));
+            QCOMPARE(d.revenueField->text(), QStringLiteral("607000"));
             QCOMPARE(d.vatField->text(), QStringLiteral("445700"));
             QCOMPARE(d.journalField->text(), QStringLiteral("V1"));
 
@@ -156,6 +156,7 @@ private slots:
     {
         window->run([](Fiche &f) {
             f.ref.JournalAchat = QStringLiteral("AC");
+            f.ref.CompteFour = QStringLiteral("401000");
             f.ref.CompteAchat = QStringLiteral("607000");
             f.ref.JournalVente = QStringLiteral("VE");
         });
@@ -167,7 +168,7 @@ private slots:
             QCOMPARE(d.journalField->text(), QStringLiteral("AC"));
             QCOMPARE(d.counterpartyField->text(), QStringLiteral("401000"));
             QCOMPARE(d.revenueField->text(), QStringLiteral("607000"));
-            QCOMPARE(d.vatField->text(), QStringLiteral("445600"));
+            QCOMPARE(d.vatField->text(), QStringLiteral("445700"));
             keyInvoice(d, QStringLiteral("05032002"), QStringLiteral("Martin"), QStringLiteral("120"),
                        QStringLiteral("100"), QStringLiteral("20"));
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
@@ -175,7 +176,7 @@ private slots:
         QCOMPARE(rows(), (QList<QStringList>{
                              {"05/03/2002", "401000", "Martin", "AC", "", "", "120,00", ""},
                              {"05/03/2002", "607000", "Martin", "AC", "", "100,00", "", ""},
-                             {"05/03/2002", "445600", "Martin", "AC", "", "20,00", "", ""},
+                             {"05/03/2002", "445700", "Martin", "AC", "", "20,00", "", ""},
                          }));
     }
 
