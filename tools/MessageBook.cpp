@@ -35,7 +35,7 @@ QString Message::line() const
 {
     QStringList parts;
     for (const QString &field : fields)
-        parts.append(forms::singleLine(field));
+        parts.append(withoutLeadingBlanks(forms::singleLine(field)));
     QString marks;
     for (bool flag : flags)
         marks += flag ? u'T' : u'F';

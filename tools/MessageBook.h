@@ -16,7 +16,8 @@ struct Message {
     // are empty and missing flags unchecked; fields past the eighth are ignored.
     static Message fromLine(const QString &line);
     // The eight fields of the line: the seven texts (a TAB or a line break
-    // typed or pasted into one becomes a blank) and five "T" or "F".
+    // typed or pasted into one becomes a blank; leading blanks are dropped,
+    // as reading the line would) and five "T" or "F".
     QString line() const;
 };
 

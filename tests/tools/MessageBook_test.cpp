@@ -89,8 +89,9 @@ TEST(MessageBook, LinesOfAnyShapeRead)
 
 TEST(MessageBook, TabsAndLineBreaksTypedInAFieldBecomeBlanks)
 {
-    const Message m = card({"Ma\trie", "ligne 1\nligne 2", "", "", "", "", ""});
-    EXPECT_EQ(m.line(), "Ma rie\tligne 1 ligne 2\t\t\t\t\t\tFFFFF");
+    const Message m = card({"Ma\trie", "ligne 1\nligne 2", "\n Martin", "", "", "", ""});
+    EXPECT_EQ(m.line(), "Ma rie\tligne 1 ligne 2\tMartin\t\t\t\t\tFFFFF")
+        << "a field is written as reading it back gives it";
 }
 
 TEST(MessageBook, AFirstRunWritesOneBlankMessage)
