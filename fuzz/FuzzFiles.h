@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TempDir.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -30,22 +32,6 @@ inline const QString &scratchDir()
 inline QString scratchFile(const QString &name)
 {
     return QDir(scratchDir()).filePath(name);
-}
-
-inline void writeFile(const QString &path, std::string_view bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes.data(), qint64(bytes.size()));
-}
-
-inline std::string readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray all = f.readAll();
-    return std::string(all.constData(), std::size_t(all.size()));
 }
 
 // The scratch folder made the current one (where the reference files are

@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::vector<std::string> input = fuzz::parts(data, size, 3);
     const QString dossier = fuzz::scratchFile(QStringLiteral("cli.jnl"));
     const QString importFile = fuzz::scratchFile(QStringLiteral("cli.txt"));
-    fuzz::writeFile(dossier, input[1]);
-    fuzz::writeFile(importFile, input[2]);
+    writeBytes(dossier, input[1]);
+    writeBytes(importFile, input[2]);
 
     QStringList args;
     for (QString arg : QString::fromUtf8(input[0]).split(u'\n', Qt::SkipEmptyParts)) {

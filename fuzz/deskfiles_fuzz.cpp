@@ -23,7 +23,7 @@ void messageBookRoundTrip(const QString &file)
     FUZZ_CHECK(again.lines() == book.lines());
     const QString second = fuzz::scratchFile(QStringLiteral("second.oms"));
     FUZZ_CHECK(again.Sauve(second).isEmpty());
-    FUZZ_CHECK(fuzz::readFile(first) == fuzz::readFile(second));
+    FUZZ_CHECK(readBytes(first) == readBytes(second));
 
     for (int i = 0; i < again.count(); ++i, again.precedent()) {
         const Message shown = again.current();
@@ -43,7 +43,7 @@ void notepadRoundTrip(const QString &file)
     FUZZ_CHECK(again == text);
     const QString second = fuzz::scratchFile(QStringLiteral("second.nte"));
     FUZZ_CHECK(notepad::Sauve(second, again).isEmpty());
-    FUZZ_CHECK(fuzz::readFile(first) == fuzz::readFile(second));
+    FUZZ_CHECK(readBytes(first) == readBytes(second));
 }
 
 } // namespace
@@ -51,7 +51,7 @@ void notepadRoundTrip(const QString &file)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString file = fuzz::scratchFile(QStringLiteral("entree"));
-    fuzz::writeFile(file, std::string_view(reinterpret_cast<const char *>(data), size));
+    writeBytes(file, std::string_view(reinterpret_cast<const char *>(data), size));
     messageBookRoundTrip(file);
     notepadRoundTrip(file);
     return 0;

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QString exchangeFile = fuzz::scratchFile(QStringLiteral("import.txt"));
     const QString dossier = fuzz::scratchFile(QStringLiteral("importe.jnl"));
-    fuzz::writeFile(exchangeFile, std::string_view(reinterpret_cast<const char *>(data), size));
+    writeBytes(exchangeFile, std::string_view(reinterpret_cast<const char *>(data), size));
 
     FakePlatform fake;
     Fiche fiche(fake.platform);

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString path = fuzz::scratchFile(QStringLiteral("compta.jnl"));
     const QString first = fuzz::scratchFile(QStringLiteral("premier.jnl"));
     const QString second = fuzz::scratchFile(QStringLiteral("second.jnl"));
-    fuzz::writeFile(path, std::string_view(reinterpret_cast<const char *>(data), size));
+    writeBytes(path, std::string_view(reinterpret_cast<const char *>(data), size));
 
     FakePlatform fake;
     Fiche fiche(fake.platform);
@@ -71,6 +71,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(linesOf(reloaded) == linesOf(fiche));
     reloaded.SetSauve();
     FUZZ_CHECK(reloaded.Sauve(second));
-    FUZZ_CHECK(fuzz::readFile(first) == fuzz::readFile(second));
+    FUZZ_CHECK(readBytes(first) == readBytes(second));
     return 0;
 }

@@ -21,7 +21,7 @@ std::vector<std::string> loadAndWrite(const FakePlatform &fake, bool &quiet)
     FUZZ_CHECK(fiche.saveReferenceFiles().isEmpty());
     std::vector<std::string> written;
     for (const QString &name : kFiles)
-        written.push_back(fuzz::readFile(fuzz::scratchFile(name)));
+        written.push_back(readBytes(fuzz::scratchFile(name)));
     return written;
 }
 
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const fuzz::InScratch inScratch;
     const std::vector<std::string> contents = fuzz::parts(data, size, 4);
     for (std::size_t i = 0; i < 4; ++i)
-        fuzz::writeFile(fuzz::scratchFile(kFiles[i]), contents[i]);
+        writeBytes(fuzz::scratchFile(kFiles[i]), contents[i]);
 
     FakePlatform fake;
     bool quiet = false;

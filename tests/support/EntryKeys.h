@@ -14,18 +14,8 @@
 inline void keyEntryLine(EntryPage &page, const QString &day, const QString &account, const QString &label,
                          const QString &journal, const QString &debit)
 {
-    auto type = [](const QString &text) { typeInto(QApplication::focusWidget(), text); };
-    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
     page.dateField->setFocus(Qt::TabFocusReason);
-    type(day);
-    key(Qt::Key_Tab);
-    type(account);
-    key(Qt::Key_Tab);
-    type(label);
-    key(Qt::Key_Tab);
-    type(journal);
-    key(Qt::Key_Tab);
-    key(Qt::Key_Tab);
-    type(debit);
-    key(Qt::Key_Enter);
+    typeFieldsWithTab({day, account, label, journal, QString()});
+    typeInto(QApplication::focusWidget(), debit);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <string>
+#include <string_view>
 
 // A temporary folder made the current folder for the test's lifetime, where
 // the reference files are read and written.
@@ -19,11 +20,11 @@ private:
     QString previous_;
 };
 
-inline void writeBytes(const QString &path, const std::string &bytes)
+inline void writeBytes(const QString &path, std::string_view bytes)
 {
     QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(bytes.data(), qint64(bytes.size()));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes.data(), qint64(bytes.size()));
 }
 
 inline std::string readBytes(const QString &path)

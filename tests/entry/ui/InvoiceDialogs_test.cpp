@@ -71,16 +71,7 @@ class InvoiceDialogsTest : public QObject {
                            const QString &ht, const QString &tva)
     {
         QCOMPARE(focused(), d.dateField);
-        type(date);
-        key(Qt::Key_Tab);
-        type(label);
-        key(Qt::Key_Tab);
-        type(ttc);
-        key(Qt::Key_Tab);
-        type(ht);
-        key(Qt::Key_Tab);
-        type(tva);
-        key(Qt::Key_Tab);
+        typeFieldsWithTab({date, label, ttc, ht, tva});
     }
 
 private slots:
