@@ -21,6 +21,15 @@ constexpr int kMaxLength = 31680;
 constexpr int kDefaultHalfPoints = 24;
 const QString kDefaultFamily = QStringLiteral("Times New Roman");
 
+// What a letter's text never holds, whether it came as RTF or as plain text:
+// control characters but the tab, and the code points Qt's editor would take
+// as a paragraph break or that stand for no character at all.
+bool unwantedInText(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t') || u == 0x2029 || u == 0xFFFE || u == 0xFFFF;
+}
+
 enum class Destination {
     Body,             // the text of the document
     Skip,             // read past: pictures, headers, \* destinations...
@@ -476,16 +485,11 @@ void Reader::unicode(int value)
 void Reader::addText(QStringView decoded)
 {
     highSurrogate_ = 0;
-    // Only tabs and line breaks among the control characters; a paragraph
-    // break only by \par.
-    const auto unwanted = [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u < 0x20 && u != u'\t') || u == 0x2029 || u == 0xFFFE || u == 0xFFFF;
-    };
+    // A paragraph break only by \par.
     QString clean;
-    if (std::any_of(decoded.begin(), decoded.end(), unwanted)) {
+    if (std::any_of(decoded.begin(), decoded.end(), unwantedInText)) {
         clean = decoded.toString();
-        clean.removeIf(unwanted);
+        clean.removeIf(unwantedInText);
         decoded = clean;
     }
     const State &s = state();
@@ -607,7 +611,7 @@ Document readPlainText(std::string_view bytes)
     for (QStringView line : QStringView(text).split(u'\n')) {
         Paragraph paragraph;
         QString clean = line.toString();
-        clean.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+        clean.removeIf(unwantedInText);
         append(paragraph, clean, format);
         paragraph.mark = format;
         document.paragraphs.append(std::move(paragraph));

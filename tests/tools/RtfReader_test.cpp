@@ -282,6 +282,8 @@ TEST(RtfReader, TextThatIsNotRtfIsReadAsLines)
         {"caf\xE9\rcr\x01", QStringLiteral("café\ncr")},
         {"\xEF\xBB\xBFnomenclature", QStringLiteral("nomenclature")},
         {"{\\rt pas du rtf", QStringLiteral("{\\rt pas du rtf")},
+        // U+FFFF and U+2029 are dropped, as from RTF: the letter must write back as it reads.
+        {"\xEF\xBB\xBF\xEF\xBF\xBFr\xE2\x80\xA9s", QStringLiteral("rs")},
     };
     for (const auto &c : cases) {
         const Document d = read(c.bytes);
