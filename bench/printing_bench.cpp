@@ -1,11 +1,11 @@
 #include "RecordingPrinter.h"
+#include "WidgetBenchmarkMain.h"
 
 #include "ledger/TextForms.h"
 #include "platform/ui/QtPrinter.h"
 #include "printing/Listings.h"
 #include "reports/ViewPages.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QPageSize>
 #include <QPrinter>
@@ -117,14 +117,4 @@ BENCHMARK(BM_GeneralLedgerLayout)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    // Fonts and printers need the application, not a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVELIN_WIDGET_BENCHMARK_MAIN();

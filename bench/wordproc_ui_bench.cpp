@@ -1,11 +1,11 @@
 #include "FakePlatform.h"
 #include "LetterGenerator.h"
+#include "WidgetBenchmarkMain.h"
 
 #include "tools/RtfWriter.h"
 #include "tools/ui/TTexte.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
@@ -69,13 +69,4 @@ static void BM_SaveLetter(benchmark::State &state)
 }
 BENCHMARK(BM_SaveLetter)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVELIN_WIDGET_BENCHMARK_MAIN();
