@@ -1,8 +1,8 @@
 #include "RecordingPrinter.h"
 
-#include "tools/MessageBook.h"
-#include "tools/Notepad.h"
-#include "tools/NotesPrint.h"
+#include "desk/MessageBook.h"
+#include "desk/Notepad.h"
+#include "desk/NotesPrint.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 #include "exchange/Import.h"
 #include "exchange/MonthSearch.h"
 #include "ledger/MonthIO.h"
-#include "reports/Closing.h"
+#include "yearend/Closing.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "LetterGenerator.h"
 
-#include "tools/RtfReader.h"
-#include "tools/RtfWriter.h"
+#include "wordproc/RtfReader.h"
+#include "wordproc/RtfWriter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 #include "LetterGenerator.h"
 #include "WidgetBenchmarkMain.h"
 
-#include "tools/RtfWriter.h"
-#include "tools/ui/TTexte.h"
+#include "wordproc/RtfWriter.h"
+#include "wordproc/ui/TTexte.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTemporaryDir>

@@ -5,10 +5,10 @@
 #include "cli/GridText.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
-#include "tools/EuroConverter.h"
-#include "tools/LoanSchedule.h"
-#include "tools/NumberText.h"
-#include "tools/SavingsSchedule.h"
+#include "calculators/EuroConverter.h"
+#include "calculators/LoanSchedule.h"
+#include "calculators/NumberText.h"
+#include "calculators/SavingsSchedule.h"
 
 #include <map>
 

@@ -10,7 +10,7 @@
 #include "exchange/MonthSearch.h"
 #include "ledger/DossierLock.h"
 #include "platform/Messages.h"
-#include "reports/Closing.h"
+#include "yearend/Closing.h"
 
 namespace cli {
 namespace {

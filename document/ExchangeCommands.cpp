@@ -5,7 +5,7 @@
 #include "exchange/ExchangeCommands.h"
 #include "exchange/SearchCommands.h"
 #include "platform/Messages.h"
-#include "reports/Closing.h"
+#include "yearend/Closing.h"
 
 namespace document {
 namespace {

@@ -1,6 +1,6 @@
 #include "document/ReferenceCommands.h"
 
-#include "dialogs/ReferenceDialogs.h"
+#include "reference/ReferenceDialogs.h"
 #include "document/Fiche.h"
 #include "entry/EntryGuides.h"
 

@@ -1,7 +1,7 @@
 #include "FuzzFiles.h"
 
-#include "tools/MessageBook.h"
-#include "tools/Notepad.h"
+#include "desk/MessageBook.h"
+#include "desk/Notepad.h"
 
 // The desk tools' own files: the same bytes read as a telephone-message book
 // and as a notepad page. Each is written back, read again and written again:

@@ -1,7 +1,7 @@
 #include "FuzzFiles.h"
 
-#include "tools/RtfReader.h"
-#include "tools/RtfWriter.h"
+#include "wordproc/RtfReader.h"
+#include "wordproc/RtfWriter.h"
 
 // A rich-text file read by the word processor, written back, and read again:
 // what the writer writes, the reader reads into a letter that writes the same.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds Tavelin in build/ (or $TAVELIN_BUILD_DIR).
+# Configures and builds Tavelin in build/ (or $TAVELIN_BUILD_DIR) with Ninja,
+# through ccache. TAVELIN_BENCHMARKS=OFF leaves the benchmark programs out.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
+source "$root/scripts/configure-common.sh"
 build="${TAVELIN_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+tavelin_configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVELIN_BENCHMARKS="${TAVELIN_BENCHMARKS:-ON}"
 cmake --build "$build" -j "$(nproc)"

@@ -7,11 +7,12 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
+source "$root/scripts/configure-common.sh"
 build="${TAVELIN_SANITIZE_DIR:-$root/build-sanitize}"
 seconds="${TAVELIN_FUZZ_SECONDS:-30}"
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Sanitize \
-  -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g" -DTAVELIN_SANITIZE=ON -DTAVELIN_FUZZ=ON > /dev/null
+CC=clang CXX=clang++ tavelin_configure "$build" -DCMAKE_BUILD_TYPE=Sanitize \
+  -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g" -DTAVELIN_SANITIZE=ON -DTAVELIN_FUZZ=ON -DTAVELIN_BENCHMARKS=OFF
 targets=(tavelin_logic_tests tavelin_fault_tests tavelin-cli)
 for source in "$root"/fuzz/*_fuzz.cpp; do
   targets+=("$(basename "$source" .cpp)")
@@ -24,20 +25,35 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
-for source in "$root"/fuzz/*_fuzz.cpp; do
-  name="$(basename "$source" .cpp)"
+# fuzz_one NAME: one target for $seconds seconds; its log in $findings.
+fuzz_one() {
+  local name="$1" work status=0
   work="$(mktemp -d)"
-  log="$findings/$name.log"
-  echo "Fuzzing $name for $seconds s"
-  status=0
   "$build/fuzz/$name" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$findings/$name-" "$work" "$root/fuzz/corpus/$name" > "$log" 2>&1 || status=$?
+    -artifact_prefix="$findings/$name-" "$work" "$root/fuzz/corpus/$name" > "$findings/$name.log" 2>&1 || status=$?
   rm -rf "$work"
-  grep -E '^(#[0-9]+ *DONE|stat::number_of_executed_units|stat::average_exec_per_sec)' "$log" || true
-  if [ "$status" -ne 0 ]; then
-    tail -n 40 "$log" >&2
+  echo "$status" > "$findings/$name.status"
+}
+# The targets run side by side, one per core.
+names=()
+for source in "$root"/fuzz/*_fuzz.cpp; do
+  names+=("$(basename "$source" .cpp)")
+done
+echo "Fuzzing ${names[*]} for $seconds s each"
+for name in "${names[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
+  fuzz_one "$name" &
+done
+wait
+failed=0
+for name in "${names[@]}"; do
+  echo "$name:"
+  grep -E '^(#[0-9]+ *DONE|stat::number_of_executed_units|stat::average_exec_per_sec)' "$findings/$name.log" || true
+  if [ "$(cat "$findings/$name.status")" -ne 0 ]; then
+    tail -n 40 "$findings/$name.log" >&2
     echo "$name found a fault: see $findings" >&2
-    exit 1
+    failed=1
   fi
 done
+[ "$failed" -eq 0 ] || exit 1
 echo "Sanitized tests and fuzz runs: no finding."

@@ -5,14 +5,14 @@
 #include "document/ui/TFiche.h"
 #include "platform/Clock.h"
 #include "platform/ui/Resources.h"
-#include "tools/Notepad.h"
-#include "tools/ui/TBlocnotes.h"
-#include "tools/ui/TCalendrier.h"
-#include "tools/ui/TEmprunt.h"
-#include "tools/ui/TEurof.h"
-#include "tools/ui/THorloge.h"
-#include "tools/ui/TPlacement.h"
-#include "tools/ui/TPocket.h"
+#include "desk/Notepad.h"
+#include "desk/ui/TBlocnotes.h"
+#include "desk/ui/TCalendrier.h"
+#include "calculators/ui/TEmprunt.h"
+#include "calculators/ui/TEurof.h"
+#include "desk/ui/THorloge.h"
+#include "calculators/ui/TPlacement.h"
+#include "calculators/ui/TPocket.h"
 
 #include <QAction>
 #include <QCloseEvent>

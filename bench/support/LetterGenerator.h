@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/RtfDocument.h"
+#include "wordproc/RtfDocument.h"
 
 // Generated letters for the speed programs: `pages` pages of about 1,500
 // characters (about 3 KB of RTF a page), in paragraphs of varied formats:

@@ -1,8 +1,8 @@
 #include "document/ui/TFiche.h"
 
-#include "dialogs/ui/TJnx.h"
-#include "dialogs/ui/TPlan.h"
-#include "dialogs/ui/TSociete.h"
+#include "reference/ui/TJnx.h"
+#include "reference/ui/TPlan.h"
+#include "reference/ui/TSociete.h"
 #include "document/ReferenceCommands.h"
 #include "entry/ui/TParams.h"
 

@@ -1,7 +1,7 @@
 #include "document/ui/TFiche.h"
 
-#include "tools/ui/TFicheMsg.h"
-#include "tools/ui/TTexte.h"
+#include "desk/ui/TFicheMsg.h"
+#include "wordproc/ui/TTexte.h"
 
 void TFiche::TrTexte()
 {

@@ -11,7 +11,7 @@ namespace {
 const std::string kHeader = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
 
 struct Cells {
-    std::string date, account, label = "Libellé", journal = "VE", piece = "P1", debit, credit, mark;
+    std::string date{}, account{}, label = "Libellé", journal = "VE", piece = "P1", debit{}, credit{}, mark{};
 };
 
 std::string entry(const std::string &key, const Cells &c)

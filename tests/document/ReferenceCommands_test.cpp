@@ -2,9 +2,9 @@
 #include "TempDir.h"
 #include "Unprivileged.h"
 
-#include "dialogs/JournalEditor.h"
-#include "dialogs/PlanEditor.h"
-#include "dialogs/SocieteForm.h"
+#include "reference/JournalEditor.h"
+#include "reference/PlanEditor.h"
+#include "reference/SocieteForm.h"
 #include "document/Fiche.h"
 #include "document/ReferenceCommands.h"
 #include "entry/EntryGuides.h"

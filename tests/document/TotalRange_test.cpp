@@ -4,7 +4,7 @@
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"
 #include "entry/MonthTotals.h"
-#include "reports/Closing.h"
+#include "yearend/Closing.h"
 
 #include <gtest/gtest.h>
 

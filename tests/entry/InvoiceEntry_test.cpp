@@ -202,7 +202,7 @@ TEST_F(InvoiceEntryTest, DateLeftEmptyTakesTodayAndOutsideTheYearIsToldButKept)
     EXPECT_EQ(entry.shown[F::Date], "15/03/2002");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 
-    for (const QString date : {QStringLiteral("31/12/2001"), QStringLiteral("01/01/2003")}) {
+    for (const QString &date : {QStringLiteral("31/12/2001"), QStringLiteral("01/01/2003")}) {
         fake.messages.clear();
         type(F::Date, date);
         EXPECT_TRUE(entry.fieldLeft(F::Date));
@@ -212,7 +212,7 @@ TEST_F(InvoiceEntryTest, DateLeftEmptyTakesTodayAndOutsideTheYearIsToldButKept)
     }
 
     fake.messages.clear();
-    for (const QString date : {QStringLiteral("32/03/2002"), QStringLiteral("05/  /2002"), QStringLiteral("01/01/2002"),
+    for (const QString &date : {QStringLiteral("32/03/2002"), QStringLiteral("05/  /2002"), QStringLiteral("01/01/2002"),
                                QStringLiteral("31/12/2002")}) {
         type(F::Date, date);
         EXPECT_TRUE(entry.fieldLeft(F::Date));

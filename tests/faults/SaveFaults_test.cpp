@@ -147,10 +147,12 @@ TEST(SaveFaults, KillsAtAnyMomentLeaveTheOldOrTheNewFileWhole)
     }
     EXPECT_GT(killedMidway, 0);
     // What the killed saves left is named after the file and what it is.
-    for (const QString &name : folderContents(dir.path()))
-        if (name.startsWith(u'.'))
+    for (const QString &name : folderContents(dir.path())) {
+        if (name.startsWith(u'.')) {
             EXPECT_TRUE(name.startsWith(QStringLiteral(".compta.jnl.tavelin-")) && name.size() == 26)
                 << name.toStdString();
+        }
+    }
 
     ASSERT_EQ(fileio::writeAtomically(path, kOld, fileio::Previous::KeepAsBak), QString());
     EXPECT_EQ(readBytes(path), kOld);

@@ -307,10 +307,12 @@ TEST(ListingTest, NothingIsWrittenBelowThePrintableArea)
         for (const Call &call : printer.calls) {
             if (call.op == RecordingPrinter::Op::FontSize)
                 size = call.a;
-            if (call.op == RecordingPrinter::Op::Text)
+            if (call.op == RecordingPrinter::Op::Text) {
                 EXPECT_LE(call.b + printer.heightOf(size), printer.heightDots) << call.text.toStdString();
-            if (call.op == RecordingPrinter::Op::LineTo)
+            }
+            if (call.op == RecordingPrinter::Op::LineTo) {
                 EXPECT_LE(call.b, printer.heightDots);
+            }
         }
         EXPECT_EQ(placesOf(printer, QStringLiteral("01/03/2002")).size(), 120u);
         const int dotsPerMm = printer.heightDots / device.heightMm;

@@ -16,7 +16,7 @@ public:
     enum class Op { FontName, FontSize, Bold, PenWidth, Begin, NewPage, End, Text, MoveTo, LineTo, Rectangle, RichText };
     struct Call {
         Op op;
-        QString text; // font name, text written or rich text
+        QString text = {}; // font name, text written or rich text
         int a = 0;    // x, size, bold, pen width
         int b = 0;    // y
         int c = 0;    // second corner of a rectangle

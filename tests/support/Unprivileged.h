@@ -33,8 +33,9 @@ inline const passwd *nobody()
 // Gives a file or folder made by the test to the user the checks run as.
 inline void handOver(const QString &path)
 {
-    if (const passwd *user = nobody(); user && asRoot())
+    if (const passwd *user = nobody(); user && asRoot()) {
         EXPECT_EQ(::chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid), 0);
+    }
 }
 
 // Runs `checks` in the child; 0 when they all held.

@@ -1,11 +1,12 @@
+#include "WidgetTests.h"
 #include "app/ui/TMainForm.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/ToolMenus.h"
-#include "tools/ui/TEmprunt.h"
-#include "tools/ui/TEurof.h"
-#include "tools/ui/TPlacement.h"
-#include "tools/ui/TPocket.h"
+#include "calculators/ui/TEmprunt.h"
+#include "calculators/ui/TEurof.h"
+#include "calculators/ui/TPlacement.h"
+#include "calculators/ui/TPocket.h"
 
 #include <QAction>
 #include <QLabel>
@@ -100,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CalculatorMenusTest)
+TAVELIN_WIDGET_TEST(CalculatorMenusTest)
 #include "CalculatorMenus_test.moc"

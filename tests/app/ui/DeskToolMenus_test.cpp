@@ -1,13 +1,14 @@
+#include "WidgetTests.h"
 #include "app/ui/Demarrage.h"
 #include "app/ui/TMainForm.h"
 #include "document/ui/TFiche.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/ToolMenus.h"
-#include "tools/ui/TBlocnotes.h"
-#include "tools/ui/TCalendrier.h"
-#include "tools/ui/TFicheMsg.h"
-#include "tools/ui/THorloge.h"
+#include "desk/ui/TBlocnotes.h"
+#include "desk/ui/TCalendrier.h"
+#include "desk/ui/TFicheMsg.h"
+#include "desk/ui/THorloge.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -124,5 +125,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DeskToolMenusTest)
+TAVELIN_WIDGET_TEST(DeskToolMenusTest)
 #include "DeskToolMenus_test.moc"

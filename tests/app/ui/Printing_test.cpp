@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "app/ui/TMainForm.h"
 #include "document/ui/TFiche.h"
 #include "platform/ui/QtPrinter.h"
@@ -184,5 +185,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrintingTest)
+TAVELIN_WIDGET_TEST(PrintingTest)
 #include "Printing_test.moc"

@@ -1,9 +1,10 @@
+#include "WidgetTests.h"
 #include "app/ui/Demarrage.h"
 #include "app/ui/TMainForm.h"
 #include "support/FakePlatform.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
-#include "tools/ui/TTexte.h"
+#include "wordproc/ui/TTexte.h"
 
 #include <QAction>
 #include <QTest>
@@ -53,5 +54,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WordProcessorMenuTest)
+TAVELIN_WIDGET_TEST(WordProcessorMenuTest)
 #include "WordProcessorMenu_test.moc"

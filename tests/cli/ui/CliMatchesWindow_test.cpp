@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "../CliProcess.h"
 #include "FakePlatform.h"
 #include "TempDir.h"
@@ -209,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CliMatchesWindowTest)
+TAVELIN_WIDGET_TEST(CliMatchesWindowTest)
 #include "CliMatchesWindow_test.moc"

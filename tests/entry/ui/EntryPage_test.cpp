@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "entry/EntryLine.h"
 #include "entry/ui/DateField.h"
 #include "entry/ui/EntryPage.h"
@@ -536,5 +537,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EntryPageTest)
+TAVELIN_WIDGET_TEST(EntryPageTest)
 #include "EntryPage_test.moc"

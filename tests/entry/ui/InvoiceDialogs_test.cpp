@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "document/ui/TFiche.h"
 #include "entry/ui/DateField.h"
 #include "entry/ui/TClient.h"
@@ -355,5 +356,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(InvoiceDialogsTest)
+TAVELIN_WIDGET_TEST(InvoiceDialogsTest)
 #include "InvoiceDialogs_test.moc"

@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "document/ui/TFiche.h"
 #include "entry/ui/TParams.h"
 #include "support/EntryKeys.h"
@@ -150,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TParamsTest)
+TAVELIN_WIDGET_TEST(TParamsTest)
 #include "TParams_test.moc"

@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "app/ui/Demarrage.h"
 #include "app/ui/TMainForm.h"
 #include "document/ui/TFiche.h"
@@ -175,5 +176,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ExchangeMenusTest)
+TAVELIN_WIDGET_TEST(ExchangeMenusTest)
 #include "ExchangeMenus_test.moc"

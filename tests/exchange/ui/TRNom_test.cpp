@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "FakePlatform.h"
 #include "LedgerOnScreen.h"
 #include "ModalDriver.h"
@@ -111,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TRNomTest)
+TAVELIN_WIDGET_TEST(TRNomTest)
 #include "TRNom_test.moc"

@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "FakePlatform.h"
 
 #include "document/Fiche.h"
@@ -127,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TExerTest)
+TAVELIN_WIDGET_TEST(TExerTest)
 #include "TExer_test.moc"

@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "platform/ui/FontChooser.h"
 #include "platform/ui/QtFontDialog.h"
 #include "support/ModalDriver.h"
@@ -87,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FontChooserTest)
+TAVELIN_WIDGET_TEST(FontChooserTest)
 #include "FontChooser_test.moc"

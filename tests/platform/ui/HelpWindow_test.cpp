@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "platform/HelpBook.h"
 #include "platform/ui/HelpWindow.h"
 #include "platform/ui/QtHelpViewer.h"
@@ -111,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HelpWindowTest)
+TAVELIN_WIDGET_TEST(HelpWindowTest)
 #include "HelpWindow_test.moc"

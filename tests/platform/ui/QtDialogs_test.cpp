@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "platform/ui/PrinterSetupDialog.h"
 #include "platform/Printer.h"
 #include "platform/ui/QtFileDialogs.h"
@@ -223,5 +224,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtDialogsTest)
+TAVELIN_WIDGET_TEST(QtDialogsTest)
 #include "QtDialogs_test.moc"

@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "support/PdfText.h"
 
 #include "ledger/TextGrid.h"
@@ -218,5 +219,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PdfOutputTest)
+TAVELIN_WIDGET_TEST(PdfOutputTest)
 #include "PdfOutput_test.moc"

@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "printing/ui/TEnveloppes.h"
 
 #include <QGroupBox>
@@ -117,5 +118,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TEnveloppesTest)
+TAVELIN_WIDGET_TEST(TEnveloppesTest)
 #include "TEnveloppes_test.moc"

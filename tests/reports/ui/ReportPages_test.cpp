@@ -1,3 +1,4 @@
+#include "WidgetTests.h"
 #include "FakePlatform.h"
 #include "RealisticYear.h"
 
@@ -213,5 +214,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ReportPagesTest)
+TAVELIN_WIDGET_TEST(ReportPagesTest)
 #include "ReportPages_test.moc"

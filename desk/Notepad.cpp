@@ -1,0 +1,38 @@
+#include "desk/Notepad.h"
+
+#include "desk/ToolFile.h"
+
+#include <QDir>
+
+namespace notepad {
+
+QString path(const QString &repDepart)
+{
+    return QDir::cleanPath(QDir(repDepart).filePath(kFichier));
+}
+
+QStringList lines(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unified.replace(u'\r', u'\n');
+    return unified.split(u'\n');
+}
+
+QString Charge(const QString &path, QString &text)
+{
+    QStringList read;
+    const QString message = toolfile::read(path, read);
+    if (message.isEmpty())
+        text = read.join(u'\n');
+    return message;
+}
+
+QString Sauve(const QString &path, const QString &text)
+{
+    return toolfile::write(path, lines(text));
+}
+
+} // namespace notepad

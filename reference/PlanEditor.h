@@ -1,0 +1,19 @@
+#pragma once
+
+#include "reference/ListEditor.h"
+
+// The chart of accounts editor: six-digit codes completed with zeros, a list
+// kept in code order, and the "Pointable" box. A new account is never
+// pointable; the box only counts when an existing account is validated.
+class PlanEditor final : public ListEditor {
+public:
+    explicit PlanEditor(Messages &messages);
+
+    bool pointableBox = false; // "Pointable"
+
+protected:
+    QString finishedCode(const QString &typed) const override;
+    void readFlags(const QString &rest) override;
+    QString changedEntry(const QString &code, const QString &used, const QString &label) const override;
+    void clearFlags() override;
+};

@@ -1,0 +1,33 @@
+#include "reference/ReferenceDialogs.h"
+
+#include "reference/JournalEditor.h"
+#include "reference/PlanEditor.h"
+#include "reference/SocieteForm.h"
+#include "ledger/ReferenceData.h"
+
+namespace dialogs {
+
+void Plc(ReferenceData &ref, const PlanEditor &editor)
+{
+    editor.Result(ref.ListePlc);
+    reference::initPlc(ref);
+    ref.PlanModifie = true;
+}
+
+void Journaux(ReferenceData &ref, const JournalEditor &editor)
+{
+    editor.Result(ref.ListeJnx);
+    reference::initJnx(ref);
+}
+
+bool Psoc(ReferenceData &ref, const SocieteForm &form)
+{
+    std::array<QString, 7> lines = ref.Societe;
+    form.Result(lines);
+    if (lines[0].isEmpty())
+        return false;
+    ref.Societe = lines;
+    return true;
+}
+
+} // namespace dialogs

@@ -1,0 +1,175 @@
+#include "yearend/Closing.h"
+
+#include "exchange/ExchangeCommands.h"
+#include "exchange/ExchangeText.h"
+#include "ledger/Codec1252.h"
+#include "ledger/AmountTotal.h"
+#include "platform/BusyPointer.h"
+#include "platform/Messages.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+namespace reports {
+namespace {
+
+constexpr std::size_t kKeyLength = 6;
+
+struct Balance {
+    std::string_view account; // as keyed, the bytes of the line list
+    AmountTotal value;         // debits minus credits
+};
+
+// The balances of the accounts in the order they are first met. An account
+// is booked on the first balance whose number begins with it, or on a new one.
+class Balances {
+public:
+    std::size_t bookOn(std::string_view account)
+    {
+        // A balance is added only when none begins with its account, so an
+        // account's own balance, when it has one, is always the first that
+        // begins with it; remembering where each account went keeps the
+        // prefix search to one per account code.
+        if (const auto it = where_.find(account); it != where_.end())
+            return it->second;
+        std::size_t index = list_.size();
+        // No account is the beginning of an empty code: an entry without
+        // an account keeps a balance of its own rather than landing on
+        // whichever account came first.
+        if (!account.empty()) {
+            for (std::size_t i = 0; i < list_.size(); ++i) {
+                if (list_[i].account.substr(0, account.size()) == account) {
+                    index = i;
+                    break;
+                }
+            }
+        }
+        if (index == list_.size())
+            list_.push_back({account, {}});
+        where_.emplace(account, index);
+        return index;
+    }
+    Balance &operator[](std::size_t i) { return list_[i]; }
+    std::vector<Balance> &list() { return list_; }
+
+private:
+    std::vector<Balance> list_;
+    std::unordered_map<std::string_view, std::size_t> where_;
+};
+
+// No account line met yet.
+constexpr std::size_t kNoBalance = std::size_t(-1);
+
+QString amountWithoutAccount(std::size_t lineIndex)
+{
+    return QStringLiteral("Clôture impossible : la ligne %1 du dossier porte un montant qui ne suit aucun compte.")
+        .arg(lineIndex + 1);
+}
+
+// The label of an account in the chart, as stored: the chart line whose
+// first characters are the account, from the fourth character after them on.
+std::string chartLabel(const QStringList &listePlc, std::string_view account)
+{
+    if (account.empty())
+        return {};
+    const QString code = cp1252::decode(account);
+    for (const QString &line : listePlc)
+        if (line.startsWith(code))
+            return cp1252::encode(QStringView(line).mid(std::min(line.size(), code.size() + 3)));
+    return {};
+}
+
+std::string text(const QString &s)
+{
+    return cp1252::encode(s);
+}
+
+// A balance as the closing keeps it: "#.00", and zero as "0".
+std::string balanceText(Cents value)
+{
+    return value == 0 ? std::string("0") : text(forms::formatRunningSum(value));
+}
+
+// One opening entry: the amount as debit (six fields) or as credit (seven).
+void appendOpening(std::string &out, const std::string &date, std::string_view account, const QStringList &listePlc,
+                   bool asCredit, const std::string &amount)
+{
+    const std::string label = chartLabel(listePlc, account);
+    if (asCredit)
+        exchange::appendRecord(out, {date, account, label, "AN", "", "", amount});
+    else
+        exchange::appendRecord(out, {date, account, label, "AN", "", amount});
+}
+
+} // namespace
+
+QString closingRefusal(const FiscalYear &year)
+{
+    return year.cloture > year.debut ? QStringLiteral("Exercice déjà clôturé") : QString();
+}
+
+OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const QStringList &listePlc)
+{
+    Balances balances;
+    std::size_t current = kNoBalance;
+    const std::size_t end = lines.indexOf("</HEAD>");
+    for (std::size_t i = end == LineList::npos ? lines.size() : end + 1; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        if (line.size() <= kKeyLength)
+            continue;
+        const char digit = line[kKeyLength];
+        const std::string_view cell = line.substr(kKeyLength + 1);
+        if (digit == '1') {
+            current = balances.bookOn(cell);
+        } else if (digit == '5' || digit == '6') {
+            if (current == kNoBalance)
+                return {{}, amountWithoutAccount(i)};
+            const Cents amount = forms::parseAmount(exchange::trimmed(cell)).value_or(0);
+            balances[current].value.add(digit == '5' ? amount : -amount);
+        }
+    }
+
+    // Classes 6 and 7 make the result and are not carried forward.
+    AmountTotal result;
+    std::erase_if(balances.list(), [&result](const Balance &b) {
+        const bool income = !b.account.empty() && (b.account[0] == '6' || b.account[0] == '7');
+        if (income)
+            result.subtract(b.value);
+        return income;
+    });
+    const bool computed = result.computed() && std::all_of(balances.list().begin(), balances.list().end(),
+                                                           [](const Balance &b) { return b.value.computed(); });
+    if (!computed)
+        return {{}, forms::totalTooLarge()};
+
+    OpeningEntries entries;
+    const std::string date = text(forms::formatDate(year.fin.addDays(1)));
+    for (const Balance &b : balances.list()) {
+        const Cents value = b.value.value();
+        const bool credit = value < 0;
+        appendOpening(entries.text, date, b.account, listePlc, credit, balanceText(credit ? -value : value));
+    }
+    const bool profit = result.value() >= 0;
+    const std::string amount = text(forms::formatRunningSum(profit ? result.value() : -result.value()));
+    appendOpening(entries.text, date, profit ? "120000" : "129000", listePlc, profit, amount);
+    return entries;
+}
+
+QString Cloturer(Ledger &ledger)
+{
+    const QString refusal = closingRefusal(ledger.exercice);
+    if (!refusal.isEmpty())
+        return refusal;
+    const Platform &platform = ledger.platform();
+    if (!platform.messages->warningOkCancel(QStringLiteral("Clôturer l'exercice en cours ?")))
+        return {};
+    const Hourglass hourglass(platform.busy);
+    ledger.EcritMois();
+    const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.exercice, ledger.ref.ListePlc);
+    if (!entries.error.isEmpty())
+        return entries.error;
+    return exchange::writeExchangeFile(ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text);
+}
+
+} // namespace reports
