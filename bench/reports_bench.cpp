@@ -22,6 +22,23 @@ void BM_BalanceOfTheYear(benchmark::State &state)
 }
 BENCHMARK(BM_BalanceOfTheYear)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// A year of 100,000 entries on as many accounts as the argument, every one of
+// them in the chart: each row's label is a look-up in a chart that large.
+void BM_BalanceOfManyAccounts(benchmark::State &state)
+{
+    const int accounts = int(state.range(0));
+    const LineList lines = generatedLines(100000, accounts);
+    const ReferenceData ref = generatedChart(accounts);
+    BalancePage page;
+    page.from = QDate(2002, 1, 1);
+    page.to = QDate(2002, 12, 31);
+    for (auto _ : state) {
+        reports::LitBalance(page, lines, ref);
+        benchmark::DoNotOptimize(page.totalDebit);
+    }
+}
+BENCHMARK(BM_BalanceOfManyAccounts)->Arg(40000)->Unit(benchmark::kMillisecond);
+
 void BM_IncomeStatementOfTheYear(benchmark::State &state)
 {
     const LineList lines = generatedLines(int(state.range(0)));
