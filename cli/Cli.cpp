@@ -7,7 +7,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
 #include "cli/Listings.h"
-#include "cli/Verification.h"
+#include "cli/VerificationReport.h"
 #include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
 
@@ -31,9 +31,10 @@ void reportLine(std::string &err, const QString &message)
 int verify(const Invocation &invocation, Streams &io)
 {
     // The lines as they are on disk: the loading's clean-up would hide some
-    // of what the check must show, and shift the line numbers it gives.
-    LineList lines;
-    const QString refused = ledgerfile::openLedger(invocation.file, lines);
+    // of what the check must show, and shift the line numbers it gives. The
+    // text is read once, line after line, without a list of its lines.
+    std::string text;
+    const QString refused = ledgerfile::readLedgerText(invocation.file, text);
     if (!refused.isEmpty()) {
         reportLine(io.err, refused);
         return ExitUnreadable;
@@ -41,8 +42,14 @@ int verify(const Invocation &invocation, Streams &io)
     ReferenceData ref;
     reportLine(io.err, reference::chargePlc(QDir::current(), ref));
     reportLine(io.err, reference::chargeCombo(QDir::current(), ref));
-    const Verification verification = verifyLedger(lines, ref);
-    io.out += formatVerification(verification);
+    VerificationReport report(io.out);
+    const yearend::FindingSink sink{[&](const yearend::Finding &finding) {
+                                        report.add(finding);
+                                        io.flushOut();
+                                    },
+                                    kListedFindings};
+    const yearend::Verification verification = yearend::verifyLedgerText(text, ref, sink);
+    report.finish(verification);
     return verification.anomalies() == 0 ? ExitOk : ExitFindings;
 }
 
@@ -70,6 +77,14 @@ int list(const Invocation &invocation, Streams &io)
 }
 
 } // namespace
+
+void Streams::flushOut()
+{
+    if (writeOut && !out.empty()) {
+        writeOut(out);
+        out.clear();
+    }
+}
 
 int run(const QStringList &args, Streams &io)
 {

@@ -1,7 +1,6 @@
 #include "entry/EntryLine.h"
 
 #include "entry/AmountText.h"
-#include "entry/ChartLines.h"
 #include "entry/DateText.h"
 #include "entry/EntryState.h"
 #include "entry/MonthOrder.h"
@@ -40,15 +39,15 @@ bool EntryLine::checkAccount()
         return true;
     const QString code = forms::completeAccount(typed);
     entry_.panel.compte = code;
-    const qsizetype found = chartlines::findAccount(ledger_.ref.ListePlc, code);
-    if (found == chartlines::npos) {
+    CodeList &chart = ledger_.ref.ListePlc;
+    const qsizetype found = chart.findAccount(code);
+    if (found == CodeList::npos) {
         message(QStringLiteral("Le compte ") + code + QStringLiteral(" n'existe pas"));
         entry_.focus = Focus::Compte;
         return false;
     }
-    QString &line = ledger_.ref.ListePlc[found];
-    if (!chartlines::isUsed(line)) {
-        line = chartlines::markUsed(line);
+    if (!chart.isUsed(found)) {
+        chart.markUsed(found);
         ledger_.ref.PlanModifie = true;
     }
     return true;
@@ -68,9 +67,9 @@ void EntryLine::labelLeft()
 {
     if (!entry_.panel.libelle.trimmed().isEmpty())
         return;
-    const qsizetype found = chartlines::findStartingWith(ledger_.ref.ListePlc, entry_.panel.compte);
-    if (found != chartlines::npos)
-        entry_.panel.libelle = chartlines::accountLabel(ledger_.ref.ListePlc[found]);
+    const qsizetype found = ledger_.ref.ListePlc.findStartingWith(entry_.panel.compte);
+    if (found != CodeList::npos)
+        entry_.panel.libelle = ledger_.ref.ListePlc.label(found);
 }
 
 void EntryLine::journalEdited(const QString &text)
@@ -84,14 +83,13 @@ bool EntryLine::checkJournal()
     const QString code = entry_.panel.journal;
     if (code.isEmpty())
         return true;
-    const qsizetype found = chartlines::findByCode(ledger_.ref.ListeJnx, code);
-    if (found == chartlines::npos) {
+    const qsizetype found = ledger_.ref.ListeJnx.findCode(code);
+    if (found == CodeList::npos) {
         message(QStringLiteral("Le journal ") + code + QStringLiteral(" n'existe pas"));
         entry_.focus = Focus::Journal;
         return false;
     }
-    QString &line = ledger_.ref.ListeJnx[found];
-    line = chartlines::markUsed(line);
+    ledger_.ref.ListeJnx.markUsed(found);
     return true;
 }
 
@@ -129,7 +127,7 @@ bool EntryLine::checkDate()
     }
     if (date->year() != ledger_.Annee || date->month() != ledger_.Mois) {
         message(QStringLiteral("La date doit être dans le mois affiché (%1)")
-                    .arg(forms::monthCaption(forms::moisLong(ledger_.Mois), ledger_.Annee)));
+                    .arg(forms::monthCaption(forms::monthName(ledger_.Mois), ledger_.Annee)));
         entry_.focus = Focus::Date;
         return false;
     }

@@ -1,7 +1,6 @@
 #include "entry/InvoiceEntry.h"
 
 #include "entry/AmountText.h"
-#include "entry/ChartLines.h"
 #include "entry/DateText.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
@@ -205,7 +204,7 @@ bool InvoiceEntry::Fermer()
 
 bool InvoiceEntry::Trouve(const QString &code) const
 {
-    return chartlines::findAccount(chart_, code) != chartlines::npos;
+    return chart_.findAccount(code) != CodeList::npos;
 }
 
 bool InvoiceEntry::fieldLeft(InvoiceField field)

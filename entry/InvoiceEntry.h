@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/Invoice.h"
+#include "ledger/CodeList.h"
 
 #include <QDate>
 #include <QStringList>
@@ -81,5 +82,5 @@ private:
     InvoiceProposals proposed_;
     QDate debut_;
     QDate fin_;
-    QStringList chart_;
+    CodeList chart_{CodeList::Kind::Chart};
 };

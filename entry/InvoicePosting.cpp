@@ -1,7 +1,6 @@
 #include "entry/InvoicePosting.h"
 
 #include "entry/AmountText.h"
-#include "entry/ChartLines.h"
 #include "entry/DateText.h"
 #include "ledger/Codec1252.h"
 #include "ledger/LineList.h"
@@ -79,15 +78,15 @@ void markUsed(ReferenceData &ref, const std::vector<Invoice> &invoices, InvoiceK
 {
     for (const Invoice &inv : invoices) {
         for (const PostedLine &line : postedLines(inv, kind)) {
-            const qsizetype found = chartlines::findAccount(ref.ListePlc, line.account);
-            if (found != chartlines::npos && !chartlines::isUsed(ref.ListePlc[found])) {
-                ref.ListePlc[found] = chartlines::markUsed(ref.ListePlc[found]);
+            const qsizetype found = ref.ListePlc.findAccount(line.account);
+            if (found != CodeList::npos && !ref.ListePlc.isUsed(found)) {
+                ref.ListePlc.markUsed(found);
                 ref.PlanModifie = true;
             }
         }
-        const qsizetype journal = chartlines::findByCode(ref.ListeJnx, inv[InvoiceField::Journal]);
-        if (journal != chartlines::npos)
-            ref.ListeJnx[journal] = chartlines::markUsed(ref.ListeJnx[journal]);
+        const qsizetype journal = ref.ListeJnx.findCode(inv[InvoiceField::Journal]);
+        if (journal != CodeList::npos)
+            ref.ListeJnx.markUsed(journal);
     }
 }
 

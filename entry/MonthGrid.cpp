@@ -1,6 +1,5 @@
 #include "entry/MonthGrid.h"
 
-#include "entry/ChartLines.h"
 #include "entry/EntryState.h"
 #include "ledger/Ledger.h"
 #include "platform/Messages.h"
@@ -87,8 +86,8 @@ void MonthGrid::rowClicked()
     const int r = entry_.selectedRow;
     TextGrid &grid = ledger_.monthGrid;
     const QString account = r >= 0 && r < grid.rowCount() ? grid.at(r, 1) : QString();
-    const qsizetype found = account.isEmpty() ? chartlines::npos : chartlines::findByCode(ledger_.ref.ListePlc, account);
-    if (found == chartlines::npos || !chartlines::isPointable(ledger_.ref.ListePlc[found])) {
+    const qsizetype found = account.isEmpty() ? CodeList::npos : ledger_.ref.ListePlc.findCode(account);
+    if (found == CodeList::npos || !ledger_.ref.ListePlc.isPointable(found)) {
         ledger_.platform().messages->information(QStringLiteral("Compte non pointable"));
         return;
     }

@@ -1,6 +1,6 @@
 #include "exchange/EntrySearch.h"
 
-#include "ledger/MonthIO.h"
+#include "ledger/MonthLines.h"
 
 namespace exchange {
 
@@ -28,7 +28,7 @@ void EntrySearch::monthMoving(const LineList &lines, std::string_view key)
     const std::uint32_t tag = LineList::tagOf(key);
     std::size_t before = 0;
     for (std::size_t i = 0; i < position_ && i < lines.size(); ++i)
-        if (lines.tag(i) == tag && monthio::hasKey(lines[i], key))
+        if (lines.tag(i) == tag && monthlines::hasKey(lines[i], key))
             ++before;
     position_ -= before;
 }

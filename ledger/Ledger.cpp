@@ -37,7 +37,7 @@ bool Ledger::report(const QString &message) const
 
 void Ledger::MoisLong(int mois)
 {
-    const QString name = forms::moisLong(mois);
+    const QString name = forms::monthName(mois);
     if (!name.isEmpty())
         NomMois = name;
 }

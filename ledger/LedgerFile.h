@@ -36,6 +36,11 @@ QString load(const QString &path, LineList &out, std::size_t maxLines = kMaxLine
 // otherwise).
 QString openLedger(const QString &path, LineList &out, std::size_t maxLines = kMaxLines);
 
+// Reads a ledger file as text, refusing what openLedger() refuses, without
+// cutting it into a list: for a reader that walks the lines once and must
+// not take many times the file's size. `text` is emptied when refused.
+QString readLedgerText(const QString &path, std::string &text, std::size_t maxLines = kMaxLines);
+
 // Every line followed by CR LF, the last one included.
 std::string serialize(const LineList &lines);
 

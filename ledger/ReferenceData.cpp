@@ -49,13 +49,13 @@ QString writeLines(const QString &path, const QStringList &lines)
     return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
 }
 
-QStringList codesOf(const QStringList &lines)
+QStringList codesOf(const CodeList &list)
 {
     QStringList codes;
-    codes.reserve(lines.size());
-    for (const QString &l : lines)
-        codes.append(lineCode(l));
-    sortByText(codes);
+    codes.reserve(list.size());
+    for (qsizetype i = 0; i < list.size(); ++i)
+        codes.append(list.code(i));
+    CodeList::sortByText(codes);
     return codes;
 }
 
@@ -84,24 +84,6 @@ bool readReal(const QString &text, double &value)
 
 } // namespace
 
-QString lineCode(const QString &line)
-{
-    const qsizetype space = line.indexOf(u' ');
-    return space < 0 ? line : line.left(space);
-}
-
-void sortByText(QStringList &lines)
-{
-    // Each line is encoded once, not at every comparison.
-    std::vector<std::pair<std::string, QString>> keyed;
-    keyed.reserve(std::size_t(lines.size()));
-    for (QString &line : lines)
-        keyed.emplace_back(cp1252::encode(line), std::move(line));
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        lines[i] = std::move(keyed[std::size_t(i)].second);
-}
-
 QString journalsPath(const QDir &dir)
 {
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
@@ -127,7 +109,7 @@ QString chargePlc(const QDir &dir, ReferenceData &ref)
     QString message;
     if (readLines(dir.filePath(kPlcFile), lines, message, ref.unread.plc))
         ref.ListePlc = lines;
-    sortByText(ref.ListePlc);
+    ref.ListePlc.sortByText();
     return message;
 }
 
@@ -233,7 +215,7 @@ QString sauvePlc(const QDir &dir, const ReferenceData &ref)
 {
     if (!ref.PlanModifie || ref.unread.plc)
         return {};
-    return writeLines(dir.filePath(kPlcFile), ref.ListePlc);
+    return writeLines(dir.filePath(kPlcFile), ref.ListePlc.lines());
 }
 
 QString sauveCombo(const QDir &dir, const ReferenceData &ref)
@@ -241,7 +223,7 @@ QString sauveCombo(const QDir &dir, const ReferenceData &ref)
     if (ref.unread.cbx)
         return {};
     QStringList lines{QStringLiteral("[JOURNAUX]")};
-    lines += ref.ListeJnx;
+    lines += ref.ListeJnx.lines();
     // One journals file whatever the case of its name: write the usual name,
     // then remove any other spelling left on disk.
     const QString target = dir.filePath(kCbxWrittenName);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/CodeList.h"
+
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -10,8 +12,8 @@
 // and the settings.
 struct ReferenceData {
     std::array<QString, 7> Societe;
-    QStringList ListePlc; // chart lines: code, " ", used flag, pointable flag, " ", label
-    QStringList ListeJnx; // journal lines: code, " ", used flag, " ", name
+    CodeList ListePlc{CodeList::Kind::Chart};
+    CodeList ListeJnx{CodeList::Kind::Journals};
     bool PlanModifie = false;
 
     double ReelIni = 0.0;
@@ -70,12 +72,5 @@ QString journalsPath(const QDir &dir);
 
 // The settings' first line: the runtime's 23-character exponent form of a real.
 QString formatReelIni(double value);
-
-// Code of a chart or journal line: the text before its first space.
-QString lineCode(const QString &line);
-
-// Sorts chart or journal lines by text: byte order of their code page 1252
-// form, the order of the chart file.
-void sortByText(QStringList &lines);
 
 } // namespace reference

@@ -65,7 +65,7 @@ std::string monthKey(int annee, int mois)
     return buf;
 }
 
-QString moisLong(int mois)
+QString monthName(int mois)
 {
     static const char16_t *const names[] = {u"Janvier", u"Février", u"Mars", u"Avril",
                                             u"Mai", u"Juin", u"Juillet", u"Août",

@@ -31,7 +31,7 @@ QString dateKey(QDate date);
 std::string monthKey(int annee, int mois);
 
 // French month name, or an empty string for a number outside 1..12.
-QString moisLong(int mois);
+QString monthName(int mois);
 // "Mars 2002".
 QString monthCaption(const QString &nomMois, int annee);
 

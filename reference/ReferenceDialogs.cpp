@@ -9,14 +9,18 @@ namespace dialogs {
 
 void Plc(ReferenceData &ref, const PlanEditor &editor)
 {
-    editor.Result(ref.ListePlc);
+    QStringList chart;
+    editor.Result(chart);
+    ref.ListePlc = chart;
     reference::initPlc(ref);
     ref.PlanModifie = true;
 }
 
 void Journaux(ReferenceData &ref, const JournalEditor &editor)
 {
-    editor.Result(ref.ListeJnx);
+    QStringList journals;
+    editor.Result(journals);
+    ref.ListeJnx = journals;
     reference::initJnx(ref);
 }
 

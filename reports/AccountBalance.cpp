@@ -1,11 +1,13 @@
 #include "reports/AccountBalance.h"
 
 #include "ledger/AmountTotal.h"
+#include "ledger/MonthLines.h"
 #include "reports/AccountRows.h"
-#include "reports/EntryWalk.h"
 
 namespace reports {
 namespace {
+
+using monthlines::Column;
 
 Cents amountOf(const QString &cell)
 {
@@ -26,13 +28,13 @@ QString LitBalance(BalancePage &page, const LineList &lines, const ReferenceData
     const std::string from = forms::dateKey(page.from).toStdString();
     const std::string to = forms::dateKey(page.to).toStdString();
     AccountRows accounts;
-    forEachEntry(lines, [&](const Entry &entry) {
-        const std::string key = forms::dateKey(entry.date());
+    monthlines::forEachEntry(lines, monthlines::Cells::Whole, [&](const monthlines::Entry &entry) {
+        const std::string key = forms::dateKey(entry[Column::Date]);
         if (key < from || key > to)
             return;
-        AccountRows::Row &row = accounts.rowFor(entry.account());
-        row.debit.add(entry.debit());
-        row.credit.add(entry.credit());
+        AccountRows::Row &row = accounts.rowFor(entry[Column::Account]);
+        row.debit.add(entry[Column::Debit]);
+        row.credit.add(entry[Column::Credit]);
     });
 
     accounts.writeTo(page.grid, ref.ListePlc, {-1, 0, 1, -1, 2, 3});

@@ -21,7 +21,7 @@ bool AccountRows::allComputed() const
                        [](const Row &row) { return row.debit.computed() && row.credit.computed(); });
 }
 
-void AccountRows::writeTo(TextGrid &grid, const QStringList &listePlc, const Columns &columns) const
+void AccountRows::writeTo(TextGrid &grid, const CodeList &listePlc, const Columns &columns) const
 {
     grid.clearRows(1);
     int r = 0;

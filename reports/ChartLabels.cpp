@@ -3,27 +3,21 @@
 namespace reports {
 namespace {
 
-QString textAfterPrefix(const QStringList &lines, const QString &code, qsizetype from)
+QString textAfterPrefix(const CodeList &list, const QString &code, qsizetype from)
 {
-    for (const QString &line : lines)
-        if (line.startsWith(code))
-            return line.mid(from).trimmed();
-    return {};
+    const qsizetype found = list.findStartingWith(code);
+    return found == CodeList::npos ? QString() : list[found].mid(from).trimmed();
 }
 
 } // namespace
 
-QString journalName(const QStringList &listeJnx, const QString &code)
+QString journalName(const CodeList &listeJnx, const QString &code)
 {
-    if (code.isEmpty())
-        return {};
     return textAfterPrefix(listeJnx, code, code.size() + 2);
 }
 
-QString accountLabel(const QStringList &listePlc, const QString &account)
+QString accountLabel(const CodeList &listePlc, const QString &account)
 {
-    if (account.isEmpty())
-        return {};
     return textAfterPrefix(listePlc, account, account.size() + 3);
 }
 

@@ -1,7 +1,7 @@
 #include "reports/IncomeStatement.h"
 
 #include "ledger/AmountTotal.h"
-#include "reports/EntryWalk.h"
+#include "ledger/MonthLines.h"
 
 #include <array>
 #include <optional>
@@ -46,7 +46,7 @@ void writeCaptions(TextGrid &grid)
 // the row of its second digit; nothing for accounts outside 60 to 79.
 std::optional<std::pair<int, int>> headingOf(std::string_view account)
 {
-    if (account.size() < 2 || !isDigit(account[1]))
+    if (account.size() < 2 || !monthlines::isDigit(account[1]))
         return std::nullopt;
     const int row = account[1] - '0' + 1;
     if (account[0] == '6')
@@ -83,16 +83,17 @@ QString LitResultat(PeriodPage &page, const LineList &lines)
     std::array<std::array<bool, 2>, kHeadings + 1> fed{};
     const std::string from = forms::dateKey(page.from).toStdString();
     const std::string to = forms::dateKey(page.to).toStdString();
-    forEachEntry(lines, [&](const Entry &entry) {
-        const std::optional<std::pair<int, int>> heading = headingOf(entry.account());
+    monthlines::forEachEntry(lines, monthlines::Cells::Whole, [&](const monthlines::Entry &entry) {
+        using monthlines::Column;
+        const std::optional<std::pair<int, int>> heading = headingOf(entry[Column::Account]);
         if (!heading)
             return;
-        const std::string key = forms::dateKey(entry.date());
+        const std::string key = forms::dateKey(entry[Column::Date]);
         if (key < from || key > to)
             return;
         const auto [row, column] = *heading;
         const std::size_t side = column == 1 ? 0 : 1;
-        for (std::string_view amount : {entry.debit(), entry.credit()}) {
+        for (std::string_view amount : {entry[Column::Debit], entry[Column::Credit]}) {
             if (const std::optional<Cents> value = forms::parseAmount(amount)) {
                 sums[std::size_t(row)][side].add(*value);
                 fed[std::size_t(row)][side] = true;

@@ -3,29 +3,31 @@
 #include "ledger/Codec1252.h"
 #include "ledger/TextForms.h"
 #include "reports/ChartLabels.h"
-#include "reports/EntryWalk.h"
 #include "reports/CodeSelector.h"
 #include "reports/ViewTotals.h"
 
 namespace reports {
 namespace {
 
+using monthlines::Column;
+
 // Lists the selected entries of the month, one per row from row 1, every
 // column as stored and the amounts right-aligned.
-void listEntries(MonthViewPage &page, const LineList &lines, int annee, int mois, int filterColumn,
+void listEntries(MonthViewPage &page, const LineList &lines, int annee, int mois, Column filterColumn,
                  const CodeSelector &selector)
 {
-    page.title = forms::monthCaption(forms::moisLong(mois), annee);
+    page.title = forms::monthCaption(forms::monthName(mois), annee);
     TextGrid &grid = page.grid;
     grid.clearRows(1, 0, 7);
     int row = 0;
-    forEachEntryOfMonth(lines, forms::monthKey(annee, mois), [&](const Entry &entry) {
-        if (!selector.matches(entry.cells[std::size_t(filterColumn)]))
+    forEachListedEntry(lines, annee, mois, [&](const monthlines::Entry &entry) {
+        if (!selector.matches(entry[filterColumn]))
             return;
         grid.growFor(++row);
-        for (int c = 0; c < 8; ++c) {
-            const QString text = cp1252::decode(entry.cells[std::size_t(c)]);
-            grid.set(row, c, c == 5 || c == 6 ? forms::rset(text) : text);
+        for (int c = 0; c < monthlines::kColumnCount; ++c) {
+            const auto column = static_cast<Column>(c);
+            const QString text = cp1252::decode(entry[column]);
+            grid.set(row, c, column == Column::Debit || column == Column::Credit ? forms::rset(text) : text);
         }
     });
     grid.touch();
@@ -36,7 +38,7 @@ void listEntries(MonthViewPage &page, const LineList &lines, int annee, int mois
 QString LitJnl(MonthViewPage &page, const LineList &lines, int annee, int mois, const ReferenceData &ref)
 {
     page.name = journalName(ref.ListeJnx, page.filter);
-    listEntries(page, lines, annee, mois, 3, CodeSelector::forJournal(page.filter));
+    listEntries(page, lines, annee, mois, Column::Journal, CodeSelector::forJournal(page.filter));
     return Total3(page);
 }
 
@@ -45,7 +47,7 @@ QString LitCpt(MonthViewPage &page, const LineList &lines, int annee, int mois, 
     page.name.clear();
     if (!page.filter.isEmpty() && page.filter != kTous)
         page.name = accountLabel(ref.ListePlc, forms::completeAccount(page.filter));
-    listEntries(page, lines, annee, mois, 1, CodeSelector::forAccount(page.filter));
+    listEntries(page, lines, annee, mois, Column::Account, CodeSelector::forAccount(page.filter));
     return Total2(page);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ledger/LineList.h"
+#include "ledger/MonthLines.h"
 #include "ledger/ReferenceData.h"
+#include "ledger/TextForms.h"
 #include "reports/ViewPages.h"
 
 // The three views of one month (journal, general ledger, general journal),
@@ -21,5 +23,21 @@ QString LitCpt(MonthViewPage &page, const LineList &lines, int annee, int mois, 
 // the order the accounts are first met, with their running debit and credit
 // sums and the date and journal of their last entry.
 QString LitGeneral(MonthViewPage &page, const LineList &lines, int annee, int mois, const ReferenceData &ref);
+
+// The entries the views list, in the order of their date lines: the month read
+// as the month grid reads it (lines before the first date line join the first
+// entry), cells whole.
+template <class Visit>
+void forEachListedEntry(const LineList &lines, int annee, int mois, Visit &&visit)
+{
+    using namespace monthlines;
+    forEachEntryOfMonth(lines, forms::monthKey(annee, mois), Orphans::FirstRow, Cells::Whole,
+                        [&](const Entry &entry) {
+                            // A view lists an entry by its date line: the lines of
+                            // a month that has none make a grid row, not an entry.
+                            if (entry.dated())
+                                visit(entry);
+                        });
+}
 
 } // namespace reports

@@ -2,19 +2,19 @@
 
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ExchangeText.h"
-#include "ledger/Codec1252.h"
 #include "ledger/AmountTotal.h"
+#include "ledger/Codec1252.h"
+#include "ledger/MonthLines.h"
 #include "platform/BusyPointer.h"
 #include "platform/Messages.h"
 
 #include <algorithm>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
 namespace reports {
 namespace {
-
-constexpr std::size_t kKeyLength = 6;
 
 struct Balance {
     std::string_view account; // as keyed, the bytes of the line list
@@ -36,17 +36,15 @@ public:
         std::size_t index = list_.size();
         // No account is the beginning of an empty code: an entry without
         // an account keeps a balance of its own rather than landing on
-        // whichever account came first.
-        if (!account.empty()) {
-            for (std::size_t i = 0; i < list_.size(); ++i) {
-                if (list_[i].account.substr(0, account.size()) == account) {
-                    index = i;
-                    break;
-                }
-            }
-        }
-        if (index == list_.size())
+        // whichever account came first. The balances whose account begins
+        // with this one stand together in text order.
+        if (!account.empty())
+            for (auto it = byAccount_.lower_bound(account); it != byAccount_.end() && it->first.starts_with(account); ++it)
+                index = std::min(index, it->second);
+        if (index == list_.size()) {
             list_.push_back({account, {}});
+            byAccount_.emplace(account, index);
+        }
         where_.emplace(account, index);
         return index;
     }
@@ -55,6 +53,7 @@ public:
 
 private:
     std::vector<Balance> list_;
+    std::map<std::string_view, std::size_t> byAccount_; // each balance's account
     std::unordered_map<std::string_view, std::size_t> where_;
 };
 
@@ -69,15 +68,14 @@ QString amountWithoutAccount(std::size_t lineIndex)
 
 // The label of an account in the chart, as stored: the chart line whose
 // first characters are the account, from the fourth character after them on.
-std::string chartLabel(const QStringList &listePlc, std::string_view account)
+std::string chartLabel(const CodeList &listePlc, std::string_view account)
 {
-    if (account.empty())
-        return {};
     const QString code = cp1252::decode(account);
-    for (const QString &line : listePlc)
-        if (line.startsWith(code))
-            return cp1252::encode(QStringView(line).mid(std::min(line.size(), code.size() + 3)));
-    return {};
+    const qsizetype found = listePlc.findStartingWith(code);
+    if (found == CodeList::npos)
+        return {};
+    const QString &line = listePlc[found];
+    return cp1252::encode(QStringView(line).mid(std::min(line.size(), code.size() + 3)));
 }
 
 std::string text(const QString &s)
@@ -92,7 +90,7 @@ std::string balanceText(Cents value)
 }
 
 // One opening entry: the amount as debit (six fields) or as credit (seven).
-void appendOpening(std::string &out, const std::string &date, std::string_view account, const QStringList &listePlc,
+void appendOpening(std::string &out, const std::string &date, std::string_view account, const CodeList &listePlc,
                    bool asCredit, const std::string &amount)
 {
     const std::string label = chartLabel(listePlc, account);
@@ -109,24 +107,25 @@ QString closingRefusal(const FiscalYear &year)
     return year.cloture > year.debut ? QStringLiteral("Exercice déjà clôturé") : QString();
 }
 
-OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const QStringList &listePlc)
+OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const CodeList &listePlc)
 {
+    using monthlines::Column;
     Balances balances;
     std::size_t current = kNoBalance;
     const std::size_t end = lines.indexOf("</HEAD>");
     for (std::size_t i = end == LineList::npos ? lines.size() : end + 1; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        if (line.size() <= kKeyLength)
+        // Line after line whatever their month, the cells as stored: an
+        // amount counts on the account line that came last before it.
+        const std::optional<monthlines::MonthLine> line = monthlines::readLine(lines[i], monthlines::Cells::Whole);
+        if (!line || !line->isColumn())
             continue;
-        const char digit = line[kKeyLength];
-        const std::string_view cell = line.substr(kKeyLength + 1);
-        if (digit == '1') {
-            current = balances.bookOn(cell);
-        } else if (digit == '5' || digit == '6') {
+        if (line->column() == Column::Account) {
+            current = balances.bookOn(line->cell);
+        } else if (line->column() == Column::Debit || line->column() == Column::Credit) {
             if (current == kNoBalance)
                 return {{}, amountWithoutAccount(i)};
-            const Cents amount = forms::parseAmount(exchange::trimmed(cell)).value_or(0);
-            balances[current].value.add(digit == '5' ? amount : -amount);
+            const Cents amount = forms::parseAmount(exchange::trimmed(line->cell)).value_or(0);
+            balances[current].value.add(line->column() == Column::Debit ? amount : -amount);
         }
     }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ledger/CodeList.h"
 #include "ledger/Header.h"
 #include "ledger/Ledger.h"
 #include "ledger/LineList.h"
 
 #include <QString>
-#include <QStringList>
 #include <string>
 
 // The year-end closing: the balance of every account over all the entries of
@@ -32,7 +32,7 @@ struct OpeningEntries {
 // then the result on "120000" (profit, as credit) or "129000" (loss, as
 // debit). Every entry counts, whatever its date. An account code that is the
 // beginning of one met before it shares that account's balance.
-OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const QStringList &listePlc);
+OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const CodeList &listePlc);
 
 // "&Clôturer exercice": refuses a closed year, asks for confirmation, writes
 // the month on screen back so that its entries count, then writes the

@@ -69,7 +69,7 @@ ReferenceData generatedChart(int accounts)
             for (int n = 0; n < 43; ++n)
                 chart.append(QStringLiteral("%1 ON Compte %2").arg(cls * 100000 + n * 1000).arg(n));
     }
-    reference::sortByText(chart); // as the chart file is loaded
+    CodeList::sortByText(chart); // as the chart file is loaded
     ReferenceData ref;
     ref.ListePlc = chart;
     ref.ListeJnx = {QStringLiteral("AC O Achats"), QStringLiteral("BQ O Banque"), QStringLiteral("VE O Ventes")};

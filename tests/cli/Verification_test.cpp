@@ -1,10 +1,11 @@
-#include "cli/Verification.h"
+#include "cli/VerificationReport.h"
 
 #include "ledger/LedgerFile.h"
 
 #include <gtest/gtest.h>
 
-using namespace cli;
+using namespace yearend;
+using cli::formatVerification;
 
 namespace {
 

@@ -80,7 +80,7 @@ TEST_F(TotalRangeTest, IncomeStatement)
 
 TEST_F(TotalRangeTest, Closing)
 {
-    const reports::OpeningEntries entries = reports::openingEntries(fiche.Lignes, fiche.exercice, {});
+    const reports::OpeningEntries entries = reports::openingEntries(fiche.Lignes, fiche.exercice, CodeList(CodeList::Kind::Chart));
     EXPECT_EQ(entries.error, kTooLarge);
     EXPECT_TRUE(entries.text.empty());
 }

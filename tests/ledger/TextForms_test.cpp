@@ -57,10 +57,10 @@ TEST(TextForms, DatesAndKeys)
     EXPECT_FALSE(parseDate(u"05-03-2002").isValid());
     EXPECT_EQ(monthKey(2002, 3), "200203");
     EXPECT_EQ(dateKey(std::string_view("05/03/2002")), "20020305");
-    EXPECT_EQ(moisLong(2), QString::fromUtf8("Février"));
-    EXPECT_EQ(moisLong(8), QString::fromUtf8("Août"));
-    EXPECT_EQ(moisLong(13), "");
-    EXPECT_EQ(monthCaption(moisLong(3), 2002), "Mars 2002");
+    EXPECT_EQ(monthName(2), QString::fromUtf8("Février"));
+    EXPECT_EQ(monthName(8), QString::fromUtf8("Août"));
+    EXPECT_EQ(monthName(13), "");
+    EXPECT_EQ(monthCaption(monthName(3), 2002), "Mars 2002");
 }
 
 TEST(TextForms, TimesOfDayHaveTwoDigitsEach)

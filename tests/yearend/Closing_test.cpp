@@ -33,10 +33,15 @@ EntryCells credit(const char *account, const char *amount)
     return {"15/03/2002", account, "libellé", "OD", "", "", std::string("     ") + amount, ""};
 }
 
+CodeList chartOf(const QStringList &lines)
+{
+    return CodeList(CodeList::Kind::Chart, lines);
+}
+
 // The opening entries of a ledger, one string per line, without the CR LF.
 QStringList closing(const std::string &ledger, const QStringList &chart = kChart)
 {
-    const reports::OpeningEntries entries = reports::openingEntries(linesOf(ledger), kOpenYear, chart);
+    const reports::OpeningEntries entries = reports::openingEntries(linesOf(ledger), kOpenYear, chartOf(chart));
     EXPECT_TRUE(entries.error.isEmpty()) << entries.error.toStdString();
     QString text = cp1252::decode(entries.text);
     EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
@@ -132,21 +137,21 @@ TEST(Closing, AmountsThatAreNotNumbersCountAsZero)
 
 TEST(Closing, TheFileIsCodePage1252WithCrLf)
 {
-    const reports::OpeningEntries entries = reports::openingEntries(linesOf(kHeader2002), kOpenYear, kChart);
+    const reports::OpeningEntries entries = reports::openingEntries(linesOf(kHeader2002), kOpenYear, chartOf(kChart));
     EXPECT_EQ(entries.text, "01/01/2003\t120000\t R\xE9sultat de l'exercice (b\xE9n\xE9" "fice)\tAN\t\t\t,00\r\n");
 }
 
 TEST(Closing, TheOpeningDateIsTheDayAfterTheYearEnd)
 {
     const FiscalYear year{QDate(2001, 7, 1), QDate(2002, 6, 30), QDate(2001, 7, 1)};
-    const reports::OpeningEntries entries = reports::openingEntries(linesOf(kHeader2002), year, {});
+    const reports::OpeningEntries entries = reports::openingEntries(linesOf(kHeader2002), year, chartOf({}));
     EXPECT_EQ(entries.text, "01/07/2002\t120000\t\tAN\t\t\t,00\r\n");
 }
 
 TEST(Closing, AnAmountBeforeAnyAccountIsRefused)
 {
     const reports::OpeningEntries entries =
-        reports::openingEntries(linesOf(kHeader2002 + "2002030\r\n2002035   10,00\r\n"), kOpenYear, kChart);
+        reports::openingEntries(linesOf(kHeader2002 + "2002030\r\n2002035   10,00\r\n"), kOpenYear, chartOf(kChart));
     EXPECT_TRUE(entries.text.empty());
     EXPECT_EQ(entries.error,
               QStringLiteral("Clôture impossible : la ligne 7 du dossier porte un montant qui ne suit aucun compte."));
