@@ -18,63 +18,64 @@ std::u16string_view text(QStringView s)
 
 } // namespace
 
-// The lines' positions in two sorted orders: by whole text, where the lines
-// beginning with a text stand together, and by code. Ties keep the list's
-// order, so the first of equal lines is the first in the list; a tree of
-// range minima gives the first in the list of the lines beginning with a text.
+// The lines in two sorted orders: by whole text, where the lines beginning
+// with a text stand together, and by code. Ties keep the list's order, so the
+// first of equal lines is the first in the list; a tree of range minima gives
+// the first in the list of the lines beginning with a text. Each entry holds
+// the text it is sorted by, a view of the list's own strings, which the index
+// shares.
 class CodeList::Index {
 public:
     explicit Index(const QStringList &lines) : lines_(lines)
     {
-        const std::size_t n = std::size_t(lines.size());
-        codeLengths_.resize(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            const qsizetype space = lines[qsizetype(i)].indexOf(u' ');
-            codeLengths_[i] = space < 0 ? lines[qsizetype(i)].size() : space;
+        const std::size_t n = std::size_t(lines_.size());
+        byText_.reserve(n);
+        byCode_.reserve(n);
+        for (qsizetype i = 0; i < lines_.size(); ++i) {
+            const std::u16string_view line = text(lines_[i]);
+            byText_.push_back({line, i});
+            byCode_.push_back({line.substr(0, line.find(u' ')), i});
         }
-        byText_.resize(n);
-        byCode_.resize(n);
-        for (std::size_t i = 0; i < n; ++i)
-            byText_[i] = byCode_[i] = qsizetype(i);
-        std::stable_sort(byText_.begin(), byText_.end(),
-                         [this](qsizetype a, qsizetype b) { return lineText(a) < lineText(b); });
-        std::stable_sort(byCode_.begin(), byCode_.end(),
-                         [this](qsizetype a, qsizetype b) { return codeText(a) < codeText(b); });
+        std::stable_sort(byText_.begin(), byText_.end());
+        std::stable_sort(byCode_.begin(), byCode_.end());
         firsts_.resize(2 * n);
-        std::copy(byText_.begin(), byText_.end(), firsts_.begin() + std::ptrdiff_t(n));
+        for (std::size_t i = 0; i < n; ++i)
+            firsts_[n + i] = byText_[i].position;
         for (std::size_t i = n; i-- > 1;)
             firsts_[i] = std::min(firsts_[2 * i], firsts_[2 * i + 1]);
     }
 
     qsizetype withCode(std::u16string_view code) const
     {
-        const auto it = std::lower_bound(byCode_.begin(), byCode_.end(), code,
-                                         [this](qsizetype i, std::u16string_view c) { return codeText(i) < c; });
-        return it != byCode_.end() && codeText(*it) == code ? *it : npos;
+        const auto it = firstNotBefore(byCode_, code);
+        return it != byCode_.end() && it->text == code ? it->position : npos;
     }
 
     qsizetype equalTo(std::u16string_view line) const
     {
-        const auto it = firstNotBefore(line);
-        return it != byText_.end() && lineText(*it) == line ? *it : npos;
+        const auto it = firstNotBefore(byText_, line);
+        return it != byText_.end() && it->text == line ? it->position : npos;
     }
 
     qsizetype startingWith(std::u16string_view prefix) const
     {
-        const auto from = firstNotBefore(prefix);
+        const auto from = firstNotBefore(byText_, prefix);
         const auto to = std::partition_point(from, byText_.end(),
-                                             [&](qsizetype i) { return lineText(i).starts_with(prefix); });
+                                             [&](const Entry &e) { return e.text.starts_with(prefix); });
         return from == to ? npos : firstIn(std::size_t(from - byText_.begin()), std::size_t(to - byText_.begin()));
     }
 
 private:
-    std::u16string_view lineText(qsizetype i) const { return text(lines_[i]); }
-    std::u16string_view codeText(qsizetype i) const { return lineText(i).substr(0, std::size_t(codeLengths_[std::size_t(i)])); }
+    struct Entry {
+        std::u16string_view text;
+        qsizetype position;
+        bool operator<(const Entry &other) const { return text < other.text; }
+    };
 
-    std::vector<qsizetype>::const_iterator firstNotBefore(std::u16string_view t) const
+    static std::vector<Entry>::const_iterator firstNotBefore(const std::vector<Entry> &sorted, std::u16string_view t)
     {
-        return std::lower_bound(byText_.begin(), byText_.end(), t,
-                                [this](qsizetype i, std::u16string_view v) { return lineText(i) < v; });
+        return std::lower_bound(sorted.begin(), sorted.end(), t,
+                                [](const Entry &e, std::u16string_view v) { return e.text < v; });
     }
 
     // The smallest list position among byText_[from, to).
@@ -91,10 +92,9 @@ private:
         return first;
     }
 
-    const QStringList lines_; // shares the list's strings
-    std::vector<qsizetype> codeLengths_;
-    std::vector<qsizetype> byText_;
-    std::vector<qsizetype> byCode_;
+    const QStringList lines_; // keeps the strings the entries view alive
+    std::vector<Entry> byText_;
+    std::vector<Entry> byCode_;
     std::vector<qsizetype> firsts_;
 };
 

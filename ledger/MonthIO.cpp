@@ -15,7 +15,7 @@ void read(const LineList &lines, std::string_view key, TextGrid &grid)
         grid.growFor(++row);
         for (int c = 0; c < monthlines::kColumnCount; ++c) {
             const auto column = static_cast<Column>(c);
-            if (entry.lineOf(column) == monthlines::npos)
+            if (!entry.has(column))
                 continue;
             QString &cell = grid.at(row, c);
             cp1252::decodeInto(cell, entry[column]);

@@ -111,32 +111,52 @@ inline std::optional<MonthLine> readLine(std::string_view line, Cells cells)
 {
     if (line.size() <= kKeyLength || !isDigit(line[kKeyLength]))
         return std::nullopt;
-    std::string_view cell = line.substr(kKeyLength + 1);
-    if (cells == Cells::Cut)
-        cell = cell.substr(0, kCellLimit);
-    return MonthLine{line.substr(0, kKeyLength), line[kKeyLength] - '0', cell};
+    // Views built from the sizes just checked: every line of every walk
+    // comes through here.
+    std::size_t length = line.size() - kKeyLength - 1;
+    if (cells == Cells::Cut && length > kCellLimit)
+        length = kCellLimit;
+    return MonthLine{std::string_view(line.data(), kKeyLength), line[kKeyLength] - '0',
+                     std::string_view(line.data() + kKeyLength + 1, length)};
 }
 
 // One entry: its cells as the lines hold them (views of their bytes), and
 // where each comes from. A column the entry has no line for is empty; when a
 // column has several lines, the last one counts.
-struct Entry {
-    std::array<std::string_view, kColumnCount> cells{};
-    std::array<std::size_t, kColumnCount> lines; // index in the list, npos when none
-
-    Entry() { lines.fill(npos); }
-
-    std::string_view operator[](Column column) const { return cells[std::size_t(column)]; }
-    std::size_t lineOf(Column column) const { return lines[std::size_t(column)]; }
+class Entry {
+public:
+    std::string_view operator[](Column column) const
+    {
+        return has(column) ? std::string_view(data_[index(column)], sizes_[index(column)]) : std::string_view();
+    }
+    // The index in the list of the line the cell comes from; npos when none.
+    std::size_t lineOf(Column column) const { return has(column) ? lines_[index(column)] : npos; }
+    bool has(Column column) const { return (present_ >> index(column)) & 1u; }
     // Whether a date line opened the entry (a first row made of lines met
     // before the month's first date line has none).
-    bool dated() const { return lineOf(Column::Date) != npos; }
+    bool dated() const { return has(Column::Date); }
+    bool empty() const { return present_ == 0; }
 
     void put(const MonthLine &line, std::size_t index)
     {
-        cells[std::size_t(line.digit)] = line.cell;
-        lines[std::size_t(line.digit)] = index;
+        // A cell's pointer and size are kept apart: copied as one sixteen-
+        // byte view, they would be read back whole right after being built
+        // in two halves, which stalls the walk at every line.
+        data_[std::size_t(line.digit)] = line.cell.data();
+        sizes_[std::size_t(line.digit)] = line.cell.size();
+        lines_[std::size_t(line.digit)] = index;
+        present_ |= 1u << line.digit;
     }
+    // Emptied by forgetting its cells: an entry is reset at every date line.
+    void clear() { present_ = 0; }
+
+private:
+    static std::size_t index(Column column) { return std::size_t(column); }
+
+    std::array<const char *, kColumnCount> data_;
+    std::array<std::size_t, kColumnCount> sizes_;
+    std::array<std::size_t, kColumnCount> lines_;
+    unsigned present_ = 0; // one bit per column that has a line
 };
 
 // Reads the lines of one month, as they come, into entries: a date line
@@ -155,23 +175,13 @@ public:
     template <class Visit>
     Fate add(const MonthLine &line, std::size_t index, Visit &&visit)
     {
-        Fate fate = Fate::Read;
-        if (line.digit == 0) {
-            // Orphans read before the month's first date line stay: that
-            // date line is their row's.
-            if (current_.dated()) {
-                visit(std::as_const(current_));
-                current_ = Entry{};
-            }
-            ++rows_;
-        } else if (!current_.dated()) {
-            if (orphans_ == Orphans::Skipped)
-                return Fate::Skipped;
-            fate = Fate::Orphan;
+        // Most lines are cells of the entry open: their path is kept short
+        // enough to stay inside the walk's loop.
+        if (line.digit != 0 && current_.dated()) {
+            current_.put(line, index);
+            return Fate::Read;
         }
-        current_.put(line, index);
-        holds_ = true;
-        return fate;
+        return addOther(line, index, visit);
     }
 
     // Visits the entry open, if any: no later line joins it (the month
@@ -179,20 +189,40 @@ public:
     template <class Visit>
     void finish(Visit &&visit)
     {
-        if (holds_)
+        if (!current_.empty())
             visit(std::as_const(current_));
-        current_ = Entry{};
-        holds_ = false;
+        current_.clear();
     }
 
     // Date lines met so far.
     int rows() const { return rows_; }
 
 private:
+    // A date line, or an orphan.
+    template <class Visit>
+    Fate addOther(const MonthLine &line, std::size_t index, Visit &&visit)
+    {
+        Fate fate = Fate::Read;
+        if (line.digit == 0) {
+            // Orphans read before the month's first date line stay: that
+            // date line is their row's.
+            if (current_.dated()) {
+                visit(std::as_const(current_));
+                current_.clear();
+            }
+            ++rows_;
+        } else {
+            if (orphans_ == Orphans::Skipped)
+                return Fate::Skipped;
+            fate = Fate::Orphan;
+        }
+        current_.put(line, index);
+        return fate;
+    }
+
     Orphans orphans_;
     Entry current_;
     int rows_ = 0;
-    bool holds_ = false; // the entry open has at least one line
 };
 
 // Walks the entries of one month (the lines carrying `key`) in the order of
@@ -226,14 +256,16 @@ void forEachEntry(const LineList &lines, Cells cells, Visit &&visit)
         const std::optional<MonthLine> line = readLine(lines[i], cells);
         if (!line || !line->isColumn())
             continue;
-        if (line->digit == 0 && line->key != month) {
+        const bool ofMonth = !month.empty() && hasKey(line->key, month);
+        if (line->digit == 0 && !ofMonth) {
             if (!isDigitKey(line->key))
                 continue;
             reader.finish(visit);
             month = line->key;
-        }
-        if (line->key == month)
             reader.add(*line, i, visit);
+        } else if (ofMonth) {
+            reader.add(*line, i, visit);
+        }
     }
     reader.finish(visit);
 }
