@@ -19,32 +19,32 @@ MainForm::MainForm(Fiche &fiche, const Platform &platform)
 {
 }
 
-QString MainForm::titre() const
+QString MainForm::title() const
 {
     if (fiche_.Caption.isEmpty())
-        return kTitre;
-    return QStringLiteral("%1 - [%2]").arg(kTitre, fiche_.Caption);
+        return kTitle;
+    return QStringLiteral("%1 - [%2]").arg(kTitle, fiche_.Caption);
 }
 
-QString MainForm::heure(QTime time)
+QString MainForm::clockText(QTime time)
 {
     return forms::formatTime(time);
 }
 
 void MainForm::FormShow()
 {
-    RepDepart = QDir::currentPath();
-    bool ouvrirAuto = false;
-    fiche_.GetIni(ouvrirAuto, FichierCourant);
-    if (ouvrirAuto) {
-        OuvrirAutomatiquementCoche = true;
-        charge();
+    RepDepart = platform_.files->currentFolder();
+    bool openAutomatically = false;
+    fiche_.ledger.GetIni(openAutomatically, FichierCourant);
+    if (openAutomatically) {
+        openAutomaticallyChecked = true;
+        load();
         Valide();
     }
-    HelpFile = QDir(RepDepart).filePath(kFichierAide);
+    helpFile = QDir(RepDepart).filePath(kHelpFileName);
 }
 
-void MainForm::charge()
+void MainForm::load()
 {
     // One session per dossier: whether to open one another live session
     // holds is the user's call.
@@ -53,27 +53,27 @@ void MainForm::charge()
                                                           QStringLiteral("Ouvrir quand même"))) {
         // At start-up the document holds the name from the settings without
         // its content: the next save must not write over the other session.
-        if (fiche_.NomFichier == FichierCourant)
-            fiche_.NomFichier.clear();
-        FichierCourant = fiche_.NomFichier;
+        if (fiche_.ledger.NomFichier == FichierCourant)
+            fiche_.ledger.NomFichier.clear();
+        FichierCourant = fiche_.ledger.NomFichier;
         return;
     }
     fiche_.Charge(FichierCourant);
     // A file that is gone or unreadable leaves the document unnamed: a later
     // "Enregistrer" must not write over that file.
-    FichierCourant = fiche_.NomFichier;
+    FichierCourant = fiche_.ledger.NomFichier;
     followDossier();
 }
 
 void MainForm::followDossier()
 {
-    if (fiche_.NomFichier.isEmpty())
+    if (fiche_.ledger.NomFichier.isEmpty())
         lock_.release();
-    else if (fiche_.NomFichier != lock_.dossier())
-        lock_.take(fiche_.NomFichier, QDateTime(platform_.clock->today(), platform_.clock->now()));
+    else if (fiche_.ledger.NomFichier != lock_.dossier())
+        lock_.take(fiche_.ledger.NomFichier, QDateTime(platform_.clock->today(), platform_.clock->now()));
 }
 
-bool MainForm::DemandeEnregistrer()
+bool MainForm::askToSave()
 {
     bool modifie = false;
     fiche_.TestModif(modifie);
@@ -85,7 +85,7 @@ bool MainForm::DemandeEnregistrer()
                                        .arg(filenames::withoutFolder(FichierCourant));
     switch (platform_.messages->warningYesNoCancel(question)) {
     case Messages::Answer::Oui:
-        return Enregistrer();
+        return save();
     case Messages::Answer::Non:
         return true;
     case Messages::Answer::Annuler:
@@ -96,7 +96,7 @@ bool MainForm::DemandeEnregistrer()
 
 void MainForm::Nouveau()
 {
-    if (!DemandeEnregistrer())
+    if (!askToSave())
         return;
     FichierCourant.clear();
     fiche_.Nouveau();
@@ -104,11 +104,11 @@ void MainForm::Nouveau()
     Valide();
 }
 
-void MainForm::Ouvrir()
+void MainForm::open()
 {
-    if (!DemandeEnregistrer())
+    if (!askToSave())
         return;
-    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFiltre});
+    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFilter});
     if (!chosen) {
         Valide();
         return;
@@ -123,15 +123,15 @@ void MainForm::Ouvrir()
         platform_.messages->information(QStringLiteral("Le fichier n'existe pas"));
         return;
     }
-    charge();
+    load();
     Valide();
 }
 
-bool MainForm::EnregistrerSous()
+bool MainForm::saveAs()
 {
     FichierCourant.clear();
     const auto chosen = platform_.fileDialogs->save(
-        {QStringLiteral("Enregistrer sous"), QStringLiteral("*.jnl"), QStringLiteral("jnl"), kFiltre});
+        {QStringLiteral("Enregistrer sous"), QStringLiteral("*.jnl"), QStringLiteral("jnl"), kFilter});
     if (!chosen)
         return false;
     FichierCourant = filenames::forceLedgerExtension(*chosen);
@@ -149,12 +149,12 @@ bool MainForm::EnregistrerSous()
     return false;
 }
 
-bool MainForm::Enregistrer()
+bool MainForm::save()
 {
     // An unnamed document goes through the save dialog, and stops there when
     // the user gave up, including at "Ce fichier existe déjà".
     if (FichierCourant.isEmpty())
-        return EnregistrerSous();
+        return saveAs();
     // The name of an opened file already ends in ".jnl": cutting it at its
     // first dot would write another file than the one open.
     if (!filenames::isLedgerName(FichierCourant))
@@ -164,19 +164,19 @@ bool MainForm::Enregistrer()
 
 bool MainForm::FormCloseQuery()
 {
-    return DemandeEnregistrer();
+    return askToSave();
 }
 
-bool MainForm::FormClose()
+bool MainForm::closing()
 {
     if (!RepDepart.isEmpty())
-        QDir::setCurrent(RepDepart);
+        platform_.files->setCurrentFolder(RepDepart);
     if (!unreadTold_) {
-        for (const QString &message : fiche_.unreadReferenceMessages())
+        for (const QString &message : fiche_.ledger.unreadReferenceMessages())
             platform_.messages->information(message);
         unreadTold_ = true;
     }
-    const QStringList failures = fiche_.saveReferenceFiles();
+    const QStringList failures = fiche_.ledger.saveReferenceFiles();
     // The program stays open unless the user chooses otherwise: the changes
     // are still there, and can be written once the cause is put right.
     if (!failures.isEmpty()
@@ -187,12 +187,12 @@ bool MainForm::FormClose()
     return true;
 }
 
-void MainForm::OuvrirAutomatiquement()
+void MainForm::toggleOpenAutomatically()
 {
-    bool ouvrirAuto = false;
-    fiche_.GetIni(ouvrirAuto, FichierCourant);
-    OuvrirAutomatiquementCoche = !OuvrirAutomatiquementCoche;
-    fiche_.SetIni(OuvrirAutomatiquementCoche);
+    bool openAutomatically = false;
+    fiche_.ledger.GetIni(openAutomatically, FichierCourant);
+    openAutomaticallyChecked = !openAutomaticallyChecked;
+    fiche_.ledger.SetIni(openAutomaticallyChecked);
 }
 
 bool MainForm::pagePrints()
@@ -209,43 +209,43 @@ void MainForm::Imprimer()
         document::Imprimer(fiche_, *platform_.printer);
 }
 
-void MainForm::Apercu()
+void MainForm::preview()
 {
     if (pagePrints())
         platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
 }
 
-void MainForm::MiseEnPage()
+void MainForm::pageSetup()
 {
     platform_.printerDialogs->pageSetup();
 }
 
-void MainForm::ConfigurerImprimante()
+void MainForm::printerSetup()
 {
     platform_.printerDialogs->setup();
 }
 
-void MainForm::AideSommaire()
+void MainForm::helpContents()
 {
-    platform_.help->contents(HelpFile);
+    platform_.help->contents(helpFile);
 }
 
-void MainForm::AideRechercher()
+void MainForm::helpSearch()
 {
-    platform_.help->search(HelpFile, QString());
+    platform_.help->search(helpFile, QString());
 }
 
-void MainForm::AideUtiliser()
+void MainForm::helpOnHelp()
 {
-    platform_.help->helpOnHelp(HelpFile);
+    platform_.help->helpOnHelp(helpFile);
 }
 
-void MainForm::AideContexte(int context)
+void MainForm::contextHelp(int context)
 {
-    platform_.help->context(HelpFile, context);
+    platform_.help->context(helpFile, context);
 }
 
-void MainForm::VerifieProgramme(const QString &programPath)
+void MainForm::checkProgramFile(const QString &programPath)
 {
     std::string bytes;
     const QString why = fileio::readWhole(programPath, bytes);

@@ -1,4 +1,4 @@
-#include "app/ui/Demarrage.h"
+#include "app/ui/StartUp.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/QtPlatform.h"
 
@@ -11,6 +11,6 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QtPlatform platform;
-    const auto main = demarrer(platform.platform, [&platform](TMainForm &window) { platform.setParent(&window); });
+    const auto main = startApplication(platform.platform, [&platform](TMainForm &window) { platform.setParent(&window); });
     return app.exec();
 }

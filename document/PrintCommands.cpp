@@ -20,11 +20,11 @@ void Imprimer(Fiche &fiche, Printer &printer)
     bool printed = true;
     switch (fiche.ActivePage) {
     case Page::Saisie:
-        printed = printing::ImpJnl(printer, fiche.monthGrid, fiche.NbLignes, fiche.NomMois, fiche.Annee);
+        printed = printing::ImpJnl(printer, fiche.ledger.monthGrid, fiche.ledger.NbLignes, fiche.ledger.NomMois, fiche.ledger.Annee);
         break;
-    case Page::Journal: printed = printing::ImpJournal(printer, views.journal, fiche.NomMois, fiche.Annee); break;
-    case Page::Comptes: printed = printing::ImpGL(printer, views.comptes, fiche.NomMois, fiche.Annee); break;
-    case Page::General: printed = printing::ImpGeneral(printer, views.general, fiche.NomMois, fiche.Annee); break;
+    case Page::Journal: printed = printing::ImpJournal(printer, views.journal, fiche.ledger.NomMois, fiche.ledger.Annee); break;
+    case Page::Comptes: printed = printing::ImpGL(printer, views.comptes, fiche.ledger.NomMois, fiche.ledger.Annee); break;
+    case Page::General: printed = printing::ImpGeneral(printer, views.general, fiche.ledger.NomMois, fiche.ledger.Annee); break;
     case Page::Balance: printed = printing::ImpBalance(printer, views.balance); break;
     case Page::Resultat: printed = printing::ImpResultat(printer, views.resultat); break;
     case Page::Bilan: break;
@@ -36,7 +36,7 @@ void Imprimer(Fiche &fiche, Printer &printer)
 void Enveloppe(Fiche &fiche, printing::EnvelopeDialog &dialog)
 {
     const Platform &platform = fiche.platform();
-    printing::Enveloppe(fiche.ref.Societe, dialog, *platform.messages, *platform.printer);
+    printing::Enveloppe(fiche.ledger.ref.Societe, dialog, *platform.messages, *platform.printer);
 }
 
 } // namespace document

@@ -22,8 +22,8 @@ void openMonthView(Fiche &fiche, Page page, MonthViewPage &view, const QStringLi
 void openStatement(Fiche &fiche, Page page, PeriodPage &statement)
 {
     fiche.showPage(page);
-    statement.from = fiche.DebutExercice();
-    statement.to = fiche.FinExercice();
+    statement.from = fiche.ledger.DebutExercice();
+    statement.to = fiche.ledger.FinExercice();
 }
 
 void tellUser(const Fiche &fiche, const QString &message)
@@ -36,17 +36,17 @@ void tellUser(const Fiche &fiche, const QString &message)
 
 void Journal(Fiche &fiche)
 {
-    openMonthView(fiche, Page::Journal, fiche.views.journal, fiche.ref.journalItems);
+    openMonthView(fiche, Page::Journal, fiche.views.journal, fiche.ledger.ref.journalItems);
 }
 
 void Comptes(Fiche &fiche)
 {
-    openMonthView(fiche, Page::Comptes, fiche.views.comptes, fiche.ref.accountItems);
+    openMonthView(fiche, Page::Comptes, fiche.views.comptes, fiche.ledger.ref.accountItems);
 }
 
 void General(Fiche &fiche)
 {
-    openMonthView(fiche, Page::General, fiche.views.general, fiche.ref.journalItems);
+    openMonthView(fiche, Page::General, fiche.views.general, fiche.ledger.ref.journalItems);
 }
 
 void Balance(Fiche &fiche)
@@ -69,27 +69,27 @@ void Bilan(Fiche &fiche)
 
 void LitJnl(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitJnl(fiche.views.journal, fiche.Lignes, fiche.Annee, fiche.Mois, fiche.ref));
+    tellUser(fiche, reports::LitJnl(fiche.views.journal, fiche.ledger.Lignes, fiche.ledger.Annee, fiche.ledger.Mois, fiche.ledger.ref));
 }
 
 void LitCpt(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitCpt(fiche.views.comptes, fiche.Lignes, fiche.Annee, fiche.Mois, fiche.ref));
+    tellUser(fiche, reports::LitCpt(fiche.views.comptes, fiche.ledger.Lignes, fiche.ledger.Annee, fiche.ledger.Mois, fiche.ledger.ref));
 }
 
 void LitGeneral(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitGeneral(fiche.views.general, fiche.Lignes, fiche.Annee, fiche.Mois, fiche.ref));
+    tellUser(fiche, reports::LitGeneral(fiche.views.general, fiche.ledger.Lignes, fiche.ledger.Annee, fiche.ledger.Mois, fiche.ledger.ref));
 }
 
 void LitBalance(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitBalance(fiche.views.balance, fiche.Lignes, fiche.ref));
+    tellUser(fiche, reports::LitBalance(fiche.views.balance, fiche.ledger.Lignes, fiche.ledger.ref));
 }
 
 void LitResultat(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitResultat(fiche.views.resultat, fiche.Lignes));
+    tellUser(fiche, reports::LitResultat(fiche.views.resultat, fiche.ledger.Lignes));
 }
 
 void LitBilan(Fiche &fiche)

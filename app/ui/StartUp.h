@@ -11,5 +11,5 @@ struct Platform;
 // maximised, start-up folder and reopening of the last file, help file,
 // splash removed, check of the program's own file. `adopt` receives the main
 // window as soon as it exists (the desktop services take it as their parent).
-std::unique_ptr<TMainForm> demarrer(const Platform &platform,
+std::unique_ptr<TMainForm> startApplication(const Platform &platform,
                                     const std::function<void(TMainForm &)> &adopt = {});
