@@ -2,8 +2,8 @@
 
 #include <QDate>
 #include <QString>
-#include <QTime>
 #include <QStringList>
+#include <QTime>
 #include <array>
 
 // One telephone message as its card shows it.

@@ -5,8 +5,8 @@
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
-#include "platform/Messages.h"
 #include "platform/FiscalYearDialog.h"
+#include "platform/Messages.h"
 
 #include <QFileInfo>
 
