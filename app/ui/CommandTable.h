@@ -38,7 +38,7 @@ using CommandHandler = std::function<void(TMainForm &window, bool checked)>;
 // MainForm::Valide). `shortcut` is in Qt's portable text ("Alt+X").
 struct MenuItem {
     Cmd cmd;
-    CommandHandler run; // none for the item of a submenu
+    CommandHandler run; // none for an item that opens a submenu
     QString caption; // "&" marks the access letter
     QString hint;
     QString shortcut;
