@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     FakePlatform fake;
     Fiche fiche(fake.platform);
-    const exchange::ImportOutcome outcome = exchange::importFile(fiche, exchangeFile);
+    const exchange::ImportOutcome outcome = exchange::importFile(fiche.ledger, exchangeFile);
     if (!outcome.imported)
         return 0;
     // The month of the last entry imported, as the entry page would show it.
