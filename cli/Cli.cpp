@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/BankCommands.h"
 #include "cli/Calculators.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsolePlatform.h"
@@ -99,6 +100,8 @@ int run(const QStringList &args, Streams &io)
         return cloture(invocation, io);
     case Command::Rechercher:
         return rechercher(invocation, io);
+    case Command::Rapprocher:
+        return rapprocher(invocation, io);
     default:
         return list(invocation, io);
     }

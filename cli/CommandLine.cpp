@@ -11,10 +11,10 @@
 namespace cli {
 namespace {
 
-enum Option : unsigned { OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32 };
+enum Option : unsigned { OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32, OptEnregistrer = 64 };
 
 // What a command takes after the ledger file.
-enum class Second { None, Month, ImportFile, Text };
+enum class Second { None, Month, ImportFile, Text, Statement };
 
 struct CommandRule {
     const char *name;
@@ -23,7 +23,7 @@ struct CommandRule {
     unsigned options;
 };
 
-constexpr std::array<CommandRule, 11> kCommands{{
+constexpr std::array<CommandRule, 12> kCommands{{
     {"mois", Command::Mois, Second::Month, 0},
     {"journal", Command::Journal, Second::Month, OptJournal},
     {"grand-livre", Command::GrandLivre, Second::Month, OptCompte},
@@ -35,20 +35,23 @@ constexpr std::array<CommandRule, 11> kCommands{{
     {"importer", Command::Importer, Second::ImportFile, 0},
     {"cloture", Command::Cloture, Second::None, OptSortie},
     {"rechercher", Command::Rechercher, Second::Text, 0},
+    {"rapprocher", Command::Rapprocher, Second::Statement, OptCompte | OptEnregistrer},
 }};
 
 struct OptionRule {
     const char *name;
     Option option;
+    bool takesValue = true;
 };
 
-constexpr std::array<OptionRule, 6> kOptions{{
+constexpr std::array<OptionRule, 7> kOptions{{
     {"--journal", OptJournal},
     {"--compte", OptCompte},
     {"--du", OptDu},
     {"--au", OptAu},
     {"--mois", OptMois},
     {"--sortie", OptSortie},
+    {"--enregistrer", OptEnregistrer, false},
 }};
 
 QString quoted(const QString &text)
@@ -161,6 +164,12 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
         if (given & option->option)
             return failure(QStringLiteral("l'option %1 est donnée deux fois").arg(name));
         given |= option->option;
+        if (!option->takesValue) {
+            if (equals >= 0)
+                return failure(QStringLiteral("l'option %1 ne prend pas de valeur").arg(name));
+            invocation.save = true;
+            continue;
+        }
         QString value;
         if (equals >= 0)
             value = arg.mid(equals + 1);
@@ -197,6 +206,11 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
             return failure(QStringLiteral("texte à rechercher manquant après le fichier"));
         invocation.argument = positionals.takeFirst();
         break;
+    case Second::Statement:
+        if (positionals.isEmpty())
+            return failure(QStringLiteral("relevé bancaire manquant après le dossier"));
+        invocation.argument = positionals.takeFirst();
+        break;
     }
     if (!positionals.isEmpty())
         return failure(QStringLiteral("argument en trop : %1").arg(quoted(positionals.front())));
@@ -213,6 +227,7 @@ QString usageReminder()
         "        tavelin-cli importer FICHIER ENTREES.txt\n"
         "        tavelin-cli cloture FICHIER [--sortie FICHIER.txt]\n"
         "        tavelin-cli rechercher FICHIER TEXTE\n"
+        "        tavelin-cli rapprocher FICHIER RELEVE [--compte 512000] [--enregistrer]\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -226,8 +241,8 @@ QString helpText()
         "standard ce que l'application affiche : une ligne de la grille par ligne de texte,\n"
         "les cellules séparées par une tabulation, en UTF-8. Le plan comptable (Tavelin.plc)\n"
         "et les journaux (Tavelin.cbx) sont lus dans le répertoire courant, comme le fait\n"
-        "l'application. Seul importer modifie le dossier ; exporter et cloture écrivent le\n"
-        "fichier donné par --sortie.\n"
+        "l'application. Seuls importer et rapprocher --enregistrer modifient le dossier ;\n"
+        "exporter et cloture écrivent le fichier donné par --sortie.\n"
         "\n"
         "Commandes :\n"
         "  mois FICHIER AAAAMM\n"
@@ -260,6 +275,16 @@ QString helpText()
         "      chaque ligne de la grille d'un mois dont une cellule contient le texte (majuscules\n"
         "      et minuscules confondues, accents compris) : le mois AAAAMM, le numéro de la\n"
         "      ligne dans le mois, puis ses huit cellules\n"
+        "  rapprocher FICHIER RELEVE [--compte 512000] [--enregistrer]\n"
+        "      le rapprochement du relevé de la banque (OFX, CFONB 120 ou CSV, reconnu à son\n"
+        "      contenu) avec le compte (512000 par défaut) : pour chaque opération du relevé,\n"
+        "      « pointée » ou « déjà pointée », la date, le montant (crédit positif), le libellé,\n"
+        "      le mois AAAAMM et la ligne de l'écriture trouvée, ou « à saisir », la date, le\n"
+        "      montant et le libellé ; puis chaque écriture « non relevée » de la période du\n"
+        "      relevé ; puis « Solde du relevé », « Solde comptable » et « Écart ». Avec\n"
+        "      --enregistrer, les écritures pointées reçoivent la marque × et le dossier est\n"
+        "      enregistré. Les colonnes d'un CSV choisies dans la fenêtre sont lues dans\n"
+        "      Tavelin.rap, dans le répertoire courant\n"
         "\n"
         "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
         "comme dans les fenêtres, avec une virgule) :\n"

@@ -11,7 +11,7 @@ namespace cli {
 
 enum class Command {
     Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Verifier,
-    Exporter, Importer, Cloture, Rechercher, Help, Version
+    Exporter, Importer, Cloture, Rechercher, Rapprocher, Help, Version
 };
 
 struct Invocation {
@@ -19,9 +19,10 @@ struct Invocation {
     QString file;
     int annee = 0; // the month of the month commands and of exporter --mois; 0 when none is given
     int mois = 0;
-    QString argument; // the file of entries to import, the text to search for
+    QString argument; // the file of entries to import, the text to search for, the bank statement
     std::optional<QString> output; // --sortie
-    std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it
+    std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it; the bank account
+    bool save = false; // --enregistrer
     std::optional<QDate> du;
     std::optional<QDate> au;
 };

@@ -7,14 +7,14 @@
 # The subsystems stand in layers, lowest first; a file includes from its own
 # subsystem and from the layers below it, never from above:
 #   platform -> ledger -> entry, reference, reports, exchange, printing,
-#   yearend, wordproc, calculators, desk -> document -> app, cli
+#   yearend, wordproc, calculators, desk, bank -> document -> app, cli
 # Subsystems of one layer do not include one another, but for the uses listed
 # in TAVELIN_SIBLING_USES: the closing writes the exchange file form, and the
 # printed listings read the report grids.
 
 set(TAVELIN_LAYER_platform 0)
 set(TAVELIN_LAYER_ledger 1)
-foreach(_s entry reference reports exchange printing yearend wordproc calculators desk)
+foreach(_s entry reference reports exchange printing yearend wordproc calculators desk bank)
   set(TAVELIN_LAYER_${_s} 2)
 endforeach()
 set(TAVELIN_LAYER_document 3)

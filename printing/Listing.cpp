@@ -90,6 +90,8 @@ bool printListing(Printer &printer, const TextGrid &grid, const Listing &listing
             nextPage();
     }
 
+    if (!listing.totals)
+        return true;
     // The rule and the totals follow the last row, 5 and 10 mm under it; they
     // take a page of their own when the rows filled one.
     keepOnPaper(line + lineStep);

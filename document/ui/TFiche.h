@@ -39,6 +39,8 @@ public:
     void Balance();
     void Resultat();
     void Bilan();
+    // The bank reconciliation window, over this window.
+    void Rapprochement();
     // Import, export, search and closing.
     void Importer();
     void ExportMois();
