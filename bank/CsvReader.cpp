@@ -225,7 +225,7 @@ Reading read(std::string_view bytes, const ColumnChoices &choices, Statement &ou
     reading.layout = layoutOf(t);
     Columns columns = t.columns;
     if (!t.header && (t.width < 2 || reading.layout.sample.isEmpty())) {
-        reading.problem = QStringLiteral("ce n'est ni un fichier OFX, ni un relevé CFONB, ni un tableau CSV");
+        reading.problem = notAStatement();
         return reading;
     }
     if (!t.header) {

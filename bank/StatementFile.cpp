@@ -2,6 +2,7 @@
 
 #include "bank/CfonbReader.h"
 #include "bank/OfxReader.h"
+#include "bank/StatementText.h"
 #include "ledger/FileIO.h"
 
 #include <QFileInfo>
@@ -53,8 +54,7 @@ StatementReading readStatementFile(const QString &path, const csv::ColumnChoices
         return reading;
     }
     if (looksBinary(bytes)) {
-        reading.message = damagedMessage(path, QStringLiteral("ce n'est ni un fichier OFX, ni un relevé "
-                                                              "CFONB, ni un fichier CSV"));
+        reading.message = damagedMessage(path, notAStatement());
         return reading;
     }
     QString problem;

@@ -68,6 +68,11 @@ QDate parseStatementDate(QStringView text)
     return QDate(year, month, day);
 }
 
+QString notAStatement()
+{
+    return QStringLiteral("ce n'est ni un fichier OFX, ni un relevé CFONB, ni un tableau CSV");
+}
+
 QString fold(const QString &text)
 {
     const QString decomposed = text.trimmed().toLower().normalized(QString::NormalizationForm_D);

@@ -25,6 +25,9 @@ std::optional<Cents> parseStatementAmount(QStringView text);
 // "-" or "." between them). Invalid date otherwise.
 QDate parseStatementDate(QStringView text);
 
+// Why a file is refused when it is in none of the formats read.
+QString notAStatement();
+
 // Lower case, accents and surrounding blanks removed: "Débit euros" and
 // "DEBIT EUROS" fold alike.
 QString fold(const QString &text);
