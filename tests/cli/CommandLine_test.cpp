@@ -163,3 +163,19 @@ TEST(ExchangeCommandLine, WrongUsageIsExplainedInFrench)
         EXPECT_EQ(p.error, QString::fromUtf8(c.error));
     }
 }
+
+TEST(CommandLine, RapprocherTakesAStatementAnAccountAndTheSaveFlag)
+{
+    const ParsedCommandLine p = parse({"rapprocher", "compta.jnl", "releve.ofx", "--compte", "512100", "--enregistrer"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->command, Command::Rapprocher);
+    EXPECT_EQ(p.invocation->argument, "releve.ofx");
+    EXPECT_EQ(p.invocation->filter, QStringLiteral("512100"));
+    EXPECT_TRUE(p.invocation->save);
+    EXPECT_FALSE(parse({"rapprocher", "compta.jnl", "releve.ofx"}).invocation->save);
+    EXPECT_EQ(errorOf({"rapprocher", "compta.jnl"}), QStringLiteral("relevé bancaire manquant après le dossier"));
+    EXPECT_EQ(errorOf({"rapprocher", "compta.jnl", "r.csv", "--enregistrer=oui"}),
+              QStringLiteral("l'option --enregistrer ne prend pas de valeur"));
+    EXPECT_EQ(errorOf({"importer", "compta.jnl", "e.txt", "--enregistrer"}),
+              QStringLiteral("l'option --enregistrer ne s'applique pas à la commande importer"));
+}
