@@ -23,13 +23,16 @@ namespace {
 
 enum ProposalColumn { PostColumn, PDateColumn, PLabelColumn, PAmountColumn, PAccountColumn, PJournalColumn };
 
-QTableWidget *table(const QStringList &titles, QWidget *parent)
+QTableWidget *table(const QStringList &titles, int labelColumn, QWidget *parent)
 {
     auto *t = new QTableWidget(0, int(titles.size()), parent);
     t->setHorizontalHeaderLabels(titles);
     t->verticalHeader()->hide();
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
-    t->horizontalHeader()->setStretchLastSection(false);
+    // Every column as wide as what it holds, the label taking what is left.
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setSectionResizeMode(labelColumn, QHeaderView::Stretch);
     return t;
 }
 
@@ -93,21 +96,20 @@ TRapprochement::TRapprochement(const Platform &platform, QWidget *parent)
     tabs = new QTabWidget(this);
     statementTable = table({QStringLiteral("Date"), QStringLiteral("Libellé"), QStringLiteral("Montant"),
                             QStringLiteral("État"), QStringLiteral("Écriture")},
-                           this);
+                           1, this);
     openEntriesTable = table({QStringLiteral("Date"), QStringLiteral("Libellé"), QStringLiteral("Montant"),
                               QStringLiteral("Écriture")},
-                             this);
+                             1, this);
     auto *proposalsPage = new QWidget(this);
     proposalsTable = table({QStringLiteral("Passer"), QStringLiteral("Date"), QStringLiteral("Libellé"),
                             QStringLiteral("Montant"), QStringLiteral("Compte"), QStringLiteral("Journal")},
-                           proposalsPage);
+                           PLabelColumn, proposalsPage);
     postButton = new QPushButton(QStringLiteral("Passer les écritures cochées"), proposalsPage);
     auto *proposalsLayout = new QVBoxLayout(proposalsPage);
     proposalsLayout->addWidget(proposalsTable);
     proposalsLayout->addWidget(postButton, 0, Qt::AlignRight);
     auto *rulesPage = new QWidget(this);
-    rulesTable = table({QStringLiteral("Le libellé contient"), QStringLiteral("Compte")}, rulesPage);
-    rulesTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    rulesTable = table({QStringLiteral("Le libellé contient"), QStringLiteral("Compte")}, 0, rulesPage);
     addRuleButton = new QPushButton(QStringLiteral("Ajouter une règle"), rulesPage);
     removeRuleButton = new QPushButton(QStringLiteral("Supprimer la règle"), rulesPage);
     auto *rulesButtons = new QHBoxLayout;
@@ -119,8 +121,7 @@ TRapprochement::TRapprochement(const Platform &platform, QWidget *parent)
     rulesLayout->addLayout(rulesButtons);
     auto *statementPage = new QWidget(this);
     reconciliationTable = table({QStringLiteral("Date"), QStringLiteral("Libellé"), QStringLiteral("Montant")},
-                                statementPage);
-    reconciliationTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+                                bank::LabelColumn, statementPage);
     printButton = new QPushButton(QStringLiteral("Imprimer l'état"), statementPage);
     auto *statementLayout = new QVBoxLayout(statementPage);
     statementLayout->addWidget(reconciliationTable);
@@ -130,8 +131,6 @@ TRapprochement::TRapprochement(const Platform &platform, QWidget *parent)
     tabs->addTab(proposalsPage, QStringLiteral("À saisir"));
     tabs->addTab(rulesPage, QStringLiteral("Règles"));
     tabs->addTab(statementPage, QStringLiteral("État de rapprochement"));
-    for (QTableWidget *t : {statementTable, openEntriesTable, proposalsTable})
-        t->horizontalHeader()->setSectionResizeMode(t == proposalsTable ? PLabelColumn : 1, QHeaderView::Stretch);
 
     summaryLabel = new QLabel(this);
     pointerButton = new QPushButton(QStringLiteral("Pointer"), this);
@@ -367,7 +366,7 @@ void TRapprochement::refresh()
                bank::AmountColumn);
 
     if (r.hasStatement())
-        summaryLabel->setText(QStringLiteral("%1 à pointer, %2 à saisir, %3 non relevées")
+        summaryLabel->setText(QStringLiteral("À pointer : %1    À saisir : %2    Non relevées : %3")
                                   .arg(r.pointeeCount())
                                   .arg(proposals.size())
                                   .arg(matching.notOnStatement.size()));
@@ -377,7 +376,5 @@ void TRapprochement::refresh()
     undoButton->setEnabled(r.canUndoPointer());
     postButton->setEnabled(!proposals.empty());
     printButton->setEnabled(r.hasStatement());
-    for (QTableWidget *t : {statementTable, openEntriesTable, proposalsTable})
-        t->resizeColumnsToContents();
     showing_ = false;
 }
