@@ -64,8 +64,11 @@ bool Reconciliation::open(const QString &path)
 
 bool Reconciliation::chooseColumns(const csv::Columns &columns)
 {
-    if (!columnsToChoose_ || !columns.complete())
+    if (!columnsToChoose_)
         return false;
+    if (!columns.complete())
+        return tell(QStringLiteral("Choisissez la colonne de la date, celle du libellé, et celle du montant "
+                                   "ou celles du débit et du crédit."));
     settings_.columns[columnsToChoose_->signature] = columns;
     saveSettings();
     return open(choosingPath_);

@@ -365,7 +365,9 @@ void TRapprochement::refresh()
                {grid.at(row, bank::DateColumn), grid.at(row, bank::LabelColumn), grid.at(row, bank::AmountColumn)},
                bank::AmountColumn);
 
-    if (r.hasStatement())
+    if (r.columnsToChoose())
+        summaryLabel->setText(QStringLiteral("Les colonnes du relevé ne sont pas reconnues : choisissez-les."));
+    else if (r.hasStatement())
         summaryLabel->setText(QStringLiteral("À pointer : %1    À saisir : %2    Non relevées : %3")
                                   .arg(r.pointeeCount())
                                   .arg(proposals.size())
