@@ -10,7 +10,7 @@
 namespace cli {
 
 enum class Command {
-    Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Verifier,
+    Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Bilan, Verifier,
     Exporter, Importer, Cloture, Rechercher, Help, Version
 };
 
@@ -24,6 +24,8 @@ struct Invocation {
     std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it
     std::optional<QDate> du;
     std::optional<QDate> au;
+    bool sortByAccount = false;  // --tri compte
+    bool classSubtotals = false; // --classes
 };
 
 struct ParsedCommandLine {

@@ -3,7 +3,7 @@
 
 #include "ledger/TextGrid.h"
 #include "platform/ui/QtPrinter.h"
-#include "printing/IncomeStatementPrint.h"
+#include "printing/StatementPrint.h"
 #include "printing/Listings.h"
 #include "reports/ViewPages.h"
 #include <QTemporaryDir>
