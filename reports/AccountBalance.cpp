@@ -43,8 +43,9 @@ QString subtotalCaption(const QString &account)
 }
 
 // After the accounts sharing a first character, a row with the sums of their
-// four amount columns, aligned as the accounts' amounts are. False when a sum
-// goes past what the amount reader accepts.
+// four amount columns, aligned as the accounts' amounts are, its caption in
+// the label's column, wide enough to show it. False when a sum goes past what
+// the amount reader accepts.
 bool insertClassSubtotals(BalancePage &page)
 {
     TextGrid &grid = page.grid;
@@ -63,7 +64,7 @@ bool insertClassSubtotals(BalancePage &page)
             continue;
         for (const AmountTotal &sum : sums)
             computed = computed && sum.computed();
-        rows.push_back({subtotalCaption(account), QString(), forms::rset(sums[0].text()), forms::rset(sums[1].text()),
+        rows.push_back({QString(), subtotalCaption(account), forms::rset(sums[0].text()), forms::rset(sums[1].text()),
                         sums[2].text(), sums[3].text()});
         sums = {};
         page.subtotalRows.push_back(int(rows.size()));

@@ -131,13 +131,13 @@ TEST_F(CliViewsTest, BalanceInAccountOrderWithClassSubtotals)
     EXPECT_EQ(out({QStringLiteral("balance"), QStringLiteral("--classes")}),
               QStringLiteral("401000\tFournisseurs\t\t80,00\t\t80,00\n"
                              "411000\tClients\t1234,50\t1234,50\t\t0,00\n"
-                             "Total classe 4\t\t1234,50\t1314,50\t0,00\t80,00\n"
+                             "\tTotal classe 4\t1234,50\t1314,50\t0,00\t80,00\n"
                              "512000\tBanque\t1234,50\t\t1234,50\t\n"
-                             "Total classe 5\t\t1234,50\t0,00\t1234,50\t0,00\n"
+                             "\tTotal classe 5\t1234,50\t0,00\t1234,50\t0,00\n"
                              "607000\tAchats de marchandises\t80,00\t\t80,00\t\n"
-                             "Total classe 6\t\t80,00\t0,00\t80,00\t0,00\n"
+                             "\tTotal classe 6\t80,00\t0,00\t80,00\t0,00\n"
                              "706000\tVentes de marchandises\t\t1234,50\t\t1234,50\n"
-                             "Total classe 7\t\t0,00\t1234,50\t0,00\t1234,50\n"
+                             "\tTotal classe 7\t0,00\t1234,50\t0,00\t1234,50\n"
                              "Totaux\t2549,00\t2549,00\t1314,50\t1314,50\n"));
 }
 

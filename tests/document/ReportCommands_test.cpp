@@ -149,7 +149,7 @@ TEST_F(ReportCommandsTest, TheBalanceOrderIsKeptInTheSettingsOfThisVersion)
     fiche.loadPreferences();
     document::Balance(fiche);
     document::showClassSubtotals(fiche, true);
-    EXPECT_EQ(fiche.views.balance.grid.at(2, 0), "Total classe 4");
+    EXPECT_EQ(fiche.views.balance.grid.at(2, 1), "Total classe 4");
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("Tavelin.cfg"))),
               "balance_tri_par_compte=oui\nbalance_sous_totaux_par_classe=oui\n");
     document::sortBalanceByAccount(fiche, false);

@@ -208,11 +208,11 @@ TEST_F(AccountBalanceTest, OrderOfTheRowsAndClassSubtotals)
           "512000|Banque|80,00||80,00|", "707000|Ventes||120,00||120,00"}},
         // Subtotals bring the sort along; each sums its class's four columns.
         {"class subtotals", false, true,
-         {"||5,00||5,00|", "Total sans compte||5,00|0,00|5,00|0,00", "401000|||80,00||80,00",
-          "411000|Clients|120,00||120,00|", "419||1,00||1,00|", "Total classe 4||121,00|80,00|121,00|80,00",
+         {"||5,00||5,00|", "|Total sans compte|5,00|0,00|5,00|0,00", "401000|||80,00||80,00",
+          "411000|Clients|120,00||120,00|", "419||1,00||1,00|", "|Total classe 4|121,00|80,00|121,00|80,00",
           "512000|Banque|80,00||80,00|",
-          "Total classe 5||80,00|0,00|80,00|0,00", "707000|Ventes||120,00||120,00",
-          "Total classe 7||0,00|120,00|0,00|120,00"}},
+          "|Total classe 5|80,00|0,00|80,00|0,00", "707000|Ventes||120,00||120,00",
+          "|Total classe 7|0,00|120,00|0,00|120,00"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
