@@ -60,13 +60,7 @@ QString Preferences::save(const QDir &dir) const
 {
     if (unread_)
         return {};
-    const QString path = dir.filePath(kFileName);
-    const std::string bytes = bytesOf(lines_);
-    std::string onDisk;
-    if (QFileInfo(path).isFile() && fileio::readWhole(path, onDisk).isEmpty() && onDisk == bytes)
-        return {};
-    const QString why = fileio::writeAtomically(path, bytes);
-    return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
+    return fileio::saveIfChanged(dir.filePath(kFileName), bytesOf(lines_));
 }
 
 qsizetype Preferences::lineOf(const QString &key) const
