@@ -57,11 +57,18 @@ int list(const Invocation &invocation, Streams &io)
     case Command::Mois:
         listMonth(fiche, invocation.annee, invocation.mois, io.out);
         break;
-    case Command::Balance:
-        listBalance(fiche, invocation.du, invocation.au, io.out);
+    case Command::Balance: {
+        BalanceOrder order;
+        order.setByAccount(invocation.sortByAccount);
+        order.setClassSubtotals(invocation.classSubtotals);
+        listBalance(fiche, invocation.du, invocation.au, order, io.out);
         break;
+    }
     case Command::Resultat:
         listResultat(fiche, invocation.du, invocation.au, io.out);
+        break;
+    case Command::Bilan:
+        listBilan(fiche, invocation.du, invocation.au, io.out);
         break;
     default:
         listMonthView(fiche, invocation.command, invocation.annee, invocation.mois, invocation.filter, io.out);

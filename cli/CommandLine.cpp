@@ -11,7 +11,10 @@
 namespace cli {
 namespace {
 
-enum Option : unsigned { OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32, OptEnregistrer = 64 };
+enum Option : unsigned {
+    OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32, OptEnregistrer = 64,
+    OptTri = 128, OptClasses = 256
+};
 
 // What a command takes after the ledger file.
 enum class Second { None, Month, ImportFile, Text, Statement };
@@ -28,8 +31,9 @@ constexpr std::array<CommandRule, 12> kCommands{{
     {"journal", Command::Journal, Second::Month, OptJournal},
     {"grand-livre", Command::GrandLivre, Second::Month, OptCompte},
     {"journal-general", Command::JournalGeneral, Second::Month, OptJournal},
-    {"balance", Command::Balance, Second::None, OptDu | OptAu},
+    {"balance", Command::Balance, Second::None, OptDu | OptAu | OptTri | OptClasses},
     {"resultat", Command::Resultat, Second::None, OptDu | OptAu},
+    {"bilan", Command::Bilan, Second::None, OptDu | OptAu},
     {"verifier", Command::Verifier, Second::None, 0},
     {"exporter", Command::Exporter, Second::None, OptMois | OptSortie},
     {"importer", Command::Importer, Second::ImportFile, 0},
@@ -44,7 +48,7 @@ struct OptionRule {
     bool takesValue = true;
 };
 
-constexpr std::array<OptionRule, 7> kOptions{{
+constexpr std::array<OptionRule, 9> kOptions{{
     {"--journal", OptJournal},
     {"--compte", OptCompte},
     {"--du", OptDu},
@@ -52,6 +56,8 @@ constexpr std::array<OptionRule, 7> kOptions{{
     {"--mois", OptMois},
     {"--sortie", OptSortie},
     {"--enregistrer", OptEnregistrer, false},
+    {"--tri", OptTri},
+    {"--classes", OptClasses, false},
 }};
 
 QString quoted(const QString &text)
@@ -98,6 +104,20 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     }
     if (option == OptMois)
         return parseMonth(value, invocation.annee, invocation.mois) ? QString() : badMonth(value);
+    if (option == OptClasses) {
+        invocation.classSubtotals = true;
+        return {};
+    }
+    if (option == OptEnregistrer) {
+        invocation.save = true;
+        return {};
+    }
+    if (option == OptTri) {
+        if (value != QLatin1String("compte"))
+            return QStringLiteral("tri inconnu pour %1 : %2 (attendu compte)").arg(name, quoted(value));
+        invocation.sortByAccount = true;
+        return {};
+    }
     if (option == OptSortie) {
         if (value.isEmpty())
             return QStringLiteral("nom de fichier vide pour %1").arg(name);
@@ -167,7 +187,7 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
         if (!option->takesValue) {
             if (equals >= 0)
                 return failure(QStringLiteral("l'option %1 ne prend pas de valeur").arg(name));
-            invocation.save = true;
+            applyOption(option->option, name, {}, invocation);
             continue;
         }
         QString value;
@@ -221,7 +241,8 @@ QString usageReminder()
 {
     return QStringLiteral(
         "Usage : tavelin-cli mois|journal|grand-livre|journal-general FICHIER AAAAMM [OPTIONS]\n"
-        "        tavelin-cli balance|resultat FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
+        "        tavelin-cli balance FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA] [--tri compte] [--classes]\n"
+        "        tavelin-cli resultat|bilan FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
         "        tavelin-cli verifier FICHIER\n"
         "        tavelin-cli exporter FICHIER [--mois AAAAMM] [--sortie FICHIER.txt]\n"
         "        tavelin-cli importer FICHIER ENTREES.txt\n"
@@ -253,11 +274,16 @@ QString helpText()
         "      le grand livre du mois, puis la ligne des totaux ; sans --compte : « Tous »\n"
         "  journal-general FICHIER AAAAMM [--journal CODE]\n"
         "      le journal général du mois, puis la ligne des totaux\n"
-        "  balance FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
+        "  balance FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA] [--tri compte] [--classes]\n"
         "      la balance des comptes, puis les totaux débit, crédit, solde débit, solde crédit ;\n"
-        "      par défaut du début à la fin de l'exercice du dossier\n"
+        "      par défaut du début à la fin de l'exercice du dossier ; --tri compte : dans l'ordre\n"
+        "      des numéros de compte ; --classes : de plus, une ligne « Total classe X » après les\n"
+        "      comptes de chaque classe\n"
         "  resultat FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
         "      le compte de résultat (charges et produits), par défaut sur l'exercice\n"
+        "  bilan FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
+        "      le bilan (actif et passif), par défaut sur l'exercice : ses lignes 1 à 19, puis,\n"
+        "      quand les deux totaux généraux diffèrent, la ligne « Écart »\n"
         "  verifier FICHIER\n"
         "      le contrôle du dossier avant la clôture : dates, montants, comptes, journaux,\n"
         "      lignes illisibles, puis les totaux débit et crédit de chaque mois et de l'exercice\n"

@@ -10,7 +10,7 @@
 namespace cli {
 
 enum class Command {
-    Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Verifier,
+    Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Bilan, Verifier,
     Exporter, Importer, Cloture, Rechercher, Rapprocher, Help, Version
 };
 
@@ -25,6 +25,8 @@ struct Invocation {
     bool save = false; // --enregistrer
     std::optional<QDate> du;
     std::optional<QDate> au;
+    bool sortByAccount = false;  // --tri compte
+    bool classSubtotals = false; // --classes
 };
 
 struct ParsedCommandLine {

@@ -38,6 +38,8 @@ struct Listing {
     // A statement whose amounts are its own lines, not items to add up,
     // prints no totals under them.
     bool totals = true;
+    // Rows printed but left out of the totals: they sum rows above them.
+    std::vector<int> subtotalRows = {};
 };
 
 // Prints the listing as one print job. An amount cell that is not a number is
