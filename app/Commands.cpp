@@ -85,7 +85,8 @@ QList<Menu> buildMenu()
             separated(on(Cmd::JournalGeneral, u"J&ournal Général")),
             on(Cmd::Balance, u"Ba&lance", u"Consulter balance"),
             on(Cmd::Resultat, u"&Résultat de l'exercice", u"Résultat de l'exercice"),
-            on(Cmd::Bilan, u"&Bilan", u"Bilan"),
+            separated(on(Cmd::Bilan, u"&Bilan", u"Bilan")),
+            off(Cmd::DeclarationTva, u"Déclaration de &TVA...", u"Déclaration de TVA"),
         }},
         {s(u"&Paramètres"), 7, {
             on(Cmd::Societe, u"&Société", u"Paramètres société"),

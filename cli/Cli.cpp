@@ -7,6 +7,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
 #include "cli/Listings.h"
+#include "cli/VatCommand.h"
 #include "cli/Verification.h"
 #include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
@@ -99,6 +100,8 @@ int run(const QStringList &args, Streams &io)
         return cloture(invocation, io);
     case Command::Rechercher:
         return rechercher(invocation, io);
+    case Command::Tva:
+        return tva(invocation, io);
     default:
         return list(invocation, io);
     }

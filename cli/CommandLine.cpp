@@ -11,7 +11,9 @@
 namespace cli {
 namespace {
 
-enum Option : unsigned { OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32 };
+enum Option : unsigned {
+    OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32, OptTrimestre = 64
+};
 
 // What a command takes after the ledger file.
 enum class Second { None, Month, ImportFile, Text };
@@ -23,7 +25,7 @@ struct CommandRule {
     unsigned options;
 };
 
-constexpr std::array<CommandRule, 11> kCommands{{
+constexpr std::array<CommandRule, 12> kCommands{{
     {"mois", Command::Mois, Second::Month, 0},
     {"journal", Command::Journal, Second::Month, OptJournal},
     {"grand-livre", Command::GrandLivre, Second::Month, OptCompte},
@@ -35,6 +37,7 @@ constexpr std::array<CommandRule, 11> kCommands{{
     {"importer", Command::Importer, Second::ImportFile, 0},
     {"cloture", Command::Cloture, Second::None, OptSortie},
     {"rechercher", Command::Rechercher, Second::Text, 0},
+    {"tva", Command::Tva, Second::None, OptMois | OptTrimestre | OptDu | OptAu},
 }};
 
 struct OptionRule {
@@ -42,13 +45,14 @@ struct OptionRule {
     Option option;
 };
 
-constexpr std::array<OptionRule, 6> kOptions{{
+constexpr std::array<OptionRule, 7> kOptions{{
     {"--journal", OptJournal},
     {"--compte", OptCompte},
     {"--du", OptDu},
     {"--au", OptAu},
     {"--mois", OptMois},
     {"--sortie", OptSortie},
+    {"--trimestre", OptTrimestre},
 }};
 
 QString quoted(const QString &text)
@@ -86,6 +90,31 @@ QString badMonth(const QString &text)
     return QStringLiteral("mois invalide : %1 (attendu AAAAMM, par exemple 200203)").arg(quoted(text));
 }
 
+// "AAAA-T": a four-digit year, a dash and a quarter 1 to 4.
+bool parseQuarter(const QString &text, int &annee, int &trimestre)
+{
+    if (text.size() != 6 || text[4] != u'-' || text[5] < u'1' || text[5] > u'4')
+        return false;
+    for (QChar c : QStringView(text).left(4))
+        if (c < u'0' || c > u'9')
+            return false;
+    annee = text.left(4).toInt();
+    trimestre = text[5].unicode() - '0';
+    return annee >= 1000;
+}
+
+// The period of the VAT return: one month, one quarter, or both dates in order.
+QString periodError(unsigned given, const Invocation &invocation)
+{
+    const int kinds = (given & OptMois ? 1 : 0) + (given & OptTrimestre ? 1 : 0) + (given & (OptDu | OptAu) ? 1 : 0);
+    if (kinds != 1 || ((given & OptDu) != 0) != ((given & OptAu) != 0))
+        return QStringLiteral("période à donner par --mois AAAAMM, --trimestre AAAA-T ou --du JJ/MM/AAAA --au JJ/MM/AAAA");
+    if (invocation.du && *invocation.du > *invocation.au)
+        return QStringLiteral("la date --du %1 est après la date --au %2")
+            .arg(forms::formatDate(*invocation.du), forms::formatDate(*invocation.au));
+    return {};
+}
+
 // Stores an option's value; an error text when it is not one.
 QString applyOption(Option option, const QString &name, const QString &value, Invocation &invocation)
 {
@@ -95,6 +124,10 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     }
     if (option == OptMois)
         return parseMonth(value, invocation.annee, invocation.mois) ? QString() : badMonth(value);
+    if (option == OptTrimestre)
+        return parseQuarter(value, invocation.annee, invocation.trimestre)
+                   ? QString()
+                   : QStringLiteral("trimestre invalide : %1 (attendu AAAA-T, par exemple 2002-1)").arg(quoted(value));
     if (option == OptSortie) {
         if (value.isEmpty())
             return QStringLiteral("nom de fichier vide pour %1").arg(name);
@@ -200,6 +233,9 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
     }
     if (!positionals.isEmpty())
         return failure(QStringLiteral("argument en trop : %1").arg(quoted(positionals.front())));
+    if (invocation.command == Command::Tva)
+        if (const QString error = periodError(given, invocation); !error.isEmpty())
+            return failure(error);
     return {invocation, {}};
 }
 
@@ -213,6 +249,7 @@ QString usageReminder()
         "        tavelin-cli importer FICHIER ENTREES.txt\n"
         "        tavelin-cli cloture FICHIER [--sortie FICHIER.txt]\n"
         "        tavelin-cli rechercher FICHIER TEXTE\n"
+        "        tavelin-cli tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -260,6 +297,10 @@ QString helpText()
         "      chaque ligne de la grille d'un mois dont une cellule contient le texte (majuscules\n"
         "      et minuscules confondues, accents compris) : le mois AAAAMM, le numéro de la\n"
         "      ligne dans le mois, puis ses huit cellules\n"
+        "  tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
+        "      la déclaration de TVA de la période : ses huit lignes, chacune son libellé et\n"
+        "      son montant (vide pour « TVA nette due » ou « Crédit de TVA à reporter » quand\n"
+        "      elle ne s'applique pas)\n"
         "\n"
         "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
         "comme dans les fenêtres, avec une virgule) :\n"
@@ -279,8 +320,9 @@ QString helpText()
         "\n"
         "Codes de retour :\n"
         "  0  terminé sans erreur (pour verifier : aucune anomalie ; pour rechercher : trouvé)\n"
-        "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, ou la calculette\n"
-        "     refuse le calcul (message de la fenêtre sur la sortie d'erreur)\n"
+        "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, la calculette\n"
+        "     refuse le calcul, ou la déclaration de TVA ne peut pas être établie (un montant\n"
+        "     n'est pas un nombre) : message de la fenêtre sur la sortie d'erreur\n"
         "  2  commande, argument ou option incorrects\n"
         "  3  verifier a trouvé au moins une anomalie ; rechercher n'a rien trouvé\n");
 }

@@ -39,6 +39,8 @@ public:
     void Balance();
     void Resultat();
     void Bilan();
+    // The VAT return of a period, and the entry that settles it.
+    void DeclarationTva();
     // Import, export, search and closing.
     void Importer();
     void ExportMois();
