@@ -52,7 +52,7 @@ void TEcritureTva::Init(const ProposedEntry &draft, const QStringList &journals)
     grid_ = vat::entryGrid(draft);
     linesTable->refresh();
     linesTable->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    titleLabel->setText(QStringLiteral("%1, au %2").arg(draft.label, forms::formatDate(draft.date)));
+    titleLabel->setText(QStringLiteral("Écriture du %1 : %2").arg(forms::formatDate(draft.date), draft.label));
     journalList->clear();
     journalList->addItems(journals);
     journalList->setCurrentIndex(int(journals.indexOf(draft.journal)));
