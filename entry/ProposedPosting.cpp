@@ -1,6 +1,7 @@
 #include "entry/ProposedPosting.h"
 
 #include "entry/ChartLines.h"
+#include "ledger/AmountTotal.h"
 #include "ledger/Codec1252.h"
 #include "ledger/Ledger.h"
 
@@ -21,9 +22,17 @@ QString refusal(const Ledger &ledger, const ProposedEntry &entry)
         return QStringLiteral("Choisissez le journal de l'écriture.");
     if (chartlines::findByCode(ledger.ref.ListeJnx, entry.journal) == chartlines::npos)
         return QStringLiteral("Le journal ") + entry.journal + QStringLiteral(" n'existe pas");
-    for (const ProposedLine &line : entry.lines)
+    AmountTotal debits, credits;
+    for (const ProposedLine &line : entry.lines) {
         if (chartlines::findAccount(ledger.ref.ListePlc, line.account) == chartlines::npos)
             return QStringLiteral("Le compte ") + line.account + QStringLiteral(" n'existe pas");
+        debits.add(line.debit);
+        credits.add(line.credit);
+    }
+    if (!debits.computed() || !credits.computed())
+        return forms::totalTooLarge();
+    if (debits.value() != credits.value())
+        return QStringLiteral("L'écriture n'est pas équilibrée : débit %1, crédit %2.").arg(debits.text(), credits.text());
     return {};
 }
 

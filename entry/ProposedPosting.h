@@ -12,7 +12,8 @@ namespace proposed {
 
 // Why the entry may not be posted, in French; empty when it may. Refused: an
 // entry without lines, a date outside the fiscal year or in its final part,
-// a journal missing from the journals, an account missing from the chart.
+// a journal missing from the journals, an account missing from the chart,
+// debits that differ from the credits.
 QString refusal(const Ledger &ledger, const ProposedEntry &entry);
 
 // Appends every line as the eight cells of an entry, in the month of the

@@ -42,6 +42,8 @@ TEST_F(ProposedPostingTest, RefusedAsAKeyedEntryWouldBe)
         {"an account missing from the chart", [](Ledger &l, ProposedEntry &) { l.ref.ListePlc.removeFirst(); },
          "Le compte 445510 n'existe pas"},
         {"nothing to post", [](Ledger &, ProposedEntry &e) { e.lines.clear(); }, "L'écriture ne comporte aucune ligne."},
+        {"an entry that does not balance", [](Ledger &, ProposedEntry &e) { e.lines[1].credit = 18000; },
+         "L'écriture n'est pas équilibrée : débit 190,00, crédit 180,00."},
     };
     for (const auto &c : cases) {
         SetUp();
