@@ -3,7 +3,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "vat/ReturnForm.h"
-#include "vat/ui/FigureTable.h"
+#include "ledger/ui/ViewGrid.h"
 #include "vat/ui/TEcritureTva.h"
 
 #include <QButtonGroup>
@@ -105,11 +105,11 @@ void TDeclarationTva::Init(vat::ReturnForm &form, const QStringList &journals, c
     journals_ = journals;
     company_ = company;
     post_ = std::move(post);
-    linesTable = new FigureTable(form.grid(), {2}, this);
-    linesTable->setMinimumSize(520, 8 * 22 + 30);
-    linesTable->setColumnWidth(0, 50);
+    linesTable = new ViewGrid(form.grid(), {2}, this);
+    linesTable->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    linesTable->setColumnWidths({50, 300, 130});
     linesTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    linesTable->setColumnWidth(2, 130);
+    linesTable->setMinimumSize(520, 9 * 20 + 8);
     static_cast<QVBoxLayout *>(layout())->insertWidget(1, linesTable);
 
     showing_ = true;

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-class FigureTable;
+class ViewGrid;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -42,7 +42,7 @@ public:
     QRadioButton *datesChoice;   // "Du"
     QDateEdit *fromPicker;
     QDateEdit *toPicker;
-    FigureTable *linesTable;
+    ViewGrid *linesTable;
     QLabel *messageLabel;
     QPushButton *postButton;  // "Passer l'écriture"
     QPushButton *printButton; // "Imprimer"

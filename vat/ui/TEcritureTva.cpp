@@ -2,7 +2,7 @@
 
 #include "ledger/TextForms.h"
 #include "vat/ReturnForm.h"
-#include "vat/ui/FigureTable.h"
+#include "ledger/ui/ViewGrid.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -17,9 +17,11 @@ TEcritureTva::TEcritureTva(QWidget *parent)
     setWindowTitle(QStringLiteral("Écriture de TVA"));
     titleLabel = new QLabel(this);
     journalList = new QComboBox(this);
+    journalList->setMinimumWidth(80);
     auto *journalLabel = new QLabel(QStringLiteral("&Journal"), this);
     journalLabel->setBuddy(journalList);
-    linesTable = new FigureTable(grid_, {3, 4}, this);
+    linesTable = new ViewGrid(grid_, {3, 4}, this);
+    linesTable->setColumnWidths({80, 70, 250, 100, 100});
     linesTable->setMinimumSize(620, 220);
     postButton = new QPushButton(QStringLiteral("&Passer l'écriture"), this);
     postButton->setDefault(true);

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <optional>
 
-class FigureTable;
+class ViewGrid;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -27,7 +27,7 @@ public:
 
     QLabel *titleLabel;
     QComboBox *journalList;
-    FigureTable *linesTable;
+    ViewGrid *linesTable;
     QPushButton *postButton;   // "Passer l'écriture"
     QPushButton *cancelButton; // "Annuler", also Escape
 

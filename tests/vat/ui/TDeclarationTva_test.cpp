@@ -4,11 +4,12 @@
 #include "support/LedgerOnScreen.h"
 #include "support/ModalDriver.h"
 #include "vat/VatBooks.h"
-#include "vat/ui/FigureTable.h"
+#include "ledger/ui/ViewGrid.h"
 #include "vat/ui/TDeclarationTva.h"
 #include "vat/ui/TEcritureTva.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +29,11 @@ class TDeclarationTvaTest : public QObject {
     static QString cell(const QTableView *table, int row, int column)
     {
         return table->model()->index(row, column).data().toString();
+    }
+    // A click on the round button itself, where the user aims.
+    static void choose(QRadioButton *choice)
+    {
+        QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(8, choice->height() / 2));
     }
     void withReturn(const std::function<void(TDeclarationTva &)> &user)
     {
@@ -77,10 +83,13 @@ private slots:
             QCOMPARE(d.monthList->currentText(), QStringLiteral("Mars 2002"));
             QCOMPARE(cell(d.linesTable, 1, 1), QStringLiteral("TVA collectée"));
             QCOMPARE(cell(d.linesTable, 6, 2), QStringLiteral("71,00"));
-            QTest::mouseClick(d.quarterChoice, Qt::LeftButton);
+            choose(d.quarterChoice);
             QCOMPARE(d.quarterList->currentText(), QStringLiteral("1er trimestre 2002"));
             QCOMPARE(cell(d.linesTable, 6, 2), QStringLiteral("51,00"));
-            QTest::mouseClick(d.monthChoice, Qt::LeftButton);
+            choose(d.datesChoice);
+            QVERIFY(d.fromPicker->isEnabled());
+            QCOMPARE(cell(d.linesTable, 6, 2), QStringLiteral("71,00"));
+            choose(d.monthChoice);
 
             post(d, [](TEcritureTva &proposal) {
                 QCOMPARE(proposal.journalList->currentText(), QStringLiteral("OD"));
