@@ -48,6 +48,13 @@ TEcritureTva::TEcritureTva(QWidget *parent)
     layout->addLayout(buttons);
 }
 
+// The table shows the grid this window owns: it must go before the grid
+// does, not when the base class deletes the children after the members.
+TEcritureTva::~TEcritureTva()
+{
+    delete linesTable;
+}
+
 void TEcritureTva::Init(const ProposedEntry &draft, const QStringList &journals)
 {
     entry_ = draft;

@@ -18,6 +18,7 @@ class TEcritureTva : public QDialog {
     Q_OBJECT
 public:
     explicit TEcritureTva(QWidget *parent = nullptr);
+    ~TEcritureTva() override;
 
     // The entry proposed and the journal codes to choose from; the entry's
     // journal is chosen when it is one of them.
