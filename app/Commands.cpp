@@ -86,6 +86,7 @@ QList<Menu> buildMenu()
             on(Cmd::Balance, u"Ba&lance", u"Consulter balance"),
             on(Cmd::Resultat, u"&Résultat de l'exercice", u"Résultat de l'exercice"),
             separated(on(Cmd::Bilan, u"&Bilan", u"Bilan")),
+            off(Cmd::DeclarationTva, u"Déclaration de &TVA...", u"Déclaration de TVA"),
             off(Cmd::Rapprochement, u"&Rapprochement bancaire...", u"Rapprocher le compte bancaire d'un relevé"),
         }},
         {s(u"&Paramètres"), 7, {

@@ -8,6 +8,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
 #include "cli/Listings.h"
+#include "cli/VatCommand.h"
 #include "cli/Verification.h"
 #include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
@@ -107,6 +108,8 @@ int run(const QStringList &args, Streams &io)
         return cloture(invocation, io);
     case Command::Rechercher:
         return rechercher(invocation, io);
+    case Command::Tva:
+        return tva(invocation, io);
     case Command::Rapprocher:
         return rapprocher(invocation, io);
     default:

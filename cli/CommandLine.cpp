@@ -2,7 +2,6 @@
 
 #include "ledger/TextForms.h"
 
-#include <array>
 
 #ifndef TAVELIN_VERSION
 #define TAVELIN_VERSION "?"
@@ -13,7 +12,7 @@ namespace {
 
 enum Option : unsigned {
     OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32, OptEnregistrer = 64,
-    OptTri = 128, OptClasses = 256
+    OptTri = 128, OptClasses = 256, OptTrimestre = 512
 };
 
 // What a command takes after the ledger file.
@@ -26,7 +25,7 @@ struct CommandRule {
     unsigned options;
 };
 
-constexpr std::array<CommandRule, 12> kCommands{{
+constexpr CommandRule kCommands[] = {
     {"mois", Command::Mois, Second::Month, 0},
     {"journal", Command::Journal, Second::Month, OptJournal},
     {"grand-livre", Command::GrandLivre, Second::Month, OptCompte},
@@ -40,7 +39,8 @@ constexpr std::array<CommandRule, 12> kCommands{{
     {"cloture", Command::Cloture, Second::None, OptSortie},
     {"rechercher", Command::Rechercher, Second::Text, 0},
     {"rapprocher", Command::Rapprocher, Second::Statement, OptCompte | OptEnregistrer},
-}};
+    {"tva", Command::Tva, Second::None, OptMois | OptTrimestre | OptDu | OptAu},
+};
 
 struct OptionRule {
     const char *name;
@@ -48,7 +48,7 @@ struct OptionRule {
     bool takesValue = true;
 };
 
-constexpr std::array<OptionRule, 9> kOptions{{
+constexpr OptionRule kOptions[] = {
     {"--journal", OptJournal},
     {"--compte", OptCompte},
     {"--du", OptDu},
@@ -58,7 +58,8 @@ constexpr std::array<OptionRule, 9> kOptions{{
     {"--enregistrer", OptEnregistrer, false},
     {"--tri", OptTri},
     {"--classes", OptClasses, false},
-}};
+    {"--trimestre", OptTrimestre},
+};
 
 QString quoted(const QString &text)
 {
@@ -95,6 +96,31 @@ QString badMonth(const QString &text)
     return QStringLiteral("mois invalide : %1 (attendu AAAAMM, par exemple 200203)").arg(quoted(text));
 }
 
+// "AAAA-T": a four-digit year, a dash and a quarter 1 to 4.
+bool parseQuarter(const QString &text, int &annee, int &trimestre)
+{
+    if (text.size() != 6 || text[4] != u'-' || text[5] < u'1' || text[5] > u'4')
+        return false;
+    for (QChar c : QStringView(text).left(4))
+        if (c < u'0' || c > u'9')
+            return false;
+    annee = text.left(4).toInt();
+    trimestre = text[5].unicode() - '0';
+    return annee >= 1000;
+}
+
+// The period of the VAT return: one month, one quarter, or both dates in order.
+QString periodError(unsigned given, const Invocation &invocation)
+{
+    const int kinds = (given & OptMois ? 1 : 0) + (given & OptTrimestre ? 1 : 0) + (given & (OptDu | OptAu) ? 1 : 0);
+    if (kinds != 1 || ((given & OptDu) != 0) != ((given & OptAu) != 0))
+        return QStringLiteral("période à donner par --mois AAAAMM, --trimestre AAAA-T ou --du JJ/MM/AAAA --au JJ/MM/AAAA");
+    if (invocation.du && *invocation.du > *invocation.au)
+        return QStringLiteral("la date --du %1 est après la date --au %2")
+            .arg(forms::formatDate(*invocation.du), forms::formatDate(*invocation.au));
+    return {};
+}
+
 // Stores an option's value; an error text when it is not one.
 QString applyOption(Option option, const QString &name, const QString &value, Invocation &invocation)
 {
@@ -118,6 +144,10 @@ QString applyOption(Option option, const QString &name, const QString &value, In
         invocation.sortByAccount = true;
         return {};
     }
+    if (option == OptTrimestre)
+        return parseQuarter(value, invocation.annee, invocation.trimestre)
+                   ? QString()
+                   : QStringLiteral("trimestre invalide : %1 (attendu AAAA-T, par exemple 2002-1)").arg(quoted(value));
     if (option == OptSortie) {
         if (value.isEmpty())
             return QStringLiteral("nom de fichier vide pour %1").arg(name);
@@ -234,6 +264,9 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
     }
     if (!positionals.isEmpty())
         return failure(QStringLiteral("argument en trop : %1").arg(quoted(positionals.front())));
+    if (invocation.command == Command::Tva)
+        if (const QString error = periodError(given, invocation); !error.isEmpty())
+            return failure(error);
     return {invocation, {}};
 }
 
@@ -249,6 +282,7 @@ QString usageReminder()
         "        tavelin-cli cloture FICHIER [--sortie FICHIER.txt]\n"
         "        tavelin-cli rechercher FICHIER TEXTE\n"
         "        tavelin-cli rapprocher FICHIER RELEVE [--compte 512000] [--enregistrer]\n"
+        "        tavelin-cli tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -311,6 +345,10 @@ QString helpText()
         "      --enregistrer, les écritures pointées reçoivent la marque × et le dossier est\n"
         "      enregistré. Les colonnes d'un CSV choisies dans la fenêtre sont lues dans\n"
         "      Tavelin.rap, dans le répertoire courant\n"
+        "  tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
+        "      la déclaration de TVA de la période : ses huit lignes, chacune son libellé et\n"
+        "      son montant (vide pour « TVA nette due » ou « Crédit de TVA à reporter » quand\n"
+        "      elle ne s'applique pas)\n"
         "\n"
         "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
         "comme dans les fenêtres, avec une virgule) :\n"
@@ -330,8 +368,9 @@ QString helpText()
         "\n"
         "Codes de retour :\n"
         "  0  terminé sans erreur (pour verifier : aucune anomalie ; pour rechercher : trouvé)\n"
-        "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, ou la calculette\n"
-        "     refuse le calcul (message de la fenêtre sur la sortie d'erreur)\n"
+        "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, la calculette\n"
+        "     refuse le calcul, ou la déclaration de TVA ne peut pas être établie (un montant\n"
+        "     n'est pas un nombre) : message de la fenêtre sur la sortie d'erreur\n"
         "  2  commande, argument ou option incorrects\n"
         "  3  verifier a trouvé au moins une anomalie ; rechercher n'a rien trouvé\n");
 }

@@ -11,7 +11,7 @@ namespace cli {
 
 enum class Command {
     Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Bilan, Verifier,
-    Exporter, Importer, Cloture, Rechercher, Rapprocher, Help, Version
+    Exporter, Importer, Cloture, Rechercher, Rapprocher, Tva, Help, Version
 };
 
 struct Invocation {
@@ -19,6 +19,7 @@ struct Invocation {
     QString file;
     int annee = 0; // the month of the month commands and of exporter --mois; 0 when none is given
     int mois = 0;
+    int trimestre = 0; // tva --trimestre, with its year in `annee`; 0 when none is given
     QString argument; // the file of entries to import, the text to search for, the bank statement
     std::optional<QString> output; // --sortie
     std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it; the bank account

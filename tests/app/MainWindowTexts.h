@@ -72,6 +72,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "&Résultat de l'exercice | Résultat de l'exercice | on",
         "&Bilan | Bilan | on",
         "-",
+        "Déclaration de &TVA... | Déclaration de TVA | off",
         "&Rapprochement bancaire... | Rapprocher le compte bancaire d'un relevé | off",
     }},
     {"&Paramètres", 7, {
