@@ -195,24 +195,15 @@ void MainForm::OuvrirAutomatiquement()
     fiche_.SetIni(OuvrirAutomatiquementCoche);
 }
 
-bool MainForm::pagePrints()
-{
-    if (document::pagePrints(fiche_))
-        return true;
-    platform_.messages->information(QStringLiteral("Le bilan ne s'imprime pas."));
-    return false;
-}
-
 void MainForm::Imprimer()
 {
-    if (pagePrints() && platform_.printerDialogs->print())
+    if (platform_.printerDialogs->print())
         document::Imprimer(fiche_, *platform_.printer);
 }
 
 void MainForm::Apercu()
 {
-    if (pagePrints())
-        platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
+    platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
 }
 
 void MainForm::MiseEnPage()

@@ -76,8 +76,6 @@ private:
     // The lock follows the document's file: taken on the dossier it now
     // names, released when it names none.
     void followDossier();
-    // False, with the user told so, when the page shown has no printed form.
-    bool pagePrints();
 
     Fiche &fiche_;
     const Platform &platform_;

@@ -686,15 +686,14 @@ TEST_F(MainFormTest, PreviewDrawsThePageShownWithoutThePrintDialog)
     EXPECT_TRUE(fake.printer.calls.empty());
 }
 
-TEST_F(MainFormTest, TheBalanceSheetSaysItDoesNotPrint)
+TEST_F(MainFormTest, TheBalanceSheetPrintsLikeTheOtherPages)
 {
     fiche.showPage(Page::Bilan);
     form.Imprimer();
     form.Apercu();
-    EXPECT_EQ(fake.printerDialogs.printCalls, 0);
-    EXPECT_EQ(fake.printerDialogs.previewCalls, 0);
-    EXPECT_EQ(fake.messages.shown,
-              (QStringList{QStringLiteral("Le bilan ne s'imprime pas."), QStringLiteral("Le bilan ne s'imprime pas.")}));
+    EXPECT_EQ(fake.printerDialogs.printCalls, 1);
+    EXPECT_EQ(fake.printerDialogs.previewCalls, 1);
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(MainFormTest, PageSetUpIsThePlatformDialog)
