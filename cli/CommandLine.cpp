@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "ledger/TextForms.h"
+#include "platform/ProgramVersion.h"
 
 
 #ifndef TAVELIN_VERSION
@@ -378,7 +379,7 @@ QString helpText()
 QString versionText()
 {
     return QStringLiteral("tavelin-cli %1 : la comptabilité Tavelin en ligne de commande\n")
-        .arg(QLatin1String(TAVELIN_VERSION));
+        .arg(programVersion());
 }
 
 } // namespace cli

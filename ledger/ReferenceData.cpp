@@ -104,6 +104,14 @@ QString journalsPath(const QDir &dir)
     return dir.filePath(kCbxWrittenName);
 }
 
+bool holdsReferenceFiles(const QDir &dir)
+{
+    for (const QString &name : {kSocFile, kPlcFile, kIniFile})
+        if (QFileInfo(dir.filePath(name)).isFile())
+            return true;
+    return QFileInfo(journalsPath(dir)).isFile();
+}
+
 QString chargeSoc(const QDir &dir, ReferenceData &ref)
 {
     QStringList lines;

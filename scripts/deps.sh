@@ -9,6 +9,7 @@ packages=(
   xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
   unrtf tzdata
   clang libclang-rt-dev
+  dpkg-dev file lintian libxml2-utils man-db shared-mime-info desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

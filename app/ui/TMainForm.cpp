@@ -275,7 +275,7 @@ void TMainForm::BlocNotes()
 
 void TMainForm::APropos()
 {
-    TAboutBox box(this);
+    TAboutBox box(Fiche_->fiche().referenceDir().path(), this);
     box.exec();
 }
 
