@@ -4,6 +4,7 @@
 #include "document/Fiche.h"
 #include "document/PrintCommands.h"
 #include "ledger/FileIO.h"
+#include "ledger/ReferenceData.h"
 #include "ledger/TextForms.h"
 #include "platform/FileDialogs.h"
 #include "platform/Clock.h"
@@ -13,6 +14,7 @@
 #include "platform/PrinterDialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 MainForm::MainForm(Fiche &fiche, const Platform &platform)
     : fiche_(fiche), platform_(platform)
@@ -31,17 +33,54 @@ QString MainForm::clockText(QTime time)
     return forms::formatTime(time);
 }
 
+void MainForm::takeCommandLine(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    const QFileInfo dossier(files.first());
+    commandLineDossier_ = dossier.absoluteFilePath();
+    unopenedArguments_ = files.mid(1);
+    const QDir dossierFolder = dossier.absoluteDir();
+    const QString launchFolder = platform_.files->currentFolder();
+    // Only a dossier that will be opened may move the reference files, and
+    // only from a folder without any: stored setups keep their start-up folder.
+    if (filenames::isLedgerName(commandLineDossier_) && platform_.files->exists(commandLineDossier_)
+        && dossierFolder != QDir(launchFolder) && !reference::holdsReferenceFiles(QDir(launchFolder))
+        && reference::holdsReferenceFiles(dossierFolder) && platform_.files->setCurrentFolder(dossierFolder.path()))
+        launchFolder_ = launchFolder;
+}
+
 void MainForm::FormShow()
 {
     RepDepart = platform_.files->currentFolder();
+    tellCommandLine();
     bool openAutomatically = false;
     fiche_.ledger.GetIni(openAutomatically, FichierCourant);
-    if (openAutomatically) {
-        openAutomaticallyChecked = true;
-        load();
-        Valide();
+    openAutomaticallyChecked = openAutomatically;
+    if (commandLineDossier_.isEmpty() || !openFile(commandLineDossier_)) {
+        FichierCourant = fiche_.ledger.NomFichier;
+        if (openAutomatically) {
+            load();
+            Valide();
+        }
     }
     helpFile = QDir(RepDepart).filePath(kHelpFileName);
+}
+
+void MainForm::tellCommandLine()
+{
+    if (!launchFolder_.isEmpty())
+        platform_.messages->information(
+            QStringLiteral("Aucun fichier commun de Tavelin (société, plan comptable, journaux, réglages) dans %1, "
+                           "le dossier d'où il a été lancé : Tavelin prend ceux qui sont à côté de %2, dans %3, et "
+                           "les y enregistrera en quittant.")
+                .arg(QDir::toNativeSeparators(launchFolder_), filenames::withoutFolder(commandLineDossier_),
+                     QDir::toNativeSeparators(RepDepart)));
+    if (!unopenedArguments_.isEmpty())
+        platform_.messages->information(
+            (unopenedArguments_.size() == 1 ? QStringLiteral("Tavelin n'ouvre qu'un dossier à la fois : %1 n'est pas ouvert.")
+                                            : QStringLiteral("Tavelin n'ouvre qu'un dossier à la fois : %1 ne sont pas ouverts."))
+                .arg(unopenedArguments_.join(QStringLiteral(", "))));
 }
 
 void MainForm::load()
@@ -113,18 +152,24 @@ void MainForm::open()
         Valide();
         return;
     }
-    FichierCourant = *chosen;
+    openFile(*chosen);
+}
+
+bool MainForm::openFile(const QString &path)
+{
+    FichierCourant = path;
     if (!filenames::isLedgerName(FichierCourant)) {
         FichierCourant.clear();
         platform_.messages->information(QStringLiteral("Type de fichier non valide"));
-        return;
+        return false;
     }
     if (!platform_.files->exists(FichierCourant)) {
         platform_.messages->information(QStringLiteral("Le fichier n'existe pas"));
-        return;
+        return false;
     }
     load();
     Valide();
+    return true;
 }
 
 bool MainForm::saveAs()
@@ -195,24 +240,15 @@ void MainForm::toggleOpenAutomatically()
     fiche_.ledger.SetIni(openAutomaticallyChecked);
 }
 
-bool MainForm::pagePrints()
-{
-    if (document::pagePrints(fiche_))
-        return true;
-    platform_.messages->information(QStringLiteral("Le bilan ne s'imprime pas."));
-    return false;
-}
-
 void MainForm::Imprimer()
 {
-    if (pagePrints() && platform_.printerDialogs->print())
+    if (platform_.printerDialogs->print())
         document::Imprimer(fiche_, *platform_.printer);
 }
 
 void MainForm::preview()
 {
-    if (pagePrints())
-        platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
+    platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
 }
 
 void MainForm::pageSetup()

@@ -199,4 +199,6 @@ void Fiche::FormActivate()
     ledger.ChargeCombo();
     ledger.InitPlc();
     ledger.InitJnx();
+    ledger.loadPreferences();
+    document::applyBalanceOrder(*this);
 }

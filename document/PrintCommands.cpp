@@ -4,30 +4,26 @@
 #include "platform/Messages.h"
 #include "platform/Printer.h"
 #include "printing/Envelope.h"
-#include "printing/IncomeStatementPrint.h"
+#include "printing/StatementPrint.h"
 #include "printing/Listings.h"
 
 namespace document {
 
-bool pagePrints(const Fiche &fiche)
-{
-    return fiche.ActivePage != Page::Bilan;
-}
-
 void Imprimer(Fiche &fiche, Printer &printer)
 {
     const ViewPages &views = fiche.views;
+    const Ledger &ledger = fiche.ledger;
     bool printed = true;
     switch (fiche.ActivePage) {
     case Page::Saisie:
-        printed = printing::ImpJnl(printer, fiche.ledger.monthGrid, fiche.ledger.NbLignes, fiche.ledger.NomMois, fiche.ledger.Annee);
+        printed = printing::ImpJnl(printer, ledger.monthGrid, ledger.NbLignes, ledger.NomMois, ledger.Annee);
         break;
-    case Page::Journal: printed = printing::ImpJournal(printer, views.journal, fiche.ledger.NomMois, fiche.ledger.Annee); break;
-    case Page::Comptes: printed = printing::ImpGL(printer, views.comptes, fiche.ledger.NomMois, fiche.ledger.Annee); break;
-    case Page::General: printed = printing::ImpGeneral(printer, views.general, fiche.ledger.NomMois, fiche.ledger.Annee); break;
+    case Page::Journal: printed = printing::ImpJournal(printer, views.journal, ledger.NomMois, ledger.Annee); break;
+    case Page::Comptes: printed = printing::ImpGL(printer, views.comptes, ledger.NomMois, ledger.Annee); break;
+    case Page::General: printed = printing::ImpGeneral(printer, views.general, ledger.NomMois, ledger.Annee); break;
     case Page::Balance: printed = printing::ImpBalance(printer, views.balance); break;
     case Page::Resultat: printed = printing::ImpResultat(printer, views.resultat); break;
-    case Page::Bilan: break;
+    case Page::Bilan: printed = printing::ImpBilan(printer, views.bilan); break;
     }
     if (!printed)
         fiche.platform().messages->information(printerRefusedMessage());

@@ -32,6 +32,18 @@ void tellUser(const Fiche &fiche, const QString &message)
         fiche.platform().messages->information(message);
 }
 
+const QString kSortKey = QStringLiteral("balance_tri_par_compte");
+const QString kSubtotalsKey = QStringLiteral("balance_sous_totaux_par_classe");
+
+void keepBalanceOrder(Fiche &fiche)
+{
+    const BalanceOrder &order = fiche.views.balance.order;
+    fiche.ledger.preferences.setFlag(kSortKey, order.byAccount());
+    fiche.ledger.preferences.setFlag(kSubtotalsKey, order.classSubtotals());
+    fiche.ledger.savePreferences();
+    LitBalance(fiche);
+}
+
 } // namespace
 
 void Journal(Fiche &fiche)
@@ -69,17 +81,20 @@ void Bilan(Fiche &fiche)
 
 void LitJnl(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitJnl(fiche.views.journal, fiche.ledger.Lignes, fiche.ledger.Annee, fiche.ledger.Mois, fiche.ledger.ref));
+    const Ledger &ledger = fiche.ledger;
+    tellUser(fiche, reports::LitJnl(fiche.views.journal, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitCpt(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitCpt(fiche.views.comptes, fiche.ledger.Lignes, fiche.ledger.Annee, fiche.ledger.Mois, fiche.ledger.ref));
+    const Ledger &ledger = fiche.ledger;
+    tellUser(fiche, reports::LitCpt(fiche.views.comptes, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitGeneral(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitGeneral(fiche.views.general, fiche.ledger.Lignes, fiche.ledger.Annee, fiche.ledger.Mois, fiche.ledger.ref));
+    const Ledger &ledger = fiche.ledger;
+    tellUser(fiche, reports::LitGeneral(fiche.views.general, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitBalance(Fiche &fiche)
@@ -94,7 +109,26 @@ void LitResultat(Fiche &fiche)
 
 void LitBilan(Fiche &fiche)
 {
-    reports::LitBilan(fiche.views.bilan);
+    tellUser(fiche, reports::LitBilan(fiche.views.bilan, fiche.ledger.Lignes));
+}
+
+void sortBalanceByAccount(Fiche &fiche, bool on)
+{
+    fiche.views.balance.order.setByAccount(on);
+    keepBalanceOrder(fiche);
+}
+
+void showClassSubtotals(Fiche &fiche, bool on)
+{
+    fiche.views.balance.order.setClassSubtotals(on);
+    keepBalanceOrder(fiche);
+}
+
+void applyBalanceOrder(Fiche &fiche)
+{
+    BalanceOrder &order = fiche.views.balance.order;
+    order.setByAccount(fiche.ledger.preferences.flag(kSortKey));
+    order.setClassSubtotals(fiche.ledger.preferences.flag(kSubtotalsKey));
 }
 
 void rebuildMonthView(Fiche &fiche)

@@ -66,8 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FakePlatform fakeAgain;
     Fiche reloaded(fakeAgain.platform);
     FUZZ_CHECK(reloaded.Charge(first));
-    FUZZ_CHECK(reloaded.ledger.exercice.debut == fiche.ledger.exercice.debut && reloaded.ledger.exercice.fin == fiche.ledger.exercice.fin &&
-                reloaded.ledger.exercice.cloture == fiche.ledger.exercice.cloture);
+    const FiscalYear &year = fiche.ledger.exercice;
+    const FiscalYear &yearAgain = reloaded.ledger.exercice;
+    FUZZ_CHECK(yearAgain.debut == year.debut && yearAgain.fin == year.fin && yearAgain.cloture == year.cloture);
     FUZZ_CHECK(linesOf(reloaded) == linesOf(fiche));
     reloaded.SetSauve();
     FUZZ_CHECK(reloaded.Sauve(second));

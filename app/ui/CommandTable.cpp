@@ -53,7 +53,9 @@ CommandHandler onDocumentWindow(void (TFiche::*operation)())
 template <typename Command>
 CommandHandler onFile(Command command)
 {
-    return [command](TMainForm &window, bool) { window.fiche()->run([&](Fiche &) { std::invoke(command, window.form()); }); };
+    return [command](TMainForm &window, bool) {
+        window.fiche()->run([&](Fiche &) { std::invoke(command, window.form()); });
+    };
 }
 
 // A command of the main window that leaves the document as it is.
@@ -84,7 +86,7 @@ void openNotepad(TMainForm &window, bool)
 
 void showAbout(TMainForm &window, bool)
 {
-    TAboutBox box(&window);
+    TAboutBox box(window.fiche()->fiche().ledger.referenceDir().path(), &window);
     box.exec();
 }
 
@@ -180,14 +182,19 @@ QList<Menu> buildMenu()
             separated(on(Cmd::JournalGeneral, onDocument(document::General), u"J&ournal Général")),
             on(Cmd::Balance, onDocument(document::Balance), u"Ba&lance", u"Consulter balance"),
             on(Cmd::Resultat, onDocument(document::Resultat), u"&Résultat de l'exercice", u"Résultat de l'exercice"),
-            on(Cmd::Bilan, onDocument(document::Bilan), u"&Bilan", u"Bilan"),
+            separated(on(Cmd::Bilan, onDocument(document::Bilan), u"&Bilan", u"Bilan")),
+            off(Cmd::DeclarationTva, onDocumentWindow(&TFiche::DeclarationTva), u"Déclaration de &TVA...",
+                u"Déclaration de TVA"),
+            off(Cmd::Rapprochement, onDocumentWindow(&TFiche::Rapprochement), u"&Rapprochement bancaire...",
+                u"Rapprocher le compte bancaire d'un relevé"),
         }},
         {s(u"&Paramètres"), 7, {
             on(Cmd::Societe, onDocumentWindow(&TFiche::Psoc), u"&Société", u"Paramètres société"),
             on(Cmd::Journaux, onDocumentWindow(&TFiche::Journaux), u"&Journaux", u"Définir les journaux"),
             on(Cmd::PlanComptable, onDocumentWindow(&TFiche::Plc), u"&Plan comptable", u"Plan comptable"),
             off(Cmd::Exercice, onDocument(&Fiche::Exercice), u"&Exercice", u"Définir l'exercice"),
-            separated(on(Cmd::Guides, onDocumentWindow(&TFiche::Guides), u"&Guides de saisie", u"Définir les comptes")),
+            separated(on(Cmd::Guides, onDocumentWindow(&TFiche::Guides), u"&Guides de saisie",
+                         u"Définir les comptes")),
             checkable(on(Cmd::OuvrirAuto, onForm(&MainForm::toggleOpenAutomatically), u"&Ouvrir automatiquement",
                          u"Ouvrir automatiquement le dernier fichier utilisé")),
         }},

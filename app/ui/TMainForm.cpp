@@ -126,7 +126,8 @@ void TMainForm::buildToolBar(const QList<ToolButton> &buttons)
             bar->addSeparator();
         group = button.group;
         // The button's hints and start state are its own, not its menu item's.
-        QAction *action = button.run ? commandAction(button.cmd, button.run, button.startEnabled) : menuAction(button.cmd);
+        QAction *action =
+            button.run ? commandAction(button.cmd, button.run, button.startEnabled) : menuAction(button.cmd);
         auto *tool = new QToolButton(bar);
         tool->setIcon(QIcon(button.icon));
         tool->setIconSize(bar->iconSize());

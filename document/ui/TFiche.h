@@ -29,6 +29,10 @@ public:
 
     // Commands of the main window that open a dialog over the document
     // window and apply what it gives to the document.
+    // The VAT return of a period, and the entry that settles it.
+    void DeclarationTva();
+    // The bank reconciliation window.
+    void Rapprochement();
     // The envelope, with its address dialog.
     void Enveloppe();
     // Reference data dialogs.

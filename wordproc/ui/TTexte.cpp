@@ -152,7 +152,8 @@ void TTexte::buildToolBar()
     boldButton = formatButton(this, toolBar, QStringLiteral("Gras"), texteicons::letter(QStringLiteral("G"), bold, ink),
                               QKeySequence(Qt::CTRL | Qt::Key_G));
     italicButton = formatButton(this, toolBar, QStringLiteral("Italique"),
-                                texteicons::letter(QStringLiteral("I"), italic, ink), QKeySequence(Qt::CTRL | Qt::Key_I));
+                                texteicons::letter(QStringLiteral("I"), italic, ink),
+                                QKeySequence(Qt::CTRL | Qt::Key_I));
     underlineButton = formatButton(this, toolBar, QStringLiteral("Souligné"),
                                    texteicons::letter(QStringLiteral("S"), underline, ink),
                                    QKeySequence(Qt::CTRL | Qt::Key_U));
