@@ -4,6 +4,7 @@
 #include "document/Fiche.h"
 #include "document/PrintCommands.h"
 #include "ledger/FileIO.h"
+#include "ledger/ReferenceData.h"
 #include "ledger/TextForms.h"
 #include "platform/FileDialogs.h"
 #include "platform/Clock.h"
@@ -13,38 +14,76 @@
 #include "platform/PrinterDialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 MainForm::MainForm(Fiche &fiche, const Platform &platform)
     : fiche_(fiche), platform_(platform)
 {
 }
 
-QString MainForm::titre() const
+QString MainForm::title() const
 {
     if (fiche_.Caption.isEmpty())
-        return kTitre;
-    return QStringLiteral("%1 - [%2]").arg(kTitre, fiche_.Caption);
+        return kTitle;
+    return QStringLiteral("%1 - [%2]").arg(kTitle, fiche_.Caption);
 }
 
-QString MainForm::heure(QTime time)
+QString MainForm::clockText(QTime time)
 {
     return forms::formatTime(time);
 }
 
-void MainForm::FormShow()
+void MainForm::takeCommandLine(const QStringList &files)
 {
-    RepDepart = QDir::currentPath();
-    bool ouvrirAuto = false;
-    fiche_.GetIni(ouvrirAuto, FichierCourant);
-    if (ouvrirAuto) {
-        OuvrirAutomatiquementCoche = true;
-        charge();
-        Valide();
-    }
-    HelpFile = QDir(RepDepart).filePath(kFichierAide);
+    if (files.isEmpty())
+        return;
+    const QFileInfo dossier(files.first());
+    commandLineDossier_ = dossier.absoluteFilePath();
+    unopenedArguments_ = files.mid(1);
+    const QDir dossierFolder = dossier.absoluteDir();
+    const QString launchFolder = platform_.files->currentFolder();
+    // Only a dossier that will be opened may move the reference files, and
+    // only from a folder without any: stored setups keep their start-up folder.
+    if (filenames::isLedgerName(commandLineDossier_) && platform_.files->exists(commandLineDossier_)
+        && dossierFolder != QDir(launchFolder) && !reference::holdsReferenceFiles(QDir(launchFolder))
+        && reference::holdsReferenceFiles(dossierFolder) && platform_.files->setCurrentFolder(dossierFolder.path()))
+        launchFolder_ = launchFolder;
 }
 
-void MainForm::charge()
+void MainForm::FormShow()
+{
+    RepDepart = platform_.files->currentFolder();
+    tellCommandLine();
+    bool openAutomatically = false;
+    fiche_.ledger.GetIni(openAutomatically, FichierCourant);
+    openAutomaticallyChecked = openAutomatically;
+    if (commandLineDossier_.isEmpty() || !openFile(commandLineDossier_)) {
+        FichierCourant = fiche_.ledger.NomFichier;
+        if (openAutomatically) {
+            load();
+            Valide();
+        }
+    }
+    helpFile = QDir(RepDepart).filePath(kHelpFileName);
+}
+
+void MainForm::tellCommandLine()
+{
+    if (!launchFolder_.isEmpty())
+        platform_.messages->information(
+            QStringLiteral("Aucun fichier commun de Tavelin (société, plan comptable, journaux, réglages) dans %1, "
+                           "le dossier d'où il a été lancé : Tavelin prend ceux qui sont à côté de %2, dans %3, et "
+                           "les y enregistrera en quittant.")
+                .arg(QDir::toNativeSeparators(launchFolder_), filenames::withoutFolder(commandLineDossier_),
+                     QDir::toNativeSeparators(RepDepart)));
+    if (!unopenedArguments_.isEmpty())
+        platform_.messages->information(
+            (unopenedArguments_.size() == 1 ? QStringLiteral("Tavelin n'ouvre qu'un dossier à la fois : %1 n'est pas ouvert.")
+                                            : QStringLiteral("Tavelin n'ouvre qu'un dossier à la fois : %1 ne sont pas ouverts."))
+                .arg(unopenedArguments_.join(QStringLiteral(", "))));
+}
+
+void MainForm::load()
 {
     // One session per dossier: whether to open one another live session
     // holds is the user's call.
@@ -53,27 +92,27 @@ void MainForm::charge()
                                                           QStringLiteral("Ouvrir quand même"))) {
         // At start-up the document holds the name from the settings without
         // its content: the next save must not write over the other session.
-        if (fiche_.NomFichier == FichierCourant)
-            fiche_.NomFichier.clear();
-        FichierCourant = fiche_.NomFichier;
+        if (fiche_.ledger.NomFichier == FichierCourant)
+            fiche_.ledger.NomFichier.clear();
+        FichierCourant = fiche_.ledger.NomFichier;
         return;
     }
     fiche_.Charge(FichierCourant);
     // A file that is gone or unreadable leaves the document unnamed: a later
     // "Enregistrer" must not write over that file.
-    FichierCourant = fiche_.NomFichier;
+    FichierCourant = fiche_.ledger.NomFichier;
     followDossier();
 }
 
 void MainForm::followDossier()
 {
-    if (fiche_.NomFichier.isEmpty())
+    if (fiche_.ledger.NomFichier.isEmpty())
         lock_.release();
-    else if (fiche_.NomFichier != lock_.dossier())
-        lock_.take(fiche_.NomFichier, QDateTime(platform_.clock->today(), platform_.clock->now()));
+    else if (fiche_.ledger.NomFichier != lock_.dossier())
+        lock_.take(fiche_.ledger.NomFichier, QDateTime(platform_.clock->today(), platform_.clock->now()));
 }
 
-bool MainForm::DemandeEnregistrer()
+bool MainForm::askToSave()
 {
     bool modifie = false;
     fiche_.TestModif(modifie);
@@ -85,7 +124,7 @@ bool MainForm::DemandeEnregistrer()
                                        .arg(filenames::withoutFolder(FichierCourant));
     switch (platform_.messages->warningYesNoCancel(question)) {
     case Messages::Answer::Oui:
-        return Enregistrer();
+        return save();
     case Messages::Answer::Non:
         return true;
     case Messages::Answer::Annuler:
@@ -96,7 +135,7 @@ bool MainForm::DemandeEnregistrer()
 
 void MainForm::Nouveau()
 {
-    if (!DemandeEnregistrer())
+    if (!askToSave())
         return;
     FichierCourant.clear();
     fiche_.Nouveau();
@@ -104,34 +143,40 @@ void MainForm::Nouveau()
     Valide();
 }
 
-void MainForm::Ouvrir()
+void MainForm::open()
 {
-    if (!DemandeEnregistrer())
+    if (!askToSave())
         return;
-    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFiltre});
+    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFilter});
     if (!chosen) {
         Valide();
         return;
     }
-    FichierCourant = *chosen;
+    openFile(*chosen);
+}
+
+bool MainForm::openFile(const QString &path)
+{
+    FichierCourant = path;
     if (!filenames::isLedgerName(FichierCourant)) {
         FichierCourant.clear();
         platform_.messages->information(QStringLiteral("Type de fichier non valide"));
-        return;
+        return false;
     }
     if (!platform_.files->exists(FichierCourant)) {
         platform_.messages->information(QStringLiteral("Le fichier n'existe pas"));
-        return;
+        return false;
     }
-    charge();
+    load();
     Valide();
+    return true;
 }
 
-bool MainForm::EnregistrerSous()
+bool MainForm::saveAs()
 {
     FichierCourant.clear();
     const auto chosen = platform_.fileDialogs->save(
-        {QStringLiteral("Enregistrer sous"), QStringLiteral("*.jnl"), QStringLiteral("jnl"), kFiltre});
+        {QStringLiteral("Enregistrer sous"), QStringLiteral("*.jnl"), QStringLiteral("jnl"), kFilter});
     if (!chosen)
         return false;
     FichierCourant = filenames::forceLedgerExtension(*chosen);
@@ -149,12 +194,12 @@ bool MainForm::EnregistrerSous()
     return false;
 }
 
-bool MainForm::Enregistrer()
+bool MainForm::save()
 {
     // An unnamed document goes through the save dialog, and stops there when
     // the user gave up, including at "Ce fichier existe déjà".
     if (FichierCourant.isEmpty())
-        return EnregistrerSous();
+        return saveAs();
     // The name of an opened file already ends in ".jnl": cutting it at its
     // first dot would write another file than the one open.
     if (!filenames::isLedgerName(FichierCourant))
@@ -164,19 +209,19 @@ bool MainForm::Enregistrer()
 
 bool MainForm::FormCloseQuery()
 {
-    return DemandeEnregistrer();
+    return askToSave();
 }
 
-bool MainForm::FormClose()
+bool MainForm::closing()
 {
     if (!RepDepart.isEmpty())
-        QDir::setCurrent(RepDepart);
+        platform_.files->setCurrentFolder(RepDepart);
     if (!unreadTold_) {
-        for (const QString &message : fiche_.unreadReferenceMessages())
+        for (const QString &message : fiche_.ledger.unreadReferenceMessages())
             platform_.messages->information(message);
         unreadTold_ = true;
     }
-    const QStringList failures = fiche_.saveReferenceFiles();
+    const QStringList failures = fiche_.ledger.saveReferenceFiles();
     // The program stays open unless the user chooses otherwise: the changes
     // are still there, and can be written once the cause is put right.
     if (!failures.isEmpty()
@@ -187,65 +232,56 @@ bool MainForm::FormClose()
     return true;
 }
 
-void MainForm::OuvrirAutomatiquement()
+void MainForm::toggleOpenAutomatically()
 {
-    bool ouvrirAuto = false;
-    fiche_.GetIni(ouvrirAuto, FichierCourant);
-    OuvrirAutomatiquementCoche = !OuvrirAutomatiquementCoche;
-    fiche_.SetIni(OuvrirAutomatiquementCoche);
-}
-
-bool MainForm::pagePrints()
-{
-    if (document::pagePrints(fiche_))
-        return true;
-    platform_.messages->information(QStringLiteral("Le bilan ne s'imprime pas."));
-    return false;
+    bool openAutomatically = false;
+    fiche_.ledger.GetIni(openAutomatically, FichierCourant);
+    openAutomaticallyChecked = !openAutomaticallyChecked;
+    fiche_.ledger.SetIni(openAutomaticallyChecked);
 }
 
 void MainForm::Imprimer()
 {
-    if (pagePrints() && platform_.printerDialogs->print())
+    if (platform_.printerDialogs->print())
         document::Imprimer(fiche_, *platform_.printer);
 }
 
-void MainForm::Apercu()
+void MainForm::preview()
 {
-    if (pagePrints())
-        platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
+    platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
 }
 
-void MainForm::MiseEnPage()
+void MainForm::pageSetup()
 {
     platform_.printerDialogs->pageSetup();
 }
 
-void MainForm::ConfigurerImprimante()
+void MainForm::printerSetup()
 {
     platform_.printerDialogs->setup();
 }
 
-void MainForm::AideSommaire()
+void MainForm::helpContents()
 {
-    platform_.help->contents(HelpFile);
+    platform_.help->contents(helpFile);
 }
 
-void MainForm::AideRechercher()
+void MainForm::helpSearch()
 {
-    platform_.help->search(HelpFile, QString());
+    platform_.help->search(helpFile, QString());
 }
 
-void MainForm::AideUtiliser()
+void MainForm::helpOnHelp()
 {
-    platform_.help->helpOnHelp(HelpFile);
+    platform_.help->helpOnHelp(helpFile);
 }
 
-void MainForm::AideContexte(int context)
+void MainForm::contextHelp(int context)
 {
-    platform_.help->context(HelpFile, context);
+    platform_.help->context(helpFile, context);
 }
 
-void MainForm::VerifieProgramme(const QString &programPath)
+void MainForm::checkProgramFile(const QString &programPath)
 {
     std::string bytes;
     const QString why = fileio::readWhole(programPath, bytes);

@@ -77,16 +77,10 @@ int post(LineList &lines, const std::vector<Invoice> &invoices, InvoiceKind kind
 void markUsed(ReferenceData &ref, const std::vector<Invoice> &invoices, InvoiceKind kind)
 {
     for (const Invoice &inv : invoices) {
-        for (const PostedLine &line : postedLines(inv, kind)) {
-            const qsizetype found = ref.ListePlc.findAccount(line.account);
-            if (found != CodeList::npos && !ref.ListePlc.isUsed(found)) {
-                ref.ListePlc.markUsed(found);
+        for (const PostedLine &line : postedLines(inv, kind))
+            if (ref.ListePlc.markAccountUsed(line.account))
                 ref.PlanModifie = true;
-            }
-        }
-        const qsizetype journal = ref.ListeJnx.findCode(inv[InvoiceField::Journal]);
-        if (journal != CodeList::npos)
-            ref.ListeJnx.markUsed(journal);
+        ref.ListeJnx.markCodeUsed(inv[InvoiceField::Journal]);
     }
 }
 

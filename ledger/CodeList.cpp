@@ -195,6 +195,24 @@ void CodeList::markUsed(qsizetype i)
     replace(i, used);
 }
 
+bool CodeList::markAccountUsed(QStringView account)
+{
+    return markFoundUsed(findAccount(account));
+}
+
+bool CodeList::markCodeUsed(QStringView code)
+{
+    return markFoundUsed(findCode(code));
+}
+
+bool CodeList::markFoundUsed(qsizetype i)
+{
+    if (i == npos || isUsed(i))
+        return false;
+    markUsed(i);
+    return true;
+}
+
 const CodeList::Index &CodeList::index() const
 {
     if (!index_)

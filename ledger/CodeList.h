@@ -58,6 +58,10 @@ public:
     QString label(qsizetype i) const;
     // Sets the used flag to "O", everything else kept.
     void markUsed(qsizetype i);
+    // Marks used the line of the account (findAccount) or of the code
+    // (findCode); true when the list changed.
+    bool markAccountUsed(QStringView account);
+    bool markCodeUsed(QStringView code);
 
     // The line whose code is exactly `code`.
     qsizetype findCode(QStringView code) const;
@@ -75,6 +79,7 @@ private:
     const Index &index() const;
     qsizetype codeLength(qsizetype i) const;
     qsizetype flagCount() const;
+    bool markFoundUsed(qsizetype i);
 
     Kind kind_;
     QStringList lines_;

@@ -136,6 +136,8 @@ public:
     // before the month's first date line has none).
     bool dated() const { return has(Column::Date); }
     bool empty() const { return present_ == 0; }
+    // The month key its lines carry.
+    std::string_view key() const { return std::string_view(key_, empty() ? 0 : kKeyLength); }
 
     void put(const MonthLine &line, std::size_t index)
     {
@@ -146,6 +148,7 @@ public:
         sizes_[std::size_t(line.digit)] = line.cell.size();
         lines_[std::size_t(line.digit)] = index;
         present_ |= 1u << line.digit;
+        key_ = line.key.data();
     }
     // Emptied by forgetting its cells: an entry is reset at every date line.
     void clear() { present_ = 0; }
@@ -156,6 +159,7 @@ private:
     std::array<const char *, kColumnCount> data_;
     std::array<std::size_t, kColumnCount> sizes_;
     std::array<std::size_t, kColumnCount> lines_;
+    const char *key_ = nullptr;
     unsigned present_ = 0; // one bit per column that has a line
 };
 

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "TempDir.h"
 #include "reports/LedgerText.h"
 
 #include "document/Fiche.h"
@@ -19,12 +20,12 @@ struct ReportCommandsTest : ::testing::Test {
 
     void SetUp() override
     {
-        fiche.ref.ListeJnx = {QStringLiteral("VE O Ventes"), QStringLiteral("AC N Achats")};
-        fiche.ref.ListePlc = {QStringLiteral("411000 ON Clients"), QStringLiteral("601000 ON Achats"),
+        fiche.ledger.ref.ListeJnx = {QStringLiteral("VE O Ventes"), QStringLiteral("AC N Achats")};
+        fiche.ledger.ref.ListePlc = {QStringLiteral("411000 ON Clients"), QStringLiteral("601000 ON Achats"),
                               QStringLiteral("707000 ON Ventes")};
-        fiche.InitPlc();
-        fiche.InitJnx();
-        fiche.Lignes = linesOf(
+        fiche.ledger.InitPlc();
+        fiche.ledger.InitJnx();
+        fiche.ledger.Lignes = linesOf(
             kHeader2002 +
             entriesText("200203", {{"05/03/2002", "411000", "Mars", "VE", "", "   100,00", "", ""},
                                    {"05/03/2002", "707000", "Mars", "VE", "", "", "   100,00", ""},
@@ -56,12 +57,12 @@ TEST_F(ReportCommandsTest, TitleRowsAreWrittenWhenTheDocumentIsCreated)
 
 TEST_F(ReportCommandsTest, OpeningAViewWritesTheMonthBackAndListsTousFirst)
 {
-    fiche.monthGrid.set(2, 2, QStringLiteral("Achat corrigé"));
-    fiche.MoisModifie = true;
-    fiche.Modifie = true;
+    fiche.ledger.monthGrid.set(2, 2, QStringLiteral("Achat corrigé"));
+    fiche.ledger.MoisModifie = true;
+    fiche.ledger.Modifie = true;
     document::Journal(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Journal);
-    EXPECT_FALSE(fiche.MoisModifie);
+    EXPECT_FALSE(fiche.ledger.MoisModifie);
     const MonthViewPage &journal = fiche.views.journal;
     EXPECT_EQ(journal.filterItems, (QStringList{"Tous", "AC", "VE"}));
     EXPECT_EQ(journal.filter, "Tous");
@@ -101,10 +102,10 @@ TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
     EXPECT_EQ(fiche.views.balance.from, QDate(2002, 1, 1));
     EXPECT_EQ(fiche.views.balance.to, QDate(2002, 12, 31));
     EXPECT_EQ(fiche.views.balance.totalDebit.trimmed(), "180,00");
-    const int mois = fiche.Mois;
+    const int mois = fiche.ledger.Mois;
     fiche.Premier();
     fiche.Suivant();
-    EXPECT_EQ(fiche.Mois, mois);
+    EXPECT_EQ(fiche.ledger.Mois, mois);
 
     fiche.views.balance.from = QDate(2002, 4, 1);
     document::LitBalance(fiche);
@@ -118,39 +119,55 @@ TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
     EXPECT_EQ(fiche.views.resultat.grid.at(14, 1).trimmed(), "120,00");
 }
 
-TEST_F(ReportCommandsTest, BalanceSheetShowsCaptionsOnlyWhateverTheDates)
+TEST_F(ReportCommandsTest, BalanceSheetComputesItsFiguresOnItsDates)
 {
     document::Bilan(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Bilan);
     const TextGrid &grid = fiche.views.bilan.grid;
     EXPECT_EQ(grid.at(1, 0), "Actif immobilisé");
-    EXPECT_EQ(grid.at(3, 2), "Écart de réévaluation");
-    EXPECT_TRUE(grid.at(6, 0).isEmpty());
     EXPECT_EQ(grid.at(14, 2), "Fournisseurs et comptes rattachés");
-    EXPECT_EQ(grid.at(19, 0), "TOTAL GÉNÉRAL I+II");
-    EXPECT_EQ(grid.at(19, 2), "TOTAL GÉNÉRAL I+II+III");
-    std::vector<QString> before;
-    for (int r = 0; r < grid.rowCount(); ++r)
-        for (int c = 0; c < 4; ++c)
-            before.push_back(grid.at(r, c));
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        EXPECT_TRUE(grid.at(r, 1).isEmpty());
-        EXPECT_TRUE(grid.at(r, 3).isEmpty());
-    }
-    fiche.views.bilan.from = QDate(2002, 6, 1);
-    fiche.views.bilan.to = QDate(2002, 6, 30);
+    EXPECT_EQ(grid.at(10, 1).trimmed(), "150,00");
+    EXPECT_EQ(grid.at(7, 3).trimmed(), "120,00");
+    // The purchase has no counterpart.
+    EXPECT_EQ(grid.at(21, 0), "Écart");
+    EXPECT_EQ(grid.at(21, 1).trimmed(), "30,00");
+    EXPECT_FALSE(fiche.views.bilan.unassigned.isEmpty());
+
+    fiche.views.bilan.from = QDate(2002, 4, 1);
+    fiche.views.bilan.to = QDate(2002, 4, 30);
     document::LitBilan(fiche);
-    std::vector<QString> after;
-    for (int r = 0; r < grid.rowCount(); ++r)
-        for (int c = 0; c < 4; ++c)
-            after.push_back(grid.at(r, c));
-    EXPECT_EQ(before, after);
+    EXPECT_EQ(grid.at(10, 1).trimmed(), "50,00");
+    EXPECT_EQ(grid.at(19, 3).trimmed(), "50,00");
+    EXPECT_TRUE(grid.at(21, 0).isEmpty());
+    EXPECT_TRUE(fiche.views.bilan.unassigned.isEmpty());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(ReportCommandsTest, TheBalanceOrderIsKeptInTheSettingsOfThisVersion)
+{
+    CurrentTempDir dir;
+    fiche.ledger.loadPreferences();
+    document::Balance(fiche);
+    document::showClassSubtotals(fiche, true);
+    EXPECT_EQ(fiche.views.balance.grid.at(2, 1), "Total classe 4");
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("Tavelin.cfg"))),
+              "balance_tri_par_compte=oui\nbalance_sous_totaux_par_classe=oui\n");
+    document::sortBalanceByAccount(fiche, false);
+    EXPECT_EQ(fiche.views.balance.grid.at(1, 0), "411000");
+    EXPECT_EQ(fiche.views.balance.grid.at(2, 0), "707000");
+    document::sortBalanceByAccount(fiche, true);
+
+    Fiche next(fake.platform);
+    next.FormActivate();
+    EXPECT_TRUE(next.views.balance.order.byAccount());
+    EXPECT_FALSE(next.views.balance.order.classSubtotals());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(ReportCommandsTest, AFailedTotalIsShownToTheUser)
 {
-    fiche.Lignes.append("2002030" "07/03/2002");
-    fiche.Lignes.append("2002035" "cent");
+    fiche.ledger.Lignes.append("2002030" "07/03/2002");
+    fiche.ledger.Lignes.append("2002035" "cent");
     document::Journal(fiche);
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown.front().contains(QStringLiteral("cent")));
