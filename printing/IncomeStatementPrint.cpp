@@ -66,10 +66,11 @@ bool ImpResultat(Printer &printer, const PeriodPage &resultat)
     const int lastRow = std::min(statementRows, grid.rowCount() - 1);
     for (int row = 1; row <= lastRow; ++row) {
         const int line = 50 + 5 * row;
-        page.text(22, line, grid.at(row, 0));
-        page.rightText(103, line, grid.at(row, 1).trimmed());
-        page.text(107, line, grid.at(row, 2));
-        page.rightText(188, line, grid.at(row, 3).trimmed());
+        // Each cell stays inside its box of the frame.
+        page.cell(22, line, chargeAmounts - 22, grid.at(row, 0));
+        page.rightCell(103, line, 103 - chargeAmounts, grid.at(row, 1).trimmed());
+        page.cell(107, line, productAmounts - 107, grid.at(row, 2));
+        page.rightCell(188, line, 188 - productAmounts, grid.at(row, 3).trimmed());
     }
     return true;
 }
