@@ -50,7 +50,7 @@ void MainForm::charge()
     // holds is the user's call.
     if (const std::optional<LockOwner> owner = dossierlock::heldByOther(FichierCourant);
         owner && !platform_.messages->warningAcceptCancel(dossierlock::alreadyOpenMessage(*owner),
-                                                          QStringLiteral("Ouvrir quand même"))) {
+                                                          QStringLiteral("&Ouvrir quand même"))) {
         // At start-up the document holds the name from the settings without
         // its content: the next save must not write over the other session.
         if (fiche_.NomFichier == FichierCourant)

@@ -568,7 +568,7 @@ TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedOnlyIfTheUserSaysSo)
     fake.fileDialogs.openAnswers = {held};
     form.Ouvrir(); // "Annuler"
     EXPECT_EQ(fake.messages.boxes, (std::vector<FakeMessages::Shown>{{FakeMessages::Box::WarningAcceptCancel, question}}));
-    EXPECT_EQ(fake.messages.acceptButtons, QStringList{QStringLiteral("Ouvrir quand même")});
+    EXPECT_EQ(fake.messages.acceptButtons, QStringList{QStringLiteral("&Ouvrir quand même")});
     EXPECT_EQ(form.FichierCourant, first);
     EXPECT_EQ(fiche.NomFichier, first);
     EXPECT_TRUE(QFile::exists(dossierlock::lockPath(first)));
