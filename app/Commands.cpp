@@ -53,10 +53,10 @@ QList<Menu> buildMenu()
             separated(keyed(on(Cmd::Ouvrir, u"&Ouvrir...", u"Ouvrir un fichier"), "Ctrl+O")),
             keyed(off(Cmd::Enregistrer, u"&Enregistrer", u"Enregistrer le fichier en cours"), "Ctrl+S"),
             separated(off(Cmd::EnregistrerSous, u"Enregistrer &sous...", u"Enregistrer sous")),
-            on(Cmd::MiseEnPage, u"&Mise en page", u"Mise en page"),
+            on(Cmd::MiseEnPage, u"Mise en &page", u"Mise en page"),
             keyed(off(Cmd::Imprimer, u"&Imprimer"), "Ctrl+P"),
             off(Cmd::Apercu, u"Aper&çu avant impression", u"Aperçu avant impression"),
-            separated(on(Cmd::ConfigurerImprimante, u"Configurer imprimante", u"Configurer imprimante")),
+            separated(on(Cmd::ConfigurerImprimante, u"Con&figurer imprimante", u"Configurer imprimante")),
             off(Cmd::Importer, u"I&mporter...", u"Importer écritures"),
             exporter,
             keyed(on(Cmd::Quitter, u"&Quitter", u"Quitter l'application"), "Alt+X"),
@@ -68,7 +68,7 @@ QList<Menu> buildMenu()
             separated(keyed(off(Cmd::Continuer, u"&Continuer", u"Continuer la recherche"), "F3")),
             checkable(off(Cmd::Pointer, u"&Pointer", u"Pointer les écritures")),
         }},
-        {s(u"Bases"), 5, {
+        {s(u"&Bases"), 5, {
             on(Cmd::Saisie, u"&Saisie standard", u"Saisie standard"),
             off(Cmd::FactureClient, u"Facture &client", u"Saisir facture client"),
             separated(off(Cmd::FactureFournisseur, u"Facture &fournisseur", u"Saisir facture fournisseur")),

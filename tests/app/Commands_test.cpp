@@ -3,6 +3,7 @@
 #include "app/Hints.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <set>
 
 namespace {
@@ -78,6 +79,38 @@ TEST(Commands, EachMenuCommandAppearsOnce)
         collect(menu.items, seen);
     for (const Cmd cmd : seen)
         EXPECT_EQ(seen.count(cmd), 1u) << int(cmd);
+}
+
+// Every caption of the bar, of each menu and of each submenu carries an
+// access letter of its own there: typing it never has two items to choose from.
+TEST(Commands, NoTwoItemsOfAMenuShareAnAccessLetter)
+{
+    const auto check = [](const QStringList &captions, const QString &where) {
+        std::set<QChar> letters;
+        for (const QString &caption : captions) {
+            // The letter after "&", as the keyboard types it: "É" is typed E.
+            const qsizetype amp = caption.indexOf(u'&');
+            const QChar letter = amp < 0 ? QChar() : caption.mid(amp + 1, 1).normalized(QString::NormalizationForm_D)
+                                                          .front().toLower();
+            EXPECT_FALSE(letter.isNull()) << where.toStdString() << ": " << caption.toStdString();
+            EXPECT_TRUE(letters.insert(letter).second) << where.toStdString() << ": " << caption.toStdString();
+        }
+    };
+    const std::function<void(const QList<MenuItem> &, const QString &)> checkItems =
+        [&](const QList<MenuItem> &items, const QString &where) {
+            QStringList captions;
+            for (const MenuItem &item : items) {
+                captions.append(item.caption);
+                checkItems(item.submenu, item.caption);
+            }
+            check(captions, where);
+        };
+    QStringList bar;
+    for (const Menu &menu : commands::mainMenu()) {
+        bar.append(menu.caption);
+        checkItems(menu.items, menu.caption);
+    }
+    check(bar, QStringLiteral("la barre de menus"));
 }
 
 TEST(Commands, ToolButtonsRunMenuCommandsOrTheEnvelope)
