@@ -37,7 +37,7 @@ THorloge::THorloge(const Platform &platform, QWidget *parent)
     // button's small dot alone is lost on the black face.
     setStyleSheet(QStringLiteral("THorloge { background-color: black; }"
                                  " QGroupBox, QRadioButton { color: white; }"
-                                 " QRadioButton:checked { color: #00ff00; font-weight: bold; }"));
+                                 " QRadioButton:checked { color: #00ff00; }"));
 
     timeDisplay = faceLabel(22, this);
     dateDisplay = faceLabel(12, this);
