@@ -231,4 +231,6 @@ void Fiche::FormActivate()
     ChargeCombo();
     InitPlc();
     InitJnx();
+    loadPreferences();
+    document::applyBalanceOrder(*this);
 }

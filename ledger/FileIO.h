@@ -28,6 +28,13 @@ QString readWhole(const QString &path, std::string &out);
 enum class Previous { Drop, KeepAsBak };
 QString writeAtomically(const QString &path, std::string_view bytes, Previous previous = Previous::Drop);
 
+// Replaces a small file (reference files, settings, tool files) atomically
+// unless it already holds these bytes: such files are written when a dialog
+// closes and again at exit, where a folder that became read-only would
+// otherwise keep the program from closing for nothing. Gives back the
+// message for the user when the write failed, empty otherwise.
+QString saveIfChanged(const QString &path, std::string_view bytes);
+
 // The reason given for a file the user may not write.
 QString writeProtectedReason();
 
