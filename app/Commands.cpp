@@ -87,7 +87,7 @@ QList<Menu> buildMenu()
             on(Cmd::Resultat, u"&Résultat de l'exercice", u"Résultat de l'exercice"),
             separated(on(Cmd::Bilan, u"&Bilan", u"Bilan")),
             off(Cmd::DeclarationTva, u"Déclaration de &TVA...", u"Déclaration de TVA"),
-            off(Cmd::Rapprochement, u"&Rapprochement bancaire...", u"Rapprocher le compte bancaire d'un relevé"),
+            off(Cmd::Rapprochement, u"Ra&pprochement bancaire...", u"Rapprocher le compte bancaire d'un relevé"),
         }},
         {s(u"&Paramètres"), 7, {
             on(Cmd::Societe, u"&Société", u"Paramètres société"),

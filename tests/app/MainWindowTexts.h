@@ -73,7 +73,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "&Bilan | Bilan | on",
         "-",
         "Déclaration de &TVA... | Déclaration de TVA | off",
-        "&Rapprochement bancaire... | Rapprocher le compte bancaire d'un relevé | off",
+        "Ra&pprochement bancaire... | Rapprocher le compte bancaire d'un relevé | off",
     }},
     {"&Paramètres", 7, {
         "&Société | Paramètres société | on",
