@@ -77,7 +77,7 @@ int rapprocher(const Invocation &invocation, Streams &io)
         return ExitUnreadable;
     }
     const QString account = forms::completeAccount(invocation.filter.value_or(bank::defaultBankAccount()));
-    const std::vector<bank::BookEntry> entries = bank::accountEntries(fiche.Lignes, account);
+    const std::vector<bank::BookEntry> entries = bank::accountEntries(fiche.ledger.Lignes, account);
     const bank::Matching matching = bank::match(statement, entries);
     listMatching(statement, entries, matching, io.out);
     if (!invocation.save)
@@ -88,9 +88,9 @@ int rapprocher(const Invocation &invocation, Streams &io)
             places.push_back(entries[*m.entry].place);
     if (places.empty())
         return ExitOk;
-    bank::setMarks(fiche.Lignes, places, true);
-    fiche.Modifie = true;
-    return fiche.writeFile(invocation.file) ? ExitOk : ExitUnreadable;
+    bank::setMarks(fiche.ledger.Lignes, places, true);
+    fiche.ledger.Modifie = true;
+    return fiche.ledger.writeFile(invocation.file) ? ExitOk : ExitUnreadable;
 }
 
 } // namespace cli

@@ -25,10 +25,10 @@ QString whyUnreadable(const QString &path)
 
 bool openDossier(Fiche &fiche, const QString &path)
 {
-    fiche.ChargePlc();
-    fiche.ChargeCombo();
-    fiche.InitPlc();
-    fiche.InitJnx();
+    fiche.ledger.ChargePlc();
+    fiche.ledger.ChargeCombo();
+    fiche.ledger.InitPlc();
+    fiche.ledger.InitJnx();
     // The document treats a missing file as "nothing to load" without a word,
     // which suits a window that checked beforehand; here the user must hear why.
     const QString why = whyUnreadable(path);

@@ -39,11 +39,11 @@ int exporter(const Invocation &invocation, Streams &io)
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
     if (invocation.annee == 0)
-        return deliver(invocation, exchange::exportJournal(fiche.Lignes), fiche, io);
-    fiche.Annee = quint16(invocation.annee);
-    fiche.Mois = quint16(invocation.mois);
-    fiche.readMonthGrid();
-    return deliver(invocation, exchange::exportMonth(fiche.monthGrid), fiche, io);
+        return deliver(invocation, exchange::exportJournal(fiche.ledger.Lignes), fiche, io);
+    fiche.ledger.Annee = quint16(invocation.annee);
+    fiche.ledger.Mois = quint16(invocation.mois);
+    fiche.ledger.readMonthGrid();
+    return deliver(invocation, exchange::exportMonth(fiche.ledger.monthGrid), fiche, io);
 }
 
 int importer(const Invocation &invocation, Streams &io)
@@ -60,11 +60,11 @@ int importer(const Invocation &invocation, Streams &io)
     lock.take(invocation.file, QDateTime::currentDateTime());
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
-    const exchange::ImportOutcome outcome = exchange::importFile(fiche, invocation.argument);
+    const exchange::ImportOutcome outcome = exchange::importFile(fiche.ledger, invocation.argument);
     fiche.platform().messages->information(outcome.message);
     if (!outcome.imported)
         return ExitUnreadable;
-    return fiche.writeFile(invocation.file) ? ExitOk : ExitUnreadable;
+    return fiche.ledger.writeFile(invocation.file) ? ExitOk : ExitUnreadable;
 }
 
 int cloture(const Invocation &invocation, Streams &io)
@@ -73,10 +73,10 @@ int cloture(const Invocation &invocation, Streams &io)
     Fiche fiche(console.platform());
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
-    QString refusal = reports::closingRefusal(fiche.exercice);
+    QString refusal = reports::closingRefusal(fiche.ledger.exercice);
     reports::OpeningEntries entries;
     if (refusal.isEmpty()) {
-        entries = reports::openingEntries(fiche.Lignes, fiche.exercice, fiche.ref.ListePlc);
+        entries = reports::openingEntries(fiche.ledger.Lignes, fiche.ledger.exercice, fiche.ledger.ref.ListePlc);
         refusal = entries.error;
     }
     if (!refusal.isEmpty()) {
@@ -96,7 +96,7 @@ int rechercher(const Invocation &invocation, Streams &io)
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
     const std::vector<exchange::FoundRow> rows =
-        exchange::rowsHolding(fiche.Lignes, exchange::SearchText(invocation.argument));
+        exchange::rowsHolding(fiche.ledger.Lignes, exchange::SearchText(invocation.argument));
     for (const exchange::FoundRow &row : rows)
         appendCells(io.out, QStringList{QString::fromLatin1(row.key.data(), qsizetype(row.key.size())),
                                         QString::number(row.row + 1)} + row.cells);

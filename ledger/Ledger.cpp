@@ -5,6 +5,7 @@
 #include "ledger/MonthIO.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/Messages.h"
 
 Ledger::Ledger(const Platform &platform)
@@ -106,13 +107,13 @@ bool Ledger::writeFile(const QString &fileName)
 
 QDir Ledger::referenceDir() const
 {
-    return referenceFolder_.isEmpty() ? QDir::current() : QDir(referenceFolder_);
+    return QDir(referenceFolder_.isEmpty() ? platform_.files->currentFolder() : referenceFolder_);
 }
 
 QDir Ledger::loadDir()
 {
     if (referenceFolder_.isEmpty())
-        referenceFolder_ = QDir::currentPath();
+        referenceFolder_ = platform_.files->currentFolder();
     return referenceDir();
 }
 

@@ -79,7 +79,7 @@ bool ImpBalance(Printer &printer, const BalancePage &balance)
                                              {4, 160, 30, QStringLiteral("Solde débit"), true},
                                              {5, 190, 30, QStringLiteral("Solde crédit"), true}};
     return printListing(printer, balance.grid,
-                        {title, columns, firstViewRow, balance.grid.rowCount(), true, true, balance.subtotalRows});
+                        {title, columns, firstViewRow, balance.grid.rowCount(), true, balance.subtotalRows});
 }
 
 } // namespace printing

@@ -57,10 +57,10 @@ TEST(SaveTargets, AReadOnlyLedgerIsRefusedAndTheDocumentStaysModified)
                   FakePlatform fake;
                   Fiche fiche(fake.platform);
                   ASSERT_TRUE(fiche.Charge(path));
-                  fiche.exercice.debut = QDate(2002, 7, 1);
-                  fiche.EcritHead();
+                  fiche.ledger.exercice.debut = QDate(2002, 7, 1);
+                  fiche.ledger.EcritHead();
                   EXPECT_FALSE(fiche.Sauve(path));
-                  EXPECT_TRUE(fiche.Modifie);
+                  EXPECT_TRUE(fiche.ledger.Modifie);
                   EXPECT_EQ(fake.messages.shown,
                             QStringList{QStringLiteral("Le fichier %1 est protégé en écriture").arg(path)});
                   EXPECT_EQ(readBytes(path), kOld);
@@ -119,10 +119,10 @@ TEST(SaveTargets, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
     FakePlatform fake;
     Fiche fiche(fake.platform);
     ASSERT_TRUE(fiche.Charge(second));
-    fiche.exercice.debut = QDate(2002, 7, 1);
-    fiche.exercice.fin = QDate(2003, 6, 30);
-    fiche.exercice.cloture = fiche.exercice.debut;
-    fiche.EcritHead();
+    fiche.ledger.exercice.debut = QDate(2002, 7, 1);
+    fiche.ledger.exercice.fin = QDate(2003, 6, 30);
+    fiche.ledger.exercice.cloture = fiche.ledger.exercice.debut;
+    fiche.ledger.EcritHead();
     ASSERT_TRUE(fiche.Sauve(second));
 
     EXPECT_TRUE(S_ISLNK(statOf(link).st_mode));
@@ -133,7 +133,7 @@ TEST(SaveTargets, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
     EXPECT_EQ(readBytes(real + QStringLiteral(".bak")), kOld);
     EXPECT_EQ(folderContents(dir.file(QStringLiteral("archives/2002"))), (QStringList{"compta.jnl", "compta.jnl.bak"}));
     EXPECT_EQ(folderContents(dir.path()), (QStringList{"compta.jnl", "raccourci.jnl"}));
-    EXPECT_EQ(fiche.NomFichier, second);
+    EXPECT_EQ(fiche.ledger.NomFichier, second);
 }
 
 TEST(SaveTargets, ALinkToAFileNotYetThereCreatesThatFile)
