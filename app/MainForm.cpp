@@ -23,6 +23,8 @@ QString MainForm::titre() const
 {
     if (fiche_.Caption.isEmpty())
         return kTitre;
+    if (lectureSeule_)
+        return QStringLiteral("%1 - [%2 (lecture seule)]").arg(kTitre, fiche_.Caption);
     return QStringLiteral("%1 - [%2]").arg(kTitre, fiche_.Caption);
 }
 
@@ -44,33 +46,62 @@ void MainForm::FormShow()
     HelpFile = QDir(RepDepart).filePath(kFichierAide);
 }
 
+DossierLock::Attempt MainForm::verrouille(DossierLock &lock, const QString &fichier) const
+{
+    return lock.take(fichier, QDateTime(platform_.clock->today(), platform_.clock->now()));
+}
+
 void MainForm::charge()
 {
-    // One session per dossier: whether to open one another live session
-    // holds is the user's call.
-    if (const std::optional<LockOwner> owner = dossierlock::heldByOther(FichierCourant);
-        owner && !platform_.messages->warningAcceptCancel(dossierlock::alreadyOpenMessage(*owner),
-                                                          QStringLiteral("Ouvrir quand même"))) {
-        // At start-up the document holds the name from the settings without
-        // its content: the next save must not write over the other session.
-        if (fiche_.NomFichier == FichierCourant)
-            fiche_.NomFichier.clear();
-        FichierCourant = fiche_.NomFichier;
+    // The lock comes first: of two sessions opening the dossier together,
+    // one only holds it. A lock that cannot be created (a read-only folder)
+    // does not keep the dossier from being opened.
+    DossierLock lock;
+    const DossierLock::Attempt attempt = verrouille(lock, FichierCourant);
+    bool lectureSeule = false;
+    switch (attempt.result) {
+    case DossierLock::Result::Taken:
+    case DossierLock::Result::NotWritten:
+        break;
+    case DossierLock::Result::Refused:
+        platform_.messages->information(attempt.message);
+        renonce();
         return;
+    case DossierLock::Result::Held:
+        switch (platform_.messages->warningChoice(attempt.message, QStringLiteral("Ouvrir en lecture seule"),
+                                                  QStringLiteral("Ouvrir quand même"))) {
+        case Messages::Choice::First:
+            lectureSeule = true;
+            break;
+        case Messages::Choice::Second:
+            break;
+        case Messages::Choice::Annuler:
+            renonce();
+            return;
+        }
+        break;
     }
-    fiche_.Charge(FichierCourant);
+    const QString fichier = FichierCourant;
+    fiche_.Charge(fichier);
     // A file that is gone or unreadable leaves the document unnamed: a later
     // "Enregistrer" must not write over that file.
     FichierCourant = fiche_.NomFichier;
-    followDossier();
+    if (fiche_.NomFichier.isEmpty()) {
+        lock_.release();
+        lectureSeule_ = false;
+    } else if (fiche_.NomFichier == fichier) {
+        lock_ = std::move(lock);
+        lectureSeule_ = lectureSeule;
+    }
 }
 
-void MainForm::followDossier()
+void MainForm::renonce()
 {
-    if (fiche_.NomFichier.isEmpty())
-        lock_.release();
-    else if (fiche_.NomFichier != lock_.dossier())
-        lock_.take(fiche_.NomFichier, QDateTime(platform_.clock->today(), platform_.clock->now()));
+    // At start-up the document holds the name from the settings without its
+    // content: the next save must not write over the file it names.
+    if (fiche_.NomFichier == FichierCourant)
+        fiche_.NomFichier.clear();
+    FichierCourant = fiche_.NomFichier;
 }
 
 bool MainForm::DemandeEnregistrer()
@@ -100,7 +131,8 @@ void MainForm::Nouveau()
         return;
     FichierCourant.clear();
     fiche_.Nouveau();
-    followDossier();
+    lock_.release();
+    lectureSeule_ = false;
     Valide();
 }
 
@@ -138,9 +170,23 @@ bool MainForm::EnregistrerSous()
     if (platform_.files->exists(FichierCourant)
         && !platform_.messages->warningOkCancel(QStringLiteral("Ce fichier existe déjà")))
         return false;
+    // The file open read-write, under another of its names: saved as by "Enregistrer".
+    if (!lectureSeule_ && !fiche_.NomFichier.isEmpty() && fileio::sameFile(FichierCourant, fiche_.NomFichier)) {
+        fiche_.SetSauve();
+        return ecrire(FichierCourant);
+    }
+    // The dossier written becomes this session's: never one another session holds.
+    DossierLock lock;
+    const DossierLock::Attempt attempt = verrouille(lock, FichierCourant);
+    if (attempt.result == DossierLock::Result::Held || attempt.result == DossierLock::Result::Refused) {
+        platform_.messages->information(attempt.message);
+        FichierCourant.clear();
+        return false;
+    }
     fiche_.SetSauve();
-    if (fiche_.Sauve(FichierCourant)) {
-        followDossier();
+    if (ecrire(FichierCourant)) {
+        lock_ = std::move(lock);
+        lectureSeule_ = false;
         return true;
     }
     // Nothing stands under the new name: the next "Enregistrer" asks for a
@@ -152,14 +198,35 @@ bool MainForm::EnregistrerSous()
 bool MainForm::Enregistrer()
 {
     // An unnamed document goes through the save dialog, and stops there when
-    // the user gave up, including at "Ce fichier existe déjà".
-    if (FichierCourant.isEmpty())
+    // the user gave up, including at "Ce fichier existe déjà"; so does a
+    // dossier open read-only.
+    if (FichierCourant.isEmpty() || lectureSeule_)
         return EnregistrerSous();
     // The name of an opened file already ends in ".jnl": cutting it at its
     // first dot would write another file than the one open.
     if (!filenames::isLedgerName(FichierCourant))
         FichierCourant = filenames::forceLedgerExtension(FichierCourant);
-    return fiche_.Sauve(FichierCourant);
+    return ecrire(FichierCourant);
+}
+
+bool MainForm::ecrire(const QString &fichier)
+{
+    bool modifie = false;
+    fiche_.TestModif(modifie);
+    if (modifie && fiche_.changedOnDisk(fichier)) {
+        switch (platform_.messages->warningChoice(
+            QStringLiteral("Le dossier %1 a été modifié par ailleurs depuis son ouverture.")
+                .arg(QDir::toNativeSeparators(fichier)),
+            QStringLiteral("Enregistrer quand même"), QStringLiteral("Enregistrer sous..."))) {
+        case Messages::Choice::First:
+            break;
+        case Messages::Choice::Second:
+            return EnregistrerSous();
+        case Messages::Choice::Annuler:
+            return false;
+        }
+    }
+    return fiche_.Sauve(fichier);
 }
 
 bool MainForm::FormCloseQuery()

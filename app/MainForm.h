@@ -25,8 +25,12 @@ public:
     bool OuvrirAutomatiquementCoche = false;
 
     // The window title: "Tavelin", followed by the document's file name in
-    // brackets while it has one, as a maximised child window shows it.
+    // brackets while it has one, as a maximised child window shows it, and
+    // "(lecture seule)" while the dossier is open read-only.
     QString titre() const;
+    // The dossier was opened read-only, another session holding it: it is
+    // shown whole, and saved only under another name.
+    bool lectureSeule() const { return lectureSeule_; }
     // The status bar's clock text (long time form).
     static QString heure(QTime time);
 
@@ -40,7 +44,9 @@ public:
 
     void Nouveau();
     void Ouvrir();
-    // Both give back whether the document was written.
+    // Both give back whether the document was written. Neither writes over a
+    // dossier another session holds, nor, without asking, over one another
+    // program changed since this session read or last wrote it.
     bool Enregistrer();
     bool EnregistrerSous();
     // Whether the window may close: the save prompt, when there is something to save.
@@ -70,12 +76,16 @@ public:
 private:
     // The save prompt of New, Open and closing; false when the command must stop.
     bool DemandeEnregistrer();
-    // Loads FichierCourant, unless another session holds it and the user
-    // leaves it to that session.
+    // Loads FichierCourant with its lock; when another session holds it, the
+    // user opens it read-only, opens it all the same, or leaves it.
     void charge();
-    // The lock follows the document's file: taken on the dossier it now
-    // names, released when it names none.
-    void followDossier();
+    // The file named at start-up or chosen is not opened.
+    void renonce();
+    // Writes the document to the file it was read from or last written to,
+    // unless another program changed it since and the user keeps that.
+    bool ecrire(const QString &fichier);
+    // The lock of a dossier, taken now.
+    DossierLock::Attempt verrouille(DossierLock &lock, const QString &fichier) const;
     // False, with the user told so, when the page shown has no printed form.
     bool pagePrints();
 
@@ -83,5 +93,6 @@ private:
     const Platform &platform_;
     bool valide_ = false;
     bool unreadTold_ = false;
-    DossierLock lock_;
+    bool lectureSeule_ = false;
+    DossierLock lock_; // held on the dossier open, unless it was opened while another session held it
 };

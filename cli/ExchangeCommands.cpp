@@ -12,8 +12,15 @@
 #include "platform/Messages.h"
 #include "yearend/Closing.h"
 
+#include <QDir>
+#include <chrono>
+
 namespace cli {
 namespace {
+
+// How long an import waits for the session holding the dossier: long enough
+// for another command to finish, short enough for a script to go on.
+constexpr std::chrono::milliseconds kLockPatience{2000};
 
 // Bytes of an exchange file: to the file of --sortie, replaced whole or not
 // at all, or to standard output.
@@ -23,7 +30,7 @@ int deliver(const Invocation &invocation, const std::string &bytes, const Fiche 
         io.out += bytes;
         return ExitOk;
     }
-    const QString failure = exchange::writeExchangeFile(*invocation.output, bytes);
+    const QString failure = exchange::writeExchangeFile(fiche, *invocation.output, bytes, fileio::NamedBy::User);
     if (failure.isEmpty())
         return ExitOk;
     fiche.platform().messages->information(failure);
@@ -50,21 +57,38 @@ int importer(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
-    // A dossier open in a window would lose the import at its next save, or
-    // the window's work to this one.
-    if (const std::optional<LockOwner> owner = dossierlock::heldByOther(invocation.file)) {
-        fiche.platform().messages->information(dossierlock::alreadyOpenMessage(*owner));
+    Messages &messages = *fiche.platform().messages;
+    // One writer at a time: the lock is held from the reading of the dossier
+    // to its saving, so that two imports started together both land, one
+    // after the other. A dossier open in a window would lose the import at
+    // its next save, or the window's work to this one.
+    DossierLock lock;
+    const DossierLock::Attempt attempt =
+        lock.takeWaiting(invocation.file, QDateTime::currentDateTime(), kLockPatience);
+    if (attempt.result != DossierLock::Result::Taken) {
+        messages.information(attempt.message);
         return ExitUnreadable;
     }
-    DossierLock lock;
-    lock.take(invocation.file, QDateTime::currentDateTime());
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
     const exchange::ImportOutcome outcome = exchange::importFile(fiche, invocation.argument);
-    fiche.platform().messages->information(outcome.message);
-    if (!outcome.imported)
+    if (!outcome.imported) {
+        messages.information(outcome.message);
         return ExitUnreadable;
-    return fiche.writeFile(invocation.file) ? ExitOk : ExitUnreadable;
+    }
+    const QString nothingAdded = QStringLiteral("Aucune écriture n'a été ajoutée au dossier.");
+    if (fiche.changedOnDisk(invocation.file)) {
+        messages.information(QStringLiteral("Le dossier %1 a été modifié par ailleurs pendant l'import. %2")
+                                 .arg(QDir::toNativeSeparators(invocation.file), nothingAdded));
+        return ExitUnreadable;
+    }
+    // The summary tells what the dossier holds: only once it is saved.
+    if (!fiche.writeFile(invocation.file)) {
+        messages.information(nothingAdded);
+        return ExitUnreadable;
+    }
+    messages.information(outcome.message);
+    return ExitOk;
 }
 
 int cloture(const Invocation &invocation, Streams &io)

@@ -2,7 +2,6 @@
 
 #include "document/ReportCommands.h"
 #include "entry/MonthGrid.h"
-#include "ledger/LedgerFile.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -178,8 +177,7 @@ bool Fiche::Charge(const QString &fileName)
     if (!platform().files->exists(fileName)) {
         NomFichier.clear();
     } else {
-        LineList lines;
-        const QString message = ledgerfile::openLedger(fileName, lines);
+        const QString message = readFile(fileName);
         if (!message.isEmpty()) {
             report(message);
             // Nothing is loaded: the document keeps what it had. But it must
@@ -191,9 +189,6 @@ bool Fiche::Charge(const QString &fileName)
             }
             return false;
         }
-        Lignes = std::move(lines);
-        NomFichier = fileName;
-        Modifie = false;
         loaded = true;
     }
     Caption = QFileInfo(NomFichier).fileName();

@@ -38,10 +38,30 @@ QString writeProtectedReason()
     return QStringLiteral("le fichier est protégé en écriture");
 }
 
+QString notRegularReason()
+{
+    return QStringLiteral("ce n'est pas un fichier ordinaire");
+}
+
+QString foreignLinkReason()
+{
+    return QStringLiteral("c'est un lien symbolique d'un autre utilisateur");
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0
+           && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 QString saveFailedMessage(const QString &path, const QString &why)
 {
     if (why == writeProtectedReason())
         return QStringLiteral("Le fichier %1 est protégé en écriture").arg(QDir::toNativeSeparators(path));
+    if (why == notRegularReason())
+        return QStringLiteral("%1 n'est pas un fichier ordinaire").arg(QDir::toNativeSeparators(path));
     return QStringLiteral("Impossible d'enregistrer le fichier %1 : %2.")
         .arg(QDir::toNativeSeparators(path), why);
 }
@@ -50,6 +70,12 @@ QString readFailedMessage(const QString &path, const QString &why)
 {
     return QStringLiteral("Impossible de lire le fichier %1 : %2.")
         .arg(QDir::toNativeSeparators(path), why);
+}
+
+QString backupFailedMessage(const QString &backup, const QString &why)
+{
+    return QStringLiteral("Le fichier a été enregistré, mais sa version précédente n'a pas pu être gardée dans %1 : %2.")
+        .arg(QDir::toNativeSeparators(backup), why);
 }
 
 QString readWhole(const QString &path, std::string &out)

@@ -37,7 +37,18 @@ QString LitBalance(BalancePage &page, const LineList &lines, const ReferenceData
 
     accounts.writeTo(page.grid, ref.ListePlc, {-1, 0, 1, -1, 2, 3});
     const QString message = Total5(page);
-    return accounts.allComputed() ? message : noTotals(page);
+    if (accounts.allComputed())
+        return message;
+    // An account whose sum could not be made shows an empty cell, which the
+    // balance would read as zero: its balance is not known either.
+    for (std::size_t i = 0; i < accounts.rows().size(); ++i) {
+        const AccountRows::Row &row = accounts.rows()[i];
+        if (!row.debit.computed() || !row.credit.computed()) {
+            page.grid.set(int(i) + 1, 4, QString());
+            page.grid.set(int(i) + 1, 5, QString());
+        }
+    }
+    return noTotals(page);
 }
 
 QString Total5(BalancePage &page)

@@ -169,7 +169,8 @@ QString Cloturer(Ledger &ledger)
     const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.exercice, ledger.ref.ListePlc);
     if (!entries.error.isEmpty())
         return entries.error;
-    return exchange::writeExchangeFile(ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text);
+    return exchange::writeExchangeFile(ledger, ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text,
+                                       fileio::NamedBy::Program);
 }
 
 } // namespace reports

@@ -57,3 +57,19 @@ bool QtMessages::warningAcceptCancel(const QString &text, const QString &acceptB
     box.exec();
     return box.clickedButton() == ok;
 }
+
+Messages::Choice QtMessages::warningChoice(const QString &text, const QString &first, const QString &second)
+{
+    QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, owner());
+    QPushButton *firstButton = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton *secondButton = box.addButton(second, QMessageBox::ActionRole);
+    QPushButton *annuler = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(firstButton);
+    box.setEscapeButton(annuler);
+    box.exec();
+    if (box.clickedButton() == firstButton)
+        return Choice::First;
+    if (box.clickedButton() == secondButton)
+        return Choice::Second;
+    return Choice::Annuler;
+}

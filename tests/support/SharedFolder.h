@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <grp.h>
+#include <pwd.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// A folder every user may write, sticky as /tmp is: a small office's shared
+// folder. Two users with no rights beyond their own meet there: the one who
+// runs Tavelin ("nobody") and another (a user id no account has), who plants
+// whatever could harm the first. Playing them takes root: without it
+// `ready()` is false and the test skips, saying why.
+class SharedFolder {
+public:
+    static constexpr uid_t kOther = 64000;
+    static constexpr const char *kNeedsRoot = "two users in a shared folder need root to be played";
+
+    SharedFolder()
+    {
+        const passwd *user = ::getpwnam("nobody");
+        if (::geteuid() != 0 || !user)
+            return;
+        user_ = user->pw_uid;
+        group_ = user->pw_gid;
+        ready_ = ::chmod(QFile::encodeName(dir_.path()).constData(), 01777) == 0;
+    }
+
+    bool ready() const { return ready_; }
+    QString path() const { return dir_.path(); }
+    QString file(const QString &name) const { return dir_.filePath(name); }
+    uid_t user() const { return user_; }
+
+    // A file of the user's, as the user would have written it.
+    void userFile(const QString &name, std::string_view bytes) const
+    {
+        QFile f(file(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes.data(), qint64(bytes.size()));
+        f.close();
+        ASSERT_EQ(::chown(QFile::encodeName(f.fileName()).constData(), user_, group_), 0);
+    }
+
+    // Runs a program in the folder as the other user (`asUser` false) or as
+    // the user (setpriv); its exit code, -1 when it did not end within 20 s.
+    int run(bool asUser, const QString &program, const QStringList &args, QByteArray *err = nullptr) const
+    {
+        const QString id = QString::number(asUser ? user_ : kOther);
+        const QString group = QString::number(asUser ? group_ : kOther);
+        QProcess process;
+        process.setWorkingDirectory(dir_.path());
+        process.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=") + id,
+                                                             QStringLiteral("--regid=") + group,
+                                                             QStringLiteral("--clear-groups"), QStringLiteral("--"), program}
+                                                     + args);
+        if (!process.waitForFinished(20000)) {
+            process.kill();
+            process.waitForFinished();
+            return -1;
+        }
+        if (err)
+            *err = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    // What the other user plants in the folder: `ln -s`, `mkfifo`, ...
+    void plant(const QStringList &command) const
+    {
+        ASSERT_EQ(run(false, command.front(), command.mid(1)), 0) << command.join(u' ').toStdString();
+    }
+
+    // Runs `checks` in a child process that became the user; 0 when they all held.
+    int asUser(const std::function<void()> &checks) const
+    {
+        std::fflush(stdout);
+        const pid_t child = ::fork();
+        if (child < 0)
+            return -1;
+        if (child == 0) {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(group_) != 0 || ::setuid(user_) != 0)
+                ::_exit(100);
+            checks();
+            std::fflush(stdout);
+            ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+private:
+    QTemporaryDir dir_;
+    bool ready_ = false;
+    uid_t user_ = 0;
+    gid_t group_ = 0;
+};
