@@ -23,7 +23,7 @@ QString MainForm::titre() const
 {
     if (fiche_.Caption.isEmpty())
         return kTitre;
-    if (lectureSeule_)
+    if (readOnly_)
         return QStringLiteral("%1 - [%2 (lecture seule)]").arg(kTitre, fiche_.Caption);
     return QStringLiteral("%1 - [%2]").arg(kTitre, fiche_.Caption);
 }
@@ -46,9 +46,9 @@ void MainForm::FormShow()
     HelpFile = QDir(RepDepart).filePath(kFichierAide);
 }
 
-DossierLock::Attempt MainForm::verrouille(DossierLock &lock, const QString &fichier) const
+DossierLock::Attempt MainForm::takeLock(DossierLock &lock, const QString &path) const
 {
-    return lock.take(fichier, QDateTime(platform_.clock->today(), platform_.clock->now()));
+    return lock.take(path, QDateTime(platform_.clock->today(), platform_.clock->now()));
 }
 
 void MainForm::charge()
@@ -57,45 +57,45 @@ void MainForm::charge()
     // one only holds it. A lock that cannot be created (a read-only folder)
     // does not keep the dossier from being opened.
     DossierLock lock;
-    const DossierLock::Attempt attempt = verrouille(lock, FichierCourant);
-    bool lectureSeule = false;
+    const DossierLock::Attempt attempt = takeLock(lock, FichierCourant);
+    bool readOnly = false;
     switch (attempt.result) {
     case DossierLock::Result::Taken:
     case DossierLock::Result::NotWritten:
         break;
     case DossierLock::Result::Refused:
         platform_.messages->information(attempt.message);
-        renonce();
+        forgetChosenFile();
         return;
     case DossierLock::Result::Held:
         switch (platform_.messages->warningChoice(attempt.message, QStringLiteral("Ouvrir en lecture seule"),
                                                   QStringLiteral("Ouvrir quand même"))) {
         case Messages::Choice::First:
-            lectureSeule = true;
+            readOnly = true;
             break;
         case Messages::Choice::Second:
             break;
         case Messages::Choice::Annuler:
-            renonce();
+            forgetChosenFile();
             return;
         }
         break;
     }
-    const QString fichier = FichierCourant;
-    fiche_.Charge(fichier);
+    const QString chosen = FichierCourant;
+    fiche_.Charge(chosen);
     // A file that is gone or unreadable leaves the document unnamed: a later
     // "Enregistrer" must not write over that file.
     FichierCourant = fiche_.NomFichier;
     if (fiche_.NomFichier.isEmpty()) {
         lock_.release();
-        lectureSeule_ = false;
-    } else if (fiche_.NomFichier == fichier) {
+        readOnly_ = false;
+    } else if (fiche_.NomFichier == chosen) {
         lock_ = std::move(lock);
-        lectureSeule_ = lectureSeule;
+        readOnly_ = readOnly;
     }
 }
 
-void MainForm::renonce()
+void MainForm::forgetChosenFile()
 {
     // At start-up the document holds the name from the settings without its
     // content: the next save must not write over the file it names.
@@ -132,7 +132,7 @@ void MainForm::Nouveau()
     FichierCourant.clear();
     fiche_.Nouveau();
     lock_.release();
-    lectureSeule_ = false;
+    readOnly_ = false;
     Valide();
 }
 
@@ -171,22 +171,22 @@ bool MainForm::EnregistrerSous()
         && !platform_.messages->warningOkCancel(QStringLiteral("Ce fichier existe déjà")))
         return false;
     // The file open read-write, under another of its names: saved as by "Enregistrer".
-    if (!lectureSeule_ && !fiche_.NomFichier.isEmpty() && fileio::sameFile(FichierCourant, fiche_.NomFichier)) {
+    if (!readOnly_ && !fiche_.NomFichier.isEmpty() && fileio::sameFile(FichierCourant, fiche_.NomFichier)) {
         fiche_.SetSauve();
-        return ecrire(FichierCourant);
+        return saveChecked(FichierCourant);
     }
     // The dossier written becomes this session's: never one another session holds.
     DossierLock lock;
-    const DossierLock::Attempt attempt = verrouille(lock, FichierCourant);
+    const DossierLock::Attempt attempt = takeLock(lock, FichierCourant);
     if (attempt.result == DossierLock::Result::Held || attempt.result == DossierLock::Result::Refused) {
         platform_.messages->information(attempt.message);
         FichierCourant.clear();
         return false;
     }
     fiche_.SetSauve();
-    if (ecrire(FichierCourant)) {
+    if (saveChecked(FichierCourant)) {
         lock_ = std::move(lock);
-        lectureSeule_ = false;
+        readOnly_ = false;
         return true;
     }
     // Nothing stands under the new name: the next "Enregistrer" asks for a
@@ -200,23 +200,23 @@ bool MainForm::Enregistrer()
     // An unnamed document goes through the save dialog, and stops there when
     // the user gave up, including at "Ce fichier existe déjà"; so does a
     // dossier open read-only.
-    if (FichierCourant.isEmpty() || lectureSeule_)
+    if (FichierCourant.isEmpty() || readOnly_)
         return EnregistrerSous();
     // The name of an opened file already ends in ".jnl": cutting it at its
     // first dot would write another file than the one open.
     if (!filenames::isLedgerName(FichierCourant))
         FichierCourant = filenames::forceLedgerExtension(FichierCourant);
-    return ecrire(FichierCourant);
+    return saveChecked(FichierCourant);
 }
 
-bool MainForm::ecrire(const QString &fichier)
+bool MainForm::saveChecked(const QString &path)
 {
     bool modifie = false;
     fiche_.TestModif(modifie);
-    if (modifie && fiche_.changedOnDisk(fichier)) {
+    if (modifie && fiche_.changedOnDisk(path)) {
         switch (platform_.messages->warningChoice(
             QStringLiteral("Le dossier %1 a été modifié par ailleurs depuis son ouverture.")
-                .arg(QDir::toNativeSeparators(fichier)),
+                .arg(QDir::toNativeSeparators(path)),
             QStringLiteral("Enregistrer quand même"), QStringLiteral("Enregistrer sous..."))) {
         case Messages::Choice::First:
             break;
@@ -226,7 +226,7 @@ bool MainForm::ecrire(const QString &fichier)
             return false;
         }
     }
-    return fiche_.Sauve(fichier);
+    return fiche_.Sauve(path);
 }
 
 bool MainForm::FormCloseQuery()

@@ -30,7 +30,7 @@ public:
     QString titre() const;
     // The dossier was opened read-only, another session holding it: it is
     // shown whole, and saved only under another name.
-    bool lectureSeule() const { return lectureSeule_; }
+    bool readOnly() const { return readOnly_; }
     // The status bar's clock text (long time form).
     static QString heure(QTime time);
 
@@ -80,12 +80,12 @@ private:
     // user opens it read-only, opens it all the same, or leaves it.
     void charge();
     // The file named at start-up or chosen is not opened.
-    void renonce();
+    void forgetChosenFile();
     // Writes the document to the file it was read from or last written to,
     // unless another program changed it since and the user keeps that.
-    bool ecrire(const QString &fichier);
+    bool saveChecked(const QString &path);
     // The lock of a dossier, taken now.
-    DossierLock::Attempt verrouille(DossierLock &lock, const QString &fichier) const;
+    DossierLock::Attempt takeLock(DossierLock &lock, const QString &path) const;
     // False, with the user told so, when the page shown has no printed form.
     bool pagePrints();
 
@@ -93,6 +93,6 @@ private:
     const Platform &platform_;
     bool valide_ = false;
     bool unreadTold_ = false;
-    bool lectureSeule_ = false;
+    bool readOnly_ = false;
     DossierLock lock_; // held on the dossier open, unless it was opened while another session held it
 };

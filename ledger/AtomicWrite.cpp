@@ -80,26 +80,6 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
-bool writeAll(int fd, std::string_view bytes, int &error)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            return false;
-        }
-        if (n == 0) {
-            error = ENOSPC;
-            return false;
-        }
-        done += std::size_t(n);
-    }
-    return true;
-}
-
 // The temporary copies of a file: hidden, named after the file and after what
 // they are, so that a save killed half-way leaves a name that says so.
 std::string temporaryPrefix(const std::string &target)
@@ -175,6 +155,26 @@ void syncFolder(const std::string &target)
 }
 
 } // namespace
+
+bool writeAll(int fd, std::string_view bytes, int &error)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            return false;
+        }
+        if (n == 0) {
+            error = ENOSPC;
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    return true;
+}
 
 bool linkMayBeFollowed(NamedBy namedBy, uid_t linkOwner)
 {

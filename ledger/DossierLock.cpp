@@ -175,20 +175,22 @@ int removeStale(const std::string &path, const Found &found)
     return ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
 }
 
-bool writeAll(int fd, const QByteArray &bytes, int &error)
+LockState stateOf(const Found &found, const QString &lock)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            error = n < 0 ? errno : ENOSPC;
-            return false;
-        }
-        done += n;
+    switch (found.kind) {
+    case Found::Kind::NotRegular:
+        return {LockState::Kind::NotRegular, {}, notRegularMessage(lock)};
+    case Found::Kind::Unreadable:
+        return {LockState::Kind::Unreadable, {}, unreadableMessage(lock, found.why)};
+    case Found::Kind::Lock:
+        if (!isThisProcess(found.owner) && isLive(found.owner))
+            return {LockState::Kind::Held, found.owner, alreadyOpenMessage(found.owner)};
+        break;
+    case Found::Kind::Gone:
+    case Found::Kind::Garbage:
+        break;
     }
-    return true;
+    return {};
 }
 
 } // namespace
@@ -215,20 +217,7 @@ LockState inspect(const QString &dossier)
     const QString lock = lockPath(dossier);
     Found found;
     readAt(native(lock), found);
-    switch (found.kind) {
-    case Found::Kind::NotRegular:
-        return {LockState::Kind::NotRegular, {}, notRegularMessage(lock)};
-    case Found::Kind::Unreadable:
-        return {LockState::Kind::Unreadable, {}, unreadableMessage(lock, found.why)};
-    case Found::Kind::Lock:
-        if (!isThisProcess(found.owner) && isLive(found.owner))
-            return {LockState::Kind::Held, found.owner, alreadyOpenMessage(found.owner)};
-        break;
-    case Found::Kind::Gone:
-    case Found::Kind::Garbage:
-        break;
-    }
-    return {};
+    return stateOf(found, lock);
 }
 
 } // namespace dossierlock
@@ -272,7 +261,7 @@ DossierLock::Attempt DossierLock::take(const QString &dossier, const QDateTime &
                 continue;
             }
             int error = 0;
-            if (!writeAll(fd, text, error)) {
+            if (!fileio::writeAll(fd, std::string_view(text.constData(), std::size_t(text.size())), error)) {
                 ::unlink(path.c_str());
                 ::close(fd);
                 return {Result::NotWritten, notWrittenMessage(lock, fileio::reason(error))};
@@ -286,20 +275,18 @@ DossierLock::Attempt DossierLock::take(const QString &dossier, const QDateTime &
 
         Found found;
         readAt(path, found);
-        switch (found.kind) {
-        case Found::Kind::Gone:
-            continue;
-        case Found::Kind::NotRegular:
-            return {Result::Refused, notRegularMessage(lock)};
-        case Found::Kind::Unreadable:
-            return {Result::Held, unreadableMessage(lock, found.why)};
-        case Found::Kind::Lock:
-            if (!isThisProcess(found.owner) && isLive(found.owner))
-                return {Result::Held, alreadyOpenMessage(found.owner)};
-            break;
-        case Found::Kind::Garbage:
+        const LockState state = stateOf(found, lock);
+        switch (state.kind) {
+        case LockState::Kind::NotRegular:
+            return {Result::Refused, state.message};
+        case LockState::Kind::Held:
+        case LockState::Kind::Unreadable:
+            return {Result::Held, state.message};
+        case LockState::Kind::Free:
             break;
         }
+        if (found.kind == Found::Kind::Gone)
+            continue;
         if (const int error = removeStale(path, found))
             return {Result::NotWritten, notWrittenMessage(lock, fileio::reason(error))};
     }

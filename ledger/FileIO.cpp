@@ -82,7 +82,10 @@ QString readWhole(const QString &path, std::string &out)
 {
     out.clear();
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting: a FIFO that no program writes to then reads as
+    // empty instead of holding the program for ever (one being written, a
+    // pipe from a script, reads as usual once the flag is cleared).
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return reason(errno);
     struct stat st {};
@@ -95,6 +98,11 @@ QString readWhole(const QString &path, std::string &out)
         ::close(fd);
         return reason(EISDIR);
     }
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISSOCK(st.st_mode)) {
+        ::close(fd);
+        return notRegularReason();
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (st.st_size > kMaxFileSize) {
         ::close(fd);
         return QStringLiteral("le fichier est trop volumineux");

@@ -51,6 +51,9 @@ QString writeProtectedReason();
 QString notRegularReason();
 QString foreignLinkReason();
 
+// Writes all the bytes to an open file; false with the errno value otherwise.
+bool writeAll(int fd, std::string_view bytes, int &error);
+
 // Whether both paths name one existing file, whatever links lead to it.
 bool sameFile(const QString &a, const QString &b);
 

@@ -33,8 +33,10 @@ std::unique_ptr<TMainForm> demarrer(const Platform &platform, const std::functio
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         main->setGeometry(screen->availableGeometry());
     main->showMaximized();
-    main->FormShow();
+    // Gone before the start-up's questions (a dossier another session
+    // holds), which it would otherwise cover.
     splash.reset();
+    main->FormShow();
     main->form().VerifieProgramme(QCoreApplication::applicationFilePath());
     return main;
 }

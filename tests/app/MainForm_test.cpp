@@ -580,7 +580,7 @@ TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedReadOnlyAllTheSameOr
         fake.fileDialogs.openAnswers = {held};
         form.Ouvrir();
         EXPECT_EQ(fiche.NomFichier, held);
-        EXPECT_EQ(form.lectureSeule(), readOnly);
+        EXPECT_EQ(form.readOnly(), readOnly);
         EXPECT_FALSE(QFile::exists(dossierlock::lockPath(first)));
         // Either way the lock stays the other session's.
         EXPECT_EQ(readBytes(dossierlock::lockPath(held)), otherSession);
@@ -608,7 +608,7 @@ TEST_F(MainFormTest, ADossierOpenReadOnlyIsSavedUnderAnotherNameOnly)
 
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("copie.jnl"))};
     EXPECT_TRUE(form.Enregistrer());
-    EXPECT_FALSE(form.lectureSeule());
+    EXPECT_FALSE(form.readOnly());
     EXPECT_EQ(fiche.NomFichier, dir.file(QStringLiteral("copie.jnl")));
     EXPECT_TRUE(QFile::exists(dossierlock::lockPath(dir.file(QStringLiteral("copie.jnl")))));
     EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 2u);
