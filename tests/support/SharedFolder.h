@@ -1,25 +1,24 @@
 #pragma once
 
+#include "Unprivileged.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
-#include <grp.h>
 #include <pwd.h>
 #include <string_view>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 // A folder every user may write, sticky as /tmp is: a small office's shared
 // folder. Two users with no rights beyond their own meet there: the one who
-// runs Tavelin ("nobody") and another (a user id no account has), who plants
-// whatever could harm the first. Playing them takes root: without it
-// `ready()` is false and the test skips, saying why.
+// runs Tavelin ("nobody", as in Unprivileged.h) and another (a user id no
+// account has), who plants whatever could harm the first. Playing them takes
+// root: without it `ready()` is false and the test skips, saying why.
 class SharedFolder {
 public:
     static constexpr uid_t kOther = 64000;
@@ -27,8 +26,8 @@ public:
 
     SharedFolder()
     {
-        const passwd *user = ::getpwnam("nobody");
-        if (::geteuid() != 0 || !user)
+        const passwd *user = unprivileged::nobody();
+        if (!unprivileged::asRoot() || !user)
             return;
         user_ = user->pw_uid;
         group_ = user->pw_gid;
@@ -38,7 +37,6 @@ public:
     bool ready() const { return ready_; }
     QString path() const { return dir_.path(); }
     QString file(const QString &name) const { return dir_.filePath(name); }
-    uid_t user() const { return user_; }
 
     // A file of the user's, as the user would have written it.
     void userFile(const QString &name, std::string_view bytes) const
@@ -79,23 +77,7 @@ public:
     }
 
     // Runs `checks` in a child process that became the user; 0 when they all held.
-    int asUser(const std::function<void()> &checks) const
-    {
-        std::fflush(stdout);
-        const pid_t child = ::fork();
-        if (child < 0)
-            return -1;
-        if (child == 0) {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(group_) != 0 || ::setuid(user_) != 0)
-                ::_exit(100);
-            checks();
-            std::fflush(stdout);
-            ::_exit(::testing::Test::HasFailure() ? 1 : 0);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
+    int asUser(const std::function<void()> &checks) const { return unprivileged::run(checks); }
 
 private:
     QTemporaryDir dir_;
