@@ -85,7 +85,9 @@ QList<Menu> buildMenu()
             separated(on(Cmd::JournalGeneral, u"J&ournal Général")),
             on(Cmd::Balance, u"Ba&lance", u"Consulter balance"),
             on(Cmd::Resultat, u"&Résultat de l'exercice", u"Résultat de l'exercice"),
-            on(Cmd::Bilan, u"&Bilan", u"Bilan"),
+            separated(on(Cmd::Bilan, u"&Bilan", u"Bilan")),
+            off(Cmd::DeclarationTva, u"Déclaration de &TVA...", u"Déclaration de TVA"),
+            off(Cmd::Rapprochement, u"&Rapprochement bancaire...", u"Rapprocher le compte bancaire d'un relevé"),
         }},
         {s(u"&Paramètres"), 7, {
             on(Cmd::Societe, u"&Société", u"Paramètres société"),

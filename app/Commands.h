@@ -14,7 +14,7 @@ enum class Cmd {
     Saisie, FactureClient, FactureFournisseur, Precedent, Suivant, Premier, Dernier, Supprimer,
     ModifierEcriture,
     // Documents
-    Journal, GrandLivre, JournalGeneral, Balance, Resultat, Bilan,
+    Journal, GrandLivre, JournalGeneral, Balance, Resultat, Bilan, DeclarationTva, Rapprochement,
     // Paramètres
     Societe, Journaux, PlanComptable, Exercice, Guides, OuvrirAuto,
     // Outils

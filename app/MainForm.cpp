@@ -4,6 +4,7 @@
 #include "document/Fiche.h"
 #include "document/PrintCommands.h"
 #include "ledger/FileIO.h"
+#include "ledger/ReferenceData.h"
 #include "ledger/TextForms.h"
 #include "platform/FileDialogs.h"
 #include "platform/Clock.h"
@@ -13,6 +14,7 @@
 #include "platform/PrinterDialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 MainForm::MainForm(Fiche &fiche, const Platform &platform)
     : fiche_(fiche), platform_(platform)
@@ -33,17 +35,56 @@ QString MainForm::heure(QTime time)
     return forms::formatTime(time);
 }
 
+void MainForm::takeCommandLine(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    const QFileInfo dossier(files.first());
+    commandLineDossier_ = dossier.absoluteFilePath();
+    unopenedArguments_ = files.mid(1);
+    const QDir dossierFolder = dossier.absoluteDir();
+    // Only a dossier that will be opened may move the reference files, and
+    // only from a folder without any: stored setups keep their start-up folder.
+    if (filenames::isLedgerName(commandLineDossier_) && platform_.files->exists(commandLineDossier_)
+        && dossierFolder != QDir::current() && !reference::holdsReferenceFiles(QDir::current())
+        && reference::holdsReferenceFiles(dossierFolder)) {
+        const QString launchFolder = QDir::currentPath();
+        if (QDir::setCurrent(dossierFolder.path()))
+            launchFolder_ = launchFolder;
+    }
+}
+
 void MainForm::FormShow()
 {
     RepDepart = QDir::currentPath();
+    tellCommandLine();
     bool ouvrirAuto = false;
     fiche_.GetIni(ouvrirAuto, FichierCourant);
-    if (ouvrirAuto) {
-        OuvrirAutomatiquementCoche = true;
-        charge();
-        Valide();
+    OuvrirAutomatiquementCoche = ouvrirAuto;
+    if (commandLineDossier_.isEmpty() || !ouvreFichier(commandLineDossier_)) {
+        FichierCourant = fiche_.NomFichier;
+        if (ouvrirAuto) {
+            charge();
+            Valide();
+        }
     }
     HelpFile = QDir(RepDepart).filePath(kFichierAide);
+}
+
+void MainForm::tellCommandLine()
+{
+    if (!launchFolder_.isEmpty())
+        platform_.messages->information(
+            QStringLiteral("Aucun fichier commun de Tavelin (société, plan comptable, journaux, réglages) dans %1, "
+                           "le dossier d'où il a été lancé : Tavelin prend ceux qui sont à côté de %2, dans %3, et "
+                           "les y enregistrera en quittant.")
+                .arg(QDir::toNativeSeparators(launchFolder_), filenames::withoutFolder(commandLineDossier_),
+                     QDir::toNativeSeparators(RepDepart)));
+    if (!unopenedArguments_.isEmpty())
+        platform_.messages->information(
+            (unopenedArguments_.size() == 1 ? QStringLiteral("Tavelin n'ouvre qu'un dossier à la fois : %1 n'est pas ouvert.")
+                                            : QStringLiteral("Tavelin n'ouvre qu'un dossier à la fois : %1 ne sont pas ouverts."))
+                .arg(unopenedArguments_.join(QStringLiteral(", "))));
 }
 
 DossierLock::Attempt MainForm::takeLock(DossierLock &lock, const QString &path) const
@@ -145,18 +186,24 @@ void MainForm::Ouvrir()
         Valide();
         return;
     }
-    FichierCourant = *chosen;
+    ouvreFichier(*chosen);
+}
+
+bool MainForm::ouvreFichier(const QString &path)
+{
+    FichierCourant = path;
     if (!filenames::isLedgerName(FichierCourant)) {
         FichierCourant.clear();
         platform_.messages->information(QStringLiteral("Type de fichier non valide"));
-        return;
+        return false;
     }
     if (!platform_.files->exists(FichierCourant)) {
         platform_.messages->information(QStringLiteral("Le fichier n'existe pas"));
-        return;
+        return false;
     }
     charge();
     Valide();
+    return true;
 }
 
 bool MainForm::EnregistrerSous()
@@ -262,24 +309,15 @@ void MainForm::OuvrirAutomatiquement()
     fiche_.SetIni(OuvrirAutomatiquementCoche);
 }
 
-bool MainForm::pagePrints()
-{
-    if (document::pagePrints(fiche_))
-        return true;
-    platform_.messages->information(QStringLiteral("Le bilan ne s'imprime pas."));
-    return false;
-}
-
 void MainForm::Imprimer()
 {
-    if (pagePrints() && platform_.printerDialogs->print())
+    if (platform_.printerDialogs->print())
         document::Imprimer(fiche_, *platform_.printer);
 }
 
 void MainForm::Apercu()
 {
-    if (pagePrints())
-        platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
+    platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
 }
 
 void MainForm::MiseEnPage()

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 class Fiche;
@@ -34,8 +35,17 @@ public:
     // The status bar's clock text (long time form).
     static QString heure(QTime time);
 
-    // Start-up, once the window is shown: records the start-up folder,
-    // reopens the last file when the setting asks for it, names the help file.
+    // The file names of the command line, before the reference data is
+    // loaded. The first is the dossier that start-up opens in place of the
+    // last file (a double click in the file manager); Tavelin opens one
+    // dossier at a time. When the current folder holds no reference files
+    // and that dossier's folder does, the dossier's folder becomes the
+    // current one, as if Tavelin had been started there.
+    void takeCommandLine(const QStringList &files);
+
+    // Start-up, once the window is shown: records the start-up folder, opens
+    // the dossier of the command line or else reopens the last file when the
+    // setting asks for it, names the help file.
     void FormShow();
 
     // Makes the document commands available for the rest of the run.
@@ -76,6 +86,12 @@ public:
 private:
     // The save prompt of New, Open and closing; false when the command must stop.
     bool DemandeEnregistrer();
+    // Opens the dossier the user named, with the refusals of "Ouvrir...";
+    // false when it was refused.
+    bool ouvreFichier(const QString &path);
+    // What start-up tells about the command line: the reference files taken
+    // beside its dossier, the file names left unopened.
+    void tellCommandLine();
     // Loads FichierCourant with its lock; when another session holds it, the
     // user opens it read-only, opens it all the same, or leaves it.
     void charge();
@@ -86,13 +102,14 @@ private:
     bool saveChecked(const QString &path);
     // The lock of a dossier, taken now.
     DossierLock::Attempt takeLock(DossierLock &lock, const QString &path) const;
-    // False, with the user told so, when the page shown has no printed form.
-    bool pagePrints();
 
     Fiche &fiche_;
     const Platform &platform_;
     bool valide_ = false;
     bool unreadTold_ = false;
     bool readOnly_ = false;
+    QString commandLineDossier_; // absolute
+    QStringList unopenedArguments_;
+    QString launchFolder_; // the current folder left for the dossier's folder, if it was
     DossierLock lock_; // held on the dossier open, unless it was opened while another session held it
 };

@@ -1,6 +1,7 @@
 #include "LedgerGenerator.h"
 
 #include "reports/AccountBalance.h"
+#include "reports/BalanceSheet.h"
 #include "reports/IncomeStatement.h"
 #include "reports/MonthViews.h"
 
@@ -34,6 +35,19 @@ void BM_IncomeStatementOfTheYear(benchmark::State &state)
     }
 }
 BENCHMARK(BM_IncomeStatementOfTheYear)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_BalanceSheetOfTheYear(benchmark::State &state)
+{
+    const LineList lines = generatedLines(int(state.range(0)));
+    BalanceSheetPage page;
+    page.from = QDate(2002, 1, 1);
+    page.to = QDate(2002, 12, 31);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reports::LitBilan(page, lines));
+        benchmark::DoNotOptimize(page.grid.at(19, 1));
+    }
+}
+BENCHMARK(BM_BalanceSheetOfTheYear)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // One month of the year (about a twelfth of the entries) through each view,
 // with the filter that lists the most.

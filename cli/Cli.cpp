@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/BankCommands.h"
 #include "cli/Calculators.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsolePlatform.h"
@@ -7,6 +8,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
 #include "cli/Listings.h"
+#include "cli/VatCommand.h"
 #include "cli/Verification.h"
 #include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
@@ -56,11 +58,18 @@ int list(const Invocation &invocation, Streams &io)
     case Command::Mois:
         listMonth(fiche, invocation.annee, invocation.mois, io.out);
         break;
-    case Command::Balance:
-        listBalance(fiche, invocation.du, invocation.au, io.out);
+    case Command::Balance: {
+        BalanceOrder order;
+        order.setByAccount(invocation.sortByAccount);
+        order.setClassSubtotals(invocation.classSubtotals);
+        listBalance(fiche, invocation.du, invocation.au, order, io.out);
         break;
+    }
     case Command::Resultat:
         listResultat(fiche, invocation.du, invocation.au, io.out);
+        break;
+    case Command::Bilan:
+        listBilan(fiche, invocation.du, invocation.au, io.out);
         break;
     default:
         listMonthView(fiche, invocation.command, invocation.annee, invocation.mois, invocation.filter, io.out);
@@ -99,6 +108,10 @@ int run(const QStringList &args, Streams &io)
         return cloture(invocation, io);
     case Command::Rechercher:
         return rechercher(invocation, io);
+    case Command::Tva:
+        return tva(invocation, io);
+    case Command::Rapprocher:
+        return rapprocher(invocation, io);
     default:
         return list(invocation, io);
     }

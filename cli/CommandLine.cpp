@@ -1,8 +1,8 @@
 #include "cli/CommandLine.h"
 
 #include "ledger/TextForms.h"
+#include "platform/ProgramVersion.h"
 
-#include <array>
 
 #ifndef TAVELIN_VERSION
 #define TAVELIN_VERSION "?"
@@ -11,10 +11,13 @@
 namespace cli {
 namespace {
 
-enum Option : unsigned { OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32 };
+enum Option : unsigned {
+    OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32, OptEnregistrer = 64,
+    OptTri = 128, OptClasses = 256, OptTrimestre = 512
+};
 
 // What a command takes after the ledger file.
-enum class Second { None, Month, ImportFile, Text };
+enum class Second { None, Month, ImportFile, Text, Statement };
 
 struct CommandRule {
     const char *name;
@@ -23,33 +26,41 @@ struct CommandRule {
     unsigned options;
 };
 
-constexpr std::array<CommandRule, 11> kCommands{{
+constexpr CommandRule kCommands[] = {
     {"mois", Command::Mois, Second::Month, 0},
     {"journal", Command::Journal, Second::Month, OptJournal},
     {"grand-livre", Command::GrandLivre, Second::Month, OptCompte},
     {"journal-general", Command::JournalGeneral, Second::Month, OptJournal},
-    {"balance", Command::Balance, Second::None, OptDu | OptAu},
+    {"balance", Command::Balance, Second::None, OptDu | OptAu | OptTri | OptClasses},
     {"resultat", Command::Resultat, Second::None, OptDu | OptAu},
+    {"bilan", Command::Bilan, Second::None, OptDu | OptAu},
     {"verifier", Command::Verifier, Second::None, 0},
     {"exporter", Command::Exporter, Second::None, OptMois | OptSortie},
     {"importer", Command::Importer, Second::ImportFile, 0},
     {"cloture", Command::Cloture, Second::None, OptSortie},
     {"rechercher", Command::Rechercher, Second::Text, 0},
-}};
+    {"rapprocher", Command::Rapprocher, Second::Statement, OptCompte | OptEnregistrer},
+    {"tva", Command::Tva, Second::None, OptMois | OptTrimestre | OptDu | OptAu},
+};
 
 struct OptionRule {
     const char *name;
     Option option;
+    bool takesValue = true;
 };
 
-constexpr std::array<OptionRule, 6> kOptions{{
+constexpr OptionRule kOptions[] = {
     {"--journal", OptJournal},
     {"--compte", OptCompte},
     {"--du", OptDu},
     {"--au", OptAu},
     {"--mois", OptMois},
     {"--sortie", OptSortie},
-}};
+    {"--enregistrer", OptEnregistrer, false},
+    {"--tri", OptTri},
+    {"--classes", OptClasses, false},
+    {"--trimestre", OptTrimestre},
+};
 
 QString quoted(const QString &text)
 {
@@ -86,6 +97,31 @@ QString badMonth(const QString &text)
     return QStringLiteral("mois invalide : %1 (attendu AAAAMM, par exemple 200203)").arg(quoted(text));
 }
 
+// "AAAA-T": a four-digit year, a dash and a quarter 1 to 4.
+bool parseQuarter(const QString &text, int &annee, int &trimestre)
+{
+    if (text.size() != 6 || text[4] != u'-' || text[5] < u'1' || text[5] > u'4')
+        return false;
+    for (QChar c : QStringView(text).left(4))
+        if (c < u'0' || c > u'9')
+            return false;
+    annee = text.left(4).toInt();
+    trimestre = text[5].unicode() - '0';
+    return annee >= 1000;
+}
+
+// The period of the VAT return: one month, one quarter, or both dates in order.
+QString periodError(unsigned given, const Invocation &invocation)
+{
+    const int kinds = (given & OptMois ? 1 : 0) + (given & OptTrimestre ? 1 : 0) + (given & (OptDu | OptAu) ? 1 : 0);
+    if (kinds != 1 || ((given & OptDu) != 0) != ((given & OptAu) != 0))
+        return QStringLiteral("période à donner par --mois AAAAMM, --trimestre AAAA-T ou --du JJ/MM/AAAA --au JJ/MM/AAAA");
+    if (invocation.du && *invocation.du > *invocation.au)
+        return QStringLiteral("la date --du %1 est après la date --au %2")
+            .arg(forms::formatDate(*invocation.du), forms::formatDate(*invocation.au));
+    return {};
+}
+
 // Stores an option's value; an error text when it is not one.
 QString applyOption(Option option, const QString &name, const QString &value, Invocation &invocation)
 {
@@ -95,6 +131,24 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     }
     if (option == OptMois)
         return parseMonth(value, invocation.annee, invocation.mois) ? QString() : badMonth(value);
+    if (option == OptClasses) {
+        invocation.classSubtotals = true;
+        return {};
+    }
+    if (option == OptEnregistrer) {
+        invocation.save = true;
+        return {};
+    }
+    if (option == OptTri) {
+        if (value != QLatin1String("compte"))
+            return QStringLiteral("tri inconnu pour %1 : %2 (attendu compte)").arg(name, quoted(value));
+        invocation.sortByAccount = true;
+        return {};
+    }
+    if (option == OptTrimestre)
+        return parseQuarter(value, invocation.annee, invocation.trimestre)
+                   ? QString()
+                   : QStringLiteral("trimestre invalide : %1 (attendu AAAA-T, par exemple 2002-1)").arg(quoted(value));
     if (option == OptSortie) {
         if (value.isEmpty())
             return QStringLiteral("nom de fichier vide pour %1").arg(name);
@@ -161,6 +215,12 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
         if (given & option->option)
             return failure(QStringLiteral("l'option %1 est donnée deux fois").arg(name));
         given |= option->option;
+        if (!option->takesValue) {
+            if (equals >= 0)
+                return failure(QStringLiteral("l'option %1 ne prend pas de valeur").arg(name));
+            applyOption(option->option, name, {}, invocation);
+            continue;
+        }
         QString value;
         if (equals >= 0)
             value = arg.mid(equals + 1);
@@ -197,9 +257,17 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
             return failure(QStringLiteral("texte à rechercher manquant après le fichier"));
         invocation.argument = positionals.takeFirst();
         break;
+    case Second::Statement:
+        if (positionals.isEmpty())
+            return failure(QStringLiteral("relevé bancaire manquant après le dossier"));
+        invocation.argument = positionals.takeFirst();
+        break;
     }
     if (!positionals.isEmpty())
         return failure(QStringLiteral("argument en trop : %1").arg(quoted(positionals.front())));
+    if (invocation.command == Command::Tva)
+        if (const QString error = periodError(given, invocation); !error.isEmpty())
+            return failure(error);
     return {invocation, {}};
 }
 
@@ -207,12 +275,15 @@ QString usageReminder()
 {
     return QStringLiteral(
         "Usage : tavelin-cli mois|journal|grand-livre|journal-general FICHIER AAAAMM [OPTIONS]\n"
-        "        tavelin-cli balance|resultat FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
+        "        tavelin-cli balance FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA] [--tri compte] [--classes]\n"
+        "        tavelin-cli resultat|bilan FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
         "        tavelin-cli verifier FICHIER\n"
         "        tavelin-cli exporter FICHIER [--mois AAAAMM] [--sortie FICHIER.txt]\n"
         "        tavelin-cli importer FICHIER ENTREES.txt\n"
         "        tavelin-cli cloture FICHIER [--sortie FICHIER.txt]\n"
         "        tavelin-cli rechercher FICHIER TEXTE\n"
+        "        tavelin-cli rapprocher FICHIER RELEVE [--compte 512000] [--enregistrer]\n"
+        "        tavelin-cli tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -226,8 +297,8 @@ QString helpText()
         "standard ce que l'application affiche : une ligne de la grille par ligne de texte,\n"
         "les cellules séparées par une tabulation, en UTF-8. Le plan comptable (Tavelin.plc)\n"
         "et les journaux (Tavelin.cbx) sont lus dans le répertoire courant, comme le fait\n"
-        "l'application. Seul importer modifie le dossier ; exporter et cloture écrivent le\n"
-        "fichier donné par --sortie.\n"
+        "l'application. Seuls importer et rapprocher --enregistrer modifient le dossier ;\n"
+        "exporter et cloture écrivent le fichier donné par --sortie.\n"
         "\n"
         "Commandes :\n"
         "  mois FICHIER AAAAMM\n"
@@ -238,11 +309,16 @@ QString helpText()
         "      le grand livre du mois, puis la ligne des totaux ; sans --compte : « Tous »\n"
         "  journal-general FICHIER AAAAMM [--journal CODE]\n"
         "      le journal général du mois, puis la ligne des totaux\n"
-        "  balance FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
+        "  balance FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA] [--tri compte] [--classes]\n"
         "      la balance des comptes, puis les totaux débit, crédit, solde débit, solde crédit ;\n"
-        "      par défaut du début à la fin de l'exercice du dossier\n"
+        "      par défaut du début à la fin de l'exercice du dossier ; --tri compte : dans l'ordre\n"
+        "      des numéros de compte ; --classes : de plus, une ligne « Total classe X » après les\n"
+        "      comptes de chaque classe\n"
         "  resultat FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
         "      le compte de résultat (charges et produits), par défaut sur l'exercice\n"
+        "  bilan FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]\n"
+        "      le bilan (actif et passif), par défaut sur l'exercice : ses lignes 1 à 19, puis,\n"
+        "      quand les deux totaux généraux diffèrent, la ligne « Écart »\n"
         "  verifier FICHIER\n"
         "      le contrôle du dossier avant la clôture : dates, montants, comptes, journaux,\n"
         "      lignes illisibles, puis les totaux débit et crédit de chaque mois et de l'exercice\n"
@@ -260,6 +336,20 @@ QString helpText()
         "      chaque ligne de la grille d'un mois dont une cellule contient le texte (majuscules\n"
         "      et minuscules confondues, accents compris) : le mois AAAAMM, le numéro de la\n"
         "      ligne dans le mois, puis ses huit cellules\n"
+        "  rapprocher FICHIER RELEVE [--compte 512000] [--enregistrer]\n"
+        "      le rapprochement du relevé de la banque (OFX, CFONB 120 ou CSV, reconnu à son\n"
+        "      contenu) avec le compte (512000 par défaut) : pour chaque opération du relevé,\n"
+        "      « pointée » ou « déjà pointée », la date, le montant (crédit positif), le libellé,\n"
+        "      le mois AAAAMM et la ligne de l'écriture trouvée, ou « à saisir », la date, le\n"
+        "      montant et le libellé ; puis chaque écriture « non relevée » de la période du\n"
+        "      relevé ; puis « Solde du relevé », « Solde comptable » et « Écart ». Avec\n"
+        "      --enregistrer, les écritures pointées reçoivent la marque × et le dossier est\n"
+        "      enregistré. Les colonnes d'un CSV choisies dans la fenêtre sont lues dans\n"
+        "      Tavelin.rap, dans le répertoire courant\n"
+        "  tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
+        "      la déclaration de TVA de la période : ses huit lignes, chacune son libellé et\n"
+        "      son montant (vide pour « TVA nette due » ou « Crédit de TVA à reporter » quand\n"
+        "      elle ne s'applique pas)\n"
         "\n"
         "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
         "comme dans les fenêtres, avec une virgule) :\n"
@@ -279,8 +369,9 @@ QString helpText()
         "\n"
         "Codes de retour :\n"
         "  0  terminé sans erreur (pour verifier : aucune anomalie ; pour rechercher : trouvé)\n"
-        "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, ou la calculette\n"
-        "     refuse le calcul (message de la fenêtre sur la sortie d'erreur)\n"
+        "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, la calculette\n"
+        "     refuse le calcul, ou la déclaration de TVA ne peut pas être établie (un montant\n"
+        "     n'est pas un nombre) : message de la fenêtre sur la sortie d'erreur\n"
         "  2  commande, argument ou option incorrects\n"
         "  3  verifier a trouvé au moins une anomalie ; rechercher n'a rien trouvé\n");
 }
@@ -288,7 +379,7 @@ QString helpText()
 QString versionText()
 {
     return QStringLiteral("tavelin-cli %1 : la comptabilité Tavelin en ligne de commande\n")
-        .arg(QLatin1String(TAVELIN_VERSION));
+        .arg(programVersion());
 }
 
 } // namespace cli

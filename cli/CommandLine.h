@@ -10,8 +10,8 @@
 namespace cli {
 
 enum class Command {
-    Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Verifier,
-    Exporter, Importer, Cloture, Rechercher, Help, Version
+    Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Bilan, Verifier,
+    Exporter, Importer, Cloture, Rechercher, Rapprocher, Tva, Help, Version
 };
 
 struct Invocation {
@@ -19,11 +19,15 @@ struct Invocation {
     QString file;
     int annee = 0; // the month of the month commands and of exporter --mois; 0 when none is given
     int mois = 0;
-    QString argument; // the file of entries to import, the text to search for
+    int trimestre = 0; // tva --trimestre, with its year in `annee`; 0 when none is given
+    QString argument; // the file of entries to import, the text to search for, the bank statement
     std::optional<QString> output; // --sortie
-    std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it
+    std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it; the bank account
+    bool save = false; // --enregistrer
     std::optional<QDate> du;
     std::optional<QDate> au;
+    bool sortByAccount = false;  // --tri compte
+    bool classSubtotals = false; // --classes
 };
 
 struct ParsedCommandLine {

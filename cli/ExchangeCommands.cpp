@@ -12,15 +12,8 @@
 #include "platform/Messages.h"
 #include "yearend/Closing.h"
 
-#include <QDir>
-#include <chrono>
-
 namespace cli {
 namespace {
-
-// How long an import waits for the session holding the dossier: long enough
-// for another command to finish, short enough for a script to go on.
-constexpr std::chrono::milliseconds kLockPatience{2000};
 
 // Bytes of an exchange file: to the file of --sortie, replaced whole or not
 // at all, or to standard output.
@@ -58,35 +51,19 @@ int importer(const Invocation &invocation, Streams &io)
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
     Messages &messages = *fiche.platform().messages;
-    // One writer at a time: the lock is held from the reading of the dossier
-    // to its saving, so that two imports started together both land, one
-    // after the other. A dossier open in a window would lose the import at
-    // its next save, or the window's work to this one.
+    // A dossier open in a window would lose the import at its next save, or
+    // the window's work to this one.
     DossierLock lock;
-    const DossierLock::Attempt attempt =
-        lock.takeWaiting(invocation.file, QDateTime::currentDateTime(), kLockPatience);
-    if (attempt.result != DossierLock::Result::Taken) {
-        messages.information(attempt.message);
-        return ExitUnreadable;
-    }
-    if (!openDossier(fiche, invocation.file))
+    if (!lockForSaving(lock, invocation.file, messages) || !openDossier(fiche, invocation.file))
         return ExitUnreadable;
     const exchange::ImportOutcome outcome = exchange::importFile(fiche, invocation.argument);
     if (!outcome.imported) {
         messages.information(outcome.message);
         return ExitUnreadable;
     }
-    const QString nothingAdded = QStringLiteral("Aucune écriture n'a été ajoutée au dossier.");
-    if (fiche.changedOnDisk(invocation.file)) {
-        messages.information(QStringLiteral("Le dossier %1 a été modifié par ailleurs pendant l'import. %2")
-                                 .arg(QDir::toNativeSeparators(invocation.file), nothingAdded));
-        return ExitUnreadable;
-    }
     // The summary tells what the dossier holds: only once it is saved.
-    if (!fiche.writeFile(invocation.file)) {
-        messages.information(nothingAdded);
+    if (!saveDossier(fiche, invocation.file, QStringLiteral("Aucune écriture n'a été ajoutée au dossier.")))
         return ExitUnreadable;
-    }
     messages.information(outcome.message);
     return ExitOk;
 }

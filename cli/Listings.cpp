@@ -3,11 +3,14 @@
 #include "cli/GridText.h"
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"
+#include "platform/Messages.h"
 
 namespace cli {
 namespace {
 
 constexpr int kLastStatementRow = 16; // "TOTAL GÉNÉRAL"
+constexpr int kLastSheetRow = 19;     // "TOTAL GÉNÉRAL I+II"
+constexpr int kSheetGapRow = 21;      // "Écart"
 
 // The last row of a view that holds anything; rows after it were emptied by
 // the rebuild. (A row whose first cell is empty but not the others, an entry
@@ -28,15 +31,16 @@ void appendDataRows(std::string &out, const TextGrid &grid)
         appendGridRow(out, grid, r);
 }
 
-// The dates a user sets in a statement's pickers before pressing "Calculer";
-// false when the dates the page opened with stand.
-bool setDates(PeriodPage &page, std::optional<QDate> du, std::optional<QDate> au)
+// A statement page opened as from the menu, on the fiscal year, or on the
+// dates a user sets in its pickers before pressing "Calculer": computed once
+// either way, so that what it has to tell is told once.
+void computeStatement(Fiche &fiche, Page shown, PeriodPage &page, std::optional<QDate> du, std::optional<QDate> au,
+                      void (*compute)(Fiche &))
 {
-    if (du)
-        page.from = *du;
-    if (au)
-        page.to = *au;
-    return du || au;
+    fiche.showPage(shown);
+    page.from = du.value_or(fiche.DebutExercice());
+    page.to = au.value_or(fiche.FinExercice());
+    compute(fiche);
 }
 
 } // namespace
@@ -81,24 +85,34 @@ void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::o
     appendCells(out, {QStringLiteral("Totaux"), page->totalDebit, page->totalCredit});
 }
 
-void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
+void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, const BalanceOrder &order,
+                 std::string &out)
 {
-    document::Balance(fiche);
     BalancePage &page = fiche.views.balance;
-    if (setDates(page, du, au))
-        document::LitBalance(fiche);
+    page.order = order;
+    computeStatement(fiche, Page::Balance, page, du, au, document::LitBalance);
     appendDataRows(out, page.grid);
     appendCells(out, {QStringLiteral("Totaux"), page.totalDebit, page.totalCredit, page.totalDebitBalances, page.totalCreditBalances});
 }
 
 void listResultat(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
 {
-    document::Resultat(fiche);
     PeriodPage &page = fiche.views.resultat;
-    if (setDates(page, du, au))
-        document::LitResultat(fiche);
+    computeStatement(fiche, Page::Resultat, page, du, au, document::LitResultat);
     for (int r = 1; r <= kLastStatementRow; ++r)
         appendGridRow(out, page.grid, r);
+}
+
+void listBilan(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
+{
+    BalanceSheetPage &page = fiche.views.bilan;
+    computeStatement(fiche, Page::Bilan, page, du, au, document::LitBilan);
+    for (int r = 1; r <= kLastSheetRow; ++r)
+        appendGridRow(out, page.grid, r);
+    if (!page.grid.at(kSheetGapRow, 0).isEmpty())
+        appendCells(out, {page.grid.at(kSheetGapRow, 0), page.grid.at(kSheetGapRow, 1)});
+    if (!page.unassigned.isEmpty())
+        fiche.platform().messages->information(page.unassigned);
 }
 
 } // namespace cli

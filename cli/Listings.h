@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+class BalanceOrder;
 class Fiche;
 
 // The grids of the document as text lines, each filled by the very operation
@@ -22,12 +23,20 @@ void listMonth(Fiche &fiche, int annee, int mois, std::string &out);
 void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::optional<QString> &filter,
                    std::string &out);
 
-// The balance of accounts over the fiscal year or the dates given: its
-// account rows, then "Totaux" and the fields totalDebit, totalCredit, totalDebitBalances, totalCreditBalances.
-void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out);
+// The balance of accounts over the fiscal year or the dates given, in the
+// order given: its account rows (and class subtotals), then "Totaux" and the
+// fields totalDebit, totalCredit, totalDebitBalances, totalCreditBalances.
+void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, const BalanceOrder &order,
+                 std::string &out);
 
 // The income statement over the fiscal year or the dates given: rows 1 to
 // 16, four cells each.
 void listResultat(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out);
+
+// The balance sheet over the fiscal year or the dates given: rows 1 to 19,
+// four cells each, then "Écart" and the difference when the grand totals
+// differ. The line naming the accounts that feed no row goes to the
+// document's messages.
+void listBilan(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out);
 
 } // namespace cli

@@ -7,20 +7,21 @@
 # The subsystems stand in layers, lowest first; a file includes from its own
 # subsystem and from the layers below it, never from above:
 #   platform -> ledger -> entry, reference, reports, exchange, printing,
-#   yearend, wordproc, calculators, desk -> document -> app, cli
+#   yearend, vat, wordproc, calculators, desk, bank -> document -> app, cli
 # Subsystems of one layer do not include one another, but for the uses listed
-# in TAVELIN_SIBLING_USES: the closing writes the exchange file form, and the
-# printed listings read the report grids.
+# in TAVELIN_SIBLING_USES: the closing writes the exchange file form, the
+# printed listings read the report grids, and the VAT return prints on the
+# printing's millimetre page.
 
 set(TAVELIN_LAYER_platform 0)
 set(TAVELIN_LAYER_ledger 1)
-foreach(_s entry reference reports exchange printing yearend wordproc calculators desk)
+foreach(_s entry reference reports exchange printing yearend vat wordproc calculators desk bank)
   set(TAVELIN_LAYER_${_s} 2)
 endforeach()
 set(TAVELIN_LAYER_document 3)
 set(TAVELIN_LAYER_app 4)
 set(TAVELIN_LAYER_cli 4)
-set(TAVELIN_SIBLING_USES "yearend>exchange" "printing>reports")
+set(TAVELIN_SIBLING_USES "yearend>exchange" "printing>reports" "vat>printing")
 
 function(tavelin_collect_sources logic_sources logic_headers ui_sources)
   set(_logic "")

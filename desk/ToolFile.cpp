@@ -46,12 +46,7 @@ QString read(const QString &path, QStringList &lines)
 
 QString write(const QString &path, const QStringList &lines)
 {
-    const std::string bytes = encode(lines);
-    std::string onDisk;
-    if (QFileInfo(path).isFile() && fileio::readWhole(path, onDisk).isEmpty() && onDisk == bytes)
-        return {};
-    const QString why = fileio::writeAtomically(path, bytes);
-    return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
+    return fileio::saveIfChanged(path, encode(lines));
 }
 
 bool mayClose(const QString &failure, const QString &window, Messages &messages)

@@ -226,4 +226,6 @@ void Fiche::FormActivate()
     ChargeCombo();
     InitPlc();
     InitJnx();
+    loadPreferences();
+    document::applyBalanceOrder(*this);
 }

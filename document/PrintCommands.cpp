@@ -4,15 +4,10 @@
 #include "platform/Messages.h"
 #include "platform/Printer.h"
 #include "printing/Envelope.h"
-#include "printing/IncomeStatementPrint.h"
+#include "printing/StatementPrint.h"
 #include "printing/Listings.h"
 
 namespace document {
-
-bool pagePrints(const Fiche &fiche)
-{
-    return fiche.ActivePage != Page::Bilan;
-}
 
 void Imprimer(Fiche &fiche, Printer &printer)
 {
@@ -27,7 +22,7 @@ void Imprimer(Fiche &fiche, Printer &printer)
     case Page::General: printed = printing::ImpGeneral(printer, views.general, fiche.NomMois, fiche.Annee); break;
     case Page::Balance: printed = printing::ImpBalance(printer, views.balance); break;
     case Page::Resultat: printed = printing::ImpResultat(printer, views.resultat); break;
-    case Page::Bilan: break;
+    case Page::Bilan: printed = printing::ImpBilan(printer, views.bilan); break;
     }
     if (!printed)
         fiche.platform().messages->information(printerRefusedMessage());

@@ -11,13 +11,10 @@ class EnvelopeDialog;
 // and envelopes.
 namespace document {
 
-// Whether the page shown has a printed form: every page but the balance sheet.
-bool pagePrints(const Fiche &fiche);
-
 // Prints the page shown on the printer: the entry grid, the journal, the
 // general ledger, the general journal and the balance as listings, the income
-// statement as its framed page; the balance sheet prints nothing. A printer
-// that refuses the job is told to the user.
+// statement and the balance sheet as their framed pages. A printer that
+// refuses the job is told to the user.
 void Imprimer(Fiche &fiche, Printer &printer);
 
 // The envelope command, on the application's printer as it is set up, with

@@ -32,6 +32,18 @@ void tellUser(const Fiche &fiche, const QString &message)
         fiche.platform().messages->information(message);
 }
 
+const QString kSortKey = QStringLiteral("balance_tri_par_compte");
+const QString kSubtotalsKey = QStringLiteral("balance_sous_totaux_par_classe");
+
+void keepBalanceOrder(Fiche &fiche)
+{
+    const BalanceOrder &order = fiche.views.balance.order;
+    fiche.preferences.setFlag(kSortKey, order.byAccount());
+    fiche.preferences.setFlag(kSubtotalsKey, order.classSubtotals());
+    fiche.savePreferences();
+    LitBalance(fiche);
+}
+
 } // namespace
 
 void Journal(Fiche &fiche)
@@ -94,7 +106,26 @@ void LitResultat(Fiche &fiche)
 
 void LitBilan(Fiche &fiche)
 {
-    reports::LitBilan(fiche.views.bilan);
+    tellUser(fiche, reports::LitBilan(fiche.views.bilan, fiche.Lignes));
+}
+
+void sortBalanceByAccount(Fiche &fiche, bool on)
+{
+    fiche.views.balance.order.setByAccount(on);
+    keepBalanceOrder(fiche);
+}
+
+void showClassSubtotals(Fiche &fiche, bool on)
+{
+    fiche.views.balance.order.setClassSubtotals(on);
+    keepBalanceOrder(fiche);
+}
+
+void applyBalanceOrder(Fiche &fiche)
+{
+    BalanceOrder &order = fiche.views.balance.order;
+    order.setByAccount(fiche.preferences.flag(kSortKey));
+    order.setClassSubtotals(fiche.preferences.flag(kSubtotalsKey));
 }
 
 void rebuildMonthView(Fiche &fiche)

@@ -24,6 +24,13 @@ void LitBalance(Fiche &fiche);
 void LitResultat(Fiche &fiche);
 void LitBilan(Fiche &fiche);
 
+// "Trier par compte" and "Sous-totaux par classe" on the balance page: the
+// choice is kept in the settings of this version and the balance recomputed.
+void sortBalanceByAccount(Fiche &fiche, bool on);
+void showClassSubtotals(Fiche &fiche, bool on);
+// The balance's order as the settings of this version left it.
+void applyBalanceOrder(Fiche &fiche);
+
 // Rebuilds the view shown when it is one of the three month views.
 void rebuildMonthView(Fiche &fiche);
 

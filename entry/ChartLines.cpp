@@ -53,6 +53,22 @@ QString markUsed(const QString &line)
     return code + QStringLiteral(" O") + line.mid(flag + 1);
 }
 
+bool markAccountUsed(QStringList &chart, const QString &code)
+{
+    const qsizetype found = findAccount(chart, code);
+    if (found == npos || isUsed(chart[found]))
+        return false;
+    chart[found] = markUsed(chart[found]);
+    return true;
+}
+
+void markJournalUsed(QStringList &journals, const QString &code)
+{
+    const qsizetype found = findByCode(journals, code);
+    if (found != npos)
+        journals[found] = markUsed(journals[found]);
+}
+
 bool isPointable(const QString &line)
 {
     const QString flags = line.mid(reference::lineCode(line).size()).trimmed();

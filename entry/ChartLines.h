@@ -22,6 +22,10 @@ qsizetype findStartingWith(const QStringList &chart, const QString &text);
 bool isUsed(const QString &line);
 // The line with its used flag set to "O", everything else kept.
 QString markUsed(const QString &line);
+// Marks the chart line of the account used; true when the chart changed.
+bool markAccountUsed(QStringList &chart, const QString &code);
+// Marks the journal's line used, when the journals hold it.
+void markJournalUsed(QStringList &journals, const QString &code);
 // Whether the account's entries may be checked off: the second character of
 // what follows the code, blanks trimmed, is "O".
 bool isPointable(const QString &line);

@@ -78,16 +78,10 @@ int post(LineList &lines, const std::vector<Invoice> &invoices, InvoiceKind kind
 void markUsed(ReferenceData &ref, const std::vector<Invoice> &invoices, InvoiceKind kind)
 {
     for (const Invoice &inv : invoices) {
-        for (const PostedLine &line : postedLines(inv, kind)) {
-            const qsizetype found = chartlines::findAccount(ref.ListePlc, line.account);
-            if (found != chartlines::npos && !chartlines::isUsed(ref.ListePlc[found])) {
-                ref.ListePlc[found] = chartlines::markUsed(ref.ListePlc[found]);
+        for (const PostedLine &line : postedLines(inv, kind))
+            if (chartlines::markAccountUsed(ref.ListePlc, line.account))
                 ref.PlanModifie = true;
-            }
-        }
-        const qsizetype journal = chartlines::findByCode(ref.ListeJnx, inv[InvoiceField::Journal]);
-        if (journal != chartlines::npos)
-            ref.ListeJnx[journal] = chartlines::markUsed(ref.ListeJnx[journal]);
+        chartlines::markJournalUsed(ref.ListeJnx, inv[InvoiceField::Journal]);
     }
 }
 

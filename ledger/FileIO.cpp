@@ -66,6 +66,15 @@ QString saveFailedMessage(const QString &path, const QString &why)
         .arg(QDir::toNativeSeparators(path), why);
 }
 
+QString saveIfChanged(const QString &path, std::string_view bytes)
+{
+    std::string onDisk;
+    if (QFileInfo(path).isFile() && readWhole(path, onDisk).isEmpty() && onDisk == bytes)
+        return {};
+    const QString why = writeAtomically(path, bytes);
+    return why.isEmpty() ? QString() : saveFailedMessage(path, why);
+}
+
 QString readFailedMessage(const QString &path, const QString &why)
 {
     return QStringLiteral("Impossible de lire le fichier %1 : %2.")

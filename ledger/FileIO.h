@@ -45,6 +45,14 @@ enum class Previous { Drop, KeepAsBak };
 QString writeAtomically(const QString &path, std::string_view bytes, NamedBy namedBy = NamedBy::Program,
                         Previous previous = Previous::Drop, QString *backupWarning = nullptr);
 
+// Replaces a small file (reference files, settings, tool files) atomically
+// unless it already holds these bytes: such files are written when a dialog
+// closes and again at exit, where a folder that became read-only would
+// otherwise keep the program from closing for nothing. Their names are the
+// program's. Gives back the message for the user when the write failed,
+// empty otherwise.
+QString saveIfChanged(const QString &path, std::string_view bytes);
+
 // The reasons given for a file the user may not write, for a path that is no
 // regular file, and for another user's link at a name the program chose.
 QString writeProtectedReason();

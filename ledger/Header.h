@@ -10,6 +10,10 @@ struct FiscalYear {
     QDate debut;
     QDate fin;
     QDate cloture;
+
+    // The last day whose entries are final: the closing date once the year
+    // is closed (a closing date after its start); none while it is open.
+    QDate finalUntil() const { return cloture > debut ? cloture : QDate(); }
 };
 
 namespace header {

@@ -180,6 +180,9 @@ QStringList Ledger::unreadReferenceMessages() const
     return reference::unreadMessages(referenceDir(), ref);
 }
 
+void Ledger::loadPreferences() { report(preferences.load(loadDir())); }
+bool Ledger::savePreferences() { return report(preferences.save(referenceDir())); }
+
 void Ledger::GetIni(bool &ouvrirAuto, QString &nomFichier) const
 {
     ouvrirAuto = ref.OuvrirAuto == 1;

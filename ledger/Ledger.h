@@ -3,6 +3,7 @@
 #include "ledger/FileStamp.h"
 #include "ledger/Header.h"
 #include "ledger/LineList.h"
+#include "ledger/Preferences.h"
 #include "ledger/ReferenceData.h"
 #include "ledger/TextGrid.h"
 #include "platform/Platform.h"
@@ -33,6 +34,7 @@ public:
     TextGrid monthGrid{32, 8};
     int NbLignes = 0; // rows of the month grid that hold an entry
     ReferenceData ref;
+    Preferences preferences; // the settings of this version, beside the reference files
 
     QDate DebutExercice() const { return exercice.debut; }
     QDate FinExercice() const { return exercice.fin; }
@@ -83,6 +85,9 @@ public:
     // One message for each reference file that could not be read at start-up,
     // and that was therefore left as it was.
     QStringList unreadReferenceMessages() const;
+    // Reads and writes the settings of this version; the user is told of a failure.
+    void loadPreferences();
+    bool savePreferences();
     void GetIni(bool &ouvrirAuto, QString &nomFichier) const;
     void SetIni(bool ouvrirAuto);
 

@@ -39,14 +39,7 @@ QString writeLines(const QString &path, const QStringList &lines)
         bytes += cp1252::encode(l);
         bytes += "\r\n";
     }
-    // Unchanged files are left alone: the files are written when a dialog
-    // closes and again at exit, where a folder that became read-only would
-    // otherwise keep the program from closing for nothing.
-    std::string onDisk;
-    if (QFileInfo(path).isFile() && fileio::readWhole(path, onDisk).isEmpty() && onDisk == bytes)
-        return {};
-    const QString why = fileio::writeAtomically(path, bytes);
-    return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
+    return fileio::saveIfChanged(path, bytes);
 }
 
 QStringList codesOf(const QStringList &lines)
@@ -109,6 +102,14 @@ QString journalsPath(const QDir &dir)
         if (name.compare(kCbxFile, Qt::CaseInsensitive) == 0)
             return dir.filePath(name);
     return dir.filePath(kCbxWrittenName);
+}
+
+bool holdsReferenceFiles(const QDir &dir)
+{
+    for (const QString &name : {kSocFile, kPlcFile, kIniFile})
+        if (QFileInfo(dir.filePath(name)).isFile())
+            return true;
+    return QFileInfo(journalsPath(dir)).isFile();
 }
 
 QString chargeSoc(const QDir &dir, ReferenceData &ref)

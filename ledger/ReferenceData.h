@@ -68,6 +68,9 @@ void initJnx(ReferenceData &ref);
 // it is written under when there is none.
 QString journalsPath(const QDir &dir);
 
+// Whether `dir` holds at least one of the four reference files.
+bool holdsReferenceFiles(const QDir &dir);
+
 // The settings' first line: the runtime's 23-character exponent form of a real.
 QString formatReelIni(double value);
 

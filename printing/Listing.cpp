@@ -73,6 +73,8 @@ bool printListing(Printer &printer, const TextGrid &grid, const Listing &listing
         if (listing.endsAtBlankRow && blank(grid, row, listing))
             break;
         keepOnPaper(line);
+        const bool summed = std::find(listing.subtotalRows.begin(), listing.subtotalRows.end(), row) ==
+                            listing.subtotalRows.end();
         for (std::size_t i = 0; i < listing.columns.size(); ++i) {
             const ListingColumn &column = listing.columns[i];
             const QString &cell = grid.at(row, column.gridColumn);
@@ -81,7 +83,7 @@ bool printListing(Printer &printer, const TextGrid &grid, const Listing &listing
                 continue;
             }
             const QString amount = cell.trimmed();
-            if (const std::optional<Cents> value = forms::parseAmount(QStringView(amount)))
+            if (const std::optional<Cents> value = forms::parseAmount(QStringView(amount)); value && summed)
                 sums[i].add(*value);
             page.rightText(column.x, line, amount);
         }
@@ -90,6 +92,8 @@ bool printListing(Printer &printer, const TextGrid &grid, const Listing &listing
             nextPage();
     }
 
+    if (!listing.totals)
+        return true;
     // The rule and the totals follow the last row, 5 and 10 mm under it; they
     // take a page of their own when the rows filled one.
     keepOnPaper(line + lineStep);

@@ -21,7 +21,7 @@ struct ListingColumn {
 // A paginated listing of a grid's rows: a header on every page (title, column
 // titles, rule), one row every 5 mm from 15 mm down, a new page once the line
 // position passes the printable height in millimetres, and under the last row
-// a rule and the totals of the amount columns.
+// a rule and the totals of the amount columns (unless it has none).
 //
 // The line positions lie 5 mm lower on the page than their value: the last
 // rows of a page, and the totals under them, can so fall below the printable
@@ -35,6 +35,11 @@ struct Listing {
     // The rows of a view run down to its first blank row; after it come the
     // emptied rows of a longer month.
     bool endsAtBlankRow = false;
+    // A statement whose amounts are its own lines, not items to add up,
+    // prints no totals under them.
+    bool totals = true;
+    // Rows printed but left out of the totals: they sum rows above them.
+    std::vector<int> subtotalRows = {};
 };
 
 // Prints the listing as one print job. An amount cell that is not a number is

@@ -3,9 +3,15 @@
 #include "ledger/AmountTotal.h"
 #include "reports/AccountRows.h"
 #include "reports/EntryWalk.h"
+#include "reports/UnreadAmounts.h"
+
+#include <algorithm>
+#include <array>
 
 namespace reports {
 namespace {
+
+constexpr int kColumns = 6;
 
 Cents amountOf(const QString &cell)
 {
@@ -19,6 +25,61 @@ QString noTotals(BalancePage &page)
     return forms::totalTooLarge();
 }
 
+// The account rows run from row 1 to the last row with an account or an
+// amount. Entries without an account share a row that may hold neither (a
+// note imported with a date and a label only); stopping there would leave
+// every account met after it without its balance.
+int lastAccountRow(const TextGrid &grid)
+{
+    int last = grid.rowCount() - 1;
+    while (last >= 1 && grid.at(last, 0).isEmpty() && grid.at(last, 2).isEmpty() && grid.at(last, 3).isEmpty())
+        --last;
+    return last;
+}
+
+QString subtotalCaption(const QString &account)
+{
+    return account.isEmpty() ? QStringLiteral("Total sans compte") : QStringLiteral("Total classe ") + account.front();
+}
+
+// After the accounts sharing a first character, a row with the sums of their
+// four amount columns, aligned as the accounts' amounts are, its caption in
+// the label's column, wide enough to show it. False when a sum goes past what
+// the amount reader accepts.
+bool insertClassSubtotals(BalancePage &page)
+{
+    TextGrid &grid = page.grid;
+    const int last = lastAccountRow(grid);
+    std::vector<std::array<QString, kColumns>> rows;
+    std::array<AmountTotal, 4> sums{};
+    bool computed = true;
+    for (int r = 1; r <= last; ++r) {
+        std::array<QString, kColumns> &row = rows.emplace_back();
+        for (int c = 0; c < kColumns; ++c)
+            row[std::size_t(c)] = grid.at(r, c);
+        for (int c = 0; c < 4; ++c)
+            sums[std::size_t(c)].add(amountOf(grid.at(r, c + 2)));
+        const QString &account = grid.at(r, 0);
+        if (r < last && grid.at(r + 1, 0).left(1) == account.left(1))
+            continue;
+        for (const AmountTotal &sum : sums)
+            computed = computed && sum.computed();
+        rows.push_back({QString(), subtotalCaption(account), forms::rset(sums[0].text()), forms::rset(sums[1].text()),
+                        sums[2].text(), sums[3].text()});
+        sums = {};
+        page.subtotalRows.push_back(int(rows.size()));
+    }
+    grid.clearRows(1);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int r = int(i) + 1;
+        grid.growFor(r);
+        for (int c = 0; c < kColumns; ++c)
+            grid.set(r, c, rows[i][std::size_t(c)]);
+    }
+    grid.touch();
+    return computed;
+}
+
 } // namespace
 
 QString LitBalance(BalancePage &page, const LineList &lines, const ReferenceData &ref)
@@ -26,6 +87,7 @@ QString LitBalance(BalancePage &page, const LineList &lines, const ReferenceData
     const std::string from = forms::dateKey(page.from).toStdString();
     const std::string to = forms::dateKey(page.to).toStdString();
     AccountRows accounts;
+    UnreadAmounts unread;
     forEachEntry(lines, [&](const Entry &entry) {
         const std::string key = forms::dateKey(entry.date());
         if (key < from || key > to)
@@ -33,36 +95,43 @@ QString LitBalance(BalancePage &page, const LineList &lines, const ReferenceData
         AccountRows::Row &row = accounts.rowFor(entry.account());
         row.debit.add(entry.debit());
         row.credit.add(entry.credit());
+        unread.read(entry, entry.debit());
+        unread.read(entry, entry.credit());
     });
 
+    if (page.order.byAccount())
+        accounts.sortByAccount();
+    page.subtotalRows.clear();
     accounts.writeTo(page.grid, ref.ListePlc, {-1, 0, 1, -1, 2, 3});
     const QString message = Total5(page);
-    if (accounts.allComputed())
-        return message;
-    // An account whose sum could not be made shows an empty cell, which the
-    // balance would read as zero: its balance is not known either.
-    for (std::size_t i = 0; i < accounts.rows().size(); ++i) {
-        const AccountRows::Row &row = accounts.rows()[i];
-        if (!row.debit.computed() || !row.credit.computed()) {
-            page.grid.set(int(i) + 1, 4, QString());
-            page.grid.set(int(i) + 1, 5, QString());
+    if (!accounts.allComputed()) {
+        // An account whose sum could not be made shows an empty cell, which
+        // the balance would read as zero: its balance is not known either.
+        for (std::size_t i = 0; i < accounts.rows().size(); ++i) {
+            const AccountRows::Row &row = accounts.rows()[i];
+            if (!row.debit.computed() || !row.credit.computed()) {
+                page.grid.set(int(i) + 1, 4, QString());
+                page.grid.set(int(i) + 1, 5, QString());
+            }
         }
+        return noTotals(page);
     }
-    return noTotals(page);
+    if (page.order.classSubtotals() && !insertClassSubtotals(page))
+        return noTotals(page);
+    return message.isEmpty() ? unread.message() : message;
 }
 
 QString Total5(BalancePage &page)
 {
     TextGrid &grid = page.grid;
-    // The account rows run from row 1 to the last row with an account or an
-    // amount. Entries without an account share a row that may hold neither
-    // (a note imported with a date and a label only); stopping there would
-    // leave every account met after it without its balance.
-    int last = grid.rowCount() - 1;
-    while (last >= 1 && grid.at(last, 0).isEmpty() && grid.at(last, 2).isEmpty() && grid.at(last, 3).isEmpty())
-        --last;
+    const auto isSubtotal = [&page](int r) {
+        return std::find(page.subtotalRows.begin(), page.subtotalRows.end(), r) != page.subtotalRows.end();
+    };
+    const int last = lastAccountRow(grid);
     bool computed = true;
     for (int r = 1; r <= last; ++r) {
+        if (isSubtotal(r))
+            continue;
         AmountTotal balance(amountOf(grid.at(r, 2)));
         balance.subtract(AmountTotal(amountOf(grid.at(r, 3))));
         computed = computed && balance.computed();
@@ -72,8 +141,9 @@ QString Total5(BalancePage &page)
     }
     AmountTotal sums[4];
     for (int r = 1; r < grid.rowCount(); ++r)
-        for (int c = 0; c < 4; ++c)
-            sums[c].add(amountOf(grid.at(r, c + 2)));
+        if (!isSubtotal(r))
+            for (int c = 0; c < 4; ++c)
+                sums[c].add(amountOf(grid.at(r, c + 2)));
     grid.touch();
     for (const AmountTotal &sum : sums)
         computed = computed && sum.computed();

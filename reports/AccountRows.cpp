@@ -15,6 +15,13 @@ AccountRows::Row &AccountRows::rowFor(std::string_view account)
     return rows_[it->second];
 }
 
+void AccountRows::sortByAccount()
+{
+    std::stable_sort(rows_.begin(), rows_.end(), [](const Row &a, const Row &b) { return a.account < b.account; });
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        index_[rows_[i].account] = i;
+}
+
 bool AccountRows::allComputed() const
 {
     return std::all_of(rows_.begin(), rows_.end(),

@@ -36,6 +36,9 @@ public:
     };
 
     Row &rowFor(std::string_view account);
+    // Puts the rows in the order of their account codes as text (the bytes
+    // of the file, as the chart of accounts is sorted).
+    void sortByAccount();
     const std::vector<Row> &rows() const { return rows_; }
     // Whether every running sum could be computed.
     bool allComputed() const;

@@ -2,6 +2,7 @@
 
 #include "ledger/AmountTotal.h"
 #include "reports/EntryWalk.h"
+#include "reports/PeriodBalances.h"
 
 #include <array>
 #include <optional>
@@ -81,24 +82,21 @@ QString LitResultat(PeriodPage &page, const LineList &lines)
     // The sum of each heading cell, and whether any amount reached it.
     std::array<std::array<AmountTotal, 2>, kHeadings + 1> sums{};
     std::array<std::array<bool, 2>, kHeadings + 1> fed{};
-    const std::string from = forms::dateKey(page.from).toStdString();
-    const std::string to = forms::dateKey(page.to).toStdString();
-    forEachEntry(lines, [&](const Entry &entry) {
-        const std::optional<std::pair<int, int>> heading = headingOf(entry.account());
-        if (!heading)
-            return;
-        const std::string key = forms::dateKey(entry.date());
-        if (key < from || key > to)
-            return;
+    const PeriodBalances balances(lines, page.from, page.to);
+    for (const PeriodAccount &account : balances.accounts()) {
+        const std::optional<std::pair<int, int>> heading = headingOf(account.code);
+        if (!heading || !account.read)
+            continue;
         const auto [row, column] = *heading;
         const std::size_t side = column == 1 ? 0 : 1;
-        for (std::string_view amount : {entry.debit(), entry.credit()}) {
-            if (const std::optional<Cents> value = forms::parseAmount(amount)) {
-                sums[std::size_t(row)][side].add(*value);
-                fed[std::size_t(row)][side] = true;
-            }
-        }
-    });
+        // A charge is what its accounts were debited beyond their credits, a
+        // product what they were credited beyond their debits.
+        if (side == 0)
+            sums[std::size_t(row)][side].add(account.balance);
+        else
+            sums[std::size_t(row)][side].subtract(account.balance);
+        fed[std::size_t(row)][side] = true;
+    }
     bool computed = true;
     for (int row = 1; row <= kHeadings; ++row)
         for (std::size_t side = 0; side < 2; ++side)
@@ -109,7 +107,9 @@ QString LitResultat(PeriodPage &page, const LineList &lines)
             }
     grid.touch();
     const QString message = Total6(page);
-    return computed ? message : noTotals(grid);
+    if (!computed)
+        return noTotals(grid);
+    return message.isEmpty() ? balances.unread().message() : message;
 }
 
 QString Total6(PeriodPage &page)

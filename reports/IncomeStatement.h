@@ -8,12 +8,14 @@
 // each, their totals and the profit or loss.
 namespace reports {
 
-// Writes the captions, adds every debit and every credit of a selected entry
-// to the heading of its account's first two characters (debits and credits
-// alike, never netted), and ends with Total6. An amount that is not a number
-// counts as nothing and the walk goes on. Gives back the message for the user
-// when a sum goes past what the amount reader accepts; the totals are then
-// left empty.
+// Writes the captions, puts in the heading of each account's first two
+// characters the balance of its accounts over the dates (charges debit −
+// credit, products credit − debit, so that a refund or a stock variation
+// reduces its heading, which may then be negative), and ends with Total6. A
+// heading none of whose amounts was read stays empty. Gives back the message
+// for the user when a sum goes past what the amount reader accepts (the
+// totals are then left empty), or else when amounts that are no number were
+// counted as zero.
 QString LitResultat(PeriodPage &page, const LineList &lines);
 // Right-aligns the heading amounts and fills the operating totals (row 12),
 // the totals (row 13), the profit or loss (row 14) and the grand totals

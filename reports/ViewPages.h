@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // What the six read-only pages of the document window show: each page's grid
 // and the texts of its controls. Row 0 of every grid holds the column titles,
@@ -30,12 +31,42 @@ struct PeriodPage {
     QDate to;
 };
 
+// The order of the balance's rows: as the entries first name the accounts, or
+// by account code; the subtotals of each class need the code order and so
+// bring it along, and leaving the code order drops them.
+class BalanceOrder {
+public:
+    bool byAccount() const { return byAccount_; }
+    bool classSubtotals() const { return classSubtotals_; }
+    void setByAccount(bool on)
+    {
+        byAccount_ = on;
+        classSubtotals_ = classSubtotals_ && on;
+    }
+    void setClassSubtotals(bool on)
+    {
+        classSubtotals_ = on;
+        byAccount_ = byAccount_ || on;
+    }
+
+private:
+    bool byAccount_ = false;
+    bool classSubtotals_ = false;
+};
+
 struct BalancePage : PeriodPage {
     BalancePage() : PeriodPage(32, 6) {}
+    BalanceOrder order;
+    std::vector<int> subtotalRows; // the rows "Total classe X", which the totals leave out
     QString totalDebit;
     QString totalCredit;
     QString totalDebitBalances;
     QString totalCreditBalances;
+};
+
+struct BalanceSheetPage : PeriodPage {
+    BalanceSheetPage() : PeriodPage(22, 4) {}
+    QString unassigned; // the line naming the accounts that feed no row; empty when all do
 };
 
 struct ViewPages {
@@ -46,5 +77,5 @@ struct ViewPages {
     MonthViewPage general{6};   // general journal: the month's accounts of one journal
     BalancePage balance;        // balance of accounts
     PeriodPage resultat{32, 4}; // income statement
-    PeriodPage bilan{22, 4};    // balance sheet
+    BalanceSheetPage bilan;     // balance sheet
 };

@@ -5,9 +5,11 @@ packages=(
   build-essential cmake pkg-config ninja-build ccache
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libofx-dev
   xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
   unrtf tzdata
   clang libclang-rt-dev
+  dpkg-dev file lintian libxml2-utils man-db shared-mime-info desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -10,7 +10,8 @@
 #include <QIcon>
 #include <QScreen>
 
-std::unique_ptr<TMainForm> demarrer(const Platform &platform, const std::function<void(TMainForm &)> &adopt)
+std::unique_ptr<TMainForm> demarrer(const Platform &platform, const std::function<void(TMainForm &)> &adopt,
+                                    const QStringList &files)
 {
     QApplication::setApplicationName(MainForm::kTitre);
     // The windows carry their own titles ("À propos", "Tavelin - [compta.jnl]"):
@@ -28,6 +29,7 @@ std::unique_ptr<TMainForm> demarrer(const Platform &platform, const std::functio
     auto main = std::make_unique<TMainForm>(platform);
     if (adopt)
         adopt(*main);
+    main->form().takeCommandLine(files);
     main->FormActivate();
     // Covers the screen even where no window manager honours the request.
     if (const QScreen *screen = QGuiApplication::primaryScreen())

@@ -1,7 +1,9 @@
 #include "app/ui/TAboutBox.h"
 
+#include "platform/ProgramVersion.h"
 #include "platform/ui/Resources.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -12,7 +14,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TAboutBox::TAboutBox(QWidget *parent)
+TAboutBox::TAboutBox(const QString &referenceFolder, QWidget *parent)
     : QDialog(parent)
 {
     loadTavelinResources();
@@ -25,8 +27,14 @@ TAboutBox::TAboutBox(QWidget *parent)
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     ProductName->setFont(bold);
-    Version = new QLabel(QStringLiteral("Version 1.0"), this);
+    Version = new QLabel(QStringLiteral("Version %1").arg(programVersion()), this);
     Comments = new QLabel(QStringLiteral("Comptabilité Générale"), this);
+    ReferenceFolder = new QLabel(
+        QStringLiteral("Fichiers communs (société, plan comptable, journaux, réglages) :\n%1")
+            .arg(QDir::toNativeSeparators(referenceFolder)),
+        this);
+    // The path is there to be copied into a file manager or a backup.
+    ReferenceFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -37,6 +45,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     grid->addWidget(ProductName, 0, 1);
     grid->addWidget(Version, 1, 1);
     grid->addWidget(Comments, 2, 1);
+    grid->addWidget(ReferenceFolder, 3, 1);
     grid->setColumnStretch(1, 1);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);

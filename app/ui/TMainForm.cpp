@@ -236,6 +236,8 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Balance: Fiche_->Balance(); break;
     case Cmd::Resultat: Fiche_->Resultat(); break;
     case Cmd::Bilan: Fiche_->Bilan(); break;
+    case Cmd::DeclarationTva: Fiche_->DeclarationTva(); break;
+    case Cmd::Rapprochement: Fiche_->Rapprochement(); break;
     case Cmd::TraitementTexte: Fiche_->TrTexte(); break;
     case Cmd::Enveloppe: Fiche_->Enveloppe(); break;
     case Cmd::Societe: Fiche_->Psoc(); break;
@@ -273,7 +275,7 @@ void TMainForm::BlocNotes()
 
 void TMainForm::APropos()
 {
-    TAboutBox box(this);
+    TAboutBox box(Fiche_->fiche().referenceDir().path(), this);
     box.exec();
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/ui/Resources.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -63,4 +65,15 @@ TSplash::TSplash(QWidget *parent)
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+    qApp->installEventFilter(this);
+}
+
+bool TSplash::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && watched != this) {
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->isWindow() && widget->isModal())
+            hide();
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -39,6 +39,10 @@ public:
     void Balance();
     void Resultat();
     void Bilan();
+    // The VAT return of a period, and the entry that settles it.
+    void DeclarationTva();
+    // The bank reconciliation window, over this window.
+    void Rapprochement();
     // Import, export, search and closing.
     void Importer();
     void ExportMois();

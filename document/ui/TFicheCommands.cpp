@@ -1,3 +1,5 @@
+#include "bank/ui/TRapprochement.h"
+#include "document/BankCommands.h"
 #include "document/ExchangeCommands.h"
 #include "document/PrintCommands.h"
 #include "document/ReportCommands.h"
@@ -16,6 +18,12 @@ void TFiche::General() { run(document::General); }
 void TFiche::Balance() { run(document::Balance); }
 void TFiche::Resultat() { run(document::Resultat); }
 void TFiche::Bilan() { run(document::Bilan); }
+
+void TFiche::Rapprochement()
+{
+    TRapprochement window(fiche_.platform(), this);
+    run([&window](Fiche &f) { document::Rapprochement(f, window); });
+}
 
 void TFiche::Importer() { run(document::Importer); }
 void TFiche::ExportMois() { run(document::ExportMois); }

@@ -2,7 +2,7 @@
 
 #include "ledger/ui/MonthKeys.h"
 #include "reports/ui/SheetParts.h"
-#include "reports/ui/ViewGrid.h"
+#include "ledger/ui/ViewGrid.h"
 
 #include <QComboBox>
 #include <QLabel>

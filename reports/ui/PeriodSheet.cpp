@@ -2,8 +2,9 @@
 
 #include "ledger/ui/MonthKeys.h"
 #include "reports/ui/SheetParts.h"
-#include "reports/ui/ViewGrid.h"
+#include "ledger/ui/ViewGrid.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,8 +15,8 @@
 
 PeriodSheet::PeriodSheet(Run run, QWidget *window, reports::View view, PeriodPage &state,
                          std::function<void()> compute, const QSet<int> &amountColumns, const PeriodNames &names,
-                         std::vector<PeriodTotal> totals)
-    : DocumentPage(std::move(run), window), view_(view), state_(state), totals_(std::move(totals))
+                         PeriodExtras extras)
+    : DocumentPage(std::move(run), window), view_(view), state_(state), extras_(std::move(extras))
 {
     QWidget *top = sheetparts::strip(this);
     from_ = sheetparts::datePicker(top, names.from);
@@ -28,6 +29,15 @@ PeriodSheet::PeriodSheet(Run run, QWidget *window, reports::View view, PeriodPag
     row->addWidget(new QLabel(QStringLiteral("au"), top));
     row->addWidget(to_);
     row->addWidget(button);
+    for (const PeriodChoice &choice : extras_.choices) {
+        auto *box = new QCheckBox(choice.label, top);
+        box->setObjectName(QLatin1String(choice.name));
+        row->addSpacing(12);
+        row->addWidget(box);
+        choiceBoxes_.push_back(box);
+        connect(box, &QCheckBox::toggled, this,
+                [this, toggle = choice.toggle](bool on) { DocumentPage::run([&toggle, on] { toggle(on); }); });
+    }
     row->addStretch();
 
     grid_ = new ViewGrid(state_.grid, amountColumns, this);
@@ -38,11 +48,18 @@ PeriodSheet::PeriodSheet(Run run, QWidget *window, reports::View view, PeriodPag
     layout->setSpacing(0);
     layout->addWidget(top);
     layout->addWidget(grid_);
-    if (!totals_.empty()) {
+    if (!extras_.totals.empty()) {
         QWidget *bottom = sheetparts::strip(this);
-        for (const PeriodTotal &total : totals_)
+        for (const PeriodTotal &total : extras_.totals)
             totalFields_.push_back(sheetparts::readOnlyField(bottom, total.name, Qt::AlignRight));
         layout->addWidget(bottom);
+    }
+    if (extras_.note.text) {
+        note_ = new QLabel(this);
+        note_->setObjectName(QLatin1String(extras_.note.name));
+        note_->setContentsMargins(8, 4, 8, 4);
+        note_->setWordWrap(true);
+        layout->addWidget(note_);
     }
 
     connect(from_, &QDateEdit::dateChanged, this, [this](QDate date) { state_.from = date; });
@@ -60,8 +77,16 @@ void PeriodSheet::refresh()
             picker->setDate(date);
     }
     grid_->refresh();
-    for (std::size_t i = 0; i < totals_.size(); ++i)
-        totalFields_[i]->setText(totals_[i].text->trimmed());
+    for (std::size_t i = 0; i < extras_.totals.size(); ++i)
+        totalFields_[i]->setText(extras_.totals[i].text->trimmed());
+    for (std::size_t i = 0; i < extras_.choices.size(); ++i) {
+        const QSignalBlocker blocker(choiceBoxes_[i]);
+        choiceBoxes_[i]->setChecked(extras_.choices[i].checked());
+    }
+    if (note_) {
+        note_->setText(*extras_.note.text);
+        note_->setVisible(!extras_.note.text->isEmpty());
+    }
 }
 
 void PeriodSheet::layoutForWidth(int w)

@@ -8,7 +8,9 @@
 #include <functional>
 #include <vector>
 
+class QCheckBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class ViewGrid;
 
@@ -27,14 +29,31 @@ struct PeriodTotal {
     const QString *text;
 };
 
+// A check box beside the dates: it shows a choice the document holds and
+// hands a change to the document.
+struct PeriodChoice {
+    const char *name;
+    QString label;
+    std::function<bool()> checked;
+    std::function<void(bool)> toggle;
+};
+
+// What a statement page shows besides its grid: the totals under it, the
+// choices beside the dates, and a line of text under the grid (name, text).
+struct PeriodExtras {
+    std::vector<PeriodTotal> totals;
+    std::vector<PeriodChoice> choices;
+    PeriodTotal note{nullptr, nullptr};
+};
+
 // A statement over two dates (balance, income statement, balance sheet): the
 // caption and the two date pickers above the grid, "Calculer" to compute it
-// again with the dates as the user left them, and the totals under the grid.
+// again with the dates as the user left them, and its extras.
 class PeriodSheet : public DocumentPage {
     Q_OBJECT
 public:
     PeriodSheet(Run run, QWidget *window, reports::View view, PeriodPage &state, std::function<void()> compute,
-                const QSet<int> &amountColumns, const PeriodNames &names, std::vector<PeriodTotal> totals = {});
+                const QSet<int> &amountColumns, const PeriodNames &names, PeriodExtras extras = {});
     void refresh() override;
     void layoutForWidth(int w) override;
 
@@ -47,6 +66,8 @@ private:
     QDateEdit *from_;
     QDateEdit *to_;
     ViewGrid *grid_;
-    std::vector<PeriodTotal> totals_;
+    PeriodExtras extras_;
     std::vector<QLineEdit *> totalFields_;
+    std::vector<QCheckBox *> choiceBoxes_;
+    QLabel *note_ = nullptr;
 };

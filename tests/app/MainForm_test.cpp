@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <sys/stat.h>
 
 namespace {
@@ -133,6 +134,99 @@ TEST_F(MainFormTest, ReferenceFilesGoBackToTheStartUpFolderWhateverFolderIsCurre
     EXPECT_TRUE(QDir(elsewhere.path()).entryList(QDir::Files).isEmpty());
     const std::string ini = readBytes(dir.file(QStringLiteral("Tavelin.ini")));
     EXPECT_EQ(ini.substr(ini.find("\r\n"), 7), "\r\n\r\n1\r\n");
+}
+
+// --- Start-up with file names on the command line ------------------------------
+
+struct CommandLineCase {
+    const char *guards;
+    QStringList args; // names in the test's folder, the current one
+    int ouvrirAuto;   // the settings name compta.jnl as the last file
+    QString opened;   // the dossier open afterwards, empty for none
+    QStringList messages;
+};
+
+class MainFormCommandLine : public MainFormTest, public ::testing::WithParamInterface<CommandLineCase> {};
+
+TEST_P(MainFormCommandLine, OpensTheFirstDossierInPlaceOfTheReopening)
+{
+    const CommandLineCase &c = GetParam();
+    writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(ledger(QStringLiteral("compta.jnl")), c.ouvrirAuto));
+    ledger(QStringLiteral("autre.jnl"));
+    writeBytes(dir.file(QStringLiteral("compta.txt")), kLedger);
+    form.takeCommandLine(c.args);
+    fiche.FormActivate();
+    form.FormShow();
+    const QString opened = c.opened.isEmpty() ? QString() : dir.file(c.opened);
+    EXPECT_EQ(fiche.NomFichier, opened);
+    EXPECT_EQ(form.FichierCourant, opened);
+    EXPECT_EQ(form.valide(), !opened.isEmpty());
+    EXPECT_EQ(form.OuvrirAutomatiquementCoche, c.ouvrirAuto == 1);
+    EXPECT_EQ(fake.messages.shown, c.messages);
+    EXPECT_EQ(form.RepDepart, dir.path());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, MainFormCommandLine,
+    ::testing::Values(
+        // A double click on a dossier while the last one would be reopened.
+        CommandLineCase{"overrides", {"autre.jnl"}, 1, "autre.jnl", {}},
+        CommandLineCase{"opensWithoutTheReopening", {"autre.jnl"}, 0, "autre.jnl", {}},
+        // The refusals of "Ouvrir...", after which the reopening goes on.
+        CommandLineCase{"anotherExtension", {"compta.txt"}, 1, "compta.jnl", {"Type de fichier non valide"}},
+        CommandLineCase{"missingFile", {"absent.jnl"}, 0, "", {"Le fichier n'existe pas"}},
+        // One dossier at a time: the others are named, not opened.
+        CommandLineCase{"secondFile", {"autre.jnl", "compta.jnl"}, 0, "autre.jnl",
+                        {"Tavelin n'ouvre qu'un dossier à la fois : compta.jnl n'est pas ouvert."}},
+        CommandLineCase{"moreFiles", {"autre.jnl", "a.jnl", "b.jnl"}, 0, "autre.jnl",
+                        {"Tavelin n'ouvre qu'un dossier à la fois : a.jnl, b.jnl ne sont pas ouverts."}}),
+    [](const ::testing::TestParamInfo<CommandLineCase> &info) { return std::string(info.param.guards); });
+
+TEST_F(MainFormTest, ReferenceFilesBesideTheDossierWhenTheStartUpFolderHasNone)
+{
+    struct Case {
+        const char *guards;
+        bool startUpFolderHasThem;
+        bool dossierFolderHasThem;
+    };
+    const Case cases[] = {
+        {"taken beside the dossier, and said so", false, true},
+        {"a start-up folder with reference files keeps them", true, true},
+        {"nowhere to take them from: the start-up folder", false, false},
+    };
+    for (const Case &c : cases) {
+        CurrentTempDir launch;
+        QTemporaryDir dossierFolder;
+        const QString dossier = dossierFolder.filePath(QStringLiteral("compta.jnl"));
+        writeBytes(dossier, kLedger);
+        if (c.startUpFolderHasThem)
+            writeBytes(launch.file(QStringLiteral("Tavelin.ini")), settings(QString(), 0));
+        if (c.dossierFolderHasThem)
+            writeBytes(dossierFolder.filePath(QStringLiteral("Tavelin.plc")), "607000 NN Achats\r\n");
+        FakePlatform platform;
+        Fiche document(platform.platform);
+        MainForm startUp(document, platform.platform);
+        startUp.takeCommandLine({dossier});
+        document.FormActivate();
+        startUp.FormShow();
+
+        const bool beside = !c.startUpFolderHasThem && c.dossierFolderHasThem;
+        const QString folder = beside ? dossierFolder.path() : launch.path();
+        EXPECT_EQ(document.referenceDir().path(), folder) << c.guards;
+        EXPECT_EQ(startUp.RepDepart, folder) << c.guards;
+        EXPECT_EQ(document.ref.ListePlc.size(), beside ? 1 : 0) << c.guards;
+        EXPECT_EQ(document.NomFichier, dossier) << c.guards;
+        EXPECT_EQ(platform.messages.shown,
+                  beside ? QStringList{QStringLiteral("Aucun fichier commun de Tavelin (société, plan comptable, journaux, "
+                                                      "réglages) dans %1, le dossier d'où il a été lancé : Tavelin prend "
+                                                      "ceux qui sont à côté de compta.jnl, dans %2, et les y enregistrera "
+                                                      "en quittant.")
+                                           .arg(launch.path(), dossierFolder.path())}
+                         : QStringList{})
+            << c.guards;
+        startUp.FormClose();
+        EXPECT_EQ(QFile::exists(dossierFolder.filePath(QStringLiteral("Tavelin.ini"))), beside) << c.guards;
+    }
 }
 
 // --- Save prompt -------------------------------------------------------------
@@ -733,15 +827,14 @@ TEST_F(MainFormTest, PreviewDrawsThePageShownWithoutThePrintDialog)
     EXPECT_TRUE(fake.printer.calls.empty());
 }
 
-TEST_F(MainFormTest, TheBalanceSheetSaysItDoesNotPrint)
+TEST_F(MainFormTest, TheBalanceSheetPrintsLikeTheOtherPages)
 {
     fiche.showPage(Page::Bilan);
     form.Imprimer();
     form.Apercu();
-    EXPECT_EQ(fake.printerDialogs.printCalls, 0);
-    EXPECT_EQ(fake.printerDialogs.previewCalls, 0);
-    EXPECT_EQ(fake.messages.shown,
-              (QStringList{QStringLiteral("Le bilan ne s'imprime pas."), QStringLiteral("Le bilan ne s'imprime pas.")}));
+    EXPECT_EQ(fake.printerDialogs.printCalls, 1);
+    EXPECT_EQ(fake.printerDialogs.previewCalls, 1);
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(MainFormTest, PageSetUpIsThePlatformDialog)

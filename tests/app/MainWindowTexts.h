@@ -71,6 +71,9 @@ inline const QList<ExpectedMenu> kMenus = {
         "Ba&lance | Consulter balance | on",
         "&Résultat de l'exercice | Résultat de l'exercice | on",
         "&Bilan | Bilan | on",
+        "-",
+        "Déclaration de &TVA... | Déclaration de TVA | off",
+        "&Rapprochement bancaire... | Rapprocher le compte bancaire d'un relevé | off",
     }},
     {"&Paramètres", 7, {
         "&Société | Paramètres société | on",

@@ -64,10 +64,10 @@ TEST_F(CliTest, WrongUsageGoesToStandardErrorWithExitCodeTwo)
         QString error;
     } cases[] = {
         {{}, QStringLiteral("commande manquante")},
-        {{QStringLiteral("bilan"), QStringLiteral("a.jnl")}, QStringLiteral("commande inconnue : « bilan »")},
+        {{QStringLiteral("bilans"), QStringLiteral("a.jnl")}, QStringLiteral("commande inconnue : « bilans »")},
         {{QStringLiteral("mois"), QStringLiteral("a.jnl"), QStringLiteral("2002-03")},
          QStringLiteral("mois invalide : « 2002-03 » (attendu AAAAMM, par exemple 200203)")},
-        {{QStringLiteral("balance"), QStringLiteral("a.jnl"), QStringLiteral("--tri")}, QStringLiteral("option inconnue : « --tri »")},
+        {{QStringLiteral("balance"), QStringLiteral("a.jnl"), QStringLiteral("--trier")}, QStringLiteral("option inconnue : « --trier »")},
     };
     for (const auto &c : cases) {
         const CliRun run = cli(c.args);

@@ -125,3 +125,54 @@ TEST_F(CliViewsTest, IncomeStatementPrintsItsSixteenRows)
     EXPECT_TRUE(april.startsWith(QStringLiteral("Achats\t80,00\tVentes\t\n"))) << april.toStdString();
     EXPECT_TRUE(april.contains(QStringLiteral("\nSolde créditeur : Bénéfices\t\tSolde débiteur : Pertes\t80,00\n")));
 }
+
+TEST_F(CliViewsTest, BalanceInAccountOrderWithClassSubtotals)
+{
+    EXPECT_EQ(out({QStringLiteral("balance"), QStringLiteral("--classes")}),
+              QStringLiteral("401000\tFournisseurs\t\t80,00\t\t80,00\n"
+                             "411000\tClients\t1234,50\t1234,50\t\t0,00\n"
+                             "\tTotal classe 4\t1234,50\t1314,50\t0,00\t80,00\n"
+                             "512000\tBanque\t1234,50\t\t1234,50\t\n"
+                             "\tTotal classe 5\t1234,50\t0,00\t1234,50\t0,00\n"
+                             "607000\tAchats de marchandises\t80,00\t\t80,00\t\n"
+                             "\tTotal classe 6\t80,00\t0,00\t80,00\t0,00\n"
+                             "706000\tVentes de marchandises\t\t1234,50\t\t1234,50\n"
+                             "\tTotal classe 7\t0,00\t1234,50\t0,00\t1234,50\n"
+                             "Totaux\t2549,00\t2549,00\t1314,50\t1314,50\n"));
+}
+
+TEST_F(CliViewsTest, BalanceSheetPrintsItsRowsThenAnyGap)
+{
+    EXPECT_EQ(out({QStringLiteral("bilan")}),
+              QStringLiteral("Actif immobilisé\t\tCapitaux propres\t\n"
+                             "Immobilisations incorporelles\t0,00\tCapital\t0,00\n"
+                             "Immobilisations corporelles\t0,00\tÉcart de réévaluation\t0,00\n"
+                             "Immobilisations financières\t0,00\tRéserves réglementaires\t0,00\n"
+                             "Total I\t0,00\tAutres réserves\t0,00\n"
+                             "\t\tReport à nouveau\t0,00\n"
+                             "Actif circulant\t\tRésultat de l'exercice\t1154,50\n"
+                             "Stocks et en-cours\t0,00\tProvisions réglementées\t0,00\n"
+                             "Avances et acomptes versés\t0,00\tTotal I\t1154,50\n"
+                             "Créances\t0,00\t\t\n"
+                             "Valeurs mobilières\t0,00\tProvisions pour risques et charges (II)\t0,00\n"
+                             "Disponibilités\t1234,50\tEmprunts et dettes\t0,00\n"
+                             "Charges constatées d'avance\t0,00\tAvances et acomptes reçus\t0,00\n"
+                             "Total II\t1234,50\tFournisseurs et comptes rattachés\t80,00\n"
+                             "\t\tAutres dettes\t0,00\n"
+                             "\t\tProduits constatés d'avance\t0,00\n"
+                             "\t\tTotal III\t80,00\n"
+                             "\t\t\t\n"
+                             "TOTAL GÉNÉRAL I+II\t1234,50\tTOTAL GÉNÉRAL I+II+III\t1234,50\n"));
+
+    // An entry without its counterpart: the gap follows, the reason goes to the errors.
+    writeBytes(dir.file("ecart.jnl"), kDossier.substr(0, kDossier.find("</HEAD>") + 9) +
+                                          entry("200206", "10/06/2002", "512000", "Seul", "BQ", "10,00", ""));
+    const CliRun run = runCli({QStringLiteral("bilan"), QStringLiteral("ecart.jnl"), QStringLiteral("--du"),
+                               QStringLiteral("01/06/2002")},
+                              dir.path());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.outText().endsWith(QStringLiteral("\nTOTAL GÉNÉRAL I+II\t10,00\tTOTAL GÉNÉRAL I+II+III\t0,00\n"
+                                                      "Écart\t10,00\n")));
+    EXPECT_EQ(run.errText(), QStringLiteral("Tous les comptes ont leur ligne au bilan, mais les débits et les crédits de "
+                                            "la période diffèrent de 10,00.\n"));
+}

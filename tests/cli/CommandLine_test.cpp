@@ -58,6 +58,19 @@ TEST(CommandLine, PeriodCommandsTakeOptionalDates)
     EXPECT_FALSE(q.invocation->au.has_value());
 }
 
+TEST(CommandLine, TheBalanceTakesItsOrder)
+{
+    const ParsedCommandLine p = parse({"balance", "a.jnl", "--tri", "compte"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_TRUE(p.invocation->sortByAccount);
+    EXPECT_FALSE(p.invocation->classSubtotals);
+    const ParsedCommandLine q = parse({"balance", "a.jnl", "--classes", "--du", "01/03/2002"});
+    ASSERT_TRUE(q.invocation);
+    EXPECT_TRUE(q.invocation->classSubtotals);
+    EXPECT_EQ(q.invocation->du, QDate(2002, 3, 1));
+    EXPECT_EQ(parse({"bilan", "a.jnl", "--au=30/06/2002"}).invocation->command, Command::Bilan);
+}
+
 TEST(CommandLine, HelpAndVersionWinOverEverythingElse)
 {
     EXPECT_EQ(parse({"--help"}).invocation->command, Command::Help);
@@ -71,7 +84,7 @@ TEST(CommandLine, HelpAndVersionWinOverEverythingElse)
 TEST(CommandLine, WrongUsageIsExplainedInFrench)
 {
     EXPECT_EQ(errorOf({}), QStringLiteral("commande manquante"));
-    EXPECT_EQ(errorOf({"bilan", "a.jnl"}), QStringLiteral("commande inconnue : « bilan »"));
+    EXPECT_EQ(errorOf({"bilans", "a.jnl"}), QStringLiteral("commande inconnue : « bilans »"));
     EXPECT_EQ(errorOf({"mois"}), QStringLiteral("fichier manquant après la commande mois"));
     EXPECT_TRUE(errorOf({"mois", "a.jnl"}).startsWith(QStringLiteral("mois manquant")));
     EXPECT_TRUE(errorOf({"mois", "a.jnl", "200213"}).startsWith(QStringLiteral("mois invalide : « 200213 »")));
@@ -84,6 +97,11 @@ TEST(CommandLine, WrongUsageIsExplainedInFrench)
     EXPECT_EQ(errorOf({"mois", "a.jnl", "200203", "--du", "01/01/2002"}),
               QStringLiteral("l'option --du ne s'applique pas à la commande mois"));
     EXPECT_EQ(errorOf({"balance", "a.jnl", "--du"}), QStringLiteral("l'option --du attend une valeur"));
+    EXPECT_EQ(errorOf({"balance", "a.jnl", "--tri", "libelle"}),
+              QStringLiteral("tri inconnu pour --tri : « libelle » (attendu compte)"));
+    EXPECT_EQ(errorOf({"balance", "a.jnl", "--classes=oui"}), QStringLiteral("l'option --classes ne prend pas de valeur"));
+    EXPECT_EQ(errorOf({"resultat", "a.jnl", "--classes"}),
+              QStringLiteral("l'option --classes ne s'applique pas à la commande resultat"));
     EXPECT_EQ(errorOf({"balance", "a.jnl", "--au", "01/01/2002", "--au", "02/01/2002"}),
               QStringLiteral("l'option --au est donnée deux fois"));
     EXPECT_EQ(errorOf({"balance", "a.jnl", "--au", "31/02/2002"}),
@@ -162,4 +180,20 @@ TEST(ExchangeCommandLine, WrongUsageIsExplainedInFrench)
         EXPECT_FALSE(p.invocation);
         EXPECT_EQ(p.error, QString::fromUtf8(c.error));
     }
+}
+
+TEST(CommandLine, RapprocherTakesAStatementAnAccountAndTheSaveFlag)
+{
+    const ParsedCommandLine p = parse({"rapprocher", "compta.jnl", "releve.ofx", "--compte", "512100", "--enregistrer"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->command, Command::Rapprocher);
+    EXPECT_EQ(p.invocation->argument, "releve.ofx");
+    EXPECT_EQ(p.invocation->filter, QStringLiteral("512100"));
+    EXPECT_TRUE(p.invocation->save);
+    EXPECT_FALSE(parse({"rapprocher", "compta.jnl", "releve.ofx"}).invocation->save);
+    EXPECT_EQ(errorOf({"rapprocher", "compta.jnl"}), QStringLiteral("relevé bancaire manquant après le dossier"));
+    EXPECT_EQ(errorOf({"rapprocher", "compta.jnl", "r.csv", "--enregistrer=oui"}),
+              QStringLiteral("l'option --enregistrer ne prend pas de valeur"));
+    EXPECT_EQ(errorOf({"importer", "compta.jnl", "e.txt", "--enregistrer"}),
+              QStringLiteral("l'option --enregistrer ne s'applique pas à la commande importer"));
 }

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "TempDir.h"
 #include "reports/LedgerText.h"
 
 #include "document/Fiche.h"
@@ -118,33 +119,49 @@ TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
     EXPECT_EQ(fiche.views.resultat.grid.at(14, 1).trimmed(), "120,00");
 }
 
-TEST_F(ReportCommandsTest, BalanceSheetShowsCaptionsOnlyWhateverTheDates)
+TEST_F(ReportCommandsTest, BalanceSheetComputesItsFiguresOnItsDates)
 {
     document::Bilan(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Bilan);
     const TextGrid &grid = fiche.views.bilan.grid;
     EXPECT_EQ(grid.at(1, 0), "Actif immobilisé");
-    EXPECT_EQ(grid.at(3, 2), "Écart de réévaluation");
-    EXPECT_TRUE(grid.at(6, 0).isEmpty());
     EXPECT_EQ(grid.at(14, 2), "Fournisseurs et comptes rattachés");
-    EXPECT_EQ(grid.at(19, 0), "TOTAL GÉNÉRAL I+II");
-    EXPECT_EQ(grid.at(19, 2), "TOTAL GÉNÉRAL I+II+III");
-    std::vector<QString> before;
-    for (int r = 0; r < grid.rowCount(); ++r)
-        for (int c = 0; c < 4; ++c)
-            before.push_back(grid.at(r, c));
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        EXPECT_TRUE(grid.at(r, 1).isEmpty());
-        EXPECT_TRUE(grid.at(r, 3).isEmpty());
-    }
-    fiche.views.bilan.from = QDate(2002, 6, 1);
-    fiche.views.bilan.to = QDate(2002, 6, 30);
+    EXPECT_EQ(grid.at(10, 1).trimmed(), "150,00");
+    EXPECT_EQ(grid.at(7, 3).trimmed(), "120,00");
+    // The purchase has no counterpart.
+    EXPECT_EQ(grid.at(21, 0), "Écart");
+    EXPECT_EQ(grid.at(21, 1).trimmed(), "30,00");
+    EXPECT_FALSE(fiche.views.bilan.unassigned.isEmpty());
+
+    fiche.views.bilan.from = QDate(2002, 4, 1);
+    fiche.views.bilan.to = QDate(2002, 4, 30);
     document::LitBilan(fiche);
-    std::vector<QString> after;
-    for (int r = 0; r < grid.rowCount(); ++r)
-        for (int c = 0; c < 4; ++c)
-            after.push_back(grid.at(r, c));
-    EXPECT_EQ(before, after);
+    EXPECT_EQ(grid.at(10, 1).trimmed(), "50,00");
+    EXPECT_EQ(grid.at(19, 3).trimmed(), "50,00");
+    EXPECT_TRUE(grid.at(21, 0).isEmpty());
+    EXPECT_TRUE(fiche.views.bilan.unassigned.isEmpty());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(ReportCommandsTest, TheBalanceOrderIsKeptInTheSettingsOfThisVersion)
+{
+    CurrentTempDir dir;
+    fiche.loadPreferences();
+    document::Balance(fiche);
+    document::showClassSubtotals(fiche, true);
+    EXPECT_EQ(fiche.views.balance.grid.at(2, 1), "Total classe 4");
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("Tavelin.cfg"))),
+              "balance_tri_par_compte=oui\nbalance_sous_totaux_par_classe=oui\n");
+    document::sortBalanceByAccount(fiche, false);
+    EXPECT_EQ(fiche.views.balance.grid.at(1, 0), "411000");
+    EXPECT_EQ(fiche.views.balance.grid.at(2, 0), "707000");
+    document::sortBalanceByAccount(fiche, true);
+
+    Fiche next(fake.platform);
+    next.FormActivate();
+    EXPECT_TRUE(next.views.balance.order.byAccount());
+    EXPECT_FALSE(next.views.balance.order.classSubtotals());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(ReportCommandsTest, AFailedTotalIsShownToTheUser)

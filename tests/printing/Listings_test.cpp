@@ -391,6 +391,21 @@ TEST(ListingTest, ARowWithoutDateOrWithAShortAccountIsPrintedAndSummed)
     EXPECT_EQ(horizontalRules(balancePrinter.calls).back().y, down(23, 25));
 }
 
+TEST(ListingTest, ClassSubtotalsArePrintedButNotAddedToTheTotals)
+{
+    BalancePage balance;
+    fill(balance.grid, 1, {QStringLiteral("411000"), QStringLiteral("Clients"), QStringLiteral("7,00"), {}, QStringLiteral("7,00"), {}});
+    fill(balance.grid, 2, {{}, QStringLiteral("Total classe 4"), QStringLiteral("7,00"), QStringLiteral("0,00"),
+                           QStringLiteral("7,00"), QStringLiteral("0,00")});
+    balance.subtotalRows = {2};
+    RecordingPrinter printer;
+    ASSERT_TRUE(printing::ImpBalance(printer, balance));
+    EXPECT_EQ(placeOf(printer, QStringLiteral("Total classe 4")).y(), down(23, 20));
+    // The account's two figures, the subtotal's two, and two totals that count the account once.
+    EXPECT_EQ(placesOf(printer, QStringLiteral("7,00")).size(), 6u);
+    EXPECT_EQ(placesOf(printer, QStringLiteral("14,00")).size(), 0u);
+}
+
 TEST(ListingTest, AnAmountThatIsNoNumberIsPrintedAsItStandsAndNotAdded)
 {
     RecordingPrinter printer;

@@ -21,7 +21,7 @@ struct AccountBalanceTest : ::testing::Test {
         page.to = QDate(2002, 12, 31);
     }
 
-    void build(const std::string &text) { LitBalance(page, linesOf(text), ref); }
+    QString build(const std::string &text) { return LitBalance(page, linesOf(text), ref); }
     QString cell(int row, int col) const { return page.grid.at(row, col); }
     int rows() const
     {
@@ -110,7 +110,7 @@ TEST_F(AccountBalanceTest, StartAfterEndSelectsNothing)
 
 TEST_F(AccountBalanceTest, AmountsThatAreNoNumberCountAsZero)
 {
-    build(entriesText("200203", {{"01/03/2002", "411000", "", "VE", "", "n/a", "", ""},
+    const QString message = build(entriesText("200203", {{"01/03/2002", "411000", "", "VE", "", "n/a", "", ""},
                                  {"02/03/2002", "411000", "", "VE", "", " 3,00", "", ""},
                                  {"03/03/2002", "512000", "", "BQ", "", "", "?", ""}}));
     EXPECT_EQ(cell(1, 2).trimmed(), "3,00");
@@ -119,6 +119,8 @@ TEST_F(AccountBalanceTest, AmountsThatAreNoNumberCountAsZero)
     EXPECT_EQ(cell(2, 5), "0,00");
     EXPECT_EQ(page.totalDebit.trimmed(), "3,00");
     EXPECT_EQ(page.totalCredit.trimmed(), "0,00");
+    EXPECT_EQ(message, QStringLiteral("'n/a' n'est pas une valeur numérique correcte (écriture du 01/03/2002, compte "
+                                      "411000) : ce montant et un autre montant illisible sont comptés pour zéro."));
 }
 
 TEST_F(AccountBalanceTest, EntriesWithoutAccountGetTheirOwnRowAndBalance)
@@ -193,4 +195,64 @@ TEST_F(AccountBalanceTest, AnAccountWhoseSumOverflowsShowsNoBalance)
     EXPECT_TRUE(cell(1, 5).isEmpty());
     EXPECT_EQ(cell(2, 5), "12,00");
     EXPECT_TRUE(page.totalDebit.isEmpty());
+}
+
+TEST_F(AccountBalanceTest, OrderOfTheRowsAndClassSubtotals)
+{
+    const std::string text =
+        entriesText("200203", {{"01/03/2002", "707000", "", "VE", "", "", "120,00", ""},
+                               {"01/03/2002", "512000", "", "BQ", "", "80,00", "", ""},
+                               {"01/03/2002", "411000", "", "VE", "", "120,00", "", ""},
+                               {"02/03/2002", "", "", "OD", "", "5,00", "", ""},
+                               {"02/03/2002", "401000", "", "AC", "", "", "80,00", ""},
+                               {"03/03/2002", "419", "", "VE", "", "1,00", "", ""}});
+    struct Case {
+        const char *what;
+        bool byAccount;
+        bool classSubtotals;
+        QStringList rows; // the cells of each row, trimmed, joined by "|"
+    };
+    const Case cases[] = {
+        // By default the rows come as the entries first name the accounts.
+        {"first met", false, false,
+         {"707000|Ventes||120,00||120,00", "512000|Banque|80,00||80,00|", "411000|Clients|120,00||120,00|",
+          "||5,00||5,00|", "401000|||80,00||80,00", "419||1,00||1,00|"}},
+        // Codes compare as text, the empty code first.
+        {"by account", true, false,
+         {"||5,00||5,00|", "401000|||80,00||80,00", "411000|Clients|120,00||120,00|", "419||1,00||1,00|",
+          "512000|Banque|80,00||80,00|", "707000|Ventes||120,00||120,00"}},
+        // Subtotals bring the sort along; each sums its class's four columns.
+        {"class subtotals", false, true,
+         {"||5,00||5,00|", "|Total sans compte|5,00|0,00|5,00|0,00", "401000|||80,00||80,00",
+          "411000|Clients|120,00||120,00|", "419||1,00||1,00|", "|Total classe 4|121,00|80,00|121,00|80,00",
+          "512000|Banque|80,00||80,00|",
+          "|Total classe 5|80,00|0,00|80,00|0,00", "707000|Ventes||120,00||120,00",
+          "|Total classe 7|0,00|120,00|0,00|120,00"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        page.order = {};
+        page.order.setByAccount(c.byAccount);
+        page.order.setClassSubtotals(c.classSubtotals);
+        build(text);
+        QStringList shown;
+        for (int r = 1; !page.grid.at(r, 2).isEmpty() || !page.grid.at(r, 3).isEmpty(); ++r) {
+            QStringList cells;
+            for (int col = 0; col < 6; ++col)
+                cells.append(cell(r, col).trimmed());
+            shown.append(cells.join(u'|'));
+        }
+        EXPECT_EQ(shown.join(u'\n').toStdString(), c.rows.join(u'\n').toStdString());
+        // The totals under the grid leave the subtotals out.
+        EXPECT_EQ(page.totalDebit.trimmed(), "206,00");
+        EXPECT_EQ(page.totalCreditBalances.trimmed(), "200,00");
+    }
+}
+
+TEST_F(AccountBalanceTest, LeavingTheSortDropsTheSubtotals)
+{
+    page.order.setClassSubtotals(true);
+    EXPECT_TRUE(page.order.byAccount());
+    page.order.setByAccount(false);
+    EXPECT_FALSE(page.order.classSubtotals());
 }

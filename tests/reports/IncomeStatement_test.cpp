@@ -17,7 +17,7 @@ struct IncomeStatementTest : ::testing::Test {
         page.from = QDate(2002, 1, 1);
         page.to = QDate(2002, 12, 31);
     }
-    void build(const std::string &text) { LitResultat(page, linesOf(kHeader2002 + text)); }
+    QString build(const std::string &text) { return LitResultat(page, linesOf(kHeader2002 + text)); }
     QString cell(int row, int col) const { return page.grid.at(row, col); }
     QString amount(int row, int col) const { return cell(row, col).trimmed(); }
 };
@@ -50,12 +50,23 @@ TEST_F(IncomeStatementTest, CaptionsOfBothSides)
     EXPECT_TRUE(cell(17, 0).isEmpty());
 }
 
-TEST_F(IncomeStatementTest, DebitsAndCreditsAreBothAdded)
+TEST_F(IncomeStatementTest, EachHeadingHoldsTheBalanceOfItsAccounts)
 {
     build(entriesText("200203", {debit("01/03/2002", "601000", "   100,00"), credit("02/03/2002", "601000", "    20,00"),
-                                 credit("03/03/2002", "707000", "   300,00"), debit("04/03/2002", "701000", "     5,00")}));
-    EXPECT_EQ(cell(1, 1), forms::rset(QStringLiteral("120,00")));
-    EXPECT_EQ(amount(1, 3), "305,00");
+                                 credit("03/03/2002", "707000", "   300,00"), debit("04/03/2002", "701000", "     5,00"),
+                                 credit("31/03/2002", "603700", "    30,00"), debit("31/03/2002", "713000", "    40,00")}));
+    EXPECT_EQ(cell(1, 1), forms::rset(QStringLiteral("50,00"))); // a purchase less its refund and the stock variation
+    EXPECT_EQ(amount(1, 3), "295,00");                            // sales less a debit on sales
+    EXPECT_EQ(amount(2, 3), "-40,00");                            // a heading may be negative
+    EXPECT_EQ(amount(13, 1), "50,00");
+    EXPECT_EQ(amount(13, 3), "255,00");
+    EXPECT_EQ(amount(14, 1), "205,00");
+}
+
+TEST_F(IncomeStatementTest, ARefundReducesItsCharge)
+{
+    build(entriesText("200203", {debit("01/03/2002", "607000", "   100,00"), credit("02/03/2002", "607000", "    20,00")}));
+    EXPECT_EQ(amount(1, 1), "80,00");
 }
 
 TEST_F(IncomeStatementTest, ProfitCase)
@@ -130,13 +141,15 @@ TEST_F(IncomeStatementTest, OperatingTotalsTakeTheFirstSixHeadings)
 
 TEST_F(IncomeStatementTest, ABadAmountOrLineDoesNotCutTheStatementShort)
 {
-    build(entriesText("200203", {debit("01/03/2002", "601000", "  10,00"), debit("02/03/2002", "601000", "dix"),
+    const QString message = build(entriesText("200203", {debit("01/03/2002", "601000", "  10,00"), debit("02/03/2002", "601000", "dix"),
                                  credit("03/03/2002", "707000", "  30,00")}) +
           "2002030" "04/03/2002\r\n2002031601000\r\n200203*\r\n2002035  5,00\r\n" +
           entriesText("200203", {debit("05/03/2002", "606000", "  1,00")}));
     EXPECT_EQ(amount(1, 1), "16,00");
     EXPECT_EQ(amount(1, 3), "30,00");
     EXPECT_EQ(amount(14, 1), "14,00");
+    EXPECT_EQ(message, QStringLiteral("'dix' n'est pas une valeur numérique correcte (écriture du 02/03/2002, compte "
+                                      "601000) : ce montant est compté pour zéro."));
 }
 
 TEST_F(IncomeStatementTest, RecomputingReplacesThePreviousStatement)

@@ -4,6 +4,7 @@
 #include "ModalDriver.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QTest>
 #include <functional>
 
@@ -24,6 +25,10 @@ void openFromMenu(TMainForm &main, Cmd cmd, const QString &menuText, const QStri
         QCOMPARE(tool->parentWidget(), owner);
         QVERIFY(tool->isModal());
         QCOMPARE(tool->windowTitle(), caption);
+        // A loaded machine shows the window before it gets the keyboard: the
+        // user types once it has it.
+        QVERIFY(QTest::qWaitForWindowActive(tool));
+        QVERIFY(QTest::qWaitFor([tool] { return QApplication::activeWindow() == tool; }));
         use(tool);
     });
     item->trigger();

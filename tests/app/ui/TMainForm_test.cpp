@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -140,6 +141,26 @@ private slots:
         QCOMPARE(allRows(*main), expectedRows());
         main->execute(Cmd::Ouvrir); // the open dialog is cancelled
         QCOMPARE(allRows(*main), validated(expectedRows()));
+    }
+
+    void startUpOpensTheDossierOfTheCommandLine()
+    {
+        const QString path = dir->file(QStringLiteral("compta.jnl"));
+        writeBytes(path, kLedger);
+        main = demarrer(fake->platform, {}, {path});
+        QCOMPARE(main->fiche()->fiche().NomFichier, path);
+        QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl]"));
+        QVERIFY(main->menuAction(Cmd::Enregistrer)->isEnabled());
+        QVERIFY(fake->messages.shown.isEmpty());
+    }
+
+    void startUpRefusesAFileThatIsNoDossierAsOuvrirDoes()
+    {
+        writeBytes(dir->file(QStringLiteral("compta.txt")), kLedger);
+        main = demarrer(fake->platform, {}, {QStringLiteral("compta.txt")});
+        QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Type de fichier non valide")});
+        QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin"));
+        QVERIFY(!main->menuAction(Cmd::Enregistrer)->isEnabled());
     }
 
     void frenchSettingsForTheRun()
@@ -365,13 +386,16 @@ private slots:
     {
         main = std::make_unique<TMainForm>(fake->platform);
         bool seen = false;
-        onNextModal<TAboutBox>([&seen](TAboutBox *box) {
+        const QString folder = dir->path();
+        onNextModal<TAboutBox>([&seen, &folder](TAboutBox *box) {
             seen = true;
             QCOMPARE(box->windowTitle(), QStringLiteral("À propos"));
             QCOMPARE(box->ProductName->text(), QStringLiteral("Tavelin"));
             QVERIFY(box->ProductName->font().bold());
             QCOMPARE(box->Version->text(), QStringLiteral("Version 1.0"));
             QCOMPARE(box->Comments->text(), QStringLiteral("Comptabilité Générale"));
+            QCOMPARE(box->ReferenceFolder->text(),
+                     QStringLiteral("Fichiers communs (société, plan comptable, journaux, réglages) :\n") + folder);
             QVERIFY(!box->ProgramIcon->pixmap().isNull());
             QCOMPARE(box->OKButton->text(), QStringLiteral("OK"));
             QVERIFY(box->OKButton->isDefault());
@@ -391,6 +415,16 @@ private slots:
         QCOMPARE(splash.titleLabel->text(), QStringLiteral("Tavelin"));
         QVERIFY(splash.titleLabel->font().bold());
         QCOMPARE(splash.versionLabel->text(), QStringLiteral("Version 2002"));
+
+        // A message of the start-up is not left under it.
+        splash.show();
+        bool covered = true;
+        onNextModal<QMessageBox>([&covered, &splash](QMessageBox *box) {
+            covered = splash.isVisible();
+            box->accept();
+        });
+        QMessageBox::information(nullptr, QStringLiteral("Tavelin"), QStringLiteral("Le fichier n'existe pas"));
+        QVERIFY(!covered);
     }
 
 private:

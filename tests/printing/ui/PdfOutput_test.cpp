@@ -3,8 +3,10 @@
 
 #include "ledger/TextGrid.h"
 #include "platform/ui/QtPrinter.h"
-#include "printing/IncomeStatementPrint.h"
+#include "printing/StatementPrint.h"
 #include "printing/Listings.h"
+#include "reports/BalanceSheet.h"
+#include "reports/LedgerText.h"
 #include "reports/ViewPages.h"
 #include <QTemporaryDir>
 
@@ -169,6 +171,39 @@ private slots:
         expectAt(pdf, 0, QStringLiteral("1000,00"), sheet, 103, 55, Edge::Right);
         expectAt(pdf, 0, QStringLiteral("Ventes"), sheet, 107, 55);
         expectAt(pdf, 0, QStringLiteral("TOTAL"), sheet, 22, 130);
+    }
+
+    // With TAVELIN_SCREENSHOTS naming a folder, the sheet is also saved there.
+    void balanceSheetCaptionsStayInTheirColumns()
+    {
+        QTemporaryDir dir;
+        const QString folder = qEnvironmentVariable("TAVELIN_SCREENSHOTS", dir.path());
+        const QString file = QDir(folder).filePath(QStringLiteral("bilan.pdf"));
+        const auto printer = pdfPrinter(file, 600);
+        ViewPages views;
+        BalanceSheetPage &bilan = views.bilan;
+        bilan.from = QDate(2002, 1, 1);
+        bilan.to = QDate(2002, 12, 31);
+        reports::LitBilan(bilan, linesOf(kHeader2002 + entriesText("200206", {{"01/06/2002", "512000", "", "BQ", "", "1500,00", "", ""},
+                                                                             {"01/06/2002", "151000", "", "OD", "", "", "500,00", ""},
+                                                                             {"01/06/2002", "801000", "", "OD", "", "", "900,00", ""}})));
+        const SheetPlace sheet(*printer);
+        QtPrinter device(*printer);
+        QVERIFY(printing::ImpBilan(device, bilan));
+
+        const PdfText pdf = readPdfText(file);
+        QVERIFY2(pdf.read, "pdftotext (poppler-utils) reads the file");
+        QCOMPARE(int(pdf.pages.size()), 1);
+        expectAt(pdf, 0, QStringLiteral("Bilan"), sheet, 22, 22);
+        expectAt(pdf, 0, QStringLiteral("ACTIF"), sheet, 22, 42);
+        expectAt(pdf, 0, QStringLiteral("Disponibilités"), sheet, 22, 110);
+        expectAt(pdf, 0, QStringLiteral("1500,00"), sheet, 103, 110, Edge::Right);
+        expectAt(pdf, 0, QStringLiteral("1000,00"), sheet, 103, 155, Edge::Right); // the gap
+        // The longest caption ends before the amounts' column.
+        const PdfWord *longest = pdf.find(0, QStringLiteral("(II)"));
+        QVERIFY(longest);
+        QVERIFY(pointsToMm(longest->xMax) < sheet.x(165));
+        QVERIFY(pdf.find(0, QStringLiteral("801000")));
     }
 
     void aPageRangeFromThePrintDialogPrintsThosePagesOnce()

@@ -1,10 +1,12 @@
 #include "WidgetTests.h"
 #include "FakePlatform.h"
 #include "RealisticYear.h"
+#include "TempDir.h"
 
 #include "ledger/ui/DocumentPage.h"
 #include "document/ui/TFiche.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -194,8 +196,33 @@ private slots:
         control<QDateEdit>("balanceSheetTo")->setDate(QDate(2002, 6, 30));
         QTest::mouseClick(control<QToolButton>("balanceSheetCompute"), Qt::LeftButton);
         QCOMPARE(cell("balanceSheetGrid", 18, 2), QStringLiteral("TOTAL GÉNÉRAL I+II+III"));
-        QVERIFY(cell("balanceSheetGrid", 18, 1).isEmpty());
+        QCOMPARE(fiche().views.bilan.to, QDate(2002, 6, 30));
+        QVERIFY(!cell("balanceSheetGrid", 18, 1).isEmpty());
+        // A balanced half-year: the two sides agree and there is nothing to say.
+        QCOMPARE(cell("balanceSheetGrid", 18, 1), cell("balanceSheetGrid", 18, 3));
+        QVERIFY(control<QLabel>("balanceSheetUnassigned")->isHidden());
         shoot("bilan");
+    }
+
+    void balanceChoicesReorderTheRowsAndAreKept()
+    {
+        CurrentTempDir dir;
+        window_->Balance();
+        QCheckBox *sort = control<QCheckBox>("balanceSortByAccount");
+        QCheckBox *subtotals = control<QCheckBox>("balanceClassSubtotals");
+        QCOMPARE(sort->text(), QStringLiteral("Trier par compte"));
+        QVERIFY(!sort->isChecked());
+        QCOMPARE(cell("balanceGrid", 0, 0), QStringLiteral("411000")); // first met
+        QTest::mouseClick(subtotals, Qt::LeftButton);
+        QVERIFY(sort->isChecked());
+        QCOMPARE(cell("balanceGrid", 0, 0), QStringLiteral("401000"));
+        QCOMPARE(cell("balanceGrid", 6, 1), QStringLiteral("Total classe 4"));
+        QVERIFY(QFile::exists(dir.file(QStringLiteral("Tavelin.cfg"))));
+        shoot("balance_classes");
+        QTest::mouseClick(sort, Qt::LeftButton);
+        QVERIFY(!subtotals->isChecked());
+        QCOMPARE(cell("balanceGrid", 0, 0), QStringLiteral("411000"));
+        QVERIFY(fake_.messages.shown.isEmpty());
     }
 
     void columnWidthsFollowTheWindowWidth()

@@ -1,6 +1,8 @@
 #include "PrintCalls.h"
 
-#include "printing/IncomeStatementPrint.h"
+#include "printing/StatementPrint.h"
+#include "reports/BalanceSheet.h"
+#include "reports/LedgerText.h"
 #include "reports/ViewPages.h"
 #include "support/RecordingPrinter.h"
 
@@ -114,6 +116,50 @@ TEST(IncomeStatementPrintTest, ARefusedJobDrawsNothing)
     EXPECT_FALSE(printing::ImpResultat(printer, statement()));
     EXPECT_EQ(printer.count(RecordingPrinter::Op::Rectangle), 0);
     EXPECT_EQ(printer.count(RecordingPrinter::Op::End), 0);
+}
+
+TEST(StatementPrintTest, TheBalanceSheetInTheFrameWithItsGapAndItsNote)
+{
+    struct Case {
+        const char *what;
+        std::string entries;
+        int bottom;      // of the frame, in millimetres
+        int rules;       // lines across, the caption row's included
+        bool gapPrinted; // row 21
+    };
+    const Case cases[] = {
+        {"balanced", entriesText("200206", {{"01/06/2002", "512000", "", "BQ", "", "10,00", "", ""},
+                                            {"01/06/2002", "101000", "", "BQ", "", "", "10,00", ""}}),
+         150, 2, false},
+        {"with a gap", entriesText("200206", {{"01/06/2002", "512000", "", "BQ", "", "10,00", "", ""},
+                                              {"01/06/2002", "801000", "", "BQ", "", "", "10,00", ""}}),
+         160, 3, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ViewPages views;
+        BalanceSheetPage &page = views.bilan;
+        page.from = QDate(2002, 1, 1);
+        page.to = QDate(2002, 12, 31);
+        reports::LitBilan(page, linesOf(kHeader2002 + c.entries));
+        RecordingPrinter printer(600, 203, 290); // 23 dots a millimetre
+        ASSERT_TRUE(printing::ImpBilan(printer, page));
+        const auto at = [](int x, int y) { return QPoint(23 * (x + 10), 23 * (y + 5)); };
+
+        EXPECT_EQ(printer.count(RecordingPrinter::Op::Rectangle), 1);
+        EXPECT_EQ(printer.count(RecordingPrinter::Op::MoveTo), 3 + c.rules);
+        EXPECT_EQ(placeOf(printer, QStringLiteral("Bilan du")), at(22, 22));
+        EXPECT_EQ(placesOf(printer, QStringLiteral("Exercice N")), (std::vector<QPoint>{at(82, 42), at(167, 42)}));
+        EXPECT_EQ(placeOf(printer, QStringLiteral("Disponibilités")), at(22, 50 + 5 * 12));
+        EXPECT_EQ(placeOf(printer, QStringLiteral("TOTAL GÉNÉRAL I+II+III")), at(107, 50 + 5 * 19));
+        EXPECT_EQ(placesOf(printer, QStringLiteral("Écart")).size(), c.gapPrinted ? 1u : 0u);
+        if (c.gapPrinted) {
+            EXPECT_EQ(placeOf(printer, page.unassigned).y(), at(22, c.bottom + 5).y());
+        }
+        const auto frame = std::find_if(printer.calls.begin(), printer.calls.end(),
+                                        [](const Call &call) { return call.op == RecordingPrinter::Op::Rectangle; });
+        EXPECT_EQ(*frame, (Call{RecordingPrinter::Op::Rectangle, {}, 690, 1035, 4600, 23 * (c.bottom + 5)}));
+    }
 }
 
 } // namespace

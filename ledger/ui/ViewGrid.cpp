@@ -1,4 +1,4 @@
-#include "reports/ui/ViewGrid.h"
+#include "ledger/ui/ViewGrid.h"
 
 #include "ledger/ui/TextGridModel.h"
 

@@ -7,8 +7,8 @@
 class TextGrid;
 class TextGridModel;
 
-// The read-only grid of a view page: row 0 of the text grid as column titles,
-// whole-row selection, a vertical scroll bar, no keyboard focus.
+// The read-only grid of a view page or a window: row 0 of the text grid as
+// column titles, whole-row selection, a vertical scroll bar, no keyboard focus.
 class ViewGrid : public QTableView {
     Q_OBJECT
 public:

@@ -1,0 +1,88 @@
+#include "bank/Matching.h"
+
+#include <algorithm>
+#include <numeric>
+#include <tuple>
+#include <unordered_map>
+
+namespace bank {
+
+QString statusText(LineStatus status)
+{
+    switch (status) {
+    case LineStatus::Pointee: return QStringLiteral("pointée");
+    case LineStatus::DejaPointee: return QStringLiteral("déjà pointée");
+    case LineStatus::ASaisir: break;
+    }
+    return QStringLiteral("à saisir");
+}
+
+QString notOnStatementText()
+{
+    return QStringLiteral("non relevée");
+}
+
+Matching match(const Statement &statement, const std::vector<BookEntry> &entries)
+{
+    Matching result;
+    result.lines.resize(statement.lines.size());
+    result.periodStart = statement.periodStart();
+    result.periodEnd = statement.periodEnd();
+
+    // The entries of each amount, by date then file order: a line looks at
+    // the few of its amount within its window, never at the whole list.
+    std::unordered_map<Cents, std::vector<std::size_t>> byAmount;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].date.isValid())
+            byAmount[entries[i].amount].push_back(i);
+    const auto earlier = [&](std::size_t a, std::size_t b) {
+        return std::tie(entries[a].date, entries[a].order) < std::tie(entries[b].date, entries[b].order);
+    };
+    for (auto &[amount, group] : byAmount)
+        std::sort(group.begin(), group.end(), earlier);
+
+    std::vector<std::size_t> order(statement.lines.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return statement.lines[a].date < statement.lines[b].date;
+    });
+
+    std::vector<bool> taken(entries.size(), false);
+    for (std::size_t lineIndex : order) {
+        const StatementLine &line = statement.lines[lineIndex];
+        const auto group = byAmount.find(line.amount);
+        if (group == byAmount.end() || !line.date.isValid())
+            continue;
+        const QDate first = line.date.addDays(-kDaysBefore);
+        const QDate last = line.date.addDays(kDaysAfter);
+        auto it = std::partition_point(group->second.begin(), group->second.end(),
+                                       [&](std::size_t e) { return entries[e].date < first; });
+        std::optional<std::size_t> best;
+        const auto rank = [&](std::size_t e) {
+            return std::make_tuple(entries[e].checked, std::abs(entries[e].date.daysTo(line.date)), entries[e].order);
+        };
+        for (; it != group->second.end() && entries[*it].date <= last; ++it)
+            if (!taken[*it] && (!best || rank(*it) < rank(*best)))
+                best = *it;
+        if (!best)
+            continue;
+        taken[*best] = true;
+        result.lines[lineIndex] = {entries[*best].checked ? LineStatus::DejaPointee : LineStatus::Pointee, best};
+    }
+
+    std::vector<std::size_t> open;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const BookEntry &entry = entries[i];
+        if (!entry.date.isValid() || entry.date > result.periodEnd)
+            continue;
+        result.bookBalance.add(entry.amount);
+        if (!entry.checked && !taken[i])
+            open.push_back(i);
+    }
+    std::stable_sort(open.begin(), open.end(), earlier);
+    for (std::size_t i : open)
+        (entries[i].date < result.periodStart ? result.olderOpen : result.notOnStatement).push_back(i);
+    return result;
+}
+
+} // namespace bank

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "bank/BookEntries.h"
+#include "bank/Statement.h"
+#include "ledger/AmountTotal.h"
+
+#include <optional>
+#include <vector>
+
+// Matching a statement's lines with the entries of the bank account.
+namespace bank {
+
+enum class LineStatus { Pointee, DejaPointee, ASaisir };
+
+// "pointée", "déjà pointée", "à saisir".
+QString statusText(LineStatus status);
+// "non relevée".
+QString notOnStatementText();
+
+struct LineMatch {
+    LineStatus status = LineStatus::ASaisir;
+    std::optional<std::size_t> entry; // index in the entries matched
+};
+
+// An entry may stand for a statement line dated from 30 days before to 5
+// days after it: a cheque is written before the bank cashes it, a card
+// payment is booked on the day of the receipt.
+constexpr int kDaysBefore = 30;
+constexpr int kDaysAfter = 5;
+
+struct Matching {
+    std::vector<LineMatch> lines;        // one per statement line, in the statement's order
+    std::vector<std::size_t> notOnStatement; // entries dated inside the period, neither checked off nor matched
+    std::vector<std::size_t> olderOpen;  // the same, dated before the period
+    QDate periodStart;
+    QDate periodEnd;
+    AmountTotal bookBalance;             // the account's entries dated up to the period's end
+};
+
+// Each line, in date order, takes an entry of the same amount dated within
+// its window that no earlier line took: one not checked off before one that
+// is, then the closest date, then the first in the file.
+Matching match(const Statement &statement, const std::vector<BookEntry> &entries);
+
+} // namespace bank

@@ -1,0 +1,32 @@
+#include "cli/VatCommand.h"
+
+#include "cli/ConsolePlatform.h"
+#include "cli/Dossier.h"
+#include "cli/ExitCode.h"
+#include "cli/GridText.h"
+#include "document/Fiche.h"
+#include "platform/Messages.h"
+#include "vat/VatReturn.h"
+
+namespace cli {
+
+int tva(const Invocation &invocation, Streams &io)
+{
+    ConsolePlatform console(io.err);
+    Fiche fiche(console.platform());
+    if (!openDossier(fiche, invocation.file))
+        return ExitUnreadable;
+    const vat::Period period = invocation.trimestre != 0 ? vat::quarterPeriod(invocation.annee, invocation.trimestre)
+                               : invocation.mois != 0    ? vat::monthPeriod(invocation.annee, invocation.mois)
+                                                         : vat::datesPeriod(*invocation.du, *invocation.au);
+    const vat::VatReturn vatReturn = vat::computeReturn(fiche.Lignes, period, fiche.exercice);
+    if (!vatReturn.error.isEmpty()) {
+        fiche.platform().messages->information(vatReturn.error);
+        return ExitRefused;
+    }
+    for (int line = 1; line <= vat::kLines; ++line)
+        appendCells(io.out, {vat::lineCaption(line), vatReturn.figureText(line)});
+    return ExitOk;
+}
+
+} // namespace cli

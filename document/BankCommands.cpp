@@ -1,0 +1,72 @@
+#include "document/BankCommands.h"
+
+#include "bank/Reconciliation.h"
+#include "bank/ReconciliationStatement.h"
+#include "document/Fiche.h"
+#include "document/ReportCommands.h"
+#include "entry/ChartLines.h"
+#include "printing/Listing.h"
+
+namespace document {
+namespace {
+
+// What the reconciliation changes in the document beyond the line list.
+class FicheHost final : public bank::ReconciliationHost {
+public:
+    explicit FicheHost(Fiche &fiche) : fiche_(fiche) {}
+
+    bool changed() const { return changed_; }
+
+    void linesChanged() override
+    {
+        fiche_.Modifie = true;
+        changed_ = true;
+    }
+
+    void accountsUsed(const QStringList &accounts, const QString &journal) override
+    {
+        ReferenceData &ref = fiche_.ref;
+        for (const QString &account : accounts) {
+            const qsizetype found = chartlines::findAccount(ref.ListePlc, account);
+            if (found != chartlines::npos && !chartlines::isUsed(ref.ListePlc[found])) {
+                ref.ListePlc[found] = chartlines::markUsed(ref.ListePlc[found]);
+                ref.PlanModifie = true;
+            }
+        }
+        const qsizetype found = chartlines::findByCode(ref.ListeJnx, journal);
+        if (found != chartlines::npos)
+            ref.ListeJnx[found] = chartlines::markUsed(ref.ListeJnx[found]);
+    }
+
+    bool printStatement(const TextGrid &grid, const QString &title) override
+    {
+        printing::Listing listing{title,
+                                  {{bank::DateColumn, 0, QStringLiteral("Date")},
+                                   {bank::LabelColumn, 25, QStringLiteral("Libellé")},
+                                   {bank::AmountColumn, 190, QStringLiteral("Montant"), true}},
+                                  0,
+                                  grid.rowCount()};
+        listing.totals = false;
+        return printing::printListing(*fiche_.platform().printer, grid, listing);
+    }
+
+private:
+    Fiche &fiche_;
+    bool changed_ = false;
+};
+
+} // namespace
+
+void Rapprochement(Fiche &fiche, bank::ReconciliationWindow &window)
+{
+    fiche.EcritMois();
+    FicheHost host(fiche);
+    bank::Reconciliation reconciliation(fiche, host);
+    window.reconcile(reconciliation);
+    if (host.changed()) {
+        fiche.LitMois();
+        rebuildMonthView(fiche);
+    }
+}
+
+} // namespace document

@@ -1,0 +1,15 @@
+#include "document/VatCommands.h"
+#include "document/ui/TFiche.h"
+#include "vat/ui/TDeclarationTva.h"
+
+void TFiche::DeclarationTva()
+{
+    vat::ReturnForm form = document::vatReturnForm(fiche_);
+    TDeclarationTva dialog(fiche_.platform(), this);
+    dialog.Init(form, fiche_.ref.journalItems, fiche_.ref.Societe[0], [this](const ProposedEntry &entry) {
+        bool posted = false;
+        run([&](Fiche &f) { posted = document::postProposedEntry(f, entry); });
+        return posted;
+    });
+    dialog.exec();
+}

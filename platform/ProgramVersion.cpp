@@ -1,0 +1,6 @@
+#include "platform/ProgramVersion.h"
+
+QString programVersion()
+{
+    return QStringLiteral(TAVELIN_VERSION);
+}

@@ -1,0 +1,133 @@
+#include "printing/StatementPrint.h"
+
+#include "ledger/TextForms.h"
+#include "platform/Printer.h"
+#include "printing/MillimetrePage.h"
+#include "printing/PrintJob.h"
+#include "reports/ViewPages.h"
+
+#include <algorithm>
+
+namespace printing {
+
+namespace {
+
+// Frame edges in millimetres: captions of one side, their amounts, captions
+// of the other side, their amounts.
+constexpr int left = 20;
+constexpr int firstAmounts = 80;
+constexpr int secondSide = 105;
+constexpr int secondAmounts = 165;
+constexpr int right = 190;
+constexpr int top = 40;
+constexpr int captionLine = 50;
+constexpr int rowStep = 5;
+constexpr int resultatRows = 16;
+constexpr int bilanRows = 19;
+constexpr int bilanGapRow = 21;
+
+int lineOf(int row)
+{
+    return captionLine + rowStep * row;
+}
+
+// Rows 1 to lastRow of a statement's grid, each at its line in the frame.
+void printRows(Printer &printer, const MillimetrePage &page, const TextGrid &grid, int lastRow)
+{
+    printer.setFontSize(9);
+    lastRow = std::min(lastRow, grid.rowCount() - 1);
+    for (int row = 1; row <= lastRow; ++row) {
+        const int line = lineOf(row);
+        page.text(left + 2, line, grid.at(row, 0));
+        page.rightText(secondSide - 2, line, grid.at(row, 1).trimmed());
+        page.text(secondSide + 2, line, grid.at(row, 2));
+        page.rightText(right - 2, line, grid.at(row, 3).trimmed());
+    }
+}
+
+// A text under the frame, cut between words into as many lines as the
+// frame's width takes.
+void printNote(Printer &printer, const MillimetrePage &page, int line, const QString &note)
+{
+    const int width = page.Mh(right - 2) - page.Mh(left + 2);
+    QString current;
+    for (const QString &word : note.split(u' ', Qt::SkipEmptyParts)) {
+        const QString longer = current.isEmpty() ? word : current + u' ' + word;
+        if (!current.isEmpty() && printer.textWidth(longer) > width) {
+            page.text(left + 2, line, current);
+            line += rowStep;
+            current = word;
+        } else {
+            current = longer;
+        }
+    }
+    page.text(left + 2, line, current);
+}
+
+} // namespace
+
+void Dessin1(Printer &printer, const MillimetrePage &page, const StatementFrame &frame, QDate from, QDate to)
+{
+    printer.setPenWidth(2);
+    page.frame(left, top, right, frame.bottom);
+    page.horizontalLine(captionLine, left, right);
+    page.verticalLine(secondSide, top, frame.bottom);
+    page.verticalLine(firstAmounts, top, frame.bottom);
+    page.verticalLine(secondAmounts, top, frame.bottom);
+    for (int rule : frame.rules)
+        page.horizontalLine(rule, left, right);
+
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(12);
+    printer.setBold(true);
+    page.text(22, 22, frame.title);
+    page.text(52, 22, forms::formatDate(from));
+    page.text(82, 22, QStringLiteral("au"));
+    page.text(92, 22, forms::formatDate(to));
+
+    printer.setFontSize(10);
+    const int captionsAt[4] = {left + 2, firstAmounts + 2, secondSide + 2, secondAmounts + 2};
+    for (std::size_t i = 0; i < frame.captions.size(); ++i)
+        page.text(captionsAt[i], 42, frame.captions[i]);
+    printer.setBold(false);
+}
+
+bool ImpResultat(Printer &printer, const PeriodPage &resultat)
+{
+    const PrintJob job(printer);
+    if (!job.started())
+        return false;
+    // Rows 1-10 (the headings), 11-14 (totals and result), 15-16 (grand totals).
+    const StatementFrame frame{QStringLiteral("Résultat du"),
+                               {QStringLiteral("CHARGES (HORS TAXES)"), QStringLiteral("ACTIF"),
+                                QStringLiteral("PRODUITS (HORS TAXES)"), QStringLiteral("PASSIF")},
+                               140,
+                               {105, 125}};
+    Dessin1(printer, job.page(), frame, resultat.from, resultat.to);
+    printRows(printer, job.page(), resultat.grid, resultatRows);
+    return true;
+}
+
+bool ImpBilan(Printer &printer, const BalanceSheetPage &bilan)
+{
+    const PrintJob job(printer);
+    if (!job.started())
+        return false;
+    const TextGrid &grid = bilan.grid;
+    const bool gap = grid.rowCount() > bilanGapRow && !grid.at(bilanGapRow, 0).isEmpty();
+    const int lastRow = gap ? bilanGapRow : bilanRows;
+    // Rows 1-17 (the two sides), 18-19 (grand totals), 20-21 (the gap).
+    std::vector<int> rules{lineOf(18)};
+    if (gap)
+        rules.push_back(lineOf(20));
+    const StatementFrame frame{QStringLiteral("Bilan du"),
+                               {grid.at(0, 0), grid.at(0, 1), grid.at(0, 2), grid.at(0, 3)},
+                               lineOf(lastRow + 1),
+                               rules};
+    Dessin1(printer, job.page(), frame, bilan.from, bilan.to);
+    printRows(printer, job.page(), grid, lastRow);
+    printNote(printer, job.page(), lineOf(lastRow + 2), bilan.unassigned);
+    return true;
+}
+
+} // namespace printing

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <vector>
+
+class Printer;
+struct BalanceSheetPage;
+struct PeriodPage;
+
+namespace printing {
+
+class MillimetrePage;
+
+// The frame of a one-page statement in millimetres: four columns (captions
+// and amounts of one side, captions and amounts of the other) from the top
+// at 40 to `bottom`, the caption row closed by a line at 50, and lines
+// across between groups of rows.
+struct StatementFrame {
+    QString title; // before the two dates: "Résultat du", "Bilan du"
+    std::array<QString, 4> captions;
+    int bottom;
+    std::vector<int> rules;
+};
+
+// Draws the frame, the title with the two dates and the column captions.
+// Leaves the font regular, the pen two dots wide.
+void Dessin1(Printer &printer, const MillimetrePage &page, const StatementFrame &frame, QDate from, QDate to);
+
+// The income statement page as one framed page: rows 1 to 16 of its grid in
+// the frame. False when the printer refused the job.
+bool ImpResultat(Printer &printer, const PeriodPage &resultat);
+
+// The balance sheet page in the same frame: rows 1 to 19 of its grid, row 21
+// too when it shows the "Écart", and under the frame the line naming the
+// accounts that feed no row. False when the printer refused the job.
+bool ImpBilan(Printer &printer, const BalanceSheetPage &bilan);
+
+} // namespace printing

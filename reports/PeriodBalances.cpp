@@ -1,0 +1,44 @@
+#include "reports/PeriodBalances.h"
+
+#include "reports/EntryWalk.h"
+
+#include <unordered_map>
+
+namespace reports {
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+PeriodBalances::PeriodBalances(const LineList &lines, QDate from, QDate to)
+{
+    const std::string first = forms::dateKey(from).toStdString();
+    const std::string last = forms::dateKey(to).toStdString();
+    std::unordered_map<std::string_view, std::size_t> index;
+    forEachEntry(lines, [&](const Entry &entry) {
+        const std::string key = forms::dateKey(entry.date());
+        if (key < first || key > last)
+            return;
+        const std::string_view code = trimmed(entry.account());
+        const auto [it, added] = index.try_emplace(code, accounts_.size());
+        if (added)
+            accounts_.push_back({code, {}, false});
+        PeriodAccount &account = accounts_[it->second];
+        for (const bool debit : {true, false}) {
+            if (const std::optional<Cents> amount = unread_.read(entry, debit ? entry.debit() : entry.credit())) {
+                account.balance.add(debit ? *amount : -*amount);
+                account.read = true;
+            }
+        }
+    });
+}
+
+} // namespace reports

@@ -1,0 +1,161 @@
+#include "bank/Reconciliation.h"
+#include "bank/ReconciliationStatement.h"
+#include "ledger/Ledger.h"
+#include "ledger/MonthIO.h"
+#include "ledger/TextGrid.h"
+#include "support/FakePlatform.h"
+#include "support/StatementFiles.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+// The proposal rules, their file, and a reconciliation run on a small dossier:
+// check-off and its undoing, entries posted, the reconciliation statement.
+
+namespace {
+
+TEST(ReconciliationRules, TheFirstRuleTheLabelHoldsGivesTheAccount)
+{
+    const std::vector<bank::Rule> rules{{QStringLiteral("PRLV ORANGE"), QStringLiteral("626000")},
+                                        {QStringLiteral("frais"), QStringLiteral("627000")},
+                                        {QStringLiteral("PRLV"), QStringLiteral("401000")}};
+    const struct {
+        const char16_t *label;
+        const char16_t *account;
+    } cases[] = {
+        {u"PRLV ORANGE SA FACT 0324", u"626000"}, // the first rule met wins over a later one
+        {u"Prlv Orange", u"626000"},              // case aside
+        {u"FRAIS BANCAIRES", u"627000"},          // a rule typed in lower case
+        {u"FRAÎS", u"627000"},                    // accents aside
+        {u"PRLV EDF", u"401000"},
+        {u"VIR DUPONT", u""},                     // no rule: no proposal
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(bank::counterpartFor(rules, QString::fromUtf16(c.label)), QString::fromUtf16(c.account))
+            << QString::fromUtf16(c.label).toStdString();
+}
+
+TEST(ReconciliationRules, TheFileReadsBackWhatWasSaved)
+{
+    QTemporaryDir dir;
+    bank::ReconciliationSettings settings;
+    settings.rules = {{QStringLiteral("PRLV ORANGE"), QStringLiteral("626000")},
+                      {QStringLiteral("CB Café"), QStringLiteral("625100")}};
+    settings.columns[QStringLiteral(";|3|jour|texte|somme")] = {0, 1, 2, -1, -1};
+    ASSERT_EQ(bank::saveSettings(QDir(dir.path()), settings), QString());
+    EXPECT_EQ(readBytes(dir.filePath(bank::kSettingsFile)),
+              "[REGLES]\r\nPRLV ORANGE\t626000\r\nCB Caf\xE9\t625100\r\n[COLONNES]\r\n;|3|jour|texte|somme\t1\t2\t3\t0\t0\r\n");
+    bank::ReconciliationSettings read;
+    ASSERT_EQ(bank::loadSettings(QDir(dir.path()), read), QString());
+    EXPECT_EQ(read, settings);
+}
+
+class RecordingHost final : public bank::ReconciliationHost {
+public:
+    int changes = 0;
+    QStringList used;
+    QString printedTitle;
+    void linesChanged() override { ++changes; }
+    void accountsUsed(const QStringList &accounts, const QString &journal) override { used = accounts + QStringList{journal}; }
+    bool printStatement(const TextGrid &, const QString &title) override
+    {
+        printedTitle = title;
+        return true;
+    }
+};
+
+class ReconciliationRun : public testing::Test {
+protected:
+    CurrentTempDir dir;
+    FakePlatform fake;
+    Ledger ledger{fake.platform};
+    RecordingHost host;
+
+    void SetUp() override
+    {
+        ledger.ref.ListePlc = {QStringLiteral("512000 OO Banque"), QStringLiteral("626000 NN Télécom"),
+                               QStringLiteral("627000 NN Frais bancaires")};
+        ledger.ref.journalItems = {QStringLiteral("BQ")};
+        const char *cells[] = {"05/03/2024", "512000", "ORANGE", "BQ", "", "", "     39,99", ""};
+        for (int c = 0; c < 8; ++c)
+            ledger.Lignes.append(std::string("202403") + char('0' + c) + cells[c]);
+        bank::Statement s;
+        s.start = QDate(2024, 3, 1);
+        s.end = QDate(2024, 3, 31);
+        s.closingBalance = -3999 - 850;
+        s.lines = {{QDate(2024, 3, 4), -3999, QStringLiteral("PRLV ORANGE"), {}},
+                   {QDate(2024, 3, 15), -850, QStringLiteral("FRAIS TENUE DE COMPTE"), {}}};
+        writeBytes(dir.file(QStringLiteral("releve.cfo")), statementfiles::cfonb(s));
+        writeBytes(dir.file(bank::kSettingsFile), "[REGLES]\r\nFRAIS\t627000\r\n");
+    }
+
+    QString cell(int row, int column)
+    {
+        TextGrid grid(32, 8);
+        monthio::read(ledger.Lignes, "202403", grid);
+        return grid.at(row, column).trimmed();
+    }
+};
+
+TEST_F(ReconciliationRun, PointerMarksTheEntriesFoundAndUndoTakesTheMarksOff)
+{
+    bank::Reconciliation r(ledger, host);
+    ASSERT_TRUE(r.open(dir.file(QStringLiteral("releve.cfo"))));
+    EXPECT_EQ(r.pointer(), 1);
+    EXPECT_EQ(cell(0, 7), QStringLiteral("×"));
+    EXPECT_EQ(r.matching().lines[0].status, bank::LineStatus::DejaPointee);
+    r.undoPointer();
+    EXPECT_EQ(cell(0, 7), QString());
+    EXPECT_EQ(host.changes, 2);
+}
+
+TEST_F(ReconciliationRun, AProposalConfirmedIsPostedAgainstTheBankAccount)
+{
+    bank::Reconciliation r(ledger, host);
+    ASSERT_TRUE(r.open(dir.file(QStringLiteral("releve.cfo"))));
+    ASSERT_EQ(r.proposals().size(), 1u);
+    bank::Proposal &proposal = r.proposals()[0];
+    EXPECT_EQ(proposal.entry.counterpart, QStringLiteral("627000"));
+    EXPECT_EQ(proposal.entry.journal, QStringLiteral("BQ"));
+
+    // A counterpart the chart lacks is refused, and nothing is posted.
+    proposal.confirmed = true;
+    proposal.entry.counterpart = QStringLiteral("6278");
+    EXPECT_FALSE(r.postConfirmed());
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le compte 627800 n'existe pas")});
+    EXPECT_EQ(cell(1, 0), QString());
+
+    proposal.entry.counterpart = QStringLiteral("627");
+    ASSERT_TRUE(r.postConfirmed());
+    const QStringList bankRow{cell(1, 0), cell(1, 1), cell(1, 2), cell(1, 3), cell(1, 5), cell(1, 6)};
+    const QStringList counterpartRow{cell(2, 0), cell(2, 1), cell(2, 2), cell(2, 3), cell(2, 5), cell(2, 6)};
+    EXPECT_EQ(bankRow, (QStringList{"15/03/2024", "512000", "FRAIS TENUE DE COMPTE", "BQ", "", "8,50"}));
+    EXPECT_EQ(counterpartRow, (QStringList{"15/03/2024", "627000", "FRAIS TENUE DE COMPTE", "BQ", "8,50", ""}));
+    EXPECT_EQ(host.used, (QStringList{"512000", "627000", "BQ"}));
+    // The entry posted is found on the statement at once.
+    EXPECT_EQ(r.matching().lines[1].status, bank::LineStatus::Pointee);
+}
+
+TEST_F(ReconciliationRun, TheStatementExplainsTheDifference)
+{
+    bank::Reconciliation r(ledger, host);
+    ASSERT_TRUE(r.open(dir.file(QStringLiteral("releve.cfo"))));
+    const TextGrid grid = r.statementGrid();
+    QStringList rows;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        rows.append(QStringList{grid.at(row, 0), grid.at(row, 1), grid.at(row, 2)}.join(u'|'));
+    EXPECT_EQ(rows, (QStringList{
+                        "|Solde du relevé au 31/03/2024|-48,49",
+                        "||",
+                        "|Opérations du relevé à saisir (retranchées du solde du relevé)|",
+                        "15/03/2024|FRAIS TENUE DE COMPTE|-8,50",
+                        "||",
+                        "|Solde du relevé rapproché|-39,99",
+                        "|Solde comptable au 31/03/2024|-39,99",
+                        "|L'écart est expliqué.|",
+                    }));
+    r.printStatement();
+    EXPECT_EQ(host.printedTitle, QStringLiteral("État de rapprochement du compte 512000 au 31/03/2024"));
+}
+
+} // namespace

@@ -1,0 +1,189 @@
+#include "vat/VatReturn.h"
+
+#include "ledger/AmountTotal.h"
+#include "ledger/Codec1252.h"
+#include "vat/BookEntries.h"
+
+#include <algorithm>
+
+namespace vat {
+namespace {
+
+// Where an account's amounts go, by the beginning of its code.
+enum class Kind { None, Sales, Collected, FixedAssets, OtherDeductible, Credit };
+
+bool begins(std::string_view account, std::string_view prefix)
+{
+    return account.substr(0, prefix.size()) == prefix;
+}
+
+Kind kindOf(std::string_view account)
+{
+    if (begins(account, "70"))
+        return Kind::Sales;
+    if (begins(account, "4457"))
+        return Kind::Collected;
+    if (begins(account, "44562"))
+        return Kind::FixedAssets;
+    if (begins(account, "44567"))
+        return Kind::Credit;
+    if (begins(account, "4456"))
+        return Kind::OtherDeductible;
+    return Kind::None;
+}
+
+// The journal of the opening entries the closing writes.
+constexpr std::string_view kOpeningJournal = "AN";
+
+// Running balances of the accounts of one kind, by code as keyed.
+class Balances {
+public:
+    AmountTotal &of(std::string_view account)
+    {
+        for (Row &row : rows_)
+            if (row.account == account)
+                return row.value;
+        rows_.push_back({account, {}});
+        return rows_.back().value;
+    }
+    bool computed() const
+    {
+        return std::all_of(rows_.begin(), rows_.end(), [](const Row &row) { return row.value.computed(); });
+    }
+    std::vector<AccountBalance> byCode() const
+    {
+        std::vector<AccountBalance> list;
+        for (const Row &row : rows_)
+            list.push_back({cp1252::decode(row.account), row.value.value()});
+        std::sort(list.begin(), list.end(), [](const AccountBalance &a, const AccountBalance &b) {
+            return a.account < b.account;
+        });
+        return list;
+    }
+
+private:
+    struct Row {
+        std::string_view account;
+        AmountTotal value;
+    };
+    std::vector<Row> rows_;
+};
+
+std::optional<Cents> amountOf(std::string_view cell)
+{
+    while (!cell.empty() && (cell.front() == ' ' || cell.front() == '\t'))
+        cell.remove_prefix(1);
+    return cell.empty() ? std::optional<Cents>(0) : forms::parseAmount(cell);
+}
+
+QString notANumber(const BookEntry &entry, std::string_view cell)
+{
+    return QStringLiteral("Écriture du %1, compte %2 : %3")
+        .arg(cp1252::decode(entry.date()), cp1252::decode(entry.account()),
+             forms::notANumber(cp1252::decode(cell).trimmed()));
+}
+
+} // namespace
+
+QString lineCaption(int line)
+{
+    static const char16_t *const captions[kLines] = {
+        u"Chiffre d'affaires hors taxes",
+        u"TVA collectée",
+        u"TVA déductible sur immobilisations",
+        u"TVA déductible sur autres biens et services",
+        u"Crédit de TVA antérieur",
+        u"Total TVA déductible",
+        u"TVA nette due",
+        u"Crédit de TVA à reporter",
+    };
+    return line >= 1 && line <= kLines ? QString::fromUtf16(captions[line - 1]) : QString();
+}
+
+QString VatReturn::figureText(int line) const
+{
+    const std::optional<Cents> &figure = figures.at(std::size_t(line - 1));
+    return figure ? forms::formatAmount(*figure) : QString();
+}
+
+QString settlementLabel(const Period &period)
+{
+    return QStringLiteral("TVA ") + period.caption;
+}
+
+VatReturn computeReturn(const LineList &lines, const Period &period, const FiscalYear &year)
+{
+    VatReturn result;
+    result.period = period;
+    const std::string from = forms::dateKey(period.from).toStdString();
+    const std::string to = forms::dateKey(period.to).toStdString();
+    const std::string yearStart = forms::dateKey(year.debut).toStdString();
+    const std::string yearEnd = forms::dateKey(year.fin).toStdString();
+    const std::string settlementDate = cp1252::encode(forms::formatDate(period.to));
+    const std::string settlement = cp1252::encode(settlementLabel(period));
+
+    AmountTotal sums[5]; // lines 1 to 5
+    Balances collected, deductible;
+    QString error;
+    forEachBookEntry(lines, [&](const BookEntry &entry) {
+        if (!error.isEmpty())
+            return;
+        const Kind kind = kindOf(entry.account());
+        if (kind == Kind::None)
+            return;
+        if (entry.date() == settlementDate && entry.label() == settlement) {
+            result.settled = true;
+            return;
+        }
+        const std::string key = forms::dateKey(entry.date());
+        const bool before = key < from || (key == yearStart && entry.journal() == kOpeningJournal);
+        const bool counts = kind == Kind::Credit ? key >= yearStart && key <= yearEnd && before : key >= from && key <= to;
+        if (!counts)
+            return;
+        const std::optional<Cents> debit = amountOf(entry.debit());
+        const std::optional<Cents> credit = amountOf(entry.credit());
+        if (!debit || !credit) {
+            error = notANumber(entry, debit ? entry.credit() : entry.debit());
+            return;
+        }
+        const Cents net = *debit - *credit;
+        switch (kind) {
+        case Kind::Sales: sums[0].add(-net); break;
+        case Kind::Collected:
+            sums[1].add(-net);
+            collected.of(entry.account()).add(-net);
+            break;
+        case Kind::FixedAssets:
+        case Kind::OtherDeductible:
+        case Kind::Credit:
+            sums[kind == Kind::FixedAssets ? 2 : kind == Kind::OtherDeductible ? 3 : 4].add(net);
+            deductible.of(entry.account()).add(net);
+            break;
+        case Kind::None: break;
+        }
+    });
+
+    AmountTotal totalDeductible = sums[2];
+    totalDeductible.add(sums[3]);
+    totalDeductible.add(sums[4]);
+    AmountTotal due = sums[1];
+    due.subtract(totalDeductible);
+    const bool computed = std::all_of(std::begin(sums), std::end(sums), [](const AmountTotal &s) { return s.computed(); })
+                          && due.computed() && collected.computed() && deductible.computed();
+    if (!error.isEmpty() || !computed) {
+        result.error = error.isEmpty() ? forms::totalTooLarge() : error;
+        return result;
+    }
+    for (int line = 0; line < 5; ++line)
+        result.figures[std::size_t(line)] = sums[line].value();
+    result.figures[5] = totalDeductible.value();
+    if (due.value() >= 0)
+        result.figures[6] = due.value();
+    else
+        result.figures[7] = -due.value();
+    result.collected = collected.byCode();
+    result.deductible = deductible.byCode();
+    return result;
+}
+
+} // namespace vat
