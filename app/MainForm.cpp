@@ -21,16 +21,16 @@ MainForm::MainForm(Fiche &fiche, const Platform &platform)
 {
 }
 
-QString MainForm::titre() const
+QString MainForm::title() const
 {
     if (fiche_.Caption.isEmpty())
-        return kTitre;
+        return kTitle;
     if (readOnly_)
-        return QStringLiteral("%1 - [%2 (lecture seule)]").arg(kTitre, fiche_.Caption);
-    return QStringLiteral("%1 - [%2]").arg(kTitre, fiche_.Caption);
+        return QStringLiteral("%1 - [%2 (lecture seule)]").arg(kTitle, fiche_.Caption);
+    return QStringLiteral("%1 - [%2]").arg(kTitle, fiche_.Caption);
 }
 
-QString MainForm::heure(QTime time)
+QString MainForm::clockText(QTime time)
 {
     return forms::formatTime(time);
 }
@@ -43,32 +43,30 @@ void MainForm::takeCommandLine(const QStringList &files)
     commandLineDossier_ = dossier.absoluteFilePath();
     unopenedArguments_ = files.mid(1);
     const QDir dossierFolder = dossier.absoluteDir();
+    const QString launchFolder = platform_.files->currentFolder();
     // Only a dossier that will be opened may move the reference files, and
     // only from a folder without any: stored setups keep their start-up folder.
     if (filenames::isLedgerName(commandLineDossier_) && platform_.files->exists(commandLineDossier_)
-        && dossierFolder != QDir::current() && !reference::holdsReferenceFiles(QDir::current())
-        && reference::holdsReferenceFiles(dossierFolder)) {
-        const QString launchFolder = QDir::currentPath();
-        if (QDir::setCurrent(dossierFolder.path()))
-            launchFolder_ = launchFolder;
-    }
+        && dossierFolder != QDir(launchFolder) && !reference::holdsReferenceFiles(QDir(launchFolder))
+        && reference::holdsReferenceFiles(dossierFolder) && platform_.files->setCurrentFolder(dossierFolder.path()))
+        launchFolder_ = launchFolder;
 }
 
 void MainForm::FormShow()
 {
-    RepDepart = QDir::currentPath();
+    RepDepart = platform_.files->currentFolder();
     tellCommandLine();
-    bool ouvrirAuto = false;
-    fiche_.GetIni(ouvrirAuto, FichierCourant);
-    OuvrirAutomatiquementCoche = ouvrirAuto;
-    if (commandLineDossier_.isEmpty() || !ouvreFichier(commandLineDossier_)) {
-        FichierCourant = fiche_.NomFichier;
-        if (ouvrirAuto) {
-            charge();
+    bool openAutomatically = false;
+    fiche_.ledger.GetIni(openAutomatically, FichierCourant);
+    openAutomaticallyChecked = openAutomatically;
+    if (commandLineDossier_.isEmpty() || !openFile(commandLineDossier_)) {
+        FichierCourant = fiche_.ledger.NomFichier;
+        if (openAutomatically) {
+            load();
             Valide();
         }
     }
-    HelpFile = QDir(RepDepart).filePath(kFichierAide);
+    helpFile = QDir(RepDepart).filePath(kHelpFileName);
 }
 
 void MainForm::tellCommandLine()
@@ -92,7 +90,7 @@ DossierLock::Attempt MainForm::takeLock(DossierLock &lock, const QString &path) 
     return lock.take(path, QDateTime(platform_.clock->today(), platform_.clock->now()));
 }
 
-void MainForm::charge()
+void MainForm::load()
 {
     // The lock comes first: of two sessions opening the dossier together,
     // one only holds it. A lock that cannot be created (a read-only folder)
@@ -126,11 +124,11 @@ void MainForm::charge()
     fiche_.Charge(chosen);
     // A file that is gone or unreadable leaves the document unnamed: a later
     // "Enregistrer" must not write over that file.
-    FichierCourant = fiche_.NomFichier;
-    if (fiche_.NomFichier.isEmpty()) {
+    FichierCourant = fiche_.ledger.NomFichier;
+    if (fiche_.ledger.NomFichier.isEmpty()) {
         lock_.release();
         readOnly_ = false;
-    } else if (fiche_.NomFichier == chosen) {
+    } else if (fiche_.ledger.NomFichier == chosen) {
         lock_ = std::move(lock);
         readOnly_ = readOnly;
     }
@@ -140,12 +138,12 @@ void MainForm::forgetChosenFile()
 {
     // At start-up the document holds the name from the settings without its
     // content: the next save must not write over the file it names.
-    if (fiche_.NomFichier == FichierCourant)
-        fiche_.NomFichier.clear();
-    FichierCourant = fiche_.NomFichier;
+    if (fiche_.ledger.NomFichier == FichierCourant)
+        fiche_.ledger.NomFichier.clear();
+    FichierCourant = fiche_.ledger.NomFichier;
 }
 
-bool MainForm::DemandeEnregistrer()
+bool MainForm::askToSave()
 {
     bool modifie = false;
     fiche_.TestModif(modifie);
@@ -157,7 +155,7 @@ bool MainForm::DemandeEnregistrer()
                                        .arg(filenames::withoutFolder(FichierCourant));
     switch (platform_.messages->warningYesNoCancel(question)) {
     case Messages::Answer::Oui:
-        return Enregistrer();
+        return save();
     case Messages::Answer::Non:
         return true;
     case Messages::Answer::Annuler:
@@ -168,7 +166,7 @@ bool MainForm::DemandeEnregistrer()
 
 void MainForm::Nouveau()
 {
-    if (!DemandeEnregistrer())
+    if (!askToSave())
         return;
     FichierCourant.clear();
     fiche_.Nouveau();
@@ -177,19 +175,19 @@ void MainForm::Nouveau()
     Valide();
 }
 
-void MainForm::Ouvrir()
+void MainForm::open()
 {
-    if (!DemandeEnregistrer())
+    if (!askToSave())
         return;
-    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFiltre});
+    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFilter});
     if (!chosen) {
         Valide();
         return;
     }
-    ouvreFichier(*chosen);
+    openFile(*chosen);
 }
 
-bool MainForm::ouvreFichier(const QString &path)
+bool MainForm::openFile(const QString &path)
 {
     FichierCourant = path;
     if (!filenames::isLedgerName(FichierCourant)) {
@@ -201,16 +199,16 @@ bool MainForm::ouvreFichier(const QString &path)
         platform_.messages->information(QStringLiteral("Le fichier n'existe pas"));
         return false;
     }
-    charge();
+    load();
     Valide();
     return true;
 }
 
-bool MainForm::EnregistrerSous()
+bool MainForm::saveAs()
 {
     FichierCourant.clear();
     const auto chosen = platform_.fileDialogs->save(
-        {QStringLiteral("Enregistrer sous"), QStringLiteral("*.jnl"), QStringLiteral("jnl"), kFiltre});
+        {QStringLiteral("Enregistrer sous"), QStringLiteral("*.jnl"), QStringLiteral("jnl"), kFilter});
     if (!chosen)
         return false;
     FichierCourant = filenames::forceLedgerExtension(*chosen);
@@ -218,7 +216,8 @@ bool MainForm::EnregistrerSous()
         && !platform_.messages->warningOkCancel(QStringLiteral("Ce fichier existe déjà")))
         return false;
     // The file open read-write, under another of its names: saved as by "Enregistrer".
-    if (!readOnly_ && !fiche_.NomFichier.isEmpty() && fileio::sameFile(FichierCourant, fiche_.NomFichier)) {
+    const QString &current = fiche_.ledger.NomFichier;
+    if (!readOnly_ && !current.isEmpty() && fileio::sameFile(FichierCourant, current)) {
         fiche_.SetSauve();
         return saveChecked(FichierCourant);
     }
@@ -242,13 +241,13 @@ bool MainForm::EnregistrerSous()
     return false;
 }
 
-bool MainForm::Enregistrer()
+bool MainForm::save()
 {
     // An unnamed document goes through the save dialog, and stops there when
     // the user gave up, including at "Ce fichier existe déjà"; so does a
     // dossier open read-only.
     if (FichierCourant.isEmpty() || readOnly_)
-        return EnregistrerSous();
+        return saveAs();
     // The name of an opened file already ends in ".jnl": cutting it at its
     // first dot would write another file than the one open.
     if (!filenames::isLedgerName(FichierCourant))
@@ -260,7 +259,7 @@ bool MainForm::saveChecked(const QString &path)
 {
     bool modifie = false;
     fiche_.TestModif(modifie);
-    if (modifie && fiche_.changedOnDisk(path)) {
+    if (modifie && fiche_.ledger.changedOnDisk(path)) {
         switch (platform_.messages->warningChoice(
             QStringLiteral("Le dossier %1 a été modifié par ailleurs depuis son ouverture.")
                 .arg(QDir::toNativeSeparators(path)),
@@ -268,7 +267,7 @@ bool MainForm::saveChecked(const QString &path)
         case Messages::Choice::First:
             break;
         case Messages::Choice::Second:
-            return EnregistrerSous();
+            return saveAs();
         case Messages::Choice::Annuler:
             return false;
         }
@@ -278,19 +277,19 @@ bool MainForm::saveChecked(const QString &path)
 
 bool MainForm::FormCloseQuery()
 {
-    return DemandeEnregistrer();
+    return askToSave();
 }
 
-bool MainForm::FormClose()
+bool MainForm::closing()
 {
     if (!RepDepart.isEmpty())
-        QDir::setCurrent(RepDepart);
+        platform_.files->setCurrentFolder(RepDepart);
     if (!unreadTold_) {
-        for (const QString &message : fiche_.unreadReferenceMessages())
+        for (const QString &message : fiche_.ledger.unreadReferenceMessages())
             platform_.messages->information(message);
         unreadTold_ = true;
     }
-    const QStringList failures = fiche_.saveReferenceFiles();
+    const QStringList failures = fiche_.ledger.saveReferenceFiles();
     // The program stays open unless the user chooses otherwise: the changes
     // are still there, and can be written once the cause is put right.
     if (!failures.isEmpty()
@@ -301,12 +300,12 @@ bool MainForm::FormClose()
     return true;
 }
 
-void MainForm::OuvrirAutomatiquement()
+void MainForm::toggleOpenAutomatically()
 {
-    bool ouvrirAuto = false;
-    fiche_.GetIni(ouvrirAuto, FichierCourant);
-    OuvrirAutomatiquementCoche = !OuvrirAutomatiquementCoche;
-    fiche_.SetIni(OuvrirAutomatiquementCoche);
+    bool openAutomatically = false;
+    fiche_.ledger.GetIni(openAutomatically, FichierCourant);
+    openAutomaticallyChecked = !openAutomaticallyChecked;
+    fiche_.ledger.SetIni(openAutomaticallyChecked);
 }
 
 void MainForm::Imprimer()
@@ -315,42 +314,42 @@ void MainForm::Imprimer()
         document::Imprimer(fiche_, *platform_.printer);
 }
 
-void MainForm::Apercu()
+void MainForm::preview()
 {
     platform_.printerDialogs->preview([this](Printer &printer) { document::Imprimer(fiche_, printer); });
 }
 
-void MainForm::MiseEnPage()
+void MainForm::pageSetup()
 {
     platform_.printerDialogs->pageSetup();
 }
 
-void MainForm::ConfigurerImprimante()
+void MainForm::printerSetup()
 {
     platform_.printerDialogs->setup();
 }
 
-void MainForm::AideSommaire()
+void MainForm::helpContents()
 {
-    platform_.help->contents(HelpFile);
+    platform_.help->contents(helpFile);
 }
 
-void MainForm::AideRechercher()
+void MainForm::helpSearch()
 {
-    platform_.help->search(HelpFile, QString());
+    platform_.help->search(helpFile, QString());
 }
 
-void MainForm::AideUtiliser()
+void MainForm::helpOnHelp()
 {
-    platform_.help->helpOnHelp(HelpFile);
+    platform_.help->helpOnHelp(helpFile);
 }
 
-void MainForm::AideContexte(int context)
+void MainForm::contextHelp(int context)
 {
-    platform_.help->context(HelpFile, context);
+    platform_.help->context(helpFile, context);
 }
 
-void MainForm::VerifieProgramme(const QString &programPath)
+void MainForm::checkProgramFile(const QString &programPath)
 {
     std::string bytes;
     const QString why = fileio::readWhole(programPath, bytes);

@@ -14,26 +14,26 @@ class Fiche;
 // check marks, and whether the document commands are available yet.
 class MainForm {
 public:
-    static inline const QString kTitre = QStringLiteral("Tavelin");
-    static inline const QString kFiltre = QStringLiteral("Fichiers compta (*.jnl)|*.jnl");
-    static inline const QString kFichierAide = QStringLiteral("Tavelin.hlp");
+    static inline const QString kTitle = QStringLiteral("Tavelin");
+    static inline const QString kFilter = QStringLiteral("Fichiers compta (*.jnl)|*.jnl");
+    static inline const QString kHelpFileName = QStringLiteral("Tavelin.hlp");
 
     MainForm(Fiche &fiche, const Platform &platform);
 
     QString RepDepart;      // the current folder when the window was first shown
     QString FichierCourant; // the file name the file commands prompt with and pass on
-    QString HelpFile = kFichierAide;
-    bool OuvrirAutomatiquementCoche = false;
+    QString helpFile = kHelpFileName;
+    bool openAutomaticallyChecked = false;
 
     // The window title: "Tavelin", followed by the document's file name in
     // brackets while it has one, as a maximised child window shows it, and
     // "(lecture seule)" while the dossier is open read-only.
-    QString titre() const;
+    QString title() const;
     // The dossier was opened read-only, another session holding it: it is
     // shown whole, and saved only under another name.
     bool readOnly() const { return readOnly_; }
     // The status bar's clock text (long time form).
-    static QString heure(QTime time);
+    static QString clockText(QTime time);
 
     // The file names of the command line, before the reference data is
     // loaded. The first is the dossier that start-up opens in place of the
@@ -49,52 +49,52 @@ public:
     void FormShow();
 
     // Makes the document commands available for the rest of the run.
-    void Valide() { valide_ = true; }
-    bool valide() const { return valide_; }
+    void Valide() { documentCommandsEnabled_ = true; }
+    bool documentCommandsEnabled() const { return documentCommandsEnabled_; }
 
     void Nouveau();
-    void Ouvrir();
+    void open();
     // Both give back whether the document was written. Neither writes over a
     // dossier another session holds, nor, without asking, over one another
     // program changed since this session read or last wrote it.
-    bool Enregistrer();
-    bool EnregistrerSous();
+    bool save();
+    bool saveAs();
     // Whether the window may close: the save prompt, when there is something to save.
     bool FormCloseQuery();
     // The window closes: back to the start-up folder, reference data written.
     // False when a write failed and the user chose to stay, to keep the
     // changes the program could not write.
-    bool FormClose();
+    bool closing();
 
-    void OuvrirAutomatiquement();
+    void toggleOpenAutomatically();
     // The print dialog, then the page shown printed on the printer chosen.
     void Imprimer();
     // The page shown drawn in the preview window, from which it may be printed.
-    void Apercu();
+    void preview();
     // The page set-up of the printer, which the next print follows.
-    void MiseEnPage();
-    void ConfigurerImprimante();
+    void pageSetup();
+    void printerSetup();
 
-    void AideSommaire();
-    void AideRechercher();
-    void AideUtiliser();
-    void AideContexte(int context);
+    void helpContents();
+    void helpSearch();
+    void helpOnHelp();
+    void contextHelp(int context);
 
     // Reads the program's own file whole; a warning when it cannot.
-    void VerifieProgramme(const QString &programPath);
+    void checkProgramFile(const QString &programPath);
 
 private:
     // The save prompt of New, Open and closing; false when the command must stop.
-    bool DemandeEnregistrer();
+    bool askToSave();
     // Opens the dossier the user named, with the refusals of "Ouvrir...";
     // false when it was refused.
-    bool ouvreFichier(const QString &path);
+    bool openFile(const QString &path);
     // What start-up tells about the command line: the reference files taken
     // beside its dossier, the file names left unopened.
     void tellCommandLine();
     // Loads FichierCourant with its lock; when another session holds it, the
     // user opens it read-only, opens it all the same, or leaves it.
-    void charge();
+    void load();
     // The file named at start-up or chosen is not opened.
     void forgetChosenFile();
     // Writes the document to the file it was read from or last written to,
@@ -105,7 +105,7 @@ private:
 
     Fiche &fiche_;
     const Platform &platform_;
-    bool valide_ = false;
+    bool documentCommandsEnabled_ = false;
     bool unreadTold_ = false;
     bool readOnly_ = false;
     QString commandLineDossier_; // absolute

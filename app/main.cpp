@@ -1,5 +1,5 @@
 #include "app/StartArguments.h"
-#include "app/ui/Demarrage.h"
+#include "app/ui/StartUp.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/QtPlatform.h"
 
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QtPlatform platform;
-    const auto main = demarrer(platform.platform, [&platform](TMainForm &window) { platform.setParent(&window); },
-                               parsed.files);
+    const auto main = startApplication(
+        platform.platform, [&platform](TMainForm &window) { platform.setParent(&window); }, parsed.files);
     return app.exec();
 }

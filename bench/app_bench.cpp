@@ -57,7 +57,7 @@ static void BM_ProgramCheck(benchmark::State &state)
     Fiche fiche(fake.platform);
     MainForm form(fiche, fake.platform);
     for (auto _ : state)
-        form.VerifieProgramme(program);
+        form.checkProgramFile(program);
     if (!fake.messages.shown.isEmpty())
         state.SkipWithError("the program file could not be read");
     state.SetBytesProcessed(state.iterations() * state.range(0) * (1 << 20));

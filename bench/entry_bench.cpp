@@ -17,13 +17,13 @@ namespace {
 // by day as the program leaves a month it has posted into.
 void loadMarch(Fiche &fiche, int perMonth, bool ordered)
 {
-    fiche.Lignes = ledgerfile::parse(std::make_unique<std::string>(generateLedger(perMonth * 12)));
-    fiche.LitHead();
-    fiche.Annee = 2002;
-    fiche.Mois = 3;
+    fiche.ledger.Lignes = ledgerfile::parse(std::make_unique<std::string>(generateLedger(perMonth * 12)));
+    fiche.ledger.LitHead();
+    fiche.ledger.Annee = 2002;
+    fiche.ledger.Mois = 3;
     fiche.LitMois();
     if (ordered)
-        entry::Tri(fiche.monthGrid, fiche.NbLignes);
+        entry::Tri(fiche.ledger.monthGrid, fiche.ledger.NbLignes);
 }
 
 void postOneLine(benchmark::State &state, bool ordered)
@@ -31,16 +31,16 @@ void postOneLine(benchmark::State &state, bool ordered)
     FakePlatform fake;
     Fiche fiche(fake.platform);
     loadMarch(fiche, int(state.range(0)), ordered);
-    const TextGrid month = fiche.monthGrid;
-    const int lines = fiche.NbLignes;
+    const TextGrid month = fiche.ledger.monthGrid;
+    const int lines = fiche.ledger.NbLignes;
     for (auto _ : state) {
         state.PauseTiming();
-        fiche.monthGrid = month;
-        fiche.NbLignes = lines;
-        fiche.panel = EntryPanel{QStringLiteral("14/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture"),
+        fiche.ledger.monthGrid = month;
+        fiche.ledger.NbLignes = lines;
+        fiche.entry.panel = EntryPanel{QStringLiteral("14/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture"),
                                  QStringLiteral("VE"), QStringLiteral("F1"), QStringLiteral("1234.56"), {}};
         state.ResumeTiming();
-        const bool posted = EntryLine(fiche, fiche).post();
+        const bool posted = EntryLine(fiche.ledger, fiche.entry).post();
         benchmark::DoNotOptimize(posted);
     }
     state.counters["lines"] = lines;
@@ -66,8 +66,8 @@ void BM_PostInvoices(benchmark::State &state)
     FakePlatform fake;
     Fiche fiche(fake.platform);
     loadMarch(fiche, int(state.range(0)), true);
-    fiche.ref = generatedChart();
-    const LineList lines = fiche.Lignes;
+    fiche.ledger.ref = generatedChart();
+    const LineList lines = fiche.ledger.Lignes;
     std::vector<Invoice> invoices;
     for (int i = 0; i < 20; ++i) {
         Invoice inv;
@@ -84,9 +84,9 @@ void BM_PostInvoices(benchmark::State &state)
     }
     for (auto _ : state) {
         state.PauseTiming();
-        fiche.Lignes = lines;
+        fiche.ledger.Lignes = lines;
         fiche.LitMois();
-        fiche.MoisModifie = true;
+        fiche.ledger.MoisModifie = true;
         state.ResumeTiming();
         document::postInvoices(fiche, invoices, InvoiceKind::Client);
     }

@@ -46,7 +46,7 @@ void BM_Load(benchmark::State &state)
     for (auto _ : state) {
         Fiche fiche(fake.platform);
         fiche.Charge(ledger.path);
-        benchmark::DoNotOptimize(fiche.Lignes.size());
+        benchmark::DoNotOptimize(fiche.ledger.Lignes.size());
     }
 }
 
@@ -57,7 +57,7 @@ void BM_LitMois(benchmark::State &state)
     fiche.Charge(ledgerOf(int(state.range(0))).path);
     for (auto _ : state)
         fiche.LitMois();
-    state.counters["lignes du mois"] = fiche.NbLignes;
+    state.counters["lignes du mois"] = fiche.ledger.NbLignes;
 }
 
 // A month change after an edit: the month is written back (one pass over the
@@ -68,8 +68,8 @@ void BM_MonthChange(benchmark::State &state)
     Fiche fiche(fake.platform);
     fiche.Charge(ledgerOf(int(state.range(0))).path);
     for (auto _ : state) {
-        fiche.MoisModifie = true;
-        if (fiche.Mois == 12) {
+        fiche.ledger.MoisModifie = true;
+        if (fiche.ledger.Mois == 12) {
             fiche.Premier();
         } else {
             fiche.Suivant();
@@ -99,7 +99,7 @@ void BM_MemoryWithDocumentLoaded(benchmark::State &state)
     Fiche fiche(fake.platform);
     for (auto _ : state) {
         fiche.Charge(ledger.path);
-        benchmark::DoNotOptimize(fiche.Lignes.size());
+        benchmark::DoNotOptimize(fiche.ledger.Lignes.size());
     }
     state.counters["pic Mo"] = peakMegabytes();
 }

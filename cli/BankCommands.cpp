@@ -72,7 +72,7 @@ int rapprocher(const Invocation &invocation, Streams &io)
         return ExitUnreadable;
     }
     const QString account = forms::completeAccount(invocation.filter.value_or(bank::defaultBankAccount()));
-    const std::vector<bank::BookEntry> entries = bank::accountEntries(fiche.Lignes, account);
+    const std::vector<bank::BookEntry> entries = bank::accountEntries(fiche.ledger.Lignes, account);
     const bank::Matching matching = bank::match(statement, entries);
     listMatching(statement, entries, matching, io.out);
     if (!invocation.save)
@@ -83,8 +83,8 @@ int rapprocher(const Invocation &invocation, Streams &io)
             places.push_back(entries[*m.entry].place);
     if (places.empty())
         return ExitOk;
-    bank::setMarks(fiche.Lignes, places, true);
-    fiche.Modifie = true;
+    bank::setMarks(fiche.ledger.Lignes, places, true);
+    fiche.ledger.Modifie = true;
     const QString nothingSaved = QStringLiteral("Aucun pointage n'a été enregistré.");
     return saveDossier(fiche, invocation.file, nothingSaved) ? ExitOk : ExitUnreadable;
 }

@@ -34,12 +34,12 @@ bool lockForSaving(DossierLock &lock, const QString &path, Messages &messages)
 bool saveDossier(Fiche &fiche, const QString &path, const QString &nothingSaved)
 {
     Messages &messages = *fiche.platform().messages;
-    if (fiche.changedOnDisk(path)) {
+    if (fiche.ledger.changedOnDisk(path)) {
         messages.information(QStringLiteral("Le dossier %1 a été modifié par ailleurs pendant la commande. %2")
                                  .arg(QDir::toNativeSeparators(path), nothingSaved));
         return false;
     }
-    if (!fiche.writeFile(path)) {
+    if (!fiche.ledger.writeFile(path)) {
         messages.information(nothingSaved);
         return false;
     }
@@ -59,10 +59,10 @@ QString whyUnreadable(const QString &path)
 
 bool openDossier(Fiche &fiche, const QString &path)
 {
-    fiche.ChargePlc();
-    fiche.ChargeCombo();
-    fiche.InitPlc();
-    fiche.InitJnx();
+    fiche.ledger.ChargePlc();
+    fiche.ledger.ChargeCombo();
+    fiche.ledger.InitPlc();
+    fiche.ledger.InitJnx();
     // The document treats a missing file as "nothing to load" without a word,
     // which suits a window that checked beforehand; here the user must hear why.
     const QString why = whyUnreadable(path);

@@ -23,7 +23,7 @@ int deliver(const Invocation &invocation, const std::string &bytes, const Fiche 
         io.out += bytes;
         return ExitOk;
     }
-    const QString failure = exchange::writeExchangeFile(fiche, *invocation.output, bytes, fileio::NamedBy::User);
+    const QString failure = exchange::writeExchangeFile(fiche.ledger, *invocation.output, bytes, fileio::NamedBy::User);
     if (failure.isEmpty())
         return ExitOk;
     fiche.platform().messages->information(failure);
@@ -39,11 +39,11 @@ int exporter(const Invocation &invocation, Streams &io)
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
     if (invocation.annee == 0)
-        return deliver(invocation, exchange::exportJournal(fiche.Lignes), fiche, io);
-    fiche.Annee = quint16(invocation.annee);
-    fiche.Mois = quint16(invocation.mois);
-    fiche.readMonthGrid();
-    return deliver(invocation, exchange::exportMonth(fiche.monthGrid), fiche, io);
+        return deliver(invocation, exchange::exportJournal(fiche.ledger.Lignes), fiche, io);
+    fiche.ledger.Annee = quint16(invocation.annee);
+    fiche.ledger.Mois = quint16(invocation.mois);
+    fiche.ledger.readMonthGrid();
+    return deliver(invocation, exchange::exportMonth(fiche.ledger.monthGrid), fiche, io);
 }
 
 int importer(const Invocation &invocation, Streams &io)
@@ -56,7 +56,7 @@ int importer(const Invocation &invocation, Streams &io)
     DossierLock lock;
     if (!lockForSaving(lock, invocation.file, messages) || !openDossier(fiche, invocation.file))
         return ExitUnreadable;
-    const exchange::ImportOutcome outcome = exchange::importFile(fiche, invocation.argument);
+    const exchange::ImportOutcome outcome = exchange::importFile(fiche.ledger, invocation.argument);
     if (!outcome.imported) {
         messages.information(outcome.message);
         return ExitUnreadable;
@@ -74,10 +74,10 @@ int cloture(const Invocation &invocation, Streams &io)
     Fiche fiche(console.platform());
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
-    QString refusal = reports::closingRefusal(fiche.exercice);
+    QString refusal = reports::closingRefusal(fiche.ledger.exercice);
     reports::OpeningEntries entries;
     if (refusal.isEmpty()) {
-        entries = reports::openingEntries(fiche.Lignes, fiche.exercice, fiche.ref.ListePlc);
+        entries = reports::openingEntries(fiche.ledger.Lignes, fiche.ledger.exercice, fiche.ledger.ref.ListePlc);
         refusal = entries.error;
     }
     if (!refusal.isEmpty()) {
@@ -94,7 +94,7 @@ int rechercher(const Invocation &invocation, Streams &io)
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
     const std::vector<exchange::FoundRow> rows =
-        exchange::rowsHolding(fiche.Lignes, exchange::SearchText(invocation.argument));
+        exchange::rowsHolding(fiche.ledger.Lignes, exchange::SearchText(invocation.argument));
     for (const exchange::FoundRow &row : rows)
         appendCells(io.out, QStringList{QString::fromLatin1(row.key.data(), qsizetype(row.key.size())),
                                         QString::number(row.row + 1)} + row.cells);

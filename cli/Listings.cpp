@@ -38,8 +38,8 @@ void computeStatement(Fiche &fiche, Page shown, PeriodPage &page, std::optional<
                       void (*compute)(Fiche &))
 {
     fiche.showPage(shown);
-    page.from = du.value_or(fiche.DebutExercice());
-    page.to = au.value_or(fiche.FinExercice());
+    page.from = du.value_or(fiche.ledger.DebutExercice());
+    page.to = au.value_or(fiche.ledger.FinExercice());
     compute(fiche);
 }
 
@@ -49,11 +49,11 @@ void listMonth(Fiche &fiche, int annee, int mois, std::string &out)
 {
     // Loading leaves the entry page active with nothing unsaved, so moving to
     // a month there comes down to reading it.
-    fiche.Annee = quint16(annee);
-    fiche.Mois = quint16(mois);
+    fiche.ledger.Annee = quint16(annee);
+    fiche.ledger.Mois = quint16(mois);
     fiche.LitMois();
-    for (int r = 0; r < fiche.NbLignes; ++r)
-        appendGridRow(out, fiche.monthGrid, r);
+    for (int r = 0; r < fiche.ledger.NbLignes; ++r)
+        appendGridRow(out, fiche.ledger.monthGrid, r);
 }
 
 void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::optional<QString> &filter,
@@ -74,8 +74,8 @@ void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::o
     // The month is chosen while the entry page is still shown; nothing there
     // is unsaved, so leaving it for the view writes nothing back and the
     // grid need not be read.
-    fiche.Annee = quint16(annee);
-    fiche.Mois = quint16(mois);
+    fiche.ledger.Annee = quint16(annee);
+    fiche.ledger.Mois = quint16(mois);
     open(fiche);
     if (filter) {
         page->filter = *filter; // typed into the filter combo, whose change rebuilds the view

@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr std::size_t kDateField = 4;
+constexpr std::size_t kTimeField = 5;
 constexpr int kFlagsField = 7;
 
 QString withoutLeadingBlanks(const QString &text)
@@ -29,6 +31,17 @@ Message Message::fromLine(const QString &line)
             m.flags[i] = qsizetype(i) < flags.size() && flags[qsizetype(i)] == u'T';
     }
     return m;
+}
+
+QString Message::leftField(std::size_t field, const QString &text, QDate today, QTime now)
+{
+    if (!text.isEmpty())
+        return text;
+    if (field == kDateField)
+        return forms::formatDate(today);
+    if (field == kTimeField)
+        return forms::formatTime(now);
+    return text;
 }
 
 QString Message::line() const

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <array>
 
 // One telephone message as its card shows it.
@@ -15,6 +17,9 @@ struct Message {
     // dropped, then the flags, one "T" for each box checked. Missing fields
     // are empty and missing flags unchecked; fields past the eighth are ignored.
     static Message fromLine(const QString &line);
+    // What a field holds once the user leaves it: an empty "Date" takes
+    // today's date and an empty "Heure" the time; any other text stays.
+    static QString leftField(std::size_t field, const QString &text, QDate today, QTime now);
     // The eight fields of the line: the seven texts (a TAB or a line break
     // typed or pasted into one becomes a blank; leading blanks are dropped,
     // as reading the line would) and five "T" or "F".

@@ -19,13 +19,13 @@ public:
 
     void linesChanged() override
     {
-        fiche_.Modifie = true;
+        fiche_.ledger.Modifie = true;
         changed_ = true;
     }
 
     void accountsUsed(const QStringList &accounts, const QString &journal) override
     {
-        ReferenceData &ref = fiche_.ref;
+        ReferenceData &ref = fiche_.ledger.ref;
         for (const QString &account : accounts) {
             const qsizetype found = chartlines::findAccount(ref.ListePlc, account);
             if (found != chartlines::npos && !chartlines::isUsed(ref.ListePlc[found])) {
@@ -59,9 +59,9 @@ private:
 
 void Rapprochement(Fiche &fiche, bank::ReconciliationWindow &window)
 {
-    fiche.EcritMois();
+    fiche.ledger.EcritMois();
     FicheHost host(fiche);
-    bank::Reconciliation reconciliation(fiche, host);
+    bank::Reconciliation reconciliation(fiche.ledger, host);
     window.reconcile(reconciliation);
     if (host.changed()) {
         fiche.LitMois();

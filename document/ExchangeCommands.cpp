@@ -19,8 +19,8 @@ void tellUser(const Fiche &fiche, const QString &message)
 void showFound(Fiche &fiche, const exchange::SearchOutcome &outcome)
 {
     if (outcome.month) {
-        fiche.Annee = quint16(outcome.month->annee);
-        fiche.Mois = quint16(outcome.month->mois);
+        fiche.ledger.Annee = quint16(outcome.month->annee);
+        fiche.ledger.Mois = quint16(outcome.month->mois);
         fiche.LitMois();
         rebuildMonthView(fiche);
     }
@@ -31,7 +31,7 @@ void showFound(Fiche &fiche, const exchange::SearchOutcome &outcome)
 
 void Importer(Fiche &fiche)
 {
-    const exchange::ImportOutcome outcome = exchange::Importer(fiche);
+    const exchange::ImportOutcome outcome = exchange::Importer(fiche.ledger);
     if (outcome.imported) {
         fiche.LitMois();
         rebuildMonthView(fiche);
@@ -41,28 +41,28 @@ void Importer(Fiche &fiche)
 
 void ExportMois(Fiche &fiche)
 {
-    tellUser(fiche, exchange::ExportMois(fiche));
+    tellUser(fiche, exchange::ExportMois(fiche.ledger));
 }
 
 void ExportJournal(Fiche &fiche)
 {
-    tellUser(fiche, exchange::ExportJournal(fiche));
+    tellUser(fiche, exchange::ExportJournal(fiche.ledger));
 }
 
 void Rechercher(Fiche &fiche)
 {
     if (fiche.ActivePage == Page::Saisie)
-        showFound(fiche, exchange::Rechercher(fiche, fiche.search));
+        showFound(fiche, exchange::Rechercher(fiche.ledger, fiche.search));
 }
 
 void RContinuer(Fiche &fiche)
 {
-    showFound(fiche, exchange::RContinuer(fiche, fiche.search));
+    showFound(fiche, exchange::RContinuer(fiche.ledger, fiche.search));
 }
 
 void Cloturer(Fiche &fiche)
 {
-    tellUser(fiche, reports::Cloturer(fiche));
+    tellUser(fiche, reports::Cloturer(fiche.ledger));
 }
 
 } // namespace document

@@ -1,16 +1,16 @@
 #include "document/Fiche.h"
 
 #include "document/ReportCommands.h"
-#include "entry/MonthGrid.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
+#include "platform/Messages.h"
 
 #include <QFileInfo>
 
 Fiche::Fiche(const Platform &platform)
-    : Ledger(platform)
+    : ledger(platform)
 {
 }
 
@@ -18,30 +18,30 @@ Fiche::Fiche(const Platform &platform)
 
 void Fiche::LitMois()
 {
-    readMonthGrid();
-    const QString warning = monthRead(forms::monthCaption(NomMois, Annee), monthGrid);
+    ledger.readMonthGrid();
+    const QString warning = entry.monthRead(forms::monthCaption(ledger.NomMois, ledger.Annee), ledger.monthGrid);
     // Opening a file reads its month several times over: the user hears of
     // a total that cannot be made once, until another month is read.
-    const QString told = QString::fromStdString(monthKey()) + warning;
+    const QString told = QString::fromStdString(ledger.monthKey()) + warning;
     if (!warning.isEmpty() && told != lastMonthWarning_)
-        report(warning);
+        platform().messages->information(warning);
     lastMonthWarning_ = told;
 }
 
-void Fiche::changeMonth(int annee, int mois)
+void Fiche::changeMonth(int year, int month)
 {
     switch (ActivePage) {
     case Page::Saisie:
-        EcritMois();
-        Annee = quint16(annee);
-        Mois = quint16(mois);
+        ledger.EcritMois();
+        ledger.Annee = quint16(year);
+        ledger.Mois = quint16(month);
         LitMois();
         break;
     case Page::Journal:
     case Page::Comptes:
     case Page::General:
-        Annee = quint16(annee);
-        Mois = quint16(mois);
+        ledger.Annee = quint16(year);
+        ledger.Mois = quint16(month);
         document::rebuildMonthView(*this);
         break;
     default:
@@ -51,28 +51,28 @@ void Fiche::changeMonth(int annee, int mois)
 
 void Fiche::Premier()
 {
-    changeMonth(exercice.debut.year(), exercice.debut.month());
+    changeMonth(ledger.exercice.debut.year(), ledger.exercice.debut.month());
 }
 
 void Fiche::Dernier()
 {
-    changeMonth(exercice.fin.year(), exercice.fin.month());
+    changeMonth(ledger.exercice.fin.year(), ledger.exercice.fin.month());
 }
 
 void Fiche::Precedent()
 {
-    if (Mois <= 1)
-        changeMonth(Annee - 1, 12);
+    if (ledger.Mois <= 1)
+        changeMonth(ledger.Annee - 1, 12);
     else
-        changeMonth(Annee, Mois - 1);
+        changeMonth(ledger.Annee, ledger.Mois - 1);
 }
 
 void Fiche::Suivant()
 {
-    if (Mois >= 12)
-        changeMonth(Annee + 1, 1);
+    if (ledger.Mois >= 12)
+        changeMonth(ledger.Annee + 1, 1);
     else
-        changeMonth(Annee, Mois + 1);
+        changeMonth(ledger.Annee, ledger.Mois + 1);
 }
 
 // ---------------------------------------------------------------- pages
@@ -87,12 +87,7 @@ void Fiche::FormShow()
 void Fiche::entryPageEntered()
 {
     LitMois();
-    focus = Focus::Date;
-}
-
-void Fiche::entryPageLeft()
-{
-    EcritMois();
+    entry.focus = Focus::Date;
 }
 
 void Fiche::showPage(Page page)
@@ -100,7 +95,7 @@ void Fiche::showPage(Page page)
     if (page == ActivePage)
         return;
     if (ActivePage == Page::Saisie)
-        entryPageLeft();
+        ledger.EcritMois();
     ActivePage = page;
     if (page == Page::Saisie)
         entryPageEntered();
@@ -109,61 +104,34 @@ void Fiche::showPage(Page page)
 void Fiche::Saisie()
 {
     if (ActivePage == Page::Saisie) {
-        EcritMois();
+        ledger.EcritMois();
         LitMois();
     } else {
         showPage(Page::Saisie);
     }
 }
 
-// ---------------------------------------------------------------- entry page commands
-
-void Fiche::ModifierEcriture()
-{
-    MonthGrid(*this, *this).modifySelected();
-}
-
-void Fiche::Supprimer()
-{
-    if (ActivePage == Page::Saisie)
-        MonthGrid(*this, *this).Supprimer();
-}
-
-void Fiche::Copier()
-{
-    MonthGrid(*this, *this).Copier();
-}
-
-void Fiche::Coller()
-{
-    MonthGrid(*this, *this).Coller();
-}
-
-void Fiche::Pointer(bool on)
-{
-    MonthGrid(*this, *this).Pointer(on);
-}
-
 // ---------------------------------------------------------------- file
 
 void Fiche::Exercice()
 {
-    if (auto dates = platform().fiscalYear->ask(exercice.debut, exercice.fin, exercice.cloture)) {
-        exercice.debut = dates->debut;
-        exercice.fin = dates->fin;
+    FiscalYear &year = ledger.exercice;
+    if (auto dates = platform().fiscalYear->ask(year.debut, year.fin, year.cloture)) {
+        year.debut = dates->debut;
+        year.fin = dates->fin;
     }
-    EcritHead();
+    ledger.EcritHead();
 }
 
 void Fiche::Nouveau()
 {
-    Lignes.clear();
+    ledger.Lignes.clear();
     const QDate today = platform().clock->today();
-    Annee = quint16(today.year());
-    Mois = quint16(today.month());
-    MoisModifie = false;
-    Modifie = false;
-    NomFichier.clear();
+    ledger.Annee = quint16(today.year());
+    ledger.Mois = quint16(today.month());
+    ledger.MoisModifie = false;
+    ledger.Modifie = false;
+    ledger.NomFichier.clear();
     Caption.clear();
     Exercice();
     // The new dossier opens on its entry page, as a loaded one does: a view
@@ -175,32 +143,32 @@ bool Fiche::Charge(const QString &fileName)
 {
     bool loaded = false;
     if (!platform().files->exists(fileName)) {
-        NomFichier.clear();
+        ledger.NomFichier.clear();
     } else {
-        const QString message = readFile(fileName);
+        const QString message = ledger.readFile(fileName);
         if (!message.isEmpty()) {
-            report(message);
+            platform().messages->information(message);
             // Nothing is loaded: the document keeps what it had. But it must
             // not keep the name of a file it could not read (the last file at
             // start-up), or the next save would write over that file.
-            if (NomFichier == fileName) {
-                NomFichier.clear();
+            if (ledger.NomFichier == fileName) {
+                ledger.NomFichier.clear();
                 Caption.clear();
             }
             return false;
         }
         loaded = true;
     }
-    Caption = QFileInfo(NomFichier).fileName();
-    LitHead();
+    Caption = QFileInfo(ledger.NomFichier).fileName();
+    ledger.LitHead();
     LitMois();
-    MoisModifie = false;
-    if (!Lignes.empty())
-        Squize();
+    ledger.MoisModifie = false;
+    if (!ledger.Lignes.empty())
+        ledger.Squize();
     const QDate today = platform().clock->today();
-    if (today > exercice.debut)
+    if (today > ledger.DebutExercice())
         Dernier();
-    if (today < exercice.fin)
+    if (today < ledger.FinExercice())
         Premier();
     Saisie();
     return loaded;
@@ -208,11 +176,11 @@ bool Fiche::Charge(const QString &fileName)
 
 bool Fiche::Sauve(const QString &fileName)
 {
-    if (!Modifie)
+    if (!ledger.Modifie)
         return true;
-    if (!writeFile(fileName))
+    if (!ledger.writeFile(fileName))
         return false;
-    Caption = QFileInfo(NomFichier).fileName();
+    Caption = QFileInfo(ledger.NomFichier).fileName();
     return true;
 }
 
@@ -220,12 +188,12 @@ bool Fiche::Sauve(const QString &fileName)
 
 void Fiche::FormActivate()
 {
-    ChargeSoc();
-    ChargePlc();
-    ChargeIni();
-    ChargeCombo();
-    InitPlc();
-    InitJnx();
-    loadPreferences();
+    ledger.ChargeSoc();
+    ledger.ChargePlc();
+    ledger.ChargeIni();
+    ledger.ChargeCombo();
+    ledger.InitPlc();
+    ledger.InitJnx();
+    ledger.loadPreferences();
     document::applyBalanceOrder(*this);
 }

@@ -13,15 +13,20 @@ enum class Page { Saisie, Journal, Comptes, General, Balance, Resultat, Bilan };
 
 // The ledger document (`TFiche`): the open dossier, the entry page's state and
 // the texts of the six view pages, and which page is shown. There is one for
-// the whole run. Its commands dispatch to the subsystems: the rules live there.
-class Fiche : public Ledger, public EntryState {
+// the whole run. It hands its parts to the subsystems, where the rules live;
+// itself it only moves between months and pages and loads and saves.
+class Fiche {
 public:
     explicit Fiche(const Platform &platform);
 
-    QString Caption; // the document window's caption: the file name without its folder
-    Page ActivePage = Page::Saisie;
+    Ledger ledger;    // the open dossier
+    EntryState entry; // what the entry page holds
     ViewPages views;
     exchange::EntrySearch search; // the text searched for and where "Continuer" goes on
+    QString Caption; // the document window's caption: the file name without its folder
+    Page ActivePage = Page::Saisie;
+
+    const Platform &platform() const { return ledger.platform(); }
 
     // --- Month ---
     // Reads the month shown into the grid and makes the entry line ready.
@@ -38,16 +43,7 @@ public:
     // The window shown for the first time: no caption, and the entry page
     // entered, which puts the month and its totals under the grid.
     void FormShow();
-    void entryPageEntered();
-    void entryPageLeft();
     void Saisie();
-
-    // --- Entry page commands ---
-    void ModifierEcriture();
-    void Supprimer();
-    void Copier();
-    void Coller();
-    void Pointer(bool on);
 
     // --- File ---
     void Exercice();
@@ -56,14 +52,15 @@ public:
     bool Charge(const QString &fileName);
     // Saves when modified; false (with the user told why) when the write failed.
     bool Sauve(const QString &fileName);
-    void TestModif(bool &modifie) const { modifie = Modifie; }
-    void SetSauve() { Modifie = true; }
+    void TestModif(bool &modifie) const { modifie = ledger.Modifie; }
+    void SetSauve() { ledger.Modifie = true; }
 
     // --- Reference data ---
     void FormActivate();
 
 private:
-    void changeMonth(int annee, int mois);
+    void entryPageEntered();
+    void changeMonth(int year, int month);
 
     QString lastMonthWarning_; // month key and message last told by LitMois
 };

@@ -8,11 +8,11 @@ namespace document {
 
 void postInvoices(Fiche &fiche, const std::vector<Invoice> &invoices, InvoiceKind kind)
 {
-    fiche.EcritMois();
-    if (invoice::post(fiche.Lignes, invoices, kind) == 0)
+    fiche.ledger.EcritMois();
+    if (invoice::post(fiche.ledger.Lignes, invoices, kind) == 0)
         return;
-    invoice::markUsed(fiche.ref, invoices, kind);
-    fiche.Modifie = true;
+    invoice::markUsed(fiche.ledger.ref, invoices, kind);
+    fiche.ledger.Modifie = true;
     fiche.LitMois();
     rebuildMonthView(fiche);
 }

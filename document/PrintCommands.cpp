@@ -12,14 +12,15 @@ namespace document {
 void Imprimer(Fiche &fiche, Printer &printer)
 {
     const ViewPages &views = fiche.views;
+    const Ledger &ledger = fiche.ledger;
     bool printed = true;
     switch (fiche.ActivePage) {
     case Page::Saisie:
-        printed = printing::ImpJnl(printer, fiche.monthGrid, fiche.NbLignes, fiche.NomMois, fiche.Annee);
+        printed = printing::ImpJnl(printer, ledger.monthGrid, ledger.NbLignes, ledger.NomMois, ledger.Annee);
         break;
-    case Page::Journal: printed = printing::ImpJournal(printer, views.journal, fiche.NomMois, fiche.Annee); break;
-    case Page::Comptes: printed = printing::ImpGL(printer, views.comptes, fiche.NomMois, fiche.Annee); break;
-    case Page::General: printed = printing::ImpGeneral(printer, views.general, fiche.NomMois, fiche.Annee); break;
+    case Page::Journal: printed = printing::ImpJournal(printer, views.journal, ledger.NomMois, ledger.Annee); break;
+    case Page::Comptes: printed = printing::ImpGL(printer, views.comptes, ledger.NomMois, ledger.Annee); break;
+    case Page::General: printed = printing::ImpGeneral(printer, views.general, ledger.NomMois, ledger.Annee); break;
     case Page::Balance: printed = printing::ImpBalance(printer, views.balance); break;
     case Page::Resultat: printed = printing::ImpResultat(printer, views.resultat); break;
     case Page::Bilan: printed = printing::ImpBilan(printer, views.bilan); break;
@@ -31,7 +32,7 @@ void Imprimer(Fiche &fiche, Printer &printer)
 void Enveloppe(Fiche &fiche, printing::EnvelopeDialog &dialog)
 {
     const Platform &platform = fiche.platform();
-    printing::Enveloppe(fiche.ref.Societe, dialog, *platform.messages, *platform.printer);
+    printing::Enveloppe(fiche.ledger.ref.Societe, dialog, *platform.messages, *platform.printer);
 }
 
 } // namespace document

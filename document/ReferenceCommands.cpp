@@ -8,28 +8,28 @@ namespace document {
 
 void Psoc(Fiche &fiche, const SocieteForm &form)
 {
-    if (dialogs::Psoc(fiche.ref, form))
-        fiche.SauveSoc();
+    if (dialogs::Psoc(fiche.ledger.ref, form))
+        fiche.ledger.SauveSoc();
 }
 
 void Plc(Fiche &fiche, const PlanEditor &editor)
 {
-    dialogs::Plc(fiche.ref, editor);
-    fiche.SauvePlc();
+    dialogs::Plc(fiche.ledger.ref, editor);
+    fiche.ledger.SauvePlc();
 }
 
 void Journaux(Fiche &fiche, const JournalEditor &editor)
 {
-    dialogs::Journaux(fiche.ref, editor);
-    fiche.SauveCombo();
+    dialogs::Journaux(fiche.ledger.ref, editor);
+    fiche.ledger.SauveCombo();
 }
 
 void Guides(Fiche &fiche, const GuidesForm &form)
 {
     GuideValues values;
     form.Result(values);
-    guides::set(fiche.ref, values);
-    fiche.SauveIni();
+    guides::set(fiche.ledger.ref, values);
+    fiche.ledger.SauveIni();
 }
 
 } // namespace document

@@ -22,8 +22,8 @@ void openMonthView(Fiche &fiche, Page page, MonthViewPage &view, const QStringLi
 void openStatement(Fiche &fiche, Page page, PeriodPage &statement)
 {
     fiche.showPage(page);
-    statement.from = fiche.DebutExercice();
-    statement.to = fiche.FinExercice();
+    statement.from = fiche.ledger.DebutExercice();
+    statement.to = fiche.ledger.FinExercice();
 }
 
 void tellUser(const Fiche &fiche, const QString &message)
@@ -38,9 +38,9 @@ const QString kSubtotalsKey = QStringLiteral("balance_sous_totaux_par_classe");
 void keepBalanceOrder(Fiche &fiche)
 {
     const BalanceOrder &order = fiche.views.balance.order;
-    fiche.preferences.setFlag(kSortKey, order.byAccount());
-    fiche.preferences.setFlag(kSubtotalsKey, order.classSubtotals());
-    fiche.savePreferences();
+    fiche.ledger.preferences.setFlag(kSortKey, order.byAccount());
+    fiche.ledger.preferences.setFlag(kSubtotalsKey, order.classSubtotals());
+    fiche.ledger.savePreferences();
     LitBalance(fiche);
 }
 
@@ -48,17 +48,17 @@ void keepBalanceOrder(Fiche &fiche)
 
 void Journal(Fiche &fiche)
 {
-    openMonthView(fiche, Page::Journal, fiche.views.journal, fiche.ref.journalItems);
+    openMonthView(fiche, Page::Journal, fiche.views.journal, fiche.ledger.ref.journalItems);
 }
 
 void Comptes(Fiche &fiche)
 {
-    openMonthView(fiche, Page::Comptes, fiche.views.comptes, fiche.ref.accountItems);
+    openMonthView(fiche, Page::Comptes, fiche.views.comptes, fiche.ledger.ref.accountItems);
 }
 
 void General(Fiche &fiche)
 {
-    openMonthView(fiche, Page::General, fiche.views.general, fiche.ref.journalItems);
+    openMonthView(fiche, Page::General, fiche.views.general, fiche.ledger.ref.journalItems);
 }
 
 void Balance(Fiche &fiche)
@@ -81,32 +81,35 @@ void Bilan(Fiche &fiche)
 
 void LitJnl(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitJnl(fiche.views.journal, fiche.Lignes, fiche.Annee, fiche.Mois, fiche.ref));
+    const Ledger &ledger = fiche.ledger;
+    tellUser(fiche, reports::LitJnl(fiche.views.journal, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitCpt(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitCpt(fiche.views.comptes, fiche.Lignes, fiche.Annee, fiche.Mois, fiche.ref));
+    const Ledger &ledger = fiche.ledger;
+    tellUser(fiche, reports::LitCpt(fiche.views.comptes, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitGeneral(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitGeneral(fiche.views.general, fiche.Lignes, fiche.Annee, fiche.Mois, fiche.ref));
+    const Ledger &ledger = fiche.ledger;
+    tellUser(fiche, reports::LitGeneral(fiche.views.general, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitBalance(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitBalance(fiche.views.balance, fiche.Lignes, fiche.ref));
+    tellUser(fiche, reports::LitBalance(fiche.views.balance, fiche.ledger.Lignes, fiche.ledger.ref));
 }
 
 void LitResultat(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitResultat(fiche.views.resultat, fiche.Lignes));
+    tellUser(fiche, reports::LitResultat(fiche.views.resultat, fiche.ledger.Lignes));
 }
 
 void LitBilan(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitBilan(fiche.views.bilan, fiche.Lignes));
+    tellUser(fiche, reports::LitBilan(fiche.views.bilan, fiche.ledger.Lignes));
 }
 
 void sortBalanceByAccount(Fiche &fiche, bool on)
@@ -124,8 +127,8 @@ void showClassSubtotals(Fiche &fiche, bool on)
 void applyBalanceOrder(Fiche &fiche)
 {
     BalanceOrder &order = fiche.views.balance.order;
-    order.setByAccount(fiche.preferences.flag(kSortKey));
-    order.setClassSubtotals(fiche.preferences.flag(kSubtotalsKey));
+    order.setByAccount(fiche.ledger.preferences.flag(kSortKey));
+    order.setClassSubtotals(fiche.ledger.preferences.flag(kSubtotalsKey));
 }
 
 void rebuildMonthView(Fiche &fiche)

@@ -10,19 +10,20 @@ namespace document {
 
 vat::ReturnForm vatReturnForm(Fiche &fiche)
 {
-    fiche.EcritMois();
-    return vat::ReturnForm(fiche.Lignes, fiche.exercice, fiche.ref.ListeJnx, fiche.platform().clock->today());
+    fiche.ledger.EcritMois();
+    const Ledger &ledger = fiche.ledger;
+    return vat::ReturnForm(ledger.Lignes, ledger.exercice, ledger.ref.ListeJnx, fiche.platform().clock->today());
 }
 
 bool postProposedEntry(Fiche &fiche, const ProposedEntry &entry)
 {
-    if (const QString refusal = proposed::refusal(fiche, entry); !refusal.isEmpty()) {
+    if (const QString refusal = proposed::refusal(fiche.ledger, entry); !refusal.isEmpty()) {
         fiche.platform().messages->information(refusal);
         return false;
     }
-    fiche.EcritMois();
-    proposed::post(fiche, entry);
-    fiche.Modifie = true;
+    fiche.ledger.EcritMois();
+    proposed::post(fiche.ledger, entry);
+    fiche.ledger.Modifie = true;
     fiche.LitMois();
     rebuildMonthView(fiche);
     return true;

@@ -35,15 +35,15 @@ bool EntryLine::dateLeft()
 
 bool EntryLine::checkAccount()
 {
-    const QString typed = entry_.panel.compte.trimmed();
+    const QString typed = entry_.panel.account.trimmed();
     if (typed.isEmpty())
         return true;
     const QString code = forms::completeAccount(typed);
-    entry_.panel.compte = code;
+    entry_.panel.account = code;
     const qsizetype found = chartlines::findAccount(ledger_.ref.ListePlc, code);
     if (found == chartlines::npos) {
         message(QStringLiteral("Le compte ") + code + QStringLiteral(" n'existe pas"));
-        entry_.focus = Focus::Compte;
+        entry_.focus = Focus::Account;
         return false;
     }
     QString &line = ledger_.ref.ListePlc[found];
@@ -56,21 +56,21 @@ bool EntryLine::checkAccount()
 
 bool EntryLine::accountLeft()
 {
-    if (entry_.panel.compte.trimmed().isEmpty())
+    if (entry_.panel.account.trimmed().isEmpty())
         return true;
     const bool known = checkAccount();
     if (!entry_.DernierLibelle.isEmpty())
-        entry_.panel.libelle = entry_.DernierLibelle;
+        entry_.panel.label = entry_.DernierLibelle;
     return known;
 }
 
 void EntryLine::labelLeft()
 {
-    if (!entry_.panel.libelle.trimmed().isEmpty())
+    if (!entry_.panel.label.trimmed().isEmpty())
         return;
-    const qsizetype found = chartlines::findStartingWith(ledger_.ref.ListePlc, entry_.panel.compte);
+    const qsizetype found = chartlines::findStartingWith(ledger_.ref.ListePlc, entry_.panel.account);
     if (found != chartlines::npos)
-        entry_.panel.libelle = chartlines::accountLabel(ledger_.ref.ListePlc[found]);
+        entry_.panel.label = chartlines::accountLabel(ledger_.ref.ListePlc[found]);
 }
 
 void EntryLine::journalEdited(const QString &text)
@@ -164,14 +164,14 @@ bool EntryLine::post()
     const int row = targetRow();
     TextGrid &grid = ledger_.monthGrid;
     grid.set(row, 0, p.date);
-    grid.set(row, 1, forms::singleLine(p.compte));
-    grid.set(row, 2, forms::singleLine(p.libelle));
+    grid.set(row, 1, forms::singleLine(p.account));
+    grid.set(row, 2, forms::singleLine(p.label));
     grid.set(row, 3, forms::singleLine(p.journal));
-    grid.set(row, 4, forms::singleLine(p.piece));
+    grid.set(row, 4, forms::singleLine(p.voucher));
     grid.set(row, 5, debit);
     grid.set(row, 6, credit);
     grid.touch();
-    entry_.DernierLibelle = p.libelle;
+    entry_.DernierLibelle = p.label;
     entry_.DerniereDate = p.date;
     entry_.Raz();
     entry::Tri(grid, ledger_.NbLignes);

@@ -7,10 +7,10 @@ struct EntryPanel {
     static inline const QString kEmptyDate = QStringLiteral("  /  /    ");
 
     QString date = kEmptyDate; // masked date field: 10 characters, blanks where nothing is typed
-    QString compte;
-    QString libelle;
+    QString account;
+    QString label;
     QString journal;
-    QString piece;
+    QString voucher;
     QString debit;
     QString credit;
 };

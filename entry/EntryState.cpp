@@ -13,6 +13,7 @@ QString EntryState::Total(const TextGrid &monthGrid)
     const MonthTotals totals = monthTotals(monthGrid);
     monthDebitTotal = totals.debit;
     monthCreditTotal = totals.credit;
+    monthBalanced = totals.balanced;
     return totals.error;
 }
 

@@ -6,7 +6,7 @@
 #include <QString>
 
 // Where the entry page must put the keyboard focus after an operation.
-enum class Focus { None, Date, Compte, Libelle, Journal, Piece, Debit, Credit };
+enum class Focus { None, Date, Account, Label, Journal, Voucher, Debit, Credit };
 
 // What the entry page holds besides the month grid: the entry line's texts,
 // what the next line is proposed, the line being modified, the check-off
@@ -25,6 +25,7 @@ struct EntryState {
     QString monthCaption;
     QString monthDebitTotal;
     QString monthCreditTotal;
+    bool monthBalanced = true; // shown at a glance under the grid
     Focus focus = Focus::None; // consumed by the entry page
 
     // Empties the entry line; the journal stays the current one.

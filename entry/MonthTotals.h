@@ -12,6 +12,9 @@ struct MonthTotals {
     QString debit;
     QString credit;
     QString error;
+    // The debits equal the credits; totals that cannot be made are not shown
+    // as unbalanced.
+    bool balanced = true;
 };
 
 MonthTotals monthTotals(const TextGrid &grid);

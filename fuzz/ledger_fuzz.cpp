@@ -18,7 +18,7 @@ constexpr std::size_t kMonthsVisited = 24;
 void visitEveryMonth(Fiche &fiche)
 {
     std::set<std::pair<int, int>> months;
-    for (std::string_view line : fiche.Lignes) {
+    for (std::string_view line : fiche.ledger.Lignes) {
         if (months.size() >= kMonthsVisited || line.size() < 6)
             continue;
         const int year = std::atoi(std::string(line.substr(0, 4)).c_str());
@@ -28,8 +28,8 @@ void visitEveryMonth(Fiche &fiche)
     }
     for (const auto &[year, month] : months) {
         fiche.Saisie();
-        fiche.Annee = quint16(year);
-        fiche.Mois = quint16(month);
+        fiche.ledger.Annee = quint16(year);
+        fiche.ledger.Mois = quint16(month);
         fiche.LitMois();
         document::Journal(fiche);
         document::Comptes(fiche);
@@ -43,7 +43,7 @@ void visitEveryMonth(Fiche &fiche)
 
 std::vector<std::string> linesOf(const Fiche &fiche)
 {
-    return {fiche.Lignes.begin(), fiche.Lignes.end()};
+    return {fiche.ledger.Lignes.begin(), fiche.ledger.Lignes.end()};
 }
 
 } // namespace
@@ -66,8 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FakePlatform fakeAgain;
     Fiche reloaded(fakeAgain.platform);
     FUZZ_CHECK(reloaded.Charge(first));
-    FUZZ_CHECK(reloaded.exercice.debut == fiche.exercice.debut && reloaded.exercice.fin == fiche.exercice.fin &&
-                reloaded.exercice.cloture == fiche.exercice.cloture);
+    const FiscalYear &year = fiche.ledger.exercice;
+    const FiscalYear &yearAgain = reloaded.ledger.exercice;
+    FUZZ_CHECK(yearAgain.debut == year.debut && yearAgain.fin == year.fin && yearAgain.cloture == year.cloture);
     FUZZ_CHECK(linesOf(reloaded) == linesOf(fiche));
     reloaded.SetSauve();
     FUZZ_CHECK(reloaded.Sauve(second));

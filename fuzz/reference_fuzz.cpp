@@ -17,8 +17,8 @@ std::vector<std::string> loadAndWrite(const FakePlatform &fake, bool &quiet)
     Fiche fiche(fake.platform);
     fiche.FormActivate();
     quiet = fake.messages.shown.isEmpty();
-    fiche.ref.PlanModifie = true; // the chart is written as well
-    FUZZ_CHECK(fiche.saveReferenceFiles().isEmpty());
+    fiche.ledger.ref.PlanModifie = true; // the chart is written as well
+    FUZZ_CHECK(fiche.ledger.saveReferenceFiles().isEmpty());
     std::vector<std::string> written;
     for (const QString &name : kFiles)
         written.push_back(readBytes(fuzz::scratchFile(name)));

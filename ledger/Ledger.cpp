@@ -5,6 +5,7 @@
 #include "ledger/MonthIO.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/Messages.h"
 
 #include <QFileInfo>
@@ -141,13 +142,13 @@ bool Ledger::changedOnDisk(const QString &fileName) const
 
 QDir Ledger::referenceDir() const
 {
-    return referenceFolder_.isEmpty() ? QDir::current() : QDir(referenceFolder_);
+    return QDir(referenceFolder_.isEmpty() ? platform_.files->currentFolder() : referenceFolder_);
 }
 
 QDir Ledger::loadDir()
 {
     if (referenceFolder_.isEmpty())
-        referenceFolder_ = QDir::currentPath();
+        referenceFolder_ = platform_.files->currentFolder();
     return referenceDir();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFileInfo>
 #include <QString>
 
 // What the logic asks of the file system besides reading and writing files.
@@ -8,13 +7,15 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
     virtual bool exists(const QString &path) const = 0;
+    // The folder relative file names are taken from.
+    virtual QString currentFolder() const = 0;
+    // False when the folder cannot be entered; the current one then stays.
+    virtual bool setCurrentFolder(const QString &path) = 0;
 };
 
 class DiskFileSystem final : public FileSystem {
 public:
-    bool exists(const QString &path) const override
-    {
-        const QFileInfo info(path);
-        return info.exists() && info.isFile();
-    }
+    bool exists(const QString &path) const override;
+    QString currentFolder() const override;
+    bool setCurrentFolder(const QString &path) override;
 };

@@ -35,11 +35,11 @@ struct Listing {
     // The rows of a view run down to its first blank row; after it come the
     // emptied rows of a longer month.
     bool endsAtBlankRow = false;
+    // Rows printed but left out of the totals: they sum rows above them.
+    std::vector<int> subtotalRows = {};
     // A statement whose amounts are its own lines, not items to add up,
     // prints no totals under them.
     bool totals = true;
-    // Rows printed but left out of the totals: they sum rows above them.
-    std::vector<int> subtotalRows = {};
 };
 
 // Prints the listing as one print job. An amount cell that is not a number is

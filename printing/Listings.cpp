@@ -74,7 +74,7 @@ bool ImpBalance(Printer &printer, const BalancePage &balance)
                                              {4, 160, QStringLiteral("Solde débit"), true},
                                              {5, 190, QStringLiteral("Solde crédit"), true}};
     return printListing(printer, balance.grid,
-                        {title, columns, firstViewRow, balance.grid.rowCount(), true, true, balance.subtotalRows});
+                        {title, columns, firstViewRow, balance.grid.rowCount(), true, balance.subtotalRows});
 }
 
 } // namespace printing

@@ -1,18 +1,10 @@
 #include "app/ui/TMainForm.h"
 
+#include "app/AccessLetter.h"
 #include "app/Hints.h"
-#include "app/ui/TAboutBox.h"
 #include "document/ui/TFiche.h"
 #include "platform/Clock.h"
 #include "platform/ui/Resources.h"
-#include "desk/Notepad.h"
-#include "desk/ui/TBlocnotes.h"
-#include "desk/ui/TCalendrier.h"
-#include "calculators/ui/TEmprunt.h"
-#include "calculators/ui/TEurof.h"
-#include "desk/ui/THorloge.h"
-#include "calculators/ui/TPlacement.h"
-#include "calculators/ui/TPocket.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,22 +27,14 @@ constexpr int kToolButtonSize = 25;
 constexpr int kToolIconSize = 18;
 constexpr int kClockPanelWidth = 50;
 constexpr int kHintPanelMargin = 100;
-
-// A tool window: created on demand, modal over the main window, destroyed
-// when closed; nothing of it is kept.
-template <typename Tool>
-void openTool(const Platform &platform, QWidget *owner)
-{
-    Tool tool(platform, owner);
-    tool.exec();
-}
 } // namespace
 
-TMainForm::TMainForm(const Platform &platform, QWidget *parent)
-    : QMainWindow(parent), platform_(platform), Fiche_(new TFiche(platform)), form_(Fiche_->fiche(), platform)
+TMainForm::TMainForm(const Platform &platform, const CommandTable &table, QWidget *parent)
+    : QMainWindow(parent), platform_(platform), documentWindow_(new TFiche(platform)),
+      form_(documentWindow_->fiche(), platform)
 {
     loadTavelinResources();
-    setWindowTitle(form_.titre());
+    setWindowTitle(form_.title());
     setWindowIcon(QIcon(QStringLiteral(":/tavelin.svg")));
 
     // The document window fills the client area, in a sunken frame, as a
@@ -59,16 +43,16 @@ TMainForm::TMainForm(const Platform &platform, QWidget *parent)
     client->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *clientLayout = new QVBoxLayout(client);
     clientLayout->setContentsMargins(1, 1, 1, 1);
-    clientLayout->addWidget(Fiche_);
+    clientLayout->addWidget(documentWindow_);
     setCentralWidget(client);
-    connect(Fiche_, &TFiche::captionChanged, this, [this] { setWindowTitle(form_.titre()); });
+    connect(documentWindow_, &TFiche::captionChanged, this, [this] { setWindowTitle(form_.title()); });
 
-    buildMenus();
-    buildToolBar();
+    buildMenus(table.menus);
+    buildToolBar(table.toolBar);
     buildStatusBar();
 
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { form_.AideContexte(commands::kFicheHelpContext); });
+    connect(f1, &QShortcut::activated, this, [this] { form_.contextHelp(commands::kFicheHelpContext); });
 
     clockTimer = new QTimer(this);
     clockTimer->setInterval(1000);
@@ -78,13 +62,25 @@ TMainForm::TMainForm(const Platform &platform, QWidget *parent)
     applyStates();
 }
 
-void TMainForm::buildMenus()
+QAction *TMainForm::commandAction(Cmd cmd, const CommandHandler &run, bool startEnabled)
 {
-    for (const Menu &menu : commands::mainMenu()) {
+    auto *action = new QAction(this);
+    connect(action, &QAction::triggered, this, [this, run](bool checked) {
+        run(*this, checked);
+        applyStates();
+    });
+    actions_[cmd] = action;
+    actionStarts_[action] = startEnabled;
+    return action;
+}
+
+void TMainForm::buildMenus(const QList<Menu> &menus)
+{
+    for (const Menu &menu : menus) {
         QMenu *m = menuBar()->addMenu(menu.caption);
         helpContexts_[m] = menu.helpContext;
         // "&Édition" takes Alt+É from the menu bar; Alt+E opens it too.
-        if (const QChar plain = commands::unaccentedAccessLetter(menu.caption); !plain.isNull()) {
+        if (const QChar plain = menus::unaccentedAccessLetter(menu.caption); !plain.isNull()) {
             auto *key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(plain.unicode())), this);
             connect(key, &QShortcut::activated, this, [this, m] { menuBar()->setActiveAction(m->menuAction()); });
         }
@@ -101,45 +97,49 @@ void TMainForm::addMenuItems(QMenu *menu, const QList<MenuItem> &items)
             helpContexts_[sub] = helpContexts_[menu];
             addMenuItems(sub, item.submenu);
             action = sub->menuAction();
+            actions_[item.cmd] = action;
+            actionStarts_[action] = item.startEnabled;
         } else {
-            action = menu->addAction(item.caption);
-            const Cmd cmd = item.cmd;
-            connect(action, &QAction::triggered, this, [this, cmd] { execute(cmd); });
+            action = commandAction(item.cmd, item.run, item.startEnabled);
+            action->setText(item.caption);
+            menu->addAction(action);
         }
         action->setStatusTip(hints::longHint(item.hint));
         action->setCheckable(item.checkable);
         if (!item.shortcut.isEmpty())
             action->setShortcut(QKeySequence::fromString(item.shortcut, QKeySequence::PortableText));
-        menuActions_[item.cmd] = action;
-        startEnabled_[action] = item.startEnabled;
         if (item.separatorAfter)
             menu->addSeparator();
     }
     menu->installEventFilter(this);
 }
 
-void TMainForm::buildToolBar()
+void TMainForm::buildToolBar(const QList<ToolButton> &buttons)
 {
     QToolBar *bar = addToolBar(QStringLiteral("Outils"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(kToolIconSize, kToolIconSize));
     int group = 0;
-    for (const ToolButton &button : commands::toolBar()) {
+    for (const ToolButton &button : buttons) {
         if (group != 0 && button.group != group)
             bar->addSeparator();
         group = button.group;
-        QAction *action = bar->addAction(QIcon(button.icon), hints::shortHint(button.hint));
-        action->setToolTip(hints::shortHint(button.hint));
-        action->setStatusTip(hints::longHint(button.hint));
-        const Cmd cmd = button.cmd;
-        connect(action, &QAction::triggered, this, [this, cmd] { execute(cmd); });
-        if (auto *tool = qobject_cast<QToolButton *>(bar->widgetForAction(action))) {
-            tool->setFixedSize(kToolButtonSize, kToolButtonSize);
-            tool->setAutoRaise(true);
-        }
-        toolActions_[button.cmd] = action;
-        startEnabled_[action] = button.startEnabled;
+        // The button's hints and start state are its own, not its menu item's.
+        QAction *action =
+            button.run ? commandAction(button.cmd, button.run, button.startEnabled) : menuAction(button.cmd);
+        auto *tool = new QToolButton(bar);
+        tool->setIcon(QIcon(button.icon));
+        tool->setIconSize(bar->iconSize());
+        tool->setToolTip(hints::shortHint(button.hint));
+        tool->setStatusTip(hints::longHint(button.hint));
+        tool->setFixedSize(kToolButtonSize, kToolButtonSize);
+        tool->setAutoRaise(true);
+        tool->setFocusPolicy(Qt::NoFocus);
+        connect(tool, &QToolButton::clicked, action, &QAction::trigger);
+        bar->addWidget(tool);
+        toolButtons_[button.cmd] = tool;
+        buttonStarts_[tool] = button.startEnabled;
     }
 }
 
@@ -162,121 +162,41 @@ void TMainForm::buildStatusBar()
 
 QAction *TMainForm::menuAction(Cmd cmd) const
 {
-    const auto it = menuActions_.find(cmd);
-    return it == menuActions_.end() ? nullptr : it->second;
+    const auto it = actions_.find(cmd);
+    return it == actions_.end() ? nullptr : it->second;
 }
 
-QAction *TMainForm::toolAction(Cmd cmd) const
+QToolButton *TMainForm::toolButton(Cmd cmd) const
 {
-    const auto it = toolActions_.find(cmd);
-    return it == toolActions_.end() ? nullptr : it->second;
+    const auto it = toolButtons_.find(cmd);
+    return it == toolButtons_.end() ? nullptr : it->second;
 }
 
 void TMainForm::applyStates()
 {
-    for (const auto &[action, startEnabled] : startEnabled_)
-        action->setEnabled(startEnabled || form_.valide());
-    menuAction(Cmd::OuvrirAuto)->setChecked(form_.OuvrirAutomatiquementCoche);
-    setWindowTitle(form_.titre());
+    const bool documentCommands = form_.documentCommandsEnabled();
+    for (const auto &[action, startEnabled] : actionStarts_)
+        action->setEnabled(startEnabled || documentCommands);
+    for (const auto &[button, startEnabled] : buttonStarts_)
+        button->setEnabled(startEnabled || documentCommands);
+    menuAction(Cmd::OuvrirAuto)->setChecked(form_.openAutomaticallyChecked);
+    setWindowTitle(form_.title());
 }
 
 void TMainForm::FormActivate()
 {
-    Fiche_->run([](Fiche &f) { f.FormActivate(); });
+    documentWindow_->run([](Fiche &f) { f.FormActivate(); });
 }
 
 void TMainForm::FormShow()
 {
-    Fiche_->run([this](Fiche &) { form_.FormShow(); });
+    documentWindow_->run([this](Fiche &) { form_.FormShow(); });
     applyStates();
 }
 
 void TMainForm::clockTick()
 {
-    clockPanel->setText(MainForm::heure(platform_.clock->now()));
-}
-
-void TMainForm::runForm(void (MainForm::*command)())
-{
-    Fiche_->run([this, command](Fiche &) { (form_.*command)(); });
-}
-
-void TMainForm::execute(Cmd cmd)
-{
-    switch (cmd) {
-    case Cmd::Nouveau: runForm(&MainForm::Nouveau); break;
-    case Cmd::Ouvrir: runForm(&MainForm::Ouvrir); break;
-    case Cmd::Enregistrer: Fiche_->run([this](Fiche &) { form_.Enregistrer(); }); break;
-    case Cmd::EnregistrerSous: Fiche_->run([this](Fiche &) { form_.EnregistrerSous(); }); break;
-    case Cmd::MiseEnPage: form_.MiseEnPage(); break;
-    case Cmd::Imprimer: form_.Imprimer(); break;
-    case Cmd::Apercu: form_.Apercu(); break;
-    case Cmd::ConfigurerImprimante: form_.ConfigurerImprimante(); break;
-    case Cmd::Importer: Fiche_->Importer(); break;
-    case Cmd::ExporterMois: Fiche_->ExportMois(); break;
-    case Cmd::ExporterJournal: Fiche_->ExportJournal(); break;
-    case Cmd::Quitter: close(); break;
-    case Cmd::Copier: Fiche_->Copier(); break;
-    case Cmd::Coller: Fiche_->Coller(); break;
-    case Cmd::Rechercher: Fiche_->Rechercher(); break;
-    case Cmd::Continuer: Fiche_->RContinuer(); break;
-    case Cmd::Pointer: Fiche_->Pointer(menuAction(Cmd::Pointer)->isChecked()); break;
-    case Cmd::Saisie: Fiche_->run([](Fiche &f) { f.Saisie(); }); break;
-    case Cmd::FactureClient: Fiche_->FactCli(); break;
-    case Cmd::FactureFournisseur: Fiche_->FactFour(); break;
-    case Cmd::Precedent: Fiche_->run([](Fiche &f) { f.Precedent(); }); break;
-    case Cmd::Suivant: Fiche_->run([](Fiche &f) { f.Suivant(); }); break;
-    case Cmd::Premier: Fiche_->run([](Fiche &f) { f.Premier(); }); break;
-    case Cmd::Dernier: Fiche_->run([](Fiche &f) { f.Dernier(); }); break;
-    case Cmd::Supprimer: Fiche_->Supprimer(); break;
-    case Cmd::ModifierEcriture: Fiche_->ModifierEcriture(); break;
-    case Cmd::Journal: Fiche_->Journal(); break;
-    case Cmd::GrandLivre: Fiche_->Comptes(); break;
-    case Cmd::JournalGeneral: Fiche_->General(); break;
-    case Cmd::Balance: Fiche_->Balance(); break;
-    case Cmd::Resultat: Fiche_->Resultat(); break;
-    case Cmd::Bilan: Fiche_->Bilan(); break;
-    case Cmd::DeclarationTva: Fiche_->DeclarationTva(); break;
-    case Cmd::Rapprochement: Fiche_->Rapprochement(); break;
-    case Cmd::TraitementTexte: Fiche_->TrTexte(); break;
-    case Cmd::Enveloppe: Fiche_->Enveloppe(); break;
-    case Cmd::Societe: Fiche_->Psoc(); break;
-    case Cmd::Journaux: Fiche_->Journaux(); break;
-    case Cmd::PlanComptable: Fiche_->Plc(); break;
-    case Cmd::Exercice: Fiche_->run([](Fiche &f) { f.Exercice(); }); break;
-    case Cmd::Guides: Fiche_->Guides(); break;
-    case Cmd::OuvrirAuto: form_.OuvrirAutomatiquement(); break;
-    case Cmd::Cloturer: Fiche_->Cloturer(); break;
-    case Cmd::AideIndex: form_.AideSommaire(); break;
-    case Cmd::AideRechercher: form_.AideRechercher(); break;
-    case Cmd::AideUtiliser: form_.AideUtiliser(); break;
-    case Cmd::APropos: APropos(); break;
-    case Cmd::Emprunts: openTool<TEmprunt>(platform_, this); break;
-    case Cmd::Placements: openTool<TPlacement>(platform_, this); break;
-    case Cmd::Calculatrice: openTool<TPocket>(platform_, this); break;
-    case Cmd::Euro: openTool<TEurof>(platform_, this); break;
-    case Cmd::Calendrier: openTool<TCalendrier>(platform_, this); break;
-    case Cmd::Horloge: openTool<THorloge>(platform_, this); break;
-    case Cmd::BlocNotes: BlocNotes(); break;
-    case Cmd::Messages: Fiche_->Messages(); break;
-    default:
-        // Commands whose windows are not part of the program yet.
-        break;
-    }
-    applyStates();
-}
-
-void TMainForm::BlocNotes()
-{
-    TBlocnotes notes(platform_, this);
-    if (notes.Charge(notepad::path(form_.RepDepart)))
-        notes.exec();
-}
-
-void TMainForm::APropos()
-{
-    TAboutBox box(Fiche_->fiche().referenceDir().path(), this);
-    box.exec();
+    clockPanel->setText(MainForm::clockText(platform_.clock->now()));
 }
 
 bool TMainForm::event(QEvent *event)
@@ -298,7 +218,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             const int context = it->second;
             it->first->close();
             menuBar()->setActiveAction(nullptr);
-            form_.AideContexte(context);
+            form_.contextHelp(context);
             return true;
         }
     }
@@ -308,13 +228,13 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     bool mayClose = false;
-    Fiche_->run([this, &mayClose](Fiche &) { mayClose = form_.FormCloseQuery(); });
+    documentWindow_->run([this, &mayClose](Fiche &) { mayClose = form_.FormCloseQuery(); });
     applyStates();
     if (!mayClose) {
         event->ignore();
         return;
     }
-    if (!form_.FormClose()) {
+    if (!form_.closing()) {
         event->ignore();
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Commands.h"
 #include "app/MainForm.h"
+#include "app/ui/CommandTable.h"
 
 #include <QMainWindow>
 #include <map>
@@ -9,22 +9,27 @@
 class QLabel;
 class QMenu;
 class QTimer;
+class QToolButton;
 class TFiche;
 
 // The main window: menus, tool bar and status bar around the document window,
-// which it holds maximised, without a close box, for the whole run. Its
-// commands run the rules of MainForm or an operation of the document window,
-// then show the states those leave.
+// which it holds maximised, without a close box, for the whole run. Each
+// command of its table has one action, shown in the menus and run by the tool
+// bar's buttons; the action runs the command's handler, then the window shows
+// the states that leaves.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(const Platform &platform, QWidget *parent = nullptr);
+    explicit TMainForm(const Platform &platform, const CommandTable &table = commands::table(),
+                       QWidget *parent = nullptr);
 
-    TFiche *fiche() const { return Fiche_; }
+    TFiche *fiche() const { return documentWindow_; }
     MainForm &form() { return form_; }
-    // The menu item of a command, and the tool button's action of one.
+    const Platform &platform() const { return platform_; }
+    // The one action of a command, which its menu item shows and its tool
+    // button runs; the tool button of a command.
     QAction *menuAction(Cmd cmd) const;
-    QAction *toolAction(Cmd cmd) const;
+    QToolButton *toolButton(Cmd cmd) const;
     QLabel *hintPanel; // hints
     QLabel *clockPanel; // time of day
 
@@ -33,7 +38,6 @@ public:
     // Start-up once the window is shown (see MainForm::FormShow).
     void FormShow();
     void clockTick();
-    void execute(Cmd cmd);
 
 protected:
     bool event(QEvent *event) override;
@@ -43,23 +47,22 @@ protected:
     QMenu *createPopupMenu() override { return nullptr; }
 
 private:
-    void buildMenus();
+    void buildMenus(const QList<Menu> &menus);
     void addMenuItems(QMenu *menu, const QList<MenuItem> &items);
-    void buildToolBar();
+    void buildToolBar(const QList<ToolButton> &buttons);
     void buildStatusBar();
+    // The action of a command, which runs `run` and then shows the states.
+    QAction *commandAction(Cmd cmd, const CommandHandler &run, bool startEnabled);
     // Shows what the rules left: enabled commands, check marks, title.
     void applyStates();
-    void runForm(void (MainForm::*command)());
-    void APropos();
-    // The notepad, on the notes file of the start-up folder.
-    void BlocNotes();
 
     const Platform &platform_;
-    TFiche *Fiche_;
+    TFiche *documentWindow_;
     MainForm form_;
-    std::map<Cmd, QAction *> menuActions_;
-    std::map<Cmd, QAction *> toolActions_;
-    std::map<QAction *, bool> startEnabled_;
+    std::map<Cmd, QAction *> actions_;
+    std::map<Cmd, QToolButton *> toolButtons_;
+    std::map<QAction *, bool> actionStarts_;     // whether each action is enabled before a document
+    std::map<QToolButton *, bool> buttonStarts_; // the same for the tool buttons
     std::map<QMenu *, int> helpContexts_;
     QTimer *clockTimer;
 };

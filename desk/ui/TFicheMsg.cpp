@@ -1,6 +1,5 @@
 #include "desk/ui/TFicheMsg.h"
 
-#include "ledger/TextForms.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/ui/Resources.h"
@@ -83,8 +82,8 @@ TFicheMsg::TFicheMsg(const Platform &platform, QWidget *parent)
     dateField = fields_[4];
     timeField = fields_[5];
     subjectField = fields_[6];
-    dateField->installEventFilter(this);
-    timeField->installEventFilter(this);
+    for (QLineEdit *field : fields_)
+        field->installEventFilter(this);
 
     auto *flags = new QGridLayout;
     for (std::size_t i = 0; i < kFlags.size(); ++i) {
@@ -172,11 +171,13 @@ void TFicheMsg::keyPressEvent(QKeyEvent *event)
 
 bool TFicheMsg::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && leftForAnotherControl(static_cast<QFocusEvent *>(event))) {
-        if (watched == dateField && dateField->text().isEmpty())
-            dateField->setText(forms::formatDate(platform_.clock->today()));
-        else if (watched == timeField && timeField->text().isEmpty())
-            timeField->setText(forms::formatTime(platform_.clock->now()));
+    const auto field = std::find(fields_.begin(), fields_.end(), watched);
+    if (field != fields_.end() && event->type() == QEvent::FocusOut
+        && leftForAnotherControl(static_cast<QFocusEvent *>(event))) {
+        const QString left = Message::leftField(std::size_t(field - fields_.begin()), (*field)->text(),
+                                                platform_.clock->today(), platform_.clock->now());
+        if (left != (*field)->text())
+            (*field)->setText(left);
     }
     return QDialog::eventFilter(watched, event);
 }

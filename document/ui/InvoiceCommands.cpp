@@ -10,8 +10,8 @@ namespace {
 // Shows an invoice dialog on the guides of its side and posts what it gives.
 void keyInvoices(TFiche &window, InvoiceDialog &dialog, InvoiceKind kind)
 {
-    const Fiche &f = window.fiche();
-    dialog.Init(guides::proposals(f.ref, kind), f.DebutExercice(), f.FinExercice(), f.ref.ListePlc);
+    const Ledger &ledger = window.fiche().ledger;
+    dialog.Init(guides::proposals(ledger.ref, kind), ledger.DebutExercice(), ledger.FinExercice(), ledger.ref.ListePlc);
     dialog.exec();
     std::vector<Invoice> invoices;
     dialog.Result(invoices);

@@ -9,7 +9,7 @@
 void TFiche::Psoc()
 {
     TSociete dialog(this);
-    dialog.Init(fiche_.ref.Societe);
+    dialog.Init(fiche_.ledger.ref.Societe);
     dialog.exec();
     run([&](Fiche &f) { document::Psoc(f, dialog.form()); });
 }
@@ -17,7 +17,7 @@ void TFiche::Psoc()
 void TFiche::Plc()
 {
     TPlan dialog(*fiche_.platform().messages, this);
-    dialog.Init(fiche_.ref.ListePlc);
+    dialog.Init(fiche_.ledger.ref.ListePlc);
     dialog.exec();
     run([&](Fiche &f) { document::Plc(f, dialog.editor()); });
 }
@@ -25,7 +25,7 @@ void TFiche::Plc()
 void TFiche::Journaux()
 {
     TJnx dialog(*fiche_.platform().messages, this);
-    dialog.Init(fiche_.ref.ListeJnx);
+    dialog.Init(fiche_.ledger.ref.ListeJnx);
     dialog.exec();
     run([&](Fiche &f) { document::Journaux(f, dialog.editor()); });
 }
@@ -33,7 +33,7 @@ void TFiche::Journaux()
 void TFiche::Guides()
 {
     TParams dialog(this);
-    dialog.Init(guides::of(fiche_.ref), fiche_.ref.ListePlc, fiche_.ref.ListeJnx);
+    dialog.Init(guides::of(fiche_.ledger.ref), fiche_.ledger.ref.ListePlc, fiche_.ledger.ref.ListeJnx);
     dialog.exec();
     run([&](Fiche &f) { document::Guides(f, dialog.form()); });
 }

@@ -12,7 +12,7 @@ TFiche::TFiche(const Platform &platform, QWidget *parent)
     : QWidget(parent), fiche_(platform)
 {
     pageStack = new QStackedWidget(this);
-    pages_[std::size_t(Page::Saisie)] = new EntryPage(runner(), this, fiche_, fiche_);
+    pages_[std::size_t(Page::Saisie)] = new EntryPage(runner(), this, fiche_.ledger, fiche_.entry);
     const std::array<DocumentPage *, 6> views = createReportPages(*this);
     for (std::size_t i = 0; i < views.size(); ++i)
         pages_[i + 1] = views[i];
@@ -56,7 +56,7 @@ void TFiche::refresh()
         pageStack->setCurrentWidget(current);
     current->refresh();
     // A focus asked for while another page is shown has nowhere to go.
-    fiche_.focus = Focus::None;
+    fiche_.entry.focus = Focus::None;
     if (fiche_.Caption != shownCaption_) {
         shownCaption_ = fiche_.Caption;
         setWindowTitle(shownCaption_);

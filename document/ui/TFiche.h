@@ -27,30 +27,13 @@ public:
     DocumentPage::Run runner();
     void refresh();
 
-    // Commands of the main window that act on the document window.
-    void ModifierEcriture();
-    void Supprimer();
-    void Copier();
-    void Coller();
-    void Pointer(bool on);
-    void Journal();
-    void Comptes();
-    void General();
-    void Balance();
-    void Resultat();
-    void Bilan();
+    // Commands of the main window that open a dialog over the document
+    // window and apply what it gives to the document.
     // The VAT return of a period, and the entry that settles it.
     void DeclarationTva();
-    // The bank reconciliation window, over this window.
+    // The bank reconciliation window.
     void Rapprochement();
-    // Import, export, search and closing.
-    void Importer();
-    void ExportMois();
-    void ExportJournal();
-    void Rechercher();
-    void RContinuer();
-    void Cloturer();
-    // The envelope command, with its address dialog over this window.
+    // The envelope, with its address dialog.
     void Enveloppe();
     // Reference data dialogs.
     void Psoc();

@@ -6,7 +6,7 @@
 void TFiche::TrTexte()
 {
     // A new letter is headed by the first four lines of the letterhead.
-    const auto &societe = fiche_.ref.Societe;
+    const auto &societe = fiche_.ledger.ref.Societe;
     TTexte window(fiche_.platform(), QStringList(societe.begin(), societe.begin() + 4), this);
     window.setWindowState(window.windowState() | Qt::WindowMaximized);
     window.exec();
@@ -15,6 +15,6 @@ void TFiche::TrTexte()
 void TFiche::Messages()
 {
     TFicheMsg book(fiche_.platform(), this);
-    if (book.Charge(MessageBook::fileFor(fiche_.NomFichier)))
+    if (book.Charge(MessageBook::fileFor(fiche_.ledger.NomFichier)))
         book.exec();
 }

@@ -6,7 +6,7 @@ void TFiche::DeclarationTva()
 {
     vat::ReturnForm form = document::vatReturnForm(fiche_);
     TDeclarationTva dialog(fiche_.platform(), this);
-    dialog.Init(form, fiche_.ref.journalItems, fiche_.ref.Societe[0], [this](const ProposedEntry &entry) {
+    dialog.Init(form, fiche_.ledger.ref.journalItems, fiche_.ledger.ref.Societe[0], [this](const ProposedEntry &entry) {
         bool posted = false;
         run([&](Fiche &f) { posted = document::postProposedEntry(f, entry); });
         return posted;

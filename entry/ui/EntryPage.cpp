@@ -133,14 +133,14 @@ void EntryPage::connectFields()
     connect(dateField, &QLineEdit::textEdited, this, [this] { entry_.panel.date = dateField->fieldText(); });
     connect(accountField, &QComboBox::editTextChanged, this, [this](const QString &t) {
         if (!syncing_)
-            entry_.panel.compte = t;
+            entry_.panel.account = t;
     });
-    connect(labelField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.libelle = t; });
+    connect(labelField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.label = t; });
     connect(journalField, &QComboBox::editTextChanged, this, [this](const QString &t) {
         if (!syncing_)
             EntryLine(ledger_, entry_).journalEdited(t);
     });
-    connect(voucherField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.piece = t; });
+    connect(voucherField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.voucher = t; });
     connect(debitField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.debit = t; });
     connect(creditField, &QLineEdit::textEdited, this, [this](const QString &t) { entry_.panel.credit = t; });
     connect(postButton, &QToolButton::clicked, this, [this] { post(); });
@@ -207,10 +207,10 @@ QWidget *EntryPage::fieldFor(Focus focus) const
 {
     switch (focus) {
     case Focus::Date: return dateField;
-    case Focus::Compte: return accountField;
-    case Focus::Libelle: return labelField;
+    case Focus::Account: return accountField;
+    case Focus::Label: return labelField;
     case Focus::Journal: return journalField;
-    case Focus::Piece: return voucherField;
+    case Focus::Voucher: return voucherField;
     case Focus::Debit: return debitField;
     case Focus::Credit: return creditField;
     case Focus::None: break;
@@ -274,11 +274,9 @@ void EntryPage::refresh()
     monthCaption->setText(entry_.monthCaption);
     debitTotal->setText(entry_.monthDebitTotal.trimmed());
     creditTotal->setText(entry_.monthCreditTotal.trimmed());
-    // A month whose debits and credits differ shows it at a glance.
-    const bool unbalanced = debitTotal->text() != creditTotal->text();
     for (QLineEdit *total : {debitTotal, creditTotal}) {
         QPalette palette = total->palette();
-        palette.setColor(QPalette::Text, unbalanced ? QColor(Qt::red) : QPalette().color(QPalette::Text));
+        palette.setColor(QPalette::Text, entry_.monthBalanced ? QPalette().color(QPalette::Text) : QColor(Qt::red));
         total->setPalette(palette);
     }
     if (entry_.focus != Focus::None) {
@@ -308,10 +306,10 @@ void EntryPage::refreshFields()
 {
     const EntryPanel &p = entry_.panel;
     dateField->setFieldText(p.date);
-    setIfChanged(accountField, p.compte);
-    setIfChanged(labelField, p.libelle);
+    setIfChanged(accountField, p.account);
+    setIfChanged(labelField, p.label);
     setIfChanged(journalField, p.journal);
-    setIfChanged(voucherField, p.piece);
+    setIfChanged(voucherField, p.voucher);
     setIfChanged(debitField, p.debit);
     setIfChanged(creditField, p.credit);
 }

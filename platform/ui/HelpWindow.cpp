@@ -31,68 +31,68 @@ HelpWindow::HelpWindow(const HelpBook &book, QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(920, 660);
 
-    BoutonSommaire = new QPushButton(QStringLiteral("&Sommaire"), this);
-    BoutonPrecedent = new QPushButton(QStringLiteral("&Précédent"), this);
-    BoutonSuivant = new QPushButton(QStringLiteral("S&uivant"), this);
-    auto *boutons = new QHBoxLayout;
-    boutons->addWidget(BoutonSommaire);
-    boutons->addWidget(BoutonPrecedent);
-    boutons->addWidget(BoutonSuivant);
-    boutons->addStretch();
+    contentsButton = new QPushButton(QStringLiteral("&Sommaire"), this);
+    backButton = new QPushButton(QStringLiteral("&Précédent"), this);
+    forwardButton = new QPushButton(QStringLiteral("S&uivant"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(contentsButton);
+    buttons->addWidget(backButton);
+    buttons->addWidget(forwardButton);
+    buttons->addStretch();
 
-    Sommaire = new QTreeWidget(this);
-    Sommaire->setHeaderHidden(true);
+    contentsTree = new QTreeWidget(this);
+    contentsTree->setHeaderHidden(true);
     fillContents();
 
-    EditRecherche = new QLineEdit(this);
-    EditRecherche->setClearButtonEnabled(true);
-    ListeResultats = new QListWidget(this);
-    auto *afficher = new QPushButton(QStringLiteral("&Afficher"), this);
-    auto *recherche = new QWidget(this);
-    auto *rechercheLayout = new QVBoxLayout(recherche);
-    auto *invite = new QLabel(QStringLiteral("&Tapez le ou les mots recherchés :"), recherche);
-    invite->setBuddy(EditRecherche);
-    rechercheLayout->addWidget(invite);
-    rechercheLayout->addWidget(EditRecherche);
-    rechercheLayout->addWidget(new QLabel(QStringLiteral("Pages trouvées :"), recherche));
-    rechercheLayout->addWidget(ListeResultats, 1);
-    rechercheLayout->addWidget(afficher, 0, Qt::AlignRight);
+    searchField = new QLineEdit(this);
+    searchField->setClearButtonEnabled(true);
+    resultList = new QListWidget(this);
+    auto *showButton = new QPushButton(QStringLiteral("&Afficher"), this);
+    auto *searchTab = new QWidget(this);
+    auto *searchLayout = new QVBoxLayout(searchTab);
+    auto *invite = new QLabel(QStringLiteral("&Tapez le ou les mots recherchés :"), searchTab);
+    invite->setBuddy(searchField);
+    searchLayout->addWidget(invite);
+    searchLayout->addWidget(searchField);
+    searchLayout->addWidget(new QLabel(QStringLiteral("Pages trouvées :"), searchTab));
+    searchLayout->addWidget(resultList, 1);
+    searchLayout->addWidget(showButton, 0, Qt::AlignRight);
 
-    Onglets = new QTabWidget(this);
-    Onglets->addTab(Sommaire, QStringLiteral("Sommaire"));
-    Onglets->addTab(recherche, QStringLiteral("Rechercher"));
+    tabs = new QTabWidget(this);
+    tabs->addTab(contentsTree, QStringLiteral("Sommaire"));
+    tabs->addTab(searchTab, QStringLiteral("Rechercher"));
 
-    Page = new QTextBrowser(this);
-    Page->setOpenLinks(true);
-    Page->setOpenExternalLinks(false);
+    pageView = new QTextBrowser(this);
+    pageView->setOpenLinks(true);
+    pageView->setOpenExternalLinks(false);
 
     auto *splitter = new QSplitter(this);
-    splitter->addWidget(Onglets);
-    splitter->addWidget(Page);
+    splitter->addWidget(tabs);
+    splitter->addWidget(pageView);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({260, 660});
 
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(boutons);
+    layout->addLayout(buttons);
     layout->addWidget(splitter, 1);
 
-    connect(BoutonSommaire, &QPushButton::clicked, this, [this] { showPage(book_.contentsPage()); });
-    connect(BoutonPrecedent, &QPushButton::clicked, Page, &QTextBrowser::backward);
-    connect(BoutonSuivant, &QPushButton::clicked, Page, &QTextBrowser::forward);
-    connect(Page, &QTextBrowser::backwardAvailable, BoutonPrecedent, &QPushButton::setEnabled);
-    connect(Page, &QTextBrowser::forwardAvailable, BoutonSuivant, &QPushButton::setEnabled);
-    connect(Page, &QTextBrowser::sourceChanged, this, &HelpWindow::pageChanged);
-    connect(Sommaire, &QTreeWidget::itemActivated, this,
+    connect(contentsButton, &QPushButton::clicked, this, [this] { showPage(book_.contentsPage()); });
+    connect(backButton, &QPushButton::clicked, pageView, &QTextBrowser::backward);
+    connect(forwardButton, &QPushButton::clicked, pageView, &QTextBrowser::forward);
+    connect(pageView, &QTextBrowser::backwardAvailable, backButton, &QPushButton::setEnabled);
+    connect(pageView, &QTextBrowser::forwardAvailable, forwardButton, &QPushButton::setEnabled);
+    connect(pageView, &QTextBrowser::sourceChanged, this, &HelpWindow::pageChanged);
+    connect(contentsTree, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem *item) { showPage(item->data(0, kFileRole).toString()); });
-    connect(Sommaire, &QTreeWidget::itemClicked, this,
+    connect(contentsTree, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { showPage(item->data(0, kFileRole).toString()); });
-    connect(EditRecherche, &QLineEdit::textChanged, this, &HelpWindow::updateResults);
-    connect(EditRecherche, &QLineEdit::returnPressed, this, &HelpWindow::openResult);
-    connect(ListeResultats, &QListWidget::itemActivated, this, &HelpWindow::openResult);
-    connect(ListeResultats, &QListWidget::itemClicked, this, &HelpWindow::openResult);
-    connect(afficher, &QPushButton::clicked, this, &HelpWindow::openResult);
-    BoutonPrecedent->setEnabled(false);
-    BoutonSuivant->setEnabled(false);
+    connect(searchField, &QLineEdit::textChanged, this, &HelpWindow::updateResults);
+    connect(searchField, &QLineEdit::returnPressed, this, &HelpWindow::openResult);
+    connect(resultList, &QListWidget::itemActivated, this, &HelpWindow::openResult);
+    connect(resultList, &QListWidget::itemClicked, this, &HelpWindow::openResult);
+    connect(showButton, &QPushButton::clicked, this, &HelpWindow::openResult);
+    backButton->setEnabled(false);
+    forwardButton->setEnabled(false);
     updateResults();
 }
 
@@ -100,30 +100,30 @@ void HelpWindow::fillContents()
 {
     QTreeWidgetItem *chapter = nullptr;
     for (const HelpTopic &topic : book_.topics()) {
-        QTreeWidgetItem *item = topic.level > 1 && chapter ? new QTreeWidgetItem(chapter) : new QTreeWidgetItem(Sommaire);
+        QTreeWidgetItem *item = topic.level > 1 && chapter ? new QTreeWidgetItem(chapter) : new QTreeWidgetItem(contentsTree);
         if (topic.level <= 1)
             chapter = item;
         item->setText(0, topic.title);
         item->setToolTip(0, topic.title);
         item->setData(0, kFileRole, topic.file);
     }
-    Sommaire->expandAll();
+    contentsTree->expandAll();
 }
 
 void HelpWindow::updateResults()
 {
-    ListeResultats->clear();
-    for (const HelpTopic &topic : book_.search(EditRecherche->text())) {
-        auto *item = new QListWidgetItem(topic.title, ListeResultats);
+    resultList->clear();
+    for (const HelpTopic &topic : book_.search(searchField->text())) {
+        auto *item = new QListWidgetItem(topic.title, resultList);
         item->setData(kFileRole, topic.file);
     }
-    if (ListeResultats->count() > 0)
-        ListeResultats->setCurrentRow(0);
+    if (resultList->count() > 0)
+        resultList->setCurrentRow(0);
 }
 
 void HelpWindow::openResult()
 {
-    if (QListWidgetItem *item = ListeResultats->currentItem())
+    if (QListWidgetItem *item = resultList->currentItem())
         showPage(item->data(kFileRole).toString());
 }
 
@@ -132,14 +132,14 @@ void HelpWindow::showPage(const QString &file)
     if (file.isEmpty())
         return;
     const QUrl url = urlOf(book_.folder(), file);
-    if (Page->source() != url)
-        Page->setSource(url);
+    if (pageView->source() != url)
+        pageView->setSource(url);
     bringToFront();
 }
 
 QString HelpWindow::currentPage() const
 {
-    return Page->source().fileName();
+    return pageView->source().fileName();
 }
 
 void HelpWindow::pageChanged(const QUrl &url)
@@ -147,30 +147,30 @@ void HelpWindow::pageChanged(const QUrl &url)
     const QString file = url.fileName();
     const QString title = book_.titleOf(file);
     setWindowTitle(title.isEmpty() ? QStringLiteral("Aide") : QStringLiteral("Aide - %1").arg(title));
-    for (QTreeWidgetItemIterator it(Sommaire); *it; ++it)
+    for (QTreeWidgetItemIterator it(contentsTree); *it; ++it)
         if ((*it)->data(0, kFileRole).toString() == file) {
-            Sommaire->setCurrentItem(*it);
+            contentsTree->setCurrentItem(*it);
             break;
         }
 }
 
 void HelpWindow::showContents()
 {
-    Onglets->setCurrentIndex(0);
+    tabs->setCurrentIndex(0);
     showPage(book_.contentsPage());
-    Sommaire->setFocus();
+    contentsTree->setFocus();
 }
 
 void HelpWindow::showSearch(const QString &key)
 {
-    Onglets->setCurrentIndex(1);
-    EditRecherche->setText(key);
+    tabs->setCurrentIndex(1);
+    searchField->setText(key);
     updateResults();
-    if (Page->source().isEmpty())
+    if (pageView->source().isEmpty())
         showPage(book_.contentsPage());
     bringToFront();
-    EditRecherche->setFocus();
-    EditRecherche->selectAll();
+    searchField->setFocus();
+    searchField->selectAll();
 }
 
 void HelpWindow::bringToFront()

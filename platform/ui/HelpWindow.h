@@ -27,14 +27,14 @@ public:
     QString currentPage() const;
     const HelpBook &book() const { return book_; }
 
-    QTabWidget *Onglets;
-    QTreeWidget *Sommaire;
-    QLineEdit *EditRecherche;
-    QListWidget *ListeResultats;
-    QTextBrowser *Page;
-    QPushButton *BoutonSommaire;
-    QPushButton *BoutonPrecedent;
-    QPushButton *BoutonSuivant;
+    QTabWidget *tabs;
+    QTreeWidget *contentsTree;
+    QLineEdit *searchField;
+    QListWidget *resultList;
+    QTextBrowser *pageView;
+    QPushButton *contentsButton;
+    QPushButton *backButton;
+    QPushButton *forwardButton;
 
 private:
     void fillContents();

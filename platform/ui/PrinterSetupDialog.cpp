@@ -61,131 +61,131 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter &printer, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Configuration de l'impression"));
 
-    ComboNom = new QComboBox(this);
+    printerList = new QComboBox(this);
     const QString defaultName = QPrinterInfo::defaultPrinterName();
     for (const QString &name : QPrinterInfo::availablePrinterNames())
-        ComboNom->addItem(name == defaultName ? QStringLiteral("%1 (par défaut)").arg(name) : name, name);
-    ComboNom->addItem(QStringLiteral("Fichier PDF"), QString());
-    LabelEtat = new QLabel(this);
-    LabelType = new QLabel(this);
-    LabelEmplacement = new QLabel(this);
-    LabelCommentaire = new QLabel(this);
-    EditFichier = new QLineEdit(this);
-    BoutonParcourir = new QPushButton(QStringLiteral("Parcourir..."), this);
-    auto *fichier = new QHBoxLayout;
-    fichier->addWidget(EditFichier);
-    fichier->addWidget(BoutonParcourir);
+        printerList->addItem(name == defaultName ? QStringLiteral("%1 (par défaut)").arg(name) : name, name);
+    printerList->addItem(QStringLiteral("Fichier PDF"), QString());
+    statusLabel = new QLabel(this);
+    typeLabel = new QLabel(this);
+    locationLabel = new QLabel(this);
+    commentLabel = new QLabel(this);
+    fileField = new QLineEdit(this);
+    browseButton = new QPushButton(QStringLiteral("Parcourir..."), this);
+    auto *fileRow = new QHBoxLayout;
+    fileRow->addWidget(fileField);
+    fileRow->addWidget(browseButton);
 
-    auto *imprimante = new QGroupBox(QStringLiteral("Imprimante"), this);
-    auto *form = new QFormLayout(imprimante);
-    form->addRow(QStringLiteral("&Nom :"), ComboNom);
-    form->addRow(QStringLiteral("État :"), LabelEtat);
-    form->addRow(QStringLiteral("Type :"), LabelType);
-    form->addRow(QStringLiteral("Emplacement :"), LabelEmplacement);
-    form->addRow(QStringLiteral("Commentaire :"), LabelCommentaire);
+    auto *printerBox = new QGroupBox(QStringLiteral("Imprimante"), this);
+    auto *form = new QFormLayout(printerBox);
+    form->addRow(QStringLiteral("&Nom :"), printerList);
+    form->addRow(QStringLiteral("État :"), statusLabel);
+    form->addRow(QStringLiteral("Type :"), typeLabel);
+    form->addRow(QStringLiteral("Emplacement :"), locationLabel);
+    form->addRow(QStringLiteral("Commentaire :"), commentLabel);
     // A row holding a layout gets no buddy of its own: without one the label
     // would show its "&" instead of underlining the access letter.
-    auto *fichierLabel = new QLabel(QStringLiteral("&Fichier :"), this);
-    fichierLabel->setBuddy(EditFichier);
-    form->addRow(fichierLabel, fichier);
+    auto *fileLabel = new QLabel(QStringLiteral("&Fichier :"), this);
+    fileLabel->setBuddy(fileField);
+    form->addRow(fileLabel, fileRow);
 
-    ComboTaille = new QComboBox(this);
-    auto *papier = new QGroupBox(QStringLiteral("Papier"), this);
-    auto *papierForm = new QFormLayout(papier);
-    papierForm->addRow(QStringLiteral("&Taille :"), ComboTaille);
+    paperSizeList = new QComboBox(this);
+    auto *paperBox = new QGroupBox(QStringLiteral("Papier"), this);
+    auto *paperForm = new QFormLayout(paperBox);
+    paperForm->addRow(QStringLiteral("&Taille :"), paperSizeList);
 
-    RadioPortrait = new QRadioButton(QStringLiteral("&Portrait"), this);
-    RadioPaysage = new QRadioButton(QStringLiteral("P&aysage"), this);
+    portraitButton = new QRadioButton(QStringLiteral("&Portrait"), this);
+    landscapeButton = new QRadioButton(QStringLiteral("P&aysage"), this);
     auto *orientation = new QGroupBox(QStringLiteral("Orientation"), this);
     auto *orientationLayout = new QVBoxLayout(orientation);
-    orientationLayout->addWidget(RadioPortrait);
-    orientationLayout->addWidget(RadioPaysage);
+    orientationLayout->addWidget(portraitButton);
+    orientationLayout->addWidget(landscapeButton);
 
-    auto *bas = new QHBoxLayout;
-    bas->addWidget(papier, 1);
-    bas->addWidget(orientation);
+    auto *bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(paperBox, 1);
+    bottomRow->addWidget(orientation);
 
     auto *buttons = new QDialogButtonBox(this);
-    BoutonOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    BoutonAnnuler = buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
-    BoutonOK->setDefault(true);
+    okButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    cancelButton = buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
+    okButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &PrinterSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PrinterSetupDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(imprimante);
-    layout->addLayout(bas);
+    layout->addWidget(printerBox);
+    layout->addLayout(bottomRow);
     layout->addWidget(buttons);
 
-    connect(ComboNom, &QComboBox::currentIndexChanged, this, &PrinterSetupDialog::showPrinter);
-    connect(BoutonParcourir, &QPushButton::clicked, this, &PrinterSetupDialog::browse);
+    connect(printerList, &QComboBox::currentIndexChanged, this, &PrinterSetupDialog::showPrinter);
+    connect(browseButton, &QPushButton::clicked, this, &PrinterSetupDialog::browse);
 
     // Start on the printer as it is set now.
     const bool toPdf = printer_.outputFormat() == QPrinter::PdfFormat;
-    const int current = toPdf ? ComboNom->count() - 1 : ComboNom->findData(printer_.printerName());
-    ComboNom->setCurrentIndex(current < 0 ? 0 : current);
-    showPrinter(ComboNom->currentIndex());
-    EditFichier->setText(printer_.outputFileName());
+    const int current = toPdf ? printerList->count() - 1 : printerList->findData(printer_.printerName());
+    printerList->setCurrentIndex(current < 0 ? 0 : current);
+    showPrinter(printerList->currentIndex());
+    fileField->setText(printer_.outputFileName());
     const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
-    (landscape ? RadioPaysage : RadioPortrait)->setChecked(true);
+    (landscape ? landscapeButton : portraitButton)->setChecked(true);
 }
 
 bool PrinterSetupDialog::pdfChosen() const
 {
-    return ComboNom->currentData().toString().isEmpty();
+    return printerList->currentData().toString().isEmpty();
 }
 
 void PrinterSetupDialog::showPrinter(int)
 {
     const bool pdf = pdfChosen();
-    const QPrinterInfo info = pdf ? QPrinterInfo() : QPrinterInfo::printerInfo(ComboNom->currentData().toString());
-    LabelEtat->setText(pdf ? QStringLiteral("Prête") : stateText(info.state()));
-    LabelType->setText(pdf ? QStringLiteral("Document PDF") : info.makeAndModel());
-    LabelEmplacement->setText(pdf ? QStringLiteral("Fichier sur le disque") : info.location());
-    LabelCommentaire->setText(pdf ? QString() : info.description());
-    EditFichier->setEnabled(pdf);
-    BoutonParcourir->setEnabled(pdf);
+    const QPrinterInfo info = pdf ? QPrinterInfo() : QPrinterInfo::printerInfo(printerList->currentData().toString());
+    statusLabel->setText(pdf ? QStringLiteral("Prête") : stateText(info.state()));
+    typeLabel->setText(pdf ? QStringLiteral("Document PDF") : info.makeAndModel());
+    locationLabel->setText(pdf ? QStringLiteral("Fichier sur le disque") : info.location());
+    commentLabel->setText(pdf ? QString() : info.description());
+    fileField->setEnabled(pdf);
+    browseButton->setEnabled(pdf);
 
-    const QPageSize wanted = ComboTaille->count() > 0
-        ? QPageSize(QPageSize::PageSizeId(ComboTaille->currentData().toInt()))
+    const QPageSize wanted = paperSizeList->count() > 0
+        ? QPageSize(QPageSize::PageSizeId(paperSizeList->currentData().toInt()))
         : printer_.pageLayout().pageSize();
-    ComboTaille->clear();
+    paperSizeList->clear();
     QList<QPageSize> sizes = pdf ? QList<QPageSize>() : info.supportedPageSizes();
     if (sizes.isEmpty())
         for (const auto &entry : frenchPageSizes())
             sizes.append(QPageSize(entry.first));
     for (const QPageSize &size : sizes)
-        ComboTaille->addItem(frenchName(size), int(size.id()));
-    const int index = ComboTaille->findData(int(wanted.id()));
-    ComboTaille->setCurrentIndex(index < 0 ? 0 : index);
+        paperSizeList->addItem(frenchName(size), int(size.id()));
+    const int index = paperSizeList->findData(int(wanted.id()));
+    paperSizeList->setCurrentIndex(index < 0 ? 0 : index);
 }
 
 void PrinterSetupDialog::browse()
 {
-    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Fichier PDF"), EditFichier->text(),
+    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Fichier PDF"), fileField->text(),
                                                         QStringLiteral("Documents PDF (*.pdf)"));
     if (!chosen.isEmpty())
-        EditFichier->setText(chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? chosen : chosen + QStringLiteral(".pdf"));
+        fileField->setText(chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? chosen : chosen + QStringLiteral(".pdf"));
 }
 
 void PrinterSetupDialog::accept()
 {
-    if (pdfChosen() && EditFichier->text().trimmed().isEmpty()) {
+    if (pdfChosen() && fileField->text().trimmed().isEmpty()) {
         QMessageBox box(QMessageBox::Information, windowTitle(), QStringLiteral("Indiquez le nom du fichier PDF."),
                         QMessageBox::NoButton, this);
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();
-        EditFichier->setFocus();
+        fileField->setFocus();
         return;
     }
     if (pdfChosen()) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(EditFichier->text().trimmed());
+        printer_.setOutputFileName(fileField->text().trimmed());
     } else {
         printer_.setOutputFormat(QPrinter::NativeFormat);
-        printer_.setPrinterName(ComboNom->currentData().toString());
+        printer_.setPrinterName(printerList->currentData().toString());
     }
-    printer_.setPageSize(QPageSize(QPageSize::PageSizeId(ComboTaille->currentData().toInt())));
-    printer_.setPageOrientation(RadioPaysage->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer_.setPageSize(QPageSize(QPageSize::PageSizeId(paperSizeList->currentData().toInt())));
+    printer_.setPageOrientation(landscapeButton->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QDialog::accept();
 }

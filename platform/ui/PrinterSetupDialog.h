@@ -19,18 +19,18 @@ class PrinterSetupDialog : public QDialog {
 public:
     PrinterSetupDialog(QPrinter &printer, QWidget *parent = nullptr);
 
-    QComboBox *ComboNom;
-    QLabel *LabelEtat;
-    QLabel *LabelType;
-    QLabel *LabelEmplacement;
-    QLabel *LabelCommentaire;
-    QLineEdit *EditFichier;
-    QPushButton *BoutonParcourir;
-    QComboBox *ComboTaille;
-    QRadioButton *RadioPortrait;
-    QRadioButton *RadioPaysage;
-    QPushButton *BoutonOK;
-    QPushButton *BoutonAnnuler;
+    QComboBox *printerList;
+    QLabel *statusLabel;
+    QLabel *typeLabel;
+    QLabel *locationLabel;
+    QLabel *commentLabel;
+    QLineEdit *fileField;
+    QPushButton *browseButton;
+    QComboBox *paperSizeList;
+    QRadioButton *portraitButton;
+    QRadioButton *landscapeButton;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
 
 private:
     void showPrinter(int index);

@@ -21,7 +21,7 @@ PeriodSheet::PeriodSheet(Run run, QWidget *window, reports::View view, PeriodPag
     QWidget *top = sheetparts::strip(this);
     from_ = sheetparts::datePicker(top, names.from);
     to_ = sheetparts::datePicker(top, names.to);
-    QToolButton *button = sheetparts::calculer(top, names.button);
+    QToolButton *button = sheetparts::computeButton(top, names.button);
     auto *row = new QHBoxLayout(top);
     row->setContentsMargins(8, 4, 8, 4);
     row->addWidget(new QLabel(QString::fromUtf8(names.caption), top));

@@ -46,7 +46,7 @@ QDateEdit *datePicker(QWidget *parent, const char *name)
     return picker;
 }
 
-QToolButton *calculer(QWidget *parent, const char *name)
+QToolButton *computeButton(QWidget *parent, const char *name)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));

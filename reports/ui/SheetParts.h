@@ -20,6 +20,6 @@ QLabel *title(QWidget *parent, const char *name);
 // A date picker with a drop-down calendar, in the "dd/mm/yyyy" form.
 QDateEdit *datePicker(QWidget *parent, const char *name);
 // The "Calculer" button of a statement.
-QToolButton *calculer(QWidget *parent, const char *name);
+QToolButton *computeButton(QWidget *parent, const char *name);
 
 } // namespace sheetparts

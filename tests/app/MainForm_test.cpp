@@ -21,9 +21,9 @@ const std::string kLedger =
     "2002030" "15/03/2002\r\n" "2002031" "607000\r\n" "2002032" "Achat de marchandises\r\n"
     "2002033" "AC\r\n" "2002034" "F12\r\n" "2002035" "    120,00\r\n" "2002036\r\n" "2002037\r\n";
 
-std::string settings(const QString &lastFile, int ouvrirAuto)
+std::string settings(const QString &lastFile, int openAutomatically)
 {
-    return " 0.00000000000000E+0000\r\n" + lastFile.toStdString() + "\r\n" + std::to_string(ouvrirAuto)
+    return " 0.00000000000000E+0000\r\n" + lastFile.toStdString() + "\r\n" + std::to_string(openAutomatically)
         + "\r\nVE\r\n411000\r\n707000\r\n445710\r\nAC\r\n401000\r\n607000\r\n445660\r\n";
 }
 
@@ -41,7 +41,7 @@ protected:
     void openOnItsEntry()
     {
         fake.fileDialogs.openAnswers.push_back(ledger(QStringLiteral("compta.jnl")));
-        form.Ouvrir();
+        form.open();
         fiche.Suivant();
         fiche.Suivant();
     }
@@ -50,7 +50,7 @@ protected:
     {
         if (!name.isEmpty()) {
             fake.fileDialogs.openAnswers.push_back(ledger(name));
-            form.Ouvrir();
+            form.open();
         }
         fiche.SetSauve();
     }
@@ -73,13 +73,13 @@ TEST_F(MainFormTest, StartUpReopensTheLastFileWhenAutoOpenIsOn)
     fiche.FormActivate();
     form.FormShow();
     EXPECT_EQ(form.RepDepart, QDir::currentPath());
-    EXPECT_EQ(fiche.NomFichier, last);
+    EXPECT_EQ(fiche.ledger.NomFichier, last);
     EXPECT_EQ(form.FichierCourant, last);
-    EXPECT_EQ(fiche.Lignes.size(), 13u);
-    EXPECT_TRUE(form.OuvrirAutomatiquementCoche);
-    EXPECT_TRUE(form.valide());
-    EXPECT_EQ(form.HelpFile, dir.file(QStringLiteral("Tavelin.hlp")));
-    EXPECT_EQ(form.titre(), QStringLiteral("Tavelin - [compta.jnl]"));
+    EXPECT_EQ(fiche.ledger.Lignes.size(), 13u);
+    EXPECT_TRUE(form.openAutomaticallyChecked);
+    EXPECT_TRUE(form.documentCommandsEnabled());
+    EXPECT_EQ(form.helpFile, dir.file(QStringLiteral("Tavelin.hlp")));
+    EXPECT_EQ(form.title(), QStringLiteral("Tavelin - [compta.jnl]"));
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -88,11 +88,11 @@ TEST_F(MainFormTest, StartUpWithAMissingLastFileGivesAnUnnamedDocumentAndTheComm
     writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(dir.file(QStringLiteral("parti.jnl")), 1));
     fiche.FormActivate();
     form.FormShow();
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
     EXPECT_TRUE(form.FichierCourant.isEmpty());
-    EXPECT_TRUE(fiche.Lignes.empty());
-    EXPECT_TRUE(form.valide());
-    EXPECT_EQ(form.titre(), QStringLiteral("Tavelin"));
+    EXPECT_TRUE(fiche.ledger.Lignes.empty());
+    EXPECT_TRUE(form.documentCommandsEnabled());
+    EXPECT_EQ(form.title(), QStringLiteral("Tavelin"));
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -102,18 +102,18 @@ TEST_F(MainFormTest, StartUpWithAutoOpenOffLoadsNothing)
     writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(last, 0));
     fiche.FormActivate();
     form.FormShow();
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
     EXPECT_TRUE(form.FichierCourant.isEmpty());
-    EXPECT_TRUE(fiche.Lignes.empty());
-    EXPECT_FALSE(form.OuvrirAutomatiquementCoche);
-    EXPECT_FALSE(form.valide());
+    EXPECT_TRUE(fiche.ledger.Lignes.empty());
+    EXPECT_FALSE(form.openAutomaticallyChecked);
+    EXPECT_FALSE(form.documentCommandsEnabled());
 }
 
 TEST_F(MainFormTest, FirstRunInAnEmptyFolderWritesTheReferenceFilesAtExit)
 {
     fiche.FormActivate();
     form.FormShow();
-    form.FormClose();
+    form.closing();
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("Tavelin.ini"))),
               " 0.00000000000000E+0000\r\n\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("Tavelin.soc"))), "\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
@@ -128,8 +128,8 @@ TEST_F(MainFormTest, ReferenceFilesGoBackToTheStartUpFolderWhateverFolderIsCurre
     fiche.FormActivate();
     form.FormShow();
     CurrentTempDir elsewhere; // as after a file dialog that moved the current folder
-    form.OuvrirAutomatiquement();
-    form.FormClose();
+    form.toggleOpenAutomatically();
+    form.closing();
     EXPECT_EQ(QDir::currentPath(), dir.path());
     EXPECT_TRUE(QDir(elsewhere.path()).entryList(QDir::Files).isEmpty());
     const std::string ini = readBytes(dir.file(QStringLiteral("Tavelin.ini")));
@@ -141,7 +141,7 @@ TEST_F(MainFormTest, ReferenceFilesGoBackToTheStartUpFolderWhateverFolderIsCurre
 struct CommandLineCase {
     const char *guards;
     QStringList args; // names in the test's folder, the current one
-    int ouvrirAuto;   // the settings name compta.jnl as the last file
+    int openAutomatically;   // the settings name compta.jnl as the last file
     QString opened;   // the dossier open afterwards, empty for none
     QStringList messages;
 };
@@ -151,17 +151,17 @@ class MainFormCommandLine : public MainFormTest, public ::testing::WithParamInte
 TEST_P(MainFormCommandLine, OpensTheFirstDossierInPlaceOfTheReopening)
 {
     const CommandLineCase &c = GetParam();
-    writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(ledger(QStringLiteral("compta.jnl")), c.ouvrirAuto));
+    writeBytes(dir.file(QStringLiteral("Tavelin.ini")), settings(ledger(QStringLiteral("compta.jnl")), c.openAutomatically));
     ledger(QStringLiteral("autre.jnl"));
     writeBytes(dir.file(QStringLiteral("compta.txt")), kLedger);
     form.takeCommandLine(c.args);
     fiche.FormActivate();
     form.FormShow();
     const QString opened = c.opened.isEmpty() ? QString() : dir.file(c.opened);
-    EXPECT_EQ(fiche.NomFichier, opened);
+    EXPECT_EQ(fiche.ledger.NomFichier, opened);
     EXPECT_EQ(form.FichierCourant, opened);
-    EXPECT_EQ(form.valide(), !opened.isEmpty());
-    EXPECT_EQ(form.OuvrirAutomatiquementCoche, c.ouvrirAuto == 1);
+    EXPECT_EQ(form.documentCommandsEnabled(), !opened.isEmpty());
+    EXPECT_EQ(form.openAutomaticallyChecked, c.openAutomatically == 1);
     EXPECT_EQ(fake.messages.shown, c.messages);
     EXPECT_EQ(form.RepDepart, dir.path());
 }
@@ -212,10 +212,10 @@ TEST_F(MainFormTest, ReferenceFilesBesideTheDossierWhenTheStartUpFolderHasNone)
 
         const bool beside = !c.startUpFolderHasThem && c.dossierFolderHasThem;
         const QString folder = beside ? dossierFolder.path() : launch.path();
-        EXPECT_EQ(document.referenceDir().path(), folder) << c.guards;
+        EXPECT_EQ(document.ledger.referenceDir().path(), folder) << c.guards;
         EXPECT_EQ(startUp.RepDepart, folder) << c.guards;
-        EXPECT_EQ(document.ref.ListePlc.size(), beside ? 1 : 0) << c.guards;
-        EXPECT_EQ(document.NomFichier, dossier) << c.guards;
+        EXPECT_EQ(document.ledger.ref.ListePlc.size(), beside ? 1 : 0) << c.guards;
+        EXPECT_EQ(document.ledger.NomFichier, dossier) << c.guards;
         EXPECT_EQ(platform.messages.shown,
                   beside ? QStringList{QStringLiteral("Aucun fichier commun de Tavelin (société, plan comptable, journaux, "
                                                       "réglages) dans %1, le dossier d'où il a été lancé : Tavelin prend "
@@ -224,7 +224,7 @@ TEST_F(MainFormTest, ReferenceFilesBesideTheDossierWhenTheStartUpFolderHasNone)
                                            .arg(launch.path(), dossierFolder.path())}
                          : QStringList{})
             << c.guards;
-        startUp.FormClose();
+        startUp.closing();
         EXPECT_EQ(QFile::exists(dossierFolder.filePath(QStringLiteral("Tavelin.ini"))), beside) << c.guards;
     }
 }
@@ -234,9 +234,9 @@ TEST_F(MainFormTest, ReferenceFilesBesideTheDossierWhenTheStartUpFolderHasNone)
 TEST_F(MainFormTest, NoPromptForAnUnchangedDocument)
 {
     form.Nouveau();
-    fiche.Modifie = false;
+    fiche.ledger.Modifie = false;
     EXPECT_TRUE(form.FormCloseQuery());
-    form.Ouvrir();
+    form.open();
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -261,14 +261,14 @@ TEST_F(MainFormTest, APictureNamedLikeALedgerIsNeverWrittenOver)
     const QString image = dir.file(QStringLiteral("photo.jnl"));
     writeBytes(image, picture);
     modifiedDocument(QStringLiteral("compta.jnl"));
-    fiche.Lignes.append("2002040" "01/04/2002");
+    fiche.ledger.Lignes.append("2002040" "01/04/2002");
 
     fake.messages.yesNoCancel = {Messages::Answer::Non};
     fake.fileDialogs.openAnswers = {image};
-    form.Ouvrir();
+    form.open();
     EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(image));
     EXPECT_EQ(form.FichierCourant, dir.file(QStringLiteral("compta.jnl")));
-    EXPECT_EQ(form.titre(), QStringLiteral("Tavelin - [compta.jnl]"));
+    EXPECT_EQ(form.title(), QStringLiteral("Tavelin - [compta.jnl]"));
 
     // Oui to the next prompt writes the dossier that is open, not the picture.
     fake.messages.yesNoCancel = {Messages::Answer::Oui};
@@ -287,10 +287,10 @@ TEST_F(MainFormTest, APictureReopenedAtStartUpLeavesAnUnnamedEmptyDossier)
     form.FormShow();
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(image)});
     EXPECT_TRUE(form.FichierCourant.isEmpty());
-    EXPECT_TRUE(fiche.Lignes.empty());
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_TRUE(fiche.ledger.Lignes.empty());
+    EXPECT_FALSE(fiche.ledger.Modifie);
     fiche.SetSauve();
-    EXPECT_FALSE(form.Enregistrer()); // asks for a name: the dialog is cancelled
+    EXPECT_FALSE(form.save()); // asks for a name: the dialog is cancelled
     EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1u);
     EXPECT_EQ(readBytes(image), picture);
 }
@@ -304,21 +304,21 @@ TEST_F(MainFormTest, NouveauAnswers)
     form.Nouveau();
     EXPECT_EQ(fake.fiscalYear.calls, 0);
     EXPECT_EQ(form.FichierCourant, dir.file(QStringLiteral("compta.jnl")));
-    EXPECT_EQ(fiche.Lignes.size(), 13u);
+    EXPECT_EQ(fiche.ledger.Lignes.size(), 13u);
 
     fake.messages.yesNoCancel = {Messages::Answer::Non};
     form.Nouveau();
     EXPECT_EQ(fake.fiscalYear.calls, 1);
     EXPECT_TRUE(form.FichierCourant.isEmpty());
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
-    EXPECT_TRUE(fiche.Modifie); // a new document counts as modified
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
+    EXPECT_TRUE(fiche.ledger.Modifie); // a new document counts as modified
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("compta.jnl"))), before);
 }
 
 TEST_F(MainFormTest, NouveauOuiSavesTheNamedDocumentFirst)
 {
     modifiedDocument(QStringLiteral("compta.jnl"));
-    fiche.Lignes.append("2002040" "01/04/2002");
+    fiche.ledger.Lignes.append("2002040" "01/04/2002");
     fake.messages.yesNoCancel = {Messages::Answer::Oui};
     form.Nouveau();
     EXPECT_NE(readBytes(dir.file(QStringLiteral("compta.jnl"))).find("200204001/04/2002\r\n"), std::string::npos);
@@ -348,7 +348,7 @@ TEST_F(MainFormTest, NouveauStopsWhenTheSaveFails)
     fake.messages.yesNoCancel = {Messages::Answer::Oui};
     form.Nouveau();
     EXPECT_EQ(fake.fiscalYear.calls, 0);
-    EXPECT_TRUE(fiche.Modifie);
+    EXPECT_TRUE(fiche.ledger.Modifie);
     ASSERT_EQ(fake.messages.shown.size(), 2);
     EXPECT_TRUE(fake.messages.shown[1].startsWith(QStringLiteral("Impossible d'enregistrer"))) << fake.messages.shown[1].toStdString();
 }
@@ -357,26 +357,26 @@ TEST_F(MainFormTest, OuvrirAnswers)
 {
     modifiedDocument(QStringLiteral("compta.jnl"));
     fake.messages.yesNoCancel = {Messages::Answer::Annuler};
-    form.Ouvrir();
+    form.open();
     EXPECT_EQ(fake.fileDialogs.openRequests.size(), 1u); // only the first open
 
     fake.messages.yesNoCancel = {Messages::Answer::Non};
-    form.Ouvrir();
+    form.open();
     EXPECT_EQ(fake.fileDialogs.openRequests.size(), 2u);
-    EXPECT_TRUE(fiche.Modifie); // the open dialog was cancelled: the document stays as it was
+    EXPECT_TRUE(fiche.ledger.Modifie); // the open dialog was cancelled: the document stays as it was
 }
 
 TEST_F(MainFormTest, OuvrirOuiSavesBeforeTheOpenDialog)
 {
     form.Nouveau();
     fake.messages.yesNoCancel = {Messages::Answer::Oui};
-    form.Ouvrir(); // the save dialog is cancelled: no open dialog
+    form.open(); // the save dialog is cancelled: no open dialog
     EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1u);
     EXPECT_TRUE(fake.fileDialogs.openRequests.empty());
 
     fake.messages.yesNoCancel = {Messages::Answer::Oui};
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("avant"))};
-    form.Ouvrir();
+    form.open();
     EXPECT_TRUE(exists(QStringLiteral("avant.jnl")));
     EXPECT_EQ(fake.fileDialogs.openRequests.size(), 1u);
 }
@@ -385,11 +385,11 @@ TEST_F(MainFormTest, OuvrirOuiSavesBeforeTheOpenDialog)
 
 TEST_F(MainFormTest, CancelledOpenStillEnablesTheDocumentCommands)
 {
-    EXPECT_FALSE(form.valide());
-    form.Ouvrir();
+    EXPECT_FALSE(form.documentCommandsEnabled());
+    form.open();
     ASSERT_EQ(fake.fileDialogs.openRequests.size(), 1u);
     EXPECT_EQ(fake.fileDialogs.openRequests[0].filter, QStringLiteral("Fichiers compta (*.jnl)|*.jnl"));
-    EXPECT_TRUE(form.valide());
+    EXPECT_TRUE(form.documentCommandsEnabled());
     EXPECT_TRUE(form.FichierCourant.isEmpty());
 }
 
@@ -397,11 +397,11 @@ TEST_F(MainFormTest, UpperCaseJnlIsAccepted)
 {
     const QString path = ledger(QStringLiteral("COMPTA.JNL"));
     fake.fileDialogs.openAnswers = {path};
-    form.Ouvrir();
-    EXPECT_EQ(fiche.NomFichier, path);
+    form.open();
+    EXPECT_EQ(fiche.ledger.NomFichier, path);
     EXPECT_EQ(form.FichierCourant, path);
-    EXPECT_EQ(fiche.Lignes.size(), 13u);
-    EXPECT_TRUE(form.valide());
+    EXPECT_EQ(fiche.ledger.Lignes.size(), 13u);
+    EXPECT_TRUE(form.documentCommandsEnabled());
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -410,22 +410,22 @@ TEST_F(MainFormTest, AnotherExtensionIsRefused)
     const QString path = dir.file(QStringLiteral("compta.txt"));
     writeBytes(path, kLedger);
     fake.fileDialogs.openAnswers = {path};
-    form.Ouvrir();
+    form.open();
     EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(QStringLiteral("Type de fichier non valide")));
     EXPECT_TRUE(form.FichierCourant.isEmpty());
-    EXPECT_TRUE(fiche.Lignes.empty());
-    EXPECT_FALSE(form.valide());
+    EXPECT_TRUE(fiche.ledger.Lignes.empty());
+    EXPECT_FALSE(form.documentCommandsEnabled());
 }
 
 TEST_F(MainFormTest, MissingFileIsReportedAndKeepsItsName)
 {
     const QString path = dir.file(QStringLiteral("absent.jnl"));
     fake.fileDialogs.openAnswers = {path};
-    form.Ouvrir();
+    form.open();
     EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(QStringLiteral("Le fichier n'existe pas")));
     EXPECT_EQ(form.FichierCourant, path);
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
-    EXPECT_FALSE(form.valide());
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
+    EXPECT_FALSE(form.documentCommandsEnabled());
 }
 
 TEST_F(MainFormTest, UnreadableFileLeavesTheDocumentUnnamed)
@@ -435,9 +435,9 @@ TEST_F(MainFormTest, UnreadableFileLeavesTheDocumentUnnamed)
     fake.files.useDisk = false;
     fake.files.present = {path};
     fake.fileDialogs.openAnswers = {path};
-    form.Ouvrir();
+    form.open();
     EXPECT_TRUE(form.FichierCourant.isEmpty());
-    EXPECT_TRUE(form.valide());
+    EXPECT_TRUE(form.documentCommandsEnabled());
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown[0].startsWith(QStringLiteral("Impossible de lire"))) << fake.messages.shown[0].toStdString();
 }
@@ -461,9 +461,9 @@ TEST_F(MainFormTest, SaveAsNamesTheFileWithTheLedgerExtension)
         QFile::remove(c.written);
         fake.fileDialogs.saveAnswers = {c.chosen};
         fake.messages.okCancel = {true};
-        EXPECT_TRUE(form.EnregistrerSous());
+        EXPECT_TRUE(form.saveAs());
         EXPECT_EQ(form.FichierCourant, c.written);
-        EXPECT_EQ(fiche.NomFichier, c.written);
+        EXPECT_EQ(fiche.ledger.NomFichier, c.written);
         EXPECT_TRUE(QFile::exists(c.written)) << c.written.toStdString();
         EXPECT_NE(readBytes(c.written).find("<HEAD>\r\n"), std::string::npos);
     }
@@ -472,18 +472,18 @@ TEST_F(MainFormTest, SaveAsNamesTheFileWithTheLedgerExtension)
     EXPECT_EQ(request.defaultExt, QStringLiteral("jnl"));
     EXPECT_EQ(request.filter, QStringLiteral("Fichiers compta (*.jnl)|*.jnl"));
     EXPECT_FALSE(request.confirmOverwrite);
-    EXPECT_EQ(form.titre(), QStringLiteral("Tavelin - [compta.jnl]"));
+    EXPECT_EQ(form.title(), QStringLiteral("Tavelin - [compta.jnl]"));
 }
 
 TEST_F(MainFormTest, SaveAsWritesAnUnchangedDocument)
 {
     fake.fileDialogs.openAnswers = {ledger(QStringLiteral("compta.jnl"))};
-    form.Ouvrir();
-    ASSERT_FALSE(fiche.Modifie);
+    form.open();
+    ASSERT_FALSE(fiche.ledger.Modifie);
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("copie"))};
-    EXPECT_TRUE(form.EnregistrerSous());
+    EXPECT_TRUE(form.saveAs());
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("copie.jnl"))).substr(0, 50), kLedger.substr(0, 50));
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }
 
 TEST_F(MainFormTest, SaveAsOntoAnExistingFileAsksFirst)
@@ -493,7 +493,7 @@ TEST_F(MainFormTest, SaveAsOntoAnExistingFileAsksFirst)
     form.Nouveau();
     fake.fileDialogs.saveAnswers = {path};
     fake.messages.okCancel = {false};
-    EXPECT_FALSE(form.EnregistrerSous());
+    EXPECT_FALSE(form.saveAs());
     EXPECT_EQ(fake.messages.boxes.back(),
               (FakeMessages::Shown{Box::WarningOkCancel, QStringLiteral("Ce fichier existe déjà")}));
     EXPECT_EQ(readBytes(path), "ancien contenu\r\n");
@@ -501,29 +501,29 @@ TEST_F(MainFormTest, SaveAsOntoAnExistingFileAsksFirst)
 
     fake.fileDialogs.saveAnswers = {path};
     fake.messages.okCancel = {true};
-    EXPECT_TRUE(form.EnregistrerSous());
+    EXPECT_TRUE(form.saveAs());
     EXPECT_NE(readBytes(path), "ancien contenu\r\n");
 }
 
 TEST_F(MainFormTest, CancelledSaveAsWritesNothing)
 {
     form.Nouveau();
-    EXPECT_FALSE(form.EnregistrerSous());
+    EXPECT_FALSE(form.saveAs());
     EXPECT_TRUE(form.FichierCourant.isEmpty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    EXPECT_TRUE(fiche.Modifie);
+    EXPECT_TRUE(fiche.ledger.Modifie);
 }
 
 TEST_F(MainFormTest, SaveWritesOnlyAModifiedDocument)
 {
     const QString path = ledger(QStringLiteral("compta.jnl"));
     fake.fileDialogs.openAnswers = {path};
-    form.Ouvrir();
+    form.open();
     QFile::remove(path);
-    EXPECT_TRUE(form.Enregistrer()); // nothing changed: nothing written
+    EXPECT_TRUE(form.save()); // nothing changed: nothing written
     EXPECT_FALSE(QFile::exists(path));
     fiche.SetSauve();
-    EXPECT_TRUE(form.Enregistrer());
+    EXPECT_TRUE(form.save());
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_TRUE(fake.fileDialogs.saveRequests.empty());
 }
@@ -535,7 +535,7 @@ TEST_F(MainFormTest, SaveOfAnUnnamedDocumentStopsAtTheOverwriteQuestion)
     form.Nouveau();
     fake.fileDialogs.saveAnswers = {path};
     fake.messages.okCancel = {false};
-    EXPECT_FALSE(form.Enregistrer());
+    EXPECT_FALSE(form.save());
     EXPECT_EQ(readBytes(path), "ancien contenu\r\n");
 }
 
@@ -543,10 +543,10 @@ TEST_F(MainFormTest, SaveWritesBackTheFileThatIsOpenWhateverDotsItsNameHolds)
 {
     const QString path = ledger(QStringLiteral("compta.2002.jnl"));
     fake.fileDialogs.openAnswers = {path};
-    form.Ouvrir();
-    fiche.Lignes.append("2002050" "02/05/2002");
+    form.open();
+    fiche.ledger.Lignes.append("2002050" "02/05/2002");
     fiche.SetSauve();
-    EXPECT_TRUE(form.Enregistrer());
+    EXPECT_TRUE(form.save());
     EXPECT_FALSE(exists(QStringLiteral("compta.jnl")));
     EXPECT_NE(readBytes(path).find("200205002/05/2002\r\n"), std::string::npos);
 }
@@ -561,7 +561,7 @@ TEST_F(MainFormTest, ClosingAnswers)
     fake.messages.yesNoCancel = {Messages::Answer::Non};
     EXPECT_TRUE(form.FormCloseQuery());
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("compta.jnl"))), kLedger);
-    fiche.Lignes.append("2002060" "03/06/2002");
+    fiche.ledger.Lignes.append("2002060" "03/06/2002");
     fake.messages.yesNoCancel = {Messages::Answer::Oui};
     EXPECT_TRUE(form.FormCloseQuery());
     EXPECT_NE(readBytes(dir.file(QStringLiteral("compta.jnl"))).find("200206003/06/2002\r\n"), std::string::npos);
@@ -577,7 +577,7 @@ TEST_F(MainFormTest, ClosingKeepsTheWorkWhenTheSaveIsCancelledOrFails)
     fake.messages.yesNoCancel = {Messages::Answer::Oui};
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("absent/compta"))};
     EXPECT_FALSE(form.FormCloseQuery());
-    EXPECT_TRUE(fiche.Modifie);
+    EXPECT_TRUE(fiche.ledger.Modifie);
     // The failed name is not kept: the next save asks for a name again.
     EXPECT_TRUE(form.FichierCourant.isEmpty());
 
@@ -600,12 +600,12 @@ TEST_F(MainFormTest, AReferenceFileUnreadAtStartUpIsLeftAsItWasAndTheUserToldOnc
                   ASSERT_EQ(fake.messages.shown.size(), 1); // told at start-up
                   fake.messages.shown.clear();
 
-                  EXPECT_TRUE(form.FormClose());
+                  EXPECT_TRUE(form.closing());
                   EXPECT_EQ(fake.messages.shown,
                             QStringList{QStringLiteral("Le fichier %1 n'a pas pu être lu au démarrage : il a été laissé "
                                                        "tel quel.")
                                             .arg(path)});
-                  EXPECT_TRUE(form.FormClose());
+                  EXPECT_TRUE(form.closing());
                   EXPECT_EQ(fake.messages.shown.size(), 1);
                   ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0600), 0);
                   EXPECT_EQ(readBytes(path), journals);
@@ -620,17 +620,17 @@ TEST_F(MainFormTest, AReadOnlyStartUpFolderKeepsTheProgramOpenUntilTheUserGivesU
     EXPECT_EQ(unprivileged::run([&] {
                   fiche.FormActivate();
                   form.FormShow();
-                  EXPECT_TRUE(form.FormClose()); // the first exit writes the three files
+                  EXPECT_TRUE(form.closing()); // the first exit writes the three files
                   const QStringList written = QDir(dir.path()).entryList(QDir::Files);
                   ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
 
                   // Nothing changed since: the program closes without a word.
-                  EXPECT_TRUE(form.FormClose());
+                  EXPECT_TRUE(form.closing());
                   EXPECT_TRUE(fake.messages.shown.isEmpty());
 
-                  fiche.ref.ListeJnx = QStringList{"VE N Ventes"};
-                  fiche.ref.Societe[0] = QStringLiteral("SARL Tavelin");
-                  EXPECT_FALSE(form.FormClose()); // the fake answers "Annuler"
+                  fiche.ledger.ref.ListeJnx = QStringList{"VE N Ventes"};
+                  fiche.ledger.ref.Societe[0] = QStringLiteral("SARL Tavelin");
+                  EXPECT_FALSE(form.closing()); // the fake answers "Annuler"
                   ASSERT_EQ(fake.messages.shown.size(), 1);
                   EXPECT_EQ(fake.messages.shown[0],
                             QStringLiteral("Impossible d'enregistrer le fichier %1 : accès refusé.\n"
@@ -638,7 +638,7 @@ TEST_F(MainFormTest, AReadOnlyStartUpFolderKeepsTheProgramOpenUntilTheUserGivesU
                                            "Quitter Tavelin sans enregistrer ces changements ?")
                                 .arg(dir.file(QStringLiteral("Tavelin.soc")), dir.file(QStringLiteral("Tavelin.Cbx"))));
                   fake.messages.okCancel = {true};
-                  EXPECT_TRUE(form.FormClose());
+                  EXPECT_TRUE(form.closing());
                   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), written);
                   ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
               }),
@@ -651,7 +651,7 @@ TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedReadOnlyAllTheSameOr
 {
     const QString first = ledger(QStringLiteral("premier.jnl"));
     fake.fileDialogs.openAnswers = {first};
-    form.Ouvrir();
+    form.open();
     const QString held = ledger(QStringLiteral("compta.jnl"));
     // Process 1 always runs: a session that is still there.
     const std::string otherSession = "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n";
@@ -660,11 +660,11 @@ TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedReadOnlyAllTheSameOr
                                  .arg(QSysInfo::machineHostName());
 
     fake.fileDialogs.openAnswers = {held};
-    form.Ouvrir(); // "Annuler"
+    form.open(); // "Annuler"
     EXPECT_EQ(fake.messages.boxes, (std::vector<FakeMessages::Shown>{{Box::WarningChoice, question}}));
     EXPECT_EQ(fake.messages.choiceButtons, (QStringList{"Ouvrir en lecture seule", "Ouvrir quand même"}));
     EXPECT_EQ(form.FichierCourant, first);
-    EXPECT_EQ(fiche.NomFichier, first);
+    EXPECT_EQ(fiche.ledger.NomFichier, first);
     EXPECT_TRUE(QFile::exists(dossierlock::lockPath(first)));
 
     const std::pair<Messages::Choice, bool> answers[] = {{Messages::Choice::First, true},    // "Ouvrir en lecture seule"
@@ -672,8 +672,8 @@ TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedReadOnlyAllTheSameOr
     for (const auto &[answer, readOnly] : answers) {
         fake.messages.choices = {answer};
         fake.fileDialogs.openAnswers = {held};
-        form.Ouvrir();
-        EXPECT_EQ(fiche.NomFichier, held);
+        form.open();
+        EXPECT_EQ(fiche.ledger.NomFichier, held);
         EXPECT_EQ(form.readOnly(), readOnly);
         EXPECT_FALSE(QFile::exists(dossierlock::lockPath(first)));
         // Either way the lock stays the other session's.
@@ -687,23 +687,23 @@ TEST_F(MainFormTest, ADossierOpenReadOnlyIsSavedUnderAnotherNameOnly)
     writeBytes(dossierlock::lockPath(held), "marie\nposte-compta\n4242\n2002-03-15T09:15:00\n");
     fake.messages.choices = {Messages::Choice::First};
     fake.fileDialogs.openAnswers = {held};
-    form.Ouvrir();
-    EXPECT_EQ(form.titre(), QStringLiteral("Tavelin - [compta.jnl (lecture seule)]"));
+    form.open();
+    EXPECT_EQ(form.title(), QStringLiteral("Tavelin - [compta.jnl (lecture seule)]"));
     fiche.SetSauve();
 
     // "Enregistrer" asks for a name; the dossier itself is refused, its
     // lock being the other session's.
     fake.messages.okCancel = {true};
     fake.fileDialogs.saveAnswers = {held};
-    EXPECT_FALSE(form.Enregistrer());
+    EXPECT_FALSE(form.save());
     EXPECT_EQ(fake.messages.shown.last(),
               QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis le 15/03/2002 à 09:15"));
     EXPECT_EQ(readBytes(held), kLedger);
 
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("copie.jnl"))};
-    EXPECT_TRUE(form.Enregistrer());
+    EXPECT_TRUE(form.save());
     EXPECT_FALSE(form.readOnly());
-    EXPECT_EQ(fiche.NomFichier, dir.file(QStringLiteral("copie.jnl")));
+    EXPECT_EQ(fiche.ledger.NomFichier, dir.file(QStringLiteral("copie.jnl")));
     EXPECT_TRUE(QFile::exists(dossierlock::lockPath(dir.file(QStringLiteral("copie.jnl")))));
     EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 2u);
 }
@@ -713,12 +713,12 @@ TEST_F(MainFormTest, ALockThatIsNoRegularFileKeepsTheDossierClosed)
     const QString path = ledger(QStringLiteral("compta.jnl"));
     ASSERT_TRUE(QDir().mkdir(dossierlock::lockPath(path)));
     fake.fileDialogs.openAnswers = {path};
-    form.Ouvrir();
+    form.open();
     EXPECT_EQ(fake.messages.boxes,
               FakeMessages::informationBox(QStringLiteral("Le verrou %1 n'est pas un fichier ordinaire : le dossier "
                                                           "n'est pas ouvert.")
                                                .arg(dossierlock::lockPath(path))));
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
     EXPECT_TRUE(form.FichierCourant.isEmpty());
 }
 
@@ -726,16 +726,16 @@ TEST_F(MainFormTest, TheLockFollowsTheDossierAndGoesWhenTheProgramCloses)
 {
     const QString path = ledger(QStringLiteral("compta.jnl"));
     fake.fileDialogs.openAnswers = {path};
-    form.Ouvrir();
+    form.open();
     EXPECT_TRUE(QFile::exists(dossierlock::lockPath(path)));
     form.Nouveau();
     EXPECT_FALSE(QFile::exists(dossierlock::lockPath(path)));
 
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("nouveau"))};
-    ASSERT_TRUE(form.Enregistrer());
+    ASSERT_TRUE(form.save());
     const QString saved = dir.file(QStringLiteral("nouveau.jnl"));
     EXPECT_TRUE(QFile::exists(dossierlock::lockPath(saved)));
-    EXPECT_TRUE(form.FormClose());
+    EXPECT_TRUE(form.closing());
     EXPECT_FALSE(QFile::exists(dossierlock::lockPath(saved)));
 }
 
@@ -749,9 +749,9 @@ TEST_F(MainFormTest, AnotherSessionsLiveLockAtStartUpLeavesTheDocumentUnnamed)
     form.FormShow(); // "Annuler"
     EXPECT_EQ(fake.messages.shown,
               QStringList{QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis le 15/03/2002 à 09:15")});
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
     EXPECT_TRUE(form.FichierCourant.isEmpty());
-    EXPECT_TRUE(fiche.Lignes.empty());
+    EXPECT_TRUE(fiche.ledger.Lignes.empty());
 }
 
 // --- Other commands ---------------------------------------------------------------
@@ -760,25 +760,25 @@ TEST_F(MainFormTest, AutoOpenToggleStoresTheStateAndTakesTheDocumentName)
 {
     const QString path = ledger(QStringLiteral("compta.jnl"));
     fake.fileDialogs.openAnswers = {path};
-    form.Ouvrir();
+    form.open();
     form.FichierCourant.clear(); // as after a cancelled save as
-    form.OuvrirAutomatiquement();
-    EXPECT_TRUE(form.OuvrirAutomatiquementCoche);
-    EXPECT_EQ(fiche.ref.OuvrirAuto, 1);
+    form.toggleOpenAutomatically();
+    EXPECT_TRUE(form.openAutomaticallyChecked);
+    EXPECT_EQ(fiche.ledger.ref.OuvrirAuto, 1);
     EXPECT_EQ(form.FichierCourant, path);
-    form.OuvrirAutomatiquement();
-    EXPECT_FALSE(form.OuvrirAutomatiquementCoche);
-    EXPECT_EQ(fiche.ref.OuvrirAuto, 0);
+    form.toggleOpenAutomatically();
+    EXPECT_FALSE(form.openAutomaticallyChecked);
+    EXPECT_EQ(fiche.ledger.ref.OuvrirAuto, 0);
 }
 
 TEST_F(MainFormTest, HelpCommandsNameTheHelpFile)
 {
-    form.AideSommaire();
+    form.helpContents();
     fiche.FormActivate();
     form.FormShow();
-    form.AideRechercher();
-    form.AideUtiliser();
-    form.AideContexte(7);
+    form.helpSearch();
+    form.helpOnHelp();
+    form.contextHelp(7);
     const auto &calls = fake.help.calls;
     ASSERT_EQ(calls.size(), 4u);
     EXPECT_EQ(calls[0].kind, FakeHelpViewer::Kind::Contents);
@@ -793,7 +793,7 @@ TEST_F(MainFormTest, HelpCommandsNameTheHelpFile)
 
 TEST_F(MainFormTest, PrinterSetUpIsThePlatformDialog)
 {
-    form.ConfigurerImprimante();
+    form.printerSetup();
     EXPECT_EQ(fake.printerDialogs.setupCalls, 1);
     EXPECT_EQ(fake.printerDialogs.printCalls, 0);
 }
@@ -819,7 +819,7 @@ TEST_F(MainFormTest, PrintOpensThePrintDialogAndPrintsThePageShownOnlyOnOk)
 TEST_F(MainFormTest, PreviewDrawsThePageShownWithoutThePrintDialog)
 {
     openOnItsEntry();
-    form.Apercu();
+    form.preview();
     EXPECT_EQ(fake.printerDialogs.previewCalls, 1);
     EXPECT_EQ(fake.printerDialogs.printCalls, 0);
     ASSERT_FALSE(fake.printerDialogs.previewed.texts().empty());
@@ -831,7 +831,7 @@ TEST_F(MainFormTest, TheBalanceSheetPrintsLikeTheOtherPages)
 {
     fiche.showPage(Page::Bilan);
     form.Imprimer();
-    form.Apercu();
+    form.preview();
     EXPECT_EQ(fake.printerDialogs.printCalls, 1);
     EXPECT_EQ(fake.printerDialogs.previewCalls, 1);
     EXPECT_TRUE(fake.messages.shown.isEmpty());
@@ -839,7 +839,7 @@ TEST_F(MainFormTest, TheBalanceSheetPrintsLikeTheOtherPages)
 
 TEST_F(MainFormTest, PageSetUpIsThePlatformDialog)
 {
-    form.MiseEnPage();
+    form.pageSetup();
     EXPECT_EQ(fake.printerDialogs.pageSetupCalls, 1);
     EXPECT_EQ(fake.printerDialogs.setupCalls, 0);
 }
@@ -848,11 +848,11 @@ TEST_F(MainFormTest, ProgramFileCheck)
 {
     const QString program = dir.file(QStringLiteral("tavelin"));
     writeBytes(program, std::string(100000, 'x'));
-    form.VerifieProgramme(program);
+    form.checkProgramFile(program);
     EXPECT_TRUE(fake.messages.shown.isEmpty());
-    form.VerifieProgramme(dir.file(QStringLiteral("disparu")));
+    form.checkProgramFile(dir.file(QStringLiteral("disparu")));
     writeBytes(program, "");
-    form.VerifieProgramme(program);
+    form.checkProgramFile(program);
     ASSERT_EQ(fake.messages.shown.size(), 2);
     EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("disparu")));
     EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("introuvable")));
@@ -861,6 +861,6 @@ TEST_F(MainFormTest, ProgramFileCheck)
 
 TEST(MainFormClock, LongTimeForm)
 {
-    EXPECT_EQ(MainForm::heure(QTime(9, 5, 3)), QStringLiteral("09:05:03"));
-    EXPECT_EQ(MainForm::heure(QTime(23, 59, 59)), QStringLiteral("23:59:59"));
+    EXPECT_EQ(MainForm::clockText(QTime(9, 5, 3)), QStringLiteral("09:05:03"));
+    EXPECT_EQ(MainForm::clockText(QTime(23, 59, 59)), QStringLiteral("23:59:59"));
 }

@@ -87,6 +87,26 @@ TEST(MessageBook, LinesOfAnyShapeRead)
                 {"Marie", "De", "", "", "", "", "Objet"}, {true, true, true, true, true});
 }
 
+TEST(MessageBook, AnEmptyDateOrTimeIsFilledInWhenLeft)
+{
+    const QDate today(2002, 3, 15);
+    const QTime now(9, 5, 7);
+    const struct {
+        std::size_t field;
+        const char *typed;
+        const char *left;
+    } cases[] = {
+        {4, "", "15/03/2002"},         // "Date" left empty: today
+        {5, "", "09:05:07"},           // "Heure" left empty: the time
+        {4, "01/02/2002", "01/02/2002"}, // a date typed stays
+        {5, "9h", "9h"},               // so does any time typed
+        {0, "", ""},                   // "Pour" is never filled in
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Message::leftField(c.field, QString::fromUtf8(c.typed), today, now), QString::fromUtf8(c.left))
+            << c.field << " " << c.typed;
+}
+
 TEST(MessageBook, TabsAndLineBreaksTypedInAFieldBecomeBlanks)
 {
     const Message m = card({"Ma\trie", "ligne 1\nligne 2", "\n Martin", "", "", "", ""});

@@ -28,29 +28,29 @@ struct DocumentCommandsTest : ::testing::Test {
 
     void SetUp() override
     {
-        openAt(fiche, kYear, 2002, 3);
+        openAt(fiche.ledger, kYear, 2002, 3);
         fiche.LitMois();
     }
-    void typeInEntryLine() { fiche.panel.libelle = QStringLiteral("à moitié tapé"); }
+    void typeInEntryLine() { fiche.entry.panel.label = QStringLiteral("à moitié tapé"); }
 };
 
 } // namespace
 
 TEST_F(DocumentCommandsTest, AnImportShowsTheImportedEntriesOfTheMonthOnScreenAndTellsHowMany)
 {
-    keyEntry(fiche, kKeyed);
+    keyEntry(fiche.ledger, kKeyed);
     typeInEntryLine();
     const QString path = dir.file(QStringLiteral("releve.txt"));
     writeBytes(path, "08/03/2002\t512000\tVirement\tBQ\t\t\t20,00\r\n");
     fake.fileDialogs.openAnswers.push_back(path);
     document::Importer(fiche);
 
-    EXPECT_TRUE(fiche.Modifie);
-    ASSERT_EQ(gridRows(fiche).size(), 2);
-    EXPECT_EQ(gridRows(fiche)[0][2], QStringLiteral("Saisie en cours"));
-    EXPECT_EQ(gridRows(fiche)[1][2], QStringLiteral("Virement"));
-    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), QStringLiteral("40,00"));
-    EXPECT_TRUE(fiche.panel.libelle.isEmpty());
+    EXPECT_TRUE(fiche.ledger.Modifie);
+    ASSERT_EQ(gridRows(fiche.ledger).size(), 2);
+    EXPECT_EQ(gridRows(fiche.ledger)[0][2], QStringLiteral("Saisie en cours"));
+    EXPECT_EQ(gridRows(fiche.ledger)[1][2], QStringLiteral("Virement"));
+    EXPECT_EQ(fiche.entry.monthCreditTotal.trimmed(), QStringLiteral("40,00"));
+    EXPECT_TRUE(fiche.entry.panel.label.isEmpty());
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("1 écriture importée.")});
 }
 
@@ -78,24 +78,24 @@ TEST_F(DocumentCommandsTest, TheSearchShowsTheFoundMonthOnTheEntryPage)
 {
     fake.searchPrompt.answers.push_back(QStringLiteral("LOYER"));
     document::Rechercher(fiche);
-    EXPECT_EQ(fiche.Mois, 1);
-    EXPECT_EQ(fiche.monthCaption, QStringLiteral("Janvier 2002"));
-    EXPECT_EQ(gridRows(fiche).value(0).value(2), QStringLiteral("Loyer janvier"));
+    EXPECT_EQ(fiche.ledger.Mois, 1);
+    EXPECT_EQ(fiche.entry.monthCaption, QStringLiteral("Janvier 2002"));
+    EXPECT_EQ(gridRows(fiche.ledger).value(0).value(2), QStringLiteral("Loyer janvier"));
     document::RContinuer(fiche);
-    EXPECT_EQ(fiche.Mois, 4);
+    EXPECT_EQ(fiche.ledger.Mois, 4);
     document::RContinuer(fiche);
-    EXPECT_EQ(fiche.Mois, 4);
+    EXPECT_EQ(fiche.ledger.Mois, 4);
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Aucune écriture trouvée")});
 }
 
 TEST_F(DocumentCommandsTest, EntriesKeyedBeforeASearchAreThereWhenTheUserComesBack)
 {
-    keyEntry(fiche, kKeyed);
+    keyEntry(fiche.ledger, kKeyed);
     fake.searchPrompt.answers.push_back(QStringLiteral("avril"));
     document::Rechercher(fiche);
-    ASSERT_EQ(fiche.Mois, 4);
+    ASSERT_EQ(fiche.ledger.Mois, 4);
     fiche.Precedent();
-    EXPECT_EQ(gridRows(fiche).value(0).value(2), QStringLiteral("Saisie en cours"));
+    EXPECT_EQ(gridRows(fiche.ledger).value(0).value(2), QStringLiteral("Saisie en cours"));
 }
 
 TEST_F(DocumentCommandsTest, RechercherActsOnlyFromTheEntryPage)
@@ -104,7 +104,7 @@ TEST_F(DocumentCommandsTest, RechercherActsOnlyFromTheEntryPage)
     fake.searchPrompt.answers.push_back(QStringLiteral("loyer"));
     document::Rechercher(fiche);
     EXPECT_EQ(fake.searchPrompt.calls, 0);
-    EXPECT_EQ(fiche.Mois, 3);
+    EXPECT_EQ(fiche.ledger.Mois, 3);
 }
 
 TEST_F(DocumentCommandsTest, ContinuerOnTheJournalReadsTheFoundMonthWithoutLeavingThePage)
@@ -114,8 +114,8 @@ TEST_F(DocumentCommandsTest, ContinuerOnTheJournalReadsTheFoundMonthWithoutLeavi
     document::Journal(fiche);
     document::RContinuer(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Journal);
-    EXPECT_EQ(fiche.Mois, 4);
-    EXPECT_EQ(gridRows(fiche).value(0).value(2), QStringLiteral("Loyer avril"));
+    EXPECT_EQ(fiche.ledger.Mois, 4);
+    EXPECT_EQ(gridRows(fiche.ledger).value(0).value(2), QStringLiteral("Loyer avril"));
     EXPECT_EQ(fiche.views.journal.grid.at(1, 2), QStringLiteral("Loyer avril"));
 }
 
@@ -126,7 +126,7 @@ TEST_F(DocumentCommandsTest, TheClosingWritesBesideTheReferenceFilesAndTellsARef
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Clôturer l'exercice en cours ?")});
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("ANouveau.Txt"))), "01/01/2003\t129000\t\tAN\t\t1000,00\r\n");
 
-    fiche.exercice.cloture = QDate(2002, 12, 31);
+    fiche.ledger.exercice.cloture = QDate(2002, 12, 31);
     document::Cloturer(fiche);
     EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Exercice déjà clôturé"));
 }

@@ -34,71 +34,71 @@ struct FicheTest : ::testing::Test {
         writeBytes(path, bytes);
         return path;
     }
-    std::vector<std::string> lines() const { return {fiche.Lignes.begin(), fiche.Lignes.end()}; }
+    std::vector<std::string> lines() const { return {fiche.ledger.Lignes.begin(), fiche.ledger.Lignes.end()}; }
 };
 
 } // namespace
 
 TEST_F(FicheTest, StartsOnTheCurrentMonthOfACalendarYear)
 {
-    EXPECT_EQ(fiche.Annee, 2002);
-    EXPECT_EQ(fiche.Mois, 3);
-    EXPECT_EQ(fiche.DebutExercice(), QDate(2002, 1, 1));
-    EXPECT_EQ(fiche.FinExercice(), QDate(2002, 12, 31));
-    EXPECT_EQ(fiche.DateCloture(), fiche.DebutExercice());
-    EXPECT_EQ(fiche.NbLignes, 0);
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_EQ(fiche.ledger.Annee, 2002);
+    EXPECT_EQ(fiche.ledger.Mois, 3);
+    EXPECT_EQ(fiche.ledger.DebutExercice(), QDate(2002, 1, 1));
+    EXPECT_EQ(fiche.ledger.FinExercice(), QDate(2002, 12, 31));
+    EXPECT_EQ(fiche.ledger.DateCloture(), fiche.ledger.DebutExercice());
+    EXPECT_EQ(fiche.ledger.NbLignes, 0);
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }
 
 TEST_F(FicheTest, EmptyFileKeepsTheFiscalYear)
 {
-    fiche.exercice = {QDate(2001, 7, 1), QDate(2002, 6, 30), QDate(2001, 7, 1)};
+    fiche.ledger.exercice = {QDate(2001, 7, 1), QDate(2002, 6, 30), QDate(2001, 7, 1)};
     EXPECT_TRUE(fiche.Charge(ledger("")));
-    EXPECT_TRUE(fiche.Lignes.empty());
-    EXPECT_EQ(fiche.DebutExercice(), QDate(2001, 7, 1));
-    EXPECT_EQ(fiche.FinExercice(), QDate(2002, 6, 30));
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_TRUE(fiche.ledger.Lignes.empty());
+    EXPECT_EQ(fiche.ledger.DebutExercice(), QDate(2001, 7, 1));
+    EXPECT_EQ(fiche.ledger.FinExercice(), QDate(2002, 6, 30));
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }
 
 TEST_F(FicheTest, HeaderRules)
 {
     // Two dates only: the closing date is the start date.
     fiche.Charge(ledger("<HEAD>\r\n01/04/2001\r\n31/03/2002\r\n</HEAD>\r\n"));
-    EXPECT_EQ(fiche.DebutExercice(), QDate(2001, 4, 1));
-    EXPECT_EQ(fiche.FinExercice(), QDate(2002, 3, 31));
-    EXPECT_EQ(fiche.DateCloture(), QDate(2001, 4, 1));
+    EXPECT_EQ(fiche.ledger.DebutExercice(), QDate(2001, 4, 1));
+    EXPECT_EQ(fiche.ledger.FinExercice(), QDate(2002, 3, 31));
+    EXPECT_EQ(fiche.ledger.DateCloture(), QDate(2001, 4, 1));
 
     // An invalid end date stops the reading: the start and the closing date are read.
     fiche.Charge(ledger("<HEAD>\r\n01/01/2003\r\n31/02/2003\r\n05/05/2003\r\n</HEAD>\r\n"));
-    EXPECT_EQ(fiche.DebutExercice(), QDate(2003, 1, 1));
-    EXPECT_EQ(fiche.FinExercice(), QDate(2002, 3, 31));
-    EXPECT_EQ(fiche.DateCloture(), QDate(2003, 1, 1));
+    EXPECT_EQ(fiche.ledger.DebutExercice(), QDate(2003, 1, 1));
+    EXPECT_EQ(fiche.ledger.FinExercice(), QDate(2002, 3, 31));
+    EXPECT_EQ(fiche.ledger.DateCloture(), QDate(2003, 1, 1));
 
     // "</HEAD>" too close to "<HEAD>": the block is not read at all.
     fiche.Charge(ledger("<HEAD>\r\n01/01/1999\r\n</HEAD>\r\n"));
-    EXPECT_EQ(fiche.DebutExercice(), QDate(2003, 1, 1));
+    EXPECT_EQ(fiche.ledger.DebutExercice(), QDate(2003, 1, 1));
 }
 
 TEST_F(FicheTest, HeaderInTheMiddleIsReadAndMovedToTheTop)
 {
     const std::string march = entry("200203", "05/03/2002", "411000", "Vente", "100,00");
     fiche.Charge(ledger(march + kHeader2002));
-    EXPECT_EQ(fiche.FinExercice(), QDate(2002, 12, 31));
-    fiche.EcritHead();
+    EXPECT_EQ(fiche.ledger.FinExercice(), QDate(2002, 12, 31));
+    fiche.ledger.EcritHead();
     const auto l = lines();
     ASSERT_EQ(l.size(), 13u);
     EXPECT_EQ(l[0], "<HEAD>");
     EXPECT_EQ(l[2], "31/12/2002");
     EXPECT_EQ(l[4], "</HEAD>");
     EXPECT_EQ(l[5], "2002030" "05/03/2002");
-    EXPECT_TRUE(fiche.Modifie);
+    EXPECT_TRUE(fiche.ledger.Modifie);
 }
 
 TEST_F(FicheTest, HeaderWithoutItsClosingMarkerLosesNoEntry)
 {
     const std::string march = entry("200203", "05/03/2002", "411000", "Vente", "100,00");
     fiche.Charge(ledger("<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n" + march));
-    fiche.EcritHead();
+    fiche.ledger.EcritHead();
     const auto l = lines();
     ASSERT_EQ(l.size(), 13u);
     EXPECT_EQ(l[4], "</HEAD>");
@@ -117,8 +117,8 @@ TEST_F(FicheTest, AMonthWithAnAmountThatIsNotANumberSaysSoOnceWithEmptyTotals)
     fiche.Suivant();
     fiche.Saisie(); // March read twice over
     EXPECT_EQ(fake.messages.shown, QStringList(2, said)) << "said again when the month is shown again, once";
-    EXPECT_EQ(fiche.monthDebitTotal, "");
-    EXPECT_EQ(fiche.monthCreditTotal, "");
+    EXPECT_EQ(fiche.entry.monthDebitTotal, "");
+    EXPECT_EQ(fiche.entry.monthCreditTotal, "");
 }
 
 TEST_F(FicheTest, MonthReadingFillsTheGridInFileOrder)
@@ -131,17 +131,17 @@ TEST_F(FicheTest, MonthReadingFillsTheGridInFileOrder)
     fiche.Premier(); // today is 15/03/2002 inside the year: already on January
     fiche.Suivant();
     fiche.Suivant();
-    ASSERT_EQ(fiche.Mois, 3);
-    EXPECT_EQ(fiche.NbLignes, 2);
-    EXPECT_EQ(fiche.monthGrid.at(0, 0), "03/03/2002");
-    EXPECT_EQ(fiche.monthGrid.at(0, 5).trimmed(), "1234,50");
-    EXPECT_EQ(fiche.monthGrid.at(0, 7), QString(QChar(0xD7)));
-    EXPECT_EQ(fiche.monthGrid.at(1, 0), "04/03/2002");
-    EXPECT_EQ(fiche.monthGrid.at(1, 2), QString::fromUtf8("Café €"));
-    EXPECT_EQ(fiche.monthGrid.at(1, 4), "");
-    EXPECT_EQ(fiche.monthCaption, "Mars 2002");
-    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "1234,50");
-    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "0,00");
+    ASSERT_EQ(fiche.ledger.Mois, 3);
+    EXPECT_EQ(fiche.ledger.NbLignes, 2);
+    EXPECT_EQ(fiche.ledger.monthGrid.at(0, 0), "03/03/2002");
+    EXPECT_EQ(fiche.ledger.monthGrid.at(0, 5).trimmed(), "1234,50");
+    EXPECT_EQ(fiche.ledger.monthGrid.at(0, 7), QString(QChar(0xD7)));
+    EXPECT_EQ(fiche.ledger.monthGrid.at(1, 0), "04/03/2002");
+    EXPECT_EQ(fiche.ledger.monthGrid.at(1, 2), QString::fromUtf8("Café €"));
+    EXPECT_EQ(fiche.ledger.monthGrid.at(1, 4), "");
+    EXPECT_EQ(fiche.entry.monthCaption, "Mars 2002");
+    EXPECT_EQ(fiche.entry.monthDebitTotal.trimmed(), "1234,50");
+    EXPECT_EQ(fiche.entry.monthCreditTotal.trimmed(), "0,00");
 }
 
 TEST_F(FicheTest, SplitMonthIsWrittenBackTogetherAtTheEnd)
@@ -152,10 +152,10 @@ TEST_F(FicheTest, SplitMonthIsWrittenBackTogetherAtTheEnd)
     fiche.Charge(ledger(kHeader2002 + a + april + b));
     fiche.Suivant();
     fiche.Suivant();
-    ASSERT_EQ(fiche.NbLignes, 2);
-    EXPECT_EQ(fiche.monthGrid.at(1, 2), "B");
-    fiche.MoisModifie = true;
-    fiche.EcritMois();
+    ASSERT_EQ(fiche.ledger.NbLignes, 2);
+    EXPECT_EQ(fiche.ledger.monthGrid.at(1, 2), "B");
+    fiche.ledger.MoisModifie = true;
+    fiche.ledger.EcritMois();
     // The amounts come back right-aligned as the grid holds them.
     auto aligned = [](const std::string &text, const char *amount) {
         std::string out = text;
@@ -164,8 +164,8 @@ TEST_F(FicheTest, SplitMonthIsWrittenBackTogetherAtTheEnd)
         out.replace(out.find(from), from.size(), to);
         return out;
     };
-    EXPECT_EQ(ledgerfile::serialize(fiche.Lignes), kHeader2002 + april + aligned(a, "1,00") + aligned(b, "2,00"));
-    EXPECT_FALSE(fiche.MoisModifie);
+    EXPECT_EQ(ledgerfile::serialize(fiche.ledger.Lignes), kHeader2002 + april + aligned(a, "1,00") + aligned(b, "2,00"));
+    EXPECT_FALSE(fiche.ledger.MoisModifie);
 }
 
 TEST_F(FicheTest, EntryWithoutDateKeepsTheEntriesAfterIt)
@@ -176,22 +176,22 @@ TEST_F(FicheTest, EntryWithoutDateKeepsTheEntriesAfterIt)
     fiche.Charge(ledger(kHeader2002 + a + undated + b));
     fiche.Suivant();
     fiche.Suivant();
-    EXPECT_EQ(fiche.NbLignes, 3);
-    fiche.MoisModifie = true;
-    fiche.EcritMois();
+    EXPECT_EQ(fiche.ledger.NbLignes, 3);
+    fiche.ledger.MoisModifie = true;
+    fiche.ledger.EcritMois();
     fiche.LitMois();
-    ASSERT_EQ(fiche.NbLignes, 3);
-    EXPECT_EQ(fiche.monthGrid.at(1, 2), "Sans date");
-    EXPECT_EQ(fiche.monthGrid.at(2, 2), "B");
+    ASSERT_EQ(fiche.ledger.NbLignes, 3);
+    EXPECT_EQ(fiche.ledger.monthGrid.at(1, 2), "Sans date");
+    EXPECT_EQ(fiche.ledger.monthGrid.at(2, 2), "B");
 }
 
 TEST_F(FicheTest, ShortLinesAreDroppedAndMarkTheDocumentModified)
 {
     fiche.Charge(ledger(kHeader2002 + "0\r\n\r\n12345\r\n" + entry("200203", "01/03/2002", "6", "x", "1,00")));
-    EXPECT_TRUE(fiche.Modifie);
-    EXPECT_EQ(fiche.Lignes.size(), 13u);
+    EXPECT_TRUE(fiche.ledger.Modifie);
+    EXPECT_EQ(fiche.ledger.Lignes.size(), 13u);
     fiche.Charge(ledger(kHeader2002));
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }
 
 TEST_F(FicheTest, ShortLinesInTheHeaderKeepTheFiscalYearThroughASaveAndAReload)
@@ -199,18 +199,18 @@ TEST_F(FicheTest, ShortLinesInTheHeaderKeepTheFiscalYearThroughASaveAndAReload)
     const std::string file = "<HEAD>\r\n\r\n01/07/2001\r\n0\r\n30/06/2002\r\n01/07/2001\r\n</HEAD>\r\n" +
                              entry("200109", "03/09/2001", "411000", "Client", "5,00");
     ASSERT_TRUE(fiche.Charge(ledger(file)));
-    EXPECT_EQ(fiche.DebutExercice(), QDate(2001, 7, 1));
-    EXPECT_EQ(fiche.FinExercice(), QDate(2002, 6, 30));
-    EXPECT_EQ(fiche.DateCloture(), QDate(2001, 7, 1));
+    EXPECT_EQ(fiche.ledger.DebutExercice(), QDate(2001, 7, 1));
+    EXPECT_EQ(fiche.ledger.FinExercice(), QDate(2002, 6, 30));
+    EXPECT_EQ(fiche.ledger.DateCloture(), QDate(2001, 7, 1));
     const QString saved = dir.file(QStringLiteral("copie.jnl"));
     ASSERT_TRUE(fiche.Sauve(saved));
 
     Fiche reloaded(fake.platform);
     ASSERT_TRUE(reloaded.Charge(saved));
-    EXPECT_EQ(reloaded.exercice.debut, fiche.exercice.debut);
-    EXPECT_EQ(reloaded.exercice.fin, fiche.exercice.fin);
-    EXPECT_EQ(reloaded.exercice.cloture, fiche.exercice.cloture);
-    EXPECT_EQ(std::vector<std::string>(reloaded.Lignes.begin(), reloaded.Lignes.end()), lines());
+    EXPECT_EQ(reloaded.ledger.exercice.debut, fiche.ledger.exercice.debut);
+    EXPECT_EQ(reloaded.ledger.exercice.fin, fiche.ledger.exercice.fin);
+    EXPECT_EQ(reloaded.ledger.exercice.cloture, fiche.ledger.exercice.cloture);
+    EXPECT_EQ(std::vector<std::string>(reloaded.ledger.Lignes.begin(), reloaded.ledger.Lignes.end()), lines());
 }
 
 TEST_F(FicheTest, ADossierIsAlwaysSavedWithItsHeader)
@@ -218,7 +218,7 @@ TEST_F(FicheTest, ADossierIsAlwaysSavedWithItsHeader)
     // An empty file opened, then lines whose key is no month (an import of
     // lines without a date): saved as they are, the file would be no dossier.
     ASSERT_TRUE(fiche.Charge(ledger("")));
-    fiche.Lignes.append("abcdef0Note sans date");
+    fiche.ledger.Lignes.append("abcdef0Note sans date");
     fiche.SetSauve();
     const QString saved = dir.file(QStringLiteral("notes.jnl"));
     ASSERT_TRUE(fiche.Sauve(saved));
@@ -233,12 +233,12 @@ TEST_F(FicheTest, LongCellsAreCutTo254Characters)
     fiche.Charge(ledger(kHeader2002 + "2002030" "01/03/2002\r\n2002032" + label + "\r\n"));
     fiche.Suivant();
     fiche.Suivant();
-    EXPECT_EQ(fiche.monthGrid.at(0, 2).size(), 254);
+    EXPECT_EQ(fiche.ledger.monthGrid.at(0, 2).size(), 254);
     // The file keeps the whole line until the month is written back.
-    EXPECT_EQ(fiche.Lignes[6].size(), 307u);
-    fiche.MoisModifie = true;
-    fiche.EcritMois();
-    EXPECT_EQ(fiche.Lignes[fiche.Lignes.size() - 6].size(), 7u + 254u);
+    EXPECT_EQ(fiche.ledger.Lignes[6].size(), 307u);
+    fiche.ledger.MoisModifie = true;
+    fiche.ledger.EcritMois();
+    EXPECT_EQ(fiche.ledger.Lignes[fiche.ledger.Lignes.size() - 6].size(), 7u + 254u);
 }
 
 TEST_F(FicheTest, GridGrowsByTenRowsAndNeverShrinks)
@@ -249,64 +249,64 @@ TEST_F(FicheTest, GridGrowsByTenRowsAndNeverShrinks)
     fiche.Charge(ledger(file));
     fiche.Suivant();
     fiche.Suivant();
-    EXPECT_EQ(fiche.NbLignes, 40);
-    EXPECT_EQ(fiche.monthGrid.rowCount(), 42);
+    EXPECT_EQ(fiche.ledger.NbLignes, 40);
+    EXPECT_EQ(fiche.ledger.monthGrid.rowCount(), 42);
     fiche.Suivant();
-    EXPECT_EQ(fiche.NbLignes, 0);
-    EXPECT_EQ(fiche.monthGrid.rowCount(), 42);
+    EXPECT_EQ(fiche.ledger.NbLignes, 0);
+    EXPECT_EQ(fiche.ledger.monthGrid.rowCount(), 42);
 }
 
 TEST_F(FicheTest, NavigationIsNotBoundedByTheFiscalYear)
 {
-    fiche.Annee = 2002;
-    fiche.Mois = 1;
+    fiche.ledger.Annee = 2002;
+    fiche.ledger.Mois = 1;
     fiche.Precedent();
-    EXPECT_EQ(fiche.Annee, 2001);
-    EXPECT_EQ(fiche.Mois, 12);
-    fiche.Annee = 2002;
-    fiche.Mois = 12;
+    EXPECT_EQ(fiche.ledger.Annee, 2001);
+    EXPECT_EQ(fiche.ledger.Mois, 12);
+    fiche.ledger.Annee = 2002;
+    fiche.ledger.Mois = 12;
     fiche.Suivant();
-    EXPECT_EQ(fiche.Annee, 2003);
-    EXPECT_EQ(fiche.Mois, 1);
+    EXPECT_EQ(fiche.ledger.Annee, 2003);
+    EXPECT_EQ(fiche.ledger.Mois, 1);
     fiche.Dernier();
-    EXPECT_EQ(fiche.Mois, 12);
-    EXPECT_EQ(fiche.monthCaption, QString::fromUtf8("Décembre 2002"));
+    EXPECT_EQ(fiche.ledger.Mois, 12);
+    EXPECT_EQ(fiche.entry.monthCaption, QString::fromUtf8("Décembre 2002"));
 
     for (Page page : {Page::Balance, Page::Resultat, Page::Bilan}) {
         fiche.showPage(page);
         fiche.Premier();
         fiche.Suivant();
-        EXPECT_EQ(fiche.Mois, 12);
-        EXPECT_EQ(fiche.Annee, 2002);
+        EXPECT_EQ(fiche.ledger.Mois, 12);
+        EXPECT_EQ(fiche.ledger.Annee, 2002);
     }
 }
 
 TEST_F(FicheTest, LoadingOpensOnTheFirstOrTheLastMonth)
 {
     fiche.Charge(ledger(kHeader2002));
-    EXPECT_EQ(fiche.Mois, 1);
-    EXPECT_EQ(fiche.Annee, 2002);
+    EXPECT_EQ(fiche.ledger.Mois, 1);
+    EXPECT_EQ(fiche.ledger.Annee, 2002);
     EXPECT_EQ(fiche.Caption, "compta.jnl");
 
     fiche.Charge(ledger("<HEAD>\r\n01/01/2001\r\n31/12/2001\r\n01/01/2001\r\n</HEAD>\r\n"));
-    EXPECT_EQ(fiche.Mois, 12);
-    EXPECT_EQ(fiche.Annee, 2001);
+    EXPECT_EQ(fiche.ledger.Mois, 12);
+    EXPECT_EQ(fiche.ledger.Annee, 2001);
 
     // From the balance page the month stays; the entry page is shown afterwards.
     fiche.showPage(Page::Balance);
     fiche.Charge(ledger(kHeader2002));
-    EXPECT_EQ(fiche.Annee, 2001);
+    EXPECT_EQ(fiche.ledger.Annee, 2001);
     EXPECT_EQ(fiche.ActivePage, Page::Saisie);
 }
 
 TEST_F(FicheTest, LoadingAMissingFileKeepsTheLines)
 {
     fiche.Charge(ledger(kHeader2002 + entry("200201", "01/01/2002", "411000", "x", "1,00")));
-    const std::size_t before = fiche.Lignes.size();
+    const std::size_t before = fiche.ledger.Lignes.size();
     EXPECT_FALSE(fiche.Charge(dir.file(QStringLiteral("absent.jnl"))));
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
-    EXPECT_EQ(fiche.Lignes.size(), before);
-    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
+    EXPECT_EQ(fiche.ledger.Lignes.size(), before);
+    EXPECT_EQ(fiche.ledger.NbLignes, 1);
 }
 
 TEST_F(FicheTest, AFileThatIsNoLedgerIsRefusedAndTheDocumentKeepsWhatItHad)
@@ -328,10 +328,10 @@ TEST_F(FicheTest, AFileThatIsNoLedgerIsRefusedAndTheDocumentKeepsWhatItHad)
     };
     const QString open = ledger(kHeader2002 + entry("200203", "05/03/2002", "411000", "Client", "12,00"));
     ASSERT_TRUE(fiche.Charge(open));
-    fiche.Lignes.append("2002040" "01/04/2002");
+    fiche.ledger.Lignes.append("2002040" "01/04/2002");
     fiche.SetSauve();
     fiche.Suivant();
-    const int mois = fiche.Mois;
+    const int mois = fiche.ledger.Mois;
     const std::vector<std::string> before = lines();
     for (const std::string &bytes : refused) {
         fake.messages.shown.clear();
@@ -339,10 +339,10 @@ TEST_F(FicheTest, AFileThatIsNoLedgerIsRefusedAndTheDocumentKeepsWhatItHad)
         EXPECT_FALSE(fiche.Charge(path));
         EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(path)});
         EXPECT_EQ(lines(), before);
-        EXPECT_EQ(fiche.NomFichier, open);
+        EXPECT_EQ(fiche.ledger.NomFichier, open);
         EXPECT_EQ(fiche.Caption, QStringLiteral("compta.jnl"));
-        EXPECT_TRUE(fiche.Modifie);
-        EXPECT_EQ(fiche.Mois, mois);
+        EXPECT_TRUE(fiche.ledger.Modifie);
+        EXPECT_EQ(fiche.ledger.Mois, mois);
         EXPECT_EQ(readBytes(path), bytes);
     }
 }
@@ -367,11 +367,11 @@ TEST_F(FicheTest, ARefusedLastFileIsNotKeptAsTheDocumentsName)
     // At start-up the document holds the last file's name from the settings
     // before it loads it: refused, that name must not stay for the next save.
     const QString path = ledger("GIF89a\x01\0", QStringLiteral("image.jnl"));
-    fiche.NomFichier = path;
+    fiche.ledger.NomFichier = path;
     EXPECT_FALSE(fiche.Charge(path));
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
     EXPECT_TRUE(fiche.Caption.isEmpty());
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }
 
 TEST_F(FicheTest, AFileOfMoreBlankLinesThanAnyLedgerIsRefused)
@@ -385,7 +385,7 @@ TEST_F(FicheTest, AFileOfMoreBlankLinesThanAnyLedgerIsRefused)
     EXPECT_FALSE(fiche.Charge(path));
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("vide.jnl")));
-    EXPECT_EQ(fiche.NomFichier, open);
+    EXPECT_EQ(fiche.ledger.NomFichier, open);
     EXPECT_EQ(lines(), before);
 }
 
@@ -395,14 +395,14 @@ TEST_F(FicheTest, SavingRoundTripsTheFileByteForByte)
                              "2002037\xD7\r\n" + "209912" "9 a line nobody reads\r\n";
     const QString path = ledger(file);
     fiche.Charge(path);
-    ASSERT_FALSE(fiche.Modifie);
+    ASSERT_FALSE(fiche.ledger.Modifie);
     const QString copy = dir.file(QStringLiteral("copie.jnl"));
     fiche.SetSauve();
     EXPECT_TRUE(fiche.Sauve(copy));
     EXPECT_EQ(readBytes(copy), file);
-    EXPECT_EQ(fiche.NomFichier, copy);
+    EXPECT_EQ(fiche.ledger.NomFichier, copy);
     EXPECT_EQ(fiche.Caption, "copie.jnl");
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }
 
 TEST_F(FicheTest, UnmodifiedDocumentIsNotWritten)
@@ -411,7 +411,7 @@ TEST_F(FicheTest, UnmodifiedDocumentIsNotWritten)
     const QString other = dir.file(QStringLiteral("autre.jnl"));
     EXPECT_TRUE(fiche.Sauve(other));
     EXPECT_FALSE(QFile::exists(other));
-    EXPECT_EQ(fiche.NomFichier, dir.file(QStringLiteral("compta.jnl")));
+    EXPECT_EQ(fiche.ledger.NomFichier, dir.file(QStringLiteral("compta.jnl")));
 }
 
 TEST_F(FicheTest, MonthChangedOnAViewIsSavedUnderItsOwnMonth)
@@ -420,56 +420,56 @@ TEST_F(FicheTest, MonthChangedOnAViewIsSavedUnderItsOwnMonth)
     fiche.Charge(ledger(kHeader2002 + april));
     fiche.Suivant();
     fiche.Suivant(); // March, on the entry page
-    fiche.monthGrid.set(0, 0, QStringLiteral("07/03/2002"));
-    fiche.monthGrid.set(0, 1, QStringLiteral("411000"));
-    fiche.monthGrid.set(0, 5, forms::rset(QStringLiteral("10,00")));
-    fiche.NbLignes = 1;
-    fiche.MoisModifie = true;
-    fiche.Modifie = true;
+    fiche.ledger.monthGrid.set(0, 0, QStringLiteral("07/03/2002"));
+    fiche.ledger.monthGrid.set(0, 1, QStringLiteral("411000"));
+    fiche.ledger.monthGrid.set(0, 5, forms::rset(QStringLiteral("10,00")));
+    fiche.ledger.NbLignes = 1;
+    fiche.ledger.MoisModifie = true;
+    fiche.ledger.Modifie = true;
     fiche.showPage(Page::Journal);
     fiche.Suivant(); // April, on the journal page: the entry grid is not touched
-    EXPECT_EQ(fiche.Mois, 4);
-    ASSERT_TRUE(fiche.Sauve(fiche.NomFichier));
-    fiche.Charge(fiche.NomFichier);
+    EXPECT_EQ(fiche.ledger.Mois, 4);
+    ASSERT_TRUE(fiche.Sauve(fiche.ledger.NomFichier));
+    fiche.Charge(fiche.ledger.NomFichier);
     fiche.Suivant();
     fiche.Suivant();
-    EXPECT_EQ(fiche.NbLignes, 1);
-    EXPECT_EQ(fiche.monthGrid.at(0, 0), "07/03/2002");
+    EXPECT_EQ(fiche.ledger.NbLignes, 1);
+    EXPECT_EQ(fiche.ledger.monthGrid.at(0, 0), "07/03/2002");
     fiche.Suivant();
-    EXPECT_EQ(fiche.NbLignes, 1);
-    EXPECT_EQ(fiche.monthGrid.at(0, 2), "Avril");
+    EXPECT_EQ(fiche.ledger.NbLignes, 1);
+    EXPECT_EQ(fiche.ledger.monthGrid.at(0, 2), "Avril");
 }
 
 TEST_F(FicheTest, ExerciceWritesTheHeaderWhateverTheAnswer)
 {
     fiche.Exercice(); // "Annuler"
     EXPECT_EQ(fake.fiscalYear.calls, 1);
-    EXPECT_EQ(fiche.DebutExercice(), QDate(2002, 1, 1));
-    EXPECT_TRUE(fiche.Modifie);
-    EXPECT_EQ(fiche.Lignes[1], "01/01/2002");
+    EXPECT_EQ(fiche.ledger.DebutExercice(), QDate(2002, 1, 1));
+    EXPECT_TRUE(fiche.ledger.Modifie);
+    EXPECT_EQ(fiche.ledger.Lignes[1], "01/01/2002");
 
     fake.fiscalYear.answer = FiscalYearDialog::Dates{QDate(2002, 7, 1), QDate(2003, 6, 30)};
     fiche.Exercice();
-    EXPECT_EQ(fiche.DebutExercice(), QDate(2002, 7, 1));
-    EXPECT_EQ(fiche.FinExercice(), QDate(2003, 6, 30));
-    EXPECT_EQ(fiche.Lignes.size(), 5u);
-    EXPECT_EQ(fiche.Lignes[2], "30/06/2003");
+    EXPECT_EQ(fiche.ledger.DebutExercice(), QDate(2002, 7, 1));
+    EXPECT_EQ(fiche.ledger.FinExercice(), QDate(2003, 6, 30));
+    EXPECT_EQ(fiche.ledger.Lignes.size(), 5u);
+    EXPECT_EQ(fiche.ledger.Lignes[2], "30/06/2003");
 }
 
 TEST_F(FicheTest, NouveauStartsAModifiedUnnamedDocument)
 {
     fiche.Charge(ledger(kHeader2002 + entry("200203", "05/03/2002", "411000", "x", "1,00")));
     fiche.Nouveau();
-    EXPECT_TRUE(fiche.NomFichier.isEmpty());
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
     EXPECT_TRUE(fiche.Caption.isEmpty());
-    EXPECT_TRUE(fiche.Modifie);
-    EXPECT_EQ(fiche.Lignes.size(), 5u);
-    EXPECT_EQ(fiche.NbLignes, 0);
-    EXPECT_EQ(fiche.Mois, 3);
+    EXPECT_TRUE(fiche.ledger.Modifie);
+    EXPECT_EQ(fiche.ledger.Lignes.size(), 5u);
+    EXPECT_EQ(fiche.ledger.NbLignes, 0);
+    EXPECT_EQ(fiche.ledger.Mois, 3);
     EXPECT_EQ(fake.fiscalYear.shownDebut, QDate(2002, 1, 1));
 
     fiche.showPage(Page::Balance);
     fiche.Nouveau();
     EXPECT_EQ(fiche.ActivePage, Page::Saisie);
-    EXPECT_EQ(fiche.monthCaption, "Mars 2002");
+    EXPECT_EQ(fiche.entry.monthCaption, "Mars 2002");
 }

@@ -24,10 +24,10 @@ struct InvoiceCommandsTest : ::testing::Test {
 
     void SetUp() override
     {
-        fiche.ref.ListePlc = {QStringLiteral("411000 ON Clients"), QStringLiteral("445700 NN TVA collectée"),
+        fiche.ledger.ref.ListePlc = {QStringLiteral("411000 ON Clients"), QStringLiteral("445700 NN TVA collectée"),
                               QStringLiteral("512000 ON Banque"), QStringLiteral("706000 NN Prestations")};
-        fiche.ref.ListeJnx = {QStringLiteral("VE N Ventes")};
-        openAt(fiche,
+        fiche.ledger.ref.ListeJnx = {QStringLiteral("VE N Ventes")};
+        openAt(fiche.ledger,
                kHeader2002 + entriesText("200203", {{"02/03/2002", "512000", "Apport", "BQ", "", "   500,00", "", ""}}),
                2002, 3);
         fiche.LitMois();
@@ -42,7 +42,7 @@ TEST_F(InvoiceCommandsTest, InvoicesOfTheMonthShownAppearAfterItsEntries)
                            {sale("05/03/2002", "Dupont", "120,00", "100,00", "20,00"),
                             sale("01/03/2002", "Durand", "60,00", "50,00", "10,00")},
                            InvoiceKind::Client);
-    EXPECT_EQ(gridRows(fiche), (QList<QStringList>{
+    EXPECT_EQ(gridRows(fiche.ledger), (QList<QStringList>{
                                    {"02/03/2002", "512000", "Apport", "BQ", "", "500,00", "", ""},
                                    {"05/03/2002", "411000", "Dupont", "VE", "", "120,00", "", ""},
                                    {"05/03/2002", "706000", "Dupont", "VE", "", "", "100,00", ""},
@@ -51,23 +51,23 @@ TEST_F(InvoiceCommandsTest, InvoicesOfTheMonthShownAppearAfterItsEntries)
                                    {"01/03/2002", "706000", "Durand", "VE", "", "", "50,00", ""},
                                    {"01/03/2002", "445700", "Durand", "VE", "", "", "10,00", ""},
                                }));
-    EXPECT_TRUE(fiche.Modifie);
-    EXPECT_FALSE(fiche.MoisModifie);
-    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "680,00");
-    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "180,00");
-    EXPECT_EQ(fiche.ref.ListePlc[3], "706000 ON Prestations");
-    EXPECT_EQ(fiche.ref.ListeJnx[0], "VE O Ventes");
+    EXPECT_TRUE(fiche.ledger.Modifie);
+    EXPECT_FALSE(fiche.ledger.MoisModifie);
+    EXPECT_EQ(fiche.entry.monthDebitTotal.trimmed(), "680,00");
+    EXPECT_EQ(fiche.entry.monthCreditTotal.trimmed(), "180,00");
+    EXPECT_EQ(fiche.ledger.ref.ListePlc[3], "706000 ON Prestations");
+    EXPECT_EQ(fiche.ledger.ref.ListeJnx[0], "VE O Ventes");
 }
 
 TEST_F(InvoiceCommandsTest, AnInvoiceOfAnotherMonthGoesToItsMonthAndIntoTheBalance)
 {
     document::postInvoices(fiche, {sale("10/04/2002", "Dupont", "120,00", "100,00", "20,00")},
                            InvoiceKind::Client);
-    EXPECT_EQ(fiche.NbLignes, 1) << "March is as it was";
+    EXPECT_EQ(fiche.ledger.NbLignes, 1) << "March is as it was";
     fiche.Suivant();
-    ASSERT_EQ(fiche.NbLignes, 3);
-    EXPECT_EQ(fiche.monthGrid.at(0, 0), "10/04/2002");
-    EXPECT_EQ(fiche.monthGrid.at(0, 5).trimmed(), "120,00");
+    ASSERT_EQ(fiche.ledger.NbLignes, 3);
+    EXPECT_EQ(fiche.ledger.monthGrid.at(0, 0), "10/04/2002");
+    EXPECT_EQ(fiche.ledger.monthGrid.at(0, 5).trimmed(), "120,00");
 
     document::Balance(fiche);
     const TextGrid &balance = fiche.views.balance.grid;
@@ -83,20 +83,20 @@ TEST_F(InvoiceCommandsTest, AnInvoiceOfAnotherMonthGoesToItsMonthAndIntoTheBalan
 
 TEST_F(InvoiceCommandsTest, EntriesKeyedBeforeTheInvoicesAreKept)
 {
-    keyEntry(fiche, {"03/03/2002", "512000", "Remise", "BQ", "", "30,00", "", ""});
+    keyEntry(fiche.ledger, {"03/03/2002", "512000", "Remise", "BQ", "", "30,00", "", ""});
     document::postInvoices(fiche, {sale("05/03/2002", "Dupont", "12,00", "10,00", "2,00")},
                            InvoiceKind::Fournisseur);
-    ASSERT_EQ(fiche.NbLignes, 5);
-    EXPECT_EQ(fiche.monthGrid.at(1, 2), "Remise");
-    EXPECT_EQ(fiche.monthGrid.at(2, 6).trimmed(), "12,00") << "a supplier is credited";
-    EXPECT_EQ(fiche.monthGrid.at(3, 5).trimmed(), "10,00");
+    ASSERT_EQ(fiche.ledger.NbLignes, 5);
+    EXPECT_EQ(fiche.ledger.monthGrid.at(1, 2), "Remise");
+    EXPECT_EQ(fiche.ledger.monthGrid.at(2, 6).trimmed(), "12,00") << "a supplier is credited";
+    EXPECT_EQ(fiche.ledger.monthGrid.at(3, 5).trimmed(), "10,00");
 }
 
 TEST_F(InvoiceCommandsTest, NothingToPostLeavesTheDocumentUnmodified)
 {
     document::postInvoices(fiche, {}, InvoiceKind::Client);
-    EXPECT_FALSE(fiche.Modifie);
-    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_FALSE(fiche.ledger.Modifie);
+    EXPECT_EQ(fiche.ledger.NbLignes, 1);
 }
 
 TEST_F(InvoiceCommandsTest, AJournalViewShownIsRebuilt)

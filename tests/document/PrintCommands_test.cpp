@@ -17,11 +17,11 @@ struct PrintCommandsTest : ::testing::Test {
 
     void SetUp() override
     {
-        fiche.ref.ListeJnx = {QStringLiteral("VE O Ventes")};
-        fiche.ref.ListePlc = {QStringLiteral("411000 ON Clients"), QStringLiteral("707000 ON Ventes")};
-        fiche.InitPlc();
-        fiche.InitJnx();
-        fiche.Lignes = linesOf(kHeader2002 +
+        fiche.ledger.ref.ListeJnx = {QStringLiteral("VE O Ventes")};
+        fiche.ledger.ref.ListePlc = {QStringLiteral("411000 ON Clients"), QStringLiteral("707000 ON Ventes")};
+        fiche.ledger.InitPlc();
+        fiche.ledger.InitJnx();
+        fiche.ledger.Lignes = linesOf(kHeader2002 +
                                entriesText("200203", {{"05/03/2002", "411000", "Facture Dupont", "VE", "F1", "   100,00", "", ""},
                                                       {"05/03/2002", "707000", "Facture Dupont", "VE", "F1", "", "   100,00", ""}}));
         fiche.LitMois();
@@ -91,7 +91,7 @@ TEST_F(PrintCommandsTest, APrinterThatRefusesTheJobIsToldToTheUser)
 
 TEST_F(PrintCommandsTest, TheEnvelopeOffersTheLetterheadAndPrintsOnTheApplicationPrinter)
 {
-    fiche.ref.Societe = {QStringLiteral("SARL Dupont"), QStringLiteral("12 rue des Lilas"), QStringLiteral("75011 Paris"),
+    fiche.ledger.ref.Societe = {QStringLiteral("SARL Dupont"), QStringLiteral("12 rue des Lilas"), QStringLiteral("75011 Paris"),
                          QString(), QStringLiteral("Siret 123"), QString(), QString()};
     FakeEnvelopeDialog dialog;
     dialog.answer = printing::EnvelopeAddresses{
@@ -105,7 +105,7 @@ TEST_F(PrintCommandsTest, TheEnvelopeOffersTheLetterheadAndPrintsOnTheApplicatio
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Insérez une enveloppe dans l'imprimante")});
     EXPECT_TRUE(wrote(QStringLiteral("Cabinet Martin")));
     EXPECT_TRUE(wrote(QStringLiteral("69006 Lyon")));
-    EXPECT_EQ(fiche.ref.Societe[0], QStringLiteral("SARL Dupont"));
+    EXPECT_EQ(fiche.ledger.ref.Societe[0], QStringLiteral("SARL Dupont"));
 }
 
 } // namespace

@@ -31,19 +31,19 @@ struct ReferenceCommandsTest : ::testing::Test {
     void addJournal(const QString &line)
     {
         JournalEditor editor(fake.messages);
-        editor.Init(fiche.ref.ListeJnx + QStringList{line});
+        editor.Init(fiche.ledger.ref.ListeJnx + QStringList{line});
         document::Journaux(fiche, editor);
     }
     void addAccount(const QString &line)
     {
         PlanEditor editor(fake.messages);
-        editor.Init(fiche.ref.ListePlc + QStringList{line});
+        editor.Init(fiche.ledger.ref.ListePlc + QStringList{line});
         document::Plc(fiche, editor);
     }
     void setCompany(const QString &name)
     {
         SocieteForm form;
-        form.Init(fiche.ref.Societe);
+        form.Init(fiche.ledger.ref.Societe);
         form.lineFields[0] = name;
         form.confirmed = true;
         document::Psoc(fiche, form);
@@ -69,7 +69,7 @@ TEST_F(ReferenceCommandsTest, ACancelledCompanyDialogWritesNothing)
 {
     fiche.FormActivate();
     SocieteForm form;
-    form.Init(fiche.ref.Societe);
+    form.Init(fiche.ledger.ref.Societe);
     form.lineFields[0] = QStringLiteral("Changé puis annulé");
     document::Psoc(fiche, form);
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("Tavelin.soc"))));
@@ -82,7 +82,7 @@ TEST_F(ReferenceCommandsTest, AFileThatHoldsTheSameAlreadyIsNotTouched)
     ASSERT_EQ(::utimensat(AT_FDCWD, native(QStringLiteral("Tavelin.Cbx")).constData(), old, 0), 0);
     fiche.FormActivate();
     JournalEditor editor(fake.messages);
-    editor.Init(fiche.ref.ListeJnx);
+    editor.Init(fiche.ledger.ref.ListeJnx);
     document::Journaux(fiche, editor);
     EXPECT_EQ(QFileInfo(dir.file(QStringLiteral("Tavelin.Cbx"))).lastModified().toSecsSinceEpoch(), 1'000'000'000);
 }
@@ -95,7 +95,7 @@ TEST_F(ReferenceCommandsTest, AFailedWriteSaysWhyAndKeepsTheChange)
     addJournal(QStringLiteral("AC N Achats"));
     EXPECT_EQ(fake.messages.shown,
               QStringList{QStringLiteral("%1 n'est pas un fichier ordinaire").arg(dir.file(QStringLiteral("Tavelin.Cbx")))});
-    EXPECT_EQ(fiche.ref.ListeJnx, QStringList{"AC N Achats"});
+    EXPECT_EQ(fiche.ledger.ref.ListeJnx, QStringList{"AC N Achats"});
 }
 
 TEST_F(ReferenceCommandsTest, AFileThatCouldNotBeReadIsNeverWrittenBack)
@@ -119,15 +119,15 @@ TEST_F(ReferenceCommandsTest, AFileThatCouldNotBeReadIsNeverWrittenBack)
                   addJournal(QStringLiteral("AC N Achats"));
                   addAccount(QStringLiteral("512000 NN Banque"));
                   setCompany(QStringLiteral("Autre société"));
-                  fiche.ref.PlanModifie = true;
-                  EXPECT_TRUE(fiche.saveReferenceFiles().isEmpty());
+                  fiche.ledger.ref.PlanModifie = true;
+                  EXPECT_TRUE(fiche.ledger.saveReferenceFiles().isEmpty());
                   EXPECT_TRUE(fake.messages.shown.isEmpty());
                   for (const auto &[name, bytes] : files) {
                       ASSERT_EQ(::chmod(native(name).constData(), 0600), 0);
                       EXPECT_EQ(readBytes(dir.file(name)), bytes) << name.toStdString();
                   }
                   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
-                  EXPECT_EQ(fiche.unreadReferenceMessages(),
+                  EXPECT_EQ(fiche.ledger.unreadReferenceMessages(),
                             (QStringList{
                                 QStringLiteral("Le fichier %1 n'a pas pu être lu au démarrage : il a été laissé tel quel.")
                                     .arg(dir.file(QStringLiteral("Tavelin.ini"))),
@@ -161,6 +161,6 @@ TEST_F(ReferenceCommandsTest, TheGuidesAreWrittenToTheSettingsFileAtTheirPlaceAn
                                                                   "AC\r\n401000\r\n607000\r\n445660\r\n");
 
     Fiche next{fake.platform};
-    next.ChargeIni();
-    EXPECT_EQ(guides::of(next.ref), form.fields);
+    next.ledger.ChargeIni();
+    EXPECT_EQ(guides::of(next.ledger.ref), form.fields);
 }

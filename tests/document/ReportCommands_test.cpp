@@ -20,12 +20,12 @@ struct ReportCommandsTest : ::testing::Test {
 
     void SetUp() override
     {
-        fiche.ref.ListeJnx = {QStringLiteral("VE O Ventes"), QStringLiteral("AC N Achats")};
-        fiche.ref.ListePlc = {QStringLiteral("411000 ON Clients"), QStringLiteral("601000 ON Achats"),
+        fiche.ledger.ref.ListeJnx = {QStringLiteral("VE O Ventes"), QStringLiteral("AC N Achats")};
+        fiche.ledger.ref.ListePlc = {QStringLiteral("411000 ON Clients"), QStringLiteral("601000 ON Achats"),
                               QStringLiteral("707000 ON Ventes")};
-        fiche.InitPlc();
-        fiche.InitJnx();
-        fiche.Lignes = linesOf(
+        fiche.ledger.InitPlc();
+        fiche.ledger.InitJnx();
+        fiche.ledger.Lignes = linesOf(
             kHeader2002 +
             entriesText("200203", {{"05/03/2002", "411000", "Mars", "VE", "", "   100,00", "", ""},
                                    {"05/03/2002", "707000", "Mars", "VE", "", "", "   100,00", ""},
@@ -57,12 +57,12 @@ TEST_F(ReportCommandsTest, TitleRowsAreWrittenWhenTheDocumentIsCreated)
 
 TEST_F(ReportCommandsTest, OpeningAViewWritesTheMonthBackAndListsTousFirst)
 {
-    fiche.monthGrid.set(2, 2, QStringLiteral("Achat corrigé"));
-    fiche.MoisModifie = true;
-    fiche.Modifie = true;
+    fiche.ledger.monthGrid.set(2, 2, QStringLiteral("Achat corrigé"));
+    fiche.ledger.MoisModifie = true;
+    fiche.ledger.Modifie = true;
     document::Journal(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Journal);
-    EXPECT_FALSE(fiche.MoisModifie);
+    EXPECT_FALSE(fiche.ledger.MoisModifie);
     const MonthViewPage &journal = fiche.views.journal;
     EXPECT_EQ(journal.filterItems, (QStringList{"Tous", "AC", "VE"}));
     EXPECT_EQ(journal.filter, "Tous");
@@ -102,10 +102,10 @@ TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
     EXPECT_EQ(fiche.views.balance.from, QDate(2002, 1, 1));
     EXPECT_EQ(fiche.views.balance.to, QDate(2002, 12, 31));
     EXPECT_EQ(fiche.views.balance.totalDebit.trimmed(), "180,00");
-    const int mois = fiche.Mois;
+    const int mois = fiche.ledger.Mois;
     fiche.Premier();
     fiche.Suivant();
-    EXPECT_EQ(fiche.Mois, mois);
+    EXPECT_EQ(fiche.ledger.Mois, mois);
 
     fiche.views.balance.from = QDate(2002, 4, 1);
     document::LitBalance(fiche);
@@ -146,7 +146,7 @@ TEST_F(ReportCommandsTest, BalanceSheetComputesItsFiguresOnItsDates)
 TEST_F(ReportCommandsTest, TheBalanceOrderIsKeptInTheSettingsOfThisVersion)
 {
     CurrentTempDir dir;
-    fiche.loadPreferences();
+    fiche.ledger.loadPreferences();
     document::Balance(fiche);
     document::showClassSubtotals(fiche, true);
     EXPECT_EQ(fiche.views.balance.grid.at(2, 1), "Total classe 4");
@@ -166,8 +166,8 @@ TEST_F(ReportCommandsTest, TheBalanceOrderIsKeptInTheSettingsOfThisVersion)
 
 TEST_F(ReportCommandsTest, AFailedTotalIsShownToTheUser)
 {
-    fiche.Lignes.append("2002030" "07/03/2002");
-    fiche.Lignes.append("2002035" "cent");
+    fiche.ledger.Lignes.append("2002030" "07/03/2002");
+    fiche.ledger.Lignes.append("2002035" "cent");
     document::Journal(fiche);
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown.front().contains(QStringLiteral("cent")));

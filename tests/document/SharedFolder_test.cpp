@@ -42,30 +42,30 @@ TEST(SharedFolder, AnotherUsersLinkAtANameTheProgramChoseIsNotFollowed)
     if (!SharedFolder().ready())
         GTEST_SKIP() << SharedFolder::kNeedsRoot;
     const NamedFile files[] = {
-        {"Tavelin.soc", [](Fiche &f, FakePlatform &) { return reference::sauveSoc(QDir::current(), f.ref); }},
-        {"Tavelin.ini", [](Fiche &f, FakePlatform &) { return reference::sauveIni(QDir::current(), f.ref, f.NomFichier); }},
+        {"Tavelin.soc", [](Fiche &f, FakePlatform &) { return reference::sauveSoc(QDir::current(), f.ledger.ref); }},
+        {"Tavelin.ini", [](Fiche &f, FakePlatform &) { return reference::sauveIni(QDir::current(), f.ledger.ref, f.ledger.NomFichier); }},
         {"Tavelin.plc",
          [](Fiche &f, FakePlatform &) {
-             f.ref.PlanModifie = true;
-             return reference::sauvePlc(QDir::current(), f.ref);
+             f.ledger.ref.PlanModifie = true;
+             return reference::sauvePlc(QDir::current(), f.ledger.ref);
          }},
-        {"Tavelin.Cbx", [](Fiche &f, FakePlatform &) { return reference::sauveCombo(QDir::current(), f.ref); }},
+        {"Tavelin.Cbx", [](Fiche &f, FakePlatform &) { return reference::sauveCombo(QDir::current(), f.ledger.ref); }},
         {"Tavelin.nte",
          [](Fiche &, FakePlatform &) { return notepad::Sauve(notepad::path(QDir::currentPath()), QStringLiteral("note")); }},
-        {"compta.oms", [](Fiche &f, FakePlatform &) { return MessageBook().Sauve(MessageBook::fileFor(f.NomFichier)); }},
+        {"compta.oms", [](Fiche &f, FakePlatform &) { return MessageBook().Sauve(MessageBook::fileFor(f.ledger.NomFichier)); }},
         {"ANouveau.Txt",
          [](Fiche &f, FakePlatform &fake) {
              fake.messages.okCancel = {true};
-             return reports::Cloturer(f);
+             return reports::Cloturer(f.ledger);
          }},
         {"compta.jnl.bak",
          [](Fiche &f, FakePlatform &fake) {
              f.SetSauve();
-             f.Sauve(f.NomFichier);
+             f.Sauve(f.ledger.NomFichier);
              return fake.messages.shown.join(u'\n');
          }},
         {".compta.jnl.verrou",
-         [](Fiche &f, FakePlatform &) { return DossierLock().take(f.NomFichier, QDateTime::currentDateTime()).message; }},
+         [](Fiche &f, FakePlatform &) { return DossierLock().take(f.ledger.NomFichier, QDateTime::currentDateTime()).message; }},
     };
     for (const NamedFile &named : files) {
         const SharedFolder folder;

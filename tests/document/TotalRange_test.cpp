@@ -24,12 +24,12 @@ struct TotalRangeTest : ::testing::Test {
     // Two entries of the largest amount on one account, in March 2002.
     void SetUp() override
     {
-        fiche.Lignes = linesOf(kHeader2002 +
+        fiche.ledger.Lignes = linesOf(kHeader2002 +
                                entriesText("200203", {{"05/03/2002", "706000", "Vente", "VE", "", "", kLargest, ""},
                                                       {"06/03/2002", "706000", "Vente", "VE", "", "", kLargest, ""},
                                                       {"07/03/2002", "411000", "Client", "VE", "", kLargest, "", ""}}));
-        fiche.Annee = 2002;
-        fiche.Mois = 3;
+        fiche.ledger.Annee = 2002;
+        fiche.ledger.Mois = 3;
         fiche.LitMois();
         fake.messages.clear(); // the entry page's totals said so already
     }
@@ -40,7 +40,7 @@ struct TotalRangeTest : ::testing::Test {
 
 TEST_F(TotalRangeTest, MonthTotalsOfTheEntryPage)
 {
-    const MonthTotals totals = monthTotals(fiche.monthGrid);
+    const MonthTotals totals = monthTotals(fiche.ledger.monthGrid);
     EXPECT_EQ(totals.error, kTooLarge);
     EXPECT_TRUE(totals.debit.isEmpty());
     EXPECT_TRUE(totals.credit.isEmpty());
@@ -80,14 +80,14 @@ TEST_F(TotalRangeTest, IncomeStatement)
 
 TEST_F(TotalRangeTest, Closing)
 {
-    const reports::OpeningEntries entries = reports::openingEntries(fiche.Lignes, fiche.exercice, {});
+    const reports::OpeningEntries entries = reports::openingEntries(fiche.ledger.Lignes, fiche.ledger.exercice, {});
     EXPECT_EQ(entries.error, kTooLarge);
     EXPECT_TRUE(entries.text.empty());
 }
 
 TEST_F(TotalRangeTest, TotalsWithinTheRangeAreComputedAsBefore)
 {
-    fiche.Lignes = linesOf(kHeader2002 +
+    fiche.ledger.Lignes = linesOf(kHeader2002 +
                            entriesText("200203", {{"05/03/2002", "706000", "Vente", "VE", "", "", kLargest, ""},
                                                   {"07/03/2002", "411000", "Client", "VE", "", kLargest, "", ""}}));
     document::Balance(fiche);

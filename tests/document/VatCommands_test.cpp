@@ -18,11 +18,11 @@ struct VatCommandsTest : ::testing::Test {
     void SetUp() override
     {
         fake.clock.date = QDate(2002, 4, 10);
-        fiche.ref.ListePlc = kVatChart;
-        fiche.ref.ListeJnx = kVatJournals;
-        openAt(fiche, vatBooks(), 2002, 3);
+        fiche.ledger.ref.ListePlc = kVatChart;
+        fiche.ledger.ref.ListeJnx = kVatJournals;
+        openAt(fiche.ledger, vatBooks(), 2002, 3);
         fiche.LitMois();
-        keyEntry(fiche, {"28/03/2002", "445712", "Oubli", "VE", "", "", "5,00", ""});
+        keyEntry(fiche.ledger, {"28/03/2002", "445712", "Oubli", "VE", "", "", "5,00", ""});
     }
 };
 
@@ -36,9 +36,9 @@ TEST_F(VatCommandsTest, TheFormCountsTheMonthOnScreenAndTheEntryPostedShowsThere
     document::Journal(fiche);
 
     ASSERT_TRUE(document::postProposedEntry(fiche, form.proposal()));
-    EXPECT_TRUE(fiche.Modifie);
-    EXPECT_EQ(fiche.NbLignes, 18);
-    EXPECT_EQ(gridRows(fiche).last(), (QStringList{"31/03/2002", "445510", "TVA Mars 2002", "OD", "", "", "76,00", ""}));
+    EXPECT_TRUE(fiche.ledger.Modifie);
+    EXPECT_EQ(fiche.ledger.NbLignes, 18);
+    EXPECT_EQ(gridRows(fiche.ledger).last(), (QStringList{"31/03/2002", "445510", "TVA Mars 2002", "OD", "", "", "76,00", ""}));
     EXPECT_EQ(fiche.views.journal.totalCredit.trimmed(), "2282,00") << "the view shown is rebuilt";
     form.recompute();
     EXPECT_EQ(form.proposalRefusal(),
@@ -47,9 +47,9 @@ TEST_F(VatCommandsTest, TheFormCountsTheMonthOnScreenAndTheEntryPostedShowsThere
 
 TEST_F(VatCommandsTest, AnEntryInTheClosedYearIsRefusedAndNothingIsPosted)
 {
-    fiche.exercice.cloture = QDate(2002, 12, 31);
-    const std::size_t lines = fiche.Lignes.size();
+    fiche.ledger.exercice.cloture = QDate(2002, 12, 31);
+    const std::size_t lines = fiche.ledger.Lignes.size();
     EXPECT_FALSE(document::postProposedEntry(fiche, document::vatReturnForm(fiche).proposal()));
     EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Les écritures jusqu'au 31/12/2002 sont validées"));
-    EXPECT_EQ(fiche.Lignes.size(), lines + 8) << "only the month on screen written back";
+    EXPECT_EQ(fiche.ledger.Lignes.size(), lines + 8) << "only the month on screen written back";
 }

@@ -13,27 +13,27 @@ class EntryFixture : public ::testing::Test {
 protected:
     EntryFixture()
     {
-        fiche.ref.ListePlc = {
+        fiche.ledger.ref.ListePlc = {
             QStringLiteral("401000 NN Fournisseurs"),
             QStringLiteral("411000 ON Clients"),
             QStringLiteral("512000 NO Banque"),
             QStringLiteral("530000 O Caisse"),
             QStringLiteral("607000 ON Achats"),
         };
-        fiche.ref.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("VT O Ventes")};
+        fiche.ledger.ref.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("VT O Ventes")};
         fiche.LitMois();
-        fiche.focus = Focus::None;
+        fiche.entry.focus = Focus::None;
     }
 
-    EntryLine line() { return EntryLine(fiche, fiche); }
-    MonthGrid grid() { return MonthGrid(fiche, fiche); }
-    const QString &cell(int row, int col) const { return fiche.monthGrid.at(row, col); }
+    EntryLine line() { return EntryLine(fiche.ledger, fiche.entry); }
+    MonthGrid grid() { return MonthGrid(fiche.ledger, fiche.entry); }
+    const QString &cell(int row, int col) const { return fiche.ledger.monthGrid.at(row, col); }
 
     void fill(const QString &date, const QString &compte, const QString &libelle, const QString &debit,
               const QString &credit = {}, const QString &journal = QStringLiteral("VT"),
               const QString &piece = {})
     {
-        fiche.panel = EntryPanel{date, compte, libelle, journal, piece, debit, credit};
+        fiche.entry.panel = EntryPanel{date, compte, libelle, journal, piece, debit, credit};
     }
 
     bool post(const QString &date, const QString &compte, const QString &libelle, const QString &debit,

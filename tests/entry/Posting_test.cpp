@@ -8,12 +8,12 @@ using Posting = EntryFixture;
 
 TEST_F(Posting, WritesTheLineAndClearsTheEntryLine)
 {
-    fiche.JournalCourant = QStringLiteral("VT");
+    fiche.entry.JournalCourant = QStringLiteral("VT");
     fill(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture 12"), QStringLiteral("12.5"),
          {}, QStringLiteral("VT"), QStringLiteral("F12"));
     ASSERT_TRUE(line().post());
 
-    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_EQ(fiche.ledger.NbLignes, 1);
     EXPECT_EQ(cell(0, 0), "05/03/2002");
     EXPECT_EQ(cell(0, 1), "411000");
     EXPECT_EQ(cell(0, 2), "Facture 12");
@@ -23,19 +23,19 @@ TEST_F(Posting, WritesTheLineAndClearsTheEntryLine)
     EXPECT_TRUE(cell(0, 5).startsWith(u' ')) << "amounts are right-aligned";
     EXPECT_TRUE(cell(0, 6).isEmpty()) << "an empty amount is never 0,00";
 
-    EXPECT_EQ(fiche.DernierLibelle, "Facture 12");
-    EXPECT_EQ(fiche.DerniereDate, "05/03/2002");
-    EXPECT_EQ(fiche.panel.date, EntryPanel::kEmptyDate);
-    EXPECT_TRUE(fiche.panel.compte.isEmpty());
-    EXPECT_TRUE(fiche.panel.libelle.isEmpty());
-    EXPECT_TRUE(fiche.panel.piece.isEmpty());
-    EXPECT_TRUE(fiche.panel.debit.isEmpty());
-    EXPECT_EQ(fiche.panel.journal, "VT") << "the journal stays from one line to the next";
-    EXPECT_EQ(fiche.focus, Focus::Date);
-    EXPECT_TRUE(fiche.Modifie);
-    EXPECT_TRUE(fiche.MoisModifie);
-    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "12,50");
-    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "0,00");
+    EXPECT_EQ(fiche.entry.DernierLibelle, "Facture 12");
+    EXPECT_EQ(fiche.entry.DerniereDate, "05/03/2002");
+    EXPECT_EQ(fiche.entry.panel.date, EntryPanel::kEmptyDate);
+    EXPECT_TRUE(fiche.entry.panel.account.isEmpty());
+    EXPECT_TRUE(fiche.entry.panel.label.isEmpty());
+    EXPECT_TRUE(fiche.entry.panel.voucher.isEmpty());
+    EXPECT_TRUE(fiche.entry.panel.debit.isEmpty());
+    EXPECT_EQ(fiche.entry.panel.journal, "VT") << "the journal stays from one line to the next";
+    EXPECT_EQ(fiche.entry.focus, Focus::Date);
+    EXPECT_TRUE(fiche.ledger.Modifie);
+    EXPECT_TRUE(fiche.ledger.MoisModifie);
+    EXPECT_EQ(fiche.entry.monthDebitTotal.trimmed(), "12,50");
+    EXPECT_EQ(fiche.entry.monthCreditTotal.trimmed(), "0,00");
 }
 
 TEST_F(Posting, DatesOutsideTheFiscalYearAreRefused)
@@ -43,21 +43,21 @@ TEST_F(Posting, DatesOutsideTheFiscalYearAreRefused)
     ASSERT_FALSE(post(QStringLiteral("31/12/2001"), QStringLiteral("411000"), QStringLiteral("x"),
                       QStringLiteral("1")));
     EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Date en dehors des limites de l'exercice"));
-    EXPECT_EQ(fiche.NbLignes, 0);
-    EXPECT_EQ(fiche.panel.date, "31/12/2001") << "a refused posting leaves the entry line";
-    EXPECT_EQ(fiche.panel.debit, "1");
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_EQ(fiche.ledger.NbLignes, 0);
+    EXPECT_EQ(fiche.entry.panel.date, "31/12/2001") << "a refused posting leaves the entry line";
+    EXPECT_EQ(fiche.entry.panel.debit, "1");
+    EXPECT_FALSE(fiche.ledger.Modifie);
 
     EXPECT_FALSE(post(QStringLiteral("01/01/2003"), QStringLiteral("411000"), QStringLiteral("x"),
                       QStringLiteral("1")));
     fiche.Premier();
     EXPECT_TRUE(post(QStringLiteral("01/01/2002"), QStringLiteral("411000"), QStringLiteral("x"),
                      QStringLiteral("1")));
-    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_EQ(fiche.ledger.NbLignes, 1);
     fiche.Dernier();
     EXPECT_TRUE(post(QStringLiteral("31/12/2002"), QStringLiteral("411000"), QStringLiteral("x"),
                      QStringLiteral("1")));
-    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_EQ(fiche.ledger.NbLignes, 1);
 }
 
 TEST_F(Posting, ADateOfAnotherMonthIsRefused)
@@ -65,32 +65,32 @@ TEST_F(Posting, ADateOfAnotherMonthIsRefused)
     EXPECT_FALSE(post(QStringLiteral("15/06/2002"), QStringLiteral("411000"), QStringLiteral("x"),
                       QStringLiteral("1")));
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("La date doit être dans le mois affiché (Mars 2002)")});
-    EXPECT_EQ(fiche.focus, Focus::Date);
-    EXPECT_EQ(fiche.NbLignes, 0);
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_EQ(fiche.entry.focus, Focus::Date);
+    EXPECT_EQ(fiche.ledger.NbLignes, 0);
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }
 
 TEST_F(Posting, AccountAndJournalAreCheckedAgainWhateverTheWayToThePosting)
 {
     struct Case {
-        QString compte, journal, message;
+        QString account, journal, message;
         Focus focus;
     } cases[] = {
-        {QStringLiteral("999"), QStringLiteral("VT"), QStringLiteral("Le compte 999000 n'existe pas"), Focus::Compte},
+        {QStringLiteral("999"), QStringLiteral("VT"), QStringLiteral("Le compte 999000 n'existe pas"), Focus::Account},
         {QStringLiteral("411"), QStringLiteral("QQ"), QStringLiteral("Le journal QQ n'existe pas"), Focus::Journal},
     };
     for (const Case &c : cases) {
         fake.messages.shown.clear();
-        fill(QStringLiteral("05/03/2002"), c.compte, QStringLiteral("x"), QStringLiteral("1"), {}, c.journal);
+        fill(QStringLiteral("05/03/2002"), c.account, QStringLiteral("x"), QStringLiteral("1"), {}, c.journal);
         EXPECT_FALSE(line().post());
         EXPECT_EQ(fake.messages.shown, QStringList{c.message});
-        EXPECT_EQ(fiche.focus, c.focus);
-        EXPECT_EQ(fiche.NbLignes, 0);
+        EXPECT_EQ(fiche.entry.focus, c.focus);
+        EXPECT_EQ(fiche.ledger.NbLignes, 0);
     }
     fill(QStringLiteral("05/03/2002"), QStringLiteral("401"), QStringLiteral("x"), QStringLiteral("1"));
     ASSERT_TRUE(line().post());
     EXPECT_EQ(cell(0, 1), "401000") << "a code posted before its field was left is completed";
-    EXPECT_EQ(fiche.ref.ListePlc[0], "401000 ON Fournisseurs") << "and marked used";
+    EXPECT_EQ(fiche.ledger.ref.ListePlc[0], "401000 ON Fournisseurs") << "and marked used";
 }
 
 TEST_F(Posting, ADateThatIsNoDateStopsSilently)
@@ -99,8 +99,8 @@ TEST_F(Posting, ADateThatIsNoDateStopsSilently)
         EXPECT_FALSE(post(date, QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("1")));
     }
     EXPECT_TRUE(fake.messages.shown.isEmpty());
-    EXPECT_EQ(fiche.NbLignes, 0);
-    EXPECT_EQ(fiche.focus, Focus::None);
+    EXPECT_EQ(fiche.ledger.NbLignes, 0);
+    EXPECT_EQ(fiche.entry.focus, Focus::None);
 }
 
 TEST_F(Posting, AnAmountThatIsNotANumberRefusesThePosting)
@@ -121,20 +121,20 @@ TEST_F(Posting, AnAmountThatIsNotANumberRefusesThePosting)
                           c.credit));
         const QString typed = c.focus == Focus::Debit ? c.debit : c.credit;
         EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Montant invalide : ") + typed});
-        EXPECT_EQ(fiche.focus, c.focus);
-        EXPECT_EQ(fiche.NbLignes, 0) << "nothing is posted";
-        EXPECT_EQ(fiche.panel.debit, c.debit) << "the entry line is left as typed";
+        EXPECT_EQ(fiche.entry.focus, c.focus);
+        EXPECT_EQ(fiche.ledger.NbLignes, 0) << "nothing is posted";
+        EXPECT_EQ(fiche.entry.panel.debit, c.debit) << "the entry line is left as typed";
     }
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }
 
 TEST_F(Posting, WithoutAnyAmountTheFocusGoesToTheDebit)
 {
     EXPECT_FALSE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), {}, {}));
-    EXPECT_EQ(fiche.focus, Focus::Debit);
-    EXPECT_EQ(fiche.NbLignes, 0);
+    EXPECT_EQ(fiche.entry.focus, Focus::Debit);
+    EXPECT_EQ(fiche.ledger.NbLignes, 0);
     EXPECT_TRUE(fake.messages.shown.isEmpty());
-    EXPECT_EQ(fiche.panel.libelle, "x");
+    EXPECT_EQ(fiche.entry.panel.label, "x");
 }
 
 TEST_F(Posting, AmountsAreNormalised)
@@ -161,7 +161,7 @@ TEST_F(Posting, AmountsAreNormalised)
                          QStringLiteral("1")))
             << c.typed.toStdString();
     }
-    for (int r = 0; r < fiche.NbLignes; ++r) {
+    for (int r = 0; r < fiche.ledger.NbLignes; ++r) {
         const auto &c = *std::find_if(std::begin(cases), std::end(cases),
                                       [&](const Case &k) { return k.typed == cell(r, 2); });
         EXPECT_EQ(cell(r, 5).trimmed(), c.stored) << c.typed.toStdString();
@@ -172,17 +172,17 @@ TEST_F(Posting, AmountsAreNormalised)
 
 TEST_F(Posting, TheGridGrowsBeforeItsLastRowIsWritten)
 {
-    ASSERT_EQ(fiche.monthGrid.rowCount(), 32);
+    ASSERT_EQ(fiche.ledger.monthGrid.rowCount(), 32);
     for (int i = 0; i < 31; ++i)
         ASSERT_TRUE(post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QString::number(i),
                          QStringLiteral("1")));
-    EXPECT_EQ(fiche.monthGrid.rowCount(), 32) << "row 30 is not the last row";
+    EXPECT_EQ(fiche.ledger.monthGrid.rowCount(), 32) << "row 30 is not the last row";
     ASSERT_TRUE(post(QStringLiteral("06/03/2002"), QStringLiteral("411000"), QStringLiteral("32nd"),
                      QStringLiteral("1")));
-    EXPECT_EQ(fiche.monthGrid.rowCount(), 42);
-    EXPECT_EQ(fiche.NbLignes, 32);
+    EXPECT_EQ(fiche.ledger.monthGrid.rowCount(), 42);
+    EXPECT_EQ(fiche.ledger.NbLignes, 32);
     EXPECT_EQ(cell(31, 2), "32nd");
-    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "32,00");
+    EXPECT_EQ(fiche.entry.monthDebitTotal.trimmed(), "32,00");
 }
 
 TEST_F(Posting, SumsAreExact)
@@ -190,19 +190,19 @@ TEST_F(Posting, SumsAreExact)
     for (int i = 0; i < 10; ++i)
         post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("0.1"),
              QStringLiteral("0,7"));
-    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "1,00");
-    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "7,00");
+    EXPECT_EQ(fiche.entry.monthDebitTotal.trimmed(), "1,00");
+    EXPECT_EQ(fiche.entry.monthCreditTotal.trimmed(), "7,00");
 }
 
 TEST_F(Posting, TotalsCountRowsBeyondTheLines)
 {
     post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"), QStringLiteral("10"));
-    fiche.monthGrid.set(5, 5, QStringLiteral("   2,50"));
-    fiche.monthGrid.set(6, 6, QStringLiteral("4"));
-    fiche.Total(fiche.monthGrid);
-    EXPECT_EQ(fiche.NbLignes, 1);
-    EXPECT_EQ(fiche.monthDebitTotal.trimmed(), "12,50");
-    EXPECT_EQ(fiche.monthCreditTotal.trimmed(), "4,00");
+    fiche.ledger.monthGrid.set(5, 5, QStringLiteral("   2,50"));
+    fiche.ledger.monthGrid.set(6, 6, QStringLiteral("4"));
+    fiche.entry.Total(fiche.ledger.monthGrid);
+    EXPECT_EQ(fiche.ledger.NbLignes, 1);
+    EXPECT_EQ(fiche.entry.monthDebitTotal.trimmed(), "12,50");
+    EXPECT_EQ(fiche.entry.monthCreditTotal.trimmed(), "4,00");
 }
 
 TEST_F(Posting, LinesAreOrderedByDayWithTheExchangeProcedure)
@@ -241,18 +241,18 @@ TEST_F(Posting, LeavingTheEntryPageWritesTheMonthAndComingBackReadsIt)
     post(QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("a"), QStringLiteral("1"));
     grid().modifySelected();
     fiche.showPage(Page::Journal);
-    EXPECT_FALSE(fiche.MoisModifie);
-    const auto march = std::count_if(fiche.Lignes.begin(), fiche.Lignes.end(),
+    EXPECT_FALSE(fiche.ledger.MoisModifie);
+    const auto march = std::count_if(fiche.ledger.Lignes.begin(), fiche.ledger.Lignes.end(),
                                      [](std::string_view l) { return l.substr(0, 6) == "200203"; });
     EXPECT_EQ(march, 8);
 
     fiche.Saisie();
     EXPECT_EQ(fiche.ActivePage, Page::Saisie);
-    EXPECT_FALSE(fiche.ModeModif) << "reading the month ends a modification";
-    EXPECT_EQ(fiche.NbLignes, 1);
+    EXPECT_FALSE(fiche.entry.ModeModif) << "reading the month ends a modification";
+    EXPECT_EQ(fiche.ledger.NbLignes, 1);
     EXPECT_EQ(cell(0, 2), "a");
-    EXPECT_TRUE(fiche.panel.libelle.isEmpty());
-    EXPECT_EQ(fiche.focus, Focus::Date);
+    EXPECT_TRUE(fiche.entry.panel.label.isEmpty());
+    EXPECT_EQ(fiche.entry.focus, Focus::Date);
 }
 
 TEST_F(Posting, PastedLineBreaksNeverSplitAStoredLine)
@@ -267,10 +267,10 @@ TEST_F(Posting, PastedLineBreaksNeverSplitAStoredLine)
     const QString path = dir.file(QStringLiteral("compta.jnl"));
     ASSERT_TRUE(fiche.Sauve(path));
     ASSERT_TRUE(fiche.Charge(path));
-    fiche.Mois = 3;
+    fiche.ledger.Mois = 3;
     fiche.LitMois();
-    EXPECT_FALSE(fiche.Modifie) << "no stray line was dropped on loading";
-    ASSERT_EQ(fiche.NbLignes, 1);
+    EXPECT_FALSE(fiche.ledger.Modifie) << "no stray line was dropped on loading";
+    ASSERT_EQ(fiche.ledger.NbLignes, 1);
     EXPECT_EQ(cell(0, 2), "Facture  Dupont mars") << "the label reads back whole";
     EXPECT_EQ(cell(0, 4), "F 12");
     EXPECT_EQ(cell(0, 5).trimmed(), "1,00");

@@ -42,10 +42,10 @@ Outcome saveLarge(const QString &path, int lines)
     Fiche fiche(fake.platform);
     fiche.Charge(path);
     for (int i = 0; i < lines; ++i)
-        fiche.Lignes.append("2002032" + std::string(100, 'x'));
+        fiche.ledger.Lignes.append("2002032" + std::string(100, 'x'));
     fiche.SetSauve();
     const bool saved = fiche.Sauve(path);
-    return {saved, fiche.Modifie, fake.messages.shown.value(0)};
+    return {saved, fiche.ledger.Modifie, fake.messages.shown.value(0)};
 }
 
 } // namespace

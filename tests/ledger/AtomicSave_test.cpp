@@ -37,8 +37,8 @@ TEST(AtomicSave, MissingFolderIsReportedAndTheNewNameKept)
     Fiche fiche(fake.platform);
     fiche.SetSauve();
     EXPECT_FALSE(fiche.Sauve(path));
-    EXPECT_TRUE(fiche.Modifie);
-    EXPECT_EQ(fiche.NomFichier, path);
+    EXPECT_TRUE(fiche.ledger.Modifie);
+    EXPECT_EQ(fiche.ledger.NomFichier, path);
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown[0].startsWith(QStringLiteral("Impossible d'enregistrer le fichier ")));
     EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("introuvable")));

@@ -58,10 +58,10 @@ TEST(SaveTargets, AReadOnlyLedgerIsRefusedAndTheDocumentStaysModified)
                   FakePlatform fake;
                   Fiche fiche(fake.platform);
                   ASSERT_TRUE(fiche.Charge(path));
-                  fiche.exercice.debut = QDate(2002, 7, 1);
-                  fiche.EcritHead();
+                  fiche.ledger.exercice.debut = QDate(2002, 7, 1);
+                  fiche.ledger.EcritHead();
                   EXPECT_FALSE(fiche.Sauve(path));
-                  EXPECT_TRUE(fiche.Modifie);
+                  EXPECT_TRUE(fiche.ledger.Modifie);
                   EXPECT_EQ(fake.messages.shown,
                             QStringList{QStringLiteral("Le fichier %1 est protégé en écriture").arg(path)});
                   EXPECT_EQ(readBytes(path), kOld);
@@ -120,10 +120,10 @@ TEST(SaveTargets, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
     FakePlatform fake;
     Fiche fiche(fake.platform);
     ASSERT_TRUE(fiche.Charge(second));
-    fiche.exercice.debut = QDate(2002, 7, 1);
-    fiche.exercice.fin = QDate(2003, 6, 30);
-    fiche.exercice.cloture = fiche.exercice.debut;
-    fiche.EcritHead();
+    fiche.ledger.exercice.debut = QDate(2002, 7, 1);
+    fiche.ledger.exercice.fin = QDate(2003, 6, 30);
+    fiche.ledger.exercice.cloture = fiche.ledger.exercice.debut;
+    fiche.ledger.EcritHead();
     ASSERT_TRUE(fiche.Sauve(second));
 
     EXPECT_TRUE(S_ISLNK(statOf(link).st_mode));
@@ -134,7 +134,7 @@ TEST(SaveTargets, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
     EXPECT_EQ(readBytes(real + QStringLiteral(".bak")), kOld);
     EXPECT_EQ(folderContents(dir.file(QStringLiteral("archives/2002"))), (QStringList{"compta.jnl", "compta.jnl.bak"}));
     EXPECT_EQ(folderContents(dir.path()), (QStringList{"compta.jnl", "raccourci.jnl"}));
-    EXPECT_EQ(fiche.NomFichier, second);
+    EXPECT_EQ(fiche.ledger.NomFichier, second);
 }
 
 TEST(SaveTargets, ALinkToAFileNotYetThereCreatesThatFile)
@@ -233,5 +233,5 @@ TEST(SaveTargets, APreviousVersionThatCannotBeKeptIsToldAndTheSaveGoesThrough)
                                                               "n'a pas pu être gardée dans %1.bak : le chemin désigne un "
                                                               "dossier.")
                                                    .arg(path)});
-    EXPECT_FALSE(fiche.Modifie);
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }

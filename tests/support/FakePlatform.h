@@ -123,14 +123,24 @@ public:
     QTime now() const override { return time; }
 };
 
-// The disk, unless a test lists the paths that exist.
+// The disk, unless a test lists the paths that exist; then the current
+// folder is only recorded, never entered.
 class FakeFileSystem final : public FileSystem {
 public:
     bool useDisk = true;
     std::set<QString> present;
+    QString current; // the current folder when not on the disk
     bool exists(const QString &path) const override
     {
         return useDisk ? DiskFileSystem().exists(path) : present.count(path) > 0;
+    }
+    QString currentFolder() const override { return useDisk ? DiskFileSystem().currentFolder() : current; }
+    bool setCurrentFolder(const QString &path) override
+    {
+        if (useDisk)
+            return DiskFileSystem().setCurrentFolder(path);
+        current = path;
+        return true;
     }
 };
 

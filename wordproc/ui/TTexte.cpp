@@ -7,6 +7,7 @@
 #include "wordproc/ui/TexteIcons.h"
 #include "wordproc/ui/TexteRulerBar.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
@@ -39,6 +40,20 @@ QToolButton *toolButton(QWidget *parent, const QString &hint, const QIcon &icon,
     button->setIconSize(QSize(20, 20));
     button->setCheckable(checkable);
     button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+// A formatting toggle: an action of the window, so that its key works
+// wherever the focus is, shown by a button of the tool bar.
+QToolButton *formatButton(QWidget *window, QWidget *bar, const QString &hint, const QIcon &icon,
+                          const QKeySequence &key = {})
+{
+    auto *action = new QAction(icon, hint, window);
+    action->setCheckable(true);
+    action->setShortcut(key);
+    window->addAction(action);
+    QToolButton *button = toolButton(bar, hint, icon, true);
+    button->setDefaultAction(action);
     return button;
 }
 
@@ -133,14 +148,19 @@ void TTexte::buildToolBar()
     italic.setItalic(true);
     QFont underline = serif;
     underline.setUnderline(true);
-    boldButton = toolButton(toolBar, QStringLiteral("Gras"), texteicons::letter(QStringLiteral("G"), bold, ink), true);
-    italicButton = toolButton(toolBar, QStringLiteral("Italique"), texteicons::letter(QStringLiteral("I"), italic, ink), true);
-    underlineButton =
-        toolButton(toolBar, QStringLiteral("Souligné"), texteicons::letter(QStringLiteral("S"), underline, ink), true);
-    leftButton = toolButton(toolBar, QStringLiteral("Gauche"), texteicons::alignment(Qt::AlignLeft, ink), true);
-    centreButton = toolButton(toolBar, QStringLiteral("Centré"), texteicons::alignment(Qt::AlignHCenter, ink), true);
-    rightButton = toolButton(toolBar, QStringLiteral("Droite"), texteicons::alignment(Qt::AlignRight, ink), true);
-    bulletsButton = toolButton(toolBar, QStringLiteral("Puces"), texteicons::bullets(ink), true);
+    // The keys of French word processors: G for "Gras", I, U for "Souligné".
+    boldButton = formatButton(this, toolBar, QStringLiteral("Gras"), texteicons::letter(QStringLiteral("G"), bold, ink),
+                              QKeySequence(Qt::CTRL | Qt::Key_G));
+    italicButton = formatButton(this, toolBar, QStringLiteral("Italique"),
+                                texteicons::letter(QStringLiteral("I"), italic, ink),
+                                QKeySequence(Qt::CTRL | Qt::Key_I));
+    underlineButton = formatButton(this, toolBar, QStringLiteral("Souligné"),
+                                   texteicons::letter(QStringLiteral("S"), underline, ink),
+                                   QKeySequence(Qt::CTRL | Qt::Key_U));
+    leftButton = formatButton(this, toolBar, QStringLiteral("Gauche"), texteicons::alignment(Qt::AlignLeft, ink));
+    centreButton = formatButton(this, toolBar, QStringLiteral("Centré"), texteicons::alignment(Qt::AlignHCenter, ink));
+    rightButton = formatButton(this, toolBar, QStringLiteral("Droite"), texteicons::alignment(Qt::AlignRight, ink));
+    bulletsButton = formatButton(this, toolBar, QStringLiteral("Puces"), texteicons::bullets(ink));
 
     auto *row = new QHBoxLayout(toolBar);
     row->setContentsMargins(4, 3, 4, 3);
@@ -178,7 +198,7 @@ void TTexte::connectToolBar()
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 
     const auto style = [this](QToolButton *button, auto setter) {
-        connect(button, &QToolButton::toggled, this, [this, setter](bool down) {
+        connect(button->defaultAction(), &QAction::toggled, this, [this, setter](bool down) {
             if (updating_)
                 return;
             QTextCharFormat change;
@@ -193,8 +213,9 @@ void TTexte::connectToolBar()
     const std::pair<QToolButton *, Qt::Alignment> alignments[] = {
         {leftButton, Qt::AlignLeft}, {centreButton, Qt::AlignHCenter}, {rightButton, Qt::AlignRight}};
     for (const auto &[button, alignment] : alignments)
-        connect(button, &QToolButton::clicked, this, [this, alignment = alignment] { applyAlignment(alignment); });
-    connect(bulletsButton, &QToolButton::toggled, this, &TTexte::applyBullets);
+        connect(button->defaultAction(), &QAction::triggered, this,
+                [this, alignment = alignment] { applyAlignment(alignment); });
+    connect(bulletsButton->defaultAction(), &QAction::toggled, this, &TTexte::applyBullets);
 
     // Only a family of the list: text typed that names none changes nothing.
     connect(fontBox, &QComboBox::activated, this, [this](int index) {
@@ -286,19 +307,19 @@ void TTexte::SelectionChange()
     ruler->showIndents(rulerIndents(paragraph));
 
     const rtf::CharFormat format = selectionFormat();
-    boldButton->setChecked(format.bold);
-    italicButton->setChecked(format.italic);
-    underlineButton->setChecked(format.underline);
-    bulletsButton->setChecked(paragraph.bullet);
+    boldButton->defaultAction()->setChecked(format.bold);
+    italicButton->defaultAction()->setChecked(format.italic);
+    underlineButton->defaultAction()->setChecked(format.underline);
+    bulletsButton->defaultAction()->setChecked(paragraph.bullet);
     sizeBox->setValue(qRound(format.halfPoints / 2.0));
     const int family = fontBox->findText(format.family);
     if (family >= 0)
         fontBox->setCurrentIndex(family);
     fontBox->setEditText(format.family);
     // One alignment down; none for a justified paragraph of a file.
-    leftButton->setChecked(paragraph.alignment == rtf::Alignment::Left);
-    centreButton->setChecked(paragraph.alignment == rtf::Alignment::Centre);
-    rightButton->setChecked(paragraph.alignment == rtf::Alignment::Right);
+    leftButton->defaultAction()->setChecked(paragraph.alignment == rtf::Alignment::Left);
+    centreButton->defaultAction()->setChecked(paragraph.alignment == rtf::Alignment::Centre);
+    rightButton->defaultAction()->setChecked(paragraph.alignment == rtf::Alignment::Right);
 }
 
 void TTexte::applyToCurrText(const QTextCharFormat &change)

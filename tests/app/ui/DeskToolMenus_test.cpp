@@ -1,5 +1,5 @@
 #include "WidgetTests.h"
-#include "app/ui/Demarrage.h"
+#include "app/ui/StartUp.h"
 #include "app/ui/TMainForm.h"
 #include "document/ui/TFiche.h"
 #include "support/FakePlatform.h"
@@ -36,7 +36,7 @@ private slots:
         fake = std::make_unique<FakePlatform>();
         fake->clock.date = QDate(2002, 3, 15);
         fake->clock.time = QTime(10, 30, 0);
-        main = demarrer(fake->platform);
+        main = startApplication(fake->platform);
         QVERIFY(main->isVisible());
     }
     void cleanup()
@@ -96,7 +96,7 @@ private slots:
     {
         const QString folder = dir->file(QStringLiteral("exercice.2002"));
         QVERIFY(QDir().mkdir(folder));
-        main->fiche()->fiche().NomFichier = QDir(folder).filePath(QStringLiteral("compta.jnl"));
+        main->fiche()->fiche().ledger.NomFichier = QDir(folder).filePath(QStringLiteral("compta.jnl"));
 
         openFromMenu<TFicheMsg>(*main, Cmd::Messages, QStringLiteral("&Messages"), QStringLiteral("Messages"), main->fiche(),
                                 [](TFicheMsg *book) {
@@ -118,7 +118,7 @@ private slots:
 
     void messagesOfADossierNeverSaved()
     {
-        QVERIFY(main->fiche()->fiche().NomFichier.isEmpty());
+        QVERIFY(main->fiche()->fiche().ledger.NomFichier.isEmpty());
         openFromMenu<TFicheMsg>(*main, Cmd::Messages, QStringLiteral("&Messages"), QStringLiteral("Messages"), main->fiche(),
                                 [](TFicheMsg *book) { QTest::mouseClick(book->closeButton, Qt::LeftButton); });
         QCOMPARE(readBytes(dir->file(QStringLiteral(".oms"))), std::string("\t\t\t\t\t\t\tFFFFF\r\n"));

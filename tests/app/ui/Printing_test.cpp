@@ -18,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QToolButton>
 #include <QTest>
 
 namespace {
@@ -57,7 +58,7 @@ class PrintingTest : public QObject {
         writeBytes(path, kLedger);
         fake->fileDialogs.openAnswers.push_back(path);
         main->menuAction(Cmd::Ouvrir)->trigger();
-        QCOMPARE(main->fiche()->fiche().NomFichier, path);
+        QCOMPARE(main->fiche()->fiche().ledger.NomFichier, path);
     }
 
 private slots:
@@ -97,18 +98,18 @@ private slots:
         QAction *preview = main->menuAction(Cmd::Apercu);
         QCOMPARE(preview->statusTip(), QStringLiteral("Aperçu avant impression"));
         QVERIFY(!preview->isEnabled());
-        QVERIFY(!main->toolAction(Cmd::Enveloppe)->isEnabled());
+        QVERIFY(!main->toolButton(Cmd::Enveloppe)->isEnabled());
         openLedger();
         QVERIFY(preview->isEnabled());
         QVERIFY(main->menuAction(Cmd::Imprimer)->isEnabled());
-        QVERIFY(main->toolAction(Cmd::Enveloppe)->isEnabled());
+        QVERIFY(main->toolButton(Cmd::Enveloppe)->isEnabled());
     }
 
     void cancellingThePrintDialogPrintsNothing()
     {
         openLedger();
         onNextModal<QPrintDialog>([](QPrintDialog *dialog) { dialog->reject(); });
-        main->toolAction(Cmd::Imprimer)->trigger();
+        main->toolButton(Cmd::Imprimer)->click();
         QVERIFY(!QFile::exists(output));
         QVERIFY(fake->messages.shown.isEmpty());
     }
@@ -158,14 +159,14 @@ private slots:
     void theEnvelopeButtonPrintsTheAddressesTyped()
     {
         openLedger();
-        main->fiche()->fiche().ref.Societe[0] = QStringLiteral("SARL Dupont");
+        main->fiche()->fiche().ledger.ref.Societe[0] = QStringLiteral("SARL Dupont");
         QString sender;
         onNextModal<TEnveloppes>([&sender](TEnveloppes *window) {
             sender = window->senderLines[0]->text();
             QTest::keyClicks(window->recipientLines[0], QStringLiteral("Cabinet Martin"));
             QTest::mouseClick(window->okButton, Qt::LeftButton);
         });
-        main->toolAction(Cmd::Enveloppe)->trigger();
+        main->toolButton(Cmd::Enveloppe)->click();
         QCOMPARE(sender, QStringLiteral("SARL Dupont"));
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Insérez une enveloppe dans l'imprimante")});
         QVERIFY(pdfHas(output, QStringLiteral("Martin")));
@@ -179,7 +180,7 @@ private slots:
             QTest::keyClicks(window->recipientLines[0], QStringLiteral("Cabinet Martin"));
             QTest::keyClick(window->recipientLines[0], Qt::Key_Escape);
         });
-        main->toolAction(Cmd::Enveloppe)->trigger();
+        main->toolButton(Cmd::Enveloppe)->click();
         QVERIFY(fake->messages.shown.isEmpty());
         QVERIFY(!QFile::exists(output));
     }

@@ -1,5 +1,5 @@
 #include "WidgetTests.h"
-#include "app/ui/Demarrage.h"
+#include "app/ui/StartUp.h"
 #include "app/ui/TMainForm.h"
 #include "document/ui/TFiche.h"
 #include "ledger/DossierLock.h"
@@ -45,23 +45,23 @@ private slots:
         writeBytes(dossierlock::lockPath(path),
                    "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n");
         fake->messages.choices = {Messages::Choice::First};
-        main = demarrer(fake->platform);
-        main->execute(Cmd::Ouvrir);
+        main = startApplication(fake->platform);
+        main->menuAction(Cmd::Ouvrir)->trigger();
         QCOMPARE(fake->messages.choiceButtons, (QStringList{"Ouvrir en lecture seule", "Ouvrir quand même"}));
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl (lecture seule)]"));
-        QCOMPARE(main->fiche()->fiche().Lignes.size(), std::size_t(8));
+        QCOMPARE(main->fiche()->fiche().ledger.Lignes.size(), std::size_t(8));
 
         main->menuAction(Cmd::Exercice)->trigger();
-        QVERIFY(main->fiche()->fiche().Modifie);
-        main->toolAction(Cmd::Enregistrer)->trigger(); // the save dialog is cancelled
+        QVERIFY(main->fiche()->fiche().ledger.Modifie);
+        QTest::mouseClick(main->toolButton(Cmd::Enregistrer), Qt::LeftButton); // the save dialog is cancelled
         QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t(1));
         QCOMPARE(readBytes(path), kLedger);
     }
 
     void aDossierChangedElsewhereIsSavedOverOnlyWhenTheUserSaysSo()
     {
-        main = demarrer(fake->platform);
-        main->execute(Cmd::Ouvrir);
+        main = startApplication(fake->platform);
+        main->menuAction(Cmd::Ouvrir)->trigger();
         main->menuAction(Cmd::Exercice)->trigger();
         // Another program saves the dossier meanwhile.
         const std::string theirs = kLedger + "2002030" "16/03/2002\r\n";
@@ -76,10 +76,10 @@ private slots:
         QCOMPARE(readBytes(path), theirs);
 
         fake->messages.choices = {Messages::Choice::First};
-        main->toolAction(Cmd::Enregistrer)->trigger(); // "Enregistrer quand même"
+        QTest::mouseClick(main->toolButton(Cmd::Enregistrer), Qt::LeftButton); // "Enregistrer quand même"
         QVERIFY(readBytes(path) != theirs);
         QCOMPARE(readBytes(path + QStringLiteral(".bak")), theirs);
-        QVERIFY(!main->fiche()->fiche().Modifie);
+        QVERIFY(!main->fiche()->fiche().ledger.Modifie);
     }
 
 private:

@@ -1,6 +1,6 @@
 #include "WidgetTests.h"
 #include "../MainWindowTexts.h"
-#include "app/ui/Demarrage.h"
+#include "app/ui/StartUp.h"
 #include "app/ui/TAboutBox.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/TSplash.h"
@@ -58,9 +58,12 @@ QStringList menuRows(const QMenu *menu, const QString &indent = {})
 QStringList toolRows(const TMainForm &main)
 {
     QStringList rows;
-    for (const QAction *a : main.findChild<QToolBar *>()->actions())
+    const QToolBar *bar = main.findChild<QToolBar *>();
+    for (QAction *a : bar->actions()) {
+        const QWidget *button = bar->widgetForAction(a);
         rows.append(a->isSeparator() ? mainwindow::kSeparator
-                                     : mainwindow::row(a->toolTip(), a->statusTip(), a->isEnabled()));
+                                     : mainwindow::row(button->toolTip(), button->statusTip(), button->isEnabled()));
+    }
     return rows;
 }
 
@@ -110,9 +113,9 @@ private slots:
         const QString path = dir->file(QStringLiteral("compta.jnl"));
         writeBytes(path, kLedger);
         writeSettings(dir->file(QStringLiteral("Tavelin.ini")), path, 1);
-        main = demarrer(fake->platform);
+        main = startApplication(fake->platform);
         QVERIFY(main->isVisible());
-        QCOMPARE(main->fiche()->fiche().NomFichier, path);
+        QCOMPARE(main->fiche()->fiche().ledger.NomFichier, path);
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl]"));
         QVERIFY(main->menuAction(Cmd::OuvrirAuto)->isChecked());
         QCOMPARE(allRows(*main), validated(expectedRows()));
@@ -127,19 +130,19 @@ private slots:
     void startUpWithAMissingLastFile()
     {
         writeSettings(dir->file(QStringLiteral("Tavelin.ini")), dir->file(QStringLiteral("parti.jnl")), 1);
-        main = demarrer(fake->platform);
-        QVERIFY(main->fiche()->fiche().NomFichier.isEmpty());
+        main = startApplication(fake->platform);
+        QVERIFY(main->fiche()->fiche().ledger.NomFichier.isEmpty());
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin"));
         QVERIFY(main->menuAction(Cmd::Enregistrer)->isEnabled());
-        QVERIFY(main->toolAction(Cmd::Balance)->isEnabled());
+        QVERIFY(main->toolButton(Cmd::Balance)->isEnabled());
     }
 
     void startUpWithoutAutoOpenWaitsForADocument()
     {
-        main = demarrer(fake->platform);
+        main = startApplication(fake->platform);
         QVERIFY(!main->menuAction(Cmd::OuvrirAuto)->isChecked());
         QCOMPARE(allRows(*main), expectedRows());
-        main->execute(Cmd::Ouvrir); // the open dialog is cancelled
+        main->menuAction(Cmd::Ouvrir)->trigger(); // the open dialog is cancelled
         QCOMPARE(allRows(*main), validated(expectedRows()));
     }
 
@@ -147,8 +150,8 @@ private slots:
     {
         const QString path = dir->file(QStringLiteral("compta.jnl"));
         writeBytes(path, kLedger);
-        main = demarrer(fake->platform, {}, {path});
-        QCOMPARE(main->fiche()->fiche().NomFichier, path);
+        main = startApplication(fake->platform, {}, {path});
+        QCOMPARE(main->fiche()->fiche().ledger.NomFichier, path);
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl]"));
         QVERIFY(main->menuAction(Cmd::Enregistrer)->isEnabled());
         QVERIFY(fake->messages.shown.isEmpty());
@@ -157,7 +160,7 @@ private slots:
     void startUpRefusesAFileThatIsNoDossierAsOuvrirDoes()
     {
         writeBytes(dir->file(QStringLiteral("compta.txt")), kLedger);
-        main = demarrer(fake->platform, {}, {QStringLiteral("compta.txt")});
+        main = startApplication(fake->platform, {}, {QStringLiteral("compta.txt")});
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Type de fichier non valide")});
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin"));
         QVERIFY(!main->menuAction(Cmd::Enregistrer)->isEnabled());
@@ -165,7 +168,7 @@ private slots:
 
     void frenchSettingsForTheRun()
     {
-        main = demarrer(fake->platform);
+        main = startApplication(fake->platform);
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
         QCOMPARE(QLocale().toString(QDate(2002, 3, 5), QLocale::ShortFormat), QStringLiteral("05/03/2002"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
@@ -202,8 +205,8 @@ private slots:
             QVERIFY(button);
             QCOMPARE(button->size(), QSize(25, 25));
             QVERIFY(button->autoRaise());
-            QVERIFY(!a->icon().isNull());
-            QVERIFY(!a->icon().pixmap(QSize(18, 18)).isNull());
+            QVERIFY(!button->icon().isNull());
+            QVERIFY(!button->icon().pixmap(QSize(18, 18)).isNull());
         }
         QCOMPARE(buttons, 16);
         QCOMPARE(separators, 4);
@@ -241,9 +244,9 @@ private slots:
 
     void closingAsksAboutUnsavedWork()
     {
-        main = demarrer(fake->platform);
-        main->execute(Cmd::Nouveau); // a new document counts as modified
-        QVERIFY(main->fiche()->fiche().Modifie);
+        main = startApplication(fake->platform);
+        main->menuAction(Cmd::Nouveau)->trigger(); // a new document counts as modified
+        QVERIFY(main->fiche()->fiche().ledger.Modifie);
 
         fake->messages.yesNoCancel = {Messages::Answer::Annuler};
         QVERIFY(!main->close());
@@ -269,7 +272,7 @@ private slots:
     {
         // A folder where the company file should be: no one can write it.
         QDir(dir->path()).mkdir(QStringLiteral("Tavelin.soc"));
-        main = demarrer(fake->platform);
+        main = startApplication(fake->platform);
         QVERIFY(!main->close()); // the fake answers "Annuler"
         QVERIFY(main->isVisible());
         QCOMPARE(fake->messages.shown.size(), 1);
@@ -289,11 +292,11 @@ private slots:
 
     void quitAndAltX()
     {
-        main = demarrer(fake->platform);
-        main->execute(Cmd::Quitter);
+        main = startApplication(fake->platform);
+        main->menuAction(Cmd::Quitter)->trigger();
         QVERIFY(!main->isVisible());
 
-        main = demarrer(fake->platform);
+        main = startApplication(fake->platform);
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
         QTest::keyClick(main.get(), Qt::Key_X, Qt::AltModifier);
@@ -302,7 +305,7 @@ private slots:
 
     void altEOpensTheEditionMenuWhoseLetterIsAccented()
     {
-        main = demarrer(fake->platform);
+        main = startApplication(fake->platform);
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
         QTest::keyClick(main.get(), Qt::Key_E, Qt::AltModifier);
@@ -316,23 +319,23 @@ private slots:
     {
         openLedger();
         Fiche &f = main->fiche()->fiche();
-        QCOMPARE(f.Mois, quint16(1)); // the year is not over: its first month
-        main->toolAction(Cmd::Dernier)->trigger();
-        QCOMPARE(f.Mois, quint16(12));
+        QCOMPARE(f.ledger.Mois, quint16(1)); // the year is not over: its first month
+        main->toolButton(Cmd::Dernier)->click();
+        QCOMPARE(f.ledger.Mois, quint16(12));
         main->menuAction(Cmd::Precedent)->trigger();
-        QCOMPARE(f.Mois, quint16(11));
+        QCOMPARE(f.ledger.Mois, quint16(11));
         main->menuAction(Cmd::Journal)->trigger();
         QCOMPARE(f.ActivePage, Page::Journal);
-        main->toolAction(Cmd::Saisie)->trigger();
+        main->toolButton(Cmd::Saisie)->click();
         QCOMPARE(f.ActivePage, Page::Saisie);
         main->menuAction(Cmd::Exercice)->trigger();
         QCOMPARE(fake->fiscalYear.calls, 1);
-        QVERIFY(f.Modifie);
+        QVERIFY(f.ledger.Modifie);
         main->menuAction(Cmd::Pointer)->trigger();
         QVERIFY(main->menuAction(Cmd::Pointer)->isChecked());
         main->menuAction(Cmd::OuvrirAuto)->trigger();
         QVERIFY(main->menuAction(Cmd::OuvrirAuto)->isChecked());
-        QCOMPARE(f.ref.OuvrirAuto, 1);
+        QCOMPARE(f.ledger.ref.OuvrirAuto, 1);
         main->menuAction(Cmd::ConfigurerImprimante)->trigger();
         QCOMPARE(fake->printerDialogs.setupCalls, 1);
     }
@@ -356,7 +359,7 @@ private slots:
 
     void helpCommandsAndF1()
     {
-        main = demarrer(fake->platform);
+        main = startApplication(fake->platform);
         const QString helpFile = dir->file(QStringLiteral("Tavelin.hlp"));
         main->menuAction(Cmd::AideIndex)->trigger();
         main->menuAction(Cmd::AideRechercher)->trigger();
@@ -401,7 +404,7 @@ private slots:
             QVERIFY(box->OKButton->isDefault());
             QTest::keyClick(box, Qt::Key_Return);
         });
-        main->execute(Cmd::APropos);
+        main->menuAction(Cmd::APropos)->trigger();
         QVERIFY(seen);
     }
 
@@ -434,8 +437,8 @@ private:
         const QString path = dir->file(QStringLiteral("compta.jnl"));
         writeBytes(path, kLedger);
         fake->fileDialogs.openAnswers = {path};
-        main = demarrer(fake->platform);
-        main->execute(Cmd::Ouvrir);
+        main = startApplication(fake->platform);
+        main->menuAction(Cmd::Ouvrir)->trigger();
     }
 
     std::unique_ptr<CurrentTempDir> dir;

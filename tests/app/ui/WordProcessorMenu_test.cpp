@@ -1,5 +1,5 @@
 #include "WidgetTests.h"
-#include "app/ui/Demarrage.h"
+#include "app/ui/StartUp.h"
 #include "app/ui/TMainForm.h"
 #include "support/FakePlatform.h"
 #include "support/ModalDriver.h"
@@ -23,7 +23,7 @@ private slots:
         writeBytes(dir.file(QStringLiteral("Tavelin.soc")),
                    "SARL Tavelin\r\n12 rue des Lilas\r\n\r\n69000 LYON\r\nT\xE9l 04 78 00 00 00\r\n\r\nSIRET\r\n");
         FakePlatform fake;
-        const std::unique_ptr<TMainForm> main = demarrer(fake.platform);
+        const std::unique_ptr<TMainForm> main = startApplication(fake.platform);
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
 
         QAction *item = main->menuAction(Cmd::TraitementTexte);

@@ -59,7 +59,7 @@ private slots:
         window->run([&](Fiche &f) {
             f.FormActivate();
             f.Charge(dir->file(QStringLiteral("compta.jnl")));
-            f.Mois = 3;
+            f.ledger.Mois = 3;
             f.LitMois();
         });
     }
@@ -72,8 +72,8 @@ private slots:
             QTest::mouseClick(w->pointerButton, Qt::LeftButton);
         });
         QCOMPARE(status, QStringLiteral("pointée"));
-        QCOMPARE(fiche().monthGrid.at(0, 7), QStringLiteral("×"));
-        QVERIFY(fiche().Modifie);
+        QCOMPARE(fiche().ledger.monthGrid.at(0, 7), QStringLiteral("×"));
+        QVERIFY(fiche().ledger.Modifie);
     }
 
     void aPostingOnAnAccountTheChartLacksIsRefused()
@@ -84,7 +84,7 @@ private slots:
             QTest::mouseClick(w->postButton, Qt::LeftButton);
         });
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Le compte 999000 n'existe pas")});
-        QCOMPARE(fiche().monthGrid.at(1, 0), QString());
+        QCOMPARE(fiche().ledger.monthGrid.at(1, 0), QString());
     }
 };
 

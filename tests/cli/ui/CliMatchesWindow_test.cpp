@@ -3,8 +3,9 @@
 #include "FakePlatform.h"
 #include "TempDir.h"
 
-#include "ledger/ui/DocumentPage.h"
+#include "document/ReportCommands.h"
 #include "document/ui/TFiche.h"
+#include "ledger/ui/DocumentPage.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -132,14 +133,14 @@ private slots:
         // Page Down twice: from January to March.
         QTest::keyClick(window_.get(), Qt::Key_PageDown);
         QTest::keyClick(window_.get(), Qt::Key_PageDown);
-        QCOMPARE(window_->fiche().monthCaption, QStringLiteral("Mars 2002"));
+        QCOMPARE(window_->fiche().entry.monthCaption, QStringLiteral("Mars 2002"));
     }
 
     void cleanup() { window_.reset(); }
 
     void theMonthGridIsTheEntryPageOfTheWindow()
     {
-        const int n = window_->fiche().NbLignes;
+        const int n = window_->fiche().ledger.NbLignes;
         QCOMPARE(n, 68);
         const CliRun run = cli({QStringLiteral("mois"), QStringLiteral("200203")});
         QCOMPARE(run.exitCode, 0);
@@ -148,7 +149,7 @@ private slots:
 
     void theMonthViewsAreThePagesOfTheWindow()
     {
-        window_->Journal();
+        window_->run(document::Journal);
         const QList<QStringList> journal = shownView(Page::Journal, "journalGrid", {"journalDebitTotal", "journalCreditTotal"});
         QCOMPARE(journal.size(), 68 + 1);
         const CliRun all = cli({QStringLiteral("journal"), QStringLiteral("200203")});
@@ -166,7 +167,7 @@ private slots:
                      .rows(),
                  bank);
 
-        window_->Comptes();
+        window_->run(document::Comptes);
         QCOMPARE(cli({QStringLiteral("grand-livre"), QStringLiteral("200203")}).rows(),
                  shownView(Page::Comptes, "ledgerGrid", {"ledgerDebitTotal", "ledgerCreditTotal"}));
         typeFilter(Page::Comptes, "ledgerFilter", QStringLiteral("411"));
@@ -178,7 +179,7 @@ private slots:
                  customers);
 
         // Back one month on the general journal page.
-        window_->General();
+        window_->run(document::General);
         QTest::keyClick(window_.get(), Qt::Key_PageUp);
         QCOMPARE(window_->fiche().views.general.title, QStringLiteral("Février 2002"));
         const QList<QStringList> general = shownView(Page::General, "generalJournalGrid", {"generalJournalDebitTotal", "generalJournalCreditTotal"});
@@ -189,7 +190,7 @@ private slots:
     void theStatementsAreThePagesOfTheWindow()
     {
         const QStringList balanceTotals{"balanceDebitTotal", "balanceCreditTotal", "balanceDebitBalances", "balanceCreditBalances"};
-        window_->Balance();
+        window_->run(document::Balance);
         const QList<QStringList> balance = shownView(Page::Balance, "balanceGrid", balanceTotals);
         QCOMPARE(balance.size(), 6 + 1);
         QCOMPARE(cli({QStringLiteral("balance")}).rows(), balance);
@@ -201,7 +202,7 @@ private slots:
                      .rows(),
                  march);
 
-        window_->Resultat();
+        window_->run(document::Resultat);
         auto *statement = page(Page::Resultat)->findChild<QTableView *>(QStringLiteral("incomeGrid"));
         QCOMPARE(cli({QStringLiteral("resultat")}).rows(), shownRows(statement, 0, 15));
         calculate(Page::Resultat, "incomeFrom", "incomeTo", "incomeCompute", QDate(2002, 2, 1), QDate(2002, 2, 28));

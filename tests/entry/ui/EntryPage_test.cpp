@@ -1,4 +1,5 @@
 #include "WidgetTests.h"
+#include "document/EntryCommands.h"
 #include "entry/EntryLine.h"
 #include "entry/ui/DateField.h"
 #include "entry/ui/EntryPage.h"
@@ -58,8 +59,8 @@ class EntryPageTest : public QObject {
     void postDirectly(const QString &date, const QString &compte, const QString &libelle, const QString &debit)
     {
         window->run([&](Fiche &f) {
-            f.panel = EntryPanel{date, compte, libelle, QStringLiteral("VT"), {}, debit, {}};
-            EntryLine(f, f).post();
+            f.entry.panel = EntryPanel{date, compte, libelle, QStringLiteral("VT"), {}, debit, {}};
+            EntryLine(f.ledger, f.entry).post();
         });
     }
     void keyLine(const QString &day, const QString &account, const QString &label, const QString &debit)
@@ -74,11 +75,11 @@ private slots:
         window = std::make_unique<TFiche>(fake->platform);
         page = static_cast<EntryPage *>(window->page(Page::Saisie));
         window->run([](Fiche &f) {
-            f.ref.ListePlc = {QStringLiteral("401000 NN Fournisseurs"), QStringLiteral("411000 ON Clients"),
+            f.ledger.ref.ListePlc = {QStringLiteral("401000 NN Fournisseurs"), QStringLiteral("411000 ON Clients"),
                               QStringLiteral("512000 NO Banque")};
-            f.ref.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("VT O Ventes")};
-            f.InitPlc();
-            f.InitJnx();
+            f.ledger.ref.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("VT O Ventes")};
+            f.ledger.InitPlc();
+            f.ledger.InitJnx();
             f.LitMois();
         });
         window->resize(1000, 600);
@@ -122,7 +123,7 @@ private slots:
         type(QStringLiteral("401"));
         key(Qt::Key_Tab);
         QCOMPARE(page->accountField->currentText(), QStringLiteral("401000"));
-        QCOMPARE(fiche().ref.ListePlc[0], QStringLiteral("401000 ON Fournisseurs"));
+        QCOMPARE(fiche().ledger.ref.ListePlc[0], QStringLiteral("401000 ON Fournisseurs"));
         QCOMPARE(focused(), page->labelField);
         key(Qt::Key_Tab);
         QCOMPARE(page->labelField->text(), QStringLiteral("Fournisseurs"));
@@ -133,7 +134,7 @@ private slots:
         type(QStringLiteral("12.5"));
         key(Qt::Key_Enter);
 
-        QCOMPARE(fiche().NbLignes, 1);
+        QCOMPARE(fiche().ledger.NbLignes, 1);
         QCOMPARE(shown(0, 0), QStringLiteral("05/03/2002"));
         QCOMPARE(shown(0, 1), QStringLiteral("401000"));
         QCOMPARE(shown(0, 2), QStringLiteral("Fournisseurs"));
@@ -141,7 +142,7 @@ private slots:
         QCOMPARE(shown(0, 5), QStringLiteral("12,50"));
         QCOMPARE(page->debitTotal->text(), QStringLiteral("12,50"));
         QCOMPARE(page->creditTotal->text(), QStringLiteral("0,00"));
-        QCOMPARE(fiche().ref.ListeJnx[1], QStringLiteral("VT O Ventes"));
+        QCOMPARE(fiche().ledger.ref.ListeJnx[1], QStringLiteral("VT O Ventes"));
         // The entry line is cleared, keeps its journal and proposes the date again.
         QCOMPARE(focused(), page->dateField);
         QCOMPARE(page->dateField->text(), QStringLiteral("05/03/2002"));
@@ -158,7 +159,7 @@ private slots:
 
     void refusedFieldsTakeTheFocusBack()
     {
-        fiche().DerniereDate = QStringLiteral("01/03/2002");
+        fiche().entry.DerniereDate = QStringLiteral("01/03/2002");
         page->voucherField->setFocus(Qt::MouseFocusReason);
         page->dateField->setFocus(Qt::BacktabFocusReason);
         QCOMPARE(page->dateField->text(), QStringLiteral("01/03/2002"));
@@ -192,7 +193,7 @@ private slots:
     {
         auto fillLine = [this] {
             window->run([](Fiche &f) {
-                f.panel = EntryPanel{QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"),
+                f.entry.panel = EntryPanel{QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("x"),
                                      QStringLiteral("VT"), {}, QStringLiteral("1"), {}};
             });
         };
@@ -203,7 +204,7 @@ private slots:
             key(Qt::Key_Enter);
             key(Qt::Key_Return);
         }
-        QCOMPARE(fiche().NbLignes, 0);
+        QCOMPARE(fiche().ledger.NbLignes, 0);
         QCOMPARE(page->journalField->count(), 2);
 
         const QList<QWidget *> posting = {page->labelField, page->voucherField, page->debitField, page->creditField};
@@ -212,17 +213,17 @@ private slots:
             fillLine();
             field->setFocus(Qt::MouseFocusReason);
             key(Qt::Key_Return);
-            QCOMPARE(fiche().NbLignes, ++expected);
+            QCOMPARE(fiche().ledger.NbLignes, ++expected);
         }
 
         fillLine();
         QTest::mouseClick(page->postButton, Qt::LeftButton);
-        QCOMPARE(fiche().NbLignes, ++expected);
+        QCOMPARE(fiche().ledger.NbLignes, ++expected);
     }
 
     void pageKeysChangeTheMonthFromEveryField()
     {
-        fiche().DerniereDate = QStringLiteral("01/03/2002");
+        fiche().entry.DerniereDate = QStringLiteral("01/03/2002");
         page->labelField->setFocus(Qt::MouseFocusReason);
         type(QStringLiteral("abc"));
         key(Qt::Key_PageDown);
@@ -253,8 +254,8 @@ private slots:
                      QStringLiteral("2"));
         page->labelField->setFocus(Qt::MouseFocusReason);
         doubleClickRow(0);
-        QVERIFY(fiche().ModeModif);
-        QCOMPARE(fiche().LigneModif, 0);
+        QVERIFY(fiche().entry.ModeModif);
+        QCOMPARE(fiche().entry.LigneModif, 0);
         QCOMPARE(page->accountField->currentText(), QStringLiteral("411000"));
         QCOMPARE(page->labelField->text(), QStringLiteral("un"));
         QCOMPARE(page->debitField->text(), QStringLiteral("1,00"));
@@ -263,13 +264,13 @@ private slots:
         QCOMPARE(page->dateField->text(), QStringLiteral("02/03/2002"));
 
         // From the menu while the date field has the focus, the row's date stays.
-        fiche().selectedRow = 0;
-        window->ModifierEcriture();
+        fiche().entry.selectedRow = 0;
+        window->run(document::modifySelected);
         QCOMPARE(page->dateField->text(), QStringLiteral("02/03/2002"));
         page->creditField->setFocus(Qt::MouseFocusReason);
         type(QStringLiteral("5"));
         key(Qt::Key_Enter);
-        QCOMPARE(fiche().NbLignes, 2);
+        QCOMPARE(fiche().ledger.NbLignes, 2);
         QCOMPARE(shown(0, 6), QStringLiteral("5,00"));
         QCOMPARE(shown(0, 2), QStringLiteral("un"));
     }
@@ -283,7 +284,7 @@ private slots:
                      QStringLiteral("3"));
         clickRow(1);
         QVERIFY2(shown(1, 7).isEmpty(), "check-off mode is off");
-        window->Pointer(true);
+        window->run([](Fiche &f) { document::Pointer(f, true); });
         clickRow(1);
         QCOMPARE(shown(1, 7), kMark);
         clickRow(1);
@@ -293,7 +294,7 @@ private slots:
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Compte non pointable")});
         QCOMPARE(focused(), static_cast<QWidget *>(page->monthGrid));
         key(Qt::Key_Down);
-        QCOMPARE(fiche().selectedRow, 1);
+        QCOMPARE(fiche().entry.selectedRow, 1);
         QCOMPARE(shown(1, 7), kMark);
         key(Qt::Key_Down);
         QCOMPARE(shown(2, 7), kMark);
@@ -301,9 +302,9 @@ private slots:
         // The first click of a double-click toggles once, then the line comes back.
         doubleClickRow(2);
         QVERIFY(shown(2, 7).isEmpty());
-        QVERIFY(fiche().ModeModif);
+        QVERIFY(fiche().entry.ModeModif);
         QCOMPARE(page->labelField->text(), QStringLiteral("trois"));
-        QVERIFY(fiche().Modifie);
+        QVERIFY(fiche().ledger.Modifie);
     }
 
     void copyPasteAndDeleteFromTheWindowCommands()
@@ -316,19 +317,19 @@ private slots:
         type(QStringLiteral("Acompte"));
         page->debitField->setFocus(Qt::MouseFocusReason);
         type(QStringLiteral("12.5"));
-        window->Copier();
+        window->run(document::Copier);
         key(Qt::Key_Enter);
-        QCOMPARE(fiche().NbLignes, 1);
+        QCOMPARE(fiche().ledger.NbLignes, 1);
         QVERIFY(page->debitField->text().isEmpty());
-        window->Coller();
+        window->run(document::Coller);
         QCOMPARE(page->dateField->text(), QStringLiteral("06/03/2002"));
         QCOMPARE(page->accountField->currentText(), QStringLiteral("411000"));
         QCOMPARE(page->labelField->text(), QStringLiteral("Acompte"));
         QCOMPARE(page->debitField->text(), QStringLiteral("12.5"));
 
-        fiche().selectedRow = 0;
-        window->Supprimer();
-        QCOMPARE(fiche().NbLignes, 0);
+        fiche().entry.selectedRow = 0;
+        window->run(document::Supprimer);
+        QCOMPARE(fiche().ledger.NbLignes, 0);
         QVERIFY(shown(0, 0).isEmpty());
         QCOMPARE(page->debitTotal->text(), QStringLiteral("0,00"));
     }
@@ -367,7 +368,7 @@ private slots:
         for (const QByteArray &l : QByteArray::fromStdString(bytes).split('\n'))
             marchLines += l.startsWith("200203") ? 1 : 0;
         QCOMPARE(marchLines, 16);
-        QVERIFY(!fiche().Modifie);
+        QVERIFY(!fiche().ledger.Modifie);
     }
     // A desktop that leaves another window active once a message box has
     // closed: the document window then gets no focus event at all, yet the
@@ -375,8 +376,8 @@ private slots:
     void correctedCodesAreCheckedWithoutTheWindowActive()
     {
         window->run([](Fiche &f) {
-            f.ref.ListePlc.append(QStringLiteral("607000 NN Achats"));
-            f.InitPlc();
+            f.ledger.ref.ListePlc.append(QStringLiteral("607000 NN Achats"));
+            f.ledger.InitPlc();
         });
         QWidget elsewhere;
         elsewhere.resize(100, 100);
@@ -414,7 +415,7 @@ private slots:
         QTest::keyClick(page->voucherField, Qt::Key_Tab);
         QTest::keyClicks(page->debitField, QStringLiteral("10"));
         QTest::keyClick(page->debitField, Qt::Key_Enter);
-        QCOMPARE(fiche().NbLignes, 1);
+        QCOMPARE(fiche().ledger.NbLignes, 1);
         QCOMPARE(shown(0, 1), QStringLiteral("607000"));
         QCOMPARE(shown(0, 3), QStringLiteral("AC"));
     }
@@ -434,10 +435,10 @@ private slots:
             keyLine(c.day, QStringLiteral("411"), QStringLiteral("x"), c.debit);
             QCOMPARE(fake->messages.shown, QStringList{c.message});
             QCOMPARE(focused(), c.focus);
-            QCOMPARE(fiche().NbLignes, 0);
+            QCOMPARE(fiche().ledger.NbLignes, 0);
         }
         keyLine(QStringLiteral("05"), QStringLiteral("411"), QStringLiteral("x"), QStringLiteral("1 200,50 €"));
-        QCOMPARE(fiche().NbLignes, 1);
+        QCOMPARE(fiche().ledger.NbLignes, 1);
         QCOMPARE(shown(0, 5), QStringLiteral("1200,50"));
 
         page->labelField->setFocus(Qt::MouseFocusReason);
@@ -455,30 +456,30 @@ private slots:
         key(Qt::Key_F6);
         QCOMPARE(focused(), static_cast<QWidget *>(page->monthGrid));
         key(Qt::Key_Down);
-        QCOMPARE(fiche().selectedRow, 1);
+        QCOMPARE(fiche().entry.selectedRow, 1);
 
         // Space checks the line off in check-off mode, as a click does.
-        window->Pointer(true);
+        window->run([](Fiche &f) { document::Pointer(f, true); });
         key(Qt::Key_Space);
         QCOMPARE(shown(1, 7), kMark);
         key(Qt::Key_Space);
         QVERIFY(shown(1, 7).isEmpty());
-        window->Pointer(false);
+        window->run([](Fiche &f) { document::Pointer(f, false); });
 
         // Delete asks first.
         fake->messages.yesNoCancel = {Messages::Answer::Non};
         key(Qt::Key_Delete);
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Supprimer l'écriture du 03/03/2002 ?")});
-        QCOMPARE(fiche().NbLignes, 2);
+        QCOMPARE(fiche().ledger.NbLignes, 2);
         fake->messages.yesNoCancel = {Messages::Answer::Oui};
         key(Qt::Key_Delete);
-        QCOMPARE(fiche().NbLignes, 1);
+        QCOMPARE(fiche().ledger.NbLignes, 1);
 
         // Enter takes the selected line for modification, never posts the entry line.
         key(Qt::Key_Up);
         key(Qt::Key_Enter);
-        QCOMPARE(fiche().NbLignes, 1);
-        QVERIFY(fiche().ModeModif);
+        QCOMPARE(fiche().ledger.NbLignes, 1);
+        QVERIFY(fiche().entry.ModeModif);
         QCOMPARE(focused(), page->dateField);
         QCOMPARE(page->labelField->text(), QStringLiteral("un"));
         QCOMPARE(page->dateField->text(), QStringLiteral("02/03/2002"));
@@ -524,9 +525,9 @@ private slots:
         QCOMPARE(page->debitTotal->palette().color(QPalette::Text), QColor(Qt::red));
         QCOMPARE(page->creditTotal->palette().color(QPalette::Text), QColor(Qt::red));
         window->run([](Fiche &f) {
-            f.panel = EntryPanel{QStringLiteral("02/03/2002"), QStringLiteral("512000"), QStringLiteral("deux"),
+            f.entry.panel = EntryPanel{QStringLiteral("02/03/2002"), QStringLiteral("512000"), QStringLiteral("deux"),
                                  QStringLiteral("VT"), {}, {}, QStringLiteral("1")};
-            EntryLine(f, f).post();
+            EntryLine(f.ledger, f.entry).post();
         });
         QCOMPARE(page->debitTotal->palette().color(QPalette::Text), normal);
 

@@ -50,10 +50,10 @@ class InvoiceDialogsTest : public QObject {
     QList<QStringList> rows()
     {
         QList<QStringList> out;
-        for (int r = 0; r < fiche().NbLignes; ++r) {
+        for (int r = 0; r < fiche().ledger.NbLignes; ++r) {
             QStringList row;
             for (int c = 0; c < 8; ++c)
-                row.append(fiche().monthGrid.at(r, c).trimmed());
+                row.append(fiche().ledger.monthGrid.at(r, c).trimmed());
             out.append(row);
         }
         return out;
@@ -81,13 +81,13 @@ private slots:
         fake = std::make_unique<FakePlatform>();
         window = std::make_unique<TFiche>(fake->platform);
         window->run([](Fiche &f) {
-            f.ref.ListePlc = {QStringLiteral("401000 NN Fournisseurs"), QStringLiteral("411000 ON Clients"),
+            f.ledger.ref.ListePlc = {QStringLiteral("401000 NN Fournisseurs"), QStringLiteral("411000 ON Clients"),
                               QStringLiteral("445600 NN TVA déductible"), QStringLiteral("445700 NN TVA collectée"),
                               QStringLiteral("607000 NN Achats"), QStringLiteral("706000 NN Prestations"),
                               QStringLiteral("707000 NN Ventes")};
-            f.ref.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("VE N Ventes")};
-            f.InitPlc();
-            f.InitJnx();
+            f.ledger.ref.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("VE N Ventes")};
+            f.ledger.InitPlc();
+            f.ledger.InitJnx();
             f.LitMois();
         });
         window->resize(1000, 600);
@@ -140,17 +140,17 @@ private slots:
             QVERIFY(fake->messages.shown.isEmpty());
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
         });
-        QCOMPARE(fiche().NbLignes, 0);
-        QVERIFY(!fiche().Modifie);
+        QCOMPARE(fiche().ledger.NbLignes, 0);
+        QVERIFY(!fiche().ledger.Modifie);
     }
 
     void supplierDialogProposesItsGuidesAndPostsTheOtherWay()
     {
         window->run([](Fiche &f) {
-            f.ref.JournalAchat = QStringLiteral("AC");
-            f.ref.CompteFour = QStringLiteral("401000");
-            f.ref.CompteAchat = QStringLiteral("607000");
-            f.ref.JournalVente = QStringLiteral("VE");
+            f.ledger.ref.JournalAchat = QStringLiteral("AC");
+            f.ledger.ref.CompteFour = QStringLiteral("401000");
+            f.ledger.ref.CompteAchat = QStringLiteral("607000");
+            f.ledger.ref.JournalVente = QStringLiteral("VE");
         });
         withDialog<TFour>(&TFiche::FactFour, [&](TFour &d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Facture fournisseur"));
@@ -194,7 +194,7 @@ private slots:
                              {"05/03/2002", "706000", label, "V1", "", "", "100,00", ""},
                              {"05/03/2002", "445700", label, "V1", "", "", "20,00", ""},
                          }));
-        QVERIFY(fiche().Modifie);
+        QVERIFY(fiche().ledger.Modifie);
         QVERIFY(fake->messages.shown.isEmpty());
     }
 
@@ -245,7 +245,7 @@ private slots:
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
         });
         // The second invoice was never typed into.
-        QCOMPARE(fiche().NbLignes, 3);
+        QCOMPARE(fiche().ledger.NbLignes, 3);
     }
 
     void escapeAndTheFrameCloseAsFermer()
@@ -262,7 +262,7 @@ private slots:
                 close(d);
             });
             expected += 3;
-            QCOMPARE(fiche().NbLignes, expected);
+            QCOMPARE(fiche().ledger.NbLignes, expected);
         }
     }
 
@@ -289,8 +289,8 @@ private slots:
             type(QStringLiteral("2.5"));
             key(Qt::Key_Escape);
         });
-        QCOMPARE(fiche().NbLignes, 3);
-        QCOMPARE(fiche().monthGrid.at(2, 6).trimmed(), QStringLiteral("2,50"));
+        QCOMPARE(fiche().ledger.NbLignes, 3);
+        QCOMPARE(fiche().ledger.monthGrid.at(2, 6).trimmed(), QStringLiteral("2,50"));
     }
 
     void unknownAccountIsToldAndKeepsTheFocus()
@@ -311,7 +311,7 @@ private slots:
         // Told when the field was left, and again when a new invoice was asked
         // for; the invoice, with nothing to post, was dropped.
         QCOMPARE(fake->messages.shown.size(), 2);
-        QCOMPARE(fiche().NbLignes, 0);
+        QCOMPARE(fiche().ledger.NbLignes, 0);
     }
 
     void fermerShowsTheInvoiceThatCannotBePostedAndLosesNothing()
@@ -332,8 +332,8 @@ private slots:
             type(QStringLiteral("06032002"));
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
         });
-        QCOMPARE(fiche().NbLignes, 6);
-        QCOMPARE(fiche().monthGrid.at(3, 0), QStringLiteral("06/03/2002"));
+        QCOMPARE(fiche().ledger.NbLignes, 6);
+        QCOMPARE(fiche().ledger.monthGrid.at(3, 0), QStringLiteral("06/03/2002"));
     }
 
     void anUnbalancedInvoiceIsAskedAbout()
@@ -351,8 +351,8 @@ private slots:
         const QString question =
             QStringLiteral("Facture 1 : le total TTC n'est pas égal à HT + TVA. L'enregistrer quand même ?");
         QCOMPARE(fake->messages.shown, (QStringList{question, question}));
-        QCOMPARE(fiche().NbLignes, 3);
-        QCOMPARE(fiche().monthGrid.at(2, 6).trimmed(), QStringLiteral("10,00"));
+        QCOMPARE(fiche().ledger.NbLignes, 3);
+        QCOMPARE(fiche().ledger.monthGrid.at(2, 6).trimmed(), QStringLiteral("10,00"));
     }
 };
 

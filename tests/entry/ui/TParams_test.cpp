@@ -27,7 +27,7 @@ class TParamsTest : public QObject {
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<TFiche> window;
 
-    ReferenceData &ref() { return window->fiche().ref; }
+    ReferenceData &ref() { return window->fiche().ledger.ref; }
     static QWidget *focused() { return QApplication::focusWidget(); }
 
     static QStringList itemsOf(const QComboBox *combo)
@@ -57,7 +57,7 @@ private slots:
         dir = std::make_unique<CurrentTempDir>();
         fake = std::make_unique<FakePlatform>();
         window = std::make_unique<TFiche>(fake->platform);
-        ReferenceData &r = window->fiche().ref;
+        ReferenceData &r = window->fiche().ledger.ref;
         r.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("VE O Ventes"), QStringLiteral("ve N ventes")};
         r.ListePlc = {QStringLiteral("401000 NN Fournisseurs"), QStringLiteral("411000 ON Clients"),
                       QStringLiteral("445700 NN TVA"), QStringLiteral("706000 NN Prestations")};
@@ -139,7 +139,7 @@ private slots:
 
     void aCodeIsPickedFromTheList()
     {
-        window->fiche().ref.CompteVente.clear();
+        window->fiche().ledger.ref.CompteVente.clear();
         withGuides([&](TParams &d) {
             QCOMPARE(d.salesAccountField->currentText(), QString());
             d.salesAccountField->setFocus(Qt::TabFocusReason);

@@ -1,5 +1,5 @@
 #include "WidgetTests.h"
-#include "app/ui/Demarrage.h"
+#include "app/ui/StartUp.h"
 #include "app/ui/TMainForm.h"
 #include "document/ui/TFiche.h"
 #include "entry/ui/EntryPage.h"
@@ -74,13 +74,13 @@ private slots:
         writeBytes(dir->file(QStringLiteral("Tavelin.cbx")), "[JOURNAUX]\r\nBQ O Banque\r\n");
         writeBytes(dir->file(QStringLiteral("Tavelin.ini")),
                    " 0.00000000000000E+0000\r\n" + path.toStdString() + "\r\n1\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-        main = demarrer(*platform);
+        main = startApplication(*platform);
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
         page = static_cast<EntryPage *>(main->fiche()->page(Page::Saisie));
         // A year not yet over opens on its first month; the tests start from March.
         main->fiche()->run([](Fiche &f) {
-            f.Annee = 2002;
-            f.Mois = 3;
+            f.ledger.Annee = 2002;
+            f.ledger.Mois = 3;
             f.LitMois();
         });
         QCOMPARE(page->monthCaption->text(), QStringLiteral("Mars 2002"));
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(page->creditTotal->text().trimmed(), QStringLiteral("30,00"));
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("1 écriture importée.")});
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl]"));
-        QVERIFY(fiche().Modifie);
+        QVERIFY(fiche().ledger.Modifie);
     }
 
     void exportsWriteWhatTheUserKeyed()

@@ -68,10 +68,10 @@ private slots:
             QTest::mouseClick(d->okButton, Qt::LeftButton);
         });
         fiche.Exercice();
-        QCOMPARE(fiche.DebutExercice(), QDate(2002, 4, 1));
-        QCOMPARE(fiche.FinExercice(), QDate(2003, 3, 31));
-        QVERIFY(fiche.Modifie);
-        QCOMPARE(QByteArray(fiche.Lignes[2].data(), qsizetype(fiche.Lignes[2].size())), QByteArray("31/03/2003"));
+        QCOMPARE(fiche.ledger.DebutExercice(), QDate(2002, 4, 1));
+        QCOMPARE(fiche.ledger.FinExercice(), QDate(2003, 3, 31));
+        QVERIFY(fiche.ledger.Modifie);
+        QCOMPARE(QByteArray(fiche.ledger.Lignes[2].data(), qsizetype(fiche.ledger.Lignes[2].size())), QByteArray("31/03/2003"));
     }
 
     void annulerAndEscapeKeepTheOldDatesButStillWriteTheHeader()
@@ -83,16 +83,16 @@ private slots:
             QTest::mouseClick(d->cancelButton, Qt::LeftButton);
         });
         fiche.Exercice();
-        QCOMPARE(fiche.DebutExercice(), QDate(2002, 1, 1));
-        QVERIFY(fiche.Modifie);
-        QCOMPARE(fiche.Lignes.size(), std::size_t(5));
+        QCOMPARE(fiche.ledger.DebutExercice(), QDate(2002, 1, 1));
+        QVERIFY(fiche.ledger.Modifie);
+        QCOMPARE(fiche.ledger.Lignes.size(), std::size_t(5));
 
         answerWhenShown([](TExer *d) {
             d->endPicker->setDate(QDate(1999, 4, 1));
             QTest::keyClick(d, Qt::Key_Escape);
         });
         fiche.Exercice();
-        QCOMPARE(fiche.FinExercice(), QDate(2002, 12, 31));
+        QCOMPARE(fiche.ledger.FinExercice(), QDate(2002, 12, 31));
     }
 
     void firstShownOnTheEntryPageWithTheMonthUnderTheGrid()
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(entry->isVisible());
         QVERIFY(window.fiche().Caption.isEmpty());
         QCOMPARE(entry->monthCaption->text(), QStringLiteral("Mars 2002"));
-        QCOMPARE(entry->debitTotal->text(), window.fiche().monthDebitTotal.trimmed());
+        QCOMPARE(entry->debitTotal->text(), window.fiche().entry.monthDebitTotal.trimmed());
         QVERIFY(!entry->debitTotal->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(entry->dateField));
     }
@@ -121,10 +121,10 @@ private slots:
         window.show();
         window.run([](Fiche &f) { f.showPage(Page::Balance); f.showPage(Page::Journal); });
         QTest::keyClick(&window, Qt::Key_PageDown);
-        QCOMPARE(int(window.fiche().Mois), 4);
+        QCOMPARE(int(window.fiche().ledger.Mois), 4);
         QTest::keyClick(&window, Qt::Key_PageUp);
         QTest::keyClick(&window, Qt::Key_PageUp);
-        QCOMPARE(int(window.fiche().Mois), 2);
+        QCOMPARE(int(window.fiche().ledger.Mois), 2);
     }
 };
 

@@ -61,15 +61,15 @@ private slots:
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->currentPage(), QStringLiteral("index.html"));
-        QCOMPARE(window->Onglets->currentIndex(), 0);
+        QCOMPARE(window->tabs->currentIndex(), 0);
         QCOMPARE(window->windowTitle(), QStringLiteral("Aide - Bienvenue dans Tavelin"));
-        QVERIFY(window->Page->toPlainText().contains(QStringLiteral("comptabilité générale")));
+        QVERIFY(window->pageView->toPlainText().contains(QStringLiteral("comptabilité générale")));
 
         viewer.search(helpFile, QString());
         QCOMPARE(viewer.window(), window); // one window for the run
-        QCOMPARE(window->Onglets->currentIndex(), 1);
-        QVERIFY(window->EditRecherche->text().isEmpty());
-        QCOMPARE(window->ListeResultats->count(), window->book().topics().size());
+        QCOMPARE(window->tabs->currentIndex(), 1);
+        QVERIFY(window->searchField->text().isEmpty());
+        QCOMPARE(window->resultList->count(), window->book().topics().size());
 
         viewer.helpOnHelp(helpFile);
         QCOMPARE(window->currentPage(), QStringLiteral("utiliser-aide.html"));
@@ -84,21 +84,21 @@ private slots:
         QtHelpViewer viewer(messages);
         viewer.search(QStringLiteral("Tavelin.hlp"), QString());
         HelpWindow *window = viewer.window();
-        QTest::keyClicks(window->EditRecherche, QStringLiteral("releve"));
-        QVERIFY(window->ListeResultats->count() > 0);
-        QCOMPARE(window->ListeResultats->item(0)->text(), QStringLiteral("Pointer les écritures"));
-        QTest::keyClick(window->EditRecherche, Qt::Key_Return);
+        QTest::keyClicks(window->searchField, QStringLiteral("releve"));
+        QVERIFY(window->resultList->count() > 0);
+        QCOMPARE(window->resultList->item(0)->text(), QStringLiteral("Pointer les écritures"));
+        QTest::keyClick(window->searchField, Qt::Key_Return);
         QCOMPARE(window->currentPage(), QStringLiteral("pointage.html"));
 
         window->showPage(QStringLiteral("balance.html"));
-        QVERIFY(window->BoutonPrecedent->isEnabled());
-        QTest::mouseClick(window->BoutonPrecedent, Qt::LeftButton);
+        QVERIFY(window->backButton->isEnabled());
+        QTest::mouseClick(window->backButton, Qt::LeftButton);
         QCOMPARE(window->currentPage(), QStringLiteral("pointage.html"));
-        QTest::mouseClick(window->BoutonSommaire, Qt::LeftButton);
+        QTest::mouseClick(window->contentsButton, Qt::LeftButton);
         QCOMPARE(window->currentPage(), QStringLiteral("index.html"));
 
-        window->EditRecherche->setText(QStringLiteral("mot absent de toute page"));
-        QCOMPARE(window->ListeResultats->count(), 0);
+        window->searchField->setText(QStringLiteral("mot absent de toute page"));
+        QCOMPARE(window->resultList->count(), 0);
     }
 
     void unknownHelpFileIsReported()

@@ -117,33 +117,33 @@ private slots:
         PrinterSetupDialog dialog(printer);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Configuration de l'impression"));
-        const int pdf = dialog.ComboNom->findText(QStringLiteral("Fichier PDF"));
+        const int pdf = dialog.printerList->findText(QStringLiteral("Fichier PDF"));
         QVERIFY(pdf >= 0);
-        dialog.ComboNom->setCurrentIndex(pdf);
-        QVERIFY(dialog.EditFichier->isEnabled());
+        dialog.printerList->setCurrentIndex(pdf);
+        QVERIFY(dialog.fileField->isEnabled());
         // The file's label underlines its access letter and leads to the field.
         QLabel *fileLabel = nullptr;
         for (QLabel *label : dialog.findChildren<QLabel *>())
             if (label->text() == QStringLiteral("&Fichier :"))
                 fileLabel = label;
         QVERIFY(fileLabel);
-        QCOMPARE(fileLabel->buddy(), dialog.EditFichier);
-        dialog.ComboTaille->setCurrentIndex(dialog.ComboTaille->findText(QStringLiteral("A5")));
-        dialog.RadioPaysage->setChecked(true);
+        QCOMPARE(fileLabel->buddy(), dialog.fileField);
+        dialog.paperSizeList->setCurrentIndex(dialog.paperSizeList->findText(QStringLiteral("A5")));
+        dialog.landscapeButton->setChecked(true);
 
         // No file name: the dialog says so and stays open.
-        dialog.EditFichier->clear();
+        dialog.fileField->clear();
         QString said;
         onNextModal<QMessageBox>([&said](QMessageBox *box) {
             said = box->text();
             box->accept();
         });
-        QTest::mouseClick(dialog.BoutonOK, Qt::LeftButton);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         QCOMPARE(said, QStringLiteral("Indiquez le nom du fichier PDF."));
         QVERIFY(dialog.isVisible());
 
-        dialog.EditFichier->setText(dir.file(QStringLiteral("balance.pdf")));
-        QTest::mouseClick(dialog.BoutonOK, Qt::LeftButton);
+        dialog.fileField->setText(dir.file(QStringLiteral("balance.pdf")));
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
         QCOMPARE(printer.outputFileName(), dir.file(QStringLiteral("balance.pdf")));
@@ -152,17 +152,17 @@ private slots:
 
         // Opened again, it shows the printer as it was left.
         PrinterSetupDialog again(printer);
-        QCOMPARE(again.ComboNom->currentIndex(), again.ComboNom->findText(QStringLiteral("Fichier PDF")));
-        QCOMPARE(again.ComboTaille->currentText(), QStringLiteral("A5"));
-        QVERIFY(again.RadioPaysage->isChecked());
-        QCOMPARE(again.EditFichier->text(), dir.file(QStringLiteral("balance.pdf")));
+        QCOMPARE(again.printerList->currentIndex(), again.printerList->findText(QStringLiteral("Fichier PDF")));
+        QCOMPARE(again.paperSizeList->currentText(), QStringLiteral("A5"));
+        QVERIFY(again.landscapeButton->isChecked());
+        QCOMPARE(again.fileField->text(), dir.file(QStringLiteral("balance.pdf")));
     }
 
     void printerDialogsAnswerWhetherTheUserConfirmed()
     {
         QtPrinterDialogs dialogs;
         onNextModal<PrinterSetupDialog>([](PrinterSetupDialog *dialog) {
-            QTest::mouseClick(dialog->BoutonAnnuler, Qt::LeftButton);
+            QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
         });
         QVERIFY(!dialogs.setup());
         onNextModal<QPrintDialog>([](QPrintDialog *dialog) {

@@ -67,7 +67,7 @@ private slots:
     void societeOkChangesOnlyWhatWasTyped()
     {
         TFiche window(fake.platform);
-        window.fiche().ref.Societe = kSociete;
+        window.fiche().ledger.ref.Societe = kSociete;
         withDialog<TSociete>([&] { window.Psoc(); }, [](TSociete &d) {
             QCOMPARE(d.lineFields[3]->text(), QStringLiteral("69000 LYON"));
             type(d.lineFields[4], QStringLiteral("Tél 04 72 11 11 11"));
@@ -75,7 +75,7 @@ private slots:
         });
         std::array<QString, 7> expected = kSociete;
         expected[4] = QStringLiteral("Tél 04 72 11 11 11");
-        QCOMPARE(window.fiche().ref.Societe, expected);
+        QCOMPARE(window.fiche().ledger.ref.Societe, expected);
         // Written at once, not only when the program closes.
         QCOMPARE(readBytes(dir.file(QStringLiteral("Tavelin.soc"))),
                  std::string("SARL Tavelin\r\n12 rue des Lilas\r\n\r\n69000 LYON\r\nT\xE9l 04 72 11 11 11\r\n\r\n"
@@ -85,7 +85,7 @@ private slots:
     void societeCancelledOrNamelessChangesNothing()
     {
         TFiche window(fake.platform);
-        window.fiche().ref.Societe = kSociete;
+        window.fiche().ledger.ref.Societe = kSociete;
         const std::string before = readBytes(dir.file(QStringLiteral("Tavelin.soc")));
         const std::function<void(TSociete &)> closers[] = {
             [](TSociete &d) { QTest::mouseClick(d.cancelButton, Qt::LeftButton); },
@@ -102,7 +102,7 @@ private slots:
                 close(d);
                 QVERIFY(!d.isVisible());
             });
-            QCOMPARE(window.fiche().ref.Societe, kSociete);
+            QCOMPARE(window.fiche().ledger.ref.Societe, kSociete);
         }
         QCOMPARE(readBytes(dir.file(QStringLiteral("Tavelin.soc"))), before);
     }
@@ -125,7 +125,7 @@ private slots:
     void listEditorsHandTheirListsBackToTheDocument()
     {
         TFiche window(fake.platform);
-        ReferenceData &ref = window.fiche().ref;
+        ReferenceData &ref = window.fiche().ledger.ref;
         ref.ListePlc = {"411000 ON Clients"};
         ref.ListeJnx = {"VE O Ventes"};
         withDialog<TPlan>([&] { window.Plc(); }, [](TPlan &d) {

@@ -3,8 +3,9 @@
 #include "RealisticYear.h"
 #include "TempDir.h"
 
-#include "ledger/ui/DocumentPage.h"
+#include "document/ReportCommands.h"
 #include "document/ui/TFiche.h"
+#include "ledger/ui/DocumentPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,8 +61,8 @@ private slots:
     void init()
     {
         window_ = std::make_unique<TFiche>(fake_.platform);
-        realisticChart(fiche().ref);
-        fiche().Lignes = linesOf(realisticYear());
+        realisticChart(fiche().ledger.ref);
+        fiche().ledger.Lignes = linesOf(realisticYear());
         window_->run([](Fiche &f) { f.LitMois(); });
         window_->resize(1100, 640);
         window_->show();
@@ -71,7 +72,7 @@ private slots:
 
     void journalOpensOnTheCurrentMonth()
     {
-        window_->Journal();
+        window_->run(document::Journal);
         QVERIFY(shown(Page::Journal));
         QCOMPARE(control<QLabel>("journalTitle")->text(), QStringLiteral("Mars 2002"));
         QCOMPARE(control<QComboBox>("journalFilter")->itemText(0), QStringLiteral("Tous"));
@@ -88,7 +89,7 @@ private slots:
 
     void typingAFilterRebuildsOnEveryKeystroke()
     {
-        window_->Journal();
+        window_->run(document::Journal);
         QComboBox *combo = control<QComboBox>("journalFilter");
         const int all = filledRows("journalGrid");
         combo->lineEdit()->selectAll();
@@ -111,7 +112,7 @@ private slots:
 
     void ledgerFilterShowsTheAccountLabel()
     {
-        window_->Comptes();
+        window_->run(document::Comptes);
         QVERIFY(shown(Page::Comptes));
         QComboBox *combo = control<QComboBox>("ledgerFilter");
         combo->setCurrentIndex(combo->findText(QStringLiteral("512000")));
@@ -124,12 +125,12 @@ private slots:
 
     void pageDownRebuildsTheViewForTheNextMonthWithTheSameFilter()
     {
-        window_->General();
+        window_->run(document::General);
         QComboBox *combo = control<QComboBox>("generalJournalFilter");
         combo->setCurrentIndex(combo->findText(QStringLiteral("VE")));
         const QString marchDebit = control<QLineEdit>("generalJournalDebitTotal")->text();
         QTest::keyClick(combo, Qt::Key_PageDown);
-        QCOMPARE(fiche().Mois, quint16(4));
+        QCOMPARE(fiche().ledger.Mois, quint16(4));
         QCOMPARE(control<QLabel>("generalJournalTitle")->text(), QStringLiteral("Avril 2002"));
         QCOMPARE(combo->currentText(), QStringLiteral("VE"));
         QCOMPARE(fiche().views.general.filter, QStringLiteral("VE"));
@@ -145,7 +146,7 @@ private slots:
 
     void calculerTakesTheDatesAsTheUserLeftThem()
     {
-        window_->Balance();
+        window_->run(document::Balance);
         QVERIFY(shown(Page::Balance));
         QDateEdit *from = control<QDateEdit>("balanceFrom");
         QCOMPARE(from->date(), QDate(2002, 1, 1));
@@ -170,12 +171,12 @@ private slots:
         QCOMPARE(alignment(5), Qt::AlignLeft);
         QTest::keyClick(from, Qt::Key_PageDown);
         QCOMPARE(from->date(), QDate(2002, 12, 1));
-        QCOMPARE(fiche().Mois, quint16(3));
+        QCOMPARE(fiche().ledger.Mois, quint16(3));
     }
 
     void incomeStatementAndBalanceSheetOpen()
     {
-        window_->Resultat();
+        window_->run(document::Resultat);
         QVERIFY(shown(Page::Resultat));
         QCOMPARE(control<QTableView>("incomeGrid")->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("CHARGES (HORS TAXES)"));
@@ -189,7 +190,7 @@ private slots:
         QTest::mouseClick(control<QToolButton>("incomeCompute"), Qt::LeftButton);
         QVERIFY(cell("incomeGrid", 12, 1) != year);
 
-        window_->Bilan();
+        window_->run(document::Bilan);
         QVERIFY(shown(Page::Bilan));
         QCOMPARE(cell("balanceSheetGrid", 0, 0), QStringLiteral("Actif immobilisé"));
         QCOMPARE(control<QDateEdit>("balanceSheetFrom")->date(), QDate(2002, 1, 1));
@@ -207,7 +208,7 @@ private slots:
     void balanceChoicesReorderTheRowsAndAreKept()
     {
         CurrentTempDir dir;
-        window_->Balance();
+        window_->run(document::Balance);
         QCheckBox *sort = control<QCheckBox>("balanceSortByAccount");
         QCheckBox *subtotals = control<QCheckBox>("balanceClassSubtotals");
         QCOMPARE(sort->text(), QStringLiteral("Trier par compte"));
@@ -227,7 +228,7 @@ private slots:
 
     void columnWidthsFollowTheWindowWidth()
     {
-        window_->Journal();
+        window_->run(document::Journal);
         QTableView *grid = control<QTableView>("journalGrid");
         window_->resize(1000, 600);
         QCOMPARE(grid->columnWidth(2), 1000 - 528);

@@ -57,11 +57,11 @@ private slots:
         fake->clock.date = QDate(2002, 4, 10);
         window = std::make_unique<TFiche>(fake->platform);
         window->run([](Fiche &f) {
-            openAt(f, vatBooks(), 2002, 3);
-            f.ref.ListePlc = kVatChart;
-            f.ref.ListeJnx = kVatJournals;
-            f.InitPlc();
-            f.InitJnx();
+            openAt(f.ledger, vatBooks(), 2002, 3);
+            f.ledger.ref.ListePlc = kVatChart;
+            f.ledger.ref.ListeJnx = kVatJournals;
+            f.ledger.InitPlc();
+            f.ledger.InitJnx();
             f.LitMois();
         });
         window->resize(1000, 600);
@@ -105,8 +105,8 @@ private slots:
             QTest::mouseClick(d.printButton, Qt::LeftButton);
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
         });
-        QCOMPARE(fiche().NbLignes, 17);
-        QCOMPARE(fiche().monthGrid.at(16, 2), QStringLiteral("TVA Mars 2002"));
+        QCOMPARE(fiche().ledger.NbLignes, 17);
+        QCOMPARE(fiche().ledger.monthGrid.at(16, 2), QStringLiteral("TVA Mars 2002"));
         const std::vector<QString> printed = fake->printer.texts();
         for (const char *text : {"Déclaration de TVA", "Période : Mars 2002 (du 01/03/2002 au 31/03/2002)",
                                  "TVA nette due", "71,00"})
@@ -115,14 +115,14 @@ private slots:
 
     void anEntryTheDocumentRefusesIsToldAndNotPosted()
     {
-        window->run([](Fiche &f) { f.exercice.cloture = QDate(2002, 12, 31); });
+        window->run([](Fiche &f) { f.ledger.exercice.cloture = QDate(2002, 12, 31); });
         withReturn([&](TDeclarationTva &d) {
             post(d);
             QVERIFY(d.messageLabel->text().isEmpty());
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
         });
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Les écritures jusqu'au 31/12/2002 sont validées")});
-        QCOMPARE(fiche().NbLignes, 12);
+        QCOMPARE(fiche().ledger.NbLignes, 12);
     }
 };
 

@@ -205,6 +205,22 @@ private slots:
         QVERIFY(!formatAt(*window, 0).fontUnderline());
     }
 
+    void formattingKeysOfFrenchWordProcessors()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        type(*window, "un deux");
+        select(*window, 0, 2);
+        QTest::keyClick(window->editor, Qt::Key_G, Qt::ControlModifier);
+        QTest::keyClick(window->editor, Qt::Key_I, Qt::ControlModifier);
+        QTest::keyClick(window->editor, Qt::Key_U, Qt::ControlModifier);
+        QVERIFY(boldAt(*window, 1));
+        QVERIFY(formatAt(*window, 1).fontItalic());
+        QVERIFY(formatAt(*window, 1).fontUnderline());
+        QVERIFY(!boldAt(*window, 4));
+        QVERIFY(window->boldButton->isChecked() && window->italicButton->isChecked());
+    }
+
     void sizeBoxKeepsToFourToSeventyTwo()
     {
         type(*window, "texte");

@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
+
+class TMainForm;
 
 // Every command of the main window's menus and tool bar.
 enum class Cmd {
@@ -27,10 +30,15 @@ enum class Cmd {
     Enveloppe,
 };
 
+// What a command does in the main window. `checked` is the check mark of a
+// checkable item once the click has toggled it.
+using CommandHandler = std::function<void(TMainForm &window, bool checked)>;
+
 // A menu item. `startEnabled` false: the item waits for a document (see
 // MainForm::Valide). `shortcut` is in Qt's portable text ("Alt+X").
 struct MenuItem {
     Cmd cmd;
+    CommandHandler run; // none for an item that opens a submenu
     QString caption; // "&" marks the access letter
     QString hint;
     QString shortcut;
@@ -46,13 +54,23 @@ struct Menu {
     QList<MenuItem> items;
 };
 
-// A flat button of the tool bar; a vertical line separates the groups.
+// A flat button of the tool bar; a vertical line separates the groups. A
+// button runs the action of its command's menu item, with hints and a start
+// state of its own; a command found in no menu names its handler here.
 struct ToolButton {
     Cmd cmd;
     int group;
     QString hint; // "short|long" (see hints::)
     QString icon; // resource path of its image
     bool startEnabled = true;
+    CommandHandler run; // only for a command of the tool bar alone
+};
+
+// Every command of the main window: one action each, shown in the menus and
+// run by the tool bar's buttons.
+struct CommandTable {
+    QList<Menu> menus;
+    QList<ToolButton> toolBar;
 };
 
 namespace commands {
@@ -60,10 +78,6 @@ namespace commands {
 // The help context of the document window; each menu carries its own.
 constexpr int kFicheHelpContext = 2;
 
-const QList<Menu> &mainMenu();
-// The access letter of a caption without its accent ("&Édition" gives E), or
-// a null character when it carries none: the keyboard types Alt+E for it.
-QChar unaccentedAccessLetter(const QString &caption);
-const QList<ToolButton> &toolBar();
+const CommandTable &table();
 
 } // namespace commands

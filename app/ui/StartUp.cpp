@@ -1,4 +1,4 @@
-#include "app/ui/Demarrage.h"
+#include "app/ui/StartUp.h"
 
 #include "app/FrenchSettings.h"
 #include "app/ui/TMainForm.h"
@@ -10,10 +10,10 @@
 #include <QIcon>
 #include <QScreen>
 
-std::unique_ptr<TMainForm> demarrer(const Platform &platform, const std::function<void(TMainForm &)> &adopt,
-                                    const QStringList &files)
+std::unique_ptr<TMainForm> startApplication(const Platform &platform, const std::function<void(TMainForm &)> &adopt,
+                                            const QStringList &files)
 {
-    QApplication::setApplicationName(MainForm::kTitre);
+    QApplication::setApplicationName(MainForm::kTitle);
     // The windows carry their own titles ("À propos", "Tavelin - [compta.jnl]"):
     // the desktop must not add the program's name to each of them.
     QGuiApplication::setApplicationDisplayName(QString());
@@ -39,6 +39,6 @@ std::unique_ptr<TMainForm> demarrer(const Platform &platform, const std::functio
     // holds), which it would otherwise cover.
     splash.reset();
     main->FormShow();
-    main->form().VerifieProgramme(QCoreApplication::applicationFilePath());
+    main->form().checkProgramFile(QCoreApplication::applicationFilePath());
     return main;
 }

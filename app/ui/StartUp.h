@@ -14,6 +14,6 @@ struct Platform;
 // window as soon as it exists (the desktop services take it as their parent).
 // `files` are the file names of the command line: the dossier to open in
 // place of the reopening at start (see MainForm::takeCommandLine).
-std::unique_ptr<TMainForm> demarrer(const Platform &platform,
-                                    const std::function<void(TMainForm &)> &adopt = {},
-                                    const QStringList &files = {});
+std::unique_ptr<TMainForm> startApplication(const Platform &platform,
+                                            const std::function<void(TMainForm &)> &adopt = {},
+                                            const QStringList &files = {});

@@ -1,0 +1,165 @@
+#include "WidgetTests.h"
+#include "../MainWindowTexts.h"
+#include "app/Hints.h"
+#include "app/ui/TMainForm.h"
+#include "support/FakePlatform.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <set>
+
+namespace {
+
+void collect(const QList<MenuItem> &items, std::multiset<Cmd> &seen)
+{
+    for (const MenuItem &item : items) {
+        seen.insert(item.cmd);
+        collect(item.submenu, seen);
+    }
+}
+
+std::multiset<Cmd> menuCommands()
+{
+    std::multiset<Cmd> seen;
+    for (const Menu &menu : commands::table().menus)
+        collect(menu.items, seen);
+    return seen;
+}
+
+// The items of a menu of the command table, in the rows of MainWindowTexts.h.
+void describe(const QList<MenuItem> &items, const QString &indent, QStringList &rows)
+{
+    for (const MenuItem &item : items) {
+        rows.append(indent + mainwindow::row(item.caption, item.hint, item.startEnabled, item.shortcut, item.checkable));
+        describe(item.submenu, indent + mainwindow::kSubmenuIndent, rows);
+        if (item.separatorAfter)
+            rows.append(mainwindow::kSeparator);
+    }
+}
+
+// A command that ran, and the check mark it was given.
+struct Run {
+    Cmd cmd;
+    bool checked;
+    bool operator==(const Run &) const = default;
+};
+
+CommandHandler recorder(Cmd cmd, std::vector<Run> &runs)
+{
+    return [&runs, cmd](TMainForm &, bool checked) { runs.push_back({cmd, checked}); };
+}
+
+// The items of a table with every handler replaced by one that records its run.
+void recording(QList<MenuItem> &items, std::vector<Run> &runs)
+{
+    for (MenuItem &item : items) {
+        if (item.run)
+            item.run = recorder(item.cmd, runs);
+        recording(item.submenu, runs);
+    }
+}
+
+// Walks the items of the table beside the menu shown: each item shows its
+// command's one action, and triggering it runs that command's handler.
+void triggerItems(const QList<MenuItem> &items, const QMenu *shown, const TMainForm &main, const std::vector<Run> &runs)
+{
+    QList<QAction *> actions = shown->actions();
+    actions.removeIf([](const QAction *a) { return a->isSeparator(); });
+    QCOMPARE(actions.size(), items.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        QCOMPARE(actions[i], main.menuAction(items[i].cmd));
+        if (!items[i].submenu.isEmpty()) {
+            triggerItems(items[i].submenu, actions[i]->menu(), main, runs);
+            continue;
+        }
+        const std::size_t before = runs.size();
+        actions[i]->trigger();
+        QCOMPARE(runs.size(), before + 1);
+        // A checkable item, unchecked at first, passes its new check mark.
+        QVERIFY(runs.back() == (Run{items[i].cmd, items[i].checkable}));
+    }
+}
+
+} // namespace
+
+class CommandTableTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menusCarryTheirCaptionsHintsKeysAndStartStates()
+    {
+        const QList<Menu> &menus = commands::table().menus;
+        QCOMPARE(menus.size(), mainwindow::kMenus.size());
+        for (qsizetype i = 0; i < menus.size(); ++i) {
+            const mainwindow::ExpectedMenu &expected = mainwindow::kMenus[i];
+            QCOMPARE(menus[i].caption, expected.caption);
+            QCOMPARE(menus[i].helpContext, expected.helpContext);
+            QStringList rows;
+            describe(menus[i].items, QString(), rows);
+            QCOMPARE(rows, expected.rows);
+        }
+    }
+
+    void toolButtonsCarryTheirHintsGroupsAndStartStates()
+    {
+        QStringList rows;
+        int group = 0;
+        for (const ToolButton &button : commands::table().toolBar) {
+            if (group != 0 && button.group != group)
+                rows.append(mainwindow::kSeparator);
+            group = button.group;
+            rows.append(mainwindow::row(hints::shortHint(button.hint), hints::longHint(button.hint), button.startEnabled));
+        }
+        QCOMPARE(rows, mainwindow::kToolBar);
+    }
+
+    void eachMenuCommandAppearsOnce()
+    {
+        const std::multiset<Cmd> seen = menuCommands();
+        for (const Cmd cmd : seen)
+            QVERIFY2(seen.count(cmd) == 1, qPrintable(QString::number(int(cmd))));
+    }
+
+    // A button runs the action of its menu item; only a command found in no
+    // menu (the envelope) has a handler of its own there.
+    void toolButtonsRunMenuCommandsOrTheirOwn()
+    {
+        const std::multiset<Cmd> inMenus = menuCommands();
+        for (const ToolButton &button : commands::table().toolBar)
+            QVERIFY2((inMenus.count(button.cmd) == 1) != bool(button.run), qPrintable(button.hint));
+    }
+
+    void everyCommandReachesItsHandlerThroughItsOneAction()
+    {
+        std::vector<Run> runs;
+        CommandTable table = commands::table();
+        for (Menu &menu : table.menus)
+            recording(menu.items, runs);
+        for (ToolButton &button : table.toolBar)
+            if (button.run)
+                button.run = recorder(button.cmd, runs);
+        FakePlatform fake;
+        TMainForm main(fake.platform, table);
+        // Any command shows the states the rules left: here every command available.
+        main.form().Valide();
+        main.menuAction(Cmd::Nouveau)->trigger();
+
+        const QList<QAction *> tops = main.menuBar()->actions();
+        for (qsizetype m = 0; m < table.menus.size(); ++m)
+            triggerItems(table.menus[m].items, tops[m]->menu(), main, runs);
+        for (const ToolButton &button : table.toolBar) {
+            // The button runs the same action as the menu item.
+            QSignalSpy triggered(main.menuAction(button.cmd), &QAction::triggered);
+            main.toolButton(button.cmd)->click();
+            QCOMPARE(triggered.count(), 1);
+            QVERIFY(runs.back() == (Run{button.cmd, false}));
+        }
+    }
+};
+
+TAVELIN_WIDGET_TEST(CommandTableTest)
+#include "CommandTable_test.moc"
