@@ -12,17 +12,19 @@ namespace fileio {
 // Files larger than this are refused at reading: no ledger comes near it.
 constexpr qint64 kMaxFileSize = qint64(1) << 30;
 
+// A FIFO that no program writes to reads as empty rather than waiting; a
+// device or a socket is refused as no regular file.
 QString readWhole(const QString &path, std::string &out);
 
 // Who chose the name of a file being written. A symbolic link standing at a
 // name the user gave (a dialog, the command line) leads to the file it points
 // to, as the user meant. At a name the program chose itself (the reference
 // files, the settings, the notepad and message files, "ANouveau.Txt", the
-// lock, the ".bak"), in a folder others may write, a link may have been
-// planted by another user to have the program replace a file of its user's:
-// it is followed only when it belongs to the user running the program, the
-// rule the kernel applies to links in sticky folders. linkMayBeFollowed() is
-// that rule, for every writer.
+// ".bak"), in a folder others may write, a link may have been planted by
+// another user to have the program replace a file of its user's: it is
+// followed only when it belongs to the user running the program, the rule
+// the kernel applies to links in sticky folders. linkMayBeFollowed() is
+// that rule, for every writer. (The lock follows no link at all.)
 enum class NamedBy { User, Program };
 bool linkMayBeFollowed(NamedBy namedBy, uid_t linkOwner);
 
