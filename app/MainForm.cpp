@@ -25,6 +25,8 @@ QString MainForm::title() const
 {
     if (fiche_.Caption.isEmpty())
         return kTitle;
+    if (readOnly_)
+        return QStringLiteral("%1 - [%2 (lecture seule)]").arg(kTitle, fiche_.Caption);
     return QStringLiteral("%1 - [%2]").arg(kTitle, fiche_.Caption);
 }
 
@@ -83,33 +85,62 @@ void MainForm::tellCommandLine()
                 .arg(unopenedArguments_.join(QStringLiteral(", "))));
 }
 
+DossierLock::Attempt MainForm::takeLock(DossierLock &lock, const QString &path) const
+{
+    return lock.take(path, QDateTime(platform_.clock->today(), platform_.clock->now()));
+}
+
 void MainForm::load()
 {
-    // One session per dossier: whether to open one another live session
-    // holds is the user's call.
-    if (const std::optional<LockOwner> owner = dossierlock::heldByOther(FichierCourant);
-        owner && !platform_.messages->warningAcceptCancel(dossierlock::alreadyOpenMessage(*owner),
-                                                          QStringLiteral("&Ouvrir quand même"))) {
-        // At start-up the document holds the name from the settings without
-        // its content: the next save must not write over the other session.
-        if (fiche_.ledger.NomFichier == FichierCourant)
-            fiche_.ledger.NomFichier.clear();
-        FichierCourant = fiche_.ledger.NomFichier;
+    // The lock comes first: of two sessions opening the dossier together,
+    // one only holds it. A lock that cannot be created (a read-only folder)
+    // does not keep the dossier from being opened.
+    DossierLock lock;
+    const DossierLock::Attempt attempt = takeLock(lock, FichierCourant);
+    bool readOnly = false;
+    switch (attempt.result) {
+    case DossierLock::Result::Taken:
+    case DossierLock::Result::NotWritten:
+        break;
+    case DossierLock::Result::Refused:
+        platform_.messages->information(attempt.message);
+        forgetChosenFile();
         return;
+    case DossierLock::Result::Held:
+        switch (platform_.messages->warningChoice(attempt.message, QStringLiteral("Ouvrir en &lecture seule"),
+                                                  QStringLiteral("&Ouvrir quand même"))) {
+        case Messages::Choice::First:
+            readOnly = true;
+            break;
+        case Messages::Choice::Second:
+            break;
+        case Messages::Choice::Annuler:
+            forgetChosenFile();
+            return;
+        }
+        break;
     }
-    fiche_.Charge(FichierCourant);
+    const QString chosen = FichierCourant;
+    fiche_.Charge(chosen);
     // A file that is gone or unreadable leaves the document unnamed: a later
     // "Enregistrer" must not write over that file.
     FichierCourant = fiche_.ledger.NomFichier;
-    followDossier();
+    if (fiche_.ledger.NomFichier.isEmpty()) {
+        lock_.release();
+        readOnly_ = false;
+    } else if (fiche_.ledger.NomFichier == chosen) {
+        lock_ = std::move(lock);
+        readOnly_ = readOnly;
+    }
 }
 
-void MainForm::followDossier()
+void MainForm::forgetChosenFile()
 {
-    if (fiche_.ledger.NomFichier.isEmpty())
-        lock_.release();
-    else if (fiche_.ledger.NomFichier != lock_.dossier())
-        lock_.take(fiche_.ledger.NomFichier, QDateTime(platform_.clock->today(), platform_.clock->now()));
+    // At start-up the document holds the name from the settings without its
+    // content: the next save must not write over the file it names.
+    if (fiche_.ledger.NomFichier == FichierCourant)
+        fiche_.ledger.NomFichier.clear();
+    FichierCourant = fiche_.ledger.NomFichier;
 }
 
 bool MainForm::askToSave()
@@ -139,7 +170,8 @@ void MainForm::Nouveau()
         return;
     FichierCourant.clear();
     fiche_.Nouveau();
-    followDossier();
+    lock_.release();
+    readOnly_ = false;
     Valide();
 }
 
@@ -183,9 +215,24 @@ bool MainForm::saveAs()
     if (platform_.files->exists(FichierCourant)
         && !platform_.messages->warningOkCancel(QStringLiteral("Ce fichier existe déjà")))
         return false;
+    // The file open read-write, under another of its names: saved as by "Enregistrer".
+    const QString &current = fiche_.ledger.NomFichier;
+    if (!readOnly_ && !current.isEmpty() && fileio::sameFile(FichierCourant, current)) {
+        fiche_.SetSauve();
+        return saveChecked(FichierCourant);
+    }
+    // The dossier written becomes this session's: never one another session holds.
+    DossierLock lock;
+    const DossierLock::Attempt attempt = takeLock(lock, FichierCourant);
+    if (attempt.result == DossierLock::Result::Held || attempt.result == DossierLock::Result::Refused) {
+        platform_.messages->information(attempt.message);
+        FichierCourant.clear();
+        return false;
+    }
     fiche_.SetSauve();
-    if (fiche_.Sauve(FichierCourant)) {
-        followDossier();
+    if (saveChecked(FichierCourant)) {
+        lock_ = std::move(lock);
+        readOnly_ = false;
         return true;
     }
     // Nothing stands under the new name: the next "Enregistrer" asks for a
@@ -197,14 +244,35 @@ bool MainForm::saveAs()
 bool MainForm::save()
 {
     // An unnamed document goes through the save dialog, and stops there when
-    // the user gave up, including at "Ce fichier existe déjà".
-    if (FichierCourant.isEmpty())
+    // the user gave up, including at "Ce fichier existe déjà"; so does a
+    // dossier open read-only.
+    if (FichierCourant.isEmpty() || readOnly_)
         return saveAs();
     // The name of an opened file already ends in ".jnl": cutting it at its
     // first dot would write another file than the one open.
     if (!filenames::isLedgerName(FichierCourant))
         FichierCourant = filenames::forceLedgerExtension(FichierCourant);
-    return fiche_.Sauve(FichierCourant);
+    return saveChecked(FichierCourant);
+}
+
+bool MainForm::saveChecked(const QString &path)
+{
+    bool modifie = false;
+    fiche_.TestModif(modifie);
+    if (modifie && fiche_.ledger.changedOnDisk(path)) {
+        switch (platform_.messages->warningChoice(
+            QStringLiteral("Le dossier %1 a été modifié par ailleurs depuis son ouverture.")
+                .arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Enregistrer quand même"), QStringLiteral("Enregistrer sous..."))) {
+        case Messages::Choice::First:
+            break;
+        case Messages::Choice::Second:
+            return saveAs();
+        case Messages::Choice::Annuler:
+            return false;
+        }
+    }
+    return fiche_.Sauve(path);
 }
 
 bool MainForm::FormCloseQuery()

@@ -26,8 +26,12 @@ public:
     bool openAutomaticallyChecked = false;
 
     // The window title: "Tavelin", followed by the document's file name in
-    // brackets while it has one, as a maximised child window shows it.
+    // brackets while it has one, as a maximised child window shows it, and
+    // "(lecture seule)" while the dossier is open read-only.
     QString title() const;
+    // The dossier was opened read-only, another session holding it: it is
+    // shown whole, and saved only under another name.
+    bool readOnly() const { return readOnly_; }
     // The status bar's clock text (long time form).
     static QString clockText(QTime time);
 
@@ -50,7 +54,9 @@ public:
 
     void Nouveau();
     void open();
-    // Both give back whether the document was written.
+    // Both give back whether the document was written. Neither writes over a
+    // dossier another session holds, nor, without asking, over one another
+    // program changed since this session read or last wrote it.
     bool save();
     bool saveAs();
     // Whether the window may close: the save prompt, when there is something to save.
@@ -86,19 +92,24 @@ private:
     // What start-up tells about the command line: the reference files taken
     // beside its dossier, the file names left unopened.
     void tellCommandLine();
-    // Loads FichierCourant, unless another session holds it and the user
-    // leaves it to that session.
+    // Loads FichierCourant with its lock; when another session holds it, the
+    // user opens it read-only, opens it all the same, or leaves it.
     void load();
-    // The lock follows the document's file: taken on the dossier it now
-    // names, released when it names none.
-    void followDossier();
+    // The file named at start-up or chosen is not opened.
+    void forgetChosenFile();
+    // Writes the document to the file it was read from or last written to,
+    // unless another program changed it since and the user keeps that.
+    bool saveChecked(const QString &path);
+    // The lock of a dossier, taken now.
+    DossierLock::Attempt takeLock(DossierLock &lock, const QString &path) const;
 
     Fiche &fiche_;
     const Platform &platform_;
     bool documentCommandsEnabled_ = false;
     bool unreadTold_ = false;
+    bool readOnly_ = false;
     QString commandLineDossier_; // absolute
     QStringList unopenedArguments_;
     QString launchFolder_; // the current folder left for the dossier's folder, if it was
-    DossierLock lock_;
+    DossierLock lock_; // held on the dossier open, unless it was opened while another session held it
 };

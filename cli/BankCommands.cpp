@@ -58,13 +58,8 @@ int rapprocher(const Invocation &invocation, Streams &io)
     // The marks would be lost at the next save of a window that has the
     // dossier open, or that window's work to this save.
     DossierLock lock;
-    if (invocation.save) {
-        if (const std::optional<LockOwner> owner = dossierlock::heldByOther(invocation.file)) {
-            messages.information(dossierlock::alreadyOpenMessage(*owner));
-            return ExitUnreadable;
-        }
-        lock.take(invocation.file, QDateTime::currentDateTime());
-    }
+    if (invocation.save && !lockForSaving(lock, invocation.file, messages))
+        return ExitUnreadable;
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
     bank::ReconciliationSettings settings;
@@ -90,7 +85,8 @@ int rapprocher(const Invocation &invocation, Streams &io)
         return ExitOk;
     bank::setMarks(fiche.ledger.Lignes, places, true);
     fiche.ledger.Modifie = true;
-    return fiche.ledger.writeFile(invocation.file) ? ExitOk : ExitUnreadable;
+    const QString nothingSaved = QStringLiteral("Aucun pointage n'a été enregistré.");
+    return saveDossier(fiche, invocation.file, nothingSaved) ? ExitOk : ExitUnreadable;
 }
 
 } // namespace cli

@@ -1,20 +1,54 @@
 #include "cli/Dossier.h"
 
 #include "document/Fiche.h"
+#include "ledger/DossierLock.h"
 #include "ledger/FileIO.h"
 #include "platform/Messages.h"
 
+#include <QDir>
 #include <QFile>
+#include <chrono>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace cli {
+namespace {
+
+// How long a command waits for the session holding the dossier: long enough
+// for another command to finish, short enough for a script to go on.
+constexpr std::chrono::milliseconds kLockPatience{2000};
+
+} // namespace
+
+bool lockForSaving(DossierLock &lock, const QString &path, Messages &messages)
+{
+    const DossierLock::Attempt attempt = lock.takeWaiting(path, QDateTime::currentDateTime(), kLockPatience);
+    if (attempt.result == DossierLock::Result::Taken)
+        return true;
+    messages.information(attempt.message);
+    return false;
+}
+
+bool saveDossier(Fiche &fiche, const QString &path, const QString &nothingSaved)
+{
+    Messages &messages = *fiche.platform().messages;
+    if (fiche.ledger.changedOnDisk(path)) {
+        messages.information(QStringLiteral("Le dossier %1 a été modifié par ailleurs pendant la commande. %2")
+                                 .arg(QDir::toNativeSeparators(path), nothingSaved));
+        return false;
+    }
+    if (!fiche.ledger.writeFile(path)) {
+        messages.information(nothingSaved);
+        return false;
+    }
+    return true;
+}
 
 QString whyUnreadable(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return fileio::reason(errno);
     struct stat st {};

@@ -23,7 +23,7 @@ int deliver(const Invocation &invocation, const std::string &bytes, const Fiche 
         io.out += bytes;
         return ExitOk;
     }
-    const QString failure = exchange::writeExchangeFile(*invocation.output, bytes);
+    const QString failure = exchange::writeExchangeFile(fiche.ledger, *invocation.output, bytes, fileio::NamedBy::User);
     if (failure.isEmpty())
         return ExitOk;
     fiche.platform().messages->information(failure);
@@ -50,21 +50,22 @@ int importer(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
+    Messages &messages = *fiche.platform().messages;
     // A dossier open in a window would lose the import at its next save, or
     // the window's work to this one.
-    if (const std::optional<LockOwner> owner = dossierlock::heldByOther(invocation.file)) {
-        fiche.platform().messages->information(dossierlock::alreadyOpenMessage(*owner));
-        return ExitUnreadable;
-    }
     DossierLock lock;
-    lock.take(invocation.file, QDateTime::currentDateTime());
-    if (!openDossier(fiche, invocation.file))
+    if (!lockForSaving(lock, invocation.file, messages) || !openDossier(fiche, invocation.file))
         return ExitUnreadable;
     const exchange::ImportOutcome outcome = exchange::importFile(fiche.ledger, invocation.argument);
-    fiche.platform().messages->information(outcome.message);
-    if (!outcome.imported)
+    if (!outcome.imported) {
+        messages.information(outcome.message);
         return ExitUnreadable;
-    return fiche.ledger.writeFile(invocation.file) ? ExitOk : ExitUnreadable;
+    }
+    // The summary tells what the dossier holds: only once it is saved.
+    if (!saveDossier(fiche, invocation.file, QStringLiteral("Aucune écriture n'a été ajoutée au dossier.")))
+        return ExitUnreadable;
+    messages.information(outcome.message);
+    return ExitOk;
 }
 
 int cloture(const Invocation &invocation, Streams &io)

@@ -13,9 +13,10 @@ namespace cli {
 int exporter(const Invocation &invocation, Streams &io);
 
 // Appends the entries of the file as "Importer" does and saves the dossier in
-// place; the import's summary goes to standard error. A file of entries that
-// cannot be read, or a dossier another session has open, leaves the dossier
-// untouched.
+// place, holding its lock throughout; the import's summary goes to standard
+// error once the dossier is saved. A file of entries that cannot be read, a
+// dossier another session keeps open for longer than a short wait, or a save
+// that fails leaves the dossier untouched, and says so.
 int importer(const Invocation &invocation, Streams &io);
 
 // The opening entries the closing writes to "ANouveau.Txt", to --sortie or

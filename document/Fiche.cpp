@@ -1,7 +1,6 @@
 #include "document/Fiche.h"
 
 #include "document/ReportCommands.h"
-#include "ledger/LedgerFile.h"
 #include "ledger/TextForms.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -146,8 +145,7 @@ bool Fiche::Charge(const QString &fileName)
     if (!platform().files->exists(fileName)) {
         ledger.NomFichier.clear();
     } else {
-        LineList lines;
-        const QString message = ledgerfile::openLedger(fileName, lines);
+        const QString message = ledger.readFile(fileName);
         if (!message.isEmpty()) {
             platform().messages->information(message);
             // Nothing is loaded: the document keeps what it had. But it must
@@ -159,9 +157,6 @@ bool Fiche::Charge(const QString &fileName)
             }
             return false;
         }
-        ledger.Lignes = std::move(lines);
-        ledger.NomFichier = fileName;
-        ledger.Modifie = false;
         loaded = true;
     }
     Caption = QFileInfo(ledger.NomFichier).fileName();

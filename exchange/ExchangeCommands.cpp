@@ -7,13 +7,15 @@
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 
+#include <QDir>
 #include <functional>
 
 namespace exchange {
 namespace {
 
-QString exportWith(const Platform &platform, const QString &title, const std::function<std::string()> &text)
+QString exportWith(const Ledger &ledger, const QString &title, const std::function<std::string()> &text)
 {
+    const Platform &platform = ledger.platform();
     FileDialogRequest request;
     request.title = title;
     request.defaultExt = QStringLiteral("txt");
@@ -23,14 +25,17 @@ QString exportWith(const Platform &platform, const QString &title, const std::fu
     if (!path)
         return {};
     const Hourglass hourglass(platform.busy);
-    return writeExchangeFile(*path, text());
+    return writeExchangeFile(ledger, *path, text(), fileio::NamedBy::User);
 }
 
 } // namespace
 
-QString writeExchangeFile(const QString &path, const std::string &bytes)
+QString writeExchangeFile(const Ledger &ledger, const QString &path, const std::string &bytes, fileio::NamedBy namedBy)
 {
-    const QString why = fileio::writeAtomically(path, bytes);
+    if (!ledger.NomFichier.isEmpty() && fileio::sameFile(path, ledger.NomFichier))
+        return QStringLiteral("Le fichier %1 est le dossier ouvert : il n'est pas remplacé.")
+            .arg(QDir::toNativeSeparators(path));
+    const QString why = fileio::writeAtomically(path, bytes, namedBy);
     return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
 }
 
@@ -58,19 +63,21 @@ ImportOutcome importFile(Ledger &ledger, const QString &path)
         return {false, fileio::readFailedMessage(path, why)};
     ledger.EcritMois();
     const ImportSummary summary = importEntries(std::move(bytes), ledger.Lignes);
+    if (summary.refusedAt > 0)
+        return {false, summaryMessage(summary)};
     ledger.Modifie = true;
     return {true, summaryMessage(summary)};
 }
 
 QString ExportMois(const Ledger &ledger)
 {
-    return exportWith(ledger.platform(), QStringLiteral("Exporter le mois"),
+    return exportWith(ledger, QStringLiteral("Exporter le mois"),
                       [&ledger] { return exportMonth(ledger.monthGrid); });
 }
 
 QString ExportJournal(Ledger &ledger)
 {
-    return exportWith(ledger.platform(), QStringLiteral("Exporter tout le journal"), [&ledger] {
+    return exportWith(ledger, QStringLiteral("Exporter tout le journal"), [&ledger] {
         ledger.EcritMois();
         return exportJournal(ledger.Lignes);
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/FileIO.h"
 #include "ledger/Ledger.h"
 
 #include <QString>
@@ -21,8 +22,9 @@ struct ImportOutcome {
 ImportOutcome Importer(Ledger &ledger);
 
 // The import of a file already chosen: the month on screen written back, the
-// file's entries appended, the dossier modified. A file that cannot be read
-// changes nothing and is named in the message.
+// file's entries appended, the dossier modified. A file that cannot be read,
+// or one that would make the dossier too large to be opened again, changes
+// nothing and the message says why.
 ImportOutcome importFile(Ledger &ledger, const QString &path);
 
 // Ask for a file name (confirming before an existing file is replaced) and
@@ -34,7 +36,7 @@ QString ExportMois(const Ledger &ledger);
 QString ExportJournal(Ledger &ledger);
 
 // Writes an exchange file atomically; the message for the user when it fails,
-// empty otherwise.
-QString writeExchangeFile(const QString &path, const std::string &bytes);
+// empty otherwise. The open dossier's own file is never replaced by it.
+QString writeExchangeFile(const Ledger &ledger, const QString &path, const std::string &bytes, fileio::NamedBy namedBy);
 
 } // namespace exchange

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/LedgerFile.h"
 #include "ledger/LineList.h"
 
 #include <QString>
@@ -17,6 +18,16 @@ struct ImportSummary {
     // key names no month, so they show in none.
     int undated = 0;
     std::vector<int> firstUndatedLines; // their line numbers in the file, from 1, the first few
+    int cut = 0;     // cells longer than a cell of the dossier holds, cut to it
+    int nulLine = 0; // the line, from 1, where a NUL byte stood: it and the rest were ignored; 0 without one
+    // Lines written in UTF-8 in a file read as code page 1252 (the rest of
+    // it is not UTF-8): their accents came in garbled.
+    int utf8Lines = 0;
+    std::vector<int> firstUtf8Lines; // the first few, from 1
+    // Nothing was imported: the dossier would have held this many lines, more
+    // than the `lineLimit` a dossier may hold.
+    std::size_t refusedAt = 0;
+    std::size_t lineLimit = 0;
 };
 
 inline constexpr std::size_t kUndatedLinesListed = 5;
@@ -27,13 +38,18 @@ inline constexpr int kFieldsImported = 10;
 // key of an entry is made of the characters 7 to 10 (year) and 4 and 5
 // (month) of its line, without any other check; each field of the line, up
 // to the tenth, becomes one line of that key, numbered from 0 in field order
-// (a TAB ending the line opens no field). Lines end with CR LF, LF or CR;
-// blank lines carry no entry and are passed over. The file may be code page
-// 1252 or UTF-8 (see ImportEncoding.h).
-ImportSummary importEntries(std::string fileBytes, LineList &lines);
+// (a TAB ending the line opens no field), cut to the 254 characters a cell
+// holds. Lines end with CR LF, LF or CR; blank lines carry no entry and are
+// passed over; a NUL byte ends the text at the start of its line. The file may be code page 1252 or
+// UTF-8 (see ImportEncoding.h). When the lines would then number more than
+// `maxLines` (the loading's limit, the header the save adds included),
+// nothing is imported.
+ImportSummary importEntries(std::string fileBytes, LineList &lines, std::size_t maxLines = ledgerfile::kMaxLines);
 
 // What the user is told after an import: how many entries came in, how many
-// characters were replaced, which lines will show in no month.
+// characters were replaced and cells cut, which lines will show in no month,
+// where a NUL byte ended the reading, which lines were UTF-8 in a code page
+// 1252 file; or why nothing came in.
 QString summaryMessage(const ImportSummary &summary);
 
 } // namespace exchange

@@ -10,17 +10,17 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool holdsHighBytes(std::string_view bytes)
-{
-    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) > 127; });
-}
-
 bool isContinuation(unsigned char b)
 {
     return (b & 0xC0) == 0x80;
 }
 
 } // namespace
+
+bool holdsHighBytes(std::string_view bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) > 127; });
+}
 
 bool isValidUtf8(std::string_view bytes)
 {

@@ -16,6 +16,9 @@ struct Cp1252Text {
     int replaced = 0;
 };
 
+// Whether any byte lies above 127, outside the ASCII both sets share.
+bool holdsHighBytes(std::string_view bytes);
+
 // Whether the bytes form valid UTF-8: no stray continuation byte, no cut
 // sequence, no overlong form, no surrogate, nothing above U+10FFFF.
 bool isValidUtf8(std::string_view bytes);

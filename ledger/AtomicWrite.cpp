@@ -32,25 +32,27 @@ std::string nameOf(const std::string &path)
 }
 
 // Follows the symbolic links the path ends in, so that a save through a link
-// replaces the file it points to and the link stays; an errno value when the
-// chain cannot be followed, 0 otherwise (a path that does not exist yet is
-// left as it is).
-int followLinks(std::string &path)
+// replaces the file it points to and the link stays; the reason when the
+// chain cannot or may not be followed, empty otherwise (a path that does not
+// exist yet is left as it is).
+QString followLinks(std::string &path, NamedBy namedBy)
 {
     for (int hops = 0; hops <= kMaxLinks; ++hops) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return 0;
+            return {};
+        if (!linkMayBeFollowed(namedBy, st.st_uid))
+            return foreignLinkReason();
         std::string target(PATH_MAX, '\0');
         const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
         if (n < 0)
-            return errno;
+            return reason(errno);
         if (std::size_t(n) == target.size())
-            return ENAMETOOLONG;
+            return reason(ENAMETOOLONG);
         target.resize(std::size_t(n));
         path = target.front() == '/' ? target : folderOf(path) + '/' + target;
     }
-    return ELOOP;
+    return reason(ELOOP);
 }
 
 // The new file takes the owner and group of the one it replaces: a save made
@@ -76,26 +78,6 @@ mode_t newFileMode()
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-bool writeAll(int fd, std::string_view bytes, int &error)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            return false;
-        }
-        if (n == 0) {
-            error = ENOSPC;
-            return false;
-        }
-        done += std::size_t(n);
-    }
-    return true;
 }
 
 // The temporary copies of a file: hidden, named after the file and after what
@@ -149,16 +131,17 @@ int createLockedCopy(std::string &temp, const std::string &target)
 
 // Keeps the content being replaced as "NAME.bak" beside the file: a second
 // name for the old file where the file system allows it, a copy elsewhere.
-void keepPrevious(const std::string &target)
+// The reason when it could not, empty otherwise.
+QString keepPrevious(const std::string &target)
 {
     const std::string backup = target + ".bak";
     if (::unlink(backup.c_str()) != 0 && errno != ENOENT)
-        return;
+        return reason(errno);
     if (::link(target.c_str(), backup.c_str()) == 0)
-        return;
+        return {};
     std::string previous;
-    if (readWhole(QFile::decodeName(target.c_str()), previous).isEmpty())
-        writeAtomically(QFile::decodeName(backup.c_str()), previous);
+    const QString why = readWhole(QFile::decodeName(target.c_str()), previous);
+    return why.isEmpty() ? writeAtomically(QFile::decodeName(backup.c_str()), previous, NamedBy::Program) : why;
 }
 
 // Makes the rename itself last through a power cut.
@@ -173,17 +156,45 @@ void syncFolder(const std::string &target)
 
 } // namespace
 
-QString writeAtomically(const QString &path, std::string_view bytes, Previous previous)
+bool writeAll(int fd, std::string_view bytes, int &error)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            return false;
+        }
+        if (n == 0) {
+            error = ENOSPC;
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+bool linkMayBeFollowed(NamedBy namedBy, uid_t linkOwner)
+{
+    return namedBy == NamedBy::User || linkOwner == ::geteuid();
+}
+
+QString writeAtomically(const QString &path, std::string_view bytes, NamedBy namedBy, Previous previous,
+                        QString *backupWarning)
 {
     std::string target = QFile::encodeName(path).toStdString();
-    if (const int error = followLinks(target))
-        return reason(error);
+    if (const QString why = followLinks(target, namedBy); !why.isEmpty())
+        return why;
 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing) {
-        if (S_ISDIR(old.st_mode))
-            return reason(EISDIR);
+        // The rename would put a file in place of a folder's name, a FIFO
+        // or a device ("/dev/null" given as the output, as root).
+        if (!S_ISREG(old.st_mode))
+            return notRegularReason();
         // The rename needs the folder's rights only: without this check a
         // read-only file would be replaced all the same.
         if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
@@ -215,8 +226,11 @@ QString writeAtomically(const QString &path, std::string_view bytes, Previous pr
         return fail(error);
     if (::fsync(fd) != 0)
         return fail(errno);
-    if (replacing && previous == Previous::KeepAsBak)
-        keepPrevious(target);
+    if (replacing && previous == Previous::KeepAsBak) {
+        const QString why = keepPrevious(target);
+        if (!why.isEmpty() && backupWarning)
+            *backupWarning = backupFailedMessage(QFile::decodeName((target + ".bak").c_str()), why);
+    }
     if (::rename(temp.c_str(), target.c_str()) != 0)
         return fail(errno);
     // The copy is in place and on the disk: its lock ends with it.

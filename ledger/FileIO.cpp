@@ -38,10 +38,30 @@ QString writeProtectedReason()
     return QStringLiteral("le fichier est protégé en écriture");
 }
 
+QString notRegularReason()
+{
+    return QStringLiteral("ce n'est pas un fichier ordinaire");
+}
+
+QString foreignLinkReason()
+{
+    return QStringLiteral("c'est un lien symbolique d'un autre utilisateur");
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0
+           && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 QString saveFailedMessage(const QString &path, const QString &why)
 {
     if (why == writeProtectedReason())
         return QStringLiteral("Le fichier %1 est protégé en écriture").arg(QDir::toNativeSeparators(path));
+    if (why == notRegularReason())
+        return QStringLiteral("%1 n'est pas un fichier ordinaire").arg(QDir::toNativeSeparators(path));
     return QStringLiteral("Impossible d'enregistrer le fichier %1 : %2.")
         .arg(QDir::toNativeSeparators(path), why);
 }
@@ -61,11 +81,20 @@ QString readFailedMessage(const QString &path, const QString &why)
         .arg(QDir::toNativeSeparators(path), why);
 }
 
+QString backupFailedMessage(const QString &backup, const QString &why)
+{
+    return QStringLiteral("Le fichier a été enregistré, mais sa version précédente n'a pas pu être gardée dans %1 : %2.")
+        .arg(QDir::toNativeSeparators(backup), why);
+}
+
 QString readWhole(const QString &path, std::string &out)
 {
     out.clear();
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting: a FIFO that no program writes to then reads as
+    // empty instead of holding the program for ever (one being written, a
+    // pipe from a script, reads as usual once the flag is cleared).
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return reason(errno);
     struct stat st {};
@@ -78,6 +107,11 @@ QString readWhole(const QString &path, std::string &out)
         ::close(fd);
         return reason(EISDIR);
     }
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISSOCK(st.st_mode)) {
+        ::close(fd);
+        return notRegularReason();
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (st.st_size > kMaxFileSize) {
         ::close(fd);
         return QStringLiteral("le fichier est trop volumineux");

@@ -18,6 +18,9 @@ struct FiscalYear {
 
 namespace header {
 
+// The lines of the block.
+inline constexpr std::size_t kLineCount = 5;
+
 // Reads the dates of the first "<HEAD>" block into `year`. The block counts
 // only when "</HEAD>" stands more than two lines after "<HEAD>", lines of five
 // characters or fewer not counted (the loading drops them). Dates are read

@@ -8,6 +8,8 @@
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 
+#include <QFileInfo>
+
 Ledger::Ledger(const Platform &platform)
     : platform_(platform)
 {
@@ -83,6 +85,21 @@ void Ledger::Squize()
         Modifie = true;
 }
 
+QString Ledger::readFile(const QString &fileName)
+{
+    LineList lines;
+    FileStamp stamp;
+    const QString message = ledgerfile::openLedger(fileName, lines, stamp);
+    if (!message.isEmpty())
+        return message;
+    Lignes = std::move(lines);
+    NomFichier = fileName;
+    Modifie = false;
+    stampedFile_ = fileName;
+    stamp_ = stamp;
+    return {};
+}
+
 bool Ledger::writeFile(const QString &fileName)
 {
     EcritMois();
@@ -92,15 +109,33 @@ bool Ledger::writeFile(const QString &fileName)
     if (Lignes.indexOf("<HEAD>") == LineList::npos)
         header::write(Lignes, exercice);
     NomFichier = fileName;
-    const QString why =
-        fileio::writeAtomically(NomFichier, ledgerfile::serialize(Lignes), fileio::Previous::KeepAsBak);
+    const std::string bytes = ledgerfile::serialize(Lignes);
+    QString backupWarning;
+    const QString why = fileio::writeAtomically(NomFichier, bytes, fileio::NamedBy::User, fileio::Previous::KeepAsBak,
+                                                &backupWarning);
     if (!why.isEmpty()) {
         report(fileio::saveFailedMessage(NomFichier, why));
         return false;
     }
+    stampedFile_ = NomFichier;
+    stamp_ = filestamp::of(NomFichier, bytes);
     Modifie = false;
     MoisModifie = false;
+    report(backupWarning);
     return true;
+}
+
+bool Ledger::changedOnDisk(const QString &fileName) const
+{
+    // A new dossier, or one whose file was given up, has no file of its own.
+    if (stampedFile_.isEmpty() || stampedFile_ != NomFichier)
+        return false;
+    if (fileName != NomFichier && !fileio::sameFile(fileName, NomFichier))
+        return false;
+    // A file that is gone holds nobody's work: it is written again.
+    if (!QFileInfo::exists(NomFichier))
+        return false;
+    return !filestamp::unchanged(NomFichier, stamp_);
 }
 
 // ---------------------------------------------------------------- reference data

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/FileStamp.h"
 #include "ledger/Header.h"
 #include "ledger/LineList.h"
 #include "ledger/Preferences.h"
@@ -51,9 +52,17 @@ public:
     void LitHead();
     void EcritHead();
     void Squize();
+    // Reads a ledger file into the line list, which then holds the file as it
+    // is on disk, unmodified, under its name; the message for the user when
+    // it cannot be read or is no dossier, nothing then changing.
+    QString readFile(const QString &fileName);
     // Writes the line list to the file; false (with the user told why) when
-    // the write failed, the document then staying modified.
+    // the write failed, the document then staying modified. A save that
+    // could not keep the previous version as ".bak" warns the user.
     bool writeFile(const QString &fileName);
+    // Whether writing to `fileName` would replace what another program wrote
+    // to the dossier's file since this session read or last wrote it.
+    bool changedOnDisk(const QString &fileName) const;
 
     // --- Reference data ---
     // The folder of the reference files: the process's current folder when
@@ -92,4 +101,6 @@ private:
 
     const Platform &platform_;
     QString referenceFolder_;
+    QString stampedFile_; // the file this session last read or wrote, and what it held
+    FileStamp stamp_;
 };

@@ -25,6 +25,24 @@ bool isEntryLine(std::string_view l)
     return l.size() >= 7 && std::all_of(l.begin(), l.begin() + 7, [](char c) { return c >= '0' && c <= '9'; });
 }
 
+QString openLedgerStamped(const QString &path, LineList &out, std::size_t maxLines, FileStamp *stamp)
+{
+    auto text = std::make_unique<std::string>();
+    std::vector<std::string_view> lines;
+    const QString why = readLines(path, maxLines, *text, lines);
+    if (!why.isEmpty())
+        return fileio::readFailedMessage(path, why);
+    const bool ledger = text->empty()
+                        || std::any_of(lines.begin(), lines.end(),
+                                       [](std::string_view l) { return l == "<HEAD>" || isEntryLine(l); });
+    if (!ledger)
+        return QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(QDir::toNativeSeparators(path));
+    if (stamp)
+        *stamp = filestamp::of(path, *text);
+    out = LineList::adopt(std::move(text), lines);
+    return {};
+}
+
 } // namespace
 
 LineList parse(std::unique_ptr<std::string> text)
@@ -47,18 +65,12 @@ QString load(const QString &path, LineList &out, std::size_t maxLines)
 
 QString openLedger(const QString &path, LineList &out, std::size_t maxLines)
 {
-    auto text = std::make_unique<std::string>();
-    std::vector<std::string_view> lines;
-    const QString why = readLines(path, maxLines, *text, lines);
-    if (!why.isEmpty())
-        return fileio::readFailedMessage(path, why);
-    const bool ledger = text->empty()
-                        || std::any_of(lines.begin(), lines.end(),
-                                       [](std::string_view l) { return l == "<HEAD>" || isEntryLine(l); });
-    if (!ledger)
-        return QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(QDir::toNativeSeparators(path));
-    out = LineList::adopt(std::move(text), lines);
-    return {};
+    return openLedgerStamped(path, out, maxLines, nullptr);
+}
+
+QString openLedger(const QString &path, LineList &out, FileStamp &stamp)
+{
+    return openLedgerStamped(path, out, kMaxLines, &stamp);
 }
 
 std::string serialize(const LineList &lines)

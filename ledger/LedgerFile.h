@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/FileStamp.h"
 #include "ledger/LineList.h"
 
 #include <QString>
@@ -13,6 +14,9 @@ namespace ledgerfile {
 // a slot of the list whatever its length, so a file of blank lines would take
 // many times its own size in memory: a file with more lines is refused.
 constexpr std::size_t kMaxLines = 16'000'000;
+
+// The characters of a cell the month reading keeps, after the column digit.
+constexpr std::size_t kMaxCellLength = 254;
 
 // Lines of five characters or fewer carry no data: the loading drops them.
 inline bool carriesNoData(std::string_view line)
@@ -35,6 +39,8 @@ QString load(const QString &path, LineList &out, std::size_t maxLines = kMaxLine
 // message for the user, empty when the file was loaded (`out` is untouched
 // otherwise).
 QString openLedger(const QString &path, LineList &out, std::size_t maxLines = kMaxLines);
+// The same, with the stamp of the bytes read.
+QString openLedger(const QString &path, LineList &out, FileStamp &stamp);
 
 // Every line followed by CR LF, the last one included.
 std::string serialize(const LineList &lines);

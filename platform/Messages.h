@@ -7,6 +7,7 @@
 class Messages {
 public:
     enum class Answer { Oui, Non, Annuler };
+    enum class Choice { First, Second, Annuler };
 
     virtual ~Messages() = default;
     // Every button carries its access letter ("&Oui", "&Non", "&Annuler",
@@ -24,5 +25,19 @@ public:
     {
         static_cast<void>(acceptButton);
         return warningOkCancel(text);
+    }
+    // Warning box with two buttons of the caller's ("Ouvrir en lecture
+    // seule", "Ouvrir quand même") and "Annuler"; the first is the default.
+    // Where no such box can be made, "Oui", "Non" and "Annuler" stand in.
+    virtual Choice warningChoice(const QString &text, const QString &first, const QString &second)
+    {
+        static_cast<void>(first);
+        static_cast<void>(second);
+        switch (warningYesNoCancel(text)) {
+        case Answer::Oui: return Choice::First;
+        case Answer::Non: return Choice::Second;
+        case Answer::Annuler: break;
+        }
+        return Choice::Annuler;
     }
 };

@@ -104,8 +104,18 @@ QString LitBalance(BalancePage &page, const LineList &lines, const ReferenceData
     page.subtotalRows.clear();
     accounts.writeTo(page.grid, ref.ListePlc, {-1, 0, 1, -1, 2, 3});
     const QString message = Total5(page);
-    if (!accounts.allComputed())
+    if (!accounts.allComputed()) {
+        // An account whose sum could not be made shows an empty cell, which
+        // the balance would read as zero: its balance is not known either.
+        for (std::size_t i = 0; i < accounts.rows().size(); ++i) {
+            const AccountRows::Row &row = accounts.rows()[i];
+            if (!row.debit.computed() || !row.credit.computed()) {
+                page.grid.set(int(i) + 1, 4, QString());
+                page.grid.set(int(i) + 1, 5, QString());
+            }
+        }
         return noTotals(page);
+    }
     if (page.order.classSubtotals() && !insertClassSubtotals(page))
         return noTotals(page);
     return message.isEmpty() ? unread.message() : message;

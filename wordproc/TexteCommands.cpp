@@ -93,7 +93,8 @@ bool TexteCommands::save()
     if (!chosen)
         return false;
     fileName_ = *chosen;
-    if (const QString why = fileio::writeAtomically(fileName_, rtf::write(content_.document())); !why.isEmpty()) {
+    const QString why = fileio::writeAtomically(fileName_, rtf::write(content_.document()), fileio::NamedBy::User);
+    if (!why.isEmpty()) {
         platform_.messages->information(fileio::saveFailedMessage(fileName_, why));
         return false;
     }

@@ -232,7 +232,8 @@ QString Cloturer(Ledger &ledger)
         && !platform.messages->warningOkCancel(entries.warnings.join(QStringLiteral("\n\n"))
                                                + QStringLiteral("\n\nÉcrire « %1 » tout de même ?").arg(kOpeningEntriesFile)))
         return {};
-    return exchange::writeExchangeFile(ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text);
+    return exchange::writeExchangeFile(ledger, ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text,
+                                       fileio::NamedBy::Program);
 }
 
 } // namespace reports

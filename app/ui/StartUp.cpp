@@ -35,8 +35,10 @@ std::unique_ptr<TMainForm> startApplication(const Platform &platform, const std:
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         main->setGeometry(screen->availableGeometry());
     main->showMaximized();
-    main->FormShow();
+    // Gone before the start-up's questions (a dossier another session
+    // holds), which it would otherwise cover.
     splash.reset();
+    main->FormShow();
     main->form().checkProgramFile(QCoreApplication::applicationFilePath());
     return main;
 }

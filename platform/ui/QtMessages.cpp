@@ -21,6 +21,28 @@ void runBox(QMessageBox &box)
     if (typingIn && typingIn->isVisible() && !typingIn->isActiveWindow())
         typingIn->activateWindow();
 }
+
+struct Button {
+    QString text;
+    QMessageBox::ButtonRole role;
+};
+
+// A warning box with the two buttons and "Annuler", the first by default.
+Messages::Choice threeButtonWarning(QWidget *owner, const QString &text, const Button &first, const Button &second)
+{
+    QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, owner);
+    QPushButton *firstButton = box.addButton(first.text, first.role);
+    QPushButton *secondButton = box.addButton(second.text, second.role);
+    QPushButton *annuler = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(firstButton);
+    box.setEscapeButton(annuler);
+    runBox(box);
+    if (box.clickedButton() == firstButton)
+        return Messages::Choice::First;
+    if (box.clickedButton() == secondButton)
+        return Messages::Choice::Second;
+    return Messages::Choice::Annuler;
+}
 } // namespace
 
 QWidget *QtMessages::owner() const
@@ -40,17 +62,12 @@ void QtMessages::information(const QString &text)
 
 Messages::Answer QtMessages::warningYesNoCancel(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, owner());
-    QPushButton *oui = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-    QPushButton *non = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-    QPushButton *annuler = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
-    box.setDefaultButton(oui);
-    box.setEscapeButton(annuler);
-    runBox(box);
-    if (box.clickedButton() == oui)
-        return Answer::Oui;
-    if (box.clickedButton() == non)
-        return Answer::Non;
+    switch (threeButtonWarning(owner(), text, {QStringLiteral("&Oui"), QMessageBox::YesRole},
+                               {QStringLiteral("&Non"), QMessageBox::NoRole})) {
+    case Choice::First: return Answer::Oui;
+    case Choice::Second: return Answer::Non;
+    case Choice::Annuler: break;
+    }
     return Answer::Annuler;
 }
 
@@ -68,4 +85,9 @@ bool QtMessages::warningAcceptCancel(const QString &text, const QString &acceptB
     box.setEscapeButton(annuler);
     runBox(box);
     return box.clickedButton() == ok;
+}
+
+Messages::Choice QtMessages::warningChoice(const QString &text, const QString &first, const QString &second)
+{
+    return threeButtonWarning(owner(), text, {first, QMessageBox::AcceptRole}, {second, QMessageBox::ActionRole});
 }

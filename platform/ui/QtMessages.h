@@ -13,6 +13,7 @@ public:
     Answer warningYesNoCancel(const QString &text) override;
     bool warningOkCancel(const QString &text) override;
     bool warningAcceptCancel(const QString &text, const QString &acceptButton) override;
+    Choice warningChoice(const QString &text, const QString &first, const QString &second) override;
 
 private:
     QWidget *owner() const;

@@ -647,32 +647,79 @@ TEST_F(MainFormTest, AReadOnlyStartUpFolderKeepsTheProgramOpenUntilTheUserGivesU
 
 // --- One session per dossier ----------------------------------------------------
 
-TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedOnlyIfTheUserSaysSo)
+TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedReadOnlyAllTheSameOrNotAtAll)
 {
     const QString first = ledger(QStringLiteral("premier.jnl"));
     fake.fileDialogs.openAnswers = {first};
     form.open();
     const QString held = ledger(QStringLiteral("compta.jnl"));
     // Process 1 always runs: a session that is still there.
-    writeBytes(dossierlock::lockPath(held),
-               "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n");
-    const QString question =
-        QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis 09:15").arg(QSysInfo::machineHostName());
+    const std::string otherSession = "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n";
+    writeBytes(dossierlock::lockPath(held), otherSession);
+    const QString question = QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis le 15/03/2002 à 09:15")
+                                 .arg(QSysInfo::machineHostName());
 
     fake.fileDialogs.openAnswers = {held};
     form.open(); // "Annuler"
-    EXPECT_EQ(fake.messages.boxes, (std::vector<FakeMessages::Shown>{{FakeMessages::Box::WarningAcceptCancel, question}}));
-    EXPECT_EQ(fake.messages.acceptButtons, QStringList{QStringLiteral("&Ouvrir quand même")});
+    EXPECT_EQ(fake.messages.boxes, (std::vector<FakeMessages::Shown>{{Box::WarningChoice, question}}));
+    EXPECT_EQ(fake.messages.choiceButtons, (QStringList{"Ouvrir en &lecture seule", "&Ouvrir quand même"}));
     EXPECT_EQ(form.FichierCourant, first);
     EXPECT_EQ(fiche.ledger.NomFichier, first);
     EXPECT_TRUE(QFile::exists(dossierlock::lockPath(first)));
 
-    fake.messages.acceptCancel = {true};
+    const std::pair<Messages::Choice, bool> answers[] = {{Messages::Choice::First, true},    // "Ouvrir en lecture seule"
+                                                         {Messages::Choice::Second, false}}; // "Ouvrir quand même"
+    for (const auto &[answer, readOnly] : answers) {
+        fake.messages.choices = {answer};
+        fake.fileDialogs.openAnswers = {held};
+        form.open();
+        EXPECT_EQ(fiche.ledger.NomFichier, held);
+        EXPECT_EQ(form.readOnly(), readOnly);
+        EXPECT_FALSE(QFile::exists(dossierlock::lockPath(first)));
+        // Either way the lock stays the other session's.
+        EXPECT_EQ(readBytes(dossierlock::lockPath(held)), otherSession);
+    }
+}
+
+TEST_F(MainFormTest, ADossierOpenReadOnlyIsSavedUnderAnotherNameOnly)
+{
+    const QString held = ledger(QStringLiteral("compta.jnl"));
+    writeBytes(dossierlock::lockPath(held), "marie\nposte-compta\n4242\n2002-03-15T09:15:00\n");
+    fake.messages.choices = {Messages::Choice::First};
     fake.fileDialogs.openAnswers = {held};
-    form.open(); // "Ouvrir quand même"
-    EXPECT_EQ(fiche.ledger.NomFichier, held);
-    EXPECT_FALSE(QFile::exists(dossierlock::lockPath(first)));
-    EXPECT_FALSE(dossierlock::heldByOther(held)); // the lock is this session's now
+    form.open();
+    EXPECT_EQ(form.title(), QStringLiteral("Tavelin - [compta.jnl (lecture seule)]"));
+    fiche.SetSauve();
+
+    // "Enregistrer" asks for a name; the dossier itself is refused, its
+    // lock being the other session's.
+    fake.messages.okCancel = {true};
+    fake.fileDialogs.saveAnswers = {held};
+    EXPECT_FALSE(form.save());
+    EXPECT_EQ(fake.messages.shown.last(),
+              QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis le 15/03/2002 à 09:15"));
+    EXPECT_EQ(readBytes(held), kLedger);
+
+    fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("copie.jnl"))};
+    EXPECT_TRUE(form.save());
+    EXPECT_FALSE(form.readOnly());
+    EXPECT_EQ(fiche.ledger.NomFichier, dir.file(QStringLiteral("copie.jnl")));
+    EXPECT_TRUE(QFile::exists(dossierlock::lockPath(dir.file(QStringLiteral("copie.jnl")))));
+    EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 2u);
+}
+
+TEST_F(MainFormTest, ALockThatIsNoRegularFileKeepsTheDossierClosed)
+{
+    const QString path = ledger(QStringLiteral("compta.jnl"));
+    ASSERT_TRUE(QDir().mkdir(dossierlock::lockPath(path)));
+    fake.fileDialogs.openAnswers = {path};
+    form.open();
+    EXPECT_EQ(fake.messages.boxes,
+              FakeMessages::informationBox(QStringLiteral("Le verrou %1 n'est pas un fichier ordinaire : le dossier "
+                                                          "n'est pas ouvert.")
+                                               .arg(dossierlock::lockPath(path))));
+    EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
+    EXPECT_TRUE(form.FichierCourant.isEmpty());
 }
 
 TEST_F(MainFormTest, TheLockFollowsTheDossierAndGoesWhenTheProgramCloses)
@@ -701,7 +748,7 @@ TEST_F(MainFormTest, AnotherSessionsLiveLockAtStartUpLeavesTheDocumentUnnamed)
     fiche.FormActivate();
     form.FormShow(); // "Annuler"
     EXPECT_EQ(fake.messages.shown,
-              QStringList{QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis 09:15")});
+              QStringList{QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis le 15/03/2002 à 09:15")});
     EXPECT_TRUE(fiche.ledger.NomFichier.isEmpty());
     EXPECT_TRUE(form.FichierCourant.isEmpty());
     EXPECT_TRUE(fiche.ledger.Lignes.empty());

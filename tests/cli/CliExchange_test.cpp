@@ -121,8 +121,28 @@ TEST_F(CliExchangeTest, ImporterRefusesADossierAnotherSessionHasOpen)
     writeBytes(dir.file(".compta.jnl.verrou"), "marie\nposte-compta\n4242\n2002-03-15T09:15:00\n");
     const CliRun run = cli(args({"importer", "compta.jnl", "releve.txt"}));
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.errText(), QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis 09:15\n"));
+    EXPECT_EQ(run.errText(), QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis le 15/03/2002 à 09:15\n"));
     EXPECT_EQ(readBytes(dir.file("compta.jnl")), kDossier);
+}
+
+TEST_F(CliExchangeTest, ImporterWhoseSaveFailsSaysNothingWasAdded)
+{
+    SmallDisk disk("size=16k");
+    if (!disk.mounted())
+        GTEST_SKIP() << "no small disk can be mounted here";
+    const QString dossier = disk.file(QStringLiteral("compta.jnl"));
+    writeBytes(dossier, kDossier);
+    std::string statement;
+    for (int i = 0; i < 100; ++i)
+        statement += "15/03/2002\t512000\t" + std::string(80, 'x') + "\tBQ\t\t1,00\n";
+    writeBytes(dir.file("releve.txt"), statement);
+    const CliRun run = cli({QStringLiteral("importer"), dossier, QStringLiteral("releve.txt")});
+    EXPECT_EQ(run.exitCode, 1);
+    // No summary: nothing the dossier holds was imported.
+    EXPECT_EQ(run.errText(), QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.\n"
+                                            "Aucune écriture n'a été ajoutée au dossier.\n")
+                                 .arg(dossier));
+    EXPECT_EQ(readBytes(dossier), kDossier);
 }
 
 TEST_F(CliExchangeTest, ClotureWritesTheOpeningEntriesWithoutAQuestion)

@@ -94,8 +94,7 @@ TEST_F(ReferenceCommandsTest, AFailedWriteSaysWhyAndKeepsTheChange)
     QDir(dir.path()).mkdir(QStringLiteral("Tavelin.Cbx"));
     addJournal(QStringLiteral("AC N Achats"));
     EXPECT_EQ(fake.messages.shown,
-              QStringList{QStringLiteral("Impossible d'enregistrer le fichier %1 : le chemin désigne un dossier.")
-                              .arg(dir.file(QStringLiteral("Tavelin.Cbx")))});
+              QStringList{QStringLiteral("%1 n'est pas un fichier ordinaire").arg(dir.file(QStringLiteral("Tavelin.Cbx")))});
     EXPECT_EQ(fiche.ledger.ref.ListeJnx, QStringList{"AC N Achats"});
 }
 

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 const std::string kMarch = kHeader2002 + entriesText("200203", {{"05/03/2002", "613000", "Loyer", "BQ", "", "   500,00", "", ""}});
@@ -208,4 +210,19 @@ TEST_F(ExportTest, AReadOnlyFolderLeavesThePreviousFileIntact)
     EXPECT_EQ(message,
               QStringLiteral("Impossible d'enregistrer le fichier %1 : le support est en lecture seule.").arg(path));
     EXPECT_EQ(readBytes(path), previous);
+}
+
+TEST_F(ExportTest, TheOpenDossierIsNeverReplacedByAnExport)
+{
+    const QString dossier = dir.file(QStringLiteral("compta.jnl"));
+    const QString link = dir.file(QStringLiteral("raccourci.txt"));
+    writeBytes(dossier, "<HEAD>\r\n");
+    ledger.NomFichier = dossier;
+    ASSERT_EQ(::symlink("compta.jnl", QFile::encodeName(link).constData()), 0);
+    for (const QString &path : {dossier, link}) {
+        fake.fileDialogs.saveAnswers.push_back(path);
+        EXPECT_EQ(exchange::ExportJournal(ledger),
+                  QStringLiteral("Le fichier %1 est le dossier ouvert : il n'est pas remplacé.").arg(path));
+        EXPECT_EQ(readBytes(dossier), "<HEAD>\r\n");
+    }
 }

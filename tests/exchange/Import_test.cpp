@@ -6,6 +6,7 @@
 
 namespace {
 
+using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 
 Lines listed(const LineList &list)
@@ -88,7 +89,7 @@ TEST(Import, LongLinesKeepEveryField)
     const std::string label(300, 'L');
     const Lines lines = imported("15/03/2002\t411000\t" + label + "\tBQ\t\t12,50\r\n");
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[2], "2002032" + label);
+    EXPECT_EQ(lines[2], "2002032" + label.substr(0, 254)); // what a cell holds
     EXPECT_EQ(lines[5], "200203512,50");
 }
 
@@ -211,4 +212,53 @@ TEST(ImportSummary, SaysWhatWasReplacedAndWhichLinesShowInNoMonth)
                              "a été remplacé par « ? ».\n"
                              "1 ligne n'a pas de date de la forme jj/mm/aaaa (ligne 3) : "
                              "son écriture n'apparaîtra dans aucun mois."));
+}
+
+TEST(ImportSummary, TellsWhatTheFileHeldBeyondItsEntries)
+{
+    struct Case {
+        std::string file;
+        QString summary;
+        std::size_t lines; // lines imported
+    };
+    const std::string label300(300, 'x');
+    const Case cases[] = {
+        // A label longer than a cell: cut to what the month shows.
+        {"15/03/2002\t411000\t" + label300 + "\r\n",
+         "1 écriture importée.\n1 champ de plus de 254 caractères a été coupé à 254.", 3},
+        // A NUL byte: its line and the rest are left out, and the user knows where.
+        {"15/03/2002\t411000\r\n16/03/2002\t41\0" "1000\r\n17/03/2002\t411000\r\n"s,
+         "1 écriture importée.\nLe fichier contient un caractère nul à la ligne 2 : cette ligne et la suite du "
+         "fichier ont été ignorées.",
+         2},
+        // UTF-8 lines among code page 1252 ones: read as code page 1252, and said.
+        {"15/03/2002\t411000\tCaf\xC3\xA9\r\n16/03/2002\t411000\tCaf\xE9\r\n17/03/2002\t411000\tTh\xC3\xA9\r\n",
+         "3 écritures importées.\nLe fichier mêle l'UTF-8 et le jeu de caractères Windows (1252) : il a été lu en "
+         "Windows (1252), et les accents des 2 lignes écrites en UTF-8 (lignes 1, 3) sont à vérifier.",
+         9},
+    };
+    for (const Case &c : cases) {
+        LineList lines;
+        const exchange::ImportSummary summary = exchange::importEntries(c.file, lines);
+        EXPECT_EQ(exchange::summaryMessage(summary), c.summary);
+        EXPECT_EQ(lines.size(), c.lines) << c.summary.toStdString();
+        for (std::string_view line : lines)
+            EXPECT_LE(line.size(), 7 + 254u);
+    }
+}
+
+TEST(Import, NothingComesInThatWouldMakeTheDossierTooLargeToOpenAgain)
+{
+    const std::string twoEntries = "15/03/2002\t411000\r\n16/03/2002\t411000\r\n";
+    LineList lines = linesOf(kHeader2002);
+    // 5 lines of header and 4 of entries: one too many, then just enough.
+    exchange::ImportSummary summary = exchange::importEntries(twoEntries, lines, 8);
+    EXPECT_EQ(summary.refusedAt, 9u);
+    EXPECT_EQ(lines.size(), 5u);
+    EXPECT_EQ(exchange::summaryMessage(summary),
+              QStringLiteral("Le dossier compterait 9 lignes après l'import, plus que les 8 qu'un dossier peut "
+                             "compter : aucune écriture n'a été importée."));
+    summary = exchange::importEntries(twoEntries, lines, 9);
+    EXPECT_EQ(summary.refusedAt, 0u);
+    EXPECT_EQ(lines.size(), 9u);
 }

@@ -135,7 +135,7 @@ TEST(SaveFaults, KillsAtAnyMomentLeaveTheOldOrTheNewFileWhole)
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0)
-            _exit(fileio::writeAtomically(path, next, fileio::Previous::KeepAsBak).isEmpty() ? 0 : 1);
+            _exit(fileio::writeAtomically(path, next, fileio::NamedBy::User, fileio::Previous::KeepAsBak).isEmpty() ? 0 : 1);
         ::usleep(QRandomGenerator::global()->bounded(20'000u));
         ::kill(child, SIGKILL);
         int status = 0;
@@ -154,7 +154,7 @@ TEST(SaveFaults, KillsAtAnyMomentLeaveTheOldOrTheNewFileWhole)
         }
     }
 
-    ASSERT_EQ(fileio::writeAtomically(path, kOld, fileio::Previous::KeepAsBak), QString());
+    ASSERT_EQ(fileio::writeAtomically(path, kOld, fileio::NamedBy::User, fileio::Previous::KeepAsBak), QString());
     EXPECT_EQ(readBytes(path), kOld);
     EXPECT_EQ(folderContents(dir.path()), (QStringList{"compta.jnl", "compta.jnl.bak"}));
 }

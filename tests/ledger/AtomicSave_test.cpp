@@ -73,7 +73,7 @@ TEST(AtomicSave, ThePreviousVersionIsKeptAsBakWithoutACopy)
     for (int i = 1; i < 3; ++i) {
         struct stat before {};
         ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
-        ASSERT_EQ(fileio::writeAtomically(path, versions[i], fileio::Previous::KeepAsBak), QString());
+        ASSERT_EQ(fileio::writeAtomically(path, versions[i], fileio::NamedBy::User, fileio::Previous::KeepAsBak), QString());
         EXPECT_EQ(readBytes(path), versions[i]);
         EXPECT_EQ(readBytes(backup), versions[i - 1]);
         struct stat kept {};

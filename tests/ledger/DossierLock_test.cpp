@@ -1,10 +1,12 @@
 #include "TempDir.h"
+#include "Unprivileged.h"
 
 #include "ledger/DossierLock.h"
 
 #include <QSysInfo>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,6 +30,11 @@ qint64 goneProcess()
     return child;
 }
 
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
 } // namespace
 
 TEST(DossierLock, OpeningWritesTheLockAndLeavingRemovesIt)
@@ -37,7 +44,7 @@ TEST(DossierLock, OpeningWritesTheLockAndLeavingRemovesIt)
     EXPECT_EQ(dossierlock::lockPath(dossier), dir.file(QStringLiteral(".compta.jnl.verrou")));
     {
         DossierLock lock;
-        ASSERT_TRUE(lock.take(dossier, kSince));
+        ASSERT_EQ(lock.take(dossier, kSince).result, DossierLock::Result::Taken);
         const QStringList lines = QString::fromStdString(readBytes(dossierlock::lockPath(dossier))).split(u'\n');
         ASSERT_EQ(lines.size(), 5);
         EXPECT_FALSE(lines[0].isEmpty());
@@ -45,18 +52,18 @@ TEST(DossierLock, OpeningWritesTheLockAndLeavingRemovesIt)
         EXPECT_EQ(lines[2], QString::number(::getpid()));
         EXPECT_EQ(lines[3], QStringLiteral("2002-03-15T09:15:00"));
         // This session's own lock keeps nobody out.
-        EXPECT_FALSE(dossierlock::heldByOther(dossier));
+        EXPECT_EQ(dossierlock::inspect(dossier).kind, dossierlock::LockState::Kind::Free);
 
         // Switching dossier moves the lock.
         const QString other = dir.file(QStringLiteral("autre.jnl"));
-        ASSERT_TRUE(lock.take(other, kSince));
+        ASSERT_EQ(lock.take(other, kSince).result, DossierLock::Result::Taken);
         EXPECT_FALSE(QFile::exists(dossierlock::lockPath(dossier)));
         EXPECT_TRUE(QFile::exists(dossierlock::lockPath(other)));
     }
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
-TEST(DossierLock, ALiveSessionIsNamedWithItsMachineAndTime)
+TEST(DossierLock, ALiveSessionIsNamedWithItsMachineDateAndTime)
 {
     CurrentTempDir dir;
     const QString dossier = dir.file(QStringLiteral("compta.jnl"));
@@ -65,10 +72,15 @@ TEST(DossierLock, ALiveSessionIsNamedWithItsMachineAndTime)
         // The first process of the system is always running; on another
         // machine, nothing tells whether the process runs: it is taken as live.
         writeLock(dossier, machine, machine == QSysInfo::machineHostName() ? 1 : goneProcess());
-        const std::optional<LockOwner> owner = dossierlock::heldByOther(dossier);
-        ASSERT_TRUE(owner) << machine.toStdString();
-        EXPECT_EQ(dossierlock::alreadyOpenMessage(*owner),
-                  QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis 09:15").arg(machine));
+        const QString message =
+            QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis le 15/03/2002 à 09:15").arg(machine);
+        const dossierlock::LockState state = dossierlock::inspect(dossier);
+        EXPECT_EQ(state.kind, dossierlock::LockState::Kind::Held) << machine.toStdString();
+        EXPECT_EQ(state.message, message);
+        DossierLock lock;
+        const DossierLock::Attempt attempt = lock.take(dossier, kSince);
+        EXPECT_EQ(attempt.result, DossierLock::Result::Held);
+        EXPECT_EQ(attempt.message, message);
     }
 }
 
@@ -77,9 +89,9 @@ TEST(DossierLock, TheLockOfAProcessThatIsGoneIsTakenOverSilently)
     CurrentTempDir dir;
     const QString dossier = dir.file(QStringLiteral("compta.jnl"));
     writeLock(dossier, QSysInfo::machineHostName(), goneProcess());
-    EXPECT_FALSE(dossierlock::heldByOther(dossier));
+    EXPECT_EQ(dossierlock::inspect(dossier).kind, dossierlock::LockState::Kind::Free);
     DossierLock lock;
-    ASSERT_TRUE(lock.take(dossier, kSince));
+    ASSERT_EQ(lock.take(dossier, kSince).result, DossierLock::Result::Taken);
     EXPECT_EQ(QString::fromStdString(readBytes(dossierlock::lockPath(dossier))).split(u'\n').value(2),
               QString::number(::getpid()));
 }
@@ -89,8 +101,102 @@ TEST(DossierLock, ALockAnotherSessionTookOverIsNotRemoved)
     CurrentTempDir dir;
     const QString dossier = dir.file(QStringLiteral("compta.jnl"));
     DossierLock lock;
-    ASSERT_TRUE(lock.take(dossier, kSince));
-    writeLock(dossier, QSysInfo::machineHostName(), 1); // "Ouvrir quand même" in another session
+    ASSERT_EQ(lock.take(dossier, kSince).result, DossierLock::Result::Taken);
+    writeLock(dossier, QSysInfo::machineHostName(), 1); // "Ouvrir quand même" in a session of an older version
     lock.release();
-    EXPECT_TRUE(dossierlock::heldByOther(dossier));
+    EXPECT_EQ(dossierlock::inspect(dossier).kind, dossierlock::LockState::Kind::Held);
+}
+
+// Processes starting together, as many as a busy office has: exactly one
+// holds the lock, whatever stood at its name.
+class LockRace : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(LockRace, ExactlyOneOfTheProcessesTakingTogetherHoldsTheLock)
+{
+    CurrentTempDir dir;
+    const QString dossier = dir.file(QStringLiteral("compta.jnl"));
+    const std::string before = GetParam();
+    if (before == "stale")
+        writeLock(dossier, QSysInfo::machineHostName(), goneProcess());
+    else if (before == "garbage")
+        writeBytes(dossierlock::lockPath(dossier), std::string(5000, 'x'));
+
+    int start[2];
+    int results[2];
+    ASSERT_EQ(::pipe(start), 0);
+    ASSERT_EQ(::pipe(results), 0);
+    constexpr int kProcesses = 12;
+    for (int i = 0; i < kProcesses; ++i) {
+        if (::fork() == 0) {
+            ::close(start[1]);
+            char go;
+            static_cast<void>(::read(start[0], &go, 1)); // until the parent lets them all go
+            DossierLock lock;
+            const bool taken = lock.take(dossier, kSince).result == DossierLock::Result::Taken;
+            static_cast<void>(::write(results[1], taken ? "T" : "h", 1));
+            ::usleep(500'000); // the holder keeps the lock while the others try
+            ::_exit(0);
+        }
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    ::close(results[1]);
+    std::string answers;
+    char c;
+    while (::read(results[0], &c, 1) == 1)
+        answers += c;
+    ::close(results[0]);
+    while (::wait(nullptr) > 0) {
+    }
+    EXPECT_EQ(answers.size(), std::size_t(kProcesses));
+    EXPECT_EQ(std::count(answers.begin(), answers.end(), 'T'), 1) << answers;
+}
+
+INSTANTIATE_TEST_SUITE_P(WhatStoodThere, LockRace,
+                         ::testing::Values("nothing",   // the usual case
+                                           "stale",     // the lock of a process that is gone
+                                           "garbage")); // a file of more than 4 KiB, no lock
+
+TEST(DossierLock, AnythingButARegularFileAtTheLocksNameKeepsTheDossierClosed)
+{
+    CurrentTempDir dir;
+    const QString dossier = dir.file(QStringLiteral("compta.jnl"));
+    const QString lock = dossierlock::lockPath(dossier);
+    const QString precious = dir.file(QStringLiteral("precieux.txt"));
+    writeBytes(precious, "à garder\r\n");
+    const std::function<int()> plants[] = {
+        [&] { return ::symlink(native(precious).constData(), native(lock).constData()); }, // written through before
+        [&] { return ::mkfifo(native(lock).constData(), 0644); },                           // opening waited for ever
+        [&] { return ::symlink("/dev/zero", native(lock).constData()); },                    // read up to 1 GiB
+        [&] { return ::mkdir(native(lock).constData(), 0755); },
+    };
+    const QString refusal = QStringLiteral("Le verrou %1 n'est pas un fichier ordinaire : le dossier n'est pas ouvert.").arg(lock);
+    for (const auto &plant : plants) {
+        ASSERT_EQ(plant(), 0);
+        DossierLock taking;
+        const DossierLock::Attempt attempt = taking.take(dossier, kSince);
+        EXPECT_EQ(attempt.result, DossierLock::Result::Refused);
+        EXPECT_EQ(attempt.message, refusal);
+        EXPECT_EQ(dossierlock::inspect(dossier).kind, dossierlock::LockState::Kind::NotRegular);
+        EXPECT_EQ(readBytes(precious), "à garder\r\n");
+        ASSERT_TRUE(QFile::remove(lock) || QDir().rmdir(lock));
+    }
+}
+
+TEST(DossierLock, ALockThatCannotBeReadSaysSo)
+{
+    CurrentTempDir dir;
+    unprivileged::handOver(dir.path());
+    const QString dossier = dir.file(QStringLiteral("compta.jnl"));
+    writeLock(dossier, QStringLiteral("poste-compta"), 4242);
+    ASSERT_EQ(::chmod(native(dossierlock::lockPath(dossier)).constData(), 0), 0);
+    EXPECT_EQ(unprivileged::run([&] {
+                  DossierLock lock;
+                  const DossierLock::Attempt attempt = lock.take(dossier, kSince);
+                  EXPECT_EQ(attempt.result, DossierLock::Result::Held);
+                  EXPECT_EQ(attempt.message, QStringLiteral("Le verrou %1 ne peut pas être lu (accès refusé) : le dossier "
+                                                            "est peut-être ouvert par une autre session.")
+                                                 .arg(dossierlock::lockPath(dossier)));
+              }),
+              0);
 }

@@ -1,8 +1,12 @@
 #include "ledger/Codec1252.h"
+#include "ledger/FileIO.h"
 #include "ledger/LedgerFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,6 +59,19 @@ TEST(LedgerFile, LoadRefusesMoreLinesThanItsBound)
     writeBytes(path, "a\r\n\r\nb\r\n");
     EXPECT_TRUE(ledgerfile::load(path, list, 3).isEmpty());
     EXPECT_FALSE(ledgerfile::load(dir.file(QStringLiteral("absent.jnl")), list).isEmpty());
+}
+
+TEST(LedgerFile, ReadingNeverWaitsOnAFifoNorReadsADevice)
+{
+    CurrentTempDir dir;
+    const QString fifo = dir.file(QStringLiteral("tube.nte"));
+    const QString device = dir.file(QStringLiteral("zero.nte"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", QFile::encodeName(device).constData()), 0);
+    std::string bytes = "avant";
+    EXPECT_EQ(fileio::readWhole(fifo, bytes), QString()); // no program writes to it: empty
+    EXPECT_EQ(bytes, "");
+    EXPECT_EQ(fileio::readWhole(device, bytes), fileio::notRegularReason());
 }
 
 TEST(Codec1252, EveryByteRoundTrips)

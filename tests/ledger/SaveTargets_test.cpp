@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 // What a save replaces: a file the user may not write is refused, a symbolic
@@ -195,4 +196,42 @@ TEST(SaveTargets, AUserWhoMayNotGiveTheFileAwayStillSavesIt)
                   EXPECT_EQ(statOf(path).st_uid, ::getuid());
               }),
               0);
+}
+
+TEST(SaveTargets, WhatIsNoRegularFileIsNeverReplaced)
+{
+    CurrentTempDir dir;
+    const QString fifo = dir.file(QStringLiteral("tube.txt"));
+    const QString folder = dir.file(QStringLiteral("dossier.txt"));
+    const QString device = dir.file(QStringLiteral("null.txt"));
+    const QString toFifo = dir.file(QStringLiteral("lien.txt"));
+    ASSERT_EQ(::mkfifo(native(fifo).constData(), 0644), 0);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_EQ(::symlink(native(fifo).constData(), native(toFifo).constData()), 0);
+    // A device node of its own, which the test may lose: never /dev/null itself.
+    const bool withDevice = unprivileged::asRoot() && ::mknod(native(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    for (const QString &path : {fifo, folder, toFifo, withDevice ? device : fifo}) {
+        const mode_t before = statOf(path).st_mode;
+        const QString why = fileio::writeAtomically(path, kNew, fileio::NamedBy::User);
+        EXPECT_EQ(fileio::saveFailedMessage(path, why), QStringLiteral("%1 n'est pas un fichier ordinaire").arg(path));
+        EXPECT_EQ(statOf(path).st_mode, before);
+    }
+}
+
+TEST(SaveTargets, APreviousVersionThatCannotBeKeptIsToldAndTheSaveGoesThrough)
+{
+    CurrentTempDir dir;
+    const QString path = dir.file(QStringLiteral("compta.jnl"));
+    writeBytes(path, kOld);
+    ASSERT_TRUE(QDir().mkdir(path + QStringLiteral(".bak")));
+    FakePlatform fake;
+    Fiche fiche(fake.platform);
+    ASSERT_TRUE(fiche.Charge(path));
+    fiche.SetSauve();
+    EXPECT_TRUE(fiche.Sauve(path));
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le fichier a été enregistré, mais sa version précédente "
+                                                              "n'a pas pu être gardée dans %1.bak : le chemin désigne un "
+                                                              "dossier.")
+                                                   .arg(path)});
+    EXPECT_FALSE(fiche.ledger.Modifie);
 }

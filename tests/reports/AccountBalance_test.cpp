@@ -182,6 +182,21 @@ TEST_F(AccountBalanceTest, GridGrowsForManyAccounts)
     EXPECT_TRUE(cell(45, 4).isEmpty());
 }
 
+TEST_F(AccountBalanceTest, AnAccountWhoseSumOverflowsShowsNoBalance)
+{
+    // Two debits of 900 000 000 000 000,00 go past what an amount may be.
+    const std::string huge = "900000000000000,00";
+    build(kHeader2002 + entriesText("200203", {{"05/03/2002", "411000", "F1", "VE", "", huge, "", ""},
+                                               {"06/03/2002", "411000", "F2", "VE", "", huge, "", ""},
+                                               {"07/03/2002", "512000", "R1", "BQ", "", "", "   12,00", ""}}));
+    ASSERT_EQ(rows(), 2);
+    EXPECT_TRUE(cell(1, 2).isEmpty());
+    EXPECT_TRUE(cell(1, 4).isEmpty()); // not the "0,00" of a nil balance
+    EXPECT_TRUE(cell(1, 5).isEmpty());
+    EXPECT_EQ(cell(2, 5), "12,00");
+    EXPECT_TRUE(page.totalDebit.isEmpty());
+}
+
 TEST_F(AccountBalanceTest, OrderOfTheRowsAndClassSubtotals)
 {
     const std::string text =

@@ -27,7 +27,7 @@
 class FakeMessages final : public Messages {
 public:
     // The three boxes the logic can ask for.
-    enum class Box { Information, WarningYesNoCancel, WarningOkCancel, WarningAcceptCancel };
+    enum class Box { Information, WarningYesNoCancel, WarningOkCancel, WarningAcceptCancel, WarningChoice };
     struct Shown {
         Box box;
         QString text;
@@ -35,7 +35,8 @@ public:
         friend std::ostream &operator<<(std::ostream &out, const Shown &s)
         {
             static const char *const names[] = {"information", "warning Oui/Non/Annuler", "warning OK/Annuler",
-                                                "warning with the caller's button and Annuler"};
+                                                "warning with the caller's button and Annuler",
+                                                "warning with the caller's two buttons and Annuler"};
             return out << names[int(s.box)] << " \"" << s.text.toStdString() << '"';
         }
     };
@@ -46,6 +47,8 @@ public:
     std::deque<bool> okCancel;         // answers to the next OK/Annuler boxes
     std::deque<bool> acceptCancel;     // answers to the next boxes with the caller's button and Annuler
     QStringList acceptButtons;         // the caller's buttons of those boxes, in order
+    std::deque<Choice> choices;        // answers to the next boxes with the caller's two buttons
+    QStringList choiceButtons;         // the caller's two buttons of those boxes, in order
     // Runs while each box is up, as a box's own event loop would: a test can
     // take the window's activation away there, as some desktops do.
     std::function<void()> whileShown;
@@ -89,6 +92,17 @@ public:
         const bool a = acceptCancel.front();
         acceptCancel.pop_front();
         return a;
+    }
+
+    Choice warningChoice(const QString &text, const QString &first, const QString &second) override
+    {
+        record(Box::WarningChoice, text);
+        choiceButtons << first << second;
+        if (choices.empty())
+            return Choice::Annuler;
+        const Choice c = choices.front();
+        choices.pop_front();
+        return c;
     }
 
 private:

@@ -277,7 +277,7 @@ private slots:
         QVERIFY(main->isVisible());
         QCOMPARE(fake->messages.shown.size(), 1);
         QVERIFY(fake->messages.boxes[0].box == FakeMessages::Box::WarningOkCancel);
-        QVERIFY2(fake->messages.shown[0].startsWith(QStringLiteral("Impossible d'enregistrer le fichier %1 : ")
+        QVERIFY2(fake->messages.shown[0].startsWith(QStringLiteral("%1 n'est pas un fichier ordinaire\n")
                                                         .arg(dir->file(QStringLiteral("Tavelin.soc")))),
                  qPrintable(fake->messages.shown[0]));
         QVERIFY(fake->messages.shown[0].endsWith(QStringLiteral("Quitter Tavelin sans enregistrer ces changements ?")));

@@ -2,6 +2,7 @@
 #include "platform/ui/PrinterSetupDialog.h"
 #include "platform/Printer.h"
 #include "platform/ui/QtFileDialogs.h"
+#include "platform/ui/QtMessages.h"
 #include "platform/ui/QtPrinter.h"
 #include "platform/ui/QtPrinterDialogs.h"
 #include "support/ModalDriver.h"
@@ -39,6 +40,26 @@ class QtDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aChoiceBoxOffersTheCallersTwoButtonsTheFirstByDefault()
+    {
+        QtMessages messages;
+        const std::pair<int, Messages::Choice> keys[] = {{Qt::Key_Return, Messages::Choice::First},
+                                                         {Qt::Key_Escape, Messages::Choice::Annuler}};
+        for (const auto &[key, choice] : keys) {
+            QStringList buttons;
+            onNextModal<QMessageBox>([&buttons, key = key](QMessageBox *box) {
+                for (QAbstractButton *button : box->buttons())
+                    buttons.append(button->text());
+                QTest::keyClick(box, Qt::Key(key));
+            });
+            QCOMPARE(messages.warningChoice(QStringLiteral("Le dossier est ouvert ailleurs."),
+                                            QStringLiteral("Ouvrir en &lecture seule"), QStringLiteral("&Ouvrir quand même")),
+                     choice);
+            buttons.sort();
+            QCOMPARE(buttons, (QStringList{"&Annuler", "&Ouvrir quand même", "Ouvrir en &lecture seule"}));
+        }
+    }
+
     void openDialogShowsTheFilterAndMovesTheCurrentFolder()
     {
         CurrentTempDir start;
