@@ -46,6 +46,7 @@ QList<Menu> buildMenu()
     exporter.submenu = {
         on(Cmd::ExporterMois, u"&Mois", u"Exporter mois visualisé"),
         on(Cmd::ExporterJournal, u"&Tout le journal", u"Exporter tout le journal"),
+        on(Cmd::ExporterFec, u"&FEC (contrôle fiscal)...", u"Exporter le fichier des écritures comptables"),
     };
     return {
         {s(u"&Fichier"), 3, {
@@ -101,6 +102,7 @@ QList<Menu> buildMenu()
             on(Cmd::Messages, u"&Messages", u"Messages"),
             on(Cmd::Emprunts, u"&Emprunts", u"Calculer un emprunt"),
             separated(on(Cmd::Placements, u"&Placements", u"Calculer un placement")),
+            off(Cmd::Valider, u"&Valider les écritures...", u"Valider les écritures"),
             off(Cmd::Cloturer, u"&Clôturer exercice", u"Clôturer l'exercice"),
         }},
         {s(u"&Utilitaires"), 9, {

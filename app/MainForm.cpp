@@ -5,6 +5,7 @@
 #include "document/PrintCommands.h"
 #include "ledger/FileIO.h"
 #include "ledger/TextForms.h"
+#include "ledger/Validations.h"
 #include "platform/FileDialogs.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -29,6 +30,11 @@ QString MainForm::titre() const
 QString MainForm::heure(QTime time)
 {
     return forms::formatTime(time);
+}
+
+QString MainForm::validationStatus() const
+{
+    return validation::statusText(fiche_.exercice.validations);
 }
 
 void MainForm::FormShow()

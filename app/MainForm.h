@@ -29,6 +29,9 @@ public:
     QString titre() const;
     // The status bar's clock text (long time form).
     static QString heure(QTime time);
+    // The status bar's validation text: "Validé jusqu'au 31/03/2002", empty
+    // while nothing is validated.
+    QString validationStatus() const;
 
     // Start-up, once the window is shown: records the start-up folder,
     // reopens the last file when the setting asks for it, names the help file.

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "ledger/TextForms.h"
+#include "yearend/Fec.h"
 
 #include <array>
 
@@ -11,7 +12,10 @@
 namespace cli {
 namespace {
 
-enum Option : unsigned { OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32 };
+enum Option : unsigned {
+    OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32,
+    OptJusquAu = 64, OptSiren = 128, OptDefinitive = 256
+};
 
 // What a command takes after the ledger file.
 enum class Second { None, Month, ImportFile, Text };
@@ -23,7 +27,7 @@ struct CommandRule {
     unsigned options;
 };
 
-constexpr std::array<CommandRule, 11> kCommands{{
+constexpr std::array<CommandRule, 13> kCommands{{
     {"mois", Command::Mois, Second::Month, 0},
     {"journal", Command::Journal, Second::Month, OptJournal},
     {"grand-livre", Command::GrandLivre, Second::Month, OptCompte},
@@ -33,22 +37,28 @@ constexpr std::array<CommandRule, 11> kCommands{{
     {"verifier", Command::Verifier, Second::None, 0},
     {"exporter", Command::Exporter, Second::None, OptMois | OptSortie},
     {"importer", Command::Importer, Second::ImportFile, 0},
-    {"cloture", Command::Cloture, Second::None, OptSortie},
+    {"cloture", Command::Cloture, Second::None, OptSortie | OptDefinitive},
     {"rechercher", Command::Rechercher, Second::Text, 0},
+    {"valider", Command::Valider, Second::None, OptJusquAu},
+    {"fec", Command::Fec, Second::None, OptSiren | OptSortie},
 }};
 
 struct OptionRule {
     const char *name;
     Option option;
+    bool takesValue = true;
 };
 
-constexpr std::array<OptionRule, 6> kOptions{{
+constexpr std::array<OptionRule, 9> kOptions{{
     {"--journal", OptJournal},
     {"--compte", OptCompte},
     {"--du", OptDu},
     {"--au", OptAu},
     {"--mois", OptMois},
     {"--sortie", OptSortie},
+    {"--jusqu-au", OptJusquAu},
+    {"--siren", OptSiren},
+    {"--definitive", OptDefinitive, false},
 }};
 
 QString quoted(const QString &text)
@@ -101,10 +111,18 @@ QString applyOption(Option option, const QString &name, const QString &value, In
         invocation.output = value;
         return {};
     }
+    if (option == OptSiren) {
+        invocation.siren = value;
+        return yearend::sirenRefusal(value);
+    }
+    if (option == OptDefinitive) {
+        invocation.definitive = true;
+        return {};
+    }
     const QDate date = forms::parseDate(value);
     if (!date.isValid())
         return QStringLiteral("date invalide pour %1 : %2 (attendu JJ/MM/AAAA)").arg(name, quoted(value));
-    (option == OptDu ? invocation.du : invocation.au) = date;
+    (option == OptDu ? invocation.du : option == OptAu ? invocation.au : invocation.jusquAu) = date;
     return {};
 }
 
@@ -162,7 +180,10 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
             return failure(QStringLiteral("l'option %1 est donnée deux fois").arg(name));
         given |= option->option;
         QString value;
-        if (equals >= 0)
+        if (!option->takesValue) {
+            if (equals >= 0)
+                return failure(QStringLiteral("l'option %1 ne prend pas de valeur").arg(name));
+        } else if (equals >= 0)
             value = arg.mid(equals + 1);
         else if (i + 1 < args.size())
             value = args[++i];
@@ -200,6 +221,10 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
     }
     if (!positionals.isEmpty())
         return failure(QStringLiteral("argument en trop : %1").arg(quoted(positionals.front())));
+    if (rule->command == Command::Valider && !invocation.jusquAu)
+        return failure(QStringLiteral("date manquante : valider attend --jusqu-au JJ/MM/AAAA"));
+    if (rule->command == Command::Fec && invocation.siren.isEmpty())
+        return failure(QStringLiteral("SIREN manquant : fec attend --siren NNNNNNNNN"));
     return {invocation, {}};
 }
 
@@ -211,8 +236,10 @@ QString usageReminder()
         "        tavelin-cli verifier FICHIER\n"
         "        tavelin-cli exporter FICHIER [--mois AAAAMM] [--sortie FICHIER.txt]\n"
         "        tavelin-cli importer FICHIER ENTREES.txt\n"
-        "        tavelin-cli cloture FICHIER [--sortie FICHIER.txt]\n"
+        "        tavelin-cli cloture FICHIER [--definitive] [--sortie FICHIER.txt]\n"
         "        tavelin-cli rechercher FICHIER TEXTE\n"
+        "        tavelin-cli valider FICHIER --jusqu-au JJ/MM/AAAA\n"
+        "        tavelin-cli fec FICHIER --siren NNNNNNNNN [--sortie DOSSIER]\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -226,8 +253,8 @@ QString helpText()
         "standard ce que l'application affiche : une ligne de la grille par ligne de texte,\n"
         "les cellules séparées par une tabulation, en UTF-8. Le plan comptable (Tavelin.plc)\n"
         "et les journaux (Tavelin.cbx) sont lus dans le répertoire courant, comme le fait\n"
-        "l'application. Seul importer modifie le dossier ; exporter et cloture écrivent le\n"
-        "fichier donné par --sortie.\n"
+        "l'application. Seuls importer, valider et cloture --definitive modifient le dossier ;\n"
+        "exporter et cloture écrivent le fichier donné par --sortie, fec le FEC dans un dossier.\n"
         "\n"
         "Commandes :\n"
         "  mois FICHIER AAAAMM\n"
@@ -253,9 +280,19 @@ QString helpText()
         "  importer FICHIER ENTREES.txt\n"
         "      ajoute au dossier les écritures du fichier, comme « Importer », puis enregistre\n"
         "      le dossier ; le compte rendu de l'import va sur la sortie d'erreur\n"
-        "  cloture FICHIER [--sortie FICHIER.txt]\n"
+        "  cloture FICHIER [--definitive] [--sortie FICHIER.txt]\n"
         "      les écritures d'à-nouveaux que la clôture de l'exercice écrit dans ANouveau.Txt,\n"
-        "      sans question ; sans --sortie, sur la sortie standard\n"
+        "      sans question ; sans --sortie, sur la sortie standard ; avec --definitive, la\n"
+        "      clôture devient définitive : tout l'exercice est validé (après contrôle) et le\n"
+        "      dossier enregistré\n"
+        "  valider FICHIER --jusqu-au JJ/MM/AAAA\n"
+        "      valide les écritures jusqu'à cette date, comme « Valider les écritures », puis\n"
+        "      enregistre le dossier ; les problèmes trouvés vont sur la sortie d'erreur et rien\n"
+        "      n'est validé\n"
+        "  fec FICHIER --siren NNNNNNNNN [--sortie DOSSIER]\n"
+        "      écrit le fichier des écritures comptables SIRENFECAAAAMMJJ.txt dans le dossier\n"
+        "      (par défaut le répertoire courant) ; le contrôle et le compte rendu vont sur la\n"
+        "      sortie d'erreur\n"
         "  rechercher FICHIER TEXTE\n"
         "      chaque ligne de la grille d'un mois dont une cellule contient le texte (majuscules\n"
         "      et minuscules confondues, accents compris) : le mois AAAAMM, le numéro de la\n"
@@ -281,8 +318,11 @@ QString helpText()
         "  0  terminé sans erreur (pour verifier : aucune anomalie ; pour rechercher : trouvé)\n"
         "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, ou la calculette\n"
         "     refuse le calcul (message de la fenêtre sur la sortie d'erreur)\n"
-        "  2  commande, argument ou option incorrects\n"
-        "  3  verifier a trouvé au moins une anomalie ; rechercher n'a rien trouvé\n");
+        "  2  commande, argument ou option incorrects (un SIREN invalide compris)\n"
+        "  3  verifier a trouvé au moins une anomalie ou des écritures validées modifiées ;\n"
+        "     rechercher n'a rien trouvé ; valider ou cloture --definitive ont trouvé des\n"
+        "     problèmes (rien n'est validé) ; fec a écrit le fichier malgré des problèmes ;\n"
+        "     importer a refusé des écritures de la période validée\n");
 }
 
 QString versionText()

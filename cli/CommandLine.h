@@ -11,7 +11,7 @@ namespace cli {
 
 enum class Command {
     Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Verifier,
-    Exporter, Importer, Cloture, Rechercher, Help, Version
+    Exporter, Importer, Cloture, Rechercher, Valider, Fec, Help, Version
 };
 
 struct Invocation {
@@ -24,6 +24,9 @@ struct Invocation {
     std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it
     std::optional<QDate> du;
     std::optional<QDate> au;
+    std::optional<QDate> jusquAu; // valider: the day the entries are validated up to
+    QString siren;                // fec: a SIREN whose Luhn key is right
+    bool definitive = false;      // cloture: the closing made final
 };
 
 struct ParsedCommandLine {

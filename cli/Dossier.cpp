@@ -1,6 +1,7 @@
 #include "cli/Dossier.h"
 
 #include "document/Fiche.h"
+#include "ledger/DossierLock.h"
 #include "ledger/FileIO.h"
 #include "platform/Messages.h"
 
@@ -21,6 +22,16 @@ QString whyUnreadable(const QString &path)
     const bool directory = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
     ::close(fd);
     return directory ? fileio::reason(EISDIR) : QString();
+}
+
+bool lockForSaving(DossierLock &lock, Fiche &fiche, const QString &path)
+{
+    if (const std::optional<LockOwner> owner = dossierlock::heldByOther(path)) {
+        fiche.platform().messages->information(dossierlock::alreadyOpenMessage(*owner));
+        return false;
+    }
+    lock.take(path, QDateTime::currentDateTime());
+    return true;
 }
 
 bool openDossier(Fiche &fiche, const QString &path)

@@ -4,6 +4,7 @@
 #include "cli/Dossier.h"
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
+#include "cli/YearEndCommands.h"
 #include "document/Fiche.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ExchangeText.h"
@@ -50,28 +51,22 @@ int importer(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
-    // A dossier open in a window would lose the import at its next save, or
-    // the window's work to this one.
-    if (const std::optional<LockOwner> owner = dossierlock::heldByOther(invocation.file)) {
-        fiche.platform().messages->information(dossierlock::alreadyOpenMessage(*owner));
-        return ExitUnreadable;
-    }
     DossierLock lock;
-    lock.take(invocation.file, QDateTime::currentDateTime());
-    if (!openDossier(fiche, invocation.file))
+    if (!lockForSaving(lock, fiche, invocation.file) || !openDossier(fiche, invocation.file))
         return ExitUnreadable;
     const exchange::ImportOutcome outcome = exchange::importFile(fiche, invocation.argument);
     fiche.platform().messages->information(outcome.message);
-    if (!outcome.imported)
+    if (!outcome.imported || !fiche.writeFile(invocation.file))
         return ExitUnreadable;
-    return fiche.writeFile(invocation.file) ? ExitOk : ExitUnreadable;
+    return outcome.refused > 0 ? ExitFindings : ExitOk;
 }
 
 int cloture(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
-    if (!openDossier(fiche, invocation.file))
+    DossierLock lock;
+    if ((invocation.definitive && !lockForSaving(lock, fiche, invocation.file)) || !openDossier(fiche, invocation.file))
         return ExitUnreadable;
     QString refusal = reports::closingRefusal(fiche.exercice);
     reports::OpeningEntries entries;
@@ -83,7 +78,10 @@ int cloture(const Invocation &invocation, Streams &io)
         fiche.platform().messages->information(refusal);
         return ExitRefused;
     }
-    return deliver(invocation, entries.text, fiche, io);
+    const int delivered = deliver(invocation, entries.text, fiche, io);
+    if (delivered != ExitOk || !invocation.definitive)
+        return delivered;
+    return closeDefinitively(fiche, invocation.file);
 }
 
 int rechercher(const Invocation &invocation, Streams &io)

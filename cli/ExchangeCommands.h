@@ -15,11 +15,13 @@ int exporter(const Invocation &invocation, Streams &io);
 // Appends the entries of the file as "Importer" does and saves the dossier in
 // place; the import's summary goes to standard error. A file of entries that
 // cannot be read, or a dossier another session has open, leaves the dossier
-// untouched.
+// untouched. Entries of the validated period are refused (ExitFindings), the
+// others imported.
 int importer(const Invocation &invocation, Streams &io);
 
 // The opening entries the closing writes to "ANouveau.Txt", to --sortie or
 // standard output, without the question; a refused closing writes nothing.
+// With --definitive, the closing is then made final and the dossier saved.
 int cloture(const Invocation &invocation, Streams &io);
 
 // Every row of every month with a cell holding the text: the month key, the

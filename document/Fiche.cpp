@@ -7,6 +7,8 @@
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
+#include "yearend/Closing.h"
+#include "yearend/Fingerprint.h"
 
 #include <QFileInfo>
 
@@ -149,6 +151,11 @@ void Fiche::Pointer(bool on)
 
 void Fiche::Exercice()
 {
+    // Moving the dates of a closed year would open it again.
+    if (!reports::closingRefusal(exercice).isEmpty()) {
+        report(QStringLiteral("Exercice clôturé : ses dates ne peuvent plus être modifiées."));
+        return;
+    }
     if (auto dates = platform().fiscalYear->ask(exercice.debut, exercice.fin, exercice.cloture)) {
         exercice.debut = dates->debut;
         exercice.fin = dates->fin;
@@ -166,6 +173,10 @@ void Fiche::Nouveau()
     Modifie = false;
     NomFichier.clear();
     Caption.clear();
+    // The new dossier keeps the dates of the previous one, not its closing
+    // nor its validations: its year is open.
+    exercice.cloture = exercice.debut;
+    exercice.validations.clear();
     Exercice();
     // The new dossier opens on its entry page, as a loaded one does: a view
     // left on screen would still show the previous dossier's figures.
@@ -202,6 +213,8 @@ bool Fiche::Charge(const QString &fileName)
     MoisModifie = false;
     if (!Lignes.empty())
         Squize();
+    if (loaded && !exercice.validations.empty())
+        report(yearend::alterationMessage(yearend::alteredValidations(yearend::bookEntries(Lignes), exercice.validations)));
     const QDate today = platform().clock->today();
     if (today > exercice.debut)
         Dernier();

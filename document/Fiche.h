@@ -22,6 +22,7 @@ public:
     Page ActivePage = Page::Saisie;
     ViewPages views;
     exchange::EntrySearch search; // the text searched for and where "Continuer" goes on
+    QString fecSiren; // the SIREN the FEC export was last given, proposed the next time
 
     // --- Month ---
     // Reads the month shown into the grid and makes the entry line ready.
@@ -53,6 +54,7 @@ public:
     void Exercice();
     void Nouveau();
     // Loads a ledger file; false when it does not exist or cannot be read.
+    // Entries validated and changed since (outside Tavelin) are told once.
     bool Charge(const QString &fileName);
     // Saves when modified; false (with the user told why) when the write failed.
     bool Sauve(const QString &fileName);

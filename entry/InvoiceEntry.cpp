@@ -4,6 +4,7 @@
 #include "entry/ChartLines.h"
 #include "entry/DateText.h"
 #include "ledger/TextForms.h"
+#include "ledger/Validations.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
@@ -39,11 +40,12 @@ void InvoiceEntry::message(const QString &text) const
 }
 
 void InvoiceEntry::Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice,
-                        const QStringList &chart)
+                        const QStringList &chart, QDate validatedUntil)
 {
     proposed_ = proposed;
     debut_ = debutExercice;
     fin_ = finExercice;
+    validatedUntil_ = validatedUntil;
     chart_ = chart;
     invoices_.clear();
     position_ = -1;
@@ -129,8 +131,13 @@ std::optional<InvoiceField> InvoiceEntry::refusal(int index)
 {
     Invoice &inv = invoices_[std::size_t(index)].invoice;
     const QString number = invoiceNumber(index);
-    if (!datetext::toDate(inv[InvoiceField::Date])) {
+    const std::optional<QDate> date = datetext::toDate(inv[InvoiceField::Date]);
+    if (!date) {
         message(number + QStringLiteral("date invalide"));
+        return InvoiceField::Date;
+    }
+    if (validatedUntil_.isValid() && *date <= validatedUntil_) {
+        message(number + validation::periodValidated(validatedUntil_));
         return InvoiceField::Date;
     }
     for (InvoiceField field : kAccounts) {
@@ -231,7 +238,8 @@ bool InvoiceEntry::fieldLeft(InvoiceField field)
 }
 
 // An empty date takes today's. A date outside the fiscal year is told but
-// kept: the invoice may belong there all the same.
+// kept: the invoice may belong there all the same. A date in the validated
+// period is told at once; "Fermer" refuses it.
 void InvoiceEntry::dateLeft()
 {
     QString &date = shown[InvoiceField::Date];
@@ -240,6 +248,8 @@ void InvoiceEntry::dateLeft()
     const std::optional<QDate> day = datetext::toDate(date);
     if (day && (*day < debut_ || *day > fin_))
         message(QStringLiteral("Date en dehors des limites de l'exercice"));
+    else if (day && validatedUntil_.isValid() && *day <= validatedUntil_)
+        message(validation::periodValidated(validatedUntil_));
 }
 
 bool InvoiceEntry::accountLeft(InvoiceField field)

@@ -20,9 +20,11 @@ public:
 
     InvoiceKind kind() const { return kind_; }
 
-    // The guides' proposals, the fiscal year and a copy of the chart; the
-    // dialog opens on a new invoice, ready to be typed.
-    void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart);
+    // The guides' proposals, the fiscal year, a copy of the chart and the last
+    // day validated (no invoice may be dated on or before it); the dialog
+    // opens on a new invoice, ready to be typed.
+    void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart,
+              QDate validatedUntil = {});
     // The invoices to post, in the order they were typed; those with neither
     // a label nor an amount hold nothing to post and are left out.
     void Result(std::vector<Invoice> &invoices) const;
@@ -81,5 +83,6 @@ private:
     InvoiceProposals proposed_;
     QDate debut_;
     QDate fin_;
+    QDate validatedUntil_;
     QStringList chart_;
 };

@@ -57,9 +57,10 @@ ImportOutcome importFile(Ledger &ledger, const QString &path)
     if (!why.isEmpty())
         return {false, fileio::readFailedMessage(path, why)};
     ledger.EcritMois();
-    const ImportSummary summary = importEntries(std::move(bytes), ledger.Lignes);
+    const ImportSummary summary =
+        importEntries(std::move(bytes), ledger.Lignes, validation::validatedUntil(ledger.exercice.validations));
     ledger.Modifie = true;
-    return {true, summaryMessage(summary)};
+    return {true, summaryMessage(summary), summary.refused};
 }
 
 QString ExportMois(const Ledger &ledger)

@@ -12,6 +12,7 @@ namespace exchange {
 struct ImportOutcome {
     bool imported = false; // the lines changed: the month on screen is to be read again
     QString message;
+    int refused = 0; // entries left out: they fell in the validated period
 };
 
 // Asks for a text file and appends its entries to the lines. The month on
@@ -21,7 +22,8 @@ struct ImportOutcome {
 ImportOutcome Importer(Ledger &ledger);
 
 // The import of a file already chosen: the month on screen written back, the
-// file's entries appended, the dossier modified. A file that cannot be read
+// file's entries appended (but those dated in the validated period), the
+// dossier modified. A file that cannot be read
 // changes nothing and is named in the message.
 ImportOutcome importFile(Ledger &ledger, const QString &path);
 

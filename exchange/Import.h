@@ -2,6 +2,7 @@
 
 #include "ledger/LineList.h"
 
+#include <QDate>
 #include <QString>
 #include <string>
 #include <vector>
@@ -17,6 +18,11 @@ struct ImportSummary {
     // key names no month, so they show in none.
     int undated = 0;
     std::vector<int> firstUndatedLines; // their line numbers in the file, from 1, the first few
+    // Entries dated on or before the last day validated, left out: entries
+    // may no longer be added there.
+    QDate validatedUntil;
+    int refused = 0;
+    std::vector<int> firstRefusedLines; // the first few, from 1
 };
 
 inline constexpr std::size_t kUndatedLinesListed = 5;
@@ -29,11 +35,13 @@ inline constexpr int kFieldsImported = 10;
 // to the tenth, becomes one line of that key, numbered from 0 in field order
 // (a TAB ending the line opens no field). Lines end with CR LF, LF or CR;
 // blank lines carry no entry and are passed over. The file may be code page
-// 1252 or UTF-8 (see ImportEncoding.h).
-ImportSummary importEntries(std::string fileBytes, LineList &lines);
+// 1252 or UTF-8 (see ImportEncoding.h). A line whose date falls on or before
+// `validatedUntil` (when valid) is refused; the other lines come in.
+ImportSummary importEntries(std::string fileBytes, LineList &lines, QDate validatedUntil = {});
 
 // What the user is told after an import: how many entries came in, how many
-// characters were replaced, which lines will show in no month.
+// characters were replaced, which lines will show in no month, which were
+// refused.
 QString summaryMessage(const ImportSummary &summary);
 
 } // namespace exchange

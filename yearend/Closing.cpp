@@ -4,7 +4,9 @@
 #include "exchange/ExchangeText.h"
 #include "ledger/Codec1252.h"
 #include "ledger/AmountTotal.h"
+#include "yearend/EntryValidation.h"
 #include "platform/BusyPointer.h"
+#include "platform/Clock.h"
 #include "platform/Messages.h"
 
 #include <algorithm>
@@ -156,20 +158,35 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
     return entries;
 }
 
-QString Cloturer(Ledger &ledger)
+ClosingOutcome Cloturer(Ledger &ledger)
 {
     const QString refusal = closingRefusal(ledger.exercice);
     if (!refusal.isEmpty())
-        return refusal;
+        return {refusal};
     const Platform &platform = ledger.platform();
     if (!platform.messages->warningOkCancel(QStringLiteral("Clôturer l'exercice en cours ?")))
         return {};
-    const Hourglass hourglass(platform.busy);
-    ledger.EcritMois();
-    const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.exercice, ledger.ref.ListePlc);
-    if (!entries.error.isEmpty())
-        return entries.error;
-    return exchange::writeExchangeFile(ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text);
+    {
+        const Hourglass hourglass(platform.busy);
+        ledger.EcritMois();
+        const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.exercice, ledger.ref.ListePlc);
+        if (!entries.error.isEmpty())
+            return {entries.error};
+        const QString failure =
+            exchange::writeExchangeFile(ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text);
+        if (!failure.isEmpty())
+            return {failure};
+    }
+    if (platform.messages->warningYesNoCancel(QStringLiteral("Clôturer définitivement l'exercice ? Les écritures ne "
+                                                             "pourront plus être modifiées."))
+        != Messages::Answer::Oui)
+        return {};
+    const yearend::ValidationOutcome outcome =
+        yearend::closeDefinitively(ledger.Lignes, ledger.ref, ledger.exercice, platform.clock->today());
+    const bool definitive = outcome.problems.empty();
+    if (definitive)
+        ledger.EcritHead();
+    return {yearend::definitiveClosingMessage(outcome, ledger.exercice, yearend::kProblemsShown), definitive};
 }
 
 } // namespace reports

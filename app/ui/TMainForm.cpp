@@ -147,7 +147,8 @@ void TMainForm::buildStatusBar()
 {
     hintPanel = new QLabel(this);
     clockPanel = new QLabel(this);
-    for (QLabel *panel : {hintPanel, clockPanel}) {
+    validationPanel = new QLabel(this);
+    for (QLabel *panel : {hintPanel, clockPanel, validationPanel}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(2);
     }
@@ -155,7 +156,11 @@ void TMainForm::buildStatusBar()
     // 50 pixels, or what the time needs in the desktop's font.
     const int timeWidth = clockPanel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 8;
     clockPanel->setFixedWidth(std::max(kClockPanelWidth, timeWidth));
+    validationPanel->setFixedWidth(
+        validationPanel->fontMetrics().horizontalAdvance(QStringLiteral("Validé jusqu'au 00/00/0000")) + 12);
+    validationPanel->hide();
     statusBar()->addWidget(hintPanel);
+    statusBar()->addWidget(validationPanel);
     statusBar()->addWidget(clockPanel);
     statusBar()->setSizeGripEnabled(false);
 }
@@ -178,6 +183,16 @@ void TMainForm::applyStates()
         action->setEnabled(startEnabled || form_.valide());
     menuAction(Cmd::OuvrirAuto)->setChecked(form_.OuvrirAutomatiquementCoche);
     setWindowTitle(form_.titre());
+    const QString validated = form_.validationStatus();
+    validationPanel->setText(validated);
+    validationPanel->setVisible(!validated.isEmpty());
+    fitHintPanel();
+}
+
+void TMainForm::fitHintPanel()
+{
+    const int validationWidth = validationPanel->isVisibleTo(this) ? validationPanel->width() : 0;
+    hintPanel->setFixedWidth(std::max(0, width() - kHintPanelMargin - validationWidth));
 }
 
 void TMainForm::FormActivate()
@@ -201,6 +216,12 @@ void TMainForm::runForm(void (MainForm::*command)())
     Fiche_->run([this, command](Fiche &) { (form_.*command)(); });
 }
 
+void TMainForm::saveFinal(bool made)
+{
+    if (made)
+        Fiche_->run([this](Fiche &) { form_.Enregistrer(); });
+}
+
 void TMainForm::execute(Cmd cmd)
 {
     switch (cmd) {
@@ -215,6 +236,7 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Importer: Fiche_->Importer(); break;
     case Cmd::ExporterMois: Fiche_->ExportMois(); break;
     case Cmd::ExporterJournal: Fiche_->ExportJournal(); break;
+    case Cmd::ExporterFec: Fiche_->ExporterFec(); break;
     case Cmd::Quitter: close(); break;
     case Cmd::Copier: Fiche_->Copier(); break;
     case Cmd::Coller: Fiche_->Coller(); break;
@@ -244,7 +266,8 @@ void TMainForm::execute(Cmd cmd)
     case Cmd::Exercice: Fiche_->run([](Fiche &f) { f.Exercice(); }); break;
     case Cmd::Guides: Fiche_->Guides(); break;
     case Cmd::OuvrirAuto: form_.OuvrirAutomatiquement(); break;
-    case Cmd::Cloturer: Fiche_->Cloturer(); break;
+    case Cmd::Valider: saveFinal(Fiche_->Valider()); break;
+    case Cmd::Cloturer: saveFinal(Fiche_->Cloturer()); break;
     case Cmd::AideIndex: form_.AideSommaire(); break;
     case Cmd::AideRechercher: form_.AideRechercher(); break;
     case Cmd::AideUtiliser: form_.AideUtiliser(); break;
@@ -323,5 +346,5 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    hintPanel->setFixedWidth(std::max(0, width() - kHintPanelMargin));
+    fitHintPanel();
 }

@@ -27,6 +27,7 @@ public:
     QAction *toolAction(Cmd cmd) const;
     QLabel *hintPanel; // hints
     QLabel *clockPanel; // time of day
+    QLabel *validationPanel; // how far the entries are validated
 
     // The document window becomes active: it loads the reference data.
     void FormActivate();
@@ -49,7 +50,11 @@ private:
     void buildStatusBar();
     // Shows what the rules left: enabled commands, check marks, title.
     void applyStates();
+    // The hints take the status bar's width but for the other panels shown.
+    void fitHintPanel();
     void runForm(void (MainForm::*command)());
+    // Entries were made final: the dossier is saved at once.
+    void saveFinal(bool made);
     void APropos();
     // The notepad, on the notes file of the start-up folder.
     void BlocNotes();

@@ -11,7 +11,8 @@ namespace {
 void keyInvoices(TFiche &window, InvoiceDialog &dialog, InvoiceKind kind)
 {
     const Fiche &f = window.fiche();
-    dialog.Init(guides::proposals(f.ref, kind), f.DebutExercice(), f.FinExercice(), f.ref.ListePlc);
+    dialog.Init(guides::proposals(f.ref, kind), f.DebutExercice(), f.FinExercice(), f.ref.ListePlc,
+                validation::validatedUntil(f.exercice.validations));
     dialog.exec();
     std::vector<Invoice> invoices;
     dialog.Result(invoices);

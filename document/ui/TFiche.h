@@ -39,13 +39,17 @@ public:
     void Balance();
     void Resultat();
     void Bilan();
-    // Import, export, search and closing.
+    // Import, export and search.
     void Importer();
     void ExportMois();
     void ExportJournal();
     void Rechercher();
     void RContinuer();
-    void Cloturer();
+    // Validation, closing and FEC. The first two give back whether the
+    // dossier is to be saved: entries were made final.
+    bool Valider();
+    bool Cloturer();
+    void ExporterFec();
     // The envelope command, with its address dialog over this window.
     void Enveloppe();
     // Reference data dialogs.

@@ -22,7 +22,6 @@ void TFiche::ExportMois() { run(document::ExportMois); }
 void TFiche::ExportJournal() { run(document::ExportJournal); }
 void TFiche::Rechercher() { run(document::Rechercher); }
 void TFiche::RContinuer() { run(document::RContinuer); }
-void TFiche::Cloturer() { run(document::Cloturer); }
 void TFiche::Enveloppe()
 {
     EnvelopeAddressDialog dialog(this);
