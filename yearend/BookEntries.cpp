@@ -3,6 +3,7 @@
 #include "ledger/MonthKey.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace yearend {
 namespace {
@@ -16,13 +17,15 @@ bool isDigit(char c)
 }
 
 // A month met in the lines: the rows read so far, as the month reader counts
-// them (-1 before the first date line), and the entry being filled.
+// them (-1 before the first date line), and its entry being filled.
 struct MonthReading {
     std::string_view key;
     int month = 0;
     int row = -1;
-    std::size_t open = std::size_t(-1); // index in the entries of the row being filled
+    std::size_t open = std::size_t(-1); // index of the row being filled
 };
+
+constexpr std::size_t kLinesPerEntry = 8; // as the month write-back stores an entry
 
 } // namespace
 
@@ -44,7 +47,8 @@ QDate storedDate(std::string_view t)
 
 std::vector<BookEntry> bookEntries(const LineList &lines)
 {
-    std::vector<BookEntry> entries;
+    std::vector<BookEntry> read; // in the order their first line comes
+    read.reserve(lines.size() / kLinesPerEntry + 1);
     std::vector<MonthReading> months;
     std::size_t last = 0; // the month of the previous line: months come in runs
     for (std::string_view line : lines) {
@@ -71,19 +75,35 @@ std::vector<BookEntry> bookEntries(const LineList &lines)
         // A new row: every date line but the first row's, and the first row
         // when lines came before the month's first date line.
         if (m.open == std::size_t(-1) || (column == 0 && m.row > 0)) {
-            m.open = entries.size();
-            entries.push_back({m.month, std::max(m.row, 0), {}, {}});
+            m.open = read.size();
+            read.push_back({m.month, std::max(m.row, 0), {}, {}});
         }
-        entries[m.open].cells[std::size_t(column)] = line.substr(kKeyLength + 1, kCellLimit);
+        read[m.open].cells[std::size_t(column)] = line.substr(kKeyLength + 1, kCellLimit);
     }
-    for (BookEntry &e : entries) {
+    // Rows of a month come in grid order: laid out month after month, they
+    // are in the grids' order.
+    std::sort(months.begin(), months.end(), [](const MonthReading &a, const MonthReading &b) { return a.month < b.month; });
+    std::vector<std::size_t> monthStart(months.size() + 1, 0);
+    for (const BookEntry &e : read)
+        ++monthStart[std::size_t(std::lower_bound(months.begin(), months.end(), e.month,
+                                                  [](const MonthReading &m, int month) { return m.month < month; })
+                                 - months.begin()) + 1];
+    for (std::size_t m = 0; m < months.size(); ++m)
+        monthStart[m + 1] += monthStart[m];
+    std::vector<std::uint32_t> order(read.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const auto m = std::lower_bound(months.begin(), months.end(), read[i].month,
+                                        [](const MonthReading &mr, int month) { return mr.month < month; });
+        order[monthStart[std::size_t(m - months.begin())]++] = std::uint32_t(i);
+    }
+    std::vector<BookEntry> entries;
+    entries.reserve(read.size());
+    for (std::uint32_t i : order) {
+        BookEntry &e = entries.emplace_back(read[i]);
         e.date = storedDate(e.cells[0]);
         e.debitValue = forms::parseAmount(e.debit()).value_or(0);
         e.creditValue = forms::parseAmount(e.credit()).value_or(0);
     }
-    std::stable_sort(entries.begin(), entries.end(), [](const BookEntry &a, const BookEntry &b) {
-        return a.month != b.month ? a.month < b.month : a.row < b.row;
-    });
     return entries;
 }
 

@@ -3,102 +3,112 @@
 #include "exchange/ExchangeText.h"
 
 #include <algorithm>
+#include <tuple>
+#include <unordered_map>
 
 namespace yearend {
 namespace {
 
-// An écriture while the groups are made: its lines in `lines` from `begin`
-// to `end`, and what orders it.
-struct Group {
-    QDate date;
-    std::string_view journal;
-    std::size_t firstLine; // the entry index of its first line: its place in the grids
-    std::size_t begin;
-    std::size_t end;
+// What sorts the écritures: their date, the rank of their journal code among
+// the codes met, and their first line's place in the grids (entries come in
+// grid order, so an entry's index is its place).
+struct Place {
+    qint64 day;
+    int journal;
+    std::size_t firstEntry;
+    bool operator<(const Place &o) const
+    {
+        return std::tie(day, journal, firstEntry) < std::tie(o.day, o.journal, o.firstEntry);
+    }
 };
 
-std::string_view journalOf(const BookEntry &e)
-{
-    return exchange::trimmed(e.journal());
-}
+// A voucher's écriture, or the open run of lines without voucher of a date
+// and journal.
+struct GroupKey {
+    qint64 day;
+    int journal;
+    std::string_view voucher;
+    bool operator==(const GroupKey &) const = default;
+};
 
-std::string_view voucherOf(const BookEntry &e)
+struct GroupKeyHash {
+    std::size_t operator()(const GroupKey &k) const
+    {
+        return std::hash<std::string_view>()(k.voucher) ^ (std::size_t(k.day) * 1000003u) ^ std::size_t(k.journal);
+    }
+};
+
+// The journal codes met, ranked in byte order.
+std::vector<int> journalRanks(const std::vector<BookEntry> &entries, const std::vector<std::size_t> &chosen)
 {
-    return exchange::trimmed(e.voucher());
+    std::vector<std::string_view> codes;
+    for (std::size_t i : chosen)
+        codes.push_back(exchange::trimmed(entries[i].journal()));
+    std::vector<std::string_view> distinct = codes;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::vector<int> ranks;
+    ranks.reserve(codes.size());
+    for (std::string_view code : codes)
+        ranks.push_back(int(std::lower_bound(distinct.begin(), distinct.end(), code) - distinct.begin()));
+    return ranks;
 }
 
 } // namespace
 
 Ecritures groupEcritures(const std::vector<BookEntry> &entries, const std::vector<std::size_t> &chosen)
 {
-    // Entries come in grid order, so an entry's index is its place in the grids.
-    std::vector<std::size_t> withVoucher, withoutVoucher;
-    for (std::size_t i : chosen)
-        (voucherOf(entries[i]).empty() ? withoutVoucher : withVoucher).push_back(i);
-    auto sameDay = [&](std::size_t a, std::size_t b) {
-        return entries[a].date == entries[b].date && journalOf(entries[a]) == journalOf(entries[b]);
+    const std::vector<int> journals = journalRanks(entries, chosen);
+    std::vector<Place> places;                // of each écriture
+    std::vector<std::size_t> groupOf(chosen.size());
+    std::unordered_map<GroupKey, std::size_t, GroupKeyHash> vouchers;
+    struct Run {
+        std::size_t group;
+        AmountTotal balance;
     };
-    auto dayOrder = [&](std::size_t a, std::size_t b) {
-        const BookEntry &x = entries[a], &y = entries[b];
-        if (x.date != y.date)
-            return x.date < y.date;
-        return journalOf(x) < journalOf(y);
-    };
-    std::sort(withVoucher.begin(), withVoucher.end(), [&](std::size_t a, std::size_t b) {
-        if (dayOrder(a, b) || dayOrder(b, a))
-            return dayOrder(a, b);
-        const std::string_view va = voucherOf(entries[a]), vb = voucherOf(entries[b]);
-        return va != vb ? va < vb : a < b;
-    });
-    std::sort(withoutVoucher.begin(), withoutVoucher.end(), [&](std::size_t a, std::size_t b) {
-        return dayOrder(a, b) || (!dayOrder(b, a) && a < b);
-    });
-
-    std::vector<std::size_t> lines;
-    lines.reserve(chosen.size());
-    std::vector<Group> groups;
-    auto close = [&](std::size_t begin) {
-        const BookEntry &first = entries[lines[begin]];
-        groups.push_back({first.date, journalOf(first), lines[begin], begin, lines.size()});
-    };
-    for (std::size_t k = 0; k < withVoucher.size(); ++k) {
-        const std::size_t begin = lines.size();
-        lines.push_back(withVoucher[k]);
-        while (k + 1 < withVoucher.size() && sameDay(withVoucher[k], withVoucher[k + 1])
-               && voucherOf(entries[withVoucher[k]]) == voucherOf(entries[withVoucher[k + 1]]))
-            lines.push_back(withVoucher[++k]);
-        close(begin);
-    }
-    std::size_t begin = lines.size();
-    AmountTotal balance;
-    for (std::size_t k = 0; k < withoutVoucher.size(); ++k) {
-        const BookEntry &e = entries[withoutVoucher[k]];
-        lines.push_back(withoutVoucher[k]);
-        balance.add(e.debitValue);
-        balance.add(-e.creditValue);
-        const bool runEnds = k + 1 == withoutVoucher.size() || !sameDay(withoutVoucher[k], withoutVoucher[k + 1]);
-        if (runEnds || (balance.computed() && balance.value() == 0)) {
-            close(begin);
-            begin = lines.size();
-            balance = AmountTotal();
+    std::unordered_map<GroupKey, Run, GroupKeyHash> openRuns;
+    for (std::size_t k = 0; k < chosen.size(); ++k) {
+        const BookEntry &e = entries[chosen[k]];
+        const GroupKey key{e.date.toJulianDay(), journals[k], exchange::trimmed(e.voucher())};
+        const Place place{key.day, key.journal, chosen[k]};
+        if (!key.voucher.empty()) {
+            const auto [found, added] = vouchers.try_emplace(key, places.size());
+            if (added)
+                places.push_back(place);
+            groupOf[k] = found->second;
+            continue;
         }
+        // Lines without voucher join the open run of their date and journal,
+        // which ends where its debits equal its credits.
+        auto [run, added] = openRuns.try_emplace(key, Run{places.size(), {}});
+        if (added)
+            places.push_back(place);
+        groupOf[k] = run->second.group;
+        run->second.balance.add(e.debitValue);
+        run->second.balance.add(-e.creditValue);
+        if (run->second.balance.computed() && run->second.balance.value() == 0)
+            openRuns.erase(run);
     }
 
-    std::sort(groups.begin(), groups.end(), [](const Group &a, const Group &b) {
-        if (a.date != b.date)
-            return a.date < b.date;
-        if (a.journal != b.journal)
-            return a.journal < b.journal;
-        return a.firstLine < b.firstLine;
-    });
+    std::vector<std::size_t> order(places.size());
+    for (std::size_t g = 0; g < order.size(); ++g)
+        order[g] = g;
+    std::sort(order.begin(), order.end(), [&places](std::size_t a, std::size_t b) { return places[a] < places[b]; });
+    std::vector<std::size_t> rank(places.size());
+    for (std::size_t r = 0; r < order.size(); ++r)
+        rank[order[r]] = r;
+
+    // The lines laid out écriture after écriture, each in grid order.
     Ecritures out;
-    out.lines.reserve(lines.size());
-    out.starts.reserve(groups.size() + 1);
-    for (const Group &g : groups) {
-        out.starts.push_back(out.lines.size());
-        out.lines.insert(out.lines.end(), lines.begin() + std::ptrdiff_t(g.begin), lines.begin() + std::ptrdiff_t(g.end));
-    }
-    out.starts.push_back(out.lines.size());
+    out.starts.assign(places.size() + 1, 0);
+    for (std::size_t k = 0; k < chosen.size(); ++k)
+        ++out.starts[rank[groupOf[k]] + 1];
+    for (std::size_t r = 0; r < places.size(); ++r)
+        out.starts[r + 1] += out.starts[r];
+    out.lines.resize(chosen.size());
+    std::vector<std::size_t> filled(out.starts.begin(), out.starts.end() - 1);
+    for (std::size_t k = 0; k < chosen.size(); ++k)
+        out.lines[filled[rank[groupOf[k]]]++] = chosen[k];
     return out;
 }
 

@@ -26,8 +26,8 @@ struct Ecritures {
     std::size_t end(std::size_t n) const { return starts[n + 1]; }
 };
 
-// The écritures of the chosen entries (indexes into `entries`, each a booked
-// line: a date and an amount).
+// The écritures of the chosen entries (indexes into `entries` in increasing
+// order, each a booked line: a date and an amount).
 Ecritures groupEcritures(const std::vector<BookEntry> &entries, const std::vector<std::size_t> &chosen);
 
 // The debits and the credits of écriture n.

@@ -2,7 +2,6 @@
 
 #include "exchange/ExchangeText.h"
 #include "ledger/Codec1252.h"
-#include "yearend/Ecritures.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -23,10 +22,14 @@ public:
         for (const QString &line : lines)
             codes_.insert(cp1252::encode(reference::lineCode(line)));
     }
-    bool contains(std::string_view code) const { return codes_.count(std::string(code)) > 0; }
+    bool contains(std::string_view code) const { return codes_.find(code) != codes_.end(); }
 
 private:
-    std::unordered_set<std::string> codes_;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+    };
+    std::unordered_set<std::string, Hash, std::equal_to<>> codes_;
 };
 
 QString quoted(std::string_view cell)
@@ -114,21 +117,30 @@ bool Period::holds(const BookEntry &entry) const
     return (!after.isValid() || entry.month >= monthOf(after.addDays(1))) && entry.month <= monthOf(upTo);
 }
 
-std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period)
+std::vector<std::size_t> bookedLines(const std::vector<BookEntry> &entries, const Period &period)
+{
+    std::vector<std::size_t> booked;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].booked() && period.holds(entries[i]))
+            booked.push_back(i);
+    return booked;
+}
+
+std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period,
+                                  const Ecritures &ecritures)
 {
     Checker checker(ref);
-    std::vector<std::size_t> booked;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (!period.holds(entries[i]))
-            continue;
-        checker.checkEntry(entries[i]);
-        if (entries[i].booked())
-            booked.push_back(i);
-    }
-    const Ecritures ecritures = groupEcritures(entries, booked);
+    for (const BookEntry &e : entries)
+        if (period.holds(e))
+            checker.checkEntry(e);
     for (std::size_t n = 0; n < ecritures.count(); ++n)
         checker.checkEcriture(entries, ecritures, n);
     return checker.take();
+}
+
+std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period)
+{
+    return checkEntries(entries, ref, period, groupEcritures(entries, bookedLines(entries, period)));
 }
 
 QString describe(const Problem &problem)

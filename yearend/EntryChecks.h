@@ -2,6 +2,7 @@
 
 #include "ledger/ReferenceData.h"
 #include "yearend/BookEntries.h"
+#include "yearend/Ecritures.h"
 
 #include <QDate>
 #include <QString>
@@ -31,7 +32,15 @@ struct Problem {
     bool operator==(const Problem &) const = default;
 };
 
-// The problems of the period's entries, in grid order.
+// The lines of the books in the period: its entries with a date and an
+// amount, in grid order.
+std::vector<std::size_t> bookedLines(const std::vector<BookEntry> &entries, const Period &period);
+
+// The problems of the period's entries, in grid order; `ecritures` are those
+// of its booked lines.
+std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period,
+                                  const Ecritures &ecritures);
+// The same, the écritures made here.
 std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period);
 
 // "Mars 2002, ligne 3 : le compte 411999 n'existe pas dans le plan comptable."

@@ -7,6 +7,7 @@
 #include "yearend/Latin9.h"
 
 #include <QStringList>
+#include <cstdio>
 #include <unordered_map>
 
 namespace yearend {
@@ -14,9 +15,14 @@ namespace {
 
 constexpr int kSirenDigits = 9;
 
+// AAAAMMJJ.
 std::string compactDate(QDate date)
 {
-    return date.isValid() ? date.toString(QStringLiteral("yyyyMMdd")).toStdString() : std::string();
+    if (!date.isValid())
+        return {};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", date.year(), date.month(), date.day());
+    return text;
 }
 
 // The names the views show: the first chart or journal line that begins with
@@ -66,16 +72,19 @@ public:
         const std::string_view journal = exchange::trimmed(e.journal());
         const std::string_view account = exchange::trimmed(e.account());
         const std::string_view voucher = exchange::trimmed(e.voucher());
-        const std::string date = compactDate(e.date);
+        const std::string date = forms::dateKey(e.cells[0]); // a date of the books is stored "dd/mm/yyyy"
         const std::string pieceRef =
-            voucher.empty() ? std::to_string(e.month) + '-' + std::to_string(e.row + 1) : std::string(voucher);
+            voucher.empty() ? std::to_string(e.month) + '-' + std::to_string(e.row + 1) : std::string();
         const Validation *validation = validation::covering(validations_, e.date);
         provisional_ = provisional_ || !validation;
-        const std::string fields[] = {
-            std::string(journal), journals_.of(journal), std::to_string(number), date, std::string(account),
-            accounts_.of(account), {}, {}, pieceRef, date, std::string(exchange::trimmed(e.label())),
-            amount(e.debitValue), amount(e.creditValue), {}, {},
-            validation ? compactDate(validation->doneOn) : std::string(), {}, {}};
+        const std::string ecritureNum = std::to_string(number);
+        const std::string debit = amount(e.debitValue);
+        const std::string credit = amount(e.creditValue);
+        const std::string validDate = validation ? compactDate(validation->doneOn) : std::string();
+        const std::string_view fields[] = {
+            journal, journals_.of(journal), ecritureNum, date, account, accounts_.of(account), {}, {},
+            voucher.empty() ? std::string_view(pieceRef) : voucher, date, exchange::trimmed(e.label()),
+            debit, credit, {}, {}, validDate, {}, {}};
         for (std::size_t f = 0; f < std::size(fields); ++f) {
             if (f > 0)
                 out_ += '\t';
@@ -135,22 +144,19 @@ Fec buildFec(const LineList &lines, const ReferenceData &ref, const FiscalYear &
 {
     const std::vector<BookEntry> entries = bookEntries(lines);
     const Period wholeYear{year.debut.addDays(-1), year.fin};
+    const std::vector<std::size_t> booked = bookedLines(entries, wholeYear);
+    const Ecritures ecritures = groupEcritures(entries, booked);
     Fec fec;
-    fec.problems = checkEntries(entries, ref, wholeYear);
+    fec.problems = checkEntries(entries, ref, wholeYear, ecritures);
     FecSummary &s = fec.summary;
-    std::vector<std::size_t> booked;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const BookEntry &e = entries[i];
+    for (const BookEntry &e : entries) {
         if (e.date.isValid() && !wholeYear.holds(e))
             ++s.outsideYear;
         else if (!e.date.isValid())
             s.undated += wholeYear.holds(e) ? 1 : 0;
         else if (!e.booked())
             ++s.withoutAmount;
-        else
-            booked.push_back(i);
     }
-    const Ecritures ecritures = groupEcritures(entries, booked);
     FecWriter writer(ref, year.validations);
     writer.header();
     for (std::size_t n = 0; n < ecritures.count(); ++n)

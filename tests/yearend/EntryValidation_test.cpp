@@ -34,7 +34,7 @@ EntryCells line(const char *date, const char *account, const char *journal, cons
 
 struct CheckCase {
     const char *guards;
-    std::initializer_list<EntryCells> march;
+    std::vector<EntryCells> march;
     QStringList problems;
 };
 
@@ -44,7 +44,10 @@ class EntryChecks : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(EntryChecks, ListTheMonthTheRowAndWhatIsWrong)
 {
-    const LineList lines = linesOf(kHeader2002 + entriesText("200203", GetParam().march));
+    std::string text = kHeader2002;
+    for (const EntryCells &cells : GetParam().march)
+        text += entryText("200203", cells);
+    const LineList lines = linesOf(text);
     const std::vector<yearend::Problem> problems =
         yearend::checkEntries(yearend::bookEntries(lines), chart(), {QDate(), QDate(2002, 3, 31)});
     QStringList shown;
