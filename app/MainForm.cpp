@@ -107,8 +107,8 @@ void MainForm::load()
         forgetChosenFile();
         return;
     case DossierLock::Result::Held:
-        switch (platform_.messages->warningChoice(attempt.message, QStringLiteral("Ouvrir en lecture seule"),
-                                                  QStringLiteral("Ouvrir quand même"))) {
+        switch (platform_.messages->warningChoice(attempt.message, QStringLiteral("Ouvrir en &lecture seule"),
+                                                  QStringLiteral("&Ouvrir quand même"))) {
         case Messages::Choice::First:
             readOnly = true;
             break;

@@ -84,6 +84,9 @@ int cloture(const Invocation &invocation, Streams &io)
         fiche.platform().messages->information(refusal);
         return ExitRefused;
     }
+    // Without anyone to ask, the warnings go to standard error and the file is written.
+    for (const QString &warning : entries.warnings)
+        fiche.platform().messages->information(warning);
     return deliver(invocation, entries.text, fiche, io);
 }
 

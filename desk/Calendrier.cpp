@@ -2,6 +2,8 @@
 
 #include "ledger/TextForms.h"
 
+#include <algorithm>
+
 namespace calendrier {
 
 QString titre(QDate date)
@@ -17,6 +19,12 @@ QDate moisPrecedent(QDate date)
 QDate moisSuivant(QDate date)
 {
     return date.addMonths(1);
+}
+
+QDate dayWithinMonth(QDate date, int days)
+{
+    const int day = std::clamp(date.day() + days, 1, date.daysInMonth());
+    return QDate(date.year(), date.month(), day);
 }
 
 } // namespace calendrier

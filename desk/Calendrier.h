@@ -17,4 +17,8 @@ QString titre(QDate date);
 QDate moisPrecedent(QDate date);
 QDate moisSuivant(QDate date);
 
+// The date `days` away, held to the first or last day of its month: the
+// arrow keys move the day within the month shown, never out of it.
+QDate dayWithinMonth(QDate date, int days);
+
 } // namespace calendrier

@@ -41,9 +41,9 @@ public:
     bool printStatement(const TextGrid &grid, const QString &title) override
     {
         printing::Listing listing{title,
-                                  {{bank::DateColumn, 0, QStringLiteral("Date")},
-                                   {bank::LabelColumn, 25, QStringLiteral("Libellé")},
-                                   {bank::AmountColumn, 190, QStringLiteral("Montant"), true}},
+                                  {{bank::DateColumn, 0, 25, QStringLiteral("Date")},
+                                   {bank::LabelColumn, 25, 135, QStringLiteral("Libellé")},
+                                   {bank::AmountColumn, 190, 30, QStringLiteral("Montant"), true}},
                                   0,
                                   grid.rowCount()};
         listing.totals = false;

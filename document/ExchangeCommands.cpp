@@ -22,6 +22,8 @@ void showFound(Fiche &fiche, const exchange::SearchOutcome &outcome)
         fiche.ledger.Annee = quint16(outcome.month->annee);
         fiche.ledger.Mois = quint16(outcome.month->mois);
         fiche.LitMois();
+        // The row found is the one selected, not the row the previous month had.
+        fiche.entry.selectedRow = outcome.row;
         rebuildMonthView(fiche);
     }
     tellUser(fiche, outcome.message);

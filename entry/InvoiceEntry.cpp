@@ -39,12 +39,13 @@ void InvoiceEntry::message(const QString &text) const
 }
 
 void InvoiceEntry::Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice,
-                        const QStringList &chart)
+                        const QStringList &chart, const QStringList &journals)
 {
     proposed_ = proposed;
     debut_ = debutExercice;
     fin_ = finExercice;
     chart_ = chart;
+    journals_ = journals;
     invoices_.clear();
     position_ = -1;
     newInvoice();
@@ -129,8 +130,13 @@ std::optional<InvoiceField> InvoiceEntry::refusal(int index)
 {
     Invoice &inv = invoices_[std::size_t(index)].invoice;
     const QString number = invoiceNumber(index);
-    if (!datetext::toDate(inv[InvoiceField::Date])) {
+    const std::optional<QDate> day = datetext::toDate(inv[InvoiceField::Date]);
+    if (!day) {
         message(number + QStringLiteral("date invalide"));
+        return InvoiceField::Date;
+    }
+    if (!inFiscalYear(*day)) {
+        message(number + QStringLiteral("date en dehors des limites de l'exercice"));
         return InvoiceField::Date;
     }
     for (InvoiceField field : kAccounts) {
@@ -144,6 +150,11 @@ std::optional<InvoiceField> InvoiceEntry::refusal(int index)
             message(number + QStringLiteral("le compte ") + inv[field] + QStringLiteral(" n'existe pas"));
             return field;
         }
+    }
+    inv[InvoiceField::Journal] = inv[InvoiceField::Journal].trimmed();
+    if (!journalKnown(inv[InvoiceField::Journal])) {
+        message(number + QStringLiteral("le journal ") + inv[InvoiceField::Journal] + QStringLiteral(" n'existe pas"));
+        return InvoiceField::Journal;
     }
     bool anyAmount = false;
     for (InvoiceField field : kTotals) {
@@ -208,12 +219,16 @@ bool InvoiceEntry::Trouve(const QString &code) const
     return chartlines::findAccount(chart_, code) != chartlines::npos;
 }
 
+bool InvoiceEntry::journalKnown(const QString &code) const
+{
+    return code.isEmpty() || chartlines::findByCode(journals_, code) != chartlines::npos;
+}
+
 bool InvoiceEntry::fieldLeft(InvoiceField field)
 {
     switch (field) {
     case InvoiceField::Date:
-        dateLeft();
-        return true;
+        return dateLeft();
     case InvoiceField::Counterparty:
     case InvoiceField::Revenue:
     case InvoiceField::Vat:
@@ -224,22 +239,36 @@ bool InvoiceEntry::fieldLeft(InvoiceField field)
         totalLeft(field);
         return true;
     case InvoiceField::Journal:
+        return journalLeft();
     case InvoiceField::Label:
         return true;
     }
     return true;
 }
 
-// An empty date takes today's. A date outside the fiscal year is told but
-// kept: the invoice may belong there all the same.
-void InvoiceEntry::dateLeft()
+// An empty date takes today's. A date outside the fiscal year is refused, as
+// the entry line refuses it: posted, it would land in a month of no year shown.
+bool InvoiceEntry::dateLeft()
 {
     QString &date = shown[InvoiceField::Date];
     if (datetext::fieldText(date)[0] == u' ')
         date = forms::formatDate(platform_.clock->today());
     const std::optional<QDate> day = datetext::toDate(date);
-    if (day && (*day < debut_ || *day > fin_))
-        message(QStringLiteral("Date en dehors des limites de l'exercice"));
+    if (!day || inFiscalYear(*day))
+        return true;
+    message(QStringLiteral("Date en dehors des limites de l'exercice"));
+    focus = InvoiceField::Date;
+    return false;
+}
+
+bool InvoiceEntry::journalLeft()
+{
+    const QString code = shown[InvoiceField::Journal].trimmed();
+    if (journalKnown(code))
+        return true;
+    message(QStringLiteral("Le journal ") + code + QStringLiteral(" n'existe pas"));
+    focus = InvoiceField::Journal;
+    return false;
 }
 
 bool InvoiceEntry::accountLeft(InvoiceField field)

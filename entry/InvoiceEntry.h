@@ -20,9 +20,10 @@ public:
 
     InvoiceKind kind() const { return kind_; }
 
-    // The guides' proposals, the fiscal year and a copy of the chart; the
-    // dialog opens on a new invoice, ready to be typed.
-    void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart);
+    // The guides' proposals, the fiscal year and copies of the chart and the
+    // journals list; the dialog opens on a new invoice, ready to be typed.
+    void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart,
+              const QStringList &journals);
     // The invoices to post, in the order they were typed; those with neither
     // a label nor an amount hold nothing to post and are left out.
     void Result(std::vector<Invoice> &invoices) const;
@@ -51,6 +52,9 @@ public:
 
     // Whether the chart holds the account.
     bool Trouve(const QString &code) const;
+    // Whether the journals list holds the journal; an empty journal is
+    // accepted, as on the entry line.
+    bool journalKnown(const QString &code) const;
     // A field left: its rule; false when it refused the text (the focus is
     // then asked back to the field).
     bool fieldLeft(InvoiceField field);
@@ -63,8 +67,10 @@ private:
         bool unbalancedAccepted = false; // the user chose to post it with TTC ≠ HT + TVA
     };
 
-    void dateLeft();
+    bool dateLeft();
     bool accountLeft(InvoiceField field);
+    bool journalLeft();
+    bool inFiscalYear(QDate day) const { return day >= debut_ && day <= fin_; }
     void totalLeft(InvoiceField field);
     void message(const QString &text) const;
     // Shows the invoice at `index` with the focus in `field`.
@@ -82,4 +88,5 @@ private:
     QDate debut_;
     QDate fin_;
     QStringList chart_;
+    QStringList journals_;
 };

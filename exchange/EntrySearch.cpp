@@ -2,6 +2,8 @@
 
 #include "ledger/MonthIO.h"
 
+#include <algorithm>
+
 namespace exchange {
 
 void EntrySearch::start(const QString &text)
@@ -36,6 +38,18 @@ void EntrySearch::monthMoving(const LineList &lines, std::string_view key)
 std::optional<forms::YearMonth> foundMonth(std::string_view line)
 {
     return forms::parseMonthKey(line.substr(0, 6));
+}
+
+int foundRow(const LineList &lines, std::size_t found)
+{
+    const std::string_view key = lines[found].substr(0, 6);
+    int row = -1;
+    for (std::size_t i = 0; i <= found; ++i) {
+        const std::string_view line = lines[i];
+        if (line.size() > key.size() && line[key.size()] == '0' && monthio::hasKey(line, key))
+            ++row;
+    }
+    return std::max(row, 0);
 }
 
 } // namespace exchange

@@ -39,4 +39,9 @@ private:
 // A header line (or any line without a month key) gives nothing.
 std::optional<forms::YearMonth> foundMonth(std::string_view line);
 
+// The row of the month grid that shows the found line: as the month reader
+// fills the grid, each date line of the line's month before it, or the line
+// itself, opens a row (lines before the month's first date fill row 0).
+int foundRow(const LineList &lines, std::size_t found);
+
 } // namespace exchange

@@ -3,6 +3,9 @@
 #include "ledger/Codec1252.h"
 #include "ledger/MonthIO.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace exchange {
 namespace {
 
@@ -61,10 +64,24 @@ std::string exportJournal(const LineList &lines)
     std::size_t i = lines.indexOf("</HEAD>");
     if (i == LineList::npos)
         return out;
-    // The record being built is the tail of `out` from `record` on; it is
-    // ended by the next date line or the end of the lines, and only when it
-    // holds something.
-    std::size_t record = 0;
+    // An entry's lines need not hold every column, nor in order (an invoice
+    // writes only those it fills, an import as many as its line had): each
+    // field goes to its column's place, so that the amount is read back as an
+    // amount. A column given twice keeps its last line, as the month reader.
+    std::string_view fields[10];
+    int highest = -1;
+    const auto flush = [&] {
+        if (highest > 0 || (highest == 0 && !fields[0].empty())) {
+            for (int c = 0; c <= highest; ++c) {
+                if (c > 0)
+                    out += '\t';
+                out.append(fields[c]);
+            }
+            out.append("\r\n", 2);
+        }
+        std::fill(std::begin(fields), std::end(fields), std::string_view());
+        highest = -1;
+    };
     for (++i; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (line.size() <= kKeyLength)
@@ -73,18 +90,13 @@ std::string exportJournal(const LineList &lines)
         const char digit = text[0];
         if (digit < '0' || digit > '9')
             continue;
-        const std::string_view field = trimmed(text.substr(1));
-        if (digit == '0') {
-            if (out.size() > record)
-                out.append("\r\n", 2);
-            record = out.size();
-        } else {
-            out += '\t';
-        }
-        out.append(field);
+        const int column = digit - '0';
+        if (column == 0)
+            flush();
+        fields[column] = trimmed(text.substr(1));
+        highest = std::max(highest, column);
     }
-    if (out.size() > record)
-        out.append("\r\n", 2);
+    flush();
     return out;
 }
 

@@ -28,9 +28,10 @@ void appendRecord(std::string &out, std::initializer_list<std::string_view> fiel
 std::string exportMonth(const TextGrid &grid);
 
 // The whole-journal export: every entry of the lines after the header block,
-// in the order of the lines, one field per line of the entry (so eight for an
-// entry written back from the grid, the check-off mark included). Nothing
-// when the lines have no "</HEAD>".
+// in the order of the lines, each field at its column's place up to the
+// entry's highest column, missing columns empty (so eight fields for an entry
+// written back from the grid, the check-off mark included). Nothing when the
+// lines have no "</HEAD>".
 std::string exportJournal(const LineList &lines);
 
 } // namespace exchange

@@ -21,8 +21,8 @@ SearchOutcome RContinuer(Ledger &ledger, EntrySearch &search)
     ledger.EcritMois();
     const std::optional<std::size_t> found = search.next(ledger.Lignes);
     if (!found)
-        return {std::nullopt, QStringLiteral("Aucune écriture trouvée")};
-    return {foundMonth(ledger.Lignes[*found]), {}};
+        return {std::nullopt, 0, QStringLiteral("Aucune écriture trouvée")};
+    return {foundMonth(ledger.Lignes[*found]), foundRow(ledger.Lignes, *found), {}};
 }
 
 } // namespace exchange

@@ -12,6 +12,7 @@ namespace exchange {
 
 struct SearchOutcome {
     std::optional<forms::YearMonth> month; // the month of the entry found, to show in the entry grid
+    int row = 0;                           // the entry's row in that month's grid, to select
     QString message;
 };
 

@@ -10,13 +10,15 @@ public:
     enum class Choice { First, Second, Annuler };
 
     virtual ~Messages() = default;
+    // Every button carries its access letter ("&Oui", "&Non", "&Annuler",
+    // "&OK"): the letter alone answers the box.
     // Information box with a single "OK".
     virtual void information(const QString &text) = 0;
     // Warning box with "Oui", "Non" and "Annuler".
     virtual Answer warningYesNoCancel(const QString &text) = 0;
     // Warning box with "OK" and "Annuler"; true for "OK".
     virtual bool warningOkCancel(const QString &text) = 0;
-    // Warning box with a button of the caller's ("Ouvrir quand même") and
+    // Warning box with a button of the caller's ("&Ouvrir quand même") and
     // "Annuler"; true for the caller's button. Where no such box can be made,
     // the "OK" and "Annuler" one stands in.
     virtual bool warningAcceptCancel(const QString &text, const QString &acceptButton)

@@ -22,7 +22,9 @@ public:
 
     // Starts a print job on its first page; false when the device refused it
     // (no printer, a file that cannot be written), and then nothing may be
-    // drawn and the job needs no end.
+    // drawn and the job needs no end. A job the user called off (declining
+    // to name the file of a printer that prints into one) begins and puts
+    // nothing out.
     virtual bool beginDocument() = 0;
     virtual void newPage() = 0;
     // Hands the job to the printing system; every begun document is ended.

@@ -36,9 +36,9 @@ void printHeader(Printer &printer, const MillimetrePage &page, const Listing &li
     printer.setFontSize(8);
     for (const ListingColumn &column : listing.columns) {
         if (column.amount)
-            page.rightText(column.x, 7, column.title);
+            page.rightCell(column.x, 7, column.width, column.title);
         else
-            page.text(column.x, 7, column.title);
+            page.cell(column.x, 7, column.width, column.title);
     }
     // The rows are written in the regular face of the column titles.
     printer.setBold(false);
@@ -79,13 +79,13 @@ bool printListing(Printer &printer, const TextGrid &grid, const Listing &listing
             const ListingColumn &column = listing.columns[i];
             const QString &cell = grid.at(row, column.gridColumn);
             if (!column.amount) {
-                page.text(column.x, line, cell);
+                page.cell(column.x, line, column.width, cell);
                 continue;
             }
             const QString amount = cell.trimmed();
             if (const std::optional<Cents> value = forms::parseAmount(QStringView(amount)); value && summed)
                 sums[i].add(*value);
-            page.rightText(column.x, line, amount);
+            page.rightCell(column.x, line, column.width, amount);
         }
         line += lineStep;
         if (line > page.heightMm())
@@ -101,7 +101,7 @@ bool printListing(Printer &printer, const TextGrid &grid, const Listing &listing
     line += lineStep;
     for (std::size_t i = 0; i < listing.columns.size(); ++i)
         if (listing.columns[i].amount)
-            page.rightText(listing.columns[i].x, line, sums[i].text());
+            page.rightCell(listing.columns[i].x, line, listing.columns[i].width, sums[i].text());
     return true;
 }
 

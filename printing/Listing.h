@@ -8,12 +8,14 @@ class TextGrid;
 
 namespace printing {
 
-// A column of a listing: the grid column it prints, its place in millimetres
-// and its title. An amount column is written right-aligned at its place, which
-// is then its right edge, and summed into the totals under the last row.
+// A column of a listing: the grid column it prints, its place and width in
+// millimetres and its title. An amount column is written right-aligned at its
+// place, which is then its right edge, and summed into the totals under the
+// last row. Cells and titles wider than their column are cut (with "…").
 struct ListingColumn {
     int gridColumn;
     int x;
+    int width;
     QString title;
     bool amount = false;
 };

@@ -15,10 +15,12 @@ constexpr int firstViewRow = 1;
 
 std::vector<ListingColumn> entryColumns()
 {
-    return {{0, 0, QStringLiteral("Date")},           {1, 20, QStringLiteral("Compte")},
-            {2, 40, QStringLiteral("Libellé")},       {3, 110, QStringLiteral("Journal")},
-            {4, 130, QStringLiteral("Pièce")},        {5, 160, QStringLiteral("Débit"), true},
-            {6, 190, QStringLiteral("Crédit"), true}};
+    // The voucher and the debit share the 30 mm before the debit's right
+    // edge: amounts of seven digits before the comma still fit whole.
+    return {{0, 0, 20, QStringLiteral("Date")},         {1, 20, 20, QStringLiteral("Compte")},
+            {2, 40, 70, QStringLiteral("Libellé")},     {3, 110, 20, QStringLiteral("Journal")},
+            {4, 130, 13, QStringLiteral("Pièce")},      {5, 160, 17, QStringLiteral("Débit"), true},
+            {6, 190, 30, QStringLiteral("Crédit"), true}};
 }
 
 QString monthTitle(const QString &start, const QString &nomMois, int annee)
@@ -57,9 +59,12 @@ bool ImpGeneral(Printer &printer, const MonthViewPage &general, const QString &n
 {
     const QString title = monthTitle(QStringLiteral("Journal Général de "), nomMois, annee) +
                           QStringLiteral("  Journal ") + general.filter + QStringLiteral("  ") + general.name;
-    const std::vector<ListingColumn> columns{{0, 0, QStringLiteral("Date")},        {1, 20, QStringLiteral("Compte")},
-                                             {2, 40, QStringLiteral("Libellé")},    {3, 120, QStringLiteral("Journal")},
-                                             {4, 160, QStringLiteral("Débit"), true}, {5, 190, QStringLiteral("Crédit"), true}};
+    const std::vector<ListingColumn> columns{{0, 0, 20, QStringLiteral("Date")},
+                                             {1, 20, 20, QStringLiteral("Compte")},
+                                             {2, 40, 80, QStringLiteral("Libellé")},
+                                             {3, 120, 20, QStringLiteral("Journal")},
+                                             {4, 160, 20, QStringLiteral("Débit"), true},
+                                             {5, 190, 30, QStringLiteral("Crédit"), true}};
     return printListing(printer, general.grid, viewListing(general, title, columns));
 }
 
@@ -67,12 +72,12 @@ bool ImpBalance(Printer &printer, const BalancePage &balance)
 {
     const QString title = QStringLiteral("Balance du ") + forms::formatDate(balance.from) + QStringLiteral("  au ") +
                           forms::formatDate(balance.to);
-    const std::vector<ListingColumn> columns{{0, 0, QStringLiteral("Compte")},
-                                             {1, 20, QStringLiteral("Libellé")},
-                                             {2, 100, QStringLiteral("Débit"), true},
-                                             {3, 130, QStringLiteral("Crédit"), true},
-                                             {4, 160, QStringLiteral("Solde débit"), true},
-                                             {5, 190, QStringLiteral("Solde crédit"), true}};
+    const std::vector<ListingColumn> columns{{0, 0, 20, QStringLiteral("Compte")},
+                                             {1, 20, 60, QStringLiteral("Libellé")},
+                                             {2, 100, 20, QStringLiteral("Débit"), true},
+                                             {3, 130, 30, QStringLiteral("Crédit"), true},
+                                             {4, 160, 30, QStringLiteral("Solde débit"), true},
+                                             {5, 190, 30, QStringLiteral("Solde crédit"), true}};
     return printListing(printer, balance.grid,
                         {title, columns, firstViewRow, balance.grid.rowCount(), true, balance.subtotalRows});
 }

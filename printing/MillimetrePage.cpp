@@ -33,6 +33,39 @@ void MillimetrePage::rightText(int x, int y, const QString &text) const
         printer_.textOut(Mh(x) - printer_.textWidth(text), Mv(y), text);
 }
 
+QString MillimetrePage::fitted(const QString &text, int widthMm) const
+{
+    const int room = across_ * (widthMm - 1);
+    if (printer_.textWidth(text) <= room)
+        return text;
+    const QString ellipsis = QStringLiteral("…");
+    // The longest start of the text that fits with its ellipsis.
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        if (printer_.textWidth(text.left(middle) + ellipsis) <= room)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate())
+        --fits;
+    return text.left(fits) + ellipsis;
+}
+
+void MillimetrePage::cell(int x, int y, int widthMm, const QString &text) const
+{
+    if (!text.isEmpty())
+        this->text(x, y, fitted(text, widthMm));
+}
+
+void MillimetrePage::rightCell(int x, int y, int widthMm, const QString &text) const
+{
+    if (!text.isEmpty())
+        rightText(x, y, fitted(text, widthMm));
+}
+
 void MillimetrePage::horizontalLine(int y, int x1, int x2) const
 {
     printer_.moveTo(Mh(x1), Mv(y));

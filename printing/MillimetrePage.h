@@ -32,11 +32,19 @@ public:
     void text(int x, int y, const QString &text) const;
     // Writes a text ending at the right edge x, in the current font.
     void rightText(int x, int y, const QString &text) const;
+    // A cell of a column widthMm wide, from x rightwards, or leftwards to x
+    // for a right-aligned cell: a text wider than its column, less a
+    // millimetre kept from the next one, is cut with "…" rather than written
+    // over its neighbour.
+    void cell(int x, int y, int widthMm, const QString &text) const;
+    void rightCell(int x, int y, int widthMm, const QString &text) const;
     void horizontalLine(int y, int x1, int x2) const;
     void verticalLine(int x, int y1, int y2) const;
     void frame(int x1, int y1, int x2, int y2) const;
 
 private:
+    QString fitted(const QString &text, int widthMm) const;
+
     Printer &printer_;
     int across_ = 0;
     int down_ = 0;

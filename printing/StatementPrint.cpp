@@ -38,10 +38,11 @@ void printRows(Printer &printer, const MillimetrePage &page, const TextGrid &gri
     lastRow = std::min(lastRow, grid.rowCount() - 1);
     for (int row = 1; row <= lastRow; ++row) {
         const int line = lineOf(row);
-        page.text(left + 2, line, grid.at(row, 0));
-        page.rightText(secondSide - 2, line, grid.at(row, 1).trimmed());
-        page.text(secondSide + 2, line, grid.at(row, 2));
-        page.rightText(right - 2, line, grid.at(row, 3).trimmed());
+        // Each cell stays inside its box of the frame.
+        page.cell(left + 2, line, firstAmounts - left - 2, grid.at(row, 0));
+        page.rightCell(secondSide - 2, line, secondSide - 2 - firstAmounts, grid.at(row, 1).trimmed());
+        page.cell(secondSide + 2, line, secondAmounts - secondSide - 2, grid.at(row, 2));
+        page.rightCell(right - 2, line, right - 2 - secondAmounts, grid.at(row, 3).trimmed());
     }
 }
 

@@ -9,13 +9,13 @@
 namespace reports {
 
 // The name of a journal: the first journal line whose first code.size()
-// characters equal the code, from the third character after the code on,
-// trimmed. Empty when no line begins with the code, and for an empty code.
+// characters equal the code, from the third character after that line's own
+// code on, trimmed. Empty when no line begins with the code, and for an empty code.
 QString journalName(const QStringList &listeJnx, const QString &code);
 
 // The label of an account: the first chart line whose first account.size()
-// characters equal the account, from the fourth character after the account
-// on, trimmed. Empty when no line begins with the account, and for an empty
+// characters equal the account, from the fourth character after that line's
+// own code on, trimmed, as the chart reader takes it. Empty when no line begins with the account, and for an empty
 // account, which names no account at all.
 QString accountLabel(const QStringList &listePlc, const QString &account);
 

@@ -4,6 +4,9 @@
 #include "exchange/ExchangeText.h"
 #include "ledger/Codec1252.h"
 #include "ledger/AmountTotal.h"
+#include "ledger/MonthKey.h"
+#include "ledger/ReferenceData.h"
+#include "ledger/TextForms.h"
 #include "platform/BusyPointer.h"
 #include "platform/Messages.h"
 
@@ -67,8 +70,11 @@ QString amountWithoutAccount(std::size_t lineIndex)
         .arg(lineIndex + 1);
 }
 
-// The label of an account in the chart, as stored: the chart line whose
-// first characters are the account, from the fourth character after them on.
+// The label of an account as the chart reader takes it: the chart line whose
+// first characters are the account, from the fourth character after that
+// line's own code on, trimmed; an account keyed shorter than its chart line
+// would otherwise carry the flags, and every label a leading blank, into the
+// next year's import.
 std::string chartLabel(const QStringList &listePlc, std::string_view account)
 {
     if (account.empty())
@@ -76,8 +82,39 @@ std::string chartLabel(const QStringList &listePlc, std::string_view account)
     const QString code = cp1252::decode(account);
     for (const QString &line : listePlc)
         if (line.startsWith(code))
-            return cp1252::encode(QStringView(line).mid(std::min(line.size(), code.size() + 3)));
+            return cp1252::encode(line.mid(reference::lineCode(line).size() + 3).trimmed());
     return {};
+}
+
+// Where an entry of the month grid stands, for the user: "Mars 2002, ligne 3".
+QString entryPlace(std::string_view key, int row)
+{
+    const std::optional<forms::YearMonth> month = forms::parseMonthKey(key);
+    const QString name = month ? forms::monthCaption(forms::moisLong(month->mois), month->annee)
+                               : QStringLiteral("Mois « %1 »").arg(cp1252::decode(key));
+    return QStringLiteral("%1, ligne %2").arg(name).arg(row);
+}
+
+// The amounts the closing could not read are listed one a line, up to a
+// number a message box can still show.
+constexpr qsizetype kListedAmounts = 20;
+
+QString unreadAmountsWarning(const QStringList &places)
+{
+    QString text = QStringLiteral("Montants illisibles, comptés pour zéro :");
+    for (qsizetype i = 0; i < std::min(places.size(), kListedAmounts); ++i)
+        text += QStringLiteral("\n  ") + places[i];
+    if (places.size() > kListedAmounts)
+        text += QStringLiteral("\n  … et %1 autres").arg(places.size() - kListedAmounts);
+    return text;
+}
+
+QString withoutAccountWarning(Cents balance)
+{
+    const QString amount = forms::formatRunningSum(balance < 0 ? -balance : balance);
+    const QString side = balance == 0 ? QStringLiteral("nul") : balance < 0 ? amount + QStringLiteral(" au crédit")
+                                                                            : amount + QStringLiteral(" au débit");
+    return QStringLiteral("Des écritures sans compte sont laissées hors des à-nouveaux (solde %1).").arg(side);
 }
 
 std::string text(const QString &s)
@@ -113,21 +150,44 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
 {
     Balances balances;
     std::size_t current = kNoBalance;
+    // Entries counted per month, to name the row of an amount that is no number.
+    std::unordered_map<std::string_view, int> rows;
+    QStringList unreadAmounts;
     const std::size_t end = lines.indexOf("</HEAD>");
     for (std::size_t i = end == LineList::npos ? lines.size() : end + 1; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (line.size() <= kKeyLength)
             continue;
+        const std::string_view key = line.substr(0, kKeyLength);
         const char digit = line[kKeyLength];
         const std::string_view cell = line.substr(kKeyLength + 1);
-        if (digit == '1') {
+        if (digit == '0') {
+            ++rows[key];
+        } else if (digit == '1') {
             current = balances.bookOn(cell);
         } else if (digit == '5' || digit == '6') {
             if (current == kNoBalance)
                 return {{}, amountWithoutAccount(i)};
-            const Cents amount = forms::parseAmount(exchange::trimmed(cell)).value_or(0);
-            balances[current].value.add(digit == '5' ? amount : -amount);
+            const std::string_view text = exchange::trimmed(cell);
+            const std::optional<Cents> amount = forms::parseAmount(text);
+            if (!amount && !text.empty())
+                unreadAmounts.append(entryPlace(key, std::max(rows[key], 1)) + QStringLiteral(" : « ")
+                                     + cp1252::decode(text) + QStringLiteral(" »"));
+            balances[current].value.add(digit == '5' ? amount.value_or(0) : -amount.value_or(0));
         }
+    }
+
+    OpeningEntries entries;
+    if (!unreadAmounts.isEmpty())
+        entries.warnings.append(unreadAmountsWarning(unreadAmounts));
+    // An entry without an account has nothing to carry its balance forward on.
+    const auto withoutAccount = std::find_if(balances.list().begin(), balances.list().end(),
+                                             [](const Balance &b) { return b.account.empty(); });
+    if (withoutAccount != balances.list().end()) {
+        if (!withoutAccount->value.computed())
+            return {{}, forms::totalTooLarge()};
+        entries.warnings.append(withoutAccountWarning(withoutAccount->value.value()));
+        balances.list().erase(withoutAccount);
     }
 
     // Classes 6 and 7 make the result and are not carried forward.
@@ -143,7 +203,6 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
     if (!computed)
         return {{}, forms::totalTooLarge()};
 
-    OpeningEntries entries;
     const std::string date = text(forms::formatDate(year.fin.addDays(1)));
     for (const Balance &b : balances.list()) {
         const Cents value = b.value.value();
@@ -169,6 +228,10 @@ QString Cloturer(Ledger &ledger)
     const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.exercice, ledger.ref.ListePlc);
     if (!entries.error.isEmpty())
         return entries.error;
+    if (!entries.warnings.isEmpty()
+        && !platform.messages->warningOkCancel(entries.warnings.join(QStringLiteral("\n\n"))
+                                               + QStringLiteral("\n\nÉcrire « %1 » tout de même ?").arg(kOpeningEntriesFile)))
+        return {};
     return exchange::writeExchangeFile(ledger, ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text,
                                        fileio::NamedBy::Program);
 }

@@ -22,8 +22,9 @@ inline const QString kOpeningEntriesFile = QStringLiteral("ANouveau.Txt");
 QString closingRefusal(const FiscalYear &year);
 
 struct OpeningEntries {
-    std::string text; // the file's bytes: code page 1252, CR LF
-    QString error;    // French, when no file can be made; `text` is then empty
+    std::string text;     // the file's bytes: code page 1252, CR LF
+    QString error;        // French, when no file can be made; `text` is then empty
+    QStringList warnings; // French, what the user must know before the file is written
 };
 
 // The opening entries of the lines: one line per account balance, in the
@@ -31,12 +32,16 @@ struct OpeningEntries {
 // year's end, journal "AN", the balance as debit (zero included) or credit;
 // then the result on "120000" (profit, as credit) or "129000" (loss, as
 // debit). Every entry counts, whatever its date. An account code that is the
-// beginning of one met before it shares that account's balance.
+// beginning of one met before it shares that account's balance. Labels are
+// taken as the chart reader takes them. The balance of the entries without an
+// account is left out, and an amount that is not a number counts as zero:
+// the warnings say so, the latter with its month and row.
 OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const QStringList &listePlc);
 
 // "&Clôturer exercice": refuses a closed year, asks for confirmation, writes
-// the month on screen back so that its entries count, then writes the
-// opening entries beside the reference files. Gives back what the user must
+// the month on screen back so that its entries count, shows the warnings and
+// asks again when there are any, then writes the opening entries beside the
+// reference files. Gives back what the user must
 // be told: the refusal or the failure, nothing once the file is written.
 QString Cloturer(Ledger &ledger);
 

@@ -145,10 +145,10 @@ QList<Menu> buildMenu()
                   "Ctrl+S"),
             separated(off(Cmd::EnregistrerSous, onFile(&MainForm::saveAs), u"Enregistrer &sous...",
                           u"Enregistrer sous")),
-            on(Cmd::MiseEnPage, onForm(&MainForm::pageSetup), u"&Mise en page", u"Mise en page"),
+            on(Cmd::MiseEnPage, onForm(&MainForm::pageSetup), u"Mise en &page", u"Mise en page"),
             keyed(off(Cmd::Imprimer, onForm(&MainForm::Imprimer), u"&Imprimer"), "Ctrl+P"),
             off(Cmd::Apercu, onForm(&MainForm::preview), u"Aper&çu avant impression", u"Aperçu avant impression"),
-            separated(on(Cmd::ConfigurerImprimante, onForm(&MainForm::printerSetup), u"Configurer imprimante",
+            separated(on(Cmd::ConfigurerImprimante, onForm(&MainForm::printerSetup), u"Con&figurer imprimante",
                          u"Configurer imprimante")),
             off(Cmd::Importer, onDocument(document::Importer), u"I&mporter...", u"Importer écritures"),
             exporter,
@@ -163,7 +163,7 @@ QList<Menu> buildMenu()
                             "F3")),
             checkable(off(Cmd::Pointer, onDocument(document::Pointer), u"&Pointer", u"Pointer les écritures")),
         }},
-        {s(u"Bases"), 5, {
+        {s(u"&Bases"), 5, {
             on(Cmd::Saisie, onDocument(&Fiche::Saisie), u"&Saisie standard", u"Saisie standard"),
             off(Cmd::FactureClient, onDocumentWindow(&TFiche::FactCli), u"Facture &client", u"Saisir facture client"),
             separated(off(Cmd::FactureFournisseur, onDocumentWindow(&TFiche::FactFour), u"Facture &fournisseur",
@@ -185,7 +185,7 @@ QList<Menu> buildMenu()
             separated(on(Cmd::Bilan, onDocument(document::Bilan), u"&Bilan", u"Bilan")),
             off(Cmd::DeclarationTva, onDocumentWindow(&TFiche::DeclarationTva), u"Déclaration de &TVA...",
                 u"Déclaration de TVA"),
-            off(Cmd::Rapprochement, onDocumentWindow(&TFiche::Rapprochement), u"&Rapprochement bancaire...",
+            off(Cmd::Rapprochement, onDocumentWindow(&TFiche::Rapprochement), u"Ra&pprochement bancaire...",
                 u"Rapprocher le compte bancaire d'un relevé"),
         }},
         {s(u"&Paramètres"), 7, {

@@ -27,7 +27,8 @@ struct QtPlatform {
     QtHelpViewer help{messages};
     QtBusyPointer busy;
     TRNomPrompt searchPrompt;
-    QtPrinter printer{[this]() -> QPrinter & { return printerDialogs.printer(); }};
+    QtPrinter printer{[this]() -> QPrinter & { return printerDialogs.printer(); },
+                      [this](QPrinter &device) { return printerDialogs.chooseJobFile(device, fileDialogs); }};
     QtFontDialog fontDialog;
     SystemClockSetter clockSetter;
     Platform platform{&messages, &clock, &files, &fiscalYear, &fileDialogs, &printerDialogs, &help, &busy, &searchPrompt, &printer,

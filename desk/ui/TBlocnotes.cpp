@@ -93,6 +93,9 @@ void TBlocnotes::Imprimer()
 
 void TBlocnotes::done(int result)
 {
+    if (notes->document()->isModified()
+        && !toolfile::mayWriteUnencodable(notepad::lines(notes->toPlainText()), *platform_.messages))
+        return;
     if (toolfile::mayClose(Sauve(), QStringLiteral("le bloc-notes"), *platform_.messages))
         QDialog::done(result);
 }

@@ -91,9 +91,18 @@ TCalendrier::TCalendrier(const Platform &platform, QWidget *parent)
 bool TCalendrier::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
+        const bool onGrid = watched == calendar->findChild<QAbstractItemView *>();
+        const auto moveDay = [this](int days) {
+            calendar->setSelectedDate(calendrier::dayWithinMonth(calendar->selectedDate(), days));
+            return true;
+        };
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_PageUp: previousMonth(); return true;
         case Qt::Key_PageDown: nextMonth(); return true;
+        case Qt::Key_Left: return onGrid && moveDay(-1);
+        case Qt::Key_Right: return onGrid && moveDay(1);
+        case Qt::Key_Up: return onGrid && moveDay(-7);
+        case Qt::Key_Down: return onGrid && moveDay(7);
         default: break;
         }
     }

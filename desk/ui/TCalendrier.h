@@ -22,7 +22,8 @@ public:
     QPushButton *closeButton;         // "Fermer", also Escape
 
 protected:
-    // Page Up and Page Down change the month from the grid and every button.
+    // Page Up and Page Down change the month from the grid and every button;
+    // the arrow keys move the day on the grid without leaving its month.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -149,6 +149,9 @@ QString TFicheMsg::Sauve()
 
 void TFicheMsg::done(int result)
 {
+    EcritFiche();
+    if (!toolfile::mayWriteUnencodable(book_.lines(), *platform_.messages))
+        return;
     if (toolfile::mayClose(Sauve(), QStringLiteral("les messages"), *platform_.messages))
         QDialog::done(result);
 }

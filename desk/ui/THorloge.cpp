@@ -33,8 +33,11 @@ THorloge::THorloge(const Platform &platform, QWidget *parent)
     : QDialog(parent), platform_(platform)
 {
     setWindowTitle(QStringLiteral("Horloge"));
+    // The part chosen for setting stands out in the face's green: a radio
+    // button's small dot alone is lost on the black face.
     setStyleSheet(QStringLiteral("THorloge { background-color: black; }"
-                                 " QGroupBox, QRadioButton { color: white; }"));
+                                 " QGroupBox, QRadioButton { color: white; }"
+                                 " QRadioButton:checked { color: #00ff00; }"));
 
     timeDisplay = faceLabel(22, this);
     dateDisplay = faceLabel(12, this);

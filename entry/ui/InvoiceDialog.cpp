@@ -189,9 +189,9 @@ QLineEdit *InvoiceDialog::fieldFor(InvoiceField field) const
 }
 
 void InvoiceDialog::Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice,
-                         const QStringList &chart)
+                         const QStringList &chart, const QStringList &journals)
 {
-    act([&](InvoiceEntry &e) { e.Init(proposed, debutExercice, finExercice, chart); });
+    act([&](InvoiceEntry &e) { e.Init(proposed, debutExercice, finExercice, chart, journals); });
 }
 
 // ---------------------------------------------------------------- state

@@ -26,7 +26,8 @@ class InvoiceDialog : public QDialog {
 public:
     ~InvoiceDialog() override;
 
-    void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart);
+    void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart,
+              const QStringList &journals);
     void Result(std::vector<Invoice> &invoices) const { entry_.Result(invoices); }
 
     QToolButton *newInvoiceButton; // "Nouvelle facture"

@@ -1,12 +1,18 @@
 #include "ledger/ui/TExer.h"
 
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
+
+// A window manager writes the title in bold beside an icon and three
+// buttons, and cuts what does not fit ("Exercic… n cours").
+constexpr int kTitleBarDecorations = 4 * 24 + 24;
+
 QDateEdit *datePicker(QWidget *parent)
 {
     auto *edit = new QDateEdit(parent);
@@ -45,6 +51,10 @@ TExer::TExer(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
+
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarDecorations);
 }
 
 void TExer::Init(QDate debut, QDate fin, QDate cloture)

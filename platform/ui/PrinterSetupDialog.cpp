@@ -173,7 +173,7 @@ void PrinterSetupDialog::accept()
     if (pdfChosen() && fileField->text().trimmed().isEmpty()) {
         QMessageBox box(QMessageBox::Information, windowTitle(), QStringLiteral("Indiquez le nom du fichier PDF."),
                         QMessageBox::NoButton, this);
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("&OK"), QMessageBox::AcceptRole);
         box.exec();
         fileField->setFocus();
         return;

@@ -2,12 +2,24 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
 QString title()
 {
     return QApplication::applicationName();
+}
+
+// Without a window manager nobody hands the keyboard back once a box is
+// gone, and typing would go nowhere: the window the user was typing in is
+// made active again, its focus field with it.
+void runBox(QMessageBox &box)
+{
+    const QPointer<QWidget> typingIn = QApplication::activeWindow();
+    box.exec();
+    if (typingIn && typingIn->isVisible() && !typingIn->isActiveWindow())
+        typingIn->activateWindow();
 }
 
 struct Button {
@@ -21,10 +33,10 @@ Messages::Choice threeButtonWarning(QWidget *owner, const QString &text, const B
     QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, owner);
     QPushButton *firstButton = box.addButton(first.text, first.role);
     QPushButton *secondButton = box.addButton(second.text, second.role);
-    QPushButton *annuler = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    QPushButton *annuler = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(firstButton);
     box.setEscapeButton(annuler);
-    box.exec();
+    runBox(box);
     if (box.clickedButton() == firstButton)
         return Messages::Choice::First;
     if (box.clickedButton() == secondButton)
@@ -44,14 +56,14 @@ QWidget *QtMessages::owner() const
 void QtMessages::information(const QString &text)
 {
     QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::NoButton, owner());
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    box.addButton(QStringLiteral("&OK"), QMessageBox::AcceptRole);
+    runBox(box);
 }
 
 Messages::Answer QtMessages::warningYesNoCancel(const QString &text)
 {
-    switch (threeButtonWarning(owner(), text, {QStringLiteral("Oui"), QMessageBox::YesRole},
-                               {QStringLiteral("Non"), QMessageBox::NoRole})) {
+    switch (threeButtonWarning(owner(), text, {QStringLiteral("&Oui"), QMessageBox::YesRole},
+                               {QStringLiteral("&Non"), QMessageBox::NoRole})) {
     case Choice::First: return Answer::Oui;
     case Choice::Second: return Answer::Non;
     case Choice::Annuler: break;
@@ -61,17 +73,17 @@ Messages::Answer QtMessages::warningYesNoCancel(const QString &text)
 
 bool QtMessages::warningOkCancel(const QString &text)
 {
-    return warningAcceptCancel(text, QStringLiteral("OK"));
+    return warningAcceptCancel(text, QStringLiteral("&OK"));
 }
 
 bool QtMessages::warningAcceptCancel(const QString &text, const QString &acceptButton)
 {
     QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, owner());
     QPushButton *ok = box.addButton(acceptButton, QMessageBox::AcceptRole);
-    QPushButton *annuler = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    QPushButton *annuler = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(annuler);
-    box.exec();
+    runBox(box);
     return box.clickedButton() == ok;
 }
 

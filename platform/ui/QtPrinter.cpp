@@ -26,6 +26,12 @@ QtPrinter::QtPrinter(std::function<QPrinter &()> device) : device_(std::move(dev
     font_.setStyleHint(QFont::SansSerif);
 }
 
+QtPrinter::QtPrinter(std::function<QPrinter &()> device, std::function<bool(QPrinter &)> chooseFile)
+    : QtPrinter(std::move(device))
+{
+    chooseFile_ = std::move(chooseFile);
+}
+
 QtPrinter::QtPrinter(QPrinter &device) : QtPrinter([&device]() -> QPrinter & { return device; }) {}
 
 QtPrinter::~QtPrinter()
@@ -73,6 +79,8 @@ void QtPrinter::applyPen()
 bool QtPrinter::beginDocument()
 {
     job_ = &device_();
+    if (chooseFile_ && job_->outputFormat() == QPrinter::PdfFormat && !chooseFile_(*job_))
+        return true;
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(job_)) {
         painter_.reset();

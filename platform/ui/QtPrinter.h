@@ -20,6 +20,11 @@ public:
     // The device is asked for at the start of every job: the application's
     // printer is made on first use and may be set up between jobs.
     explicit QtPrinter(std::function<QPrinter &()> device);
+    // A device that prints into a file has `chooseFile` give each job its
+    // file as the job begins; when it gives false (the user called the job
+    // off) the job begins all the same and puts nothing out, so that no one
+    // is told of a refusal they asked for.
+    QtPrinter(std::function<QPrinter &()> device, std::function<bool(QPrinter &)> chooseFile);
     explicit QtPrinter(QPrinter &device);
     ~QtPrinter() override;
 
@@ -56,6 +61,7 @@ private:
     void applyPen();
 
     std::function<QPrinter &()> device_;
+    std::function<bool(QPrinter &)> chooseFile_;
     QPrinter *job_ = nullptr;
     std::unique_ptr<QPainter> painter_;
     QFont font_;

@@ -1,5 +1,6 @@
 #include "platform/ui/QtPrinterDialogs.h"
 
+#include "platform/FileDialogs.h"
 #include "platform/ui/PrinterSetupDialog.h"
 #include "platform/ui/QtPrinter.h"
 
@@ -7,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <utility>
 
 QtPrinterDialogs::QtPrinterDialogs(QWidget *parent) : parent_(parent) {}
 
@@ -23,7 +25,10 @@ QPrinter &QtPrinterDialogs::printer()
 bool QtPrinterDialogs::setup()
 {
     PrinterSetupDialog dialog(printer(), parent_);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    noteChosenFile();
+    return true;
 }
 
 bool QtPrinterDialogs::print()
@@ -33,7 +38,28 @@ bool QtPrinterDialogs::print()
     // Printing into a PDF file is offered beside the printers of the system.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    noteChosenFile();
+    return true;
+}
+
+void QtPrinterDialogs::noteChosenFile()
+{
+    fileChosenForNextJob_ = printer().outputFormat() == QPrinter::PdfFormat;
+}
+
+bool QtPrinterDialogs::chooseJobFile(QPrinter &device, FileDialogs &files)
+{
+    if (std::exchange(fileChosenForNextJob_, false))
+        return true;
+    const std::optional<QString> chosen = files.save({QStringLiteral("Imprimer dans un fichier"), device.outputFileName(),
+                                                      QStringLiteral("pdf"), QStringLiteral("Documents PDF (*.pdf)|*.pdf"),
+                                                      true});
+    if (!chosen)
+        return false;
+    device.setOutputFileName(*chosen);
+    return true;
 }
 
 bool QtPrinterDialogs::pageSetup()

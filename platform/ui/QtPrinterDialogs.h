@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class FileDialogs;
 class QPrinter;
 class QWidget;
 
@@ -20,8 +21,17 @@ public:
     void preview(const std::function<void(Printer &)> &run) override;
     // The printer every print job uses, as the dialogs left it.
     QPrinter &printer();
+    // The file of a job about to begin on a printer that prints into one:
+    // the file the print or set-up dialog has just chosen serves one job;
+    // every other job asks for its own with the save dialog, which asks
+    // before replacing a file, so that an envelope never replaces the PDF
+    // of the listing printed before it. False when the user cancelled.
+    bool chooseJobFile(QPrinter &printer, FileDialogs &files);
 
 private:
+    void noteChosenFile();
+
     QWidget *parent_;
     std::unique_ptr<QPrinter> printer_;
+    bool fileChosenForNextJob_ = false;
 };

@@ -662,7 +662,7 @@ TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedReadOnlyAllTheSameOr
     fake.fileDialogs.openAnswers = {held};
     form.open(); // "Annuler"
     EXPECT_EQ(fake.messages.boxes, (std::vector<FakeMessages::Shown>{{Box::WarningChoice, question}}));
-    EXPECT_EQ(fake.messages.choiceButtons, (QStringList{"Ouvrir en lecture seule", "Ouvrir quand même"}));
+    EXPECT_EQ(fake.messages.choiceButtons, (QStringList{"Ouvrir en &lecture seule", "&Ouvrir quand même"}));
     EXPECT_EQ(form.FichierCourant, first);
     EXPECT_EQ(fiche.ledger.NomFichier, first);
     EXPECT_TRUE(QFile::exists(dossierlock::lockPath(first)));

@@ -29,10 +29,10 @@ inline const QList<ExpectedMenu> kMenus = {
         "&Enregistrer | Enregistrer le fichier en cours | off | Ctrl+S",
         "Enregistrer &sous... | Enregistrer sous | off",
         "-",
-        "&Mise en page | Mise en page | on",
+        "Mise en &page | Mise en page | on",
         "&Imprimer | (none) | off | Ctrl+P",
         "Aper&çu avant impression | Aperçu avant impression | off",
-        "Configurer imprimante | Configurer imprimante | on",
+        "Con&figurer imprimante | Configurer imprimante | on",
         "-",
         "I&mporter... | Importer écritures | off",
         "E&xporter... | Exporter écritures | off",
@@ -50,7 +50,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "-",
         "&Pointer | Pointer les écritures | off | checkable",
     }},
-    {"Bases", 5, {
+    {"&Bases", 5, {
         "&Saisie standard | Saisie standard | on",
         "Facture &client | Saisir facture client | off",
         "Facture &fournisseur | Saisir facture fournisseur | off",
@@ -73,7 +73,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "&Bilan | Bilan | on",
         "-",
         "Déclaration de &TVA... | Déclaration de TVA | off",
-        "&Rapprochement bancaire... | Rapprocher le compte bancaire d'un relevé | off",
+        "Ra&pprochement bancaire... | Rapprocher le compte bancaire d'un relevé | off",
     }},
     {"&Paramètres", 7, {
         "&Société | Paramètres société | on",

@@ -150,9 +150,9 @@ TEST_F(CliExchangeTest, ClotureWritesTheOpeningEntriesWithoutAQuestion)
     const CliRun run = cli(args({"cloture", "compta.jnl"}));
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.isEmpty());
-    EXPECT_EQ(run.out, bytes("01/01/2003\t411000\t Clients\tAN\t\t1234,50\r\n"
-                             "01/01/2003\t512000\t Banque\tAN\t\t80,00\r\n"
-                             "01/01/2003\t120000\t R\xE9sultat\tAN\t\t\t1154,50\r\n"));
+    EXPECT_EQ(run.out, bytes("01/01/2003\t411000\tClients\tAN\t\t1234,50\r\n"
+                             "01/01/2003\t512000\tBanque\tAN\t\t80,00\r\n"
+                             "01/01/2003\t120000\tR\xE9sultat\tAN\t\t\t1154,50\r\n"));
     EXPECT_FALSE(QFile::exists(dir.file("ANouveau.Txt")));
 
     EXPECT_EQ(cli(args({"cloture", "compta.jnl", "--sortie", "ANouveau.Txt"})).exitCode, 0);

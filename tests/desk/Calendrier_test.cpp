@@ -29,3 +29,21 @@ TEST(Calendrier, MonthStepsKeepTheDayOrTakeTheMonthsLast)
         EXPECT_EQ(calendrier::moisSuivant(c.from), c.next) << c.from.toString().toStdString();
     }
 }
+
+TEST(Calendrier, ArrowStepsStayWithinTheMonth)
+{
+    const struct {
+        QDate from;
+        int days;
+        QDate to;
+    } cases[] = {
+        {QDate(2002, 3, 15), 1, QDate(2002, 3, 16)},  // inside the month
+        {QDate(2002, 3, 31), 1, QDate(2002, 3, 31)},  // the last day stays
+        {QDate(2002, 3, 28), 7, QDate(2002, 3, 31)},  // a week down stops at the last day
+        {QDate(2002, 3, 1), -1, QDate(2002, 3, 1)},   // the first day stays
+        {QDate(2002, 3, 3), -7, QDate(2002, 3, 1)},   // a week up stops at the first day
+        {QDate(2004, 2, 27), 7, QDate(2004, 2, 29)},  // a leap February's last day
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(calendrier::dayWithinMonth(c.from, c.days), c.to) << c.from.toString().toStdString();
+}

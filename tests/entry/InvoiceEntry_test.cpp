@@ -15,13 +15,16 @@ const QStringList kChart = {
     QStringLiteral("707000 NN Ventes"),
 };
 
+const QStringList kJournals = {QStringLiteral("AC N Achats"), QStringLiteral("V1 N Ventes diverses"),
+                                QStringLiteral("VE N Ventes")};
+
 // A customer invoice dialog just opened (today is 15/03/2002, fiscal year
 // 2002), without guides.
 struct InvoiceEntryTest : ::testing::Test {
     FakePlatform fake;
     InvoiceEntry entry{InvoiceKind::Client, fake.platform};
 
-    InvoiceEntryTest() { entry.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart); }
+    InvoiceEntryTest() { entry.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart, kJournals); }
 
     // The user types a field's whole text.
     void type(F field, const QString &text)
@@ -59,7 +62,7 @@ TEST_F(InvoiceEntryTest, OpensOnANewInvoiceWithTodayAndTheFixedValuesOnBothSides
 {
     for (const InvoiceKind kind : {InvoiceKind::Client, InvoiceKind::Fournisseur}) {
         InvoiceEntry e(kind, fake.platform);
-        e.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart);
+        e.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart, kJournals);
         EXPECT_EQ(e.shown[F::Date], "15/03/2002");
         EXPECT_EQ(e.shown[F::Journal], "V1");
         EXPECT_EQ(e.shown[F::Counterparty], "411000");
@@ -77,7 +80,7 @@ TEST_F(InvoiceEntryTest, OpensOnANewInvoiceWithTodayAndTheFixedValuesOnBothSides
 TEST_F(InvoiceEntryTest, NewInvoicesProposeTheGuidesAndFallBackFieldByField)
 {
     entry.Init({QStringLiteral("VE"), QStringLiteral("411100"), QStringLiteral(""), QStringLiteral("445710")},
-               QDate(2002, 1, 1), QDate(2002, 12, 31), kChart);
+               QDate(2002, 1, 1), QDate(2002, 12, 31), kChart, kJournals);
     EXPECT_EQ(entry.shown[F::Journal], "VE");
     EXPECT_EQ(entry.shown[F::Counterparty], "411100");
     EXPECT_EQ(entry.shown[F::Revenue], "607000") << "an empty guide falls back";
@@ -194,7 +197,7 @@ TEST_F(InvoiceEntryTest, AccountsLeftAreCompletedAndCheckedAgainstTheChart)
     }
 }
 
-TEST_F(InvoiceEntryTest, DateLeftEmptyTakesTodayAndOutsideTheYearIsToldButKept)
+TEST_F(InvoiceEntryTest, DateLeftEmptyTakesTodayAndOutsideTheYearIsRefused)
 {
     entry.focus.reset();
     type(F::Date, QStringLiteral("  /  /    "));
@@ -204,11 +207,12 @@ TEST_F(InvoiceEntryTest, DateLeftEmptyTakesTodayAndOutsideTheYearIsToldButKept)
 
     for (const QString &date : {QStringLiteral("31/12/2001"), QStringLiteral("01/01/2003")}) {
         fake.messages.clear();
+        entry.focus.reset();
         type(F::Date, date);
-        EXPECT_TRUE(entry.fieldLeft(F::Date));
+        EXPECT_FALSE(entry.fieldLeft(F::Date));
         EXPECT_EQ(entry.shown[F::Date], date);
         EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Date en dehors des limites de l'exercice"));
-        EXPECT_FALSE(entry.focus);
+        EXPECT_EQ(entry.focus, F::Date);
     }
 
     fake.messages.clear();
@@ -221,11 +225,17 @@ TEST_F(InvoiceEntryTest, DateLeftEmptyTakesTodayAndOutsideTheYearIsToldButKept)
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
-TEST_F(InvoiceEntryTest, AnInvoiceDatedOutsideTheYearIsStillPosted)
+TEST_F(InvoiceEntryTest, AJournalLeftMustBeInTheList)
 {
-    typeInvoice("20/12/2001", "Dupont", "120", "100", "20");
-    EXPECT_TRUE(entry.Fermer());
-    EXPECT_EQ(result().size(), 1u);
+    type(F::Journal, QStringLiteral("VX"));
+    EXPECT_FALSE(entry.fieldLeft(F::Journal));
+    EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Le journal VX n'existe pas"));
+    EXPECT_EQ(entry.focus, F::Journal);
+    // A journal of the list, or none at all, as on the entry line.
+    for (const QString &accepted : {QStringLiteral("VE"), QString()}) {
+        type(F::Journal, accepted);
+        EXPECT_TRUE(entry.fieldLeft(F::Journal)) << accepted.toStdString();
+    }
 }
 
 TEST_F(InvoiceEntryTest, TheTotalWithTaxTakesDigitsAndSeparatorsOnly)
@@ -246,6 +256,8 @@ TEST_F(InvoiceEntryTest, FermerRefusesWhatCannotBePostedAndShowsTheInvoice)
         {F::Date, "  /  /    ", "Facture 2 : date invalide"},
         {F::Date, "31/02/2002", "Facture 2 : date invalide"},
         {F::Date, "05/03/02  ", "Facture 2 : date invalide"},
+        {F::Date, "20/12/2001", "Facture 2 : date en dehors des limites de l'exercice"},
+        {F::Journal, "V9", "Facture 2 : le journal V9 n'existe pas"},
         {F::Counterparty, "999", "Facture 2 : le compte 999000 n'existe pas"},
         {F::Revenue, "", "Facture 2 : le champ Vente est vide"},
         {F::Vat, "4", "Facture 2 : le compte 400000 n'existe pas"},
@@ -255,7 +267,7 @@ TEST_F(InvoiceEntryTest, FermerRefusesWhatCannotBePostedAndShowsTheInvoice)
     };
     for (const Case &c : cases) {
         InvoiceEntry e(InvoiceKind::Client, fake.platform);
-        e.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart);
+        e.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart, kJournals);
         const auto typeIn = [&e](F field, const QString &text) {
             e.shown[field] = text;
             e.edited();

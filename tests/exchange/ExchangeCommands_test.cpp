@@ -185,8 +185,10 @@ TEST_F(ExportTest, AFullDiskLeavesThePreviousFileIntact)
     const QString path = disk.file(QStringLiteral("banque.txt"));
     const std::string previous = "01/02/2002\t512000\tAncien\r\n";
     writeBytes(path, previous);
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 2000; ++i) {
+        ledger.Lignes.append("200203005/03/2002");
         ledger.Lignes.append("2002032" + std::string(100, 'x'));
+    }
     fake.fileDialogs.saveAnswers.push_back(path);
     message = exchange::ExportJournal(ledger);
     EXPECT_EQ(message, QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.").arg(path));

@@ -65,16 +65,19 @@ TEST(JournalExport, WithoutHeaderEndNothingIsExported)
     EXPECT_EQ(exchange::exportJournal(linesOf(entriesText("200201", {{"10/01/2002", "512000", "x", "", "", "1,00", "", ""}}))), "");
 }
 
-TEST(JournalExport, EntriesKeepTheirLinesFieldsInListOrder)
+TEST(JournalExport, EachFieldStandsAtItsColumnUpToTheEntrysHighestColumn)
 {
-    // An invoice writes only the columns it fills; a line without a column
-    // digit is passed over; digits 8 and 9 of an import still export.
+    // An invoice writes only the columns it fills: its amount stays the
+    // sixth field; a line without a column digit is passed over; digits 8
+    // and 9 of an import still export; a column given twice keeps its last.
     const LineList lines = linesOf(kHeader2002 +
                                    "200203001/03/2002\r\n2002031607000\r\n2002032Facture\r\n2002035   10,00\r\n"
                                    "200203X???\r\n"
-                                   "200203002/03/2002\r\n2002031411000\r\n2002038huit\r\n");
-    EXPECT_EQ(exchange::exportJournal(lines), "01/03/2002\t607000\tFacture\t10,00\r\n"
-                                              "02/03/2002\t411000\thuit\r\n");
+                                   "200203002/03/2002\r\n2002031411000\r\n2002038huit\r\n"
+                                   "200203003/03/2002\r\n2002036 1,00\r\n2002032b\r\n2002036 2,00\r\n");
+    EXPECT_EQ(exchange::exportJournal(lines), "01/03/2002\t607000\tFacture\t\t\t10,00\r\n"
+                                              "02/03/2002\t411000\t\t\t\t\t\t\thuit\r\n"
+                                              "03/03/2002\t\tb\t\t\t\t2,00\r\n");
 }
 
 TEST(JournalExport, LinesBeforeAnyDateFormARecordOfTheirOwn)

@@ -3,6 +3,8 @@
 #include "exchange/ExchangeText.h"
 #include "exchange/Import.h"
 #include "exchange/MonthSearch.h"
+#include "entry/InvoicePosting.h"
+#include "reports/AccountBalance.h"
 #include "ledger/MonthIO.h"
 
 #include <gtest/gtest.h>
@@ -59,4 +61,27 @@ TEST(RoundTrip, TheWholeJournalComesBackMonthByMonthWithItsMarks)
     EXPECT_EQ(exchange::monthKeys(target), exchange::monthKeys(source));
     for (const std::string &key : exchange::monthKeys(source))
         EXPECT_EQ(monthRows(target, key, true), monthRows(source, key, true)) << key;
+}
+
+TEST(RoundTrip, AMonthHoldingInvoiceLinesKeepsItsBalanceThroughTheWholeJournal)
+{
+    LineList source = linesOf(kDossier);
+    Invoice sale;
+    sale.texts = {QStringLiteral("20/03/2002"), QStringLiteral("411000"), QStringLiteral("706000"),
+                  QStringLiteral("445710"),     QStringLiteral("VE"),     QStringLiteral("Facture Martin"),
+                  QStringLiteral("120,00"),     QStringLiteral("100,00"), QStringLiteral("20,00")};
+    ASSERT_EQ(invoice::post(source, {sale}, InvoiceKind::Client), 3);
+
+    LineList target = linesOf(kHeader2002);
+    exchange::importEntries(exchange::exportJournal(source), target);
+
+    const auto balance = [](const LineList &lines) {
+        BalancePage page;
+        page.from = QDate(2002, 1, 1);
+        page.to = QDate(2002, 12, 31);
+        reports::LitBalance(page, lines, ReferenceData());
+        return QStringList{page.totalDebit, page.totalCredit, page.totalDebitBalances, page.totalCreditBalances};
+    };
+    EXPECT_EQ(balance(target), balance(source));
+    EXPECT_EQ(balance(target)[0].trimmed(), QStringLiteral("1355,25"));
 }

@@ -54,6 +54,19 @@ TEST_F(SearchTest, GivesTheMonthOfEachMatchInTurnThenSaysNothingIsLeft)
     EXPECT_EQ(fake.busy.depth, 0);
 }
 
+TEST_F(SearchTest, GivesTheRowOfTheEntryFoundInItsMonth)
+{
+    // One row in January, the second of March's two, April's only one.
+    std::vector<int> rows{rechercher(QStringLiteral("loyer")).row};
+    exchange::SearchOutcome outcome;
+    while ((outcome = exchange::RContinuer(ledger, search)).month)
+        rows.push_back(outcome.row);
+    EXPECT_EQ(rows, (std::vector<int>{0, 1, 0}));
+    // A line before the month's first date stands in its first row.
+    ledger.Lignes.append("2002052avant toute date");
+    EXPECT_EQ(rechercher(QStringLiteral("avant toute")).row, 0);
+}
+
 TEST_F(SearchTest, ACancelledPromptSearchesNothing)
 {
     const exchange::SearchOutcome outcome = rechercher(QString());

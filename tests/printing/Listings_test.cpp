@@ -1,12 +1,15 @@
 #include "PrintCalls.h"
 
 #include "ledger/TextGrid.h"
+#include "printing/StatementPrint.h"
 #include "printing/Listings.h"
 #include "reports/ViewPages.h"
 #include "support/RecordingPrinter.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -189,6 +192,59 @@ TEST(ListingTest, ColumnsAndTitlesStandAtTheirMillimetresAtTwoResolutions)
             // The check-off mark of the entry grids is never printed, nor an empty cell.
             EXPECT_TRUE(placesOf(printer, QStringLiteral("P")).empty());
             EXPECT_TRUE(placesOf(printer, QString()).empty());
+        }
+    }
+}
+
+// Every listing and the income statement with every cell far wider than its
+// column: no text of a line runs into the next one, and what was cut says so.
+TEST(ListingTest, CellsWiderThanTheirColumnAreCutAtItsEdge)
+{
+    const QString longText = QStringLiteral("Facture Dupont et fils, livraison du 5 mars, acompte de janvier déduit");
+    const QString longAmount = QStringLiteral("123456789012345,50");
+    TextGrid entryGrid(32, 8);
+    MonthViewPage view(8);
+    BalancePage balance;
+    PeriodPage statement(32, 4);
+    std::vector<QString> entryCells(8, longText);
+    entryCells[5] = entryCells[6] = longAmount;
+    fill(entryGrid, 0, entryCells);
+    fill(view.grid, 1, entryCells);
+    for (int c = 0; c < 6; ++c)
+        balance.grid.set(1, c, c < 2 ? longText : longAmount);
+    for (int c = 0; c < 4; ++c)
+        statement.grid.set(1, c, c % 2 == 0 ? longText : longAmount);
+    const std::vector<std::pair<const char *, std::function<bool(Printer &)>>> prints{
+        {"ImpJnl", [&](Printer &p) { return printing::ImpJnl(p, entryGrid, 1, mars, 2002); }},
+        {"ImpJournal", [&](Printer &p) { return printing::ImpJournal(p, view, mars, 2002); }},
+        {"ImpGeneral", [&](Printer &p) { return printing::ImpGeneral(p, view, mars, 2002); }},
+        {"ImpBalance", [&](Printer &p) { return printing::ImpBalance(p, balance); }},
+        {"ImpResultat", [&](Printer &p) { return printing::ImpResultat(p, statement); }},
+    };
+    for (const auto &[name, print] : prints) {
+        SCOPED_TRACE(name);
+        RecordingPrinter printer(600, 203, 290);
+        ASSERT_TRUE(print(printer));
+        int size = 10;
+        bool bold = false;
+        std::map<int, std::vector<std::pair<int, int>>> lines; // y: the [left, right) of each text
+        int cut = 0;
+        for (const Call &call : printer.calls) {
+            if (call.op == Op::FontSize)
+                size = call.a;
+            if (call.op == Op::Bold)
+                bold = call.a != 0;
+            if (call.op != Op::Text || call.b == 115) // the title line spans the page
+                continue;
+            lines[call.b].emplace_back(call.a, call.a + printer.widthOf(call.text, size, bold));
+            cut += call.text.endsWith(QStringLiteral("…")) ? 1 : 0;
+        }
+        EXPECT_GE(cut, 4);
+        for (auto &[y, texts] : lines) {
+            std::sort(texts.begin(), texts.end());
+            for (std::size_t i = 1; i < texts.size(); ++i)
+                EXPECT_LT(texts[i - 1].second, texts[i].first) << "line at " << y;
+            EXPECT_LE(texts.back().second, across(23, 190)) << "line at " << y;
         }
     }
 }

@@ -52,21 +52,21 @@ QString line(const char *account, const char *label, const char *debit, const ch
     return l;
 }
 
-const char *kProfit = " Résultat de l'exercice (bénéfice)";
-const char *kLoss = " Résultat de l'exercice (perte)";
+const char *kProfit = "Résultat de l'exercice (bénéfice)";
+const char *kLoss = "Résultat de l'exercice (perte)";
 
 } // namespace
 
 TEST(Closing, AZeroBalanceIsCarriedAsADebitOfZero)
 {
     EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("401000", "1500,00"), credit("401000", "1500,00")})),
-              (QStringList{line("401000", " Fournisseurs", "0"), line("120000", kProfit, "", ",00")}));
+              (QStringList{line("401000", "Fournisseurs", "0"), line("120000", kProfit, "", ",00")}));
 }
 
 TEST(Closing, ACreditBalanceGoesToTheSeventhField)
 {
     EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("512000", "100,00"), credit("512000", "250,00")})),
-              (QStringList{line("512000", " Banque", "", "150,00"), line("120000", kProfit, "", ",00")}));
+              (QStringList{line("512000", "Banque", "", "150,00"), line("120000", kProfit, "", ",00")}));
 }
 
 TEST(Closing, ProfitAndLossAccountsMakeTheResult)
@@ -82,14 +82,14 @@ TEST(Closing, ClassesSixAndSevenAnywhereInTheListAllCount)
     EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("607000", "10,00"), debit("607100", "20,00"),
                                                            debit("512000", "0,50"), credit("707000", "100,00"),
                                                            credit("708000", "5,00")})),
-              (QStringList{line("512000", " Banque", ",50"), line("120000", kProfit, "", "75,00")}));
+              (QStringList{line("512000", "Banque", ",50"), line("120000", kProfit, "", "75,00")}));
 }
 
 TEST(Closing, EntriesAfterTheYearEndStillCount)
 {
     EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("411000", "10,00")}) +
                       entriesText("200302", {{"15/02/2003", "411000", "", "", "", "5,00", "", ""}})),
-              (QStringList{line("411000", " Clients", "15,00"), line("120000", kProfit, "", ",00")}));
+              (QStringList{line("411000", "Clients", "15,00"), line("120000", kProfit, "", ",00")}));
 }
 
 TEST(Closing, AnAccountMissingFromTheChartHasAnEmptyLabel)
@@ -103,17 +103,21 @@ TEST(Closing, AnAccountThatBeginsOneMetBeforeSharesItsBalance)
 {
     EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("411000", "10,00"), debit("4110", "5,00"),
                                                            credit("411", "1,00")})),
-              (QStringList{line("411000", " Clients", "14,00"), line("120000", kProfit, "", ",00")}));
+              (QStringList{line("411000", "Clients", "14,00"), line("120000", kProfit, "", ",00")}));
     // Met first, the short code keeps a balance of its own.
     EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("4110", "5,00"), debit("411000", "10,00")})),
-              (QStringList{line("4110", "ON Clients", "5,00"), line("411000", " Clients", "10,00"),
+              (QStringList{line("4110", "Clients", "5,00"), line("411000", "Clients", "10,00"),
                            line("120000", kProfit, "", ",00")}));
 }
 
-TEST(Closing, AnEntryWithoutAccountKeepsItsOwnBalance)
+TEST(Closing, AnEntryWithoutAccountIsLeftOutAndSaidSo)
 {
-    EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("512000", "10,00"), debit("", "3,00")})),
-              (QStringList{line("512000", " Banque", "10,00"), line("", "", "3,00"), line("120000", kProfit, "", ",00")}));
+    const reports::OpeningEntries entries = reports::openingEntries(
+        linesOf(kHeader2002 + entriesText("200203", {debit("512000", "10,00"), debit("", "3,00")})), kOpenYear, kChart);
+    EXPECT_EQ(cp1252::decode(entries.text), line("512000", "Banque", "10,00") + QStringLiteral("\r\n")
+                                                + line("120000", kProfit, "", ",00") + QStringLiteral("\r\n"));
+    EXPECT_EQ(entries.warnings,
+              QStringList{QStringLiteral("Des écritures sans compte sont laissées hors des à-nouveaux (solde 3,00 au débit).")});
 }
 
 TEST(Closing, AnEmptyDossierWritesOnlyTheResult)
@@ -123,17 +127,22 @@ TEST(Closing, AnEmptyDossierWritesOnlyTheResult)
     EXPECT_EQ(closing(entriesText("200203", {debit("512000", "10,00")})), (QStringList{line("120000", kProfit, "", ",00")}));
 }
 
-TEST(Closing, AmountsThatAreNotNumbersCountAsZero)
+TEST(Closing, AmountsThatAreNotNumbersCountAsZeroAndAreListedWithTheirRow)
 {
-    EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("512000", "12.50"), debit("512000", "abc"),
-                                                           debit("512000", "2,00")})),
-              (QStringList{line("512000", " Banque", "2,00"), line("120000", kProfit, "", ",00")}));
+    const std::string ledger = kHeader2002 + entriesText("200203", {debit("512000", "12.50"), debit("512000", "abc"),
+                                                                    debit("512000", "2,00")})
+                               + entriesText("200204", {debit("512000", "")});
+    EXPECT_EQ(closing(ledger), (QStringList{line("512000", "Banque", "2,00"), line("120000", kProfit, "", ",00")}));
+    // An empty amount is no amount at all, and is not listed.
+    EXPECT_EQ(reports::openingEntries(linesOf(ledger), kOpenYear, kChart).warnings,
+              QStringList{QStringLiteral("Montants illisibles, comptés pour zéro :\n  Mars 2002, ligne 1 : « 12.50 »\n"
+                                         "  Mars 2002, ligne 2 : « abc »")});
 }
 
 TEST(Closing, TheFileIsCodePage1252WithCrLf)
 {
     const reports::OpeningEntries entries = reports::openingEntries(linesOf(kHeader2002), kOpenYear, kChart);
-    EXPECT_EQ(entries.text, "01/01/2003\t120000\t R\xE9sultat de l'exercice (b\xE9n\xE9" "fice)\tAN\t\t\t,00\r\n");
+    EXPECT_EQ(entries.text, "01/01/2003\t120000\tR\xE9sultat de l'exercice (b\xE9n\xE9" "fice)\tAN\t\t\t,00\r\n");
 }
 
 TEST(Closing, TheOpeningDateIsTheDayAfterTheYearEnd)
@@ -194,6 +203,18 @@ TEST_F(CloturerTest, AsksBeforeClosingAndWritesNothingWhenCancelled)
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
 }
 
+TEST_F(CloturerTest, WarningsAskBeforeTheFileIsWritten)
+{
+    ledger.Lignes.append("2002030" "20/03/2002");
+    ledger.Lignes.append("2002035" "abc");
+    fake.messages.okCancel = {true, false};
+    EXPECT_EQ(reports::Cloturer(ledger), QString());
+    ASSERT_EQ(fake.messages.shown.size(), 2);
+    EXPECT_EQ(fake.messages.shown[1], QStringLiteral("Montants illisibles, comptés pour zéro :\n  Mars 2002, ligne 2 : « abc »\n\n"
+                                                     "Écrire « ANouveau.Txt » tout de même ?"));
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
+}
+
 TEST_F(CloturerTest, AClosedYearIsRefusedWithoutAQuestion)
 {
     ledger.exercice.cloture = QDate(2002, 6, 30);
@@ -213,7 +234,7 @@ TEST_F(CloturerTest, EntriesKeyedOnScreenCountAndTheDocumentStaysAsItWas)
     EXPECT_EQ(fake.busy.depth, 0);
     EXPECT_TRUE(ledger.Modifie);
     EXPECT_EQ(ledger.exercice.cloture, QDate(2002, 1, 1));
-    EXPECT_EQ(written(), "01/01/2003\t120000\t R\xE9sultat de l'exercice (b\xE9n\xE9" "fice)\tAN\t\t\t50,00\r\n");
+    EXPECT_EQ(written(), "01/01/2003\t120000\tR\xE9sultat de l'exercice (b\xE9n\xE9" "fice)\tAN\t\t\t50,00\r\n");
 }
 
 TEST_F(CloturerTest, RunningItAgainReplacesTheFile)
@@ -222,7 +243,7 @@ TEST_F(CloturerTest, RunningItAgainReplacesTheFile)
     fake.messages.okCancel = {true, true};
     reports::Cloturer(ledger);
     EXPECT_EQ(reports::Cloturer(ledger), QString());
-    EXPECT_EQ(written(), "01/01/2003\t129000\t R\xE9sultat de l'exercice (perte)\tAN\t\t100,00\r\n");
+    EXPECT_EQ(written(), "01/01/2003\t129000\tR\xE9sultat de l'exercice (perte)\tAN\t\t100,00\r\n");
     EXPECT_FALSE(ledger.Modifie);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <algorithm>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -30,6 +31,9 @@ const QString kDefaultFamily = QStringLiteral("Times New Roman");
 constexpr int kDefaultSize = 10;
 constexpr int kTextMargin = 6;
 constexpr int kCloseFromRight = 90;
+// What "Fermer" keeps from the right edge when its text is too wide for the
+// 90 pixels: a button cut at the edge of a maximised window looks broken.
+constexpr int kCloseEdgeGap = 6;
 
 QToolButton *toolButton(QWidget *parent, const QString &hint, const QIcon &icon, bool checkable = false)
 {
@@ -181,10 +185,10 @@ void TTexte::buildToolBar()
     }
     row->addStretch();
     // "Fermer" stands at a fixed distance from the right edge, outside the row.
-    row->addSpacing(kCloseFromRight);
     closeButton = new QPushButton(QStringLiteral("Fermer"), toolBar);
     closeButton->setAutoDefault(false);
     closeButton->setFocusPolicy(Qt::NoFocus);
+    row->addSpacing(closeButtonReserve());
 }
 
 void TTexte::connectToolBar()
@@ -259,10 +263,16 @@ void TTexte::SetEditRect()
     doc->setModified(wasModified);
 }
 
+int TTexte::closeButtonReserve() const
+{
+    return std::max(kCloseFromRight, closeButton->sizeHint().width() + kCloseEdgeGap);
+}
+
 void TTexte::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    closeButton->move(toolBar->width() - kCloseFromRight, (toolBar->height() - closeButton->height()) / 2);
+    closeButton->resize(closeButton->sizeHint());
+    closeButton->move(toolBar->width() - closeButtonReserve(), (toolBar->height() - closeButton->height()) / 2);
     SetEditRect();
     SelectionChange();
 }

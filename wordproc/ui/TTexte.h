@@ -65,6 +65,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Room kept at the tool bar's right end for "Fermer".
+    int closeButtonReserve() const;
     // What the file commands see of the text.
     bool modified() const override;
     void setModified(bool modified) override;

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <set>
 
 namespace {
@@ -115,6 +116,37 @@ private slots:
             rows.append(mainwindow::row(hints::shortHint(button.hint), hints::longHint(button.hint), button.startEnabled));
         }
         QCOMPARE(rows, mainwindow::kToolBar);
+    }
+
+    // Every caption of the bar, of each menu and of each submenu carries an
+    // access letter of its own there: typing it never has two items to choose from.
+    void noTwoItemsOfAMenuShareAnAccessLetter()
+    {
+        const auto check = [](const QStringList &captions) {
+            std::set<QChar> letters;
+            for (const QString &caption : captions) {
+                // The letter after "&", as the keyboard types it: "É" is typed E.
+                const qsizetype amp = caption.indexOf(u'&');
+                QVERIFY2(amp >= 0 && amp + 1 < caption.size(), qPrintable(caption));
+                const QChar letter =
+                    caption.mid(amp + 1, 1).normalized(QString::NormalizationForm_D).front().toLower();
+                QVERIFY2(letters.insert(letter).second, qPrintable(caption));
+            }
+        };
+        const std::function<void(const QList<MenuItem> &)> checkItems = [&](const QList<MenuItem> &items) {
+            QStringList captions;
+            for (const MenuItem &item : items) {
+                captions.append(item.caption);
+                checkItems(item.submenu);
+            }
+            check(captions);
+        };
+        QStringList bar;
+        for (const Menu &menu : commands::table().menus) {
+            bar.append(menu.caption);
+            checkItems(menu.items);
+        }
+        check(bar);
     }
 
     void eachMenuCommandAppearsOnce()

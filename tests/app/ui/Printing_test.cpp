@@ -70,7 +70,10 @@ private slots:
         output = dir->file(QStringLiteral("impression.pdf"));
         dialogs->printer().setOutputFormat(QPrinter::PdfFormat);
         dialogs->printer().setOutputFileName(output);
-        printer = std::make_unique<QtPrinter>(dialogs->printer());
+        // Wired as the application wires it: a printer into a file asks each
+        // job's file of the dialogs.
+        printer = std::make_unique<QtPrinter>([this]() -> QPrinter & { return dialogs->printer(); },
+                                              [this](QPrinter &device) { return dialogs->chooseJobFile(device, fake->fileDialogs); });
         platform = fake->platform;
         platform.printerDialogs = dialogs.get();
         platform.printer = printer.get();
@@ -166,11 +169,43 @@ private slots:
             QTest::keyClicks(window->recipientLines[0], QStringLiteral("Cabinet Martin"));
             QTest::mouseClick(window->okButton, Qt::LeftButton);
         });
+        fake->fileDialogs.saveAnswers.push_back(output);
         main->toolButton(Cmd::Enveloppe)->click();
         QCOMPARE(sender, QStringLiteral("SARL Dupont"));
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Insérez une enveloppe dans l'imprimante")});
         QVERIFY(pdfHas(output, QStringLiteral("Martin")));
         QVERIFY(pdfHas(output, QStringLiteral("Dupont")));
+    }
+
+    void eachJobIntoAFileAsksForItsOwnFile()
+    {
+        openLedger();
+        main->menuAction(Cmd::Journal)->trigger();
+        onNextModal<QPrintDialog>([](QPrintDialog *dialog) { dialog->accept(); });
+        main->menuAction(Cmd::Imprimer)->trigger();
+        QVERIFY(fake->fileDialogs.saveRequests.empty()); // the print dialog chose this job's file
+        const auto envelope = [this] {
+            onNextModal<TEnveloppes>([](TEnveloppes *window) {
+                QTest::keyClicks(window->recipientLines[0], QStringLiteral("Cabinet Martin"));
+                QTest::mouseClick(window->okButton, Qt::LeftButton);
+            });
+            main->toolButton(Cmd::Enveloppe)->click();
+        };
+        const QString second = dir->file(QStringLiteral("enveloppe.pdf"));
+        fake->fileDialogs.saveAnswers.push_back(second);
+        envelope();
+        QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t(1));
+        QCOMPARE(fake->fileDialogs.saveRequests[0].fileName, output);
+        QVERIFY(fake->fileDialogs.saveRequests[0].confirmOverwrite);
+        QVERIFY(pdfHas(output, QStringLiteral("Janvier")));
+        QVERIFY(pdfHas(second, QStringLiteral("Martin")));
+        // Cancelling the file dialog calls the job off without a word of refusal.
+        QFile::remove(second);
+        fake->messages.shown.clear();
+        envelope();
+        QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t(2));
+        QVERIFY(!QFile::exists(second));
+        QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Insérez une enveloppe dans l'imprimante")});
     }
 
     void aCancelledEnvelopePrintsNothing()

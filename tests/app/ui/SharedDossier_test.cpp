@@ -47,7 +47,7 @@ private slots:
         fake->messages.choices = {Messages::Choice::First};
         main = startApplication(fake->platform);
         main->menuAction(Cmd::Ouvrir)->trigger();
-        QCOMPARE(fake->messages.choiceButtons, (QStringList{"Ouvrir en lecture seule", "Ouvrir quand même"}));
+        QCOMPARE(fake->messages.choiceButtons, (QStringList{"Ouvrir en &lecture seule", "&Ouvrir quand même"}));
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl (lecture seule)]"));
         QCOMPARE(main->fiche()->fiche().ledger.Lignes.size(), std::size_t(8));
 

@@ -158,6 +158,22 @@ private slots:
         QCOMPARE(readBytes(path), std::string("important\r\n"));
     }
 
+    void charactersTheFileCannotHoldAreToldBeforeWriting()
+    {
+        QVERIFY(open());
+        typeInto(window->notes, QString::fromUtf8("Ω ≠ ✓ ?"));
+        QTest::mouseClick(window->closeButton, Qt::LeftButton);
+        QCOMPARE(fake->messages.shown,
+                 QStringList{QString::fromUtf8("3 caractères absents du jeu de caractères Windows (1252) (Ω ≠ ✓) "
+                                               "seront enregistrés comme « ? ».\n\nEnregistrer quand même ?")});
+        QVERIFY(window->isVisible());
+        QVERIFY(!QFile::exists(path));
+        fake->messages.okCancel = {true};
+        QTest::mouseClick(window->closeButton, Qt::LeftButton);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(readBytes(path), std::string("? ? ? ?\r\n"));
+    }
+
     void theUserMayGiveUpTheChanges()
     {
         path = dir->filePath(QStringLiteral("disparu/Tavelin.nte"));

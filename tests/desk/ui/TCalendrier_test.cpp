@@ -97,6 +97,10 @@ private slots:
         QTest::keyClick(grid(), Qt::Key_Left);
         QTest::keyClick(grid(), Qt::Key_Up);
         shows(QDate(2002, 3, 15), QStringLiteral("mars  2002"));
+        // At the month's edge the day stays in the month shown.
+        openOn(QDate(2002, 3, 31));
+        QTest::keyClick(grid(), Qt::Key_Right);
+        shows(QDate(2002, 3, 31), QStringLiteral("mars  2002"));
     }
 
     void escapeAndFermerClose()

@@ -237,6 +237,18 @@ private slots:
         QCOMPARE(readBytes(path), std::string("\t\t\t\t\t\tRappeler\tFFFFF\r\n"));
     }
 
+    void aCharacterTheFileCannotHoldIsToldBeforeWriting()
+    {
+        QVERIFY(open());
+        type(window->subjectField, "Rappeler ✓");
+        click(window->closeButton);
+        QCOMPARE(fake->messages.shown,
+                 QStringList{QString::fromUtf8("1 caractère absent du jeu de caractères Windows (1252) (✓) sera "
+                                               "enregistré comme « ? ».\n\nEnregistrer quand même ?")});
+        QVERIFY(window->isVisible());
+        QVERIFY(!QFile::exists(path));
+    }
+
     void theUserMayGiveUpTheChanges()
     {
         path = dir->filePath(QStringLiteral("disparu/compta.oms"));

@@ -93,6 +93,22 @@ private slots:
         QCOMPARE(window->dateDisplay->text(), QStringLiteral("15/03/2002"));
     }
 
+    // The chosen part's caption is written in the face's green, the others in white.
+    void theChosenPartStandsOutOnTheBlackFace()
+    {
+        const auto green = [](QWidget *w) {
+            const QImage image = w->grab().toImage();
+            int pixels = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    pixels += image.pixelColor(x, y).green() > 150 && image.pixelColor(x, y).red() < 100 ? 1 : 0;
+            return pixels;
+        };
+        choose(Mn);
+        QVERIFY(green(window->partButtons[Mn]) > 10);
+        QCOMPARE(green(window->partButtons[Hr]), 0);
+    }
+
     void setStopsTheClockThenAppliesWhatIsShown()
     {
         click(window->setButton);

@@ -3,6 +3,7 @@
 #include "entry/ui/DateField.h"
 #include "entry/ui/TClient.h"
 #include "entry/ui/TFour.h"
+#include "platform/ui/QtMessages.h"
 #include "support/EntryKeys.h"
 #include "support/FakePlatform.h"
 #include "support/ModalDriver.h"
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -61,9 +63,14 @@ class InvoiceDialogsTest : public QObject {
 
     // Runs the command; the user acts on its dialog, and leaves it closed.
     template <class Dialog>
+    void withDialogOf(TFiche &document, void (TFiche::*command)(), const std::function<void(Dialog &)> &user)
+    {
+        QVERIFY2(whileModal<Dialog>([&] { (document.*command)(); }, user), "the dialog was left open");
+    }
+    template <class Dialog>
     void withDialog(void (TFiche::*command)(), const std::function<void(Dialog &)> &user)
     {
-        QVERIFY2(whileModal<Dialog>([&] { ((*window).*command)(); }, user), "the dialog was left open");
+        withDialogOf(*window, command, user);
     }
 
     // Keys the invoice on screen from its date field: the date, Tab, the
@@ -85,7 +92,8 @@ private slots:
                               QStringLiteral("445600 NN TVA déductible"), QStringLiteral("445700 NN TVA collectée"),
                               QStringLiteral("607000 NN Achats"), QStringLiteral("706000 NN Prestations"),
                               QStringLiteral("707000 NN Ventes")};
-            f.ledger.ref.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("VE N Ventes")};
+            f.ledger.ref.ListeJnx = {QStringLiteral("AC N Achats"), QStringLiteral("V1 N Ventes diverses"),
+                                     QStringLiteral("VE N Ventes")};
             f.ledger.InitPlc();
             f.ledger.InitJnx();
             f.LitMois();
@@ -312,6 +320,35 @@ private slots:
         // for; the invoice, with nothing to post, was dropped.
         QCOMPARE(fake->messages.shown.size(), 2);
         QCOMPARE(fiche().ledger.NbLignes, 0);
+    }
+
+    // With the desktop's real message box, and a desktop that leaves another
+    // window active once it has closed: the keys typed next go to the field.
+    void afterAMessageTheKeyboardIsBackInTheField()
+    {
+        QtMessages messages;
+        Platform platform = fake->platform;
+        platform.messages = &messages;
+        TFiche document(platform);
+        document.run([&](Fiche &f) { f.ledger.ref = fiche().ledger.ref; });
+        QWidget elsewhere;
+        elsewhere.resize(100, 100);
+        withDialogOf<TClient>(document, &TFiche::FactCli, [&](TClient &d) {
+            d.journalField->setFocus(Qt::TabFocusReason);
+            retype(QStringLiteral("ZZ"));
+            onNextModal<QMessageBox>([&](QMessageBox *box) {
+                QCOMPARE(box->text(), QStringLiteral("Le journal ZZ n'existe pas"));
+                elsewhere.show();
+                elsewhere.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+                box->buttons().constFirst()->click();
+            });
+            key(Qt::Key_Tab);
+            QTRY_VERIFY(d.isActiveWindow());
+            QCOMPARE(focused(), d.journalField);
+            retype(QStringLiteral("VE"));
+            key(Qt::Key_Escape);
+        });
     }
 
     void fermerShowsTheInvoiceThatCannotBePostedAndLosesNothing()

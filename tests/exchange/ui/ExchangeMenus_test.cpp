@@ -115,6 +115,23 @@ private slots:
         QCOMPARE(page->monthCaption->text(), QStringLiteral("Avril 2002"));
     }
 
+    void theRowFoundIsSelected()
+    {
+        keyLine(QStringLiteral("10"), QStringLiteral("512000"), QStringLiteral("Un"), QStringLiteral("1,00"));
+        keyLine(QStringLiteral("11"), QStringLiteral("512000"), QStringLiteral("Deux"), QStringLiteral("2,00"));
+        QTest::mouseClick(page->monthGrid->viewport(), Qt::LeftButton, {},
+                          page->monthGrid->visualRect(page->monthGrid->model()->index(1, 2)).center());
+        QCOMPARE(page->monthGrid->currentIndex().row(), 1);
+        onNextModal<TRNom>([](TRNom *p) {
+            QTest::keyClicks(p->textField, QStringLiteral("loyer"));
+            QTest::keyClick(p->textField, Qt::Key_Return);
+        });
+        main->menuAction(Cmd::Rechercher)->trigger();
+        QCOMPARE(page->monthCaption->text(), QStringLiteral("Janvier 2002"));
+        QCOMPARE(page->monthGrid->currentIndex().row(), 0);
+        QCOMPARE(page->monthGrid->selectionModel()->selectedRows(), QModelIndexList{page->monthGrid->model()->index(0, 0)});
+    }
+
     void aLineKeyedBeforeASearchIsStillThereComingBack()
     {
         keyLine(QStringLiteral("20"), QStringLiteral("512"), QStringLiteral("Remise de loyer"), QStringLiteral("30"));
@@ -171,7 +188,7 @@ private slots:
         main->menuAction(Cmd::Cloturer)->trigger();
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Clôturer l'exercice en cours ?")});
         QCOMPARE(readBytes(dir->file(QStringLiteral("ANouveau.Txt"))),
-                 std::string("01/01/2003\t512000\t Banque\tAN\t\t30,00\r\n"
+                 std::string("01/01/2003\t512000\tBanque\tAN\t\t30,00\r\n"
                              "01/01/2003\t129000\t\tAN\t\t1000,00\r\n"));
     }
 };

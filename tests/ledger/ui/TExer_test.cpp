@@ -56,6 +56,11 @@ private slots:
         QVERIFY(!dialog.closingPicker->isEnabled());
         QCOMPARE(dialog.cancelButton->text(), QStringLiteral("Annuler"));
         QCOMPARE(dialog.okButton->text(), QStringLiteral("OK"));
+        // Room for the title in bold beside the title bar's icon, three buttons and their gaps.
+        dialog.show();
+        QFont bold = dialog.font();
+        bold.setBold(true);
+        QVERIFY(dialog.width() >= QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 120);
     }
 
     void okKeepsTheNewDatesAndWritesTheHeader()

@@ -53,10 +53,10 @@ private slots:
                 QTest::keyClick(box, Qt::Key(key));
             });
             QCOMPARE(messages.warningChoice(QStringLiteral("Le dossier est ouvert ailleurs."),
-                                            QStringLiteral("Ouvrir en lecture seule"), QStringLiteral("Ouvrir quand même")),
+                                            QStringLiteral("Ouvrir en &lecture seule"), QStringLiteral("&Ouvrir quand même")),
                      choice);
             buttons.sort();
-            QCOMPARE(buttons, (QStringList{"Annuler", "Ouvrir en lecture seule", "Ouvrir quand même"}));
+            QCOMPARE(buttons, (QStringList{"&Annuler", "&Ouvrir quand même", "Ouvrir en &lecture seule"}));
         }
     }
 

@@ -243,6 +243,40 @@ private slots:
         QVERIFY(regular > 100 && regular < 300);
     }
 
+    void aLongLabelStaysInsideItsColumnOnPaper()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("journal.pdf"));
+        const auto printer = pdfPrinter(file, 600);
+        const SheetPlace sheet(*printer);
+        MonthViewPage journal(8);
+        journal.grid.growFor(1);
+        const QStringList row{QStringLiteral("05/03/2002"), QStringLiteral("411000"),
+                              QStringLiteral("Facture Dupont et fils pour la livraison du cinq mars et les frais de port"),
+                              QStringLiteral("VE"), QStringLiteral("F12"), QStringLiteral("1234,50")};
+        for (int c = 0; c < row.size(); ++c)
+            journal.grid.set(1, c, row[c]);
+        QtPrinter device(*printer);
+        QVERIFY(printing::ImpJournal(device, journal, QStringLiteral("Mars"), 2002));
+
+        const PdfText pdf = readPdfText(file);
+        QVERIFY2(pdf.read, "pdftotext (poppler-utils) reads the file");
+        const PdfWord *first = pdf.find(0, QStringLiteral("Facture"));
+        QVERIFY(first);
+        QString label;
+        for (const PdfWord &word : pdf.pages[0]) {
+            if (qAbs(word.yMin - first->yMin) > 1 || word.xMin < first->xMin || pointsToMm(word.xMin) >= sheet.x(110))
+                continue;
+            label += word.text + u' ';
+            QVERIFY2(pointsToMm(word.xMax) <= sheet.x(110) - 1 + halfMm, qPrintable(word.text));
+        }
+        QVERIFY2(label.trimmed().endsWith(QStringLiteral("…")), qPrintable(label));
+        // The columns it used to run over are whole and in their places.
+        expectAt(pdf, 0, QStringLiteral("VE"), sheet, 110, 15);
+        expectAt(pdf, 0, QStringLiteral("F12"), sheet, 130, 15);
+        expectAt(pdf, 0, QStringLiteral("1234,50"), sheet, 160, 15, Edge::Right);
+    }
+
     void aFileThatCannotBeWrittenRefusesTheJob()
     {
         QTemporaryDir dir;

@@ -105,6 +105,13 @@ private slots:
             window->resize(width, 400);
             QTRY_COMPARE(window->closeButton->mapTo(window.get(), QPoint(0, 0)).x(), width - 90);
         }
+        // A desktop font that makes the button wider than that: it ends inside the window.
+        QFont large = window->font();
+        large.setPointSize(large.pointSize() * 2);
+        window->setFont(large);
+        window->resize(1200, 400);
+        QTRY_VERIFY(window->closeButton->geometry().right() < window->toolBar->width());
+        QVERIFY(window->closeButton->width() >= window->closeButton->sizeHint().width());
     }
 
     void newLetterPutsTheHeadingFirst()
