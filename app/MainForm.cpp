@@ -6,6 +6,7 @@
 #include "ledger/FileIO.h"
 #include "ledger/ReferenceData.h"
 #include "ledger/TextForms.h"
+#include "ledger/Validations.h"
 #include "platform/FileDialogs.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -33,6 +34,11 @@ QString MainForm::title() const
 QString MainForm::clockText(QTime time)
 {
     return forms::formatTime(time);
+}
+
+QString MainForm::validationStatus() const
+{
+    return validation::statusText(fiche_.ledger.exercice.finalUntil());
 }
 
 void MainForm::takeCommandLine(const QStringList &files)

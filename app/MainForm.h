@@ -34,6 +34,9 @@ public:
     bool readOnly() const { return readOnly_; }
     // The status bar's clock text (long time form).
     static QString clockText(QTime time);
+    // The status bar's validation text: "Validé jusqu'au 31/03/2002", empty
+    // while nothing is final.
+    QString validationStatus() const;
 
     // The file names of the command line, before the reference data is
     // loaded. The first is the dossier that start-up opens in place of the

@@ -4,6 +4,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/ReferenceData.h"
 #include "ledger/TextGrid.h"
+#include "ledger/Validations.h"
 #include "platform/Messages.h"
 #include "platform/Printer.h"
 
@@ -146,6 +147,9 @@ bool Reconciliation::postConfirmed()
                             .arg(forms::formatDate(entry.date), entry.label));
         if (!inChart(entry.counterpart))
             return tell(QStringLiteral("Le compte %1 n'existe pas").arg(entry.counterpart));
+        if (const QString final = validation::dateRefusal(ledger_.exercice.finalUntil(), entry.date); !final.isEmpty())
+            return tell(final + QStringLiteral(" : l'opération du %1 « %2 » ne peut pas y être passée.")
+                                    .arg(forms::formatDate(entry.date), entry.label));
         if (!entry.journal.isEmpty() && !ledger_.ref.journalItems.contains(entry.journal))
             return tell(QStringLiteral("Le journal %1 n'existe pas").arg(entry.journal));
         accounts.append(entry.counterpart);

@@ -10,8 +10,10 @@
 #include "cli/Listings.h"
 #include "cli/VatCommand.h"
 #include "cli/Verification.h"
+#include "cli/YearEndCommands.h"
 #include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
+#include "yearend/Fingerprint.h"
 
 namespace cli {
 namespace {
@@ -45,7 +47,13 @@ int verify(const Invocation &invocation, Streams &io)
     reportLine(io.err, reference::chargeCombo(QDir::current(), ref));
     const Verification verification = verifyLedger(lines, ref);
     io.out += formatVerification(verification);
-    return verification.anomalies() == 0 ? ExitOk : ExitFindings;
+    FiscalYear year;
+    header::read(lines, year);
+    const std::vector<const Validation *> altered =
+        year.validations.empty() ? std::vector<const Validation *>()
+                                 : yearend::alteredValidations(yearend::bookEntries(lines), year.validations);
+    append(io.out, yearend::validationReport(year.validations, altered));
+    return verification.anomalies() == 0 && altered.empty() ? ExitOk : ExitFindings;
 }
 
 int list(const Invocation &invocation, Streams &io)
@@ -112,6 +120,10 @@ int run(const QStringList &args, Streams &io)
         return tva(invocation, io);
     case Command::Rapprocher:
         return rapprocher(invocation, io);
+    case Command::Valider:
+        return valider(invocation, io);
+    case Command::Fec:
+        return fec(invocation, io);
     default:
         return list(invocation, io);
     }

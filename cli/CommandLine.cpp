@@ -2,6 +2,7 @@
 
 #include "ledger/TextForms.h"
 #include "platform/ProgramVersion.h"
+#include "yearend/Fec.h"
 
 
 #ifndef TAVELIN_VERSION
@@ -13,7 +14,7 @@ namespace {
 
 enum Option : unsigned {
     OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32, OptEnregistrer = 64,
-    OptTri = 128, OptClasses = 256, OptTrimestre = 512
+    OptTri = 128, OptClasses = 256, OptTrimestre = 512, OptJusquAu = 1024, OptSiren = 2048, OptDefinitive = 4096
 };
 
 // What a command takes after the ledger file.
@@ -37,10 +38,12 @@ constexpr CommandRule kCommands[] = {
     {"verifier", Command::Verifier, Second::None, 0},
     {"exporter", Command::Exporter, Second::None, OptMois | OptSortie},
     {"importer", Command::Importer, Second::ImportFile, 0},
-    {"cloture", Command::Cloture, Second::None, OptSortie},
+    {"cloture", Command::Cloture, Second::None, OptSortie | OptDefinitive},
     {"rechercher", Command::Rechercher, Second::Text, 0},
     {"rapprocher", Command::Rapprocher, Second::Statement, OptCompte | OptEnregistrer},
     {"tva", Command::Tva, Second::None, OptMois | OptTrimestre | OptDu | OptAu},
+    {"valider", Command::Valider, Second::None, OptJusquAu},
+    {"fec", Command::Fec, Second::None, OptSiren | OptSortie},
 };
 
 struct OptionRule {
@@ -60,6 +63,9 @@ constexpr OptionRule kOptions[] = {
     {"--tri", OptTri},
     {"--classes", OptClasses, false},
     {"--trimestre", OptTrimestre},
+    {"--jusqu-au", OptJusquAu},
+    {"--siren", OptSiren},
+    {"--definitive", OptDefinitive, false},
 };
 
 QString quoted(const QString &text)
@@ -139,6 +145,14 @@ QString applyOption(Option option, const QString &name, const QString &value, In
         invocation.save = true;
         return {};
     }
+    if (option == OptDefinitive) {
+        invocation.definitive = true;
+        return {};
+    }
+    if (option == OptSiren) {
+        invocation.siren = value;
+        return yearend::sirenRefusal(value);
+    }
     if (option == OptTri) {
         if (value != QLatin1String("compte"))
             return QStringLiteral("tri inconnu pour %1 : %2 (attendu compte)").arg(name, quoted(value));
@@ -158,7 +172,7 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     const QDate date = forms::parseDate(value);
     if (!date.isValid())
         return QStringLiteral("date invalide pour %1 : %2 (attendu JJ/MM/AAAA)").arg(name, quoted(value));
-    (option == OptDu ? invocation.du : invocation.au) = date;
+    (option == OptDu ? invocation.du : option == OptAu ? invocation.au : invocation.jusquAu) = date;
     return {};
 }
 
@@ -268,6 +282,10 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
     if (invocation.command == Command::Tva)
         if (const QString error = periodError(given, invocation); !error.isEmpty())
             return failure(error);
+    if (invocation.command == Command::Valider && !invocation.jusquAu)
+        return failure(QStringLiteral("date manquante : valider attend --jusqu-au JJ/MM/AAAA"));
+    if (invocation.command == Command::Fec && invocation.siren.isEmpty())
+        return failure(QStringLiteral("SIREN manquant : fec attend --siren NNNNNNNNN"));
     return {invocation, {}};
 }
 
@@ -280,10 +298,12 @@ QString usageReminder()
         "        tavelin-cli verifier FICHIER\n"
         "        tavelin-cli exporter FICHIER [--mois AAAAMM] [--sortie FICHIER.txt]\n"
         "        tavelin-cli importer FICHIER ENTREES.txt\n"
-        "        tavelin-cli cloture FICHIER [--sortie FICHIER.txt]\n"
+        "        tavelin-cli cloture FICHIER [--definitive] [--sortie FICHIER.txt]\n"
         "        tavelin-cli rechercher FICHIER TEXTE\n"
         "        tavelin-cli rapprocher FICHIER RELEVE [--compte 512000] [--enregistrer]\n"
         "        tavelin-cli tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
+        "        tavelin-cli valider FICHIER --jusqu-au JJ/MM/AAAA\n"
+        "        tavelin-cli fec FICHIER --siren NNNNNNNNN [--sortie DOSSIER]\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -297,8 +317,9 @@ QString helpText()
         "standard ce que l'application affiche : une ligne de la grille par ligne de texte,\n"
         "les cellules séparées par une tabulation, en UTF-8. Le plan comptable (Tavelin.plc)\n"
         "et les journaux (Tavelin.cbx) sont lus dans le répertoire courant, comme le fait\n"
-        "l'application. Seuls importer et rapprocher --enregistrer modifient le dossier ;\n"
-        "exporter et cloture écrivent le fichier donné par --sortie.\n"
+        "l'application. Seuls importer, rapprocher --enregistrer, valider et cloture\n"
+        "--definitive modifient le dossier ; exporter et cloture écrivent le fichier donné par\n"
+        "--sortie, fec le FEC dans un dossier.\n"
         "\n"
         "Commandes :\n"
         "  mois FICHIER AAAAMM\n"
@@ -329,9 +350,11 @@ QString helpText()
         "  importer FICHIER ENTREES.txt\n"
         "      ajoute au dossier les écritures du fichier, comme « Importer », puis enregistre\n"
         "      le dossier ; le compte rendu de l'import va sur la sortie d'erreur\n"
-        "  cloture FICHIER [--sortie FICHIER.txt]\n"
+        "  cloture FICHIER [--definitive] [--sortie FICHIER.txt]\n"
         "      les écritures d'à-nouveaux que la clôture de l'exercice écrit dans ANouveau.Txt,\n"
-        "      sans question ; sans --sortie, sur la sortie standard\n"
+        "      sans question ; sans --sortie, sur la sortie standard ; avec --definitive, la\n"
+        "      clôture devient définitive : tout l'exercice est validé (après contrôle) et le\n"
+        "      dossier enregistré\n"
         "  rechercher FICHIER TEXTE\n"
         "      chaque ligne de la grille d'un mois dont une cellule contient le texte (majuscules\n"
         "      et minuscules confondues, accents compris) : le mois AAAAMM, le numéro de la\n"
@@ -350,6 +373,14 @@ QString helpText()
         "      la déclaration de TVA de la période : ses huit lignes, chacune son libellé et\n"
         "      son montant (vide pour « TVA nette due » ou « Crédit de TVA à reporter » quand\n"
         "      elle ne s'applique pas)\n"
+        "  valider FICHIER --jusqu-au JJ/MM/AAAA\n"
+        "      valide les écritures jusqu'à cette date, comme « Valider les écritures », puis\n"
+        "      enregistre le dossier ; les problèmes trouvés vont sur la sortie d'erreur et rien\n"
+        "      n'est validé\n"
+        "  fec FICHIER --siren NNNNNNNNN [--sortie DOSSIER]\n"
+        "      écrit le fichier des écritures comptables SIRENFECAAAAMMJJ.txt dans le dossier\n"
+        "      (par défaut le répertoire courant) ; le contrôle et le compte rendu vont sur la\n"
+        "      sortie d'erreur\n"
         "\n"
         "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
         "comme dans les fenêtres, avec une virgule) :\n"
@@ -372,8 +403,11 @@ QString helpText()
         "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, la calculette\n"
         "     refuse le calcul, ou la déclaration de TVA ne peut pas être établie (un montant\n"
         "     n'est pas un nombre) : message de la fenêtre sur la sortie d'erreur\n"
-        "  2  commande, argument ou option incorrects\n"
-        "  3  verifier a trouvé au moins une anomalie ; rechercher n'a rien trouvé\n");
+        "  2  commande, argument ou option incorrects (un SIREN invalide compris)\n"
+        "  3  verifier a trouvé au moins une anomalie ou des écritures validées modifiées ;\n"
+        "     rechercher n'a rien trouvé ; valider ou cloture --definitive ont trouvé des\n"
+        "     problèmes (rien n'est validé) ; fec a écrit le fichier malgré des problèmes ;\n"
+        "     importer a refusé des écritures de la période validée\n");
 }
 
 QString versionText()

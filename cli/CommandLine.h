@@ -11,7 +11,7 @@ namespace cli {
 
 enum class Command {
     Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Bilan, Verifier,
-    Exporter, Importer, Cloture, Rechercher, Rapprocher, Tva, Help, Version
+    Exporter, Importer, Cloture, Rechercher, Rapprocher, Tva, Valider, Fec, Help, Version
 };
 
 struct Invocation {
@@ -28,6 +28,9 @@ struct Invocation {
     std::optional<QDate> au;
     bool sortByAccount = false;  // --tri compte
     bool classSubtotals = false; // --classes
+    std::optional<QDate> jusquAu; // valider: the day the entries are validated up to
+    QString siren;                // fec: a SIREN whose Luhn key is right
+    bool definitive = false;      // cloture: the closing made final
 };
 
 struct ParsedCommandLine {

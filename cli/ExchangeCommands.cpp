@@ -4,6 +4,7 @@
 #include "cli/Dossier.h"
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
+#include "cli/YearEndCommands.h"
 #include "document/Fiche.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ExchangeText.h"
@@ -65,14 +66,16 @@ int importer(const Invocation &invocation, Streams &io)
     if (!saveDossier(fiche, invocation.file, QStringLiteral("Aucune écriture n'a été ajoutée au dossier.")))
         return ExitUnreadable;
     messages.information(outcome.message);
-    return ExitOk;
+    return outcome.refused > 0 ? ExitFindings : ExitOk;
 }
 
 int cloture(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
-    if (!openDossier(fiche, invocation.file))
+    DossierLock lock;
+    if ((invocation.definitive && !lockForSaving(lock, invocation.file, *fiche.platform().messages))
+        || !openDossier(fiche, invocation.file))
         return ExitUnreadable;
     QString refusal = reports::closingRefusal(fiche.ledger.exercice);
     reports::OpeningEntries entries;
@@ -87,7 +90,10 @@ int cloture(const Invocation &invocation, Streams &io)
     // Without anyone to ask, the warnings go to standard error and the file is written.
     for (const QString &warning : entries.warnings)
         fiche.platform().messages->information(warning);
-    return deliver(invocation, entries.text, fiche, io);
+    const int delivered = deliver(invocation, entries.text, fiche, io);
+    if (delivered != ExitOk || !invocation.definitive)
+        return delivered;
+    return closeDefinitively(fiche, invocation.file);
 }
 
 int rechercher(const Invocation &invocation, Streams &io)

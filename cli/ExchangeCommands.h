@@ -16,11 +16,13 @@ int exporter(const Invocation &invocation, Streams &io);
 // place, holding its lock throughout; the import's summary goes to standard
 // error once the dossier is saved. A file of entries that cannot be read, a
 // dossier another session keeps open for longer than a short wait, or a save
-// that fails leaves the dossier untouched, and says so.
+// that fails leaves the dossier untouched, and says so. Entries of the
+// validated period are refused (ExitFindings), the others imported.
 int importer(const Invocation &invocation, Streams &io);
 
 // The opening entries the closing writes to "ANouveau.Txt", to --sortie or
 // standard output, without the question; a refused closing writes nothing.
+// With --definitive, the closing is then made final and the dossier saved.
 int cloture(const Invocation &invocation, Streams &io);
 
 // Every row of every month with a cell holding the text: the month key, the

@@ -5,7 +5,6 @@
 #include "exchange/ExchangeCommands.h"
 #include "exchange/SearchCommands.h"
 #include "platform/Messages.h"
-#include "yearend/Closing.h"
 
 namespace document {
 namespace {
@@ -60,11 +59,6 @@ void Rechercher(Fiche &fiche)
 void RContinuer(Fiche &fiche)
 {
     showFound(fiche, exchange::RContinuer(fiche.ledger, fiche.search));
-}
-
-void Cloturer(Fiche &fiche)
-{
-    tellUser(fiche, reports::Cloturer(fiche.ledger));
 }
 
 } // namespace document

@@ -2,7 +2,7 @@
 
 class Fiche;
 
-// The import, export, search and closing commands of the document. Each
+// The import, export and search commands of the document. Each
 // dispatches to its subsystem, then reads the month on screen again when the
 // lines changed or the search found another month, and tells the user what
 // the command had to say.
@@ -16,6 +16,5 @@ void Rechercher(Fiche &fiche);
 // Acts from every page; the month found is read into the entry grid (and a
 // month view shown is rebuilt on it) without bringing the entry page up.
 void RContinuer(Fiche &fiche);
-void Cloturer(Fiche &fiche);
 
 } // namespace document

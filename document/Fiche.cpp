@@ -6,6 +6,8 @@
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
 #include "platform/Messages.h"
+#include "yearend/Closing.h"
+#include "yearend/Fingerprint.h"
 
 #include <QFileInfo>
 
@@ -116,6 +118,11 @@ void Fiche::Saisie()
 void Fiche::Exercice()
 {
     FiscalYear &year = ledger.exercice;
+    // Moving the dates of a closed year would open it again.
+    if (!reports::closingRefusal(year).isEmpty()) {
+        platform().messages->information(QStringLiteral("Exercice clôturé : ses dates ne peuvent plus être modifiées."));
+        return;
+    }
     if (auto dates = platform().fiscalYear->ask(year.debut, year.fin, year.cloture)) {
         year.debut = dates->debut;
         year.fin = dates->fin;
@@ -133,6 +140,10 @@ void Fiche::Nouveau()
     ledger.Modifie = false;
     ledger.NomFichier.clear();
     Caption.clear();
+    // The new dossier keeps the dates of the previous one, not its closing
+    // nor its validations: its year is open.
+    ledger.exercice.cloture = ledger.exercice.debut;
+    ledger.exercice.validations.clear();
     Exercice();
     // The new dossier opens on its entry page, as a loaded one does: a view
     // left on screen would still show the previous dossier's figures.
@@ -165,6 +176,12 @@ bool Fiche::Charge(const QString &fileName)
     ledger.MoisModifie = false;
     if (!ledger.Lignes.empty())
         ledger.Squize();
+    if (loaded && !ledger.exercice.validations.empty()) {
+        const QString altered = yearend::alterationMessage(
+            yearend::alteredValidations(yearend::bookEntries(ledger.Lignes), ledger.exercice.validations));
+        if (!altered.isEmpty())
+            platform().messages->information(altered);
+    }
     const QDate today = platform().clock->today();
     if (today > ledger.DebutExercice())
         Dernier();

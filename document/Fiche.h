@@ -49,6 +49,7 @@ public:
     void Exercice();
     void Nouveau();
     // Loads a ledger file; false when it does not exist or cannot be read.
+    // Entries validated and changed since (outside Tavelin) are told once.
     bool Charge(const QString &fileName);
     // Saves when modified; false (with the user told why) when the write failed.
     bool Sauve(const QString &fileName);

@@ -7,6 +7,7 @@
 #include "entry/MonthOrder.h"
 #include "ledger/Ledger.h"
 #include "ledger/TextForms.h"
+#include "ledger/Validations.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 
@@ -115,7 +116,8 @@ int EntryLine::targetRow()
     return row;
 }
 
-// A date the month grid can hold: a date of the fiscal year, in the month shown
+// A date the month grid can hold: a date of the fiscal year, after the last
+// day validated (entries may no longer be added there), in the month shown
 // (a date of another month would be stored under this month's key, where the
 // other month's journal never finds it).
 bool EntryLine::checkDate()
@@ -125,6 +127,11 @@ bool EntryLine::checkDate()
         return false;
     if (*date < ledger_.DebutExercice() || *date > ledger_.FinExercice()) {
         message(QStringLiteral("Date en dehors des limites de l'exercice"));
+        return false;
+    }
+    if (const QString validated = validation::dateRefusal(ledger_.exercice.finalUntil(), *date); !validated.isEmpty()) {
+        message(validated);
+        entry_.focus = Focus::Date;
         return false;
     }
     if (date->year() != ledger_.Annee || date->month() != ledger_.Mois) {

@@ -4,6 +4,7 @@
 #include "entry/ChartLines.h"
 #include "entry/DateText.h"
 #include "ledger/TextForms.h"
+#include "ledger/Validations.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
@@ -39,11 +40,12 @@ void InvoiceEntry::message(const QString &text) const
 }
 
 void InvoiceEntry::Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice,
-                        const QStringList &chart, const QStringList &journals)
+                        const QStringList &chart, const QStringList &journals, QDate validatedUntil)
 {
     proposed_ = proposed;
     debut_ = debutExercice;
     fin_ = finExercice;
+    validatedUntil_ = validatedUntil;
     chart_ = chart;
     journals_ = journals;
     invoices_.clear();
@@ -137,6 +139,10 @@ std::optional<InvoiceField> InvoiceEntry::refusal(int index)
     }
     if (!inFiscalYear(*day)) {
         message(number + QStringLiteral("date en dehors des limites de l'exercice"));
+        return InvoiceField::Date;
+    }
+    if (validatedUntil_.isValid() && *day <= validatedUntil_) {
+        message(number + validation::periodValidated(validatedUntil_));
         return InvoiceField::Date;
     }
     for (InvoiceField field : kAccounts) {
@@ -248,15 +254,21 @@ bool InvoiceEntry::fieldLeft(InvoiceField field)
 
 // An empty date takes today's. A date outside the fiscal year is refused, as
 // the entry line refuses it: posted, it would land in a month of no year shown.
+// A date in the validated period is refused the same way.
 bool InvoiceEntry::dateLeft()
 {
     QString &date = shown[InvoiceField::Date];
     if (datetext::fieldText(date)[0] == u' ')
         date = forms::formatDate(platform_.clock->today());
     const std::optional<QDate> day = datetext::toDate(date);
-    if (!day || inFiscalYear(*day))
+    if (!day)
         return true;
-    message(QStringLiteral("Date en dehors des limites de l'exercice"));
+    if (!inFiscalYear(*day))
+        message(QStringLiteral("Date en dehors des limites de l'exercice"));
+    else if (validatedUntil_.isValid() && *day <= validatedUntil_)
+        message(validation::periodValidated(validatedUntil_));
+    else
+        return true;
     focus = InvoiceField::Date;
     return false;
 }

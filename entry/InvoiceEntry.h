@@ -20,10 +20,11 @@ public:
 
     InvoiceKind kind() const { return kind_; }
 
-    // The guides' proposals, the fiscal year and copies of the chart and the
-    // journals list; the dialog opens on a new invoice, ready to be typed.
+    // The guides' proposals, the fiscal year, copies of the chart and the
+    // journals list, and the last day validated (no invoice may be dated on or
+    // before it); the dialog opens on a new invoice, ready to be typed.
     void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart,
-              const QStringList &journals);
+              const QStringList &journals, QDate validatedUntil = {});
     // The invoices to post, in the order they were typed; those with neither
     // a label nor an amount hold nothing to post and are left out.
     void Result(std::vector<Invoice> &invoices) const;
@@ -87,6 +88,7 @@ private:
     InvoiceProposals proposed_;
     QDate debut_;
     QDate fin_;
+    QDate validatedUntil_;
     QStringList chart_;
     QStringList journals_;
 };

@@ -3,6 +3,7 @@
 #include "entry/ChartLines.h"
 #include "entry/EntryState.h"
 #include "ledger/Ledger.h"
+#include "ledger/Validations.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -19,11 +20,27 @@ void MonthGrid::fillPanel(const EntryPanel &texts)
     entry_.JournalCourant = texts.journal;
 }
 
+QString MonthGrid::validatedNote(int r) const
+{
+    if (r < 0 || r >= ledger_.NbLignes)
+        return {};
+    return validation::entryRefusal(ledger_.exercice.validations, ledger_.monthGrid.at(r, 0));
+}
+
+bool MonthGrid::refusedAsValidated(int r) const
+{
+    const QString refusal = validatedNote(r);
+    if (refusal.isEmpty())
+        return false;
+    ledger_.platform().messages->information(refusal);
+    return true;
+}
+
 void MonthGrid::modifySelected()
 {
     const int r = entry_.selectedRow;
     const TextGrid &grid = ledger_.monthGrid;
-    if (r < 0 || r >= grid.rowCount())
+    if (r < 0 || r >= grid.rowCount() || refusedAsValidated(r))
         return;
     entry_.ModeModif = true;
     entry_.LigneModif = r;
@@ -35,6 +52,8 @@ void MonthGrid::modifySelected()
 void MonthGrid::Supprimer()
 {
     const int r = entry_.selectedRow;
+    if (refusedAsValidated(r))
+        return;
     if (r >= 0 && r < ledger_.NbLignes) {
         ledger_.monthGrid.moveRowsUp(r + 1, ledger_.NbLignes - 1);
         --ledger_.NbLignes;
@@ -55,7 +74,7 @@ void MonthGrid::Supprimer()
 bool MonthGrid::deleteAsked()
 {
     const int r = entry_.selectedRow;
-    if (r < 0 || r >= ledger_.NbLignes)
+    if (r < 0 || r >= ledger_.NbLignes || refusedAsValidated(r))
         return false;
     const QString question =
         QStringLiteral("Supprimer l'écriture du %1 ?").arg(ledger_.monthGrid.at(r, 0).trimmed());

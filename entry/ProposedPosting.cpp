@@ -4,6 +4,7 @@
 #include "ledger/AmountTotal.h"
 #include "ledger/Codec1252.h"
 #include "ledger/Ledger.h"
+#include "ledger/Validations.h"
 
 #include <array>
 #include <string>
@@ -16,8 +17,8 @@ QString refusal(const Ledger &ledger, const ProposedEntry &entry)
         return QStringLiteral("L'écriture ne comporte aucune ligne.");
     if (!entry.date.isValid() || entry.date < ledger.DebutExercice() || entry.date > ledger.FinExercice())
         return QStringLiteral("Date en dehors des limites de l'exercice");
-    if (const QDate final = ledger.exercice.finalUntil(); final.isValid() && entry.date <= final)
-        return QStringLiteral("Les écritures jusqu'au %1 sont validées").arg(forms::formatDate(final));
+    if (const QString final = validation::dateRefusal(ledger.exercice.finalUntil(), entry.date); !final.isEmpty())
+        return final;
     if (entry.journal.isEmpty())
         return QStringLiteral("Choisissez le journal de l'écriture.");
     if (chartlines::findByCode(ledger.ref.ListeJnx, entry.journal) == chartlines::npos)

@@ -62,11 +62,12 @@ ImportOutcome importFile(Ledger &ledger, const QString &path)
     if (!why.isEmpty())
         return {false, fileio::readFailedMessage(path, why)};
     ledger.EcritMois();
-    const ImportSummary summary = importEntries(std::move(bytes), ledger.Lignes);
+    const ImportSummary summary =
+        importEntries(std::move(bytes), ledger.Lignes, ledgerfile::kMaxLines, ledger.exercice.finalUntil());
     if (summary.refusedAt > 0)
         return {false, summaryMessage(summary)};
     ledger.Modifie = true;
-    return {true, summaryMessage(summary)};
+    return {true, summaryMessage(summary), summary.refused};
 }
 
 QString ExportMois(const Ledger &ledger)

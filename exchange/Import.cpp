@@ -2,9 +2,12 @@
 
 #include "exchange/ExchangeText.h"
 #include "exchange/ImportEncoding.h"
+#include "ledger/Codec1252.h"
 #include "ledger/Header.h"
 #include "ledger/MonthKey.h"
+#include "ledger/TextForms.h"
 #include "ledger/TextLines.h"
+#include "ledger/Validations.h"
 
 #include <QStringList>
 #include <cstring>
@@ -92,11 +95,21 @@ QString lineList(const std::vector<int> &numbers, int total)
     return list;
 }
 
+// Whether the line's date (its first field) falls in the validated period.
+bool inValidatedPeriod(std::string_view line, QDate validatedUntil)
+{
+    if (!validatedUntil.isValid())
+        return false;
+    const QDate date = forms::parseDate(cp1252::decode(line.substr(0, line.find('\t'))));
+    return date.isValid() && date <= validatedUntil;
+}
+
 } // namespace
 
-ImportSummary importEntries(std::string fileBytes, LineList &lines, std::size_t maxLines)
+ImportSummary importEntries(std::string fileBytes, LineList &lines, std::size_t maxLines, QDate validatedUntil)
 {
     ImportSummary summary;
+    summary.validatedUntil = validatedUntil;
     const Cp1252Text text = toCp1252(std::move(fileBytes));
     summary.fromUtf8 = text.fromUtf8;
     summary.replaced = text.replaced;
@@ -124,6 +137,11 @@ ImportSummary importEntries(std::string fileBytes, LineList &lines, std::size_t 
         const std::string_view line = fileLines[i];
         if (trimmed(line).empty())
             continue;
+        if (inValidatedPeriod(line, validatedUntil)) {
+            ++summary.refused;
+            listLine(summary.firstRefusedLines, int(i + 1));
+            continue;
+        }
         ++summary.entries;
         const std::string key = keyOf(line);
         if (!forms::parseMonthKey(key)) {
@@ -193,6 +211,16 @@ QString summaryMessage(const ImportSummary &summary)
                                     "leurs écritures n'apparaîtront dans aucun mois.")
                          .arg(summary.undated)
                          .arg(lineList(summary.firstUndatedLines, summary.undated)));
+
+    if (summary.refused == 1)
+        parts.append(validation::periodValidated(summary.validatedUntil)
+                     + QStringLiteral(" : 1 écriture refusée (ligne %1).")
+                           .arg(lineList(summary.firstRefusedLines, summary.refused)));
+    else if (summary.refused > 1)
+        parts.append(validation::periodValidated(summary.validatedUntil)
+                     + QStringLiteral(" : %1 écritures refusées (lignes %2).")
+                           .arg(summary.refused)
+                           .arg(lineList(summary.firstRefusedLines, summary.refused)));
     return parts.join(u'\n');
 }
 

@@ -3,6 +3,7 @@
 #include "ledger/LedgerFile.h"
 #include "ledger/LineList.h"
 
+#include <QDate>
 #include <QString>
 #include <string>
 #include <vector>
@@ -28,6 +29,11 @@ struct ImportSummary {
     // than the `lineLimit` a dossier may hold.
     std::size_t refusedAt = 0;
     std::size_t lineLimit = 0;
+    // Entries dated on or before the last day validated, left out: entries
+    // may no longer be added there.
+    QDate validatedUntil;
+    int refused = 0;
+    std::vector<int> firstRefusedLines; // the first few, from 1
 };
 
 inline constexpr std::size_t kUndatedLinesListed = 5;
@@ -43,13 +49,16 @@ inline constexpr int kFieldsImported = 10;
 // passed over; a NUL byte ends the text at the start of its line. The file may be code page 1252 or
 // UTF-8 (see ImportEncoding.h). When the lines would then number more than
 // `maxLines` (the loading's limit, the header the save adds included),
-// nothing is imported.
-ImportSummary importEntries(std::string fileBytes, LineList &lines, std::size_t maxLines = ledgerfile::kMaxLines);
+// nothing is imported. A line whose date falls on or before `validatedUntil`
+// (when valid) is refused; the other lines come in.
+ImportSummary importEntries(std::string fileBytes, LineList &lines, std::size_t maxLines = ledgerfile::kMaxLines,
+                            QDate validatedUntil = {});
 
 // What the user is told after an import: how many entries came in, how many
 // characters were replaced and cells cut, which lines will show in no month,
 // where a NUL byte ended the reading, which lines were UTF-8 in a code page
-// 1252 file; or why nothing came in.
+// 1252 file, which were refused as dated in the validated period; or why
+// nothing came in.
 QString summaryMessage(const ImportSummary &summary);
 
 } // namespace exchange

@@ -4,6 +4,15 @@
 #include "ledger/LedgerFile.h"
 #include "ledger/TextForms.h"
 
+QDate FiscalYear::finalUntil() const
+{
+    const QDate validated = validation::validatedUntil(validations);
+    const QDate closed = cloture > debut ? cloture : QDate();
+    if (!closed.isValid())
+        return validated;
+    return validated.isValid() && validated > closed ? validated : closed;
+}
+
 namespace header {
 namespace {
 constexpr std::string_view kOpen = "<HEAD>";
@@ -12,12 +21,16 @@ constexpr std::string_view kClose = "</HEAD>";
 
 void read(const LineList &lines, FiscalYear &year)
 {
+    year.validations.clear();
     const std::size_t open = lines.indexOf(kOpen);
     if (open == LineList::npos)
         return;
     const std::size_t close = lines.indexOf(kClose, open + 1);
     if (close == LineList::npos)
         return;
+    for (std::size_t i = open + 1; i < close; ++i)
+        if (validation::isRecordLine(lines[i]))
+            year.validations.push_back(validation::readRecord(lines[i]));
     // The block is read as the loading leaves it, without the lines that carry
     // no data: read with them, an empty line after "<HEAD>" would hide dates
     // that the next save, once the line is dropped, hands to the next loading.
@@ -57,8 +70,12 @@ void write(LineList &lines, const FiscalYear &year)
         cp1252::encode(forms::formatDate(year.fin)),
         cp1252::encode(forms::formatDate(year.cloture)),
         std::string(kClose)};
-    for (std::size_t i = 0; i < 5; ++i)
+    for (std::size_t i = 0; i < 4; ++i)
         lines.insert(i, texts[i]);
+    std::size_t at = 4;
+    for (const Validation &v : year.validations)
+        lines.insert(at++, validation::recordLine(v));
+    lines.insert(at, texts[4]);
 }
 
 } // namespace header

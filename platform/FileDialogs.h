@@ -21,4 +21,7 @@ public:
     virtual ~FileDialogs() = default;
     virtual std::optional<QString> open(const FileDialogRequest &request) = 0;
     virtual std::optional<QString> save(const FileDialogRequest &request) = 0;
+    // The desktop's folder dialog, opened on `start`; the folder chosen, or
+    // nothing when cancelled. The current folder stays as it was.
+    virtual std::optional<QString> folder(const QString &title, const QString &start) = 0;
 };

@@ -7,7 +7,9 @@
 #include "ledger/MonthKey.h"
 #include "ledger/ReferenceData.h"
 #include "ledger/TextForms.h"
+#include "yearend/EntryValidation.h"
 #include "platform/BusyPointer.h"
+#include "platform/Clock.h"
 #include "platform/Messages.h"
 
 #include <algorithm>
@@ -215,25 +217,39 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
     return entries;
 }
 
-QString Cloturer(Ledger &ledger)
+ClosingOutcome Cloturer(Ledger &ledger)
 {
     const QString refusal = closingRefusal(ledger.exercice);
     if (!refusal.isEmpty())
-        return refusal;
+        return {refusal};
     const Platform &platform = ledger.platform();
     if (!platform.messages->warningOkCancel(QStringLiteral("Clôturer l'exercice en cours ?")))
         return {};
-    const Hourglass hourglass(platform.busy);
-    ledger.EcritMois();
-    const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.exercice, ledger.ref.ListePlc);
-    if (!entries.error.isEmpty())
-        return entries.error;
-    if (!entries.warnings.isEmpty()
-        && !platform.messages->warningOkCancel(entries.warnings.join(QStringLiteral("\n\n"))
-                                               + QStringLiteral("\n\nÉcrire « %1 » tout de même ?").arg(kOpeningEntriesFile)))
+    {
+        const Hourglass hourglass(platform.busy);
+        ledger.EcritMois();
+        const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.exercice, ledger.ref.ListePlc);
+        if (!entries.error.isEmpty())
+            return {entries.error};
+        if (!entries.warnings.isEmpty()
+            && !platform.messages->warningOkCancel(entries.warnings.join(QStringLiteral("\n\n"))
+                                                   + QStringLiteral("\n\nÉcrire « %1 » tout de même ?").arg(kOpeningEntriesFile)))
+            return {};
+        const QString failure = exchange::writeExchangeFile(
+            ledger, ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text, fileio::NamedBy::Program);
+        if (!failure.isEmpty())
+            return {failure};
+    }
+    if (platform.messages->warningYesNoCancel(QStringLiteral("Clôturer définitivement l'exercice ? Les écritures ne "
+                                                             "pourront plus être modifiées."))
+        != Messages::Answer::Oui)
         return {};
-    return exchange::writeExchangeFile(ledger, ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text,
-                                       fileio::NamedBy::Program);
+    const yearend::ValidationOutcome outcome =
+        yearend::closeDefinitively(ledger.Lignes, ledger.ref, ledger.exercice, platform.clock->today());
+    const bool definitive = outcome.problems.empty();
+    if (definitive)
+        ledger.EcritHead();
+    return {yearend::definitiveClosingMessage(outcome, ledger.exercice, yearend::kProblemsShown), definitive};
 }
 
 } // namespace reports

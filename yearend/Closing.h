@@ -11,8 +11,9 @@
 // The year-end closing: the balance of every account over all the entries of
 // the document, classes 6 and 7 summed into the result, written as the
 // opening entries of the next year ("ANouveau.Txt", in the exchange form the
-// import reads). The document itself is left as it is: no closing date is
-// recorded, and the closing may be run again, each run replacing the file.
+// import reads). The closing may be run again, each run replacing the file,
+// until the user makes it final: the whole year is then validated and its
+// closing date recorded, after which the year is closed.
 namespace reports {
 
 inline const QString kOpeningEntriesFile = QStringLiteral("ANouveau.Txt");
@@ -38,11 +39,17 @@ struct OpeningEntries {
 // the warnings say so, the latter with its month and row.
 OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const QStringList &listePlc);
 
+struct ClosingOutcome {
+    QString message;         // what the user must be told
+    bool definitive = false; // the year was closed for good: the dossier is to be saved
+};
+
 // "&Clôturer exercice": refuses a closed year, asks for confirmation, writes
 // the month on screen back so that its entries count, shows the warnings and
 // asks again when there are any, then writes the opening entries beside the
-// reference files. Gives back what the user must
-// be told: the refusal or the failure, nothing once the file is written.
-QString Cloturer(Ledger &ledger);
+// reference files. Once they are written, asks whether to close the year for
+// good; on "Oui", validates the whole year and records its end as the closing
+// date, unless the checks find problems.
+ClosingOutcome Cloturer(Ledger &ledger);
 
 } // namespace reports

@@ -65,6 +65,16 @@ CommandHandler onForm(Command command)
     return [command](TMainForm &window, bool) { std::invoke(command, window.form()); };
 }
 
+// A command that may make entries final: the dossier is saved at once when
+// it did.
+CommandHandler savedWhenFinal(bool (TFiche::*operation)())
+{
+    return [operation](TMainForm &window, bool) {
+        if ((window.fiche()->*operation)())
+            window.fiche()->run([&](Fiche &) { window.form().save(); });
+    };
+}
+
 // A tool window: created on demand, modal over the main window, destroyed
 // when closed; nothing of it is kept.
 template <typename Tool>
@@ -136,6 +146,8 @@ QList<Menu> buildMenu()
         on(Cmd::ExporterMois, onDocument(document::ExportMois), u"&Mois", u"Exporter mois visualisé"),
         on(Cmd::ExporterJournal, onDocument(document::ExportJournal), u"&Tout le journal",
            u"Exporter tout le journal"),
+        on(Cmd::ExporterFec, onDocumentWindow(&TFiche::ExporterFec), u"&FEC (contrôle fiscal)...",
+           u"Exporter le fichier des écritures comptables"),
     };
     return {
         {s(u"&Fichier"), 3, {
@@ -204,7 +216,8 @@ QList<Menu> buildMenu()
             on(Cmd::Messages, onDocumentWindow(&TFiche::Messages), u"&Messages", u"Messages"),
             on(Cmd::Emprunts, openTool<TEmprunt>(), u"&Emprunts", u"Calculer un emprunt"),
             separated(on(Cmd::Placements, openTool<TPlacement>(), u"&Placements", u"Calculer un placement")),
-            off(Cmd::Cloturer, onDocument(document::Cloturer), u"&Clôturer exercice", u"Clôturer l'exercice"),
+            off(Cmd::Valider, savedWhenFinal(&TFiche::Valider), u"&Valider les écritures...", u"Valider les écritures"),
+            off(Cmd::Cloturer, savedWhenFinal(&TFiche::Cloturer), u"&Clôturer exercice", u"Clôturer l'exercice"),
         }},
         {s(u"&Utilitaires"), 9, {
             on(Cmd::Calendrier, openTool<TCalendrier>(), u"&Calendrier", u"Calendrier"),

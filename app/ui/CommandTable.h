@@ -10,7 +10,7 @@ class TMainForm;
 enum class Cmd {
     // Fichier
     Nouveau, Ouvrir, Enregistrer, EnregistrerSous, MiseEnPage, Imprimer, Apercu, ConfigurerImprimante,
-    Importer, Exporter, ExporterMois, ExporterJournal, Quitter,
+    Importer, Exporter, ExporterMois, ExporterJournal, ExporterFec, Quitter,
     // Édition
     Copier, Coller, Rechercher, Continuer, Pointer,
     // Bases
@@ -21,7 +21,7 @@ enum class Cmd {
     // Paramètres
     Societe, Journaux, PlanComptable, Exercice, Guides, OuvrirAuto,
     // Outils
-    TraitementTexte, Messages, Emprunts, Placements, Cloturer,
+    TraitementTexte, Messages, Emprunts, Placements, Valider, Cloturer,
     // Utilitaires
     Calendrier, Calculatrice, Horloge, Euro, BlocNotes,
     // Aide

@@ -147,7 +147,8 @@ void TMainForm::buildStatusBar()
 {
     hintPanel = new QLabel(this);
     clockPanel = new QLabel(this);
-    for (QLabel *panel : {hintPanel, clockPanel}) {
+    validationPanel = new QLabel(this);
+    for (QLabel *panel : {hintPanel, clockPanel, validationPanel}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(2);
     }
@@ -155,7 +156,11 @@ void TMainForm::buildStatusBar()
     // 50 pixels, or what the time needs in the desktop's font.
     const int timeWidth = clockPanel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 8;
     clockPanel->setFixedWidth(std::max(kClockPanelWidth, timeWidth));
+    validationPanel->setFixedWidth(
+        validationPanel->fontMetrics().horizontalAdvance(QStringLiteral("Validé jusqu'au 00/00/0000")) + 12);
+    validationPanel->hide();
     statusBar()->addWidget(hintPanel);
+    statusBar()->addWidget(validationPanel);
     statusBar()->addWidget(clockPanel);
     statusBar()->setSizeGripEnabled(false);
 }
@@ -181,6 +186,16 @@ void TMainForm::applyStates()
         button->setEnabled(startEnabled || documentCommands);
     menuAction(Cmd::OuvrirAuto)->setChecked(form_.openAutomaticallyChecked);
     setWindowTitle(form_.title());
+    const QString validated = form_.validationStatus();
+    validationPanel->setText(validated);
+    validationPanel->setVisible(!validated.isEmpty());
+    fitHintPanel();
+}
+
+void TMainForm::fitHintPanel()
+{
+    const int validationWidth = validationPanel->isVisibleTo(this) ? validationPanel->width() : 0;
+    hintPanel->setFixedWidth(std::max(0, width() - kHintPanelMargin - validationWidth));
 }
 
 void TMainForm::FormActivate()
@@ -245,5 +260,5 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    hintPanel->setFixedWidth(std::max(0, width() - kHintPanelMargin));
+    fitHintPanel();
 }

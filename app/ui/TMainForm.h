@@ -32,6 +32,7 @@ public:
     QToolButton *toolButton(Cmd cmd) const;
     QLabel *hintPanel; // hints
     QLabel *clockPanel; // time of day
+    QLabel *validationPanel; // how far the entries are validated
 
     // The document window becomes active: it loads the reference data.
     void FormActivate();
@@ -55,6 +56,8 @@ private:
     QAction *commandAction(Cmd cmd, const CommandHandler &run, bool startEnabled);
     // Shows what the rules left: enabled commands, check marks, title.
     void applyStates();
+    // The hints take the status bar's width but for the other panels shown.
+    void fitHintPanel();
 
     const Platform &platform_;
     TFiche *documentWindow_;

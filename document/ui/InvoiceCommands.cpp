@@ -11,7 +11,8 @@ namespace {
 void keyInvoices(TFiche &window, InvoiceDialog &dialog, InvoiceKind kind)
 {
     const Ledger &ledger = window.fiche().ledger;
-    dialog.Init(guides::proposals(ledger.ref, kind), ledger.DebutExercice(), ledger.FinExercice(), ledger.ref.ListePlc, ledger.ref.ListeJnx);
+    dialog.Init(guides::proposals(ledger.ref, kind), ledger.DebutExercice(), ledger.FinExercice(), ledger.ref.ListePlc,
+                ledger.ref.ListeJnx, ledger.exercice.finalUntil());
     dialog.exec();
     std::vector<Invoice> invoices;
     dialog.Result(invoices);

@@ -33,6 +33,11 @@ public:
     void DeclarationTva();
     // The bank reconciliation window.
     void Rapprochement();
+    // Validation and closing give back whether the dossier is to be saved:
+    // entries were made final. The FEC asks for the SIREN first.
+    bool Valider();
+    bool Cloturer();
+    void ExporterFec();
     // The envelope, with its address dialog.
     void Enveloppe();
     // Reference data dialogs.

@@ -104,6 +104,7 @@ void EntryPage::createGrid()
     monthGrid = new MonthGridView(this);
     model_ = new TextGridModel(ledger_.monthGrid, false, this);
     model_->setAmountColumns({5, 6});
+    model_->setRowNote([this](int row) { return MonthGrid(ledger_, entry_).validatedNote(row); });
     monthGrid->setModel(model_);
     monthCaption = new QLabel(this);
     monthCaption->setAlignment(Qt::AlignCenter);

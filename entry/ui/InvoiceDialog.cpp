@@ -189,9 +189,9 @@ QLineEdit *InvoiceDialog::fieldFor(InvoiceField field) const
 }
 
 void InvoiceDialog::Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice,
-                         const QStringList &chart, const QStringList &journals)
+                         const QStringList &chart, const QStringList &journals, QDate validatedUntil)
 {
-    act([&](InvoiceEntry &e) { e.Init(proposed, debutExercice, finExercice, chart, journals); });
+    act([&](InvoiceEntry &e) { e.Init(proposed, debutExercice, finExercice, chart, journals, validatedUntil); });
 }
 
 // ---------------------------------------------------------------- state

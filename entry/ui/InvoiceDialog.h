@@ -27,7 +27,7 @@ public:
     ~InvoiceDialog() override;
 
     void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart,
-              const QStringList &journals);
+              const QStringList &journals, QDate validatedUntil = {});
     void Result(std::vector<Invoice> &invoices) const { entry_.Result(invoices); }
 
     QToolButton *newInvoiceButton; // "Nouvelle facture"

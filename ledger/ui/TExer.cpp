@@ -1,9 +1,10 @@
 #include "ledger/ui/TExer.h"
 
+#include "ledger/ui/DialogButtons.h"
+
 #include <QDateEdit>
 #include <QFontMetrics>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -37,20 +38,15 @@ TExer::TExer(QWidget *parent)
     form->addRow(QStringLiteral("Fin exercice"), endPicker);
     form->addRow(QStringLiteral("Clôture"), closingPicker);
 
-    cancelButton = new QPushButton(QStringLiteral("Annuler"), this);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setDefault(true);
+    const DialogButtons buttons = cancelAndOk(this);
+    cancelButton = buttons.cancel;
+    okButton = buttons.ok;
     connect(cancelButton, &QPushButton::clicked, this, &TExer::cancelClicked);
     connect(okButton, &QPushButton::clicked, this, &TExer::okClicked);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancelButton);
-    buttons->addWidget(okButton);
-
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     QFont titleFont = font();
     titleFont.setBold(true);

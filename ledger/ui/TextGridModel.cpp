@@ -1,5 +1,8 @@
 #include "ledger/ui/TextGridModel.h"
 
+#include <QBrush>
+#include <QColor>
+
 TextGridModel::TextGridModel(const TextGrid &grid, bool titleRow, QObject *parent)
     : QAbstractTableModel(parent), grid_(grid), titleRow_(titleRow)
 {
@@ -52,6 +55,14 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignVCenter) | (amount ? Qt::AlignRight : Qt::AlignLeft));
+    if (rowNote_ && (role == Qt::ForegroundRole || role == Qt::BackgroundRole || role == Qt::ToolTipRole)) {
+        const QString note = rowNote_(row);
+        if (note.isEmpty())
+            return {};
+        if (role == Qt::ToolTipRole)
+            return note;
+        return QBrush(role == Qt::ForegroundRole ? QColor(96, 96, 96) : QColor(232, 232, 232));
+    }
     return {};
 }
 

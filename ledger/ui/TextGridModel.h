@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QSet>
+#include <functional>
 
 // Shows a TextGrid of the logic in a Qt view. Amount columns are shown trimmed
 // and right-aligned (the grid keeps the aligning blanks of the file form).
@@ -14,6 +15,10 @@ public:
     TextGridModel(const TextGrid &grid, bool titleRow, QObject *parent = nullptr);
 
     void setAmountColumns(QSet<int> columns) { amountColumns_ = std::move(columns); }
+    // Rows the logic sets apart (lines that may no longer change): a note for
+    // a grid row, empty for the others. Such rows show greyed, the note as
+    // their tooltip.
+    void setRowNote(std::function<QString(int gridRow)> note) { rowNote_ = std::move(note); }
     // Re-reads the grid after the logic changed it.
     void refresh();
     // Grid row of a view row.
@@ -29,5 +34,6 @@ private:
     const TextGrid &grid_;
     bool titleRow_;
     QSet<int> amountColumns_;
+    std::function<QString(int)> rowNote_;
     int rows_ = 0;
 };

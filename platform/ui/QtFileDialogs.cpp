@@ -35,3 +35,11 @@ std::optional<QString> QtFileDialogs::run(const FileDialogRequest &request, bool
     QDir::setCurrent(QFileInfo(chosen).absolutePath());
     return chosen;
 }
+
+std::optional<QString> QtFileDialogs::folder(const QString &title, const QString &start)
+{
+    const QString chosen = QFileDialog::getExistingDirectory(parent_, title, start);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}

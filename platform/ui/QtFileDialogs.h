@@ -11,6 +11,7 @@ public:
     void setParent(QWidget *parent) { parent_ = parent; }
     std::optional<QString> open(const FileDialogRequest &request) override;
     std::optional<QString> save(const FileDialogRequest &request) override;
+    std::optional<QString> folder(const QString &title, const QString &start) override;
 
 private:
     std::optional<QString> run(const FileDialogRequest &request, bool saving);

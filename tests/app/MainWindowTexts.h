@@ -38,6 +38,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "E&xporter... | Exporter écritures | off",
         "    &Mois | Exporter mois visualisé | on",
         "    &Tout le journal | Exporter tout le journal | on",
+        "    &FEC (contrôle fiscal)... | Exporter le fichier des écritures comptables | on",
         "-",
         "&Quitter | Quitter l'application | on | Alt+X",
     }},
@@ -90,6 +91,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "&Emprunts | Calculer un emprunt | on",
         "&Placements | Calculer un placement | on",
         "-",
+        "&Valider les écritures... | Valider les écritures | off",
         "&Clôturer exercice | Clôturer l'exercice | off",
     }},
     {"&Utilitaires", 9, {

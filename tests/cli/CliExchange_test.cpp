@@ -49,7 +49,7 @@ TEST_F(CliExchangeTest, HelpListsTheExchangeCommands)
 {
     const QString help = cli({QStringLiteral("--help")}).outText();
     for (const char *usage : {"exporter FICHIER [--mois AAAAMM] [--sortie FICHIER.txt]", "importer FICHIER ENTREES.txt",
-                              "cloture FICHIER [--sortie FICHIER.txt]", "rechercher FICHIER TEXTE"})
+                              "cloture FICHIER [--definitive] [--sortie FICHIER.txt]", "rechercher FICHIER TEXTE"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(usage))) << usage;
 }
 

@@ -197,3 +197,33 @@ TEST(CommandLine, RapprocherTakesAStatementAnAccountAndTheSaveFlag)
     EXPECT_EQ(errorOf({"importer", "compta.jnl", "e.txt", "--enregistrer"}),
               QStringLiteral("l'option --enregistrer ne s'applique pas à la commande importer"));
 }
+
+TEST(YearEndCommandLine, ValiderFecAndTheFinalClosingTakeWhatTheyNeed)
+{
+    ParsedCommandLine p = parse({"valider", "compta.jnl", "--jusqu-au", "31/03/2002"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->command, Command::Valider);
+    EXPECT_EQ(p.invocation->jusquAu, QDate(2002, 3, 31));
+
+    p = parse({"fec", "compta.jnl", "--siren=732829320", "--sortie", "controle"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_EQ(p.invocation->siren, QStringLiteral("732829320"));
+    EXPECT_EQ(p.invocation->output, QStringLiteral("controle"));
+
+    p = parse({"cloture", "compta.jnl", "--definitive"});
+    ASSERT_TRUE(p.invocation);
+    EXPECT_TRUE(p.invocation->definitive);
+
+    const struct {
+        std::initializer_list<const char *> args;
+        const char *error;
+    } cases[] = {
+        {{"valider", "a.jnl"}, "date manquante : valider attend --jusqu-au JJ/MM/AAAA"},
+        {{"fec", "a.jnl"}, "SIREN manquant : fec attend --siren NNNNNNNNN"},
+        {{"fec", "a.jnl", "--siren", "732829321"},
+         "Le SIREN « 732829321 » n'est pas valide : il compte 9 chiffres, le dernier étant la clé de contrôle."},
+        {{"cloture", "a.jnl", "--definitive=oui"}, "l'option --definitive ne prend pas de valeur"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(parse(c.args).error, QString::fromUtf8(c.error));
+}

@@ -6,6 +6,7 @@
 #include "document/ExchangeCommands.h"
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"
+#include "document/YearEndCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -122,8 +123,10 @@ TEST_F(DocumentCommandsTest, ContinuerOnTheJournalReadsTheFoundMonthWithoutLeavi
 TEST_F(DocumentCommandsTest, TheClosingWritesBesideTheReferenceFilesAndTellsARefusal)
 {
     fake.messages.okCancel.push_back(true);
-    document::Cloturer(fiche);
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Clôturer l'exercice en cours ?")});
+    EXPECT_FALSE(document::Cloturer(fiche));
+    EXPECT_EQ(fake.messages.shown, (QStringList{QStringLiteral("Clôturer l'exercice en cours ?"),
+                                                QStringLiteral("Clôturer définitivement l'exercice ? Les écritures "
+                                                               "ne pourront plus être modifiées.")}));
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("ANouveau.Txt"))), "01/01/2003\t129000\t\tAN\t\t1000,00\r\n");
 
     fiche.ledger.exercice.cloture = QDate(2002, 12, 31);

@@ -56,7 +56,7 @@ TEST(SharedFolder, AnotherUsersLinkAtANameTheProgramChoseIsNotFollowed)
         {"ANouveau.Txt",
          [](Fiche &f, FakePlatform &fake) {
              fake.messages.okCancel = {true};
-             return reports::Cloturer(f.ledger);
+             return reports::Cloturer(f.ledger).message;
          }},
         {"compta.jnl.bak",
          [](Fiche &f, FakePlatform &fake) {

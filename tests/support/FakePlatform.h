@@ -163,8 +163,10 @@ class FakeFileDialogs final : public FileDialogs {
 public:
     std::deque<std::optional<QString>> openAnswers; // nothing: "Annuler"
     std::deque<std::optional<QString>> saveAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
     std::vector<FileDialogRequest> openRequests;   // every dialog shown, in order
     std::vector<FileDialogRequest> saveRequests;
+    QStringList folderStarts;                      // the folder each folder dialog opened on
 
     std::optional<QString> open(const FileDialogRequest &request) override
     {
@@ -175,6 +177,11 @@ public:
     {
         saveRequests.push_back(request);
         return next(saveAnswers);
+    }
+    std::optional<QString> folder(const QString &, const QString &start) override
+    {
+        folderStarts.append(start);
+        return next(folderAnswers);
     }
 
 private:

@@ -198,7 +198,7 @@ struct CloturerTest : ::testing::Test {
 TEST_F(CloturerTest, AsksBeforeClosingAndWritesNothingWhenCancelled)
 {
     fake.messages.okCancel.push_back(false);
-    EXPECT_EQ(reports::Cloturer(ledger), QString());
+    EXPECT_EQ(reports::Cloturer(ledger).message, QString());
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Clôturer l'exercice en cours ?")});
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
 }
@@ -218,7 +218,7 @@ TEST_F(CloturerTest, WarningsAskBeforeTheFileIsWritten)
 TEST_F(CloturerTest, AClosedYearIsRefusedWithoutAQuestion)
 {
     ledger.exercice.cloture = QDate(2002, 6, 30);
-    EXPECT_EQ(reports::Cloturer(ledger), QStringLiteral("Exercice déjà clôturé"));
+    EXPECT_EQ(reports::Cloturer(ledger).message, QStringLiteral("Exercice déjà clôturé"));
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
 }
@@ -228,8 +228,11 @@ TEST_F(CloturerTest, EntriesKeyedOnScreenCountAndTheDocumentStaysAsItWas)
     keyEntry(ledger, {QStringLiteral("20/03/2002"), QStringLiteral("707000"), QStringLiteral("Vente"), {}, {}, {},
                       QStringLiteral("150,00"), {}});
     fake.messages.okCancel.push_back(true);
-    EXPECT_EQ(reports::Cloturer(ledger), QString());
-    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Clôturer l'exercice en cours ?")});
+    EXPECT_EQ(reports::Cloturer(ledger).message, QString());
+    // The closing is not made final ("Annuler"): the document stays as it was.
+    EXPECT_EQ(fake.messages.shown, (QStringList{QStringLiteral("Clôturer l'exercice en cours ?"),
+                                                QStringLiteral("Clôturer définitivement l'exercice ? Les écritures "
+                                                               "ne pourront plus être modifiées.")}));
     EXPECT_EQ(fake.busy.shown, 1);
     EXPECT_EQ(fake.busy.depth, 0);
     EXPECT_TRUE(ledger.Modifie);
@@ -242,7 +245,7 @@ TEST_F(CloturerTest, RunningItAgainReplacesTheFile)
     writeBytes(dir.file(QStringLiteral("ANouveau.Txt")), "ancien\r\n");
     fake.messages.okCancel = {true, true};
     reports::Cloturer(ledger);
-    EXPECT_EQ(reports::Cloturer(ledger), QString());
+    EXPECT_EQ(reports::Cloturer(ledger).message, QString());
     EXPECT_EQ(written(), "01/01/2003\t129000\tR\xE9sultat de l'exercice (perte)\tAN\t\t100,00\r\n");
     EXPECT_FALSE(ledger.Modifie);
 }
@@ -251,7 +254,7 @@ TEST_F(CloturerTest, AnAmountBeforeAnyAccountWritesNothing)
 {
     ledger.Lignes.insert(5, "2002036   10,00");
     fake.messages.okCancel.push_back(true);
-    EXPECT_TRUE(reports::Cloturer(ledger).startsWith(QStringLiteral("Clôture impossible")));
+    EXPECT_TRUE(reports::Cloturer(ledger).message.startsWith(QStringLiteral("Clôture impossible")));
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
 }
 
@@ -268,7 +271,7 @@ TEST_F(CloturerTest, AFullDiskLeavesThePreviousFileIntact)
     }
     fake.messages.okCancel.push_back(true);
     const InFolder reference(disk.path());
-    EXPECT_EQ(reports::Cloturer(ledger),
+    EXPECT_EQ(reports::Cloturer(ledger).message,
               QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.").arg(path));
     EXPECT_EQ(readBytes(path), "ancien\r\n");
 }
@@ -283,7 +286,7 @@ TEST_F(CloturerTest, AReadOnlyFolderLeavesThePreviousFileIntact)
     ASSERT_TRUE(disk.makeReadOnly());
     fake.messages.okCancel.push_back(true);
     const InFolder reference(disk.path());
-    EXPECT_EQ(reports::Cloturer(ledger),
+    EXPECT_EQ(reports::Cloturer(ledger).message,
               QStringLiteral("Impossible d'enregistrer le fichier %1 : le support est en lecture seule.").arg(path));
     EXPECT_EQ(readBytes(path), "ancien\r\n");
 }

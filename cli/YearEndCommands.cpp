@@ -1,0 +1,89 @@
+#include "cli/YearEndCommands.h"
+
+#include "cli/ConsolePlatform.h"
+#include "cli/Dossier.h"
+#include "cli/ExitCode.h"
+#include "document/Fiche.h"
+#include "exchange/ExchangeCommands.h"
+#include "ledger/DossierLock.h"
+#include "ledger/FileIO.h"
+#include "platform/FileSystem.h"
+#include "platform/Messages.h"
+#include "yearend/EntryValidation.h"
+#include "yearend/Fec.h"
+
+#include <QDir>
+#include <limits>
+
+namespace cli {
+namespace {
+
+// Every problem is listed: a script's reader wants them all.
+constexpr int kAllProblems = std::numeric_limits<int>::max();
+
+void tell(const Fiche &fiche, const QString &message)
+{
+    if (!message.isEmpty())
+        fiche.platform().messages->information(message);
+}
+
+int saveWhenClean(Fiche &fiche, const QString &path, const yearend::ValidationOutcome &outcome)
+{
+    if (!outcome.problems.empty())
+        return ExitFindings;
+    fiche.ledger.EcritHead();
+    return saveDossier(fiche, path, QStringLiteral("Rien n'a été validé dans le dossier.")) ? ExitOk : ExitUnreadable;
+}
+
+} // namespace
+
+int valider(const Invocation &invocation, Streams &io)
+{
+    ConsolePlatform console(io.err);
+    Fiche fiche(console.platform());
+    DossierLock lock;
+    if (!lockForSaving(lock, invocation.file, *fiche.platform().messages) || !openDossier(fiche, invocation.file))
+        return ExitUnreadable;
+    Ledger &ledger = fiche.ledger;
+    const QDate upTo = *invocation.jusquAu;
+    if (const QString refusal = yearend::validationDateRefusal(ledger.exercice, upTo); !refusal.isEmpty()) {
+        tell(fiche, refusal);
+        return ExitRefused;
+    }
+    const yearend::ValidationOutcome outcome = yearend::validateEntries(ledger.Lignes, ledger.ref, ledger.exercice, upTo,
+                                                                        fiche.platform().clock->today());
+    tell(fiche, yearend::validationMessage(outcome, upTo, kAllProblems));
+    return saveWhenClean(fiche, invocation.file, outcome);
+}
+
+int closeDefinitively(Fiche &fiche, const QString &path)
+{
+    Ledger &ledger = fiche.ledger;
+    const yearend::ValidationOutcome outcome =
+        yearend::closeDefinitively(ledger.Lignes, ledger.ref, ledger.exercice, fiche.platform().clock->today());
+    tell(fiche, yearend::definitiveClosingMessage(outcome, ledger.exercice, kAllProblems));
+    return saveWhenClean(fiche, path, outcome);
+}
+
+int fec(const Invocation &invocation, Streams &io)
+{
+    ConsolePlatform console(io.err);
+    Fiche fiche(console.platform());
+    if (!openDossier(fiche, invocation.file))
+        return ExitUnreadable;
+    const yearend::Fec fec = yearend::buildFec(fiche.ledger.Lignes, fiche.ledger.ref, fiche.ledger.exercice);
+    for (const yearend::Problem &problem : fec.problems)
+        tell(fiche, yearend::describe(problem));
+    const QString name = yearend::fecFileName(invocation.siren, fiche.ledger.exercice);
+    const QString folder = invocation.output.value_or(fiche.platform().files->currentFolder());
+    if (const QString failure =
+            exchange::writeExchangeFile(fiche.ledger, QDir(folder).filePath(name), fec.bytes, fileio::NamedBy::Program);
+        !failure.isEmpty()) {
+        tell(fiche, failure);
+        return ExitUnreadable;
+    }
+    tell(fiche, yearend::fecSummaryText(fec.summary, name));
+    return fec.problems.empty() ? ExitOk : ExitFindings;
+}
+
+} // namespace cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cli/Cli.h"
+#include "cli/CommandLine.h"
+
+class Fiche;
+
+// The year-end commands of tavelin-cli, made by the rules the window runs.
+// Each returns the exit code.
+namespace cli {
+
+// Validates the entries up to --jusqu-au and saves the dossier, holding its
+// lock; the problems found go to standard error (ExitFindings, nothing
+// validated).
+int valider(const Invocation &invocation, Streams &io);
+
+// The closing of an open dossier made final, without the question: the
+// whole year validated, the closing date recorded, the dossier saved. The
+// lock must be held.
+int closeDefinitively(Fiche &fiche, const QString &path);
+
+// Writes the FEC into the folder of --sortie (the current one by default);
+// the checks' findings and the summary go to standard error. ExitFindings
+// when the file was written with findings.
+int fec(const Invocation &invocation, Streams &io);
+
+} // namespace cli

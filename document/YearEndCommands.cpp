@@ -1,0 +1,111 @@
+#include "document/YearEndCommands.h"
+
+#include "document/Fiche.h"
+#include "document/ReportCommands.h"
+#include "exchange/ExchangeCommands.h"
+#include "ledger/FileIO.h"
+#include "platform/BusyPointer.h"
+#include "platform/Clock.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Messages.h"
+#include "yearend/Closing.h"
+#include "yearend/EntryValidation.h"
+#include "yearend/Fec.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace document {
+namespace {
+
+const QString kSirenKey = QStringLiteral("siren");
+
+void tellUser(const Fiche &fiche, const QString &message)
+{
+    if (!message.isEmpty())
+        fiche.platform().messages->information(message);
+}
+
+// The rows just made final show as such.
+void showValidated(Fiche &fiche)
+{
+    fiche.LitMois();
+    rebuildMonthView(fiche);
+}
+
+} // namespace
+
+QDate proposedValidationDate(const Fiche &fiche)
+{
+    return yearend::proposedValidationDate(fiche.ledger.exercice, fiche.platform().clock->today());
+}
+
+bool Valider(Fiche &fiche, QDate upTo)
+{
+    Ledger &ledger = fiche.ledger;
+    const QString refusal = yearend::validationDateRefusal(ledger.exercice, upTo);
+    if (!refusal.isEmpty()) {
+        tellUser(fiche, refusal);
+        return false;
+    }
+    ledger.EcritMois();
+    yearend::ValidationOutcome outcome;
+    {
+        const Hourglass hourglass(fiche.platform().busy);
+        outcome = yearend::validateEntries(ledger.Lignes, ledger.ref, ledger.exercice, upTo,
+                                           fiche.platform().clock->today());
+    }
+    const bool validated = outcome.problems.empty();
+    if (validated) {
+        ledger.EcritHead();
+        showValidated(fiche);
+    }
+    tellUser(fiche, yearend::validationMessage(outcome, upTo, yearend::kProblemsShown));
+    return validated;
+}
+
+bool Cloturer(Fiche &fiche)
+{
+    const reports::ClosingOutcome outcome = reports::Cloturer(fiche.ledger);
+    if (outcome.definitive)
+        showValidated(fiche);
+    tellUser(fiche, outcome.message);
+    return outcome.definitive;
+}
+
+QString rememberedSiren(const Fiche &fiche)
+{
+    return fiche.ledger.preferences.value(kSirenKey);
+}
+
+void ExporterFec(Fiche &fiche, const QString &siren)
+{
+    Ledger &ledger = fiche.ledger;
+    ledger.preferences.setValue(kSirenKey, siren);
+    ledger.savePreferences();
+    const Platform &platform = fiche.platform();
+    const QString start = ledger.NomFichier.isEmpty() ? platform.files->currentFolder() : QFileInfo(ledger.NomFichier).absolutePath();
+    const std::optional<QString> folder =
+        platform.fileDialogs->folder(QStringLiteral("Dossier où écrire le FEC"), start);
+    if (!folder)
+        return;
+    ledger.EcritMois();
+    yearend::Fec fec;
+    {
+        const Hourglass hourglass(platform.busy);
+        fec = yearend::buildFec(ledger.Lignes, ledger.ref, ledger.exercice);
+    }
+    if (!fec.problems.empty()
+        && !platform.messages->warningOkCancel(
+            QStringLiteral("Le contrôle des écritures de l'exercice a relevé ces problèmes :\n")
+            + yearend::listProblems(fec.problems, yearend::kProblemsShown)
+            + QStringLiteral("\n\nExporter le FEC quand même ?")))
+        return;
+    const QString name = yearend::fecFileName(siren, ledger.exercice);
+    const QString failure =
+        exchange::writeExchangeFile(ledger, QDir(*folder).filePath(name), fec.bytes, fileio::NamedBy::Program);
+    tellUser(fiche, failure.isEmpty() ? yearend::fecSummaryText(fec.summary, name) : failure);
+}
+
+} // namespace document

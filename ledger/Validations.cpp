@@ -1,0 +1,95 @@
+#include "ledger/Validations.h"
+
+#include "ledger/Codec1252.h"
+#include "ledger/TextForms.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace validation {
+namespace {
+
+constexpr std::string_view kRecordWord = "Validation ";
+constexpr qsizetype kFingerprintLength = 64;
+
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+}
+
+} // namespace
+
+std::string recordLine(const Validation &v)
+{
+    if (!v.readable())
+        return v.unreadable;
+    return std::string(kRecordWord) + cp1252::encode(forms::formatDate(v.upTo)) + ' '
+           + cp1252::encode(forms::formatDate(v.doneOn)) + ' ' + v.fingerprint;
+}
+
+bool isRecordLine(std::string_view line)
+{
+    return line.substr(0, kRecordWord.size()) == kRecordWord;
+}
+
+Validation readRecord(std::string_view line)
+{
+    const QStringList parts = cp1252::decode(line.substr(kRecordWord.size())).split(u' ');
+    Validation v;
+    if (parts.size() == 3) {
+        v.upTo = forms::parseDate(parts[0]);
+        v.doneOn = forms::parseDate(parts[1]);
+        const QString &hex = parts[2];
+        if (hex.size() == kFingerprintLength && std::all_of(hex.begin(), hex.end(), isHexDigit))
+            v.fingerprint = hex.toStdString();
+    }
+    if (!v.upTo.isValid() || !v.doneOn.isValid() || v.fingerprint.empty())
+        return Validation{{}, {}, {}, std::string(line)};
+    return v;
+}
+
+QDate validatedUntil(const Validations &validations)
+{
+    QDate until;
+    for (const Validation &v : validations)
+        if (v.readable() && (!until.isValid() || v.upTo > until))
+            until = v.upTo;
+    return until;
+}
+
+const Validation *covering(const Validations &validations, QDate date)
+{
+    if (!date.isValid())
+        return nullptr;
+    for (const Validation &v : validations)
+        if (v.readable() && date <= v.upTo)
+            return &v;
+    return nullptr;
+}
+
+QString entryRefusal(const Validations &validations, const QString &dateCell)
+{
+    const Validation *v = covering(validations, forms::parseDate(dateCell));
+    if (!v)
+        return {};
+    return QStringLiteral("Écriture validée le %1 : elle ne peut plus être modifiée.").arg(forms::formatDate(v->doneOn));
+}
+
+QString periodValidated(QDate until)
+{
+    return QStringLiteral("Les écritures jusqu'au %1 sont validées").arg(forms::formatDate(until));
+}
+
+QString dateRefusal(QDate finalUntil, QDate date)
+{
+    if (!finalUntil.isValid() || !date.isValid() || date > finalUntil)
+        return {};
+    return periodValidated(finalUntil);
+}
+
+QString statusText(QDate finalUntil)
+{
+    return finalUntil.isValid() ? QStringLiteral("Validé jusqu'au %1").arg(forms::formatDate(finalUntil)) : QString();
+}
+
+} // namespace validation

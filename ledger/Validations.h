@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The validations of a dossier's entries, recorded in its header block. Once
+// validated, an entry is final: no change, no deletion, and no entry may be
+// added on or before the last date validated up to.
+struct Validation {
+    QDate upTo;              // every entry dated up to this day is final
+    QDate doneOn;            // the day the validation was made
+    std::string fingerprint; // SHA-256, 64 hexadecimal digits, of the entries it covers
+    // A record line that cannot be read (the header was edited by hand): kept
+    // and written back as it stands, never dropped, and told as an alteration.
+    std::string unreadable;
+
+    bool readable() const { return unreadable.empty(); }
+    bool operator==(const Validation &) const = default;
+};
+
+// In the order they were made, each up to a later date than the one before;
+// each covers the entries dated after the previous one's `upTo`.
+using Validations = std::vector<Validation>;
+
+namespace validation {
+
+// A record is one line of the header block, after the closing date:
+// "Validation 31/03/2002 15/04/2002 <fingerprint>". A reader that knows only
+// the three dates of the header passes over it; it does not begin like an
+// entry line (six digits of month key) nor like a date.
+std::string recordLine(const Validation &validation);
+bool isRecordLine(std::string_view line);
+// The record of a line for which isRecordLine holds.
+Validation readRecord(std::string_view line);
+
+// The last date validated up to; an invalid date when nothing is validated.
+QDate validatedUntil(const Validations &validations);
+// The validation that made an entry of that date final; none for a date
+// after the last validated one, or an invalid date.
+const Validation *covering(const Validations &validations, QDate date);
+
+// What the user is told when changing or deleting an entry of the grid,
+// given its date cell: "Écriture validée le 15/04/2002 : elle ne peut plus
+// être modifiée." Empty when the entry is not validated.
+QString entryRefusal(const Validations &validations, const QString &dateCell);
+// What the user is told when adding an entry of that date while the entries
+// up to `finalUntil` are final (FiscalYear::finalUntil): "Les écritures
+// jusqu'au 31/03/2002 sont validées". Empty when the date is open.
+QString dateRefusal(QDate finalUntil, QDate date);
+QString periodValidated(QDate until);
+// The status bar's panel: "Validé jusqu'au 31/03/2002", empty when nothing is.
+QString statusText(QDate finalUntil);
+
+} // namespace validation

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ledger/LineList.h"
+#include "ledger/TextForms.h"
+
+#include <QDate>
+#include <array>
+#include <string_view>
+#include <vector>
+
+// The entries of a dossier as the month grids show them, for the rules that
+// judge the books as a whole: validation, fingerprints, the FEC. Each month
+// is read the way the entry page reads it (a date line opens a row, the other
+// lines of the month fill the row open, lines met before the month's first
+// date line fill the first row, a cell keeps at most 254 characters), so that
+// what they judge is what the user sees and what the month's next write-back
+// stores.
+namespace yearend {
+
+struct BookEntry {
+    int month = 0; // yyyymm of the month key
+    int row = 0;   // row of the month grid, from 0
+    std::array<std::string_view, 7> cells{}; // columns 0 to 6 as stored (views of the lines)
+    QDate date; // invalid when the date cell is not a date "dd/mm/yyyy"
+    Cents debitValue = 0; // the amounts read: 0 when empty or not a number
+    Cents creditValue = 0;
+
+    std::string_view account() const { return cells[1]; }
+    std::string_view label() const { return cells[2]; }
+    std::string_view journal() const { return cells[3]; }
+    std::string_view voucher() const { return cells[4]; }
+    std::string_view debit() const { return cells[5]; }
+    std::string_view credit() const { return cells[6]; }
+    // A line of the books: a date, and an amount on at least one side.
+    bool booked() const { return date.isValid() && (debitValue != 0 || creditValue != 0); }
+};
+
+// Every entry of every month whose key is a month (yyyymm, 01 to 12), in
+// month order and, within a month, in grid order. The views point into
+// `lines`, which must outlive the result and stay unchanged.
+std::vector<BookEntry> bookEntries(const LineList &lines);
+
+// A date cell as the entry line stores it: exactly "dd/mm/yyyy", a date of
+// the calendar. Invalid otherwise.
+QDate storedDate(std::string_view cell);
+
+} // namespace yearend

@@ -1,0 +1,84 @@
+#include "yearend/EntryValidation.h"
+
+#include "yearend/BookEntries.h"
+#include "yearend/Fingerprint.h"
+
+#include <algorithm>
+
+namespace yearend {
+namespace {
+
+QString entryCount(int n)
+{
+    if (n == 0)
+        return QStringLiteral("aucune écriture validée");
+    return n == 1 ? QStringLiteral("1 écriture validée") : QStringLiteral("%1 écritures validées").arg(n);
+}
+
+} // namespace
+
+QDate proposedValidationDate(const FiscalYear &year, QDate today)
+{
+    const QDate endOfLastMonth = QDate(today.year(), today.month(), 1).addDays(-1);
+    return std::clamp(endOfLastMonth, year.debut, std::max(year.debut, year.fin));
+}
+
+QString validationDateRefusal(const FiscalYear &year, QDate upTo)
+{
+    if (!upTo.isValid())
+        return QStringLiteral("Date invalide");
+    if (upTo < year.debut || upTo > year.fin)
+        return QStringLiteral("La date doit être dans l'exercice, du %1 au %2.")
+            .arg(forms::formatDate(year.debut), forms::formatDate(year.fin));
+    const QDate until = year.finalUntil();
+    if (until.isValid() && upTo <= until)
+        return validation::periodValidated(until) + u'.';
+    return {};
+}
+
+ValidationOutcome validateEntries(const LineList &lines, const ReferenceData &ref, FiscalYear &year, QDate upTo,
+                                  QDate today)
+{
+    const std::vector<BookEntry> entries = bookEntries(lines);
+    const Period period{validation::validatedUntil(year.validations), upTo};
+    ValidationOutcome outcome;
+    outcome.problems = checkEntries(entries, ref, period);
+    if (!outcome.problems.empty())
+        return outcome;
+    outcome.validated = int(std::count_if(entries.begin(), entries.end(), [&period](const BookEntry &e) {
+        return e.date.isValid() && period.holds(e);
+    }));
+    year.validations.push_back({upTo, today, fingerprint(entries, period), {}});
+    return outcome;
+}
+
+QString validationMessage(const ValidationOutcome &outcome, QDate upTo, int shown)
+{
+    if (!outcome.problems.empty())
+        return QStringLiteral("Les écritures ne sont pas validées. Corrigez d'abord :\n")
+               + listProblems(outcome.problems, shown);
+    return QStringLiteral("Validation jusqu'au %1 : %2.").arg(forms::formatDate(upTo), entryCount(outcome.validated));
+}
+
+ValidationOutcome closeDefinitively(const LineList &lines, const ReferenceData &ref, FiscalYear &year, QDate today)
+{
+    ValidationOutcome outcome;
+    const QDate until = validation::validatedUntil(year.validations);
+    if (!until.isValid() || until < year.fin) {
+        outcome = validateEntries(lines, ref, year, year.fin, today);
+        if (!outcome.problems.empty())
+            return outcome;
+    }
+    year.cloture = year.fin;
+    return outcome;
+}
+
+QString definitiveClosingMessage(const ValidationOutcome &outcome, const FiscalYear &year, int shown)
+{
+    if (!outcome.problems.empty())
+        return QStringLiteral("L'exercice n'est pas clôturé définitivement. Corrigez d'abord :\n")
+               + listProblems(outcome.problems, shown);
+    return QStringLiteral("Exercice clôturé définitivement au %1.").arg(forms::formatDate(year.fin));
+}
+
+} // namespace yearend

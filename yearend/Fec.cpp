@@ -1,0 +1,186 @@
+#include "yearend/Fec.h"
+
+#include "exchange/ExchangeText.h"
+#include "ledger/Codec1252.h"
+#include "yearend/BookEntries.h"
+#include "yearend/Ecritures.h"
+#include "yearend/Latin9.h"
+
+#include <QStringList>
+#include <unordered_map>
+
+namespace yearend {
+namespace {
+
+constexpr int kSirenDigits = 9;
+
+// The names the views show: the first chart or journal line that begins with
+// the code, from the place after the code and its flags on, trimmed. Each
+// code is looked up once.
+class Labels {
+public:
+    Labels(const QStringList &lines, qsizetype flagWidth) : lines_(lines), flagWidth_(flagWidth) {}
+
+    const std::string &of(std::string_view code)
+    {
+        const auto found = cache_.find(code);
+        if (found != cache_.end())
+            return found->second;
+        std::string label;
+        const QString text = cp1252::decode(code);
+        if (!text.isEmpty())
+            for (const QString &line : lines_)
+                if (line.startsWith(text)) {
+                    label = cp1252::encode(line.mid(text.size() + flagWidth_).trimmed());
+                    break;
+                }
+        return cache_.emplace(code, std::move(label)).first->second;
+    }
+
+private:
+    const QStringList &lines_;
+    const qsizetype flagWidth_;
+    std::unordered_map<std::string_view, std::string> cache_;
+};
+
+class FecWriter {
+public:
+    FecWriter(const ReferenceData &ref, const Validations &validations)
+        : accounts_(ref.ListePlc, 3), journals_(ref.ListeJnx, 2), validations_(validations)
+    {
+    }
+
+    void header()
+    {
+        out_ += kFecFieldNames;
+        out_ += "\r\n";
+    }
+
+    void line(const BookEntry &e, std::size_t number)
+    {
+        const std::string_view journal = exchange::trimmed(e.journal());
+        const std::string_view account = exchange::trimmed(e.account());
+        const std::string_view voucher = exchange::trimmed(e.voucher());
+        const std::string date = forms::dateKey(e.cells[0]); // a date of the books is stored "dd/mm/yyyy"
+        const std::string pieceRef =
+            voucher.empty() ? std::to_string(e.month) + '-' + std::to_string(e.row + 1) : std::string();
+        const Validation *validation = validation::covering(validations_, e.date);
+        provisional_ = provisional_ || !validation;
+        const std::string ecritureNum = std::to_string(number);
+        const std::string debit = amount(e.debitValue);
+        const std::string credit = amount(e.creditValue);
+        const std::string validDate = validation ? forms::dateKey(validation->doneOn).toStdString() : std::string();
+        const std::string_view fields[] = {
+            journal, journals_.of(journal), ecritureNum, date, account, accounts_.of(account), {}, {},
+            voucher.empty() ? std::string_view(pieceRef) : voucher, date, exchange::trimmed(e.label()),
+            debit, credit, {}, {}, validDate, {}, {}};
+        for (std::size_t f = 0; f < std::size(fields); ++f) {
+            if (f > 0)
+                out_ += '\t';
+            replaced_ += latin9::appendFrom1252(out_, fields[f]);
+        }
+        out_ += "\r\n";
+    }
+
+    std::string take() { return std::move(out_); }
+    int replaced() const { return replaced_; }
+    bool provisional() const { return provisional_; }
+
+private:
+    static std::string amount(Cents value) { return forms::formatAmount(value).toStdString(); }
+
+    Labels accounts_;
+    Labels journals_;
+    const Validations &validations_;
+    std::string out_;
+    int replaced_ = 0;
+    bool provisional_ = false;
+};
+
+QString count(int n, const char16_t *one, const char16_t *many)
+{
+    return n == 1 ? QString::fromUtf16(one) : QString::fromUtf16(many).arg(n);
+}
+
+} // namespace
+
+QString sirenRefusal(const QString &siren)
+{
+    bool digits = siren.size() == kSirenDigits;
+    int sum = 0;
+    for (qsizetype i = 0; digits && i < siren.size(); ++i) {
+        const QChar c = siren[siren.size() - 1 - i];
+        digits = c >= u'0' && c <= u'9';
+        int d = c.unicode() - u'0';
+        // Luhn: every second digit from the right is doubled, its digits added.
+        if (i % 2 == 1)
+            d = d * 2 > 9 ? d * 2 - 9 : d * 2;
+        sum += d;
+    }
+    if (digits && sum % 10 == 0)
+        return {};
+    return QStringLiteral("Le SIREN « %1 » n'est pas valide : il compte 9 chiffres, le dernier étant la clé de "
+                          "contrôle.")
+        .arg(siren);
+}
+
+QString fecFileName(const QString &siren, const FiscalYear &year)
+{
+    return siren + QStringLiteral("FEC") + forms::dateKey(year.fin) + QStringLiteral(".txt");
+}
+
+Fec buildFec(const LineList &lines, const ReferenceData &ref, const FiscalYear &year)
+{
+    const std::vector<BookEntry> entries = bookEntries(lines);
+    const Period wholeYear{year.debut.addDays(-1), year.fin};
+    const std::vector<std::size_t> booked = bookedLines(entries, wholeYear);
+    const Ecritures ecritures = groupEcritures(entries, booked);
+    Fec fec;
+    fec.problems = checkEntries(entries, ref, wholeYear, ecritures);
+    FecSummary &s = fec.summary;
+    for (const BookEntry &e : entries) {
+        if (e.date.isValid() && !wholeYear.holds(e))
+            ++s.outsideYear;
+        else if (!e.date.isValid())
+            s.undated += wholeYear.holds(e) ? 1 : 0;
+        else if (!e.booked())
+            ++s.withoutAmount;
+    }
+    FecWriter writer(ref, year.validations);
+    writer.header();
+    for (std::size_t n = 0; n < ecritures.count(); ++n)
+        for (std::size_t k = ecritures.first(n); k < ecritures.end(n); ++k)
+            writer.line(entries[ecritures.lines[k]], n + 1);
+    s.lines = int(booked.size());
+    s.ecritures = int(ecritures.count());
+    s.replaced = writer.replaced();
+    s.provisional = writer.provisional();
+    fec.bytes = writer.take();
+    return fec;
+}
+
+QString fecSummaryText(const FecSummary &s, const QString &fileName)
+{
+    QStringList parts;
+    parts.append(QStringLiteral("FEC écrit dans %1 : %2, %3.")
+                     .arg(fileName, count(s.lines, u"1 ligne", u"%1 lignes"),
+                          count(s.ecritures, u"1 écriture", u"%1 écritures")));
+    if (s.undated > 0)
+        parts.append(count(s.undated, u"1 écriture sans date valide n'y figure pas.",
+                           u"%1 écritures sans date valide n'y figurent pas."));
+    if (s.withoutAmount > 0)
+        parts.append(count(s.withoutAmount, u"1 écriture sans montant n'y figure pas.",
+                           u"%1 écritures sans montant n'y figurent pas."));
+    if (s.outsideYear > 0)
+        parts.append(count(s.outsideYear, u"1 écriture datée hors de l'exercice n'y figure pas.",
+                           u"%1 écritures datées hors de l'exercice n'y figurent pas."));
+    if (s.replaced > 0)
+        parts.append(count(s.replaced,
+                           u"1 caractère absent du jeu ISO 8859-15 a été remplacé par sa forme simple.",
+                           u"%1 caractères absents du jeu ISO 8859-15 ont été remplacés par leur forme simple."));
+    if (s.provisional)
+        parts.append(QStringLiteral("Des écritures ne sont pas encore validées : ce FEC est provisoire."));
+    return parts.join(u'\n');
+}
+
+} // namespace yearend

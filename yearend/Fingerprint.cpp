@@ -1,0 +1,137 @@
+#include "yearend/Fingerprint.h"
+
+#include "ledger/Codec1252.h"
+
+#include <QCryptographicHash>
+#include <QStringList>
+#include <algorithm>
+
+namespace yearend {
+namespace {
+
+// A cell without the blanks at either end: bytes up to the space, and the
+// no-break space, which the month grid drops from amounts as it aligns them.
+// What the month write-back does to a cell never changes its trimmed form.
+std::string_view canonical(std::string_view cell)
+{
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' || static_cast<unsigned char>(c) == 0xA0; };
+    while (!cell.empty() && blank(cell.front()))
+        cell.remove_prefix(1);
+    while (!cell.empty() && blank(cell.back()))
+        cell.remove_suffix(1);
+    return cell;
+}
+
+// The canonical text of many entries: one line each in a shared buffer.
+class CanonicalLines {
+public:
+    void add(const BookEntry &e)
+    {
+        const std::size_t begin = text_.size();
+        for (std::size_t c = 0; c < e.cells.size(); ++c) {
+            if (c > 0)
+                text_ += '\t';
+            text_ += canonical(e.cells[c]);
+        }
+        text_ += '\n';
+        spans_.push_back({begin, text_.size() - begin});
+    }
+
+    std::string sha256()
+    {
+        std::vector<std::string_view> lines;
+        lines.reserve(spans_.size());
+        for (const auto &[begin, size] : spans_)
+            lines.emplace_back(text_.data() + begin, size);
+        std::sort(lines.begin(), lines.end());
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        for (std::string_view line : lines)
+            hash.addData(QByteArrayView(line.data(), qsizetype(line.size())));
+        return hash.result().toHex().toStdString();
+    }
+
+private:
+    std::string text_;
+    std::vector<std::pair<std::size_t, std::size_t>> spans_;
+};
+
+// The period a validation covers: after the latest day validated before it.
+Period periodOf(const Validations &validations, std::size_t index)
+{
+    QDate after;
+    for (std::size_t i = 0; i < index; ++i)
+        if (validations[i].readable() && (!after.isValid() || validations[i].upTo > after))
+            after = validations[i].upTo;
+    return {after, validations[index].upTo};
+}
+
+} // namespace
+
+std::string fingerprint(const std::vector<BookEntry> &entries, const Period &period)
+{
+    CanonicalLines canonical;
+    for (const BookEntry &e : entries)
+        if (e.date.isValid() && period.holds(e))
+            canonical.add(e);
+    return canonical.sha256();
+}
+
+std::vector<const Validation *> alteredValidations(const std::vector<BookEntry> &entries, const Validations &validations)
+{
+    // One pass sorts the dated entries to the validation that covers them.
+    std::vector<CanonicalLines> covered(validations.size());
+    std::vector<Period> periods;
+    for (std::size_t i = 0; i < validations.size(); ++i)
+        periods.push_back(periodOf(validations, i));
+    for (const BookEntry &e : entries) {
+        if (!e.date.isValid())
+            continue;
+        for (std::size_t i = 0; i < validations.size(); ++i)
+            if (validations[i].readable() && periods[i].holds(e))
+                covered[i].add(e);
+    }
+    std::vector<const Validation *> altered;
+    for (std::size_t i = 0; i < validations.size(); ++i)
+        if (!validations[i].readable() || covered[i].sha256() != validations[i].fingerprint)
+            altered.push_back(&validations[i]);
+    return altered;
+}
+
+namespace {
+
+QString alteration(const Validation &v)
+{
+    return v.readable() ? QStringLiteral("Des écritures validées le %1 ont été modifiées en dehors de Tavelin.")
+                              .arg(forms::formatDate(v.doneOn))
+                        : QStringLiteral("Un enregistrement de validation du dossier a été modifié en dehors de "
+                                         "Tavelin : « %1 ».")
+                              .arg(cp1252::decode(v.unreadable));
+}
+
+} // namespace
+
+QString alterationMessage(const std::vector<const Validation *> &altered)
+{
+    QStringList lines;
+    for (const Validation *v : altered)
+        lines.append(alteration(*v));
+    return lines.join(u'\n');
+}
+
+QString validationReport(const Validations &validations, const std::vector<const Validation *> &altered)
+{
+    QString report;
+    for (const Validation &v : validations) {
+        const bool isAltered = std::find(altered.begin(), altered.end(), &v) != altered.end();
+        if (isAltered && !v.readable())
+            report += alteration(v);
+        else
+            report += QStringLiteral("Validation du %1 jusqu'au %2 : %3")
+                          .arg(forms::formatDate(v.doneOn), forms::formatDate(v.upTo),
+                               isAltered ? alteration(v) : QStringLiteral("empreinte conforme."));
+        report += u'\n';
+    }
+    return report;
+}
+
+} // namespace yearend

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ledger/Header.h"
+#include "yearend/BookEntries.h"
+#include "yearend/EntryChecks.h"
+
+#include <QString>
+#include <string>
+#include <vector>
+
+// The fingerprints of validated entries: what shows that the entries a
+// validation made final are still the ones it saw.
+namespace yearend {
+
+// The SHA-256, in 64 lowercase hexadecimal digits, of the entries of the
+// period that have a date, in a form that does not depend on their order in
+// the file: each entry as its columns 0 to 6 trimmed (of bytes up to the
+// space and of no-break spaces), joined by TAB and ended by LF, the entries
+// sorted byte by byte.
+std::string fingerprint(const std::vector<BookEntry> &entries, const Period &period);
+
+// The validations whose fingerprint no longer matches the entries, and those
+// whose record cannot be read, in the order of the records.
+std::vector<const Validation *> alteredValidations(const std::vector<BookEntry> &entries, const Validations &validations);
+
+// What the user is told of them, once: "Des écritures validées le 15/04/2002
+// ont été modifiées en dehors de Tavelin." for each; empty when none is.
+QString alterationMessage(const std::vector<const Validation *> &altered);
+
+// The verifier's account of the validations, one line each ended by LF:
+// "Validation du 15/04/2002 jusqu'au 31/03/2002 : empreinte conforme.", or
+// the alteration; nothing when the dossier has none.
+QString validationReport(const Validations &validations, const std::vector<const Validation *> &altered);
+
+} // namespace yearend

@@ -1,0 +1,47 @@
+#include "yearend/ui/TValidation.h"
+
+#include "ledger/ui/DialogButtons.h"
+
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+TValidation::TValidation(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Valider les écritures"));
+    datePicker = new QDateEdit(this);
+    datePicker->setCalendarPopup(true);
+    datePicker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Valider les écritures jusqu'au"), datePicker);
+    auto *warning = new QLabel(QStringLiteral("Les écritures validées ne pourront plus être modifiées ni supprimées."),
+                               this);
+    warning->setWordWrap(true);
+
+    const DialogButtons buttons = cancelAndOk(this);
+    cancelButton = buttons.cancel;
+    okButton = buttons.ok;
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(warning);
+    layout->addLayout(buttons.row);
+}
+
+void TValidation::Init(QDate proposed, QDate debut, QDate fin)
+{
+    datePicker->setDateRange(debut, std::max(debut, fin));
+    datePicker->setDate(proposed);
+}
+
+QDate TValidation::Result() const
+{
+    return datePicker->date();
+}
