@@ -208,7 +208,7 @@ TEST_F(CloturerTest, WarningsAskBeforeTheFileIsWritten)
     ledger.Lignes.append("2002030" "20/03/2002");
     ledger.Lignes.append("2002035" "abc");
     fake.messages.okCancel = {true, false};
-    EXPECT_EQ(reports::Cloturer(ledger), QString());
+    EXPECT_EQ(reports::Cloturer(ledger).message, QString());
     ASSERT_EQ(fake.messages.shown.size(), 2);
     EXPECT_EQ(fake.messages.shown[1], QStringLiteral("Montants illisibles, comptés pour zéro :\n  Mars 2002, ligne 2 : « abc »\n\n"
                                                      "Écrire « ANouveau.Txt » tout de même ?"));
