@@ -38,7 +38,7 @@ QString MainForm::clockText(QTime time)
 
 QString MainForm::validationStatus() const
 {
-    return validation::statusText(fiche_.ledger.exercice.finalUntil());
+    return validation::statusText(fiche_.ledger.fiscalYear.finalUntil());
 }
 
 void MainForm::takeCommandLine(const QStringList &files)

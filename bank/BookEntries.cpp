@@ -3,16 +3,18 @@
 #include "ledger/Codec1252.h"
 #include "ledger/LineList.h"
 #include "ledger/MonthIO.h"
+#include "ledger/MonthLines.h"
 #include "ledger/TextGrid.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
 
 namespace bank {
 namespace {
 
-constexpr std::size_t kKeyLength = 6;
+using monthlines::Column;
+using monthlines::gridColumn;
+
 const QString kMark = QString(QChar(0xD7));
 
 bool isDigit(char c)
@@ -48,58 +50,34 @@ void editMonths(LineList &lines, const std::vector<std::string> &keys, Change ch
 
 } // namespace
 
-// The one walk of the line list here: an entry is a date line (a six-digit
-// month key, then "0") and the lines of its month that follow it, up to the
-// next date line of that month; its row is the number of date lines of its
-// month before it, as the month grid reads them.
+// An entry's row is the number of date lines of its month before it, as the
+// month grid reads them.
 std::vector<BookEntry> accountEntries(const LineList &lines, const QString &account)
 {
     const std::string code = cp1252::encode(account);
     std::vector<BookEntry> found;
     std::vector<std::pair<std::string_view, int>> rowsOfMonth; // a dozen months or so: a short list
-    struct Open {
-        std::string_view key;
-        std::array<std::string_view, 8> cells{};
-        int row = -1;
-        std::size_t order = 0;
-    } open;
-    const auto close = [&] {
-        if (open.row < 0 || open.cells[1] != code)
+    monthlines::forEachEntry(lines, monthlines::Cells::Whole, [&](const monthlines::Entry &e) {
+        const std::string_view key = e.key();
+        auto month = std::find_if(rowsOfMonth.begin(), rowsOfMonth.end(), [key](const auto &m) { return m.first == key; });
+        if (month == rowsOfMonth.end())
+            month = rowsOfMonth.insert(rowsOfMonth.end(), {key, 0});
+        const int row = month->second++;
+        if (e[Column::Account] != code)
             return;
         BookEntry entry;
-        entry.place = {std::string(open.key), open.row};
-        entry.order = open.order;
-        entry.date = entryDate(open.cells[0]);
-        const Cents debit = forms::parseAmount(open.cells[5]).value_or(0);
-        const Cents credit = forms::parseAmount(open.cells[6]).value_or(0);
+        entry.place = {std::string(key), row};
+        entry.order = e.lineOf(Column::Date);
+        entry.date = entryDate(e[Column::Date]);
+        const Cents debit = forms::parseAmount(e[Column::Debit]).value_or(0);
+        const Cents credit = forms::parseAmount(e[Column::Credit]).value_or(0);
         entry.amount = debit - credit;
-        entry.checked = cp1252::decode(open.cells[7]).trimmed() == kMark;
-        entry.dateText = cp1252::decode(open.cells[0]);
-        entry.label = cp1252::decode(open.cells[2]);
-        entry.journal = cp1252::decode(open.cells[3]);
+        entry.checked = cp1252::decode(e[Column::CheckOff]).trimmed() == kMark;
+        entry.dateText = cp1252::decode(e[Column::Date]);
+        entry.label = cp1252::decode(e[Column::Label]);
+        entry.journal = cp1252::decode(e[Column::Journal]);
         found.push_back(std::move(entry));
-    };
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        if (line.size() <= kKeyLength || !isDigit(line[kKeyLength]))
-            continue;
-        const int column = line[kKeyLength] - '0';
-        const std::string_view key = line.substr(0, kKeyLength);
-        if (column == 0) {
-            if (!std::all_of(key.begin(), key.end(), isDigit))
-                continue;
-            close();
-            auto month = std::find_if(rowsOfMonth.begin(), rowsOfMonth.end(),
-                                      [key](const auto &m) { return m.first == key; });
-            if (month == rowsOfMonth.end())
-                month = rowsOfMonth.insert(rowsOfMonth.end(), {key, 0});
-            open = Open{key, {}, month->second++, i};
-            open.cells[0] = line.substr(kKeyLength + 1);
-        } else if (open.row >= 0 && column < 8 && key == open.key) {
-            open.cells[std::size_t(column)] = line.substr(kKeyLength + 1);
-        }
-    }
-    close();
+    });
     return found;
 }
 
@@ -114,7 +92,7 @@ void setMarks(LineList &lines, const std::vector<EntryPlace> &places, bool marke
     editMonths(lines, keys, [&](const std::string &key, TextGrid &grid, int rowCount) {
         for (int row : rowsByMonth[key])
             if (row < rowCount)
-                grid.set(row, 7, marked ? kMark : QString());
+                grid.set(row, gridColumn(Column::CheckOff), marked ? kMark : QString());
     });
 }
 
@@ -129,17 +107,17 @@ std::vector<EntryPlace> postEntries(LineList &lines, const std::vector<PostedEnt
     std::map<const PostedEntry *, EntryPlace> places;
     editMonths(lines, keys, [&](const std::string &key, TextGrid &grid, int &rows) {
         for (const PostedEntry *entry : byMonth[key]) {
-            const QString amount = forms::rset(forms::formatAmount(entry->amount < 0 ? -entry->amount : entry->amount));
+            const QString amount = forms::Rset(forms::formatAmount(entry->amount < 0 ? -entry->amount : entry->amount));
             const bool moneyIn = entry->amount >= 0;
             places[entry] = {key, rows};
             for (const QString &account : {entry->bankAccount, entry->counterpart}) {
                 const bool debit = (account == entry->bankAccount) == moneyIn;
                 grid.growFor(rows);
-                grid.set(rows, 0, forms::formatDate(entry->date));
-                grid.set(rows, 1, account);
-                grid.set(rows, 2, forms::singleLine(entry->label).left(254));
-                grid.set(rows, 3, entry->journal);
-                grid.set(rows, debit ? 5 : 6, amount);
+                grid.set(rows, gridColumn(Column::Date), forms::formatDate(entry->date));
+                grid.set(rows, gridColumn(Column::Account), account);
+                grid.set(rows, gridColumn(Column::Label), forms::singleLine(entry->label).left(monthlines::kCellLimit));
+                grid.set(rows, gridColumn(Column::Journal), entry->journal);
+                grid.set(rows, gridColumn(debit ? Column::Debit : Column::Credit), amount);
                 ++rows;
             }
         }

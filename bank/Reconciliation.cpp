@@ -32,7 +32,7 @@ QStringList Reconciliation::bankAccounts() const
 {
     QStringList accounts;
     for (const QString &line : ledger_.ref.ListePlc) {
-        const QString code = reference::lineCode(line);
+        const QString code = CodeList::codeOf(line);
         if (code.startsWith(u'5'))
             accounts.append(code);
     }
@@ -125,10 +125,7 @@ void Reconciliation::undoPointer()
 
 bool Reconciliation::inChart(const QString &account) const
 {
-    for (const QString &line : ledger_.ref.ListePlc)
-        if (reference::lineCode(line) == account)
-            return true;
-    return false;
+    return ledger_.ref.ListePlc.findCode(account) != CodeList::npos;
 }
 
 bool Reconciliation::postConfirmed()
@@ -147,7 +144,7 @@ bool Reconciliation::postConfirmed()
                             .arg(forms::formatDate(entry.date), entry.label));
         if (!inChart(entry.counterpart))
             return tell(QStringLiteral("Le compte %1 n'existe pas").arg(entry.counterpart));
-        if (const QString final = validation::dateRefusal(ledger_.exercice.finalUntil(), entry.date); !final.isEmpty())
+        if (const QString final = validation::dateRefusal(ledger_.fiscalYear.finalUntil(), entry.date); !final.isEmpty())
             return tell(final + QStringLiteral(" : l'opération du %1 « %2 » ne peut pas y être passée.")
                                     .arg(forms::formatDate(entry.date), entry.label));
         if (!entry.journal.isEmpty() && !ledger_.ref.journalItems.contains(entry.journal))

@@ -77,9 +77,9 @@ void BM_PostInvoices(benchmark::State &state)
         inv[InvoiceField::Vat] = QStringLiteral("445700");
         inv[InvoiceField::Journal] = QStringLiteral("VE");
         inv[InvoiceField::Label] = QStringLiteral("Facture %1").arg(i);
-        inv[InvoiceField::Ttc] = QStringLiteral("120,00");
-        inv[InvoiceField::Ht] = QStringLiteral("100,00");
-        inv[InvoiceField::Tva] = QStringLiteral("20,00");
+        inv[InvoiceField::WithTax] = QStringLiteral("120,00");
+        inv[InvoiceField::BeforeTax] = QStringLiteral("100,00");
+        inv[InvoiceField::VatAmount] = QStringLiteral("20,00");
         invoices.push_back(inv);
     }
     for (auto _ : state) {
@@ -88,7 +88,7 @@ void BM_PostInvoices(benchmark::State &state)
         fiche.LitMois();
         fiche.ledger.MoisModifie = true;
         state.ResumeTiming();
-        document::postInvoices(fiche, invoices, InvoiceKind::Client);
+        document::postInvoices(fiche, invoices, InvoiceKind::Customer);
     }
     state.counters["lines"] = double(lines.size());
 }

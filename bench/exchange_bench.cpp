@@ -108,11 +108,27 @@ void BM_Closing(benchmark::State &state)
     const ReferenceData ref = generatedChart();
     const FiscalYear year{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)};
     for (auto _ : state) {
-        const reports::OpeningEntries entries = reports::openingEntries(lines, year, ref.ListePlc);
+        const yearend::OpeningEntries entries = yearend::openingEntries(lines, year, ref.ListePlc);
         benchmark::DoNotOptimize(entries.text.data());
     }
 }
 BENCHMARK(BM_Closing)->Arg(kYear)->Unit(benchmark::kMillisecond);
+
+// The closing of a year of 100,000 entries on as many accounts as the
+// argument, all in the chart: each account is looked up among the balances
+// met before it and in the chart.
+void BM_ClosingOfManyAccounts(benchmark::State &state)
+{
+    const int accounts = int(state.range(0));
+    const LineList lines = generatedLines(kYear, accounts);
+    const ReferenceData ref = generatedChart(accounts);
+    const FiscalYear year{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)};
+    for (auto _ : state) {
+        const yearend::OpeningEntries entries = yearend::openingEntries(lines, year, ref.ListePlc);
+        benchmark::DoNotOptimize(entries.text.data());
+    }
+}
+BENCHMARK(BM_ClosingOfManyAccounts)->Arg(40000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -29,7 +29,7 @@ MonthViewPage ledgerView(int rows)
         comptes.grid.set(row, 2, QStringLiteral("Facture client %1").arg(row));
         comptes.grid.set(row, 3, QStringLiteral("VE"));
         comptes.grid.set(row, 4, QStringLiteral("F%1").arg(row));
-        comptes.grid.set(row, row % 2 ? 5 : 6, forms::rset(forms::formatAmount(Cents(row) * 1234)));
+        comptes.grid.set(row, row % 2 ? 5 : 6, forms::Rset(forms::formatAmount(Cents(row) * 1234)));
     }
     return comptes;
 }
@@ -46,8 +46,8 @@ BalancePage balanceOf(int accounts)
         const Cents credit = Cents(row) * 54321;
         balance.grid.set(row, 0, QString::number(100000 + row * 1000));
         balance.grid.set(row, 1, QStringLiteral("Compte %1").arg(row));
-        balance.grid.set(row, 2, forms::rset(forms::formatRunningSum(debit)));
-        balance.grid.set(row, 3, forms::rset(forms::formatRunningSum(credit)));
+        balance.grid.set(row, 2, forms::Rset(forms::formatRunningSum(debit)));
+        balance.grid.set(row, 3, forms::Rset(forms::formatRunningSum(credit)));
         balance.grid.set(row, 4, forms::formatAmount(debit - credit));
     }
     return balance;

@@ -9,10 +9,11 @@
 #include "cli/ExitCode.h"
 #include "cli/Listings.h"
 #include "cli/VatCommand.h"
-#include "cli/Verification.h"
+#include "cli/VerificationReport.h"
 #include "cli/YearEndCommands.h"
 #include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
+#include "yearend/BookEntries.h"
 #include "yearend/Fingerprint.h"
 
 namespace cli {
@@ -35,24 +36,32 @@ void reportLine(std::string &err, const QString &message)
 int verify(const Invocation &invocation, Streams &io)
 {
     // The lines as they are on disk: the loading's clean-up would hide some
-    // of what the check must show, and shift the line numbers it gives.
-    LineList lines;
-    const QString refused = ledgerfile::openLedger(invocation.file, lines);
+    // of what the check must show, and shift the line numbers it gives. The
+    // text is read once, line after line, without a list of its lines.
+    std::string text;
+    const QString refused = ledgerfile::readLedgerText(invocation.file, text);
     if (!refused.isEmpty()) {
         reportLine(io.err, refused);
         return ExitUnreadable;
     }
     ReferenceData ref;
-    reportLine(io.err, reference::chargePlc(QDir::current(), ref));
-    reportLine(io.err, reference::chargeCombo(QDir::current(), ref));
-    const Verification verification = verifyLedger(lines, ref);
-    io.out += formatVerification(verification);
-    FiscalYear year;
-    header::read(lines, year);
-    const std::vector<const Validation *> altered =
-        year.validations.empty() ? std::vector<const Validation *>()
-                                 : yearend::alteredValidations(yearend::bookEntries(lines), year.validations);
-    append(io.out, yearend::validationReport(year.validations, altered));
+    reportLine(io.err, reference::ChargePlc(QDir::current(), ref));
+    reportLine(io.err, reference::ChargeCombo(QDir::current(), ref));
+    VerificationReport report(io.out);
+    const yearend::FindingSink sink{[&](const yearend::Finding &finding) {
+                                        report.add(finding);
+                                        io.flushOut();
+                                    },
+                                    kListedFindings};
+    const yearend::Verification verification = yearend::verifyLedgerText(text, ref, sink);
+    report.finish(verification);
+    // Only a dossier with validations is cut into lines, for their fingerprints.
+    std::vector<const Validation *> altered;
+    if (!verification.validations.empty()) {
+        const LineList lines = ledgerfile::parse(std::make_unique<std::string>(std::move(text)));
+        altered = yearend::alteredValidations(yearend::bookEntries(lines), verification.validations);
+    }
+    append(io.out, yearend::validationReport(verification.validations, altered));
     return verification.anomalies() == 0 && altered.empty() ? ExitOk : ExitFindings;
 }
 
@@ -87,6 +96,14 @@ int list(const Invocation &invocation, Streams &io)
 }
 
 } // namespace
+
+void Streams::flushOut()
+{
+    if (writeOut && !out.empty()) {
+        writeOut(out);
+        out.clear();
+    }
+}
 
 int run(const QStringList &args, Streams &io)
 {

@@ -77,10 +77,10 @@ int cloture(const Invocation &invocation, Streams &io)
     if ((invocation.definitive && !lockForSaving(lock, invocation.file, *fiche.platform().messages))
         || !openDossier(fiche, invocation.file))
         return ExitUnreadable;
-    QString refusal = reports::closingRefusal(fiche.ledger.exercice);
-    reports::OpeningEntries entries;
+    QString refusal = yearend::closingRefusal(fiche.ledger.fiscalYear);
+    yearend::OpeningEntries entries;
     if (refusal.isEmpty()) {
-        entries = reports::openingEntries(fiche.ledger.Lignes, fiche.ledger.exercice, fiche.ledger.ref.ListePlc);
+        entries = yearend::openingEntries(fiche.ledger.Lignes, fiche.ledger.fiscalYear, fiche.ledger.ref.ListePlc);
         refusal = entries.error;
     }
     if (!refusal.isEmpty()) {

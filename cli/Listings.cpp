@@ -63,11 +63,11 @@ void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::o
     void (*open)(Fiche &) = document::Journal;
     void (*rebuild)(Fiche &) = document::LitJnl;
     if (view == Command::GrandLivre) {
-        page = &fiche.views.comptes;
+        page = &fiche.views.generalLedger;
         open = document::Comptes;
         rebuild = document::LitCpt;
     } else if (view == Command::JournalGeneral) {
-        page = &fiche.views.general;
+        page = &fiche.views.generalJournal;
         open = document::General;
         rebuild = document::LitGeneral;
     }
@@ -97,7 +97,7 @@ void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au,
 
 void listResultat(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
 {
-    PeriodPage &page = fiche.views.resultat;
+    PeriodPage &page = fiche.views.incomeStatement;
     computeStatement(fiche, Page::Resultat, page, du, au, document::LitResultat);
     for (int r = 1; r <= kLastStatementRow; ++r)
         appendGridRow(out, page.grid, r);
@@ -105,7 +105,7 @@ void listResultat(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au
 
 void listBilan(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
 {
-    BalanceSheetPage &page = fiche.views.bilan;
+    BalanceSheetPage &page = fiche.views.balanceSheet;
     computeStatement(fiche, Page::Bilan, page, du, au, document::LitBilan);
     for (int r = 1; r <= kLastSheetRow; ++r)
         appendGridRow(out, page.grid, r);

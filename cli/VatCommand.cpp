@@ -19,7 +19,7 @@ int tva(const Invocation &invocation, Streams &io)
     const vat::Period period = invocation.trimestre != 0 ? vat::quarterPeriod(invocation.annee, invocation.trimestre)
                                : invocation.mois != 0    ? vat::monthPeriod(invocation.annee, invocation.mois)
                                                          : vat::datesPeriod(*invocation.du, *invocation.au);
-    const vat::VatReturn vatReturn = vat::computeReturn(fiche.ledger.Lignes, period, fiche.ledger.exercice);
+    const vat::VatReturn vatReturn = vat::computeReturn(fiche.ledger.Lignes, period, fiche.ledger.fiscalYear);
     if (!vatReturn.error.isEmpty()) {
         fiche.platform().messages->information(vatReturn.error);
         return ExitRefused;

@@ -1,20 +1,18 @@
-#include "cli/Verification.h"
+#include "cli/VerificationReport.h"
+
+#include "ledger/TextForms.h"
 
 namespace cli {
-
-QString monthName(int month)
-{
-    return forms::monthCaption(forms::moisLong(month % 100), month / 100);
-}
-
 namespace {
 
+using yearend::captionOfMonth;
+
 // Where a finding stands: "Mars 2002, écriture 3 (ligne 1234 du fichier)".
-QString place(const Finding &f)
+QString place(const yearend::Finding &f)
 {
     QString where;
     if (f.month != 0)
-        where = monthName(f.month);
+        where = captionOfMonth(f.month);
     if (f.entry != 0)
         where += QStringLiteral(", écriture %1").arg(f.entry);
     if (f.fileLine != 0)
@@ -47,20 +45,39 @@ void appendLine(std::string &out, const QString &line)
 
 } // namespace
 
-std::string formatVerification(const Verification &v)
+void VerificationReport::add(const yearend::Finding &finding)
+{
+    if (listed_ == kListedFindings)
+        return;
+    ++listed_;
+    appendLine(out_, place(finding) + QStringLiteral(" : ") + finding.text);
+}
+
+void VerificationReport::finish(const yearend::Verification &v)
+{
+    const std::size_t unlisted = std::size_t(v.findingCount) - listed_;
+    if (unlisted == 1)
+        appendLine(out_, QStringLiteral("… et 1 autre anomalie, non listée."));
+    else if (unlisted > 1)
+        appendLine(out_, QStringLiteral("… et %1 autres anomalies, non listées.").arg(unlisted));
+    if (v.findingCount != 0)
+        out_ += '\n';
+    appendLine(out_, v.months.empty() ? QStringLiteral("Aucune écriture.") : QStringLiteral("Totaux des mois :"));
+    for (const yearend::MonthBalance &m : v.months)
+        appendLine(out_, balanceText(captionOfMonth(m.month), m.debit, m.credit));
+    appendLine(out_, balanceText(QStringLiteral("Total de l'exercice"), v.debit, v.credit));
+    const int n = v.anomalies();
+    appendLine(out_, n == 0 ? QStringLiteral("Aucune anomalie.")
+                            : n == 1 ? QStringLiteral("1 anomalie.") : QStringLiteral("%1 anomalies.").arg(n));
+}
+
+std::string formatVerification(const yearend::Verification &v)
 {
     std::string out;
-    for (const Finding &f : v.findings)
-        appendLine(out, place(f) + QStringLiteral(" : ") + f.text);
-    if (!v.findings.empty())
-        out += '\n';
-    appendLine(out, v.months.empty() ? QStringLiteral("Aucune écriture.") : QStringLiteral("Totaux des mois :"));
-    for (const MonthBalance &m : v.months)
-        appendLine(out, balanceText(monthName(m.month), m.debit, m.credit));
-    appendLine(out, balanceText(QStringLiteral("Total de l'exercice"), v.debit, v.credit));
-    const int n = v.anomalies();
-    appendLine(out, n == 0 ? QStringLiteral("Aucune anomalie.")
-                           : n == 1 ? QStringLiteral("1 anomalie.") : QStringLiteral("%1 anomalies.").arg(n));
+    VerificationReport report(out);
+    for (const yearend::Finding &f : v.findings)
+        report.add(f);
+    report.finish(v);
     return out;
 }
 

@@ -46,11 +46,11 @@ int valider(const Invocation &invocation, Streams &io)
         return ExitUnreadable;
     Ledger &ledger = fiche.ledger;
     const QDate upTo = *invocation.jusquAu;
-    if (const QString refusal = yearend::validationDateRefusal(ledger.exercice, upTo); !refusal.isEmpty()) {
+    if (const QString refusal = yearend::validationDateRefusal(ledger.fiscalYear, upTo); !refusal.isEmpty()) {
         tell(fiche, refusal);
         return ExitRefused;
     }
-    const yearend::ValidationOutcome outcome = yearend::validateEntries(ledger.Lignes, ledger.ref, ledger.exercice, upTo,
+    const yearend::ValidationOutcome outcome = yearend::validateEntries(ledger.Lignes, ledger.ref, ledger.fiscalYear, upTo,
                                                                         fiche.platform().clock->today());
     tell(fiche, yearend::validationMessage(outcome, upTo, kAllProblems));
     return saveWhenClean(fiche, invocation.file, outcome);
@@ -60,8 +60,8 @@ int closeDefinitively(Fiche &fiche, const QString &path)
 {
     Ledger &ledger = fiche.ledger;
     const yearend::ValidationOutcome outcome =
-        yearend::closeDefinitively(ledger.Lignes, ledger.ref, ledger.exercice, fiche.platform().clock->today());
-    tell(fiche, yearend::definitiveClosingMessage(outcome, ledger.exercice, kAllProblems));
+        yearend::closeDefinitively(ledger.Lignes, ledger.ref, ledger.fiscalYear, fiche.platform().clock->today());
+    tell(fiche, yearend::definitiveClosingMessage(outcome, ledger.fiscalYear, kAllProblems));
     return saveWhenClean(fiche, path, outcome);
 }
 
@@ -71,10 +71,10 @@ int fec(const Invocation &invocation, Streams &io)
     Fiche fiche(console.platform());
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
-    const yearend::Fec fec = yearend::buildFec(fiche.ledger.Lignes, fiche.ledger.ref, fiche.ledger.exercice);
+    const yearend::Fec fec = yearend::buildFec(fiche.ledger.Lignes, fiche.ledger.ref, fiche.ledger.fiscalYear);
     for (const yearend::Problem &problem : fec.problems)
         tell(fiche, yearend::describe(problem));
-    const QString name = yearend::fecFileName(invocation.siren, fiche.ledger.exercice);
+    const QString name = yearend::fecFileName(invocation.siren, fiche.ledger.fiscalYear);
     const QString folder = invocation.output.value_or(fiche.platform().files->currentFolder());
     if (const QString failure =
             exchange::writeExchangeFile(fiche.ledger, QDir(folder).filePath(name), fec.bytes, fileio::NamedBy::Program);

@@ -8,7 +8,7 @@ namespace calendrier {
 
 QString titre(QDate date)
 {
-    return forms::moisLong(date.month()).toLower() + QStringLiteral("  ") + QString::number(date.year());
+    return forms::monthName(date.month()).toLower() + QStringLiteral("  ") + QString::number(date.year());
 }
 
 QDate moisPrecedent(QDate date)

@@ -4,7 +4,6 @@
 #include "bank/ReconciliationStatement.h"
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"
-#include "entry/ChartLines.h"
 #include "printing/Listing.h"
 
 namespace document {
@@ -26,16 +25,10 @@ public:
     void accountsUsed(const QStringList &accounts, const QString &journal) override
     {
         ReferenceData &ref = fiche_.ledger.ref;
-        for (const QString &account : accounts) {
-            const qsizetype found = chartlines::findAccount(ref.ListePlc, account);
-            if (found != chartlines::npos && !chartlines::isUsed(ref.ListePlc[found])) {
-                ref.ListePlc[found] = chartlines::markUsed(ref.ListePlc[found]);
+        for (const QString &account : accounts)
+            if (ref.ListePlc.markAccountUsed(account))
                 ref.PlanModifie = true;
-            }
-        }
-        const qsizetype found = chartlines::findByCode(ref.ListeJnx, journal);
-        if (found != chartlines::npos)
-            ref.ListeJnx[found] = chartlines::markUsed(ref.ListeJnx[found]);
+        ref.ListeJnx.markCodeUsed(journal);
     }
 
     bool printStatement(const TextGrid &grid, const QString &title) override

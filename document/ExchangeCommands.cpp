@@ -18,8 +18,8 @@ void tellUser(const Fiche &fiche, const QString &message)
 void showFound(Fiche &fiche, const exchange::SearchOutcome &outcome)
 {
     if (outcome.month) {
-        fiche.ledger.Annee = quint16(outcome.month->annee);
-        fiche.ledger.Mois = quint16(outcome.month->mois);
+        fiche.ledger.Annee = quint16(outcome.month->year);
+        fiche.ledger.Mois = quint16(outcome.month->month);
         fiche.LitMois();
         // The row found is the one selected, not the row the previous month had.
         fiche.entry.selectedRow = outcome.row;

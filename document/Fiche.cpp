@@ -53,12 +53,12 @@ void Fiche::changeMonth(int year, int month)
 
 void Fiche::Premier()
 {
-    changeMonth(ledger.exercice.debut.year(), ledger.exercice.debut.month());
+    changeMonth(ledger.fiscalYear.start.year(), ledger.fiscalYear.start.month());
 }
 
 void Fiche::Dernier()
 {
-    changeMonth(ledger.exercice.fin.year(), ledger.exercice.fin.month());
+    changeMonth(ledger.fiscalYear.end.year(), ledger.fiscalYear.end.month());
 }
 
 void Fiche::Precedent()
@@ -117,15 +117,15 @@ void Fiche::Saisie()
 
 void Fiche::Exercice()
 {
-    FiscalYear &year = ledger.exercice;
+    FiscalYear &year = ledger.fiscalYear;
     // Moving the dates of a closed year would open it again.
-    if (!reports::closingRefusal(year).isEmpty()) {
+    if (!yearend::closingRefusal(year).isEmpty()) {
         platform().messages->information(QStringLiteral("Exercice clôturé : ses dates ne peuvent plus être modifiées."));
         return;
     }
-    if (auto dates = platform().fiscalYear->ask(year.debut, year.fin, year.cloture)) {
-        year.debut = dates->debut;
-        year.fin = dates->fin;
+    if (auto dates = platform().fiscalYear->ask(year.start, year.end, year.closing)) {
+        year.start = dates->start;
+        year.end = dates->end;
     }
     ledger.EcritHead();
 }
@@ -142,8 +142,8 @@ void Fiche::Nouveau()
     Caption.clear();
     // The new dossier keeps the dates of the previous one, not its closing
     // nor its validations: its year is open.
-    ledger.exercice.cloture = ledger.exercice.debut;
-    ledger.exercice.validations.clear();
+    ledger.fiscalYear.closing = ledger.fiscalYear.start;
+    ledger.fiscalYear.validations.clear();
     Exercice();
     // The new dossier opens on its entry page, as a loaded one does: a view
     // left on screen would still show the previous dossier's figures.
@@ -176,9 +176,9 @@ bool Fiche::Charge(const QString &fileName)
     ledger.MoisModifie = false;
     if (!ledger.Lignes.empty())
         ledger.Squize();
-    if (loaded && !ledger.exercice.validations.empty()) {
+    if (loaded && !ledger.fiscalYear.validations.empty()) {
         const QString altered = yearend::alterationMessage(
-            yearend::alteredValidations(yearend::bookEntries(ledger.Lignes), ledger.exercice.validations));
+            yearend::alteredValidations(yearend::bookEntries(ledger.Lignes), ledger.fiscalYear.validations));
         if (!altered.isEmpty())
             platform().messages->information(altered);
     }

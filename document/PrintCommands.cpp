@@ -19,11 +19,11 @@ void Imprimer(Fiche &fiche, Printer &printer)
         printed = printing::ImpJnl(printer, ledger.monthGrid, ledger.NbLignes, ledger.NomMois, ledger.Annee);
         break;
     case Page::Journal: printed = printing::ImpJournal(printer, views.journal, ledger.NomMois, ledger.Annee); break;
-    case Page::Comptes: printed = printing::ImpGL(printer, views.comptes, ledger.NomMois, ledger.Annee); break;
-    case Page::General: printed = printing::ImpGeneral(printer, views.general, ledger.NomMois, ledger.Annee); break;
+    case Page::Comptes: printed = printing::ImpGL(printer, views.generalLedger, ledger.NomMois, ledger.Annee); break;
+    case Page::General: printed = printing::ImpGeneral(printer, views.generalJournal, ledger.NomMois, ledger.Annee); break;
     case Page::Balance: printed = printing::ImpBalance(printer, views.balance); break;
-    case Page::Resultat: printed = printing::ImpResultat(printer, views.resultat); break;
-    case Page::Bilan: printed = printing::ImpBilan(printer, views.bilan); break;
+    case Page::Resultat: printed = printing::ImpResultat(printer, views.incomeStatement); break;
+    case Page::Bilan: printed = printing::ImpBilan(printer, views.balanceSheet); break;
     }
     if (!printed)
         fiche.platform().messages->information(printerRefusedMessage());

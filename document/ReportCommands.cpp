@@ -14,8 +14,8 @@ namespace {
 void openMonthView(Fiche &fiche, Page page, MonthViewPage &view, const QStringList &codes)
 {
     fiche.showPage(page);
-    view.filterItems = QStringList{reports::kTous} + codes;
-    view.filter = reports::kTous;
+    view.filterItems = QStringList{reports::kAllCodes} + codes;
+    view.filter = reports::kAllCodes;
     rebuildMonthView(fiche);
 }
 
@@ -53,12 +53,12 @@ void Journal(Fiche &fiche)
 
 void Comptes(Fiche &fiche)
 {
-    openMonthView(fiche, Page::Comptes, fiche.views.comptes, fiche.ledger.ref.accountItems);
+    openMonthView(fiche, Page::Comptes, fiche.views.generalLedger, fiche.ledger.ref.accountItems);
 }
 
 void General(Fiche &fiche)
 {
-    openMonthView(fiche, Page::General, fiche.views.general, fiche.ledger.ref.journalItems);
+    openMonthView(fiche, Page::General, fiche.views.generalJournal, fiche.ledger.ref.journalItems);
 }
 
 void Balance(Fiche &fiche)
@@ -69,13 +69,13 @@ void Balance(Fiche &fiche)
 
 void Resultat(Fiche &fiche)
 {
-    openStatement(fiche, Page::Resultat, fiche.views.resultat);
+    openStatement(fiche, Page::Resultat, fiche.views.incomeStatement);
     LitResultat(fiche);
 }
 
 void Bilan(Fiche &fiche)
 {
-    openStatement(fiche, Page::Bilan, fiche.views.bilan);
+    openStatement(fiche, Page::Bilan, fiche.views.balanceSheet);
     LitBilan(fiche);
 }
 
@@ -88,13 +88,13 @@ void LitJnl(Fiche &fiche)
 void LitCpt(Fiche &fiche)
 {
     const Ledger &ledger = fiche.ledger;
-    tellUser(fiche, reports::LitCpt(fiche.views.comptes, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
+    tellUser(fiche, reports::LitCpt(fiche.views.generalLedger, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitGeneral(Fiche &fiche)
 {
     const Ledger &ledger = fiche.ledger;
-    tellUser(fiche, reports::LitGeneral(fiche.views.general, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
+    tellUser(fiche, reports::LitGeneral(fiche.views.generalJournal, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitBalance(Fiche &fiche)
@@ -104,12 +104,12 @@ void LitBalance(Fiche &fiche)
 
 void LitResultat(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitResultat(fiche.views.resultat, fiche.ledger.Lignes));
+    tellUser(fiche, reports::LitResultat(fiche.views.incomeStatement, fiche.ledger.Lignes));
 }
 
 void LitBilan(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitBilan(fiche.views.bilan, fiche.ledger.Lignes));
+    tellUser(fiche, reports::LitBilan(fiche.views.balanceSheet, fiche.ledger.Lignes));
 }
 
 void sortBalanceByAccount(Fiche &fiche, bool on)

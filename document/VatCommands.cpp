@@ -12,7 +12,7 @@ vat::ReturnForm vatReturnForm(Fiche &fiche)
 {
     fiche.ledger.EcritMois();
     const Ledger &ledger = fiche.ledger;
-    return vat::ReturnForm(ledger.Lignes, ledger.exercice, ledger.ref.ListeJnx, fiche.platform().clock->today());
+    return vat::ReturnForm(ledger.Lignes, ledger.fiscalYear, ledger.ref.ListeJnx, fiche.platform().clock->today());
 }
 
 bool postProposedEntry(Fiche &fiche, const ProposedEntry &entry)

@@ -38,13 +38,13 @@ void showValidated(Fiche &fiche)
 
 QDate proposedValidationDate(const Fiche &fiche)
 {
-    return yearend::proposedValidationDate(fiche.ledger.exercice, fiche.platform().clock->today());
+    return yearend::proposedValidationDate(fiche.ledger.fiscalYear, fiche.platform().clock->today());
 }
 
 bool Valider(Fiche &fiche, QDate upTo)
 {
     Ledger &ledger = fiche.ledger;
-    const QString refusal = yearend::validationDateRefusal(ledger.exercice, upTo);
+    const QString refusal = yearend::validationDateRefusal(ledger.fiscalYear, upTo);
     if (!refusal.isEmpty()) {
         tellUser(fiche, refusal);
         return false;
@@ -53,7 +53,7 @@ bool Valider(Fiche &fiche, QDate upTo)
     yearend::ValidationOutcome outcome;
     {
         const Hourglass hourglass(fiche.platform().busy);
-        outcome = yearend::validateEntries(ledger.Lignes, ledger.ref, ledger.exercice, upTo,
+        outcome = yearend::validateEntries(ledger.Lignes, ledger.ref, ledger.fiscalYear, upTo,
                                            fiche.platform().clock->today());
     }
     const bool validated = outcome.problems.empty();
@@ -67,7 +67,7 @@ bool Valider(Fiche &fiche, QDate upTo)
 
 bool Cloturer(Fiche &fiche)
 {
-    const reports::ClosingOutcome outcome = reports::Cloturer(fiche.ledger);
+    const yearend::ClosingOutcome outcome = yearend::Cloturer(fiche.ledger);
     if (outcome.definitive)
         showValidated(fiche);
     tellUser(fiche, outcome.message);
@@ -94,7 +94,7 @@ void ExporterFec(Fiche &fiche, const QString &siren)
     yearend::Fec fec;
     {
         const Hourglass hourglass(platform.busy);
-        fec = yearend::buildFec(ledger.Lignes, ledger.ref, ledger.exercice);
+        fec = yearend::buildFec(ledger.Lignes, ledger.ref, ledger.fiscalYear);
     }
     if (!fec.problems.empty()
         && !platform.messages->warningOkCancel(
@@ -102,7 +102,7 @@ void ExporterFec(Fiche &fiche, const QString &siren)
             + yearend::listProblems(fec.problems, yearend::kProblemsShown)
             + QStringLiteral("\n\nExporter le FEC quand même ?")))
         return;
-    const QString name = yearend::fecFileName(siren, ledger.exercice);
+    const QString name = yearend::fecFileName(siren, ledger.fiscalYear);
     const QString failure =
         exchange::writeExchangeFile(ledger, QDir(*folder).filePath(name), fec.bytes, fileio::NamedBy::Program);
     tellUser(fiche, failure.isEmpty() ? yearend::fecSummaryText(fec.summary, name) : failure);

@@ -57,7 +57,7 @@ std::optional<QString> normalise(const QString &typed)
     const auto cents = forms::parseAmount(QStringView(text));
     if (!cents)
         return std::nullopt;
-    return forms::rset(forms::formatAmount(*cents));
+    return forms::Rset(forms::formatAmount(*cents));
 }
 
 } // namespace amounttext

@@ -49,15 +49,15 @@ QString fieldText(const QString &text)
     return text.leftJustified(10, u' ', true);
 }
 
-QString complete(const QString &text, QDate today, int mois, int annee)
+QString complete(const QString &text, QDate today, int month, int year)
 {
     QString t = fieldText(text);
     if (t[0] == u' ')
         t = forms::formatDate(today);
     else if (t[3] == u' ')
-        t.replace(3, 2, QStringLiteral("%1").arg(mois, 2, 10, QChar(u'0')));
+        t.replace(3, 2, QStringLiteral("%1").arg(month, 2, 10, QChar(u'0')));
     if (t[6] == u' ')
-        t.replace(6, 4, QStringLiteral("%1").arg(annee, 4, 10, QChar(u'0')));
+        t.replace(6, 4, QStringLiteral("%1").arg(year, 4, 10, QChar(u'0')));
     return t;
 }
 

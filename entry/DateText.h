@@ -13,7 +13,7 @@ QString fieldText(const QString &text);
 
 // Fills what the user left out: an empty day gives today's date, an empty
 // month the month shown, an empty year the year shown.
-QString complete(const QString &text, QDate today, int mois, int annee);
+QString complete(const QString &text, QDate today, int month, int year);
 
 // Whether day, month and year read as whole numbers (leading spaces allowed,
 // trailing ones not) and form a day of the calendar. February has 29 days in

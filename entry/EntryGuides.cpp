@@ -36,7 +36,7 @@ void set(ReferenceData &ref, const GuideValues &values)
 
 InvoiceProposals proposals(const ReferenceData &ref, InvoiceKind kind)
 {
-    if (kind == InvoiceKind::Client)
+    if (kind == InvoiceKind::Customer)
         return {ref.JournalVente, ref.CompteClient, ref.CompteVente, ref.CompteTvaVente};
     return {ref.JournalAchat, ref.CompteFour, ref.CompteAchat, ref.CompteTvaAchat};
 }
@@ -58,7 +58,7 @@ void GuidesForm::Init(const GuideValues &values, const QStringList &chart, const
         choices[i].clear();
         const QString prefix = QLatin1String(sources[i].prefix);
         for (const QString &line : sources[i].lines) {
-            const QString code = reference::lineCode(line);
+            const QString code = CodeList::codeOf(line);
             if (code.startsWith(prefix, Qt::CaseSensitive))
                 choices[i].append(code);
         }

@@ -1,7 +1,6 @@
 #include "entry/EntryLine.h"
 
 #include "entry/AmountText.h"
-#include "entry/ChartLines.h"
 #include "entry/DateText.h"
 #include "entry/EntryState.h"
 #include "entry/MonthOrder.h"
@@ -41,15 +40,15 @@ bool EntryLine::checkAccount()
         return true;
     const QString code = forms::completeAccount(typed);
     entry_.panel.account = code;
-    const qsizetype found = chartlines::findAccount(ledger_.ref.ListePlc, code);
-    if (found == chartlines::npos) {
+    CodeList &chart = ledger_.ref.ListePlc;
+    const qsizetype found = chart.findAccount(code);
+    if (found == CodeList::npos) {
         message(QStringLiteral("Le compte ") + code + QStringLiteral(" n'existe pas"));
         entry_.focus = Focus::Account;
         return false;
     }
-    QString &line = ledger_.ref.ListePlc[found];
-    if (!chartlines::isUsed(line)) {
-        line = chartlines::markUsed(line);
+    if (!chart.isUsed(found)) {
+        chart.markUsed(found);
         ledger_.ref.PlanModifie = true;
     }
     return true;
@@ -69,9 +68,9 @@ void EntryLine::labelLeft()
 {
     if (!entry_.panel.label.trimmed().isEmpty())
         return;
-    const qsizetype found = chartlines::findStartingWith(ledger_.ref.ListePlc, entry_.panel.account);
-    if (found != chartlines::npos)
-        entry_.panel.label = chartlines::accountLabel(ledger_.ref.ListePlc[found]);
+    const qsizetype found = ledger_.ref.ListePlc.findStartingWith(entry_.panel.account);
+    if (found != CodeList::npos)
+        entry_.panel.label = ledger_.ref.ListePlc.label(found);
 }
 
 void EntryLine::journalEdited(const QString &text)
@@ -85,14 +84,13 @@ bool EntryLine::checkJournal()
     const QString code = entry_.panel.journal;
     if (code.isEmpty())
         return true;
-    const qsizetype found = chartlines::findByCode(ledger_.ref.ListeJnx, code);
-    if (found == chartlines::npos) {
+    const qsizetype found = ledger_.ref.ListeJnx.findCode(code);
+    if (found == CodeList::npos) {
         message(QStringLiteral("Le journal ") + code + QStringLiteral(" n'existe pas"));
         entry_.focus = Focus::Journal;
         return false;
     }
-    QString &line = ledger_.ref.ListeJnx[found];
-    line = chartlines::markUsed(line);
+    ledger_.ref.ListeJnx.markUsed(found);
     return true;
 }
 
@@ -129,14 +127,14 @@ bool EntryLine::checkDate()
         message(QStringLiteral("Date en dehors des limites de l'exercice"));
         return false;
     }
-    if (const QString validated = validation::dateRefusal(ledger_.exercice.finalUntil(), *date); !validated.isEmpty()) {
+    if (const QString validated = validation::dateRefusal(ledger_.fiscalYear.finalUntil(), *date); !validated.isEmpty()) {
         message(validated);
         entry_.focus = Focus::Date;
         return false;
     }
     if (date->year() != ledger_.Annee || date->month() != ledger_.Mois) {
         message(QStringLiteral("La date doit être dans le mois affiché (%1)")
-                    .arg(forms::monthCaption(forms::moisLong(ledger_.Mois), ledger_.Annee)));
+                    .arg(forms::monthCaption(forms::monthName(ledger_.Mois), ledger_.Annee)));
         entry_.focus = Focus::Date;
         return false;
     }

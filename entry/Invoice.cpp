@@ -3,15 +3,15 @@
 bool Invoice::blank() const
 {
     const auto empty = [this](InvoiceField f) { return (*this)[f].trimmed().isEmpty(); };
-    return empty(InvoiceField::Label) && empty(InvoiceField::Ttc) && empty(InvoiceField::Ht)
-        && empty(InvoiceField::Tva);
+    return empty(InvoiceField::Label) && empty(InvoiceField::WithTax) && empty(InvoiceField::BeforeTax)
+        && empty(InvoiceField::VatAmount);
 }
 
 namespace invoice {
 
 QString fieldCaption(InvoiceKind kind, InvoiceField field)
 {
-    const bool client = kind == InvoiceKind::Client;
+    const bool client = kind == InvoiceKind::Customer;
     switch (field) {
     case InvoiceField::Date: return QStringLiteral("Date");
     case InvoiceField::Counterparty: return client ? QStringLiteral("Client") : QStringLiteral("Four.");
@@ -19,9 +19,9 @@ QString fieldCaption(InvoiceKind kind, InvoiceField field)
     case InvoiceField::Vat: return client ? QStringLiteral("TVA collectée") : QStringLiteral("TVA récup.");
     case InvoiceField::Journal: return QStringLiteral("Journal");
     case InvoiceField::Label: return QStringLiteral("Libellé");
-    case InvoiceField::Ttc: return QStringLiteral("Total TTC");
-    case InvoiceField::Ht: return QStringLiteral("Total HT");
-    case InvoiceField::Tva: return QStringLiteral("Total TVA");
+    case InvoiceField::WithTax: return QStringLiteral("Total TTC");
+    case InvoiceField::BeforeTax: return QStringLiteral("Total HT");
+    case InvoiceField::VatAmount: return QStringLiteral("Total TVA");
     }
     return {};
 }

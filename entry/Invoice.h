@@ -8,10 +8,10 @@
 // that posting turns into the three lines of one entry (counterparty for the
 // total with tax, revenue or expense for the total before tax, VAT).
 
-enum class InvoiceKind { Client, Fournisseur };
+enum class InvoiceKind { Customer, Supplier };
 
 // The fields in the dialog's order.
-enum class InvoiceField { Date, Counterparty, Revenue, Vat, Journal, Label, Ttc, Ht, Tva };
+enum class InvoiceField { Date, Counterparty, Revenue, Vat, Journal, Label, WithTax, BeforeTax, VatAmount };
 
 inline constexpr std::size_t kInvoiceFields = 9;
 

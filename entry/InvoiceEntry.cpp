@@ -1,7 +1,6 @@
 #include "entry/InvoiceEntry.h"
 
 #include "entry/AmountText.h"
-#include "entry/ChartLines.h"
 #include "entry/DateText.h"
 #include "ledger/TextForms.h"
 #include "ledger/Validations.h"
@@ -14,7 +13,7 @@
 namespace {
 
 constexpr InvoiceField kAccounts[] = {InvoiceField::Counterparty, InvoiceField::Revenue, InvoiceField::Vat};
-constexpr InvoiceField kTotals[] = {InvoiceField::Ttc, InvoiceField::Ht, InvoiceField::Tva};
+constexpr InvoiceField kTotals[] = {InvoiceField::WithTax, InvoiceField::BeforeTax, InvoiceField::VatAmount};
 
 // An amount the checks have already formatted; an empty one counts as zero.
 Cents centsOf(const QString &text)
@@ -39,12 +38,12 @@ void InvoiceEntry::message(const QString &text) const
     platform_.messages->information(text);
 }
 
-void InvoiceEntry::Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice,
+void InvoiceEntry::Init(const InvoiceProposals &proposed, QDate yearStart, QDate yearEnd,
                         const QStringList &chart, const QStringList &journals, QDate validatedUntil)
 {
     proposed_ = proposed;
-    debut_ = debutExercice;
-    fin_ = finExercice;
+    yearStart_ = yearStart;
+    yearEnd_ = yearEnd;
     validatedUntil_ = validatedUntil;
     chart_ = chart;
     journals_ = journals;
@@ -176,7 +175,7 @@ std::optional<InvoiceField> InvoiceEntry::refusal(int index)
     }
     if (!anyAmount) {
         message(number + QStringLiteral("aucun montant"));
-        return InvoiceField::Ttc;
+        return InvoiceField::WithTax;
     }
     return std::nullopt;
 }
@@ -188,7 +187,7 @@ bool InvoiceEntry::askUnbalanced(int index)
     Stored &stored = invoices_[std::size_t(index)];
     const Invoice &inv = stored.invoice;
     if (stored.unbalancedAccepted
-        || centsOf(inv[InvoiceField::Ttc]) == centsOf(inv[InvoiceField::Ht]) + centsOf(inv[InvoiceField::Tva]))
+        || centsOf(inv[InvoiceField::WithTax]) == centsOf(inv[InvoiceField::BeforeTax]) + centsOf(inv[InvoiceField::VatAmount]))
         return true;
     const Messages::Answer answer = platform_.messages->warningYesNoCancel(
         invoiceNumber(index)
@@ -197,7 +196,7 @@ bool InvoiceEntry::askUnbalanced(int index)
         stored.unbalancedAccepted = true;
         return true;
     }
-    showAt(index, InvoiceField::Ttc);
+    showAt(index, InvoiceField::WithTax);
     return false;
 }
 
@@ -222,12 +221,12 @@ bool InvoiceEntry::Fermer()
 
 bool InvoiceEntry::Trouve(const QString &code) const
 {
-    return chartlines::findAccount(chart_, code) != chartlines::npos;
+    return chart_.findAccount(code) != CodeList::npos;
 }
 
 bool InvoiceEntry::journalKnown(const QString &code) const
 {
-    return code.isEmpty() || chartlines::findByCode(journals_, code) != chartlines::npos;
+    return code.isEmpty() || journals_.findCode(code) != CodeList::npos;
 }
 
 bool InvoiceEntry::fieldLeft(InvoiceField field)
@@ -239,9 +238,9 @@ bool InvoiceEntry::fieldLeft(InvoiceField field)
     case InvoiceField::Revenue:
     case InvoiceField::Vat:
         return accountLeft(field);
-    case InvoiceField::Ttc:
-    case InvoiceField::Ht:
-    case InvoiceField::Tva:
+    case InvoiceField::WithTax:
+    case InvoiceField::BeforeTax:
+    case InvoiceField::VatAmount:
         totalLeft(field);
         return true;
     case InvoiceField::Journal:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/Invoice.h"
+#include "ledger/CodeList.h"
 
 #include <QDate>
 #include <QStringList>
@@ -23,7 +24,7 @@ public:
     // The guides' proposals, the fiscal year, copies of the chart and the
     // journals list, and the last day validated (no invoice may be dated on or
     // before it); the dialog opens on a new invoice, ready to be typed.
-    void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart,
+    void Init(const InvoiceProposals &proposed, QDate yearStart, QDate yearEnd, const QStringList &chart,
               const QStringList &journals, QDate validatedUntil = {});
     // The invoices to post, in the order they were typed; those with neither
     // a label nor an amount hold nothing to post and are left out.
@@ -71,7 +72,7 @@ private:
     bool dateLeft();
     bool accountLeft(InvoiceField field);
     bool journalLeft();
-    bool inFiscalYear(QDate day) const { return day >= debut_ && day <= fin_; }
+    bool inFiscalYear(QDate day) const { return day >= yearStart_ && day <= yearEnd_; }
     void totalLeft(InvoiceField field);
     void message(const QString &text) const;
     // Shows the invoice at `index` with the focus in `field`.
@@ -86,9 +87,9 @@ private:
     std::vector<Stored> invoices_;
     int position_ = -1;
     InvoiceProposals proposed_;
-    QDate debut_;
-    QDate fin_;
+    QDate yearStart_;
+    QDate yearEnd_;
     QDate validatedUntil_;
-    QStringList chart_;
-    QStringList journals_;
+    CodeList chart_{CodeList::Kind::Chart};
+    CodeList journals_{CodeList::Kind::Journals};
 };

@@ -1,10 +1,10 @@
 #include "entry/InvoicePosting.h"
 
 #include "entry/AmountText.h"
-#include "entry/ChartLines.h"
 #include "entry/DateText.h"
 #include "ledger/Codec1252.h"
 #include "ledger/LineList.h"
+#include "ledger/MonthLines.h"
 #include "ledger/ReferenceData.h"
 #include "ledger/TextForms.h"
 
@@ -13,35 +13,33 @@
 namespace invoice {
 namespace {
 
-// One cell of an entry line: the month key, the column digit, the text, as a
-// stored cell holds at most.
-void appendCell(LineList &lines, std::string &buffer, const std::string &key, int column, const QString &text)
+using monthlines::Column;
+
+// One cell of an entry line, on one line of its own.
+void appendCell(LineList &lines, std::string &buffer, const std::string &key, Column column, const QString &text)
 {
-    buffer.assign(key);
-    buffer.push_back(char('0' + column));
-    cp1252::encodeAppend(buffer, QStringView(forms::singleLine(text)).left(254));
-    lines.append(buffer);
+    monthlines::appendLine(lines, buffer, key, column, forms::singleLine(text));
 }
 
 // The lines an invoice gives: each account with its amount and the column
-// it goes to (5 debit, 6 credit), the lines without an amount left out.
+// it goes to (debit or credit), the lines without an amount left out.
 struct PostedLine {
     QString account;
     QString amount;
-    int column;
+    Column column;
 };
 
 std::vector<PostedLine> postedLines(const Invoice &inv, InvoiceKind kind)
 {
-    const bool sale = kind == InvoiceKind::Client;
+    const bool sale = kind == InvoiceKind::Customer;
     const struct {
         InvoiceField account;
         InvoiceField amount;
-        int column;
+        Column column;
     } sides[] = {
-        {InvoiceField::Counterparty, InvoiceField::Ttc, sale ? 5 : 6},
-        {InvoiceField::Revenue, InvoiceField::Ht, sale ? 6 : 5},
-        {InvoiceField::Vat, InvoiceField::Tva, sale ? 6 : 5},
+        {InvoiceField::Counterparty, InvoiceField::WithTax, sale ? Column::Debit : Column::Credit},
+        {InvoiceField::Revenue, InvoiceField::BeforeTax, sale ? Column::Credit : Column::Debit},
+        {InvoiceField::Vat, InvoiceField::VatAmount, sale ? Column::Credit : Column::Debit},
     };
     std::vector<PostedLine> lines;
     for (const auto &side : sides) {
@@ -64,10 +62,10 @@ int post(LineList &lines, const std::vector<Invoice> &invoices, InvoiceKind kind
             continue;
         const std::string key = forms::monthKey(date->year(), date->month());
         for (const PostedLine &line : postedLines(inv, kind)) {
-            appendCell(lines, buffer, key, 0, inv[InvoiceField::Date]);
-            appendCell(lines, buffer, key, 1, line.account);
-            appendCell(lines, buffer, key, 2, inv[InvoiceField::Label]);
-            appendCell(lines, buffer, key, 3, inv[InvoiceField::Journal]);
+            appendCell(lines, buffer, key, Column::Date, inv[InvoiceField::Date]);
+            appendCell(lines, buffer, key, Column::Account, line.account);
+            appendCell(lines, buffer, key, Column::Label, inv[InvoiceField::Label]);
+            appendCell(lines, buffer, key, Column::Journal, inv[InvoiceField::Journal]);
             appendCell(lines, buffer, key, line.column, line.amount);
             ++written;
         }
@@ -79,9 +77,9 @@ void markUsed(ReferenceData &ref, const std::vector<Invoice> &invoices, InvoiceK
 {
     for (const Invoice &inv : invoices) {
         for (const PostedLine &line : postedLines(inv, kind))
-            if (chartlines::markAccountUsed(ref.ListePlc, line.account))
+            if (ref.ListePlc.markAccountUsed(line.account))
                 ref.PlanModifie = true;
-        chartlines::markJournalUsed(ref.ListeJnx, inv[InvoiceField::Journal]);
+        ref.ListeJnx.markCodeUsed(inv[InvoiceField::Journal]);
     }
 }
 

@@ -1,6 +1,5 @@
 #include "entry/MonthGrid.h"
 
-#include "entry/ChartLines.h"
 #include "entry/EntryState.h"
 #include "ledger/Ledger.h"
 #include "ledger/Validations.h"
@@ -24,7 +23,7 @@ QString MonthGrid::validatedNote(int r) const
 {
     if (r < 0 || r >= ledger_.NbLignes)
         return {};
-    return validation::entryRefusal(ledger_.exercice.validations, ledger_.monthGrid.at(r, 0));
+    return validation::entryRefusal(ledger_.fiscalYear.validations, ledger_.monthGrid.at(r, 0));
 }
 
 bool MonthGrid::refusedAsValidated(int r) const
@@ -106,8 +105,8 @@ void MonthGrid::rowClicked()
     const int r = entry_.selectedRow;
     TextGrid &grid = ledger_.monthGrid;
     const QString account = r >= 0 && r < grid.rowCount() ? grid.at(r, 1) : QString();
-    const qsizetype found = account.isEmpty() ? chartlines::npos : chartlines::findByCode(ledger_.ref.ListePlc, account);
-    if (found == chartlines::npos || !chartlines::isPointable(ledger_.ref.ListePlc[found])) {
+    const qsizetype found = account.isEmpty() ? CodeList::npos : ledger_.ref.ListePlc.findCode(account);
+    if (found == CodeList::npos || !ledger_.ref.ListePlc.isPointable(found)) {
         ledger_.platform().messages->information(QStringLiteral("Compte non pointable"));
         return;
     }

@@ -24,13 +24,13 @@ int dayKey(const QString &date)
 
 } // namespace
 
-void Tri(TextGrid &grid, int nbLignes)
+void Tri(TextGrid &grid, int rows)
 {
-    std::vector<int> keys(std::size_t(std::max(nbLignes, 0)));
-    for (int r = 0; r < nbLignes; ++r)
+    std::vector<int> keys(std::size_t(std::max(rows, 0)));
+    for (int r = 0; r < rows; ++r)
         keys[std::size_t(r)] = dayKey(grid.at(r, 0));
-    for (int i = 0; i < nbLignes - 1; ++i) {
-        for (int j = i + 1; j < nbLignes; ++j) {
+    for (int i = 0; i < rows - 1; ++i) {
+        for (int j = i + 1; j < rows; ++j) {
             if (keys[std::size_t(i)] > keys[std::size_t(j)]) {
                 grid.swapRows(i, j);
                 std::swap(keys[std::size_t(i)], keys[std::size_t(j)]);

@@ -18,5 +18,5 @@ MonthTotals monthTotals(const TextGrid &grid)
     }
     if (!sums[0].computed() || !sums[1].computed())
         return {{}, {}, forms::totalTooLarge()};
-    return {forms::rset(sums[0].text()), forms::rset(sums[1].text()), {}, sums[0].value() == sums[1].value()};
+    return {forms::Rset(sums[0].text()), forms::Rset(sums[1].text()), {}, sums[0].value() == sums[1].value()};
 }

@@ -1,9 +1,9 @@
 #include "entry/ProposedPosting.h"
 
-#include "entry/ChartLines.h"
 #include "ledger/AmountTotal.h"
 #include "ledger/Codec1252.h"
 #include "ledger/Ledger.h"
+#include "ledger/MonthLines.h"
 #include "ledger/Validations.h"
 
 #include <array>
@@ -17,15 +17,15 @@ QString refusal(const Ledger &ledger, const ProposedEntry &entry)
         return QStringLiteral("L'écriture ne comporte aucune ligne.");
     if (!entry.date.isValid() || entry.date < ledger.DebutExercice() || entry.date > ledger.FinExercice())
         return QStringLiteral("Date en dehors des limites de l'exercice");
-    if (const QString final = validation::dateRefusal(ledger.exercice.finalUntil(), entry.date); !final.isEmpty())
+    if (const QString final = validation::dateRefusal(ledger.fiscalYear.finalUntil(), entry.date); !final.isEmpty())
         return final;
     if (entry.journal.isEmpty())
         return QStringLiteral("Choisissez le journal de l'écriture.");
-    if (chartlines::findByCode(ledger.ref.ListeJnx, entry.journal) == chartlines::npos)
+    if (ledger.ref.ListeJnx.findCode(entry.journal) == CodeList::npos)
         return QStringLiteral("Le journal ") + entry.journal + QStringLiteral(" n'existe pas");
     AmountTotal debits, credits;
     for (const ProposedLine &line : entry.lines) {
-        if (chartlines::findAccount(ledger.ref.ListePlc, line.account) == chartlines::npos)
+        if (ledger.ref.ListePlc.findAccount(line.account) == CodeList::npos)
             return QStringLiteral("Le compte ") + line.account + QStringLiteral(" n'existe pas");
         debits.add(line.debit);
         credits.add(line.credit);
@@ -44,16 +44,12 @@ void post(Ledger &ledger, const ProposedEntry &entry)
     for (const ProposedLine &line : entry.lines) {
         const std::array<QString, 8> cells = {forms::formatDate(entry.date), line.account, forms::singleLine(entry.label),
                                               entry.journal, QString(), amountCell(line.debit), amountCell(line.credit), QString()};
-        for (std::size_t column = 0; column < cells.size(); ++column) {
-            buffer.assign(key);
-            buffer.push_back(char('0' + column));
-            cp1252::encodeAppend(buffer, QStringView(cells[column]).left(254));
-            ledger.Lignes.append(buffer);
-        }
-        if (chartlines::markAccountUsed(ledger.ref.ListePlc, line.account))
+        for (std::size_t column = 0; column < cells.size(); ++column)
+            monthlines::appendLine(ledger.Lignes, buffer, key, static_cast<monthlines::Column>(column), cells[column]);
+        if (ledger.ref.ListePlc.markAccountUsed(line.account))
             ledger.ref.PlanModifie = true;
     }
-    chartlines::markJournalUsed(ledger.ref.ListeJnx, entry.journal);
+    ledger.ref.ListeJnx.markCodeUsed(entry.journal);
 }
 
 } // namespace proposed

@@ -63,7 +63,7 @@ ImportOutcome importFile(Ledger &ledger, const QString &path)
         return {false, fileio::readFailedMessage(path, why)};
     ledger.EcritMois();
     const ImportSummary summary =
-        importEntries(std::move(bytes), ledger.Lignes, ledgerfile::kMaxLines, ledger.exercice.finalUntil());
+        importEntries(std::move(bytes), ledger.Lignes, ledgerfile::kMaxLines, ledger.fiscalYear.finalUntil());
     if (summary.refusedAt > 0)
         return {false, summaryMessage(summary)};
     ledger.Modifie = true;

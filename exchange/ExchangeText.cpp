@@ -2,17 +2,13 @@
 
 #include "ledger/Codec1252.h"
 #include "ledger/MonthIO.h"
+#include "ledger/MonthLines.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace exchange {
 namespace {
-
-constexpr std::size_t kKeyLength = 6;
-// What a line of the list holds after its month key: the column digit and
-// at most 254 characters of cell, as the month reader takes it.
-constexpr std::size_t kCellSpan = 255;
 
 bool isBlank(char c)
 {
@@ -45,12 +41,14 @@ void appendRecord(std::string &out, std::initializer_list<std::string_view> fiel
 std::string exportMonth(const TextGrid &grid)
 {
     std::string out;
-    std::string cells[7];
+    // Every column before the check-off mark.
+    constexpr int kExported = monthlines::gridColumn(monthlines::Column::CheckOff);
+    std::string cells[kExported];
     const int rows = monthio::countRows(grid);
     for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < 7; ++c)
+        for (int c = 0; c < kExported; ++c)
             cells[c] = cp1252::encode(grid.at(r, c));
-        if (trimmed(cells[0]).empty())
+        if (trimmed(cells[monthlines::gridColumn(monthlines::Column::Date)]).empty())
             continue;
         appendRecord(out, {trimmed(cells[0]), trimmed(cells[1]), trimmed(cells[2]), trimmed(cells[3]),
                            trimmed(cells[4]), trimmed(cells[5]), trimmed(cells[6])});
@@ -83,17 +81,15 @@ std::string exportJournal(const LineList &lines)
         highest = -1;
     };
     for (++i; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        if (line.size() <= kKeyLength)
+        // The cells as the month grid shows them; the month key is not read,
+        // and the digits 8 and 9 of an import's long lines are fields too.
+        const std::optional<monthlines::MonthLine> line = monthlines::readLine(lines[i], monthlines::Cells::Cut);
+        if (!line)
             continue;
-        const std::string_view text = line.substr(kKeyLength, kCellSpan);
-        const char digit = text[0];
-        if (digit < '0' || digit > '9')
-            continue;
-        const int column = digit - '0';
+        const int column = line->digit;
         if (column == 0)
             flush();
-        fields[column] = trimmed(text.substr(1));
+        fields[column] = trimmed(line->cell);
         highest = std::max(highest, column);
     }
     flush();

@@ -5,6 +5,7 @@
 #include "ledger/Codec1252.h"
 #include "ledger/Header.h"
 #include "ledger/MonthKey.h"
+#include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
 #include "ledger/TextLines.h"
 #include "ledger/Validations.h"
@@ -47,8 +48,8 @@ void forEachField(std::string_view line, Visit visit)
 void importLine(std::string_view line, const std::string &key, std::string &buffer, LineList &lines, int &cut)
 {
     forEachField(line, [&](int n, std::string_view field) {
-        if (field.size() > ledgerfile::kMaxCellLength) {
-            field = field.substr(0, ledgerfile::kMaxCellLength);
+        if (field.size() > monthlines::kCellLimit) {
+            field = field.substr(0, monthlines::kCellLimit);
             ++cut;
         }
         buffer.assign(key);

@@ -74,16 +74,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string fingerprint = yearend::fingerprint(yearend::bookEntries(fiche.ledger.Lignes), always);
     visitEveryMonth(fiche);
     FUZZ_CHECK(yearend::fingerprint(yearend::bookEntries(fiche.ledger.Lignes), always) == fingerprint);
-    yearend::buildFec(fiche.ledger.Lignes, fiche.ledger.ref, fiche.ledger.exercice);
+    yearend::buildFec(fiche.ledger.Lignes, fiche.ledger.ref, fiche.ledger.fiscalYear);
     fiche.SetSauve();
     FUZZ_CHECK(fiche.Sauve(first));
 
     FakePlatform fakeAgain;
     Fiche reloaded(fakeAgain.platform);
     FUZZ_CHECK(reloaded.Charge(first));
-    const FiscalYear &year = fiche.ledger.exercice;
-    const FiscalYear &yearAgain = reloaded.ledger.exercice;
-    FUZZ_CHECK(yearAgain.debut == year.debut && yearAgain.fin == year.fin && yearAgain.cloture == year.cloture);
+    const FiscalYear &year = fiche.ledger.fiscalYear;
+    const FiscalYear &yearAgain = reloaded.ledger.fiscalYear;
+    FUZZ_CHECK(yearAgain.start == year.start && yearAgain.end == year.end && yearAgain.closing == year.closing);
     FUZZ_CHECK(yearAgain.validations == year.validations);
     FUZZ_CHECK(linesOf(reloaded) == linesOf(fiche));
     reloaded.SetSauve();

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (const std::optional<Cents> amount = forms::parseAmount(line)) {
             FUZZ_CHECK(forms::parseAmount(QStringView(text)) == amount);
             FUZZ_CHECK(forms::parseAmount(QStringView(forms::formatAmount(*amount))) == amount);
-            FUZZ_CHECK(forms::parseAmount(QStringView(forms::rset(forms::formatRunningSum(*amount)))) == amount);
+            FUZZ_CHECK(forms::parseAmount(QStringView(forms::Rset(forms::formatRunningSum(*amount)))) == amount);
             total.add(*amount);
             if (total.computed())
                 FUZZ_CHECK(forms::parseAmount(QStringView(total.text())) == total.value());
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QString fields = text;
         for (int guard = 0; !fields.isEmpty(); ++guard) {
             FUZZ_CHECK(guard <= text.size());
-            forms::champSuivant(fields);
+            forms::ChampSuivant(fields);
         }
 
         if (line.size() >= sizeof(double)) {

@@ -10,6 +10,10 @@
 #include <unistd.h>
 
 namespace fileio {
+namespace {
+// How much more than its size a file is read for at a time.
+constexpr std::size_t kGrowth = 65536;
+} // namespace
 
 QString reason(int error)
 {
@@ -116,11 +120,14 @@ QString readWhole(const QString &path, std::string &out)
         ::close(fd);
         return QStringLiteral("le fichier est trop volumineux");
     }
+    // Room for the file and the first check that it did not grow: growing
+    // a string past its room copies it, twice its size in memory at once.
+    out.reserve(std::size_t(st.st_size) + kGrowth);
     out.resize(std::size_t(st.st_size));
     std::size_t done = 0;
     for (;;) {
         if (done == out.size())
-            out.resize(out.size() + 65536); // the file may have grown since fstat
+            out.resize(out.size() + kGrowth); // the file may have grown since fstat
         const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
         if (n < 0) {
             if (errno == EINTR)

@@ -7,7 +7,7 @@
 QDate FiscalYear::finalUntil() const
 {
     const QDate validated = validation::validatedUntil(validations);
-    const QDate closed = cloture > debut ? cloture : QDate();
+    const QDate closed = closing > start ? closing : QDate();
     if (!closed.isValid())
         return validated;
     return validated.isValid() && validated > closed ? validated : closed;
@@ -19,36 +19,56 @@ constexpr std::string_view kOpen = "<HEAD>";
 constexpr std::string_view kClose = "</HEAD>";
 } // namespace
 
-void read(const LineList &lines, FiscalYear &year)
+bool Scan::add(std::size_t index, std::string_view line)
 {
-    year.validations.clear();
-    const std::size_t open = lines.indexOf(kOpen);
-    if (open == LineList::npos)
-        return;
-    const std::size_t close = lines.indexOf(kClose, open + 1);
-    if (close == LineList::npos)
-        return;
-    for (std::size_t i = open + 1; i < close; ++i)
-        if (validation::isRecordLine(lines[i]))
-            year.validations.push_back(validation::readRecord(lines[i]));
+    if (open_ == LineList::npos) {
+        if (line == kOpen)
+            open_ = index;
+        return true;
+    }
+    if (line == kClose) {
+        close_ = index;
+        return false;
+    }
+    if (index - open_ <= after_.size())
+        after_[index - open_ - 1] = line;
+    if (validation::isRecordLine(line))
+        records_.push_back(line);
     // The block is read as the loading leaves it, without the lines that carry
     // no data: read with them, an empty line after "<HEAD>" would hide dates
     // that the next save, once the line is dropped, hands to the next loading.
-    std::vector<std::string_view> block;
-    for (std::size_t i = open + 1; i < close && block.size() < 3; ++i)
-        if (!ledgerfile::carriesNoData(lines[i]))
-            block.push_back(lines[i]);
-    if (block.size() < 2)
+    if (block_.size() < 3 && !ledgerfile::carriesNoData(line))
+        block_.push_back(line);
+    return true;
+}
+
+void Scan::readYear(FiscalYear &year) const
+{
+    year.validations.clear();
+    if (close_ == LineList::npos)
         return;
-    QDate *const targets[] = {&year.debut, &year.fin, &year.cloture};
-    for (std::size_t k = 0; k < block.size(); ++k) {
-        const QDate date = forms::parseDate(cp1252::decode(block[k]));
+    for (std::string_view record : records_)
+        year.validations.push_back(validation::readRecord(record));
+    if (block_.size() < 2)
+        return;
+    QDate *const targets[] = {&year.start, &year.end, &year.closing};
+    for (std::size_t k = 0; k < block_.size(); ++k) {
+        const QDate date = forms::parseDate(cp1252::decode(block_[k]));
         if (!date.isValid())
             return;
         *targets[k] = date;
         if (k == 0)
-            year.cloture = date;
+            year.closing = date;
     }
+}
+
+void read(const LineList &lines, FiscalYear &year)
+{
+    Scan scan;
+    std::size_t i = 0;
+    while (i < lines.size() && scan.add(i, lines[i]))
+        ++i;
+    scan.readYear(year);
 }
 
 void write(LineList &lines, const FiscalYear &year)
@@ -66,9 +86,9 @@ void write(LineList &lines, const FiscalYear &year)
     }
     const std::string texts[] = {
         std::string(kOpen),
-        cp1252::encode(forms::formatDate(year.debut)),
-        cp1252::encode(forms::formatDate(year.fin)),
-        cp1252::encode(forms::formatDate(year.cloture)),
+        cp1252::encode(forms::formatDate(year.start)),
+        cp1252::encode(forms::formatDate(year.end)),
+        cp1252::encode(forms::formatDate(year.closing)),
         std::string(kClose)};
     for (std::size_t i = 0; i < 4; ++i)
         lines.insert(i, texts[i]);

@@ -4,14 +4,17 @@
 #include "ledger/Validations.h"
 
 #include <QDate>
+#include <array>
+#include <string_view>
+#include <vector>
 
 // The header block at the top of a ledger file: "<HEAD>", the start, end and
 // closing dates of the fiscal year, the validations of its entries (one line
 // each), "</HEAD>".
 struct FiscalYear {
-    QDate debut;
-    QDate fin;
-    QDate cloture;
+    QDate start;
+    QDate end;
+    QDate closing;
     Validations validations{};
 
     // The last day whose entries are final: the last day validated up to,
@@ -24,6 +27,29 @@ namespace header {
 
 // The lines of the block.
 inline constexpr std::size_t kLineCount = 5;
+
+// Finds the first header block in a walk over the lines, handed to it one by
+// one in order.
+class Scan {
+public:
+    // False once the block is whole: no later line changes it.
+    bool add(std::size_t index, std::string_view line);
+
+    // Where "<HEAD>" and the "</HEAD>" after it stand; LineList::npos when not met.
+    std::size_t open() const { return open_; }
+    std::size_t close() const { return close_; }
+    // The n-th line after "<HEAD>" (1 or 2), as it is.
+    std::string_view after(std::size_t n) const { return after_[n - 1]; }
+    // Reads the block's dates and validations into `year`, by the rules of read().
+    void readYear(FiscalYear &year) const;
+
+private:
+    std::size_t open_ = LineList::npos;
+    std::size_t close_ = LineList::npos;
+    std::array<std::string_view, 2> after_{};
+    std::vector<std::string_view> block_; // the lines between the markers that carry data, three at most
+    std::vector<std::string_view> records_; // the validation records between the markers
+};
 
 // Reads the dates of the first "<HEAD>" block into `year`. The block counts
 // only when "</HEAD>" stands more than two lines after "<HEAD>", lines of five

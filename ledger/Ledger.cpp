@@ -16,9 +16,9 @@ Ledger::Ledger(const Platform &platform)
     const QDate today = platform_.clock->today();
     Annee = quint16(today.year());
     Mois = quint16(today.month());
-    exercice.debut = QDate(today.year(), 1, 1);
-    exercice.fin = QDate(today.year(), 12, 31);
-    exercice.cloture = exercice.debut;
+    fiscalYear.start = QDate(today.year(), 1, 1);
+    fiscalYear.end = QDate(today.year(), 12, 31);
+    fiscalYear.closing = fiscalYear.start;
     MoisLong(Mois);
     CompteLignes();
 }
@@ -38,9 +38,9 @@ bool Ledger::report(const QString &message) const
 
 // ---------------------------------------------------------------- month
 
-void Ledger::MoisLong(int mois)
+void Ledger::MoisLong(int month)
 {
-    const QString name = forms::moisLong(mois);
+    const QString name = forms::monthName(month);
     if (!name.isEmpty())
         NomMois = name;
 }
@@ -70,12 +70,12 @@ void Ledger::CompteLignes()
 
 void Ledger::LitHead()
 {
-    header::read(Lignes, exercice);
+    header::read(Lignes, fiscalYear);
 }
 
 void Ledger::EcritHead()
 {
-    header::write(Lignes, exercice);
+    header::write(Lignes, fiscalYear);
     Modifie = true;
 }
 
@@ -107,7 +107,7 @@ bool Ledger::writeFile(const QString &fileName)
     // (lines imported under a key that is no month), the file would be
     // refused as no dossier when opened again.
     if (Lignes.indexOf("<HEAD>") == LineList::npos)
-        header::write(Lignes, exercice);
+        header::write(Lignes, fiscalYear);
     NomFichier = fileName;
     const std::string bytes = ledgerfile::serialize(Lignes);
     QString backupWarning;
@@ -152,23 +152,23 @@ QDir Ledger::loadDir()
     return referenceDir();
 }
 
-void Ledger::ChargeSoc() { report(reference::chargeSoc(loadDir(), ref)); }
-void Ledger::ChargePlc() { report(reference::chargePlc(loadDir(), ref)); }
-void Ledger::ChargeIni() { report(reference::chargeIni(loadDir(), ref, NomFichier)); }
-void Ledger::ChargeCombo() { report(reference::chargeCombo(loadDir(), ref)); }
-void Ledger::InitPlc() { reference::initPlc(ref); }
-void Ledger::InitJnx() { reference::initJnx(ref); }
+void Ledger::ChargeSoc() { report(reference::ChargeSoc(loadDir(), ref)); }
+void Ledger::ChargePlc() { report(reference::ChargePlc(loadDir(), ref)); }
+void Ledger::ChargeIni() { report(reference::ChargeIni(loadDir(), ref, NomFichier)); }
+void Ledger::ChargeCombo() { report(reference::ChargeCombo(loadDir(), ref)); }
+void Ledger::InitPlc() { reference::InitPlc(ref); }
+void Ledger::InitJnx() { reference::InitJnx(ref); }
 
-bool Ledger::SauveIni() { return report(reference::sauveIni(referenceDir(), ref, NomFichier)); }
-bool Ledger::SauveSoc() { return report(reference::sauveSoc(referenceDir(), ref)); }
-bool Ledger::SauvePlc() { return report(reference::sauvePlc(referenceDir(), ref)); }
-bool Ledger::SauveCombo() { return report(reference::sauveCombo(referenceDir(), ref)); }
+bool Ledger::SauveIni() { return report(reference::SauveIni(referenceDir(), ref, NomFichier)); }
+bool Ledger::SauveSoc() { return report(reference::SauveSoc(referenceDir(), ref)); }
+bool Ledger::SauvePlc() { return report(reference::SauvePlc(referenceDir(), ref)); }
+bool Ledger::SauveCombo() { return report(reference::SauveCombo(referenceDir(), ref)); }
 
 QStringList Ledger::saveReferenceFiles()
 {
     const QDir dir = referenceDir();
-    const QString outcomes[] = {reference::sauveIni(dir, ref, NomFichier), reference::sauveSoc(dir, ref),
-                                reference::sauvePlc(dir, ref), reference::sauveCombo(dir, ref)};
+    const QString outcomes[] = {reference::SauveIni(dir, ref, NomFichier), reference::SauveSoc(dir, ref),
+                                reference::SauvePlc(dir, ref), reference::SauveCombo(dir, ref)};
     QStringList failures;
     for (const QString &message : outcomes)
         if (!message.isEmpty())
@@ -184,13 +184,13 @@ QStringList Ledger::unreadReferenceMessages() const
 void Ledger::loadPreferences() { report(preferences.load(loadDir())); }
 bool Ledger::savePreferences() { return report(preferences.save(referenceDir())); }
 
-void Ledger::GetIni(bool &ouvrirAuto, QString &nomFichier) const
+void Ledger::GetIni(bool &autoOpen, QString &fileName) const
 {
-    ouvrirAuto = ref.OuvrirAuto == 1;
-    nomFichier = NomFichier;
+    autoOpen = ref.OuvrirAuto == 1;
+    fileName = NomFichier;
 }
 
-void Ledger::SetIni(bool ouvrirAuto)
+void Ledger::SetIni(bool autoOpen)
 {
-    ref.OuvrirAuto = ouvrirAuto ? 1 : 0;
+    ref.OuvrirAuto = autoOpen ? 1 : 0;
 }

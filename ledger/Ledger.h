@@ -29,20 +29,20 @@ public:
     bool MoisModifie = false; // the month grid holds changes not yet written back
     quint16 Annee = 0;
     quint16 Mois = 1;
-    FiscalYear exercice; // DebutExercice, FinExercice, DateCloture
+    FiscalYear fiscalYear; // DebutExercice, FinExercice, DateCloture
     QString NomMois;
     TextGrid monthGrid{32, 8};
     int NbLignes = 0; // rows of the month grid that hold an entry
     ReferenceData ref;
     Preferences preferences; // the settings of this version, beside the reference files
 
-    QDate DebutExercice() const { return exercice.debut; }
-    QDate FinExercice() const { return exercice.fin; }
-    QDate DateCloture() const { return exercice.cloture; }
+    QDate DebutExercice() const { return fiscalYear.start; }
+    QDate FinExercice() const { return fiscalYear.end; }
+    QDate DateCloture() const { return fiscalYear.closing; }
     std::string monthKey() const;
 
     // --- Month ---
-    void MoisLong(int mois);
+    void MoisLong(int month);
     // Copies the month shown from the line list into the month grid.
     void readMonthGrid();
     void EcritMois();
@@ -88,8 +88,8 @@ public:
     // Reads and writes the settings of this version; the user is told of a failure.
     void loadPreferences();
     bool savePreferences();
-    void GetIni(bool &ouvrirAuto, QString &nomFichier) const;
-    void SetIni(bool ouvrirAuto);
+    void GetIni(bool &autoOpen, QString &fileName) const;
+    void SetIni(bool autoOpen);
 
 protected:
     // Shows a failure to the user; true when there was none.

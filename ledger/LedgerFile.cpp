@@ -9,6 +9,11 @@
 namespace ledgerfile {
 namespace {
 
+QString tooManyLines(std::size_t maxLines)
+{
+    return QStringLiteral("le fichier compte plus de %1 lignes, ce n'est pas un fichier de Tavelin").arg(maxLines);
+}
+
 // Reads the file and cuts it; a French reason when it cannot be read.
 QString readLines(const QString &path, std::size_t maxLines, std::string &text, std::vector<std::string_view> &lines)
 {
@@ -16,13 +21,24 @@ QString readLines(const QString &path, std::size_t maxLines, std::string &text, 
     if (!why.isEmpty())
         return why;
     if (!textlines::cut(text, maxLines, lines))
-        return QStringLiteral("le fichier compte plus de %1 lignes, ce n'est pas un fichier de Tavelin").arg(maxLines);
+        return tooManyLines(maxLines);
     return {};
 }
 
 bool isEntryLine(std::string_view l)
 {
     return l.size() >= 7 && std::all_of(l.begin(), l.begin() + 7, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A file that is not empty but holds neither the header's "<HEAD>" line nor
+// a line of the entry form is a picture or a letter given the ".jnl"
+// extension, which the next save would write over.
+QString notALedger(const QString &path, std::string_view text)
+{
+    const bool ledger = text.empty() || !textlines::forEachLine(text, [](std::string_view l) {
+        return !(l == "<HEAD>" || isEntryLine(l));
+    });
+    return ledger ? QString() : QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(QDir::toNativeSeparators(path));
 }
 
 QString openLedgerStamped(const QString &path, LineList &out, std::size_t maxLines, FileStamp *stamp)
@@ -32,11 +48,8 @@ QString openLedgerStamped(const QString &path, LineList &out, std::size_t maxLin
     const QString why = readLines(path, maxLines, *text, lines);
     if (!why.isEmpty())
         return fileio::readFailedMessage(path, why);
-    const bool ledger = text->empty()
-                        || std::any_of(lines.begin(), lines.end(),
-                                       [](std::string_view l) { return l == "<HEAD>" || isEntryLine(l); });
-    if (!ledger)
-        return QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(QDir::toNativeSeparators(path));
+    if (const QString refusal = notALedger(path, *text); !refusal.isEmpty())
+        return refusal;
     if (stamp)
         *stamp = filestamp::of(path, *text);
     out = LineList::adopt(std::move(text), lines);
@@ -71,6 +84,18 @@ QString openLedger(const QString &path, LineList &out, std::size_t maxLines)
 QString openLedger(const QString &path, LineList &out, FileStamp &stamp)
 {
     return openLedgerStamped(path, out, kMaxLines, &stamp);
+}
+
+QString readLedgerText(const QString &path, std::string &text, std::size_t maxLines)
+{
+    QString why = fileio::readWhole(path, text);
+    std::size_t count = 0;
+    if (why.isEmpty() && !textlines::forEachLine(text, [&](std::string_view) { return count++ < maxLines; }))
+        why = tooManyLines(maxLines);
+    QString refusal = why.isEmpty() ? notALedger(path, text) : fileio::readFailedMessage(path, why);
+    if (!refusal.isEmpty())
+        text.clear();
+    return refusal;
 }
 
 std::string serialize(const LineList &lines)

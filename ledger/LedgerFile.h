@@ -15,9 +15,6 @@ namespace ledgerfile {
 // many times its own size in memory: a file with more lines is refused.
 constexpr std::size_t kMaxLines = 16'000'000;
 
-// The characters of a cell the month reading keeps, after the column digit.
-constexpr std::size_t kMaxCellLength = 254;
-
 // Lines of five characters or fewer carry no data: the loading drops them.
 inline bool carriesNoData(std::string_view line)
 {
@@ -41,6 +38,11 @@ QString load(const QString &path, LineList &out, std::size_t maxLines = kMaxLine
 QString openLedger(const QString &path, LineList &out, std::size_t maxLines = kMaxLines);
 // The same, with the stamp of the bytes read.
 QString openLedger(const QString &path, LineList &out, FileStamp &stamp);
+
+// Reads a ledger file as text, refusing what openLedger() refuses, without
+// cutting it into a list: for a reader that walks the lines once and must
+// not take many times the file's size. `text` is emptied when refused.
+QString readLedgerText(const QString &path, std::string &text, std::size_t maxLines = kMaxLines);
 
 // Every line followed by CR LF, the last one included.
 std::string serialize(const LineList &lines);

@@ -13,7 +13,7 @@ std::optional<YearMonth> parseMonthKey(std::string_view key)
         digits[i] = key[i] - '0';
     }
     const YearMonth month{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3], digits[4] * 10 + digits[5]};
-    if (month.mois < 1 || month.mois > 12)
+    if (month.month < 1 || month.month > 12)
         return std::nullopt;
     return month;
 }

@@ -6,8 +6,8 @@
 namespace forms {
 
 struct YearMonth {
-    int annee = 0;
-    int mois = 0;
+    int year = 0;
+    int month = 0;
     bool operator==(const YearMonth &) const = default;
 };
 

@@ -27,5 +27,5 @@ struct ProposedEntry {
 // an empty cell for no amount.
 inline QString amountCell(Cents value)
 {
-    return value == 0 ? QString() : forms::rset(forms::formatAmount(value));
+    return value == 0 ? QString() : forms::Rset(forms::formatAmount(value));
 }

@@ -42,13 +42,13 @@ QString writeLines(const QString &path, const QStringList &lines)
     return fileio::saveIfChanged(path, bytes);
 }
 
-QStringList codesOf(const QStringList &lines)
+QStringList codesOf(const CodeList &list)
 {
     QStringList codes;
-    codes.reserve(lines.size());
-    for (const QString &l : lines)
-        codes.append(lineCode(l));
-    sortByText(codes);
+    codes.reserve(list.size());
+    for (qsizetype i = 0; i < list.size(); ++i)
+        codes.append(list.code(i));
+    CodeList::sortByText(codes);
     return codes;
 }
 
@@ -77,24 +77,6 @@ bool readReal(const QString &text, double &value)
 
 } // namespace
 
-QString lineCode(const QString &line)
-{
-    const qsizetype space = line.indexOf(u' ');
-    return space < 0 ? line : line.left(space);
-}
-
-void sortByText(QStringList &lines)
-{
-    // Each line is encoded once, not at every comparison.
-    std::vector<std::pair<std::string, QString>> keyed;
-    keyed.reserve(std::size_t(lines.size()));
-    for (QString &line : lines)
-        keyed.emplace_back(cp1252::encode(line), std::move(line));
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        lines[i] = std::move(keyed[std::size_t(i)].second);
-}
-
 QString journalsPath(const QDir &dir)
 {
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
@@ -112,7 +94,7 @@ bool holdsReferenceFiles(const QDir &dir)
     return QFileInfo(journalsPath(dir)).isFile();
 }
 
-QString chargeSoc(const QDir &dir, ReferenceData &ref)
+QString ChargeSoc(const QDir &dir, ReferenceData &ref)
 {
     QStringList lines;
     QString message;
@@ -122,17 +104,17 @@ QString chargeSoc(const QDir &dir, ReferenceData &ref)
     return message;
 }
 
-QString chargePlc(const QDir &dir, ReferenceData &ref)
+QString ChargePlc(const QDir &dir, ReferenceData &ref)
 {
     QStringList lines;
     QString message;
     if (readLines(dir.filePath(kPlcFile), lines, message, ref.unread.plc))
         ref.ListePlc = lines;
-    sortByText(ref.ListePlc);
+    ref.ListePlc.sortByText();
     return message;
 }
 
-QString chargeIni(const QDir &dir, ReferenceData &ref, QString &nomFichier)
+QString ChargeIni(const QDir &dir, ReferenceData &ref, QString &fileName)
 {
     QStringList lines;
     QString message;
@@ -150,7 +132,7 @@ QString chargeIni(const QDir &dir, ReferenceData &ref, QString &nomFichier)
         if (lines.size() >= 1 && !readReal(line(1), ref.ReelIni))
             bad(1, QStringLiteral("un nombre"));
         if (lines.size() >= 2)
-            nomFichier = line(2);
+            fileName = line(2);
         if (lines.size() >= 3 && !readInteger(line(3), ref.OuvrirAuto))
             bad(3, QStringLiteral("un nombre entier"));
         QString *const guides[] = {&ref.JournalVente, &ref.CompteClient, &ref.CompteVente, &ref.CompteTvaVente,
@@ -160,11 +142,11 @@ QString chargeIni(const QDir &dir, ReferenceData &ref, QString &nomFichier)
                 *guides[i] = line(4 + i);
     }
     if (ref.OuvrirAuto != 1)
-        nomFichier.clear();
+        fileName.clear();
     return message;
 }
 
-QString chargeCombo(const QDir &dir, ReferenceData &ref)
+QString ChargeCombo(const QDir &dir, ReferenceData &ref)
 {
     QStringList lines;
     QString message;
@@ -213,36 +195,36 @@ QString formatReelIni(double value)
     return readReal(rounded, check) ? rounded : exponentForm(value, true);
 }
 
-QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFichier)
+QString SauveIni(const QDir &dir, const ReferenceData &ref, const QString &fileName)
 {
     if (ref.unread.ini)
         return {};
-    const QStringList lines = {formatReelIni(ref.ReelIni), nomFichier, QString::number(ref.OuvrirAuto),
+    const QStringList lines = {formatReelIni(ref.ReelIni), fileName, QString::number(ref.OuvrirAuto),
                                ref.JournalVente, ref.CompteClient, ref.CompteVente, ref.CompteTvaVente,
                                ref.JournalAchat, ref.CompteFour, ref.CompteAchat, ref.CompteTvaAchat};
     return writeLines(dir.filePath(kIniFile), lines);
 }
 
-QString sauveSoc(const QDir &dir, const ReferenceData &ref)
+QString SauveSoc(const QDir &dir, const ReferenceData &ref)
 {
     if (ref.unread.soc)
         return {};
     return writeLines(dir.filePath(kSocFile), QStringList(ref.Societe.begin(), ref.Societe.end()));
 }
 
-QString sauvePlc(const QDir &dir, const ReferenceData &ref)
+QString SauvePlc(const QDir &dir, const ReferenceData &ref)
 {
     if (!ref.PlanModifie || ref.unread.plc)
         return {};
-    return writeLines(dir.filePath(kPlcFile), ref.ListePlc);
+    return writeLines(dir.filePath(kPlcFile), ref.ListePlc.lines());
 }
 
-QString sauveCombo(const QDir &dir, const ReferenceData &ref)
+QString SauveCombo(const QDir &dir, const ReferenceData &ref)
 {
     if (ref.unread.cbx)
         return {};
     QStringList lines{QStringLiteral("[JOURNAUX]")};
-    lines += ref.ListeJnx;
+    lines += ref.ListeJnx.lines();
     // One journals file whatever the case of its name: write the usual name,
     // then remove any other spelling left on disk.
     const QString target = dir.filePath(kCbxWrittenName);
@@ -270,12 +252,12 @@ QStringList unreadMessages(const QDir &dir, const ReferenceData &ref)
     return messages;
 }
 
-void initPlc(ReferenceData &ref)
+void InitPlc(ReferenceData &ref)
 {
     ref.accountItems = codesOf(ref.ListePlc);
 }
 
-void initJnx(ReferenceData &ref)
+void InitJnx(ReferenceData &ref)
 {
     ref.journalItems = codesOf(ref.ListeJnx);
 }

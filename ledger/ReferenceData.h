@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/CodeList.h"
+
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -10,8 +12,8 @@
 // and the settings.
 struct ReferenceData {
     std::array<QString, 7> Societe;
-    QStringList ListePlc; // chart lines: code, " ", used flag, pointable flag, " ", label
-    QStringList ListeJnx; // journal lines: code, " ", used flag, " ", name
+    CodeList ListePlc{CodeList::Kind::Chart};
+    CodeList ListeJnx{CodeList::Kind::Journals};
     bool PlanModifie = false;
 
     double ReelIni = 0.0;
@@ -43,26 +45,26 @@ inline const QString kIniFile = QStringLiteral("Tavelin.ini");
 
 // Each load reads its file from `dir` when it exists and gives back a French
 // message when the file exists but cannot be read (empty otherwise).
-QString chargeSoc(const QDir &dir, ReferenceData &ref);
-QString chargePlc(const QDir &dir, ReferenceData &ref);
-// `nomFichier` receives line 2 of the settings, and is emptied unless the
+QString ChargeSoc(const QDir &dir, ReferenceData &ref);
+QString ChargePlc(const QDir &dir, ReferenceData &ref);
+// `fileName` receives line 2 of the settings, and is emptied unless the
 // auto-open flag is 1.
-QString chargeIni(const QDir &dir, ReferenceData &ref, QString &nomFichier);
-QString chargeCombo(const QDir &dir, ReferenceData &ref);
+QString ChargeIni(const QDir &dir, ReferenceData &ref, QString &fileName);
+QString ChargeCombo(const QDir &dir, ReferenceData &ref);
 
 // Each save replaces its file atomically and gives back a French message when
 // it fails (empty otherwise). A file that could not be read is left as it is,
 // and a file that already holds what would be written is not written again.
-QString sauveIni(const QDir &dir, const ReferenceData &ref, const QString &nomFichier);
-QString sauveSoc(const QDir &dir, const ReferenceData &ref);
-QString sauvePlc(const QDir &dir, const ReferenceData &ref); // only when PlanModifie
-QString sauveCombo(const QDir &dir, const ReferenceData &ref);
+QString SauveIni(const QDir &dir, const ReferenceData &ref, const QString &fileName);
+QString SauveSoc(const QDir &dir, const ReferenceData &ref);
+QString SauvePlc(const QDir &dir, const ReferenceData &ref); // only when PlanModifie
+QString SauveCombo(const QDir &dir, const ReferenceData &ref);
 
 // One message for each file left as it was because it could not be read.
 QStringList unreadMessages(const QDir &dir, const ReferenceData &ref);
 
-void initPlc(ReferenceData &ref);
-void initJnx(ReferenceData &ref);
+void InitPlc(ReferenceData &ref);
+void InitJnx(ReferenceData &ref);
 
 // The journals file under whatever case its name has on disk, or the name
 // it is written under when there is none.
@@ -73,12 +75,5 @@ bool holdsReferenceFiles(const QDir &dir);
 
 // The settings' first line: the runtime's 23-character exponent form of a real.
 QString formatReelIni(double value);
-
-// Code of a chart or journal line: the text before its first space.
-QString lineCode(const QString &line);
-
-// Sorts chart or journal lines by text: byte order of their code page 1252
-// form, the order of the chart file.
-void sortByText(QStringList &lines);
 
 } // namespace reference

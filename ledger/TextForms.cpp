@@ -58,26 +58,26 @@ QString dateKey(QDate date)
     return date.toString(QStringLiteral("yyyyMMdd"));
 }
 
-std::string monthKey(int annee, int mois)
+std::string monthKey(int year, int month)
 {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%d%02d", annee, mois);
+    std::snprintf(buf, sizeof buf, "%d%02d", year, month);
     return buf;
 }
 
-QString moisLong(int mois)
+QString monthName(int month)
 {
     static const char16_t *const names[] = {u"Janvier", u"Février", u"Mars", u"Avril",
                                             u"Mai", u"Juin", u"Juillet", u"Août",
                                             u"Septembre", u"Octobre", u"Novembre", u"Décembre"};
-    if (mois < 1 || mois > 12)
+    if (month < 1 || month > 12)
         return {};
-    return QString::fromUtf16(names[mois - 1]);
+    return QString::fromUtf16(names[month - 1]);
 }
 
-QString monthCaption(const QString &nomMois, int annee)
+QString monthCaption(const QString &name, int year)
 {
-    return nomMois + u' ' + QString::number(annee);
+    return name + u' ' + QString::number(year);
 }
 
 namespace {
@@ -180,7 +180,7 @@ QString formatRunningSum(Cents value)
     return formatCents(value, true);
 }
 
-QString rset(const QString &text, int width)
+QString Rset(const QString &text, int width)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -196,16 +196,16 @@ QString rset(const QString &text, int width)
     return QString(blanks, u' ') + trimmed;
 }
 
-QString champSuivant(QString &ligne)
+QString ChampSuivant(QString &line)
 {
-    const qsizetype tab = ligne.indexOf(u'\t');
+    const qsizetype tab = line.indexOf(u'\t');
     if (tab < 0) {
-        QString field = ligne;
-        ligne.clear();
+        QString field = line;
+        line.clear();
         return field;
     }
-    QString field = ligne.left(tab);
-    ligne = ligne.mid(tab + 1, 255);
+    QString field = line.left(tab);
+    line = line.mid(tab + 1, 255);
     return field;
 }
 

@@ -28,12 +28,12 @@ std::string dateKey(std::string_view ddmmyyyy);
 QString dateKey(QDate date);
 
 // The month key: four-digit year then two-digit month ("200203").
-std::string monthKey(int annee, int mois);
+std::string monthKey(int year, int month);
 
 // French month name, or an empty string for a number outside 1..12.
-QString moisLong(int mois);
+QString monthName(int month);
 // "Mars 2002".
-QString monthCaption(const QString &nomMois, int annee);
+QString monthCaption(const QString &name, int year);
 
 // The largest amount the reader accepts, in cents: 15 integer digits.
 constexpr Cents kMaxCents = 99'999'999'999'999'999;
@@ -55,12 +55,12 @@ QString formatRunningSum(Cents value);
 // leading blanks: the shortest run of blanks that makes the text wider than
 // the width minus 10, measured with the grid font's character widths. Readers
 // trim them; an empty text stays empty.
-QString rset(const QString &text, int width = 96);
+QString Rset(const QString &text, int width = 96);
 
 // Splits the next TAB-separated field off a line: the text before the first
 // TAB; the line keeps what follows the TAB, at most 255 characters of it.
 // Without a TAB the field is the whole line and the line becomes empty.
-QString champSuivant(QString &ligne);
+QString ChampSuivant(QString &line);
 
 // Six-character account code: the text followed by "00000", cut to six.
 QString completeAccount(const QString &code);

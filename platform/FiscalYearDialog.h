@@ -9,9 +9,9 @@
 class FiscalYearDialog {
 public:
     struct Dates {
-        QDate debut;
-        QDate fin;
+        QDate start;
+        QDate end;
     };
     virtual ~FiscalYearDialog() = default;
-    virtual std::optional<Dates> ask(QDate debut, QDate fin, QDate cloture) = 0;
+    virtual std::optional<Dates> ask(QDate start, QDate end, QDate closing) = 0;
 };

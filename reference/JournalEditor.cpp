@@ -1,7 +1,7 @@
 #include "reference/JournalEditor.h"
 
 JournalEditor::JournalEditor(Messages &messages)
-    : ListEditor(messages, Traits{2, false, false, QStringLiteral(" N "), QStringLiteral("Ce code existe déjà"),
+    : ListEditor(messages, Traits{CodeList::Kind::Journals, 2, false, false, QStringLiteral(" N "), QStringLiteral("Ce code existe déjà"),
                                   QStringLiteral("Journal déjà utilisé ne peut être supprimé")})
 {
 }

@@ -11,7 +11,7 @@ public:
 
 protected:
     QString finishedCode(const QString &typed) const override;
-    void readFlags(const QString &) override {}
+    void readFlags(const CodeList &, qsizetype) override {}
     QString changedEntry(const QString &code, const QString &used, const QString &label) const override;
     void clearFlags() override {}
 };

@@ -1,28 +1,21 @@
 #include "reference/ListEditor.h"
 
-#include "ledger/ReferenceData.h"
 #include "ledger/TextForms.h"
 #include "platform/Messages.h"
-
-QString entryRest(const QString &entry)
-{
-    const qsizetype space = entry.indexOf(u' ');
-    return space < 0 ? QString() : entry.mid(space + 1).trimmed();
-}
 
 void ListEditor::Init(const QStringList &lines)
 {
     entries_ = lines;
     if (traits_.sorted)
-        reference::sortByText(entries_);
+        entries_.sortByText();
     deselect();
     ++listVersion_;
 }
 
 void ListEditor::Result(QStringList &lines) const
 {
-    lines = entries_;
-    reference::sortByText(lines);
+    lines = entries_.lines();
+    CodeList::sortByText(lines);
 }
 
 bool ListEditor::codeFieldKeyPress(QChar key)
@@ -52,24 +45,19 @@ void ListEditor::entrySelected(int index)
     if (index < 0 || index >= entries_.size())
         return;
     ItemIndex = index;
-    const QString &entry = entries_[index];
-    if (!entry.contains(u' '))
+    if (!entries_[index].contains(u' '))
         return;
-    codeField = reference::lineCode(entry);
-    const QString rest = entryRest(entry);
-    U = rest.left(1);
-    readFlags(rest);
-    labelField = rest.mid(2).trimmed();
+    codeField = entries_.code(index);
+    U = entries_.flags(index).left(1);
+    readFlags(entries_, index);
+    labelField = entries_.label(index);
 }
 
 bool ListEditor::codeTaken() const
 {
     // A code is taken when an entry begins with it, so an empty code is
     // taken as soon as the list holds anything.
-    for (const QString &entry : entries_)
-        if (entry.left(codeField.size()) == codeField)
-            return true;
-    return false;
+    return codeField.isEmpty() ? !entries_.isEmpty() : entries_.findStartingWith(codeField) != CodeList::npos;
 }
 
 void ListEditor::Envoi()
@@ -89,9 +77,9 @@ void ListEditor::Envoi()
         }
         entries_.append(codeField + traits_.newFlags + labelField);
         if (traits_.sorted)
-            reference::sortByText(entries_);
+            entries_.sortByText();
     } else {
-        entries_[ItemIndex] = changedEntry(codeField, U, labelField);
+        entries_.replace(ItemIndex, changedEntry(codeField, U, labelField));
     }
     ++listVersion_;
     deselect();
@@ -102,7 +90,7 @@ void ListEditor::Supprime()
 {
     if (ItemIndex < 0 || ItemIndex >= entries_.size())
         return;
-    if (entryRest(entries_[ItemIndex]).startsWith(u'O')) {
+    if (entries_.isUsed(ItemIndex)) {
         messages_.information(traits_.usedMessage);
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/CodeList.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -13,15 +15,14 @@ class Messages;
 // editors differ by the traits and the hooks below; their dialog windows copy
 // the user's input in, call an operation and show the state back.
 //
-// An entry reads as: code, a space, then a rest whose first character (once
-// trimmed) is the used flag, and whose text from the third character on,
-// trimmed, is the label.
+// An entry reads as a line of the chart or the journals (CodeList).
 class ListEditor {
 public:
     static constexpr QChar kEnter = u'\r';
     static constexpr QChar kBackspace = u'\b';
 
     struct Traits {
+        CodeList::Kind kind;      // the lines edited
         int codeLength;           // longest code the code field takes
         bool digitsOnly;          // the code field refuses every other character
         bool sorted;              // the list is kept in text order while shown
@@ -30,7 +31,10 @@ public:
         QString usedMessage;      // deleting an entry used in the ledger
     };
 
-    ListEditor(Messages &messages, Traits traits) : traits_(std::move(traits)), messages_(messages) {}
+    ListEditor(Messages &messages, Traits traits)
+        : traits_(std::move(traits)), messages_(messages), entries_(traits_.kind)
+    {
+    }
     virtual ~ListEditor() = default;
 
     const Traits &traits() const { return traits_; }
@@ -54,7 +58,7 @@ public:
     // Removes the selected entry, unless it is used.
     void Supprime();
 
-    const QStringList &items() const { return entries_; }
+    const QStringList &items() const { return entries_.lines(); }
     // Grows whenever the list changes, so the window redraws it only then.
     int listVersion() const { return listVersion_; }
 
@@ -68,8 +72,8 @@ public:
 protected:
     // The code once the field is left.
     virtual QString finishedCode(const QString &typed) const = 0;
-    // Flags of a selected entry besides the used one, from its trimmed rest.
-    virtual void readFlags(const QString &rest) = 0;
+    // Flags of the selected entry besides the used one.
+    virtual void readFlags(const CodeList &entries, qsizetype index) = 0;
     // The text of a changed entry.
     virtual QString changedEntry(const QString &code, const QString &used, const QString &label) const = 0;
     // Clears the flags besides the used one after a deletion.
@@ -81,9 +85,6 @@ private:
 
     const Traits traits_;
     Messages &messages_;
-    QStringList entries_;
+    CodeList entries_;
     int listVersion_ = 0;
 };
-
-// The text after an entry's first space, trimmed (empty without a space).
-QString entryRest(const QString &entry);

@@ -3,7 +3,7 @@
 #include "ledger/TextForms.h"
 
 PlanEditor::PlanEditor(Messages &messages)
-    : ListEditor(messages, Traits{6, true, true, QStringLiteral(" NN "), QStringLiteral("Ce compte existe déjà"),
+    : ListEditor(messages, Traits{CodeList::Kind::Chart, 6, true, true, QStringLiteral(" NN "), QStringLiteral("Ce compte existe déjà"),
                                   QStringLiteral("Compte déjà utilisé ne peut être supprimé")})
 {
 }
@@ -13,9 +13,9 @@ QString PlanEditor::finishedCode(const QString &typed) const
     return forms::completeAccount(typed);
 }
 
-void PlanEditor::readFlags(const QString &rest)
+void PlanEditor::readFlags(const CodeList &entries, qsizetype index)
 {
-    pointableBox = rest.mid(1, 1) == QLatin1String("O");
+    pointableBox = entries.isPointable(index);
 }
 
 QString PlanEditor::changedEntry(const QString &code, const QString &used, const QString &label) const

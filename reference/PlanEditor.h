@@ -13,7 +13,7 @@ public:
 
 protected:
     QString finishedCode(const QString &typed) const override;
-    void readFlags(const QString &rest) override;
+    void readFlags(const CodeList &entries, qsizetype index) override;
     QString changedEntry(const QString &code, const QString &used, const QString &label) const override;
     void clearFlags() override;
 };

@@ -9,15 +9,19 @@ namespace dialogs {
 
 void Plc(ReferenceData &ref, const PlanEditor &editor)
 {
-    editor.Result(ref.ListePlc);
-    reference::initPlc(ref);
+    QStringList chart;
+    editor.Result(chart);
+    ref.ListePlc = chart;
+    reference::InitPlc(ref);
     ref.PlanModifie = true;
 }
 
 void Journaux(ReferenceData &ref, const JournalEditor &editor)
 {
-    editor.Result(ref.ListeJnx);
-    reference::initJnx(ref);
+    QStringList journals;
+    editor.Result(journals);
+    ref.ListeJnx = journals;
+    reference::InitJnx(ref);
 }
 
 bool Psoc(ReferenceData &ref, const SocieteForm &form)

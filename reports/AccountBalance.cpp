@@ -1,8 +1,8 @@
 #include "reports/AccountBalance.h"
 
 #include "ledger/AmountTotal.h"
+#include "ledger/MonthLines.h"
 #include "reports/AccountRows.h"
-#include "reports/EntryWalk.h"
 #include "reports/UnreadAmounts.h"
 
 #include <algorithm>
@@ -64,7 +64,7 @@ bool insertClassSubtotals(BalancePage &page)
             continue;
         for (const AmountTotal &sum : sums)
             computed = computed && sum.computed();
-        rows.push_back({QString(), subtotalCaption(account), forms::rset(sums[0].text()), forms::rset(sums[1].text()),
+        rows.push_back({QString(), subtotalCaption(account), forms::Rset(sums[0].text()), forms::Rset(sums[1].text()),
                         sums[2].text(), sums[3].text()});
         sums = {};
         page.subtotalRows.push_back(int(rows.size()));
@@ -88,15 +88,16 @@ QString LitBalance(BalancePage &page, const LineList &lines, const ReferenceData
     const std::string to = forms::dateKey(page.to).toStdString();
     AccountRows accounts;
     UnreadAmounts unread;
-    forEachEntry(lines, [&](const Entry &entry) {
-        const std::string key = forms::dateKey(entry.date());
+    monthlines::forEachEntry(lines, monthlines::Cells::Whole, [&](const monthlines::Entry &entry) {
+        using monthlines::Column;
+        const std::string key = forms::dateKey(entry[Column::Date]);
         if (key < from || key > to)
             return;
-        AccountRows::Row &row = accounts.rowFor(entry.account());
-        row.debit.add(entry.debit());
-        row.credit.add(entry.credit());
-        unread.read(entry, entry.debit());
-        unread.read(entry, entry.credit());
+        AccountRows::Row &row = accounts.rowFor(entry[Column::Account]);
+        row.debit.add(entry[Column::Debit]);
+        row.credit.add(entry[Column::Credit]);
+        unread.read(entry, entry[Column::Debit]);
+        unread.read(entry, entry[Column::Credit]);
     });
 
     if (page.order.byAccount())
@@ -151,7 +152,7 @@ QString Total5(BalancePage &page)
         return noTotals(page);
     QString *fields[4] = {&page.totalDebit, &page.totalCredit, &page.totalDebitBalances, &page.totalCreditBalances};
     for (int c = 0; c < 4; ++c)
-        *fields[c] = forms::rset(sums[c].text());
+        *fields[c] = forms::Rset(sums[c].text());
     return {};
 }
 

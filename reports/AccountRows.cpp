@@ -28,7 +28,7 @@ bool AccountRows::allComputed() const
                        [](const Row &row) { return row.debit.computed() && row.credit.computed(); });
 }
 
-void AccountRows::writeTo(TextGrid &grid, const QStringList &listePlc, const Columns &columns) const
+void AccountRows::writeTo(TextGrid &grid, const CodeList &chart, const Columns &columns) const
 {
     grid.clearRows(1);
     int r = 0;
@@ -41,7 +41,7 @@ void AccountRows::writeTo(TextGrid &grid, const QStringList &listePlc, const Col
         };
         put(columns.date, cp1252::decode(row.date));
         put(columns.account, account);
-        put(columns.label, accountLabel(listePlc, account));
+        put(columns.label, accountLabel(chart, account));
         put(columns.journal, cp1252::decode(row.journal));
         put(columns.debit, row.debit.text());
         put(columns.credit, row.credit.text());

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "ledger/CodeList.h"
 #include "ledger/TextGrid.h"
 #include "reports/RunningSum.h"
-
-#include <QStringList>
 
 #include <string_view>
 #include <unordered_map>
@@ -45,7 +44,7 @@ public:
 
     // Empties the data rows of the grid (from row 1) and writes one row per
     // account, the label taken from the chart of accounts.
-    void writeTo(TextGrid &grid, const QStringList &listePlc, const Columns &columns) const;
+    void writeTo(TextGrid &grid, const CodeList &chart, const Columns &columns) const;
 
 private:
     std::vector<Row> rows_;

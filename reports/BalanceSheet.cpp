@@ -198,10 +198,10 @@ QString LitBilan(BalanceSheetPage &page, const LineList &lines)
     }
 
     for (const Cell cell : kFigures)
-        grid.set(cell.row, cell.column, forms::rset(figures.at(cell).text()));
+        grid.set(cell.row, cell.column, forms::Rset(figures.at(cell).text()));
     if (gap.value() != 0) {
         grid.set(kGapRow, 0, QStringLiteral("Écart"));
-        grid.set(kGapRow, kActif, forms::rset(gap.text()));
+        grid.set(kGapRow, kActif, forms::Rset(gap.text()));
     }
     page.unassigned = unassignedLine(outside, imbalance);
     grid.touch();

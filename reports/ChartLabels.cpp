@@ -1,35 +1,27 @@
 #include "reports/ChartLabels.h"
 
-#include "ledger/ReferenceData.h"
-
 namespace reports {
 namespace {
 
-// The text of the first line that begins with the code, `after` characters
-// past the line's own code: an account keyed shorter than the chart line it
+// The label of the first line that begins with the code, taken past that
+// line's own code and flags: an account keyed shorter than the chart line it
 // falls on ("4110" on "411000 NN Clients") must not show the line's flags.
-QString textAfterPrefix(const QStringList &lines, const QString &code, qsizetype after)
+QString labelOfPrefix(const CodeList &list, const QString &code)
 {
-    for (const QString &line : lines)
-        if (line.startsWith(code))
-            return line.mid(reference::lineCode(line).size() + after).trimmed();
-    return {};
+    const qsizetype found = list.findStartingWith(code);
+    return found == CodeList::npos ? QString() : list.label(found);
 }
 
 } // namespace
 
-QString journalName(const QStringList &listeJnx, const QString &code)
+QString journalName(const CodeList &journals, const QString &code)
 {
-    if (code.isEmpty())
-        return {};
-    return textAfterPrefix(listeJnx, code, 2);
+    return labelOfPrefix(journals, code);
 }
 
-QString accountLabel(const QStringList &listePlc, const QString &account)
+QString accountLabel(const CodeList &chart, const QString &account)
 {
-    if (account.isEmpty())
-        return {};
-    return textAfterPrefix(listePlc, account, 3);
+    return labelOfPrefix(chart, account);
 }
 
 } // namespace reports

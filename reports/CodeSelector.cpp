@@ -8,7 +8,7 @@ namespace reports {
 CodeSelector CodeSelector::forJournal(const QString &filter)
 {
     CodeSelector selector;
-    selector.all_ = filter == kTous;
+    selector.all_ = filter == kAllCodes;
     selector.wanted_ = cp1252::encode(filter);
     selector.possible_ = cp1252::decode(selector.wanted_) == filter;
     return selector;
@@ -16,7 +16,7 @@ CodeSelector CodeSelector::forJournal(const QString &filter)
 
 CodeSelector CodeSelector::forAccount(const QString &filter)
 {
-    return forJournal(filter.isEmpty() || filter == kTous ? filter : forms::completeAccount(filter));
+    return forJournal(filter.isEmpty() || filter == kAllCodes ? filter : forms::completeAccount(filter));
 }
 
 } // namespace reports

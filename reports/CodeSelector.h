@@ -7,7 +7,7 @@
 namespace reports {
 
 // The filter item that takes every entry.
-inline const QString kTous = QStringLiteral("Tous");
+inline const QString kAllCodes = QStringLiteral("Tous");
 
 // The filter of a month view turned into a test on the bytes of a code cell:
 // "Tous" takes every entry; any other text takes the entries whose code, cut

@@ -1,7 +1,7 @@
 #include "reports/IncomeStatement.h"
 
 #include "ledger/AmountTotal.h"
-#include "reports/EntryWalk.h"
+#include "ledger/MonthLines.h"
 #include "reports/PeriodBalances.h"
 
 #include <array>
@@ -47,7 +47,7 @@ void writeCaptions(TextGrid &grid)
 // the row of its second digit; nothing for accounts outside 60 to 79.
 std::optional<std::pair<int, int>> headingOf(std::string_view account)
 {
-    if (account.size() < 2 || !isDigit(account[1]))
+    if (account.size() < 2 || !monthlines::isDigit(account[1]))
         return std::nullopt;
     const int row = account[1] - '0' + 1;
     if (account[0] == '6')
@@ -59,7 +59,7 @@ std::optional<std::pair<int, int>> headingOf(std::string_view account)
 
 QString aligned(const AmountTotal &value)
 {
-    return forms::rset(value.text());
+    return forms::Rset(value.text());
 }
 
 QString noTotals(TextGrid &grid)
@@ -122,7 +122,7 @@ QString Total6(PeriodPage &page)
             QString &cell = grid.at(row, side == 0 ? 1 : 3);
             if (cell.isEmpty())
                 continue;
-            cell = forms::rset(cell);
+            cell = forms::Rset(cell);
             const Cents value = forms::parseAmount(QStringView(cell)).value_or(0);
             total[side].add(value);
             if (row <= kOperatingHeadings)

@@ -3,29 +3,31 @@
 #include "ledger/Codec1252.h"
 #include "ledger/TextForms.h"
 #include "reports/ChartLabels.h"
-#include "reports/EntryWalk.h"
 #include "reports/CodeSelector.h"
 #include "reports/ViewTotals.h"
 
 namespace reports {
 namespace {
 
+using monthlines::Column;
+
 // Lists the selected entries of the month, one per row from row 1, every
 // column as stored and the amounts right-aligned.
-void listEntries(MonthViewPage &page, const LineList &lines, int annee, int mois, int filterColumn,
+void listEntries(MonthViewPage &page, const LineList &lines, int year, int month, Column filterColumn,
                  const CodeSelector &selector)
 {
-    page.title = forms::monthCaption(forms::moisLong(mois), annee);
+    page.title = forms::monthCaption(forms::monthName(month), year);
     TextGrid &grid = page.grid;
     grid.clearRows(1, 0, 7);
     int row = 0;
-    forEachEntryOfMonth(lines, forms::monthKey(annee, mois), [&](const Entry &entry) {
-        if (!selector.matches(entry.cells[std::size_t(filterColumn)]))
+    forEachListedEntry(lines, year, month, [&](const monthlines::Entry &entry) {
+        if (!selector.matches(entry[filterColumn]))
             return;
         grid.growFor(++row);
-        for (int c = 0; c < 8; ++c) {
-            const QString text = cp1252::decode(entry.cells[std::size_t(c)]);
-            grid.set(row, c, c == 5 || c == 6 ? forms::rset(text) : text);
+        for (int c = 0; c < monthlines::kColumnCount; ++c) {
+            const auto column = static_cast<Column>(c);
+            const QString text = cp1252::decode(entry[column]);
+            grid.set(row, c, column == Column::Debit || column == Column::Credit ? forms::Rset(text) : text);
         }
     });
     grid.touch();
@@ -33,19 +35,19 @@ void listEntries(MonthViewPage &page, const LineList &lines, int annee, int mois
 
 } // namespace
 
-QString LitJnl(MonthViewPage &page, const LineList &lines, int annee, int mois, const ReferenceData &ref)
+QString LitJnl(MonthViewPage &page, const LineList &lines, int year, int month, const ReferenceData &ref)
 {
     page.name = journalName(ref.ListeJnx, page.filter);
-    listEntries(page, lines, annee, mois, 3, CodeSelector::forJournal(page.filter));
+    listEntries(page, lines, year, month, Column::Journal, CodeSelector::forJournal(page.filter));
     return Total3(page);
 }
 
-QString LitCpt(MonthViewPage &page, const LineList &lines, int annee, int mois, const ReferenceData &ref)
+QString LitCpt(MonthViewPage &page, const LineList &lines, int year, int month, const ReferenceData &ref)
 {
     page.name.clear();
-    if (!page.filter.isEmpty() && page.filter != kTous)
+    if (!page.filter.isEmpty() && page.filter != kAllCodes)
         page.name = accountLabel(ref.ListePlc, forms::completeAccount(page.filter));
-    listEntries(page, lines, annee, mois, 1, CodeSelector::forAccount(page.filter));
+    listEntries(page, lines, year, month, Column::Account, CodeSelector::forAccount(page.filter));
     return Total2(page);
 }
 

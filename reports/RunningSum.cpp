@@ -26,7 +26,7 @@ QString RunningSum::text() const
     if (!value_.computed())
         return {};
     switch (form_) {
-    case Form::Sum: return forms::rset(forms::formatRunningSum(value_.value()));
+    case Form::Sum: return forms::Rset(forms::formatRunningSum(value_.value()));
     case Form::Amount: return cp1252::decode(amount_);
     case Form::Empty: break;
     }

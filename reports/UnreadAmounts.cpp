@@ -12,13 +12,13 @@ bool blank(std::string_view text)
 
 } // namespace
 
-std::optional<Cents> UnreadAmounts::read(const Entry &entry, std::string_view amount)
+std::optional<Cents> UnreadAmounts::read(const monthlines::Entry &entry, std::string_view amount)
 {
     const std::optional<Cents> value = forms::parseAmount(amount);
     if (!value && !blank(amount) && count_++ == 0) {
         amount_ = amount;
-        date_ = entry.date();
-        account_ = entry.account();
+        date_ = entry[monthlines::Column::Date];
+        account_ = entry[monthlines::Column::Account];
     }
     return value;
 }

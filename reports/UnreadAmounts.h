@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ledger/TextForms.h"
-#include "reports/EntryWalk.h"
+#include "ledger/MonthLines.h"
 
 #include <QString>
 #include <optional>
@@ -16,7 +16,7 @@ class UnreadAmounts {
 public:
     // The amount of a cell as the file holds it; nothing for a blank cell and
     // for a text that is not a number, which is remembered.
-    std::optional<Cents> read(const Entry &entry, std::string_view amount);
+    std::optional<Cents> read(const monthlines::Entry &entry, std::string_view amount);
     // The message for the user: the first such amount, its entry's date and
     // account, and how many there are; empty when there is none.
     QString message() const;

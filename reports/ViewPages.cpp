@@ -19,19 +19,19 @@ void writeTitles(TextGrid &grid, std::initializer_list<QString> titles)
 ViewPages::ViewPages()
 {
     // Titles of amount columns are right-aligned like the amounts under them.
-    const QString debit = forms::rset(QStringLiteral("Débit"));
-    const QString credit = forms::rset(QStringLiteral("Crédit"));
+    const QString debit = forms::Rset(QStringLiteral("Débit"));
+    const QString credit = forms::Rset(QStringLiteral("Crédit"));
     const QString date = QStringLiteral("Date");
-    const QString compte = QStringLiteral("Compte");
+    const QString account = QStringLiteral("Compte");
     const QString journalTitle = QStringLiteral("Journal");
-    for (MonthViewPage *listing : {&journal, &comptes})
-        writeTitles(listing->grid, {date, compte, QStringLiteral("Libellé"), journalTitle, QStringLiteral("Pièce"), debit,
+    for (MonthViewPage *listing : {&journal, &generalLedger})
+        writeTitles(listing->grid, {date, account, QStringLiteral("Libellé"), journalTitle, QStringLiteral("Pièce"), debit,
                                     credit, QString()});
-    writeTitles(general.grid, {date, compte, QStringLiteral("Libellé"), journalTitle, debit, credit});
-    writeTitles(balance.grid, {compte, QStringLiteral("Libellé"), debit, credit,
-                               forms::rset(QStringLiteral("Solde débit")), forms::rset(QStringLiteral("Solde crédit"))});
-    writeTitles(resultat.grid,
+    writeTitles(generalJournal.grid, {date, account, QStringLiteral("Libellé"), journalTitle, debit, credit});
+    writeTitles(balance.grid, {account, QStringLiteral("Libellé"), debit, credit,
+                               forms::Rset(QStringLiteral("Solde débit")), forms::Rset(QStringLiteral("Solde crédit"))});
+    writeTitles(incomeStatement.grid,
                 {QStringLiteral("CHARGES (HORS TAXES)"), QString(), QStringLiteral("PRODUITS (HORS TAXES)"), QString()});
-    const QString exerciceN = QStringLiteral("Exercice N");
-    writeTitles(bilan.grid, {QStringLiteral("ACTIF"), exerciceN, QStringLiteral("PASSIF"), exerciceN});
+    const QString yearN = QStringLiteral("Exercice N");
+    writeTitles(balanceSheet.grid, {QStringLiteral("ACTIF"), yearN, QStringLiteral("PASSIF"), yearN});
 }

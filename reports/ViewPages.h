@@ -72,10 +72,10 @@ struct BalanceSheetPage : PeriodPage {
 struct ViewPages {
     ViewPages(); // writes the title rows
 
-    MonthViewPage journal{8};   // journal of the month
-    MonthViewPage comptes{8};   // general ledger: the month's entries of one account
-    MonthViewPage general{6};   // general journal: the month's accounts of one journal
-    BalancePage balance;        // balance of accounts
-    PeriodPage resultat{32, 4}; // income statement
-    BalanceSheetPage bilan;     // balance sheet
+    MonthViewPage journal{8};          // journal of the month (`Journal`)
+    MonthViewPage generalLedger{8};    // the month's entries of one account (`Comptes`)
+    MonthViewPage generalJournal{6};   // the month's accounts of one journal (`General`)
+    BalancePage balance;               // balance of accounts (`Balance`)
+    PeriodPage incomeStatement{32, 4}; // `Resultat`
+    BalanceSheetPage balanceSheet;     // `Bilan`
 };

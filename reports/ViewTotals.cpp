@@ -1,9 +1,13 @@
 #include "reports/ViewTotals.h"
 
 #include "ledger/AmountTotal.h"
+#include "ledger/MonthLines.h"
 
 namespace reports {
 namespace {
+
+using monthlines::Column;
+using monthlines::gridColumn;
 
 QString noTotals(MonthViewPage &page, const QString &why)
 {
@@ -30,15 +34,27 @@ QString fillTotals(MonthViewPage &page, int debitColumn, int creditColumn)
     }
     if (!sums[0].computed() || !sums[1].computed())
         return noTotals(page, forms::totalTooLarge());
-    page.totalDebit = forms::rset(sums[0].text());
-    page.totalCredit = forms::rset(sums[1].text());
+    page.totalDebit = forms::Rset(sums[0].text());
+    page.totalCredit = forms::Rset(sums[1].text());
     return {};
 }
 
 } // namespace
 
-QString Total3(MonthViewPage &journal) { return fillTotals(journal, 5, 6); }
-QString Total2(MonthViewPage &comptes) { return fillTotals(comptes, 5, 6); }
-QString Total4(MonthViewPage &general) { return fillTotals(general, 4, 5); }
+QString Total3(MonthViewPage &journal)
+{
+    return fillTotals(journal, gridColumn(Column::Debit), gridColumn(Column::Credit));
+}
+
+QString Total2(MonthViewPage &generalLedger)
+{
+    return fillTotals(generalLedger, gridColumn(Column::Debit), gridColumn(Column::Credit));
+}
+
+// The general journal's own grid: one row per account, the sums in columns 4 and 5.
+QString Total4(MonthViewPage &generalJournal)
+{
+    return fillTotals(generalJournal, 4, 5);
+}
 
 } // namespace reports

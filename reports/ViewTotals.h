@@ -12,8 +12,8 @@
 // partial, stale or wrong sum.
 namespace reports {
 
-QString Total3(MonthViewPage &journal); // columns 5 and 6
-QString Total2(MonthViewPage &comptes); // columns 5 and 6
-QString Total4(MonthViewPage &general); // columns 4 and 5
+QString Total3(MonthViewPage &journal);        // the debit and credit columns
+QString Total2(MonthViewPage &generalLedger);  // the debit and credit columns
+QString Total4(MonthViewPage &generalJournal); // columns 4 and 5
 
 } // namespace reports

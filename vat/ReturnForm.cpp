@@ -78,7 +78,7 @@ void ReturnForm::recompute()
                            .arg(settlementLabel(*period), forms::formatDate(period->to));
     }
     for (int line = 1; line <= kLines; ++line)
-        grid_.set(line, 2, forms::rset(result_.figureText(line)));
+        grid_.set(line, 2, forms::Rset(result_.figureText(line)));
     grid_.touch();
 }
 
@@ -131,8 +131,8 @@ TextGrid entryGrid(const ProposedEntry &entry)
         ++row;
     }
     grid.set(row, 2, QStringLiteral("Total"));
-    grid.set(row, 3, forms::rset(debits.text()));
-    grid.set(row, 4, forms::rset(credits.text()));
+    grid.set(row, 3, forms::Rset(debits.text()));
+    grid.set(row, 4, forms::Rset(credits.text()));
     return grid;
 }
 

@@ -21,7 +21,7 @@ QString proposedJournal(const QStringList &listeJnx)
 {
     const QString od = QStringLiteral("OD");
     for (const QString &line : listeJnx)
-        if (reference::lineCode(line) == od)
+        if (CodeList::codeOf(line) == od)
             return od;
     return {};
 }

@@ -7,7 +7,7 @@ namespace vat {
 Period monthPeriod(int annee, int mois)
 {
     const QDate first(annee, mois, 1);
-    return {first, first.addMonths(1).addDays(-1), forms::monthCaption(forms::moisLong(mois), annee)};
+    return {first, first.addMonths(1).addDays(-1), forms::monthCaption(forms::monthName(mois), annee)};
 }
 
 Period quarterPeriod(int annee, int trimestre)
@@ -35,9 +35,9 @@ QString datesRefusal(QDate from, QDate to)
 std::vector<Period> yearMonths(const FiscalYear &year)
 {
     std::vector<Period> months;
-    if (!year.debut.isValid() || !year.fin.isValid())
+    if (!year.start.isValid() || !year.end.isValid())
         return months;
-    for (QDate first(year.debut.year(), year.debut.month(), 1); first <= year.fin; first = first.addMonths(1))
+    for (QDate first(year.start.year(), year.start.month(), 1); first <= year.end; first = first.addMonths(1))
         months.push_back(monthPeriod(first.year(), first.month()));
     return months;
 }
@@ -45,9 +45,9 @@ std::vector<Period> yearMonths(const FiscalYear &year)
 std::vector<Period> yearQuarters(const FiscalYear &year)
 {
     std::vector<Period> quarters;
-    if (!year.debut.isValid() || !year.fin.isValid())
+    if (!year.start.isValid() || !year.end.isValid())
         return quarters;
-    for (Period q = quarterPeriod(year.debut.year(), (year.debut.month() + 2) / 3); q.from <= year.fin;
+    for (Period q = quarterPeriod(year.start.year(), (year.start.month() + 2) / 3); q.from <= year.end;
          q = quarterPeriod(q.to.addDays(1).year(), (q.to.addDays(1).month() + 2) / 3))
         quarters.push_back(q);
     return quarters;

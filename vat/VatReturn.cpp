@@ -2,12 +2,15 @@
 
 #include "ledger/AmountTotal.h"
 #include "ledger/Codec1252.h"
-#include "vat/BookEntries.h"
+#include "ledger/MonthLines.h"
 
 #include <algorithm>
 
 namespace vat {
 namespace {
+
+using monthlines::Column;
+using monthlines::Entry;
 
 // Where an account's amounts go, by the beginning of its code.
 enum class Kind { None, Sales, Collected, FixedAssets, OtherDeductible, Credit };
@@ -76,10 +79,10 @@ std::optional<Cents> amountOf(std::string_view cell)
     return cell.empty() ? std::optional<Cents>(0) : forms::parseAmount(cell);
 }
 
-QString notANumber(const BookEntry &entry, std::string_view cell)
+QString notANumber(const Entry &entry, std::string_view cell)
 {
     return QStringLiteral("Écriture du %1, compte %2 : %3")
-        .arg(cp1252::decode(entry.date()), cp1252::decode(entry.account()),
+        .arg(cp1252::decode(entry[Column::Date]), cp1252::decode(entry[Column::Account]),
              forms::notANumber(cp1252::decode(cell).trimmed()));
 }
 
@@ -117,33 +120,33 @@ VatReturn computeReturn(const LineList &lines, const Period &period, const Fisca
     result.period = period;
     const std::string from = forms::dateKey(period.from).toStdString();
     const std::string to = forms::dateKey(period.to).toStdString();
-    const std::string yearStart = forms::dateKey(year.debut).toStdString();
-    const std::string yearEnd = forms::dateKey(year.fin).toStdString();
+    const std::string yearStart = forms::dateKey(year.start).toStdString();
+    const std::string yearEnd = forms::dateKey(year.end).toStdString();
     const std::string settlementDate = cp1252::encode(forms::formatDate(period.to));
     const std::string settlement = cp1252::encode(settlementLabel(period));
 
     AmountTotal sums[5]; // lines 1 to 5
     Balances collected, deductible;
     QString error;
-    forEachBookEntry(lines, [&](const BookEntry &entry) {
+    monthlines::forEachEntry(lines, monthlines::Cells::Whole, [&](const Entry &entry) {
         if (!error.isEmpty())
             return;
-        const Kind kind = kindOf(entry.account());
+        const Kind kind = kindOf(entry[Column::Account]);
         if (kind == Kind::None)
             return;
-        if (entry.date() == settlementDate && entry.label() == settlement) {
+        if (entry[Column::Date] == settlementDate && entry[Column::Label] == settlement) {
             result.settled = true;
             return;
         }
-        const std::string key = forms::dateKey(entry.date());
-        const bool before = key < from || (key == yearStart && entry.journal() == kOpeningJournal);
+        const std::string key = forms::dateKey(entry[Column::Date]);
+        const bool before = key < from || (key == yearStart && entry[Column::Journal] == kOpeningJournal);
         const bool counts = kind == Kind::Credit ? key >= yearStart && key <= yearEnd && before : key >= from && key <= to;
         if (!counts)
             return;
-        const std::optional<Cents> debit = amountOf(entry.debit());
-        const std::optional<Cents> credit = amountOf(entry.credit());
+        const std::optional<Cents> debit = amountOf(entry[Column::Debit]);
+        const std::optional<Cents> credit = amountOf(entry[Column::Credit]);
         if (!debit || !credit) {
-            error = notANumber(entry, debit ? entry.credit() : entry.debit());
+            error = notANumber(entry, debit ? entry[Column::Credit] : entry[Column::Debit]);
             return;
         }
         const Cents net = *debit - *credit;
@@ -151,13 +154,13 @@ VatReturn computeReturn(const LineList &lines, const Period &period, const Fisca
         case Kind::Sales: sums[0].add(-net); break;
         case Kind::Collected:
             sums[1].add(-net);
-            collected.of(entry.account()).add(-net);
+            collected.of(entry[Column::Account]).add(-net);
             break;
         case Kind::FixedAssets:
         case Kind::OtherDeductible:
         case Kind::Credit:
             sums[kind == Kind::FixedAssets ? 2 : kind == Kind::OtherDeductible ? 3 : 4].add(net);
-            deductible.of(entry.account()).add(net);
+            deductible.of(entry[Column::Account]).add(net);
             break;
         case Kind::None: break;
         }

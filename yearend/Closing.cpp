@@ -2,10 +2,10 @@
 
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ExchangeText.h"
-#include "ledger/Codec1252.h"
 #include "ledger/AmountTotal.h"
+#include "ledger/Codec1252.h"
 #include "ledger/MonthKey.h"
-#include "ledger/ReferenceData.h"
+#include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
 #include "yearend/EntryValidation.h"
 #include "platform/BusyPointer.h"
@@ -13,13 +13,12 @@
 #include "platform/Messages.h"
 
 #include <algorithm>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
-namespace reports {
+namespace yearend {
 namespace {
-
-constexpr std::size_t kKeyLength = 6;
 
 struct Balance {
     std::string_view account; // as keyed, the bytes of the line list
@@ -41,17 +40,15 @@ public:
         std::size_t index = list_.size();
         // No account is the beginning of an empty code: an entry without
         // an account keeps a balance of its own rather than landing on
-        // whichever account came first.
-        if (!account.empty()) {
-            for (std::size_t i = 0; i < list_.size(); ++i) {
-                if (list_[i].account.substr(0, account.size()) == account) {
-                    index = i;
-                    break;
-                }
-            }
-        }
-        if (index == list_.size())
+        // whichever account came first. The balances whose account begins
+        // with this one stand together in text order.
+        if (!account.empty())
+            for (auto it = byAccount_.lower_bound(account); it != byAccount_.end() && it->first.starts_with(account); ++it)
+                index = std::min(index, it->second);
+        if (index == list_.size()) {
             list_.push_back({account, {}});
+            byAccount_.emplace(account, index);
+        }
         where_.emplace(account, index);
         return index;
     }
@@ -60,6 +57,7 @@ public:
 
 private:
     std::vector<Balance> list_;
+    std::map<std::string_view, std::size_t> byAccount_; // each balance's account
     std::unordered_map<std::string_view, std::size_t> where_;
 };
 
@@ -73,26 +71,21 @@ QString amountWithoutAccount(std::size_t lineIndex)
 }
 
 // The label of an account as the chart reader takes it: the chart line whose
-// first characters are the account, from the fourth character after that
-// line's own code on, trimmed; an account keyed shorter than its chart line
-// would otherwise carry the flags, and every label a leading blank, into the
-// next year's import.
-std::string chartLabel(const QStringList &listePlc, std::string_view account)
+// first characters are the account, past that line's own code and flags,
+// trimmed; an account keyed shorter than its chart line would otherwise carry
+// the flags, and every label a leading blank, into the next year's import.
+std::string chartLabel(const CodeList &chart, std::string_view account)
 {
-    if (account.empty())
-        return {};
     const QString code = cp1252::decode(account);
-    for (const QString &line : listePlc)
-        if (line.startsWith(code))
-            return cp1252::encode(line.mid(reference::lineCode(line).size() + 3).trimmed());
-    return {};
+    const qsizetype found = chart.findStartingWith(code);
+    return found == CodeList::npos ? std::string() : cp1252::encode(chart.label(found));
 }
 
 // Where an entry of the month grid stands, for the user: "Mars 2002, ligne 3".
 QString entryPlace(std::string_view key, int row)
 {
     const std::optional<forms::YearMonth> month = forms::parseMonthKey(key);
-    const QString name = month ? forms::monthCaption(forms::moisLong(month->mois), month->annee)
+    const QString name = month ? forms::monthCaption(forms::monthName(month->month), month->year)
                                : QStringLiteral("Mois « %1 »").arg(cp1252::decode(key));
     return QStringLiteral("%1, ligne %2").arg(name).arg(row);
 }
@@ -131,10 +124,10 @@ std::string balanceText(Cents value)
 }
 
 // One opening entry: the amount as debit (six fields) or as credit (seven).
-void appendOpening(std::string &out, const std::string &date, std::string_view account, const QStringList &listePlc,
+void appendOpening(std::string &out, const std::string &date, std::string_view account, const CodeList &chart,
                    bool asCredit, const std::string &amount)
 {
-    const std::string label = chartLabel(listePlc, account);
+    const std::string label = chartLabel(chart, account);
     if (asCredit)
         exchange::appendRecord(out, {date, account, label, "AN", "", "", amount});
     else
@@ -145,11 +138,12 @@ void appendOpening(std::string &out, const std::string &date, std::string_view a
 
 QString closingRefusal(const FiscalYear &year)
 {
-    return year.cloture > year.debut ? QStringLiteral("Exercice déjà clôturé") : QString();
+    return year.closing > year.start ? QStringLiteral("Exercice déjà clôturé") : QString();
 }
 
-OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const QStringList &listePlc)
+OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const CodeList &chart)
 {
+    using monthlines::Column;
     Balances balances;
     std::size_t current = kNoBalance;
     // Entries counted per month, to name the row of an amount that is no number.
@@ -157,25 +151,24 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
     QStringList unreadAmounts;
     const std::size_t end = lines.indexOf("</HEAD>");
     for (std::size_t i = end == LineList::npos ? lines.size() : end + 1; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        if (line.size() <= kKeyLength)
+        // Line after line whatever their month, the cells as stored: an
+        // amount counts on the account line that came last before it.
+        const std::optional<monthlines::MonthLine> line = monthlines::readLine(lines[i], monthlines::Cells::Whole);
+        if (!line || !line->isColumn())
             continue;
-        const std::string_view key = line.substr(0, kKeyLength);
-        const char digit = line[kKeyLength];
-        const std::string_view cell = line.substr(kKeyLength + 1);
-        if (digit == '0') {
-            ++rows[key];
-        } else if (digit == '1') {
-            current = balances.bookOn(cell);
-        } else if (digit == '5' || digit == '6') {
+        if (line->column() == Column::Date) {
+            ++rows[line->key];
+        } else if (line->column() == Column::Account) {
+            current = balances.bookOn(line->cell);
+        } else if (line->column() == Column::Debit || line->column() == Column::Credit) {
             if (current == kNoBalance)
                 return {{}, amountWithoutAccount(i)};
-            const std::string_view text = exchange::trimmed(cell);
+            const std::string_view text = exchange::trimmed(line->cell);
             const std::optional<Cents> amount = forms::parseAmount(text);
             if (!amount && !text.empty())
-                unreadAmounts.append(entryPlace(key, std::max(rows[key], 1)) + QStringLiteral(" : « ")
+                unreadAmounts.append(entryPlace(line->key, std::max(rows[line->key], 1)) + QStringLiteral(" : « ")
                                      + cp1252::decode(text) + QStringLiteral(" »"));
-            balances[current].value.add(digit == '5' ? amount.value_or(0) : -amount.value_or(0));
+            balances[current].value.add(line->column() == Column::Debit ? amount.value_or(0) : -amount.value_or(0));
         }
     }
 
@@ -205,21 +198,21 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
     if (!computed)
         return {{}, forms::totalTooLarge()};
 
-    const std::string date = text(forms::formatDate(year.fin.addDays(1)));
+    const std::string date = text(forms::formatDate(year.end.addDays(1)));
     for (const Balance &b : balances.list()) {
         const Cents value = b.value.value();
         const bool credit = value < 0;
-        appendOpening(entries.text, date, b.account, listePlc, credit, balanceText(credit ? -value : value));
+        appendOpening(entries.text, date, b.account, chart, credit, balanceText(credit ? -value : value));
     }
     const bool profit = result.value() >= 0;
     const std::string amount = text(forms::formatRunningSum(profit ? result.value() : -result.value()));
-    appendOpening(entries.text, date, profit ? "120000" : "129000", listePlc, profit, amount);
+    appendOpening(entries.text, date, profit ? "120000" : "129000", chart, profit, amount);
     return entries;
 }
 
 ClosingOutcome Cloturer(Ledger &ledger)
 {
-    const QString refusal = closingRefusal(ledger.exercice);
+    const QString refusal = closingRefusal(ledger.fiscalYear);
     if (!refusal.isEmpty())
         return {refusal};
     const Platform &platform = ledger.platform();
@@ -228,7 +221,7 @@ ClosingOutcome Cloturer(Ledger &ledger)
     {
         const Hourglass hourglass(platform.busy);
         ledger.EcritMois();
-        const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.exercice, ledger.ref.ListePlc);
+        const OpeningEntries entries = openingEntries(ledger.Lignes, ledger.fiscalYear, ledger.ref.ListePlc);
         if (!entries.error.isEmpty())
             return {entries.error};
         if (!entries.warnings.isEmpty()
@@ -244,12 +237,11 @@ ClosingOutcome Cloturer(Ledger &ledger)
                                                              "pourront plus être modifiées."))
         != Messages::Answer::Oui)
         return {};
-    const yearend::ValidationOutcome outcome =
-        yearend::closeDefinitively(ledger.Lignes, ledger.ref, ledger.exercice, platform.clock->today());
+    const ValidationOutcome outcome = closeDefinitively(ledger.Lignes, ledger.ref, ledger.fiscalYear, platform.clock->today());
     const bool definitive = outcome.problems.empty();
     if (definitive)
         ledger.EcritHead();
-    return {yearend::definitiveClosingMessage(outcome, ledger.exercice, yearend::kProblemsShown), definitive};
+    return {definitiveClosingMessage(outcome, ledger.fiscalYear, kProblemsShown), definitive};
 }
 
-} // namespace reports
+} // namespace yearend

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ledger/CodeList.h"
 #include "ledger/Header.h"
 #include "ledger/Ledger.h"
 #include "ledger/LineList.h"
 
 #include <QString>
-#include <QStringList>
 #include <string>
 
 // The year-end closing: the balance of every account over all the entries of
@@ -14,7 +14,7 @@
 // import reads). The closing may be run again, each run replacing the file,
 // until the user makes it final: the whole year is then validated and its
 // closing date recorded, after which the year is closed.
-namespace reports {
+namespace yearend {
 
 inline const QString kOpeningEntriesFile = QStringLiteral("ANouveau.Txt");
 
@@ -37,7 +37,7 @@ struct OpeningEntries {
 // taken as the chart reader takes them. The balance of the entries without an
 // account is left out, and an amount that is not a number counts as zero:
 // the warnings say so, the latter with its month and row.
-OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const QStringList &listePlc);
+OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const CodeList &chart);
 
 struct ClosingOutcome {
     QString message;         // what the user must be told
@@ -52,4 +52,4 @@ struct ClosingOutcome {
 // date, unless the checks find problems.
 ClosingOutcome Cloturer(Ledger &ledger);
 
-} // namespace reports
+} // namespace yearend

@@ -20,7 +20,7 @@ public:
     explicit Codes(const QStringList &lines)
     {
         for (const QString &line : lines)
-            codes_.insert(cp1252::encode(reference::lineCode(line)));
+            codes_.insert(cp1252::encode(CodeList::codeOf(line)));
     }
     bool contains(std::string_view code) const { return codes_.find(code) != codes_.end(); }
 
@@ -146,7 +146,7 @@ std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const R
 QString describe(const Problem &problem)
 {
     return QStringLiteral("%1, ligne %2 : %3")
-        .arg(forms::monthCaption(forms::moisLong(problem.month % 100), problem.month / 100))
+        .arg(forms::monthCaption(forms::monthName(problem.month % 100), problem.month / 100))
         .arg(problem.row)
         .arg(problem.text);
 }

@@ -20,16 +20,16 @@ QString entryCount(int n)
 QDate proposedValidationDate(const FiscalYear &year, QDate today)
 {
     const QDate endOfLastMonth = QDate(today.year(), today.month(), 1).addDays(-1);
-    return std::clamp(endOfLastMonth, year.debut, std::max(year.debut, year.fin));
+    return std::clamp(endOfLastMonth, year.start, std::max(year.start, year.end));
 }
 
 QString validationDateRefusal(const FiscalYear &year, QDate upTo)
 {
     if (!upTo.isValid())
         return QStringLiteral("Date invalide");
-    if (upTo < year.debut || upTo > year.fin)
+    if (upTo < year.start || upTo > year.end)
         return QStringLiteral("La date doit être dans l'exercice, du %1 au %2.")
-            .arg(forms::formatDate(year.debut), forms::formatDate(year.fin));
+            .arg(forms::formatDate(year.start), forms::formatDate(year.end));
     const QDate until = year.finalUntil();
     if (until.isValid() && upTo <= until)
         return validation::periodValidated(until) + u'.';
@@ -64,12 +64,12 @@ ValidationOutcome closeDefinitively(const LineList &lines, const ReferenceData &
 {
     ValidationOutcome outcome;
     const QDate until = validation::validatedUntil(year.validations);
-    if (!until.isValid() || until < year.fin) {
-        outcome = validateEntries(lines, ref, year, year.fin, today);
+    if (!until.isValid() || until < year.end) {
+        outcome = validateEntries(lines, ref, year, year.end, today);
         if (!outcome.problems.empty())
             return outcome;
     }
-    year.cloture = year.fin;
+    year.closing = year.end;
     return outcome;
 }
 
@@ -78,7 +78,7 @@ QString definitiveClosingMessage(const ValidationOutcome &outcome, const FiscalY
     if (!outcome.problems.empty())
         return QStringLiteral("L'exercice n'est pas clôturé définitivement. Corrigez d'abord :\n")
                + listProblems(outcome.problems, shown);
-    return QStringLiteral("Exercice clôturé définitivement au %1.").arg(forms::formatDate(year.fin));
+    return QStringLiteral("Exercice clôturé définitivement au %1.").arg(forms::formatDate(year.end));
 }
 
 } // namespace yearend

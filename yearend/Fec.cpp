@@ -126,13 +126,13 @@ QString sirenRefusal(const QString &siren)
 
 QString fecFileName(const QString &siren, const FiscalYear &year)
 {
-    return siren + QStringLiteral("FEC") + forms::dateKey(year.fin) + QStringLiteral(".txt");
+    return siren + QStringLiteral("FEC") + forms::dateKey(year.end) + QStringLiteral(".txt");
 }
 
 Fec buildFec(const LineList &lines, const ReferenceData &ref, const FiscalYear &year)
 {
     const std::vector<BookEntry> entries = bookEntries(lines);
-    const Period wholeYear{year.debut.addDays(-1), year.fin};
+    const Period wholeYear{year.start.addDays(-1), year.end};
     const std::vector<std::size_t> booked = bookedLines(entries, wholeYear);
     const Ecritures ecritures = groupEcritures(entries, booked);
     Fec fec;

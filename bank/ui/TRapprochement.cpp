@@ -58,7 +58,7 @@ QString placeText(const bank::EntryPlace &place)
     const std::optional<forms::YearMonth> month = forms::parseMonthKey(place.monthKey);
     if (!month)
         return {};
-    return QStringLiteral("%1, ligne %2").arg(forms::monthCaption(forms::moisLong(month->mois), month->annee)).arg(place.row + 1);
+    return QStringLiteral("%1, ligne %2").arg(forms::monthCaption(forms::monthName(month->month), month->year)).arg(place.row + 1);
 }
 
 } // namespace

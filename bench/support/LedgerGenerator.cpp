@@ -5,7 +5,17 @@
 #include <cstdio>
 #include <memory>
 
-std::string generateLedger(int entries)
+namespace {
+
+// The n-th of `accounts` accounts: six digits, classes 1 to 7 in turn.
+int manyAccountsCode(int n)
+{
+    return (1 + n % 7) * 100000 + n / 7;
+}
+
+} // namespace
+
+std::string generateLedger(int entries, int accounts)
 {
     std::string out = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
     out.reserve(std::size_t(entries) * 140);
@@ -15,7 +25,9 @@ std::string generateLedger(int entries)
     for (int i = 0; i < entries; ++i) {
         const int month = 1 + (i * 12) / entries;
         const int day = 1 + int(next() % 28);
-        const int account = (1 + int(next() % 7)) * 100000 + int(next() % 43) * 1000;
+        int account = (1 + int(next() % 7)) * 100000 + int(next() % 43) * 1000;
+        if (accounts > 0)
+            account = manyAccountsCode(i % accounts);
         const long cents = long(next() % 500000);
         char key[8];
         std::snprintf(key, sizeof key, "2002%02d", month);
@@ -41,17 +53,25 @@ std::string generateLedger(int entries)
     return out;
 }
 
-LineList generatedLines(int entries)
+LineList generatedLines(int entries, int accounts)
 {
-    return ledgerfile::parse(std::make_unique<std::string>(generateLedger(entries)));
+    return ledgerfile::parse(std::make_unique<std::string>(generateLedger(entries, accounts)));
 }
 
-ReferenceData generatedChart()
+ReferenceData generatedChart(int accounts)
 {
+    QStringList chart;
+    if (accounts > 0) {
+        for (int n = 0; n < accounts; ++n)
+            chart.append(QStringLiteral("%1 ON Compte %2").arg(manyAccountsCode(n)).arg(n));
+    } else {
+        for (int cls = 1; cls <= 7; ++cls)
+            for (int n = 0; n < 43; ++n)
+                chart.append(QStringLiteral("%1 ON Compte %2").arg(cls * 100000 + n * 1000).arg(n));
+    }
+    CodeList::sortByText(chart); // as the chart file is loaded
     ReferenceData ref;
-    for (int cls = 1; cls <= 7; ++cls)
-        for (int n = 0; n < 43; ++n)
-            ref.ListePlc.append(QStringLiteral("%1 ON Compte %2").arg(cls * 100000 + n * 1000).arg(n));
+    ref.ListePlc = chart;
     ref.ListeJnx = {QStringLiteral("AC O Achats"), QStringLiteral("BQ O Banque"), QStringLiteral("VE O Ventes")};
     return ref;
 }

@@ -12,7 +12,7 @@ void keyInvoices(TFiche &window, InvoiceDialog &dialog, InvoiceKind kind)
 {
     const Ledger &ledger = window.fiche().ledger;
     dialog.Init(guides::proposals(ledger.ref, kind), ledger.DebutExercice(), ledger.FinExercice(), ledger.ref.ListePlc,
-                ledger.ref.ListeJnx, ledger.exercice.finalUntil());
+                ledger.ref.ListeJnx, ledger.fiscalYear.finalUntil());
     dialog.exec();
     std::vector<Invoice> invoices;
     dialog.Result(invoices);
@@ -24,11 +24,11 @@ void keyInvoices(TFiche &window, InvoiceDialog &dialog, InvoiceKind kind)
 void TFiche::FactCli()
 {
     TClient dialog(fiche_.platform(), this);
-    keyInvoices(*this, dialog, InvoiceKind::Client);
+    keyInvoices(*this, dialog, InvoiceKind::Customer);
 }
 
 void TFiche::FactFour()
 {
     TFour dialog(fiche_.platform(), this);
-    keyInvoices(*this, dialog, InvoiceKind::Fournisseur);
+    keyInvoices(*this, dialog, InvoiceKind::Supplier);
 }

@@ -2,6 +2,7 @@
 
 #include "document/ReportCommands.h"
 #include "document/ui/TFiche.h"
+#include "ledger/MonthLines.h"
 #include "reports/ui/MonthViewSheet.h"
 #include "reports/ui/PeriodSheet.h"
 
@@ -13,14 +14,16 @@ std::array<DocumentPage *, 6> createReportPages(TFiche &window)
     const DocumentPage::Run run = window.runner();
     const auto on = [&fiche](void (*operation)(Fiche &)) { return [&fiche, operation] { operation(fiche); }; };
     using reports::View;
+    using monthlines::Column;
+    const QSet<int> entryAmounts = {monthlines::gridColumn(Column::Debit), monthlines::gridColumn(Column::Credit)};
     return {
-        new MonthViewSheet(run, &window, View::Journal, views.journal, on(document::LitJnl), {5, 6},
+        new MonthViewSheet(run, &window, View::Journal, views.journal, on(document::LitJnl), entryAmounts,
                            {"journalGrid", "journalFilter", "journalName", "journalTitle", "journalDebitTotal",
                             "journalCreditTotal"}),
-        new MonthViewSheet(run, &window, View::Comptes, views.comptes, on(document::LitCpt), {5, 6},
+        new MonthViewSheet(run, &window, View::Comptes, views.generalLedger, on(document::LitCpt), entryAmounts,
                            {"ledgerGrid", "ledgerFilter", "ledgerName", "ledgerTitle", "ledgerDebitTotal",
                             "ledgerCreditTotal"}),
-        new MonthViewSheet(run, &window, View::General, views.general, on(document::LitGeneral), {4, 5},
+        new MonthViewSheet(run, &window, View::General, views.generalJournal, on(document::LitGeneral), {4, 5},
                            {"generalJournalGrid", "generalJournalFilter", "generalJournalName", "generalJournalTitle",
                             "generalJournalDebitTotal", "generalJournalCreditTotal"}),
         new PeriodSheet(run, &window, View::Balance, views.balance, on(document::LitBalance), {2, 3},
@@ -35,10 +38,10 @@ std::array<DocumentPage *, 6> createReportPages(TFiche &window)
                           {"balanceClassSubtotals", QStringLiteral("Sous-totaux par classe"),
                            [&balance] { return balance.order.classSubtotals(); },
                            [&fiche](bool on) { document::showClassSubtotals(fiche, on); }}}}),
-        new PeriodSheet(run, &window, View::Resultat, views.resultat, on(document::LitResultat), {1, 3},
+        new PeriodSheet(run, &window, View::Resultat, views.incomeStatement, on(document::LitResultat), {1, 3},
                         {"Résultat du", "incomeGrid", "incomeFrom", "incomeTo", "incomeCompute"}),
-        new PeriodSheet(run, &window, View::Bilan, views.bilan, on(document::LitBilan), {1, 3},
+        new PeriodSheet(run, &window, View::Bilan, views.balanceSheet, on(document::LitBilan), {1, 3},
                         {"Bilan du", "balanceSheetGrid", "balanceSheetFrom", "balanceSheetTo", "balanceSheetCompute"},
-                        {{}, {}, {"balanceSheetUnassigned", &views.bilan.unassigned}}),
+                        {{}, {}, {"balanceSheetUnassigned", &views.balanceSheet.unassigned}}),
     };
 }

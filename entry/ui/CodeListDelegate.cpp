@@ -1,7 +1,5 @@
 #include "entry/ui/CodeListDelegate.h"
 
-#include "entry/ChartLines.h"
-
 #include <QAbstractItemView>
 #include <QComboBox>
 
@@ -28,10 +26,10 @@ QComboBox *codeListField(QWidget *parent, CodeListDelegate::Label label)
     return combo;
 }
 
-CodeListDelegate::Label labelsOf(const QStringList &lines, QString (*label)(const QString &line))
+CodeListDelegate::Label labelsOf(const CodeList &list)
 {
-    return [&lines, label](const QString &code) {
-        const qsizetype found = chartlines::findByCode(lines, code);
-        return found == chartlines::npos ? QString() : label(lines[found]);
+    return [&list](const QString &code) {
+        const qsizetype found = list.findCode(code);
+        return found == CodeList::npos ? QString() : list.label(found);
     };
 }

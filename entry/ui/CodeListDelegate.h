@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QStringList>
+#include "ledger/CodeList.h"
+
 #include <QStyledItemDelegate>
 #include <functional>
 
@@ -25,6 +26,6 @@ private:
 // nothing added to them. Its open list shows each code with its label.
 QComboBox *codeListField(QWidget *parent, CodeListDelegate::Label label);
 
-// The label of a code in chart or journal lines, by the lines' own rule; the
-// lines are read each time, so the list follows them.
-CodeListDelegate::Label labelsOf(const QStringList &lines, QString (*label)(const QString &line));
+// The label of a code in the chart or the journals; the list is read each
+// time, so the labels follow it.
+CodeListDelegate::Label labelsOf(const CodeList &list);

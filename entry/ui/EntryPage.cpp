@@ -1,6 +1,5 @@
 #include "entry/ui/EntryPage.h"
 
-#include "entry/ChartLines.h"
 #include "entry/EntryLayout.h"
 #include "entry/EntryLine.h"
 #include "entry/MonthGrid.h"
@@ -9,6 +8,7 @@
 #include "entry/ui/FieldTracker.h"
 #include "entry/ui/MonthGridView.h"
 #include "ledger/Ledger.h"
+#include "ledger/MonthLines.h"
 #include "ledger/ui/MonthKeys.h"
 #include "ledger/ui/TextGridModel.h"
 
@@ -78,11 +78,11 @@ void EntryPage::createEntryLine()
     columnTitles->setFocusPolicy(Qt::NoFocus);
 
     dateField = new DateField(this);
-    accountField = codeListField(this, labelsOf(ledger_.ref.ListePlc, chartlines::accountLabel));
+    accountField = codeListField(this, labelsOf(ledger_.ref.ListePlc));
     labelField = new QLineEdit(this);
     // A stored cell keeps 254 characters: the field takes no more.
     labelField->setMaxLength(254);
-    journalField = codeListField(this, labelsOf(ledger_.ref.ListeJnx, chartlines::journalName));
+    journalField = codeListField(this, labelsOf(ledger_.ref.ListeJnx));
     voucherField = new QLineEdit(this);
     voucherField->setMaxLength(254);
     debitField = new QLineEdit(this);
@@ -103,7 +103,7 @@ void EntryPage::createGrid()
 {
     monthGrid = new MonthGridView(this);
     model_ = new TextGridModel(ledger_.monthGrid, false, this);
-    model_->setAmountColumns({5, 6});
+    model_->setAmountColumns({monthlines::gridColumn(monthlines::Column::Debit), monthlines::gridColumn(monthlines::Column::Credit)});
     model_->setRowNote([this](int row) { return MonthGrid(ledger_, entry_).validatedNote(row); });
     monthGrid->setModel(model_);
     monthCaption = new QLabel(this);

@@ -150,7 +150,7 @@ void InvoiceDialog::layOut()
     grid->setColumnStretch(3, 1);
 
     auto *totals = new QGridLayout(totalsBox);
-    const InvoiceField totalFields[] = {InvoiceField::Ttc, InvoiceField::Ht, InvoiceField::Tva};
+    const InvoiceField totalFields[] = {InvoiceField::WithTax, InvoiceField::BeforeTax, InvoiceField::VatAmount};
     for (int i = 0; i < 3; ++i) {
         auto *label = new QLabel(invoice::fieldCaption(kind_, totalFields[i]), totalsBox);
         label->setBuddy(fieldFor(totalFields[i]));

@@ -1,6 +1,5 @@
 #include "entry/ui/TParams.h"
 
-#include "entry/ChartLines.h"
 #include "entry/ui/CodeListDelegate.h"
 
 #include <QComboBox>
@@ -31,8 +30,8 @@ TParams::TParams(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Paramètres de saisie"));
-    const CodeListDelegate::Label journalLabel = labelsOf(journals_, chartlines::journalName);
-    const CodeListDelegate::Label accountLabel = labelsOf(chart_, chartlines::accountLabel);
+    const CodeListDelegate::Label journalLabel = labelsOf(journals_);
+    const CodeListDelegate::Label accountLabel = labelsOf(chart_);
     salesJournalField = codeListField(this, journalLabel);
     customerAccountField = codeListField(this, accountLabel);
     salesAccountField = codeListField(this, accountLabel);

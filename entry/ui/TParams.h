@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/EntryGuides.h"
+#include "ledger/CodeList.h"
 
 #include <QDialog>
 #include <array>
@@ -38,6 +39,6 @@ private:
     std::array<QComboBox *, 8> fields() const;
 
     GuidesForm form_;
-    QStringList chart_;    // for the labels shown in the open lists
-    QStringList journals_;
+    CodeList chart_{CodeList::Kind::Chart}; // for the labels shown in the open lists
+    CodeList journals_{CodeList::Kind::Journals};
 };

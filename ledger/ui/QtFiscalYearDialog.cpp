@@ -2,14 +2,14 @@
 
 #include "ledger/ui/TExer.h"
 
-std::optional<FiscalYearDialog::Dates> QtFiscalYearDialog::ask(QDate debut, QDate fin, QDate cloture)
+std::optional<FiscalYearDialog::Dates> QtFiscalYearDialog::ask(QDate start, QDate end, QDate closing)
 {
     TExer dialog(parent_);
-    dialog.Init(debut, fin, cloture);
+    dialog.Init(start, end, closing);
     dialog.exec();
     if (!dialog.confirmed())
         return std::nullopt;
     Dates dates;
-    dialog.Result(dates.debut, dates.fin);
+    dialog.Result(dates.start, dates.end);
     return dates;
 }

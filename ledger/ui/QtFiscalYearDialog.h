@@ -9,7 +9,7 @@ class QtFiscalYearDialog final : public FiscalYearDialog {
 public:
     explicit QtFiscalYearDialog(QWidget *parent = nullptr) : parent_(parent) {}
     void setParent(QWidget *parent) { parent_ = parent; }
-    std::optional<Dates> ask(QDate debut, QDate fin, QDate cloture) override;
+    std::optional<Dates> ask(QDate start, QDate end, QDate closing) override;
 
 private:
     QWidget *parent_;

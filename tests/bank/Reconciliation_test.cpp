@@ -127,11 +127,11 @@ TEST_F(ReconciliationRun, AProposalConfirmedIsPostedAgainstTheBankAccount)
 
     // So is a day of the validated period.
     proposal.entry.counterpart = QStringLiteral("627");
-    ledger.exercice.validations.push_back({QDate(2024, 3, 31), QDate(2024, 4, 2), std::string(64, '0'), {}});
+    ledger.fiscalYear.validations.push_back({QDate(2024, 3, 31), QDate(2024, 4, 2), std::string(64, '0'), {}});
     EXPECT_FALSE(r.postConfirmed());
     EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Les écritures jusqu'au 31/03/2024 sont validées : l'opération "
                                                          "du 15/03/2024 « FRAIS TENUE DE COMPTE » ne peut pas y être passée."));
-    ledger.exercice.validations.clear();
+    ledger.fiscalYear.validations.clear();
     ASSERT_TRUE(r.postConfirmed());
     const QStringList bankRow{cell(1, 0), cell(1, 1), cell(1, 2), cell(1, 3), cell(1, 5), cell(1, 6)};
     const QStringList counterpartRow{cell(2, 0), cell(2, 1), cell(2, 2), cell(2, 3), cell(2, 5), cell(2, 6)};

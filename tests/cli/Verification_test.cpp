@@ -1,10 +1,13 @@
-#include "cli/Verification.h"
+#include "cli/Cli.h"
+#include "cli/VerificationReport.h"
 
 #include "ledger/LedgerFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-using namespace cli;
+using namespace yearend;
+using cli::formatVerification;
 
 namespace {
 
@@ -235,4 +238,67 @@ TEST_F(VerificationTest, ATotalPastTheLargestAmountIsSaidToBeUncomputable)
               std::string::npos)
         << report;
     EXPECT_NE(report.find("Total de l'exercice : Un total dépasse"), std::string::npos) << report;
+}
+
+TEST_F(VerificationTest, FindingsGoOutInFileOrderAndPastTheLimitAreCounted)
+{
+    // March's first entry names an unknown account on line 7, and stays open
+    // until its last line, after 1,200 unreadable lines: its finding must
+    // still come first, and only the first thousand findings are handed on.
+    std::string file = kHeader + entry("200203", {.date = "05/03/2002", .account = "999000"});
+    for (int i = 0; i < 1200; ++i)
+        file += "bonjour\r\n";
+    file += "2002037\xD7\r\n";
+    std::vector<std::size_t> handed;
+    const FindingSink sink{[&](const Finding &f) { handed.push_back(f.fileLine); }, 1000};
+    const Verification v = verifyLedgerText(file, ref, sink);
+    ASSERT_EQ(handed.size(), 1000u);
+    EXPECT_EQ(handed[0], 7u);
+    EXPECT_EQ(handed[1], 14u);
+    EXPECT_TRUE(std::is_sorted(handed.begin(), handed.end()));
+    EXPECT_EQ(v.findingCount, 1201);
+    EXPECT_TRUE(v.findings.empty());
+
+    // The line list gives the same check as the text.
+    const Verification all = verify(file);
+    EXPECT_EQ(all.findingCount, 1201);
+    EXPECT_EQ(all.findings[999].fileLine, handed[999]);
+}
+
+TEST_F(VerificationTest, TheReportListsTheFirstThousandFindingsThenHowManyMore)
+{
+    Verification v;
+    for (std::size_t line = 1; line <= 1002; ++line)
+        v.findings.push_back({0, 0, line, QStringLiteral("ligne illisible.")});
+    v.findingCount = 1002;
+    const std::string report = formatVerification(v);
+    EXPECT_NE(report.find("Ligne 1000 du fichier : ligne illisible.\n"
+                          "… et 2 autres anomalies, non listées.\n\n"
+                          "Aucune écriture.\n"),
+              std::string::npos)
+        << report.substr(0, 200);
+    EXPECT_EQ(report.find("Ligne 1001 du fichier"), std::string::npos);
+    EXPECT_TRUE(report.ends_with("1002 anomalies.\n"));
+}
+
+TEST(VerifierCommand, WritesTheReportAsItGoes)
+{
+    CurrentTempDir dir;
+    std::string file = kHeader;
+    for (int i = 0; i < 5; ++i)
+        file += "bonjour\r\n";
+    writeBytes(dir.file("compta.jnl"), file);
+    cli::Streams io;
+    std::vector<std::string> pieces;
+    io.writeOut = [&](std::string_view text) {
+        pieces.emplace_back(text);
+        return true;
+    };
+    EXPECT_EQ(cli::run({QStringLiteral("verifier"), QStringLiteral("compta.jnl")}, io), 3);
+    io.flushOut();
+    // The file's own finding (no chart), then one piece per line of the file.
+    ASSERT_EQ(pieces.size(), 7u);
+    EXPECT_EQ(pieces[1], "Ligne 6 du fichier : ligne illisible « bonjour » : elle ne commence pas par un mois AAAAMM, "
+                         "aucun écran ne la lit.\n");
+    EXPECT_TRUE(pieces[6].ends_with("6 anomalies.\n"));
 }

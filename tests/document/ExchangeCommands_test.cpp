@@ -129,7 +129,7 @@ TEST_F(DocumentCommandsTest, TheClosingWritesBesideTheReferenceFilesAndTellsARef
                                                                "ne pourront plus être modifiées.")}));
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("ANouveau.Txt"))), "01/01/2003\t129000\t\tAN\t\t1000,00\r\n");
 
-    fiche.ledger.exercice.cloture = QDate(2002, 12, 31);
+    fiche.ledger.fiscalYear.closing = QDate(2002, 12, 31);
     document::Cloturer(fiche);
     EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Exercice déjà clôturé"));
 }

@@ -52,7 +52,7 @@ TEST_F(FicheTest, StartsOnTheCurrentMonthOfACalendarYear)
 
 TEST_F(FicheTest, EmptyFileKeepsTheFiscalYear)
 {
-    fiche.ledger.exercice = {QDate(2001, 7, 1), QDate(2002, 6, 30), QDate(2001, 7, 1)};
+    fiche.ledger.fiscalYear = {QDate(2001, 7, 1), QDate(2002, 6, 30), QDate(2001, 7, 1)};
     EXPECT_TRUE(fiche.Charge(ledger("")));
     EXPECT_TRUE(fiche.ledger.Lignes.empty());
     EXPECT_EQ(fiche.ledger.DebutExercice(), QDate(2001, 7, 1));
@@ -160,7 +160,7 @@ TEST_F(FicheTest, SplitMonthIsWrittenBackTogetherAtTheEnd)
     auto aligned = [](const std::string &text, const char *amount) {
         std::string out = text;
         const std::string from = std::string("2002035") + amount + "\r\n";
-        const std::string to = "2002035" + cp1252::encode(forms::rset(QString::fromLatin1(amount))) + "\r\n";
+        const std::string to = "2002035" + cp1252::encode(forms::Rset(QString::fromLatin1(amount))) + "\r\n";
         out.replace(out.find(from), from.size(), to);
         return out;
     };
@@ -207,9 +207,9 @@ TEST_F(FicheTest, ShortLinesInTheHeaderKeepTheFiscalYearThroughASaveAndAReload)
 
     Fiche reloaded(fake.platform);
     ASSERT_TRUE(reloaded.Charge(saved));
-    EXPECT_EQ(reloaded.ledger.exercice.debut, fiche.ledger.exercice.debut);
-    EXPECT_EQ(reloaded.ledger.exercice.fin, fiche.ledger.exercice.fin);
-    EXPECT_EQ(reloaded.ledger.exercice.cloture, fiche.ledger.exercice.cloture);
+    EXPECT_EQ(reloaded.ledger.fiscalYear.start, fiche.ledger.fiscalYear.start);
+    EXPECT_EQ(reloaded.ledger.fiscalYear.end, fiche.ledger.fiscalYear.end);
+    EXPECT_EQ(reloaded.ledger.fiscalYear.closing, fiche.ledger.fiscalYear.closing);
     EXPECT_EQ(std::vector<std::string>(reloaded.ledger.Lignes.begin(), reloaded.ledger.Lignes.end()), lines());
 }
 
@@ -422,7 +422,7 @@ TEST_F(FicheTest, MonthChangedOnAViewIsSavedUnderItsOwnMonth)
     fiche.Suivant(); // March, on the entry page
     fiche.ledger.monthGrid.set(0, 0, QStringLiteral("07/03/2002"));
     fiche.ledger.monthGrid.set(0, 1, QStringLiteral("411000"));
-    fiche.ledger.monthGrid.set(0, 5, forms::rset(QStringLiteral("10,00")));
+    fiche.ledger.monthGrid.set(0, 5, forms::Rset(QStringLiteral("10,00")));
     fiche.ledger.NbLignes = 1;
     fiche.ledger.MoisModifie = true;
     fiche.ledger.Modifie = true;
@@ -466,7 +466,7 @@ TEST_F(FicheTest, NouveauStartsAModifiedUnnamedDocument)
     EXPECT_EQ(fiche.ledger.Lignes.size(), 5u);
     EXPECT_EQ(fiche.ledger.NbLignes, 0);
     EXPECT_EQ(fiche.ledger.Mois, 3);
-    EXPECT_EQ(fake.fiscalYear.shownDebut, QDate(2002, 1, 1));
+    EXPECT_EQ(fake.fiscalYear.shownStart, QDate(2002, 1, 1));
 
     fiche.showPage(Page::Balance);
     fiche.Nouveau();

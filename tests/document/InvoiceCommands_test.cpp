@@ -41,7 +41,7 @@ TEST_F(InvoiceCommandsTest, InvoicesOfTheMonthShownAppearAfterItsEntries)
     document::postInvoices(fiche,
                            {sale("05/03/2002", "Dupont", "120,00", "100,00", "20,00"),
                             sale("01/03/2002", "Durand", "60,00", "50,00", "10,00")},
-                           InvoiceKind::Client);
+                           InvoiceKind::Customer);
     EXPECT_EQ(gridRows(fiche.ledger), (QList<QStringList>{
                                    {"02/03/2002", "512000", "Apport", "BQ", "", "500,00", "", ""},
                                    {"05/03/2002", "411000", "Dupont", "VE", "", "120,00", "", ""},
@@ -62,7 +62,7 @@ TEST_F(InvoiceCommandsTest, InvoicesOfTheMonthShownAppearAfterItsEntries)
 TEST_F(InvoiceCommandsTest, AnInvoiceOfAnotherMonthGoesToItsMonthAndIntoTheBalance)
 {
     document::postInvoices(fiche, {sale("10/04/2002", "Dupont", "120,00", "100,00", "20,00")},
-                           InvoiceKind::Client);
+                           InvoiceKind::Customer);
     EXPECT_EQ(fiche.ledger.NbLignes, 1) << "March is as it was";
     fiche.Suivant();
     ASSERT_EQ(fiche.ledger.NbLignes, 3);
@@ -85,7 +85,7 @@ TEST_F(InvoiceCommandsTest, EntriesKeyedBeforeTheInvoicesAreKept)
 {
     keyEntry(fiche.ledger, {"03/03/2002", "512000", "Remise", "BQ", "", "30,00", "", ""});
     document::postInvoices(fiche, {sale("05/03/2002", "Dupont", "12,00", "10,00", "2,00")},
-                           InvoiceKind::Fournisseur);
+                           InvoiceKind::Supplier);
     ASSERT_EQ(fiche.ledger.NbLignes, 5);
     EXPECT_EQ(fiche.ledger.monthGrid.at(1, 2), "Remise");
     EXPECT_EQ(fiche.ledger.monthGrid.at(2, 6).trimmed(), "12,00") << "a supplier is credited";
@@ -94,7 +94,7 @@ TEST_F(InvoiceCommandsTest, EntriesKeyedBeforeTheInvoicesAreKept)
 
 TEST_F(InvoiceCommandsTest, NothingToPostLeavesTheDocumentUnmodified)
 {
-    document::postInvoices(fiche, {}, InvoiceKind::Client);
+    document::postInvoices(fiche, {}, InvoiceKind::Customer);
     EXPECT_FALSE(fiche.ledger.Modifie);
     EXPECT_EQ(fiche.ledger.NbLignes, 1);
 }
@@ -103,6 +103,6 @@ TEST_F(InvoiceCommandsTest, AJournalViewShownIsRebuilt)
 {
     document::Journal(fiche);
     document::postInvoices(fiche, {sale("05/03/2002", "Dupont", "120,00", "100,00", "20,00")},
-                           InvoiceKind::Client);
+                           InvoiceKind::Customer);
     EXPECT_EQ(fiche.views.journal.totalDebit.trimmed(), "620,00");
 }

@@ -48,7 +48,7 @@ TEST_F(PrintCommandsTest, EachPagePrintsItsOwnFormFromWhatItShows)
         {"general ledger",
          [](Fiche &f) {
              document::Comptes(f);
-             f.views.comptes.filter = QStringLiteral("411000");
+             f.views.generalLedger.filter = QStringLiteral("411000");
              document::LitCpt(f);
          },
          QStringLiteral("Grand Livre de Mars 2002  Compte 411000  Clients"), QStringLiteral("Facture Dupont")},

@@ -31,13 +31,13 @@ struct ReferenceCommandsTest : ::testing::Test {
     void addJournal(const QString &line)
     {
         JournalEditor editor(fake.messages);
-        editor.Init(fiche.ledger.ref.ListeJnx + QStringList{line});
+        editor.Init(fiche.ledger.ref.ListeJnx.lines() + QStringList{line});
         document::Journaux(fiche, editor);
     }
     void addAccount(const QString &line)
     {
         PlanEditor editor(fake.messages);
-        editor.Init(fiche.ledger.ref.ListePlc + QStringList{line});
+        editor.Init(fiche.ledger.ref.ListePlc.lines() + QStringList{line});
         document::Plc(fiche, editor);
     }
     void setCompany(const QString &name)

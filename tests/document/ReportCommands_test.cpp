@@ -44,15 +44,15 @@ TEST_F(ReportCommandsTest, TitleRowsAreWrittenWhenTheDocumentIsCreated)
     EXPECT_EQ(v.journal.grid.at(0, 2), "Libellé");
     EXPECT_EQ(v.journal.grid.at(0, 3), "Journal");
     EXPECT_EQ(v.journal.grid.at(0, 4), "Pièce");
-    EXPECT_EQ(v.comptes.grid.at(0, 6), forms::rset(QStringLiteral("Crédit")));
-    EXPECT_TRUE(v.comptes.grid.at(0, 7).isEmpty());
-    EXPECT_EQ(v.general.grid.at(0, 2), "Libellé");
-    EXPECT_EQ(v.general.grid.at(0, 4), forms::rset(QStringLiteral("Débit")));
+    EXPECT_EQ(v.generalLedger.grid.at(0, 6), forms::Rset(QStringLiteral("Crédit")));
+    EXPECT_TRUE(v.generalLedger.grid.at(0, 7).isEmpty());
+    EXPECT_EQ(v.generalJournal.grid.at(0, 2), "Libellé");
+    EXPECT_EQ(v.generalJournal.grid.at(0, 4), forms::Rset(QStringLiteral("Débit")));
     EXPECT_EQ(v.balance.grid.at(0, 0), "Compte");
-    EXPECT_EQ(v.balance.grid.at(0, 5), forms::rset(QStringLiteral("Solde crédit")));
-    EXPECT_EQ(v.resultat.grid.at(0, 2), "PRODUITS (HORS TAXES)");
-    EXPECT_EQ(v.bilan.grid.at(0, 1), "Exercice N");
-    EXPECT_EQ(v.bilan.grid.rowCount(), 22);
+    EXPECT_EQ(v.balance.grid.at(0, 5), forms::Rset(QStringLiteral("Solde crédit")));
+    EXPECT_EQ(v.incomeStatement.grid.at(0, 2), "PRODUITS (HORS TAXES)");
+    EXPECT_EQ(v.balanceSheet.grid.at(0, 1), "Exercice N");
+    EXPECT_EQ(v.balanceSheet.grid.rowCount(), 22);
 }
 
 TEST_F(ReportCommandsTest, OpeningAViewWritesTheMonthBackAndListsTousFirst)
@@ -71,28 +71,28 @@ TEST_F(ReportCommandsTest, OpeningAViewWritesTheMonthBackAndListsTousFirst)
 
     document::Comptes(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Comptes);
-    EXPECT_EQ(fiche.views.comptes.filterItems, (QStringList{"Tous", "411000", "601000", "707000"}));
-    EXPECT_EQ(fiche.views.comptes.grid.at(1, 2), "Mars");
+    EXPECT_EQ(fiche.views.generalLedger.filterItems, (QStringList{"Tous", "411000", "601000", "707000"}));
+    EXPECT_EQ(fiche.views.generalLedger.grid.at(1, 2), "Mars");
 
     document::General(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::General);
-    EXPECT_EQ(fiche.views.general.filterItems, journal.filterItems);
-    EXPECT_EQ(fiche.views.general.grid.at(3, 1), "601000");
+    EXPECT_EQ(fiche.views.generalJournal.filterItems, journal.filterItems);
+    EXPECT_EQ(fiche.views.generalJournal.grid.at(3, 1), "601000");
 }
 
 TEST_F(ReportCommandsTest, ChangingMonthOnAViewRebuildsItWithTheSameFilter)
 {
     document::General(fiche);
-    fiche.views.general.filter = QStringLiteral("VE");
+    fiche.views.generalJournal.filter = QStringLiteral("VE");
     document::LitGeneral(fiche);
-    EXPECT_EQ(fiche.views.general.totalDebit.trimmed(), "100,00");
+    EXPECT_EQ(fiche.views.generalJournal.totalDebit.trimmed(), "100,00");
     fiche.Suivant();
-    EXPECT_EQ(fiche.views.general.filter, "VE");
-    EXPECT_EQ(fiche.views.general.title, "Avril 2002");
-    EXPECT_EQ(fiche.views.general.totalDebit.trimmed(), "50,00");
-    EXPECT_TRUE(fiche.views.general.grid.at(3, 1).isEmpty());
+    EXPECT_EQ(fiche.views.generalJournal.filter, "VE");
+    EXPECT_EQ(fiche.views.generalJournal.title, "Avril 2002");
+    EXPECT_EQ(fiche.views.generalJournal.totalDebit.trimmed(), "50,00");
+    EXPECT_TRUE(fiche.views.generalJournal.grid.at(3, 1).isEmpty());
     fiche.Precedent();
-    EXPECT_EQ(fiche.views.general.title, "Mars 2002");
+    EXPECT_EQ(fiche.views.generalJournal.title, "Mars 2002");
 }
 
 TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
@@ -115,15 +115,15 @@ TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
 
     document::Resultat(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Resultat);
-    EXPECT_EQ(fiche.views.resultat.to, QDate(2002, 12, 31));
-    EXPECT_EQ(fiche.views.resultat.grid.at(14, 1).trimmed(), "120,00");
+    EXPECT_EQ(fiche.views.incomeStatement.to, QDate(2002, 12, 31));
+    EXPECT_EQ(fiche.views.incomeStatement.grid.at(14, 1).trimmed(), "120,00");
 }
 
 TEST_F(ReportCommandsTest, BalanceSheetComputesItsFiguresOnItsDates)
 {
     document::Bilan(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Bilan);
-    const TextGrid &grid = fiche.views.bilan.grid;
+    const TextGrid &grid = fiche.views.balanceSheet.grid;
     EXPECT_EQ(grid.at(1, 0), "Actif immobilisé");
     EXPECT_EQ(grid.at(14, 2), "Fournisseurs et comptes rattachés");
     EXPECT_EQ(grid.at(10, 1).trimmed(), "150,00");
@@ -131,15 +131,15 @@ TEST_F(ReportCommandsTest, BalanceSheetComputesItsFiguresOnItsDates)
     // The purchase has no counterpart.
     EXPECT_EQ(grid.at(21, 0), "Écart");
     EXPECT_EQ(grid.at(21, 1).trimmed(), "30,00");
-    EXPECT_FALSE(fiche.views.bilan.unassigned.isEmpty());
+    EXPECT_FALSE(fiche.views.balanceSheet.unassigned.isEmpty());
 
-    fiche.views.bilan.from = QDate(2002, 4, 1);
-    fiche.views.bilan.to = QDate(2002, 4, 30);
+    fiche.views.balanceSheet.from = QDate(2002, 4, 1);
+    fiche.views.balanceSheet.to = QDate(2002, 4, 30);
     document::LitBilan(fiche);
     EXPECT_EQ(grid.at(10, 1).trimmed(), "50,00");
     EXPECT_EQ(grid.at(19, 3).trimmed(), "50,00");
     EXPECT_TRUE(grid.at(21, 0).isEmpty());
-    EXPECT_TRUE(fiche.views.bilan.unassigned.isEmpty());
+    EXPECT_TRUE(fiche.views.balanceSheet.unassigned.isEmpty());
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 

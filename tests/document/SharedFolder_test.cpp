@@ -42,21 +42,21 @@ TEST(SharedFolder, AnotherUsersLinkAtANameTheProgramChoseIsNotFollowed)
     if (!SharedFolder().ready())
         GTEST_SKIP() << SharedFolder::kNeedsRoot;
     const NamedFile files[] = {
-        {"Tavelin.soc", [](Fiche &f, FakePlatform &) { return reference::sauveSoc(QDir::current(), f.ledger.ref); }},
-        {"Tavelin.ini", [](Fiche &f, FakePlatform &) { return reference::sauveIni(QDir::current(), f.ledger.ref, f.ledger.NomFichier); }},
+        {"Tavelin.soc", [](Fiche &f, FakePlatform &) { return reference::SauveSoc(QDir::current(), f.ledger.ref); }},
+        {"Tavelin.ini", [](Fiche &f, FakePlatform &) { return reference::SauveIni(QDir::current(), f.ledger.ref, f.ledger.NomFichier); }},
         {"Tavelin.plc",
          [](Fiche &f, FakePlatform &) {
              f.ledger.ref.PlanModifie = true;
-             return reference::sauvePlc(QDir::current(), f.ledger.ref);
+             return reference::SauvePlc(QDir::current(), f.ledger.ref);
          }},
-        {"Tavelin.Cbx", [](Fiche &f, FakePlatform &) { return reference::sauveCombo(QDir::current(), f.ledger.ref); }},
+        {"Tavelin.Cbx", [](Fiche &f, FakePlatform &) { return reference::SauveCombo(QDir::current(), f.ledger.ref); }},
         {"Tavelin.nte",
          [](Fiche &, FakePlatform &) { return notepad::Sauve(notepad::path(QDir::currentPath()), QStringLiteral("note")); }},
         {"compta.oms", [](Fiche &f, FakePlatform &) { return MessageBook().Sauve(MessageBook::fileFor(f.ledger.NomFichier)); }},
         {"ANouveau.Txt",
          [](Fiche &f, FakePlatform &fake) {
              fake.messages.okCancel = {true};
-             return reports::Cloturer(f.ledger).message;
+             return yearend::Cloturer(f.ledger).message;
          }},
         {"compta.jnl.bak",
          [](Fiche &f, FakePlatform &fake) {

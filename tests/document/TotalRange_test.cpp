@@ -55,9 +55,9 @@ TEST_F(TotalRangeTest, MonthViews)
     fake.messages.clear();
     document::General(fiche);
     EXPECT_TRUE(toldOnce());
-    EXPECT_TRUE(fiche.views.general.totalCredit.isEmpty());
+    EXPECT_TRUE(fiche.views.generalJournal.totalCredit.isEmpty());
     // The running sum of 706000 cannot be computed: its cell stays empty.
-    EXPECT_TRUE(fiche.views.general.grid.at(1, 5).trimmed().isEmpty());
+    EXPECT_TRUE(fiche.views.generalJournal.grid.at(1, 5).trimmed().isEmpty());
 }
 
 TEST_F(TotalRangeTest, BalanceOfAccounts)
@@ -73,14 +73,15 @@ TEST_F(TotalRangeTest, IncomeStatement)
 {
     document::Resultat(fiche);
     EXPECT_TRUE(toldOnce());
-    const TextGrid &grid = fiche.views.resultat.grid;
+    const TextGrid &grid = fiche.views.incomeStatement.grid;
     for (int row = 12; row <= 16; ++row)
         EXPECT_TRUE(grid.at(row, 3).trimmed().isEmpty()) << row;
 }
 
 TEST_F(TotalRangeTest, Closing)
 {
-    const reports::OpeningEntries entries = reports::openingEntries(fiche.ledger.Lignes, fiche.ledger.exercice, {});
+    const yearend::OpeningEntries entries =
+        yearend::openingEntries(fiche.ledger.Lignes, fiche.ledger.fiscalYear, CodeList(CodeList::Kind::Chart));
     EXPECT_EQ(entries.error, kTooLarge);
     EXPECT_TRUE(entries.text.empty());
 }

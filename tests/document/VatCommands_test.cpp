@@ -47,7 +47,7 @@ TEST_F(VatCommandsTest, TheFormCountsTheMonthOnScreenAndTheEntryPostedShowsThere
 
 TEST_F(VatCommandsTest, AnEntryInTheClosedYearIsRefusedAndNothingIsPosted)
 {
-    fiche.ledger.exercice.cloture = QDate(2002, 12, 31);
+    fiche.ledger.fiscalYear.closing = QDate(2002, 12, 31);
     const std::size_t lines = fiche.ledger.Lignes.size();
     EXPECT_FALSE(document::postProposedEntry(fiche, document::vatReturnForm(fiche).proposal()));
     EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Les écritures jusqu'au 31/12/2002 sont validées"));

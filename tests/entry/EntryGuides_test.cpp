@@ -65,12 +65,12 @@ TEST(Guides, AreTheEightSettingsInTheirOrderAndEachSideProposesItsHalf)
     EXPECT_EQ(ref.CompteTvaAchat, "445660");
     EXPECT_EQ(guides::of(ref), kGuides);
 
-    const InvoiceProposals sales = guides::proposals(ref, InvoiceKind::Client);
+    const InvoiceProposals sales = guides::proposals(ref, InvoiceKind::Customer);
     EXPECT_EQ(sales.journal, "VE");
     EXPECT_EQ(sales.counterparty, "411000");
     EXPECT_EQ(sales.revenue, "706000");
     EXPECT_EQ(sales.vat, "445710");
-    const InvoiceProposals purchases = guides::proposals(ref, InvoiceKind::Fournisseur);
+    const InvoiceProposals purchases = guides::proposals(ref, InvoiceKind::Supplier);
     EXPECT_EQ(purchases.journal, "AC");
     EXPECT_EQ(purchases.counterparty, "401000");
     EXPECT_EQ(purchases.revenue, "607000");

@@ -22,7 +22,7 @@ const QStringList kJournals = {QStringLiteral("AC N Achats"), QStringLiteral("V1
 // 2002), without guides.
 struct InvoiceEntryTest : ::testing::Test {
     FakePlatform fake;
-    InvoiceEntry entry{InvoiceKind::Client, fake.platform};
+    InvoiceEntry entry{InvoiceKind::Customer, fake.platform};
 
     InvoiceEntryTest() { entry.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart, kJournals); }
 
@@ -37,9 +37,9 @@ struct InvoiceEntryTest : ::testing::Test {
     {
         type(F::Date, date);
         type(F::Label, label);
-        type(F::Ttc, ttc);
-        type(F::Ht, ht);
-        type(F::Tva, tva);
+        type(F::WithTax, ttc);
+        type(F::BeforeTax, ht);
+        type(F::VatAmount, tva);
     }
     std::vector<Invoice> result() const
     {
@@ -60,7 +60,7 @@ struct InvoiceEntryTest : ::testing::Test {
 
 TEST_F(InvoiceEntryTest, OpensOnANewInvoiceWithTodayAndTheFixedValuesOnBothSides)
 {
-    for (const InvoiceKind kind : {InvoiceKind::Client, InvoiceKind::Fournisseur}) {
+    for (const InvoiceKind kind : {InvoiceKind::Customer, InvoiceKind::Supplier}) {
         InvoiceEntry e(kind, fake.platform);
         e.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart, kJournals);
         EXPECT_EQ(e.shown[F::Date], "15/03/2002");
@@ -69,7 +69,7 @@ TEST_F(InvoiceEntryTest, OpensOnANewInvoiceWithTodayAndTheFixedValuesOnBothSides
         EXPECT_EQ(e.shown[F::Revenue], "607000");
         EXPECT_EQ(e.shown[F::Vat], "445700");
         EXPECT_TRUE(e.shown[F::Label].isEmpty());
-        EXPECT_TRUE(e.shown[F::Ttc].isEmpty());
+        EXPECT_TRUE(e.shown[F::WithTax].isEmpty());
         EXPECT_EQ(e.focus, F::Date);
         EXPECT_EQ(e.position(), 0);
         EXPECT_EQ(e.count(), 1);
@@ -114,10 +114,10 @@ TEST_F(InvoiceEntryTest, TwoInvoicesComeBackInTheOrderTyped)
     const std::vector<Invoice> invoices = result();
     ASSERT_EQ(invoices.size(), 2u);
     EXPECT_EQ(invoices[0][F::Label], "Dupont");
-    EXPECT_EQ(invoices[0][F::Ttc], "120,00") << "closing formats what was typed";
+    EXPECT_EQ(invoices[0][F::WithTax], "120,00") << "closing formats what was typed";
     EXPECT_EQ(invoices[0][F::Counterparty], "411000");
     EXPECT_EQ(invoices[1][F::Date], "06/03/2002");
-    EXPECT_EQ(invoices[1][F::Tva], "10,00");
+    EXPECT_EQ(invoices[1][F::VatAmount], "10,00");
 }
 
 TEST_F(InvoiceEntryTest, PreviousAndNextStoreTheInvoiceShownAndStopAtTheEnds)
@@ -167,7 +167,7 @@ TEST_F(InvoiceEntryTest, TotalsLeftAreFormattedWhenTheyAreNumbers)
         {"100", "100,00"}, {"12.5", "12,50"}, {"12,5", "12,50"}, {"0", "0,00"},
         {"1 234,5", "1234,50"}, {"", ""}, {"abc", "abc"}, {"1.2.3", "1.2.3"},
     };
-    for (F field : {F::Ttc, F::Ht, F::Tva}) {
+    for (F field : {F::WithTax, F::BeforeTax, F::VatAmount}) {
         for (const auto &[typed, shown] : cases) {
             type(field, typed);
             EXPECT_TRUE(entry.fieldLeft(field));
@@ -261,26 +261,26 @@ TEST_F(InvoiceEntryTest, FermerRefusesWhatCannotBePostedAndShowsTheInvoice)
         {F::Counterparty, "999", "Facture 2 : le compte 999000 n'existe pas"},
         {F::Revenue, "", "Facture 2 : le champ Vente est vide"},
         {F::Vat, "4", "Facture 2 : le compte 400000 n'existe pas"},
-        {F::Ttc, "1.2.3", "Facture 2 : total TTC invalide"},
-        {F::Ht, "cent", "Facture 2 : total HT invalide"},
-        {F::Tva, "20 euros", "Facture 2 : total TVA invalide"},
+        {F::WithTax, "1.2.3", "Facture 2 : total TTC invalide"},
+        {F::BeforeTax, "cent", "Facture 2 : total HT invalide"},
+        {F::VatAmount, "20 euros", "Facture 2 : total TVA invalide"},
     };
     for (const Case &c : cases) {
-        InvoiceEntry e(InvoiceKind::Client, fake.platform);
+        InvoiceEntry e(InvoiceKind::Customer, fake.platform);
         e.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart, kJournals);
         const auto typeIn = [&e](F field, const QString &text) {
             e.shown[field] = text;
             e.edited();
         };
         typeIn(F::Label, QStringLiteral("Dupont"));
-        typeIn(F::Ttc, QStringLiteral("120"));
-        typeIn(F::Ht, QStringLiteral("100"));
-        typeIn(F::Tva, QStringLiteral("20"));
+        typeIn(F::WithTax, QStringLiteral("120"));
+        typeIn(F::BeforeTax, QStringLiteral("100"));
+        typeIn(F::VatAmount, QStringLiteral("20"));
         e.newInvoice();
         typeIn(F::Label, QStringLiteral("Durand"));
-        typeIn(F::Ttc, QStringLiteral("12"));
-        typeIn(F::Ht, QStringLiteral("10"));
-        typeIn(F::Tva, QStringLiteral("2"));
+        typeIn(F::WithTax, QStringLiteral("12"));
+        typeIn(F::BeforeTax, QStringLiteral("10"));
+        typeIn(F::VatAmount, QStringLiteral("2"));
         typeIn(c.field, c.typed);
         e.previous();
         fake.messages.clear();
@@ -300,7 +300,7 @@ TEST_F(InvoiceEntryTest, AnInvoiceWithoutAnyAmountIsRefused)
     type(F::Label, QStringLiteral("Dupont"));
     EXPECT_FALSE(entry.Fermer());
     EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Facture 1 : aucun montant"));
-    EXPECT_EQ(entry.focus, F::Ttc);
+    EXPECT_EQ(entry.focus, F::WithTax);
 }
 
 TEST_F(InvoiceEntryTest, AnUnbalancedInvoiceIsPostedOnlyWhenTheUserSaysSo)
@@ -318,20 +318,20 @@ TEST_F(InvoiceEntryTest, AnUnbalancedInvoiceIsPostedOnlyWhenTheUserSaysSo)
         EXPECT_EQ(fake.messages.boxes,
                   (std::vector<FakeMessages::Shown>{{FakeMessages::Box::WarningYesNoCancel, question}}));
         EXPECT_EQ(entry.position(), 0);
-        EXPECT_EQ(entry.focus, F::Ttc);
+        EXPECT_EQ(entry.focus, F::WithTax);
     }
 
     fake.messages.clear();
     fake.messages.yesNoCancel = {Messages::Answer::Oui};
     EXPECT_TRUE(entry.Fermer());
     EXPECT_EQ(labels(), (std::vector<QString>{"Dupont", "Durand"}));
-    EXPECT_EQ(result()[0][F::Tva], "10,00") << "posted as typed";
+    EXPECT_EQ(result()[0][F::VatAmount], "10,00") << "posted as typed";
 
     fake.messages.clear();
     EXPECT_TRUE(entry.Fermer()) << "asked once";
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     entry.previous();
-    type(F::Ttc, QStringLiteral("130"));
+    type(F::WithTax, QStringLiteral("130"));
     entry.next();
     fake.messages.yesNoCancel = {Messages::Answer::Non};
     EXPECT_FALSE(entry.Fermer()) << "changed since: asked again";

@@ -34,12 +34,12 @@ TEST(InvoicePosting, ThreeLinesInTheSenseOfTheInvoice)
         std::vector<std::string> lines;
     } const cases[] = {
         // A sale debits the customer and credits the sales and the VAT.
-        {InvoiceKind::Client,
+        {InvoiceKind::Customer,
          {"200203005/03/2002", "2002031411000", "2002032Dupont", "2002033VE", "2002035120,00",
           "200203005/03/2002", "2002031706000", "2002032Dupont", "2002033VE", "2002036100,00",
           "200203005/03/2002", "2002031445700", "2002032Dupont", "2002033VE", "200203620,00"}},
         // A purchase credits the supplier and debits the purchase and the VAT.
-        {InvoiceKind::Fournisseur,
+        {InvoiceKind::Supplier,
          {"200203005/03/2002", "2002031411000", "2002032Dupont", "2002033VE", "2002036120,00",
           "200203005/03/2002", "2002031706000", "2002032Dupont", "2002033VE", "2002035100,00",
           "200203005/03/2002", "2002031445700", "2002032Dupont", "2002033VE", "200203520,00"}},
@@ -58,7 +58,7 @@ TEST(InvoicePosting, AmountsAreStoredRightAlignedAsTheGridKeepsThem)
 {
     LineList lines;
     invoice::post(lines, {invoiceOf("05/03/2002", "411000", "706000", "445700", "x", "12.5", "", "")},
-                  InvoiceKind::Client);
+                  InvoiceKind::Customer);
     ASSERT_EQ(lines.size(), 5u);
     const std::string amount(lines[4]);
     EXPECT_EQ(amount.substr(0, 7), "2002035");
@@ -72,7 +72,7 @@ TEST(InvoicePosting, EachInvoiceGoesToTheMonthOfItsDateInTheOrderTyped)
     invoice::post(lines,
                   {invoiceOf("28/02/2002", "411000", "706000", "445700", "a", "12,00", "10,00", "2,00"),
                    invoiceOf("01/04/2002", "411000", "706000", "445700", "b", "12,00", "10,00", "2,00")},
-                  InvoiceKind::Client);
+                  InvoiceKind::Customer);
     ASSERT_EQ(lines.size(), 30u);
     for (std::size_t i = 0; i < 15; ++i)
         EXPECT_EQ(lines[i].substr(0, 6), "200202");
@@ -85,7 +85,7 @@ TEST(InvoicePosting, ALineWithoutAnAmountIsNotWritten)
     LineList lines;
     const int written = invoice::post(
         lines, {invoiceOf("05/03/2002", "411000", "706000", "445700", "Exonéré", "100,00", "100,00", "")},
-        InvoiceKind::Client);
+        InvoiceKind::Customer);
     EXPECT_EQ(written, 2);
     EXPECT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[6], "2002031706000");
@@ -95,7 +95,7 @@ TEST(InvoicePosting, InvoicesWithoutADateAreNotPosted)
 {
     LineList lines;
     EXPECT_EQ(invoice::post(lines, {invoiceOf("  /  /    ", "411000", "706000", "445700", "x", "1", "1", "")},
-                            InvoiceKind::Client),
+                            InvoiceKind::Customer),
               0);
     EXPECT_TRUE(lines.empty());
 }
@@ -105,12 +105,12 @@ TEST(InvoicePosting, TheLabelIsStoredOnOneLineInTheFilesCodePage)
     LineList lines;
     invoice::post(lines,
                   {invoiceOf("05/03/2002", "411000", "706000", "445700", QStringLiteral("Café\tcrème\r\n"), "1", "1", "")},
-                  InvoiceKind::Client);
+                  InvoiceKind::Customer);
     EXPECT_EQ(lines[2], "2002032Caf\xE9 cr\xE8me  ");
     const QString longLabel(300, u'x');
     LineList more;
     invoice::post(more, {invoiceOf("05/03/2002", "411000", "706000", "445700", longLabel, "1", "1", "")},
-                  InvoiceKind::Client);
+                  InvoiceKind::Customer);
     EXPECT_EQ(more[2].size(), 7u + 254u) << "a cell keeps 254 characters";
 }
 
@@ -122,7 +122,7 @@ TEST(InvoicePosting, TheAccountsAndJournalPostedToBecomeUsed)
     ref.ListeJnx = {QStringLiteral("VE N Ventes"), QStringLiteral("AC N Achats")};
     invoice::markUsed(ref,
                       {invoiceOf("05/03/2002", "411000", "706000", "445700", "x", "100,00", "100,00", "")},
-                      InvoiceKind::Client);
+                      InvoiceKind::Customer);
     EXPECT_EQ(ref.ListePlc, (QStringList{"411000 OO Clients", "445700 NN TVA", "706000 O Prestations",
                                          "707000 NN Ventes"}))
         << "the VAT account got no line";

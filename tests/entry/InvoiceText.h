@@ -14,8 +14,8 @@ inline Invoice invoiceOf(const QString &date, const QString &counterparty, const
     i[InvoiceField::Vat] = vat;
     i[InvoiceField::Journal] = QStringLiteral("VE");
     i[InvoiceField::Label] = label;
-    i[InvoiceField::Ttc] = ttc;
-    i[InvoiceField::Ht] = ht;
-    i[InvoiceField::Tva] = tva;
+    i[InvoiceField::WithTax] = ttc;
+    i[InvoiceField::BeforeTax] = ht;
+    i[InvoiceField::VatAmount] = tva;
     return i;
 }

@@ -19,7 +19,7 @@ TEST_F(Posting, WritesTheLineAndClearsTheEntryLine)
     EXPECT_EQ(cell(0, 2), "Facture 12");
     EXPECT_EQ(cell(0, 3), "VT");
     EXPECT_EQ(cell(0, 4), "F12");
-    EXPECT_EQ(cell(0, 5), forms::rset(QStringLiteral("12,50")));
+    EXPECT_EQ(cell(0, 5), forms::Rset(QStringLiteral("12,50")));
     EXPECT_TRUE(cell(0, 5).startsWith(u' ')) << "amounts are right-aligned";
     EXPECT_TRUE(cell(0, 6).isEmpty()) << "an empty amount is never 0,00";
 

@@ -70,7 +70,7 @@ TEST(RoundTrip, AMonthHoldingInvoiceLinesKeepsItsBalanceThroughTheWholeJournal)
     sale.texts = {QStringLiteral("20/03/2002"), QStringLiteral("411000"), QStringLiteral("706000"),
                   QStringLiteral("445710"),     QStringLiteral("VE"),     QStringLiteral("Facture Martin"),
                   QStringLiteral("120,00"),     QStringLiteral("100,00"), QStringLiteral("20,00")};
-    ASSERT_EQ(invoice::post(source, {sale}, InvoiceKind::Client), 3);
+    ASSERT_EQ(invoice::post(source, {sale}, InvoiceKind::Customer), 3);
 
     LineList target = linesOf(kHeader2002);
     exchange::importEntries(exchange::exportJournal(source), target);

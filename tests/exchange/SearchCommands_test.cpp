@@ -30,8 +30,8 @@ struct SearchTest : ::testing::Test {
     void show(const exchange::SearchOutcome &outcome)
     {
         ASSERT_TRUE(outcome.month);
-        ledger.Annee = quint16(outcome.month->annee);
-        ledger.Mois = quint16(outcome.month->mois);
+        ledger.Annee = quint16(outcome.month->year);
+        ledger.Mois = quint16(outcome.month->month);
         ledger.readMonthGrid();
     }
 };

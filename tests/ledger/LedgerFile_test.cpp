@@ -120,3 +120,42 @@ TEST(LineList, CopiesAreIndependentAndSurviveCompaction)
         EXPECT_EQ(copy[i], std::string(100, char('a' + i % 26)));
     }
 }
+
+TEST(LineList, AMonthsLinesAreFoundByTheirTag)
+{
+    const struct {
+        const char *guards;
+        std::string line;
+        bool tagged; // carries the tag of the key 200203
+    } cases[] = {
+        {"a line of the month", "2002032Loyer", true},
+        {"six characters of the key alone", "200203", true},
+        {"another month", "2002042Loyer", false},
+        {"a line shorter than a key has no key's tag", "20020", false},
+        {"the same bytes 2 to 5 under another year", "1902032Loyer", true},
+    };
+    const std::uint32_t tag = LineList::tagOf("200203");
+    LineList list;
+    for (const auto &c : cases) {
+        EXPECT_EQ(LineList::tagOf(c.line) == tag, c.tagged) << c.guards;
+        list.append(c.line);
+    }
+    // The tag only narrows the search: the predicate has the last word.
+    EXPECT_EQ(list.removeIfTagged(tag, [](std::string_view l) { return l.starts_with("200203"); }), 2u);
+    EXPECT_EQ(lines(list), (std::vector<std::string>{"2002042Loyer", "20020", "1902032Loyer"}));
+}
+
+TEST(LedgerFile, ReadingAsTextRefusesWhatOpeningRefuses)
+{
+    CurrentTempDir dir;
+    const QString path = dir.file(QStringLiteral("f.jnl"));
+    std::string text;
+    writeBytes(path, "<HEAD>\r\n2002030x");
+    EXPECT_TRUE(ledgerfile::readLedgerText(path, text).isEmpty());
+    EXPECT_EQ(text, "<HEAD>\r\n2002030x");
+    EXPECT_FALSE(ledgerfile::readLedgerText(path, text, 1).isEmpty());
+    EXPECT_TRUE(text.empty());
+    writeBytes(path, "Cher client,\r\n");
+    EXPECT_EQ(ledgerfile::readLedgerText(path, text),
+              QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(QDir::toNativeSeparators(path)));
+}

@@ -58,7 +58,7 @@ TEST(SaveTargets, AReadOnlyLedgerIsRefusedAndTheDocumentStaysModified)
                   FakePlatform fake;
                   Fiche fiche(fake.platform);
                   ASSERT_TRUE(fiche.Charge(path));
-                  fiche.ledger.exercice.debut = QDate(2002, 7, 1);
+                  fiche.ledger.fiscalYear.start = QDate(2002, 7, 1);
                   fiche.ledger.EcritHead();
                   EXPECT_FALSE(fiche.Sauve(path));
                   EXPECT_TRUE(fiche.ledger.Modifie);
@@ -120,9 +120,9 @@ TEST(SaveTargets, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
     FakePlatform fake;
     Fiche fiche(fake.platform);
     ASSERT_TRUE(fiche.Charge(second));
-    fiche.ledger.exercice.debut = QDate(2002, 7, 1);
-    fiche.ledger.exercice.fin = QDate(2003, 6, 30);
-    fiche.ledger.exercice.cloture = fiche.ledger.exercice.debut;
+    fiche.ledger.fiscalYear.start = QDate(2002, 7, 1);
+    fiche.ledger.fiscalYear.end = QDate(2003, 6, 30);
+    fiche.ledger.fiscalYear.closing = fiche.ledger.fiscalYear.start;
     fiche.ledger.EcritHead();
     ASSERT_TRUE(fiche.Sauve(second));
 

@@ -39,12 +39,12 @@ TEST(TextForms, AmountAndRunningSumForms)
 
 TEST(TextForms, RsetPadsOnTheLeftAndReadersTrim)
 {
-    const QString aligned = rset(QStringLiteral("1234,50"));
+    const QString aligned = Rset(QStringLiteral("1234,50"));
     EXPECT_TRUE(aligned.endsWith(QStringLiteral(" 1234,50")));
     EXPECT_EQ(aligned.trimmed(), "1234,50");
-    EXPECT_EQ(rset(QStringLiteral("   ")), "");
-    EXPECT_GT(rset(QStringLiteral("1,00")).size(), aligned.size());
-    EXPECT_EQ(rset(QStringLiteral("  12,00  ")), rset(QStringLiteral("12,00")));
+    EXPECT_EQ(Rset(QStringLiteral("   ")), "");
+    EXPECT_GT(Rset(QStringLiteral("1,00")).size(), aligned.size());
+    EXPECT_EQ(Rset(QStringLiteral("  12,00  ")), Rset(QStringLiteral("12,00")));
 }
 
 TEST(TextForms, DatesAndKeys)
@@ -57,10 +57,10 @@ TEST(TextForms, DatesAndKeys)
     EXPECT_FALSE(parseDate(u"05-03-2002").isValid());
     EXPECT_EQ(monthKey(2002, 3), "200203");
     EXPECT_EQ(dateKey(std::string_view("05/03/2002")), "20020305");
-    EXPECT_EQ(moisLong(2), QString::fromUtf8("Février"));
-    EXPECT_EQ(moisLong(8), QString::fromUtf8("Août"));
-    EXPECT_EQ(moisLong(13), "");
-    EXPECT_EQ(monthCaption(moisLong(3), 2002), "Mars 2002");
+    EXPECT_EQ(monthName(2), QString::fromUtf8("Février"));
+    EXPECT_EQ(monthName(8), QString::fromUtf8("Août"));
+    EXPECT_EQ(monthName(13), "");
+    EXPECT_EQ(monthCaption(monthName(3), 2002), "Mars 2002");
 }
 
 TEST(TextForms, TimesOfDayHaveTwoDigitsEach)
@@ -73,14 +73,14 @@ TEST(TextForms, TimesOfDayHaveTwoDigitsEach)
 TEST(TextForms, ChampSuivantSplitsTabFields)
 {
     QString line = QStringLiteral("a\tb\t\tc");
-    EXPECT_EQ(champSuivant(line), "a");
-    EXPECT_EQ(champSuivant(line), "b");
-    EXPECT_EQ(champSuivant(line), "");
-    EXPECT_EQ(champSuivant(line), "c");
+    EXPECT_EQ(ChampSuivant(line), "a");
+    EXPECT_EQ(ChampSuivant(line), "b");
+    EXPECT_EQ(ChampSuivant(line), "");
+    EXPECT_EQ(ChampSuivant(line), "c");
     EXPECT_TRUE(line.isEmpty());
 
     QString longLine = QStringLiteral("x\t") + QString(300, u'y');
-    champSuivant(longLine);
+    ChampSuivant(longLine);
     EXPECT_EQ(longLine.size(), 255);
 }
 

@@ -138,7 +138,7 @@ TEST(StatementPrintTest, TheBalanceSheetInTheFrameWithItsGapAndItsNote)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         ViewPages views;
-        BalanceSheetPage &page = views.bilan;
+        BalanceSheetPage &page = views.balanceSheet;
         page.from = QDate(2002, 1, 1);
         page.to = QDate(2002, 12, 31);
         reports::LitBilan(page, linesOf(kHeader2002 + c.entries));

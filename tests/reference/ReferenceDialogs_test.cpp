@@ -105,14 +105,14 @@ TEST(ReferenceDialogs, PastedLineBreaksStayOnTheirLineInTheReferenceFiles)
     form.Init({"SARL Tavelin\n12 rue des Lilas", "", "", "", "", "", "SIRET"});
     form.confirmed = true;
     ASSERT_TRUE(dialogs::Psoc(ref, form));
-    ASSERT_EQ(reference::sauvePlc(folder, ref), QString());
-    ASSERT_EQ(reference::sauveCombo(folder, ref), QString());
-    ASSERT_EQ(reference::sauveSoc(folder, ref), QString());
+    ASSERT_EQ(reference::SauvePlc(folder, ref), QString());
+    ASSERT_EQ(reference::SauveCombo(folder, ref), QString());
+    ASSERT_EQ(reference::SauveSoc(folder, ref), QString());
 
     ReferenceData back;
-    ASSERT_EQ(reference::chargePlc(folder, back), QString());
-    ASSERT_EQ(reference::chargeCombo(folder, back), QString());
-    ASSERT_EQ(reference::chargeSoc(folder, back), QString());
+    ASSERT_EQ(reference::ChargePlc(folder, back), QString());
+    ASSERT_EQ(reference::ChargeCombo(folder, back), QString());
+    ASSERT_EQ(reference::ChargeSoc(folder, back), QString());
     EXPECT_EQ(back.ListePlc, (QStringList{"411000 NN Clients  401000 NN Fournisseurs", "512000 N Banque courante"}));
     EXPECT_EQ(back.ListeJnx, (QStringList{"AC N Achats BQ N Banque", "VE O Ventes"}));
     EXPECT_EQ(back.Societe[0], "SARL Tavelin 12 rue des Lilas");

@@ -44,8 +44,8 @@ TEST_F(AccountBalanceTest, AccountsInTheOrderFirstMetWithTheirBalances)
     ASSERT_EQ(rows(), 3);
     EXPECT_EQ(cell(1, 0), "411000");
     EXPECT_EQ(cell(1, 1), "Clients");
-    EXPECT_EQ(cell(1, 2), forms::rset(QStringLiteral("120,00")));
-    EXPECT_EQ(cell(1, 3), forms::rset(QStringLiteral("80,00")));
+    EXPECT_EQ(cell(1, 2), forms::Rset(QStringLiteral("120,00")));
+    EXPECT_EQ(cell(1, 3), forms::Rset(QStringLiteral("80,00")));
     EXPECT_EQ(cell(1, 4), "40,00"); // balances are not aligned
     EXPECT_TRUE(cell(1, 5).isEmpty());
     EXPECT_EQ(cell(2, 0), "707000");
@@ -55,9 +55,9 @@ TEST_F(AccountBalanceTest, AccountsInTheOrderFirstMetWithTheirBalances)
     EXPECT_EQ(cell(3, 0), "512000");
     EXPECT_EQ(cell(3, 4), "80,00");
     // Every entry balances: the totals pair up.
-    EXPECT_EQ(page.totalDebit, forms::rset(QStringLiteral("200,00")));
+    EXPECT_EQ(page.totalDebit, forms::Rset(QStringLiteral("200,00")));
     EXPECT_EQ(page.totalCredit, page.totalDebit);
-    EXPECT_EQ(page.totalDebitBalances, forms::rset(QStringLiteral("120,00")));
+    EXPECT_EQ(page.totalDebitBalances, forms::Rset(QStringLiteral("120,00")));
     EXPECT_EQ(page.totalCreditBalances, page.totalDebitBalances);
 }
 

@@ -116,7 +116,7 @@ TEST_F(BalanceSheetTest, CaptionsTotalsAndAlignment)
                                              amount("101300", "", "1000,00"), amount("401000", "", "250,00")})));
     EXPECT_EQ(page.grid.at(3, 2), "Écart de réévaluation");
     EXPECT_EQ(page.grid.at(19, 0), "TOTAL GÉNÉRAL I+II");
-    EXPECT_EQ(page.grid.at(5, 1), forms::rset(QStringLiteral("800,00")));
+    EXPECT_EQ(page.grid.at(5, 1), forms::Rset(QStringLiteral("800,00")));
     EXPECT_EQ(figure(page, 14, 1), "450,00");
     EXPECT_EQ(figure(page, 19, 1), "1250,00");
     EXPECT_EQ(figure(page, 9, 3), "1000,00");
@@ -142,7 +142,7 @@ TEST_F(BalanceSheetTest, TheGapAndTheAccountsThatFeedNoRow)
     EXPECT_EQ(figure(page, 19, 1), "100,00");
     EXPECT_EQ(figure(page, 19, 3), "10,00");
     EXPECT_EQ(page.grid.at(21, 0), "Écart");
-    EXPECT_EQ(page.grid.at(21, 1), forms::rset(QStringLiteral("90,00")));
+    EXPECT_EQ(page.grid.at(21, 1), forms::Rset(QStringLiteral("90,00")));
     EXPECT_EQ(page.unassigned, QStringLiteral("Comptes hors des classes 1 à 7, sans ligne au bilan : 801000 (solde créditeur "
                                               "40,00), sans compte (solde créditeur 25,00). Les débits et les crédits de la "
                                               "période diffèrent de 25,00."));
@@ -184,7 +184,7 @@ TEST_F(BalanceSheetTest, ARealisticYearBalancesAndItsThreeResultsAgree)
 
     ReferenceData ref;
     realisticChart(ref);
-    const OpeningEntries closing = openingEntries(lines, {sheet.from, sheet.to, sheet.from}, ref.ListePlc);
+    const yearend::OpeningEntries closing = yearend::openingEntries(lines, {sheet.from, sheet.to, sheet.from}, ref.ListePlc);
     const std::string resultLine = closing.text.substr(closing.text.rfind("\r\n", closing.text.size() - 3) + 2);
     EXPECT_EQ(resultLine, "01/01/2003\t120000\t\tAN\t\t\t" + profit.toStdString() + "\r\n");
 }

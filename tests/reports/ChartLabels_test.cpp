@@ -11,8 +11,8 @@ struct LabelCase {
 
 class AccountLabelTest : public ::testing::TestWithParam<LabelCase> {};
 
-const QStringList kChart{QStringLiteral("411000 NN Clients"), QStringLiteral("512 O  Banque centrale "),
-                         QStringLiteral("6070001 OO Achats")};
+const CodeList kChart(CodeList::Kind::Chart, {QStringLiteral("411000 NN Clients"), QStringLiteral("512 O  Banque centrale "),
+                                              QStringLiteral("6070001 OO Achats")});
 
 } // namespace
 
@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ChartLabels, AJournalNameStartsPastItsLinesOwnCodeAndFlag)
 {
-    const QStringList journals{QStringLiteral("VTE N Ventes"), QStringLiteral("BQ O Banque")};
+    const CodeList journals(CodeList::Kind::Journals, {QStringLiteral("VTE N Ventes"), QStringLiteral("BQ O Banque")});
     EXPECT_EQ(reports::journalName(journals, QStringLiteral("VT")), QStringLiteral("Ventes"));
     EXPECT_EQ(reports::journalName(journals, QStringLiteral("BQ")), QStringLiteral("Banque"));
 }

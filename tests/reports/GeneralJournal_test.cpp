@@ -41,7 +41,7 @@ TEST_F(GeneralJournalTest, OneRowPerAccountInTheOrderFirstMet)
     EXPECT_EQ(cell(1, 0), "09/03/2002"); // date and journal of the last entry
     EXPECT_EQ(cell(1, 3), "AC");
     EXPECT_TRUE(cell(1, 4).isEmpty());   // an empty debit never shows ",00"
-    EXPECT_EQ(cell(1, 5), forms::rset(QStringLiteral("150,25")));
+    EXPECT_EQ(cell(1, 5), forms::Rset(QStringLiteral("150,25")));
     EXPECT_EQ(cell(2, 1), "411000");
     EXPECT_EQ(cell(2, 2), "Clients");
     EXPECT_EQ(cell(2, 0), "08/03/2002");
@@ -72,7 +72,7 @@ TEST_F(GeneralJournalTest, RunningSumsUseTheHashZeroForm)
     build(entriesText("200203", {{"01/03/2002", "411000", "", "VE", "", "     0,20", "", ""},
                                  {"02/03/2002", "411000", "", "VE", "", "     0,30", "", ""}}));
     EXPECT_EQ(cell(1, 4).trimmed(), ",50");
-    EXPECT_EQ(cell(1, 4), forms::rset(QStringLiteral(",50")));
+    EXPECT_EQ(cell(1, 4), forms::Rset(QStringLiteral(",50")));
     EXPECT_EQ(general.totalDebit.trimmed(), "0,50");
 }
 

@@ -55,7 +55,7 @@ TEST_F(IncomeStatementTest, EachHeadingHoldsTheBalanceOfItsAccounts)
     build(entriesText("200203", {debit("01/03/2002", "601000", "   100,00"), credit("02/03/2002", "601000", "    20,00"),
                                  credit("03/03/2002", "707000", "   300,00"), debit("04/03/2002", "701000", "     5,00"),
                                  credit("31/03/2002", "603700", "    30,00"), debit("31/03/2002", "713000", "    40,00")}));
-    EXPECT_EQ(cell(1, 1), forms::rset(QStringLiteral("50,00"))); // a purchase less its refund and the stock variation
+    EXPECT_EQ(cell(1, 1), forms::Rset(QStringLiteral("50,00"))); // a purchase less its refund and the stock variation
     EXPECT_EQ(amount(1, 3), "295,00");                            // sales less a debit on sales
     EXPECT_EQ(amount(2, 3), "-40,00");                            // a heading may be negative
     EXPECT_EQ(amount(13, 1), "50,00");
@@ -80,7 +80,7 @@ TEST_F(IncomeStatementTest, ProfitCase)
     EXPECT_EQ(amount(12, 3), "1500,00");
     EXPECT_EQ(amount(13, 1), "1200,00");
     EXPECT_EQ(amount(13, 3), "1500,00");
-    EXPECT_EQ(cell(14, 1), forms::rset(QStringLiteral("300,00")));
+    EXPECT_EQ(cell(14, 1), forms::Rset(QStringLiteral("300,00")));
     EXPECT_TRUE(cell(14, 3).isEmpty());
     EXPECT_EQ(amount(16, 1), "1500,00");
     EXPECT_EQ(amount(16, 3), "1500,00");

@@ -52,13 +52,13 @@ TEST_F(MonthViewsTest, TousListsEveryEntryOfTheMonthWithAllItsColumns)
     EXPECT_EQ(cell(journal, 3, 3), "AC");
     EXPECT_EQ(cell(journal, 3, 4), "A7");
     EXPECT_EQ(cell(journal, 3, 7), QString(QChar(0xD7)));
-    EXPECT_EQ(cell(journal, 3, 5), forms::rset(QStringLiteral("40,50")));
+    EXPECT_EQ(cell(journal, 3, 5), forms::Rset(QStringLiteral("40,50")));
     EXPECT_TRUE(cell(journal, 3, 6).isEmpty());
     EXPECT_EQ(cell(journal, 5, 6).trimmed(), "1,00");
     EXPECT_EQ(journal.title, "Mars 2002");
     EXPECT_TRUE(journal.name.isEmpty());
-    EXPECT_EQ(journal.totalDebit, forms::rset(QStringLiteral("170,00")));
-    EXPECT_EQ(journal.totalCredit, forms::rset(QStringLiteral("121,00")));
+    EXPECT_EQ(journal.totalDebit, forms::Rset(QStringLiteral("170,00")));
+    EXPECT_EQ(journal.totalCredit, forms::Rset(QStringLiteral("121,00")));
 }
 
 TEST_F(MonthViewsTest, JournalFilterComparesTheFirstSixCharactersOfTheCode)

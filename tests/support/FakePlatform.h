@@ -148,13 +148,13 @@ class FakeFiscalYearDialog final : public FiscalYearDialog {
 public:
     std::optional<Dates> answer; // nothing: "Annuler"
     int calls = 0;
-    QDate shownDebut, shownFin, shownCloture;
-    std::optional<Dates> ask(QDate debut, QDate fin, QDate cloture) override
+    QDate shownStart, shownEnd, shownClosing;
+    std::optional<Dates> ask(QDate start, QDate end, QDate closing) override
     {
         ++calls;
-        shownDebut = debut;
-        shownFin = fin;
-        shownCloture = cloture;
+        shownStart = start;
+        shownEnd = end;
+        shownClosing = closing;
         return answer;
     }
 };

@@ -27,7 +27,7 @@ inline void keyEntry(Ledger &ledger, const QStringList &cells)
     const int row = ledger.NbLignes;
     ledger.monthGrid.growFor(row);
     for (int c = 0; c < 8; ++c)
-        ledger.monthGrid.set(row, c, c == 5 || c == 6 ? forms::rset(cells.value(c)) : cells.value(c));
+        ledger.monthGrid.set(row, c, c == 5 || c == 6 ? forms::Rset(cells.value(c)) : cells.value(c));
     ledger.CompteLignes();
     ledger.MoisModifie = true;
     ledger.Modifie = true;

@@ -31,7 +31,7 @@ struct VatReturnTest : ::testing::Test {
         ledger.ref.ListeJnx = kVatJournals;
     }
 
-    VatReturn returnOf(const Period &period) const { return computeReturn(ledger.Lignes, period, ledger.exercice); }
+    VatReturn returnOf(const Period &period) const { return computeReturn(ledger.Lignes, period, ledger.fiscalYear); }
 
     // Posts the period's settling entry as the window does, and gives it back.
     ProposedEntry settle(const Period &period)

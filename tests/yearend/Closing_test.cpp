@@ -33,10 +33,15 @@ EntryCells credit(const char *account, const char *amount)
     return {"15/03/2002", account, "libellé", "OD", "", "", std::string("     ") + amount, ""};
 }
 
+CodeList chartOf(const QStringList &lines)
+{
+    return CodeList(CodeList::Kind::Chart, lines);
+}
+
 // The opening entries of a ledger, one string per line, without the CR LF.
 QStringList closing(const std::string &ledger, const QStringList &chart = kChart)
 {
-    const reports::OpeningEntries entries = reports::openingEntries(linesOf(ledger), kOpenYear, chart);
+    const yearend::OpeningEntries entries = yearend::openingEntries(linesOf(ledger), kOpenYear, chartOf(chart));
     EXPECT_TRUE(entries.error.isEmpty()) << entries.error.toStdString();
     QString text = cp1252::decode(entries.text);
     EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
@@ -112,8 +117,8 @@ TEST(Closing, AnAccountThatBeginsOneMetBeforeSharesItsBalance)
 
 TEST(Closing, AnEntryWithoutAccountIsLeftOutAndSaidSo)
 {
-    const reports::OpeningEntries entries = reports::openingEntries(
-        linesOf(kHeader2002 + entriesText("200203", {debit("512000", "10,00"), debit("", "3,00")})), kOpenYear, kChart);
+    const yearend::OpeningEntries entries = yearend::openingEntries(
+        linesOf(kHeader2002 + entriesText("200203", {debit("512000", "10,00"), debit("", "3,00")})), kOpenYear, chartOf(kChart));
     EXPECT_EQ(cp1252::decode(entries.text), line("512000", "Banque", "10,00") + QStringLiteral("\r\n")
                                                 + line("120000", kProfit, "", ",00") + QStringLiteral("\r\n"));
     EXPECT_EQ(entries.warnings,
@@ -134,28 +139,28 @@ TEST(Closing, AmountsThatAreNotNumbersCountAsZeroAndAreListedWithTheirRow)
                                + entriesText("200204", {debit("512000", "")});
     EXPECT_EQ(closing(ledger), (QStringList{line("512000", "Banque", "2,00"), line("120000", kProfit, "", ",00")}));
     // An empty amount is no amount at all, and is not listed.
-    EXPECT_EQ(reports::openingEntries(linesOf(ledger), kOpenYear, kChart).warnings,
+    EXPECT_EQ(yearend::openingEntries(linesOf(ledger), kOpenYear, chartOf(kChart)).warnings,
               QStringList{QStringLiteral("Montants illisibles, comptés pour zéro :\n  Mars 2002, ligne 1 : « 12.50 »\n"
                                          "  Mars 2002, ligne 2 : « abc »")});
 }
 
 TEST(Closing, TheFileIsCodePage1252WithCrLf)
 {
-    const reports::OpeningEntries entries = reports::openingEntries(linesOf(kHeader2002), kOpenYear, kChart);
+    const yearend::OpeningEntries entries = yearend::openingEntries(linesOf(kHeader2002), kOpenYear, chartOf(kChart));
     EXPECT_EQ(entries.text, "01/01/2003\t120000\tR\xE9sultat de l'exercice (b\xE9n\xE9" "fice)\tAN\t\t\t,00\r\n");
 }
 
 TEST(Closing, TheOpeningDateIsTheDayAfterTheYearEnd)
 {
     const FiscalYear year{QDate(2001, 7, 1), QDate(2002, 6, 30), QDate(2001, 7, 1)};
-    const reports::OpeningEntries entries = reports::openingEntries(linesOf(kHeader2002), year, {});
+    const yearend::OpeningEntries entries = yearend::openingEntries(linesOf(kHeader2002), year, chartOf({}));
     EXPECT_EQ(entries.text, "01/07/2002\t120000\t\tAN\t\t\t,00\r\n");
 }
 
 TEST(Closing, AnAmountBeforeAnyAccountIsRefused)
 {
-    const reports::OpeningEntries entries =
-        reports::openingEntries(linesOf(kHeader2002 + "2002030\r\n2002035   10,00\r\n"), kOpenYear, kChart);
+    const yearend::OpeningEntries entries =
+        yearend::openingEntries(linesOf(kHeader2002 + "2002030\r\n2002035   10,00\r\n"), kOpenYear, chartOf(kChart));
     EXPECT_TRUE(entries.text.empty());
     EXPECT_EQ(entries.error,
               QStringLiteral("Clôture impossible : la ligne 7 du dossier porte un montant qui ne suit aucun compte."));
@@ -163,9 +168,9 @@ TEST(Closing, AnAmountBeforeAnyAccountIsRefused)
 
 TEST(Closing, AClosedYearIsRefused)
 {
-    EXPECT_EQ(reports::closingRefusal(kOpenYear), QString());
+    EXPECT_EQ(yearend::closingRefusal(kOpenYear), QString());
     const FiscalYear closed{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 12, 31)};
-    EXPECT_EQ(reports::closingRefusal(closed), QStringLiteral("Exercice déjà clôturé"));
+    EXPECT_EQ(yearend::closingRefusal(closed), QStringLiteral("Exercice déjà clôturé"));
 }
 
 namespace {
@@ -198,7 +203,7 @@ struct CloturerTest : ::testing::Test {
 TEST_F(CloturerTest, AsksBeforeClosingAndWritesNothingWhenCancelled)
 {
     fake.messages.okCancel.push_back(false);
-    EXPECT_EQ(reports::Cloturer(ledger).message, QString());
+    EXPECT_EQ(yearend::Cloturer(ledger).message, QString());
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Clôturer l'exercice en cours ?")});
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
 }
@@ -208,7 +213,7 @@ TEST_F(CloturerTest, WarningsAskBeforeTheFileIsWritten)
     ledger.Lignes.append("2002030" "20/03/2002");
     ledger.Lignes.append("2002035" "abc");
     fake.messages.okCancel = {true, false};
-    EXPECT_EQ(reports::Cloturer(ledger).message, QString());
+    EXPECT_EQ(yearend::Cloturer(ledger).message, QString());
     ASSERT_EQ(fake.messages.shown.size(), 2);
     EXPECT_EQ(fake.messages.shown[1], QStringLiteral("Montants illisibles, comptés pour zéro :\n  Mars 2002, ligne 2 : « abc »\n\n"
                                                      "Écrire « ANouveau.Txt » tout de même ?"));
@@ -217,8 +222,8 @@ TEST_F(CloturerTest, WarningsAskBeforeTheFileIsWritten)
 
 TEST_F(CloturerTest, AClosedYearIsRefusedWithoutAQuestion)
 {
-    ledger.exercice.cloture = QDate(2002, 6, 30);
-    EXPECT_EQ(reports::Cloturer(ledger).message, QStringLiteral("Exercice déjà clôturé"));
+    ledger.fiscalYear.closing = QDate(2002, 6, 30);
+    EXPECT_EQ(yearend::Cloturer(ledger).message, QStringLiteral("Exercice déjà clôturé"));
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
 }
@@ -228,7 +233,7 @@ TEST_F(CloturerTest, EntriesKeyedOnScreenCountAndTheDocumentStaysAsItWas)
     keyEntry(ledger, {QStringLiteral("20/03/2002"), QStringLiteral("707000"), QStringLiteral("Vente"), {}, {}, {},
                       QStringLiteral("150,00"), {}});
     fake.messages.okCancel.push_back(true);
-    EXPECT_EQ(reports::Cloturer(ledger).message, QString());
+    EXPECT_EQ(yearend::Cloturer(ledger).message, QString());
     // The closing is not made final ("Annuler"): the document stays as it was.
     EXPECT_EQ(fake.messages.shown, (QStringList{QStringLiteral("Clôturer l'exercice en cours ?"),
                                                 QStringLiteral("Clôturer définitivement l'exercice ? Les écritures "
@@ -236,7 +241,7 @@ TEST_F(CloturerTest, EntriesKeyedOnScreenCountAndTheDocumentStaysAsItWas)
     EXPECT_EQ(fake.busy.shown, 1);
     EXPECT_EQ(fake.busy.depth, 0);
     EXPECT_TRUE(ledger.Modifie);
-    EXPECT_EQ(ledger.exercice.cloture, QDate(2002, 1, 1));
+    EXPECT_EQ(ledger.fiscalYear.closing, QDate(2002, 1, 1));
     EXPECT_EQ(written(), "01/01/2003\t120000\tR\xE9sultat de l'exercice (b\xE9n\xE9" "fice)\tAN\t\t\t50,00\r\n");
 }
 
@@ -244,8 +249,8 @@ TEST_F(CloturerTest, RunningItAgainReplacesTheFile)
 {
     writeBytes(dir.file(QStringLiteral("ANouveau.Txt")), "ancien\r\n");
     fake.messages.okCancel = {true, true};
-    reports::Cloturer(ledger);
-    EXPECT_EQ(reports::Cloturer(ledger).message, QString());
+    yearend::Cloturer(ledger);
+    EXPECT_EQ(yearend::Cloturer(ledger).message, QString());
     EXPECT_EQ(written(), "01/01/2003\t129000\tR\xE9sultat de l'exercice (perte)\tAN\t\t100,00\r\n");
     EXPECT_FALSE(ledger.Modifie);
 }
@@ -254,7 +259,7 @@ TEST_F(CloturerTest, AnAmountBeforeAnyAccountWritesNothing)
 {
     ledger.Lignes.insert(5, "2002036   10,00");
     fake.messages.okCancel.push_back(true);
-    EXPECT_TRUE(reports::Cloturer(ledger).message.startsWith(QStringLiteral("Clôture impossible")));
+    EXPECT_TRUE(yearend::Cloturer(ledger).message.startsWith(QStringLiteral("Clôture impossible")));
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
 }
 
@@ -271,7 +276,7 @@ TEST_F(CloturerTest, AFullDiskLeavesThePreviousFileIntact)
     }
     fake.messages.okCancel.push_back(true);
     const InFolder reference(disk.path());
-    EXPECT_EQ(reports::Cloturer(ledger).message,
+    EXPECT_EQ(yearend::Cloturer(ledger).message,
               QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.").arg(path));
     EXPECT_EQ(readBytes(path), "ancien\r\n");
 }
@@ -286,7 +291,7 @@ TEST_F(CloturerTest, AReadOnlyFolderLeavesThePreviousFileIntact)
     ASSERT_TRUE(disk.makeReadOnly());
     fake.messages.okCancel.push_back(true);
     const InFolder reference(disk.path());
-    EXPECT_EQ(reports::Cloturer(ledger).message,
+    EXPECT_EQ(yearend::Cloturer(ledger).message,
               QStringLiteral("Impossible d'enregistrer le fichier %1 : le support est en lecture seule.").arg(path));
     EXPECT_EQ(readBytes(path), "ancien\r\n");
 }

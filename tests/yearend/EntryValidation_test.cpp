@@ -120,7 +120,7 @@ TEST_F(ValidationTest, IsRecordedInTheHeaderAfterTheClosingDateAndKeptBySavingAn
 {
     EXPECT_EQ(document::proposedValidationDate(fiche), QDate(2002, 3, 31));
     validateMarch();
-    const FiscalYear recorded = fiche.ledger.exercice;
+    const FiscalYear recorded = fiche.ledger.fiscalYear;
     ASSERT_EQ(recorded.validations.size(), 1u);
     const std::string file = readBytes(path);
     const std::string head = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\nValidation 31/03/2002 15/04/2002 " +
@@ -128,9 +128,9 @@ TEST_F(ValidationTest, IsRecordedInTheHeaderAfterTheClosingDateAndKeptBySavingAn
     EXPECT_EQ(file.substr(0, head.size()), head);
 
     fiche.Nouveau();
-    EXPECT_TRUE(fiche.ledger.exercice.validations.empty());
+    EXPECT_TRUE(fiche.ledger.fiscalYear.validations.empty());
     fiche.Charge(path);
-    EXPECT_EQ(fiche.ledger.exercice.validations, recorded.validations);
+    EXPECT_EQ(fiche.ledger.fiscalYear.validations, recorded.validations);
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join(u'\n').toStdString();
 }
 
@@ -175,7 +175,7 @@ TEST_F(ValidationTest, ADayAlreadyValidatedOrOutsideTheYearIsRefused)
     EXPECT_EQ(fake.messages.shown, (QStringList{QStringLiteral("Les écritures jusqu'au 31/03/2002 sont validées."),
                                                 QStringLiteral("La date doit être dans l'exercice, du 01/01/2002 au "
                                                                "31/12/2002.")}));
-    EXPECT_EQ(fiche.ledger.exercice.validations.size(), 1u);
+    EXPECT_EQ(fiche.ledger.fiscalYear.validations.size(), 1u);
 }
 
 TEST_F(ValidationTest, TheFinalClosingValidatesTheYearAndClosesIt)
@@ -183,8 +183,8 @@ TEST_F(ValidationTest, TheFinalClosingValidatesTheYearAndClosesIt)
     fake.messages.okCancel = {true, true};
     fake.messages.yesNoCancel = {Messages::Answer::Non, Messages::Answer::Oui};
     EXPECT_FALSE(document::Cloturer(fiche)); // "Non": the closing as it always was
-    EXPECT_EQ(fiche.ledger.exercice.cloture, QDate(2002, 1, 1));
-    EXPECT_TRUE(fiche.ledger.exercice.validations.empty());
+    EXPECT_EQ(fiche.ledger.fiscalYear.closing, QDate(2002, 1, 1));
+    EXPECT_TRUE(fiche.ledger.fiscalYear.validations.empty());
 
     // The run without voucher of April does not balance: nothing is closed.
     EXPECT_FALSE(document::Cloturer(fiche));
@@ -202,8 +202,8 @@ TEST_F(ValidationTest, TheFinalClosingValidatesTheYearAndClosesIt)
     fake.messages.yesNoCancel = {Messages::Answer::Oui};
     EXPECT_TRUE(document::Cloturer(fiche));
     EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Exercice clôturé définitivement au 31/12/2002."));
-    EXPECT_EQ(fiche.ledger.exercice.cloture, QDate(2002, 12, 31));
-    EXPECT_EQ(validation::validatedUntil(fiche.ledger.exercice.validations), QDate(2002, 12, 31));
+    EXPECT_EQ(fiche.ledger.fiscalYear.closing, QDate(2002, 12, 31));
+    EXPECT_EQ(validation::validatedUntil(fiche.ledger.fiscalYear.validations), QDate(2002, 12, 31));
     EXPECT_EQ(document::Cloturer(fiche), false);
     EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Exercice déjà clôturé"));
 }

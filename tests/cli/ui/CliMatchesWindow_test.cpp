@@ -181,7 +181,7 @@ private slots:
         // Back one month on the general journal page.
         window_->run(document::General);
         QTest::keyClick(window_.get(), Qt::Key_PageUp);
-        QCOMPARE(window_->fiche().views.general.title, QStringLiteral("Février 2002"));
+        QCOMPARE(window_->fiche().views.generalJournal.title, QStringLiteral("Février 2002"));
         const QList<QStringList> general = shownView(Page::General, "generalJournalGrid", {"generalJournalDebitTotal", "generalJournalCreditTotal"});
         QCOMPARE(general.size(), 6 + 1);
         QCOMPARE(cli({QStringLiteral("journal-general"), QStringLiteral("200202")}).rows(), general);

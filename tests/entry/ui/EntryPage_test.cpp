@@ -353,7 +353,7 @@ private slots:
                                   line("200203", '1', QStringLiteral("512000")) +
                                   line("200203", '2', QStringLiteral("Remise")) +
                                   line("200203", '3', QStringLiteral("VT")) + line("200203", '4', {}) +
-                                  line("200203", '5', forms::rset(QStringLiteral("3,00"))) +
+                                  line("200203", '5', forms::Rset(QStringLiteral("3,00"))) +
                                   line("200203", '6', {}) + line("200203", '7', {}) +
                                   line("200203", '0', QStringLiteral("05/03/2002")) +
                                   line("200203", '1', QStringLiteral("411000"));
@@ -363,7 +363,7 @@ private slots:
         const auto at = bytes.find(march);
         QVERIFY(at != std::string::npos);
         QVERIFY(bytes.find(april) > at);
-        QVERIFY(bytes.find(line("200203", '5', forms::rset(QStringLiteral("12,50")))) != std::string::npos);
+        QVERIFY(bytes.find(line("200203", '5', forms::Rset(QStringLiteral("12,50")))) != std::string::npos);
         int marchLines = 0;
         for (const QByteArray &l : QByteArray::fromStdString(bytes).split('\n'))
             marchLines += l.startsWith("200203") ? 1 : 0;

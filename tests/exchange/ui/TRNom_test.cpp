@@ -107,7 +107,7 @@ private slots:
         });
         const exchange::SearchOutcome outcome = exchange::Rechercher(ledger, search);
         QVERIFY(outcome.month);
-        QCOMPARE(outcome.month->mois, 5);
+        QCOMPARE(outcome.month->month, 5);
         QVERIFY(outcome.message.isEmpty());
     }
 };

@@ -181,7 +181,7 @@ private slots:
         const QString file = QDir(folder).filePath(QStringLiteral("bilan.pdf"));
         const auto printer = pdfPrinter(file, 600);
         ViewPages views;
-        BalanceSheetPage &bilan = views.bilan;
+        BalanceSheetPage &bilan = views.balanceSheet;
         bilan.from = QDate(2002, 1, 1);
         bilan.to = QDate(2002, 12, 31);
         reports::LitBilan(bilan, linesOf(kHeader2002 + entriesText("200206", {{"01/06/2002", "512000", "", "BQ", "", "1500,00", "", ""},

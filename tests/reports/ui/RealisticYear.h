@@ -37,8 +37,8 @@ inline void realisticChart(ReferenceData &ref)
     };
     ref.ListeJnx = {QStringLiteral("AC O Achats"), QStringLiteral("BQ O Banque"), QStringLiteral("OD O Opérations diverses"),
                     QStringLiteral("VE O Ventes")};
-    reference::initPlc(ref);
-    reference::initJnx(ref);
+    reference::InitPlc(ref);
+    reference::InitJnx(ref);
 }
 
 inline std::string realisticYear()

@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(fiche().ledger.Mois, quint16(4));
         QCOMPARE(control<QLabel>("generalJournalTitle")->text(), QStringLiteral("Avril 2002"));
         QCOMPARE(combo->currentText(), QStringLiteral("VE"));
-        QCOMPARE(fiche().views.general.filter, QStringLiteral("VE"));
+        QCOMPARE(fiche().views.generalJournal.filter, QStringLiteral("VE"));
         QVERIFY(control<QLineEdit>("generalJournalDebitTotal")->text() != marchDebit);
         QCOMPARE(cell("generalJournalGrid", 0, 1), QStringLiteral("411000"));
         QCOMPARE(cell("generalJournalGrid", 0, 3), QStringLiteral("VE"));
@@ -197,7 +197,7 @@ private slots:
         control<QDateEdit>("balanceSheetTo")->setDate(QDate(2002, 6, 30));
         QTest::mouseClick(control<QToolButton>("balanceSheetCompute"), Qt::LeftButton);
         QCOMPARE(cell("balanceSheetGrid", 18, 2), QStringLiteral("TOTAL GÉNÉRAL I+II+III"));
-        QCOMPARE(fiche().views.bilan.to, QDate(2002, 6, 30));
+        QCOMPARE(fiche().views.balanceSheet.to, QDate(2002, 6, 30));
         QVERIFY(!cell("balanceSheetGrid", 18, 1).isEmpty());
         // A balanced half-year: the two sides agree and there is nothing to say.
         QCOMPARE(cell("balanceSheetGrid", 18, 1), cell("balanceSheetGrid", 18, 3));

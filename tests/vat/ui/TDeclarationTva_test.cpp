@@ -115,7 +115,7 @@ private slots:
 
     void anEntryTheDocumentRefusesIsToldAndNotPosted()
     {
-        window->run([](Fiche &f) { f.ledger.exercice.cloture = QDate(2002, 12, 31); });
+        window->run([](Fiche &f) { f.ledger.fiscalYear.closing = QDate(2002, 12, 31); });
         withReturn([&](TDeclarationTva &d) {
             post(d);
             QVERIFY(d.messageLabel->text().isEmpty());
