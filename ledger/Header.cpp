@@ -2,6 +2,7 @@
 
 #include "ledger/Codec1252.h"
 #include "ledger/LedgerFile.h"
+#include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
 
 QDate FiscalYear::finalUntil() const
@@ -17,6 +18,16 @@ namespace header {
 namespace {
 constexpr std::string_view kOpen = "<HEAD>";
 constexpr std::string_view kClose = "</HEAD>";
+
+// A line of the entry form (a month key of six digits and a column digit)
+// inside the block is one of that month's lines: the month reader takes it
+// and its write-back moves it, so the dates are read past it and a new block
+// keeps it.
+bool isMonthLine(std::string_view line)
+{
+    const std::optional<monthlines::MonthLine> read = monthlines::readLine(line, monthlines::Cells::Whole);
+    return read && monthlines::isDigitKey(read->key);
+}
 } // namespace
 
 bool Scan::add(std::size_t index, std::string_view line)
@@ -32,6 +43,8 @@ bool Scan::add(std::size_t index, std::string_view line)
     }
     if (index - open_ <= after_.size())
         after_[index - open_ - 1] = line;
+    if (isMonthLine(line))
+        return true;
     if (validation::isRecordLine(line))
         records_.push_back(line);
     // The block is read as the loading leaves it, without the lines that carry
@@ -73,6 +86,7 @@ void read(const LineList &lines, FiscalYear &year)
 
 void write(LineList &lines, const FiscalYear &year)
 {
+    std::vector<std::string> monthLines;
     const std::size_t open = lines.indexOf(kOpen);
     if (open != LineList::npos) {
         const std::size_t close = lines.indexOf(kClose, open + 1);
@@ -82,6 +96,9 @@ void write(LineList &lines, const FiscalYear &year)
         if (close == LineList::npos)
             while (end < lines.size() && end <= open + 3 && forms::parseDate(cp1252::decode(lines[end])).isValid())
                 ++end;
+        for (std::size_t i = open + 1; i < end; ++i)
+            if (isMonthLine(lines[i]))
+                monthLines.emplace_back(lines[i]);
         lines.removeRange(open, end - open);
     }
     const std::string texts[] = {
@@ -95,7 +112,9 @@ void write(LineList &lines, const FiscalYear &year)
     std::size_t at = 4;
     for (const Validation &v : year.validations)
         lines.insert(at++, validation::recordLine(v));
-    lines.insert(at, texts[4]);
+    lines.insert(at++, texts[4]);
+    for (const std::string &line : monthLines)
+        lines.insert(at++, line);
 }
 
 } // namespace header

@@ -58,12 +58,13 @@ private:
 // soon as that one is read; an invalid date ends the reading there, and the
 // dates not reached keep their values. The validations are those the block
 // records after the dates (none without a block): they belong to the file.
+// A line of the entry form in the block is a month's line, not a date.
 void read(const LineList &lines, FiscalYear &year);
 
 // Removes the first block (from "<HEAD>" through the next "</HEAD>"; without
 // a closing marker, "<HEAD>" and the dates right after it) and puts the five
 // header lines back at the top, the validation records between the closing
-// date and "</HEAD>".
+// date and "</HEAD>". The month lines the old block held follow the new one.
 void write(LineList &lines, const FiscalYear &year);
 
 } // namespace header

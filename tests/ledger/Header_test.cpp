@@ -43,6 +43,10 @@ TEST(Header, TheDatesAreReadFromTheFirstBlock)
         {"one date only", {"<HEAD>", "01/01/2002", "</HEAD>"}, "01/01/1999 31/12/1999 30/06/1999"},
         {"no closing marker", {"<HEAD>", "01/01/2002", "31/12/2002"}, "01/01/1999 31/12/1999 30/06/1999"},
         {"no header", {"2002030x"}, "01/01/1999 31/12/1999 30/06/1999"},
+        {"a month's line in the block is passed over", {"<HEAD>", "01/01/2002", "3020012", "31/12/2002", "</HEAD>"},
+         "01/01/2002 31/12/2002 01/01/2002"},
+        {"six digits without a column digit are no month line", {"<HEAD>", "01/01/2002", "302001", "31/12/2002", "</HEAD>"},
+         "01/01/2002 31/12/1999 01/01/2002"},
     };
     for (const auto &c : cases) {
         FiscalYear year = before;
@@ -65,6 +69,8 @@ TEST(Header, WritingPutsTheFiveLinesBackAtTheTop)
          {"2002030x", "2002031y"}},
         {"a block without its closing marker loses the marker and its dates only",
          {"<HEAD>", "01/07/2001", "30/06/2002", "2002030x"}, {"2002030x"}},
+        {"a month's line in the block follows the new one", {"<HEAD>", "01/07/2001", "3020012", "</HEAD>", "2002030x"},
+         {"3020012", "2002030x"}},
     };
     for (const auto &c : cases) {
         LineList lines = lineListOf(c.lines);
