@@ -29,8 +29,9 @@ void read(const LineList &lines, std::string_view key, TextGrid &grid)
 
 void write(LineList &lines, std::string_view key, const TextGrid &grid, int rows)
 {
-    lines.removeIfTagged(LineList::tagOf(key),
-                         [key](std::string_view line) { return monthlines::hasKey(line, key); });
+    lines.removeIfTagged(LineList::tagOf(key), [key](std::string_view line) {
+        return monthlines::readLine(line, monthlines::Cells::Whole) && monthlines::hasKey(line, key);
+    });
     std::string buffer;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < monthlines::kColumnCount; ++c)

@@ -14,8 +14,10 @@ namespace monthio {
 // are right-aligned. The grid is emptied first and grows by 10 rows as needed.
 void read(const LineList &lines, std::string_view key, TextGrid &grid);
 
-// Replaces the month's lines by eight lines per row 0..rows-1 of the grid,
-// appended at the end of the list, in one pass over the list.
+// Replaces the month's lines (its key and a digit) by eight lines per row
+// 0..rows-1 of the grid, appended at the end of the list, in one pass over
+// the list. A line that is only the key, or the key and no digit, is no
+// line of the month: a header line "302001" stays where it is.
 void write(LineList &lines, std::string_view key, const TextGrid &grid, int rows);
 
 // Rows from 0 up to the last row that holds anything. A month read from a

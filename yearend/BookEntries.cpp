@@ -4,6 +4,7 @@
 #include "ledger/MonthLines.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace yearend {
 namespace {
@@ -15,15 +16,24 @@ struct MonthReading {
     std::string_view key;
     int month = 0; // yyyymm; 0 for a key that is no month, whose lines are passed over
     monthlines::EntryReader reader{monthlines::Orphans::FirstRow};
-    std::vector<BookEntry> entries;
+    int rows = 0; // entries handed over so far
+};
 
-    void take(const monthlines::Entry &entry)
+constexpr std::size_t kLinesPerEntry = 8; // as the month write-back stores an entry
+
+// The entries read, in the order they are complete, with the month each
+// belongs to (its index among the months met).
+struct Reading {
+    std::vector<BookEntry> entries;
+    std::vector<std::uint32_t> monthOf;
+
+    void take(MonthReading &m, std::uint32_t monthIndex, const monthlines::Entry &entry)
     {
-        const int row = int(entries.size());
+        const int row = m.rows++;
         // A row made only of a check-off mark met before the month's first
         // date line carries nothing these rules judge.
         bool any = false;
-        BookEntry book{month, row, {}, {}};
+        BookEntry book{m.month, row, {}, {}};
         for (std::size_t c = 0; c < book.cells.size(); ++c) {
             book.cells[c] = entry[Column(c)];
             any = any || entry.has(Column(c));
@@ -34,6 +44,7 @@ struct MonthReading {
         book.debitValue = forms::parseAmount(book.debit()).value_or(0);
         book.creditValue = forms::parseAmount(book.credit()).value_or(0);
         entries.push_back(book);
+        monthOf.push_back(monthIndex);
     }
 };
 
@@ -63,12 +74,15 @@ QDate storedDate(std::string_view t)
 std::vector<BookEntry> bookEntries(const LineList &lines)
 {
     std::vector<MonthReading> months;
+    Reading read;
+    read.entries.reserve(lines.size() / kLinesPerEntry + 1);
+    read.monthOf.reserve(lines.size() / kLinesPerEntry + 1);
     std::size_t last = 0; // the month of the previous line: months come in runs
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::optional<monthlines::MonthLine> line = monthlines::readLine(lines[i], monthlines::Cells::Cut);
         if (!line || !line->isColumn())
             continue;
-        if (last >= months.size() || months[last].key != line->key) {
+        if (last >= months.size() || !monthlines::hasKey(lines[i], months[last].key)) {
             last = std::size_t(std::find_if(months.begin(), months.end(),
                                             [&](const MonthReading &m) { return m.key == line->key; })
                                - months.begin());
@@ -79,18 +93,36 @@ std::vector<BookEntry> bookEntries(const LineList &lines)
         }
         MonthReading &m = months[last];
         if (m.month != 0)
-            m.reader.add(*line, i, [&m](const monthlines::Entry &entry) { m.take(entry); });
+            m.reader.add(*line, i, [&](const monthlines::Entry &entry) { read.take(m, std::uint32_t(last), entry); });
     }
-    for (MonthReading &m : months)
-        m.reader.finish([&m](const monthlines::Entry &entry) { m.take(entry); });
-    std::sort(months.begin(), months.end(), [](const MonthReading &a, const MonthReading &b) { return a.month < b.month; });
-    std::size_t total = 0;
-    for (const MonthReading &m : months)
-        total += m.entries.size();
-    std::vector<BookEntry> entries;
-    entries.reserve(total);
-    for (MonthReading &m : months)
-        std::move(m.entries.begin(), m.entries.end(), std::back_inserter(entries));
+    for (std::size_t k = 0; k < months.size(); ++k)
+        months[k].reader.finish([&](const monthlines::Entry &entry) { read.take(months[k], std::uint32_t(k), entry); });
+
+    // Rows of a month come in grid order; the months are put in calendar
+    // order by counting the entries of each.
+    std::vector<std::uint32_t> byMonth(months.size());
+    for (std::size_t k = 0; k < months.size(); ++k)
+        byMonth[k] = std::uint32_t(k);
+    std::sort(byMonth.begin(), byMonth.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return months[a].month < months[b].month; });
+    // A dossier written by Tavelin holds its months in calendar order: the
+    // entries are then in order as read.
+    if (std::is_sorted(read.monthOf.begin(), read.monthOf.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return months[a].month < months[b].month;
+        }))
+        return std::move(read.entries);
+    std::vector<std::size_t> count(months.size(), 0);
+    for (std::uint32_t k : read.monthOf)
+        ++count[k];
+    std::vector<std::size_t> next(months.size());
+    std::size_t start = 0;
+    for (std::uint32_t k : byMonth) {
+        next[k] = start;
+        start += count[k];
+    }
+    std::vector<BookEntry> entries(read.entries.size());
+    for (std::size_t i = 0; i < read.entries.size(); ++i)
+        entries[next[read.monthOf[i]]++] = read.entries[i];
     return entries;
 }
 

@@ -1,10 +1,11 @@
 #include "yearend/Fingerprint.h"
 
 #include "ledger/Codec1252.h"
+#include "yearend/Sha256.h"
 
-#include <QCryptographicHash>
 #include <QStringList>
 #include <algorithm>
+#include <cstdint>
 
 namespace yearend {
 namespace {
@@ -21,6 +22,34 @@ std::string_view canonical(std::string_view cell)
         cell.remove_suffix(1);
     return cell;
 }
+
+// A line in byte order, its first sixteen bytes compared as two integers:
+// the entries of one day share their first eight bytes, their date, and are
+// told apart by the account that follows.
+struct SortedLine {
+    std::uint64_t head[2];
+    std::string_view text;
+
+    static SortedLine of(std::string_view text)
+    {
+        SortedLine line{{0, 0}, text};
+        for (std::size_t i = 0; i < 16 && i < text.size(); ++i)
+            line.head[i / 8] |= std::uint64_t(static_cast<unsigned char>(text[i])) << (8 * (7 - i % 8));
+        return line;
+    }
+
+    // Past the heads, a shorter line that is the beginning of the other
+    // comes first, as in byte order; the heads pad with zeros, which sort
+    // before every byte a canonical line holds.
+    friend bool operator<(const SortedLine &a, const SortedLine &b)
+    {
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1];
+        return a.text < b.text;
+    }
+};
 
 // The canonical text of many entries: one line each in a shared buffer.
 class CanonicalLines {
@@ -39,15 +68,15 @@ public:
 
     std::string sha256()
     {
-        std::vector<std::string_view> lines;
+        std::vector<SortedLine> lines;
         lines.reserve(spans_.size());
         for (const auto &[begin, size] : spans_)
-            lines.emplace_back(text_.data() + begin, size);
+            lines.push_back(SortedLine::of(std::string_view(text_.data() + begin, size)));
         std::sort(lines.begin(), lines.end());
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        for (std::string_view line : lines)
-            hash.addData(QByteArrayView(line.data(), qsizetype(line.size())));
-        return hash.result().toHex().toStdString();
+        Sha256 hash;
+        for (const SortedLine &line : lines)
+            hash.add(line.text);
+        return hash.hex();
     }
 
 private:
