@@ -120,7 +120,7 @@ void MainForm::load()
             break;
         case Messages::Choice::Second:
             break;
-        case Messages::Choice::Annuler:
+        case Messages::Choice::Cancel:
             forgetChosenFile();
             return;
         }
@@ -151,20 +151,20 @@ void MainForm::forgetChosenFile()
 
 bool MainForm::askToSave()
 {
-    bool modifie = false;
-    fiche_.TestModif(modifie);
-    if (!modifie)
+    bool modified = false;
+    fiche_.TestModif(modified);
+    if (!modified)
         return true;
     const QString question = FichierCourant.isEmpty()
                                  ? QStringLiteral("Enregistrer les changements du nouveau dossier ?")
                                  : QStringLiteral("Enregistrer changements dans %1 ?")
                                        .arg(filenames::withoutFolder(FichierCourant));
     switch (platform_.messages->warningYesNoCancel(question)) {
-    case Messages::Answer::Oui:
+    case Messages::Answer::Yes:
         return save();
-    case Messages::Answer::Non:
+    case Messages::Answer::No:
         return true;
-    case Messages::Answer::Annuler:
+    case Messages::Answer::Cancel:
         break;
     }
     return false;
@@ -263,9 +263,9 @@ bool MainForm::save()
 
 bool MainForm::saveChecked(const QString &path)
 {
-    bool modifie = false;
-    fiche_.TestModif(modifie);
-    if (modifie && fiche_.ledger.changedOnDisk(path)) {
+    bool modified = false;
+    fiche_.TestModif(modified);
+    if (modified && fiche_.ledger.changedOnDisk(path)) {
         switch (platform_.messages->warningChoice(
             QStringLiteral("Le dossier %1 a été modifié par ailleurs depuis son ouverture.")
                 .arg(QDir::toNativeSeparators(path)),
@@ -274,7 +274,7 @@ bool MainForm::saveChecked(const QString &path)
             break;
         case Messages::Choice::Second:
             return saveAs();
-        case Messages::Choice::Annuler:
+        case Messages::Choice::Cancel:
             return false;
         }
     }

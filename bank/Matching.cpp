@@ -10,9 +10,9 @@ namespace bank {
 QString statusText(LineStatus status)
 {
     switch (status) {
-    case LineStatus::Pointee: return QStringLiteral("pointée");
-    case LineStatus::DejaPointee: return QStringLiteral("déjà pointée");
-    case LineStatus::ASaisir: break;
+    case LineStatus::CheckedOff: return QStringLiteral("pointée");
+    case LineStatus::AlreadyCheckedOff: return QStringLiteral("déjà pointée");
+    case LineStatus::ToEnter: break;
     }
     return QStringLiteral("à saisir");
 }
@@ -67,7 +67,8 @@ Matching match(const Statement &statement, const std::vector<BookEntry> &entries
         if (!best)
             continue;
         taken[*best] = true;
-        result.lines[lineIndex] = {entries[*best].checked ? LineStatus::DejaPointee : LineStatus::Pointee, best};
+        result.lines[lineIndex] = {entries[*best].checked ? LineStatus::AlreadyCheckedOff : LineStatus::CheckedOff,
+                                   best};
     }
 
     std::vector<std::size_t> open;

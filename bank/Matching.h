@@ -10,7 +10,7 @@
 // Matching a statement's lines with the entries of the bank account.
 namespace bank {
 
-enum class LineStatus { Pointee, DejaPointee, ASaisir };
+enum class LineStatus { CheckedOff, AlreadyCheckedOff, ToEnter };
 
 // "pointée", "déjà pointée", "à saisir".
 QString statusText(LineStatus status);
@@ -18,7 +18,7 @@ QString statusText(LineStatus status);
 QString notOnStatementText();
 
 struct LineMatch {
-    LineStatus status = LineStatus::ASaisir;
+    LineStatus status = LineStatus::ToEnter;
     std::optional<std::size_t> entry; // index in the entries matched
 };
 

@@ -90,19 +90,19 @@ void Reconciliation::rematch()
     proposals_ = bank::proposals(statement_, matching_, settings_.rules, account_, usualJournal(entries_));
 }
 
-int Reconciliation::pointeeCount() const
+int Reconciliation::checkedOffCount() const
 {
     int count = 0;
     for (const LineMatch &line : matching_.lines)
-        count += line.status == LineStatus::Pointee;
+        count += line.status == LineStatus::CheckedOff;
     return count;
 }
 
-int Reconciliation::pointer()
+int Reconciliation::checkOff()
 {
     std::vector<EntryPlace> places;
     for (const LineMatch &line : matching_.lines)
-        if (line.status == LineStatus::Pointee)
+        if (line.status == LineStatus::CheckedOff)
             places.push_back(entries_[*line.entry].place);
     if (places.empty())
         return 0;
@@ -113,7 +113,7 @@ int Reconciliation::pointer()
     return int(places.size());
 }
 
-void Reconciliation::undoPointer()
+void Reconciliation::undoCheckOff()
 {
     if (marked_.empty())
         return;

@@ -56,13 +56,13 @@ public:
     const Matching &matching() const { return matching_; }
     std::vector<Proposal> &proposals() { return proposals_; }
     const std::vector<Proposal> &proposals() const { return proposals_; }
-    int pointeeCount() const;
+    int checkedOffCount() const;
 
     // "Pointer": the mark on every entry "pointée". Gives back how many.
-    int pointer();
+    int checkOff();
     // Takes the marks "Pointer" put off again, while the reconciliation lasts.
-    bool canUndoPointer() const { return !marked_.empty(); }
-    void undoPointer();
+    bool canUndoCheckOff() const { return !marked_.empty(); }
+    void undoCheckOff();
 
     // Posts the confirmed proposals; false (the user told why, nothing
     // posted) when one names an account the chart does not have.

@@ -103,7 +103,7 @@ std::vector<Proposal> proposals(const Statement &statement, const Matching &matc
 {
     std::vector<Proposal> out;
     for (std::size_t i = 0; i < statement.lines.size(); ++i) {
-        if (matching.lines[i].status != LineStatus::ASaisir)
+        if (matching.lines[i].status != LineStatus::ToEnter)
             continue;
         const StatementLine &line = statement.lines[i];
         out.push_back({i, {line.date, line.label, journal, bankAccount, counterpartFor(rules, line.label), line.amount}, false});

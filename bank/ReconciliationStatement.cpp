@@ -54,7 +54,7 @@ TextGrid reconciliationGrid(const Statement &statement, const Matching &matching
 
     bool toBook = false;
     for (std::size_t i = 0; i < statement.lines.size(); ++i) {
-        if (matching.lines[i].status != LineStatus::ASaisir)
+        if (matching.lines[i].status != LineStatus::ToEnter)
             continue;
         if (!toBook) {
             rows.push_back({});

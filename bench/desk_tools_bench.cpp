@@ -22,7 +22,7 @@ QString bookFile(const QTemporaryDir &dir, int count)
     MessageBook book;
     book.EcritFiche(Message::fromLine(messageLine(0)));
     for (int n = 1; n < count; ++n) {
-        book.ajoute();
+        book.add();
         book.EcritFiche(Message::fromLine(messageLine(n)));
     }
     const QString path = dir.filePath(QStringLiteral("compta.oms"));
@@ -93,8 +93,8 @@ static void BM_MessageBookTurn(benchmark::State &state)
         book.EcritFiche(book.current());
         if (book.index() == 0)
             while (book.index() < book.count() - 1)
-                book.suivant();
-        book.precedent();
+                book.next();
+        book.previous();
         benchmark::DoNotOptimize(book.current().fields[0].size());
     }
 }

@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 
-#include "reference/PlanEditor.h"
+#include "reference/ChartEditor.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,7 +21,7 @@ QStringList chart(int accounts)
 static void BM_PlanAddAccount(benchmark::State &state)
 {
     FakeMessages messages;
-    PlanEditor editor(messages);
+    ChartEditor editor(messages);
     const QStringList lines = chart(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
@@ -39,7 +39,7 @@ BENCHMARK(BM_PlanAddAccount)->Arg(300)->Arg(3000)->Unit(benchmark::kMicrosecond)
 static void BM_PlanResult(benchmark::State &state)
 {
     FakeMessages messages;
-    PlanEditor editor(messages);
+    ChartEditor editor(messages);
     editor.Init(chart(int(state.range(0))));
     for (auto _ : state) {
         QStringList result;

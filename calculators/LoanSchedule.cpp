@@ -48,24 +48,24 @@ CalculationOutcome calculate(const ScheduleFields &fields, QDate today)
 {
     double capital = 0;
     double rate = 0;
-    if (fields.montant.isEmpty())
+    if (fields.amount.isEmpty())
         return NotCalled{};
-    if (std::optional<Refusal> refusal = readNumber(fields.montant, capital))
+    if (std::optional<Refusal> refusal = readNumber(fields.amount, capital))
         return *refusal;
-    if (fields.taux.isEmpty())
+    if (fields.rate.isEmpty())
         return NotCalled{};
-    if (std::optional<Refusal> refusal = readNumber(fields.taux, rate))
+    if (std::optional<Refusal> refusal = readNumber(fields.rate, rate))
         return *refusal;
     if (rate < 1)
         return Refusal{QStringLiteral("Taux d'intérêt insuffisant")};
 
     double payment = 0;
-    if (!fields.mensualite.isEmpty()) {
-        if (std::optional<Refusal> refusal = readNumber(fields.mensualite, payment))
+    if (!fields.payment.isEmpty()) {
+        if (std::optional<Refusal> refusal = readNumber(fields.payment, payment))
             return *refusal;
     } else {
         const double monthlyRate = rate * (1.0 / 1200);
-        const double denominator = 1 - std::pow(1 + monthlyRate, -fields.duree);
+        const double denominator = 1 - std::pow(1 + monthlyRate, -fields.duration);
         if (denominator == 0)
             return Refusal{numbers::divisionByZeroMessage()};
         payment = capital * monthlyRate / denominator;
@@ -77,13 +77,13 @@ CalculationOutcome calculate(const ScheduleFields &fields, QDate today)
     if (payment < minimum)
         return Refusal{QStringLiteral("La mensualité doit être > ") + numbers::fixed2(minimum)};
 
-    Calculation calculation{payment, fields.duree, {}};
+    Calculation calculation{payment, fields.duration, {}};
     if (payment <= 0)
         return calculation;
     calculation.schedule = repayments(capital, rate, payment, today);
     if (!calculation.schedule.finite())
         return Refusal{numbers::overflowMessage()};
-    calculation.duree = int(calculation.schedule.rows.size());
+    calculation.duration = int(calculation.schedule.rows.size());
     return calculation;
 }
 

@@ -34,23 +34,23 @@ CalculationOutcome calculate(const ScheduleFields &fields, QDate today)
     double initial = 0;
     double rate = 0;
     double deposit = 0;
-    if (std::optional<Refusal> refusal = readNumber(fields.montant, initial))
+    if (std::optional<Refusal> refusal = readNumber(fields.amount, initial))
         return *refusal;
-    if (fields.taux.isEmpty())
+    if (fields.rate.isEmpty())
         return NotCalled{};
-    if (std::optional<Refusal> refusal = readNumber(fields.taux, rate))
+    if (std::optional<Refusal> refusal = readNumber(fields.rate, rate))
         return *refusal;
-    if (fields.duree == 0)
+    if (fields.duration == 0)
         return NotCalled{};
-    if (fields.duree > maxMonths)
+    if (fields.duration > maxMonths)
         return Refusal{QStringLiteral("La durée ne peut dépasser %1 mois").arg(maxMonths)};
-    if (std::optional<Refusal> refusal = readNumber(fields.mensualite, deposit))
+    if (std::optional<Refusal> refusal = readNumber(fields.payment, deposit))
         return *refusal;
 
-    Calculation calculation{deposit, fields.duree, {}};
+    Calculation calculation{deposit, fields.duration, {}};
     if (deposit <= 0)
         return calculation;
-    calculation.schedule = growth(initial, rate, fields.duree, deposit, today);
+    calculation.schedule = growth(initial, rate, fields.duration, deposit, today);
     if (!calculation.schedule.finite())
         return Refusal{numbers::overflowMessage()};
     return calculation;

@@ -16,10 +16,10 @@
 // amount (loan capital or initial deposit), the annual rate in percent, the
 // duration in months and the monthly payment or deposit, as typed.
 struct ScheduleFields {
-    QString montant;
-    QString taux;
-    int duree = 24;
-    QString mensualite;
+    QString amount;
+    QString rate;
+    int duration = 24;
+    QString payment;
 };
 
 // One month: its date text and the three amounts of columns 2 to 4.
@@ -41,8 +41,8 @@ struct Schedule {
 // What a calculation leaves in the window: the monthly payment or deposit
 // field, the duration field and the table.
 struct Calculation {
-    double mensualite = 0;
-    int duree = 0;
+    double payment = 0;
+    int duration = 0;
     Schedule schedule;
 };
 

@@ -50,7 +50,7 @@ void listMatching(const bank::Statement &statement, const std::vector<bank::Book
 
 } // namespace
 
-int rapprocher(const Invocation &invocation, Streams &io)
+int reconcile(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
@@ -79,7 +79,7 @@ int rapprocher(const Invocation &invocation, Streams &io)
         return ExitOk;
     std::vector<bank::EntryPlace> places;
     for (const bank::LineMatch &m : matching.lines)
-        if (m.status == bank::LineStatus::Pointee)
+        if (m.status == bank::LineStatus::CheckedOff)
             places.push_back(entries[*m.entry].place);
     if (places.empty())
         return ExitOk;

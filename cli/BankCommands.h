@@ -11,6 +11,6 @@ namespace cli {
 // statement's closing balance, the books' balance and their difference. With
 // --enregistrer the entries "pointée" get their check-off mark and the
 // dossier is saved, under its lock.
-int rapprocher(const Invocation &invocation, Streams &io);
+int reconcile(const Invocation &invocation, Streams &io);
 
 } // namespace cli

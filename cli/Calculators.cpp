@@ -15,7 +15,7 @@
 namespace cli {
 namespace {
 
-enum class Calculator { Emprunt, Placement, Euro };
+enum class Calculator { Loan, Savings, Euro };
 
 struct CalculatorRule {
     const char *name;
@@ -27,8 +27,8 @@ struct CalculatorRule {
 const std::array<CalculatorRule, 3> &calculators()
 {
     static const std::array<CalculatorRule, 3> rules{{
-        {"emprunt", Calculator::Emprunt, {"--montant", "--taux", "--duree", "--mensualite", "--date"}, {}},
-        {"placement", Calculator::Placement, {"--apport", "--taux", "--duree", "--mensualite", "--date"}, {}},
+        {"emprunt", Calculator::Loan, {"--montant", "--taux", "--duree", "--mensualite", "--date"}, {}},
+        {"placement", Calculator::Savings, {"--apport", "--taux", "--duree", "--mensualite", "--date"}, {}},
         {"euro", Calculator::Euro, {"--taux"}, {"--vers-francs"}},
     }};
     return rules;
@@ -128,21 +128,22 @@ QString asTyped(const QString &text)
 
 int schedule(Calculator calculator, const Arguments &arguments, Streams &io)
 {
-    const bool loan = calculator == Calculator::Emprunt;
+    const bool loan = calculator == Calculator::Loan;
     const char *amountOption = loan ? "--montant" : "--apport";
     ScheduleFields fields;
-    fields.montant = asTyped(arguments.value(amountOption).value_or(QString()));
-    fields.taux = asTyped(arguments.value("--taux").value_or(QString()));
-    fields.mensualite = asTyped(arguments.value("--mensualite").value_or(QString()));
-    if (loan && fields.montant.isEmpty())
+    fields.amount = asTyped(arguments.value(amountOption).value_or(QString()));
+    fields.rate = asTyped(arguments.value("--taux").value_or(QString()));
+    fields.payment = asTyped(arguments.value("--mensualite").value_or(QString()));
+    if (loan && fields.amount.isEmpty())
         return usageError(QStringLiteral("montant manquant (--montant)"), io);
-    if (fields.taux.isEmpty())
+    if (fields.rate.isEmpty())
         return usageError(QStringLiteral("taux manquant (--taux)"), io);
-    if (const std::optional<QString> duree = arguments.value("--duree")) {
+    if (const std::optional<QString> duration = arguments.value("--duree")) {
         bool ok = false;
-        fields.duree = duree->trimmed().toInt(&ok);
+        fields.duration = duration->trimmed().toInt(&ok);
         if (!ok)
-            return usageError(QStringLiteral("durée invalide : %1 (attendu un nombre de mois)").arg(quoted(*duree)), io);
+            return usageError(
+                QStringLiteral("durée invalide : %1 (attendu un nombre de mois)").arg(quoted(*duration)), io);
     }
     QDate today = SystemClock().today();
     if (const std::optional<QString> date = arguments.value("--date")) {
@@ -155,18 +156,18 @@ int schedule(Calculator calculator, const Arguments &arguments, Streams &io)
     if (const auto *refusal = std::get_if<Refusal>(&outcome))
         return refused(refusal->message, io);
     // Nothing to calculate leaves the fields as they were.
-    QString mensualite = fields.mensualite;
-    int duree = fields.duree;
+    QString payment = fields.payment;
+    int duration = fields.duration;
     if (const auto *calculation = std::get_if<Calculation>(&outcome)) {
         TextGrid grid = schedulegrid::make({});
         schedulegrid::fill(grid, calculation->schedule);
         for (int row = 1; row <= schedulegrid::lastRow(calculation->schedule); ++row)
             appendGridRow(io.out, grid, row);
-        mensualite = numbers::fixed2(calculation->mensualite);
-        duree = calculation->duree;
+        payment = numbers::fixed2(calculation->payment);
+        duration = calculation->duration;
     }
-    appendCells(io.out, {QStringLiteral("Mensualité"), mensualite});
-    appendCells(io.out, {QStringLiteral("Durée"), QString::number(duree)});
+    appendCells(io.out, {QStringLiteral("Mensualité"), payment});
+    appendCells(io.out, {QStringLiteral("Durée"), QString::number(duration)});
     return ExitOk;
 }
 
@@ -185,12 +186,12 @@ int euro(const Arguments &arguments, Streams &io)
     if (arguments.positionals.size() > 1)
         return usageError(QStringLiteral("argument en trop : %1").arg(quoted(arguments.positionals[1])), io);
     EuroConverter converter;
-    if (const std::optional<QString> taux = arguments.value("--taux")) {
-        const std::optional<qint64> rate = EuroConverter::parseRate(*taux);
+    if (const std::optional<QString> rateText = arguments.value("--taux")) {
+        const std::optional<qint64> rate = EuroConverter::parseRate(*rateText);
         if (!rate)
             return usageError(QStringLiteral("taux invalide : %1 (attendu des francs pour un euro, "
                                              "cinq décimales au plus, par exemple 6,55957)")
-                                  .arg(quoted(*taux)),
+                                  .arg(quoted(*rateText)),
                               io);
         converter.setRate(*rate);
     }

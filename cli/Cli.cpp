@@ -72,24 +72,24 @@ int list(const Invocation &invocation, Streams &io)
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
     switch (invocation.command) {
-    case Command::Mois:
-        listMonth(fiche, invocation.annee, invocation.mois, io.out);
+    case Command::Month:
+        listMonth(fiche, invocation.year, invocation.month, io.out);
         break;
     case Command::Balance: {
         BalanceOrder order;
         order.setByAccount(invocation.sortByAccount);
         order.setClassSubtotals(invocation.classSubtotals);
-        listBalance(fiche, invocation.du, invocation.au, order, io.out);
+        listBalance(fiche, invocation.from, invocation.to, order, io.out);
         break;
     }
-    case Command::Resultat:
-        listResultat(fiche, invocation.du, invocation.au, io.out);
+    case Command::IncomeStatement:
+        listIncomeStatement(fiche, invocation.from, invocation.to, io.out);
         break;
-    case Command::Bilan:
-        listBilan(fiche, invocation.du, invocation.au, io.out);
+    case Command::BalanceSheet:
+        listBalanceSheet(fiche, invocation.from, invocation.to, io.out);
         break;
     default:
-        listMonthView(fiche, invocation.command, invocation.annee, invocation.mois, invocation.filter, io.out);
+        listMonthView(fiche, invocation.command, invocation.year, invocation.month, invocation.filter, io.out);
         break;
     }
     return ExitOk;
@@ -125,20 +125,20 @@ int run(const QStringList &args, Streams &io)
         return ExitOk;
     case Command::Verifier:
         return verify(invocation, io);
-    case Command::Exporter:
-        return exporter(invocation, io);
-    case Command::Importer:
-        return importer(invocation, io);
-    case Command::Cloture:
-        return cloture(invocation, io);
-    case Command::Rechercher:
-        return rechercher(invocation, io);
-    case Command::Tva:
-        return tva(invocation, io);
-    case Command::Rapprocher:
-        return rapprocher(invocation, io);
-    case Command::Valider:
-        return valider(invocation, io);
+    case Command::Export:
+        return exportEntries(invocation, io);
+    case Command::Import:
+        return importEntries(invocation, io);
+    case Command::CloseYear:
+        return closeYear(invocation, io);
+    case Command::Search:
+        return search(invocation, io);
+    case Command::Vat:
+        return listVatReturn(invocation, io);
+    case Command::Reconcile:
+        return reconcile(invocation, io);
+    case Command::Validate:
+        return validate(invocation, io);
     case Command::Fec:
         return fec(invocation, io);
     default:

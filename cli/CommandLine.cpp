@@ -13,8 +13,8 @@ namespace cli {
 namespace {
 
 enum Option : unsigned {
-    OptJournal = 1, OptCompte = 2, OptDu = 4, OptAu = 8, OptMois = 16, OptSortie = 32, OptEnregistrer = 64,
-    OptTri = 128, OptClasses = 256, OptTrimestre = 512, OptJusquAu = 1024, OptSiren = 2048, OptDefinitive = 4096
+    OptJournal = 1, OptAccount = 2, OptFrom = 4, OptTo = 8, OptMonth = 16, OptOutput = 32, OptSave = 64,
+    OptSort = 128, OptClasses = 256, OptQuarter = 512, OptUpTo = 1024, OptSiren = 2048, OptDefinitive = 4096
 };
 
 // What a command takes after the ledger file.
@@ -28,22 +28,22 @@ struct CommandRule {
 };
 
 constexpr CommandRule kCommands[] = {
-    {"mois", Command::Mois, Second::Month, 0},
+    {"mois", Command::Month, Second::Month, 0},
     {"journal", Command::Journal, Second::Month, OptJournal},
-    {"grand-livre", Command::GrandLivre, Second::Month, OptCompte},
-    {"journal-general", Command::JournalGeneral, Second::Month, OptJournal},
-    {"balance", Command::Balance, Second::None, OptDu | OptAu | OptTri | OptClasses},
-    {"resultat", Command::Resultat, Second::None, OptDu | OptAu},
-    {"bilan", Command::Bilan, Second::None, OptDu | OptAu},
+    {"grand-livre", Command::GeneralLedger, Second::Month, OptAccount},
+    {"journal-general", Command::GeneralJournal, Second::Month, OptJournal},
+    {"balance", Command::Balance, Second::None, OptFrom | OptTo | OptSort | OptClasses},
+    {"resultat", Command::IncomeStatement, Second::None, OptFrom | OptTo},
+    {"bilan", Command::BalanceSheet, Second::None, OptFrom | OptTo},
     {"verifier", Command::Verifier, Second::None, 0},
-    {"exporter", Command::Exporter, Second::None, OptMois | OptSortie},
-    {"importer", Command::Importer, Second::ImportFile, 0},
-    {"cloture", Command::Cloture, Second::None, OptSortie | OptDefinitive},
-    {"rechercher", Command::Rechercher, Second::Text, 0},
-    {"rapprocher", Command::Rapprocher, Second::Statement, OptCompte | OptEnregistrer},
-    {"tva", Command::Tva, Second::None, OptMois | OptTrimestre | OptDu | OptAu},
-    {"valider", Command::Valider, Second::None, OptJusquAu},
-    {"fec", Command::Fec, Second::None, OptSiren | OptSortie},
+    {"exporter", Command::Export, Second::None, OptMonth | OptOutput},
+    {"importer", Command::Import, Second::ImportFile, 0},
+    {"cloture", Command::CloseYear, Second::None, OptOutput | OptDefinitive},
+    {"rechercher", Command::Search, Second::Text, 0},
+    {"rapprocher", Command::Reconcile, Second::Statement, OptAccount | OptSave},
+    {"tva", Command::Vat, Second::None, OptMonth | OptQuarter | OptFrom | OptTo},
+    {"valider", Command::Validate, Second::None, OptUpTo},
+    {"fec", Command::Fec, Second::None, OptSiren | OptOutput},
 };
 
 struct OptionRule {
@@ -54,16 +54,16 @@ struct OptionRule {
 
 constexpr OptionRule kOptions[] = {
     {"--journal", OptJournal},
-    {"--compte", OptCompte},
-    {"--du", OptDu},
-    {"--au", OptAu},
-    {"--mois", OptMois},
-    {"--sortie", OptSortie},
-    {"--enregistrer", OptEnregistrer, false},
-    {"--tri", OptTri},
+    {"--compte", OptAccount},
+    {"--du", OptFrom},
+    {"--au", OptTo},
+    {"--mois", OptMonth},
+    {"--sortie", OptOutput},
+    {"--enregistrer", OptSave, false},
+    {"--tri", OptSort},
     {"--classes", OptClasses, false},
-    {"--trimestre", OptTrimestre},
-    {"--jusqu-au", OptJusquAu},
+    {"--trimestre", OptQuarter},
+    {"--jusqu-au", OptUpTo},
     {"--siren", OptSiren},
     {"--definitive", OptDefinitive, false},
 };
@@ -86,16 +86,16 @@ ParsedCommandLine only(Command command)
 }
 
 // "AAAAMM": six digits, a four-digit year and a month 01 to 12.
-bool parseMonth(const QString &text, int &annee, int &mois)
+bool parseMonth(const QString &text, int &year, int &month)
 {
     if (text.size() != 6)
         return false;
     for (QChar c : text)
         if (c < u'0' || c > u'9')
             return false;
-    annee = text.left(4).toInt();
-    mois = text.mid(4).toInt();
-    return annee >= 1000 && mois >= 1 && mois <= 12;
+    year = text.left(4).toInt();
+    month = text.mid(4).toInt();
+    return year >= 1000 && month >= 1 && month <= 12;
 }
 
 QString badMonth(const QString &text)
@@ -104,44 +104,44 @@ QString badMonth(const QString &text)
 }
 
 // "AAAA-T": a four-digit year, a dash and a quarter 1 to 4.
-bool parseQuarter(const QString &text, int &annee, int &trimestre)
+bool parseQuarter(const QString &text, int &year, int &quarter)
 {
     if (text.size() != 6 || text[4] != u'-' || text[5] < u'1' || text[5] > u'4')
         return false;
     for (QChar c : QStringView(text).left(4))
         if (c < u'0' || c > u'9')
             return false;
-    annee = text.left(4).toInt();
-    trimestre = text[5].unicode() - '0';
-    return annee >= 1000;
+    year = text.left(4).toInt();
+    quarter = text[5].unicode() - '0';
+    return year >= 1000;
 }
 
 // The period of the VAT return: one month, one quarter, or both dates in order.
 QString periodError(unsigned given, const Invocation &invocation)
 {
-    const int kinds = (given & OptMois ? 1 : 0) + (given & OptTrimestre ? 1 : 0) + (given & (OptDu | OptAu) ? 1 : 0);
-    if (kinds != 1 || ((given & OptDu) != 0) != ((given & OptAu) != 0))
+    const int kinds = (given & OptMonth ? 1 : 0) + (given & OptQuarter ? 1 : 0) + (given & (OptFrom | OptTo) ? 1 : 0);
+    if (kinds != 1 || ((given & OptFrom) != 0) != ((given & OptTo) != 0))
         return QStringLiteral("période à donner par --mois AAAAMM, --trimestre AAAA-T ou --du JJ/MM/AAAA --au JJ/MM/AAAA");
-    if (invocation.du && *invocation.du > *invocation.au)
+    if (invocation.from && *invocation.from > *invocation.to)
         return QStringLiteral("la date --du %1 est après la date --au %2")
-            .arg(forms::formatDate(*invocation.du), forms::formatDate(*invocation.au));
+            .arg(forms::formatDate(*invocation.from), forms::formatDate(*invocation.to));
     return {};
 }
 
 // Stores an option's value; an error text when it is not one.
 QString applyOption(Option option, const QString &name, const QString &value, Invocation &invocation)
 {
-    if (option == OptJournal || option == OptCompte) {
+    if (option == OptJournal || option == OptAccount) {
         invocation.filter = value;
         return {};
     }
-    if (option == OptMois)
-        return parseMonth(value, invocation.annee, invocation.mois) ? QString() : badMonth(value);
+    if (option == OptMonth)
+        return parseMonth(value, invocation.year, invocation.month) ? QString() : badMonth(value);
     if (option == OptClasses) {
         invocation.classSubtotals = true;
         return {};
     }
-    if (option == OptEnregistrer) {
+    if (option == OptSave) {
         invocation.save = true;
         return {};
     }
@@ -153,17 +153,17 @@ QString applyOption(Option option, const QString &name, const QString &value, In
         invocation.siren = value;
         return yearend::sirenRefusal(value);
     }
-    if (option == OptTri) {
+    if (option == OptSort) {
         if (value != QLatin1String("compte"))
             return QStringLiteral("tri inconnu pour %1 : %2 (attendu compte)").arg(name, quoted(value));
         invocation.sortByAccount = true;
         return {};
     }
-    if (option == OptTrimestre)
-        return parseQuarter(value, invocation.annee, invocation.trimestre)
+    if (option == OptQuarter)
+        return parseQuarter(value, invocation.year, invocation.quarter)
                    ? QString()
                    : QStringLiteral("trimestre invalide : %1 (attendu AAAA-T, par exemple 2002-1)").arg(quoted(value));
-    if (option == OptSortie) {
+    if (option == OptOutput) {
         if (value.isEmpty())
             return QStringLiteral("nom de fichier vide pour %1").arg(name);
         invocation.output = value;
@@ -172,7 +172,7 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     const QDate date = forms::parseDate(value);
     if (!date.isValid())
         return QStringLiteral("date invalide pour %1 : %2 (attendu JJ/MM/AAAA)").arg(name, quoted(value));
-    (option == OptDu ? invocation.du : option == OptAu ? invocation.au : invocation.jusquAu) = date;
+    (option == OptFrom ? invocation.from : option == OptTo ? invocation.to : invocation.upTo) = date;
     return {};
 }
 
@@ -257,7 +257,7 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
         if (positionals.isEmpty())
             return failure(QStringLiteral("mois manquant après le fichier (AAAAMM, par exemple 200203)"));
         const QString month = positionals.takeFirst();
-        if (!parseMonth(month, invocation.annee, invocation.mois))
+        if (!parseMonth(month, invocation.year, invocation.month))
             return failure(badMonth(month));
         break;
     }
@@ -279,10 +279,10 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
     }
     if (!positionals.isEmpty())
         return failure(QStringLiteral("argument en trop : %1").arg(quoted(positionals.front())));
-    if (invocation.command == Command::Tva)
+    if (invocation.command == Command::Vat)
         if (const QString error = periodError(given, invocation); !error.isEmpty())
             return failure(error);
-    if (invocation.command == Command::Valider && !invocation.jusquAu)
+    if (invocation.command == Command::Validate && !invocation.upTo)
         return failure(QStringLiteral("date manquante : valider attend --jusqu-au JJ/MM/AAAA"));
     if (invocation.command == Command::Fec && invocation.siren.isEmpty())
         return failure(QStringLiteral("SIREN manquant : fec attend --siren NNNNNNNNN"));

@@ -10,25 +10,25 @@
 namespace cli {
 
 enum class Command {
-    Mois, Journal, GrandLivre, JournalGeneral, Balance, Resultat, Bilan, Verifier,
-    Exporter, Importer, Cloture, Rechercher, Rapprocher, Tva, Valider, Fec, Help, Version
+    Month, Journal, GeneralLedger, GeneralJournal, Balance, IncomeStatement, BalanceSheet, Verifier,
+    Export, Import, CloseYear, Search, Reconcile, Vat, Validate, Fec, Help, Version
 };
 
 struct Invocation {
     Command command = Command::Help;
     QString file;
-    int annee = 0; // the month of the month commands and of exporter --mois; 0 when none is given
-    int mois = 0;
-    int trimestre = 0; // tva --trimestre, with its year in `annee`; 0 when none is given
+    int year = 0; // the month of the month commands and of exporter --mois; 0 when none is given
+    int month = 0;
+    int quarter = 0; // tva --trimestre, with its year in `year`; 0 when none is given
     QString argument; // the file of entries to import, the text to search for, the bank statement
     std::optional<QString> output; // --sortie
     std::optional<QString> filter; // --journal or --compte, as the filter combo would hold it; the bank account
     bool save = false; // --enregistrer
-    std::optional<QDate> du;
-    std::optional<QDate> au;
+    std::optional<QDate> from;
+    std::optional<QDate> to;
     bool sortByAccount = false;  // --tri compte
     bool classSubtotals = false; // --classes
-    std::optional<QDate> jusquAu; // valider: the day the entries are validated up to
+    std::optional<QDate> upTo; // valider: the day the entries are validated up to
     QString siren;                // fec: a SIREN whose Luhn key is right
     bool definitive = false;      // cloture: the closing made final
 };

@@ -11,7 +11,7 @@ void ConsoleMessages::information(const QString &text)
 Messages::Answer ConsoleMessages::warningYesNoCancel(const QString &text)
 {
     information(text);
-    return Answer::Annuler;
+    return Answer::Cancel;
 }
 
 bool ConsoleMessages::warningOkCancel(const QString &text)

@@ -33,21 +33,21 @@ int deliver(const Invocation &invocation, const std::string &bytes, const Fiche 
 
 } // namespace
 
-int exporter(const Invocation &invocation, Streams &io)
+int exportEntries(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
-    if (invocation.annee == 0)
+    if (invocation.year == 0)
         return deliver(invocation, exchange::exportJournal(fiche.ledger.Lignes), fiche, io);
-    fiche.ledger.Annee = quint16(invocation.annee);
-    fiche.ledger.Mois = quint16(invocation.mois);
+    fiche.ledger.Annee = quint16(invocation.year);
+    fiche.ledger.Mois = quint16(invocation.month);
     fiche.ledger.readMonthGrid();
     return deliver(invocation, exchange::exportMonth(fiche.ledger.monthGrid), fiche, io);
 }
 
-int importer(const Invocation &invocation, Streams &io)
+int importEntries(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
@@ -69,7 +69,7 @@ int importer(const Invocation &invocation, Streams &io)
     return outcome.refused > 0 ? ExitFindings : ExitOk;
 }
 
-int cloture(const Invocation &invocation, Streams &io)
+int closeYear(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
@@ -96,7 +96,7 @@ int cloture(const Invocation &invocation, Streams &io)
     return closeDefinitively(fiche, invocation.file);
 }
 
-int rechercher(const Invocation &invocation, Streams &io)
+int search(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());

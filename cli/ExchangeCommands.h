@@ -10,7 +10,7 @@ namespace cli {
 
 // The month export of --mois as the month grid reads it, or the whole-journal
 // export: code page 1252 bytes with CR LF, to --sortie or standard output.
-int exporter(const Invocation &invocation, Streams &io);
+int exportEntries(const Invocation &invocation, Streams &io);
 
 // Appends the entries of the file as "Importer" does and saves the dossier in
 // place, holding its lock throughout; the import's summary goes to standard
@@ -18,15 +18,15 @@ int exporter(const Invocation &invocation, Streams &io);
 // dossier another session keeps open for longer than a short wait, or a save
 // that fails leaves the dossier untouched, and says so. Entries of the
 // validated period are refused (ExitFindings), the others imported.
-int importer(const Invocation &invocation, Streams &io);
+int importEntries(const Invocation &invocation, Streams &io);
 
 // The opening entries the closing writes to "ANouveau.Txt", to --sortie or
 // standard output, without the question; a refused closing writes nothing.
 // With --definitive, the closing is then made final and the dossier saved.
-int cloture(const Invocation &invocation, Streams &io);
+int closeYear(const Invocation &invocation, Streams &io);
 
 // Every row of every month with a cell holding the text: the month key, the
 // row number from 1 and the eight cells. Nothing found: ExitNothingFound.
-int rechercher(const Invocation &invocation, Streams &io);
+int search(const Invocation &invocation, Streams &io);
 
 } // namespace cli

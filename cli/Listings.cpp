@@ -34,39 +34,39 @@ void appendDataRows(std::string &out, const TextGrid &grid)
 // A statement page opened as from the menu, on the fiscal year, or on the
 // dates a user sets in its pickers before pressing "Calculer": computed once
 // either way, so that what it has to tell is told once.
-void computeStatement(Fiche &fiche, Page shown, PeriodPage &page, std::optional<QDate> du, std::optional<QDate> au,
+void computeStatement(Fiche &fiche, Page shown, PeriodPage &page, std::optional<QDate> from, std::optional<QDate> to,
                       void (*compute)(Fiche &))
 {
     fiche.showPage(shown);
-    page.from = du.value_or(fiche.ledger.DebutExercice());
-    page.to = au.value_or(fiche.ledger.FinExercice());
+    page.from = from.value_or(fiche.ledger.DebutExercice());
+    page.to = to.value_or(fiche.ledger.FinExercice());
     compute(fiche);
 }
 
 } // namespace
 
-void listMonth(Fiche &fiche, int annee, int mois, std::string &out)
+void listMonth(Fiche &fiche, int year, int month, std::string &out)
 {
     // Loading leaves the entry page active with nothing unsaved, so moving to
     // a month there comes down to reading it.
-    fiche.ledger.Annee = quint16(annee);
-    fiche.ledger.Mois = quint16(mois);
+    fiche.ledger.Annee = quint16(year);
+    fiche.ledger.Mois = quint16(month);
     fiche.LitMois();
     for (int r = 0; r < fiche.ledger.NbLignes; ++r)
         appendGridRow(out, fiche.ledger.monthGrid, r);
 }
 
-void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::optional<QString> &filter,
+void listMonthView(Fiche &fiche, Command view, int year, int month, const std::optional<QString> &filter,
                    std::string &out)
 {
     MonthViewPage *page = &fiche.views.journal;
     void (*open)(Fiche &) = document::Journal;
     void (*rebuild)(Fiche &) = document::LitJnl;
-    if (view == Command::GrandLivre) {
+    if (view == Command::GeneralLedger) {
         page = &fiche.views.generalLedger;
         open = document::Comptes;
         rebuild = document::LitCpt;
-    } else if (view == Command::JournalGeneral) {
+    } else if (view == Command::GeneralJournal) {
         page = &fiche.views.generalJournal;
         open = document::General;
         rebuild = document::LitGeneral;
@@ -74,8 +74,8 @@ void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::o
     // The month is chosen while the entry page is still shown; nothing there
     // is unsaved, so leaving it for the view writes nothing back and the
     // grid need not be read.
-    fiche.ledger.Annee = quint16(annee);
-    fiche.ledger.Mois = quint16(mois);
+    fiche.ledger.Annee = quint16(year);
+    fiche.ledger.Mois = quint16(month);
     open(fiche);
     if (filter) {
         page->filter = *filter; // typed into the filter combo, whose change rebuilds the view
@@ -85,28 +85,28 @@ void listMonthView(Fiche &fiche, Command view, int annee, int mois, const std::o
     appendCells(out, {QStringLiteral("Totaux"), page->totalDebit, page->totalCredit});
 }
 
-void listBalance(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, const BalanceOrder &order,
+void listBalance(Fiche &fiche, std::optional<QDate> from, std::optional<QDate> to, const BalanceOrder &order,
                  std::string &out)
 {
     BalancePage &page = fiche.views.balance;
     page.order = order;
-    computeStatement(fiche, Page::Balance, page, du, au, document::LitBalance);
+    computeStatement(fiche, Page::Balance, page, from, to, document::LitBalance);
     appendDataRows(out, page.grid);
     appendCells(out, {QStringLiteral("Totaux"), page.totalDebit, page.totalCredit, page.totalDebitBalances, page.totalCreditBalances});
 }
 
-void listResultat(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
+void listIncomeStatement(Fiche &fiche, std::optional<QDate> from, std::optional<QDate> to, std::string &out)
 {
     PeriodPage &page = fiche.views.incomeStatement;
-    computeStatement(fiche, Page::Resultat, page, du, au, document::LitResultat);
+    computeStatement(fiche, Page::Resultat, page, from, to, document::LitResultat);
     for (int r = 1; r <= kLastStatementRow; ++r)
         appendGridRow(out, page.grid, r);
 }
 
-void listBilan(Fiche &fiche, std::optional<QDate> du, std::optional<QDate> au, std::string &out)
+void listBalanceSheet(Fiche &fiche, std::optional<QDate> from, std::optional<QDate> to, std::string &out)
 {
     BalanceSheetPage &page = fiche.views.balanceSheet;
-    computeStatement(fiche, Page::Bilan, page, du, au, document::LitBilan);
+    computeStatement(fiche, Page::Bilan, page, from, to, document::LitBilan);
     for (int r = 1; r <= kLastSheetRow; ++r)
         appendGridRow(out, page.grid, r);
     if (!page.grid.at(kSheetGapRow, 0).isEmpty())

@@ -10,15 +10,15 @@
 
 namespace cli {
 
-int tva(const Invocation &invocation, Streams &io)
+int listVatReturn(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
-    const vat::Period period = invocation.trimestre != 0 ? vat::quarterPeriod(invocation.annee, invocation.trimestre)
-                               : invocation.mois != 0    ? vat::monthPeriod(invocation.annee, invocation.mois)
-                                                         : vat::datesPeriod(*invocation.du, *invocation.au);
+    const vat::Period period = invocation.quarter != 0 ? vat::quarterPeriod(invocation.year, invocation.quarter)
+                               : invocation.month != 0    ? vat::monthPeriod(invocation.year, invocation.month)
+                                                         : vat::datesPeriod(*invocation.from, *invocation.to);
     const vat::VatReturn vatReturn = vat::computeReturn(fiche.ledger.Lignes, period, fiche.ledger.fiscalYear);
     if (!vatReturn.error.isEmpty()) {
         fiche.platform().messages->information(vatReturn.error);

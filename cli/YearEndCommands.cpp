@@ -37,7 +37,7 @@ int saveWhenClean(Fiche &fiche, const QString &path, const yearend::ValidationOu
 
 } // namespace
 
-int valider(const Invocation &invocation, Streams &io)
+int validate(const Invocation &invocation, Streams &io)
 {
     ConsolePlatform console(io.err);
     Fiche fiche(console.platform());
@@ -45,7 +45,7 @@ int valider(const Invocation &invocation, Streams &io)
     if (!lockForSaving(lock, invocation.file, *fiche.platform().messages) || !openDossier(fiche, invocation.file))
         return ExitUnreadable;
     Ledger &ledger = fiche.ledger;
-    const QDate upTo = *invocation.jusquAu;
+    const QDate upTo = *invocation.upTo;
     if (const QString refusal = yearend::validationDateRefusal(ledger.fiscalYear, upTo); !refusal.isEmpty()) {
         tell(fiche, refusal);
         return ExitRefused;

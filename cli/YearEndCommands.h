@@ -12,7 +12,7 @@ namespace cli {
 // Validates the entries up to --jusqu-au and saves the dossier, holding its
 // lock; the problems found go to standard error (ExitFindings, nothing
 // validated).
-int valider(const Invocation &invocation, Streams &io);
+int validate(const Invocation &invocation, Streams &io);
 
 // The closing of an open dossier made final, without the question: the
 // whole year validated, the closing date recorded, the dossier saved. The

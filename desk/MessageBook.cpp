@@ -56,11 +56,11 @@ QString Message::line() const
     return parts.join(u'\t');
 }
 
-QString MessageBook::fileFor(const QString &nomFichier)
+QString MessageBook::fileFor(const QString &ledgerFile)
 {
-    const qsizetype nameStart = nomFichier.lastIndexOf(u'/') + 1;
-    const qsizetype dot = nomFichier.indexOf(u'.', nameStart);
-    return (dot < 0 ? nomFichier : nomFichier.left(dot)) + QStringLiteral(".oms");
+    const qsizetype nameStart = ledgerFile.lastIndexOf(u'/') + 1;
+    const qsizetype dot = ledgerFile.indexOf(u'.', nameStart);
+    return (dot < 0 ? ledgerFile : ledgerFile.left(dot)) + QStringLiteral(".oms");
 }
 
 QString MessageBook::Charge(const QString &path)
@@ -79,25 +79,25 @@ QString MessageBook::Sauve(const QString &path) const
     return toolfile::write(path, lines_);
 }
 
-void MessageBook::precedent()
+void MessageBook::previous()
 {
     if (index_ > 0)
         --index_;
 }
 
-void MessageBook::suivant()
+void MessageBook::next()
 {
     if (index_ < count() - 1)
         ++index_;
 }
 
-void MessageBook::ajoute()
+void MessageBook::add()
 {
     lines_.append(kBlank);
     index_ = count() - 1;
 }
 
-void MessageBook::supprime()
+void MessageBook::remove()
 {
     lines_.removeAt(index_);
     if (lines_.isEmpty())

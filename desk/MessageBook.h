@@ -33,7 +33,7 @@ public:
     // The book's file: the ledger's file name cut before the first "." of its
     // own name (never of a folder's) with ".oms" appended; a dossier never
     // saved has ".oms" in the current folder.
-    static QString fileFor(const QString &nomFichier);
+    static QString fileFor(const QString &ledgerFile);
 
     // A new book: one blank message, shown.
     MessageBook() = default;
@@ -54,13 +54,13 @@ public:
     // Puts the message shown back in its place in the book.
     void EcritFiche(const Message &shown) { lines_[index_] = shown.line(); }
     // "<" and ">": the message before or after, never past either end.
-    void precedent();
-    void suivant();
+    void previous();
+    void next();
     // "+": a blank message at the end, shown.
-    void ajoute();
+    void add();
     // "-": deletes the message shown and shows the one that took its place,
     // or the new last one; deleting the only message leaves a blank one.
-    void supprime();
+    void remove();
 
 private:
     QStringList lines_{kBlank};

@@ -6,9 +6,9 @@
 
 namespace notepad {
 
-QString path(const QString &repDepart)
+QString path(const QString &startFolder)
 {
-    return QDir::cleanPath(QDir(repDepart).filePath(kFichier));
+    return QDir::cleanPath(QDir(startFolder).filePath(kFileName));
 }
 
 QStringList lines(const QString &text)

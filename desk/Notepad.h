@@ -7,11 +7,11 @@
 // folder: one line of the page per line of the file. The file is optional.
 namespace notepad {
 
-inline const QString kFichier = QStringLiteral("Tavelin.nte");
+inline const QString kFileName = QStringLiteral("Tavelin.nte");
 
 // The notes file of a start-up folder, with one separator between the folder
 // and the name whatever the folder (the root included).
-QString path(const QString &repDepart);
+QString path(const QString &startFolder);
 
 // The page's lines, empty lines kept; an empty page has none.
 QStringList lines(const QString &text);

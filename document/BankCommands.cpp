@@ -50,7 +50,7 @@ private:
 
 } // namespace
 
-void Rapprochement(Fiche &fiche, bank::ReconciliationWindow &window)
+void reconcileBank(Fiche &fiche, bank::ReconciliationWindow &window)
 {
     fiche.ledger.EcritMois();
     FicheHost host(fiche);

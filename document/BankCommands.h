@@ -13,6 +13,6 @@ namespace document {
 // window works on the line list, and the month is read again when the
 // window changed the lines (marks, entries posted), so that the grid on
 // screen and the file saved next agree.
-void Rapprochement(Fiche &fiche, bank::ReconciliationWindow &window);
+void reconcileBank(Fiche &fiche, bank::ReconciliationWindow &window);
 
 } // namespace document

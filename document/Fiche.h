@@ -53,7 +53,7 @@ public:
     bool Charge(const QString &fileName);
     // Saves when modified; false (with the user told why) when the write failed.
     bool Sauve(const QString &fileName);
-    void TestModif(bool &modifie) const { modifie = ledger.Modifie; }
+    void TestModif(bool &modified) const { modified = ledger.Modifie; }
     void SetSauve() { ledger.Modifie = true; }
 
     // --- Reference data ---

@@ -23,7 +23,7 @@ void Imprimer(Fiche &fiche, Printer &printer)
     case Page::General: printed = printing::ImpGeneral(printer, views.generalJournal, ledger.NomMois, ledger.Annee); break;
     case Page::Balance: printed = printing::ImpBalance(printer, views.balance); break;
     case Page::Resultat: printed = printing::ImpResultat(printer, views.incomeStatement); break;
-    case Page::Bilan: printed = printing::ImpBilan(printer, views.balanceSheet); break;
+    case Page::Bilan: printed = printing::printBalanceSheet(printer, views.balanceSheet); break;
     }
     if (!printed)
         fiche.platform().messages->information(printerRefusedMessage());

@@ -12,7 +12,7 @@ void Psoc(Fiche &fiche, const SocieteForm &form)
         fiche.ledger.SauveSoc();
 }
 
-void Plc(Fiche &fiche, const PlanEditor &editor)
+void Plc(Fiche &fiche, const ChartEditor &editor)
 {
     dialogs::Plc(fiche.ledger.ref, editor);
     fiche.ledger.SauvePlc();

@@ -2,7 +2,7 @@
 
 class Fiche;
 class JournalEditor;
-class PlanEditor;
+class ChartEditor;
 struct GuidesForm;
 struct SocieteForm;
 
@@ -14,7 +14,7 @@ struct SocieteForm;
 namespace document {
 
 void Psoc(Fiche &fiche, const SocieteForm &form);
-void Plc(Fiche &fiche, const PlanEditor &editor);
+void Plc(Fiche &fiche, const ChartEditor &editor);
 void Journaux(Fiche &fiche, const JournalEditor &editor);
 // The guides take the dialog's eight values (there is no cancel), and the
 // settings file, which holds them, is written.

@@ -41,7 +41,7 @@ QDate proposedValidationDate(const Fiche &fiche)
     return yearend::proposedValidationDate(fiche.ledger.fiscalYear, fiche.platform().clock->today());
 }
 
-bool Valider(Fiche &fiche, QDate upTo)
+bool validateEntries(Fiche &fiche, QDate upTo)
 {
     Ledger &ledger = fiche.ledger;
     const QString refusal = yearend::validationDateRefusal(ledger.fiscalYear, upTo);
@@ -79,7 +79,7 @@ QString rememberedSiren(const Fiche &fiche)
     return fiche.ledger.preferences.value(kSirenKey);
 }
 
-void ExporterFec(Fiche &fiche, const QString &siren)
+void exportFec(Fiche &fiche, const QString &siren)
 {
     Ledger &ledger = fiche.ledger;
     ledger.preferences.setValue(kSirenKey, siren);

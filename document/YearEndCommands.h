@@ -16,7 +16,7 @@ QDate proposedValidationDate(const Fiche &fiche);
 // Validates the entries up to the day; true when a validation was recorded
 // (the dossier is then to be saved). The month on screen is read again, its
 // validated rows shown as such.
-bool Valider(Fiche &fiche, QDate upTo);
+bool validateEntries(Fiche &fiche, QDate upTo);
 // The closing; true when the year was closed for good (the dossier is then
 // to be saved).
 bool Cloturer(Fiche &fiche);
@@ -27,6 +27,6 @@ QString rememberedSiren(const Fiche &fiche);
 // (the dossier's, at first), checks the whole year and lists what the checks
 // find (the user may still export), then writes the FEC into the folder and
 // tells its summary.
-void ExporterFec(Fiche &fiche, const QString &siren);
+void exportFec(Fiche &fiche, const QString &siren);
 
 } // namespace document

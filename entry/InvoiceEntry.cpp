@@ -192,7 +192,7 @@ bool InvoiceEntry::askUnbalanced(int index)
     const Messages::Answer answer = platform_.messages->warningYesNoCancel(
         invoiceNumber(index)
         + QStringLiteral("le total TTC n'est pas égal à HT + TVA. L'enregistrer quand même ?"));
-    if (answer == Messages::Answer::Oui) {
+    if (answer == Messages::Answer::Yes) {
         stored.unbalancedAccepted = true;
         return true;
     }
@@ -200,7 +200,7 @@ bool InvoiceEntry::askUnbalanced(int index)
     return false;
 }
 
-bool InvoiceEntry::Fermer()
+bool InvoiceEntry::close()
 {
     EcritFiche();
     for (int i = 0; i < count(); ++i) {
@@ -304,7 +304,7 @@ void InvoiceEntry::totalLeft(InvoiceField field)
         shown[field] = amount->trimmed();
 }
 
-bool InvoiceEntry::ttcAccepts(QChar c)
+bool InvoiceEntry::withTaxAccepts(QChar c)
 {
     return QStringView(u",.1234567890").contains(c);
 }

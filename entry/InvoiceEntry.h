@@ -50,7 +50,7 @@ public:
     // "Fermer": stores the invoice shown and checks every invoice. False, with
     // the user told and the faulty invoice shown, when one cannot be posted
     // as it stands: the dialog then stays open.
-    bool Fermer();
+    bool close();
 
     // Whether the chart holds the account.
     bool Trouve(const QString &code) const;
@@ -61,7 +61,7 @@ public:
     // then asked back to the field).
     bool fieldLeft(InvoiceField field);
     // Whether a character may be typed into the total with tax.
-    static bool ttcAccepts(QChar c);
+    static bool withTaxAccepts(QChar c);
 
 private:
     struct Stored {

@@ -77,7 +77,7 @@ bool MonthGrid::deleteAsked()
         return false;
     const QString question =
         QStringLiteral("Supprimer l'écriture du %1 ?").arg(ledger_.monthGrid.at(r, 0).trimmed());
-    if (ledger_.platform().messages->warningYesNoCancel(question) != Messages::Answer::Oui)
+    if (ledger_.platform().messages->warningYesNoCancel(question) != Messages::Answer::Yes)
         return false;
     Supprimer();
     return true;
@@ -106,7 +106,7 @@ void MonthGrid::rowClicked()
     TextGrid &grid = ledger_.monthGrid;
     const QString account = r >= 0 && r < grid.rowCount() ? grid.at(r, 1) : QString();
     const qsizetype found = account.isEmpty() ? CodeList::npos : ledger_.ref.ListePlc.findCode(account);
-    if (found == CodeList::npos || !ledger_.ref.ListePlc.isPointable(found)) {
+    if (found == CodeList::npos || !ledger_.ref.ListePlc.takesCheckOff(found)) {
         ledger_.platform().messages->information(QStringLiteral("Compte non pointable"));
         return;
     }

@@ -25,7 +25,7 @@ void messageBookRoundTrip(const QString &file)
     FUZZ_CHECK(again.Sauve(second).isEmpty());
     FUZZ_CHECK(readBytes(first) == readBytes(second));
 
-    for (int i = 0; i < again.count(); ++i, again.precedent()) {
+    for (int i = 0; i < again.count(); ++i, again.previous()) {
         const Message shown = again.current();
         again.EcritFiche(shown);
         FUZZ_CHECK(Message::fromLine(again.lines()[again.index()]).line() == shown.line());

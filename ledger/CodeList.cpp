@@ -178,7 +178,7 @@ bool CodeList::isUsed(qsizetype i) const
     return flags(i).startsWith(u'O');
 }
 
-bool CodeList::isPointable(qsizetype i) const
+bool CodeList::takesCheckOff(qsizetype i) const
 {
     return kind_ == Kind::Chart && flags(i).mid(1, 1) == u"O";
 }

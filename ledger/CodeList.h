@@ -53,7 +53,7 @@ public:
     // The used flag is "O".
     bool isUsed(qsizetype i) const;
     // The pointable flag of a chart line is "O" (never for a journal).
-    bool isPointable(qsizetype i) const;
+    bool takesCheckOff(qsizetype i) const;
     // The account's label or the journal's name.
     QString label(qsizetype i) const;
     // Sets the used flag to "O", everything else kept.

@@ -88,7 +88,7 @@ QString journalsPath(const QDir &dir)
 
 bool holdsReferenceFiles(const QDir &dir)
 {
-    for (const QString &name : {kSocFile, kPlcFile, kIniFile})
+    for (const QString &name : {kCompanyFile, kChartFile, kIniFile})
         if (QFileInfo(dir.filePath(name)).isFile())
             return true;
     return QFileInfo(journalsPath(dir)).isFile();
@@ -98,7 +98,7 @@ QString ChargeSoc(const QDir &dir, ReferenceData &ref)
 {
     QStringList lines;
     QString message;
-    if (readLines(dir.filePath(kSocFile), lines, message, ref.unread.soc))
+    if (readLines(dir.filePath(kCompanyFile), lines, message, ref.unread.company))
         for (qsizetype i = 0; i < lines.size() && i < 7; ++i)
             ref.Societe[std::size_t(i)] = lines[i];
     return message;
@@ -108,7 +108,7 @@ QString ChargePlc(const QDir &dir, ReferenceData &ref)
 {
     QStringList lines;
     QString message;
-    if (readLines(dir.filePath(kPlcFile), lines, message, ref.unread.plc))
+    if (readLines(dir.filePath(kChartFile), lines, message, ref.unread.chart))
         ref.ListePlc = lines;
     ref.ListePlc.sortByText();
     return message;
@@ -207,16 +207,16 @@ QString SauveIni(const QDir &dir, const ReferenceData &ref, const QString &fileN
 
 QString SauveSoc(const QDir &dir, const ReferenceData &ref)
 {
-    if (ref.unread.soc)
+    if (ref.unread.company)
         return {};
-    return writeLines(dir.filePath(kSocFile), QStringList(ref.Societe.begin(), ref.Societe.end()));
+    return writeLines(dir.filePath(kCompanyFile), QStringList(ref.Societe.begin(), ref.Societe.end()));
 }
 
 QString SauvePlc(const QDir &dir, const ReferenceData &ref)
 {
-    if (!ref.PlanModifie || ref.unread.plc)
+    if (!ref.PlanModifie || ref.unread.chart)
         return {};
-    return writeLines(dir.filePath(kPlcFile), ref.ListePlc.lines());
+    return writeLines(dir.filePath(kChartFile), ref.ListePlc.lines());
 }
 
 QString SauveCombo(const QDir &dir, const ReferenceData &ref)
@@ -241,8 +241,8 @@ QString SauveCombo(const QDir &dir, const ReferenceData &ref)
 QStringList unreadMessages(const QDir &dir, const ReferenceData &ref)
 {
     const std::pair<bool, QString> files[] = {{ref.unread.ini, dir.filePath(kIniFile)},
-                                              {ref.unread.soc, dir.filePath(kSocFile)},
-                                              {ref.unread.plc, dir.filePath(kPlcFile)},
+                                              {ref.unread.company, dir.filePath(kCompanyFile)},
+                                              {ref.unread.chart, dir.filePath(kChartFile)},
                                               {ref.unread.cbx, journalsPath(dir)}};
     QStringList messages;
     for (const auto &[unread, path] : files)

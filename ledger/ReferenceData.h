@@ -28,8 +28,8 @@ struct ReferenceData {
     // The files that exist but could not be read: they are never written back
     // during the run, which would replace what they hold by empty lists.
     struct Unread {
-        bool soc = false;
-        bool plc = false;
+        bool company = false;
+        bool chart = false;
         bool ini = false;
         bool cbx = false;
     } unread;
@@ -37,8 +37,8 @@ struct ReferenceData {
 
 namespace reference {
 
-inline const QString kSocFile = QStringLiteral("Tavelin.soc");
-inline const QString kPlcFile = QStringLiteral("Tavelin.plc");
+inline const QString kCompanyFile = QStringLiteral("Tavelin.soc");
+inline const QString kChartFile = QStringLiteral("Tavelin.plc");
 inline const QString kCbxFile = QStringLiteral("Tavelin.cbx");
 inline const QString kCbxWrittenName = QStringLiteral("Tavelin.Cbx");
 inline const QString kIniFile = QStringLiteral("Tavelin.ini");

@@ -6,8 +6,8 @@
 // from the caller; the boxes' own buttons read "OK", "Oui", "Non", "Annuler".
 class Messages {
 public:
-    enum class Answer { Oui, Non, Annuler };
-    enum class Choice { First, Second, Annuler };
+    enum class Answer { Yes, No, Cancel };
+    enum class Choice { First, Second, Cancel };
 
     virtual ~Messages() = default;
     // Every button carries its access letter ("&Oui", "&Non", "&Annuler",
@@ -34,10 +34,10 @@ public:
         static_cast<void>(first);
         static_cast<void>(second);
         switch (warningYesNoCancel(text)) {
-        case Answer::Oui: return Choice::First;
-        case Answer::Non: return Choice::Second;
-        case Answer::Annuler: break;
+        case Answer::Yes: return Choice::First;
+        case Answer::No: return Choice::Second;
+        case Answer::Cancel: break;
         }
-        return Choice::Annuler;
+        return Choice::Cancel;
     }
 };

@@ -20,9 +20,9 @@ bool printEnvelope(Printer &printer, const EnvelopeAddresses &addresses)
     return true;
 }
 
-void Enveloppe(const std::array<QString, 7> &societe, EnvelopeDialog &dialog, Messages &messages, Printer &printer)
+void Enveloppe(const std::array<QString, 7> &company, EnvelopeDialog &dialog, Messages &messages, Printer &printer)
 {
-    const std::optional<EnvelopeAddresses> addresses = dialog.ask({societe[0], societe[1], societe[2], societe[3]});
+    const std::optional<EnvelopeAddresses> addresses = dialog.ask({company[0], company[1], company[2], company[3]});
     if (!addresses || addresses->recipient[0].isEmpty())
         return;
     messages.information(QStringLiteral("Insérez une enveloppe dans l'imprimante"));

@@ -34,6 +34,6 @@ bool printEnvelope(Printer &printer, const EnvelopeAddresses &addresses);
 // company letterhead as sender; a cancelled dialog or an empty first
 // recipient line ends it silently. Otherwise the user is asked to put an
 // envelope in the printer, which then prints it as it is set up.
-void Enveloppe(const std::array<QString, 7> &societe, EnvelopeDialog &dialog, Messages &messages, Printer &printer);
+void Enveloppe(const std::array<QString, 7> &company, EnvelopeDialog &dialog, Messages &messages, Printer &printer);
 
 } // namespace printing

@@ -23,9 +23,9 @@ std::vector<ListingColumn> entryColumns()
             {6, 190, 30, QStringLiteral("Crédit"), true}};
 }
 
-QString monthTitle(const QString &start, const QString &nomMois, int annee)
+QString monthTitle(const QString &start, const QString &monthName, int year)
 {
-    return start + nomMois + u' ' + QString::number(annee);
+    return start + monthName + u' ' + QString::number(year);
 }
 
 Listing viewListing(const MonthViewPage &view, QString title, std::vector<ListingColumn> columns)
@@ -35,29 +35,29 @@ Listing viewListing(const MonthViewPage &view, QString title, std::vector<Listin
 
 } // namespace
 
-bool ImpJnl(Printer &printer, const TextGrid &entryGrid, int nbLignes, const QString &nomMois, int annee)
+bool ImpJnl(Printer &printer, const TextGrid &entryGrid, int lineCount, const QString &monthName, int year)
 {
-    const Listing listing{monthTitle(QStringLiteral("Journal de "), nomMois, annee), entryColumns(), 0,
-                          std::max(nbLignes, 0)};
+    const Listing listing{monthTitle(QStringLiteral("Journal de "), monthName, year), entryColumns(), 0,
+                          std::max(lineCount, 0)};
     return printListing(printer, entryGrid, listing);
 }
 
-bool ImpJournal(Printer &printer, const MonthViewPage &journal, const QString &nomMois, int annee)
+bool ImpJournal(Printer &printer, const MonthViewPage &journal, const QString &monthName, int year)
 {
     return printListing(printer, journal.grid,
-                        viewListing(journal, monthTitle(QStringLiteral("Journal de "), nomMois, annee), entryColumns()));
+                        viewListing(journal, monthTitle(QStringLiteral("Journal de "), monthName, year), entryColumns()));
 }
 
-bool ImpGL(Printer &printer, const MonthViewPage &comptes, const QString &nomMois, int annee)
+bool ImpGL(Printer &printer, const MonthViewPage &generalLedger, const QString &monthName, int year)
 {
-    const QString title = monthTitle(QStringLiteral("Grand Livre de "), nomMois, annee) + QStringLiteral("  Compte ") +
-                          comptes.filter + QStringLiteral("  ") + comptes.name;
-    return printListing(printer, comptes.grid, viewListing(comptes, title, entryColumns()));
+    const QString title = monthTitle(QStringLiteral("Grand Livre de "), monthName, year) + QStringLiteral("  Compte ") +
+                          generalLedger.filter + QStringLiteral("  ") + generalLedger.name;
+    return printListing(printer, generalLedger.grid, viewListing(generalLedger, title, entryColumns()));
 }
 
-bool ImpGeneral(Printer &printer, const MonthViewPage &general, const QString &nomMois, int annee)
+bool ImpGeneral(Printer &printer, const MonthViewPage &general, const QString &monthName, int year)
 {
-    const QString title = monthTitle(QStringLiteral("Journal Général de "), nomMois, annee) +
+    const QString title = monthTitle(QStringLiteral("Journal Général de "), monthName, year) +
                           QStringLiteral("  Journal ") + general.filter + QStringLiteral("  ") + general.name;
     const std::vector<ListingColumn> columns{{0, 0, 20, QStringLiteral("Date")},
                                              {1, 20, 20, QStringLiteral("Compte")},

@@ -22,9 +22,9 @@ constexpr int right = 190;
 constexpr int top = 40;
 constexpr int captionLine = 50;
 constexpr int rowStep = 5;
-constexpr int resultatRows = 16;
-constexpr int bilanRows = 19;
-constexpr int bilanGapRow = 21;
+constexpr int incomeStatementRows = 16;
+constexpr int balanceSheetRows = 19;
+constexpr int balanceSheetGapRow = 21;
 
 int lineOf(int row)
 {
@@ -93,7 +93,7 @@ void Dessin1(Printer &printer, const MillimetrePage &page, const StatementFrame 
     printer.setBold(false);
 }
 
-bool ImpResultat(Printer &printer, const PeriodPage &resultat)
+bool ImpResultat(Printer &printer, const PeriodPage &incomeStatement)
 {
     const PrintJob job(printer);
     if (!job.started())
@@ -104,19 +104,19 @@ bool ImpResultat(Printer &printer, const PeriodPage &resultat)
                                 QStringLiteral("PRODUITS (HORS TAXES)"), QStringLiteral("PASSIF")},
                                140,
                                {105, 125}};
-    Dessin1(printer, job.page(), frame, resultat.from, resultat.to);
-    printRows(printer, job.page(), resultat.grid, resultatRows);
+    Dessin1(printer, job.page(), frame, incomeStatement.from, incomeStatement.to);
+    printRows(printer, job.page(), incomeStatement.grid, incomeStatementRows);
     return true;
 }
 
-bool ImpBilan(Printer &printer, const BalanceSheetPage &bilan)
+bool printBalanceSheet(Printer &printer, const BalanceSheetPage &balanceSheet)
 {
     const PrintJob job(printer);
     if (!job.started())
         return false;
-    const TextGrid &grid = bilan.grid;
-    const bool gap = grid.rowCount() > bilanGapRow && !grid.at(bilanGapRow, 0).isEmpty();
-    const int lastRow = gap ? bilanGapRow : bilanRows;
+    const TextGrid &grid = balanceSheet.grid;
+    const bool gap = grid.rowCount() > balanceSheetGapRow && !grid.at(balanceSheetGapRow, 0).isEmpty();
+    const int lastRow = gap ? balanceSheetGapRow : balanceSheetRows;
     // Rows 1-17 (the two sides), 18-19 (grand totals), 20-21 (the gap).
     std::vector<int> rules{lineOf(18)};
     if (gap)
@@ -125,9 +125,9 @@ bool ImpBilan(Printer &printer, const BalanceSheetPage &bilan)
                                {grid.at(0, 0), grid.at(0, 1), grid.at(0, 2), grid.at(0, 3)},
                                lineOf(lastRow + 1),
                                rules};
-    Dessin1(printer, job.page(), frame, bilan.from, bilan.to);
+    Dessin1(printer, job.page(), frame, balanceSheet.from, balanceSheet.to);
     printRows(printer, job.page(), grid, lastRow);
-    printNote(printer, job.page(), lineOf(lastRow + 2), bilan.unassigned);
+    printNote(printer, job.page(), lineOf(lastRow + 2), balanceSheet.unassigned);
     return true;
 }
 

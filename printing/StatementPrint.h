@@ -30,11 +30,11 @@ void Dessin1(Printer &printer, const MillimetrePage &page, const StatementFrame 
 
 // The income statement page as one framed page: rows 1 to 16 of its grid in
 // the frame. False when the printer refused the job.
-bool ImpResultat(Printer &printer, const PeriodPage &resultat);
+bool ImpResultat(Printer &printer, const PeriodPage &incomeStatement);
 
 // The balance sheet page in the same frame: rows 1 to 19 of its grid, row 21
 // too when it shows the "Écart", and under the frame the line naming the
 // accounts that feed no row. False when the printer refused the job.
-bool ImpBilan(Printer &printer, const BalanceSheetPage &bilan);
+bool printBalanceSheet(Printer &printer, const BalanceSheetPage &balanceSheet);
 
 } // namespace printing

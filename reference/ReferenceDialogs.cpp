@@ -1,13 +1,13 @@
 #include "reference/ReferenceDialogs.h"
 
 #include "reference/JournalEditor.h"
-#include "reference/PlanEditor.h"
+#include "reference/ChartEditor.h"
 #include "reference/SocieteForm.h"
 #include "ledger/ReferenceData.h"
 
 namespace dialogs {
 
-void Plc(ReferenceData &ref, const PlanEditor &editor)
+void Plc(ReferenceData &ref, const ChartEditor &editor)
 {
     QStringList chart;
     editor.Result(chart);

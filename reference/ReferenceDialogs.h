@@ -1,7 +1,7 @@
 #pragma once
 
 struct ReferenceData;
-class PlanEditor;
+class ChartEditor;
 class JournalEditor;
 struct SocieteForm;
 
@@ -10,7 +10,7 @@ namespace dialogs {
 
 // The chart takes the editor's list, the entry line's account list is rebuilt
 // and the chart file is marked for saving, changed or not.
-void Plc(ReferenceData &ref, const PlanEditor &editor);
+void Plc(ReferenceData &ref, const ChartEditor &editor);
 
 // The journals take the editor's list and the entry line's journal list is
 // rebuilt; the journals file is written at every exit anyway.

@@ -11,14 +11,14 @@
 namespace reports {
 namespace {
 
-constexpr int kActif = 1;  // column of the assets' figures
-constexpr int kPassif = 3; // column of the liabilities' figures
+constexpr int kAssets = 1;  // column of the assets' figures
+constexpr int kLiabilities = 3; // column of the liabilities' figures
 constexpr int kGapRow = 21;
 
 struct SheetRow {
     int row;
-    const char16_t *actif;
-    const char16_t *passif;
+    const char16_t *assets;
+    const char16_t *liabilities;
 };
 
 const SheetRow kCaptions[] = {
@@ -55,8 +55,8 @@ struct Rule {
     Cell credit;
 };
 
-constexpr Cell A(int row) { return {row, kActif}; }
-constexpr Cell P(int row) { return {row, kPassif}; }
+constexpr Cell A(int row) { return {row, kAssets}; }
+constexpr Cell P(int row) { return {row, kLiabilities}; }
 
 // The longest prefix that begins an account's code names its row.
 constexpr Rule kRules[] = {
@@ -104,7 +104,7 @@ constexpr Cell kFigures[] = {
 // The sums of the sheet, per cell.
 class Figures {
 public:
-    AmountTotal &at(Cell cell) { return sums_[std::size_t(cell.row)][cell.column == kActif ? 0 : 1]; }
+    AmountTotal &at(Cell cell) { return sums_[std::size_t(cell.row)][cell.column == kAssets ? 0 : 1]; }
 
 private:
     std::array<std::array<AmountTotal, 2>, 20> sums_{};
@@ -149,8 +149,8 @@ QString unassignedLine(const std::vector<const PeriodAccount *> &outside, const 
 void writeCaptions(TextGrid &grid)
 {
     for (const SheetRow &r : kCaptions) {
-        grid.set(r.row, 0, QString::fromUtf16(r.actif));
-        grid.set(r.row, 2, QString::fromUtf16(r.passif));
+        grid.set(r.row, 0, QString::fromUtf16(r.assets));
+        grid.set(r.row, 2, QString::fromUtf16(r.liabilities));
     }
 }
 
@@ -180,7 +180,7 @@ QString LitBilan(BalanceSheetPage &page, const LineList &lines)
             continue;
         }
         const Cell cell = balance.value() > 0 ? rule->debit : rule->credit;
-        if (cell.column == kActif)
+        if (cell.column == kAssets)
             figures.at(cell).add(balance);
         else
             figures.at(cell).subtract(balance);
@@ -201,7 +201,7 @@ QString LitBilan(BalanceSheetPage &page, const LineList &lines)
         grid.set(cell.row, cell.column, forms::Rset(figures.at(cell).text()));
     if (gap.value() != 0) {
         grid.set(kGapRow, 0, QStringLiteral("Écart"));
-        grid.set(kGapRow, kActif, forms::Rset(gap.text()));
+        grid.set(kGapRow, kAssets, forms::Rset(gap.text()));
     }
     page.unassigned = unassignedLine(outside, imbalance);
     grid.touch();

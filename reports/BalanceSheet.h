@@ -14,7 +14,7 @@ namespace reports {
 // blanks, lands in the row of the longest prefix of the table that begins
 // its code; an asset row adds debit − credit, a liability row credit − debit.
 // Classes 6 and 7 make the year's result. When the grand totals differ, row
-// 21 shows "Écart" and actif − passif; `unassigned` then says which accounts
+// 21 shows "Écart" and assets − liabilities; `unassigned` then says which accounts
 // feed no row (codes not beginning with a digit 1 to 7). Gives back what the
 // user must be told: amounts that are no number (counted as zero), or a
 // total past what the amount reader accepts (the figures are then left out).

@@ -10,8 +10,8 @@
 
 namespace vat {
 
-ReturnForm::ReturnForm(const LineList &lines, const FiscalYear &year, const QStringList &listeJnx, QDate today)
-    : lines_(lines), year_(year), listeJnx_(listeJnx), months_(yearMonths(year)), quarters_(yearQuarters(year))
+ReturnForm::ReturnForm(const LineList &lines, const FiscalYear &year, const QStringList &journals, QDate today)
+    : lines_(lines), year_(year), journals_(journals), months_(yearMonths(year)), quarters_(yearQuarters(year))
 {
     grid_.set(0, 0, QStringLiteral("Ligne"));
     grid_.set(0, 1, QStringLiteral("Libellé"));
@@ -95,7 +95,7 @@ QString ReturnForm::proposalRefusal() const
 
 ProposedEntry ReturnForm::proposal() const
 {
-    return settlingEntry(result_, proposedJournal(listeJnx_));
+    return settlingEntry(result_, proposedJournal(journals_));
 }
 
 void ReturnForm::print(const Platform &platform, const QString &company) const

@@ -22,7 +22,7 @@ enum class PeriodKind { Month, Quarter, Dates };
 // choice, from the lines as they are then.
 class ReturnForm {
 public:
-    ReturnForm(const LineList &lines, const FiscalYear &year, const QStringList &listeJnx, QDate today);
+    ReturnForm(const LineList &lines, const FiscalYear &year, const QStringList &journals, QDate today);
 
     const std::vector<Period> &months() const { return months_; }
     const std::vector<Period> &quarters() const { return quarters_; }
@@ -58,7 +58,7 @@ public:
 private:
     const LineList &lines_;
     const FiscalYear year_;
-    const QStringList &listeJnx_;
+    const QStringList &journals_;
     std::vector<Period> months_;
     std::vector<Period> quarters_;
     PeriodKind kind_ = PeriodKind::Month;

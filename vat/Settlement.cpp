@@ -17,12 +17,12 @@ void addLine(ProposedEntry &entry, const QString &account, Cents amount, bool de
 
 } // namespace
 
-QString proposedJournal(const QStringList &listeJnx)
+QString proposedJournal(const QStringList &journals)
 {
-    const QString od = QStringLiteral("OD");
-    for (const QString &line : listeJnx)
-        if (CodeList::codeOf(line) == od)
-            return od;
+    const QString miscellaneous = QStringLiteral("OD");
+    for (const QString &line : journals)
+        if (CodeList::codeOf(line) == miscellaneous)
+            return miscellaneous;
     return {};
 }
 

@@ -14,7 +14,7 @@ inline const QString kCreditCarriedAccount = QStringLiteral("445670"); // "Créd
 
 // The journal the entry is proposed in: "OD" when the journals hold it,
 // otherwise none, and the user picks one.
-QString proposedJournal(const QStringList &listeJnx);
+QString proposedJournal(const QStringList &journals);
 
 // The settling entry, dated the period's last day, labelled "TVA <période>":
 // each 4457 account debited by its balance, each 4456 account (44567

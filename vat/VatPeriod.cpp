@@ -4,17 +4,17 @@
 
 namespace vat {
 
-Period monthPeriod(int annee, int mois)
+Period monthPeriod(int year, int month)
 {
-    const QDate first(annee, mois, 1);
-    return {first, first.addMonths(1).addDays(-1), forms::monthCaption(forms::monthName(mois), annee)};
+    const QDate first(year, month, 1);
+    return {first, first.addMonths(1).addDays(-1), forms::monthCaption(forms::monthName(month), year)};
 }
 
-Period quarterPeriod(int annee, int trimestre)
+Period quarterPeriod(int year, int quarter)
 {
-    const QDate first(annee, 3 * (trimestre - 1) + 1, 1);
-    const QString ordinal = trimestre == 1 ? QStringLiteral("1er") : QStringLiteral("%1e").arg(trimestre);
-    return {first, first.addMonths(3).addDays(-1), QStringLiteral("%1 trimestre %2").arg(ordinal).arg(annee)};
+    const QDate first(year, 3 * (quarter - 1) + 1, 1);
+    const QString ordinal = quarter == 1 ? QStringLiteral("1er") : QStringLiteral("%1e").arg(quarter);
+    return {first, first.addMonths(3).addDays(-1), QStringLiteral("%1 trimestre %2").arg(ordinal).arg(year)};
 }
 
 Period datesPeriod(QDate from, QDate to)

@@ -17,9 +17,9 @@ struct Period {
     bool operator==(const Period &) const = default;
 };
 
-Period monthPeriod(int annee, int mois);
+Period monthPeriod(int year, int month);
 // The quarter 1 to 4 of a calendar year.
-Period quarterPeriod(int annee, int trimestre);
+Period quarterPeriod(int year, int quarter);
 Period datesPeriod(QDate from, QDate to);
 
 // Why two dates make no period, in French; empty when they make one.

@@ -235,7 +235,7 @@ ClosingOutcome Cloturer(Ledger &ledger)
     }
     if (platform.messages->warningYesNoCancel(QStringLiteral("Clôturer définitivement l'exercice ? Les écritures ne "
                                                              "pourront plus être modifiées."))
-        != Messages::Answer::Oui)
+        != Messages::Answer::Yes)
         return {};
     const ValidationOutcome outcome = closeDefinitively(ledger.Lignes, ledger.ref, ledger.fiscalYear, platform.clock->today());
     const bool definitive = outcome.problems.empty();

@@ -65,12 +65,12 @@ public:
             add(e, QStringLiteral("l'écriture ne porte ni débit ni crédit."));
     }
 
-    void checkEcriture(const std::vector<BookEntry> &entries, const Ecritures &ecritures, std::size_t n)
+    void checkEntryGroup(const std::vector<BookEntry> &entries, const EntryGroups &entryGroups, std::size_t n)
     {
-        const EcritureTotals totals = totalsOf(entries, ecritures, n);
+        const EntryGroupTotals totals = totalsOf(entries, entryGroups, n);
         if (totals.balanced())
             return;
-        const BookEntry &first = entries[ecritures.lines[ecritures.first(n)]];
+        const BookEntry &first = entries[entryGroups.lines[entryGroups.first(n)]];
         const std::string_view voucher = exchange::trimmed(first.voucher());
         const QString which = QStringLiteral("l'écriture du %1 (journal %2, %3)")
                                   .arg(forms::formatDate(first.date), cp1252::decode(exchange::trimmed(first.journal())),
@@ -127,20 +127,20 @@ std::vector<std::size_t> bookedLines(const std::vector<BookEntry> &entries, cons
 }
 
 std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period,
-                                  const Ecritures &ecritures)
+                                  const EntryGroups &entryGroups)
 {
     Checker checker(ref);
     for (const BookEntry &e : entries)
         if (period.holds(e))
             checker.checkEntry(e);
-    for (std::size_t n = 0; n < ecritures.count(); ++n)
-        checker.checkEcriture(entries, ecritures, n);
+    for (std::size_t n = 0; n < entryGroups.count(); ++n)
+        checker.checkEntryGroup(entries, entryGroups, n);
     return checker.take();
 }
 
 std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period)
 {
-    return checkEntries(entries, ref, period, groupEcritures(entries, bookedLines(entries, period)));
+    return checkEntries(entries, ref, period, groupEntries(entries, bookedLines(entries, period)));
 }
 
 QString describe(const Problem &problem)

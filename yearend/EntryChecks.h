@@ -2,7 +2,7 @@
 
 #include "ledger/ReferenceData.h"
 #include "yearend/BookEntries.h"
-#include "yearend/Ecritures.h"
+#include "yearend/EntryGroups.h"
 
 #include <QDate>
 #include <QString>
@@ -36,10 +36,10 @@ struct Problem {
 // amount, in grid order.
 std::vector<std::size_t> bookedLines(const std::vector<BookEntry> &entries, const Period &period);
 
-// The problems of the period's entries, in grid order; `ecritures` are those
+// The problems of the period's entries, in grid order; `entryGroups` are those
 // of its booked lines.
 std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period,
-                                  const Ecritures &ecritures);
+                                  const EntryGroups &entryGroups);
 // The same, the écritures made here.
 std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period);
 

@@ -3,7 +3,7 @@
 #include "exchange/ExchangeText.h"
 #include "ledger/Codec1252.h"
 #include "yearend/BookEntries.h"
-#include "yearend/Ecritures.h"
+#include "yearend/EntryGroups.h"
 #include "yearend/Latin9.h"
 
 #include <QStringList>
@@ -62,17 +62,17 @@ public:
         const std::string_view account = exchange::trimmed(e.account());
         const std::string_view voucher = exchange::trimmed(e.voucher());
         const std::string date = forms::dateKey(e.cells[0]); // a date of the books is stored "dd/mm/yyyy"
-        const std::string pieceRef =
+        const std::string voucherRef =
             voucher.empty() ? std::to_string(e.month) + '-' + std::to_string(e.row + 1) : std::string();
         const Validation *validation = validation::covering(validations_, e.date);
         provisional_ = provisional_ || !validation;
-        const std::string ecritureNum = std::to_string(number);
+        const std::string entryNumber = std::to_string(number);
         const std::string debit = amount(e.debitValue);
         const std::string credit = amount(e.creditValue);
         const std::string validDate = validation ? forms::dateKey(validation->doneOn).toStdString() : std::string();
         const std::string_view fields[] = {
-            journal, journals_.of(journal), ecritureNum, date, account, accounts_.of(account), {}, {},
-            voucher.empty() ? std::string_view(pieceRef) : voucher, date, exchange::trimmed(e.label()),
+            journal, journals_.of(journal), entryNumber, date, account, accounts_.of(account), {}, {},
+            voucher.empty() ? std::string_view(voucherRef) : voucher, date, exchange::trimmed(e.label()),
             debit, credit, {}, {}, validDate, {}, {}};
         for (std::size_t f = 0; f < std::size(fields); ++f) {
             if (f > 0)
@@ -134,9 +134,9 @@ Fec buildFec(const LineList &lines, const ReferenceData &ref, const FiscalYear &
     const std::vector<BookEntry> entries = bookEntries(lines);
     const Period wholeYear{year.start.addDays(-1), year.end};
     const std::vector<std::size_t> booked = bookedLines(entries, wholeYear);
-    const Ecritures ecritures = groupEcritures(entries, booked);
+    const EntryGroups entryGroups = groupEntries(entries, booked);
     Fec fec;
-    fec.problems = checkEntries(entries, ref, wholeYear, ecritures);
+    fec.problems = checkEntries(entries, ref, wholeYear, entryGroups);
     FecSummary &s = fec.summary;
     for (const BookEntry &e : entries) {
         if (e.date.isValid() && !wholeYear.holds(e))
@@ -148,11 +148,11 @@ Fec buildFec(const LineList &lines, const ReferenceData &ref, const FiscalYear &
     }
     FecWriter writer(ref, year.validations);
     writer.header();
-    for (std::size_t n = 0; n < ecritures.count(); ++n)
-        for (std::size_t k = ecritures.first(n); k < ecritures.end(n); ++k)
-            writer.line(entries[ecritures.lines[k]], n + 1);
+    for (std::size_t n = 0; n < entryGroups.count(); ++n)
+        for (std::size_t k = entryGroups.first(n); k < entryGroups.end(n); ++k)
+            writer.line(entries[entryGroups.lines[k]], n + 1);
     s.lines = int(booked.size());
-    s.ecritures = int(ecritures.count());
+    s.entryGroups = int(entryGroups.count());
     s.replaced = writer.replaced();
     s.provisional = writer.provisional();
     fec.bytes = writer.take();
@@ -164,7 +164,7 @@ QString fecSummaryText(const FecSummary &s, const QString &fileName)
     QStringList parts;
     parts.append(QStringLiteral("FEC écrit dans %1 : %2, %3.")
                      .arg(fileName, count(s.lines, u"1 ligne", u"%1 lignes"),
-                          count(s.ecritures, u"1 écriture", u"%1 écritures")));
+                          count(s.entryGroups, u"1 écriture", u"%1 écritures")));
     if (s.undated > 0)
         parts.append(count(s.undated, u"1 écriture sans date valide n'y figure pas.",
                            u"%1 écritures sans date valide n'y figurent pas."));

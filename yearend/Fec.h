@@ -27,7 +27,7 @@ QString fecFileName(const QString &siren, const FiscalYear &year);
 
 struct FecSummary {
     int lines = 0;         // lines of entries written
-    int ecritures = 0;     // écritures numbered
+    int entryGroups = 0;     // écritures numbered
     int undated = 0;       // entries of the year's months without a date: left out
     int withoutAmount = 0; // entries of the year with neither debit nor credit: left out
     int outsideYear = 0;   // entries dated outside the fiscal year: left out

@@ -9,23 +9,23 @@ class TMainForm;
 // Every command of the main window's menus and tool bar.
 enum class Cmd {
     // Fichier
-    Nouveau, Ouvrir, Enregistrer, EnregistrerSous, MiseEnPage, Imprimer, Apercu, ConfigurerImprimante,
-    Importer, Exporter, ExporterMois, ExporterJournal, ExporterFec, Quitter,
+    Nouveau, Open, Save, SaveAs, PageSetup, Imprimer, Preview, PrinterSetup,
+    Importer, Export, ExportMonth, ExportJournal, ExportFec, Quit,
     // Édition
-    Copier, Coller, Rechercher, Continuer, Pointer,
+    Copier, Coller, Rechercher, ContinueSearch, Pointer,
     // Bases
-    Saisie, FactureClient, FactureFournisseur, Precedent, Suivant, Premier, Dernier, Supprimer,
-    ModifierEcriture,
+    Saisie, CustomerInvoice, SupplierInvoice, Precedent, Suivant, Premier, Dernier, Supprimer,
+    ModifyEntry,
     // Documents
-    Journal, GrandLivre, JournalGeneral, Balance, Resultat, Bilan, DeclarationTva, Rapprochement,
+    Journal, GeneralLedger, GeneralJournal, Balance, Resultat, Bilan, VatReturn, BankReconciliation,
     // Paramètres
-    Societe, Journaux, PlanComptable, Exercice, Guides, OuvrirAuto,
+    Company, Journaux, ChartOfAccounts, Exercice, Guides, OuvrirAuto,
     // Outils
-    TraitementTexte, Messages, Emprunts, Placements, Valider, Cloturer,
+    WordProcessor, Messages, Loans, Savings, ValidateEntries, Cloturer,
     // Utilitaires
-    Calendrier, Calculatrice, Horloge, Euro, BlocNotes,
+    Calendar, Calculator, Clock, Euro, Notepad,
     // Aide
-    AideIndex, AideRechercher, AideUtiliser, APropos,
+    HelpContents, HelpSearch, HelpOnHelp, About,
     // Tool bar only
     Enveloppe,
 };

@@ -133,7 +133,7 @@ TRapprochement::TRapprochement(const Platform &platform, QWidget *parent)
     tabs->addTab(statementPage, QStringLiteral("État de rapprochement"));
 
     summaryLabel = new QLabel(this);
-    pointerButton = new QPushButton(QStringLiteral("Pointer"), this);
+    checkOffButton = new QPushButton(QStringLiteral("Pointer"), this);
     undoButton = new QPushButton(QStringLiteral("Annuler le pointage"), this);
     closeButton = new QPushButton(QStringLiteral("Fermer"), this);
 
@@ -145,7 +145,7 @@ TRapprochement::TRapprochement(const Platform &platform, QWidget *parent)
     top->addWidget(accountBox, 1, 1, Qt::AlignLeft);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(summaryLabel, 1);
-    bottom->addWidget(pointerButton);
+    bottom->addWidget(checkOffButton);
     bottom->addWidget(undoButton);
     bottom->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
@@ -160,7 +160,7 @@ TRapprochement::TRapprochement(const Platform &platform, QWidget *parent)
     connect(accountBox->lineEdit(), &QLineEdit::editingFinished, this, &TRapprochement::accountChosen);
     connect(readColumnsButton, &QPushButton::clicked, this, &TRapprochement::readColumnsClicked);
     connect(postButton, &QPushButton::clicked, this, &TRapprochement::postClicked);
-    connect(pointerButton, &QPushButton::clicked, this, &TRapprochement::pointerClicked);
+    connect(checkOffButton, &QPushButton::clicked, this, &TRapprochement::checkOffClicked);
     connect(undoButton, &QPushButton::clicked, this, &TRapprochement::undoClicked);
     connect(printButton, &QPushButton::clicked, this, &TRapprochement::printClicked);
     connect(addRuleButton, &QPushButton::clicked, this, &TRapprochement::addRuleClicked);
@@ -222,15 +222,15 @@ void TRapprochement::postClicked()
     refresh();
 }
 
-void TRapprochement::pointerClicked()
+void TRapprochement::checkOffClicked()
 {
-    reconciliation_->pointer();
+    reconciliation_->checkOff();
     refresh();
 }
 
 void TRapprochement::undoClicked()
 {
-    reconciliation_->undoPointer();
+    reconciliation_->undoCheckOff();
     refresh();
 }
 
@@ -369,13 +369,13 @@ void TRapprochement::refresh()
         summaryLabel->setText(QStringLiteral("Les colonnes du relevé ne sont pas reconnues : choisissez-les."));
     else if (r.hasStatement())
         summaryLabel->setText(QStringLiteral("À pointer : %1    À saisir : %2    Non relevées : %3")
-                                  .arg(r.pointeeCount())
+                                  .arg(r.checkedOffCount())
                                   .arg(proposals.size())
                                   .arg(matching.notOnStatement.size()));
     else
         summaryLabel->setText(QStringLiteral("Choisissez le relevé de la banque."));
-    pointerButton->setEnabled(r.pointeeCount() > 0);
-    undoButton->setEnabled(r.canUndoPointer());
+    checkOffButton->setEnabled(r.checkedOffCount() > 0);
+    undoButton->setEnabled(r.canUndoCheckOff());
     postButton->setEnabled(!proposals.empty());
     printButton->setEnabled(r.hasStatement());
     showing_ = false;

@@ -46,7 +46,7 @@ public:
     QTableWidget *reconciliationTable; // the reconciliation statement
     QPushButton *printButton;      // "Imprimer l'état"
     QLabel *summaryLabel;
-    QPushButton *pointerButton;    // "Pointer"
+    QPushButton *checkOffButton;    // "Pointer"
     QPushButton *undoButton;       // "Annuler le pointage"
     QPushButton *closeButton;      // "Fermer"
 
@@ -55,7 +55,7 @@ private:
     void accountChosen();
     void readColumnsClicked();
     void postClicked();
-    void pointerClicked();
+    void checkOffClicked();
     void undoClicked();
     void printClicked();
     void rulesEdited();

@@ -170,6 +170,6 @@ void ScheduleWindow::calculate()
         return;
     schedulegrid::fill(grid_, calculation->schedule);
     model_->refresh();
-    paymentField->setText(numbers::fixed2(calculation->mensualite));
-    durationField->setValue(calculation->duree);
+    paymentField->setText(numbers::fixed2(calculation->payment));
+    durationField->setValue(calculation->duration);
 }

@@ -1,7 +1,7 @@
 #include "desk/ui/TCalendrier.h"
 
 #include "platform/Clock.h"
-#include "desk/Calendrier.h"
+#include "desk/CalendarTool.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -93,7 +93,7 @@ bool TCalendrier::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const bool onGrid = watched == calendar->findChild<QAbstractItemView *>();
         const auto moveDay = [this](int days) {
-            calendar->setSelectedDate(calendrier::dayWithinMonth(calendar->selectedDate(), days));
+            calendar->setSelectedDate(calendartool::dayWithinMonth(calendar->selectedDate(), days));
             return true;
         };
         switch (static_cast<QKeyEvent *>(event)->key()) {
@@ -111,15 +111,15 @@ bool TCalendrier::eventFilter(QObject *watched, QEvent *event)
 
 void TCalendrier::previousMonth()
 {
-    calendar->setSelectedDate(calendrier::moisPrecedent(calendar->selectedDate()));
+    calendar->setSelectedDate(calendartool::previousMonth(calendar->selectedDate()));
 }
 
 void TCalendrier::nextMonth()
 {
-    calendar->setSelectedDate(calendrier::moisSuivant(calendar->selectedDate()));
+    calendar->setSelectedDate(calendartool::nextMonth(calendar->selectedDate()));
 }
 
 void TCalendrier::showTitle()
 {
-    title->setText(calendrier::titre(calendar->selectedDate()));
+    title->setText(calendartool::title(calendar->selectedDate()));
 }

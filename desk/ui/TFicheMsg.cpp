@@ -103,10 +103,10 @@ TFicheMsg::TFicheMsg(const Platform &platform, QWidget *parent)
         button->setAutoDefault(false);
     for (QPushButton *button : {previousButton, nextButton, addButton, deleteButton})
         button->setFixedWidth(32);
-    connect(previousButton, &QPushButton::clicked, this, [this] { move(&MessageBook::precedent); });
-    connect(nextButton, &QPushButton::clicked, this, [this] { move(&MessageBook::suivant); });
-    connect(addButton, &QPushButton::clicked, this, [this] { move(&MessageBook::ajoute); });
-    connect(deleteButton, &QPushButton::clicked, this, [this] { move(&MessageBook::supprime); });
+    connect(previousButton, &QPushButton::clicked, this, [this] { move(&MessageBook::previous); });
+    connect(nextButton, &QPushButton::clicked, this, [this] { move(&MessageBook::next); });
+    connect(addButton, &QPushButton::clicked, this, [this] { move(&MessageBook::add); });
+    connect(deleteButton, &QPushButton::clicked, this, [this] { move(&MessageBook::remove); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *side = new QVBoxLayout;
@@ -166,8 +166,8 @@ void TFicheMsg::showEvent(QShowEvent *event)
 void TFicheMsg::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_PageDown: move(&MessageBook::suivant); break;
-    case Qt::Key_PageUp: move(&MessageBook::precedent); break;
+    case Qt::Key_PageDown: move(&MessageBook::next); break;
+    case Qt::Key_PageUp: move(&MessageBook::previous); break;
     default: QDialog::keyPressEvent(event); break;
     }
 }

@@ -45,21 +45,21 @@ THorloge::THorloge(const Platform &platform, QWidget *parent)
     auto *parts = new QGroupBox(this);
     auto *partsLayout = new QHBoxLayout(parts);
     auto *partGroup = new QButtonGroup(this);
-    const std::array<std::pair<const char16_t *, Horloge::Part>, 5> captions{{
-        {u"Hr", Horloge::Part::Hr},
-        {u"Mn", Horloge::Part::Mn},
-        {u"Jo", Horloge::Part::Jo},
-        {u"Mo", Horloge::Part::Mo},
-        {u"An", Horloge::Part::An},
+    const std::array<std::pair<const char16_t *, ClockFace::Part>, 5> captions{{
+        {u"Hr", ClockFace::Part::Hour},
+        {u"Mn", ClockFace::Part::Minute},
+        {u"Jo", ClockFace::Part::Day},
+        {u"Mo", ClockFace::Part::Month},
+        {u"An", ClockFace::Part::Year},
     }};
     for (std::size_t i = 0; i < captions.size(); ++i) {
         auto *button = new QRadioButton(QString::fromUtf16(captions[i].first), parts);
         partsLayout->addWidget(button);
         partGroup->addButton(button);
-        const Horloge::Part part = captions[i].second;
+        const ClockFace::Part part = captions[i].second;
         connect(button, &QRadioButton::toggled, this, [this, part](bool checked) {
             if (checked)
-                horloge_.select(part);
+                face_.select(part);
         });
         partButtons[i] = button;
     }
@@ -72,8 +72,8 @@ THorloge::THorloge(const Platform &platform, QWidget *parent)
         arrow->setAutoRepeat(true);
         arrow->setFixedSize(22, 15);
     }
-    connect(upArrow, &QToolButton::clicked, this, [this] { arrowClicked(Horloge::Arrow::Up); });
-    connect(downArrow, &QToolButton::clicked, this, [this] { arrowClicked(Horloge::Arrow::Down); });
+    connect(upArrow, &QToolButton::clicked, this, [this] { arrowClicked(ClockFace::Arrow::Up); });
+    connect(downArrow, &QToolButton::clicked, this, [this] { arrowClicked(ClockFace::Arrow::Down); });
 
     setButton = new QPushButton(QStringLiteral("Set"), this);
     closeButton = new QPushButton(QStringLiteral("Fermer"), this);
@@ -111,7 +111,7 @@ void THorloge::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    horloge_.open(platform_.clock->today(), platform_.clock->now());
+    face_.open(platform_.clock->today(), platform_.clock->now());
     refresh();
 }
 
@@ -130,29 +130,29 @@ void THorloge::changeEvent(QEvent *event)
 
 void THorloge::tick()
 {
-    horloge_.tick(platform_.clock->today(), platform_.clock->now());
+    face_.tick(platform_.clock->today(), platform_.clock->now());
     refresh();
 }
 
 void THorloge::setClicked()
 {
-    const QString message = horloge_.set(*platform_.clockSetter);
+    const QString message = face_.set(*platform_.clockSetter);
     tick();
     if (!message.isEmpty())
         platform_.messages->information(message);
 }
 
-void THorloge::arrowClicked(Horloge::Arrow arrow)
+void THorloge::arrowClicked(ClockFace::Arrow arrow)
 {
-    horloge_.arrow(arrow);
+    face_.arrow(arrow);
     refresh();
 }
 
 void THorloge::refresh()
 {
-    timeDisplay->setText(horloge_.timeText());
-    dateDisplay->setText(horloge_.dateText());
-    if (!horloge_.running())
+    timeDisplay->setText(face_.timeText());
+    dateDisplay->setText(face_.dateText());
+    if (!face_.running())
         timer->stop();
     else if (isActiveWindow() && !timer->isActive())
         timer->start();

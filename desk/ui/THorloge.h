@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "desk/Horloge.h"
+#include "desk/ClockFace.h"
 
 #include <QDialog>
 #include <array>
@@ -38,10 +38,10 @@ protected:
 
 private:
     void setClicked();
-    void arrowClicked(Horloge::Arrow arrow);
+    void arrowClicked(ClockFace::Arrow arrow);
     // Shows the model's texts and runs the timer exactly while the clock runs.
     void refresh();
 
     const Platform &platform_;
-    Horloge horloge_;
+    ClockFace face_;
 };

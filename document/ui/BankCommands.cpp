@@ -2,8 +2,8 @@
 #include "document/BankCommands.h"
 #include "document/ui/TFiche.h"
 
-void TFiche::Rapprochement()
+void TFiche::reconcileBank()
 {
     TRapprochement window(fiche_.platform(), this);
-    run([&window](Fiche &f) { document::Rapprochement(f, window); });
+    run([&window](Fiche &f) { document::reconcileBank(f, window); });
 }

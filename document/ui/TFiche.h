@@ -30,14 +30,14 @@ public:
     // Commands of the main window that open a dialog over the document
     // window and apply what it gives to the document.
     // The VAT return of a period, and the entry that settles it.
-    void DeclarationTva();
+    void vatReturn();
     // The bank reconciliation window.
-    void Rapprochement();
+    void reconcileBank();
     // Validation and closing give back whether the dossier is to be saved:
     // entries were made final. The FEC asks for the SIREN first.
-    bool Valider();
+    bool validateEntries();
     bool Cloturer();
-    void ExporterFec();
+    void exportFec();
     // The envelope, with its address dialog.
     void Enveloppe();
     // Reference data dialogs.

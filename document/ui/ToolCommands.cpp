@@ -6,8 +6,8 @@
 void TFiche::TrTexte()
 {
     // A new letter is headed by the first four lines of the letterhead.
-    const auto &societe = fiche_.ledger.ref.Societe;
-    TTexte window(fiche_.platform(), QStringList(societe.begin(), societe.begin() + 4), this);
+    const auto &company = fiche_.ledger.ref.Societe;
+    TTexte window(fiche_.platform(), QStringList(company.begin(), company.begin() + 4), this);
     window.setWindowState(window.windowState() | Qt::WindowMaximized);
     window.exec();
 }

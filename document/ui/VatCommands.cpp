@@ -2,7 +2,7 @@
 #include "document/ui/TFiche.h"
 #include "vat/ui/TDeclarationTva.h"
 
-void TFiche::DeclarationTva()
+void TFiche::vatReturn()
 {
     vat::ReturnForm form = document::vatReturnForm(fiche_);
     TDeclarationTva dialog(fiche_.platform(), this);

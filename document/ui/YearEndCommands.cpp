@@ -4,14 +4,14 @@
 #include "yearend/ui/TFec.h"
 #include "yearend/ui/TValidation.h"
 
-bool TFiche::Valider()
+bool TFiche::validateEntries()
 {
     TValidation dialog(this);
     dialog.Init(document::proposedValidationDate(fiche_), fiche_.ledger.DebutExercice(), fiche_.ledger.FinExercice());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     bool validated = false;
-    run([&](Fiche &f) { validated = document::Valider(f, dialog.Result()); });
+    run([&](Fiche &f) { validated = document::validateEntries(f, dialog.Result()); });
     return validated;
 }
 
@@ -22,11 +22,11 @@ bool TFiche::Cloturer()
     return definitive;
 }
 
-void TFiche::ExporterFec()
+void TFiche::exportFec()
 {
     TFec dialog(fiche_.platform(), this);
     dialog.Init(document::rememberedSiren(fiche_));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    run([&](Fiche &f) { document::ExporterFec(f, dialog.Result()); });
+    run([&](Fiche &f) { document::exportFec(f, dialog.Result()); });
 }

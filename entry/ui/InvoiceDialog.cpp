@@ -19,13 +19,13 @@
 namespace {
 
 // Keeps the total with tax to the characters it takes, typed or pasted.
-class TtcValidator final : public QValidator {
+class WithTaxValidator final : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString &input, int &) const override
     {
         for (QChar c : input)
-            if (!InvoiceEntry::ttcAccepts(c))
+            if (!InvoiceEntry::withTaxAccepts(c))
                 return Invalid;
         return Acceptable;
     }
@@ -98,15 +98,15 @@ void InvoiceDialog::createFields()
     // A stored cell keeps 254 characters: the field takes no more.
     labelField->setMaxLength(254);
     totalsBox = new QGroupBox(this);
-    totalTtcField = totalField(totalsBox);
-    totalTtcField->setValidator(new TtcValidator(totalTtcField));
-    totalHtField = totalField(totalsBox);
-    totalTvaField = totalField(totalsBox);
+    totalWithTaxField = totalField(totalsBox);
+    totalWithTaxField->setValidator(new WithTaxValidator(totalWithTaxField));
+    totalBeforeTaxField = totalField(totalsBox);
+    totalVatAmountField = totalField(totalsBox);
     fields_ = {dateField, counterpartyField, revenueField, vatField, journalField,
-               labelField, totalTtcField, totalHtField, totalTvaField};
+               labelField, totalWithTaxField, totalBeforeTaxField, totalVatAmountField};
 
-    const QList<QWidget *> tabOrder = {closeButton, counterpartyField, revenueField, vatField, journalField,
-                                       dateField, labelField, totalTtcField, totalHtField, totalTvaField};
+    const QList<QWidget *> tabOrder = {closeButton, counterpartyField, revenueField, vatField, journalField, dateField,
+                                       labelField, totalWithTaxField, totalBeforeTaxField, totalVatAmountField};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     tracker_ = new FieldTracker(
@@ -188,10 +188,10 @@ QLineEdit *InvoiceDialog::fieldFor(InvoiceField field) const
     return fields_[std::size_t(field)];
 }
 
-void InvoiceDialog::Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice,
+void InvoiceDialog::Init(const InvoiceProposals &proposed, QDate yearStart, QDate yearEnd,
                          const QStringList &chart, const QStringList &journals, QDate validatedUntil)
 {
-    act([&](InvoiceEntry &e) { e.Init(proposed, debutExercice, finExercice, chart, journals, validatedUntil); });
+    act([&](InvoiceEntry &e) { e.Init(proposed, yearStart, yearEnd, chart, journals, validatedUntil); });
 }
 
 // ---------------------------------------------------------------- state
@@ -266,7 +266,7 @@ void InvoiceDialog::nextClicked()
 void InvoiceDialog::closeClicked()
 {
     bool closes = false;
-    actAfterLeaving([&](InvoiceEntry &e) { closes = e.Fermer(); });
+    actAfterLeaving([&](InvoiceEntry &e) { closes = e.close(); });
     if (closes)
         accept();
 }

@@ -26,7 +26,7 @@ class InvoiceDialog : public QDialog {
 public:
     ~InvoiceDialog() override;
 
-    void Init(const InvoiceProposals &proposed, QDate debutExercice, QDate finExercice, const QStringList &chart,
+    void Init(const InvoiceProposals &proposed, QDate yearStart, QDate yearEnd, const QStringList &chart,
               const QStringList &journals, QDate validatedUntil = {});
     void Result(std::vector<Invoice> &invoices) const { entry_.Result(invoices); }
 
@@ -42,9 +42,9 @@ public:
     QLineEdit *journalField;
     QLineEdit *labelField;
     QGroupBox *totalsBox;
-    QLineEdit *totalTtcField;
-    QLineEdit *totalHtField;
-    QLineEdit *totalTvaField;
+    QLineEdit *totalWithTaxField;
+    QLineEdit *totalBeforeTaxField;
+    QLineEdit *totalVatAmountField;
 
 public slots:
     void reject() override;

@@ -53,17 +53,17 @@ TExer::TExer(QWidget *parent)
     setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarDecorations);
 }
 
-void TExer::Init(QDate debut, QDate fin, QDate cloture)
+void TExer::Init(QDate start, QDate end, QDate closing)
 {
-    startPicker->setDate(debut);
-    endPicker->setDate(fin);
-    closingPicker->setDate(cloture);
+    startPicker->setDate(start);
+    endPicker->setDate(end);
+    closingPicker->setDate(closing);
 }
 
-void TExer::Result(QDate &debut, QDate &fin) const
+void TExer::Result(QDate &start, QDate &end) const
 {
-    debut = startPicker->date();
-    fin = endPicker->date();
+    start = startPicker->date();
+    end = endPicker->date();
 }
 
 void TExer::cancelClicked()

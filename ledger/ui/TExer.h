@@ -13,8 +13,8 @@ class TExer : public QDialog {
 public:
     explicit TExer(QWidget *parent = nullptr);
 
-    void Init(QDate debut, QDate fin, QDate cloture);
-    void Result(QDate &debut, QDate &fin) const;
+    void Init(QDate start, QDate end, QDate closing);
+    void Result(QDate &start, QDate &end) const;
     bool confirmed() const { return confirmed_; }
 
     QDateEdit *startPicker;

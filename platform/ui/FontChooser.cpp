@@ -25,7 +25,7 @@ const std::pair<const char *, quint32> kColours[] = {
     {"Bleu", 0x0000FF},   {"Fuchsia", 0xFF00FF},  {"Aqua", 0x00FFFF},       {"Blanc", 0xFFFFFF},
 };
 
-enum Style { Normal, Italique, Gras, GrasItalique };
+enum Style { Normal, Italic, Bold, BoldItalic };
 
 QIcon swatch(quint32 rgb)
 {
@@ -117,7 +117,7 @@ void FontChooser::Init(const FontChoice &choice)
     familyField->setText(choice.family);
     const QList<QListWidgetItem *> found = familyList->findItems(choice.family, Qt::MatchFixedString);
     familyList->setCurrentItem(found.isEmpty() ? nullptr : found.first());
-    styleList->setCurrentRow(choice.bold ? (choice.italic ? GrasItalique : Gras) : (choice.italic ? Italique : Normal));
+    styleList->setCurrentRow(choice.bold ? (choice.italic ? BoldItalic : Bold) : (choice.italic ? Italic : Normal));
     sizeBox->setValue(choice.pointSize);
     underlineBox->setChecked(choice.underline);
     colourBox->setCurrentIndex(choice.colour ? std::max(colourBox->findData(*choice.colour), 0) : 0);
@@ -138,8 +138,8 @@ FontChoice FontChooser::Result() const
     if (choice.family.isEmpty())
         choice.family = initialFamily_;
     const int style = styleList->currentRow();
-    choice.bold = style == Gras || style == GrasItalique;
-    choice.italic = style == Italique || style == GrasItalique;
+    choice.bold = style == Bold || style == BoldItalic;
+    choice.italic = style == Italic || style == BoldItalic;
     choice.pointSize = sizeBox->value();
     choice.underline = underlineBox->isChecked();
     if (colourBox->currentIndex() > 0)

@@ -50,9 +50,9 @@ HelpWindow::HelpWindow(const HelpBook &book, QWidget *parent)
     auto *showButton = new QPushButton(QStringLiteral("&Afficher"), this);
     auto *searchTab = new QWidget(this);
     auto *searchLayout = new QVBoxLayout(searchTab);
-    auto *invite = new QLabel(QStringLiteral("&Tapez le ou les mots recherchés :"), searchTab);
-    invite->setBuddy(searchField);
-    searchLayout->addWidget(invite);
+    auto *searchPrompt = new QLabel(QStringLiteral("&Tapez le ou les mots recherchés :"), searchTab);
+    searchPrompt->setBuddy(searchField);
+    searchLayout->addWidget(searchPrompt);
     searchLayout->addWidget(searchField);
     searchLayout->addWidget(new QLabel(QStringLiteral("Pages trouvées :"), searchTab));
     searchLayout->addWidget(resultList, 1);

@@ -33,15 +33,15 @@ Messages::Choice threeButtonWarning(QWidget *owner, const QString &text, const B
     QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, owner);
     QPushButton *firstButton = box.addButton(first.text, first.role);
     QPushButton *secondButton = box.addButton(second.text, second.role);
-    QPushButton *annuler = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
+    QPushButton *cancelButton = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(firstButton);
-    box.setEscapeButton(annuler);
+    box.setEscapeButton(cancelButton);
     runBox(box);
     if (box.clickedButton() == firstButton)
         return Messages::Choice::First;
     if (box.clickedButton() == secondButton)
         return Messages::Choice::Second;
-    return Messages::Choice::Annuler;
+    return Messages::Choice::Cancel;
 }
 } // namespace
 
@@ -64,11 +64,11 @@ Messages::Answer QtMessages::warningYesNoCancel(const QString &text)
 {
     switch (threeButtonWarning(owner(), text, {QStringLiteral("&Oui"), QMessageBox::YesRole},
                                {QStringLiteral("&Non"), QMessageBox::NoRole})) {
-    case Choice::First: return Answer::Oui;
-    case Choice::Second: return Answer::Non;
-    case Choice::Annuler: break;
+    case Choice::First: return Answer::Yes;
+    case Choice::Second: return Answer::No;
+    case Choice::Cancel: break;
     }
-    return Answer::Annuler;
+    return Answer::Cancel;
 }
 
 bool QtMessages::warningOkCancel(const QString &text)
@@ -80,9 +80,9 @@ bool QtMessages::warningAcceptCancel(const QString &text, const QString &acceptB
 {
     QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, owner());
     QPushButton *ok = box.addButton(acceptButton, QMessageBox::AcceptRole);
-    QPushButton *annuler = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
+    QPushButton *cancelButton = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(ok);
-    box.setEscapeButton(annuler);
+    box.setEscapeButton(cancelButton);
     runBox(box);
     return box.clickedButton() == ok;
 }

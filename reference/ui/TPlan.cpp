@@ -5,26 +5,26 @@
 #include <QVBoxLayout>
 
 TPlan::TPlan(Messages &messages, QWidget *parent)
-    : TPlan(std::make_unique<PlanEditor>(messages), parent)
+    : TPlan(std::make_unique<ChartEditor>(messages), parent)
 {
 }
 
-TPlan::TPlan(std::unique_ptr<PlanEditor> editor, QWidget *parent)
+TPlan::TPlan(std::unique_ptr<ChartEditor> editor, QWidget *parent)
     : ListEditorDialog(*editor, QStringLiteral("Plan comptable"), QStringLiteral("Compte"),
                        QStringLiteral("Libellé"), parent),
       editor_(std::move(editor))
 {
-    pointableBox = new QCheckBox(QStringLiteral("Pointable"), this);
-    footer()->addWidget(pointableBox);
-    setTabOrder(entryList, pointableBox);
+    checkOffBox = new QCheckBox(QStringLiteral("Pointable"), this);
+    footer()->addWidget(checkOffBox);
+    setTabOrder(entryList, checkOffBox);
 }
 
 void TPlan::readExtra()
 {
-    editor_->pointableBox = pointableBox->isChecked();
+    editor_->checkOffBox = checkOffBox->isChecked();
 }
 
 void TPlan::showExtra()
 {
-    pointableBox->setChecked(editor_->pointableBox);
+    checkOffBox->setChecked(editor_->checkOffBox);
 }

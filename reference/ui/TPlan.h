@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/PlanEditor.h"
+#include "reference/ChartEditor.h"
 #include "reference/ui/ListEditorDialog.h"
 
 #include <memory>
@@ -13,9 +13,9 @@ class TPlan final : public ListEditorDialog {
 public:
     TPlan(Messages &messages, QWidget *parent = nullptr);
 
-    const PlanEditor &editor() const { return *editor_; }
+    const ChartEditor &editor() const { return *editor_; }
 
-    QCheckBox *pointableBox; // "Pointable"
+    QCheckBox *checkOffBox; // "Pointable"
 
 protected:
     void readExtra() override;
@@ -23,7 +23,7 @@ protected:
 
 private:
     // The editor exists before the window is built around it.
-    TPlan(std::unique_ptr<PlanEditor> editor, QWidget *parent);
+    TPlan(std::unique_ptr<ChartEditor> editor, QWidget *parent);
 
-    std::unique_ptr<PlanEditor> editor_;
+    std::unique_ptr<ChartEditor> editor_;
 };

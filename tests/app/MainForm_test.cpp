@@ -263,7 +263,7 @@ TEST_F(MainFormTest, APictureNamedLikeALedgerIsNeverWrittenOver)
     modifiedDocument(QStringLiteral("compta.jnl"));
     fiche.ledger.Lignes.append("2002040" "01/04/2002");
 
-    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    fake.messages.yesNoCancel = {Messages::Answer::No};
     fake.fileDialogs.openAnswers = {image};
     form.open();
     EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Le fichier %1 n'est pas un dossier Tavelin").arg(image));
@@ -271,7 +271,7 @@ TEST_F(MainFormTest, APictureNamedLikeALedgerIsNeverWrittenOver)
     EXPECT_EQ(form.title(), QStringLiteral("Tavelin - [compta.jnl]"));
 
     // Oui to the next prompt writes the dossier that is open, not the picture.
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     EXPECT_TRUE(form.FormCloseQuery());
     EXPECT_EQ(readBytes(image), picture);
     EXPECT_NE(readBytes(dir.file(QStringLiteral("compta.jnl"))).find("200204001/04/2002\r\n"), std::string::npos);
@@ -300,13 +300,13 @@ TEST_F(MainFormTest, NouveauAnswers)
     modifiedDocument(QStringLiteral("compta.jnl"));
     const std::string before = readBytes(dir.file(QStringLiteral("compta.jnl")));
 
-    fake.messages.yesNoCancel = {Messages::Answer::Annuler};
+    fake.messages.yesNoCancel = {Messages::Answer::Cancel};
     form.Nouveau();
     EXPECT_EQ(fake.fiscalYear.calls, 0);
     EXPECT_EQ(form.FichierCourant, dir.file(QStringLiteral("compta.jnl")));
     EXPECT_EQ(fiche.ledger.Lignes.size(), 13u);
 
-    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    fake.messages.yesNoCancel = {Messages::Answer::No};
     form.Nouveau();
     EXPECT_EQ(fake.fiscalYear.calls, 1);
     EXPECT_TRUE(form.FichierCourant.isEmpty());
@@ -319,7 +319,7 @@ TEST_F(MainFormTest, NouveauOuiSavesTheNamedDocumentFirst)
 {
     modifiedDocument(QStringLiteral("compta.jnl"));
     fiche.ledger.Lignes.append("2002040" "01/04/2002");
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     form.Nouveau();
     EXPECT_NE(readBytes(dir.file(QStringLiteral("compta.jnl"))).find("200204001/04/2002\r\n"), std::string::npos);
     EXPECT_EQ(fake.fiscalYear.calls, 1);
@@ -329,12 +329,12 @@ TEST_F(MainFormTest, NouveauOuiSavesTheNamedDocumentFirst)
 TEST_F(MainFormTest, NouveauOuiOnAnUnnamedDocumentGoesThroughTheSaveDialog)
 {
     form.Nouveau(); // unnamed and modified
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     form.Nouveau(); // save dialog cancelled: the command stops
     EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1u);
     EXPECT_EQ(fake.fiscalYear.calls, 1);
 
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("nouveau"))};
     form.Nouveau();
     EXPECT_TRUE(exists(QStringLiteral("nouveau.jnl")));
@@ -345,7 +345,7 @@ TEST_F(MainFormTest, NouveauStopsWhenTheSaveFails)
 {
     modifiedDocument(QStringLiteral("compta.jnl"));
     form.FichierCourant = dir.file(QStringLiteral("absent/compta.jnl"));
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     form.Nouveau();
     EXPECT_EQ(fake.fiscalYear.calls, 0);
     EXPECT_TRUE(fiche.ledger.Modifie);
@@ -356,11 +356,11 @@ TEST_F(MainFormTest, NouveauStopsWhenTheSaveFails)
 TEST_F(MainFormTest, OuvrirAnswers)
 {
     modifiedDocument(QStringLiteral("compta.jnl"));
-    fake.messages.yesNoCancel = {Messages::Answer::Annuler};
+    fake.messages.yesNoCancel = {Messages::Answer::Cancel};
     form.open();
     EXPECT_EQ(fake.fileDialogs.openRequests.size(), 1u); // only the first open
 
-    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    fake.messages.yesNoCancel = {Messages::Answer::No};
     form.open();
     EXPECT_EQ(fake.fileDialogs.openRequests.size(), 2u);
     EXPECT_TRUE(fiche.ledger.Modifie); // the open dialog was cancelled: the document stays as it was
@@ -369,12 +369,12 @@ TEST_F(MainFormTest, OuvrirAnswers)
 TEST_F(MainFormTest, OuvrirOuiSavesBeforeTheOpenDialog)
 {
     form.Nouveau();
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     form.open(); // the save dialog is cancelled: no open dialog
     EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1u);
     EXPECT_TRUE(fake.fileDialogs.openRequests.empty());
 
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("avant"))};
     form.open();
     EXPECT_TRUE(exists(QStringLiteral("avant.jnl")));
@@ -556,13 +556,13 @@ TEST_F(MainFormTest, SaveWritesBackTheFileThatIsOpenWhateverDotsItsNameHolds)
 TEST_F(MainFormTest, ClosingAnswers)
 {
     modifiedDocument(QStringLiteral("compta.jnl"));
-    fake.messages.yesNoCancel = {Messages::Answer::Annuler};
+    fake.messages.yesNoCancel = {Messages::Answer::Cancel};
     EXPECT_FALSE(form.FormCloseQuery());
-    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    fake.messages.yesNoCancel = {Messages::Answer::No};
     EXPECT_TRUE(form.FormCloseQuery());
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("compta.jnl"))), kLedger);
     fiche.ledger.Lignes.append("2002060" "03/06/2002");
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     EXPECT_TRUE(form.FormCloseQuery());
     EXPECT_NE(readBytes(dir.file(QStringLiteral("compta.jnl"))).find("200206003/06/2002\r\n"), std::string::npos);
 }
@@ -570,18 +570,18 @@ TEST_F(MainFormTest, ClosingAnswers)
 TEST_F(MainFormTest, ClosingKeepsTheWorkWhenTheSaveIsCancelledOrFails)
 {
     form.Nouveau(); // never saved
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     EXPECT_FALSE(form.FormCloseQuery());
     EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1u);
 
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("absent/compta"))};
     EXPECT_FALSE(form.FormCloseQuery());
     EXPECT_TRUE(fiche.ledger.Modifie);
     // The failed name is not kept: the next save asks for a name again.
     EXPECT_TRUE(form.FichierCourant.isEmpty());
 
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     fake.fileDialogs.saveAnswers = {dir.file(QStringLiteral("compta"))};
     EXPECT_TRUE(form.FormCloseQuery());
     EXPECT_TRUE(exists(QStringLiteral("compta.jnl")));

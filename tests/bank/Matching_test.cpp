@@ -45,7 +45,7 @@ TEST_P(MatchingRules, PickTheEntryOfEachLine)
     }
 }
 
-const LineStatus P = LineStatus::Pointee, D = LineStatus::DejaPointee, S = LineStatus::ASaisir;
+const LineStatus P = LineStatus::CheckedOff, D = LineStatus::AlreadyCheckedOff, S = LineStatus::ToEnter;
 
 INSTANTIATE_TEST_SUITE_P(
     Matching, MatchingRules,

@@ -97,14 +97,14 @@ protected:
     }
 };
 
-TEST_F(ReconciliationRun, PointerMarksTheEntriesFoundAndUndoTakesTheMarksOff)
+TEST_F(ReconciliationRun, CheckOffMarksTheEntriesFoundAndUndoTakesTheMarksOff)
 {
     bank::Reconciliation r(ledger, host);
     ASSERT_TRUE(r.open(dir.file(QStringLiteral("releve.cfo"))));
-    EXPECT_EQ(r.pointer(), 1);
+    EXPECT_EQ(r.checkOff(), 1);
     EXPECT_EQ(cell(0, 7), QStringLiteral("×"));
-    EXPECT_EQ(r.matching().lines[0].status, bank::LineStatus::DejaPointee);
-    r.undoPointer();
+    EXPECT_EQ(r.matching().lines[0].status, bank::LineStatus::AlreadyCheckedOff);
+    r.undoCheckOff();
     EXPECT_EQ(cell(0, 7), QString());
     EXPECT_EQ(host.changes, 2);
 }
@@ -139,7 +139,7 @@ TEST_F(ReconciliationRun, AProposalConfirmedIsPostedAgainstTheBankAccount)
     EXPECT_EQ(counterpartRow, (QStringList{"15/03/2024", "627000", "FRAIS TENUE DE COMPTE", "BQ", "8,50", ""}));
     EXPECT_EQ(host.used, (QStringList{"512000", "627000", "BQ"}));
     // The entry posted is found on the statement at once.
-    EXPECT_EQ(r.matching().lines[1].status, bank::LineStatus::Pointee);
+    EXPECT_EQ(r.matching().lines[1].status, bank::LineStatus::CheckedOff);
 }
 
 TEST_F(ReconciliationRun, TheStatementExplainsTheDifference)

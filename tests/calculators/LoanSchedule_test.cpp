@@ -8,9 +8,9 @@ namespace {
 
 const QDate today(2002, 3, 15);
 
-ScheduleFields fields(const char *montant, const char *taux, int duree, const char *mensualite = "")
+ScheduleFields fields(const char *amount, const char *rate, int duration, const char *payment = "")
 {
-    return {QString::fromUtf8(montant), QString::fromUtf8(taux), duree, QString::fromUtf8(mensualite)};
+    return {QString::fromUtf8(amount), QString::fromUtf8(rate), duration, QString::fromUtf8(payment)};
 }
 
 Calculation computed(const ScheduleFields &f, QDate date = today)
@@ -32,8 +32,8 @@ QString refusal(const ScheduleFields &f)
 TEST(LoanSchedule, ConstantPaymentOfTwelveMonths)
 {
     const Calculation c = computed(fields("10000", "6", 12));
-    EXPECT_NEAR(c.mensualite, 860.66, 0.005);
-    EXPECT_EQ(c.duree, 12);
+    EXPECT_NEAR(c.payment, 860.66, 0.005);
+    EXPECT_EQ(c.duration, 12);
     const QStringList rows = scheduleRows(c.schedule);
     ASSERT_EQ(rows.size(), 14);
     EXPECT_EQ(rows[0], "1|15/04/2002|810,66|50,00|9189,34");
@@ -47,8 +47,8 @@ TEST(LoanSchedule, GivenPaymentYieldsTheDuration)
 {
     // 860,66 a month repays 10000 at 6 % in twelve months, whatever the duration field said.
     const Calculation c = computed(fields("10000", "6", 60, "860,66"));
-    EXPECT_EQ(c.mensualite, 860.66);
-    EXPECT_EQ(c.duree, 12);
+    EXPECT_EQ(c.payment, 860.66);
+    EXPECT_EQ(c.duration, 12);
     EXPECT_EQ(c.schedule.rows.size(), 12u);
 }
 
@@ -82,7 +82,7 @@ TEST(LoanSchedule, StopsAfter292MonthsWithTheRestOwed)
 {
     // 9,44 a month barely covers the interest of 10000 at 1 %.
     const Calculation c = computed(fields("10000", "1", 24, "9,44"));
-    EXPECT_EQ(c.duree, 292);
+    EXPECT_EQ(c.duration, 292);
     ASSERT_EQ(c.schedule.rows.size(), 292u);
     EXPECT_EQ(c.schedule.totalsRow(), 294);
     const QStringList rows = scheduleRows(c.schedule);
@@ -94,7 +94,7 @@ TEST(LoanSchedule, SmallRestEndsTheSchedule)
 {
     // 100,50 at 1 % with 100 a month: 0,58 is left after the first payment.
     const Calculation c = computed(fields("100,5", "1", 24, "100"));
-    EXPECT_EQ(c.duree, 1);
+    EXPECT_EQ(c.duration, 1);
     EXPECT_EQ(scheduleRows(c.schedule), (QStringList{"1|15/04/2002|99,92|0,08|0,58", "||||", "|Totaux|99,92|0,08|100,00"}));
 }
 

@@ -8,9 +8,9 @@ namespace {
 
 const QDate today(2002, 11, 15);
 
-ScheduleFields fields(const char *apport, const char *taux, int duree, const char *mensualite)
+ScheduleFields fields(const char *deposit, const char *rate, int duration, const char *payment)
 {
-    return {QString::fromUtf8(apport), QString::fromUtf8(taux), duree, QString::fromUtf8(mensualite)};
+    return {QString::fromUtf8(deposit), QString::fromUtf8(rate), duration, QString::fromUtf8(payment)};
 }
 
 Calculation computed(const ScheduleFields &f)
@@ -25,8 +25,8 @@ Calculation computed(const ScheduleFields &f)
 TEST(SavingsSchedule, CapitalGrowsMonthByMonth)
 {
     const Calculation c = computed(fields("1000", "12", 3, "100"));
-    EXPECT_EQ(c.mensualite, 100);
-    EXPECT_EQ(c.duree, 3);
+    EXPECT_EQ(c.payment, 100);
+    EXPECT_EQ(c.duration, 3);
     EXPECT_EQ(scheduleRows(c.schedule), (QStringList{
                                         "1|15/12/2002|1110,00|10,00|100,00",
                                         "2|15/01/2003|1221,10|11,10|100,00",
@@ -51,7 +51,7 @@ TEST(SavingsSchedule, NoMonthlyDepositNoTable)
 {
     for (const char *deposit : {"", "0"}) {
         const Calculation c = computed(fields("1000", "5", 12, deposit));
-        EXPECT_EQ(c.mensualite, 0);
+        EXPECT_EQ(c.payment, 0);
         EXPECT_TRUE(c.schedule.rows.empty());
         EXPECT_FALSE(c.schedule.totals);
         EXPECT_EQ(schedulegrid::lastRow(c.schedule), 0);
@@ -61,7 +61,7 @@ TEST(SavingsSchedule, NoMonthlyDepositNoTable)
 TEST(SavingsSchedule, NegativeDurationWritesZeroTotalsOnRowTwo)
 {
     const Calculation c = computed(fields("1000", "5", -3, "10"));
-    EXPECT_EQ(c.duree, -3);
+    EXPECT_EQ(c.duration, -3);
     EXPECT_EQ(scheduleRows(c.schedule), (QStringList{"||||", "|Totaux|0,00|0,00|0,00"}));
 }
 

@@ -33,8 +33,8 @@ TEST(TvaCommandLine, OnePeriodInOneOfItsThreeForms)
         EXPECT_EQ(parsed.invocation.has_value(), c.error.isEmpty()) << c.guards;
     }
     const cli::Invocation quarter = *cli::parseCommandLine({"tva", "a.jnl", "--trimestre=2002-4"}).invocation;
-    EXPECT_EQ(quarter.annee, 2002);
-    EXPECT_EQ(quarter.trimestre, 4);
+    EXPECT_EQ(quarter.year, 2002);
+    EXPECT_EQ(quarter.quarter, 4);
 }
 
 TEST(CliTva, TheEightLinesOfTheMonthThenTheExitCodes)

@@ -29,15 +29,15 @@ TEST(CommandLine, MonthCommandsTakeAFileAndAMonth)
     ASSERT_TRUE(p.invocation);
     EXPECT_EQ(p.invocation->command, Command::Journal);
     EXPECT_EQ(p.invocation->file, "compta.jnl");
-    EXPECT_EQ(p.invocation->annee, 2002);
-    EXPECT_EQ(p.invocation->mois, 3);
+    EXPECT_EQ(p.invocation->year, 2002);
+    EXPECT_EQ(p.invocation->month, 3);
     EXPECT_EQ(p.invocation->filter, QStringLiteral("VE"));
 
     const ParsedCommandLine q = parse({"grand-livre", "--compte=411", "a.jnl", "200212"});
     ASSERT_TRUE(q.invocation);
-    EXPECT_EQ(q.invocation->command, Command::GrandLivre);
+    EXPECT_EQ(q.invocation->command, Command::GeneralLedger);
     EXPECT_EQ(q.invocation->filter, QStringLiteral("411"));
-    EXPECT_EQ(q.invocation->mois, 12);
+    EXPECT_EQ(q.invocation->month, 12);
 
     const ParsedCommandLine r = parse({"journal-general", "a.jnl", "200201"});
     ASSERT_TRUE(r.invocation);
@@ -48,14 +48,14 @@ TEST(CommandLine, PeriodCommandsTakeOptionalDates)
 {
     const ParsedCommandLine p = parse({"balance", "a.jnl", "--du", "01/03/2002", "--au=31/03/2002"});
     ASSERT_TRUE(p.invocation);
-    EXPECT_EQ(p.invocation->du, QDate(2002, 3, 1));
-    EXPECT_EQ(p.invocation->au, QDate(2002, 3, 31));
+    EXPECT_EQ(p.invocation->from, QDate(2002, 3, 1));
+    EXPECT_EQ(p.invocation->to, QDate(2002, 3, 31));
 
     const ParsedCommandLine q = parse({"resultat", "a.jnl"});
     ASSERT_TRUE(q.invocation);
-    EXPECT_EQ(q.invocation->command, Command::Resultat);
-    EXPECT_FALSE(q.invocation->du.has_value());
-    EXPECT_FALSE(q.invocation->au.has_value());
+    EXPECT_EQ(q.invocation->command, Command::IncomeStatement);
+    EXPECT_FALSE(q.invocation->from.has_value());
+    EXPECT_FALSE(q.invocation->to.has_value());
 }
 
 TEST(CommandLine, TheBalanceTakesItsOrder)
@@ -67,8 +67,8 @@ TEST(CommandLine, TheBalanceTakesItsOrder)
     const ParsedCommandLine q = parse({"balance", "a.jnl", "--classes", "--du", "01/03/2002"});
     ASSERT_TRUE(q.invocation);
     EXPECT_TRUE(q.invocation->classSubtotals);
-    EXPECT_EQ(q.invocation->du, QDate(2002, 3, 1));
-    EXPECT_EQ(parse({"bilan", "a.jnl", "--au=30/06/2002"}).invocation->command, Command::Bilan);
+    EXPECT_EQ(q.invocation->from, QDate(2002, 3, 1));
+    EXPECT_EQ(parse({"bilan", "a.jnl", "--au=30/06/2002"}).invocation->command, Command::BalanceSheet);
 }
 
 TEST(CommandLine, HelpAndVersionWinOverEverythingElse)
@@ -129,14 +129,14 @@ TEST(ExchangeCommandLine, ExporterTakesAMonthAndAnOutputOrNeither)
 {
     ParsedCommandLine p = parse({"exporter", "compta.jnl"});
     ASSERT_TRUE(p.invocation);
-    EXPECT_EQ(p.invocation->command, Command::Exporter);
-    EXPECT_EQ(p.invocation->annee, 0);
+    EXPECT_EQ(p.invocation->command, Command::Export);
+    EXPECT_EQ(p.invocation->year, 0);
     EXPECT_FALSE(p.invocation->output);
 
     p = parse({"exporter", "compta.jnl", "--mois", "200203", "--sortie=mars.txt"});
     ASSERT_TRUE(p.invocation);
-    EXPECT_EQ(p.invocation->annee, 2002);
-    EXPECT_EQ(p.invocation->mois, 3);
+    EXPECT_EQ(p.invocation->year, 2002);
+    EXPECT_EQ(p.invocation->month, 3);
     EXPECT_EQ(p.invocation->output, QStringLiteral("mars.txt"));
 }
 
@@ -144,17 +144,17 @@ TEST(ExchangeCommandLine, ImporterClotureAndRechercherTakeWhatTheyNeed)
 {
     ParsedCommandLine p = parse({"importer", "compta.jnl", "releve.txt"});
     ASSERT_TRUE(p.invocation);
-    EXPECT_EQ(p.invocation->command, Command::Importer);
+    EXPECT_EQ(p.invocation->command, Command::Import);
     EXPECT_EQ(p.invocation->argument, QStringLiteral("releve.txt"));
 
     p = parse({"cloture", "compta.jnl", "--sortie", "ANouveau.Txt"});
     ASSERT_TRUE(p.invocation);
-    EXPECT_EQ(p.invocation->command, Command::Cloture);
+    EXPECT_EQ(p.invocation->command, Command::CloseYear);
     EXPECT_EQ(p.invocation->output, QStringLiteral("ANouveau.Txt"));
 
     p = parse({"rechercher", "compta.jnl", "--", "-12,50"});
     ASSERT_TRUE(p.invocation);
-    EXPECT_EQ(p.invocation->command, Command::Rechercher);
+    EXPECT_EQ(p.invocation->command, Command::Search);
     EXPECT_EQ(p.invocation->argument, QStringLiteral("-12,50"));
 }
 
@@ -186,7 +186,7 @@ TEST(CommandLine, RapprocherTakesAStatementAnAccountAndTheSaveFlag)
 {
     const ParsedCommandLine p = parse({"rapprocher", "compta.jnl", "releve.ofx", "--compte", "512100", "--enregistrer"});
     ASSERT_TRUE(p.invocation);
-    EXPECT_EQ(p.invocation->command, Command::Rapprocher);
+    EXPECT_EQ(p.invocation->command, Command::Reconcile);
     EXPECT_EQ(p.invocation->argument, "releve.ofx");
     EXPECT_EQ(p.invocation->filter, QStringLiteral("512100"));
     EXPECT_TRUE(p.invocation->save);
@@ -202,8 +202,8 @@ TEST(YearEndCommandLine, ValiderFecAndTheFinalClosingTakeWhatTheyNeed)
 {
     ParsedCommandLine p = parse({"valider", "compta.jnl", "--jusqu-au", "31/03/2002"});
     ASSERT_TRUE(p.invocation);
-    EXPECT_EQ(p.invocation->command, Command::Valider);
-    EXPECT_EQ(p.invocation->jusquAu, QDate(2002, 3, 31));
+    EXPECT_EQ(p.invocation->command, Command::Validate);
+    EXPECT_EQ(p.invocation->upTo, QDate(2002, 3, 31));
 
     p = parse({"fec", "compta.jnl", "--siren=732829320", "--sortie", "controle"});
     ASSERT_TRUE(p.invocation);

@@ -14,12 +14,12 @@ namespace {
 const std::string kHeader = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
 
 struct Cells {
-    std::string date{}, account{}, label = "Libellé", journal = "VE", piece = "P1", debit{}, credit{}, mark{};
+    std::string date{}, account{}, label = "Libellé", journal = "VE", voucher = "P1", debit{}, credit{}, mark{};
 };
 
 std::string entry(const std::string &key, const Cells &c)
 {
-    const std::string cells[8] = {c.date, c.account, c.label, c.journal, c.piece, c.debit, c.credit, c.mark};
+    const std::string cells[8] = {c.date, c.account, c.label, c.journal, c.voucher, c.debit, c.credit, c.mark};
     std::string out;
     for (int i = 0; i < 8; ++i)
         out += key + char('0' + i) + cells[i] + "\r\n";

@@ -46,7 +46,7 @@ ino_t inodeOf(const QString &path)
 TEST(MessageBook, TheFileStandsBesideTheLedgerWithItsNameCutAtTheFirstDot)
 {
     const struct {
-        const char *nomFichier;
+        const char *ledgerFile;
         const char *book;
     } cases[] = {
         {"/home/marie/compta.jnl", "/home/marie/compta.oms"},
@@ -57,7 +57,7 @@ TEST(MessageBook, TheFileStandsBesideTheLedgerWithItsNameCutAtTheFirstDot)
         {"", ".oms"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(MessageBook::fileFor(QString::fromUtf8(c.nomFichier)), QString::fromUtf8(c.book)) << c.nomFichier;
+        EXPECT_EQ(MessageBook::fileFor(QString::fromUtf8(c.ledgerFile)), QString::fromUtf8(c.book)) << c.ledgerFile;
 }
 
 TEST(MessageBook, AMessageIsEightTabSeparatedFields)
@@ -161,12 +161,12 @@ TEST(MessageBook, PagingStopsAtBothEnds)
 {
     QTemporaryDir dir;
     MessageBook book = loaded(dir.filePath(QStringLiteral("c.oms")), "un\r\ndeux\r\ntrois\r\n");
-    book.suivant();
+    book.next();
     EXPECT_EQ(book.index(), 2);
-    book.precedent();
-    book.precedent();
+    book.previous();
+    book.previous();
     EXPECT_EQ(book.index(), 0);
-    book.precedent();
+    book.previous();
     EXPECT_EQ(book.index(), 0);
     EXPECT_EQ(book.current().fields[0], "un");
 }
@@ -176,26 +176,26 @@ TEST(MessageBook, PlusAndMinus)
     QTemporaryDir dir;
     MessageBook book = loaded(dir.filePath(QStringLiteral("c.oms")), "un\r\ndeux\r\ntrois\r\n");
 
-    book.ajoute();
+    book.add();
     EXPECT_EQ(book.count(), 4);
     EXPECT_EQ(book.index(), 3);
     expectShown(book.current(), {"", "", "", "", "", "", ""});
 
     // "-" on the last message shows the new last one.
-    book.supprime();
+    book.remove();
     EXPECT_EQ(book.count(), 3);
     EXPECT_EQ(book.index(), 2);
     EXPECT_EQ(book.current().fields[0], "trois");
 
     // "-" in the middle shows the message that took its place.
-    book.precedent();
-    book.supprime();
+    book.previous();
+    book.remove();
     EXPECT_EQ(book.lines(), (QStringList{"un", "trois"}));
     EXPECT_EQ(book.index(), 1);
 
     // Deleting the only message leaves a blank one.
-    book.supprime();
-    book.supprime();
+    book.remove();
+    book.remove();
     EXPECT_EQ(book.lines(), QStringList{" "});
     EXPECT_EQ(book.index(), 0);
 }
@@ -210,7 +210,7 @@ TEST(MessageBook, AnUnchangedFileIsLeftAlone)
     EXPECT_EQ(book.Sauve(path), "");
     EXPECT_EQ(inodeOf(path), before);
 
-    book.ajoute();
+    book.add();
     EXPECT_EQ(book.Sauve(path), "");
     EXPECT_NE(inodeOf(path), before);
     EXPECT_EQ(readBytes(path), "\t\t\t\t\t\t\tFFFFF\r\n \r\n");

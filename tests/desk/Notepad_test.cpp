@@ -9,7 +9,7 @@
 TEST(Notepad, TheNotesFileStandsInTheStartUpFolderBehindOneSeparator)
 {
     const struct {
-        const char *repDepart;
+        const char *startFolder;
         const char *path;
     } cases[] = {
         {"/home/marie/compta", "/home/marie/compta/Tavelin.nte"},
@@ -18,7 +18,7 @@ TEST(Notepad, TheNotesFileStandsInTheStartUpFolderBehindOneSeparator)
         {"//srv//partage", "/srv/partage/Tavelin.nte"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(notepad::path(QString::fromUtf8(c.repDepart)), QString::fromUtf8(c.path)) << c.repDepart;
+        EXPECT_EQ(notepad::path(QString::fromUtf8(c.startFolder)), QString::fromUtf8(c.path)) << c.startFolder;
 }
 
 TEST(Notepad, ALineOfTheNotesIsALineOfThePage)

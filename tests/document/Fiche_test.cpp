@@ -331,7 +331,7 @@ TEST_F(FicheTest, AFileThatIsNoLedgerIsRefusedAndTheDocumentKeepsWhatItHad)
     fiche.ledger.Lignes.append("2002040" "01/04/2002");
     fiche.SetSauve();
     fiche.Suivant();
-    const int mois = fiche.ledger.Mois;
+    const int month = fiche.ledger.Mois;
     const std::vector<std::string> before = lines();
     for (const std::string &bytes : refused) {
         fake.messages.shown.clear();
@@ -342,7 +342,7 @@ TEST_F(FicheTest, AFileThatIsNoLedgerIsRefusedAndTheDocumentKeepsWhatItHad)
         EXPECT_EQ(fiche.ledger.NomFichier, open);
         EXPECT_EQ(fiche.Caption, QStringLiteral("compta.jnl"));
         EXPECT_TRUE(fiche.ledger.Modifie);
-        EXPECT_EQ(fiche.ledger.Mois, mois);
+        EXPECT_EQ(fiche.ledger.Mois, month);
         EXPECT_EQ(readBytes(path), bytes);
     }
 }

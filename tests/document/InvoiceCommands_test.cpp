@@ -11,10 +11,11 @@
 
 namespace {
 
-Invoice sale(const QString &date, const QString &label, const QString &ttc, const QString &ht, const QString &tva)
+Invoice sale(const QString &date, const QString &label, const QString &withTax, const QString &beforeTax,
+             const QString &vatAmount)
 {
-    return invoiceOf(date, QStringLiteral("411000"), QStringLiteral("706000"), QStringLiteral("445700"), label, ttc,
-                     ht, tva);
+    return invoiceOf(date, QStringLiteral("411000"), QStringLiteral("706000"), QStringLiteral("445700"), label, withTax,
+                     beforeTax, vatAmount);
 }
 
 // A 2002 dossier on March, which holds one entry, with its chart.

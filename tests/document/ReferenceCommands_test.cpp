@@ -3,7 +3,7 @@
 #include "Unprivileged.h"
 
 #include "reference/JournalEditor.h"
-#include "reference/PlanEditor.h"
+#include "reference/ChartEditor.h"
 #include "reference/SocieteForm.h"
 #include "document/Fiche.h"
 #include "document/ReferenceCommands.h"
@@ -36,7 +36,7 @@ struct ReferenceCommandsTest : ::testing::Test {
     }
     void addAccount(const QString &line)
     {
-        PlanEditor editor(fake.messages);
+        ChartEditor editor(fake.messages);
         editor.Init(fiche.ledger.ref.ListePlc.lines() + QStringList{line});
         document::Plc(fiche, editor);
     }

@@ -102,10 +102,10 @@ TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
     EXPECT_EQ(fiche.views.balance.from, QDate(2002, 1, 1));
     EXPECT_EQ(fiche.views.balance.to, QDate(2002, 12, 31));
     EXPECT_EQ(fiche.views.balance.totalDebit.trimmed(), "180,00");
-    const int mois = fiche.ledger.Mois;
+    const int month = fiche.ledger.Mois;
     fiche.Premier();
     fiche.Suivant();
-    EXPECT_EQ(fiche.ledger.Mois, mois);
+    EXPECT_EQ(fiche.ledger.Mois, month);
 
     fiche.views.balance.from = QDate(2002, 4, 1);
     document::LitBalance(fiche);

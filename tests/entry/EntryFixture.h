@@ -29,17 +29,17 @@ protected:
     MonthGrid grid() { return MonthGrid(fiche.ledger, fiche.entry); }
     const QString &cell(int row, int col) const { return fiche.ledger.monthGrid.at(row, col); }
 
-    void fill(const QString &date, const QString &compte, const QString &libelle, const QString &debit,
+    void fill(const QString &date, const QString &account, const QString &label, const QString &debit,
               const QString &credit = {}, const QString &journal = QStringLiteral("VT"),
-              const QString &piece = {})
+              const QString &voucher = {})
     {
-        fiche.entry.panel = EntryPanel{date, compte, libelle, journal, piece, debit, credit};
+        fiche.entry.panel = EntryPanel{date, account, label, journal, voucher, debit, credit};
     }
 
-    bool post(const QString &date, const QString &compte, const QString &libelle, const QString &debit,
+    bool post(const QString &date, const QString &account, const QString &label, const QString &debit,
               const QString &credit = {})
     {
-        fill(date, compte, libelle, debit, credit);
+        fill(date, account, label, debit, credit);
         return line().post();
     }
 

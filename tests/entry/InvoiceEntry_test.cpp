@@ -32,14 +32,14 @@ struct InvoiceEntryTest : ::testing::Test {
         entry.shown[field] = text;
         entry.edited();
     }
-    void typeInvoice(const QString &date, const QString &label, const QString &ttc, const QString &ht,
-                     const QString &tva)
+    void typeInvoice(const QString &date, const QString &label, const QString &withTax, const QString &beforeTax,
+                     const QString &vatAmount)
     {
         type(F::Date, date);
         type(F::Label, label);
-        type(F::WithTax, ttc);
-        type(F::BeforeTax, ht);
-        type(F::VatAmount, tva);
+        type(F::WithTax, withTax);
+        type(F::BeforeTax, beforeTax);
+        type(F::VatAmount, vatAmount);
     }
     std::vector<Invoice> result() const
     {
@@ -100,7 +100,7 @@ TEST_F(InvoiceEntryTest, ClosingWithNothingTypedGivesNothing)
 {
     entry.newInvoice();
     entry.newInvoice();
-    EXPECT_TRUE(entry.Fermer());
+    EXPECT_TRUE(entry.close());
     EXPECT_TRUE(result().empty());
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
@@ -110,7 +110,7 @@ TEST_F(InvoiceEntryTest, TwoInvoicesComeBackInTheOrderTyped)
     typeInvoice("05/03/2002", "Dupont", "120", "100", "20");
     entry.newInvoice();
     typeInvoice("06/03/2002", "Durand", "60", "50", "10");
-    ASSERT_TRUE(entry.Fermer());
+    ASSERT_TRUE(entry.close());
     const std::vector<Invoice> invoices = result();
     ASSERT_EQ(invoices.size(), 2u);
     EXPECT_EQ(invoices[0][F::Label], "Dupont");
@@ -137,7 +137,7 @@ TEST_F(InvoiceEntryTest, PreviousAndNextStoreTheInvoiceShownAndStopAtTheEnds)
     EXPECT_EQ(entry.shown[F::Label], "Durand");
     entry.next();
     EXPECT_EQ(entry.position(), 1) << "no further than the last invoice";
-    ASSERT_TRUE(entry.Fermer());
+    ASSERT_TRUE(entry.close());
     EXPECT_EQ(labels(), (std::vector<QString>{"Dupont et fils", "Durand"}));
 }
 
@@ -157,7 +157,7 @@ TEST_F(InvoiceEntryTest, AnInvoiceEmptiedByTheUserIsDropped)
     typeInvoice("05/03/2002", "Dupont", "120", "100", "20");
     entry.newInvoice();
     typeInvoice("  /  /    ", "", "", "", "");
-    ASSERT_TRUE(entry.Fermer());
+    ASSERT_TRUE(entry.close());
     EXPECT_EQ(labels(), std::vector<QString>{"Dupont"});
 }
 
@@ -241,9 +241,9 @@ TEST_F(InvoiceEntryTest, AJournalLeftMustBeInTheList)
 TEST_F(InvoiceEntryTest, TheTotalWithTaxTakesDigitsAndSeparatorsOnly)
 {
     for (QChar c : QStringLiteral("0123456789,."))
-        EXPECT_TRUE(InvoiceEntry::ttcAccepts(c)) << c.toLatin1();
+        EXPECT_TRUE(InvoiceEntry::withTaxAccepts(c)) << c.toLatin1();
     for (QChar c : QStringLiteral("a-+ €e"))
-        EXPECT_FALSE(InvoiceEntry::ttcAccepts(c)) << int(c.unicode());
+        EXPECT_FALSE(InvoiceEntry::withTaxAccepts(c)) << int(c.unicode());
 }
 
 TEST_F(InvoiceEntryTest, FermerRefusesWhatCannotBePostedAndShowsTheInvoice)
@@ -286,7 +286,7 @@ TEST_F(InvoiceEntryTest, FermerRefusesWhatCannotBePostedAndShowsTheInvoice)
         fake.messages.clear();
         e.focus.reset();
 
-        EXPECT_FALSE(e.Fermer()) << c.message.toStdString();
+        EXPECT_FALSE(e.close()) << c.message.toStdString();
         EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(c.message));
         EXPECT_EQ(e.position(), 1);
         EXPECT_EQ(e.shown[F::Label], "Durand") << "the faulty invoice is shown";
@@ -298,7 +298,7 @@ TEST_F(InvoiceEntryTest, FermerRefusesWhatCannotBePostedAndShowsTheInvoice)
 TEST_F(InvoiceEntryTest, AnInvoiceWithoutAnyAmountIsRefused)
 {
     type(F::Label, QStringLiteral("Dupont"));
-    EXPECT_FALSE(entry.Fermer());
+    EXPECT_FALSE(entry.close());
     EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox("Facture 1 : aucun montant"));
     EXPECT_EQ(entry.focus, F::WithTax);
 }
@@ -311,10 +311,10 @@ TEST_F(InvoiceEntryTest, AnUnbalancedInvoiceIsPostedOnlyWhenTheUserSaysSo)
     entry.newInvoice();
     typeInvoice("06/03/2002", "Durand", "60", "50", "10");
 
-    for (Messages::Answer no : {Messages::Answer::Non, Messages::Answer::Annuler}) {
+    for (Messages::Answer no : {Messages::Answer::No, Messages::Answer::Cancel}) {
         fake.messages.clear();
         fake.messages.yesNoCancel = {no};
-        EXPECT_FALSE(entry.Fermer());
+        EXPECT_FALSE(entry.close());
         EXPECT_EQ(fake.messages.boxes,
                   (std::vector<FakeMessages::Shown>{{FakeMessages::Box::WarningYesNoCancel, question}}));
         EXPECT_EQ(entry.position(), 0);
@@ -322,25 +322,25 @@ TEST_F(InvoiceEntryTest, AnUnbalancedInvoiceIsPostedOnlyWhenTheUserSaysSo)
     }
 
     fake.messages.clear();
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
-    EXPECT_TRUE(entry.Fermer());
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
+    EXPECT_TRUE(entry.close());
     EXPECT_EQ(labels(), (std::vector<QString>{"Dupont", "Durand"}));
     EXPECT_EQ(result()[0][F::VatAmount], "10,00") << "posted as typed";
 
     fake.messages.clear();
-    EXPECT_TRUE(entry.Fermer()) << "asked once";
+    EXPECT_TRUE(entry.close()) << "asked once";
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     entry.previous();
     type(F::WithTax, QStringLiteral("130"));
     entry.next();
-    fake.messages.yesNoCancel = {Messages::Answer::Non};
-    EXPECT_FALSE(entry.Fermer()) << "changed since: asked again";
+    fake.messages.yesNoCancel = {Messages::Answer::No};
+    EXPECT_FALSE(entry.close()) << "changed since: asked again";
 }
 
 TEST_F(InvoiceEntryTest, EmptyTotalsCountAsZeroInTheBalance)
 {
     typeInvoice("05/03/2002", "Exonéré", "100", "100", "");
-    EXPECT_TRUE(entry.Fermer());
+    EXPECT_TRUE(entry.close());
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 

@@ -4,8 +4,8 @@
 
 // An invoice as the dialogs hand it over, on the "VE" journal.
 inline Invoice invoiceOf(const QString &date, const QString &counterparty, const QString &revenue,
-                         const QString &vat, const QString &label, const QString &ttc, const QString &ht,
-                         const QString &tva)
+                         const QString &vat, const QString &label, const QString &withTax, const QString &beforeTax,
+                         const QString &vatAmount)
 {
     Invoice i;
     i[InvoiceField::Date] = date;
@@ -14,8 +14,8 @@ inline Invoice invoiceOf(const QString &date, const QString &counterparty, const
     i[InvoiceField::Vat] = vat;
     i[InvoiceField::Journal] = QStringLiteral("VE");
     i[InvoiceField::Label] = label;
-    i[InvoiceField::WithTax] = ttc;
-    i[InvoiceField::BeforeTax] = ht;
-    i[InvoiceField::VatAmount] = tva;
+    i[InvoiceField::WithTax] = withTax;
+    i[InvoiceField::BeforeTax] = beforeTax;
+    i[InvoiceField::VatAmount] = vatAmount;
     return i;
 }

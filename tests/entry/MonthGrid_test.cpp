@@ -130,7 +130,7 @@ TEST_F(MonthGridOps, TheDeleteKeyAsksFirst)
 {
     threeLines();
     select(1);
-    fake.messages.yesNoCancel = {Messages::Answer::Non, Messages::Answer::Annuler, Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::No, Messages::Answer::Cancel, Messages::Answer::Yes};
     EXPECT_FALSE(grid().deleteAsked());
     EXPECT_FALSE(grid().deleteAsked());
     EXPECT_EQ(fiche.ledger.NbLignes, 3);

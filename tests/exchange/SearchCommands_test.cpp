@@ -21,7 +21,7 @@ struct SearchTest : ::testing::Test {
 
     void SetUp() override { openAt(ledger, kYear, 2002, 2); }
 
-    exchange::SearchOutcome rechercher(const QString &text)
+    exchange::SearchOutcome searchFor(const QString &text)
     {
         fake.searchPrompt.answers.push_back(text);
         return exchange::Rechercher(ledger, search);
@@ -42,7 +42,7 @@ using YM = forms::YearMonth;
 
 TEST_F(SearchTest, GivesTheMonthOfEachMatchInTurnThenSaysNothingIsLeft)
 {
-    EXPECT_EQ(rechercher(QStringLiteral("loyer")).month, (YM{2002, 1}));
+    EXPECT_EQ(searchFor(QStringLiteral("loyer")).month, (YM{2002, 1}));
     EXPECT_EQ(fake.searchPrompt.calls, 1);
     std::vector<YM> months;
     exchange::SearchOutcome outcome;
@@ -57,19 +57,19 @@ TEST_F(SearchTest, GivesTheMonthOfEachMatchInTurnThenSaysNothingIsLeft)
 TEST_F(SearchTest, GivesTheRowOfTheEntryFoundInItsMonth)
 {
     // One row in January, the second of March's two, April's only one.
-    std::vector<int> rows{rechercher(QStringLiteral("loyer")).row};
+    std::vector<int> rows{searchFor(QStringLiteral("loyer")).row};
     exchange::SearchOutcome outcome;
     while ((outcome = exchange::RContinuer(ledger, search)).month)
         rows.push_back(outcome.row);
     EXPECT_EQ(rows, (std::vector<int>{0, 1, 0}));
     // A line before the month's first date stands in its first row.
     ledger.Lignes.append("2002052avant toute date");
-    EXPECT_EQ(rechercher(QStringLiteral("avant toute")).row, 0);
+    EXPECT_EQ(searchFor(QStringLiteral("avant toute")).row, 0);
 }
 
 TEST_F(SearchTest, ACancelledPromptSearchesNothing)
 {
-    const exchange::SearchOutcome outcome = rechercher(QString());
+    const exchange::SearchOutcome outcome = searchFor(QString());
     EXPECT_FALSE(outcome.month);
     EXPECT_TRUE(outcome.message.isEmpty());
     EXPECT_EQ(exchange::RContinuer(ledger, search).message, QStringLiteral("Aucune écriture trouvée"));
@@ -77,13 +77,13 @@ TEST_F(SearchTest, ACancelledPromptSearchesNothing)
 
 TEST_F(SearchTest, AnAmountMustBeWrittenWithTheComma)
 {
-    EXPECT_EQ(rechercher(QStringLiteral("500.00")).message, QStringLiteral("Aucune écriture trouvée"));
-    EXPECT_EQ(rechercher(QStringLiteral("500,00")).month, (YM{2002, 1}));
+    EXPECT_EQ(searchFor(QStringLiteral("500.00")).message, QStringLiteral("Aucune écriture trouvée"));
+    EXPECT_EQ(searchFor(QStringLiteral("500,00")).month, (YM{2002, 1}));
 }
 
 TEST_F(SearchTest, AMatchInTheHeaderGivesNoMonthAndSaysNothing)
 {
-    const exchange::SearchOutcome outcome = rechercher(QStringLiteral("2002"));
+    const exchange::SearchOutcome outcome = searchFor(QStringLiteral("2002"));
     EXPECT_FALSE(outcome.month);
     EXPECT_TRUE(outcome.message.isEmpty());
     EXPECT_EQ(search.position(), 2u); // after the start date
@@ -93,14 +93,14 @@ TEST_F(SearchTest, EntriesKeyedOnScreenAreWrittenBackAndFound)
 {
     keyEntry(ledger, {QStringLiteral("07/02/2002"), QStringLiteral("401000"), QStringLiteral("Fournisseur"), {}, {}, {},
                       QStringLiteral("20,00"), {}});
-    EXPECT_EQ(rechercher(QStringLiteral("fournisseur")).month, (YM{2002, 2}));
+    EXPECT_EQ(searchFor(QStringLiteral("fournisseur")).month, (YM{2002, 2}));
     EXPECT_FALSE(ledger.MoisModifie);
     EXPECT_EQ(fake.busy.shown, 1);
 }
 
 TEST_F(SearchTest, ContinuingAfterChangingTheFoundMonthMissesNoMatch)
 {
-    show(rechercher(QStringLiteral("loyer")));
+    show(searchFor(QStringLiteral("loyer")));
     ledger.monthGrid.set(0, 2, QStringLiteral("Loyer de janvier"));
     ledger.MoisModifie = true;
     EXPECT_EQ(exchange::RContinuer(ledger, search).month, (YM{2002, 3}));

@@ -85,7 +85,7 @@ TEST(CodeList, ALineIsACodeFlagsAndALabel)
         EXPECT_EQ(list.flags(0), c.flags) << c.guards;
         EXPECT_EQ(list.label(0), c.label) << c.guards;
         EXPECT_EQ(list.isUsed(0), c.used) << c.guards;
-        EXPECT_EQ(list.isPointable(0), c.pointable) << c.guards;
+        EXPECT_EQ(list.takesCheckOff(0), c.pointable) << c.guards;
         list.markUsed(0);
         EXPECT_EQ(list[0], c.markedUsed) << c.guards;
     }

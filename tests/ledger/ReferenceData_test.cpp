@@ -57,11 +57,11 @@ TEST_F(ReferenceTest, FilesAreReadAndWrittenBackInTheirFormat)
     EXPECT_EQ(fiche.ledger.ref.journalItems, (QStringList{"", "AC", "BQ"}));
     EXPECT_EQ(fiche.ledger.NomFichier, "/tmp/compta.jnl");
     EXPECT_EQ(fiche.ledger.ref.CompteTvaAchat, "445660");
-    bool ouvrirAuto = false;
-    QString nom;
-    fiche.ledger.GetIni(ouvrirAuto, nom);
-    EXPECT_TRUE(ouvrirAuto);
-    EXPECT_EQ(nom, "/tmp/compta.jnl");
+    bool openAutomatically = false;
+    QString fileName;
+    fiche.ledger.GetIni(openAutomatically, fileName);
+    EXPECT_TRUE(openAutomatically);
+    EXPECT_EQ(fileName, "/tmp/compta.jnl");
 
     fiche.ledger.ref.PlanModifie = true;
     saveAll();

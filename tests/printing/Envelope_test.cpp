@@ -23,7 +23,7 @@ public:
         shown.append(text);
         callsBefore.push_back(printer_.calls.size());
     }
-    Answer warningYesNoCancel(const QString &) override { return Answer::Annuler; }
+    Answer warningYesNoCancel(const QString &) override { return Answer::Cancel; }
     bool warningOkCancel(const QString &) override { return false; }
 
 private:

@@ -18,7 +18,7 @@ using Call = RecordingPrinter::Call;
 
 namespace {
 
-const QString mars = QStringLiteral("Mars");
+const QString march = QStringLiteral("Mars");
 
 void fill(TextGrid &grid, int row, const std::vector<QString> &cells)
 {
@@ -53,7 +53,7 @@ TEST(ListingTest, EmptyJournalViewPrintsTheHeaderARuleAndZeroTotals)
     MonthViewPage journal(8);
     journal.grid.set(0, 0, QStringLiteral("Date")); // the title row is never printed
 
-    ASSERT_TRUE(printing::ImpJournal(printer, journal, mars, 2002));
+    ASSERT_TRUE(printing::ImpJournal(printer, journal, march, 2002));
 
     using Op = RecordingPrinter::Op;
     const auto right = [&](int edge, const QString &text, bool bold) { return edge - printer.widthOf(text, 8, bold); };
@@ -90,7 +90,7 @@ TEST(ListingTest, EmptyMonthOfTheEntryGridPrintsTheSame)
     TextGrid entryGrid(32, 8);
     fill(entryGrid, 0, entry(QStringLiteral("01/03/2002"), QStringLiteral("5,00"))); // beyond NbLignes
 
-    ASSERT_TRUE(printing::ImpJnl(printer, entryGrid, 0, mars, 2002));
+    ASSERT_TRUE(printing::ImpJnl(printer, entryGrid, 0, march, 2002));
 
     EXPECT_EQ(horizontalRules(printer.calls), (std::vector<Rule>{{391, 230, 4600}, {460, 230, 4600}}));
     EXPECT_EQ(placesOf(printer, QStringLiteral("0,00")).size(), 2u);
@@ -112,14 +112,14 @@ struct ColumnCase {
 std::vector<ColumnCase> columnCases()
 {
     static TextGrid entryGrid(32, 8);
-    static MonthViewPage journal(8), comptes(8), general(6);
+    static MonthViewPage journal(8), generalLedger(8), general(6);
     static BalancePage balance;
     const std::vector<QString> row{QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("Facture Dupont"),
                                    QStringLiteral("VE"),         QStringLiteral("F12"),    QStringLiteral("    1200,00"),
                                    QStringLiteral("  300,50"),   QStringLiteral("P")};
     fill(entryGrid, 0, row);
     fill(journal.grid, 1, row);
-    fill(comptes.grid, 1, row);
+    fill(generalLedger.grid, 1, row);
     fill(general.grid, 1,
          {QStringLiteral("05/03/2002"), QStringLiteral("411000"), QStringLiteral("Clients"), QStringLiteral("VE"),
           QStringLiteral("  1200,00"), QStringLiteral(" 300,50")});
@@ -136,14 +136,14 @@ std::vector<ColumnCase> columnCases()
                                                            {QStringLiteral("Pièce"), 130}};
     const std::vector<std::pair<QString, int>> entryRightTitles{{QStringLiteral("Débit"), 160}, {QStringLiteral("Crédit"), 190}};
     return {
-        {"ImpJnl", [](Printer &p) { return printing::ImpJnl(p, entryGrid, 1, mars, 2002); }, entryLeft, entryRight,
+        {"ImpJnl", [](Printer &p) { return printing::ImpJnl(p, entryGrid, 1, march, 2002); }, entryLeft, entryRight,
          entryTitles, entryRightTitles},
-        {"ImpJournal", [](Printer &p) { return printing::ImpJournal(p, journal, mars, 2002); }, entryLeft, entryRight,
+        {"ImpJournal", [](Printer &p) { return printing::ImpJournal(p, journal, march, 2002); }, entryLeft, entryRight,
          entryTitles, entryRightTitles},
-        {"ImpGL", [](Printer &p) { return printing::ImpGL(p, comptes, mars, 2002); }, entryLeft, entryRight, entryTitles,
+        {"ImpGL", [](Printer &p) { return printing::ImpGL(p, generalLedger, march, 2002); }, entryLeft, entryRight, entryTitles,
          entryRightTitles},
         {"ImpGeneral",
-         [](Printer &p) { return printing::ImpGeneral(p, general, mars, 2002); },
+         [](Printer &p) { return printing::ImpGeneral(p, general, march, 2002); },
          {{QStringLiteral("05/03/2002"), 0}, {QStringLiteral("411000"), 20}, {QStringLiteral("Clients"), 40},
           {QStringLiteral("VE"), 120}},
          entryRight,
@@ -215,9 +215,9 @@ TEST(ListingTest, CellsWiderThanTheirColumnAreCutAtItsEdge)
     for (int c = 0; c < 4; ++c)
         statement.grid.set(1, c, c % 2 == 0 ? longText : longAmount);
     const std::vector<std::pair<const char *, std::function<bool(Printer &)>>> prints{
-        {"ImpJnl", [&](Printer &p) { return printing::ImpJnl(p, entryGrid, 1, mars, 2002); }},
-        {"ImpJournal", [&](Printer &p) { return printing::ImpJournal(p, view, mars, 2002); }},
-        {"ImpGeneral", [&](Printer &p) { return printing::ImpGeneral(p, view, mars, 2002); }},
+        {"ImpJnl", [&](Printer &p) { return printing::ImpJnl(p, entryGrid, 1, march, 2002); }},
+        {"ImpJournal", [&](Printer &p) { return printing::ImpJournal(p, view, march, 2002); }},
+        {"ImpGeneral", [&](Printer &p) { return printing::ImpGeneral(p, view, march, 2002); }},
         {"ImpBalance", [&](Printer &p) { return printing::ImpBalance(p, balance); }},
         {"ImpResultat", [&](Printer &p) { return printing::ImpResultat(p, statement); }},
     };
@@ -251,24 +251,24 @@ TEST(ListingTest, CellsWiderThanTheirColumnAreCutAtItsEdge)
 
 TEST(ListingTest, TitlesNameTheMonthTheFilterOrTheDates)
 {
-    MonthViewPage journal(8), comptes(8), general(6);
-    comptes.filter = QStringLiteral("411000");
-    comptes.name = QStringLiteral("Clients");
+    MonthViewPage journal(8), generalLedger(8), general(6);
+    generalLedger.filter = QStringLiteral("411000");
+    generalLedger.name = QStringLiteral("Clients");
     general.filter = QStringLiteral("Tous");
     BalancePage balance;
     balance.from = QDate(2002, 1, 1);
     balance.to = QDate(2002, 12, 31);
     TextGrid entryGrid(32, 8);
-    const QString septembre = QStringLiteral("Septembre");
+    const QString september = QStringLiteral("Septembre");
 
     const std::vector<std::pair<std::function<bool(Printer &)>, QString>> cases{
-        {[&](Printer &p) { return printing::ImpJnl(p, entryGrid, 0, septembre, 2001); },
+        {[&](Printer &p) { return printing::ImpJnl(p, entryGrid, 0, september, 2001); },
          QStringLiteral("Journal de Septembre 2001")},
-        {[&](Printer &p) { return printing::ImpJournal(p, journal, septembre, 2001); },
+        {[&](Printer &p) { return printing::ImpJournal(p, journal, september, 2001); },
          QStringLiteral("Journal de Septembre 2001")},
-        {[&](Printer &p) { return printing::ImpGL(p, comptes, septembre, 2001); },
+        {[&](Printer &p) { return printing::ImpGL(p, generalLedger, september, 2001); },
          QStringLiteral("Grand Livre de Septembre 2001  Compte 411000  Clients")},
-        {[&](Printer &p) { return printing::ImpGeneral(p, general, septembre, 2001); },
+        {[&](Printer &p) { return printing::ImpGeneral(p, general, september, 2001); },
          QStringLiteral("Journal Général de Septembre 2001  Journal Tous  ")},
         {[&](Printer &p) { return printing::ImpBalance(p, balance); },
          QStringLiteral("Balance du 01/01/2002  au 31/12/2002")},
@@ -294,9 +294,9 @@ TEST_P(PageCapacityTest, RowsThatFillThePageLeaveTheRuleAndTotalsAloneOnTheNext)
 {
     const CapacityCase c = GetParam();
     RecordingPrinter printer(c.dpi, 203, c.heightMm);
-    const MonthViewPage comptes = viewOfOnes(c.rows);
+    const MonthViewPage generalLedger = viewOfOnes(c.rows);
 
-    ASSERT_TRUE(printing::ImpGL(printer, comptes, mars, 2002));
+    ASSERT_TRUE(printing::ImpGL(printer, generalLedger, march, 2002));
 
     const int dotsPerMm = printer.heightDots / c.heightMm;
     ASSERT_EQ(printer.count(RecordingPrinter::Op::NewPage), 1);
@@ -327,7 +327,7 @@ TEST_P(PageCapacityTest, OneRowMoreGoesOnTheNextPageAboveTheRuleAndTotals)
         fill(journal.grid, row, entry(row <= c.rows ? QStringLiteral("01/03/2002") : QStringLiteral("31/03/2002"),
                                       QStringLiteral("2,00")));
 
-    ASSERT_TRUE(printing::ImpJournal(printer, journal, mars, 2002));
+    ASSERT_TRUE(printing::ImpJournal(printer, journal, march, 2002));
 
     const int dotsPerMm = printer.heightDots / c.heightMm;
     ASSERT_EQ(printer.count(RecordingPrinter::Op::NewPage), 1);
@@ -357,7 +357,7 @@ TEST(ListingTest, NothingIsWrittenBelowThePrintableArea)
                                 Device{600, 40}}) {
         SCOPED_TRACE(std::to_string(device.dpi) + " dpi, " + std::to_string(device.heightMm) + " mm");
         RecordingPrinter printer(device.dpi, 203, device.heightMm);
-        ASSERT_TRUE(printing::ImpJournal(printer, viewOfOnes(120), mars, 2002));
+        ASSERT_TRUE(printing::ImpJournal(printer, viewOfOnes(120), march, 2002));
 
         int size = 0;
         for (const Call &call : printer.calls) {
@@ -380,7 +380,7 @@ TEST(ListingTest, NothingIsWrittenBelowThePrintableArea)
 TEST(ListingTest, RuleAndTotalsFollowTheLastRowWhereTheyFit)
 {
     RecordingPrinter printer(600, 203, 289);
-    ASSERT_TRUE(printing::ImpJournal(printer, viewOfOnes(3), mars, 2002));
+    ASSERT_TRUE(printing::ImpJournal(printer, viewOfOnes(3), march, 2002));
 
     EXPECT_EQ(printer.count(RecordingPrinter::Op::NewPage), 0);
     EXPECT_EQ(horizontalRules(printer.calls).back().y, down(23, 30));
@@ -392,7 +392,7 @@ TEST(ListingTest, TotalsThatWouldFallBelowThePrintableAreaGoOnTheNextPage)
     // 33 mm at 23 dots a millimetre: rows at 15, 20 and 25 mm end at 770 dots of
     // 780; the totals at 35 mm would stand at 920.
     RecordingPrinter printer(600, 203, 33);
-    ASSERT_TRUE(printing::ImpJournal(printer, viewOfOnes(3), mars, 2002));
+    ASSERT_TRUE(printing::ImpJournal(printer, viewOfOnes(3), march, 2002));
 
     ASSERT_EQ(printer.count(RecordingPrinter::Op::NewPage), 1);
     EXPECT_EQ(placesOf(printer, QStringLiteral("01/03/2002")).back().y(), down(23, 25));
@@ -409,7 +409,7 @@ TEST(ListingTest, TotalsAddThePrintedCellsOnlyDownToTheFirstBlankRow)
     fill(journal.grid, 3, entry(QStringLiteral("03/03/2002"), QStringLiteral("   -20,25")));
     fill(journal.grid, 5, entry(QStringLiteral("09/03/2002"), QStringLiteral("1000,00")));
 
-    ASSERT_TRUE(printing::ImpJournal(printer, journal, mars, 2002));
+    ASSERT_TRUE(printing::ImpJournal(printer, journal, march, 2002));
 
     EXPECT_EQ(horizontalRules(printer.calls).back().y, down(23, 30));
     EXPECT_EQ(placeOf(printer, QStringLiteral("79,75")).y(), down(23, 35));
@@ -434,7 +434,7 @@ TEST(ListingTest, ARowWithoutDateOrWithAShortAccountIsPrintedAndSummed)
          {QStringLiteral("401000"), QStringLiteral("Fournisseurs"), QString(), QStringLiteral("  ,50"), QString(),
           QStringLiteral("0,50")});
 
-    ASSERT_TRUE(printing::ImpJournal(printer, journal, mars, 2002));
+    ASSERT_TRUE(printing::ImpJournal(printer, journal, march, 2002));
     EXPECT_EQ(placeOf(printer, QStringLiteral("02/03/2002")).y(), down(23, 20));
     EXPECT_EQ(placesOf(printer, QStringLiteral("15,00")).size(), 1u);
 
@@ -465,12 +465,12 @@ TEST(ListingTest, ClassSubtotalsArePrintedButNotAddedToTheTotals)
 TEST(ListingTest, AnAmountThatIsNoNumberIsPrintedAsItStandsAndNotAdded)
 {
     RecordingPrinter printer;
-    MonthViewPage comptes(8);
-    fill(comptes.grid, 1, entry(QStringLiteral("01/03/2002"), QStringLiteral("  12,3x  ")));
-    fill(comptes.grid, 2, entry(QStringLiteral("02/03/2002"), QStringLiteral("1.500,00")));
-    fill(comptes.grid, 3, entry(QStringLiteral("03/03/2002"), QStringLiteral("7,25")));
+    MonthViewPage generalLedger(8);
+    fill(generalLedger.grid, 1, entry(QStringLiteral("01/03/2002"), QStringLiteral("  12,3x  ")));
+    fill(generalLedger.grid, 2, entry(QStringLiteral("02/03/2002"), QStringLiteral("1.500,00")));
+    fill(generalLedger.grid, 3, entry(QStringLiteral("03/03/2002"), QStringLiteral("7,25")));
 
-    ASSERT_TRUE(printing::ImpGL(printer, comptes, mars, 2002));
+    ASSERT_TRUE(printing::ImpGL(printer, generalLedger, march, 2002));
 
     EXPECT_EQ(placeOf(printer, QStringLiteral("12,3x")).y(), down(23, 15));
     EXPECT_EQ(placeOf(printer, QStringLiteral("1.500,00")).y(), down(23, 20));
@@ -489,7 +489,7 @@ TEST(ListingTest, TotalsReadTheDecimalCommaWhateverTheLocale)
     fill(entryGrid, 0, entry(QStringLiteral("01/03/2002"), QStringLiteral("1234,50")));
     fill(entryGrid, 1, entry(QStringLiteral("02/03/2002"), QStringLiteral("0,75")));
 
-    const bool printed = printing::ImpJnl(printer, entryGrid, 2, mars, 2002);
+    const bool printed = printing::ImpJnl(printer, entryGrid, 2, march, 2002);
     QLocale::setDefault(before);
 
     ASSERT_TRUE(printed);
@@ -504,14 +504,14 @@ TEST(ListingTest, TheEntryGridPrintsItsCountedRowsOnly)
     fill(entryGrid, 1, entry(QStringLiteral("02/03/2002"), QStringLiteral("2,00")));
     fill(entryGrid, 2, entry(QStringLiteral("03/03/2002"), QStringLiteral("4,00")));
 
-    ASSERT_TRUE(printing::ImpJnl(printer, entryGrid, 2, mars, 2002));
+    ASSERT_TRUE(printing::ImpJnl(printer, entryGrid, 2, march, 2002));
     EXPECT_EQ(placeOf(printer, QStringLiteral("01/03/2002")).y(), down(23, 15));
     EXPECT_TRUE(placesOf(printer, QStringLiteral("03/03/2002")).empty());
     EXPECT_EQ(placesOf(printer, QStringLiteral("3,00")).size(), 1u);
 
     // A count beyond the grid stops at its last row.
     RecordingPrinter beyond;
-    ASSERT_TRUE(printing::ImpJnl(beyond, entryGrid, 1000, mars, 2002));
+    ASSERT_TRUE(printing::ImpJnl(beyond, entryGrid, 1000, march, 2002));
     EXPECT_EQ(placesOf(beyond, QStringLiteral("7,00")).size(), 1u);
 }
 
@@ -522,12 +522,12 @@ TEST(ListingTest, ARefusedJobDrawsNothingAndIsNotEnded)
     MonthViewPage journal(8);
     fill(journal.grid, 1, entry(QStringLiteral("01/03/2002"), QStringLiteral("1,00")));
 
-    EXPECT_FALSE(printing::ImpJournal(printer, journal, mars, 2002));
+    EXPECT_FALSE(printing::ImpJournal(printer, journal, march, 2002));
     EXPECT_EQ(printer.count(RecordingPrinter::Op::Text), 0);
     EXPECT_EQ(printer.count(RecordingPrinter::Op::End), 0);
 
     RecordingPrinter noArea(600, 0, 0);
-    EXPECT_FALSE(printing::ImpJournal(noArea, journal, mars, 2002));
+    EXPECT_FALSE(printing::ImpJournal(noArea, journal, march, 2002));
     EXPECT_EQ(noArea.count(RecordingPrinter::Op::Begin), 0);
 }
 
@@ -541,7 +541,7 @@ TEST(ListingTest, AJobInterruptedHalfWayIsStillEnded)
     MonthViewPage journal(8);
     fill(journal.grid, 1, entry(QStringLiteral("01/03/2002"), QStringLiteral("1,00")));
 
-    EXPECT_THROW(printing::ImpJournal(printer, journal, mars, 2002), std::runtime_error);
+    EXPECT_THROW(printing::ImpJournal(printer, journal, march, 2002), std::runtime_error);
     EXPECT_EQ(printer.calls.back().op, RecordingPrinter::Op::End);
 }
 

@@ -143,7 +143,7 @@ TEST(StatementPrintTest, TheBalanceSheetInTheFrameWithItsGapAndItsNote)
         page.to = QDate(2002, 12, 31);
         reports::LitBilan(page, linesOf(kHeader2002 + c.entries));
         RecordingPrinter printer(600, 203, 290); // 23 dots a millimetre
-        ASSERT_TRUE(printing::ImpBilan(printer, page));
+        ASSERT_TRUE(printing::printBalanceSheet(printer, page));
         const auto at = [](int x, int y) { return QPoint(23 * (x + 10), 23 * (y + 5)); };
 
         EXPECT_EQ(printer.count(RecordingPrinter::Op::Rectangle), 1);

@@ -1,7 +1,7 @@
 #include "reference/ReferenceDialogs.h"
 
 #include "reference/JournalEditor.h"
-#include "reference/PlanEditor.h"
+#include "reference/ChartEditor.h"
 #include "reference/SocieteForm.h"
 #include "ledger/ReferenceData.h"
 #include "support/FakePlatform.h"
@@ -36,9 +36,9 @@ TEST(ReferenceDialogs, ChartEditorClosedTwiceLeavesEachCodeOnceAndMarksTheChart)
 {
     ReferenceData ref;
     ref.ListePlc = {"512000 NN Banque"};
-    openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &e) { addEntry(e, "411", "Clients"); });
+    openEditor<ChartEditor>(ref, ref.ListePlc, dialogs::Plc, [](ChartEditor &e) { addEntry(e, "411", "Clients"); });
     ref.PlanModifie = false;
-    openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &) {});
+    openEditor<ChartEditor>(ref, ref.ListePlc, dialogs::Plc, [](ChartEditor &) {});
     EXPECT_TRUE(ref.PlanModifie) << "set even when nothing changed";
     EXPECT_EQ(ref.ListePlc, (QStringList{"411000 NN Clients", "512000 NN Banque"}));
     EXPECT_EQ(ref.accountItems, (QStringList{"411000", "512000"}));
@@ -93,7 +93,7 @@ TEST(ReferenceDialogs, PastedLineBreaksStayOnTheirLineInTheReferenceFiles)
     ReferenceData ref;
     ref.ListePlc = {"512000 NN Banque"};
     ref.ListeJnx = {"VE O Ventes"};
-    openEditor<PlanEditor>(ref, ref.ListePlc, dialogs::Plc, [](PlanEditor &e) {
+    openEditor<ChartEditor>(ref, ref.ListePlc, dialogs::Plc, [](ChartEditor &e) {
         addEntry(e, "411", "Clients\r\n401000 NN Fournisseurs");
         e.entrySelected(1);
         e.labelField = "Banque\tcourante";

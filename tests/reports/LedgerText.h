@@ -11,12 +11,12 @@
 // writes them: eight lines per entry, CR LF after every line.
 
 struct EntryCells {
-    std::string date, account, label, journal, piece, debit, credit, mark;
+    std::string date, account, label, journal, voucher, debit, credit, mark;
 };
 
 inline std::string entryText(const std::string &key, const EntryCells &e)
 {
-    const std::string cells[8] = {e.date, e.account, e.label, e.journal, e.piece, e.debit, e.credit, e.mark};
+    const std::string cells[8] = {e.date, e.account, e.label, e.journal, e.voucher, e.debit, e.credit, e.mark};
     std::string out;
     for (int c = 0; c < 8; ++c)
         out += key + char('0' + c) + cells[c] + "\r\n";

@@ -12,7 +12,7 @@ namespace {
 struct MonthViewsTest : ::testing::Test {
     ReferenceData ref;
     MonthViewPage journal{8};
-    MonthViewPage comptes{8};
+    MonthViewPage generalLedger{8};
     LineList lines;
 
     void SetUp() override
@@ -92,10 +92,10 @@ TEST_F(MonthViewsTest, EmptyFilterSelectsTheEntriesWithoutJournalOrAccount)
     EXPECT_EQ(cell(journal, 1, 2), "Sans journal");
     EXPECT_TRUE(journal.name.isEmpty());
 
-    comptes.filter.clear();
-    LitCpt(comptes, lines, 2002, 3, ref);
-    EXPECT_EQ(listedRows(comptes), 0);
-    EXPECT_TRUE(comptes.name.isEmpty());
+    generalLedger.filter.clear();
+    LitCpt(generalLedger, lines, 2002, 3, ref);
+    EXPECT_EQ(listedRows(generalLedger), 0);
+    EXPECT_TRUE(generalLedger.name.isEmpty());
 }
 
 TEST_F(MonthViewsTest, UnknownFilterGivesAnEmptyGridWithZeroTotals)
@@ -110,29 +110,29 @@ TEST_F(MonthViewsTest, UnknownFilterGivesAnEmptyGridWithZeroTotals)
 
 TEST_F(MonthViewsTest, LedgerFilterIsCompletedToSixCharacters)
 {
-    comptes.filter = QStringLiteral("6");
-    LitCpt(comptes, lines, 2002, 3, ref);
-    ASSERT_EQ(listedRows(comptes), 1);
-    EXPECT_EQ(cell(comptes, 1, 1), "600000");
-    EXPECT_EQ(cell(comptes, 1, 7), QString(QChar(0xD7)));
-    EXPECT_EQ(comptes.name, "Achats de marchandises");
+    generalLedger.filter = QStringLiteral("6");
+    LitCpt(generalLedger, lines, 2002, 3, ref);
+    ASSERT_EQ(listedRows(generalLedger), 1);
+    EXPECT_EQ(cell(generalLedger, 1, 1), "600000");
+    EXPECT_EQ(cell(generalLedger, 1, 7), QString(QChar(0xD7)));
+    EXPECT_EQ(generalLedger.name, "Achats de marchandises");
 
-    comptes.filter = QStringLiteral("411");
-    LitCpt(comptes, lines, 2002, 3, ref);
-    ASSERT_EQ(listedRows(comptes), 2);
-    EXPECT_EQ(cell(comptes, 2, 2), "Sans journal");
-    EXPECT_EQ(comptes.name, "Clients");
-    EXPECT_EQ(comptes.totalDebit.trimmed(), "120,00");
-    EXPECT_EQ(comptes.totalCredit.trimmed(), "1,00");
+    generalLedger.filter = QStringLiteral("411");
+    LitCpt(generalLedger, lines, 2002, 3, ref);
+    ASSERT_EQ(listedRows(generalLedger), 2);
+    EXPECT_EQ(cell(generalLedger, 2, 2), "Sans journal");
+    EXPECT_EQ(generalLedger.name, "Clients");
+    EXPECT_EQ(generalLedger.totalDebit.trimmed(), "120,00");
+    EXPECT_EQ(generalLedger.totalCredit.trimmed(), "1,00");
 }
 
 TEST_F(MonthViewsTest, AccountMissingFromTheChartLeavesTheLabelEmpty)
 {
     lines = linesOf(entriesText("200203", {{"01/03/2002", "512000", "Banque", "BQ", "", "  10,00", "", ""}}));
-    comptes.filter = QStringLiteral("512");
-    LitCpt(comptes, lines, 2002, 3, ref);
-    EXPECT_EQ(listedRows(comptes), 1);
-    EXPECT_TRUE(comptes.name.isEmpty());
+    generalLedger.filter = QStringLiteral("512");
+    LitCpt(generalLedger, lines, 2002, 3, ref);
+    EXPECT_EQ(listedRows(generalLedger), 1);
+    EXPECT_TRUE(generalLedger.name.isEmpty());
 }
 
 TEST_F(MonthViewsTest, RebuildEmptiesRowsOfTheLastBuildAndKeepsTheTitles)

@@ -68,7 +68,7 @@ public:
     {
         record(Box::WarningYesNoCancel, text);
         if (yesNoCancel.empty())
-            return Answer::Annuler;
+            return Answer::Cancel;
         const Answer a = yesNoCancel.front();
         yesNoCancel.pop_front();
         return a;
@@ -99,7 +99,7 @@ public:
         record(Box::WarningChoice, text);
         choiceButtons << first << second;
         if (choices.empty())
-            return Choice::Annuler;
+            return Choice::Cancel;
         const Choice c = choices.front();
         choices.pop_front();
         return c;

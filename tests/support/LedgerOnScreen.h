@@ -12,12 +12,12 @@
 // lines, and one month read into the month grid, where entries may be keyed
 // and not yet written back.
 
-inline void openAt(Ledger &ledger, const std::string &fileText, int annee, int mois)
+inline void openAt(Ledger &ledger, const std::string &fileText, int year, int month)
 {
     ledger.Lignes = ledgerfile::parse(std::make_unique<std::string>(fileText));
     ledger.LitHead();
-    ledger.Annee = quint16(annee);
-    ledger.Mois = quint16(mois);
+    ledger.Annee = quint16(year);
+    ledger.Mois = quint16(month);
     ledger.readMonthGrid();
 }
 

@@ -14,11 +14,11 @@ inline void showActive(QDialog &window)
 }
 
 // Escape closes the window; shown again, its "Fermer" button closes it too.
-inline void checkClosing(QDialog &window, QAbstractButton *fermer)
+inline void checkClosing(QDialog &window, QAbstractButton *closeButton)
 {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!window.isVisible());
     showActive(window);
-    QTest::mouseClick(fermer, Qt::LeftButton);
+    QTest::mouseClick(closeButton, Qt::LeftButton);
     QVERIFY(!window.isVisible());
 }

@@ -108,7 +108,7 @@ struct ValidationTest : ::testing::Test {
 
     void validateMarch()
     {
-        ASSERT_TRUE(document::Valider(fiche, QDate(2002, 3, 31)));
+        ASSERT_TRUE(document::validateEntries(fiche, QDate(2002, 3, 31)));
         ASSERT_TRUE(fiche.Sauve(path));
         fake.messages.clear();
     }
@@ -170,8 +170,8 @@ TEST_F(ValidationTest, AnEntryChangedOutsideTavelinIsToldAtOpeningButACheckOffIs
 TEST_F(ValidationTest, ADayAlreadyValidatedOrOutsideTheYearIsRefused)
 {
     validateMarch();
-    EXPECT_FALSE(document::Valider(fiche, QDate(2002, 2, 28)));
-    EXPECT_FALSE(document::Valider(fiche, QDate(2003, 1, 31)));
+    EXPECT_FALSE(document::validateEntries(fiche, QDate(2002, 2, 28)));
+    EXPECT_FALSE(document::validateEntries(fiche, QDate(2003, 1, 31)));
     EXPECT_EQ(fake.messages.shown, (QStringList{QStringLiteral("Les écritures jusqu'au 31/03/2002 sont validées."),
                                                 QStringLiteral("La date doit être dans l'exercice, du 01/01/2002 au "
                                                                "31/12/2002.")}));
@@ -181,7 +181,7 @@ TEST_F(ValidationTest, ADayAlreadyValidatedOrOutsideTheYearIsRefused)
 TEST_F(ValidationTest, TheFinalClosingValidatesTheYearAndClosesIt)
 {
     fake.messages.okCancel = {true, true};
-    fake.messages.yesNoCancel = {Messages::Answer::Non, Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::No, Messages::Answer::Yes};
     EXPECT_FALSE(document::Cloturer(fiche)); // "Non": the closing as it always was
     EXPECT_EQ(fiche.ledger.fiscalYear.closing, QDate(2002, 1, 1));
     EXPECT_TRUE(fiche.ledger.fiscalYear.validations.empty());
@@ -199,7 +199,7 @@ TEST_F(ValidationTest, TheFinalClosingValidatesTheYearAndClosesIt)
     keyEntry(fiche.ledger, {QStringLiteral("02/04/2002"), QStringLiteral("101000"), QStringLiteral("Apport"),
                      QStringLiteral("BQ"), {}, {}, QStringLiteral("10,00")});
     fake.messages.okCancel = {true};
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     EXPECT_TRUE(document::Cloturer(fiche));
     EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Exercice clôturé définitivement au 31/12/2002."));
     EXPECT_EQ(fiche.ledger.fiscalYear.closing, QDate(2002, 12, 31));

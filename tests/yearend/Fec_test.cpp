@@ -142,7 +142,7 @@ TEST(Fec, ReadBackGivesTheEntriesOfTheYear)
         ASSERT_EQ(lines.size(), written.size() + 1);
         std::vector<Entry> read;
         int number = 0;
-        std::string ecritureDay;
+        std::string entryDateAndJournal;
         for (std::size_t i = 1; i < lines.size(); ++i) {
             const std::vector<std::string> f = fields(lines[i]);
             ASSERT_EQ(f.size(), 18u);
@@ -150,10 +150,10 @@ TEST(Fec, ReadBackGivesTheEntriesOfTheYear)
             // Numbers run 1, 2, 3... without gaps; an écriture keeps one date and journal.
             ASSERT_TRUE(n == number || n == number + 1) << lines[i];
             if (n == number) {
-                EXPECT_EQ(f[3] + f[0], ecritureDay);
+                EXPECT_EQ(f[3] + f[0], entryDateAndJournal);
             }
             number = n;
-            ecritureDay = f[3] + f[0];
+            entryDateAndJournal = f[3] + f[0];
             const std::string date = f[3].substr(6, 2) + "/" + f[3].substr(4, 2) + "/" + f[3].substr(0, 4);
             const std::string voucher = f[8].find('-') == std::string::npos ? f[8] : "";
             read.push_back({date, f[4], f[10], f[0], voucher, f[11], f[12]});

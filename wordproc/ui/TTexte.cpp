@@ -4,8 +4,8 @@
 #include "platform/Platform.h"
 #include "platform/ui/Resources.h"
 #include "wordproc/ui/RichTextConverter.h"
-#include "wordproc/ui/TexteIcons.h"
-#include "wordproc/ui/TexteRulerBar.h"
+#include "wordproc/ui/TextIcons.h"
+#include "wordproc/ui/TextRulerBar.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -90,19 +90,19 @@ QTextCharFormat chosenFormat(const FontChoice &choice)
 
 } // namespace
 
-TTexte::TTexte(const Platform &platform, const QStringList &societe, QWidget *parent)
+TTexte::TTexte(const Platform &platform, const QStringList &company, QWidget *parent)
     : QDialog(parent), platform_(platform), commands_(platform, *this)
 {
     loadTavelinResources();
     setWindowTitle(QStringLiteral("Texte"));
-    Setsoc(societe);
+    Setsoc(company);
 
     editor = new QTextEdit(this);
     editor->setFont(QFont(kDefaultFamily, kDefaultSize));
     editor->document()->setDefaultFont(QFont(kDefaultFamily, kDefaultSize));
     editor->setTabStopDistance(rtf::kDefaultTabWidth / 15.0);
     buildToolBar();
-    ruler = new TexteRulerBar(this);
+    ruler = new TextRulerBar(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -116,7 +116,7 @@ TTexte::TTexte(const Platform &platform, const QStringList &societe, QWidget *pa
     connect(editor, &QTextEdit::selectionChanged, this, &TTexte::SelectionChange);
     connect(editor, &QTextEdit::cursorPositionChanged, this, &TTexte::SelectionChange);
     connect(editor, &QTextEdit::textChanged, this, &TTexte::SelectionChange);
-    connect(ruler, &TexteRulerBar::indentsDropped, this, &TTexte::applyIndents);
+    connect(ruler, &TextRulerBar::indentsDropped, this, &TTexte::applyIndents);
     SetEditRect();
     resize(800, 600);
     editor->setFocus();
@@ -145,7 +145,7 @@ void TTexte::buildToolBar()
     sizeBox->setToolTip(QStringLiteral("Taille"));
 
     QFont serif(kDefaultFamily);
-    fontDialogButton = toolButton(toolBar, QStringLiteral("Police"), texteicons::letter(QStringLiteral("A"), serif, ink));
+    fontDialogButton = toolButton(toolBar, QStringLiteral("Police"), texticons::letter(QStringLiteral("A"), serif, ink));
     QFont bold = serif;
     bold.setBold(true);
     QFont italic = serif;
@@ -153,18 +153,18 @@ void TTexte::buildToolBar()
     QFont underline = serif;
     underline.setUnderline(true);
     // The keys of French word processors: G for "Gras", I, U for "Souligné".
-    boldButton = formatButton(this, toolBar, QStringLiteral("Gras"), texteicons::letter(QStringLiteral("G"), bold, ink),
+    boldButton = formatButton(this, toolBar, QStringLiteral("Gras"), texticons::letter(QStringLiteral("G"), bold, ink),
                               QKeySequence(Qt::CTRL | Qt::Key_G));
     italicButton = formatButton(this, toolBar, QStringLiteral("Italique"),
-                                texteicons::letter(QStringLiteral("I"), italic, ink),
+                                texticons::letter(QStringLiteral("I"), italic, ink),
                                 QKeySequence(Qt::CTRL | Qt::Key_I));
     underlineButton = formatButton(this, toolBar, QStringLiteral("Souligné"),
-                                   texteicons::letter(QStringLiteral("S"), underline, ink),
+                                   texticons::letter(QStringLiteral("S"), underline, ink),
                                    QKeySequence(Qt::CTRL | Qt::Key_U));
-    leftButton = formatButton(this, toolBar, QStringLiteral("Gauche"), texteicons::alignment(Qt::AlignLeft, ink));
-    centreButton = formatButton(this, toolBar, QStringLiteral("Centré"), texteicons::alignment(Qt::AlignHCenter, ink));
-    rightButton = formatButton(this, toolBar, QStringLiteral("Droite"), texteicons::alignment(Qt::AlignRight, ink));
-    bulletsButton = formatButton(this, toolBar, QStringLiteral("Puces"), texteicons::bullets(ink));
+    leftButton = formatButton(this, toolBar, QStringLiteral("Gauche"), texticons::alignment(Qt::AlignLeft, ink));
+    centreButton = formatButton(this, toolBar, QStringLiteral("Centré"), texticons::alignment(Qt::AlignHCenter, ink));
+    rightButton = formatButton(this, toolBar, QStringLiteral("Droite"), texticons::alignment(Qt::AlignRight, ink));
+    bulletsButton = formatButton(this, toolBar, QStringLiteral("Puces"), texticons::bullets(ink));
 
     auto *row = new QHBoxLayout(toolBar);
     row->setContentsMargins(4, 3, 4, 3);

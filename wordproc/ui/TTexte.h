@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wordproc/TexteCommands.h"
-#include "wordproc/TexteRuler.h"
+#include "wordproc/TextCommands.h"
+#include "wordproc/TextRuler.h"
 
 #include <QDialog>
 
@@ -12,20 +12,20 @@ class QTextCharFormat;
 class QTextEdit;
 class QToolButton;
 class QWidget;
-class TexteRulerBar;
+class TextRulerBar;
 struct Platform;
 
 // "Texte": a small word processor for letters, with the company's letterhead
 // at the top of each new one. Its text area is Qt's rich-text editor; the
 // tool bar and the ruler follow the selection and change its format.
-class TTexte final : public QDialog, private TexteContent {
+class TTexte final : public QDialog, private TextContent {
     Q_OBJECT
 public:
     static constexpr int kMinSize = 4;
     static constexpr int kMaxSize = 72;
 
-    // `societe`: the company letterhead; its first four lines head a new letter.
-    TTexte(const Platform &platform, const QStringList &societe, QWidget *parent = nullptr);
+    // `company`: the company letterhead; its first four lines head a new letter.
+    TTexte(const Platform &platform, const QStringList &company, QWidget *parent = nullptr);
 
     void Setsoc(const QStringList &lines) { commands_.Setsoc(lines); }
     const QString &fileName() const { return commands_.fileName(); }
@@ -57,7 +57,7 @@ public:
     QToolButton *rightButton;
     QToolButton *bulletsButton;
     QPushButton *closeButton;
-    TexteRulerBar *ruler;
+    TextRulerBar *ruler;
     QTextEdit *editor;
 
 protected:
@@ -91,6 +91,6 @@ private:
     void open();
 
     const Platform &platform_;
-    TexteCommands commands_;
+    TextCommands commands_;
     bool updating_ = false;
 };

@@ -35,9 +35,9 @@ TValidation::TValidation(QWidget *parent)
     layout->addLayout(buttons.row);
 }
 
-void TValidation::Init(QDate proposed, QDate debut, QDate fin)
+void TValidation::Init(QDate proposed, QDate start, QDate end)
 {
-    datePicker->setDateRange(debut, std::max(debut, fin));
+    datePicker->setDateRange(start, std::max(start, end));
     datePicker->setDate(proposed);
 }
 

@@ -13,7 +13,7 @@ public:
     explicit TValidation(QWidget *parent = nullptr);
 
     // The day proposed, and the fiscal year the picker keeps to.
-    void Init(QDate proposed, QDate debut, QDate fin);
+    void Init(QDate proposed, QDate start, QDate end);
     QDate Result() const;
 
     QDateEdit *datePicker;

@@ -49,7 +49,7 @@ private slots:
     void loanCalculator()
     {
         fake->clock.date = QDate(2003, 12, 31);
-        openFromMenu<TEmprunt>(Cmd::Emprunts, QStringLiteral("&Emprunts"), QStringLiteral("Emprunts"), [](TEmprunt *loan) {
+        openFromMenu<TEmprunt>(Cmd::Loans, QStringLiteral("&Emprunts"), QStringLiteral("Emprunts"), [](TEmprunt *loan) {
             QTest::keyClicks(loan->amountField, "1000");
             QTest::keyClicks(loan->rateField, "12");
             QTest::keyClicks(loan->paymentField, "500");
@@ -60,7 +60,7 @@ private slots:
             QCOMPARE(loan->durationField->value(), 3);
             QTest::mouseClick(loan->closeButton, Qt::LeftButton);
         });
-        openFromMenu<TEmprunt>(Cmd::Emprunts, QStringLiteral("&Emprunts"), QStringLiteral("Emprunts"), [](TEmprunt *loan) {
+        openFromMenu<TEmprunt>(Cmd::Loans, QStringLiteral("&Emprunts"), QStringLiteral("Emprunts"), [](TEmprunt *loan) {
             QCOMPARE(loan->amountField->text(), QString());
             QCOMPARE(loan->durationField->value(), 24);
             QTest::keyClick(loan, Qt::Key_Escape);
@@ -69,7 +69,7 @@ private slots:
 
     void savingsCalculatorSaysWhatItRefuses()
     {
-        openFromMenu<TPlacement>(Cmd::Placements, QStringLiteral("&Placements"), QStringLiteral("Placements"),
+        openFromMenu<TPlacement>(Cmd::Savings, QStringLiteral("&Placements"), QStringLiteral("Placements"),
                                  [](TPlacement *savings) {
                                      QTest::keyClicks(savings->rateField, "3");
                                      savings->durationField->setValue(2000);
@@ -81,7 +81,7 @@ private slots:
 
     void pocketCalculator()
     {
-        openFromMenu<TPocket>(Cmd::Calculatrice, QStringLiteral("C&alculatrice"), QStringLiteral("Calculatrice"),
+        openFromMenu<TPocket>(Cmd::Calculator, QStringLiteral("C&alculatrice"), QStringLiteral("Calculatrice"),
                               [](TPocket *pocket) {
                                   QTest::keyClicks(QApplication::focusWidget(), "2+3*4=");
                                   QCOMPARE(pocket->display->text(), QStringLiteral("20"));

@@ -48,7 +48,7 @@ private slots:
 
     void clock()
     {
-        openFromMenu<THorloge>(*main, Cmd::Horloge, QStringLiteral("&Horloge"), QStringLiteral("Horloge"), main.get(),
+        openFromMenu<THorloge>(*main, Cmd::Clock, QStringLiteral("&Horloge"), QStringLiteral("Horloge"), main.get(),
                                [](THorloge *clock) {
                                    QCOMPARE(clock->timeDisplay->text(), QStringLiteral("10:30:00"));
                                    QTest::mouseClick(clock->setButton, Qt::LeftButton);
@@ -60,7 +60,7 @@ private slots:
 
     void calendar()
     {
-        openFromMenu<TCalendrier>(*main, Cmd::Calendrier, QStringLiteral("&Calendrier"), QStringLiteral("Calendrier"),
+        openFromMenu<TCalendrier>(*main, Cmd::Calendar, QStringLiteral("&Calendrier"), QStringLiteral("Calendrier"),
                                   main.get(), [](TCalendrier *calendar) {
                                       QCOMPARE(calendar->calendar->selectedDate(), QDate(2002, 3, 15));
                                       QCOMPARE(calendar->title->text(), QStringLiteral("mars  2002"));
@@ -74,7 +74,7 @@ private slots:
         const QString startUp = dir->path();
         QTemporaryDir elsewhere;
         QDir::setCurrent(elsewhere.path());
-        openFromMenu<TBlocnotes>(*main, Cmd::BlocNotes, QStringLiteral("&Bloc-notes"), QStringLiteral("Bloc-notes"),
+        openFromMenu<TBlocnotes>(*main, Cmd::Notepad, QStringLiteral("&Bloc-notes"), QStringLiteral("Bloc-notes"),
                                  main.get(),
                                  [](TBlocnotes *notes) {
                                      QTest::keyClicks(notes->notes, "Rappeler Dupont");
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(readBytes(QDir(startUp).filePath(QStringLiteral("Tavelin.nte"))), std::string("Rappeler Dupont\r\n"));
         QVERIFY(!QFileInfo::exists(QDir(elsewhere.path()).filePath(QStringLiteral("Tavelin.nte"))));
 
-        openFromMenu<TBlocnotes>(*main, Cmd::BlocNotes, QStringLiteral("&Bloc-notes"), QStringLiteral("Bloc-notes"),
+        openFromMenu<TBlocnotes>(*main, Cmd::Notepad, QStringLiteral("&Bloc-notes"), QStringLiteral("Bloc-notes"),
                                  main.get(),
                                  [](TBlocnotes *notes) {
                                      QCOMPARE(notes->notes->toPlainText(), QStringLiteral("Rappeler Dupont"));

@@ -57,7 +57,7 @@ class PrintingTest : public QObject {
         const QString path = dir->file(QStringLiteral("compta.jnl"));
         writeBytes(path, kLedger);
         fake->fileDialogs.openAnswers.push_back(path);
-        main->menuAction(Cmd::Ouvrir)->trigger();
+        main->menuAction(Cmd::Open)->trigger();
         QCOMPARE(main->fiche()->fiche().ledger.NomFichier, path);
     }
 
@@ -91,14 +91,14 @@ private slots:
 
     void previewComesJustAfterPrintAndWaitsForADocument()
     {
-        QMenu *fichier = main->menuBar()->actions().at(0)->menu();
+        QMenu *fileMenu = main->menuBar()->actions().at(0)->menu();
         QStringList captions;
-        for (QAction *action : fichier->actions())
+        for (QAction *action : fileMenu->actions())
             captions.append(action->text());
-        const qsizetype imprimer = captions.indexOf(QStringLiteral("&Imprimer"));
-        QVERIFY(imprimer >= 0);
-        QCOMPARE(captions.value(imprimer + 1), QStringLiteral("Aper&çu avant impression"));
-        QAction *preview = main->menuAction(Cmd::Apercu);
+        const qsizetype printIndex = captions.indexOf(QStringLiteral("&Imprimer"));
+        QVERIFY(printIndex >= 0);
+        QCOMPARE(captions.value(printIndex + 1), QStringLiteral("Aper&çu avant impression"));
+        QAction *preview = main->menuAction(Cmd::Preview);
         QCOMPARE(preview->statusTip(), QStringLiteral("Aperçu avant impression"));
         QVERIFY(!preview->isEnabled());
         QVERIFY(!main->toolButton(Cmd::Enveloppe)->isEnabled());
@@ -141,7 +141,7 @@ private slots:
                 pages = preview->pageCount();
             dialog->close();
         });
-        main->menuAction(Cmd::Apercu)->trigger();
+        main->menuAction(Cmd::Preview)->trigger();
         QCOMPARE(title, QStringLiteral("Aperçu avant impression"));
         QCOMPARE(pages, 1);
         QVERIFY(!QFile::exists(output));
@@ -155,7 +155,7 @@ private slots:
             shown = dialog->printer();
             dialog->reject();
         });
-        main->menuAction(Cmd::MiseEnPage)->trigger();
+        main->menuAction(Cmd::PageSetup)->trigger();
         QCOMPARE(shown, &dialogs->printer());
     }
 

@@ -46,14 +46,14 @@ private slots:
                    "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n");
         fake->messages.choices = {Messages::Choice::First};
         main = startApplication(fake->platform);
-        main->menuAction(Cmd::Ouvrir)->trigger();
+        main->menuAction(Cmd::Open)->trigger();
         QCOMPARE(fake->messages.choiceButtons, (QStringList{"Ouvrir en &lecture seule", "&Ouvrir quand même"}));
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl (lecture seule)]"));
         QCOMPARE(main->fiche()->fiche().ledger.Lignes.size(), std::size_t(8));
 
         main->menuAction(Cmd::Exercice)->trigger();
         QVERIFY(main->fiche()->fiche().ledger.Modifie);
-        QTest::mouseClick(main->toolButton(Cmd::Enregistrer), Qt::LeftButton); // the save dialog is cancelled
+        QTest::mouseClick(main->toolButton(Cmd::Save), Qt::LeftButton); // the save dialog is cancelled
         QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t(1));
         QCOMPARE(readBytes(path), kLedger);
     }
@@ -61,13 +61,13 @@ private slots:
     void aDossierChangedElsewhereIsSavedOverOnlyWhenTheUserSaysSo()
     {
         main = startApplication(fake->platform);
-        main->menuAction(Cmd::Ouvrir)->trigger();
+        main->menuAction(Cmd::Open)->trigger();
         main->menuAction(Cmd::Exercice)->trigger();
         // Another program saves the dossier meanwhile.
         const std::string theirs = kLedger + "2002030" "16/03/2002\r\n";
         writeBytes(path, theirs);
 
-        main->menuAction(Cmd::Enregistrer)->trigger(); // "Annuler"
+        main->menuAction(Cmd::Save)->trigger(); // "Annuler"
         const FakeMessages::Shown conflict{
             FakeMessages::Box::WarningChoice,
             QStringLiteral("Le dossier %1 a été modifié par ailleurs depuis son ouverture.").arg(path)};
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(readBytes(path), theirs);
 
         fake->messages.choices = {Messages::Choice::First};
-        QTest::mouseClick(main->toolButton(Cmd::Enregistrer), Qt::LeftButton); // "Enregistrer quand même"
+        QTest::mouseClick(main->toolButton(Cmd::Save), Qt::LeftButton); // "Enregistrer quand même"
         QVERIFY(readBytes(path) != theirs);
         QCOMPARE(readBytes(path + QStringLiteral(".bak")), theirs);
         QVERIFY(!main->fiche()->fiche().ledger.Modifie);

@@ -31,9 +31,9 @@ const std::string kLedger =
     "2002030" "15/03/2002\r\n" "2002031" "607000\r\n" "2002032" "Achat\r\n" "2002033" "AC\r\n"
     "2002034\r\n" "2002035" "    120,00\r\n" "2002036\r\n" "2002037\r\n";
 
-void writeSettings(const QString &path, const QString &lastFile, int ouvrirAuto)
+void writeSettings(const QString &path, const QString &lastFile, int openAutomatically)
 {
-    writeBytes(path, " 0.00000000000000E+0000\r\n" + lastFile.toStdString() + "\r\n" + std::to_string(ouvrirAuto)
+    writeBytes(path, " 0.00000000000000E+0000\r\n" + lastFile.toStdString() + "\r\n" + std::to_string(openAutomatically)
                          + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
@@ -133,7 +133,7 @@ private slots:
         main = startApplication(fake->platform);
         QVERIFY(main->fiche()->fiche().ledger.NomFichier.isEmpty());
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin"));
-        QVERIFY(main->menuAction(Cmd::Enregistrer)->isEnabled());
+        QVERIFY(main->menuAction(Cmd::Save)->isEnabled());
         QVERIFY(main->toolButton(Cmd::Balance)->isEnabled());
     }
 
@@ -142,7 +142,7 @@ private slots:
         main = startApplication(fake->platform);
         QVERIFY(!main->menuAction(Cmd::OuvrirAuto)->isChecked());
         QCOMPARE(allRows(*main), expectedRows());
-        main->menuAction(Cmd::Ouvrir)->trigger(); // the open dialog is cancelled
+        main->menuAction(Cmd::Open)->trigger(); // the open dialog is cancelled
         QCOMPARE(allRows(*main), validated(expectedRows()));
     }
 
@@ -153,7 +153,7 @@ private slots:
         main = startApplication(fake->platform, {}, {path});
         QCOMPARE(main->fiche()->fiche().ledger.NomFichier, path);
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl]"));
-        QVERIFY(main->menuAction(Cmd::Enregistrer)->isEnabled());
+        QVERIFY(main->menuAction(Cmd::Save)->isEnabled());
         QVERIFY(fake->messages.shown.isEmpty());
     }
 
@@ -163,7 +163,7 @@ private slots:
         main = startApplication(fake->platform, {}, {QStringLiteral("compta.txt")});
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Type de fichier non valide")});
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin"));
-        QVERIFY(!main->menuAction(Cmd::Enregistrer)->isEnabled());
+        QVERIFY(!main->menuAction(Cmd::Save)->isEnabled());
     }
 
     void frenchSettingsForTheRun()
@@ -184,8 +184,8 @@ private slots:
             QCOMPARE(tops[i]->text(), mainwindow::kMenus[i].caption);
             QCOMPARE(menuRows(tops[i]->menu()), mainwindow::kMenus[i].rows);
         }
-        QCOMPARE(main->menuAction(Cmd::Quitter)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
-        QCOMPARE(main->menuAction(Cmd::Continuer)->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(main->menuAction(Cmd::Quit)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+        QCOMPARE(main->menuAction(Cmd::ContinueSearch)->shortcut(), QKeySequence(Qt::Key_F3));
     }
 
     void toolBarOfFlatButtonsInGroups()
@@ -248,15 +248,15 @@ private slots:
         main->menuAction(Cmd::Nouveau)->trigger(); // a new document counts as modified
         QVERIFY(main->fiche()->fiche().ledger.Modifie);
 
-        fake->messages.yesNoCancel = {Messages::Answer::Annuler};
+        fake->messages.yesNoCancel = {Messages::Answer::Cancel};
         QVERIFY(!main->close());
         QVERIFY(main->isVisible());
-        fake->messages.yesNoCancel = {Messages::Answer::Oui}; // then the save dialog is cancelled
+        fake->messages.yesNoCancel = {Messages::Answer::Yes}; // then the save dialog is cancelled
         QVERIFY(!main->close());
         QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t(1));
         QVERIFY(!QFile::exists(dir->file(QStringLiteral("Tavelin.ini"))));
 
-        fake->messages.yesNoCancel = {Messages::Answer::Non};
+        fake->messages.yesNoCancel = {Messages::Answer::No};
         QVERIFY(main->close());
         QVERIFY(!main->isVisible());
         QVERIFY(QFile::exists(dir->file(QStringLiteral("Tavelin.ini"))));
@@ -293,7 +293,7 @@ private slots:
     void quitAndAltX()
     {
         main = startApplication(fake->platform);
-        main->menuAction(Cmd::Quitter)->trigger();
+        main->menuAction(Cmd::Quit)->trigger();
         QVERIFY(!main->isVisible());
 
         main = startApplication(fake->platform);
@@ -336,7 +336,7 @@ private slots:
         main->menuAction(Cmd::OuvrirAuto)->trigger();
         QVERIFY(main->menuAction(Cmd::OuvrirAuto)->isChecked());
         QCOMPARE(f.ledger.ref.OuvrirAuto, 1);
-        main->menuAction(Cmd::ConfigurerImprimante)->trigger();
+        main->menuAction(Cmd::PrinterSetup)->trigger();
         QCOMPARE(fake->printerDialogs.setupCalls, 1);
     }
 
@@ -344,15 +344,15 @@ private slots:
     {
         openLedger();
         QStringList captions;
-        const auto closeWithFermer = [&captions](QDialog *dialog) {
+        const auto closeWithItsButton = [&captions](QDialog *dialog) {
             captions.append(dialog->windowTitle());
             QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
         };
-        onNextModal<TClient>([&](TClient *d) { closeWithFermer(d); });
-        main->menuAction(Cmd::FactureClient)->trigger();
-        onNextModal<TFour>([&](TFour *d) { closeWithFermer(d); });
-        main->menuAction(Cmd::FactureFournisseur)->trigger();
-        onNextModal<TParams>([&](TParams *d) { closeWithFermer(d); });
+        onNextModal<TClient>([&](TClient *d) { closeWithItsButton(d); });
+        main->menuAction(Cmd::CustomerInvoice)->trigger();
+        onNextModal<TFour>([&](TFour *d) { closeWithItsButton(d); });
+        main->menuAction(Cmd::SupplierInvoice)->trigger();
+        onNextModal<TParams>([&](TParams *d) { closeWithItsButton(d); });
         main->menuAction(Cmd::Guides)->trigger();
         QCOMPARE(captions, (QStringList{"Facture client", "Facture fournisseur", "Paramètres de saisie"}));
     }
@@ -361,17 +361,17 @@ private slots:
     {
         main = startApplication(fake->platform);
         const QString helpFile = dir->file(QStringLiteral("Tavelin.hlp"));
-        main->menuAction(Cmd::AideIndex)->trigger();
-        main->menuAction(Cmd::AideRechercher)->trigger();
-        main->menuAction(Cmd::AideUtiliser)->trigger();
+        main->menuAction(Cmd::HelpContents)->trigger();
+        main->menuAction(Cmd::HelpSearch)->trigger();
+        main->menuAction(Cmd::HelpOnHelp)->trigger();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
         QTest::keyClick(main.get(), Qt::Key_F1);
-        QMenu *parametres = main->menuBar()->actions().at(4)->menu();
+        QMenu *settingsMenu = main->menuBar()->actions().at(4)->menu();
         main->menuBar()->setActiveAction(main->menuBar()->actions().at(4));
-        QTRY_VERIFY(parametres->isVisible());
-        QTest::keyClick(parametres, Qt::Key_F1);
-        QTRY_VERIFY(!parametres->isVisible());
+        QTRY_VERIFY(settingsMenu->isVisible());
+        QTest::keyClick(settingsMenu, Qt::Key_F1);
+        QTRY_VERIFY(!settingsMenu->isVisible());
 
         const auto &calls = fake->help.calls;
         QCOMPARE(calls.size(), std::size_t(5));
@@ -404,7 +404,7 @@ private slots:
             QVERIFY(box->OKButton->isDefault());
             QTest::keyClick(box, Qt::Key_Return);
         });
-        main->menuAction(Cmd::APropos)->trigger();
+        main->menuAction(Cmd::About)->trigger();
         QVERIFY(seen);
     }
 
@@ -438,7 +438,7 @@ private:
         writeBytes(path, kLedger);
         fake->fileDialogs.openAnswers = {path};
         main = startApplication(fake->platform);
-        main->menuAction(Cmd::Ouvrir)->trigger();
+        main->menuAction(Cmd::Open)->trigger();
     }
 
     std::unique_ptr<CurrentTempDir> dir;

@@ -26,7 +26,7 @@ private slots:
         const std::unique_ptr<TMainForm> main = startApplication(fake.platform);
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
 
-        QAction *item = main->menuAction(Cmd::TraitementTexte);
+        QAction *item = main->menuAction(Cmd::WordProcessor);
         QVERIFY(item);
         QCOMPARE(item->text(), QStringLiteral("&Traitement de texte"));
         QVERIFY(item->isEnabled());
@@ -42,7 +42,7 @@ private slots:
                 QCOMPARE(window->editor->toPlainText(), QStringLiteral("SARL Tavelin\n12 rue des Lilas\n\n69000 LYON"));
                 QTest::keyClick(window->editor, Qt::Key_Return);
                 QTest::keyClicks(window->editor, "Madame,");
-                fake.messages.yesNoCancel = {Messages::Answer::Non};
+                fake.messages.yesNoCancel = {Messages::Answer::No};
                 window->close();
             });
             item->trigger();

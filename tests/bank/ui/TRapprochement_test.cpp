@@ -42,7 +42,7 @@ class TRapprochementTest : public QObject {
             act(w);
             QTest::mouseClick(w->closeButton, Qt::LeftButton);
         });
-        window->Rapprochement();
+        window->reconcileBank();
     }
 
 private slots:
@@ -64,12 +64,12 @@ private slots:
         });
     }
 
-    void pointerMarksTheMonthOnScreen()
+    void checkOffMarksTheMonthOnScreen()
     {
         QString status;
         reconcile([&status](TRapprochement *w) {
             status = w->statementTable->item(0, 3)->text();
-            QTest::mouseClick(w->pointerButton, Qt::LeftButton);
+            QTest::mouseClick(w->checkOffButton, Qt::LeftButton);
         });
         QCOMPARE(status, QStringLiteral("pointée"));
         QCOMPARE(fiche().ledger.monthGrid.at(0, 7), QStringLiteral("×"));

@@ -99,10 +99,10 @@ class CliMatchesWindowTest : public QObject {
     }
 
     // Sets a statement's dates as the user would and presses "Calculer".
-    void calculate(Page p, const char *from, const char *to, const char *button, QDate du, QDate au)
+    void calculate(Page p, const char *from, const char *to, const char *button, QDate start, QDate end)
     {
-        page(p)->findChild<QDateEdit *>(QLatin1String(from))->setDate(du);
-        page(p)->findChild<QDateEdit *>(QLatin1String(to))->setDate(au);
+        page(p)->findChild<QDateEdit *>(QLatin1String(from))->setDate(start);
+        page(p)->findChild<QDateEdit *>(QLatin1String(to))->setDate(end);
         QTest::mouseClick(page(p)->findChild<QAbstractButton *>(QLatin1String(button)), Qt::LeftButton);
     }
 

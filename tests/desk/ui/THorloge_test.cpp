@@ -39,7 +39,7 @@ class THorlogeTest : public QObject {
         return QDateTime(QDate(y, mo, d), QTime(h, mi, s), QTimeZone::utc());
     }
 
-    enum { Hr, Mn, Jo, Mo, An };
+    enum { Hour, Minute, Day, Month, Year };
 
 private slots:
     void init()
@@ -82,10 +82,10 @@ private slots:
     {
         click(window->upArrow);
         QCOMPARE(window->timeDisplay->text(), QStringLiteral("10:30:00"));
-        choose(Hr);
+        choose(Hour);
         click(window->upArrow, 2);
         QCOMPARE(window->timeDisplay->text(), QStringLiteral("12:30:00"));
-        choose(Jo);
+        choose(Day);
         click(window->downArrow);
         QCOMPARE(window->dateDisplay->text(), QStringLiteral("14/03/2002"));
         secondPasses(QTime(10, 30, 1));
@@ -104,9 +104,9 @@ private slots:
                     pixels += image.pixelColor(x, y).green() > 150 && image.pixelColor(x, y).red() < 100 ? 1 : 0;
             return pixels;
         };
-        choose(Mn);
-        QVERIFY(green(window->partButtons[Mn]) > 10);
-        QCOMPARE(green(window->partButtons[Hr]), 0);
+        choose(Minute);
+        QVERIFY(green(window->partButtons[Minute]) > 10);
+        QCOMPARE(green(window->partButtons[Hour]), 0);
     }
 
     void setStopsTheClockThenAppliesWhatIsShown()
@@ -116,14 +116,14 @@ private slots:
         secondPasses(QTime(10, 30, 5));
         QCOMPARE(window->timeDisplay->text(), QStringLiteral("10:30:00"));
 
-        choose(Mn);
+        choose(Minute);
         click(window->downArrow, 30);
-        choose(Hr);
+        choose(Hour);
         click(window->upArrow, 14);
         QCOMPARE(window->timeDisplay->text(), QStringLiteral("24:00:00"));
-        choose(Mo);
+        choose(Month);
         click(window->upArrow, 4);
-        choose(An);
+        choose(Year);
         click(window->downArrow);
         QCOMPARE(window->dateDisplay->text(), QStringLiteral("15/07/2001"));
         QVERIFY(fake->clockSetter.instants.empty());
@@ -161,7 +161,7 @@ private slots:
         fake->clock.date = QDate(2002, 3, 31);
         window->tick();
         click(window->setButton);
-        choose(Mo);
+        choose(Month);
         click(window->downArrow);
         click(window->setButton);
         QCOMPARE(fake->messages.shown,
@@ -169,7 +169,7 @@ private slots:
         QVERIFY(fake->clockSetter.instants.empty());
         QVERIFY(!window->timer->isActive());
         QCOMPARE(window->dateDisplay->text(), QStringLiteral("31/02/2002"));
-        choose(Jo);
+        choose(Day);
         click(window->downArrow, 3);
         click(window->setButton);
         QCOMPARE(fake->clockSetter.instants, std::vector<QDateTime>{utc(2002, 2, 28, 9, 30, 0)});
@@ -178,7 +178,7 @@ private slots:
     void closingWhileSettingAppliesNothing()
     {
         click(window->setButton);
-        choose(Hr);
+        choose(Hour);
         click(window->upArrow);
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QVERIFY(!window->isVisible());
@@ -188,7 +188,7 @@ private slots:
         showActive(*window);
         QVERIFY(window->timer->isActive());
         QCOMPARE(window->timeDisplay->text(), QStringLiteral("10:30:00"));
-        QVERIFY(window->partButtons[Hr]->isChecked());
+        QVERIFY(window->partButtons[Hour]->isChecked());
         click(window->upArrow);
         QCOMPARE(window->timeDisplay->text(), QStringLiteral("11:30:00"));
         click(window->setButton);

@@ -56,10 +56,10 @@ class EntryPageTest : public QObject {
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, rowCentre(row));
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, rowCentre(row));
     }
-    void postDirectly(const QString &date, const QString &compte, const QString &libelle, const QString &debit)
+    void postDirectly(const QString &date, const QString &account, const QString &label, const QString &debit)
     {
         window->run([&](Fiche &f) {
-            f.entry.panel = EntryPanel{date, compte, libelle, QStringLiteral("VT"), {}, debit, {}};
+            f.entry.panel = EntryPanel{date, account, label, QStringLiteral("VT"), {}, debit, {}};
             EntryLine(f.ledger, f.entry).post();
         });
     }
@@ -467,11 +467,11 @@ private slots:
         window->run([](Fiche &f) { document::Pointer(f, false); });
 
         // Delete asks first.
-        fake->messages.yesNoCancel = {Messages::Answer::Non};
+        fake->messages.yesNoCancel = {Messages::Answer::No};
         key(Qt::Key_Delete);
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Supprimer l'écriture du 03/03/2002 ?")});
         QCOMPARE(fiche().ledger.NbLignes, 2);
-        fake->messages.yesNoCancel = {Messages::Answer::Oui};
+        fake->messages.yesNoCancel = {Messages::Answer::Yes};
         key(Qt::Key_Delete);
         QCOMPARE(fiche().ledger.NbLignes, 1);
 

@@ -75,11 +75,11 @@ class InvoiceDialogsTest : public QObject {
 
     // Keys the invoice on screen from its date field: the date, Tab, the
     // label, Tab, the three totals.
-    static void keyInvoice(InvoiceDialog &d, const QString &date, const QString &label, const QString &ttc,
-                           const QString &ht, const QString &tva)
+    static void keyInvoice(InvoiceDialog &d, const QString &date, const QString &label, const QString &withTax,
+                           const QString &beforeTax, const QString &vatAmount)
     {
         QCOMPARE(focused(), d.dateField);
-        typeFieldsWithTab({date, label, ttc, ht, tva});
+        typeFieldsWithTab({date, label, withTax, beforeTax, vatAmount});
     }
 
 private slots:
@@ -119,11 +119,11 @@ private slots:
             QCOMPARE(captionOf(d, d.vatField), QStringLiteral("TVA collectée"));
             QCOMPARE(captionOf(d, d.journalField), QStringLiteral("Journal"));
             QCOMPARE(captionOf(d, d.labelField), QStringLiteral("Libellé"));
-            QCOMPARE(captionOf(d, d.totalTtcField), QStringLiteral("Total TTC"));
-            QCOMPARE(captionOf(d, d.totalHtField), QStringLiteral("Total HT"));
-            QCOMPARE(captionOf(d, d.totalTvaField), QStringLiteral("Total TVA"));
-            QVERIFY(d.totalsBox->isAncestorOf(d.totalTtcField));
-            QVERIFY(d.totalsBox->isAncestorOf(d.totalTvaField));
+            QCOMPARE(captionOf(d, d.totalWithTaxField), QStringLiteral("Total TTC"));
+            QCOMPARE(captionOf(d, d.totalBeforeTaxField), QStringLiteral("Total HT"));
+            QCOMPARE(captionOf(d, d.totalVatAmountField), QStringLiteral("Total TVA"));
+            QVERIFY(d.totalsBox->isAncestorOf(d.totalWithTaxField));
+            QVERIFY(d.totalsBox->isAncestorOf(d.totalVatAmountField));
             QCOMPARE(d.newInvoiceButton->toolTip(), QStringLiteral("Nouvelle facture"));
             QCOMPARE(d.previousButton->toolTip(), QStringLiteral("Précédent"));
             QCOMPARE(d.nextButton->toolTip(), QStringLiteral("Suivant"));
@@ -137,8 +137,8 @@ private slots:
             QCOMPARE(d.vatField->text(), QStringLiteral("445700"));
             QCOMPARE(d.journalField->text(), QStringLiteral("V1"));
 
-            const QList<QWidget *> order = {d.dateField,   d.labelField,        d.totalTtcField, d.totalHtField,
-                                            d.totalTvaField, d.closeButton,     d.counterpartyField,
+            const QList<QWidget *> order = {d.dateField,   d.labelField,        d.totalWithTaxField, d.totalBeforeTaxField,
+                                            d.totalVatAmountField, d.closeButton,     d.counterpartyField,
                                             d.revenueField, d.vatField,         d.journalField,  d.dateField};
             QCOMPARE(focused(), order[0]);
             for (qsizetype i = 1; i < order.size(); ++i) {
@@ -191,9 +191,9 @@ private slots:
             d.dateField->setFocus(Qt::TabFocusReason);
             keyInvoice(d, QStringLiteral("05032002"), QStringLiteral("Facture Dupont été"), QStringLiteral("120"),
                        QStringLiteral("100"), QStringLiteral("20"));
-            QCOMPARE(d.totalTtcField->text(), QStringLiteral("120,00"));
-            QCOMPARE(d.totalHtField->text(), QStringLiteral("100,00"));
-            QCOMPARE(d.totalHtField->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+            QCOMPARE(d.totalWithTaxField->text(), QStringLiteral("120,00"));
+            QCOMPARE(d.totalBeforeTaxField->text(), QStringLiteral("100,00"));
+            QCOMPARE(d.totalBeforeTaxField->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
         });
         const QString label = QStringLiteral("Facture Dupont été");
@@ -281,17 +281,17 @@ private slots:
             type(QStringLiteral("Dupont"));
             key(Qt::Key_Tab);
             type(QStringLiteral("1a2-é,5"));
-            QCOMPARE(d.totalTtcField->text(), QStringLiteral("12,5"));
+            QCOMPARE(d.totalWithTaxField->text(), QStringLiteral("12,5"));
             key(Qt::Key_Tab);
-            QCOMPARE(d.totalTtcField->text(), QStringLiteral("12,50"));
+            QCOMPARE(d.totalWithTaxField->text(), QStringLiteral("12,50"));
             type(QStringLiteral("dix"));
             key(Qt::Key_Tab);
             // Not a number: left as typed.
-            QCOMPARE(d.totalHtField->text(), QStringLiteral("dix"));
+            QCOMPARE(d.totalBeforeTaxField->text(), QStringLiteral("dix"));
             key(Qt::Key_Escape);
             QVERIFY(d.isVisible());
             QCOMPARE(fake->messages.shown, QStringList{"Facture 1 : total HT invalide"});
-            QCOMPARE(focused(), d.totalHtField);
+            QCOMPARE(focused(), d.totalBeforeTaxField);
             retype(QStringLiteral("10"));
             key(Qt::Key_Tab);
             type(QStringLiteral("2.5"));
@@ -378,11 +378,11 @@ private slots:
         withDialog<TClient>(&TFiche::FactCli, [&](TClient &d) {
             keyInvoice(d, QStringLiteral("05032002"), QStringLiteral("Dupont"), QStringLiteral("120"),
                        QStringLiteral("100"), QStringLiteral("10"));
-            fake->messages.yesNoCancel = {Messages::Answer::Non};
+            fake->messages.yesNoCancel = {Messages::Answer::No};
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
             QVERIFY(d.isVisible());
-            QCOMPARE(focused(), d.totalTtcField);
-            fake->messages.yesNoCancel = {Messages::Answer::Oui};
+            QCOMPARE(focused(), d.totalWithTaxField);
+            fake->messages.yesNoCancel = {Messages::Answer::Yes};
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
         });
         const QString question =

@@ -168,12 +168,12 @@ private slots:
         keyLine(QStringLiteral("20"), QStringLiteral("512"), QStringLiteral("Saisie en cours"), QStringLiteral("30"));
         const QString month = dir->file(QStringLiteral("mars.txt"));
         fake->fileDialogs.saveAnswers.push_back(month);
-        main->menuAction(Cmd::ExporterMois)->trigger();
+        main->menuAction(Cmd::ExportMonth)->trigger();
         QCOMPARE(readBytes(month), std::string("20/03/2002\t512000\tSaisie en cours\tBQ\t\t30,00\t\r\n"));
 
         const QString all = dir->file(QStringLiteral("tout.txt"));
         fake->fileDialogs.saveAnswers.push_back(all);
-        main->menuAction(Cmd::ExporterJournal)->trigger();
+        main->menuAction(Cmd::ExportJournal)->trigger();
         QCOMPARE(readBytes(all), std::string("05/01/2002\t613000\tLoyer janvier\tBQ\t\t500,00\t\t\r\n"
                                              "05/04/2002\t613000\tLoyer avril\tBQ\t\t500,00\t\t\r\n"
                                              "20/03/2002\t512000\tSaisie en cours\tBQ\t\t30,00\t\t\r\n"));

@@ -44,7 +44,7 @@ private slots:
     {
         QtMessages messages;
         const std::pair<int, Messages::Choice> keys[] = {{Qt::Key_Return, Messages::Choice::First},
-                                                         {Qt::Key_Escape, Messages::Choice::Annuler}};
+                                                         {Qt::Key_Escape, Messages::Choice::Cancel}};
         for (const auto &[key, choice] : keys) {
             QStringList buttons;
             onNextModal<QMessageBox>([&buttons, key = key](QMessageBox *box) {

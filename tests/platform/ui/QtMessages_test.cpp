@@ -17,7 +17,7 @@ QString answerOf(QtMessages &messages, Kind kind)
     case Kind::Information: messages.information(QStringLiteral("Texte")); return QStringLiteral("vu");
     case Kind::YesNoCancel: {
         const Messages::Answer a = messages.warningYesNoCancel(QStringLiteral("Texte"));
-        return a == Messages::Answer::Oui ? QStringLiteral("oui") : a == Messages::Answer::Non ? QStringLiteral("non")
+        return a == Messages::Answer::Yes ? QStringLiteral("oui") : a == Messages::Answer::No ? QStringLiteral("non")
                                                                                                : QStringLiteral("annuler");
     }
     case Kind::OkCancel: return messages.warningOkCancel(QStringLiteral("Texte")) ? "ok" : "annuler";

@@ -71,19 +71,19 @@ class PdfOutputTest : public QObject {
     // A general ledger of 60 rows: more than an A4 page holds.
     static MonthViewPage ledgerView()
     {
-        MonthViewPage comptes(8);
-        comptes.filter = QStringLiteral("411000");
-        comptes.name = QStringLiteral("Clients");
+        MonthViewPage generalLedger(8);
+        generalLedger.filter = QStringLiteral("411000");
+        generalLedger.name = QStringLiteral("Clients");
         for (int row = 1; row <= ledgerRows; ++row) {
-            comptes.grid.growFor(row);
-            comptes.grid.set(row, 0, QStringLiteral("05/03/2002"));
-            comptes.grid.set(row, 1, QStringLiteral("411000"));
-            comptes.grid.set(row, 2, QStringLiteral("Ligne%1").arg(row));
-            comptes.grid.set(row, 3, QStringLiteral("VE"));
-            comptes.grid.set(row, 4, QStringLiteral("F%1").arg(row));
-            comptes.grid.set(row, 5, QStringLiteral("  %1,00").arg(row));
+            generalLedger.grid.growFor(row);
+            generalLedger.grid.set(row, 0, QStringLiteral("05/03/2002"));
+            generalLedger.grid.set(row, 1, QStringLiteral("411000"));
+            generalLedger.grid.set(row, 2, QStringLiteral("Ligne%1").arg(row));
+            generalLedger.grid.set(row, 3, QStringLiteral("VE"));
+            generalLedger.grid.set(row, 4, QStringLiteral("F%1").arg(row));
+            generalLedger.grid.set(row, 5, QStringLiteral("  %1,00").arg(row));
         }
-        return comptes;
+        return generalLedger;
     }
 
     static int rowsOn(const PdfText &pdf, int page)
@@ -110,10 +110,10 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("grand-livre.pdf"));
         const auto printer = pdfPrinter(file, dpi);
-        const MonthViewPage comptes = ledgerView();
+        const MonthViewPage generalLedger = ledgerView();
         const SheetPlace sheet(*printer);
         QtPrinter device(*printer);
-        QVERIFY(printing::ImpGL(device, comptes, QStringLiteral("Mars"), 2002));
+        QVERIFY(printing::ImpGL(device, generalLedger, QStringLiteral("Mars"), 2002));
 
         const PdfText pdf = readPdfText(file);
         QVERIFY2(pdf.read, "pdftotext (poppler-utils) reads the file");
@@ -147,18 +147,18 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("resultat.pdf"));
         const auto printer = pdfPrinter(file, 600);
-        PeriodPage resultat(32, 4);
-        resultat.from = QDate(2002, 1, 1);
-        resultat.to = QDate(2002, 12, 31);
-        resultat.grid.set(1, 0, QStringLiteral("Achats"));
-        resultat.grid.set(1, 1, QStringLiteral("   1000,00"));
-        resultat.grid.set(1, 2, QStringLiteral("Ventes"));
-        resultat.grid.set(1, 3, QStringLiteral("   1500,00"));
-        resultat.grid.set(16, 0, QStringLiteral("TOTAL GENERAL"));
-        resultat.grid.set(16, 1, QStringLiteral("   1500,00"));
+        PeriodPage incomeStatement(32, 4);
+        incomeStatement.from = QDate(2002, 1, 1);
+        incomeStatement.to = QDate(2002, 12, 31);
+        incomeStatement.grid.set(1, 0, QStringLiteral("Achats"));
+        incomeStatement.grid.set(1, 1, QStringLiteral("   1000,00"));
+        incomeStatement.grid.set(1, 2, QStringLiteral("Ventes"));
+        incomeStatement.grid.set(1, 3, QStringLiteral("   1500,00"));
+        incomeStatement.grid.set(16, 0, QStringLiteral("TOTAL GENERAL"));
+        incomeStatement.grid.set(16, 1, QStringLiteral("   1500,00"));
         const SheetPlace sheet(*printer);
         QtPrinter device(*printer);
-        QVERIFY(printing::ImpResultat(device, resultat));
+        QVERIFY(printing::ImpResultat(device, incomeStatement));
 
         const PdfText pdf = readPdfText(file);
         QVERIFY2(pdf.read, "pdftotext (poppler-utils) reads the file");
@@ -181,15 +181,15 @@ private slots:
         const QString file = QDir(folder).filePath(QStringLiteral("bilan.pdf"));
         const auto printer = pdfPrinter(file, 600);
         ViewPages views;
-        BalanceSheetPage &bilan = views.balanceSheet;
-        bilan.from = QDate(2002, 1, 1);
-        bilan.to = QDate(2002, 12, 31);
-        reports::LitBilan(bilan, linesOf(kHeader2002 + entriesText("200206", {{"01/06/2002", "512000", "", "BQ", "", "1500,00", "", ""},
+        BalanceSheetPage &balanceSheet = views.balanceSheet;
+        balanceSheet.from = QDate(2002, 1, 1);
+        balanceSheet.to = QDate(2002, 12, 31);
+        reports::LitBilan(balanceSheet, linesOf(kHeader2002 + entriesText("200206", {{"01/06/2002", "512000", "", "BQ", "", "1500,00", "", ""},
                                                                              {"01/06/2002", "151000", "", "OD", "", "", "500,00", ""},
                                                                              {"01/06/2002", "801000", "", "OD", "", "", "900,00", ""}})));
         const SheetPlace sheet(*printer);
         QtPrinter device(*printer);
-        QVERIFY(printing::ImpBilan(device, bilan));
+        QVERIFY(printing::printBalanceSheet(device, balanceSheet));
 
         const PdfText pdf = readPdfText(file);
         QVERIFY2(pdf.read, "pdftotext (poppler-utils) reads the file");
@@ -211,11 +211,11 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("page2.pdf"));
         const auto printer = pdfPrinter(file, 300);
-        const MonthViewPage comptes = ledgerView();
+        const MonthViewPage generalLedger = ledgerView();
         printer->setPrintRange(QPrinter::PageRange);
         printer->setFromTo(2, 2);
         QtPrinter device(*printer);
-        QVERIFY(printing::ImpGL(device, comptes, QStringLiteral("Mars"), 2002));
+        QVERIFY(printing::ImpGL(device, generalLedger, QStringLiteral("Mars"), 2002));
 
         const PdfText pdf = readPdfText(file);
         QVERIFY(pdf.read);

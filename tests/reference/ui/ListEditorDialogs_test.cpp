@@ -24,7 +24,7 @@ public:
         QTimer::singleShot(50, &box, &QMessageBox::accept);
         box.exec();
     }
-    Answer warningYesNoCancel(const QString &) override { return Answer::Annuler; }
+    Answer warningYesNoCancel(const QString &) override { return Answer::Cancel; }
     bool warningOkCancel(const QString &) override { return false; }
 };
 
@@ -77,12 +77,12 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Plan comptable"));
         QCOMPARE(captionOf(dialog, dialog.codeField), QStringLiteral("Compte"));
         QCOMPARE(captionOf(dialog, dialog.labelField), QStringLiteral("Libellé"));
-        QCOMPARE(dialog.pointableBox->text(), QStringLiteral("Pointable"));
+        QCOMPARE(dialog.checkOffBox->text(), QStringLiteral("Pointable"));
         QCOMPARE(dialog.validateButton->toolTip(), QStringLiteral("Valider"));
         QCOMPARE(dialog.closeButton->text(), QStringLiteral("Fermer"));
         QCOMPARE(dialog.codeField->maxLength(), 6);
         QCOMPARE(tabOrder(dialog), (QList<QWidget *>{dialog.codeField, dialog.labelField, dialog.entryList,
-                                                      dialog.pointableBox, dialog.closeButton}));
+                                                      dialog.checkOffBox, dialog.closeButton}));
     }
 
     void journalWindowTexts()
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(dialog.labelField->text(), QStringLiteral("Banque"));
         // "Valider" takes no focus, so clicking it never leaves the code field.
         QCOMPARE(dialog.validateButton->focusPolicy(), Qt::NoFocus);
-        dialog.pointableBox->setChecked(true);
+        dialog.checkOffBox->setChecked(true);
         QTest::mouseClick(dialog.validateButton, Qt::LeftButton);
         QCOMPARE(shownItems(dialog.entryList), (QStringList{"411000 ON Clients", "512000 NO Banque"}));
         QVERIFY(dialog.entryList->selectedItems().isEmpty());
@@ -171,31 +171,31 @@ private slots:
         QTest::keyClick(dialog.entryList, Qt::Key_Delete);
         QCOMPARE(messages.boxes, FakeMessages::informationBox("Compte déjà utilisé ne peut être supprimé"));
         QTest::keyClick(dialog.entryList, Qt::Key_Down);
-        QVERIFY(dialog.pointableBox->isChecked());
+        QVERIFY(dialog.checkOffBox->isChecked());
         QTest::keyClick(dialog.entryList, Qt::Key_Delete);
         QCOMPARE(shownItems(dialog.entryList), QStringList{"411000 ON Clients"});
         QCOMPARE(dialog.codeField->text(), QString());
-        QVERIFY(!dialog.pointableBox->isChecked());
+        QVERIFY(!dialog.checkOffBox->isChecked());
     }
 
     void escapeAndFermerCloseKeepingTheChanges()
     {
-        TPlan plan(messages);
-        showActive(plan);
-        QTest::keyClicks(plan.codeField, "6");
-        QTest::keyClick(plan.codeField, Qt::Key_Tab);
-        QTest::keyClicks(plan.labelField, "Achats");
-        QTest::keyClick(plan.labelField, Qt::Key_Return);
-        QTest::keyClick(plan.codeField, Qt::Key_Escape);
-        QVERIFY(!plan.isVisible());
+        TPlan chartWindow(messages);
+        showActive(chartWindow);
+        QTest::keyClicks(chartWindow.codeField, "6");
+        QTest::keyClick(chartWindow.codeField, Qt::Key_Tab);
+        QTest::keyClicks(chartWindow.labelField, "Achats");
+        QTest::keyClick(chartWindow.labelField, Qt::Key_Return);
+        QTest::keyClick(chartWindow.codeField, Qt::Key_Escape);
+        QVERIFY(!chartWindow.isVisible());
         QStringList chart;
-        plan.editor().Result(chart);
+        chartWindow.editor().Result(chart);
         QCOMPARE(chart, QStringList{"600000 NN Achats"});
 
-        TJnx jnx(messages);
-        showActive(jnx);
-        QTest::mouseClick(jnx.closeButton, Qt::LeftButton);
-        QVERIFY(!jnx.isVisible());
+        TJnx journalsWindow(messages);
+        showActive(journalsWindow);
+        QTest::mouseClick(journalsWindow.closeButton, Qt::LeftButton);
+        QVERIFY(!journalsWindow.isVisible());
     }
 
     void journalCodeTakesAnyCharacterAndTurnsUpperCase()

@@ -18,7 +18,7 @@
 class ReferenceCommandsTest : public QObject {
     Q_OBJECT
 
-    static const inline std::array<QString, 7> kSociete = {
+    static const inline std::array<QString, 7> kCompany = {
         "SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04 78 00 00 00", "", "SIRET 000"};
 
     FakePlatform fake;
@@ -67,13 +67,13 @@ private slots:
     void societeOkChangesOnlyWhatWasTyped()
     {
         TFiche window(fake.platform);
-        window.fiche().ledger.ref.Societe = kSociete;
+        window.fiche().ledger.ref.Societe = kCompany;
         withDialog<TSociete>([&] { window.Psoc(); }, [](TSociete &d) {
             QCOMPARE(d.lineFields[3]->text(), QStringLiteral("69000 LYON"));
             type(d.lineFields[4], QStringLiteral("Tél 04 72 11 11 11"));
             QTest::mouseClick(d.okButton, Qt::LeftButton);
         });
-        std::array<QString, 7> expected = kSociete;
+        std::array<QString, 7> expected = kCompany;
         expected[4] = QStringLiteral("Tél 04 72 11 11 11");
         QCOMPARE(window.fiche().ledger.ref.Societe, expected);
         // Written at once, not only when the program closes.
@@ -85,7 +85,7 @@ private slots:
     void societeCancelledOrNamelessChangesNothing()
     {
         TFiche window(fake.platform);
-        window.fiche().ledger.ref.Societe = kSociete;
+        window.fiche().ledger.ref.Societe = kCompany;
         const std::string before = readBytes(dir.file(QStringLiteral("Tavelin.soc")));
         const std::function<void(TSociete &)> closers[] = {
             [](TSociete &d) { QTest::mouseClick(d.cancelButton, Qt::LeftButton); },
@@ -102,7 +102,7 @@ private slots:
                 close(d);
                 QVERIFY(!d.isVisible());
             });
-            QCOMPARE(window.fiche().ledger.ref.Societe, kSociete);
+            QCOMPARE(window.fiche().ledger.ref.Societe, kCompany);
         }
         QCOMPARE(readBytes(dir.file(QStringLiteral("Tavelin.soc"))), before);
     }
@@ -110,16 +110,16 @@ private slots:
     void societeConfirmedOnceThenClosedByTheFrameIsACancel()
     {
         TSociete dialog;
-        dialog.Init(kSociete);
+        dialog.Init(kCompany);
         dialog.show();
         QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         dialog.show();
         dialog.lineFields[4]->setText(QStringLiteral("changé"));
         dialog.close();
         ReferenceData ref;
-        ref.Societe = kSociete;
+        ref.Societe = kCompany;
         QVERIFY(!dialogs::Psoc(ref, dialog.form()));
-        QCOMPARE(ref.Societe, kSociete);
+        QCOMPARE(ref.Societe, kCompany);
     }
 
     void listEditorsHandTheirListsBackToTheDocument()

@@ -67,26 +67,26 @@ inline std::string realisticYear()
         auto add = [&](const EntryCells &e) { month += entryText(key, e); };
         for (int i = 0; i < 9; ++i) {
             const int day = 1 + int(next(28));
-            const long ht = 5000 + long(next(150000));
-            const long tva = ht * 196 / 1000;
-            const std::string piece = "F" + std::to_string(invoice++);
+            const long beforeTax = 5000 + long(next(150000));
+            const long vat = beforeTax * 196 / 1000;
+            const std::string voucher = "F" + std::to_string(invoice++);
             const std::string label = std::string("Facture ") + clients[next(6)];
-            add({date(day, m), "411000", label, "VE", piece, money(ht + tva), "", ""});
-            add({date(day, m), "707000", label, "VE", piece, "", money(ht), ""});
-            add({date(day, m), "445710", label, "VE", piece, "", money(tva), ""});
-            add({date(std::min(28, day + 10), m), "512000", "R\xE8glement " + label.substr(8), "BQ", piece,
-                 money(ht + tva), "", i % 3 == 0 ? "\xD7" : ""});
-            add({date(std::min(28, day + 10), m), "411000", "R\xE8glement " + label.substr(8), "BQ", piece, "",
-                 money(ht + tva), i % 3 == 0 ? "\xD7" : ""});
+            add({date(day, m), "411000", label, "VE", voucher, money(beforeTax + vat), "", ""});
+            add({date(day, m), "707000", label, "VE", voucher, "", money(beforeTax), ""});
+            add({date(day, m), "445710", label, "VE", voucher, "", money(vat), ""});
+            add({date(std::min(28, day + 10), m), "512000", "R\xE8glement " + label.substr(8), "BQ", voucher,
+                 money(beforeTax + vat), "", i % 3 == 0 ? "\xD7" : ""});
+            add({date(std::min(28, day + 10), m), "411000", "R\xE8glement " + label.substr(8), "BQ", voucher, "",
+                 money(beforeTax + vat), i % 3 == 0 ? "\xD7" : ""});
         }
         for (int i = 0; i < 4; ++i) {
             const int day = 1 + int(next(28));
-            const long ht = 20000 + long(next(90000));
-            const long tva = ht * 196 / 1000;
+            const long beforeTax = 20000 + long(next(90000));
+            const long vat = beforeTax * 196 / 1000;
             const std::string label = std::string("Facture ") + suppliers[next(3)];
-            add({date(day, m), "607000", label, "AC", "A" + std::to_string(m * 10 + i), money(ht), "", ""});
-            add({date(day, m), "445660", label, "AC", "A" + std::to_string(m * 10 + i), money(tva), "", ""});
-            add({date(day, m), "401000", label, "AC", "A" + std::to_string(m * 10 + i), "", money(ht + tva), ""});
+            add({date(day, m), "607000", label, "AC", "A" + std::to_string(m * 10 + i), money(beforeTax), "", ""});
+            add({date(day, m), "445660", label, "AC", "A" + std::to_string(m * 10 + i), money(vat), "", ""});
+            add({date(day, m), "401000", label, "AC", "A" + std::to_string(m * 10 + i), "", money(beforeTax + vat), ""});
         }
         add({date(5, m), "613200", "Loyer du magasin", "BQ", "PRLV", money(85000), "", "\xD7"});
         add({date(5, m), "512000", "Loyer du magasin", "BQ", "PRLV", "", money(85000), "\xD7"});

@@ -37,7 +37,7 @@ class TDeclarationTvaTest : public QObject {
     }
     void withReturn(const std::function<void(TDeclarationTva &)> &user)
     {
-        QVERIFY2(whileModal<TDeclarationTva>([&] { window->DeclarationTva(); }, user), "the window was left open");
+        QVERIFY2(whileModal<TDeclarationTva>([&] { window->vatReturn(); }, user), "the window was left open");
     }
     // "Passer l'écriture", then "Passer l'écriture" again on the entry shown.
     static void post(TDeclarationTva &d, const std::function<void(TEcritureTva &)> &seen = {})

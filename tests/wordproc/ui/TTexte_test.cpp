@@ -4,7 +4,7 @@
 #include "wordproc/RtfReader.h"
 #include "wordproc/RtfWriter.h"
 #include "wordproc/ui/TTexte.h"
-#include "wordproc/ui/TexteRulerBar.h"
+#include "wordproc/ui/TextRulerBar.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -25,7 +25,7 @@
 class TTexteTest : public QObject {
     Q_OBJECT
 
-    const QStringList kSociete = {"SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04 78 00 00 00",
+    const QStringList kCompany = {"SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04 78 00 00 00",
                                   "", "SIRET 000"};
 
     FakePlatform fake;
@@ -71,7 +71,7 @@ private slots:
         fake.messages.yesNoCancel.clear();
         fake.fileDialogs = FakeFileDialogs{};
         fake.fontDialog = FakeFontDialog{};
-        window = std::make_unique<TTexte>(fake.platform, kSociete);
+        window = std::make_unique<TTexte>(fake.platform, kCompany);
         window->resize(800, 500);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -135,7 +135,7 @@ private slots:
     void newLetterOverChangesAsksFirst()
     {
         type(*window, "Brouillon");
-        fake.messages.yesNoCancel = {Messages::Answer::Annuler};
+        fake.messages.yesNoCancel = {Messages::Answer::Cancel};
         QTest::mouseClick(window->newButton, Qt::LeftButton);
         QCOMPARE(fake.messages.shown, QStringList{QStringLiteral("Enregistrer changements dans  ?")});
         QCOMPARE(window->editor->toPlainText(), QStringLiteral("Brouillon"));
@@ -189,7 +189,7 @@ private slots:
         QVERIFY(window->boldButton->isChecked());
 
         // A new letter takes the default format too.
-        fake.messages.yesNoCancel = {Messages::Answer::Non};
+        fake.messages.yesNoCancel = {Messages::Answer::No};
         QTest::mouseClick(window->newButton, Qt::LeftButton);
         QVERIFY(boldAt(*window, 0));
 
@@ -325,8 +325,8 @@ private slots:
     void rulerMarkersDragIndents()
     {
         type(*window, "Un paragraphe assez long pour tenir sur plusieurs lignes une fois retrait fait.");
-        QLabel *left = window->ruler->marker(TexteRuler::Marker::Left);
-        QLabel *first = window->ruler->marker(TexteRuler::Marker::First);
+        QLabel *left = window->ruler->marker(TextRuler::Marker::Left);
+        QLabel *first = window->ruler->marker(TextRuler::Marker::First);
         QCOMPARE(first->x(), 2);
         QCOMPARE(left->x(), 2);
 
@@ -352,7 +352,7 @@ private slots:
         QCOMPARE(first->x(), 102);
 
         // The right marker 100 pixels in.
-        QLabel *right = window->ruler->marker(TexteRuler::Marker::Right);
+        QLabel *right = window->ruler->marker(TextRuler::Marker::Right);
         drag(right, window->ruler->width() - 100);
         format = window->editor->document()->firstBlock().blockFormat();
         const int offset = right->width() / 2;
@@ -412,17 +412,17 @@ private slots:
         QVERIFY2(window->isVisible(), "Escape closes nothing");
         QVERIFY(fake.messages.shown.isEmpty());
 
-        fake.messages.yesNoCancel = {Messages::Answer::Oui};
+        fake.messages.yesNoCancel = {Messages::Answer::Yes};
         QTest::mouseClick(window->closeButton, Qt::LeftButton);
         QCOMPARE(fake.messages.shown, QStringList{QStringLiteral("Enregistrer changements dans  ?")});
         QCOMPARE(fake.fileDialogs.saveRequests.size(), 1u);
         QVERIFY2(window->isVisible(), "the save dialog was cancelled: the letter stays");
 
-        fake.messages.yesNoCancel = {Messages::Answer::Annuler};
+        fake.messages.yesNoCancel = {Messages::Answer::Cancel};
         window->close();
         QVERIFY(window->isVisible());
 
-        fake.messages.yesNoCancel = {Messages::Answer::Non};
+        fake.messages.yesNoCancel = {Messages::Answer::No};
         QTest::mouseClick(window->closeButton, Qt::LeftButton);
         QVERIFY(!window->isVisible());
         QCOMPARE(fake.messages.shown.size(), 3);

@@ -53,7 +53,7 @@ class ValidationMenusTest : public QObject {
             QCOMPARE(d->datePicker->date(), QDate(2002, 3, 31));
             QTest::mouseClick(d->okButton, Qt::LeftButton);
         });
-        main->menuAction(Cmd::Valider)->trigger();
+        main->menuAction(Cmd::ValidateEntries)->trigger();
         fake->messages.clear();
         // The dialog gone, the user is back in the main window.
         main->activateWindow();
@@ -135,7 +135,7 @@ private slots:
                                                    QStringLiteral(" : 1 écriture refusée (ligne 1).")});
         fake->messages.clear();
 
-        QVERIFY(whileModal<TClient>([&] { main->menuAction(Cmd::FactureClient)->trigger(); }, [&](TClient &d) {
+        QVERIFY(whileModal<TClient>([&] { main->menuAction(Cmd::CustomerInvoice)->trigger(); }, [&](TClient &d) {
             d.dateField->setFocus(Qt::TabFocusReason);
             typeFieldsWithTab({QStringLiteral("10032002")});
             QVERIFY(d.dateField->hasFocus());
@@ -152,7 +152,7 @@ private slots:
         const QString folder = dir->file(QStringLiteral("controle"));
         QVERIFY(QDir().mkdir(folder));
         fake->fileDialogs.folderAnswers.push_back(folder);
-        QVERIFY(whileModal<TFec>([&] { main->menuAction(Cmd::ExporterFec)->trigger(); }, [&](TFec &d) {
+        QVERIFY(whileModal<TFec>([&] { main->menuAction(Cmd::ExportFec)->trigger(); }, [&](TFec &d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("FEC (contrôle fiscal)"));
             typeInto(d.sirenField, QStringLiteral("732829321"));
             QTest::mouseClick(d.okButton, Qt::LeftButton);

@@ -1,12 +1,12 @@
-#include "wordproc/TexteRuler.h"
+#include "wordproc/TextRuler.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using Marker = TexteRuler::Marker;
+using Marker = TextRuler::Marker;
 
-TEST(TexteRuler, MarkersStandWhereTheIndentsAre)
+TEST(TextRuler, MarkersStandWhereTheIndentsAre)
 {
     const struct {
         RulerIndents indents;
@@ -20,7 +20,7 @@ TEST(TexteRuler, MarkersStandWhereTheIndentsAre)
         {{0, 30, 72}, 800, 2, 42, 690},
     };
     for (const auto &c : cases) {
-        TexteRuler ruler;
+        TextRuler ruler;
         ruler.setWidth(c.width);
         ruler.show(c.indents);
         EXPECT_EQ(ruler.markerLeft(Marker::First), c.first) << c.indents.first;
@@ -29,9 +29,9 @@ TEST(TexteRuler, MarkersStandWhereTheIndentsAre)
     }
 }
 
-TEST(TexteRuler, DraggingKeepsTheMarkersCentreUnderThePointer)
+TEST(TextRuler, DraggingKeepsTheMarkersCentreUnderThePointer)
 {
-    TexteRuler ruler;
+    TextRuler ruler;
     ruler.setWidth(600);
     ruler.show({});
     EXPECT_FALSE(ruler.dragging());
@@ -47,7 +47,7 @@ TEST(TexteRuler, DraggingKeepsTheMarkersCentreUnderThePointer)
     EXPECT_EQ(ruler.markerLeft(Marker::First), 2) << "the other markers stay";
 }
 
-TEST(TexteRuler, ReleasingTurnsMarkersBackIntoIndents)
+TEST(TextRuler, ReleasingTurnsMarkersBackIntoIndents)
 {
     const struct {
         Marker marker;
@@ -70,7 +70,7 @@ TEST(TexteRuler, ReleasingTurnsMarkersBackIntoIndents)
         {Marker::Right, 9, 600, {0, 0, 30}, {0, 0, 0}},
     };
     for (const auto &c : cases) {
-        TexteRuler ruler;
+        TextRuler ruler;
         ruler.setWidth(600);
         ruler.show(c.before);
         ruler.press(c.marker, c.markerWidth, c.pointerX);
@@ -79,16 +79,16 @@ TEST(TexteRuler, ReleasingTurnsMarkersBackIntoIndents)
     }
 }
 
-TEST(TexteRuler, ReleaseWithoutPressChangesNothing)
+TEST(TextRuler, ReleaseWithoutPressChangesNothing)
 {
-    TexteRuler ruler;
+    TextRuler ruler;
     ruler.setWidth(600);
     ruler.show({5, 6, 7});
     ruler.move(300);
     EXPECT_EQ(ruler.release({5, 6, 7}), (RulerIndents{5, 6, 7}));
 }
 
-TEST(TexteRuler, IndentsConvertToAndFromParagraphFormats)
+TEST(TextRuler, IndentsConvertToAndFromParagraphFormats)
 {
     rtf::ParagraphFormat format;
     format.alignment = rtf::Alignment::Right;

@@ -1,9 +1,9 @@
-#include "wordproc/ui/TexteIcons.h"
+#include "wordproc/ui/TextIcons.h"
 
 #include <QPainter>
 #include <QPixmap>
 
-namespace texteicons {
+namespace texticons {
 namespace {
 
 constexpr int kSide = 20;
@@ -64,4 +64,4 @@ QIcon letter(const QString &text, const QFont &font, const QColor &ink)
     return QIcon(pixmap);
 }
 
-} // namespace texteicons
+} // namespace texticons

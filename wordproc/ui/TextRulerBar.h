@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wordproc/TexteRuler.h"
+#include "wordproc/TextRuler.h"
 
 #include <QWidget>
 #include <array>
@@ -10,18 +10,18 @@ class QLabel;
 // The strip above the text: a tick at each default tab stop, a line across,
 // and the three indent markers of the current paragraph, which the mouse
 // drags.
-class TexteRulerBar final : public QWidget {
+class TextRulerBar final : public QWidget {
     Q_OBJECT
 public:
-    explicit TexteRulerBar(QWidget *parent = nullptr);
+    explicit TextRulerBar(QWidget *parent = nullptr);
 
     // The paragraph's indents, shown by the markers.
     void showIndents(const RulerIndents &indents);
     // Ticks every `pixels`, from where the text starts.
     void setTabWidth(double pixels);
 
-    QLabel *marker(TexteRuler::Marker which) const { return markers_[std::size_t(which)]; }
-    const TexteRuler &ruler() const { return ruler_; }
+    QLabel *marker(TextRuler::Marker which) const { return markers_[std::size_t(which)]; }
+    const TextRuler &ruler() const { return ruler_; }
 
     QSize sizeHint() const override;
 
@@ -37,7 +37,7 @@ protected:
 private:
     void placeMarkers();
 
-    TexteRuler ruler_;
+    TextRuler ruler_;
     RulerIndents indents_;
     std::array<QLabel *, 3> markers_{};
     double tabWidth_ = 48;

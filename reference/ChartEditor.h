@@ -5,11 +5,11 @@
 // The chart of accounts editor: six-digit codes completed with zeros, a list
 // kept in code order, and the "Pointable" box. A new account is never
 // pointable; the box only counts when an existing account is validated.
-class PlanEditor final : public ListEditor {
+class ChartEditor final : public ListEditor {
 public:
-    explicit PlanEditor(Messages &messages);
+    explicit ChartEditor(Messages &messages);
 
-    bool pointableBox = false; // "Pointable"
+    bool checkOffBox = false; // "Pointable"
 
 protected:
     QString finishedCode(const QString &typed) const override;

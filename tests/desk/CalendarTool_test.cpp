@@ -1,16 +1,16 @@
-#include "desk/Calendrier.h"
+#include "desk/CalendarTool.h"
 
 #include <gtest/gtest.h>
 
-TEST(Calendrier, TitleIsTheMonthNameInSmallLettersTwoBlanksAndTheYear)
+TEST(CalendarTool, TitleIsTheMonthNameInSmallLettersTwoBlanksAndTheYear)
 {
-    EXPECT_EQ(calendrier::titre(QDate(2002, 3, 15)), "mars  2002");
-    EXPECT_EQ(calendrier::titre(QDate(2004, 2, 29)), QString::fromUtf8("février  2004"));
-    EXPECT_EQ(calendrier::titre(QDate(2001, 12, 1)), QString::fromUtf8("décembre  2001"));
-    EXPECT_EQ(calendrier::titre(QDate(2002, 8, 31)), QString::fromUtf8("août  2002"));
+    EXPECT_EQ(calendartool::title(QDate(2002, 3, 15)), "mars  2002");
+    EXPECT_EQ(calendartool::title(QDate(2004, 2, 29)), QString::fromUtf8("février  2004"));
+    EXPECT_EQ(calendartool::title(QDate(2001, 12, 1)), QString::fromUtf8("décembre  2001"));
+    EXPECT_EQ(calendartool::title(QDate(2002, 8, 31)), QString::fromUtf8("août  2002"));
 }
 
-TEST(Calendrier, MonthStepsKeepTheDayOrTakeTheMonthsLast)
+TEST(CalendarTool, MonthStepsKeepTheDayOrTakeTheMonthsLast)
 {
     const struct {
         QDate from;
@@ -25,12 +25,12 @@ TEST(Calendrier, MonthStepsKeepTheDayOrTakeTheMonthsLast)
         {QDate(2004, 2, 29), QDate(2004, 1, 29), QDate(2004, 3, 29)},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(calendrier::moisPrecedent(c.from), c.previous) << c.from.toString().toStdString();
-        EXPECT_EQ(calendrier::moisSuivant(c.from), c.next) << c.from.toString().toStdString();
+        EXPECT_EQ(calendartool::previousMonth(c.from), c.previous) << c.from.toString().toStdString();
+        EXPECT_EQ(calendartool::nextMonth(c.from), c.next) << c.from.toString().toStdString();
     }
 }
 
-TEST(Calendrier, ArrowStepsStayWithinTheMonth)
+TEST(CalendarTool, ArrowStepsStayWithinTheMonth)
 {
     const struct {
         QDate from;
@@ -45,5 +45,5 @@ TEST(Calendrier, ArrowStepsStayWithinTheMonth)
         {QDate(2004, 2, 27), 7, QDate(2004, 2, 29)},  // a leap February's last day
     };
     for (const auto &c : cases)
-        EXPECT_EQ(calendrier::dayWithinMonth(c.from, c.days), c.to) << c.from.toString().toStdString();
+        EXPECT_EQ(calendartool::dayWithinMonth(c.from, c.days), c.to) << c.from.toString().toStdString();
 }

@@ -1,4 +1,4 @@
-#include "wordproc/ui/TexteRulerBar.h"
+#include "wordproc/ui/TextRulerBar.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -13,7 +13,7 @@ constexpr int kTicks = 100;
 
 } // namespace
 
-TexteRulerBar::TexteRulerBar(QWidget *parent) : QWidget(parent)
+TextRulerBar::TextRulerBar(QWidget *parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
     QFont glyphs(QStringLiteral("DejaVu Sans"));
@@ -33,12 +33,12 @@ TexteRulerBar::TexteRulerBar(QWidget *parent) : QWidget(parent)
     setFixedHeight(kHeight);
 }
 
-QSize TexteRulerBar::sizeHint() const
+QSize TextRulerBar::sizeHint() const
 {
     return {400, kHeight};
 }
 
-void TexteRulerBar::showIndents(const RulerIndents &indents)
+void TextRulerBar::showIndents(const RulerIndents &indents)
 {
     if (ruler_.dragging())
         return;
@@ -48,7 +48,7 @@ void TexteRulerBar::showIndents(const RulerIndents &indents)
     placeMarkers();
 }
 
-void TexteRulerBar::setTabWidth(double pixels)
+void TextRulerBar::setTabWidth(double pixels)
 {
     if (pixels > 0 && pixels != tabWidth_) {
         tabWidth_ = pixels;
@@ -56,20 +56,20 @@ void TexteRulerBar::setTabWidth(double pixels)
     }
 }
 
-void TexteRulerBar::placeMarkers()
+void TextRulerBar::placeMarkers()
 {
-    const int top = kLineY - marker(TexteRuler::Marker::First)->height() + 2;
-    marker(TexteRuler::Marker::First)->move(ruler_.markerLeft(TexteRuler::Marker::First), top);
-    for (TexteRuler::Marker below : {TexteRuler::Marker::Left, TexteRuler::Marker::Right})
+    const int top = kLineY - marker(TextRuler::Marker::First)->height() + 2;
+    marker(TextRuler::Marker::First)->move(ruler_.markerLeft(TextRuler::Marker::First), top);
+    for (TextRuler::Marker below : {TextRuler::Marker::Left, TextRuler::Marker::Right})
         marker(below)->move(ruler_.markerLeft(below), kLineY - 1);
 }
 
-bool TexteRulerBar::eventFilter(QObject *watched, QEvent *event)
+bool TextRulerBar::eventFilter(QObject *watched, QEvent *event)
 {
     const auto found = std::find(markers_.begin(), markers_.end(), watched);
     if (found == markers_.end())
         return QWidget::eventFilter(watched, event);
-    const auto which = TexteRuler::Marker(found - markers_.begin());
+    const auto which = TextRuler::Marker(found - markers_.begin());
     auto *mouse = static_cast<QMouseEvent *>(event);
     const auto pointerX = [&] { return mapFromGlobal(mouse->globalPosition().toPoint()).x(); };
     switch (event->type()) {
@@ -98,7 +98,7 @@ bool TexteRulerBar::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-void TexteRulerBar::paintEvent(QPaintEvent *)
+void TextRulerBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
@@ -111,7 +111,7 @@ void TexteRulerBar::paintEvent(QPaintEvent *)
     }
 }
 
-void TexteRulerBar::resizeEvent(QResizeEvent *event)
+void TextRulerBar::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     ruler_.setWidth(width());

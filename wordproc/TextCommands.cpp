@@ -1,4 +1,4 @@
-#include "wordproc/TexteCommands.h"
+#include "wordproc/TextCommands.h"
 
 #include "ledger/FileIO.h"
 #include "platform/BusyPointer.h"
@@ -30,34 +30,34 @@ rtf::Document letterhead(const QStringList &heading, const rtf::CharFormat &form
     return document;
 }
 
-TexteCommands::TexteCommands(const Platform &platform, TexteContent &content)
+TextCommands::TextCommands(const Platform &platform, TextContent &content)
     : platform_(platform), content_(content)
 {
 }
 
-void TexteCommands::Setsoc(const QStringList &heading)
+void TextCommands::Setsoc(const QStringList &heading)
 {
     heading_ = heading.mid(0, kHeadingLines);
 }
 
-QString TexteCommands::changesQuestion() const
+QString TextCommands::changesQuestion() const
 {
     return QStringLiteral("Enregistrer changements dans ") + QFileInfo(fileName_).fileName() + QStringLiteral(" ?");
 }
 
-bool TexteCommands::confirmDiscard()
+bool TextCommands::confirmDiscard()
 {
     if (!content_.modified())
         return true;
     switch (platform_.messages->warningYesNoCancel(changesQuestion())) {
-    case Messages::Answer::Oui: return save();
-    case Messages::Answer::Non: return true;
-    case Messages::Answer::Annuler: return false;
+    case Messages::Answer::Yes: return save();
+    case Messages::Answer::No: return true;
+    case Messages::Answer::Cancel: return false;
     }
     return false;
 }
 
-bool TexteCommands::newLetter()
+bool TextCommands::newLetter()
 {
     if (!confirmDiscard())
         return false;
@@ -66,7 +66,7 @@ bool TexteCommands::newLetter()
     return true;
 }
 
-void TexteCommands::open()
+void TextCommands::open()
 {
     if (!confirmDiscard())
         return;
@@ -84,7 +84,7 @@ void TexteCommands::open()
     fileName_ = *chosen;
 }
 
-bool TexteCommands::save()
+bool TextCommands::save()
 {
     if (!content_.modified())
         return true;
@@ -102,7 +102,7 @@ bool TexteCommands::save()
     return true;
 }
 
-void TexteCommands::print()
+void TextCommands::print()
 {
     if (!platform_.printerDialogs->print())
         return;

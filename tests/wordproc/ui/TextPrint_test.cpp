@@ -15,7 +15,7 @@
 
 // A letter printed as the print dialog's "print to file" makes it: a PDF,
 // read back by poppler for its words, their places and its pages.
-class TextePrintTest : public QObject {
+class TextPrintTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -96,5 +96,5 @@ private slots:
     }
 };
 
-TAVELIN_WIDGET_TEST(TextePrintTest)
-#include "TextePrint_test.moc"
+TAVELIN_WIDGET_TEST(TextPrintTest)
+#include "TextPrint_test.moc"

@@ -1,5 +1,5 @@
 #include "ListEditorFixture.h"
-#include "reference/PlanEditor.h"
+#include "reference/ChartEditor.h"
 
 #include "support/FakePlatform.h"
 
@@ -7,9 +7,9 @@
 
 namespace {
 
-using PlanEditorTest = ListEditorFixture<PlanEditor>;
+using ChartEditorTest = ListEditorFixture<ChartEditor>;
 
-TEST_F(PlanEditorTest, CodeFieldTakesDigitsAndIsCompletedOnExit)
+TEST_F(ChartEditorTest, CodeFieldTakesDigitsAndIsCompletedOnExit)
 {
     EXPECT_TRUE(editor.codeFieldKeyPress(u'7'));
     EXPECT_TRUE(editor.codeFieldKeyPress(ListEditor::kBackspace));
@@ -28,20 +28,20 @@ TEST_F(PlanEditorTest, CodeFieldTakesDigitsAndIsCompletedOnExit)
     EXPECT_EQ(editor.items(), QStringList{"410000 NN Clients"});
 }
 
-TEST_F(PlanEditorTest, NewAccountsAreNeverPointableAndKeepTheListSorted)
+TEST_F(ChartEditorTest, NewAccountsAreNeverPointableAndKeepTheListSorted)
 {
     editor.Init({"512000 NN Banque", "411000 ON Clients"});
     EXPECT_EQ(editor.items(), (QStringList{"411000 ON Clients", "512000 NN Banque"}));
-    editor.pointableBox = true;
+    editor.checkOffBox = true;
     add("44571", "TVA collectée");
     EXPECT_EQ(editor.items(), (QStringList{"411000 ON Clients", "445710 NN TVA collectée", "512000 NN Banque"}));
     EXPECT_EQ(editor.ItemIndex, -1);
     EXPECT_TRUE(editor.codeField.isEmpty() && editor.labelField.isEmpty());
     EXPECT_TRUE(editor.focusCodeField);
-    EXPECT_TRUE(editor.pointableBox) << "the box keeps its state after validating";
+    EXPECT_TRUE(editor.checkOffBox) << "the box keeps its state after validating";
 }
 
-TEST_F(PlanEditorTest, CodeThatAnEntryBeginsWithIsRefused)
+TEST_F(ChartEditorTest, CodeThatAnEntryBeginsWithIsRefused)
 {
     editor.Envoi();
     EXPECT_EQ(editor.items(), QStringList{" NN "}) << "an empty code passes only in an empty list";
@@ -63,20 +63,20 @@ TEST_F(PlanEditorTest, CodeThatAnEntryBeginsWithIsRefused)
     EXPECT_EQ(editor.items(), (QStringList{"410000 NN Clients et fournisseurs", "411000 NN Clients"}));
 }
 
-TEST_F(PlanEditorTest, SelectingAnEntryFillsTheFields)
+TEST_F(ChartEditorTest, SelectingAnEntryFillsTheFields)
 {
     editor.Init({"411000 ON Clients divers", "512000 NO  Banque  ", "601000 N Achats", "sansespace"});
     editor.entrySelected(0);
     EXPECT_EQ(editor.codeField, "411000");
     EXPECT_EQ(editor.U, "O");
-    EXPECT_FALSE(editor.pointableBox);
+    EXPECT_FALSE(editor.checkOffBox);
     EXPECT_EQ(editor.labelField, "Clients divers");
     editor.entrySelected(1);
     EXPECT_EQ(editor.U, "N");
-    EXPECT_TRUE(editor.pointableBox);
+    EXPECT_TRUE(editor.checkOffBox);
     EXPECT_EQ(editor.labelField, "Banque");
     editor.entrySelected(2);
-    EXPECT_FALSE(editor.pointableBox) << "a missing pointable flag reads as not pointable";
+    EXPECT_FALSE(editor.checkOffBox) << "a missing pointable flag reads as not pointable";
     EXPECT_EQ(editor.labelField, "Achats");
     // An entry without a space is selected but leaves the fields alone.
     editor.entrySelected(3);
@@ -84,22 +84,22 @@ TEST_F(PlanEditorTest, SelectingAnEntryFillsTheFields)
     EXPECT_EQ(editor.codeField, "601000");
 }
 
-TEST_F(PlanEditorTest, TickingPointableOnAnExistingAccountMakesItPointable)
+TEST_F(ChartEditorTest, TickingPointableOnAnExistingAccountMakesItPointable)
 {
     add("512", "Banque");
     editor.entrySelected(0);
-    editor.pointableBox = true;
+    editor.checkOffBox = true;
     editor.Envoi();
     EXPECT_EQ(editor.items(), QStringList{"512000 NO Banque"});
-    editor.pointableBox = false;
+    editor.checkOffBox = false;
     editor.entrySelected(0);
-    EXPECT_TRUE(editor.pointableBox);
-    editor.pointableBox = false;
+    EXPECT_TRUE(editor.checkOffBox);
+    editor.checkOffBox = false;
     editor.Envoi();
     EXPECT_EQ(editor.items(), QStringList{"512000 N Banque"});
 }
 
-TEST_F(PlanEditorTest, ChangingAnEntryKeepsItsUsedFlagInPlace)
+TEST_F(ChartEditorTest, ChangingAnEntryKeepsItsUsedFlagInPlace)
 {
     editor.Init({"411000 O Clients", "601000 OO Achats"});
     editor.entrySelected(1);
@@ -110,7 +110,7 @@ TEST_F(PlanEditorTest, ChangingAnEntryKeepsItsUsedFlagInPlace)
     // the list is handed back sorted.
     editor.entrySelected(0);
     editor.codeField = "701000";
-    editor.pointableBox = false;
+    editor.checkOffBox = false;
     editor.Envoi();
     EXPECT_EQ(editor.items(), (QStringList{"701000 O Clients", "601000 OO Achats de marchandises"}));
     QStringList result;
@@ -119,7 +119,7 @@ TEST_F(PlanEditorTest, ChangingAnEntryKeepsItsUsedFlagInPlace)
     EXPECT_TRUE(messages.boxes.empty());
 }
 
-TEST_F(PlanEditorTest, DeletingRefusesUsedAccountsAndClearsTheFields)
+TEST_F(ChartEditorTest, DeletingRefusesUsedAccountsAndClearsTheFields)
 {
     editor.Init({"411000 ON Clients", "512000 NO Banque"});
     editor.Supprime();
@@ -133,7 +133,7 @@ TEST_F(PlanEditorTest, DeletingRefusesUsedAccountsAndClearsTheFields)
     EXPECT_EQ(editor.items(), QStringList{"411000 ON Clients"});
     EXPECT_EQ(editor.ItemIndex, -1);
     EXPECT_TRUE(editor.codeField.isEmpty() && editor.labelField.isEmpty());
-    EXPECT_FALSE(editor.pointableBox);
+    EXPECT_FALSE(editor.checkOffBox);
 }
 
 } // namespace

@@ -1,22 +1,22 @@
-#include "desk/Calendrier.h"
+#include "desk/CalendarTool.h"
 
 #include "ledger/TextForms.h"
 
 #include <algorithm>
 
-namespace calendrier {
+namespace calendartool {
 
-QString titre(QDate date)
+QString title(QDate date)
 {
     return forms::monthName(date.month()).toLower() + QStringLiteral("  ") + QString::number(date.year());
 }
 
-QDate moisPrecedent(QDate date)
+QDate previousMonth(QDate date)
 {
     return date.addMonths(-1);
 }
 
-QDate moisSuivant(QDate date)
+QDate nextMonth(QDate date)
 {
     return date.addMonths(1);
 }
@@ -27,4 +27,4 @@ QDate dayWithinMonth(QDate date, int days)
     return QDate(date.year(), date.month(), day);
 }
 
-} // namespace calendrier
+} // namespace calendartool

@@ -1,4 +1,4 @@
-#include "yearend/Ecritures.h"
+#include "yearend/EntryGroups.h"
 
 #include "exchange/ExchangeText.h"
 
@@ -56,7 +56,7 @@ std::vector<int> journalRanks(const std::vector<BookEntry> &entries, const std::
 
 } // namespace
 
-Ecritures groupEcritures(const std::vector<BookEntry> &entries, const std::vector<std::size_t> &chosen)
+EntryGroups groupEntries(const std::vector<BookEntry> &entries, const std::vector<std::size_t> &chosen)
 {
     const std::vector<int> journals = journalRanks(entries, chosen);
     std::vector<Place> places;                // of each écriture
@@ -99,7 +99,7 @@ Ecritures groupEcritures(const std::vector<BookEntry> &entries, const std::vecto
         rank[order[r]] = r;
 
     // The lines laid out écriture after écriture, each in grid order.
-    Ecritures out;
+    EntryGroups out;
     out.starts.assign(places.size() + 1, 0);
     for (std::size_t k = 0; k < chosen.size(); ++k)
         ++out.starts[rank[groupOf[k]] + 1];
@@ -112,12 +112,12 @@ Ecritures groupEcritures(const std::vector<BookEntry> &entries, const std::vecto
     return out;
 }
 
-EcritureTotals totalsOf(const std::vector<BookEntry> &entries, const Ecritures &ecritures, std::size_t n)
+EntryGroupTotals totalsOf(const std::vector<BookEntry> &entries, const EntryGroups &entryGroups, std::size_t n)
 {
-    EcritureTotals totals;
-    for (std::size_t k = ecritures.first(n); k < ecritures.end(n); ++k) {
-        totals.debit.add(entries[ecritures.lines[k]].debitValue);
-        totals.credit.add(entries[ecritures.lines[k]].creditValue);
+    EntryGroupTotals totals;
+    for (std::size_t k = entryGroups.first(n); k < entryGroups.end(n); ++k) {
+        totals.debit.add(entries[entryGroups.lines[k]].debitValue);
+        totals.credit.add(entries[entryGroups.lines[k]].creditValue);
     }
     return totals;
 }

@@ -1,4 +1,4 @@
-#include "desk/Horloge.h"
+#include "desk/ClockFace.h"
 
 #include "ledger/TextForms.h"
 #include "platform/ClockSetter.h"
@@ -16,14 +16,14 @@ struct PartPlace {
     int highest;
 };
 
-PartPlace placeOf(Horloge::Part part)
+PartPlace placeOf(ClockFace::Part part)
 {
     switch (part) {
-    case Horloge::Part::Hr: return {false, 0, 2, 0, 24};
-    case Horloge::Part::Mn: return {false, 3, 2, 0, 59};
-    case Horloge::Part::Jo: return {true, 0, 2, 0, 31};
-    case Horloge::Part::Mo: return {true, 3, 2, 0, 12};
-    case Horloge::Part::An: return {true, 6, 4, 1900, 2099};
+    case ClockFace::Part::Hour: return {false, 0, 2, 0, 24};
+    case ClockFace::Part::Minute: return {false, 3, 2, 0, 59};
+    case ClockFace::Part::Day: return {true, 0, 2, 0, 31};
+    case ClockFace::Part::Month: return {true, 3, 2, 0, 12};
+    case ClockFace::Part::Year: return {true, 6, 4, 1900, 2099};
     }
     return {};
 }
@@ -40,33 +40,33 @@ QString correctAndSet(const QString &what)
 
 } // namespace
 
-void Horloge::open(QDate today, QTime now)
+void ClockFace::open(QDate today, QTime now)
 {
     setting_ = false;
     show(today, now);
 }
 
-void Horloge::tick(QDate today, QTime now)
+void ClockFace::tick(QDate today, QTime now)
 {
     if (running())
         show(today, now);
 }
 
-void Horloge::show(QDate today, QTime now)
+void ClockFace::show(QDate today, QTime now)
 {
     time_ = forms::formatTime(now);
     date_ = forms::formatDate(today);
 }
 
-int Horloge::stepped(Part part, int value, Arrow arrow)
+int ClockFace::stepped(Part part, int value, Arrow arrow)
 {
     const PartPlace place = placeOf(part);
-    if (part == Part::An && value < 100)
+    if (part == Part::Year && value < 100)
         value += 1900;
     return arrow == Arrow::Up ? std::min(value + 1, place.highest) : std::max(value - 1, place.lowest);
 }
 
-void Horloge::arrow(Arrow arrow)
+void ClockFace::arrow(Arrow arrow)
 {
     if (!selected_)
         return;
@@ -76,7 +76,7 @@ void Horloge::arrow(Arrow arrow)
     text.replace(place.position, place.length, QStringLiteral("%1").arg(value, place.length, 10, QLatin1Char('0')));
 }
 
-std::variant<QDateTime, QString> Horloge::instant(const QString &dateText, const QString &timeText,
+std::variant<QDateTime, QString> ClockFace::instant(const QString &dateText, const QString &timeText,
                                                   const QTimeZone &zone)
 {
     QDate date(number(dateText, 6, 4), number(dateText, 3, 2), number(dateText, 0, 2));
@@ -97,7 +97,7 @@ std::variant<QDateTime, QString> Horloge::instant(const QString &dateText, const
     return local.toUTC();
 }
 
-QString Horloge::set(ClockSetter &computer)
+QString ClockFace::set(ClockSetter &computer)
 {
     if (!setting_) {
         setting_ = true;

@@ -8,9 +8,9 @@
 struct Platform;
 
 // What the word processor's file commands need of the text on screen.
-class TexteContent {
+class TextContent {
 public:
-    virtual ~TexteContent() = default;
+    virtual ~TextContent() = default;
     virtual bool modified() const = 0;
     virtual void setModified(bool modified) = 0;
     virtual rtf::Document document() const = 0;
@@ -28,11 +28,11 @@ rtf::Document letterhead(const QStringList &heading, const rtf::CharFormat &form
 // The word processor's commands on its text as a whole: new letter, open,
 // save, print and closing, with the current file name and the question about
 // unsaved changes.
-class TexteCommands {
+class TextCommands {
 public:
     static inline const QString kFilter = QStringLiteral("Fichiers rtf (*.rtf)|*.rtf");
 
-    TexteCommands(const Platform &platform, TexteContent &content);
+    TextCommands(const Platform &platform, TextContent &content);
 
     // The four company heading lines a new letter starts with.
     void Setsoc(const QStringList &heading);
@@ -58,7 +58,7 @@ public:
 
 private:
     const Platform &platform_;
-    TexteContent &content_;
+    TextContent &content_;
     QStringList heading_;
     QString fileName_;
 };

@@ -3,7 +3,7 @@
 #include "TempDir.h"
 #include "wordproc/RtfReader.h"
 #include "wordproc/RtfWriter.h"
-#include "wordproc/TexteCommands.h"
+#include "wordproc/TextCommands.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 namespace {
 
 // The text on screen, as the commands see it.
-class FakeContent final : public TexteContent {
+class FakeContent final : public TextContent {
 public:
     bool changed = false;
     rtf::Document text;
@@ -37,14 +37,14 @@ rtf::Document letter(const QString &words)
     return d;
 }
 
-class TexteCommandsTest : public ::testing::Test {
+class TextCommandsTest : public ::testing::Test {
 protected:
     const QString kQuestion = QStringLiteral("Enregistrer changements dans  ?");
     const std::vector<FakeMessages::Shown> kQuestionBox = {{FakeMessages::Box::WarningYesNoCancel, kQuestion}};
 
     FakePlatform fake;
     FakeContent content;
-    TexteCommands commands{fake.platform, content};
+    TextCommands commands{fake.platform, content};
     QTemporaryDir dir;
 
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -63,7 +63,7 @@ protected:
     }
 };
 
-TEST_F(TexteCommandsTest, QuestionNamesTheFileWithoutItsFolder)
+TEST_F(TextCommandsTest, QuestionNamesTheFileWithoutItsFolder)
 {
     EXPECT_EQ(commands.changesQuestion(), kQuestion) << "before any file, the name is empty";
     type("Cher client");
@@ -71,7 +71,7 @@ TEST_F(TexteCommandsTest, QuestionNamesTheFileWithoutItsFolder)
     EXPECT_EQ(commands.changesQuestion(), QStringLiteral("Enregistrer changements dans lettre.rtf ?"));
 }
 
-TEST_F(TexteCommandsTest, NewLetterStartsWithTheFourHeadingLines)
+TEST_F(TextCommandsTest, NewLetterStartsWithTheFourHeadingLines)
 {
     content.typing.family = QStringLiteral("Arial");
     commands.Setsoc({"SARL Tavelin", "12 rue des Lilas", "", "69000 LYON", "Tél 04 78 00 00 00"});
@@ -88,7 +88,7 @@ TEST_F(TexteCommandsTest, NewLetterStartsWithTheFourHeadingLines)
     EXPECT_TRUE(commands.fileName().isEmpty());
 }
 
-TEST_F(TexteCommandsTest, EmptyHeadingGivesFourEmptyParagraphs)
+TEST_F(TextCommandsTest, EmptyHeadingGivesFourEmptyParagraphs)
 {
     for (const QStringList &heading : {QStringList{}, QStringList{"", "", "", "", "", "", ""}}) {
         commands.Setsoc(heading);
@@ -99,7 +99,7 @@ TEST_F(TexteCommandsTest, EmptyHeadingGivesFourEmptyParagraphs)
     }
 }
 
-TEST_F(TexteCommandsTest, NewLetterAsksAboutChanges)
+TEST_F(TextCommandsTest, NewLetterAsksAboutChanges)
 {
     const struct {
         Messages::Answer answer;
@@ -107,10 +107,10 @@ TEST_F(TexteCommandsTest, NewLetterAsksAboutChanges)
         bool replaced;
         bool saved;
     } cases[] = {
-        {Messages::Answer::Annuler, std::nullopt, false, false},
-        {Messages::Answer::Non, std::nullopt, true, false},
-        {Messages::Answer::Oui, std::nullopt, false, false}, // the save dialog cancelled
-        {Messages::Answer::Oui, QStringLiteral("relance.rtf"), true, true},
+        {Messages::Answer::Cancel, std::nullopt, false, false},
+        {Messages::Answer::No, std::nullopt, true, false},
+        {Messages::Answer::Yes, std::nullopt, false, false}, // the save dialog cancelled
+        {Messages::Answer::Yes, QStringLiteral("relance.rtf"), true, true},
     };
     commands.Setsoc({"SARL Tavelin"});
     for (const auto &c : cases) {
@@ -128,7 +128,7 @@ TEST_F(TexteCommandsTest, NewLetterAsksAboutChanges)
     }
 }
 
-TEST_F(TexteCommandsTest, SaveWritesRichTextThroughTheSaveDialog)
+TEST_F(TextCommandsTest, SaveWritesRichTextThroughTheSaveDialog)
 {
     EXPECT_TRUE(commands.save());
     EXPECT_TRUE(fake.fileDialogs.saveRequests.empty()) << "an unchanged text is not saved";
@@ -152,7 +152,7 @@ TEST_F(TexteCommandsTest, SaveWritesRichTextThroughTheSaveDialog)
     EXPECT_EQ(commands.fileName(), path("lettre.rtf"));
 }
 
-TEST_F(TexteCommandsTest, SaveThatFailsSaysWhyAndKeepsTheText)
+TEST_F(TextCommandsTest, SaveThatFailsSaysWhyAndKeepsTheText)
 {
     type("Texte précieux");
     const QString unreachable = path("absent/lettre.rtf");
@@ -167,7 +167,7 @@ TEST_F(TexteCommandsTest, SaveThatFailsSaysWhyAndKeepsTheText)
     EXPECT_EQ(commands.fileName(), unreachable) << "the chosen name is kept for the next try";
 }
 
-TEST_F(TexteCommandsTest, OpenReadsTheChosenFile)
+TEST_F(TextCommandsTest, OpenReadsTheChosenFile)
 {
     writeBytes(path("ancienne.rtf"), rtf::write(letter("Ancienne lettre")));
     fake.fileDialogs.openAnswers = {path("ancienne.rtf")};
@@ -181,22 +181,22 @@ TEST_F(TexteCommandsTest, OpenReadsTheChosenFile)
 
     type("changé");
     fake.fileDialogs.openAnswers = {std::nullopt};
-    fake.messages.yesNoCancel = {Messages::Answer::Non};
+    fake.messages.yesNoCancel = {Messages::Answer::No};
     commands.open();
     EXPECT_EQ(content.text, letter("changé")) << "a cancelled dialog changes nothing";
 }
 
-TEST_F(TexteCommandsTest, OpenAsksAboutChangesFirst)
+TEST_F(TextCommandsTest, OpenAsksAboutChangesFirst)
 {
     writeBytes(path("autre.rtf"), rtf::write(letter("Autre")));
     type("Non enregistré");
-    fake.messages.yesNoCancel = {Messages::Answer::Annuler};
+    fake.messages.yesNoCancel = {Messages::Answer::Cancel};
     commands.open();
     EXPECT_EQ(fake.messages.boxes, kQuestionBox);
     EXPECT_TRUE(fake.fileDialogs.openRequests.empty());
     EXPECT_EQ(content.text, letter("Non enregistré"));
 
-    fake.messages.yesNoCancel = {Messages::Answer::Oui};
+    fake.messages.yesNoCancel = {Messages::Answer::Yes};
     fake.fileDialogs.saveAnswers = {path("garde.rtf")};
     fake.fileDialogs.openAnswers = {path("autre.rtf")};
     commands.open();
@@ -205,14 +205,14 @@ TEST_F(TexteCommandsTest, OpenAsksAboutChangesFirst)
     EXPECT_EQ(commands.fileName(), path("autre.rtf"));
 }
 
-TEST_F(TexteCommandsTest, FileThatCannotBeReadSaysWhyAndKeepsTheText)
+TEST_F(TextCommandsTest, FileThatCannotBeReadSaysWhyAndKeepsTheText)
 {
     type("En cours");
     saveAs("en-cours.rtf");
     type("En cours, suite");
     for (const QString &name : {path("introuvable.rtf"), dir.path()}) {
         fake.messages.clear();
-        fake.messages.yesNoCancel = {Messages::Answer::Non};
+        fake.messages.yesNoCancel = {Messages::Answer::No};
         fake.fileDialogs.openAnswers = {name};
         commands.open();
         ASSERT_EQ(fake.messages.boxes.size(), 2u) << name.toStdString();
@@ -226,7 +226,7 @@ TEST_F(TexteCommandsTest, FileThatCannotBeReadSaysWhyAndKeepsTheText)
     }
 }
 
-TEST_F(TexteCommandsTest, ClosingAsksAboutChanges)
+TEST_F(TextCommandsTest, ClosingAsksAboutChanges)
 {
     EXPECT_TRUE(commands.closeQuery());
     EXPECT_TRUE(fake.messages.shown.isEmpty());
@@ -237,10 +237,10 @@ TEST_F(TexteCommandsTest, ClosingAsksAboutChanges)
         std::optional<QString> saveTo;
         bool closes;
     } cases[] = {
-        {Messages::Answer::Annuler, std::nullopt, false},
-        {Messages::Answer::Oui, std::nullopt, false}, // the save dialog cancelled: the letter stays
-        {Messages::Answer::Non, std::nullopt, true},
-        {Messages::Answer::Oui, QStringLiteral("fin.rtf"), true},
+        {Messages::Answer::Cancel, std::nullopt, false},
+        {Messages::Answer::Yes, std::nullopt, false}, // the save dialog cancelled: the letter stays
+        {Messages::Answer::No, std::nullopt, true},
+        {Messages::Answer::Yes, QStringLiteral("fin.rtf"), true},
     };
     for (const auto &c : cases) {
         fake.messages.clear();
@@ -252,7 +252,7 @@ TEST_F(TexteCommandsTest, ClosingAsksAboutChanges)
     EXPECT_EQ(rtf::read(readBytes(path("fin.rtf"))), letter("Lettre"));
 }
 
-TEST_F(TexteCommandsTest, PrintGoesThroughThePrintDialog)
+TEST_F(TextCommandsTest, PrintGoesThroughThePrintDialog)
 {
     type("Relance");
     fake.printerDialogs.printAnswer = false;
@@ -271,7 +271,7 @@ TEST_F(TexteCommandsTest, PrintGoesThroughThePrintDialog)
     EXPECT_TRUE(content.changed) << "printing saves nothing";
 }
 
-TEST_F(TexteCommandsTest, PrinterThatRefusesTheJobIsTold)
+TEST_F(TextCommandsTest, PrinterThatRefusesTheJobIsTold)
 {
     type("Relance");
     fake.printerDialogs.printAnswer = true;

@@ -4,7 +4,7 @@
 
 // The word processor's tool-bar pictures that the application's icon set
 // lacks, drawn in the tool bar's text colour.
-namespace texteicons {
+namespace texticons {
 
 // Lines of text set left, centred or right.
 QIcon alignment(Qt::Alignment alignment, const QColor &ink);
@@ -13,4 +13,4 @@ QIcon bullets(const QColor &ink);
 // A letter in a style: "G" bold, "I" italic, "S" underlined, "A" for the font.
 QIcon letter(const QString &text, const QFont &font, const QColor &ink);
 
-} // namespace texteicons
+} // namespace texticons

@@ -1,4 +1,4 @@
-#include "wordproc/TexteRuler.h"
+#include "wordproc/TextRuler.h"
 
 #include <QtGlobal>
 #include <algorithm>
@@ -36,14 +36,14 @@ rtf::ParagraphFormat withIndents(rtf::ParagraphFormat format, const RulerIndents
     return format;
 }
 
-void TexteRuler::show(const RulerIndents &indents)
+void TextRuler::show(const RulerIndents &indents)
 {
     lefts_[index(Marker::First)] = toPixels(indents.first) + 2;
     lefts_[index(Marker::Left)] = toPixels(indents.left + indents.first) + 2;
     lefts_[index(Marker::Right)] = width_ - toPixels(indents.right + 6) - 6;
 }
 
-void TexteRuler::press(Marker marker, int markerWidth, int pointerX)
+void TextRuler::press(Marker marker, int markerWidth, int pointerX)
 {
     dragged_ = marker;
     offset_ = markerWidth / 2;
@@ -51,14 +51,14 @@ void TexteRuler::press(Marker marker, int markerWidth, int pointerX)
     move(pointerX);
 }
 
-void TexteRuler::move(int pointerX)
+void TextRuler::move(int pointerX)
 {
     if (!dragging_)
         return;
     lefts_[index(dragged_)] = std::clamp(pointerX, 0, std::max(width_, 0)) - offset_;
 }
 
-RulerIndents TexteRuler::release(const RulerIndents &current)
+RulerIndents TextRuler::release(const RulerIndents &current)
 {
     if (!dragging_)
         return current;

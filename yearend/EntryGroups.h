@@ -16,7 +16,7 @@
 // grid; the lines of an écriture stay in grid order.
 namespace yearend {
 
-struct Ecritures {
+struct EntryGroups {
     std::vector<std::size_t> lines;  // indexes of entries, écriture after écriture
     std::vector<std::size_t> starts; // where each écriture begins in `lines`, and one past the last
 
@@ -28,14 +28,14 @@ struct Ecritures {
 
 // The écritures of the chosen entries (indexes into `entries` in increasing
 // order, each a booked line: a date and an amount).
-Ecritures groupEcritures(const std::vector<BookEntry> &entries, const std::vector<std::size_t> &chosen);
+EntryGroups groupEntries(const std::vector<BookEntry> &entries, const std::vector<std::size_t> &chosen);
 
 // The debits and the credits of écriture n.
-struct EcritureTotals {
+struct EntryGroupTotals {
     AmountTotal debit;
     AmountTotal credit;
     bool balanced() const { return debit.computed() && credit.computed() && debit.value() == credit.value(); }
 };
-EcritureTotals totalsOf(const std::vector<BookEntry> &entries, const Ecritures &ecritures, std::size_t n);
+EntryGroupTotals totalsOf(const std::vector<BookEntry> &entries, const EntryGroups &entryGroups, std::size_t n);
 
 } // namespace yearend

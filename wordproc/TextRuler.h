@@ -23,7 +23,7 @@ rtf::ParagraphFormat withIndents(rtf::ParagraphFormat format, const RulerIndents
 // paragraph's indents (screen pixels, 4/3 of a point), and how dragging one
 // turns back into indents. Positions are the markers' left edges in the
 // ruler's client area; the text starts 6 pixels in.
-class TexteRuler {
+class TextRuler {
 public:
     enum class Marker { First, Left, Right };
 

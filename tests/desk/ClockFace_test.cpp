@@ -1,23 +1,23 @@
 #include "support/FakePlatform.h"
-#include "desk/Horloge.h"
+#include "desk/ClockFace.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using Part = Horloge::Part;
-using Arrow = Horloge::Arrow;
+using Part = ClockFace::Part;
+using Arrow = ClockFace::Arrow;
 
 // A clock opened on a date and a time, then stopped for setting.
-Horloge stoppedAt(QDate date, QTime time, FakeClockSetter &computer)
+ClockFace stoppedAt(QDate date, QTime time, FakeClockSetter &computer)
 {
-    Horloge clock;
+    ClockFace clock;
     clock.open(date, time);
     EXPECT_EQ(clock.set(computer), "");
     return clock;
 }
 
-void press(Horloge &clock, Part part, Arrow arrow, int times)
+void press(ClockFace &clock, Part part, Arrow arrow, int times)
 {
     clock.select(part);
     for (int i = 0; i < times; ++i)
@@ -31,7 +31,7 @@ QDateTime utc(int y, int mo, int d, int h, int mi, int s)
 
 } // namespace
 
-TEST(Horloge, ArrowsStepEachPartWithinItsBounds)
+TEST(ClockFace, ArrowsStepEachPartWithinItsBounds)
 {
     const struct {
         Part part;
@@ -39,25 +39,25 @@ TEST(Horloge, ArrowsStepEachPartWithinItsBounds)
         Arrow arrow;
         int stepped;
     } cases[] = {
-        {Part::Hr, 10, Arrow::Up, 11},   {Part::Hr, 23, Arrow::Up, 24},   {Part::Hr, 24, Arrow::Up, 24},
-        {Part::Hr, 1, Arrow::Down, 0},   {Part::Hr, 0, Arrow::Down, 0},   {Part::Mn, 58, Arrow::Up, 59},
-        {Part::Mn, 59, Arrow::Up, 59},   {Part::Mn, 0, Arrow::Down, 0},   {Part::Jo, 30, Arrow::Up, 31},
-        {Part::Jo, 31, Arrow::Up, 31},   {Part::Jo, 1, Arrow::Down, 0},   {Part::Jo, 0, Arrow::Down, 0},
-        {Part::Mo, 12, Arrow::Up, 12},   {Part::Mo, 1, Arrow::Down, 0},   {Part::Mo, 0, Arrow::Down, 0},
-        {Part::An, 2002, Arrow::Up, 2003}, {Part::An, 2099, Arrow::Up, 2099}, {Part::An, 1901, Arrow::Down, 1900},
-        {Part::An, 1900, Arrow::Down, 1900},
+        {Part::Hour, 10, Arrow::Up, 11},   {Part::Hour, 23, Arrow::Up, 24},   {Part::Hour, 24, Arrow::Up, 24},
+        {Part::Hour, 1, Arrow::Down, 0},   {Part::Hour, 0, Arrow::Down, 0},   {Part::Minute, 58, Arrow::Up, 59},
+        {Part::Minute, 59, Arrow::Up, 59},   {Part::Minute, 0, Arrow::Down, 0},   {Part::Day, 30, Arrow::Up, 31},
+        {Part::Day, 31, Arrow::Up, 31},   {Part::Day, 1, Arrow::Down, 0},   {Part::Day, 0, Arrow::Down, 0},
+        {Part::Month, 12, Arrow::Up, 12},   {Part::Month, 1, Arrow::Down, 0},   {Part::Month, 0, Arrow::Down, 0},
+        {Part::Year, 2002, Arrow::Up, 2003}, {Part::Year, 2099, Arrow::Up, 2099}, {Part::Year, 1901, Arrow::Down, 1900},
+        {Part::Year, 1900, Arrow::Down, 1900},
         // A year below 100 counts from 1900 first.
-        {Part::An, 99, Arrow::Up, 2000}, {Part::An, 99, Arrow::Down, 1998}, {Part::An, 2, Arrow::Up, 1903},
-        {Part::An, 0, Arrow::Down, 1900},
+        {Part::Year, 99, Arrow::Up, 2000}, {Part::Year, 99, Arrow::Down, 1998}, {Part::Year, 2, Arrow::Up, 1903},
+        {Part::Year, 0, Arrow::Down, 1900},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(Horloge::stepped(c.part, c.value, c.arrow), c.stepped)
+        EXPECT_EQ(ClockFace::stepped(c.part, c.value, c.arrow), c.stepped)
             << "part " << int(c.part) << " from " << c.value << (c.arrow == Arrow::Up ? " up" : " down");
 }
 
-TEST(Horloge, ArrowsRewriteOnlyTheChosenPart)
+TEST(ClockFace, ArrowsRewriteOnlyTheChosenPart)
 {
-    Horloge clock;
+    ClockFace clock;
     clock.open(QDate(2002, 3, 15), QTime(9, 5, 7));
     EXPECT_EQ(clock.timeText(), "09:05:07");
     EXPECT_EQ(clock.dateText(), "15/03/2002");
@@ -69,28 +69,28 @@ TEST(Horloge, ArrowsRewriteOnlyTheChosenPart)
     EXPECT_EQ(clock.timeText(), "09:05:07");
     EXPECT_EQ(clock.dateText(), "15/03/2002");
 
-    press(clock, Part::Hr, Arrow::Up, 1);
+    press(clock, Part::Hour, Arrow::Up, 1);
     EXPECT_EQ(clock.timeText(), "10:05:07");
-    press(clock, Part::Mn, Arrow::Down, 6);
+    press(clock, Part::Minute, Arrow::Down, 6);
     EXPECT_EQ(clock.timeText(), "10:00:07");
-    press(clock, Part::Jo, Arrow::Down, 15);
+    press(clock, Part::Day, Arrow::Down, 15);
     EXPECT_EQ(clock.dateText(), "00/03/2002");
-    press(clock, Part::Mo, Arrow::Up, 20);
+    press(clock, Part::Month, Arrow::Up, 20);
     EXPECT_EQ(clock.dateText(), "00/12/2002");
-    press(clock, Part::An, Arrow::Up, 200);
+    press(clock, Part::Year, Arrow::Up, 200);
     EXPECT_EQ(clock.dateText(), "00/12/2099");
-    press(clock, Part::An, Arrow::Down, 300);
+    press(clock, Part::Year, Arrow::Down, 300);
     EXPECT_EQ(clock.dateText(), "00/12/1900");
     EXPECT_EQ(clock.timeText(), "10:00:07");
 }
 
-TEST(Horloge, TheSecondsFollowTheClockUntilSetStopsThem)
+TEST(ClockFace, TheSecondsFollowTheClockUntilSetStopsThem)
 {
     FakeClockSetter computer;
-    Horloge clock;
+    ClockFace clock;
     clock.open(QDate(2002, 3, 15), QTime(10, 30, 0));
     EXPECT_TRUE(clock.running());
-    press(clock, Part::Hr, Arrow::Up, 2);
+    press(clock, Part::Hour, Arrow::Up, 2);
     EXPECT_EQ(clock.timeText(), "12:30:00");
     // While the clock runs, its next second undoes the change.
     clock.tick(QDate(2002, 3, 15), QTime(10, 30, 1));
@@ -98,7 +98,7 @@ TEST(Horloge, TheSecondsFollowTheClockUntilSetStopsThem)
 
     EXPECT_EQ(clock.set(computer), "");
     EXPECT_FALSE(clock.running());
-    press(clock, Part::Hr, Arrow::Up, 2);
+    press(clock, Part::Hour, Arrow::Up, 2);
     clock.tick(QDate(2002, 3, 15), QTime(10, 30, 2));
     EXPECT_EQ(clock.timeText(), "12:30:01");
     EXPECT_TRUE(computer.instants.empty());
@@ -110,7 +110,7 @@ TEST(Horloge, TheSecondsFollowTheClockUntilSetStopsThem)
     EXPECT_TRUE(computer.instants.empty());
 }
 
-TEST(Horloge, SetAppliesTheShownTimeAsTheComputersLocalTime)
+TEST(ClockFace, SetAppliesTheShownTimeAsTheComputersLocalTime)
 {
     const struct {
         const char *zone;
@@ -128,7 +128,7 @@ TEST(Horloge, SetAppliesTheShownTimeAsTheComputersLocalTime)
         FakeClockSetter computer;
         computer.zone = QTimeZone(c.zone);
         ASSERT_TRUE(computer.zone.isValid()) << c.zone;
-        Horloge clock = stoppedAt(c.date, c.time, computer);
+        ClockFace clock = stoppedAt(c.date, c.time, computer);
         EXPECT_EQ(clock.set(computer), "") << c.zone;
         ASSERT_EQ(computer.instants.size(), 1u) << c.zone;
         EXPECT_EQ(computer.instants[0], c.instant)
@@ -137,24 +137,24 @@ TEST(Horloge, SetAppliesTheShownTimeAsTheComputersLocalTime)
     }
 }
 
-TEST(Horloge, AdjustedTimeIsApplied)
+TEST(ClockFace, AdjustedTimeIsApplied)
 {
     FakeClockSetter computer;
-    Horloge clock = stoppedAt(QDate(2002, 3, 15), QTime(10, 30, 12), computer);
-    press(clock, Part::Hr, Arrow::Up, 1);
-    press(clock, Part::Mn, Arrow::Down, 5);
-    press(clock, Part::Jo, Arrow::Up, 2);
-    press(clock, Part::An, Arrow::Up, 1);
+    ClockFace clock = stoppedAt(QDate(2002, 3, 15), QTime(10, 30, 12), computer);
+    press(clock, Part::Hour, Arrow::Up, 1);
+    press(clock, Part::Minute, Arrow::Down, 5);
+    press(clock, Part::Day, Arrow::Up, 2);
+    press(clock, Part::Year, Arrow::Up, 1);
     EXPECT_EQ(clock.set(computer), "");
     ASSERT_EQ(computer.instants.size(), 1u);
     EXPECT_EQ(computer.instants[0], utc(2003, 3, 17, 10, 25, 12));
 }
 
-TEST(Horloge, TwentyFourHoursIsTheMidnightEndingTheShownDay)
+TEST(ClockFace, TwentyFourHoursIsTheMidnightEndingTheShownDay)
 {
     FakeClockSetter computer;
-    Horloge clock = stoppedAt(QDate(2002, 3, 15), QTime(23, 0, 0), computer);
-    press(clock, Part::Hr, Arrow::Up, 3);
+    ClockFace clock = stoppedAt(QDate(2002, 3, 15), QTime(23, 0, 0), computer);
+    press(clock, Part::Hour, Arrow::Up, 3);
     EXPECT_EQ(clock.timeText(), "24:00:00");
     EXPECT_EQ(clock.set(computer), "");
     ASSERT_EQ(computer.instants.size(), 1u);
@@ -162,20 +162,20 @@ TEST(Horloge, TwentyFourHoursIsTheMidnightEndingTheShownDay)
     EXPECT_EQ(computer.instants[0], utc(2002, 3, 15, 23, 0, 0));
 }
 
-TEST(Horloge, ADateThatDoesNotExistIsRefusedAndLeftToCorrect)
+TEST(ClockFace, ADateThatDoesNotExistIsRefusedAndLeftToCorrect)
 {
     const struct {
         QDate shown;
         Part part;
         const char *message;
     } cases[] = {
-        {QDate(2002, 3, 1), Part::Jo, "La date 00/03/2002 n'existe pas : corrigez-la, puis cliquez sur Set."},
-        {QDate(2002, 3, 31), Part::Mo, "La date 31/02/2002 n'existe pas : corrigez-la, puis cliquez sur Set."},
-        {QDate(2002, 1, 15), Part::Mo, "La date 15/00/2002 n'existe pas : corrigez-la, puis cliquez sur Set."},
+        {QDate(2002, 3, 1), Part::Day, "La date 00/03/2002 n'existe pas : corrigez-la, puis cliquez sur Set."},
+        {QDate(2002, 3, 31), Part::Month, "La date 31/02/2002 n'existe pas : corrigez-la, puis cliquez sur Set."},
+        {QDate(2002, 1, 15), Part::Month, "La date 15/00/2002 n'existe pas : corrigez-la, puis cliquez sur Set."},
     };
     for (const auto &c : cases) {
         FakeClockSetter computer;
-        Horloge clock = stoppedAt(c.shown, QTime(10, 0, 0), computer);
+        ClockFace clock = stoppedAt(c.shown, QTime(10, 0, 0), computer);
         press(clock, c.part, Arrow::Down, 1);
         EXPECT_EQ(clock.set(computer), QString::fromUtf8(c.message));
         EXPECT_TRUE(computer.instants.empty());
@@ -188,11 +188,11 @@ TEST(Horloge, ADateThatDoesNotExistIsRefusedAndLeftToCorrect)
     }
 }
 
-TEST(Horloge, TheHourSkippedInSpringIsRefused)
+TEST(ClockFace, TheHourSkippedInSpringIsRefused)
 {
     FakeClockSetter computer;
-    Horloge clock = stoppedAt(QDate(2002, 3, 31), QTime(1, 30, 0), computer);
-    press(clock, Part::Hr, Arrow::Up, 1);
+    ClockFace clock = stoppedAt(QDate(2002, 3, 31), QTime(1, 30, 0), computer);
+    press(clock, Part::Hour, Arrow::Up, 1);
     EXPECT_EQ(clock.set(computer),
               QString::fromUtf8("L'heure 02:30:00 n'existe pas le 31/03/2002 (changement d'heure) : corrigez-la, "
                                 "puis cliquez sur Set."));
@@ -200,11 +200,11 @@ TEST(Horloge, TheHourSkippedInSpringIsRefused)
     EXPECT_FALSE(clock.running());
 }
 
-TEST(Horloge, ARefusalOfTheSystemIsSaid)
+TEST(ClockFace, ARefusalOfTheSystemIsSaid)
 {
     FakeClockSetter computer;
     computer.refusals = {QStringLiteral("droits insuffisants")};
-    Horloge clock = stoppedAt(QDate(2002, 3, 15), QTime(10, 0, 0), computer);
+    ClockFace clock = stoppedAt(QDate(2002, 3, 15), QTime(10, 0, 0), computer);
     EXPECT_EQ(clock.set(computer),
               QString::fromUtf8("L'horloge de l'ordinateur n'a pas pu être réglée : droits insuffisants."));
     EXPECT_EQ(computer.instants.size(), 1u);

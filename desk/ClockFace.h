@@ -14,10 +14,10 @@ class ClockSetter;
 // part of them its arrows change, and the setting mode in which the display
 // stands still while the user adjusts it, until "Set" applies it to the
 // computer's clock.
-class Horloge {
+class ClockFace {
 public:
     // What the arrows change: hour, minute, day, month, year.
-    enum class Part { Hr, Mn, Jo, Mo, An };
+    enum class Part { Hour, Minute, Day, Month, Year };
     enum class Arrow { Up, Down };
 
     // The window opens: the clock runs, showing the time given. A new clock
