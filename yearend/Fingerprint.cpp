@@ -4,8 +4,11 @@
 #include "yearend/Sha256.h"
 
 #include <QStringList>
+#include <QtEndian>
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <thread>
 
 namespace yearend {
 namespace {
@@ -33,7 +36,14 @@ struct SortedLine {
     static SortedLine of(std::string_view text)
     {
         SortedLine line{{0, 0}, text};
-        for (std::size_t i = 0; i < 16 && i < text.size(); ++i)
+        if (text.size() >= sizeof line.head) {
+            // A dated line always has its sixteen bytes: date, tabs, LF.
+            std::memcpy(line.head, text.data(), sizeof line.head);
+            line.head[0] = qFromBigEndian(line.head[0]);
+            line.head[1] = qFromBigEndian(line.head[1]);
+            return line;
+        }
+        for (std::size_t i = 0; i < text.size(); ++i)
             line.head[i / 8] |= std::uint64_t(static_cast<unsigned char>(text[i])) << (8 * (7 - i % 8));
         return line;
     }
@@ -112,16 +122,43 @@ std::vector<const Validation *> alteredValidations(const std::vector<BookEntry> 
     std::vector<Period> periods;
     for (std::size_t i = 0; i < validations.size(); ++i)
         periods.push_back(periodOf(validations, i));
+    // Each period starts after every day validated before it, so no two
+    // hold the same day: an entry goes to one validation at most, most often
+    // the one its neighbour went to.
+    const auto covers = [&](std::size_t i, const BookEntry &e) { return validations[i].readable() && periods[i].holds(e); };
+    std::size_t last = 0;
     for (const BookEntry &e : entries) {
         if (!e.date.isValid())
             continue;
+        if (last < validations.size() && covers(last, e)) {
+            covered[last].add(e);
+            continue;
+        }
         for (std::size_t i = 0; i < validations.size(); ++i)
-            if (validations[i].readable() && periods[i].holds(e))
+            if (covers(i, e)) {
                 covered[i].add(e);
+                last = i;
+                break;
+            }
+    }
+    // The periods are sorted and hashed apart, on two cores: this is most
+    // of the check every opening of a validated dossier waits for.
+    std::vector<std::string> digests(validations.size());
+    const auto hashEvery = [&](std::size_t first) {
+        for (std::size_t i = first; i < validations.size(); i += 2)
+            if (validations[i].readable())
+                digests[i] = covered[i].sha256();
+    };
+    if (validations.size() > 1) {
+        std::thread other(hashEvery, 1);
+        hashEvery(0);
+        other.join();
+    } else {
+        hashEvery(0);
     }
     std::vector<const Validation *> altered;
     for (std::size_t i = 0; i < validations.size(); ++i)
-        if (!validations[i].readable() || covered[i].sha256() != validations[i].fingerprint)
+        if (!validations[i].readable() || digests[i] != validations[i].fingerprint)
             altered.push_back(&validations[i]);
     return altered;
 }
