@@ -13,7 +13,6 @@
 #include "cli/YearEndCommands.h"
 #include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
-#include "yearend/BookEntries.h"
 #include "yearend/Fingerprint.h"
 
 namespace cli {
@@ -55,12 +54,9 @@ int verify(const Invocation &invocation, Streams &io)
                                     kListedFindings};
     const yearend::Verification verification = yearend::verifyLedgerText(text, ref, sink);
     report.finish(verification);
-    // Only a dossier with validations is cut into lines, for their fingerprints.
-    std::vector<const Validation *> altered;
-    if (!verification.validations.empty()) {
-        const LineList lines = ledgerfile::parse(std::make_unique<std::string>(std::move(text)));
-        altered = yearend::alteredValidations(yearend::bookEntries(lines), verification.validations);
-    }
+    const std::vector<const Validation *> altered =
+        verification.validations.empty() ? std::vector<const Validation *>()
+                                         : yearend::alteredValidationsOfText(text, verification.validations);
     append(io.out, yearend::validationReport(verification.validations, altered));
     return verification.anomalies() == 0 && altered.empty() ? ExitOk : ExitFindings;
 }

@@ -178,7 +178,7 @@ bool Fiche::Charge(const QString &fileName)
         ledger.Squize();
     if (loaded && !ledger.fiscalYear.validations.empty()) {
         const QString altered = yearend::alterationMessage(
-            yearend::alteredValidations(yearend::bookEntries(ledger.Lignes), ledger.fiscalYear.validations));
+            yearend::alteredValidations(ledger.Lignes, ledger.fiscalYear.validations));
         if (!altered.isEmpty())
             platform().messages->information(altered);
     }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "ledger/LineList.h"
+#include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
 
 #include <QDate>
 #include <array>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -33,6 +35,29 @@ struct BookEntry {
     std::string_view credit() const { return cells[6]; }
     // A line of the books: a date, and an amount on at least one side.
     bool booked() const { return date.isValid() && (debitValue != 0 || creditValue != 0); }
+};
+
+// Reads the lines of a ledger one by one, in the order of the file, and hands
+// each entry over once it is complete: the months in the order their last
+// line comes, and within a month in grid order. The entry's views point into
+// the lines given, which must outlive it.
+class BookEntryReader {
+public:
+    explicit BookEntryReader(std::function<void(const BookEntry &)> take);
+    ~BookEntryReader();
+
+    void add(std::string_view line);
+    // Hands over the entries still open: no line comes after.
+    void finish();
+
+private:
+    struct MonthReading;
+    void hand(MonthReading &month, const monthlines::Entry &entry);
+
+    std::function<void(const BookEntry &)> take_;
+    std::vector<MonthReading> months_;
+    std::size_t last_ = 0; // the month of the previous line: months come in runs
+    std::size_t index_ = 0;
 };
 
 // Every entry of every month whose key is a month (yyyymm, 01 to 12), in

@@ -1,6 +1,7 @@
 #include "yearend/Fingerprint.h"
 
 #include "ledger/Codec1252.h"
+#include "ledger/TextLines.h"
 #include "yearend/Sha256.h"
 
 #include <QStringList>
@@ -8,6 +9,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <deque>
+#include <memory>
 #include <thread>
 
 namespace yearend {
@@ -61,37 +64,56 @@ struct SortedLine {
     }
 };
 
-// The canonical text of many entries: one line each in a shared buffer.
+// The canonical text of many entries, one line each, kept in blocks that
+// never move: a dossier of a million entries grows its text without ever
+// holding two copies of it, and the check of a file stays within twice its
+// size.
 class CanonicalLines {
 public:
     void add(const BookEntry &e)
     {
-        const std::size_t begin = text_.size();
+        std::size_t size = e.cells.size(); // the tabs and the line end
+        for (std::string_view cell : e.cells)
+            size += canonical(cell).size();
+        char *out = room(size);
+        char *const begin = out;
         for (std::size_t c = 0; c < e.cells.size(); ++c) {
             if (c > 0)
-                text_ += '\t';
-            text_ += canonical(e.cells[c]);
+                *out++ = '\t';
+            const std::string_view cell = canonical(e.cells[c]);
+            out = std::copy(cell.begin(), cell.end(), out);
         }
-        text_ += '\n';
-        spans_.push_back({begin, text_.size() - begin});
+        *out = '\n';
+        lines_.push_back(SortedLine::of(std::string_view(begin, size)));
     }
 
     std::string sha256()
     {
-        std::vector<SortedLine> lines;
-        lines.reserve(spans_.size());
-        for (const auto &[begin, size] : spans_)
-            lines.push_back(SortedLine::of(std::string_view(text_.data() + begin, size)));
-        std::sort(lines.begin(), lines.end());
+        std::sort(lines_.begin(), lines_.end());
         Sha256 hash;
-        for (const SortedLine &line : lines)
+        for (const SortedLine &line : lines_)
             hash.add(line.text);
         return hash.hex();
     }
 
 private:
-    std::string text_;
-    std::vector<std::pair<std::size_t, std::size_t>> spans_;
+    static constexpr std::size_t kBlockSize = 1 << 16; // far more than a line of seven cut cells
+
+    char *room(std::size_t size)
+    {
+        if (blocks_.empty() || used_ + size > kBlockSize) {
+            blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+            used_ = 0;
+        }
+        char *const at = blocks_.back().get() + used_;
+        used_ += size;
+        return at;
+    }
+
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t used_ = 0;
+    // Sorted where it stands: a vector would hold twice its size while it grows.
+    std::deque<SortedLine> lines_;
 };
 
 // The period a validation covers: after the latest day validated before it.
@@ -104,6 +126,68 @@ Period periodOf(const Validations &validations, std::size_t index)
     return {after, validations[index].upTo};
 }
 
+// The entries sorted to the validation whose period holds them, then each
+// validation's fingerprint computed again.
+class FingerprintCheck {
+public:
+    explicit FingerprintCheck(const Validations &validations) : validations_(validations), covered_(validations.size())
+    {
+        for (std::size_t i = 0; i < validations.size(); ++i)
+            periods_.push_back(periodOf(validations, i));
+    }
+
+    // Each period starts after every day validated before it, so no two
+    // hold the same day: an entry goes to one validation at most, most often
+    // the one its neighbour went to.
+    void add(const BookEntry &e)
+    {
+        if (!e.date.isValid())
+            return;
+        if (last_ < validations_.size() && covers(last_, e)) {
+            covered_[last_].add(e);
+            return;
+        }
+        for (std::size_t i = 0; i < validations_.size(); ++i)
+            if (covers(i, e)) {
+                covered_[i].add(e);
+                last_ = i;
+                return;
+            }
+    }
+
+    std::vector<const Validation *> altered()
+    {
+        // The periods are sorted and hashed apart, on two cores: this is most
+        // of the check every opening of a validated dossier waits for.
+        std::vector<std::string> digests(validations_.size());
+        const auto hashEvery = [&](std::size_t first) {
+            for (std::size_t i = first; i < validations_.size(); i += 2)
+                if (validations_[i].readable())
+                    digests[i] = covered_[i].sha256();
+        };
+        if (validations_.size() > 1) {
+            std::thread other(hashEvery, 1);
+            hashEvery(0);
+            other.join();
+        } else {
+            hashEvery(0);
+        }
+        std::vector<const Validation *> altered;
+        for (std::size_t i = 0; i < validations_.size(); ++i)
+            if (!validations_[i].readable() || digests[i] != validations_[i].fingerprint)
+                altered.push_back(&validations_[i]);
+        return altered;
+    }
+
+private:
+    bool covers(std::size_t i, const BookEntry &e) const { return validations_[i].readable() && periods_[i].holds(e); }
+
+    const Validations &validations_;
+    std::vector<CanonicalLines> covered_;
+    std::vector<Period> periods_;
+    std::size_t last_ = 0;
+};
+
 } // namespace
 
 std::string fingerprint(const std::vector<BookEntry> &entries, const Period &period)
@@ -115,52 +199,38 @@ std::string fingerprint(const std::vector<BookEntry> &entries, const Period &per
     return canonical.sha256();
 }
 
-std::vector<const Validation *> alteredValidations(const std::vector<BookEntry> &entries, const Validations &validations)
+namespace {
+
+// The entries are taken as the reader hands them over, unsorted: the
+// fingerprints do not depend on their order.
+template <class Feed>
+std::vector<const Validation *> alteredValidationsOf(const Validations &validations, Feed &&feed)
 {
-    // One pass sorts the dated entries to the validation that covers them.
-    std::vector<CanonicalLines> covered(validations.size());
-    std::vector<Period> periods;
-    for (std::size_t i = 0; i < validations.size(); ++i)
-        periods.push_back(periodOf(validations, i));
-    // Each period starts after every day validated before it, so no two
-    // hold the same day: an entry goes to one validation at most, most often
-    // the one its neighbour went to.
-    const auto covers = [&](std::size_t i, const BookEntry &e) { return validations[i].readable() && periods[i].holds(e); };
-    std::size_t last = 0;
-    for (const BookEntry &e : entries) {
-        if (!e.date.isValid())
-            continue;
-        if (last < validations.size() && covers(last, e)) {
-            covered[last].add(e);
-            continue;
-        }
-        for (std::size_t i = 0; i < validations.size(); ++i)
-            if (covers(i, e)) {
-                covered[i].add(e);
-                last = i;
-                break;
-            }
-    }
-    // The periods are sorted and hashed apart, on two cores: this is most
-    // of the check every opening of a validated dossier waits for.
-    std::vector<std::string> digests(validations.size());
-    const auto hashEvery = [&](std::size_t first) {
-        for (std::size_t i = first; i < validations.size(); i += 2)
-            if (validations[i].readable())
-                digests[i] = covered[i].sha256();
-    };
-    if (validations.size() > 1) {
-        std::thread other(hashEvery, 1);
-        hashEvery(0);
-        other.join();
-    } else {
-        hashEvery(0);
-    }
-    std::vector<const Validation *> altered;
-    for (std::size_t i = 0; i < validations.size(); ++i)
-        if (!validations[i].readable() || digests[i] != validations[i].fingerprint)
-            altered.push_back(&validations[i]);
-    return altered;
+    FingerprintCheck check(validations);
+    BookEntryReader reader([&check](const BookEntry &e) { check.add(e); });
+    feed(reader);
+    reader.finish();
+    return check.altered();
+}
+
+} // namespace
+
+std::vector<const Validation *> alteredValidations(const LineList &lines, const Validations &validations)
+{
+    return alteredValidationsOf(validations, [&lines](BookEntryReader &reader) {
+        for (std::string_view line : lines)
+            reader.add(line);
+    });
+}
+
+std::vector<const Validation *> alteredValidationsOfText(std::string_view text, const Validations &validations)
+{
+    return alteredValidationsOf(validations, [text](BookEntryReader &reader) {
+        textlines::forEachLine(text, [&reader](std::string_view line) {
+            reader.add(line);
+            return true;
+        });
+    });
 }
 
 namespace {

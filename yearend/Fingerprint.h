@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The fingerprints of validated entries: what shows that the entries a
@@ -19,9 +20,13 @@ namespace yearend {
 // sorted byte by byte.
 std::string fingerprint(const std::vector<BookEntry> &entries, const Period &period);
 
-// The validations whose fingerprint no longer matches the entries, and those
-// whose record cannot be read, in the order of the records.
-std::vector<const Validation *> alteredValidations(const std::vector<BookEntry> &entries, const Validations &validations);
+// The validations whose fingerprint no longer matches the entries of the
+// lines, and those whose record cannot be read, in the order of the records.
+std::vector<const Validation *> alteredValidations(const LineList &lines, const Validations &validations);
+
+// The same on a ledger file's text, read line after line as the loading cuts
+// it: the check then holds the entries' canonical lines and little more.
+std::vector<const Validation *> alteredValidationsOfText(std::string_view text, const Validations &validations);
 
 // What the user is told of them, once: "Des écritures validées le 15/04/2002
 // ont été modifiées en dehors de Tavelin." for each; empty when none is.

@@ -59,3 +59,30 @@ INSTANTIATE_TEST_SUITE_P(
         FingerprintCase{"an entry without a date counts for nothing",
                         "2002031411000\r\n2002035" "5,00\r\n",
                         ""}));
+
+TEST(Fingerprint, TheCheckOnTheFileTextFindsWhatTheCheckOnTheLoadedLinesFinds)
+{
+    const std::string march = "2002030" "10/03/2002\r\n2002031411000\r\n2002035" "10,00\r\n";
+    const std::string april = "2002040" "10/04/2002\r\n2002041512000\r\n2002036" "4,00\r\n";
+    const LineList lines = linesOf(march + april);
+    const std::vector<yearend::BookEntry> entries = yearend::bookEntries(lines);
+    const Validations validations = {
+        {QDate(2002, 3, 31), QDate(2002, 4, 2), yearend::fingerprint(entries, {QDate(), QDate(2002, 3, 31)}), {}},
+        {QDate(2002, 4, 30), QDate(2002, 5, 2), std::string(64, '0'), {}}};
+    const std::vector<const Validation *> altered{&validations[1]};
+    EXPECT_EQ(yearend::alteredValidations(lines, validations), altered);
+    EXPECT_EQ(yearend::alteredValidationsOfText(march + april, validations), altered);
+}
+
+TEST(BookEntries, ComeInMonthOrderEachMonthInGridOrder)
+{
+    // April first, March in two runs: each month's last entry is complete
+    // only once every line is read.
+    const LineList lines = linesOf("2002040" "01/04/2002\r\n2002040" "02/04/2002\r\n2002030" "01/03/2002\r\n"
+                                   "2002040" "03/04/2002\r\n2002030" "02/03/2002\r\n");
+    std::vector<std::string> read;
+    for (const yearend::BookEntry &e : yearend::bookEntries(lines))
+        read.push_back(std::to_string(e.month) + ":" + std::to_string(e.row) + ":" + std::string(e.cells[0]));
+    EXPECT_EQ(read, (std::vector<std::string>{"200203:0:01/03/2002", "200203:1:02/03/2002", "200204:0:01/04/2002",
+                                              "200204:1:02/04/2002", "200204:2:03/04/2002"}));
+}
