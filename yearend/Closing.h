@@ -25,7 +25,7 @@ QString closingRefusal(const FiscalYear &year);
 struct OpeningEntries {
     std::string text;     // the file's bytes: code page 1252, CR LF
     QString error;        // French, when no file can be made; `text` is then empty
-    QStringList warnings; // French, what the user must know before the file is written
+    QStringList warnings{}; // French, what the user must know before the file is written
 };
 
 // The opening entries of the lines: one line per account balance, in the
