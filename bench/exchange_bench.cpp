@@ -46,7 +46,7 @@ void BM_Import(benchmark::State &state)
         LineList lines = year;
         std::string bytes = file;
         state.ResumeTiming();
-        const exchange::ImportSummary summary = exchange::importEntries(std::move(bytes), lines);
+        const exchange::ImportSummary summary = exchange::importEntries(std::move(bytes), lines, FiscalYear{});
         benchmark::DoNotOptimize(summary.entries);
     }
 }
@@ -60,7 +60,7 @@ void BM_ImportUtf8(benchmark::State &state)
         file += "15/03/2002\t411000\tR\xC3\xA8glement facture " + std::to_string(i) + "\tBQ\tF1\t12,50\t\r\n";
     for (auto _ : state) {
         LineList lines;
-        const exchange::ImportSummary summary = exchange::importEntries(file, lines);
+        const exchange::ImportSummary summary = exchange::importEntries(file, lines, FiscalYear{});
         benchmark::DoNotOptimize(summary.entries);
     }
 }

@@ -127,6 +127,8 @@ int run(const QStringList &args, Streams &io)
         return importEntries(invocation, io);
     case Command::CloseYear:
         return closeYear(invocation, io);
+    case Command::NextYear:
+        return openNextYear(invocation, io);
     case Command::Search:
         return search(invocation, io);
     case Command::Vat:

@@ -39,6 +39,7 @@ constexpr CommandRule kCommands[] = {
     {"exporter", Command::Export, Second::None, OptMonth | OptOutput},
     {"importer", Command::Import, Second::ImportFile, 0},
     {"cloture", Command::CloseYear, Second::None, OptOutput | OptDefinitive},
+    {"exercice-suivant", Command::NextYear, Second::None, OptOutput},
     {"rechercher", Command::Search, Second::Text, 0},
     {"rapprocher", Command::Reconcile, Second::Statement, OptAccount | OptSave},
     {"tva", Command::Vat, Second::None, OptMonth | OptQuarter | OptFrom | OptTo},
@@ -284,6 +285,8 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
             return failure(error);
     if (invocation.command == Command::Validate && !invocation.upTo)
         return failure(QStringLiteral("date manquante : valider attend --jusqu-au JJ/MM/AAAA"));
+    if (invocation.command == Command::NextYear && !invocation.output)
+        return failure(QStringLiteral("fichier manquant : exercice-suivant attend --sortie NOUVEAU.jnl"));
     if (invocation.command == Command::Fec && invocation.siren.isEmpty())
         return failure(QStringLiteral("SIREN manquant : fec attend --siren NNNNNNNNN"));
     return {invocation, {}};
@@ -299,6 +302,7 @@ QString usageReminder()
         "        tavelin-cli exporter FICHIER [--mois AAAAMM] [--sortie FICHIER.txt]\n"
         "        tavelin-cli importer FICHIER ENTREES.txt\n"
         "        tavelin-cli cloture FICHIER [--definitive] [--sortie FICHIER.txt]\n"
+        "        tavelin-cli exercice-suivant FICHIER --sortie NOUVEAU.jnl\n"
         "        tavelin-cli rechercher FICHIER TEXTE\n"
         "        tavelin-cli rapprocher FICHIER RELEVE [--compte 512000] [--enregistrer]\n"
         "        tavelin-cli tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
@@ -355,6 +359,11 @@ QString helpText()
         "      sans question ; sans --sortie, sur la sortie standard ; avec --definitive, la\n"
         "      clôture devient définitive : tout l'exercice est validé (après contrôle) et le\n"
         "      dossier enregistré\n"
+        "  exercice-suivant FICHIER --sortie NOUVEAU.jnl\n"
+        "      crée le dossier de l'exercice suivant d'un exercice clôturé définitivement :\n"
+        "      ses dates (la même durée, à partir du lendemain de la fin) et les à-nouveaux\n"
+        "      de la clôture, au premier jour, dans le journal AN ; refusé quand le fichier\n"
+        "      existe déjà\n"
         "  rechercher FICHIER TEXTE\n"
         "      chaque ligne de la grille d'un mois dont une cellule contient le texte (majuscules\n"
         "      et minuscules confondues, accents compris) : le mois AAAAMM, le numéro de la\n"
@@ -407,7 +416,8 @@ QString helpText()
         "  3  verifier a trouvé au moins une anomalie ou des écritures validées modifiées ;\n"
         "     rechercher n'a rien trouvé ; valider ou cloture --definitive ont trouvé des\n"
         "     problèmes (rien n'est validé) ; fec a écrit le fichier malgré des problèmes ;\n"
-        "     importer a refusé des écritures de la période validée\n");
+        "     importer a refusé des lignes (date invalide, hors de l'exercice ou dans la\n"
+        "     période validée)\n");
 }
 
 QString versionText()

@@ -4,6 +4,7 @@
 #include "cli/Dossier.h"
 #include "cli/ExitCode.h"
 #include "document/Fiche.h"
+#include "document/YearEndCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "ledger/DossierLock.h"
 #include "ledger/FileIO.h"
@@ -11,6 +12,7 @@
 #include "platform/Messages.h"
 #include "yearend/EntryValidation.h"
 #include "yearend/Fec.h"
+#include "yearend/NextYear.h"
 
 #include <QDir>
 #include <limits>
@@ -63,6 +65,17 @@ int closeDefinitively(Fiche &fiche, const QString &path)
         yearend::closeDefinitively(ledger.Lignes, ledger.ref, ledger.fiscalYear, fiche.platform().clock->today());
     tell(fiche, yearend::definitiveClosingMessage(outcome, ledger.fiscalYear, kAllProblems));
     return saveWhenClean(fiche, path, outcome);
+}
+
+int openNextYear(const Invocation &invocation, Streams &io)
+{
+    ConsolePlatform console(io.err);
+    Fiche fiche(console.platform());
+    if (!openDossier(fiche, invocation.file))
+        return ExitUnreadable;
+    const document::NextYearOutcome outcome = document::openNextYear(fiche, *invocation.output);
+    tell(fiche, outcome.message);
+    return outcome.opened ? ExitOk : ExitRefused;
 }
 
 int fec(const Invocation &invocation, Streams &io)

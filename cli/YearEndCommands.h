@@ -19,6 +19,10 @@ int validate(const Invocation &invocation, Streams &io);
 // lock must be held.
 int closeDefinitively(Fiche &fiche, const QString &path);
 
+// Creates the next year's dossier at --sortie, a file that must not exist,
+// from a year closed for good.
+int openNextYear(const Invocation &invocation, Streams &io);
+
 // Writes the FEC into the folder of --sortie (the current one by default);
 // the checks' findings and the summary go to standard error. ExitFindings
 // when the file was written with findings.

@@ -4,6 +4,7 @@
 #include "document/ReportCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "ledger/FileIO.h"
+#include "ledger/TextForms.h"
 #include "platform/BusyPointer.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
@@ -12,6 +13,7 @@
 #include "yearend/Closing.h"
 #include "yearend/EntryValidation.h"
 #include "yearend/Fec.h"
+#include "yearend/NextYear.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,6 +74,25 @@ bool Cloturer(Fiche &fiche)
         showValidated(fiche);
     tellUser(fiche, outcome.message);
     return outcome.definitive;
+}
+
+NextYearOutcome openNextYear(Fiche &fiche, const QString &path)
+{
+    if (fiche.platform().files->exists(path))
+        return {false, QStringLiteral("Le fichier %1 existe déjà : l'exercice suivant n'a pas été créé.").arg(path)};
+    fiche.ledger.EcritMois();
+    const yearend::NextYearDossier next =
+        yearend::nextYearDossier(fiche.ledger.Lignes, fiche.ledger.fiscalYear, fiche.ledger.ref.ListePlc);
+    if (!next.error.isEmpty())
+        return {false, next.error};
+    Ledger created(fiche.platform());
+    created.Lignes = next.lines;
+    created.fiscalYear = next.year;
+    if (!created.writeFile(path) || !fiche.Charge(path))
+        return {};
+    return {true, QStringLiteral("Exercice du %1 au %2 créé dans %3 : %4 écritures d'à-nouveaux.")
+                      .arg(forms::formatDate(next.year.start), forms::formatDate(next.year.end), path)
+                      .arg(next.openingEntries)};
 }
 
 QString rememberedSiren(const Fiche &fiche)

@@ -63,11 +63,11 @@ ImportOutcome importFile(Ledger &ledger, const QString &path)
         return {false, fileio::readFailedMessage(path, why)};
     ledger.EcritMois();
     const ImportSummary summary =
-        importEntries(std::move(bytes), ledger.Lignes, ledgerfile::kMaxLines, ledger.fiscalYear.finalUntil());
+        importEntries(std::move(bytes), ledger.Lignes, ledger.fiscalYear);
     if (summary.refusedAt > 0)
         return {false, summaryMessage(summary)};
     ledger.Modifie = true;
-    return {true, summaryMessage(summary), summary.refused};
+    return {true, summaryMessage(summary), int(summary.refused.size())};
 }
 
 QString ExportMois(const Ledger &ledger)

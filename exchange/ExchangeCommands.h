@@ -13,7 +13,7 @@ namespace exchange {
 struct ImportOutcome {
     bool imported = false; // the lines changed: the month on screen is to be read again
     QString message;
-    int refused = 0; // entries left out: they fell in the validated period
+    int refused = 0; // lines left out: no entry of the year
 };
 
 // Asks for a text file and appends its entries to the lines. The month on
@@ -23,7 +23,7 @@ struct ImportOutcome {
 ImportOutcome Importer(Ledger &ledger);
 
 // The import of a file already chosen: the month on screen written back, the
-// file's entries appended (but those dated in the validated period), the
+// file's entries appended (but the lines that would be no entry of the year), the
 // dossier modified. A file that cannot be read, or one that would make the
 // dossier too large to be opened again, changes nothing and the message says
 // why.

@@ -8,7 +8,7 @@
 #include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
 #include "ledger/TextLines.h"
-#include "ledger/Validations.h"
+#include "ledger/YearEntries.h"
 
 #include <QStringList>
 #include <cstring>
@@ -81,7 +81,7 @@ int nulLine(std::string_view text)
 
 void listLine(std::vector<int> &first, int number)
 {
-    if (first.size() < kUndatedLinesListed)
+    if (first.size() < kUtf8LinesListed)
         first.push_back(number);
 }
 
@@ -96,21 +96,11 @@ QString lineList(const std::vector<int> &numbers, int total)
     return list;
 }
 
-// Whether the line's date (its first field) falls in the validated period.
-bool inValidatedPeriod(std::string_view line, QDate validatedUntil)
-{
-    if (!validatedUntil.isValid())
-        return false;
-    const QDate date = forms::parseDate(cp1252::decode(line.substr(0, line.find('\t'))));
-    return date.isValid() && date <= validatedUntil;
-}
-
 } // namespace
 
-ImportSummary importEntries(std::string fileBytes, LineList &lines, std::size_t maxLines, QDate validatedUntil)
+ImportSummary importEntries(std::string fileBytes, LineList &lines, const FiscalYear &year, std::size_t maxLines)
 {
     ImportSummary summary;
-    summary.validatedUntil = validatedUntil;
     const Cp1252Text text = toCp1252(std::move(fileBytes));
     summary.fromUtf8 = text.fromUtf8;
     summary.replaced = text.replaced;
@@ -138,17 +128,13 @@ ImportSummary importEntries(std::string fileBytes, LineList &lines, std::size_t 
         const std::string_view line = fileLines[i];
         if (trimmed(line).empty())
             continue;
-        if (inValidatedPeriod(line, validatedUntil)) {
-            ++summary.refused;
-            listLine(summary.firstRefusedLines, int(i + 1));
+        const std::string_view date = line.substr(0, line.find('\t'));
+        if (const yearentries::Fault fault = yearentries::newEntryFault(date, year); fault != yearentries::Fault::None) {
+            summary.refused.push_back({int(i + 1), yearentries::describe(fault, date, {}, year)});
             continue;
         }
         ++summary.entries;
         const std::string key = keyOf(line);
-        if (!forms::parseMonthKey(key)) {
-            ++summary.undated;
-            listLine(summary.firstUndatedLines, int(i + 1));
-        }
         if (!text.fromUtf8 && holdsHighBytes(line) && isValidUtf8(line)) {
             ++summary.utf8Lines;
             listLine(summary.firstUtf8Lines, int(i + 1));
@@ -203,25 +189,16 @@ QString summaryMessage(const ImportSummary &summary)
     else if (summary.cut > 1)
         parts.append(QStringLiteral("%1 champs de plus de 254 caractères ont été coupés à 254.").arg(summary.cut));
 
-    if (summary.undated == 1)
-        parts.append(QStringLiteral("1 ligne n'a pas de date de la forme jj/mm/aaaa (ligne %1) : "
-                                    "son écriture n'apparaîtra dans aucun mois.")
-                         .arg(lineList(summary.firstUndatedLines, summary.undated)));
-    else if (summary.undated > 1)
-        parts.append(QStringLiteral("%1 lignes n'ont pas de date de la forme jj/mm/aaaa (lignes %2) : "
-                                    "leurs écritures n'apparaîtront dans aucun mois.")
-                         .arg(summary.undated)
-                         .arg(lineList(summary.firstUndatedLines, summary.undated)));
-
-    if (summary.refused == 1)
-        parts.append(validation::periodValidated(summary.validatedUntil)
-                     + QStringLiteral(" : 1 écriture refusée (ligne %1).")
-                           .arg(lineList(summary.firstRefusedLines, summary.refused)));
-    else if (summary.refused > 1)
-        parts.append(validation::periodValidated(summary.validatedUntil)
-                     + QStringLiteral(" : %1 écritures refusées (lignes %2).")
-                           .arg(summary.refused)
-                           .arg(lineList(summary.firstRefusedLines, summary.refused)));
+    if (!summary.refused.empty()) {
+        QString refused = summary.refused.size() == 1
+                              ? QStringLiteral("1 ligne refusée :")
+                              : QStringLiteral("%1 lignes refusées :").arg(summary.refused.size());
+        for (std::size_t i = 0; i < summary.refused.size() && i < kRefusedLinesListed; ++i)
+            refused += QStringLiteral("\n  ligne %1 : %2").arg(summary.refused[i].number).arg(summary.refused[i].reason);
+        if (summary.refused.size() > kRefusedLinesListed)
+            refused += QStringLiteral("\n  … et %1 autres.").arg(summary.refused.size() - kRefusedLinesListed);
+        parts.append(refused);
+    }
     return parts.join(u'\n');
 }
 

@@ -2,6 +2,7 @@
 
 #include "ledger/MonthKey.h"
 #include "ledger/MonthLines.h"
+#include "ledger/YearEntries.h"
 
 #include <algorithm>
 #include <map>
@@ -12,30 +13,9 @@ namespace {
 
 using monthlines::Column;
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 constexpr std::size_t kLinesPerEntry = 8; // as the month write-back stores an entry
 
 } // namespace
-
-QDate storedDate(std::string_view t)
-{
-    if (t.size() != 10 || t[2] != '/' || t[5] != '/')
-        return {};
-    int value[3] = {0, 0, 0};
-    const std::size_t starts[3] = {0, 3, 6};
-    const std::size_t lengths[3] = {2, 2, 4};
-    for (int part = 0; part < 3; ++part)
-        for (std::size_t i = starts[part]; i < starts[part] + lengths[part]; ++i) {
-            if (!isDigit(t[i]))
-                return {};
-            value[part] = value[part] * 10 + (t[i] - '0');
-        }
-    return QDate(value[2], value[1], value[0]);
-}
 
 struct BookEntryReader::MonthReading {
     std::string_view key;
@@ -87,7 +67,7 @@ void BookEntryReader::hand(MonthReading &m, const monthlines::Entry &entry)
     }
     if (!any)
         return;
-    book.date = storedDate(book.cells[0]);
+    book.date = yearentries::storedDate(book.cells[0]);
     book.debitValue = forms::parseAmount(book.debit()).value_or(0);
     book.creditValue = forms::parseAmount(book.credit()).value_or(0);
     take_(book);

@@ -65,8 +65,4 @@ private:
 // `lines`, which must outlive the result and stay unchanged.
 std::vector<BookEntry> bookEntries(const LineList &lines);
 
-// A date cell as the entry line stores it: exactly "dd/mm/yyyy", a date of
-// the calendar. Invalid otherwise.
-QDate storedDate(std::string_view cell);
-
 } // namespace yearend

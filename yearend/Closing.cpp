@@ -7,6 +7,7 @@
 #include "ledger/MonthKey.h"
 #include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
+#include "ledger/YearEntries.h"
 #include "yearend/EntryValidation.h"
 #include "platform/BusyPointer.h"
 #include "platform/Clock.h"
@@ -61,15 +62,6 @@ private:
     std::unordered_map<std::string_view, std::size_t> where_;
 };
 
-// No account line met yet.
-constexpr std::size_t kNoBalance = std::size_t(-1);
-
-QString amountWithoutAccount(std::size_t lineIndex)
-{
-    return QStringLiteral("Clôture impossible : la ligne %1 du dossier porte un montant qui ne suit aucun compte.")
-        .arg(lineIndex + 1);
-}
-
 // The label of an account as the chart reader takes it: the chart line whose
 // first characters are the account, past that line's own code and flags,
 // trimmed; an account keyed shorter than its chart line would otherwise carry
@@ -117,12 +109,6 @@ std::string text(const QString &s)
     return cp1252::encode(s);
 }
 
-// A balance as the closing keeps it: "#.00", and zero as "0".
-std::string balanceText(Cents value)
-{
-    return value == 0 ? std::string("0") : text(forms::formatRunningSum(value));
-}
-
 // One opening entry: the amount as debit (six fields) or as credit (seven).
 void appendOpening(std::string &out, const std::string &date, std::string_view account, const CodeList &chart,
                    bool asCredit, const std::string &amount)
@@ -144,33 +130,30 @@ QString closingRefusal(const FiscalYear &year)
 OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const CodeList &chart)
 {
     using monthlines::Column;
+    // The entries counted are the year's, as every statement counts them: a
+    // dossier holding any other line would close on figures the balance
+    // sheet does not show.
+    const std::vector<yearentries::Stray> strays = yearentries::strayLines(lines, year);
+    if (!strays.empty())
+        return {{}, QStringLiteral("Clôture impossible : des lignes du dossier ne sont pas des écritures de "
+                                   "l'exercice.\n")
+                        + yearentries::listStrays(strays, std::size_t(kListedAmounts))};
     Balances balances;
-    std::size_t current = kNoBalance;
     // Entries counted per month, to name the row of an amount that is no number.
     std::unordered_map<std::string_view, int> rows;
     QStringList unreadAmounts;
-    const std::size_t end = lines.indexOf("</HEAD>");
-    for (std::size_t i = end == LineList::npos ? lines.size() : end + 1; i < lines.size(); ++i) {
-        // Line after line whatever their month, the cells as stored: an
-        // amount counts on the account line that came last before it.
-        const std::optional<monthlines::MonthLine> line = monthlines::readLine(lines[i], monthlines::Cells::Whole);
-        if (!line || !line->isColumn())
-            continue;
-        if (line->column() == Column::Date) {
-            ++rows[line->key];
-        } else if (line->column() == Column::Account) {
-            current = balances.bookOn(line->cell);
-        } else if (line->column() == Column::Debit || line->column() == Column::Credit) {
-            if (current == kNoBalance)
-                return {{}, amountWithoutAccount(i)};
-            const std::string_view text = exchange::trimmed(line->cell);
+    monthlines::forEachEntry(lines, monthlines::Cells::Whole, [&](const monthlines::Entry &entry) {
+        const int row = ++rows[entry.key()];
+        Balance &balance = balances[balances.bookOn(entry[Column::Account])];
+        for (const Column side : {Column::Debit, Column::Credit}) {
+            const std::string_view text = exchange::trimmed(entry[side]);
             const std::optional<Cents> amount = forms::parseAmount(text);
             if (!amount && !text.empty())
-                unreadAmounts.append(entryPlace(line->key, std::max(rows[line->key], 1)) + QStringLiteral(" : « ")
-                                     + cp1252::decode(text) + QStringLiteral(" »"));
-            balances[current].value.add(line->column() == Column::Debit ? amount.value_or(0) : -amount.value_or(0));
+                unreadAmounts.append(entryPlace(entry.key(), row) + QStringLiteral(" : « ") + cp1252::decode(text)
+                                     + QStringLiteral(" »"));
+            balance.value.add(side == Column::Debit ? amount.value_or(0) : -amount.value_or(0));
         }
-    }
+    });
 
     OpeningEntries entries;
     if (!unreadAmounts.isEmpty())
@@ -199,10 +182,14 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
         return {{}, forms::totalTooLarge()};
 
     const std::string date = text(forms::formatDate(year.end.addDays(1)));
+    // A nil balance carries nothing forward: a line without an amount would
+    // be refused by the next year's checks.
     for (const Balance &b : balances.list()) {
         const Cents value = b.value.value();
+        if (value == 0)
+            continue;
         const bool credit = value < 0;
-        appendOpening(entries.text, date, b.account, chart, credit, balanceText(credit ? -value : value));
+        appendOpening(entries.text, date, b.account, chart, credit, text(forms::formatRunningSum(credit ? -value : value)));
     }
     const bool profit = result.value() >= 0;
     const std::string amount = text(forms::formatRunningSum(profit ? result.value() : -result.value()));

@@ -28,15 +28,17 @@ struct OpeningEntries {
     QStringList warnings{}; // French, what the user must know before the file is written
 };
 
-// The opening entries of the lines: one line per account balance, in the
-// order the accounts are first met after the header, dated the day after the
-// year's end, journal "AN", the balance as debit (zero included) or credit;
-// then the result on "120000" (profit, as credit) or "129000" (loss, as
-// debit). Every entry counts, whatever its date. An account code that is the
-// beginning of one met before it shares that account's balance. Labels are
-// taken as the chart reader takes them. The balance of the entries without an
-// account is left out, and an amount that is not a number counts as zero:
-// the warnings say so, the latter with its month and row.
+// The opening entries of the lines: one line per account whose balance is
+// not nil, in the order the accounts are first met, dated the day after the
+// year's end, journal "AN", the balance as debit or credit; then the result
+// on "120000" (profit, as credit) or "129000" (loss, as debit). The entries
+// counted are the year's, read as the statements read them: a dossier holding
+// a stray line (yearentries::strayLines) is refused, naming them. An account
+// code that is the beginning of one met before it shares that account's
+// balance. Labels are taken as the chart reader takes them. The balance of
+// the entries without an account is left out, and an amount that is not a
+// number counts as zero: the warnings say so, the latter with its month and
+// row.
 OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, const CodeList &chart);
 
 struct ClosingOutcome {

@@ -145,8 +145,12 @@ std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const R
 
 QString describe(const Problem &problem)
 {
+    const int month = problem.month % 100;
+    const QString place = month >= 1 && month <= 12
+                              ? forms::monthCaption(forms::monthName(month), problem.month / 100)
+                              : QStringLiteral("Mois « %1 »").arg(problem.month);
     return QStringLiteral("%1, ligne %2 : %3")
-        .arg(forms::monthCaption(forms::monthName(problem.month % 100), problem.month / 100))
+        .arg(place)
         .arg(problem.row)
         .arg(problem.text);
 }

@@ -2,6 +2,7 @@
 
 #include "yearend/BookEntries.h"
 #include "yearend/Fingerprint.h"
+#include "ledger/YearEntries.h"
 
 #include <algorithm>
 
@@ -13,6 +14,17 @@ QString entryCount(int n)
     if (n == 0)
         return QStringLiteral("aucune écriture validée");
     return n == 1 ? QStringLiteral("1 écriture validée") : QStringLiteral("%1 écritures validées").arg(n);
+}
+
+// The lines that are no entry of the year, or that the readers would read
+// differently: nothing is made final while one remains, since the
+// fingerprint would then cover other entries than the statements count.
+std::vector<Problem> strayProblems(const LineList &lines, const FiscalYear &year)
+{
+    std::vector<Problem> problems;
+    for (const yearentries::Stray &stray : yearentries::strayLines(lines, year))
+        problems.push_back({std::stoi(stray.key), stray.row, stray.reason});
+    return problems;
 }
 
 } // namespace
@@ -42,7 +54,9 @@ ValidationOutcome validateEntries(const LineList &lines, const ReferenceData &re
     const std::vector<BookEntry> entries = bookEntries(lines);
     const Period period{validation::validatedUntil(year.validations), upTo};
     ValidationOutcome outcome;
-    outcome.problems = checkEntries(entries, ref, period);
+    outcome.problems = strayProblems(lines, year);
+    if (outcome.problems.empty())
+        outcome.problems = checkEntries(entries, ref, period);
     if (!outcome.problems.empty())
         return outcome;
     outcome.validated = int(std::count_if(entries.begin(), entries.end(), [&period](const BookEntry &e) {
@@ -63,6 +77,9 @@ QString validationMessage(const ValidationOutcome &outcome, QDate upTo, int show
 ValidationOutcome closeDefinitively(const LineList &lines, const ReferenceData &ref, FiscalYear &year, QDate today)
 {
     ValidationOutcome outcome;
+    outcome.problems = strayProblems(lines, year);
+    if (!outcome.problems.empty())
+        return outcome;
     const QDate until = validation::validatedUntil(year.validations);
     if (!until.isValid() || until < year.end) {
         outcome = validateEntries(lines, ref, year, year.end, today);

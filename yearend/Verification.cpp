@@ -7,6 +7,7 @@
 #include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
 #include "ledger/TextLines.h"
+#include "ledger/YearEntries.h"
 
 #include <QDate>
 #include <algorithm>
@@ -21,34 +22,11 @@ using monthlines::Column;
 
 constexpr std::size_t kNoLine = std::size_t(-1);
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // yyyymm of a line's first six characters, 0 when they are not a month.
 int monthOf(std::string_view line)
 {
     const std::optional<forms::YearMonth> month = forms::parseMonthKey(line.substr(0, monthlines::kKeyLength));
     return month ? month->year * 100 + month->month : 0;
-}
-
-// Dates are stored exactly as "dd/mm/yyyy"; every reader cuts them by
-// character position, so a date in any other shape is misread.
-QDate storedDate(std::string_view t)
-{
-    if (t.size() != 10 || t[2] != '/' || t[5] != '/')
-        return {};
-    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
-        if (!isDigit(t[i]))
-            return {};
-    auto number = [&](std::size_t pos, std::size_t len) {
-        int n = 0;
-        for (std::size_t i = pos; i < pos + len; ++i)
-            n = n * 10 + (t[i] - '0');
-        return n;
-    };
-    return QDate(number(6, 4), number(3, 2), number(0, 2));
 }
 
 bool isBlank(std::string_view text)
@@ -174,6 +152,7 @@ public:
             return;
         }
         year_ = year;
+        strayYear_ = year;
     }
 
     void checkCharts()
@@ -198,18 +177,31 @@ public:
         if (inHeader(index))
             return;
         const std::size_t fileLine = index + 1;
+        orphan_ = false;
         if (ledgerfile::carriesNoData(line)) {
             add(0, 0, fileLine, QStringLiteral("ligne vide ou trop courte %1 : l'application la supprime "
                                                "à l'ouverture du dossier.").arg(shown(line)));
         } else if (const int month = monthOf(line); month == 0) {
-            add(0, 0, fileLine, QStringLiteral("ligne illisible %1 : elle ne commence pas par un mois "
-                                               "AAAAMM, aucun écran ne la lit.").arg(shown(line)));
+            if (monthlines::isDigitKey(line.substr(0, monthlines::kKeyLength)))
+                add(0, 0, fileLine, QStringLiteral("ligne rangée sous %1, qui n'est pas un mois : les états la "
+                                                   "comptent, aucun mois ne la montre.")
+                                        .arg(shown(line.substr(0, monthlines::kKeyLength))));
+            else
+                add(0, 0, fileLine, QStringLiteral("ligne illisible %1 : elle ne commence pas par un mois "
+                                                   "AAAAMM, aucun écran ne la lit.").arg(shown(line)));
         } else {
             MonthState &state = stateOf(month);
             readLine(month, state, line, index);
             if (index == state.lastLine)
                 state.reader.finish([&](const monthlines::Entry &row) { closeRow(month, state, row); });
         }
+        // The dates are judged with their entry, the lines before a month's
+        // first date as orphans; what the stray check adds is where else
+        // the statements and the month grid part ways.
+        strays_.add(index, line, [&](const yearentries::Stray &stray) {
+            if (!isDateLine(line) && !orphan_)
+                add(monthOf(line), stray.row, fileLine, stray.reason);
+        });
         // A finding to come is of a later line, or of a row still open; the
         // one said of the journals at the end is of the file as a whole.
         std::size_t next = fileLine + 1;
@@ -277,7 +269,8 @@ private:
             return;
         }
         const auto fate = state.reader.add(*line, index, [&](const monthlines::Entry &row) { closeRow(month, state, row); });
-        if (fate == monthlines::EntryReader::Fate::Orphan)
+        orphan_ = fate == monthlines::EntryReader::Fate::Orphan;
+        if (orphan_)
             add(month, 0, fileLine, QStringLiteral("cette ligne précède la première date du mois : la saisie la "
                                                    "mêle à la première écriture."));
         if (state.rowStart == kNoLine) {
@@ -313,7 +306,7 @@ private:
             add(month, number, dateLine,
                 QStringLiteral("la date est vide : ni la balance ni le compte de résultat ne comptent cette "
                                "écriture."));
-        } else if (const QDate d = storedDate(date); !d.isValid()) {
+        } else if (const QDate d = yearentries::storedDate(date); !d.isValid()) {
             add(month, number, dateLine,
                 QStringLiteral("la date %1 n'est pas une date valide (JJ/MM/AAAA).").arg(shown(date)));
         } else {
@@ -358,6 +351,11 @@ private:
                 .arg(column == Column::Debit ? QStringLiteral("débit") : QStringLiteral("crédit"), shown(text)));
     }
 
+    static bool isDateLine(std::string_view line)
+    {
+        return line.size() > monthlines::kKeyLength && line[monthlines::kKeyLength] == monthlines::digitOf(Column::Date);
+    }
+
     const CodeList &accounts_;
     const CodeList &journals_;
     const FindingSink sink_;
@@ -365,6 +363,9 @@ private:
     std::size_t headFirst_ = LineList::npos;
     std::size_t headLast_ = LineList::npos;
     std::optional<FiscalYear> year_;
+    FiscalYear strayYear_; // the year's dates once read, none before
+    yearentries::StrayCheck strays_{strayYear_};
+    bool orphan_ = false; // the line just read was told as read before its month's first date
     std::map<int, MonthState> months_;
     MonthState *cached_ = nullptr;
     int cachedMonth_ = 0;

@@ -147,12 +147,15 @@ TEST_F(CliExchangeTest, ImporterWhoseSaveFailsSaysNothingWasAdded)
 
 TEST_F(CliExchangeTest, ClotureWritesTheOpeningEntriesWithoutAQuestion)
 {
+    std::string year = kDossier;
+    year.erase(year.find("200301"), entry("200301", "02/01/2003", "607000", "Achat hors exercice", "AC", "   80,00", "").size());
+    writeBytes(dir.file("compta.jnl"), year);
     const CliRun run = cli(args({"cloture", "compta.jnl"}));
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.isEmpty());
     EXPECT_EQ(run.out, bytes("01/01/2003\t411000\tClients\tAN\t\t1234,50\r\n"
                              "01/01/2003\t512000\tBanque\tAN\t\t80,00\r\n"
-                             "01/01/2003\t120000\tR\xE9sultat\tAN\t\t\t1154,50\r\n"));
+                             "01/01/2003\t120000\tR\xE9sultat\tAN\t\t\t1234,50\r\n"));
     EXPECT_FALSE(QFile::exists(dir.file("ANouveau.Txt")));
 
     EXPECT_EQ(cli(args({"cloture", "compta.jnl", "--sortie", "ANouveau.Txt"})).exitCode, 0);
@@ -168,12 +171,19 @@ TEST_F(CliExchangeTest, ARefusedClosingWritesNothing)
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.file("ANouveau.Txt")));
 
+    // Lines that are no entry of the year: the closing would not add up to the statements.
     writeBytes(dir.file("bizarre.jnl"), kHeader + "2002035   10,00\r\n");
     run = cli(args({"cloture", "bizarre.jnl"}));
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.errText(),
-              QStringLiteral("Clôture impossible : la ligne 6 du dossier porte un montant qui ne suit aucun compte.\n"));
+    EXPECT_EQ(run.errText(), QStringLiteral("Clôture impossible : des lignes du dossier ne sont pas des écritures de "
+                                            "l'exercice.\nMars 2002, ligne 1 : cette ligne ne suit pas la date de son "
+                                            "écriture : la saisie la lit, les états ne la comptent pas.\n"));
     EXPECT_TRUE(run.out.isEmpty());
+    run = cli(args({"cloture", "compta.jnl"}));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errText().endsWith(QStringLiteral("\nJanvier 2003, ligne 1 : la date 02/01/2003 est en dehors de "
+                                                      "l'exercice (du 01/01/2002 au 31/12/2002).\n")))
+        << run.errText().toStdString();
 }
 
 TEST_F(CliExchangeTest, RechercherListsTheRowsOfEveryMonthInKeyOrder)

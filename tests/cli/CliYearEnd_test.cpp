@@ -56,8 +56,8 @@ TEST_F(CliYearEndTest, ValiderRecordsTheValidationAndVerifierChecksIt)
                                        "10/04/2002\t411000\tAvril\tVE\t\t5,00\t\r\n");
     run = cli({"importer", "compta.jnl", "releve.txt"});
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.errText(), QStringLiteral("1 écriture importée.\nLes écritures jusqu'au 31/03/2002 sont validées : "
-                                            "1 écriture refusée (ligne 1).\n"));
+    EXPECT_EQ(run.errText(), QStringLiteral("1 écriture importée.\n1 ligne refusée :\n  ligne 1 : la date 10/03/2002 "
+                                            "est dans la période validée (jusqu'au 31/03/2002).\n"));
 
     std::string edited = readBytes(dir.file("compta.jnl"));
     edited.replace(edited.find("Facture"), 7, "Facturx");

@@ -88,12 +88,12 @@ TEST_F(ImportTest, EntriesKeyedOnScreenSurviveTheImport)
     EXPECT_EQ(outcome.message, QStringLiteral("2 écritures importées."));
 }
 
-TEST_F(ImportTest, TheSummaryNamesLinesThatWillShowInNoMonth)
+TEST_F(ImportTest, TheSummaryNamesTheRefusedLines)
 {
     importFile("07/03/2002\t411000\r\n7/3/2002\t411000\r\n");
-    EXPECT_EQ(outcome.message, QStringLiteral("2 écritures importées.\n"
-                                              "1 ligne n'a pas de date de la forme jj/mm/aaaa (ligne 2) : "
-                                              "son écriture n'apparaîtra dans aucun mois."));
+    EXPECT_EQ(outcome.message, QStringLiteral("1 écriture importée.\n1 ligne refusée :\n"
+                                              "  ligne 2 : la date « 7/3/2002 » n'est pas une date (JJ/MM/AAAA)."));
+    EXPECT_EQ(outcome.refused, 1);
 }
 
 TEST_F(ImportTest, AFileThatCannotBeReadChangesNothing)

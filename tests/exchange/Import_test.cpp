@@ -17,7 +17,7 @@ Lines listed(const LineList &list)
 Lines imported(const std::string &file, exchange::ImportSummary *summary = nullptr)
 {
     LineList lines;
-    const exchange::ImportSummary s = exchange::importEntries(file, lines);
+    const exchange::ImportSummary s = exchange::importEntries(file, lines, FiscalYear{});
     if (summary)
         *summary = s;
     return listed(lines);
@@ -34,7 +34,7 @@ TEST(Import, EveryFieldBecomesALineUnderTheMonthOfItsDate)
 TEST(Import, AppendsAfterTheLinesAlreadyThere)
 {
     LineList lines = linesOf(kHeader2002);
-    exchange::importEntries("01/02/2002\t512000\r\n", lines);
+    exchange::importEntries("01/02/2002\t512000\r\n", lines, FiscalYear{});
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[5], "200202001/02/2002");
     EXPECT_EQ(lines[6], "2002021512000");
@@ -74,7 +74,7 @@ TEST(Import, BlankLinesCarryNoEntry)
     EXPECT_EQ(imported("\r\n15/03/2002\t411000\r\n\r\n  \t \r\n", &summary),
               (Lines{"200203015/03/2002", "2002031411000"}));
     EXPECT_EQ(summary.entries, 1);
-    EXPECT_EQ(summary.undated, 0);
+    EXPECT_TRUE(summary.refused.empty());
 }
 
 TEST(Import, ATabEndingTheLineOpensNoField)
@@ -93,28 +93,54 @@ TEST(Import, LongLinesKeepEveryField)
     EXPECT_EQ(lines[5], "200203512,50");
 }
 
-TEST(Import, TheMonthComesFromTheLineAsItStands)
+// Only entries of the year come in: each other line is refused with its
+// number and reason, and the lines around it still come in.
+struct RefusedCase {
+    const char *date;
+    const char *reason;
+};
+
+class ImportRefusal : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(ImportRefusal, RefusesTheLineAndTakesTheOthers)
 {
-    // Characters 7 to 10 and 4 and 5, whatever they are.
-    exchange::ImportSummary summary;
-    EXPECT_EQ(imported("2002-03-15\tx\r\n", &summary), (Lines{"3-152-02002-03-15", "3-152-1x"}));
-    EXPECT_EQ(summary.undated, 1);
-    EXPECT_EQ(imported("1/3\r\n"), (Lines{"01/3"}));
+    // Validated up to 31/03/2002 in a year from 01/01/2002 to 31/12/2002.
+    FiscalYear year{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)};
+    year.validations.push_back({QDate(2002, 3, 31), QDate(2002, 4, 2), std::string(64, '0'), {}});
+    LineList lines = linesOf(kHeader2002);
+    const exchange::ImportSummary summary = exchange::importEntries(
+        "15/04/2002\ta\r\n"s + GetParam().date + "\tb\r\n16/04/2002\tc\r\n", lines, year);
+    EXPECT_EQ(summary.entries, 2);
+    EXPECT_EQ(summary.refused, (std::vector<exchange::RefusedLine>{{2, QString::fromUtf8(GetParam().reason)}}));
+    EXPECT_EQ(listed(lines).back(), "2002041c");
+    EXPECT_EQ(lines.size(), 5u + 4u);
 }
 
-TEST(Import, CountsLinesThatWillShowInNoMonthAndListsTheFirstFive)
+INSTANTIATE_TEST_SUITE_P(
+    Import, ImportRefusal,
+    testing::Values(RefusedCase{"", "l'écriture n'a pas de date."},
+                    RefusedCase{"2002-03-15", "la date « 2002-03-15 » n'est pas une date (JJ/MM/AAAA)."},
+                    RefusedCase{"15-04-2002", "la date « 15-04-2002 » n'est pas une date (JJ/MM/AAAA)."},
+                    RefusedCase{"15.04.2002", "la date « 15.04.2002 » n'est pas une date (JJ/MM/AAAA)."},
+                    RefusedCase{"15/04/2002x", "la date « 15/04/2002x » n'est pas une date (JJ/MM/AAAA)."},
+                    RefusedCase{"15/4/2002", "la date « 15/4/2002 » n'est pas une date (JJ/MM/AAAA)."},
+                    RefusedCase{"31/02/2002", "la date « 31/02/2002 » n'est pas une date (JJ/MM/AAAA)."},
+                    RefusedCase{"15/13/2002", "la date « 15/13/2002 » n'est pas une date (JJ/MM/AAAA)."},
+                    RefusedCase{"31/12/2001",
+                                "la date 31/12/2001 est en dehors de l'exercice (du 01/01/2002 au 31/12/2002)."},
+                    RefusedCase{"05/01/2003",
+                                "la date 05/01/2003 est en dehors de l'exercice (du 01/01/2002 au 31/12/2002)."},
+                    RefusedCase{"31/03/2002", "la date 31/03/2002 est dans la période validée (jusqu'au 31/03/2002)."}));
+
+TEST(Import, AYearClosedForGoodTakesNoEntry)
 {
-    exchange::ImportSummary summary;
-    imported("15/03/2002\ta\r\n"
-             "2002-03-15\tb\r\n" // line 2: the key is "3-152-"
-             "\r\n"
-             "15/13/2002\tc\r\n" // line 4: month 13
-             "x\r\ny\r\nz\r\nw\r\nv\r\n"
-             "01/12/2002\td\r\n",
-             &summary);
-    EXPECT_EQ(summary.entries, 9);
-    EXPECT_EQ(summary.undated, 7);
-    EXPECT_EQ(summary.firstUndatedLines, (std::vector<int>{2, 4, 5, 6, 7}));
+    const FiscalYear closed{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 12, 31)};
+    LineList lines = linesOf(kHeader2002);
+    const exchange::ImportSummary summary =
+        exchange::importEntries("15/01/2002\ta\r\n01/01/2003\tb\r\n", lines, closed);
+    EXPECT_EQ(summary.entries, 0);
+    EXPECT_EQ(summary.refused.size(), 2u);
+    EXPECT_EQ(lines.size(), 5u);
 }
 
 TEST(Import, ReadsCodePage1252)
@@ -189,29 +215,30 @@ TEST(ImportSummary, SaysHowManyEntriesCameIn)
     EXPECT_EQ(exchange::summaryMessage(s), QStringLiteral("12 écritures importées."));
 }
 
-TEST(ImportSummary, SaysWhatWasReplacedAndWhichLinesShowInNoMonth)
+TEST(ImportSummary, SaysWhatWasReplacedAndWhichLinesWereRefused)
 {
     exchange::ImportSummary s;
     s.entries = 9;
     s.fromUtf8 = true;
     s.replaced = 2;
-    s.undated = 7;
-    s.firstUndatedLines = {2, 4, 5, 6, 7};
+    s.refused = {{2, QStringLiteral("l'écriture n'a pas de date.")}, {4, QStringLiteral("raison.")}};
     EXPECT_EQ(exchange::summaryMessage(s),
               QStringLiteral("9 écritures importées.\n"
                              "Le fichier était en UTF-8 : 2 caractères absents du jeu de caractères Windows (1252) "
                              "ont été remplacés par « ? ».\n"
-                             "7 lignes n'ont pas de date de la forme jj/mm/aaaa (lignes 2, 4, 5, 6, 7…) : "
-                             "leurs écritures n'apparaîtront dans aucun mois."));
+                             "2 lignes refusées :\n"
+                             "  ligne 2 : l'écriture n'a pas de date.\n"
+                             "  ligne 4 : raison."));
     s.replaced = 1;
-    s.undated = 1;
-    s.firstUndatedLines = {3};
-    EXPECT_EQ(exchange::summaryMessage(s),
-              QStringLiteral("9 écritures importées.\n"
-                             "Le fichier était en UTF-8 : 1 caractère absent du jeu de caractères Windows (1252) "
-                             "a été remplacé par « ? ».\n"
-                             "1 ligne n'a pas de date de la forme jj/mm/aaaa (ligne 3) : "
-                             "son écriture n'apparaîtra dans aucun mois."));
+    s.refused.assign(exchange::kRefusedLinesListed + 3, {7, QStringLiteral("raison.")});
+    const QString message = exchange::summaryMessage(s);
+    EXPECT_TRUE(message.startsWith(QStringLiteral("9 écritures importées.\n"
+                                                  "Le fichier était en UTF-8 : 1 caractère absent du jeu de "
+                                                  "caractères Windows (1252) a été remplacé par « ? ».\n"
+                                                  "23 lignes refusées :\n  ligne 7 : raison.\n")));
+    EXPECT_TRUE(message.endsWith(QStringLiteral("  ligne 7 : raison.\n  … et 3 autres.")));
+    s.refused.resize(1);
+    EXPECT_TRUE(exchange::summaryMessage(s).endsWith(QStringLiteral("1 ligne refusée :\n  ligne 7 : raison.")));
 }
 
 TEST(ImportSummary, TellsWhatTheFileHeldBeyondItsEntries)
@@ -239,7 +266,7 @@ TEST(ImportSummary, TellsWhatTheFileHeldBeyondItsEntries)
     };
     for (const Case &c : cases) {
         LineList lines;
-        const exchange::ImportSummary summary = exchange::importEntries(c.file, lines);
+        const exchange::ImportSummary summary = exchange::importEntries(c.file, lines, FiscalYear{});
         EXPECT_EQ(exchange::summaryMessage(summary), c.summary);
         EXPECT_EQ(lines.size(), c.lines) << c.summary.toStdString();
         for (std::string_view line : lines)
@@ -252,13 +279,13 @@ TEST(Import, NothingComesInThatWouldMakeTheDossierTooLargeToOpenAgain)
     const std::string twoEntries = "15/03/2002\t411000\r\n16/03/2002\t411000\r\n";
     LineList lines = linesOf(kHeader2002);
     // 5 lines of header and 4 of entries: one too many, then just enough.
-    exchange::ImportSummary summary = exchange::importEntries(twoEntries, lines, 8);
+    exchange::ImportSummary summary = exchange::importEntries(twoEntries, lines, FiscalYear{}, 8);
     EXPECT_EQ(summary.refusedAt, 9u);
     EXPECT_EQ(lines.size(), 5u);
     EXPECT_EQ(exchange::summaryMessage(summary),
               QStringLiteral("Le dossier compterait 9 lignes après l'import, plus que les 8 qu'un dossier peut "
                              "compter : aucune écriture n'a été importée."));
-    summary = exchange::importEntries(twoEntries, lines, 9);
+    summary = exchange::importEntries(twoEntries, lines, FiscalYear{}, 9);
     EXPECT_EQ(summary.refusedAt, 0u);
     EXPECT_EQ(lines.size(), 9u);
 }

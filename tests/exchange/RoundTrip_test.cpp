@@ -44,7 +44,7 @@ TEST(RoundTrip, AMonthExportedAndImportedIntoAnEmptyDossierComesBackWithoutMarks
     monthio::read(source, "200203", march);
 
     LineList target = linesOf(kHeader2002);
-    const exchange::ImportSummary summary = exchange::importEntries(exchange::exportMonth(march), target);
+    const exchange::ImportSummary summary = exchange::importEntries(exchange::exportMonth(march), target, FiscalYear{});
     EXPECT_EQ(summary.entries, 3);
     EXPECT_EQ(monthRows(target, "200203", false), monthRows(source, "200203", false));
     for (const QStringList &row : monthRows(target, "200203", true))
@@ -55,9 +55,9 @@ TEST(RoundTrip, TheWholeJournalComesBackMonthByMonthWithItsMarks)
 {
     const LineList source = linesOf(kDossier);
     LineList target = linesOf(kHeader2002);
-    const exchange::ImportSummary summary = exchange::importEntries(exchange::exportJournal(source), target);
+    const exchange::ImportSummary summary = exchange::importEntries(exchange::exportJournal(source), target, FiscalYear{});
     EXPECT_EQ(summary.entries, 5);
-    EXPECT_EQ(summary.undated, 0);
+    EXPECT_TRUE(summary.refused.empty());
     EXPECT_EQ(exchange::monthKeys(target), exchange::monthKeys(source));
     for (const std::string &key : exchange::monthKeys(source))
         EXPECT_EQ(monthRows(target, key, true), monthRows(source, key, true)) << key;
@@ -73,7 +73,7 @@ TEST(RoundTrip, AMonthHoldingInvoiceLinesKeepsItsBalanceThroughTheWholeJournal)
     ASSERT_EQ(invoice::post(source, {sale}, InvoiceKind::Customer), 3);
 
     LineList target = linesOf(kHeader2002);
-    exchange::importEntries(exchange::exportJournal(source), target);
+    exchange::importEntries(exchange::exportJournal(source), target, FiscalYear{});
 
     const auto balance = [](const LineList &lines) {
         BalancePage page;

@@ -62,10 +62,11 @@ const char *kLoss = "Résultat de l'exercice (perte)";
 
 } // namespace
 
-TEST(Closing, AZeroBalanceIsCarriedAsADebitOfZero)
+TEST(Closing, ANilBalanceCarriesNoLine)
 {
+    // A line without an amount would be refused by the next year's checks.
     EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("401000", "1500,00"), credit("401000", "1500,00")})),
-              (QStringList{line("401000", "Fournisseurs", "0"), line("120000", kProfit, "", ",00")}));
+              (QStringList{line("120000", kProfit, "", ",00")}));
 }
 
 TEST(Closing, ACreditBalanceGoesToTheSeventhField)
@@ -90,11 +91,39 @@ TEST(Closing, ClassesSixAndSevenAnywhereInTheListAllCount)
               (QStringList{line("512000", "Banque", ",50"), line("120000", kProfit, "", "75,00")}));
 }
 
-TEST(Closing, EntriesAfterTheYearEndStillCount)
+// Lines that are no entry of the year, or that the statements would read
+// otherwise than the month grid: the closing is refused, naming them.
+TEST(Closing, LinesThatAreNoEntryOfTheYearAreRefused)
 {
-    EXPECT_EQ(closing(kHeader2002 + entriesText("200203", {debit("411000", "10,00")}) +
-                      entriesText("200302", {{"15/02/2003", "411000", "", "", "", "5,00", "", ""}})),
-              (QStringList{line("411000", "Clients", "15,00"), line("120000", kProfit, "", ",00")}));
+    struct Case {
+        std::string lines;
+        const char *named;
+    };
+    const Case cases[] = {
+        {entriesText("200302", {{"15/02/2003", "411000", "", "", "", "5,00", "", ""}}),
+         "Février 2003, ligne 1 : la date 15/02/2003 est en dehors de l'exercice (du 01/01/2002 au 31/12/2002)."},
+        {entriesText("200203", {{"15/2/2002", "411000", "", "", "", "5,00", "", ""}}),
+         "Mars 2002, ligne 2 : la date « 15/2/2002 » n'est pas une date (JJ/MM/AAAA)."},
+        {entriesText("200204", {{"15/03/2002", "411000", "", "", "", "5,00", "", ""}}),
+         "Avril 2002, ligne 1 : l'écriture du 15/03/2002 est rangée sous le mois « 200204 »."},
+        {entriesText("200213", {{"15/03/2002", "411000", "", "", "", "5,00", "", ""}}),
+         "Mois « 200213 », ligne 1 : l'écriture du 15/03/2002 est rangée sous le mois « 200213 »."},
+        // A March line after an April date line: the statements pass over it.
+        {entriesText("200204", {{"15/04/2002", "411000", "", "", "", "1,00", "", ""}}) + "2002035     9,00\r\n",
+         "Mars 2002, ligne 1 : cette ligne ne suit pas la date de son écriture : la saisie la lit, les états ne la "
+         "comptent pas."},
+        {"200203015/03/2002\r\n2002035" + std::string(255, '1') + "\r\n",
+         "Mars 2002, ligne 2 : une cellule de plus de 254 caractères : la saisie la coupe, les états la lisent entière."},
+    };
+    for (const Case &c : cases) {
+        const std::string ledger = kHeader2002 + entriesText("200203", {debit("411000", "10,00")}) + c.lines;
+        const yearend::OpeningEntries entries = yearend::openingEntries(linesOf(ledger), kOpenYear, chartOf(kChart));
+        EXPECT_TRUE(entries.text.empty());
+        EXPECT_EQ(entries.error, QStringLiteral("Clôture impossible : des lignes du dossier ne sont pas des écritures "
+                                                "de l'exercice.\n")
+                                     + QString::fromUtf8(c.named))
+            << entries.error.toStdString();
+    }
 }
 
 TEST(Closing, AnAccountMissingFromTheChartHasAnEmptyLabel)
@@ -128,15 +157,13 @@ TEST(Closing, AnEntryWithoutAccountIsLeftOutAndSaidSo)
 TEST(Closing, AnEmptyDossierWritesOnlyTheResult)
 {
     EXPECT_EQ(closing(kHeader2002), (QStringList{line("120000", kProfit, "", ",00")}));
-    // Without the header's end, no line counts.
-    EXPECT_EQ(closing(entriesText("200203", {debit("512000", "10,00")})), (QStringList{line("120000", kProfit, "", ",00")}));
 }
 
 TEST(Closing, AmountsThatAreNotNumbersCountAsZeroAndAreListedWithTheirRow)
 {
     const std::string ledger = kHeader2002 + entriesText("200203", {debit("512000", "12.50"), debit("512000", "abc"),
                                                                     debit("512000", "2,00")})
-                               + entriesText("200204", {debit("512000", "")});
+                               + entriesText("200204", {{"15/04/2002", "512000", "", "", "", "", "", ""}});
     EXPECT_EQ(closing(ledger), (QStringList{line("512000", "Banque", "2,00"), line("120000", kProfit, "", ",00")}));
     // An empty amount is no amount at all, and is not listed.
     EXPECT_EQ(yearend::openingEntries(linesOf(ledger), kOpenYear, chartOf(kChart)).warnings,
@@ -157,13 +184,13 @@ TEST(Closing, TheOpeningDateIsTheDayAfterTheYearEnd)
     EXPECT_EQ(entries.text, "01/07/2002\t120000\t\tAN\t\t\t,00\r\n");
 }
 
-TEST(Closing, AnAmountBeforeAnyAccountIsRefused)
+TEST(Closing, AnEntryWithoutDateIsRefused)
 {
     const yearend::OpeningEntries entries =
         yearend::openingEntries(linesOf(kHeader2002 + "2002030\r\n2002035   10,00\r\n"), kOpenYear, chartOf(kChart));
     EXPECT_TRUE(entries.text.empty());
-    EXPECT_EQ(entries.error,
-              QStringLiteral("Clôture impossible : la ligne 7 du dossier porte un montant qui ne suit aucun compte."));
+    EXPECT_EQ(entries.error, QStringLiteral("Clôture impossible : des lignes du dossier ne sont pas des écritures de "
+                                            "l'exercice.\nMars 2002, ligne 1 : l'écriture n'a pas de date."));
 }
 
 TEST(Closing, AClosedYearIsRefused)
@@ -211,6 +238,7 @@ TEST_F(CloturerTest, AsksBeforeClosingAndWritesNothingWhenCancelled)
 TEST_F(CloturerTest, WarningsAskBeforeTheFileIsWritten)
 {
     ledger.Lignes.append("2002030" "20/03/2002");
+    ledger.Lignes.append("2002031" "512000");
     ledger.Lignes.append("2002035" "abc");
     fake.messages.okCancel = {true, false};
     EXPECT_EQ(yearend::Cloturer(ledger).message, QString());
@@ -271,6 +299,7 @@ TEST_F(CloturerTest, AFullDiskLeavesThePreviousFileIntact)
     const QString path = disk.file(QStringLiteral("ANouveau.Txt"));
     writeBytes(path, "ancien\r\n");
     for (int i = 0; i < 1000; ++i) { // a thousand accounts: a file larger than the disk
+        ledger.Lignes.append("2002040" "15/04/2002");
         ledger.Lignes.append("2002041" + std::to_string(100000 + i));
         ledger.Lignes.append("2002045 1,00");
     }

@@ -131,8 +131,9 @@ private slots:
         writeBytes(file, "10/03/2002\t411000\tTrop tard\tVE\t\t5,00\t\r\n10/04/2002\t411000\tAvril\tVE\t\t5,00\t\r\n");
         fake->fileDialogs.openAnswers.push_back(file);
         main->menuAction(Cmd::Importer)->trigger();
-        QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("1 écriture importée.\n") + validatedPeriod +
-                                                   QStringLiteral(" : 1 écriture refusée (ligne 1).")});
+        QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("1 écriture importée.\n1 ligne refusée :\n  ligne 1 : "
+                                                                  "la date 10/03/2002 est dans la période validée "
+                                                                  "(jusqu'au 31/03/2002).")});
         fake->messages.clear();
 
         QVERIFY(whileModal<TClient>([&] { main->menuAction(Cmd::CustomerInvoice)->trigger(); }, [&](TClient &d) {
