@@ -3,6 +3,7 @@
 #include "app/FileNames.h"
 #include "document/Fiche.h"
 #include "document/PrintCommands.h"
+#include "document/YearEndCommands.h"
 #include "ledger/FileIO.h"
 #include "ledger/ReferenceData.h"
 #include "ledger/TextForms.h"
@@ -13,6 +14,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/PrinterDialogs.h"
+#include "yearend/Closing.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,6 +36,11 @@ QString MainForm::title() const
 QString MainForm::clockText(QTime time)
 {
     return forms::formatTime(time);
+}
+
+bool MainForm::yearClosed() const
+{
+    return !yearend::closingRefusal(fiche_.ledger.fiscalYear).isEmpty();
 }
 
 QString MainForm::validationStatus() const
@@ -191,6 +198,22 @@ void MainForm::open()
         return;
     }
     openFile(*chosen);
+}
+
+void MainForm::openNextYear()
+{
+    if (!askToSave())
+        return;
+    const auto chosen = platform_.fileDialogs->save(
+        {QStringLiteral("Ouvrir l'exercice suivant"), QStringLiteral("*.jnl"), QStringLiteral("jnl"), kFilter});
+    if (!chosen)
+        return;
+    const QString path = filenames::forceLedgerExtension(*chosen);
+    const document::NextYearOutcome outcome = document::createNextYear(fiche_, path);
+    if (!outcome.message.isEmpty())
+        platform_.messages->information(outcome.message);
+    if (outcome.created)
+        openFile(path);
 }
 
 bool MainForm::openFile(const QString &path)

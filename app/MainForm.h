@@ -57,6 +57,11 @@ public:
 
     void Nouveau();
     void open();
+    // "Ouvrir l'exercice suivant…", offered once the year is closed for
+    // good: after the save prompt, asks for the new dossier's name, creates
+    // it with the opening entries and opens it.
+    void openNextYear();
+    bool yearClosed() const;
     // Both give back whether the document was written. Neither writes over a
     // dossier another session holds, nor, without asking, over one another
     // program changed since this session read or last wrote it.

@@ -73,9 +73,9 @@ int openNextYear(const Invocation &invocation, Streams &io)
     Fiche fiche(console.platform());
     if (!openDossier(fiche, invocation.file))
         return ExitUnreadable;
-    const document::NextYearOutcome outcome = document::openNextYear(fiche, *invocation.output);
+    const document::NextYearOutcome outcome = document::createNextYear(fiche, *invocation.output);
     tell(fiche, outcome.message);
-    return outcome.opened ? ExitOk : ExitRefused;
+    return outcome.created ? ExitOk : ExitRefused;
 }
 
 int fec(const Invocation &invocation, Streams &io)

@@ -76,7 +76,7 @@ bool Cloturer(Fiche &fiche)
     return outcome.definitive;
 }
 
-NextYearOutcome openNextYear(Fiche &fiche, const QString &path)
+NextYearOutcome createNextYear(Fiche &fiche, const QString &path)
 {
     if (fiche.platform().files->exists(path))
         return {false, QStringLiteral("Le fichier %1 existe déjà : l'exercice suivant n'a pas été créé.").arg(path)};
@@ -88,7 +88,7 @@ NextYearOutcome openNextYear(Fiche &fiche, const QString &path)
     Ledger created(fiche.platform());
     created.Lignes = next.lines;
     created.fiscalYear = next.year;
-    if (!created.writeFile(path) || !fiche.Charge(path))
+    if (!created.writeFile(path))
         return {};
     return {true, QStringLiteral("Exercice du %1 au %2 créé dans %3 : %4 écritures d'à-nouveaux.")
                       .arg(forms::formatDate(next.year.start), forms::formatDate(next.year.end), path)

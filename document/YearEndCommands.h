@@ -22,14 +22,15 @@ bool validateEntries(Fiche &fiche, QDate upTo);
 bool Cloturer(Fiche &fiche);
 
 struct NextYearOutcome {
-    bool opened = false; // the document now holds the next year's dossier
-    QString message;     // what the user is told; empty when a write failure was told already
+    bool created = false; // the next year's dossier stands at the path given
+    QString message;      // what the user is told; empty when a write failure was told already
 };
 
-// "Ouvrir l'exercice suivant...": from a year closed for good, creates the
+// "Ouvrir l'exercice suivant…": from a year closed for good, creates the
 // next year's dossier at `path` (a file that must not exist yet), with the
-// closing's opening entries on its first day, then opens it in the document.
-NextYearOutcome openNextYear(Fiche &fiche, const QString &path);
+// closing's opening entries on its first day. The document is left as it
+// is: opening the new dossier is the file command's.
+NextYearOutcome createNextYear(Fiche &fiche, const QString &path);
 
 // The SIREN the FEC export proposes: the last one given.
 QString rememberedSiren(const Fiche &fiche);

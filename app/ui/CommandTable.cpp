@@ -219,6 +219,8 @@ QList<Menu> buildMenu()
             off(Cmd::ValidateEntries, savedWhenFinal(&TFiche::validateEntries), u"&Valider les écritures...",
                 u"Valider les écritures"),
             off(Cmd::Cloturer, savedWhenFinal(&TFiche::Cloturer), u"&Clôturer exercice", u"Clôturer l'exercice"),
+            off(Cmd::NextYear, onFile(&MainForm::openNextYear), u"Ouvrir l'exercice &suivant…",
+                u"Créer et ouvrir le dossier de l'exercice suivant"),
         }},
         {s(u"&Utilitaires"), 9, {
             on(Cmd::Calendar, openTool<TCalendrier>(), u"&Calendrier", u"Calendrier"),

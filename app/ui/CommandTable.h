@@ -21,7 +21,7 @@ enum class Cmd {
     // Paramètres
     Company, Journaux, ChartOfAccounts, Exercice, Guides, OuvrirAuto,
     // Outils
-    WordProcessor, Messages, Loans, Savings, ValidateEntries, Cloturer,
+    WordProcessor, Messages, Loans, Savings, ValidateEntries, Cloturer, NextYear,
     // Utilitaires
     Calendar, Calculator, Clock, Euro, Notepad,
     // Aide

@@ -184,6 +184,7 @@ void TMainForm::applyStates()
         action->setEnabled(startEnabled || documentCommands);
     for (const auto &[button, startEnabled] : buttonStarts_)
         button->setEnabled(startEnabled || documentCommands);
+    menuAction(Cmd::NextYear)->setEnabled(documentCommands && form_.yearClosed());
     menuAction(Cmd::OuvrirAuto)->setChecked(form_.openAutomaticallyChecked);
     setWindowTitle(form_.title());
     const QString validated = form_.validationStatus();

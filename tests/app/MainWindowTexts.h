@@ -93,6 +93,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "-",
         "&Valider les écritures... | Valider les écritures | off",
         "&Clôturer exercice | Clôturer l'exercice | off",
+        "Ouvrir l'exercice &suivant… | Créer et ouvrir le dossier de l'exercice suivant | off",
     }},
     {"&Utilitaires", 9, {
         "&Calendrier | Calendrier | on",

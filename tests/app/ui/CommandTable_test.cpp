@@ -2,6 +2,7 @@
 #include "../MainWindowTexts.h"
 #include "app/Hints.h"
 #include "app/ui/TMainForm.h"
+#include "document/ui/TFiche.h"
 #include "support/FakePlatform.h"
 
 #include <QAction>
@@ -179,6 +180,10 @@ private slots:
         // Any command shows the states the rules left: here every command available.
         main.form().Valide();
         main.menuAction(Cmd::Nouveau)->trigger();
+        // A year closed for good, for the command that opens the next one.
+        main.fiche()->run([](Fiche &fiche) {
+            fiche.ledger.fiscalYear = FiscalYear{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 12, 31)};
+        });
 
         const QList<QAction *> tops = main.menuBar()->actions();
         for (qsizetype m = 0; m < table.menus.size(); ++m)

@@ -87,7 +87,10 @@ QStringList expectedRows()
 // The rows once `Valide` has run: every command available.
 QStringList validated(QStringList rows)
 {
-    return rows.replaceInStrings(QStringLiteral(" | off"), QStringLiteral(" | on"));
+    rows.replaceInStrings(QStringLiteral(" | off"), QStringLiteral(" | on"));
+    // The next year is offered only once the year is closed for good.
+    const QString nextYear = QStringLiteral("Ouvrir l'exercice &suivant… | Créer et ouvrir le dossier de l'exercice suivant");
+    return rows.replaceInStrings(nextYear + QStringLiteral(" | on"), nextYear + QStringLiteral(" | off"));
 }
 
 } // namespace

@@ -169,6 +169,33 @@ private slots:
         QVERIFY(QFile::exists(folder + QStringLiteral("/732829320FEC20021231.txt")));
         QCOMPARE(document::rememberedSiren(fiche()), QStringLiteral("732829320"));
     }
+
+    void theNextYearOpensOnceTheYearIsClosedForGood()
+    {
+        QAction *nextYear = main->menuAction(Cmd::NextYear);
+        QVERIFY(!nextYear->isEnabled());
+        fake->messages.okCancel = {true};
+        fake->messages.yesNoCancel = {FakeMessages::Answer::Yes};
+        main->menuAction(Cmd::Cloturer)->trigger();
+        fake->messages.clear();
+        QVERIFY(nextYear->isEnabled());
+
+        fake->fileDialogs.saveAnswers = {path};
+        nextYear->trigger();
+        QCOMPARE(fake->messages.shown,
+                 QStringList{QStringLiteral("Le fichier %1 existe déjà : l'exercice suivant n'a pas été créé.").arg(path)});
+        fake->messages.clear();
+
+        const QString next = dir->file(QStringLiteral("2003.jnl"));
+        fake->fileDialogs.saveAnswers = {next};
+        nextYear->trigger();
+        QCOMPARE(fake->messages.shown,
+                 QStringList{QStringLiteral("Exercice du 01/01/2003 au 31/12/2003 créé dans %1 : 2 écritures "
+                                            "d'à-nouveaux.").arg(next)});
+        QCOMPARE(fiche().ledger.NomFichier, next);
+        QCOMPARE(fiche().ledger.fiscalYear.start, QDate(2003, 1, 1));
+        QVERIFY(!nextYear->isEnabled());
+    }
 };
 
 TAVELIN_WIDGET_TEST(ValidationMenusTest)
