@@ -3,6 +3,7 @@
 #include "cli/BankCommands.h"
 #include "cli/Calculators.h"
 #include "cli/CommandLine.h"
+#include "ledger/ValidationRegister.h"
 #include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
 #include "cli/ExchangeCommands.h"
@@ -56,9 +57,15 @@ int verify(const Invocation &invocation, Streams &io)
     report.finish(verification);
     const std::vector<const Validation *> altered =
         verification.validations.empty() ? std::vector<const Validation *>()
-                                         : yearend::alteredValidationsOfText(text, verification.validations);
+                                         : yearend::alteredValidationsOfText(text, verification.validations,
+                                                                             verification.year.chainStart());
     append(io.out, yearend::validationReport(verification.validations, altered));
-    return verification.anomalies() == 0 && altered.empty() ? ExitOk : ExitFindings;
+    ValidationRegister validations;
+    reportLine(io.err, validations.load(QDir::current()));
+    const QStringList removed = validations.discrepancies(verification.year);
+    for (const QString &line : removed)
+        append(io.out, line + u'\n');
+    return verification.anomalies() == 0 && altered.empty() && removed.isEmpty() ? ExitOk : ExitFindings;
 }
 
 int list(const Invocation &invocation, Streams &io)

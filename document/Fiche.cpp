@@ -144,6 +144,8 @@ void Fiche::Nouveau()
     // nor its validations: its year is open.
     ledger.fiscalYear.closing = ledger.fiscalYear.start;
     ledger.fiscalYear.validations.clear();
+    ledger.fiscalYear.dossierId.clear();
+    ledger.fiscalYear.chainedFrom = 0;
     Exercice();
     // The new dossier opens on its entry page, as a loaded one does: a view
     // left on screen would still show the previous dossier's figures.
@@ -178,9 +180,14 @@ bool Fiche::Charge(const QString &fileName)
         ledger.Squize();
     if (loaded && !ledger.fiscalYear.validations.empty()) {
         const QString altered = yearend::alterationMessage(
-            yearend::alteredValidations(ledger.Lignes, ledger.fiscalYear.validations));
+            yearend::alteredValidations(ledger.Lignes, ledger.fiscalYear.validations, ledger.fiscalYear.chainStart()));
         if (!altered.isEmpty())
             platform().messages->information(altered);
+    }
+    if (loaded) {
+        const QStringList removed = ledger.checkValidationRegister();
+        if (!removed.isEmpty())
+            platform().messages->information(removed.join(u'\n'));
     }
     const QDate today = platform().clock->today();
     if (today > ledger.DebutExercice())

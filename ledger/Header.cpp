@@ -45,7 +45,12 @@ bool Scan::add(std::size_t index, std::string_view line)
         after_[index - open_ - 1] = line;
     if (isMonthLine(line))
         return true;
-    if (validation::isRecordLine(line))
+    if (validation::isIdentityLine(line))
+        identity_ = line;
+    // After the dates, every line that carries data is a record: one in
+    // another form than the program writes is an alteration, never a line
+    // to pass over.
+    else if (validation::isRecordLine(line) || (block_.size() == 3 && !ledgerfile::carriesNoData(line)))
         records_.push_back(line);
     // The block is read as the loading leaves it, without the lines that carry
     // no data: read with them, an empty line after "<HEAD>" would hide dates
@@ -62,6 +67,7 @@ void Scan::readYear(FiscalYear &year) const
         return;
     for (std::string_view record : records_)
         year.validations.push_back(validation::readRecord(record));
+    validation::readIdentity(identity_, year.dossierId, year.chainedFrom);
     if (block_.size() < 2)
         return;
     QDate *const targets[] = {&year.start, &year.end, &year.closing};
@@ -110,6 +116,8 @@ void write(LineList &lines, const FiscalYear &year)
     for (std::size_t i = 0; i < 4; ++i)
         lines.insert(i, texts[i]);
     std::size_t at = 4;
+    if (!year.dossierId.empty())
+        lines.insert(at++, validation::identityLine(year.dossierId, year.chainedFrom));
     for (const Validation &v : year.validations)
         lines.insert(at++, validation::recordLine(v));
     lines.insert(at++, texts[4]);

@@ -9,18 +9,27 @@
 #include <vector>
 
 // The header block at the top of a ledger file: "<HEAD>", the start, end and
-// closing dates of the fiscal year, the validations of its entries (one line
-// each), "</HEAD>".
+// closing dates of the fiscal year, once validated the dossier's identity
+// ("Dossier <id> <n>", n the records made before it), the validations of its
+// entries (one line each), "</HEAD>". A reader that knows only the three
+// dates passes over the lines after them.
 struct FiscalYear {
     QDate start;
     QDate end;
     QDate closing;
     Validations validations{};
+    // Given at the first validation, so that the register of validations
+    // kept beside the reference files knows the dossier: 32 hexadecimal
+    // digits, empty before. The records from `chainedFrom` on are chained.
+    std::string dossierId{};
+    std::size_t chainedFrom = 0;
 
     // The last day whose entries are final: the last day validated up to,
     // or the closing date once the year is closed (a closing date after its
     // start), the later of the two; none while nothing is final.
     QDate finalUntil() const;
+    // The first chained record; none (the largest index) without an identity.
+    std::size_t chainStart() const { return dossierId.empty() ? std::size_t(-1) : chainedFrom; }
 };
 
 namespace header {
@@ -49,6 +58,7 @@ private:
     std::array<std::string_view, 2> after_{};
     std::vector<std::string_view> block_; // the lines between the markers that carry data, three at most
     std::vector<std::string_view> records_; // the validation records between the markers
+    std::string_view identity_;             // the "Dossier" line, when there is one
 };
 
 // Reads the dates of the first "<HEAD>" block into `year`. The block counts

@@ -4,6 +4,7 @@
 #include "ledger/LedgerFile.h"
 #include "ledger/MonthIO.h"
 #include "ledger/TextForms.h"
+#include "ledger/ValidationRegister.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
@@ -122,7 +123,31 @@ bool Ledger::writeFile(const QString &fileName)
     Modifie = false;
     MoisModifie = false;
     report(backupWarning);
+    registerValidations();
     return true;
+}
+
+void Ledger::registerValidations() const
+{
+    if (fiscalYear.dossierId.empty())
+        return;
+    ValidationRegister validations;
+    QString failure = validations.load(referenceDir());
+    if (failure.isEmpty()) {
+        validations.record(fiscalYear);
+        failure = validations.save(referenceDir());
+    }
+    report(failure);
+}
+
+QStringList Ledger::checkValidationRegister()
+{
+    ValidationRegister validations;
+    const QString failure = validations.load(referenceDir());
+    report(failure);
+    const QStringList found = validations.discrepancies(fiscalYear);
+    validations.restore(fiscalYear);
+    return found;
 }
 
 bool Ledger::changedOnDisk(const QString &fileName) const

@@ -63,6 +63,10 @@ public:
     // Whether writing to `fileName` would replace what another program wrote
     // to the dossier's file since this session read or last wrote it.
     bool changedOnDisk(const QString &fileName) const;
+    // The dossier's validations against the register beside the reference
+    // files: what it lacks (told to the user by the caller), after which the
+    // year holds the register's records and closing again.
+    QStringList checkValidationRegister();
 
     // --- Reference data ---
     // The folder of the reference files: the process's current folder when
@@ -96,6 +100,8 @@ protected:
     bool report(const QString &message) const;
 
 private:
+    // Adds the validations of a dossier just written to the register.
+    void registerValidations() const;
     // Records the folder the reference files are read from, at the first load.
     QDir loadDir();
 

@@ -3,6 +3,8 @@
 #include "ledger/Codec1252.h"
 #include "ledger/TextForms.h"
 
+#include <QCryptographicHash>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <algorithm>
 
@@ -11,6 +13,8 @@ namespace {
 
 constexpr std::string_view kRecordWord = "Validation ";
 constexpr qsizetype kFingerprintLength = 64;
+constexpr std::string_view kIdentityWord = "Dossier ";
+constexpr int kIdLength = 32;
 
 bool isHexDigit(QChar c)
 {
@@ -34,6 +38,8 @@ bool isRecordLine(std::string_view line)
 
 Validation readRecord(std::string_view line)
 {
+    if (!isRecordLine(line))
+        return Validation{{}, {}, {}, std::string(line)};
     const QStringList parts = cp1252::decode(line.substr(kRecordWord.size())).split(u' ');
     Validation v;
     if (parts.size() == 3) {
@@ -43,9 +49,51 @@ Validation readRecord(std::string_view line)
         if (hex.size() == kFingerprintLength && std::all_of(hex.begin(), hex.end(), isHexDigit))
             v.fingerprint = hex.toStdString();
     }
-    if (!v.upTo.isValid() || !v.doneOn.isValid() || v.fingerprint.empty())
+    if (!v.upTo.isValid() || !v.doneOn.isValid() || v.fingerprint.empty() || recordLine(v) != line)
         return Validation{{}, {}, {}, std::string(line)};
     return v;
+}
+
+std::string identityLine(const std::string &id, std::size_t chainedFrom)
+{
+    return std::string(kIdentityWord) + id + ' ' + std::to_string(chainedFrom);
+}
+
+bool isIdentityLine(std::string_view line)
+{
+    return line.substr(0, kIdentityWord.size()) == kIdentityWord;
+}
+
+void readIdentity(std::string_view line, std::string &id, std::size_t &chainedFrom)
+{
+    id.clear();
+    chainedFrom = 0;
+    if (!isIdentityLine(line))
+        return;
+    const QStringList parts = cp1252::decode(line.substr(kIdentityWord.size())).split(u' ');
+    bool number = false;
+    const qulonglong from = parts.size() == 2 ? parts[1].toULongLong(&number) : 0;
+    if (!number || parts[0].size() != kIdLength || !std::all_of(parts[0].begin(), parts[0].end(), isHexDigit))
+        return;
+    id = parts[0].toStdString();
+    chainedFrom = std::size_t(from);
+}
+
+std::string newDossierId()
+{
+    std::string id;
+    QRandomGenerator *random = QRandomGenerator::system();
+    for (int i = 0; i < kIdLength; ++i)
+        id += "0123456789abcdef"[random->bounded(16)];
+    return id;
+}
+
+std::string chained(const std::string &previous, const std::string &entries)
+{
+    const std::string text = previous + '\n' + entries;
+    return QCryptographicHash::hash(QByteArrayView(text.data(), qsizetype(text.size())), QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
 }
 
 QDate validatedUntil(const Validations &validations)

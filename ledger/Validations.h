@@ -33,8 +33,22 @@ namespace validation {
 // entry line (six digits of month key) nor like a date.
 std::string recordLine(const Validation &validation);
 bool isRecordLine(std::string_view line);
-// The record of a line for which isRecordLine holds.
+// The record of a line of the header after its dates: unreadable unless it is
+// exactly what recordLine writes.
 Validation readRecord(std::string_view line);
+
+// The dossier's identity line: "Dossier <32 hexadecimal digits> <n>".
+std::string identityLine(const std::string &id, std::size_t chainedFrom);
+bool isIdentityLine(std::string_view line);
+// Sets `id` and `chainedFrom` from the line, or clears them when it is not one.
+void readIdentity(std::string_view line, std::string &id, std::size_t &chainedFrom);
+// A new identity: 32 random hexadecimal digits.
+std::string newDossierId();
+
+// The fingerprint a chained record carries: the SHA-256 of the previous
+// record's fingerprint (empty for the first), a LF, and the fingerprint of
+// the entries it covers, in 64 lowercase hexadecimal digits.
+std::string chained(const std::string &previous, const std::string &entries);
 
 // The last date validated up to; an invalid date when nothing is validated.
 QDate validatedUntil(const Validations &validations);

@@ -62,7 +62,16 @@ ValidationOutcome validateEntries(const LineList &lines, const ReferenceData &re
     outcome.validated = int(std::count_if(entries.begin(), entries.end(), [&period](const BookEntry &e) {
         return e.date.isValid() && period.holds(e);
     }));
-    year.validations.push_back({upTo, today, fingerprint(entries, period), {}});
+    // The first validation gives the dossier its identity, under which the
+    // register keeps its validations; records from then on are chained.
+    if (year.dossierId.empty()) {
+        year.dossierId = validation::newDossierId();
+        year.chainedFrom = year.validations.size();
+    }
+    const std::string entriesFingerprint = fingerprint(entries, period);
+    year.validations.push_back({upTo, today, {}, {}});
+    year.validations.back().fingerprint =
+        recordFingerprint(year.validations, year.validations.size() - 1, year.chainedFrom, entriesFingerprint);
     return outcome;
 }
 

@@ -130,7 +130,8 @@ Period periodOf(const Validations &validations, std::size_t index)
 // validation's fingerprint computed again.
 class FingerprintCheck {
 public:
-    explicit FingerprintCheck(const Validations &validations) : validations_(validations), covered_(validations.size())
+    FingerprintCheck(const Validations &validations, std::size_t chainedFrom)
+        : validations_(validations), chainedFrom_(chainedFrom), covered_(validations.size())
     {
         for (std::size_t i = 0; i < validations.size(); ++i)
             periods_.push_back(periodOf(validations, i));
@@ -174,7 +175,8 @@ public:
         }
         std::vector<const Validation *> altered;
         for (std::size_t i = 0; i < validations_.size(); ++i)
-            if (!validations_[i].readable() || digests[i] != validations_[i].fingerprint)
+            if (!validations_[i].readable()
+                || recordFingerprint(validations_, i, chainedFrom_, digests[i]) != validations_[i].fingerprint)
                 altered.push_back(&validations_[i]);
         return altered;
     }
@@ -183,6 +185,7 @@ private:
     bool covers(std::size_t i, const BookEntry &e) const { return validations_[i].readable() && periods_[i].holds(e); }
 
     const Validations &validations_;
+    std::size_t chainedFrom_;
     std::vector<CanonicalLines> covered_;
     std::vector<Period> periods_;
     std::size_t last_ = 0;
@@ -204,9 +207,9 @@ namespace {
 // The entries are taken as the reader hands them over, unsorted: the
 // fingerprints do not depend on their order.
 template <class Feed>
-std::vector<const Validation *> alteredValidationsOf(const Validations &validations, Feed &&feed)
+std::vector<const Validation *> alteredValidationsOf(const Validations &validations, std::size_t chainedFrom, Feed &&feed)
 {
-    FingerprintCheck check(validations);
+    FingerprintCheck check(validations, chainedFrom);
     BookEntryReader reader([&check](const BookEntry &e) { check.add(e); });
     feed(reader);
     reader.finish();
@@ -215,17 +218,27 @@ std::vector<const Validation *> alteredValidationsOf(const Validations &validati
 
 } // namespace
 
-std::vector<const Validation *> alteredValidations(const LineList &lines, const Validations &validations)
+std::string recordFingerprint(const Validations &validations, std::size_t index, std::size_t chainedFrom,
+                              const std::string &entries)
 {
-    return alteredValidationsOf(validations, [&lines](BookEntryReader &reader) {
+    if (index < chainedFrom)
+        return entries;
+    return validation::chained(index > 0 ? validations[index - 1].fingerprint : std::string(), entries);
+}
+
+std::vector<const Validation *> alteredValidations(const LineList &lines, const Validations &validations,
+                                                   std::size_t chainedFrom)
+{
+    return alteredValidationsOf(validations, chainedFrom, [&lines](BookEntryReader &reader) {
         for (std::string_view line : lines)
             reader.add(line);
     });
 }
 
-std::vector<const Validation *> alteredValidationsOfText(std::string_view text, const Validations &validations)
+std::vector<const Validation *> alteredValidationsOfText(std::string_view text, const Validations &validations,
+                                                         std::size_t chainedFrom)
 {
-    return alteredValidationsOf(validations, [text](BookEntryReader &reader) {
+    return alteredValidationsOf(validations, chainedFrom, [text](BookEntryReader &reader) {
         textlines::forEachLine(text, [&reader](std::string_view line) {
             reader.add(line);
             return true;

@@ -20,13 +20,24 @@ namespace yearend {
 // sorted byte by byte.
 std::string fingerprint(const std::vector<BookEntry> &entries, const Period &period);
 
+// No record of the dossier is chained (one validated before identities).
+inline constexpr std::size_t kUnchained = std::size_t(-1);
+
+// The fingerprint the validation at `index` carries: the entries' own, or
+// from `chainedFrom` on, chained to the previous record's.
+std::string recordFingerprint(const Validations &validations, std::size_t index, std::size_t chainedFrom,
+                              const std::string &entries);
+
 // The validations whose fingerprint no longer matches the entries of the
-// lines, and those whose record cannot be read, in the order of the records.
-std::vector<const Validation *> alteredValidations(const LineList &lines, const Validations &validations);
+// lines (and, for the chained ones, the previous record), and those whose
+// record cannot be read, in the order of the records.
+std::vector<const Validation *> alteredValidations(const LineList &lines, const Validations &validations,
+                                                   std::size_t chainedFrom = kUnchained);
 
 // The same on a ledger file's text, read line after line as the loading cuts
 // it: the check then holds the entries' canonical lines and little more.
-std::vector<const Validation *> alteredValidationsOfText(std::string_view text, const Validations &validations);
+std::vector<const Validation *> alteredValidationsOfText(std::string_view text, const Validations &validations,
+                                                         std::size_t chainedFrom = kUnchained);
 
 // What the user is told of them, once: "Des écritures validées le 15/04/2002
 // ont été modifiées en dehors de Tavelin." for each; empty when none is.

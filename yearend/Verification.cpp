@@ -136,6 +136,7 @@ public:
         FiscalYear year; // invalid dates: what the header does not give stays invalid
         scan.readYear(year);
         result_.validations = year.validations;
+        result_.year = year;
         if (!year.start.isValid()) {
             add(0, 0, open + 2, QStringLiteral("la date de début de l'exercice %1 est illisible.")
                                     .arg(shown(scan.after(1))));

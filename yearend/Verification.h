@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger/AmountTotal.h"
+#include "ledger/Header.h"
 #include "ledger/LineList.h"
 #include "ledger/ReferenceData.h"
 #include "ledger/Validations.h"
@@ -37,6 +38,7 @@ struct Verification {
     AmountTotal debit;
     AmountTotal credit;
     Validations validations; // those the header records, for their fingerprints to be checked
+    FiscalYear year;         // the header's dates, identity and validations
 
     int unbalancedMonths() const;
     // Findings and unbalanced months.

@@ -48,7 +48,9 @@ TEST_F(CliYearEndTest, ValiderRecordsTheValidationAndVerifierChecksIt)
     EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
     const std::string saved = readBytes(dir.file("compta.jnl"));
     const QString today = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
-    EXPECT_EQ(saved.find("01/01/2002\r\nValidation 31/03/2002 " + today.toStdString() + " "), 32u);
+    EXPECT_EQ(saved.find("01/01/2002\r\nDossier "), 32u);
+    // After "01/01/2002", "Dossier ", the 32 digits of the identity and " 0".
+    EXPECT_EQ(saved.find("\r\nValidation 31/03/2002 " + today.toStdString() + " "), 32u + 12u + 8u + 32u + 2u);
     EXPECT_EQ(cli({"verifier", "compta.jnl"}).exitCode, 0);
 
     // An import in the validated period: the other line comes in.

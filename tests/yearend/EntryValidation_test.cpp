@@ -123,14 +123,19 @@ TEST_F(ValidationTest, IsRecordedInTheHeaderAfterTheClosingDateAndKeptBySavingAn
     const FiscalYear recorded = fiche.ledger.fiscalYear;
     ASSERT_EQ(recorded.validations.size(), 1u);
     const std::string file = readBytes(path);
-    const std::string head = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\nValidation 31/03/2002 15/04/2002 " +
-                             recorded.validations[0].fingerprint + "\r\n</HEAD>\r\n";
+    // The first validation gives the dossier its identity; its record is the first of the chain.
+    ASSERT_EQ(recorded.dossierId.size(), 32u);
+    const std::string head = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\nDossier " + recorded.dossierId +
+                             " 0\r\nValidation 31/03/2002 15/04/2002 " + recorded.validations[0].fingerprint +
+                             "\r\n</HEAD>\r\n";
     EXPECT_EQ(file.substr(0, head.size()), head);
 
     fiche.Nouveau();
     EXPECT_TRUE(fiche.ledger.fiscalYear.validations.empty());
+    EXPECT_TRUE(fiche.ledger.fiscalYear.dossierId.empty());
     fiche.Charge(path);
     EXPECT_EQ(fiche.ledger.fiscalYear.validations, recorded.validations);
+    EXPECT_EQ(fiche.ledger.fiscalYear.dossierId, recorded.dossierId);
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join(u'\n').toStdString();
 }
 

@@ -1,0 +1,124 @@
+#include "ledger/ValidationRegister.h"
+
+#include "ledger/FileIO.h"
+#include "ledger/TextForms.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace {
+
+const QString kClosingWord = QStringLiteral("Clôture ");
+
+bool holds(const Validations &records, const Validation &record)
+{
+    return std::find(records.begin(), records.end(), record) != records.end();
+}
+
+bool closedBy(const FiscalYear &year, QDate closing)
+{
+    return year.closing > year.start && year.closing >= closing;
+}
+
+QString removed(const QString &what)
+{
+    return QStringLiteral("Validation supprimée ou modifiée hors de Tavelin : %1.").arg(what);
+}
+
+} // namespace
+
+QString ValidationRegister::load(const QDir &dir)
+{
+    const QString path = dir.filePath(kFileName);
+    dossiers_.clear();
+    unread_ = false;
+    if (!QFileInfo(path).isFile())
+        return {};
+    std::string bytes;
+    QString why = fileio::readWhole(path, bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (why.isEmpty() && utf8.hasError())
+        why = QStringLiteral("le texte n'est pas en UTF-8");
+    if (!why.isEmpty()) {
+        unread_ = true;
+        return fileio::readFailedMessage(path, why);
+    }
+    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        const qsizetype tab = line.indexOf(u'\t');
+        if (tab <= 0)
+            continue;
+        Known &known = dossiers_[line.left(tab).toStdString()];
+        const QString fact = line.mid(tab + 1);
+        if (fact.startsWith(kClosingWord)) {
+            known.closing = std::max(known.closing, forms::parseDate(fact.mid(kClosingWord.size())));
+        } else {
+            const Validation record = validation::readRecord(fact.toStdString());
+            if (record.readable())
+                known.records.push_back(record);
+        }
+    }
+    return {};
+}
+
+QString ValidationRegister::save(const QDir &dir) const
+{
+    if (unread_)
+        return {};
+    std::string bytes;
+    for (const auto &[id, known] : dossiers_) {
+        for (const Validation &record : known.records)
+            bytes += id + '\t' + validation::recordLine(record) + '\n';
+        if (known.closing.isValid())
+            bytes += id + '\t' + (kClosingWord + forms::formatDate(known.closing)).toStdString() + '\n';
+    }
+    return fileio::saveIfChanged(dir.filePath(kFileName), bytes);
+}
+
+void ValidationRegister::record(const FiscalYear &year)
+{
+    if (year.dossierId.empty())
+        return;
+    Known &known = dossiers_[year.dossierId];
+    for (const Validation &record : year.validations)
+        if (record.readable() && !holds(known.records, record))
+            known.records.push_back(record);
+    if (year.closing > year.start)
+        known.closing = std::max(known.closing, year.closing);
+}
+
+const ValidationRegister::Known *ValidationRegister::find(const FiscalYear &year) const
+{
+    const auto it = dossiers_.find(year.dossierId);
+    return year.dossierId.empty() || it == dossiers_.end() ? nullptr : &it->second;
+}
+
+QStringList ValidationRegister::discrepancies(const FiscalYear &year) const
+{
+    QStringList lines;
+    const Known *known = find(year);
+    if (!known)
+        return lines;
+    for (const Validation &record : known->records)
+        if (!holds(year.validations, record))
+            lines.append(removed(QStringLiteral("validation du %1 jusqu'au %2")
+                                     .arg(forms::formatDate(record.doneOn), forms::formatDate(record.upTo))));
+    if (known->closing.isValid() && !closedBy(year, known->closing))
+        lines.append(removed(QStringLiteral("clôture définitive au %1").arg(forms::formatDate(known->closing))));
+    return lines;
+}
+
+void ValidationRegister::restore(FiscalYear &year) const
+{
+    const Known *known = find(year);
+    if (!known)
+        return;
+    for (const Validation &record : known->records)
+        if (!holds(year.validations, record))
+            year.validations.push_back(record);
+    std::stable_sort(year.validations.begin(), year.validations.end(),
+                     [](const Validation &a, const Validation &b) { return a.upTo < b.upTo; });
+    if (known->closing.isValid() && !closedBy(year, known->closing))
+        year.closing = known->closing;
+}
