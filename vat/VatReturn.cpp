@@ -3,6 +3,7 @@
 #include "ledger/AmountTotal.h"
 #include "ledger/Codec1252.h"
 #include "ledger/MonthLines.h"
+#include "ledger/OpeningJournal.h"
 
 #include <algorithm>
 
@@ -34,9 +35,6 @@ Kind kindOf(std::string_view account)
         return Kind::OtherDeductible;
     return Kind::None;
 }
-
-// The journal of the opening entries the closing writes.
-constexpr std::string_view kOpeningJournal = "AN";
 
 // Running balances of the accounts of one kind, by code as keyed.
 class Balances {
@@ -139,7 +137,7 @@ VatReturn computeReturn(const LineList &lines, const Period &period, const Fisca
             return;
         }
         const std::string key = forms::dateKey(entry[Column::Date]);
-        const bool before = key < from || (key == yearStart && entry[Column::Journal] == kOpeningJournal);
+        const bool before = key < from || (key == yearStart && entry[Column::Journal] == journals::kOpening);
         const bool counts = kind == Kind::Credit ? key >= yearStart && key <= yearEnd && before : key >= from && key <= to;
         if (!counts)
             return;

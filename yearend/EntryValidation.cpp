@@ -1,6 +1,7 @@
 #include "yearend/EntryValidation.h"
 
 #include "yearend/BookEntries.h"
+#include "yearend/EntryGroups.h"
 #include "yearend/Fingerprint.h"
 
 #include <algorithm>
@@ -8,11 +9,13 @@
 namespace yearend {
 namespace {
 
-QString entryCount(int n)
+QString entryCount(int groups, int lines)
 {
-    if (n == 0)
+    if (groups == 0)
         return QStringLiteral("aucune écriture validée");
-    return n == 1 ? QStringLiteral("1 écriture validée") : QStringLiteral("%1 écritures validées").arg(n);
+    const QString lineCount = lines == 1 ? QStringLiteral("1 ligne") : QStringLiteral("%1 lignes").arg(lines);
+    return groups == 1 ? QStringLiteral("1 écriture (%1) validée").arg(lineCount)
+                       : QStringLiteral("%1 écritures (%2) validées").arg(groups).arg(lineCount);
 }
 
 } // namespace
@@ -42,12 +45,13 @@ ValidationOutcome validateEntries(const LineList &lines, const ReferenceData &re
     const std::vector<BookEntry> entries = bookEntries(lines);
     const Period period{validation::validatedUntil(year.validations), upTo};
     ValidationOutcome outcome;
-    outcome.problems = checkEntries(entries, ref, period);
+    const std::vector<std::size_t> booked = bookedLines(entries, period);
+    const EntryGroups groups = groupEntries(entries, booked);
+    outcome.problems = checkEntries(entries, ref, period, groups);
     if (!outcome.problems.empty())
         return outcome;
-    outcome.validated = int(std::count_if(entries.begin(), entries.end(), [&period](const BookEntry &e) {
-        return e.date.isValid() && period.holds(e);
-    }));
+    outcome.validated = int(groups.count());
+    outcome.validatedLines = int(booked.size());
     year.validations.push_back({upTo, today, fingerprint(entries, period), {}});
     return outcome;
 }
@@ -57,7 +61,7 @@ QString validationMessage(const ValidationOutcome &outcome, QDate upTo, int show
     if (!outcome.problems.empty())
         return QStringLiteral("Les écritures ne sont pas validées. Corrigez d'abord :\n")
                + listProblems(outcome.problems, shown);
-    return QStringLiteral("Validation jusqu'au %1 : %2.").arg(forms::formatDate(upTo), entryCount(outcome.validated));
+    return QStringLiteral("Validation jusqu'au %1 : %2.").arg(forms::formatDate(upTo), entryCount(outcome.validated, outcome.validatedLines));
 }
 
 ValidationOutcome closeDefinitively(const LineList &lines, const ReferenceData &ref, FiscalYear &year, QDate today)
