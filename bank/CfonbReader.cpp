@@ -152,8 +152,10 @@ QString read(std::string_view bytes, Statement &out)
         if (code == "01") {
             // Several days' statements of one account follow one another:
             // the period runs from the first old balance to the last new one.
-            if (!statement.start)
+            if (!statement.start) {
                 statement.start = when;
+                statement.openingBalance = *value;
+            }
         } else if (code == "07") {
             statement.end = when;
             statement.closingBalance = *value;

@@ -177,6 +177,28 @@ Layout layoutOf(const Table &t)
     return layout;
 }
 
+// A balance the bank writes above its table ("Solde au 31/12/2025;48 988,59 €;"):
+// its day and amount.
+struct StatedBalance {
+    QDate date;
+    Cents amount = 0;
+};
+
+std::optional<StatedBalance> statedBalance(const Record &record)
+{
+    const QString first = fold(record.value(0));
+    const QString prefix = QStringLiteral("solde au");
+    if (!first.startsWith(prefix))
+        return std::nullopt;
+    const QDate date = parseStatementDate(first.mid(prefix.size()).trimmed());
+    if (!date.isValid())
+        return std::nullopt;
+    for (qsizetype i = 1; i < record.size(); ++i)
+        if (const std::optional<Cents> amount = parseStatementAmount(record[i]))
+            return StatedBalance{date, *amount};
+    return std::nullopt;
+}
+
 QString damaged(std::size_t row, const QString &what, const QString &text)
 {
     return QStringLiteral("ligne %1 : %2 « %3 »").arg(row + 1).arg(what, text);
@@ -248,6 +270,19 @@ Reading read(std::string_view bytes, const ColumnChoices &choices, Statement &ou
     if (statement.lines.empty()) {
         reading.problem = QStringLiteral("aucune opération datée sous la ligne des titres");
         return reading;
+    }
+    // A balance above the table dated on or after its last line closes the
+    // statement; one dated before its first line opens it.
+    for (std::size_t i = 0; i < (titles ? *titles : 0); ++i) {
+        const std::optional<StatedBalance> balance = statedBalance(t.records[i]);
+        if (!balance)
+            continue;
+        if (balance->date >= statement.periodEnd()) {
+            statement.end = balance->date;
+            statement.closingBalance = balance->amount;
+        } else if (balance->date < statement.periodStart()) {
+            statement.openingBalance = balance->amount;
+        }
     }
     out = std::move(statement);
     reading.outcome = Outcome::Read;

@@ -1,5 +1,7 @@
 #include "bank/Matching.h"
 
+#include "ledger/OpeningJournal.h"
+
 #include <algorithm>
 #include <numeric>
 #include <tuple>
@@ -22,6 +24,20 @@ QString notOnStatementText()
     return QStringLiteral("non relevée");
 }
 
+QString openingGapText()
+{
+    return QStringLiteral("Écart d'ouverture");
+}
+
+namespace {
+
+bool opening(const BookEntry &entry)
+{
+    return entry.journal.trimmed() == QLatin1StringView(journals::kOpening.data(), qsizetype(journals::kOpening.size()));
+}
+
+} // namespace
+
 Matching match(const Statement &statement, const std::vector<BookEntry> &entries)
 {
     Matching result;
@@ -33,7 +49,7 @@ Matching match(const Statement &statement, const std::vector<BookEntry> &entries
     // the few of its amount within its window, never at the whole list.
     std::unordered_map<Cents, std::vector<std::size_t>> byAmount;
     for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].date.isValid())
+        if (entries[i].date.isValid() && !opening(entries[i]))
             byAmount[entries[i].amount].push_back(i);
     const auto earlier = [&](std::size_t a, std::size_t b) {
         return std::tie(entries[a].date, entries[a].order) < std::tie(entries[b].date, entries[b].order);
@@ -72,14 +88,22 @@ Matching match(const Statement &statement, const std::vector<BookEntry> &entries
     }
 
     std::vector<std::size_t> open;
+    // The books' balance at the period's start, less the entries a line of
+    // the statement takes: those the bank had not cleared yet.
+    AmountTotal openingBook;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const BookEntry &entry = entries[i];
         if (!entry.date.isValid() || entry.date > result.periodEnd)
             continue;
         result.bookBalance.add(entry.amount);
-        if (!entry.checked && !taken[i])
+        const bool beforeStart = entry.date < result.periodStart || (opening(entry) && entry.date <= result.periodStart);
+        if (beforeStart && !taken[i])
+            openingBook.add(entry.amount);
+        if (!entry.checked && !taken[i] && !opening(entry))
             open.push_back(i);
     }
+    if (statement.openingBalance && openingBook.computed() && *statement.openingBalance != openingBook.value())
+        result.openingGap = *statement.openingBalance - openingBook.value();
     std::stable_sort(open.begin(), open.end(), earlier);
     for (std::size_t i : open)
         (entries[i].date < result.periodStart ? result.olderOpen : result.notOnStatement).push_back(i);

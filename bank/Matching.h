@@ -35,11 +35,20 @@ struct Matching {
     QDate periodStart;
     QDate periodEnd;
     AmountTotal bookBalance;             // the account's entries dated up to the period's end
+    // The statement's opening balance less the books' balance at the period's
+    // start (the entries before it and the opening entries, but those a line
+    // takes), when the statement gives one and they differ.
+    std::optional<Cents> openingGap;
 };
+
+// "Écart d'ouverture".
+QString openingGapText();
 
 // Each line, in date order, takes an entry of the same amount dated within
 // its window that no earlier line took: one not checked off before one that
-// is, then the closest date, then the first in the file.
+// is, then the closest date, then the first in the file. The opening entries
+// (the opening-entries journal) stand for the statement's opening balance:
+// no line takes them and they are never listed as not on the statement.
 Matching match(const Statement &statement, const std::vector<BookEntry> &entries);
 
 } // namespace bank

@@ -52,6 +52,19 @@ TextGrid reconciliationGrid(const Statement &statement, const Matching &matching
     section(QStringLiteral("Écritures non relevées (ajoutées au solde du relevé)"), matching.notOnStatement, true);
     section(QStringLiteral("Écritures antérieures non pointées (ajoutées au solde du relevé)"), matching.olderOpen, true);
 
+    // What the opening balances leave unexplained once the older entries not
+    // checked off are listed.
+    if (matching.openingGap) {
+        AmountTotal openingGap(*matching.openingGap);
+        for (std::size_t i : matching.olderOpen)
+            openingGap.add(entries[i].amount);
+        if (openingGap.computed() && openingGap.value() != 0) {
+            rows.push_back({});
+            rows.push_back({{}, openingGapText() + QStringLiteral(" (retranché du solde du relevé)"), amountText(openingGap)});
+            reconciled.subtract(openingGap);
+        }
+    }
+
     bool toBook = false;
     for (std::size_t i = 0; i < statement.lines.size(); ++i) {
         if (matching.lines[i].status != LineStatus::ToEnter)

@@ -27,6 +27,7 @@ struct Statement {
     // What the file states, when it states it.
     std::optional<QDate> start;
     std::optional<QDate> end;
+    std::optional<Cents> openingBalance; // the balance before its first line
     std::optional<Cents> closingBalance;
     bool operator==(const Statement &) const = default;
 

@@ -40,6 +40,8 @@ void listMatching(const bank::Statement &statement, const std::vector<bank::Book
         appendCells(out, placed({bank::notOnStatementText(), entry.dateText, forms::formatAmount(entry.amount), entry.label},
                                 entry.place));
     }
+    if (matching.openingGap)
+        appendCells(out, {bank::openingGapText(), forms::formatAmount(*matching.openingGap)});
     std::optional<Cents> gap;
     if (statement.closingBalance && matching.bookBalance.computed())
         gap = *statement.closingBalance - matching.bookBalance.value();

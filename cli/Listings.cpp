@@ -4,6 +4,7 @@
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"
 #include "platform/Messages.h"
+#include "reports/IncomeStatement.h"
 
 namespace cli {
 namespace {
@@ -11,6 +12,7 @@ namespace {
 constexpr int kLastStatementRow = 16; // "TOTAL GÉNÉRAL"
 constexpr int kLastSheetRow = 19;     // "TOTAL GÉNÉRAL I+II"
 constexpr int kSheetGapRow = 21;      // "Écart"
+constexpr int kSheetNetColumn = 3;    // where the gap is, under the net assets
 
 // The last row of a view that holds anything; rows after it were emptied by
 // the rebuild. (A row whose first cell is empty but not the others, an entry
@@ -101,6 +103,9 @@ void listIncomeStatement(Fiche &fiche, std::optional<QDate> from, std::optional<
     computeStatement(fiche, Page::Resultat, page, from, to, document::LitResultat);
     for (int r = 1; r <= kLastStatementRow; ++r)
         appendGridRow(out, page.grid, r);
+    for (int r = reports::kFirstNatureRow; r <= reports::kLastNatureRow; ++r)
+        if (!page.grid.at(r, 0).isEmpty())
+            appendCells(out, {page.grid.at(r, 0), page.grid.at(r, 1)});
 }
 
 void listBalanceSheet(Fiche &fiche, std::optional<QDate> from, std::optional<QDate> to, std::string &out)
@@ -110,7 +115,7 @@ void listBalanceSheet(Fiche &fiche, std::optional<QDate> from, std::optional<QDa
     for (int r = 1; r <= kLastSheetRow; ++r)
         appendGridRow(out, page.grid, r);
     if (!page.grid.at(kSheetGapRow, 0).isEmpty())
-        appendCells(out, {page.grid.at(kSheetGapRow, 0), page.grid.at(kSheetGapRow, 1)});
+        appendCells(out, {page.grid.at(kSheetGapRow, 0), page.grid.at(kSheetGapRow, kSheetNetColumn)});
     if (!page.unassigned.isEmpty())
         fiche.platform().messages->information(page.unassigned);
 }

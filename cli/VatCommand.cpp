@@ -26,6 +26,8 @@ int listVatReturn(const Invocation &invocation, Streams &io)
     }
     for (int line = 1; line <= vat::kLines; ++line)
         appendCells(io.out, {vat::lineCaption(line), vatReturn.figureText(line)});
+    if (const QString warning = vat::unsettledWarning(vatReturn); !warning.isEmpty())
+        appendCells(io.out, {warning});
     return ExitOk;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Printer.h"
 #include "printing/MillimetrePage.h"
 #include "printing/PrintJob.h"
+#include "reports/IncomeStatement.h"
 #include "reports/ViewPages.h"
 
 #include <algorithm>
@@ -17,7 +18,6 @@ namespace {
 constexpr int left = 20;
 constexpr int firstAmounts = 80;
 constexpr int secondSide = 105;
-constexpr int secondAmounts = 165;
 constexpr int right = 190;
 constexpr int top = 40;
 constexpr int captionLine = 50;
@@ -31,18 +31,32 @@ int lineOf(int row)
     return captionLine + rowStep * row;
 }
 
-// Rows 1 to lastRow of a statement's grid, each at its line in the frame.
-void printRows(Printer &printer, const MillimetrePage &page, const TextGrid &grid, int lastRow)
+// The right edge of a frame's column.
+int rightOf(const std::vector<StatementColumn> &columns, std::size_t column)
 {
-    printer.setFontSize(9);
+    return column + 1 < columns.size() ? columns[column + 1].left : right;
+}
+
+// Rows 1 to lastRow of a statement's grid, each at its line in the frame, a
+// grid column in each column of the frame.
+void printRows(Printer &printer, const MillimetrePage &page, const StatementFrame &frame, const TextGrid &grid,
+               int lastRow)
+{
+    const std::vector<StatementColumn> &columns = frame.columns;
+    printer.setFontSize(frame.rowPoints);
     lastRow = std::min(lastRow, grid.rowCount() - 1);
+    const int shown = std::min(int(columns.size()), grid.colCount());
     for (int row = 1; row <= lastRow; ++row) {
         const int line = lineOf(row);
         // Each cell stays inside its box of the frame.
-        page.cell(left + 2, line, firstAmounts - left - 2, grid.at(row, 0));
-        page.rightCell(secondSide - 2, line, secondSide - 2 - firstAmounts, grid.at(row, 1).trimmed());
-        page.cell(secondSide + 2, line, secondAmounts - secondSide - 2, grid.at(row, 2));
-        page.rightCell(right - 2, line, right - 2 - secondAmounts, grid.at(row, 3).trimmed());
+        for (int column = 0; column < shown; ++column) {
+            const StatementColumn &box = columns[std::size_t(column)];
+            const int end = rightOf(columns, std::size_t(column));
+            if (box.amounts)
+                page.rightCell(end - 2, line, end - 2 - box.left, grid.at(row, column).trimmed());
+            else
+                page.cell(box.left + 2, line, end - box.left - 2, grid.at(row, column));
+        }
     }
 }
 
@@ -72,9 +86,8 @@ void Dessin1(Printer &printer, const MillimetrePage &page, const StatementFrame 
     printer.setPenWidth(2);
     page.frame(left, top, right, frame.bottom);
     page.horizontalLine(captionLine, left, right);
-    page.verticalLine(secondSide, top, frame.bottom);
-    page.verticalLine(firstAmounts, top, frame.bottom);
-    page.verticalLine(secondAmounts, top, frame.bottom);
+    for (std::size_t column = 1; column < frame.columns.size(); ++column)
+        page.verticalLine(frame.columns[column].left, top, frame.bottom);
     for (int rule : frame.rules)
         page.horizontalLine(rule, left, right);
 
@@ -86,10 +99,11 @@ void Dessin1(Printer &printer, const MillimetrePage &page, const StatementFrame 
     page.text(82, 22, QStringLiteral("au"));
     page.text(92, 22, forms::formatDate(to));
 
-    printer.setFontSize(10);
-    const int captionsAt[4] = {left + 2, firstAmounts + 2, secondSide + 2, secondAmounts + 2};
-    for (std::size_t i = 0; i < frame.captions.size(); ++i)
-        page.text(captionsAt[i], 42, frame.captions[i]);
+    printer.setFontSize(frame.captionPoints);
+    for (std::size_t i = 0; i < std::min(frame.captions.size(), frame.columns.size()); ++i) {
+        const int at = frame.columns[i].left;
+        page.cell(at + 2, 42, rightOf(frame.columns, i) - at - 2, frame.captions[i]);
+    }
     printer.setBold(false);
 }
 
@@ -105,7 +119,14 @@ bool ImpResultat(Printer &printer, const PeriodPage &incomeStatement)
                                140,
                                {105, 125}};
     Dessin1(printer, job.page(), frame, incomeStatement.from, incomeStatement.to);
-    printRows(printer, job.page(), incomeStatement.grid, incomeStatementRows);
+    printRows(printer, job.page(), frame, incomeStatement.grid, incomeStatementRows);
+    // Under the frame, the results by nature: a caption and its amount each.
+    const TextGrid &grid = incomeStatement.grid;
+    for (int row = reports::kFirstNatureRow; row <= std::min(reports::kLastNatureRow, grid.rowCount() - 1); ++row) {
+        const int line = frame.bottom + rowStep * (row - reports::kFirstNatureRow + 1);
+        job.page().cell(left + 2, line, firstAmounts - left - 2, grid.at(row, 0));
+        job.page().rightCell(secondSide - 2, line, secondSide - 2 - firstAmounts, grid.at(row, 1).trimmed());
+    }
     return true;
 }
 
@@ -121,12 +142,18 @@ bool printBalanceSheet(Printer &printer, const BalanceSheetPage &balanceSheet)
     std::vector<int> rules{lineOf(18)};
     if (gap)
         rules.push_back(lineOf(20));
+    // Six columns in the width of four: smaller captions, the write-downs'
+    // shortened.
     const StatementFrame frame{QStringLiteral("Bilan du"),
-                               {grid.at(0, 0), grid.at(0, 1), grid.at(0, 2), grid.at(0, 3)},
+                               {grid.at(0, 0), grid.at(0, 1), QStringLiteral("Amort."), grid.at(0, 3), grid.at(0, 4),
+                                grid.at(0, 5)},
                                lineOf(lastRow + 1),
-                               rules};
+                               rules,
+                               {{left, false}, {62, true}, {79, true}, {98, true}, {115, false}, {173, true}},
+                               7,
+                               8};
     Dessin1(printer, job.page(), frame, balanceSheet.from, balanceSheet.to);
-    printRows(printer, job.page(), grid, lastRow);
+    printRows(printer, job.page(), frame, grid, lastRow);
     printNote(printer, job.page(), lineOf(lastRow + 2), balanceSheet.unassigned);
     return true;
 }

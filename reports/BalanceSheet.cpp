@@ -11,8 +11,12 @@
 namespace reports {
 namespace {
 
-constexpr int kAssets = 1;  // column of the assets' figures
-constexpr int kLiabilities = 3; // column of the liabilities' figures
+// The assets show three figures: gross, write-downs and net.
+constexpr int kGross = 1;
+constexpr int kWriteDowns = 2;
+constexpr int kAssets = 3; // the net figure, which the totals and the gap compare
+constexpr int kLiabilitiesCaption = 4;
+constexpr int kLiabilities = 5;
 constexpr int kGapRow = 21;
 
 struct SheetRow {
@@ -25,7 +29,7 @@ const SheetRow kCaptions[] = {
     {1, u"Actif immobilisé", u"Capitaux propres"},
     {2, u"Immobilisations incorporelles", u"Capital"},
     {3, u"Immobilisations corporelles", u"Écart de réévaluation"},
-    {4, u"Immobilisations financières", u"Réserves réglementaires"},
+    {4, u"Immobilisations financières", u"Réserves réglementées"},
     {5, u"Total I", u"Autres réserves"},
     {6, u"", u"Report à nouveau"},
     {7, u"Actif circulant", u"Résultat de l'exercice"},
@@ -70,6 +74,18 @@ constexpr Rule kRules[] = {
     {"50", A(11), A(11)},   {"59", A(11), A(11)},   {"6", P(7), P(7)},      {"7", P(7), P(7)},
 };
 
+// The accounts that write an asset down (depreciation, impairment): their
+// credit balance goes to the write-downs of the row their asset feeds.
+constexpr std::string_view kWriteDownPrefixes[] = {"28", "29", "39", "49", "59"};
+
+bool writesDown(std::string_view code)
+{
+    for (std::string_view prefix : kWriteDownPrefixes)
+        if (code.starts_with(prefix))
+            return true;
+    return false;
+}
+
 // The rule of a code; nothing for a code outside classes 1 to 7.
 const Rule *ruleOf(std::string_view code)
 {
@@ -101,13 +117,22 @@ constexpr Cell kFigures[] = {
     P(4), P(5),  P(6),  P(7),  P(8),  P(9),  P(11), P(12), P(13), P(14), P(15), P(16), P(17), P(19),
 };
 
-// The sums of the sheet, per cell.
+// The sums of the sheet, per cell; an assets cell holds its gross amount and
+// its write-downs, its net figure being the difference.
 class Figures {
 public:
-    AmountTotal &at(Cell cell) { return sums_[std::size_t(cell.row)][cell.column == kAssets ? 0 : 1]; }
+    AmountTotal &at(Cell cell) { return sums_[std::size_t(cell.row)][cell.column == kAssets ? kGrossSum : kLiabilitySum]; }
+    AmountTotal &writeDowns(int row) { return sums_[std::size_t(row)][kWriteDownSum]; }
+    AmountTotal net(int row)
+    {
+        AmountTotal value = at(A(row));
+        value.subtract(writeDowns(row));
+        return value;
+    }
 
 private:
-    std::array<std::array<AmountTotal, 2>, 20> sums_{};
+    static constexpr std::size_t kGrossSum = 0, kWriteDownSum = 1, kLiabilitySum = 2;
+    std::array<std::array<AmountTotal, 3>, 20> sums_{};
 };
 
 QString signedBalance(const AmountTotal &balance)
@@ -150,7 +175,7 @@ void writeCaptions(TextGrid &grid)
 {
     for (const SheetRow &r : kCaptions) {
         grid.set(r.row, 0, QString::fromUtf16(r.assets));
-        grid.set(r.row, 2, QString::fromUtf16(r.liabilities));
+        grid.set(r.row, kLiabilitiesCaption, QString::fromUtf16(r.liabilities));
     }
 }
 
@@ -159,7 +184,7 @@ void writeCaptions(TextGrid &grid)
 QString LitBilan(BalanceSheetPage &page, const LineList &lines)
 {
     TextGrid &grid = page.grid;
-    grid.clearRows(1, 0, 3);
+    grid.clearRows(1);
     writeCaptions(grid);
     page.unassigned.clear();
 
@@ -180,25 +205,38 @@ QString LitBilan(BalanceSheetPage &page, const LineList &lines)
             continue;
         }
         const Cell cell = balance.value() > 0 ? rule->debit : rule->credit;
-        if (cell.column == kAssets)
-            figures.at(cell).add(balance);
-        else
+        if (cell.column != kAssets)
             figures.at(cell).subtract(balance);
+        else if (writesDown(account.code))
+            figures.writeDowns(cell.row).subtract(balance);
+        else
+            figures.at(cell).add(balance);
     }
     for (const TotalRow &total : kTotals)
-        for (int row : total.rows)
+        for (int row : total.rows) {
             figures.at(total.total).add(figures.at({row, total.total.column}));
-    AmountTotal gap = figures.at(A(19));
+            if (total.total.column == kAssets)
+                figures.writeDowns(total.total.row).add(figures.writeDowns(row));
+        }
+    AmountTotal gap = figures.net(19);
     gap.subtract(figures.at(P(19)));
     for (const Cell cell : kFigures)
-        computed = computed && figures.at(cell).computed();
+        computed = computed && figures.at(cell).computed() &&
+                   (cell.column != kAssets || figures.net(cell.row).computed());
     if (!computed || !gap.computed() || !imbalance.computed()) {
         grid.touch();
         return forms::totalTooLarge();
     }
 
-    for (const Cell cell : kFigures)
-        grid.set(cell.row, cell.column, forms::Rset(figures.at(cell).text()));
+    for (const Cell cell : kFigures) {
+        if (cell.column != kAssets) {
+            grid.set(cell.row, cell.column, forms::Rset(figures.at(cell).text()));
+            continue;
+        }
+        grid.set(cell.row, kGross, forms::Rset(figures.at(cell).text()));
+        grid.set(cell.row, kWriteDowns, forms::Rset(figures.writeDowns(cell.row).text()));
+        grid.set(cell.row, kAssets, forms::Rset(figures.net(cell.row).text()));
+    }
     if (gap.value() != 0) {
         grid.set(kGapRow, 0, QStringLiteral("Écart"));
         grid.set(kGapRow, kAssets, forms::Rset(gap.text()));

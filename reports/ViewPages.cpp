@@ -33,5 +33,6 @@ ViewPages::ViewPages()
     writeTitles(incomeStatement.grid,
                 {QStringLiteral("CHARGES (HORS TAXES)"), QString(), QStringLiteral("PRODUITS (HORS TAXES)"), QString()});
     const QString yearN = QStringLiteral("Exercice N");
-    writeTitles(balanceSheet.grid, {QStringLiteral("ACTIF"), yearN, QStringLiteral("PASSIF"), yearN});
+    writeTitles(balanceSheet.grid, {QStringLiteral("ACTIF"), QStringLiteral("Brut"), QStringLiteral("Amortissements et provisions"),
+                                    QStringLiteral("Net"), QStringLiteral("PASSIF"), yearN});
 }

@@ -65,7 +65,7 @@ struct BalancePage : PeriodPage {
 };
 
 struct BalanceSheetPage : PeriodPage {
-    BalanceSheetPage() : PeriodPage(22, 4) {}
+    BalanceSheetPage() : PeriodPage(22, 6) {}
     QString unassigned; // the line naming the accounts that feed no row; empty when all do
 };
 

@@ -73,9 +73,14 @@ void ReturnForm::recompute()
     if (period) {
         result_ = computeReturn(lines_, *period, year_);
         message_ = result_.error;
-        if (result_.settled)
-            message_ = QStringLiteral("L'écriture « %1 » du %2 est passée.")
-                           .arg(settlementLabel(*period), forms::formatDate(period->to));
+        if (message_.isEmpty()) {
+            QStringList said;
+            if (result_.settled)
+                said.append(settledMessage());
+            if (const QString warning = unsettledWarning(result_); !warning.isEmpty())
+                said.append(warning);
+            message_ = said.join(u'\n');
+        }
     }
     for (int line = 1; line <= kLines; ++line)
         grid_.set(line, 2, forms::Rset(result_.figureText(line)));
@@ -87,10 +92,16 @@ QString ReturnForm::proposalRefusal() const
     if (!result_.error.isEmpty() || result_.period.caption.isEmpty())
         return message_;
     if (result_.settled)
-        return message_ + QStringLiteral(" Supprimez-la pour la passer à nouveau.");
+        return settledMessage() + QStringLiteral(" Supprimez-la pour la passer à nouveau.");
     if (proposal().lines.empty())
         return QStringLiteral("Aucun montant de TVA à solder pour la période %1.").arg(result_.period.caption);
     return {};
+}
+
+QString ReturnForm::settledMessage() const
+{
+    return QStringLiteral("L'écriture « %1 » du %2 est passée.")
+        .arg(settlementLabel(result_.period), forms::formatDate(result_.period.to));
 }
 
 ProposedEntry ReturnForm::proposal() const

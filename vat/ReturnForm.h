@@ -43,7 +43,8 @@ public:
     // A title row ("Ligne", "Libellé", "Montant"), then lines 1 to 8: the
     // number, the caption and the figure.
     const TextGrid &grid() const { return grid_; }
-    // Why there are no figures, or that the period is settled; empty otherwise.
+    // Why there are no figures, or that the period is settled and that the
+    // previous one is not; empty otherwise.
     const QString &message() const { return message_; }
 
     // Why no settling entry can be proposed; empty when one can.
@@ -56,6 +57,8 @@ public:
     void print(const Platform &platform, const QString &company) const;
 
 private:
+    QString settledMessage() const;
+
     const LineList &lines_;
     const FiscalYear year_;
     const QStringList &journals_;

@@ -3,6 +3,7 @@
 #include "ledger/AmountTotal.h"
 #include "ledger/Codec1252.h"
 #include "ledger/MonthLines.h"
+#include "ledger/OpeningJournal.h"
 
 #include <algorithm>
 
@@ -34,9 +35,6 @@ Kind kindOf(std::string_view account)
         return Kind::OtherDeductible;
     return Kind::None;
 }
-
-// The journal of the opening entries the closing writes.
-constexpr std::string_view kOpeningJournal = "AN";
 
 // Running balances of the accounts of one kind, by code as keyed.
 class Balances {
@@ -114,6 +112,25 @@ QString settlementLabel(const Period &period)
     return QStringLiteral("TVA ") + period.caption;
 }
 
+Period previousPeriod(const Period &period)
+{
+    const bool wholeMonths = period.from.day() == 1 && period.to.addDays(1).day() == 1;
+    if (wholeMonths) {
+        const int months = (period.to.year() - period.from.year()) * 12 + period.to.month() - period.from.month() + 1;
+        return {period.from.addMonths(-months), period.from.addDays(-1), {}};
+    }
+    const qint64 days = period.from.daysTo(period.to) + 1;
+    return {period.from.addDays(-days), period.from.addDays(-1), {}};
+}
+
+QString unsettledWarning(const VatReturn &vatReturn)
+{
+    if (!vatReturn.carriedFrom.isValid())
+        return {};
+    return QStringLiteral("Déclaration de la période précédente non passée : le crédit antérieur est celui du %1.")
+        .arg(forms::formatDate(vatReturn.carriedFrom));
+}
+
 VatReturn computeReturn(const LineList &lines, const Period &period, const FiscalYear &year)
 {
     VatReturn result;
@@ -124,6 +141,13 @@ VatReturn computeReturn(const LineList &lines, const Period &period, const Fisca
     const std::string yearEnd = forms::dateKey(year.end).toStdString();
     const std::string settlementDate = cp1252::encode(forms::formatDate(period.to));
     const std::string settlement = cp1252::encode(settlementLabel(period));
+
+    const Period previous = previousPeriod(period);
+    const std::string previousFrom = forms::dateKey(previous.from).toStdString();
+    const std::string previousTo = forms::dateKey(previous.to).toStdString();
+    bool previousMoved = false;
+    bool previousSettled = false;
+    QDate lastSettlement; // the day of the last settling entry before the period
 
     AmountTotal sums[5]; // lines 1 to 5
     Balances collected, deductible;
@@ -139,7 +163,15 @@ VatReturn computeReturn(const LineList &lines, const Period &period, const Fisca
             return;
         }
         const std::string key = forms::dateKey(entry[Column::Date]);
-        const bool before = key < from || (key == yearStart && entry[Column::Journal] == kOpeningJournal);
+        const bool opening = key == yearStart && entry[Column::Journal] == journals::kOpening;
+        if (kind != Kind::Sales && key >= yearStart && key < from && !opening) {
+            const bool settles = entry[Column::Label].starts_with("TVA ");
+            if (settles)
+                lastSettlement = std::max(lastSettlement, forms::parseDate(cp1252::decode(entry[Column::Date])));
+            if (key >= previousFrom && key <= previousTo)
+                (settles ? previousSettled : previousMoved) = true;
+        }
+        const bool before = key < from || opening;
         const bool counts = kind == Kind::Credit ? key >= yearStart && key <= yearEnd && before : key >= from && key <= to;
         if (!counts)
             return;
@@ -186,6 +218,8 @@ VatReturn computeReturn(const LineList &lines, const Period &period, const Fisca
         result.figures[7] = -due.value();
     result.collected = collected.byCode();
     result.deductible = deductible.byCode();
+    if (previous.from >= year.start && previousMoved && !previousSettled)
+        result.carriedFrom = lastSettlement.isValid() ? lastSettlement : year.start;
     return result;
 }
 

@@ -44,6 +44,11 @@ struct VatReturn {
     // The period's settling entry is in the books: it is left out of the
     // figures, which stay those it settled.
     bool settled = false;
+    // The previous period of the same length, within the fiscal year, holds
+    // VAT movements but no settling entry: line 5 then takes the credit of an
+    // older position, that of this day (the last settling entry before the
+    // period, or the year's start). Invalid otherwise.
+    QDate carriedFrom;
 
     // The figure of a line, 1 to 8, in the "0.00" form; empty when there is none.
     QString figureText(int line) const;
@@ -52,12 +57,21 @@ struct VatReturn {
 // The label of the entry that settles the period: "TVA Mars 2002".
 QString settlementLabel(const Period &period);
 
+// The period of the same length just before: the months before a period of
+// whole months, the days before any other.
+Period previousPeriod(const Period &period);
+
+// What the return says when the previous period was not settled; empty when
+// it was, or had nothing to settle, or lies before the fiscal year.
+QString unsettledWarning(const VatReturn &vatReturn);
+
 // The return of the period within the fiscal year. Line 5 takes the entries
 // of the fiscal year dated before the period, and the year's opening entries
 // (journal "AN" on its first day): a credit carried from the previous year
 // is the credit the year's first return starts from. The lines of the
 // period's own settling entry (its label, dated the period's last day) are
-// left out.
+// left out. A settling entry is one on a VAT account whose label begins with
+// "TVA ", as the settling entries of months, quarters and dates do.
 VatReturn computeReturn(const LineList &lines, const Period &period, const FiscalYear &year);
 
 } // namespace vat

@@ -1,6 +1,7 @@
 #include "yearend/EntryValidation.h"
 
 #include "yearend/BookEntries.h"
+#include "yearend/EntryGroups.h"
 #include "yearend/Fingerprint.h"
 #include "ledger/YearEntries.h"
 
@@ -9,11 +10,13 @@
 namespace yearend {
 namespace {
 
-QString entryCount(int n)
+QString entryCount(int groups, int lines)
 {
-    if (n == 0)
+    if (groups == 0)
         return QStringLiteral("aucune écriture validée");
-    return n == 1 ? QStringLiteral("1 écriture validée") : QStringLiteral("%1 écritures validées").arg(n);
+    const QString lineCount = lines == 1 ? QStringLiteral("1 ligne") : QStringLiteral("%1 lignes").arg(lines);
+    return groups == 1 ? QStringLiteral("1 écriture (%1) validée").arg(lineCount)
+                       : QStringLiteral("%1 écritures (%2) validées").arg(groups).arg(lineCount);
 }
 
 // The lines that are no entry of the year, or that the readers would read
@@ -55,13 +58,15 @@ ValidationOutcome validateEntries(const LineList &lines, const ReferenceData &re
     const Period period{validation::validatedUntil(year.validations), upTo};
     ValidationOutcome outcome;
     outcome.problems = strayProblems(lines, year);
-    if (outcome.problems.empty())
-        outcome.problems = checkEntries(entries, ref, period);
     if (!outcome.problems.empty())
         return outcome;
-    outcome.validated = int(std::count_if(entries.begin(), entries.end(), [&period](const BookEntry &e) {
-        return e.date.isValid() && period.holds(e);
-    }));
+    const std::vector<std::size_t> booked = bookedLines(entries, period);
+    const EntryGroups groups = groupEntries(entries, booked);
+    outcome.problems = checkEntries(entries, ref, period, groups);
+    if (!outcome.problems.empty())
+        return outcome;
+    outcome.validated = int(groups.count());
+    outcome.validatedLines = int(booked.size());
     // The first validation gives the dossier its identity, under which the
     // register keeps its validations; records from then on are chained.
     if (year.dossierId.empty()) {
@@ -80,7 +85,7 @@ QString validationMessage(const ValidationOutcome &outcome, QDate upTo, int show
     if (!outcome.problems.empty())
         return QStringLiteral("Les écritures ne sont pas validées. Corrigez d'abord :\n")
                + listProblems(outcome.problems, shown);
-    return QStringLiteral("Validation jusqu'au %1 : %2.").arg(forms::formatDate(upTo), entryCount(outcome.validated));
+    return QStringLiteral("Validation jusqu'au %1 : %2.").arg(forms::formatDate(upTo), entryCount(outcome.validated, outcome.validatedLines));
 }
 
 ValidationOutcome closeDefinitively(const LineList &lines, const ReferenceData &ref, FiscalYear &year, QDate today)

@@ -24,7 +24,8 @@ QString validationDateRefusal(const FiscalYear &year, QDate upTo);
 
 struct ValidationOutcome {
     std::vector<Problem> problems; // nothing was validated when there is one
-    int validated = 0;             // entries with a date made final
+    int validated = 0;             // écritures made final
+    int validatedLines = 0;        // their lines
 };
 
 // Checks the entries dated after the last validation up to `upTo` and, when
@@ -33,7 +34,8 @@ struct ValidationOutcome {
 ValidationOutcome validateEntries(const LineList &lines, const ReferenceData &ref, FiscalYear &year, QDate upTo,
                                   QDate today);
 
-// What the user is told: the count of entries validated, or why nothing was,
+// What the user is told: the count of écritures validated and of their lines
+// ("134 écritures (395 lignes) validées"), or why nothing was,
 // the problems listed (at most `shown` of them).
 QString validationMessage(const ValidationOutcome &outcome, QDate upTo, int shown);
 

@@ -2,11 +2,13 @@
 
 #include "exchange/ExchangeText.h"
 #include "ledger/Codec1252.h"
+#include "ledger/OpeningJournal.h"
 #include "yearend/BookEntries.h"
 #include "yearend/EntryGroups.h"
 #include "yearend/Latin9.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <unordered_map>
 
 namespace yearend {
@@ -56,23 +58,22 @@ public:
         out_ += "\r\n";
     }
 
-    void line(const BookEntry &e, std::size_t number)
+    // A line of écriture `number`, whose lines all carry `pieceRef`.
+    void line(const BookEntry &e, std::size_t number, std::string_view pieceRef)
     {
         const std::string_view journal = exchange::trimmed(e.journal());
         const std::string_view account = exchange::trimmed(e.account());
-        const std::string_view voucher = exchange::trimmed(e.voucher());
         const std::string date = forms::dateKey(e.cells[0]); // a date of the books is stored "dd/mm/yyyy"
-        const std::string voucherRef =
-            voucher.empty() ? std::to_string(e.month) + '-' + std::to_string(e.row + 1) : std::string();
         const Validation *validation = validation::covering(validations_, e.date);
         provisional_ = provisional_ || !validation;
         const std::string entryNumber = std::to_string(number);
-        const std::string debit = amount(e.debitValue);
-        const std::string credit = amount(e.creditValue);
+        // A negative amount is a positive one on the other side.
+        const std::string debit = amount(std::max<Cents>(e.debitValue, 0) + std::max<Cents>(-e.creditValue, 0));
+        const std::string credit = amount(std::max<Cents>(e.creditValue, 0) + std::max<Cents>(-e.debitValue, 0));
         const std::string validDate = validation ? forms::dateKey(validation->doneOn).toStdString() : std::string();
         const std::string_view fields[] = {
             journal, journals_.of(journal), entryNumber, date, account, accounts_.of(account), {}, {},
-            voucher.empty() ? std::string_view(voucherRef) : voucher, date, exchange::trimmed(e.label()),
+            pieceRef, date, exchange::trimmed(e.label()),
             debit, credit, {}, {}, validDate, {}, {}};
         for (std::size_t f = 0; f < std::size(fields); ++f) {
             if (f > 0)
@@ -96,6 +97,33 @@ private:
     int replaced_ = 0;
     bool provisional_ = false;
 };
+
+// The écritures in the file's order: the opening entries of the year's first
+// day come first, the others as they are grouped.
+std::vector<std::size_t> fileOrder(const std::vector<BookEntry> &entries, const EntryGroups &groups, QDate firstDay)
+{
+    std::vector<std::size_t> order(groups.count());
+    for (std::size_t n = 0; n < order.size(); ++n)
+        order[n] = n;
+    std::stable_partition(order.begin(), order.end(), [&](std::size_t n) {
+        const BookEntry &first = entries[groups.lines[groups.first(n)]];
+        return first.date == firstDay && exchange::trimmed(first.journal()) == journals::kOpening;
+    });
+    return order;
+}
+
+// The one PieceRef of an écriture: the voucher of its lines, or its number
+// when none has one.
+std::string pieceRefOf(const std::vector<BookEntry> &entries, const EntryGroups &groups, std::size_t n,
+                       std::size_t number)
+{
+    for (std::size_t k = groups.first(n); k < groups.end(n); ++k) {
+        const std::string_view voucher = exchange::trimmed(entries[groups.lines[k]].voucher());
+        if (!voucher.empty())
+            return std::string(voucher);
+    }
+    return std::to_string(number);
+}
 
 QString count(int n, const char16_t *one, const char16_t *many)
 {
@@ -148,9 +176,13 @@ Fec buildFec(const LineList &lines, const ReferenceData &ref, const FiscalYear &
     }
     FecWriter writer(ref, year.validations);
     writer.header();
-    for (std::size_t n = 0; n < entryGroups.count(); ++n)
+    const std::vector<std::size_t> order = fileOrder(entries, entryGroups, year.start);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const std::size_t n = order[i];
+        const std::string pieceRef = pieceRefOf(entries, entryGroups, n, i + 1);
         for (std::size_t k = entryGroups.first(n); k < entryGroups.end(n); ++k)
-            writer.line(entries[entryGroups.lines[k]], n + 1);
+            writer.line(entries[entryGroups.lines[k]], i + 1, pieceRef);
+    }
     s.lines = int(booked.size());
     s.entryGroups = int(entryGroups.count());
     s.replaced = writer.replaced();

@@ -44,9 +44,12 @@ struct Fec {
 // The FEC of the fiscal year's entries. Each line of the books (an entry with
 // a date and an amount) gives one line: the journal and its name, the number
 // of its écriture, its date (AAAAMMJJ, also as PieceDate), its account and
-// the account's label, its voucher (or its month key and row when it has
-// none), its label, its debit and credit ("0,00" on the empty side), and the
-// day of the validation that made it final (empty before).
+// the account's label, the écriture's one PieceRef (the voucher of its lines,
+// or its number when none has one), its label, its debit and credit ("0,00"
+// on the empty side, a negative amount written positive on the other side),
+// and the day of the validation that made it final (empty before). The
+// écritures of the opening-entries journal on the year's first day are
+// numbered first, the others follow in their order (date, journal, place).
 Fec buildFec(const LineList &lines, const ReferenceData &ref, const FiscalYear &year);
 
 // What the user is told once the file is written.

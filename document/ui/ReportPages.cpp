@@ -40,7 +40,7 @@ std::array<DocumentPage *, 6> createReportPages(TFiche &window)
                            [&fiche](bool on) { document::showClassSubtotals(fiche, on); }}}}),
         new PeriodSheet(run, &window, View::Resultat, views.incomeStatement, on(document::LitResultat), {1, 3},
                         {"Résultat du", "incomeGrid", "incomeFrom", "incomeTo", "incomeCompute"}),
-        new PeriodSheet(run, &window, View::Bilan, views.balanceSheet, on(document::LitBilan), {1, 3},
+        new PeriodSheet(run, &window, View::Bilan, views.balanceSheet, on(document::LitBilan), {1, 2, 3, 5},
                         {"Bilan du", "balanceSheetGrid", "balanceSheetFrom", "balanceSheetTo", "balanceSheetCompute"},
                         {{}, {}, {"balanceSheetUnassigned", &views.balanceSheet.unassigned}}),
     };

@@ -164,4 +164,34 @@ TEST_F(ReconciliationRun, TheStatementExplainsTheDifference)
     EXPECT_EQ(host.printedTitle, QStringLiteral("État de rapprochement du compte 512000 au 31/03/2024"));
 }
 
+TEST_F(ReconciliationRun, AnOpeningBalanceTheBooksDoNotHaveIsTheOpeningGap)
+{
+    bank::Statement s;
+    s.start = QDate(2024, 3, 1);
+    s.end = QDate(2024, 3, 31);
+    s.openingBalance = 10000;
+    s.closingBalance = 10000 - 3999 - 850;
+    s.lines = {{QDate(2024, 3, 4), -3999, QStringLiteral("PRLV ORANGE"), {}},
+               {QDate(2024, 3, 15), -850, QStringLiteral("FRAIS TENUE DE COMPTE"), {}}};
+    writeBytes(dir.file(QStringLiteral("ouverture.cfo")), statementfiles::cfonb(s));
+    bank::Reconciliation r(ledger, host);
+    ASSERT_TRUE(r.open(dir.file(QStringLiteral("ouverture.cfo"))));
+    const TextGrid grid = r.statementGrid();
+    QStringList rows;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        rows.append(QStringList{grid.at(row, 0), grid.at(row, 1), grid.at(row, 2)}.join(u'|'));
+    EXPECT_EQ(rows, (QStringList{
+                        "|Solde du relevé au 31/03/2024|51,51",
+                        "||",
+                        "|Écart d'ouverture (retranché du solde du relevé)|100,00",
+                        "||",
+                        "|Opérations du relevé à saisir (retranchées du solde du relevé)|",
+                        "15/03/2024|FRAIS TENUE DE COMPTE|-8,50",
+                        "||",
+                        "|Solde du relevé rapproché|-39,99",
+                        "|Solde comptable au 31/03/2024|-39,99",
+                        "|L'écart est expliqué.|",
+                    }));
+}
+
 } // namespace

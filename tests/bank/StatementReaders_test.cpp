@@ -1,3 +1,4 @@
+#include "bank/Matching.h"
 #include "bank/StatementFile.h"
 #include "support/StatementFiles.h"
 #include "support/TempDir.h"
@@ -185,6 +186,66 @@ INSTANTIATE_TEST_SUITE_P(
                     u"Le relevé releve.dat ne peut pas être lu : ce n'est ni un fichier OFX, ni un relevé "
                     u"CFONB, ni un tableau CSV."}),
     [](const testing::TestParamInfo<DamagedCase> &info) { return info.param.name; });
+
+// The listed items explain the gap on every format: Écart = "à saisir" −
+// "non relevée" (+ "Écart d'ouverture"). The books open with the opening
+// entry of the year, which is never "non relevée"; the statement opens at
+// 990,00 where it can say so, 10,00 below the books.
+TEST(StatementReaders, TheListedItemsExplainTheGapOnEveryFormat)
+{
+    const QDate start(2026, 1, 1);
+    const auto book = [](QDate date, Cents amount, const char *journal) {
+        static std::size_t order = 0;
+        bank::BookEntry e;
+        e.date = date;
+        e.amount = amount;
+        e.journal = QString::fromLatin1(journal);
+        e.order = ++order;
+        return e;
+    };
+    const std::vector<bank::BookEntry> entries{book(start, 100000, "AN"), book(QDate(2026, 1, 5), -20000, "BQ"),
+                                               book(QDate(2026, 1, 10), -5000, "BQ"),
+                                               book(QDate(2026, 1, 15), 30000, "BQ")};
+    const auto statementFrom = [&](Cents opening) {
+        Statement s;
+        s.start = start;
+        s.end = QDate(2026, 1, 31);
+        s.openingBalance = opening;
+        s.lines = {{QDate(2026, 1, 5), -20000, QStringLiteral("CHQ 1"), {}},
+                   {QDate(2026, 1, 15), 30000, QStringLiteral("VIR DUPONT"), {}},
+                   {QDate(2026, 1, 20), -850, QStringLiteral("FRAIS"), {}}};
+        s.closingBalance = opening - 20000 + 30000 - 850;
+        return s;
+    };
+    const Statement stated = statementFrom(99000);
+    const Statement ofx = statementFrom(100000); // states no opening balance
+    const struct {
+        const char *format;
+        std::string bytes;
+        std::optional<Cents> openingGap;
+    } files[] = {{"OFX", statementfiles::ofxSgml(ofx), std::nullopt},
+                 {"CFONB", statementfiles::cfonb(stated), -1000},
+                 {"CSV Montant", statementfiles::csv(stated, false, true), -1000},
+                 {"CSV Débit Crédit", statementfiles::csv(stated, true, true), -1000}};
+    for (const auto &file : files) {
+        SCOPED_TRACE(file.format);
+        const Read r = readFile(QStringLiteral("releve"), file.bytes);
+        ASSERT_TRUE(r.reading.read) << r.reading.message.toStdString();
+        ASSERT_TRUE(r.statement.closingBalance);
+        EXPECT_EQ(r.statement.periodEnd(), QDate(2026, 1, 31));
+        const bank::Matching m = bank::match(r.statement, entries);
+        EXPECT_EQ(m.notOnStatement, std::vector<std::size_t>{2}); // the opening entry is not listed
+        EXPECT_EQ(m.openingGap, file.openingGap);
+        Cents toEnter = 0, notOnStatement = 0;
+        for (std::size_t i = 0; i < m.lines.size(); ++i)
+            if (m.lines[i].status == bank::LineStatus::ToEnter)
+                toEnter += r.statement.lines[i].amount;
+        for (std::size_t i : m.notOnStatement)
+            notOnStatement += entries[i].amount;
+        EXPECT_EQ(*r.statement.closingBalance - m.bookBalance.value(), toEnter - notOnStatement + m.openingGap.value_or(0));
+        EXPECT_EQ(toEnter, -850);
+    }
+}
 
 // Read, written back in the same format, read again: the same statement, for
 // every format and many random statements.

@@ -43,6 +43,21 @@ TEST_F(CliBankTest, ListsEachLineWithItsStatusThenTheBalances)
     EXPECT_EQ(readBytes(dir.file("compta.jnl")), kDossier);
 }
 
+TEST_F(CliBankTest, TheBalancesStatedAboveTheTableOpenAndCloseTheStatement)
+{
+    writeBytes(dir.file("releve.csv"), "Solde au 29/02/2024;-20,00 \xE2\x82\xAC;\r\nSolde au 31/03/2024;982,01 \xE2\x82\xAC;\r\n" + kStatement);
+    const CliRun run = runCli({"rapprocher", "compta.jnl", "releve.csv"}, dir.path());
+    EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    // The statement closes at the end of March: the cheque of the 20th is not on it.
+    EXPECT_TRUE(run.outText().contains(QStringLiteral("à saisir\t15/03/2024\t-8,50\tFRAIS\nnon relevée\t20/03/2024\t-75,00\t")));
+    EXPECT_TRUE(run.outText().endsWith(QStringLiteral("\t202403\t3\n"
+                                                      "Écart d'ouverture\t-20,00\n"
+                                                      "Solde du relevé\t982,01\n"
+                                                      "Solde comptable\t935,51\n"
+                                                      "Écart\t46,50\n")))
+        << run.outText().toStdString();
+}
+
 TEST_F(CliBankTest, SavingMarksThePointedEntriesUnderTheLock)
 {
     CliRun run = runCli({"rapprocher", "compta.jnl", "releve.csv", "--compte", "512", "--enregistrer"}, dir.path());

@@ -50,7 +50,8 @@ TEST(CliTva, TheEightLinesOfTheMonthThenTheExitCodes)
                              "Crédit de TVA antérieur\t30,00\n"
                              "Total TVA déductible\t130,00\n"
                              "TVA nette due\t71,00\n"
-                             "Crédit de TVA à reporter\t\n");
+                             "Crédit de TVA à reporter\t\n"
+                             "Déclaration de la période précédente non passée : le crédit antérieur est celui du 01/01/2002.\n");
     EXPECT_EQ(runCli({"tva", "compta.jnl", "--mois", "200213"}, dir.path()).exitCode, 2);
 
     writeBytes(dir.file("compta.jnl"),

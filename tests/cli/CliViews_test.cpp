@@ -102,7 +102,7 @@ TEST_F(CliViewsTest, BalanceCoversTheFiscalYearOrTheDatesGiven)
               QStringLiteral("Totaux\t0,00\t0,00\t0,00\t0,00\n"));
 }
 
-TEST_F(CliViewsTest, IncomeStatementPrintsItsSixteenRows)
+TEST_F(CliViewsTest, IncomeStatementPrintsItsSixteenRowsAndTheResultsByNature)
 {
     EXPECT_EQ(out({QStringLiteral("resultat")}),
               QStringLiteral("Achats\t80,00\tVentes\t1234,50\n"
@@ -115,12 +115,19 @@ TEST_F(CliViewsTest, IncomeStatementPrintsItsSixteenRows)
                              "Charges exceptionnelles\t\tProduits exceptionnels\t\n"
                              "Dotations aux amortissements\t\tReprise sur amortissement\t\n"
                              "Participation des salariés\t\tTransferts de charges\t\n"
-                             "\t\t\t\n"
+                             "Impôts sur les bénéfices\t\t\t\n"
                              "Total des charges d'exploitation\t80,00\tTotal des produits d'exploitation\t1234,50\n"
                              "Total\t80,00\tTotal\t1234,50\n"
                              "Solde créditeur : Bénéfices\t1154,50\tSolde débiteur : Pertes\t\n"
                              "\t\t\t\n"
-                             "TOTAL GÉNÉRAL\t1234,50\tTOTAL GÉNÉRAL\t1234,50\n"));
+                             "TOTAL GÉNÉRAL\t1234,50\tTOTAL GÉNÉRAL\t1234,50\n"
+                             "Résultat d'exploitation\t1154,50\n"
+                             "Résultat financier\t0,00\n"
+                             "Résultat courant avant impôts\t1154,50\n"
+                             "Résultat exceptionnel\t0,00\n"
+                             "Participation des salariés\t0,00\n"
+                             "Impôts sur les bénéfices\t0,00\n"
+                             "Résultat de l'exercice\t1154,50\n"));
     const QString april = out({QStringLiteral("resultat"), QStringLiteral("--du"), QStringLiteral("01/04/2002")});
     EXPECT_TRUE(april.startsWith(QStringLiteral("Achats\t80,00\tVentes\t\n"))) << april.toStdString();
     EXPECT_TRUE(april.contains(QStringLiteral("\nSolde créditeur : Bénéfices\t\tSolde débiteur : Pertes\t80,00\n")));
@@ -144,25 +151,25 @@ TEST_F(CliViewsTest, BalanceInAccountOrderWithClassSubtotals)
 TEST_F(CliViewsTest, BalanceSheetPrintsItsRowsThenAnyGap)
 {
     EXPECT_EQ(out({QStringLiteral("bilan")}),
-              QStringLiteral("Actif immobilisé\t\tCapitaux propres\t\n"
-                             "Immobilisations incorporelles\t0,00\tCapital\t0,00\n"
-                             "Immobilisations corporelles\t0,00\tÉcart de réévaluation\t0,00\n"
-                             "Immobilisations financières\t0,00\tRéserves réglementaires\t0,00\n"
-                             "Total I\t0,00\tAutres réserves\t0,00\n"
-                             "\t\tReport à nouveau\t0,00\n"
-                             "Actif circulant\t\tRésultat de l'exercice\t1154,50\n"
-                             "Stocks et en-cours\t0,00\tProvisions réglementées\t0,00\n"
-                             "Avances et acomptes versés\t0,00\tTotal I\t1154,50\n"
-                             "Créances\t0,00\t\t\n"
-                             "Valeurs mobilières\t0,00\tProvisions pour risques et charges (II)\t0,00\n"
-                             "Disponibilités\t1234,50\tEmprunts et dettes\t0,00\n"
-                             "Charges constatées d'avance\t0,00\tAvances et acomptes reçus\t0,00\n"
-                             "Total II\t1234,50\tFournisseurs et comptes rattachés\t80,00\n"
-                             "\t\tAutres dettes\t0,00\n"
-                             "\t\tProduits constatés d'avance\t0,00\n"
-                             "\t\tTotal III\t80,00\n"
-                             "\t\t\t\n"
-                             "TOTAL GÉNÉRAL I+II\t1234,50\tTOTAL GÉNÉRAL I+II+III\t1234,50\n"));
+              QStringLiteral("Actif immobilisé\t\t\t\tCapitaux propres\t\n"
+                             "Immobilisations incorporelles\t0,00\t0,00\t0,00\tCapital\t0,00\n"
+                             "Immobilisations corporelles\t0,00\t0,00\t0,00\tÉcart de réévaluation\t0,00\n"
+                             "Immobilisations financières\t0,00\t0,00\t0,00\tRéserves réglementées\t0,00\n"
+                             "Total I\t0,00\t0,00\t0,00\tAutres réserves\t0,00\n"
+                             "\t\t\t\tReport à nouveau\t0,00\n"
+                             "Actif circulant\t\t\t\tRésultat de l'exercice\t1154,50\n"
+                             "Stocks et en-cours\t0,00\t0,00\t0,00\tProvisions réglementées\t0,00\n"
+                             "Avances et acomptes versés\t0,00\t0,00\t0,00\tTotal I\t1154,50\n"
+                             "Créances\t0,00\t0,00\t0,00\t\t\n"
+                             "Valeurs mobilières\t0,00\t0,00\t0,00\tProvisions pour risques et charges (II)\t0,00\n"
+                             "Disponibilités\t1234,50\t0,00\t1234,50\tEmprunts et dettes\t0,00\n"
+                             "Charges constatées d'avance\t0,00\t0,00\t0,00\tAvances et acomptes reçus\t0,00\n"
+                             "Total II\t1234,50\t0,00\t1234,50\tFournisseurs et comptes rattachés\t80,00\n"
+                             "\t\t\t\tAutres dettes\t0,00\n"
+                             "\t\t\t\tProduits constatés d'avance\t0,00\n"
+                             "\t\t\t\tTotal III\t80,00\n"
+                             "\t\t\t\t\t\n"
+                             "TOTAL GÉNÉRAL I+II\t1234,50\t0,00\t1234,50\tTOTAL GÉNÉRAL I+II+III\t1234,50\n"));
 
     // An entry without its counterpart: the gap follows, the reason goes to the errors.
     writeBytes(dir.file("ecart.jnl"), kDossier.substr(0, kDossier.find("</HEAD>") + 9) +
@@ -171,7 +178,7 @@ TEST_F(CliViewsTest, BalanceSheetPrintsItsRowsThenAnyGap)
                                QStringLiteral("01/06/2002")},
                               dir.path());
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.outText().endsWith(QStringLiteral("\nTOTAL GÉNÉRAL I+II\t10,00\tTOTAL GÉNÉRAL I+II+III\t0,00\n"
+    EXPECT_TRUE(run.outText().endsWith(QStringLiteral("\nTOTAL GÉNÉRAL I+II\t10,00\t0,00\t10,00\tTOTAL GÉNÉRAL I+II+III\t0,00\n"
                                                       "Écart\t10,00\n")));
     EXPECT_EQ(run.errText(), QStringLiteral("Tous les comptes ont leur ligne au bilan, mais les débits et les crédits de "
                                             "la période diffèrent de 10,00.\n"));

@@ -51,7 +51,10 @@ TEST_F(ReportCommandsTest, TitleRowsAreWrittenWhenTheDocumentIsCreated)
     EXPECT_EQ(v.balance.grid.at(0, 0), "Compte");
     EXPECT_EQ(v.balance.grid.at(0, 5), forms::Rset(QStringLiteral("Solde crédit")));
     EXPECT_EQ(v.incomeStatement.grid.at(0, 2), "PRODUITS (HORS TAXES)");
-    EXPECT_EQ(v.balanceSheet.grid.at(0, 1), "Exercice N");
+    EXPECT_EQ(v.balanceSheet.grid.at(0, 1), "Brut");
+    EXPECT_EQ(v.balanceSheet.grid.at(0, 2), "Amortissements et provisions");
+    EXPECT_EQ(v.balanceSheet.grid.at(0, 3), "Net");
+    EXPECT_EQ(v.balanceSheet.grid.at(0, 5), "Exercice N");
     EXPECT_EQ(v.balanceSheet.grid.rowCount(), 22);
 }
 
@@ -125,19 +128,19 @@ TEST_F(ReportCommandsTest, BalanceSheetComputesItsFiguresOnItsDates)
     EXPECT_EQ(fiche.ActivePage, Page::Bilan);
     const TextGrid &grid = fiche.views.balanceSheet.grid;
     EXPECT_EQ(grid.at(1, 0), "Actif immobilisé");
-    EXPECT_EQ(grid.at(14, 2), "Fournisseurs et comptes rattachés");
-    EXPECT_EQ(grid.at(10, 1).trimmed(), "150,00");
-    EXPECT_EQ(grid.at(7, 3).trimmed(), "120,00");
+    EXPECT_EQ(grid.at(14, 4), "Fournisseurs et comptes rattachés");
+    EXPECT_EQ(grid.at(10, 3).trimmed(), "150,00");
+    EXPECT_EQ(grid.at(7, 5).trimmed(), "120,00");
     // The purchase has no counterpart.
     EXPECT_EQ(grid.at(21, 0), "Écart");
-    EXPECT_EQ(grid.at(21, 1).trimmed(), "30,00");
+    EXPECT_EQ(grid.at(21, 3).trimmed(), "30,00");
     EXPECT_FALSE(fiche.views.balanceSheet.unassigned.isEmpty());
 
     fiche.views.balanceSheet.from = QDate(2002, 4, 1);
     fiche.views.balanceSheet.to = QDate(2002, 4, 30);
     document::LitBilan(fiche);
-    EXPECT_EQ(grid.at(10, 1).trimmed(), "50,00");
-    EXPECT_EQ(grid.at(19, 3).trimmed(), "50,00");
+    EXPECT_EQ(grid.at(10, 3).trimmed(), "50,00");
+    EXPECT_EQ(grid.at(19, 5).trimmed(), "50,00");
     EXPECT_TRUE(grid.at(21, 0).isEmpty());
     EXPECT_TRUE(fiche.views.balanceSheet.unassigned.isEmpty());
     EXPECT_TRUE(fake.messages.shown.isEmpty());

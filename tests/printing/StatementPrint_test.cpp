@@ -42,8 +42,8 @@ TEST(IncomeStatementPrintTest, FrameTitleAndCaptionsAtTheirMillimetres)
         {Op::PenWidth, {}, 2},
         {Op::Rectangle, {}, 690, 1035, 4600, 3335},
         {Op::MoveTo, {}, 690, 1265},  {Op::LineTo, {}, 4600, 1265}, // caption row at 50
-        {Op::MoveTo, {}, 2645, 1035}, {Op::LineTo, {}, 2645, 3335}, // x = 105
         {Op::MoveTo, {}, 2070, 1035}, {Op::LineTo, {}, 2070, 3335}, // x = 80
+        {Op::MoveTo, {}, 2645, 1035}, {Op::LineTo, {}, 2645, 3335}, // x = 105
         {Op::MoveTo, {}, 4025, 1035}, {Op::LineTo, {}, 4025, 3335}, // x = 165
         {Op::MoveTo, {}, 690, 2530},  {Op::LineTo, {}, 4600, 2530}, // under row 10
         {Op::MoveTo, {}, 690, 2990},  {Op::LineTo, {}, 4600, 2990}, // under row 14
@@ -88,10 +88,14 @@ TEST(IncomeStatementPrintTest, SixteenRowsInTheFrameAtTwoResolutions)
             EXPECT_EQ(placeOf(printer, QStringLiteral("Produit %1").arg(row)), at(107, line));
             EXPECT_EQ(placeOf(printer, productAmount), at(188, line) - QPoint(printer.widthOf(productAmount, 9), 0));
         }
-        // Rows beyond 16 and the title row are not printed; nothing is summed.
+        // Row 17 and the title row are not printed; nothing is summed. From
+        // row 18 the results by nature go under the frame, two cells a row.
         EXPECT_TRUE(placesOf(printer, QStringLiteral("Charge 17")).empty());
         EXPECT_EQ(placesOf(printer, QStringLiteral("CHARGES (HORS TAXES)")).size(), 1u);
-        EXPECT_EQ(printer.count(RecordingPrinter::Op::Text), 8 + 16 * 4);
+        EXPECT_EQ(placeOf(printer, QStringLiteral("Charge 18")), at(22, 145));
+        EXPECT_EQ(placeOf(printer, QStringLiteral("20,00")), at(103, 155) - QPoint(printer.widthOf(QStringLiteral("20,00"), 9), 0));
+        EXPECT_TRUE(placesOf(printer, QStringLiteral("Produit 18")).empty());
+        EXPECT_EQ(printer.count(RecordingPrinter::Op::Text), 8 + 16 * 4 + 3 * 2);
     }
 }
 
@@ -147,11 +151,13 @@ TEST(StatementPrintTest, TheBalanceSheetInTheFrameWithItsGapAndItsNote)
         const auto at = [](int x, int y) { return QPoint(23 * (x + 10), 23 * (y + 5)); };
 
         EXPECT_EQ(printer.count(RecordingPrinter::Op::Rectangle), 1);
-        EXPECT_EQ(printer.count(RecordingPrinter::Op::MoveTo), 3 + c.rules);
+        EXPECT_EQ(printer.count(RecordingPrinter::Op::MoveTo), 5 + c.rules);
         EXPECT_EQ(placeOf(printer, QStringLiteral("Bilan du")), at(22, 22));
-        EXPECT_EQ(placesOf(printer, QStringLiteral("Exercice N")), (std::vector<QPoint>{at(82, 42), at(167, 42)}));
+        EXPECT_EQ(placesOf(printer, QStringLiteral("Exercice N")), (std::vector<QPoint>{at(175, 42)}));
+        for (const auto &[caption, x] : {std::pair{"Brut", 64}, std::pair{"Amort.", 81}, std::pair{"Net", 100}})
+            EXPECT_EQ(placeOf(printer, QString::fromUtf8(caption)), at(x, 42)) << caption;
         EXPECT_EQ(placeOf(printer, QStringLiteral("Disponibilités")), at(22, 50 + 5 * 12));
-        EXPECT_EQ(placeOf(printer, QStringLiteral("TOTAL GÉNÉRAL I+II+III")), at(107, 50 + 5 * 19));
+        EXPECT_EQ(placeOf(printer, QStringLiteral("TOTAL GÉNÉRAL I+II+III")), at(117, 50 + 5 * 19));
         EXPECT_EQ(placesOf(printer, QStringLiteral("Écart")).size(), c.gapPrinted ? 1u : 0u);
         if (c.gapPrinted) {
             EXPECT_EQ(placeOf(printer, page.unassigned).y(), at(22, c.bottom + 5).y());

@@ -41,13 +41,21 @@ TEST_F(IncomeStatementTest, CaptionsOfBothSides)
     EXPECT_EQ(cell(10, 0), "Participation des salariés");
     EXPECT_EQ(cell(5, 2), "Subventions");
     EXPECT_EQ(cell(10, 2), "Transferts de charges");
-    EXPECT_TRUE(cell(11, 0).isEmpty());
+    EXPECT_EQ(cell(11, 0), "Impôts sur les bénéfices");
+    EXPECT_TRUE(cell(11, 2).isEmpty());
     EXPECT_EQ(cell(12, 0), "Total des charges d'exploitation");
     EXPECT_EQ(cell(12, 2), "Total des produits d'exploitation");
     EXPECT_EQ(cell(14, 0), "Solde créditeur : Bénéfices");
     EXPECT_EQ(cell(14, 2), "Solde débiteur : Pertes");
     EXPECT_EQ(cell(16, 2), "TOTAL GÉNÉRAL");
     EXPECT_TRUE(cell(17, 0).isEmpty());
+    const QStringList natures{"Résultat d'exploitation", "Résultat financier", "Résultat courant avant impôts",
+                              "Résultat exceptionnel", "Participation des salariés", "Impôts sur les bénéfices",
+                              "Résultat de l'exercice"};
+    for (int i = 0; i < natures.size(); ++i) {
+        EXPECT_EQ(cell(kFirstNatureRow + i, 0), natures[i]);
+        EXPECT_EQ(amount(kFirstNatureRow + i, 1), "0,00");
+    }
 }
 
 TEST_F(IncomeStatementTest, EachHeadingHoldsTheBalanceOfItsAccounts)
@@ -124,20 +132,68 @@ TEST_F(IncomeStatementTest, DatesAtBothEndsAndOrderOfTheList)
     EXPECT_EQ(amount(1, 1), "5,00");
 }
 
-TEST_F(IncomeStatementTest, OperatingTotalsTakeTheFirstSixHeadings)
+TEST_F(IncomeStatementTest, OperatingTotalsTakeTheOperatingDepreciationAndWriteBacks)
 {
     build(entriesText("200203", {debit("01/03/2002", "651000", "  6,00"), debit("01/03/2002", "681000", "  9,00"),
-                                 credit("01/03/2002", "758000", "  2,00"), credit("01/03/2002", "791000", "  1,00")}));
+                                 debit("01/03/2002", "686000", "  4,00"), credit("01/03/2002", "758000", "  2,00"),
+                                 credit("01/03/2002", "791000", "  1,00"), credit("01/03/2002", "797000", "  8,00")}));
     EXPECT_EQ(amount(6, 1), "6,00");
-    EXPECT_EQ(amount(9, 1), "9,00");
+    EXPECT_EQ(amount(9, 1), "13,00");
     EXPECT_EQ(amount(6, 3), "2,00");
-    EXPECT_EQ(amount(10, 3), "1,00");
-    EXPECT_EQ(amount(12, 1), "6,00");
-    EXPECT_EQ(amount(13, 1), "15,00");
-    EXPECT_EQ(amount(12, 3), "2,00");
-    EXPECT_EQ(amount(13, 3), "3,00");
-    EXPECT_EQ(amount(14, 3), "12,00");
+    EXPECT_EQ(amount(10, 3), "9,00");
+    EXPECT_EQ(amount(12, 1), "15,00");
+    EXPECT_EQ(amount(13, 1), "19,00");
+    EXPECT_EQ(amount(12, 3), "3,00");
+    EXPECT_EQ(amount(13, 3), "11,00");
+    EXPECT_EQ(amount(14, 3), "8,00");
+    EXPECT_EQ(amount(kLastNatureRow, 1), "-8,00"); // the year's result is the table's loss
 }
+
+// Each prefix of classes 6 and 7: its row and side in the table, and the
+// result by nature its amount of 10,00 counts in.
+struct NatureCase {
+    const char *account;
+    int row;
+    Nature nature;
+};
+
+class IncomeNatureTest : public IncomeStatementTest, public ::testing::WithParamInterface<NatureCase> {};
+
+TEST_P(IncomeNatureTest, EachAccountFeedsItsRowAndItsResult)
+{
+    const NatureCase c = GetParam();
+    const bool charge = c.account[0] == '6';
+    build(entriesText("200203", {charge ? debit("01/03/2002", c.account, "  10,00") : credit("01/03/2002", c.account, "  10,00")}));
+    const int column = charge ? 1 : 3;
+    const QString signedAmount = charge ? "-10,00" : "10,00";
+    EXPECT_EQ(amount(c.row, column), "10,00");
+    EXPECT_EQ(amount(12, column), c.nature == Nature::Operating ? "10,00" : "0,00");
+    const auto shown = [&](bool counted) { return counted ? signedAmount : QStringLiteral("0,00"); };
+    EXPECT_EQ(amount(kFirstNatureRow, 1), shown(c.nature == Nature::Operating));
+    EXPECT_EQ(amount(kFirstNatureRow + 1, 1), shown(c.nature == Nature::Financial));
+    EXPECT_EQ(amount(kFirstNatureRow + 2, 1), shown(c.nature == Nature::Operating || c.nature == Nature::Financial));
+    EXPECT_EQ(amount(kFirstNatureRow + 3, 1), shown(c.nature == Nature::Exceptional));
+    EXPECT_EQ(amount(kFirstNatureRow + 4, 1), shown(c.nature == Nature::Participation));
+    EXPECT_EQ(amount(kFirstNatureRow + 5, 1), shown(c.nature == Nature::Tax));
+    EXPECT_EQ(amount(kLastNatureRow, 1), signedAmount);
+    const std::optional<IncomeHeading> heading = incomeHeadingOf(c.account);
+    ASSERT_TRUE(heading);
+    EXPECT_EQ(heading->charge, charge);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Prefixes, IncomeNatureTest,
+    ::testing::Values(NatureCase{"601000", 1, Nature::Operating}, NatureCase{"658000", 6, Nature::Operating},
+                      NatureCase{"661100", 7, Nature::Financial}, NatureCase{"671200", 8, Nature::Exceptional},
+                      NatureCase{"681120", 9, Nature::Operating}, NatureCase{"686600", 9, Nature::Financial},
+                      NatureCase{"687250", 9, Nature::Exceptional}, NatureCase{"691000", 10, Nature::Participation},
+                      NatureCase{"694000", 10, Nature::Participation}, NatureCase{"695000", 11, Nature::Tax},
+                      NatureCase{"699000", 11, Nature::Tax}, NatureCase{"706000", 1, Nature::Operating},
+                      NatureCase{"758000", 6, Nature::Operating}, NatureCase{"764000", 7, Nature::Financial},
+                      NatureCase{"775000", 8, Nature::Exceptional}, NatureCase{"781500", 9, Nature::Operating},
+                      NatureCase{"786500", 9, Nature::Financial}, NatureCase{"787200", 9, Nature::Exceptional},
+                      NatureCase{"791000", 10, Nature::Operating}, NatureCase{"796000", 10, Nature::Financial},
+                      NatureCase{"797000", 10, Nature::Exceptional}));
 
 TEST_F(IncomeStatementTest, ABadAmountOrLineDoesNotCutTheStatementShort)
 {

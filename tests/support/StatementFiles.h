@@ -89,7 +89,7 @@ inline std::string cfonbRecord(const char *code, QDate date, const QString &labe
 
 inline std::string cfonb(const bank::Statement &s)
 {
-    std::string out = cfonbRecord("01", *s.start, {}, 0) + "\r\n";
+    std::string out = cfonbRecord("01", *s.start, {}, s.openingBalance.value_or(0)) + "\r\n";
     for (const bank::StatementLine &line : s.lines)
         out += cfonbRecord("04", line.date, line.label, line.amount, line.reference) + "\r\n";
     return out + cfonbRecord("07", *s.end, {}, *s.closingBalance) + "\r\n";
@@ -97,9 +97,16 @@ inline std::string cfonb(const bank::Statement &s)
 
 // CSV: account lines, then the header and the table; one signed "Montant"
 // column in UTF-8 with its mark, or "Débit" and "Crédit" in code page 1252.
-inline std::string csv(const bank::Statement &s, bool debitAndCredit)
+// With `statedBalances`, the account lines also give the opening balance the
+// day before the start and the closing one at the end ("Solde au ...").
+inline std::string csv(const bank::Statement &s, bool debitAndCredit, bool statedBalances = false)
 {
-    QString text = QStringLiteral("Compte courant n° 00012345678;;;\r\nDevise : EUR;;;\r\n\r\n");
+    QString text = QStringLiteral("Compte courant n° 00012345678;;;\r\nDevise : EUR;;;\r\n");
+    if (statedBalances) {
+        for (const auto &[day, balance] : {std::pair{s.start->addDays(-1), *s.openingBalance}, std::pair{*s.end, *s.closingBalance}})
+            text += QStringLiteral("Solde au %1;%2 €;\r\n").arg(forms::formatDate(day), forms::formatAmount(balance));
+    }
+    text += QStringLiteral("\r\n");
     text += debitAndCredit ? QStringLiteral("Date opération;Date valeur;Libellé;Débit euros;Crédit euros\r\n")
                            : QStringLiteral("Date;Libellé;Montant (EUR)\r\n");
     for (const bank::StatementLine &line : s.lines) {

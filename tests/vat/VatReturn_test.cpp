@@ -110,6 +110,35 @@ TEST_F(VatReturnTest, ACreditMonthSettledIsUsedByTheNextMonth)
               (QStringList{"100,00", "20,00", "400,00", "0,00", "0,00", "400,00", "", "380,00"}));
 }
 
+TEST_F(VatReturnTest, AnUnsettledPreviousPeriodIsTold)
+{
+    const struct {
+        const char *guards;
+        std::vector<Period> settledFirst;
+        Period period;
+        QString warning;
+    } cases[] = {
+        {"the year's first month has no previous period in the year", {}, monthPeriod(2002, 1), ""},
+        {"February's purchases not settled: the credit is the year's opening one", {}, monthPeriod(2002, 3),
+         "Déclaration de la période précédente non passée : le crédit antérieur est celui du 01/01/2002."},
+        {"February settled", {monthPeriod(2002, 2)}, monthPeriod(2002, 3), ""},
+        {"March not settled after February was: the credit is February's", {monthPeriod(2002, 2)}, monthPeriod(2002, 4),
+         "Déclaration de la période précédente non passée : le crédit antérieur est celui du 28/02/2002."},
+        {"the previous month without VAT needs no settling", {}, monthPeriod(2002, 6), ""},
+        {"the year's first quarter", {}, quarterPeriod(2002, 1), ""},
+        {"eight days after eight days with sales", {}, datesPeriod(QDate(2002, 3, 13), QDate(2002, 3, 20)),
+         "Déclaration de la période précédente non passée : le crédit antérieur est celui du 01/01/2002."},
+    };
+    for (const auto &c : cases) {
+        SetUp();
+        for (const Period &period : c.settledFirst)
+            settle(period);
+        EXPECT_EQ(unsettledWarning(returnOf(c.period)), c.warning) << c.guards;
+    }
+    EXPECT_EQ(previousPeriod(quarterPeriod(2002, 2)).from, QDate(2002, 1, 1));
+    EXPECT_EQ(previousPeriod(datesPeriod(QDate(2002, 3, 13), QDate(2002, 3, 20))).from, QDate(2002, 3, 5));
+}
+
 TEST_F(VatReturnTest, AnAmountThatIsNotANumberLeavesNoFigures)
 {
     const struct {

@@ -139,6 +139,27 @@ TEST_F(ValidationTest, IsRecordedInTheHeaderAfterTheClosingDateAndKeptBySavingAn
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join(u'\n').toStdString();
 }
 
+TEST_F(ValidationTest, CountsTheEcrituresAndTheirLines)
+{
+    FiscalYear year = fiche.ledger.fiscalYear;
+    const yearend::ValidationOutcome outcome =
+        yearend::validateEntries(fiche.ledger.Lignes, chart(), year, QDate(2002, 3, 31), QDate(2002, 4, 15));
+    EXPECT_EQ(outcome.validated, 1);
+    EXPECT_EQ(outcome.validatedLines, 2);
+    const std::tuple<int, int, QString> cases[] = {
+        {0, 0, QStringLiteral("Validation jusqu'au 31/03/2002 : aucune écriture validée.")},
+        {1, 1, QStringLiteral("Validation jusqu'au 31/03/2002 : 1 écriture (1 ligne) validée.")},
+        {1, 2, QStringLiteral("Validation jusqu'au 31/03/2002 : 1 écriture (2 lignes) validée.")},
+        {134, 395, QStringLiteral("Validation jusqu'au 31/03/2002 : 134 écritures (395 lignes) validées.")},
+    };
+    for (const auto &[groups, lines, message] : cases) {
+        yearend::ValidationOutcome counted;
+        counted.validated = groups;
+        counted.validatedLines = lines;
+        EXPECT_EQ(yearend::validationMessage(counted, QDate(2002, 3, 31), 10), message);
+    }
+}
+
 TEST_F(ValidationTest, TheFingerprintIgnoresTheOrderOfTheLinesAndTheirAlignment)
 {
     const std::vector<yearend::BookEntry> written = yearend::bookEntries(fiche.ledger.Lignes);

@@ -80,11 +80,11 @@ TEST(Fec, ASmallYearWrittenOut)
     const std::vector<std::string> expected = {
         "JournalCode\tJournalLib\tEcritureNum\tEcritureDate\tCompteNum\tCompteLib\tCompAuxNum\tCompAuxLib\tPieceRef\t"
         "PieceDate\tEcritureLib\tDebit\tCredit\tEcritureLet\tDateLet\tValidDate\tMontantdevise\tIdevise",
-        "BQ\tBanque\t1\t20020105\t512000\tBanque\t\t\t200201-1\t20020105\tApport\t1000,00\t0,00\t\t\t20020210\t\t",
-        "BQ\tBanque\t1\t20020105\t101000\tCapital\t\t\t200201-2\t20020105\tApport\t0,00\t1000,00\t\t\t20020210\t\t",
-        "AC\tAchats\t2\t20020310\t607000\tAchats\t\t\t200203-3\t20020310\tAchat d'encre\t50,00\t0,00\t\t\t\t\t",
-        "AC\tAchats\t2\t20020310\t401000\tFournisseurs\t\t\t200203-5\t20020310\tAchat d'encre\t0,00\t50,00\t\t\t\t\t",
-        "AC\tAchats\t3\t20020310\t607000\tAchats\t\t\t200203-6\t20020310\tFrais \xA4\t30,00\t0,00\t\t\t\t\t",
+        "BQ\tBanque\t1\t20020105\t512000\tBanque\t\t\t1\t20020105\tApport\t1000,00\t0,00\t\t\t20020210\t\t",
+        "BQ\tBanque\t1\t20020105\t101000\tCapital\t\t\t1\t20020105\tApport\t0,00\t1000,00\t\t\t20020210\t\t",
+        "AC\tAchats\t2\t20020310\t607000\tAchats\t\t\t2\t20020310\tAchat d'encre\t50,00\t0,00\t\t\t\t\t",
+        "AC\tAchats\t2\t20020310\t401000\tFournisseurs\t\t\t2\t20020310\tAchat d'encre\t0,00\t50,00\t\t\t\t\t",
+        "AC\tAchats\t3\t20020310\t607000\tAchats\t\t\t3\t20020310\tFrais \xA4\t30,00\t0,00\t\t\t\t\t",
         "AC\tAchats\t4\t20020315\t401000\tFournisseurs\t\t\tA1\t20020315\tAvoir\t5,00\t0,00\t\t\t\t\t",
         "AC\tAchats\t4\t20020315\t607000\tAchats\t\t\tA1\t20020315\tAvoir\t0,00\t5,00\t\t\t\t\t",
         "VE\tVentes\t5\t20020315\t411000\tClients\t\t\tF12\t20020315\tFacture Dupont - caf\xE9\t120,00\t0,00\t\t\t\t\t",
@@ -155,12 +155,57 @@ TEST(Fec, ReadBackGivesTheEntriesOfTheYear)
             number = n;
             entryDateAndJournal = f[3] + f[0];
             const std::string date = f[3].substr(6, 2) + "/" + f[3].substr(4, 2) + "/" + f[3].substr(0, 4);
-            const std::string voucher = f[8].find('-') == std::string::npos ? f[8] : "";
+            // An écriture without voucher has its number for PieceRef.
+            const std::string voucher = f[8] == f[2] ? "" : f[8];
             read.push_back({date, f[4], f[10], f[0], voucher, f[11], f[12]});
         }
         std::sort(written.begin(), written.end());
         std::sort(read.begin(), read.end());
         EXPECT_EQ(read, written) << "round " << round;
+    }
+}
+
+// The écritures' order and PieceRef, and the side of a negative amount: each
+// case a small book and the lines (EcritureNum, JournalCode, CompteNum,
+// PieceRef, Debit, Credit) it gives.
+TEST(Fec, OrderPieceRefAndSides)
+{
+    struct Case {
+        const char *what;
+        std::vector<EntryCells> entries;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"the opening entries come first on the year's first day",
+         {e("01/01/2002", "607000", "Achat", "AC", "C1", "10,00", ""), e("01/01/2002", "401000", "Achat", "AC", "C1", "", "10,00"),
+          e("01/01/2002", "512000", "A nouveau", "AN", "", "500,00", ""), e("01/01/2002", "101000", "A nouveau", "AN", "", "", "500,00")},
+         {"1 AN 512000 1 500,00 0,00", "1 AN 101000 1 0,00 500,00", "2 AC 607000 C1 10,00 0,00", "2 AC 401000 C1 0,00 10,00"}},
+        {"opening-entries journal on another day keeps its place",
+         {e("05/01/2002", "512000", "Apport", "AN", "", "10,00", ""), e("05/01/2002", "101000", "Apport", "AN", "", "", "10,00"),
+          e("02/01/2002", "512000", "Vente", "VE", "V1", "7,00", ""), e("02/01/2002", "706000", "Vente", "VE", "V1", "", "7,00")},
+         {"1 VE 512000 V1 7,00 0,00", "1 VE 706000 V1 0,00 7,00", "2 AN 512000 2 10,00 0,00", "2 AN 101000 2 0,00 10,00"}},
+        {"one PieceRef per écriture",
+         {e("02/01/2002", "607000", "Achat", "AC", "", "30,00", ""), e("02/01/2002", "401000", "Achat", "AC", "", "", "30,00"),
+          e("03/01/2002", "411000", "Vente", "VE", "F7", "12,00", ""), e("03/01/2002", "706000", "Vente", "VE", "F7", "", "12,00")},
+         {"1 AC 607000 1 30,00 0,00", "1 AC 401000 1 0,00 30,00", "2 VE 411000 F7 12,00 0,00", "2 VE 706000 F7 0,00 12,00"}},
+        {"a negative amount on the other side",
+         {e("02/01/2002", "607000", "Avoir", "AC", "A1", "-100,00", ""), e("02/01/2002", "401000", "Avoir", "AC", "A1", "", "-100,00")},
+         {"1 AC 607000 A1 0,00 100,00", "1 AC 401000 A1 100,00 0,00"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string text = kHeader2002;
+        for (const EntryCells &cells : c.entries)
+            text += entryText("200201", cells);
+        const yearend::Fec fec =
+            yearend::buildFec(linesOf(text), chart(), {QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
+        std::vector<std::string> shown;
+        const std::vector<std::string> lines = fileLines(fec.bytes);
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const std::vector<std::string> f = fields(lines[i]);
+            shown.push_back(f[2] + ' ' + f[0] + ' ' + f[4] + ' ' + f[8] + ' ' + f[11] + ' ' + f[12]);
+        }
+        EXPECT_EQ(shown, c.expected);
     }
 }
 

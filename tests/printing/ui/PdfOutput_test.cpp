@@ -197,12 +197,12 @@ private slots:
         expectAt(pdf, 0, QStringLiteral("Bilan"), sheet, 22, 22);
         expectAt(pdf, 0, QStringLiteral("ACTIF"), sheet, 22, 42);
         expectAt(pdf, 0, QStringLiteral("Disponibilités"), sheet, 22, 110);
-        expectAt(pdf, 0, QStringLiteral("1500,00"), sheet, 103, 110, Edge::Right);
-        expectAt(pdf, 0, QStringLiteral("1000,00"), sheet, 103, 155, Edge::Right); // the gap
+        expectAt(pdf, 0, QStringLiteral("1500,00"), sheet, 77, 110, Edge::Right);  // gross
+        expectAt(pdf, 0, QStringLiteral("1000,00"), sheet, 113, 155, Edge::Right); // the gap, under the net assets
         // The longest caption ends before the amounts' column.
         const PdfWord *longest = pdf.find(0, QStringLiteral("(II)"));
         QVERIFY(longest);
-        QVERIFY(pointsToMm(longest->xMax) < sheet.x(165));
+        QVERIFY(pointsToMm(longest->xMax) < sheet.x(173));
         QVERIFY(pdf.find(0, QStringLiteral("801000")));
     }
 
