@@ -2,6 +2,8 @@
 
 #include "ledger/FileIO.h"
 #include "ledger/LedgerFile.h"
+#include "ledger/ValidationRegister.h"
+#include "ledger/YearEntries.h"
 #include "yearend/EntryValidation.h"
 #include "yearend/Fec.h"
 #include "yearend/Fingerprint.h"
@@ -86,12 +88,48 @@ void BM_FingerprintCheckAtOpening(benchmark::State &state)
     if (year.validations.size() != 12)
         state.SkipWithError("the year did not validate");
     for (auto _ : state) {
-        const auto altered = yearend::alteredValidations(lines, year.validations);
+        const auto altered = yearend::alteredValidations(lines, year.validations, year.chainStart());
         if (!altered.empty())
             state.SkipWithError("a fingerprint differs");
     }
 }
 BENCHMARK(BM_FingerprintCheckAtOpening)->Arg(10000)->Arg(kYear)->Unit(benchmark::kMillisecond);
+
+// The rule of the entries of the year over every line, as the closing, the
+// validation and the final closing check it before anything else.
+void BM_StrayLines(benchmark::State &state)
+{
+    const LineList lines = balancedYear(int(state.range(0)));
+    for (auto _ : state) {
+        const std::vector<yearentries::Stray> strays = yearentries::strayLines(lines, kOpenYear);
+        if (!strays.empty())
+            state.SkipWithError("a line of the generated year strays");
+    }
+}
+BENCHMARK(BM_StrayLines)->Arg(kYear)->Unit(benchmark::kMillisecond);
+
+// The register's check at opening: the dossier's twelve records against a
+// register that knows them.
+void BM_RegisterCheckAtOpening(benchmark::State &state)
+{
+    const LineList lines = balancedYear(kYear);
+    const ReferenceData ref = generatedChart();
+    FiscalYear year = kOpenYear;
+    for (int month = 1; month <= 12; ++month)
+        yearend::validateEntries(lines, ref, year, QDate(2002, month, 1).addMonths(1).addDays(-1), QDate(2003, 1, 15));
+    QTemporaryDir dir;
+    ValidationRegister written;
+    written.record(year);
+    if (!written.save(QDir(dir.path())).isEmpty())
+        state.SkipWithError("the register could not be written");
+    for (auto _ : state) {
+        ValidationRegister validations;
+        validations.load(QDir(dir.path()));
+        if (!validations.discrepancies(year).isEmpty())
+            state.SkipWithError("the register disagrees");
+    }
+}
+BENCHMARK(BM_RegisterCheckAtOpening)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

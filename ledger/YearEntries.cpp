@@ -22,10 +22,12 @@ QString placeOf(std::string_view key)
                  : QStringLiteral("Mois %1").arg(quoted(key));
 }
 
-// The month key of a date: "yyyymm".
-std::string keyOf(QDate date)
+// Whether `key` is the month of a date cell already read as a date: its
+// characters 7 to 10, then 4 and 5.
+bool isMonthOf(std::string_view key, std::string_view dateCell)
 {
-    return QStringLiteral("%1%2").arg(date.year(), 4, 10, QChar(u'0')).arg(date.month(), 2, 10, QChar(u'0')).toStdString();
+    return key.size() == monthlines::kKeyLength && key.substr(0, 4) == dateCell.substr(6, 4)
+           && key.substr(4, 2) == dateCell.substr(3, 2);
 }
 
 Fault dateFault(std::string_view dateCell, const FiscalYear &year, QDate &date)
@@ -74,7 +76,7 @@ Fault storedEntryFault(std::string_view dateCell, std::string_view key, const Fi
     const Fault fault = dateFault(dateCell, year, date);
     if (fault != Fault::None)
         return fault;
-    return key == keyOf(date) ? Fault::None : Fault::OtherMonth;
+    return isMonthOf(key, dateCell) ? Fault::None : Fault::OtherMonth;
 }
 
 QString describe(Fault fault, std::string_view dateCell, std::string_view key, const FiscalYear &year)
@@ -109,14 +111,16 @@ std::optional<Stray> StrayCheck::check(std::size_t index, std::string_view text)
     const std::optional<monthlines::MonthLine> line = monthlines::readLine(text, monthlines::Cells::Whole);
     if (!line || !line->isColumn() || !monthlines::isDigitKey(line->key))
         return std::nullopt;
-    auto rows = rows_.find(line->key);
+    // Most lines follow their date line: the month's rows are counted, and a
+    // stray's row looked up, only where it takes a date line or a stray.
     if (line->digit == 0) {
-        month_.assign(line->key);
-        if (rows == rows_.end())
-            rows = rows_.emplace(std::string(line->key), 0).first;
-        ++rows->second;
+        if (line->key != month_) {
+            month_.assign(line->key);
+            monthRows_ = &rows_.try_emplace(month_, 0).first->second;
+        }
+        ++*monthRows_;
     }
-    Stray stray{std::string(line->key), rows == rows_.end() ? 1 : std::max(rows->second, 1), index, {}};
+    Stray stray{std::string(line->key), 0, index, {}};
     if (line->digit == 0) {
         if (const Fault fault = storedEntryFault(line->cell, line->key, year_); fault != Fault::None)
             stray.reason = describe(fault, line->cell, line->key, year_);
@@ -130,6 +134,8 @@ std::optional<Stray> StrayCheck::check(std::size_t index, std::string_view text)
                            .arg(monthlines::kCellLimit);
     if (stray.reason.isEmpty())
         return std::nullopt;
+    const auto rows = rows_.find(line->key);
+    stray.row = rows == rows_.end() ? 1 : std::max(rows->second, 1);
     return stray;
 }
 

@@ -82,6 +82,7 @@ private:
     const FiscalYear &year_;
     std::string month_; // the key of the last date line
     std::map<std::string, int, std::less<>> rows_; // date lines met per key
+    int *monthRows_ = nullptr;                      // those of `month_`
 };
 
 // Every stray line of the list, in its order.
