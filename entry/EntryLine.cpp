@@ -7,6 +7,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/TextForms.h"
 #include "ledger/Validations.h"
+#include "ledger/YearEntries.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 
@@ -123,13 +124,15 @@ bool EntryLine::checkDate()
     const auto date = datetext::toDate(entry_.panel.date);
     if (!date)
         return false;
-    if (*date < ledger_.DebutExercice() || *date > ledger_.FinExercice()) {
-        message(QStringLiteral("Date en dehors des limites de l'exercice"));
-        return false;
-    }
-    if (const QString validated = validation::dateRefusal(ledger_.fiscalYear.finalUntil(), *date); !validated.isEmpty()) {
-        message(validated);
+    switch (yearentries::newEntryFault(*date, ledger_.fiscalYear)) {
+    case yearentries::Fault::None:
+        break;
+    case yearentries::Fault::Final:
+        message(validation::dateRefusal(ledger_.fiscalYear.finalUntil(), *date));
         entry_.focus = Focus::Date;
+        return false;
+    default:
+        message(QStringLiteral("Date en dehors des limites de l'exercice"));
         return false;
     }
     if (date->year() != ledger_.Annee || date->month() != ledger_.Mois) {

@@ -5,6 +5,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/MonthLines.h"
 #include "ledger/Validations.h"
+#include "ledger/YearEntries.h"
 
 #include <array>
 #include <string>
@@ -15,10 +16,14 @@ QString refusal(const Ledger &ledger, const ProposedEntry &entry)
 {
     if (entry.lines.empty())
         return QStringLiteral("L'écriture ne comporte aucune ligne.");
-    if (!entry.date.isValid() || entry.date < ledger.DebutExercice() || entry.date > ledger.FinExercice())
+    switch (yearentries::newEntryFault(entry.date, ledger.fiscalYear)) {
+    case yearentries::Fault::None:
+        break;
+    case yearentries::Fault::Final:
+        return validation::dateRefusal(ledger.fiscalYear.finalUntil(), entry.date);
+    default:
         return QStringLiteral("Date en dehors des limites de l'exercice");
-    if (const QString final = validation::dateRefusal(ledger.fiscalYear.finalUntil(), entry.date); !final.isEmpty())
-        return final;
+    }
     if (entry.journal.isEmpty())
         return QStringLiteral("Choisissez le journal de l'écriture.");
     if (ledger.ref.ListeJnx.findCode(entry.journal) == CodeList::npos)

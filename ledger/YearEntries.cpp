@@ -30,16 +30,21 @@ bool isMonthOf(std::string_view key, std::string_view dateCell)
            && key.substr(4, 2) == dateCell.substr(3, 2);
 }
 
-Fault dateFault(std::string_view dateCell, const FiscalYear &year, QDate &date)
+Fault yearFault(QDate date, const FiscalYear &year)
 {
-    if (dateCell.empty())
-        return Fault::NoDate;
-    date = storedDate(dateCell);
     if (!date.isValid())
         return Fault::NotADate;
     if (year.start.isValid() && year.end.isValid() && (date < year.start || date > year.end))
         return Fault::OutsideYear;
     return Fault::None;
+}
+
+Fault dateFault(std::string_view dateCell, const FiscalYear &year, QDate &date)
+{
+    if (dateCell.empty())
+        return Fault::NoDate;
+    date = storedDate(dateCell);
+    return yearFault(date, year);
 }
 
 } // namespace
@@ -62,9 +67,12 @@ QDate storedDate(std::string_view t)
 
 Fault newEntryFault(std::string_view dateCell, const FiscalYear &year)
 {
-    QDate date;
-    const Fault fault = dateFault(dateCell, year, date);
-    if (fault != Fault::None)
+    return dateCell.empty() ? Fault::NoDate : newEntryFault(storedDate(dateCell), year);
+}
+
+Fault newEntryFault(QDate date, const FiscalYear &year)
+{
+    if (const Fault fault = yearFault(date, year); fault != Fault::None)
         return fault;
     const QDate finalUntil = year.finalUntil();
     return finalUntil.isValid() && date <= finalUntil ? Fault::Final : Fault::None;

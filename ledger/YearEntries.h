@@ -36,6 +36,9 @@ enum class Fault {
 // entry): a date that is a date, inside the year, after its final period.
 // A year without dates (no header) judges the date alone.
 Fault newEntryFault(std::string_view dateCell, const FiscalYear &year);
+// The same for a date already read (the entry line, the invoices, the
+// entries the program proposes): an invalid one is NotADate.
+Fault newEntryFault(QDate date, const FiscalYear &year);
 
 // What keeps an entry already stored under `key` out of the year's entries.
 // The final period is no fault here: its entries are the validated ones.
