@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -148,6 +149,26 @@ QString readWhole(const QString &path, std::string &out)
     }
     out.resize(done);
     ::close(fd);
+    return {};
+}
+
+QString readUtf8Lines(const QString &path, QStringList &lines)
+{
+    lines.clear();
+    std::string bytes;
+    const QString why = readWhole(path, bytes);
+    if (!why.isEmpty())
+        return why;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (utf8.hasError())
+        return QStringLiteral("le texte n'est pas en UTF-8");
+    lines = text.split(u'\n');
+    if (lines.back().isEmpty())
+        lines.removeLast();
+    for (QString &line : lines)
+        if (line.endsWith(u'\r'))
+            line.chop(1);
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <sys/types.h>
 #include <string>
 #include <string_view>
@@ -15,6 +16,11 @@ constexpr qint64 kMaxFileSize = qint64(1) << 30;
 // A FIFO that no program writes to reads as empty rather than waiting; a
 // device or a socket is refused as no regular file.
 QString readWhole(const QString &path, std::string &out);
+
+// The lines of a UTF-8 text file of this version's own (settings, register),
+// CR LF or LF, the empty last one dropped; the reason too when the file
+// cannot be read or is not UTF-8.
+QString readUtf8Lines(const QString &path, QStringList &lines);
 
 // Who chose the name of a file being written. A symbolic link standing at a
 // name the user gave (a dialog, the command line) leads to the file it points

@@ -4,7 +4,6 @@
 #include "ledger/TextForms.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace {
 
@@ -36,23 +35,12 @@ QString Preferences::load(const QDir &dir)
     unread_ = false;
     if (!QFileInfo(path).isFile())
         return {};
-    std::string bytes;
-    QString why = fileio::readWhole(path, bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    if (why.isEmpty() && utf8.hasError())
-        why = QStringLiteral("le texte n'est pas en UTF-8");
+    const QString why = fileio::readUtf8Lines(path, lines_);
     if (!why.isEmpty()) {
         unread_ = true;
         return fileio::readFailedMessage(path, why) +
                QStringLiteral(" Les réglages par défaut s'appliquent et le fichier est laissé tel quel.");
     }
-    lines_ = text.split(u'\n');
-    if (lines_.back().isEmpty())
-        lines_.removeLast();
-    for (QString &line : lines_)
-        if (line.endsWith(u'\r'))
-            line.chop(1);
     return {};
 }
 

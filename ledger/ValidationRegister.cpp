@@ -4,7 +4,6 @@
 #include "ledger/TextForms.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <algorithm>
 
 namespace {
@@ -35,17 +34,12 @@ QString ValidationRegister::load(const QDir &dir)
     unread_ = false;
     if (!QFileInfo(path).isFile())
         return {};
-    std::string bytes;
-    QString why = fileio::readWhole(path, bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    if (why.isEmpty() && utf8.hasError())
-        why = QStringLiteral("le texte n'est pas en UTF-8");
-    if (!why.isEmpty()) {
+    QStringList lines;
+    if (const QString why = fileio::readUtf8Lines(path, lines); !why.isEmpty()) {
         unread_ = true;
         return fileio::readFailedMessage(path, why);
     }
-    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
+    for (const QString &line : lines) {
         const qsizetype tab = line.indexOf(u'\t');
         if (tab <= 0)
             continue;
