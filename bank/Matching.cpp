@@ -38,7 +38,21 @@ bool opening(const BookEntry &entry)
 
 } // namespace
 
-Matching match(const Statement &statement, const std::vector<BookEntry> &entries)
+LineKey lineKey(const Statement &statement, const StatementLine &line)
+{
+    return {statement.periodStart(), statement.periodEnd(), line.date, line.label.trimmed()};
+}
+
+bool checkedOffBy(const std::vector<CheckOff> &checkOffs, const BookEntry &entry, const LineKey &line)
+{
+    return std::any_of(checkOffs.begin(), checkOffs.end(), [&](const CheckOff &c) {
+        return c.amount == entry.amount && c.entryDate == entry.date && c.entryLabel == entry.label.trimmed()
+            && c.line == line;
+    });
+}
+
+Matching match(const Statement &statement, const std::vector<BookEntry> &entries,
+               const std::vector<CheckOff> &checkOffs)
 {
     Matching result;
     result.lines.resize(statement.lines.size());
@@ -73,12 +87,14 @@ Matching match(const Statement &statement, const std::vector<BookEntry> &entries
         const QDate last = line.date.addDays(kDaysAfter);
         auto it = std::partition_point(group->second.begin(), group->second.end(),
                                        [&](std::size_t e) { return entries[e].date < first; });
+        const LineKey key = lineKey(statement, line);
         std::optional<std::size_t> best;
         const auto rank = [&](std::size_t e) {
             return std::make_tuple(entries[e].checked, std::abs(entries[e].date.daysTo(line.date)), entries[e].order);
         };
         for (; it != group->second.end() && entries[*it].date <= last; ++it)
-            if (!taken[*it] && (!best || rank(*it) < rank(*best)))
+            if (!taken[*it] && (!entries[*it].checked || checkedOffBy(checkOffs, entries[*it], key))
+                && (!best || rank(*it) < rank(*best)))
                 best = *it;
         if (!best)
             continue;

@@ -9,6 +9,8 @@
 #include "platform/Printer.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <iterator>
 
 namespace bank {
 
@@ -18,6 +20,19 @@ Reconciliation::Reconciliation(Ledger &ledger, ReconciliationHost &host)
     const QString unread = loadSettings(ledger_.referenceDir(), settings_);
     settingsUnread_ = !unread.isEmpty();
     tell(unread);
+    if (!ledger_.NomFichier.isEmpty())
+        checkOffsUnread_ = !tell(loadCheckOffs(ledger_.NomFichier, checkOffs_));
+}
+
+bool Reconciliation::saveCheckOffs()
+{
+    if (ledger_.NomFichier.isEmpty())
+        return true;
+    // A record that could not be read is not written over with this run's part of it.
+    if (checkOffsUnread_)
+        return tell(QStringLiteral("Le fichier %1 n'a pas pu être lu : il n'est pas modifié.")
+                        .arg(checkOffRecordPath(ledger_.NomFichier)));
+    return tell(bank::saveCheckOffs(ledger_.NomFichier, checkOffs_));
 }
 
 bool Reconciliation::tell(const QString &message) const
@@ -59,6 +74,7 @@ bool Reconciliation::open(const QString &path)
     statement_ = std::move(statement);
     hasStatement_ = true;
     marked_.clear();
+    recorded_.clear();
     rematch();
     return true;
 }
@@ -79,6 +95,7 @@ void Reconciliation::setAccount(const QString &account)
 {
     account_ = forms::completeAccount(account.trimmed());
     marked_.clear();
+    recorded_.clear();
     if (hasStatement_)
         rematch();
 }
@@ -86,7 +103,10 @@ void Reconciliation::setAccount(const QString &account)
 void Reconciliation::rematch()
 {
     entries_ = accountEntries(ledger_.Lignes, account_);
-    matching_ = match(statement_, entries_);
+    std::vector<CheckOff> ofAccount;
+    std::copy_if(checkOffs_.begin(), checkOffs_.end(), std::back_inserter(ofAccount),
+                 [&](const CheckOff &c) { return c.account == account_; });
+    matching_ = match(statement_, entries_, ofAccount);
     proposals_ = bank::proposals(statement_, matching_, settings_.rules, account_, usualJournal(entries_));
 }
 
@@ -101,13 +121,22 @@ int Reconciliation::checkedOffCount() const
 int Reconciliation::checkOff()
 {
     std::vector<EntryPlace> places;
-    for (const LineMatch &line : matching_.lines)
-        if (line.status == LineStatus::CheckedOff)
-            places.push_back(entries_[*line.entry].place);
+    for (std::size_t i = 0; i < matching_.lines.size(); ++i) {
+        const LineMatch &line = matching_.lines[i];
+        if (line.status != LineStatus::CheckedOff)
+            continue;
+        const BookEntry &entry = entries_[*line.entry];
+        places.push_back(entry.place);
+        const CheckOff checkOff{account_, entry.date, entry.label.trimmed(), entry.amount,
+                                lineKey(statement_, statement_.lines[i])};
+        checkOffs_.push_back(checkOff);
+        recorded_.push_back(checkOff);
+    }
     if (places.empty())
         return 0;
     setMarks(ledger_.Lignes, places, true);
     marked_.insert(marked_.end(), places.begin(), places.end());
+    saveCheckOffs();
     host_.linesChanged();
     rematch();
     return int(places.size());
@@ -119,6 +148,11 @@ void Reconciliation::undoCheckOff()
         return;
     setMarks(ledger_.Lignes, marked_, false);
     marked_.clear();
+    for (const CheckOff &checkOff : recorded_)
+        if (const auto it = std::find(checkOffs_.begin(), checkOffs_.end(), checkOff); it != checkOffs_.end())
+            checkOffs_.erase(it);
+    recorded_.clear();
+    saveCheckOffs();
     host_.linesChanged();
     rematch();
 }
