@@ -3,6 +3,7 @@
 #include "ledger/OpeningJournal.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 #include <tuple>
 #include <unordered_map>
@@ -49,6 +50,27 @@ bool checkedOffBy(const std::vector<CheckOff> &checkOffs, const BookEntry &entry
         return c.amount == entry.amount && c.entryDate == entry.date && c.entryLabel == entry.label.trimmed()
             && c.line == line;
     });
+}
+
+std::vector<CheckOff> checkOffsOf(const std::vector<CheckOff> &checkOffs, const QString &account)
+{
+    std::vector<CheckOff> ofAccount;
+    std::copy_if(checkOffs.begin(), checkOffs.end(), std::back_inserter(ofAccount),
+                 [&](const CheckOff &c) { return c.account == account; });
+    return ofAccount;
+}
+
+std::vector<CheckOff> newCheckOffs(const Statement &statement, const std::vector<BookEntry> &entries,
+                                   const Matching &matching, const QString &account)
+{
+    std::vector<CheckOff> added;
+    for (std::size_t i = 0; i < matching.lines.size(); ++i) {
+        if (matching.lines[i].status != LineStatus::CheckedOff)
+            continue;
+        const BookEntry &entry = entries[*matching.lines[i].entry];
+        added.push_back({account, entry.date, entry.label.trimmed(), entry.amount, lineKey(statement, statement.lines[i])});
+    }
+    return added;
 }
 
 Matching match(const Statement &statement, const std::vector<BookEntry> &entries,

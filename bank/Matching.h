@@ -51,6 +51,13 @@ LineKey lineKey(const Statement &statement, const StatementLine &line);
 // Whether the record says that this statement line checked off this entry.
 bool checkedOffBy(const std::vector<CheckOff> &checkOffs, const BookEntry &entry, const LineKey &line);
 
+// The account's part of the record.
+std::vector<CheckOff> checkOffsOf(const std::vector<CheckOff> &checkOffs, const QString &account);
+
+// What "Pointer" adds to the record: for each line "pointée", its entry.
+std::vector<CheckOff> newCheckOffs(const Statement &statement, const std::vector<BookEntry> &entries,
+                                   const Matching &matching, const QString &account);
+
 // Each line, in date order, takes an entry of the same amount dated within
 // its window that no earlier line took: one not checked off before one that
 // is, then the closest date, then the first in the file. An entry already

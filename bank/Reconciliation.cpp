@@ -10,7 +10,6 @@
 
 #include <QFileInfo>
 #include <algorithm>
-#include <iterator>
 
 namespace bank {
 
@@ -103,10 +102,7 @@ void Reconciliation::setAccount(const QString &account)
 void Reconciliation::rematch()
 {
     entries_ = accountEntries(ledger_.Lignes, account_);
-    std::vector<CheckOff> ofAccount;
-    std::copy_if(checkOffs_.begin(), checkOffs_.end(), std::back_inserter(ofAccount),
-                 [&](const CheckOff &c) { return c.account == account_; });
-    matching_ = match(statement_, entries_, ofAccount);
+    matching_ = match(statement_, entries_, checkOffsOf(checkOffs_, account_));
     proposals_ = bank::proposals(statement_, matching_, settings_.rules, account_, usualJournal(entries_));
 }
 
@@ -121,17 +117,12 @@ int Reconciliation::checkedOffCount() const
 int Reconciliation::checkOff()
 {
     std::vector<EntryPlace> places;
-    for (std::size_t i = 0; i < matching_.lines.size(); ++i) {
-        const LineMatch &line = matching_.lines[i];
-        if (line.status != LineStatus::CheckedOff)
-            continue;
-        const BookEntry &entry = entries_[*line.entry];
-        places.push_back(entry.place);
-        const CheckOff checkOff{account_, entry.date, entry.label.trimmed(), entry.amount,
-                                lineKey(statement_, statement_.lines[i])};
-        checkOffs_.push_back(checkOff);
-        recorded_.push_back(checkOff);
-    }
+    for (const LineMatch &line : matching_.lines)
+        if (line.status == LineStatus::CheckedOff)
+            places.push_back(entries_[*line.entry].place);
+    const std::vector<CheckOff> added = newCheckOffs(statement_, entries_, matching_, account_);
+    checkOffs_.insert(checkOffs_.end(), added.begin(), added.end());
+    recorded_.insert(recorded_.end(), added.begin(), added.end());
     if (places.empty())
         return 0;
     setMarks(ledger_.Lignes, places, true);
