@@ -3,6 +3,7 @@
 #include "ledger/OpeningJournal.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 #include <tuple>
 #include <unordered_map>
@@ -38,7 +39,42 @@ bool opening(const BookEntry &entry)
 
 } // namespace
 
-Matching match(const Statement &statement, const std::vector<BookEntry> &entries)
+LineKey lineKey(const Statement &statement, const StatementLine &line)
+{
+    return {statement.periodStart(), statement.periodEnd(), line.date, line.label.trimmed()};
+}
+
+bool checkedOffBy(const std::vector<CheckOff> &checkOffs, const BookEntry &entry, const LineKey &line)
+{
+    return std::any_of(checkOffs.begin(), checkOffs.end(), [&](const CheckOff &c) {
+        return c.amount == entry.amount && c.entryDate == entry.date && c.entryLabel == entry.label.trimmed()
+            && c.line == line;
+    });
+}
+
+std::vector<CheckOff> checkOffsOf(const std::vector<CheckOff> &checkOffs, const QString &account)
+{
+    std::vector<CheckOff> ofAccount;
+    std::copy_if(checkOffs.begin(), checkOffs.end(), std::back_inserter(ofAccount),
+                 [&](const CheckOff &c) { return c.account == account; });
+    return ofAccount;
+}
+
+std::vector<CheckOff> newCheckOffs(const Statement &statement, const std::vector<BookEntry> &entries,
+                                   const Matching &matching, const QString &account)
+{
+    std::vector<CheckOff> added;
+    for (std::size_t i = 0; i < matching.lines.size(); ++i) {
+        if (matching.lines[i].status != LineStatus::CheckedOff)
+            continue;
+        const BookEntry &entry = entries[*matching.lines[i].entry];
+        added.push_back({account, entry.date, entry.label.trimmed(), entry.amount, lineKey(statement, statement.lines[i])});
+    }
+    return added;
+}
+
+Matching match(const Statement &statement, const std::vector<BookEntry> &entries,
+               const std::vector<CheckOff> &checkOffs)
 {
     Matching result;
     result.lines.resize(statement.lines.size());
@@ -73,12 +109,14 @@ Matching match(const Statement &statement, const std::vector<BookEntry> &entries
         const QDate last = line.date.addDays(kDaysAfter);
         auto it = std::partition_point(group->second.begin(), group->second.end(),
                                        [&](std::size_t e) { return entries[e].date < first; });
+        const LineKey key = lineKey(statement, line);
         std::optional<std::size_t> best;
         const auto rank = [&](std::size_t e) {
             return std::make_tuple(entries[e].checked, std::abs(entries[e].date.daysTo(line.date)), entries[e].order);
         };
         for (; it != group->second.end() && entries[*it].date <= last; ++it)
-            if (!taken[*it] && (!best || rank(*it) < rank(*best)))
+            if (!taken[*it] && (!entries[*it].checked || checkedOffBy(checkOffs, entries[*it], key))
+                && (!best || rank(*it) < rank(*best)))
                 best = *it;
         if (!best)
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bank/BookEntries.h"
+#include "bank/CheckOffRecord.h"
 #include "bank/Statement.h"
 #include "ledger/AmountTotal.h"
 
@@ -44,11 +45,28 @@ struct Matching {
 // "Écart d'ouverture".
 QString openingGapText();
 
+// The key of a statement line in the record of check-offs.
+LineKey lineKey(const Statement &statement, const StatementLine &line);
+
+// Whether the record says that this statement line checked off this entry.
+bool checkedOffBy(const std::vector<CheckOff> &checkOffs, const BookEntry &entry, const LineKey &line);
+
+// The account's part of the record.
+std::vector<CheckOff> checkOffsOf(const std::vector<CheckOff> &checkOffs, const QString &account);
+
+// What "Pointer" adds to the record: for each line "pointée", its entry.
+std::vector<CheckOff> newCheckOffs(const Statement &statement, const std::vector<BookEntry> &entries,
+                                   const Matching &matching, const QString &account);
+
 // Each line, in date order, takes an entry of the same amount dated within
 // its window that no earlier line took: one not checked off before one that
-// is, then the closest date, then the first in the file. The opening entries
-// (the opening-entries journal) stand for the statement's opening balance:
-// no line takes them and they are never listed as not on the statement.
-Matching match(const Statement &statement, const std::vector<BookEntry> &entries);
+// is, then the closest date, then the first in the file. An entry already
+// checked off is taken only by the statement line that checked it off, as
+// `checkOffs` (those of the account) records: a recurring charge of the same
+// amount is otherwise a new operation, "à saisir". The opening entries (the
+// opening-entries journal) stand for the statement's opening balance: no
+// line takes them and they are never listed as not on the statement.
+Matching match(const Statement &statement, const std::vector<BookEntry> &entries,
+               const std::vector<CheckOff> &checkOffs = {});
 
 } // namespace bank

@@ -9,6 +9,7 @@
 #include "platform/Printer.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace bank {
 
@@ -18,6 +19,19 @@ Reconciliation::Reconciliation(Ledger &ledger, ReconciliationHost &host)
     const QString unread = loadSettings(ledger_.referenceDir(), settings_);
     settingsUnread_ = !unread.isEmpty();
     tell(unread);
+    if (!ledger_.NomFichier.isEmpty())
+        checkOffsUnread_ = !tell(loadCheckOffs(ledger_.NomFichier, checkOffs_));
+}
+
+bool Reconciliation::saveCheckOffs()
+{
+    if (ledger_.NomFichier.isEmpty())
+        return true;
+    // A record that could not be read is not written over with this run's part of it.
+    if (checkOffsUnread_)
+        return tell(QStringLiteral("Le fichier %1 n'a pas pu être lu : il n'est pas modifié.")
+                        .arg(checkOffRecordPath(ledger_.NomFichier)));
+    return tell(bank::saveCheckOffs(ledger_.NomFichier, checkOffs_));
 }
 
 bool Reconciliation::tell(const QString &message) const
@@ -59,6 +73,7 @@ bool Reconciliation::open(const QString &path)
     statement_ = std::move(statement);
     hasStatement_ = true;
     marked_.clear();
+    recorded_.clear();
     rematch();
     return true;
 }
@@ -79,6 +94,7 @@ void Reconciliation::setAccount(const QString &account)
 {
     account_ = forms::completeAccount(account.trimmed());
     marked_.clear();
+    recorded_.clear();
     if (hasStatement_)
         rematch();
 }
@@ -86,7 +102,7 @@ void Reconciliation::setAccount(const QString &account)
 void Reconciliation::rematch()
 {
     entries_ = accountEntries(ledger_.Lignes, account_);
-    matching_ = match(statement_, entries_);
+    matching_ = match(statement_, entries_, checkOffsOf(checkOffs_, account_));
     proposals_ = bank::proposals(statement_, matching_, settings_.rules, account_, usualJournal(entries_));
 }
 
@@ -104,10 +120,14 @@ int Reconciliation::checkOff()
     for (const LineMatch &line : matching_.lines)
         if (line.status == LineStatus::CheckedOff)
             places.push_back(entries_[*line.entry].place);
+    const std::vector<CheckOff> added = newCheckOffs(statement_, entries_, matching_, account_);
+    checkOffs_.insert(checkOffs_.end(), added.begin(), added.end());
+    recorded_.insert(recorded_.end(), added.begin(), added.end());
     if (places.empty())
         return 0;
     setMarks(ledger_.Lignes, places, true);
     marked_.insert(marked_.end(), places.begin(), places.end());
+    saveCheckOffs();
     host_.linesChanged();
     rematch();
     return int(places.size());
@@ -119,6 +139,11 @@ void Reconciliation::undoCheckOff()
         return;
     setMarks(ledger_.Lignes, marked_, false);
     marked_.clear();
+    for (const CheckOff &checkOff : recorded_)
+        if (const auto it = std::find(checkOffs_.begin(), checkOffs_.end(), checkOff); it != checkOffs_.end())
+            checkOffs_.erase(it);
+    recorded_.clear();
+    saveCheckOffs();
     host_.linesChanged();
     rematch();
 }

@@ -58,7 +58,8 @@ public:
     const std::vector<Proposal> &proposals() const { return proposals_; }
     int checkedOffCount() const;
 
-    // "Pointer": the mark on every entry "pointée". Gives back how many.
+    // "Pointer": the mark on every entry "pointée", and the statement line
+    // that checked it off in the record beside the dossier. Gives back how many.
     int checkOff();
     // Takes the marks "Pointer" put off again, while the reconciliation lasts.
     bool canUndoCheckOff() const { return !marked_.empty(); }
@@ -81,6 +82,9 @@ private:
     bool tell(const QString &message) const;
     bool saveSettings();
     bool inChart(const QString &account) const;
+    // Writes the record of check-offs beside the dossier (kept in memory only
+    // for a dossier not yet saved); false when the user was told it failed.
+    bool saveCheckOffs();
 
     Ledger &ledger_;
     ReconciliationHost &host_;
@@ -96,6 +100,9 @@ private:
     Matching matching_;
     std::vector<Proposal> proposals_;
     std::vector<EntryPlace> marked_;
+    std::vector<CheckOff> checkOffs_; // every account's
+    bool checkOffsUnread_ = false;
+    std::vector<CheckOff> recorded_;  // those "Pointer" added, while the reconciliation lasts
 };
 
 // The window of the reconciliation, shown over the document until closed.

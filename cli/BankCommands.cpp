@@ -75,7 +75,12 @@ int reconcile(const Invocation &invocation, Streams &io)
     }
     const QString account = forms::completeAccount(invocation.filter.value_or(bank::defaultBankAccount()));
     const std::vector<bank::BookEntry> entries = bank::accountEntries(fiche.ledger.Lignes, account);
-    const bank::Matching matching = bank::match(statement, entries);
+    std::vector<bank::CheckOff> checkOffs;
+    if (const QString unread = bank::loadCheckOffs(invocation.file, checkOffs); !unread.isEmpty()) {
+        messages.information(unread);
+        return ExitUnreadable;
+    }
+    const bank::Matching matching = bank::match(statement, entries, bank::checkOffsOf(checkOffs, account));
     listMatching(statement, entries, matching, io.out);
     if (!invocation.save)
         return ExitOk;
@@ -88,7 +93,15 @@ int reconcile(const Invocation &invocation, Streams &io)
     bank::setMarks(fiche.ledger.Lignes, places, true);
     fiche.ledger.Modifie = true;
     const QString nothingSaved = QStringLiteral("Aucun pointage n'a été enregistré.");
-    return saveDossier(fiche, invocation.file, nothingSaved) ? ExitOk : ExitUnreadable;
+    if (!saveDossier(fiche, invocation.file, nothingSaved))
+        return ExitUnreadable;
+    const std::vector<bank::CheckOff> added = bank::newCheckOffs(statement, entries, matching, account);
+    checkOffs.insert(checkOffs.end(), added.begin(), added.end());
+    if (const QString failed = bank::saveCheckOffs(invocation.file, checkOffs); !failed.isEmpty()) {
+        messages.information(failed);
+        return ExitUnreadable;
+    }
+    return ExitOk;
 }
 
 } // namespace cli

@@ -2,7 +2,7 @@
 
 #include "ledger/ui/DialogButtons.h"
 
-#include <QDateEdit>
+#include "ledger/ui/DatePicker.h"
 #include <QFontMetrics>
 #include <QFormLayout>
 #include <QPushButton>
@@ -16,9 +16,7 @@ constexpr int kTitleBarDecorations = 4 * 24 + 24;
 
 QDateEdit *datePicker(QWidget *parent)
 {
-    auto *edit = new QDateEdit(parent);
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    auto *edit = new DatePicker(parent);
     edit->setMinimumDate(QDate(1753, 1, 1));
     return edit;
 }

@@ -1,6 +1,6 @@
 #include "reports/ui/SheetParts.h"
 
-#include <QDateEdit>
+#include "ledger/ui/DatePicker.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -39,10 +39,8 @@ QLabel *title(QWidget *parent, const char *name)
 
 QDateEdit *datePicker(QWidget *parent, const char *name)
 {
-    auto *picker = new QDateEdit(parent);
+    auto *picker = new DatePicker(parent);
     picker->setObjectName(QLatin1String(name));
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     return picker;
 }
 

@@ -29,6 +29,9 @@ struct MatchCase {
     std::vector<Cents> lineAmounts; // lines all dated kLineDate, in this order
     std::vector<LineStatus> statuses;
     std::vector<int> matched; // entry index per line, -1 for none
+    // The record says the entries checked off were checked off by a line of
+    // this statement of their amount (else by a line of another statement).
+    bool checkedOffByTheLine = false;
 };
 
 class MatchingRules : public testing::TestWithParam<MatchCase> {};
@@ -38,7 +41,11 @@ TEST_P(MatchingRules, PickTheEntryOfEachLine)
     bank::Statement statement;
     for (Cents amount : GetParam().lineAmounts)
         statement.lines.push_back({kLineDate, amount, {}, {}});
-    const bank::Matching m = bank::match(statement, GetParam().entries);
+    std::vector<bank::CheckOff> checkOffs;
+    for (const bank::BookEntry &e : GetParam().entries)
+        if (e.checked && GetParam().checkedOffByTheLine)
+            checkOffs.push_back({{}, e.date, {}, e.amount, bank::lineKey(statement, {kLineDate, e.amount, {}, {}})});
+    const bank::Matching m = bank::match(statement, GetParam().entries, checkOffs);
     for (std::size_t i = 0; i < statement.lines.size(); ++i) {
         EXPECT_EQ(m.lines[i].status, GetParam().statuses[i]) << "line " << i;
         EXPECT_EQ(m.lines[i].entry ? int(*m.lines[i].entry) : -1, GetParam().matched[i]) << "line " << i;
@@ -62,7 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"FirstInFileOnEqualDistance", {entry(3, -100), entry(-3, -100)}, {-100}, {P}, {0}},
         // An entry not yet checked off before a closer one that is.
         MatchCase{"UncheckedFirst", {entry(0, -100, true), entry(-20, -100)}, {-100}, {P}, {1}},
-        MatchCase{"AlreadyCheckedOff", {entry(-1, -100, true)}, {-100}, {D}, {0}},
+        MatchCase{"AlreadyCheckedOff", {entry(-1, -100, true)}, {-100}, {D}, {0}, true},
+        // An entry another statement's line checked off (last month's fee of
+        // the same amount) is no match: the line is a new operation.
+        MatchCase{"CheckedOffByAnotherLine", {entry(-28, -350, true)}, {-350}, {S}, {-1}},
         // Nothing matched twice: the second line of the amount takes the other
         // entry, the third finds none.
         MatchCase{"NothingTwice", {entry(0, 700), entry(-4, 700)}, {700, 700, 700}, {P, P, S}, {0, 1, -1}}),

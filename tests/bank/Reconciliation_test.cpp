@@ -194,4 +194,43 @@ TEST_F(ReconciliationRun, AnOpeningBalanceTheBooksDoNotHaveIsTheOpeningGap)
                     }));
 }
 
+// A card fee of the same amount every month: January's statement checks off
+// January's entry; February's fee is a new operation, not January's entry
+// again; January's statement read a second time finds its line checked off.
+TEST_F(ReconciliationRun, AnEntryIsAlreadyCheckedOffOnlyForTheLineThatCheckedItOff)
+{
+    const char *cells[] = {"31/01/2024", "512000", "FRAIS CARTE", "BQ", "", "", "      3,50", ""};
+    for (int c = 0; c < 8; ++c) // January's month comes before March's in the file
+        ledger.Lignes.insert(std::size_t(c), std::string("202401") + char('0' + c) + cells[c]);
+    ledger.NomFichier = dir.file(QStringLiteral("compta.jnl"));
+    const auto monthly = [&](const QString &name, QDate start, QDate end) {
+        bank::Statement s;
+        s.start = start;
+        s.end = end;
+        s.lines = {{end, -350, QStringLiteral("FRAIS CARTE"), {}}};
+        writeBytes(dir.file(name), statementfiles::cfonb(s));
+        return dir.file(name);
+    };
+    const QString january = monthly(QStringLiteral("janvier.cfo"), QDate(2024, 1, 1), QDate(2024, 1, 31));
+    const QString february = monthly(QStringLiteral("fevrier.cfo"), QDate(2024, 2, 1), QDate(2024, 2, 29));
+    {
+        bank::Reconciliation r(ledger, host);
+        ASSERT_TRUE(r.open(january));
+        EXPECT_EQ(r.matching().lines[0].status, bank::LineStatus::CheckedOff);
+        EXPECT_EQ(r.checkOff(), 1);
+    }
+    EXPECT_EQ(readBytes(bank::checkOffRecordPath(ledger.NomFichier)),
+              "512000\t31/01/2024\tFRAIS CARTE\t-3,50\t01/01/2024\t31/01/2024\t31/01/2024\tFRAIS CARTE\r\n");
+    const struct {
+        QString statement;
+        bank::LineStatus status;
+    } runs[] = {{february, bank::LineStatus::ToEnter}, {january, bank::LineStatus::AlreadyCheckedOff}};
+    for (const auto &run : runs) {
+        bank::Reconciliation r(ledger, host);
+        ASSERT_TRUE(r.open(run.statement));
+        EXPECT_EQ(r.matching().lines[0].status, run.status) << run.statement.toStdString();
+    }
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
 } // namespace

@@ -26,6 +26,9 @@ struct CliBankTest : ::testing::Test {
     {
         writeBytes(dir.file("compta.jnl"), kDossier);
         writeBytes(dir.file("releve.csv"), kStatement);
+        // Dupont's transfer was checked off by this statement's line before.
+        writeBytes(dir.file("compta.jnl.pointages"),
+                   "512000\t10/03/2024\tVirement Dupont\t1200,50\t02/03/2024\t15/03/2024\t11/03/2024\tVIR DUPONT\r\n");
     }
 };
 

@@ -8,7 +8,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDateEdit>
+#include "ledger/ui/DatePicker.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,18 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QDateEdit *datePicker(QWidget *parent)
-{
-    auto *picker = new QDateEdit(parent);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    return picker;
-}
-
-} // namespace
 
 TDeclarationTva::TDeclarationTva(const Platform &platform, QWidget *parent)
     : QDialog(parent), platform_(platform)
@@ -41,8 +29,8 @@ TDeclarationTva::TDeclarationTva(const Platform &platform, QWidget *parent)
     quarterChoice = new QRadioButton(QStringLiteral("&Trimestre"), periodBox);
     quarterList = new QComboBox(periodBox);
     datesChoice = new QRadioButton(QStringLiteral("&Du"), periodBox);
-    fromPicker = datePicker(periodBox);
-    toPicker = datePicker(periodBox);
+    fromPicker = new DatePicker(periodBox);
+    toPicker = new DatePicker(periodBox);
     auto *choices = new QButtonGroup(this);
     for (QRadioButton *choice : {monthChoice, quarterChoice, datesChoice})
         choices->addButton(choice);

@@ -2,7 +2,7 @@
 
 #include "ledger/ui/DialogButtons.h"
 
-#include <QDateEdit>
+#include "ledger/ui/DatePicker.h"
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,9 +13,7 @@ TValidation::TValidation(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Valider les écritures"));
-    datePicker = new QDateEdit(this);
-    datePicker->setCalendarPopup(true);
-    datePicker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    datePicker = new DatePicker(this);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Valider les écritures jusqu'au"), datePicker);
