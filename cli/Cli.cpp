@@ -3,7 +3,6 @@
 #include "cli/BankCommands.h"
 #include "cli/Calculators.h"
 #include "cli/CommandLine.h"
-#include "ledger/ValidationRegister.h"
 #include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
 #include "cli/ExchangeCommands.h"
@@ -14,6 +13,7 @@
 #include "cli/YearEndCommands.h"
 #include "document/Fiche.h"
 #include "ledger/LedgerFile.h"
+#include "ledger/ValidationRegister.h"
 #include "yearend/Fingerprint.h"
 
 namespace cli {

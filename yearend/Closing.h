@@ -8,8 +8,8 @@
 #include <QString>
 #include <string>
 
-// The year-end closing: the balance of every account over all the entries of
-// the document, classes 6 and 7 summed into the result, written as the
+// The year-end closing: the balance of every account over the entries of the
+// year, classes 6 and 7 summed into the result, written as the
 // opening entries of the next year ("ANouveau.Txt", in the exchange form the
 // import reads). The closing may be run again, each run replacing the file,
 // until the user makes it final: the whole year is then validated and its
