@@ -174,7 +174,7 @@ private slots:
     {
         QAction *nextYear = main->menuAction(Cmd::NextYear);
         QVERIFY(!nextYear->isEnabled());
-        fake->messages.okCancel = {true};
+        fake->messages.okCancel = {true, true}; // closed before the year's end
         fake->messages.yesNoCancel = {FakeMessages::Answer::Yes};
         main->menuAction(Cmd::Cloturer)->trigger();
         fake->messages.clear();
