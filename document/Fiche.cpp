@@ -189,6 +189,9 @@ bool Fiche::Charge(const QString &fileName)
         if (!removed.isEmpty())
             platform().messages->information(removed.join(u'\n'));
     }
+    // The opening month is chosen on the entry page: a view left on screen
+    // does not move between months, and would keep the previous dossier's.
+    showPage(Page::Saisie);
     const QDate today = platform().clock->today();
     if (today > ledger.DebutExercice())
         Dernier();

@@ -217,6 +217,21 @@ bool InvoiceEntry::close()
     return true;
 }
 
+bool InvoiceEntry::hasUnposted()
+{
+    EcritFiche();
+    return std::any_of(invoices_.begin(), invoices_.end(), [](const Stored &s) { return !s.invoice.blank(); });
+}
+
+bool InvoiceEntry::closeWithoutPosting()
+{
+    if (hasUnposted() && !platform_.messages->warningOkCancel(QStringLiteral("Abandonner les factures non enregistrées ?")))
+        return false;
+    invoices_.clear();
+    position_ = -1;
+    return true;
+}
+
 // ---------------------------------------------------------------- fields
 
 bool InvoiceEntry::Trouve(const QString &code) const

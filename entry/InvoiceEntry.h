@@ -51,6 +51,12 @@ public:
     // the user told and the faulty invoice shown, when one cannot be posted
     // as it stands: the dialog then stays open.
     bool close();
+    // Whether an invoice typed holds something to post.
+    bool hasUnposted();
+    // Closing without posting, always possible: asks first when invoices
+    // typed would be lost. True when the dialog may close, the invoices then
+    // dropped.
+    bool closeWithoutPosting();
 
     // Whether the chart holds the account.
     bool Trouve(const QString &code) const;

@@ -19,16 +19,16 @@ void MonthGrid::fillPanel(const EntryPanel &texts)
     entry_.JournalCourant = texts.journal;
 }
 
-QString MonthGrid::validatedNote(int r) const
+QString MonthGrid::validatedNote(int r, validation::EntryAct act) const
 {
     if (r < 0 || r >= ledger_.NbLignes)
         return {};
-    return validation::entryRefusal(ledger_.fiscalYear.validations, ledger_.monthGrid.at(r, 0));
+    return validation::entryRefusal(ledger_.fiscalYear.validations, ledger_.monthGrid.at(r, 0), act);
 }
 
-bool MonthGrid::refusedAsValidated(int r) const
+bool MonthGrid::refusedAsValidated(int r, validation::EntryAct act) const
 {
-    const QString refusal = validatedNote(r);
+    const QString refusal = validatedNote(r, act);
     if (refusal.isEmpty())
         return false;
     ledger_.platform().messages->information(refusal);
@@ -39,7 +39,7 @@ void MonthGrid::modifySelected()
 {
     const int r = entry_.selectedRow;
     const TextGrid &grid = ledger_.monthGrid;
-    if (r < 0 || r >= grid.rowCount() || refusedAsValidated(r))
+    if (r < 0 || r >= grid.rowCount() || refusedAsValidated(r, validation::EntryAct::Change))
         return;
     entry_.ModeModif = true;
     entry_.LigneModif = r;
@@ -51,7 +51,7 @@ void MonthGrid::modifySelected()
 void MonthGrid::Supprimer()
 {
     const int r = entry_.selectedRow;
-    if (refusedAsValidated(r))
+    if (refusedAsValidated(r, validation::EntryAct::Deletion))
         return;
     if (r >= 0 && r < ledger_.NbLignes) {
         ledger_.monthGrid.moveRowsUp(r + 1, ledger_.NbLignes - 1);
@@ -73,7 +73,7 @@ void MonthGrid::Supprimer()
 bool MonthGrid::deleteAsked()
 {
     const int r = entry_.selectedRow;
-    if (r < 0 || r >= ledger_.NbLignes || refusedAsValidated(r))
+    if (r < 0 || r >= ledger_.NbLignes || refusedAsValidated(r, validation::EntryAct::Deletion))
         return false;
     const QString question =
         QStringLiteral("Supprimer l'écriture du %1 ?").arg(ledger_.monthGrid.at(r, 0).trimmed());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/Validations.h"
+
 #include <QString>
 
 struct EntryState;
@@ -27,15 +29,15 @@ public:
     // A click on a row, or a keyboard move onto one: in check-off mode,
     // toggles the row's mark when its account may be checked off.
     void rowClicked();
-    // Why the line of a row may no longer change (it is validated), empty
-    // when it may.
-    QString validatedNote(int row) const;
+    // Why the line of a row may no longer be changed or deleted (it is
+    // validated), empty when it may.
+    QString validatedNote(int row, validation::EntryAct act = validation::EntryAct::Change) const;
 
 private:
     void fillPanel(const EntryPanel &texts);
     // A validated line may be neither changed nor deleted: true, with the
     // user told so, when the row holds one.
-    bool refusedAsValidated(int row) const;
+    bool refusedAsValidated(int row, validation::EntryAct act) const;
 
     Ledger &ledger_;
     EntryState &entry_;

@@ -115,12 +115,14 @@ const Validation *covering(const Validations &validations, QDate date)
     return nullptr;
 }
 
-QString entryRefusal(const Validations &validations, const QString &dateCell)
+QString entryRefusal(const Validations &validations, const QString &dateCell, EntryAct act)
 {
     const Validation *v = covering(validations, forms::parseDate(dateCell));
     if (!v)
         return {};
-    return QStringLiteral("Écriture validée le %1 : elle ne peut plus être modifiée.").arg(forms::formatDate(v->doneOn));
+    return QStringLiteral("Écriture validée le %1 : elle ne peut plus être %2.")
+        .arg(forms::formatDate(v->doneOn),
+             act == EntryAct::Deletion ? QStringLiteral("supprimée") : QStringLiteral("modifiée"));
 }
 
 QString periodValidated(QDate until)

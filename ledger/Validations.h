@@ -56,10 +56,13 @@ QDate validatedUntil(const Validations &validations);
 // after the last validated one, or an invalid date.
 const Validation *covering(const Validations &validations, QDate date);
 
+// What the user tried on a validated entry, for the refusal to name it.
+enum class EntryAct { Change, Deletion };
 // What the user is told when changing or deleting an entry of the grid,
 // given its date cell: "Écriture validée le 15/04/2002 : elle ne peut plus
-// être modifiée." Empty when the entry is not validated.
-QString entryRefusal(const Validations &validations, const QString &dateCell);
+// être modifiée." ("supprimée" for a deletion). Empty when the entry is not
+// validated.
+QString entryRefusal(const Validations &validations, const QString &dateCell, EntryAct act = EntryAct::Change);
 // What the user is told when adding an entry of that date while the entries
 // up to `finalUntil` are final (FiscalYear::finalUntil): "Les écritures
 // jusqu'au 31/03/2002 sont validées". Empty when the date is open.

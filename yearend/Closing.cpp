@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 
+#include <QDir>
 #include <algorithm>
 #include <map>
 #include <unordered_map>
@@ -203,8 +204,16 @@ ClosingOutcome Cloturer(Ledger &ledger)
     if (!refusal.isEmpty())
         return {refusal};
     const Platform &platform = ledger.platform();
+    const QDate yearEnd = ledger.fiscalYear.end;
+    // Entries may still come for days not yet lived: closing is likely a mistake.
+    if (platform.clock->today() < yearEnd
+        && !platform.messages->warningOkCancel(
+            QStringLiteral("L'exercice se termine le %1, après aujourd'hui : clôturer quand même ?")
+                .arg(forms::formatDate(yearEnd))))
+        return {};
     if (!platform.messages->warningOkCancel(QStringLiteral("Clôturer l'exercice en cours ?")))
         return {};
+    const QString path = ledger.referenceDir().filePath(kOpeningEntriesFile);
     {
         const Hourglass hourglass(platform.busy);
         ledger.EcritMois();
@@ -215,20 +224,22 @@ ClosingOutcome Cloturer(Ledger &ledger)
             && !platform.messages->warningOkCancel(entries.warnings.join(QStringLiteral("\n\n"))
                                                    + QStringLiteral("\n\nÉcrire « %1 » tout de même ?").arg(kOpeningEntriesFile)))
             return {};
-        const QString failure = exchange::writeExchangeFile(
-            ledger, ledger.referenceDir().filePath(kOpeningEntriesFile), entries.text, fileio::NamedBy::Program);
+        const QString failure = exchange::writeExchangeFile(ledger, path, entries.text, fileio::NamedBy::Program);
         if (!failure.isEmpty())
             return {failure};
     }
+    // The file is to be taken to the next year's dossier: the user must know where it is.
+    const QString written = QStringLiteral("Écritures d'ouverture écrites dans %1.").arg(QDir::toNativeSeparators(path));
     if (platform.messages->warningYesNoCancel(QStringLiteral("Clôturer définitivement l'exercice ? Les écritures ne "
                                                              "pourront plus être modifiées."))
         != Messages::Answer::Yes)
-        return {};
+        return {written};
     const ValidationOutcome outcome = closeDefinitively(ledger.Lignes, ledger.ref, ledger.fiscalYear, platform.clock->today());
     const bool definitive = outcome.problems.empty();
     if (definitive)
         ledger.EcritHead();
-    return {definitiveClosingMessage(outcome, ledger.fiscalYear, kProblemsShown), definitive};
+    return {written + QStringLiteral("\n\n") + definitiveClosingMessage(outcome, ledger.fiscalYear, kProblemsShown),
+            definitive};
 }
 
 } // namespace yearend

@@ -46,12 +46,14 @@ struct ClosingOutcome {
     bool definitive = false; // the year was closed for good: the dossier is to be saved
 };
 
-// "&Clôturer exercice": refuses a closed year, asks for confirmation, writes
+// "&Clôturer exercice": refuses a closed year, warns when the year ends after
+// today, asks for confirmation, writes
 // the month on screen back so that its entries count, shows the warnings and
 // asks again when there are any, then writes the opening entries beside the
 // reference files. Once they are written, asks whether to close the year for
 // good; on "Oui", validates the whole year and records its end as the closing
-// date, unless the checks find problems.
+// date, unless the checks find problems. Once written, the message says where
+// the opening entries are.
 ClosingOutcome Cloturer(Ledger &ledger);
 
 } // namespace yearend

@@ -43,7 +43,7 @@ TCalendrier::TCalendrier(const Platform &platform, QWidget *parent)
 
     calendar = new QCalendarWidget(this);
     calendar->setLocale(QLocale(QLocale::French, QLocale::France));
-    calendar->setFirstDayOfWeek(Qt::Sunday);
+    calendar->setFirstDayOfWeek(Qt::Monday);
     calendar->setNavigationBarVisible(false);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);

@@ -263,10 +263,16 @@ void InvoiceDialog::nextClicked()
     actAfterLeaving([](InvoiceEntry &e) { e.next(); });
 }
 
+// With nothing typed no rule runs: a date proposed in the validated period
+// must not keep the dialog open. An invoice that cannot be posted is told,
+// then the user may still close without posting.
 void InvoiceDialog::closeClicked()
 {
-    bool closes = false;
-    actAfterLeaving([&](InvoiceEntry &e) { closes = e.close(); });
+    bool closes = !entry_.hasUnposted();
+    if (!closes)
+        actAfterLeaving([&](InvoiceEntry &e) { closes = e.close(); });
+    if (!closes)
+        act([&](InvoiceEntry &e) { closes = e.closeWithoutPosting(); });
     if (closes)
         accept();
 }

@@ -122,11 +122,14 @@ TEST_F(DocumentCommandsTest, ContinuerOnTheJournalReadsTheFoundMonthWithoutLeavi
 
 TEST_F(DocumentCommandsTest, TheClosingWritesBesideTheReferenceFilesAndTellsARefusal)
 {
+    fake.clock.date = QDate(2003, 1, 15);
     fake.messages.okCancel.push_back(true);
     EXPECT_FALSE(document::Cloturer(fiche));
     EXPECT_EQ(fake.messages.shown, (QStringList{QStringLiteral("Clôturer l'exercice en cours ?"),
                                                 QStringLiteral("Clôturer définitivement l'exercice ? Les écritures "
-                                                               "ne pourront plus être modifiées.")}));
+                                                               "ne pourront plus être modifiées."),
+                                                QStringLiteral("Écritures d'ouverture écrites dans %1.")
+                                                    .arg(dir.file(QStringLiteral("ANouveau.Txt")))}));
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("ANouveau.Txt"))), "01/01/2003\t129000\t\tAN\t\t1000,00\r\n");
 
     fiche.ledger.fiscalYear.closing = QDate(2002, 12, 31);

@@ -292,11 +292,16 @@ TEST_F(FicheTest, LoadingOpensOnTheFirstOrTheLastMonth)
     EXPECT_EQ(fiche.ledger.Mois, 12);
     EXPECT_EQ(fiche.ledger.Annee, 2001);
 
-    // From the balance page the month stays; the entry page is shown afterwards.
-    fiche.showPage(Page::Balance);
-    fiche.Charge(ledger(kHeader2002));
-    EXPECT_EQ(fiche.ledger.Annee, 2001);
-    EXPECT_EQ(fiche.ActivePage, Page::Saisie);
+    // Whatever page is on screen, the dossier opens on its own month, on the
+    // entry page.
+    for (const Page page : {Page::Journal, Page::Balance, Page::Bilan}) {
+        fiche.Charge(ledger("<HEAD>\r\n01/01/2001\r\n31/12/2001\r\n01/01/2001\r\n</HEAD>\r\n"));
+        fiche.showPage(page);
+        fiche.Charge(ledger(kHeader2002));
+        EXPECT_EQ(fiche.ledger.Annee, 2002) << int(page);
+        EXPECT_EQ(fiche.ledger.Mois, 1) << int(page);
+        EXPECT_EQ(fiche.ActivePage, Page::Saisie);
+    }
 }
 
 TEST_F(FicheTest, LoadingAMissingFileKeepsTheLines)

@@ -55,6 +55,7 @@ TEST(SharedFolder, AnotherUsersLinkAtANameTheProgramChoseIsNotFollowed)
         {"compta.oms", [](Fiche &f, FakePlatform &) { return MessageBook().Sauve(MessageBook::fileFor(f.ledger.NomFichier)); }},
         {"ANouveau.Txt",
          [](Fiche &f, FakePlatform &fake) {
+             fake.clock.date = f.ledger.fiscalYear.end.addDays(1);
              fake.messages.okCancel = {true};
              return yearend::Cloturer(f.ledger).message;
          }},

@@ -105,6 +105,36 @@ TEST_F(InvoiceEntryTest, ClosingWithNothingTypedGivesNothing)
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
+TEST_F(InvoiceEntryTest, ClosingWithoutPostingAsksOnlyWhenInvoicesWouldBeLost)
+{
+    struct Case {
+        bool typed;
+        std::deque<bool> answers;
+        bool closes;
+        QStringList asked;
+    } const cases[] = {
+        {false, {}, true, {}},
+        {true, {true}, true, {"Abandonner les factures non enregistrées ?"}},
+        {true, {false}, false, {"Abandonner les factures non enregistrées ?"}},
+    };
+    for (const Case &c : cases) {
+        InvoiceEntry e(InvoiceKind::Customer, fake.platform);
+        e.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), kChart, kJournals, QDate(2002, 3, 31));
+        if (c.typed) {
+            e.shown[F::Label] = QStringLiteral("Dupont");
+            e.edited();
+        }
+        fake.messages.clear();
+        fake.messages.okCancel = c.answers;
+
+        EXPECT_EQ(e.closeWithoutPosting(), c.closes);
+        EXPECT_EQ(fake.messages.shown, c.asked);
+        std::vector<Invoice> invoices;
+        e.Result(invoices);
+        EXPECT_EQ(invoices.size(), c.closes ? 0U : 1U) << "dropped only when closing";
+    }
+}
+
 TEST_F(InvoiceEntryTest, TwoInvoicesComeBackInTheOrderTyped)
 {
     typeInvoice("05/03/2002", "Dupont", "120", "100", "20");

@@ -221,6 +221,11 @@ struct CloturerTest : ::testing::Test {
     {
         openAt(ledger, kHeader2002 + entriesText("200203", {debit("607000", "100,00")}), 2002, 3);
         ledger.ref.ListePlc = kChart;
+        fake.clock.date = QDate(2003, 1, 15); // the year is over
+    }
+    QString writtenMessage() const
+    {
+        return QStringLiteral("Écritures d'ouverture écrites dans %1.").arg(dir.file(QStringLiteral("ANouveau.Txt")));
     }
     std::string written() const { return readBytes(dir.file(QStringLiteral("ANouveau.Txt"))); }
 };
@@ -233,6 +238,31 @@ TEST_F(CloturerTest, AsksBeforeClosingAndWritesNothingWhenCancelled)
     EXPECT_EQ(yearend::Cloturer(ledger).message, QString());
     EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Clôturer l'exercice en cours ?")});
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))));
+}
+
+TEST_F(CloturerTest, AYearEndingAfterTodayIsClosedOnlyWhenTheUserSaysSo)
+{
+    const QString early = QStringLiteral("L'exercice se termine le 31/12/2002, après aujourd'hui : clôturer quand même ?");
+    const QString confirm = QStringLiteral("Clôturer l'exercice en cours ?");
+    struct Case {
+        QDate today;
+        std::deque<bool> answers;
+        QStringList asked;
+        bool writes;
+    } const cases[] = {
+        {QDate(2002, 12, 31), {true}, {confirm}, true},
+        {QDate(2002, 12, 30), {true, true}, {early, confirm}, true},
+        {QDate(2002, 3, 15), {false}, {early}, false},
+    };
+    for (const Case &c : cases) {
+        QFile::remove(dir.file(QStringLiteral("ANouveau.Txt")));
+        fake.clock.date = c.today;
+        fake.messages.clear();
+        fake.messages.okCancel = c.answers;
+        EXPECT_EQ(yearend::Cloturer(ledger).message, c.writes ? writtenMessage() : QString());
+        EXPECT_EQ(fake.messages.shown.mid(0, c.asked.size()), c.asked) << c.today.toString().toStdString();
+        EXPECT_EQ(QFile::exists(dir.file(QStringLiteral("ANouveau.Txt"))), c.writes);
+    }
 }
 
 TEST_F(CloturerTest, WarningsAskBeforeTheFileIsWritten)
@@ -261,7 +291,7 @@ TEST_F(CloturerTest, EntriesKeyedOnScreenCountAndTheDocumentStaysAsItWas)
     keyEntry(ledger, {QStringLiteral("20/03/2002"), QStringLiteral("707000"), QStringLiteral("Vente"), {}, {}, {},
                       QStringLiteral("150,00"), {}});
     fake.messages.okCancel.push_back(true);
-    EXPECT_EQ(yearend::Cloturer(ledger).message, QString());
+    EXPECT_EQ(yearend::Cloturer(ledger).message, writtenMessage());
     // The closing is not made final ("Annuler"): the document stays as it was.
     EXPECT_EQ(fake.messages.shown, (QStringList{QStringLiteral("Clôturer l'exercice en cours ?"),
                                                 QStringLiteral("Clôturer définitivement l'exercice ? Les écritures "
@@ -278,7 +308,7 @@ TEST_F(CloturerTest, RunningItAgainReplacesTheFile)
     writeBytes(dir.file(QStringLiteral("ANouveau.Txt")), "ancien\r\n");
     fake.messages.okCancel = {true, true};
     yearend::Cloturer(ledger);
-    EXPECT_EQ(yearend::Cloturer(ledger).message, QString());
+    EXPECT_EQ(yearend::Cloturer(ledger).message, writtenMessage());
     EXPECT_EQ(written(), "01/01/2003\t129000\tR\xE9sultat de l'exercice (perte)\tAN\t\t100,00\r\n");
     EXPECT_FALSE(ledger.Modifie);
 }

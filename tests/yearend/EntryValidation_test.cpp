@@ -206,6 +206,7 @@ TEST_F(ValidationTest, ADayAlreadyValidatedOrOutsideTheYearIsRefused)
 
 TEST_F(ValidationTest, TheFinalClosingValidatesTheYearAndClosesIt)
 {
+    fake.clock.date = QDate(2003, 1, 15);
     fake.messages.okCancel = {true, true};
     fake.messages.yesNoCancel = {Messages::Answer::No, Messages::Answer::Yes};
     EXPECT_FALSE(document::Cloturer(fiche)); // "Non": the closing as it always was
@@ -214,8 +215,8 @@ TEST_F(ValidationTest, TheFinalClosingValidatesTheYearAndClosesIt)
 
     // The run without voucher of April does not balance: nothing is closed.
     EXPECT_FALSE(document::Cloturer(fiche));
-    EXPECT_TRUE(fake.messages.shown.last().startsWith(
-        QStringLiteral("L'exercice n'est pas clôturé définitivement. Corrigez d'abord :\nAvril 2002, ligne 1 : "
+    EXPECT_TRUE(fake.messages.shown.last().contains(
+        QStringLiteral("\n\nL'exercice n'est pas clôturé définitivement. Corrigez d'abord :\nAvril 2002, ligne 1 : "
                        "l'écriture du 02/04/2002 (journal BQ, sans pièce) n'est pas équilibrée")));
 
     // The balancing line keyed in April, not yet written back: it counts.
@@ -227,7 +228,7 @@ TEST_F(ValidationTest, TheFinalClosingValidatesTheYearAndClosesIt)
     fake.messages.okCancel = {true};
     fake.messages.yesNoCancel = {Messages::Answer::Yes};
     EXPECT_TRUE(document::Cloturer(fiche));
-    EXPECT_EQ(fake.messages.shown.last(), QStringLiteral("Exercice clôturé définitivement au 31/12/2002."));
+    EXPECT_TRUE(fake.messages.shown.last().endsWith(QStringLiteral("\n\nExercice clôturé définitivement au 31/12/2002.")));
     EXPECT_EQ(fiche.ledger.fiscalYear.closing, QDate(2002, 12, 31));
     EXPECT_EQ(validation::validatedUntil(fiche.ledger.fiscalYear.validations), QDate(2002, 12, 31));
     EXPECT_EQ(document::Cloturer(fiche), false);

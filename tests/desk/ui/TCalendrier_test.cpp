@@ -42,7 +42,7 @@ private slots:
         shows(QDate(2002, 3, 15), QStringLiteral("mars  2002"));
         QCOMPARE(window->title->width(), 372);
         QCOMPARE(window->title->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-        QCOMPARE(window->calendar->firstDayOfWeek(), Qt::Sunday);
+        QCOMPARE(window->calendar->firstDayOfWeek(), Qt::Monday);
         QCOMPARE(window->previousMonthButton->text(), QStringLiteral("Mois"));
         QCOMPARE(window->nextMonthButton->text(), QStringLiteral("Mois"));
         QVERIFY(window->previousMonthButton->x() < window->nextMonthButton->x());

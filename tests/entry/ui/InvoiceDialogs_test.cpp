@@ -26,6 +26,9 @@ class InvoiceDialogsTest : public QObject {
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<TFiche> window;
 
+    // Asked when the dialog closes on invoices that cannot be posted.
+    const QString dropQuestion = QStringLiteral("Abandonner les factures non enregistrées ?");
+
     Fiche &fiche() { return window->fiche(); }
     static QWidget *focused() { return QApplication::focusWidget(); }
     static void type(const QString &text) { typeInto(focused(), text); }
@@ -290,7 +293,7 @@ private slots:
             QCOMPARE(d.totalBeforeTaxField->text(), QStringLiteral("dix"));
             key(Qt::Key_Escape);
             QVERIFY(d.isVisible());
-            QCOMPARE(fake->messages.shown, QStringList{"Facture 1 : total HT invalide"});
+            QCOMPARE(fake->messages.shown, (QStringList{"Facture 1 : total HT invalide", dropQuestion}));
             QCOMPARE(focused(), d.totalBeforeTaxField);
             retype(QStringLiteral("10"));
             key(Qt::Key_Tab);
@@ -362,7 +365,7 @@ private slots:
             QTest::mouseClick(d.previousButton, Qt::LeftButton);
             QTest::mouseClick(d.closeButton, Qt::LeftButton);
             QVERIFY(d.isVisible());
-            QCOMPARE(fake->messages.shown, QStringList{"Facture 2 : date invalide"});
+            QCOMPARE(fake->messages.shown, (QStringList{"Facture 2 : date invalide", dropQuestion}));
             QCOMPARE(d.positionLabel->text(), QStringLiteral("Facture 2 / 2"));
             QCOMPARE(d.labelField->text(), QStringLiteral("Durand"));
             QCOMPARE(focused(), d.dateField);
@@ -371,6 +374,38 @@ private slots:
         });
         QCOMPARE(fiche().ledger.NbLignes, 6);
         QCOMPARE(fiche().ledger.monthGrid.at(3, 0), QStringLiteral("06/03/2002"));
+    }
+
+    // Today, 15/03/2002, lies in the validated period, as the date proposed.
+    void closingWithoutPostingIsAlwaysPossible()
+    {
+        const Ledger &ledger = fiche().ledger;
+        const auto opened = [&](TClient &d) {
+            d.Init({}, QDate(2002, 1, 1), QDate(2002, 12, 31), ledger.ref.ListePlc, ledger.ref.ListeJnx,
+                   QDate(2002, 3, 31));
+        };
+        TClient untouched(fake->platform, window.get());
+        opened(untouched);
+        QVERIFY(whileModal<TClient>([&] { untouched.exec(); }, [](TClient &) { key(Qt::Key_Escape); }));
+        QVERIFY(fake->messages.shown.isEmpty());
+
+        TClient typed(fake->platform, window.get());
+        opened(typed);
+        QVERIFY(whileModal<TClient>([&] { typed.exec(); }, [&](TClient &d) {
+            keyInvoice(d, QStringLiteral("05042002"), QStringLiteral("Dupont"), QStringLiteral("12"),
+                       QStringLiteral("10"), QStringLiteral("2"));
+            d.dateField->setFocus(Qt::TabFocusReason);
+            type(QStringLiteral("05032002"));
+            key(Qt::Key_Escape);
+            QVERIFY(d.isVisible());
+            QCOMPARE(fake->messages.shown, (QStringList{"Les écritures jusqu'au 31/03/2002 sont validées", dropQuestion}));
+            QCOMPARE(focused(), d.dateField);
+            fake->messages.okCancel = {true};
+            key(Qt::Key_Escape);
+        }));
+        std::vector<Invoice> invoices;
+        typed.Result(invoices);
+        QVERIFY(invoices.empty());
     }
 
     void anUnbalancedInvoiceIsAskedAbout()
@@ -387,7 +422,7 @@ private slots:
         });
         const QString question =
             QStringLiteral("Facture 1 : le total TTC n'est pas égal à HT + TVA. L'enregistrer quand même ?");
-        QCOMPARE(fake->messages.shown, (QStringList{question, question}));
+        QCOMPARE(fake->messages.shown, (QStringList{question, dropQuestion, question}));
         QCOMPARE(fiche().ledger.NbLignes, 3);
         QCOMPARE(fiche().ledger.monthGrid.at(2, 6).trimmed(), QStringLiteral("10,00"));
     }

@@ -184,11 +184,15 @@ private slots:
     void closingCountsTheKeyedLineAndWritesBesideTheReferenceFiles()
     {
         keyLine(QStringLiteral("20"), QStringLiteral("512"), QStringLiteral("Saisie en cours"), QStringLiteral("30"));
-        fake->messages.okCancel.push_back(true);
+        fake->messages.okCancel = {true, true};
         main->menuAction(Cmd::Cloturer)->trigger();
-        QCOMPARE(fake->messages.shown, (QStringList{QStringLiteral("Clôturer l'exercice en cours ?"),
-                                                    QStringLiteral("Clôturer définitivement l'exercice ? Les "
-                                                                   "écritures ne pourront plus être modifiées.")}));
+        QCOMPARE(fake->messages.shown,
+                 (QStringList{QStringLiteral("L'exercice se termine le 31/12/2002, après aujourd'hui : clôturer quand même ?"),
+                              QStringLiteral("Clôturer l'exercice en cours ?"),
+                              QStringLiteral("Clôturer définitivement l'exercice ? Les "
+                                             "écritures ne pourront plus être modifiées."),
+                              QStringLiteral("Écritures d'ouverture écrites dans %1.")
+                                  .arg(dir->file(QStringLiteral("ANouveau.Txt")))}));
         QCOMPARE(readBytes(dir->file(QStringLiteral("ANouveau.Txt"))),
                  std::string("01/01/2003\t512000\tBanque\tAN\t\t30,00\r\n"
                              "01/01/2003\t129000\t\tAN\t\t1000,00\r\n"));

@@ -61,6 +61,7 @@ class ValidationMenusTest : public QObject {
     }
 
     const QString validatedEntry = QStringLiteral("Écriture validée le 15/04/2002 : elle ne peut plus être modifiée.");
+    const QString validatedDeletion = QStringLiteral("Écriture validée le 15/04/2002 : elle ne peut plus être supprimée.");
     const QString validatedPeriod = QStringLiteral("Les écritures jusqu'au 31/03/2002 sont validées");
 
 private slots:
@@ -112,7 +113,7 @@ private slots:
         QTest::keyClick(page->monthGrid, Qt::Key_Return); // modify
         QTest::keyClick(page->monthGrid, Qt::Key_Delete); // delete: no question asked
         QCOMPARE(fake->messages.boxes, (std::vector<FakeMessages::Shown>{{FakeMessages::Box::Information, validatedEntry},
-                                                                         {FakeMessages::Box::Information, validatedEntry}}));
+                                                                         {FakeMessages::Box::Information, validatedDeletion}}));
         QCOMPARE(fiche().ledger.NbLignes, 2);
         fake->messages.clear();
 
@@ -174,7 +175,7 @@ private slots:
     {
         QAction *nextYear = main->menuAction(Cmd::NextYear);
         QVERIFY(!nextYear->isEnabled());
-        fake->messages.okCancel = {true};
+        fake->messages.okCancel = {true, true}; // closed before the year's end
         fake->messages.yesNoCancel = {FakeMessages::Answer::Yes};
         main->menuAction(Cmd::Cloturer)->trigger();
         fake->messages.clear();
