@@ -3,7 +3,6 @@
 #include "ledger/Codec1252.h"
 #include "ledger/FileIO.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace bank {
@@ -49,15 +48,11 @@ std::vector<CheckOff> parseCheckOffs(const QString &text)
 
 QString loadCheckOffs(const QString &dossier, std::vector<CheckOff> &out)
 {
-    const QString path = checkOffRecordPath(dossier);
-    if (!QFileInfo::exists(path))
-        return {};
-    std::string bytes;
-    const QString why = fileio::readWhole(path, bytes);
-    if (!why.isEmpty())
-        return fileio::readFailedMessage(path, why);
-    out = parseCheckOffs(cp1252::decode(bytes));
-    return {};
+    QString text;
+    const QString failure = fileio::readOwnCp1252File(checkOffRecordPath(dossier), text);
+    if (failure.isEmpty() && !text.isEmpty())
+        out = parseCheckOffs(text);
+    return failure;
 }
 
 QString saveCheckOffs(const QString &dossier, const std::vector<CheckOff> &checkOffs)

@@ -4,7 +4,6 @@
 #include "ledger/Codec1252.h"
 #include "ledger/FileIO.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace bank {
@@ -61,15 +60,11 @@ std::string settingsText(const ReconciliationSettings &settings)
 
 QString loadSettings(const QDir &dir, ReconciliationSettings &out)
 {
-    const QString path = dir.filePath(kSettingsFile);
-    if (!QFileInfo::exists(path))
-        return {};
-    std::string bytes;
-    const QString why = fileio::readWhole(path, bytes);
-    if (!why.isEmpty())
-        return fileio::readFailedMessage(path, why);
-    out = parseSettings(cp1252::decode(bytes));
-    return {};
+    QString text;
+    const QString failure = fileio::readOwnCp1252File(dir.filePath(kSettingsFile), text);
+    if (failure.isEmpty() && !text.isEmpty())
+        out = parseSettings(text);
+    return failure;
 }
 
 QString saveSettings(const QDir &dir, const ReconciliationSettings &settings)

@@ -1,5 +1,7 @@
 #include "ledger/FileIO.h"
 
+#include "ledger/Codec1252.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -149,6 +151,18 @@ QString readWhole(const QString &path, std::string &out)
     }
     out.resize(done);
     ::close(fd);
+    return {};
+}
+
+QString readOwnCp1252File(const QString &path, QString &text)
+{
+    text.clear();
+    if (!QFileInfo::exists(path))
+        return {};
+    std::string bytes;
+    if (const QString why = readWhole(path, bytes); !why.isEmpty())
+        return readFailedMessage(path, why);
+    text = cp1252::decode(bytes);
     return {};
 }
 

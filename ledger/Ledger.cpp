@@ -142,6 +142,9 @@ void Ledger::registerValidations() const
 
 QStringList Ledger::checkValidationRegister()
 {
+    // Only a dossier validated since identities can be in the register.
+    if (fiscalYear.dossierId.empty())
+        return {};
     ValidationRegister validations;
     const QString failure = validations.load(referenceDir());
     report(failure);

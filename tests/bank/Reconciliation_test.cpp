@@ -142,15 +142,21 @@ TEST_F(ReconciliationRun, AProposalConfirmedIsPostedAgainstTheBankAccount)
     EXPECT_EQ(r.matching().lines[1].status, bank::LineStatus::CheckedOff);
 }
 
-TEST_F(ReconciliationRun, TheStatementExplainsTheDifference)
+// The reconciliation statement's rows, their three cells joined by "|".
+QStringList statementRows(const bank::Reconciliation &r)
 {
-    bank::Reconciliation r(ledger, host);
-    ASSERT_TRUE(r.open(dir.file(QStringLiteral("releve.cfo"))));
     const TextGrid grid = r.statementGrid();
     QStringList rows;
     for (int row = 0; row < grid.rowCount(); ++row)
         rows.append(QStringList{grid.at(row, 0), grid.at(row, 1), grid.at(row, 2)}.join(u'|'));
-    EXPECT_EQ(rows, (QStringList{
+    return rows;
+}
+
+TEST_F(ReconciliationRun, TheStatementExplainsTheDifference)
+{
+    bank::Reconciliation r(ledger, host);
+    ASSERT_TRUE(r.open(dir.file(QStringLiteral("releve.cfo"))));
+    EXPECT_EQ(statementRows(r), (QStringList{
                         "|Solde du relevé au 31/03/2024|-48,49",
                         "||",
                         "|Opérations du relevé à saisir (retranchées du solde du relevé)|",
@@ -176,11 +182,7 @@ TEST_F(ReconciliationRun, AnOpeningBalanceTheBooksDoNotHaveIsTheOpeningGap)
     writeBytes(dir.file(QStringLiteral("ouverture.cfo")), statementfiles::cfonb(s));
     bank::Reconciliation r(ledger, host);
     ASSERT_TRUE(r.open(dir.file(QStringLiteral("ouverture.cfo"))));
-    const TextGrid grid = r.statementGrid();
-    QStringList rows;
-    for (int row = 0; row < grid.rowCount(); ++row)
-        rows.append(QStringList{grid.at(row, 0), grid.at(row, 1), grid.at(row, 2)}.join(u'|'));
-    EXPECT_EQ(rows, (QStringList{
+    EXPECT_EQ(statementRows(r), (QStringList{
                         "|Solde du relevé au 31/03/2024|51,51",
                         "||",
                         "|Écart d'ouverture (retranché du solde du relevé)|100,00",
