@@ -4,6 +4,7 @@
 #include "cli/Calculators.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsolePlatform.h"
+#include "cli/DashboardCommand.h"
 #include "cli/Dossier.h"
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
@@ -146,6 +147,8 @@ int run(const QStringList &args, Streams &io)
         return validate(invocation, io);
     case Command::Fec:
         return fec(invocation, io);
+    case Command::Dashboard:
+        return dashboard(invocation, io);
     default:
         return list(invocation, io);
     }

@@ -45,6 +45,7 @@ constexpr CommandRule kCommands[] = {
     {"tva", Command::Vat, Second::None, OptMonth | OptQuarter | OptFrom | OptTo},
     {"valider", Command::Validate, Second::None, OptUpTo},
     {"fec", Command::Fec, Second::None, OptSiren | OptOutput},
+    {"tableau-de-bord", Command::Dashboard, Second::None, 0},
 };
 
 struct OptionRule {
@@ -308,6 +309,7 @@ QString usageReminder()
         "        tavelin-cli tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
         "        tavelin-cli valider FICHIER --jusqu-au JJ/MM/AAAA\n"
         "        tavelin-cli fec FICHIER --siren NNNNNNNNN [--sortie DOSSIER]\n"
+        "        tavelin-cli tableau-de-bord FICHIER\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -395,6 +397,13 @@ QString helpText()
         "      écrit le fichier des écritures comptables SIRENFECAAAAMMJJ.txt dans le dossier\n"
         "      (par défaut le répertoire courant) ; le contrôle et le compte rendu vont sur la\n"
         "      sortie d'erreur\n"
+        "  tableau-de-bord FICHIER\n"
+        "      les chiffres du tableau de bord : la ligne de titres « Mois, Ventes, Charges,\n"
+        "      Résultat, Trésorerie », puis pour chaque mois de l'exercice (AAAA-MM) les ventes\n"
+        "      (comptes 70), les charges (classe 6), le résultat (classe 7 moins classe 6) et la\n"
+        "      trésorerie en fin de mois (comptes 51 et 53, à-nouveaux compris) ; puis « Clients à\n"
+        "      encaisser » (soldes débiteurs des comptes 411) et « Fournisseurs à payer » (soldes\n"
+        "      créditeurs des comptes 401)\n"
         "\n"
         "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
         "comme dans les fenêtres, avec une virgule) :\n"

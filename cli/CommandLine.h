@@ -11,7 +11,7 @@ namespace cli {
 
 enum class Command {
     Month, Journal, GeneralLedger, GeneralJournal, Balance, IncomeStatement, BalanceSheet, Verifier,
-    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Help, Version
+    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Dashboard, Help, Version
 };
 
 struct Invocation {
