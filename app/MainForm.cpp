@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/FileNames.h"
+#include "document/DashboardCommands.h"
 #include "document/Fiche.h"
 #include "document/PrintCommands.h"
 #include "document/YearEndCommands.h"
@@ -135,6 +136,7 @@ void MainForm::load()
     }
     const QString chosen = FichierCourant;
     fiche_.Charge(chosen);
+    document::showChosenOpeningPage(fiche_);
     // A file that is gone or unreadable leaves the document unnamed: a later
     // "Enregistrer" must not write over that file.
     FichierCourant = fiche_.ledger.NomFichier;

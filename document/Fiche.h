@@ -8,8 +8,8 @@
 
 #include <QString>
 
-// The seven pages of the document window, switched by commands only.
-enum class Page { Saisie, Journal, Comptes, General, Balance, Resultat, Bilan };
+// The eight pages of the document window, switched by commands only.
+enum class Page { Saisie, Journal, Comptes, General, Balance, Resultat, Bilan, TableauDeBord };
 
 // The ledger document (`TFiche`): the open dossier, the entry page's state and
 // the texts of the six view pages, and which page is shown. There is one for

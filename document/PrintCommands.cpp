@@ -1,8 +1,10 @@
 #include "document/PrintCommands.h"
 
+#include "document/DashboardCommands.h"
 #include "document/Fiche.h"
 #include "platform/Messages.h"
 #include "platform/Printer.h"
+#include "printing/DashboardPrint.h"
 #include "printing/Envelope.h"
 #include "printing/StatementPrint.h"
 #include "printing/Listings.h"
@@ -24,6 +26,11 @@ void Imprimer(Fiche &fiche, Printer &printer)
     case Page::Balance: printed = printing::ImpBalance(printer, views.balance); break;
     case Page::Resultat: printed = printing::ImpResultat(printer, views.incomeStatement); break;
     case Page::Bilan: printed = printing::printBalanceSheet(printer, views.balanceSheet); break;
+    case Page::TableauDeBord: {
+        const reports::Dashboard figures = dashboardFigures(fiche);
+        printed = printing::printDashboard(printer, figures, outstandingParts(figures));
+        break;
+    }
     }
     if (!printed)
         fiche.platform().messages->information(printerRefusedMessage());

@@ -13,8 +13,8 @@ namespace document {
 
 // Prints the page shown on the printer: the entry grid, the journal, the
 // general ledger, the general journal and the balance as listings, the income
-// statement and the balance sheet as their framed pages. A printer that
-// refuses the job is told to the user.
+// statement and the balance sheet as their framed pages, the dashboard as its
+// charts and tables. A printer that refuses the job is told to the user.
 void Imprimer(Fiche &fiche, Printer &printer);
 
 // The envelope command, on the application's printer as it is set up, with

@@ -97,6 +97,8 @@ Dashboard dashboardOf(const LineList &lines, const FiscalYear &year, QDate today
     Dashboard result;
     if (!year.start.isValid() || !year.end.isValid() || year.end < year.start)
         return result;
+    result.yearStart = year.start;
+    result.yearEnd = year.end;
     for (QDate month(year.start.year(), year.start.month(), 1); month <= year.end; month = month.addMonths(1))
         result.months.push_back({month.year(), month.month(), {}, {}, {}, {}});
     result.treasuryDay = std::clamp(today, year.start, year.end);

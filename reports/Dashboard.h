@@ -40,6 +40,9 @@ std::optional<ChargeGroup> chargeGroupOf(std::string_view account);
 QString chargeGroupCaption(ChargeGroup group);
 
 struct Dashboard {
+    // The fiscal year's first and last days.
+    QDate yearStart;
+    QDate yearEnd;
     // Every month of the fiscal year, in order, those without entries too.
     std::vector<DashboardMonth> months;
     // The cash accounts in the opening entries (journal "AN" on the year's
@@ -59,6 +62,15 @@ struct Dashboard {
     // For the user: a total past what amounts can hold, or amounts that are
     // no number (counted as zero); empty when every figure is whole.
     QString message;
+};
+
+// A part of what the customers owe and of what is owed to the suppliers: a
+// segment of each side's bar and a column of their table, on the page and on
+// paper. The balances whole make one part; a split by age makes one per age.
+struct OutstandingPart {
+    QString caption;
+    AmountTotal receivable;
+    AmountTotal payable;
 };
 
 // The figures of the fiscal year. The sales, charges and results of a month

@@ -10,6 +10,7 @@
 #include "desk/ui/TBlocnotes.h"
 #include "desk/ui/TCalendrier.h"
 #include "desk/ui/THorloge.h"
+#include "document/DashboardCommands.h"
 #include "document/EntryCommands.h"
 #include "document/ExchangeCommands.h"
 #include "document/ReportCommands.h"
@@ -194,7 +195,9 @@ QList<Menu> buildMenu()
             separated(on(Cmd::GeneralJournal, onDocument(document::General), u"J&ournal Général")),
             on(Cmd::Balance, onDocument(document::Balance), u"Ba&lance", u"Consulter balance"),
             on(Cmd::Resultat, onDocument(document::Resultat), u"&Résultat de l'exercice", u"Résultat de l'exercice"),
-            separated(on(Cmd::Bilan, onDocument(document::Bilan), u"&Bilan", u"Bilan")),
+            on(Cmd::Bilan, onDocument(document::Bilan), u"&Bilan", u"Bilan"),
+            separated(on(Cmd::TableauDeBord, onDocument(document::TableauDeBord), u"T&ableau de bord",
+                         u"L'exercice en graphiques")),
             off(Cmd::VatReturn, onDocumentWindow(&TFiche::vatReturn), u"Déclaration de &TVA...",
                 u"Déclaration de TVA"),
             off(Cmd::BankReconciliation, onDocumentWindow(&TFiche::reconcileBank), u"Ra&pprochement bancaire...",
@@ -266,6 +269,7 @@ QList<ToolButton> buildToolBar()
         tool(Cmd::GeneralLedger, 4, u"Grand livre", "grandlivre", false),
         tool(Cmd::GeneralJournal, 4, u"Journal Général", "journalgeneral", false),
         tool(Cmd::Balance, 4, u"Balance", "balance", false),
+        tool(Cmd::TableauDeBord, 4, u"Tableau de bord", "tableaudebord", false),
         tool(Cmd::Imprimer, 5, u"Imprimer", "imprimer", false),
         envelope,
     };

@@ -17,7 +17,7 @@ enum class Cmd {
     Saisie, CustomerInvoice, SupplierInvoice, Precedent, Suivant, Premier, Dernier, Supprimer,
     ModifyEntry,
     // Documents
-    Journal, GeneralLedger, GeneralJournal, Balance, Resultat, Bilan, VatReturn, BankReconciliation,
+    Journal, GeneralLedger, GeneralJournal, Balance, Resultat, Bilan, TableauDeBord, VatReturn, BankReconciliation,
     // Paramètres
     Company, Journaux, ChartOfAccounts, Exercice, Guides, OuvrirAuto,
     // Outils

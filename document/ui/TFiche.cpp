@@ -1,5 +1,6 @@
 #include "document/ui/TFiche.h"
 
+#include "document/ui/DashboardPage.h"
 #include "document/ui/ReportPages.h"
 #include "entry/ui/EntryPage.h"
 
@@ -16,6 +17,7 @@ TFiche::TFiche(const Platform &platform, QWidget *parent)
     const std::array<DocumentPage *, 6> views = createReportPages(*this);
     for (std::size_t i = 0; i < views.size(); ++i)
         pages_[i + 1] = views[i];
+    pages_[std::size_t(Page::TableauDeBord)] = createDashboardPage(*this);
     for (DocumentPage *p : pages_)
         pageStack->addWidget(p);
     auto *layout = new QVBoxLayout(this);

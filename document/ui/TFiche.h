@@ -9,7 +9,7 @@
 
 class QStackedWidget;
 
-// The document window: the seven pages of the ledger document, one shown at a
+// The document window: the eight pages of the ledger document, one shown at a
 // time, switched by commands only (no tabs).
 class TFiche : public QWidget {
     Q_OBJECT
@@ -65,7 +65,7 @@ protected:
 private:
     Fiche fiche_;
     QStackedWidget *pageStack;
-    std::array<DocumentPage *, 7> pages_{};
+    std::array<DocumentPage *, 8> pages_{};
     QString shownCaption_;
     bool shownOnce_ = false;
     bool closing_ = false;

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-// One of the seven pages of the document window. A page shows what the
+// One of the eight pages of the document window. A page shows what the
 // document holds for it and hands the user's actions to the window, which
 // runs them on the document and then asks the page shown to refresh.
 class DocumentPage : public QWidget {
