@@ -145,6 +145,9 @@ QString sirenRefusal(const QString &siren)
             d = d * 2 > 9 ? d * 2 - 9 : d * 2;
         sum += d;
     }
+    // Zeros alone pass the key; no company is registered under them.
+    if (digits && sum == 0)
+        return QStringLiteral("Le SIREN « %1 » n'est pas valide : aucune entreprise n'a ce numéro.").arg(siren);
     if (digits && sum % 10 == 0)
         return {};
     return QStringLiteral("Le SIREN « %1 » n'est pas valide : il compte 9 chiffres, le dernier étant la clé de "

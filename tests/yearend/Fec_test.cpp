@@ -218,6 +218,7 @@ TEST(Fec, TheSirenIsNineDigitsWithTheLuhnKey)
         {"12345678", false},   // eight digits
         {"7328293200", false}, // ten
         {"73282932A", false},  // a letter
+        {"000000000", false},  // zeros alone, whose key is right
     };
     for (const auto &[siren, valid] : cases) {
         EXPECT_EQ(yearend::sirenRefusal(QString::fromLatin1(siren)).isEmpty(), valid) << siren;
@@ -225,4 +226,6 @@ TEST(Fec, TheSirenIsNineDigitsWithTheLuhnKey)
     EXPECT_EQ(yearend::sirenRefusal(QStringLiteral("123")),
               QStringLiteral("Le SIREN « 123 » n'est pas valide : il compte 9 chiffres, le dernier étant la clé de "
                              "contrôle."));
+    EXPECT_EQ(yearend::sirenRefusal(QStringLiteral("000000000")),
+              QStringLiteral("Le SIREN « 000000000 » n'est pas valide : aucune entreprise n'a ce numéro."));
 }
