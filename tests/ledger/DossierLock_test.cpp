@@ -6,6 +6,8 @@
 #include <QSysInfo>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,6 +22,21 @@ void writeLock(const QString &dossier, const QString &machine, qint64 pid)
     writeBytes(dossierlock::lockPath(dossier),
                "marie\n" + machine.toStdString() + "\n" + std::to_string(pid) + "\n2002-03-15T09:15:00\n");
 }
+
+// The flock another session holds on its lock for as long as it is open,
+// taken here through a descriptor of the test's own.
+class HeldFlock {
+public:
+    explicit HeldFlock(const QString &dossier)
+        : fd_(::open(QFile::encodeName(dossierlock::lockPath(dossier)).constData(), O_RDONLY | O_CLOEXEC))
+    {
+        EXPECT_EQ(::flock(fd_, LOCK_EX | LOCK_NB), 0);
+    }
+    ~HeldFlock() { ::close(fd_); }
+
+private:
+    int fd_;
+};
 
 qint64 goneProcess()
 {
@@ -72,6 +89,7 @@ TEST(DossierLock, ALiveSessionIsNamedWithItsMachineDateAndTime)
         // The first process of the system is always running; on another
         // machine, nothing tells whether the process runs: it is taken as live.
         writeLock(dossier, machine, machine == QSysInfo::machineHostName() ? 1 : goneProcess());
+        const HeldFlock session(dossier);
         const QString message =
             QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis le 15/03/2002 à 09:15").arg(machine);
         const dossierlock::LockState state = dossierlock::inspect(dossier);
@@ -96,6 +114,21 @@ TEST(DossierLock, TheLockOfAProcessThatIsGoneIsTakenOverSilently)
               QString::number(::getpid()));
 }
 
+// Process numbers are reused: a lock left by a session that is gone may name
+// a process that runs now (the first process of the system always does).
+// No session holds its flock: it is taken over.
+TEST(DossierLock, ALockNamingALiveProcessWhoseSessionIsGoneIsTakenOver)
+{
+    CurrentTempDir dir;
+    const QString dossier = dir.file(QStringLiteral("compta.jnl"));
+    writeLock(dossier, QSysInfo::machineHostName(), 1);
+    EXPECT_EQ(dossierlock::inspect(dossier).kind, dossierlock::LockState::Kind::Free);
+    DossierLock lock;
+    ASSERT_EQ(lock.take(dossier, kSince).result, DossierLock::Result::Taken);
+    EXPECT_EQ(QString::fromStdString(readBytes(dossierlock::lockPath(dossier))).split(u'\n').value(2),
+              QString::number(::getpid()));
+}
+
 TEST(DossierLock, ALockAnotherSessionTookOverIsNotRemoved)
 {
     CurrentTempDir dir;
@@ -104,6 +137,7 @@ TEST(DossierLock, ALockAnotherSessionTookOverIsNotRemoved)
     ASSERT_EQ(lock.take(dossier, kSince).result, DossierLock::Result::Taken);
     writeLock(dossier, QSysInfo::machineHostName(), 1); // "Ouvrir quand même" in a session of an older version
     lock.release();
+    const HeldFlock session(dossier); // the session that took it over
     EXPECT_EQ(dossierlock::inspect(dossier).kind, dossierlock::LockState::Kind::Held);
 }
 
