@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 // tavelin-cli importer run by the user of Tavelin in a shared folder where
 // another user planted something at the lock's name: nothing is written
 // through it, nothing blocks, and the dossier is left as it was.
@@ -42,4 +46,64 @@ TEST(CliSharedFolder, WhatAnotherUserPlantsAtTheLocksNameIsRefused)
         EXPECT_EQ(readBytes(folder.file(QStringLiteral("precieux.txt"))), "à garder\r\n");
         EXPECT_EQ(readBytes(folder.file(QStringLiteral("compta.jnl"))), kDossier);
     }
+}
+
+// tavelin-cli writing at a name the user gave, in a shared folder where
+// another user planted a link at that name to a file of the user's: the
+// link is not followed (the kernel's rule for links in sticky folders,
+// which the program's own following of links would bypass), the user's file
+// stays as it was, and the user is told. The user's own link is followed.
+TEST(CliSharedFolder, AnotherUsersLinkAtTheOutputTheUserNamedIsNotFollowed)
+{
+    if (!SharedFolder().ready())
+        GTEST_SKIP() << SharedFolder::kNeedsRoot;
+    const char *commands[][2] = {{"exporter", "export.txt"}, {"cloture", "ANouveau.Txt"}};
+    for (const auto &[command, output] : commands) {
+        for (const bool plantedByUser : {false, true}) {
+            SCOPED_TRACE(std::string(command) + (plantedByUser ? " (the user's link)" : " (another user's link)"));
+            const SharedFolder folder;
+            const QString name = QString::fromLatin1(output);
+            folder.userFile(QStringLiteral("precieux.txt"), "à garder\r\n");
+            folder.userFile(QStringLiteral("compta.jnl"), kDossier);
+            ASSERT_EQ(folder.run(plantedByUser, QStringLiteral("ln"), {QStringLiteral("-s"), QStringLiteral("precieux.txt"), name}), 0);
+            QByteArray err;
+            const int exitCode = folder.run(true, cliExecutable(),
+                                            {QString::fromLatin1(command), QStringLiteral("compta.jnl"), QStringLiteral("--sortie"), name},
+                                            &err);
+            if (plantedByUser) {
+                EXPECT_EQ(exitCode, 0) << err.toStdString();
+                EXPECT_NE(readBytes(folder.file(QStringLiteral("precieux.txt"))), "à garder\r\n");
+                continue;
+            }
+            EXPECT_EQ(exitCode, 1);
+            EXPECT_EQ(QString::fromUtf8(err),
+                      QStringLiteral("Impossible d'enregistrer le fichier %1 : c'est un lien symbolique d'un autre "
+                                     "utilisateur.\n")
+                          .arg(name));
+            EXPECT_EQ(readBytes(folder.file(QStringLiteral("precieux.txt"))), "à garder\r\n");
+        }
+    }
+}
+
+// The reconciliation rules "Tavelin.rap" replaced by a FIFO that another
+// program holds open: reading it would wait for ever, with the dossier
+// locked. It is refused at once as no regular file.
+TEST(CliSharedFolder, AFifoAtANameTheProgramReadsIsRefusedWithoutWaiting)
+{
+    const SharedFolder folder;
+    if (!folder.ready())
+        GTEST_SKIP() << SharedFolder::kNeedsRoot;
+    folder.userFile(QStringLiteral("compta.jnl"), kDossier);
+    folder.userFile(QStringLiteral("releve.csv"), "Date;Libellé;Montant\r\n15/03/2002;Virement;10,00\r\n");
+    const QByteArray fifo = QFile::encodeName(folder.file(QStringLiteral("Tavelin.rap")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0666), 0);
+    const int holder = ::open(fifo.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC); // a writer that never writes
+    ASSERT_GE(holder, 0);
+    QByteArray err;
+    // The rules unread, the statement is still listed, without their proposals.
+    EXPECT_EQ(folder.run(true, cliExecutable(), {QStringLiteral("rapprocher"), QStringLiteral("compta.jnl"), QStringLiteral("releve.csv")}, &err),
+              0);
+    EXPECT_EQ(QString::fromUtf8(err), QStringLiteral("Impossible de lire le fichier %1 : ce n'est pas un fichier ordinaire.\n")
+                                          .arg(folder.file(QStringLiteral("Tavelin.rap"))));
+    ::close(holder);
 }

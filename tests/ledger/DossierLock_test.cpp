@@ -1,3 +1,4 @@
+#include "HeldFlock.h"
 #include "TempDir.h"
 #include "Unprivileged.h"
 
@@ -6,8 +7,6 @@
 #include <QSysInfo>
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,21 +21,6 @@ void writeLock(const QString &dossier, const QString &machine, qint64 pid)
     writeBytes(dossierlock::lockPath(dossier),
                "marie\n" + machine.toStdString() + "\n" + std::to_string(pid) + "\n2002-03-15T09:15:00\n");
 }
-
-// The flock another session holds on its lock for as long as it is open,
-// taken here through a descriptor of the test's own.
-class HeldFlock {
-public:
-    explicit HeldFlock(const QString &dossier)
-        : fd_(::open(QFile::encodeName(dossierlock::lockPath(dossier)).constData(), O_RDONLY | O_CLOEXEC))
-    {
-        EXPECT_EQ(::flock(fd_, LOCK_EX | LOCK_NB), 0);
-    }
-    ~HeldFlock() { ::close(fd_); }
-
-private:
-    int fd_;
-};
 
 qint64 goneProcess()
 {
