@@ -1,7 +1,5 @@
 #include "ledger/FileIO.h"
 
-#include "ledger/Codec1252.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -111,18 +109,6 @@ QString readWhole(const QString &path, std::string &out, NamedBy namedBy)
     if (error == E2BIG)
         return QStringLiteral("le fichier est trop volumineux");
     return error ? reason(error) : QString();
-}
-
-QString readOwnCp1252File(const QString &path, QString &text)
-{
-    text.clear();
-    if (!QFileInfo::exists(path))
-        return {};
-    std::string bytes;
-    if (const QString why = readWhole(path, bytes, NamedBy::Program); !why.isEmpty())
-        return readFailedMessage(path, why);
-    text = cp1252::decode(bytes);
-    return {};
 }
 
 QString readUtf8Lines(const QString &path, QStringList &lines)

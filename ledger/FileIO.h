@@ -30,11 +30,6 @@ QString readWhole(const QString &path, std::string &out, NamedBy namedBy = Named
 // cannot be read or is not UTF-8.
 QString readUtf8Lines(const QString &path, QStringList &lines);
 
-// The text of a code page 1252 file the program keeps for itself (the
-// reconciliation rules, the record of check-offs): empty when there is none;
-// the message for the user when it exists but cannot be read.
-QString readOwnCp1252File(const QString &path, QString &text);
-
 // The program resolves the links of the paths it writes itself (to replace
 // the file a link points to, and keep the link), so the kernel's guard on
 // links in shared folders never applies: this is that guard, for every
