@@ -64,7 +64,7 @@ TEST(CliSharedFolder, AnotherUsersLinkAtTheOutputTheUserNamedIsNotFollowed)
             const SharedFolder folder;
             const QString name = QString::fromLatin1(output);
             folder.userFile(QStringLiteral("precieux.txt"), "à garder\r\n");
-            folder.userFile(QStringLiteral("compta.jnl"), kDossier);
+            folder.userFile(QStringLiteral("compta.jnl"), kEmptyDossier);
             ASSERT_EQ(folder.run(plantedByUser, QStringLiteral("ln"), {QStringLiteral("-s"), QStringLiteral("precieux.txt"), name}), 0);
             QByteArray err;
             const int exitCode = folder.run(true, cliExecutable(),
@@ -93,7 +93,7 @@ TEST(CliSharedFolder, AFifoAtANameTheProgramReadsIsRefusedWithoutWaiting)
     const SharedFolder folder;
     if (!folder.ready())
         GTEST_SKIP() << SharedFolder::kNeedsRoot;
-    folder.userFile(QStringLiteral("compta.jnl"), kDossier);
+    folder.userFile(QStringLiteral("compta.jnl"), kEmptyDossier);
     folder.userFile(QStringLiteral("releve.csv"), "Date;Libellé;Montant\r\n15/03/2002;Virement;10,00\r\n");
     const QByteArray fifo = QFile::encodeName(folder.file(QStringLiteral("Tavelin.rap")));
     ASSERT_EQ(::mkfifo(fifo.constData(), 0666), 0);
