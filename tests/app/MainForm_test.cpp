@@ -658,6 +658,7 @@ TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedReadOnlyAllTheSameOr
     const std::string otherSession = "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n";
     writeBytes(dossierlock::lockPath(held), otherSession);
     const HeldFlock liveSession(held);
+    ASSERT_TRUE(liveSession.held());
     const QString question = QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis le 15/03/2002 à 09:15")
                                  .arg(QSysInfo::machineHostName());
 

@@ -74,6 +74,7 @@ TEST(DossierLock, ALiveSessionIsNamedWithItsMachineDateAndTime)
         // machine, nothing tells whether the process runs: it is taken as live.
         writeLock(dossier, machine, machine == QSysInfo::machineHostName() ? 1 : goneProcess());
         const HeldFlock session(dossier);
+        ASSERT_TRUE(session.held());
         const QString message =
             QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis le 15/03/2002 à 09:15").arg(machine);
         const dossierlock::LockState state = dossierlock::inspect(dossier);
@@ -122,6 +123,7 @@ TEST(DossierLock, ALockAnotherSessionTookOverIsNotRemoved)
     writeLock(dossier, QSysInfo::machineHostName(), 1); // "Ouvrir quand même" in a session of an older version
     lock.release();
     const HeldFlock session(dossier); // the session that took it over
+    ASSERT_TRUE(session.held());
     EXPECT_EQ(dossierlock::inspect(dossier).kind, dossierlock::LockState::Kind::Held);
 }
 

@@ -35,6 +35,7 @@ pid_t swapLinksForEver(const SharedFolder &folder, const QString &name, const QS
         ::symlink(target.constData(), spare.constData());
         ::rename(spare.constData(), at.constData());
         ::unlink(at.constData());
+        ::usleep(100); // the name free a moment, so that some writes land there
     }
 }
 

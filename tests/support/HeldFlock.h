@@ -3,7 +3,6 @@
 #include "ledger/DossierLock.h"
 
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -15,14 +14,20 @@
 class HeldFlock {
 public:
     explicit HeldFlock(const QString &dossier)
-        : fd_(::open(QFile::encodeName(dossierlock::lockPath(dossier)).constData(), O_RDONLY | O_CLOEXEC))
+        : fd_(::open(QFile::encodeName(dossierlock::lockPath(dossier)).constData(), O_RDONLY | O_CLOEXEC)),
+          held_(fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0)
     {
-        EXPECT_EQ(::flock(fd_, LOCK_EX | LOCK_NB), 0);
     }
     HeldFlock(const HeldFlock &) = delete;
     HeldFlock &operator=(const HeldFlock &) = delete;
-    ~HeldFlock() { ::close(fd_); }
+    ~HeldFlock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    bool held() const { return held_; }
 
 private:
     int fd_;
+    bool held_;
 };
