@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
 
@@ -28,13 +29,60 @@ struct Target {
     Status old;
 };
 
+// Goes down the folders of a relative path from `folder`, following the
+// links on the way by the rule the kernel applies in shared folders (which
+// it may not be told to apply), each decided on the link's own descriptor;
+// `hops` counts the links followed. The reason when it cannot or may not.
+QString walk(Descriptor &folder, const std::string &path, int &hops)
+{
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        const std::string step = path.substr(start, slash - start);
+        start = slash + 1;
+        if (step.empty() || step == ".")
+            continue;
+        Descriptor next;
+        const int error = posixfiles::openIn(folder, step, posixfiles::Open::Folder, next);
+        if (!error) {
+            folder = std::move(next);
+            continue;
+        }
+        if (error != ELOOP && error != ENOTDIR)
+            return reason(error);
+        Descriptor link;
+        Status st, where;
+        if (const int e = posixfiles::openIn(folder, step, posixfiles::Open::Handle, link))
+            return reason(e);
+        int e = posixfiles::status(link, st);
+        if (!e)
+            e = posixfiles::status(folder, where);
+        if (e)
+            return reason(e);
+        if (st.kind != Status::Kind::Link)
+            return reason(error);
+        if (!linkMayBeFollowed(NamedBy::User, st.owner, where))
+            return foreignLinkReason();
+        if (++hops > kMaxLinks)
+            return reason(ELOOP);
+        std::string target;
+        if ((e = posixfiles::readLink(link, target)))
+            return reason(e);
+        if (target.front() == '/' && (e = posixfiles::openFolder("/", folder)))
+            return reason(e);
+        if (const QString why = walk(folder, target, hops); !why.isEmpty())
+            return why;
+    }
+    return {};
+}
+
 // Follows the links the target's name leads through, each one decided on
 // the descriptor of the link itself; the reason when the chain cannot or may
 // not be followed, empty otherwise (a name that does not exist yet is left
 // as it is).
 QString locate(NamedBy namedBy, Target &target)
 {
-    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+    for (int hops = 0; hops <= kMaxLinks;) {
         const int error = posixfiles::openIn(target.folder, target.name, posixfiles::Open::Handle, target.file);
         if (error == ENOENT)
             return {};
@@ -55,13 +103,14 @@ QString locate(NamedBy namedBy, Target &target)
         if (const int e = posixfiles::readLink(target.file, link))
             return reason(e);
         target.file.close();
-        Descriptor next;
-        const std::string nextFolder = folderOf(link);
-        const int e = link.front() == '/' ? posixfiles::openFolder(nextFolder, next)
-                                          : posixfiles::openIn(target.folder, nextFolder, posixfiles::Open::Folder, next);
-        if (e)
-            return reason(e);
-        target.folder = std::move(next);
+        if (++hops > kMaxLinks)
+            break;
+        if (link.front() == '/') {
+            if (const int e = posixfiles::openFolder("/", target.folder))
+                return reason(e);
+        }
+        if (const QString why = walk(target.folder, folderOf(link), hops); !why.isEmpty())
+            return why;
         target.name = nameOf(link);
         target.shown = link.front() == '/' ? link : folderOf(target.shown) + '/' + link;
     }
@@ -239,8 +288,13 @@ QString writeAtomically(const QString &path, std::string_view bytes, NamedBy nam
     Target target;
     target.shown = QFile::encodeName(path).toStdString();
     target.name = nameOf(target.shown);
-    if (const int error = posixfiles::openFolder(folderOf(target.shown), target.folder))
+    if (target.shown.empty())
+        return reason(ENOENT);
+    int hops = 0;
+    if (const int error = posixfiles::openFolder(target.shown.front() == '/' ? "/" : ".", target.folder))
         return reason(error);
+    if (const QString why = walk(target.folder, folderOf(target.shown), hops); !why.isEmpty())
+        return why;
     if (const QString why = locate(namedBy, target); !why.isEmpty())
         return why;
     return writeTo(target, bytes, previous, backupWarning);

@@ -82,9 +82,9 @@ int openIn(const Descriptor &folder, const std::string &name, Open how, Descript
     case Open::Read:
         return opened(::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC), out);
     case Open::Folder: {
-        const int fd = ::openat(folder.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int fd = ::openat(folder.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0 && errno == EACCES)
-            return opened(::openat(folder.get(), name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC), out);
+            return opened(::openat(folder.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC), out);
         return opened(fd, out);
     }
     }

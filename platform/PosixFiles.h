@@ -53,7 +53,7 @@ struct Status {
 enum class Open {
     Handle,  // only to stat it or read the link (O_PATH | O_NOFOLLOW)
     Read,    // to read (O_RDONLY | O_NOFOLLOW | O_NONBLOCK)
-    Folder,  // a folder under it, links on the way followed as the system does
+    Folder,  // a folder under it (ELOOP or ENOTDIR for a link)
 };
 
 // Opens a folder by its path, to open, create, rename and list names in it.

@@ -57,30 +57,45 @@ TEST(CliSharedFolder, AnotherUsersLinkAtTheOutputTheUserNamedIsNotFollowed)
 {
     if (!SharedFolder().ready())
         GTEST_SKIP() << SharedFolder::kNeedsRoot;
-    const char *commands[][2] = {{"exporter", "export.txt"}, {"cloture", "ANouveau.Txt"}};
-    for (const auto &[command, output] : commands) {
+    const struct {
+        const char *command;
+        const char *output;
+        const char *link;   // planted at this name
+        const char *target; // pointing there
+        const char *victim; // the user's file the link leads to
+    } cases[] = {
+        {"exporter", "export.txt", "export.txt", "precieux.txt", "precieux.txt"},
+        {"cloture", "ANouveau.Txt", "ANouveau.Txt", "precieux.txt", "precieux.txt"},
+        // A link on the way to the file, to a folder of the user's.
+        {"exporter", "sortie/export.txt", "sortie", "prive", "prive/export.txt"},
+    };
+    for (const auto &c : cases) {
         for (const bool plantedByUser : {false, true}) {
-            SCOPED_TRACE(std::string(command) + (plantedByUser ? " (the user's link)" : " (another user's link)"));
+            SCOPED_TRACE(std::string(c.output) + (plantedByUser ? " (the user's link)" : " (another user's link)"));
             const SharedFolder folder;
-            const QString name = QString::fromLatin1(output);
-            folder.userFile(QStringLiteral("precieux.txt"), "à garder\r\n");
+            const QString output = QString::fromLatin1(c.output);
+            const QString victim = QString::fromLatin1(c.victim);
+            ASSERT_EQ(folder.run(true, QStringLiteral("mkdir"), {QStringLiteral("prive")}), 0);
+            folder.userFile(victim, "à garder\r\n");
             folder.userFile(QStringLiteral("compta.jnl"), kEmptyDossier);
-            ASSERT_EQ(folder.run(plantedByUser, QStringLiteral("ln"), {QStringLiteral("-s"), QStringLiteral("precieux.txt"), name}), 0);
+            ASSERT_EQ(folder.run(plantedByUser, QStringLiteral("ln"),
+                                 {QStringLiteral("-s"), QString::fromLatin1(c.target), QString::fromLatin1(c.link)}),
+                      0);
             QByteArray err;
-            const int exitCode = folder.run(true, cliExecutable(),
-                                            {QString::fromLatin1(command), QStringLiteral("compta.jnl"), QStringLiteral("--sortie"), name},
-                                            &err);
+            const int exitCode = folder.run(
+                true, cliExecutable(), {QString::fromLatin1(c.command), QStringLiteral("compta.jnl"), QStringLiteral("--sortie"), output},
+                &err);
             if (plantedByUser) {
                 EXPECT_EQ(exitCode, 0) << err.toStdString();
-                EXPECT_NE(readBytes(folder.file(QStringLiteral("precieux.txt"))), "à garder\r\n");
+                EXPECT_NE(readBytes(folder.file(victim)), "à garder\r\n");
                 continue;
             }
             EXPECT_EQ(exitCode, 1);
             EXPECT_EQ(QString::fromUtf8(err),
                       QStringLiteral("Impossible d'enregistrer le fichier %1 : c'est un lien symbolique d'un autre "
                                      "utilisateur.\n")
-                          .arg(name));
-            EXPECT_EQ(readBytes(folder.file(QStringLiteral("precieux.txt"))), "à garder\r\n");
+                          .arg(output));
+            EXPECT_EQ(readBytes(folder.file(victim)), "à garder\r\n");
         }
     }
 }
