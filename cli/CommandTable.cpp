@@ -60,6 +60,17 @@ QString sirenMissing(unsigned given, const Invocation &)
     return given & OptSiren ? QString() : QStringLiteral("SIREN manquant : fec attend --siren NNNNNNNNN");
 }
 
+// The balance sheet is a position at a date, from the fiscal year's first
+// day: a starting date has no meaning there, and a user used to giving one is
+// told so rather than shown a sheet that leaves out the year's first months.
+QString balanceSheetFromRefused(unsigned given, const Invocation &)
+{
+    return given & OptFrom ? QStringLiteral("le bilan n'a pas de date --du : c'est la situation à une date, depuis le "
+                                            "premier jour de l'exercice (à-nouveaux compris) ; donner cette date par "
+                                            "--au JJ/MM/AAAA")
+                           : QString();
+}
+
 constexpr unsigned kPeriod = OptFrom | OptTo;
 
 const CommandRow kRows[] = {
@@ -86,11 +97,12 @@ const CommandRow kRows[] = {
      "le compte de résultat (charges et produits), par défaut sur l'exercice, puis les\n"
      "résultats par nature (exploitation, financier, courant, exceptionnel, participation,\n"
      "impôts, exercice), chacun son libellé et son montant (une perte négative)"},
-    {"bilan", Command::BalanceSheet, Operand::File, kPeriod, Opening::Read, listBalanceSheet, nullptr,
-     Section::Dossier, "bilan FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]",
-     "le bilan (actif et passif), par défaut sur l'exercice : ses lignes 1 à 19 (à l'actif\n"
-     "le brut, les amortissements et provisions et le net), puis,\n"
-     "quand les deux totaux généraux diffèrent, la ligne « Écart »"},
+    {"bilan", Command::BalanceSheet, Operand::File, kPeriod, Opening::Read, listBalanceSheet, balanceSheetFromRefused,
+     Section::Dossier, "bilan FICHIER [--au JJ/MM/AAAA]",
+     "le bilan (actif et passif) à la date --au, par défaut la fin de l'exercice : la situation\n"
+     "depuis le premier jour de l'exercice, à-nouveaux compris ; ses lignes 1 à 19 (à\n"
+     "l'actif le brut, les amortissements et provisions et le net), puis, quand les deux\n"
+     "totaux généraux diffèrent, la ligne « Écart »"},
     {"verifier", Command::Verifier, Operand::File, 0, Opening::None, verify, nullptr, Section::Dossier,
      "verifier FICHIER",
      "le contrôle du dossier avant la clôture : dates, montants, comptes, journaux,\n"

@@ -109,7 +109,7 @@ void LitResultat(Fiche &fiche)
 
 void LitBilan(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitBilan(fiche.views.balanceSheet, fiche.ledger.Lignes));
+    tellUser(fiche, reports::LitBilan(fiche.views.balanceSheet, fiche.ledger.Lignes, fiche.ledger.fiscalYear));
 }
 
 void sortBalanceByAccount(Fiche &fiche, bool on)

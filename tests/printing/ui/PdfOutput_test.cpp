@@ -182,11 +182,11 @@ private slots:
         const auto printer = pdfPrinter(file, 600);
         ViewPages views;
         BalanceSheetPage &balanceSheet = views.balanceSheet;
-        balanceSheet.from = QDate(2002, 1, 1);
         balanceSheet.to = QDate(2002, 12, 31);
         reports::LitBilan(balanceSheet, linesOf(kHeader2002 + entriesText("200206", {{"01/06/2002", "512000", "", "BQ", "", "1500,00", "", ""},
                                                                              {"01/06/2002", "151000", "", "OD", "", "", "500,00", ""},
-                                                                             {"01/06/2002", "801000", "", "OD", "", "", "900,00", ""}})));
+                                                                             {"01/06/2002", "801000", "", "OD", "", "", "900,00", ""}})),
+                          {QDate(2002, 1, 1), balanceSheet.to, QDate(2002, 1, 1)});
         const SheetPlace sheet(*printer);
         QtPrinter device(*printer);
         QVERIFY(printing::printBalanceSheet(device, balanceSheet));
