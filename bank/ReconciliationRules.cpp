@@ -11,6 +11,7 @@ namespace {
 
 const QString kRulesSection = QStringLiteral("[REGLES]");
 const QString kColumnsSection = QStringLiteral("[COLONNES]");
+const QString kBalancesSection = QStringLiteral("[SOLDES]");
 
 int column(const QString &text)
 {
@@ -24,7 +25,7 @@ ReconciliationSettings parseSettings(const QString &text)
     ReconciliationSettings settings;
     QString section;
     for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
-        if (line == kRulesSection || line == kColumnsSection) {
+        if (line == kRulesSection || line == kColumnsSection || line == kBalancesSection) {
             section = line;
             continue;
         }
@@ -34,6 +35,9 @@ ReconciliationSettings parseSettings(const QString &text)
         else if (section == kColumnsSection && fields.size() == 6)
             settings.columns[fields[0]] = {column(fields[1]), column(fields[2]), column(fields[3]),
                                            column(fields[4]), column(fields[5])};
+        else if (section == kBalancesSection && fields.size() == 2 && !fields[0].isEmpty())
+            if (const std::optional<Cents> balance = forms::parseAmount(QStringView(fields[1])))
+                settings.balances[fields[0]] = *balance;
     }
     return settings;
 }
@@ -50,6 +54,10 @@ std::string settingsText(const ReconciliationSettings &settings)
             fields.append(QString::number(index + 1));
         lines.append(fields.join(u'\t'));
     }
+    if (!settings.balances.empty())
+        lines.append(kBalancesSection);
+    for (const auto &[file, balance] : settings.balances)
+        lines.append(forms::singleLine(file) + u'\t' + forms::formatAmount(balance));
     std::string bytes;
     for (const QString &line : lines) {
         cp1252::encodeAppend(bytes, line);
