@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CommandTable.h"
+#include "cli/GridText.h"
 
 #include "ledger/TextForms.h"
 #include "platform/ProgramVersion.h"
@@ -35,11 +36,6 @@ constexpr OptionRule kOptions[] = {
     {"--siren", OptSiren},
     {"--definitive", OptDefinitive, false},
 };
-
-QString quoted(const QString &text)
-{
-    return QStringLiteral("« %1 »").arg(text);
-}
 
 ParsedCommandLine failure(const QString &error)
 {

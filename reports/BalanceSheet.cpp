@@ -172,7 +172,7 @@ QString unassignedLine(const std::vector<const PeriodAccount *> &outside, const 
     return line;
 }
 
-void writeCaptions(TextGrid &grid)
+void writeSheetCaptions(TextGrid &grid)
 {
     for (const SheetRow &r : kCaptions) {
         grid.set(r.row, 0, QString::fromUtf16(r.assets));
@@ -195,7 +195,7 @@ QString LitBilan(BalanceSheetPage &page, const LineList &lines, const FiscalYear
 {
     TextGrid &grid = page.grid;
     grid.clearRows(1);
-    writeCaptions(grid);
+    writeSheetCaptions(grid);
     page.unassigned.clear();
     page.from = year.start;
     if (QString refusal = balanceSheetDateRefusal(page.to, year); !refusal.isEmpty()) {
