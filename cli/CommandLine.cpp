@@ -1,9 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include "ledger/Siren.h"
 #include "ledger/TextForms.h"
 #include "platform/ProgramVersion.h"
-#include "yearend/Fec.h"
-
 
 #ifndef TAVELIN_VERSION
 #define TAVELIN_VERSION "?"
@@ -152,7 +151,7 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     }
     if (option == OptSiren) {
         invocation.siren = value;
-        return yearend::sirenRefusal(value);
+        return siren::refusal(value);
     }
     if (option == OptSort) {
         if (value != QLatin1String("compte"))
