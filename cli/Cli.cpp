@@ -8,6 +8,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
 #include "cli/Listings.h"
+#include "cli/NewBooksCommand.h"
 #include "cli/VatCommand.h"
 #include "cli/VerificationReport.h"
 #include "cli/YearEndCommands.h"
@@ -146,6 +147,8 @@ int run(const QStringList &args, Streams &io)
         return validate(invocation, io);
     case Command::Fec:
         return fec(invocation, io);
+    case Command::NewBooks:
+        return createBooks(invocation, io);
     default:
         return list(invocation, io);
     }

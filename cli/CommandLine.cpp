@@ -13,7 +13,8 @@ namespace {
 
 enum Option : unsigned {
     OptJournal = 1, OptAccount = 2, OptFrom = 4, OptTo = 8, OptMonth = 16, OptOutput = 32, OptSave = 64,
-    OptSort = 128, OptClasses = 256, OptQuarter = 512, OptUpTo = 1024, OptSiren = 2048, OptDefinitive = 4096
+    OptSort = 128, OptClasses = 256, OptQuarter = 512, OptUpTo = 1024, OptSiren = 2048, OptDefinitive = 4096,
+    OptCompany = 8192, OptChart = 16384
 };
 
 // What a command takes after the ledger file.
@@ -44,6 +45,7 @@ constexpr CommandRule kCommands[] = {
     {"tva", Command::Vat, Second::None, OptMonth | OptQuarter | OptFrom | OptTo},
     {"valider", Command::Validate, Second::None, OptUpTo},
     {"fec", Command::Fec, Second::None, OptSiren | OptOutput},
+    {"nouveau", Command::NewBooks, Second::None, OptCompany | OptSiren | OptFrom | OptTo | OptChart},
 };
 
 struct OptionRule {
@@ -66,6 +68,8 @@ constexpr OptionRule kOptions[] = {
     {"--jusqu-au", OptUpTo},
     {"--siren", OptSiren},
     {"--definitive", OptDefinitive, false},
+    {"--societe", OptCompany},
+    {"--plan", OptChart},
 };
 
 QString quoted(const QString &text)
@@ -152,6 +156,10 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     if (option == OptSiren) {
         invocation.siren = value;
         return siren::refusal(value);
+    }
+    if (option == OptCompany || option == OptChart) {
+        (option == OptCompany ? invocation.company : invocation.chart) = value;
+        return {};
     }
     if (option == OptSort) {
         if (value != QLatin1String("compte"))
@@ -307,6 +315,7 @@ QString usageReminder()
         "        tavelin-cli tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
         "        tavelin-cli valider FICHIER --jusqu-au JJ/MM/AAAA\n"
         "        tavelin-cli fec FICHIER --siren NNNNNNNNN [--sortie DOSSIER]\n"
+        "        tavelin-cli nouveau FICHIER.jnl --societe NOM --siren N --du JJ/MM/AAAA --au JJ/MM/AAAA [--plan P]\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -394,6 +403,13 @@ QString helpText()
         "      écrit le fichier des écritures comptables SIRENFECAAAAMMJJ.txt dans le dossier\n"
         "      (par défaut le répertoire courant) ; le contrôle et le compte rendu vont sur la\n"
         "      sortie d'erreur\n"
+        "  nouveau FICHIER.jnl --societe NOM --siren NNNNNNNNN --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
+        "          [--plan abrege|complet|vide]\n"
+        "      crée une comptabilité, comme « Nouvelle comptabilité » : le dossier du premier\n"
+        "      exercice (24 mois au plus) et, dans le répertoire courant, la société, le plan\n"
+        "      comptable général abrégé (par défaut), complet ou vide, les journaux AN, AC, VT,\n"
+        "      BQ, CA, OD et les réglages de saisie des factures ; refusé quand le dossier ou\n"
+        "      l'un de ces fichiers existe déjà\n"
         "\n"
         "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
         "comme dans les fenêtres, avec une virgule) :\n"
@@ -415,7 +431,8 @@ QString helpText()
         "  0  terminé sans erreur (pour verifier : aucune anomalie ; pour rechercher : trouvé)\n"
         "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, la calculette\n"
         "     refuse le calcul, ou la déclaration de TVA ne peut pas être établie (un montant\n"
-        "     n'est pas un nombre) : message de la fenêtre sur la sortie d'erreur\n"
+        "     n'est pas un nombre), ou nouveau est refusé : message de la fenêtre sur la sortie\n"
+        "     d'erreur\n"
         "  2  commande, argument ou option incorrects (un SIREN invalide compris)\n"
         "  3  verifier a trouvé au moins une anomalie ou des écritures validées modifiées ;\n"
         "     rechercher n'a rien trouvé ; valider ou cloture --definitive ont trouvé des\n"
