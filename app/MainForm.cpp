@@ -80,6 +80,40 @@ void MainForm::FormShow()
         }
     }
     helpFile = QDir(RepDepart).filePath(kHelpFileName);
+    welcome_ = !QFileInfo(fiche_.ledger.referenceDir().filePath(reference::kChartFile)).exists();
+}
+
+newbooks::Answers MainForm::proposedBooks() const
+{
+    return newbooks::proposed(platform_.clock->today(), RepDepart);
+}
+
+bool MainForm::createBooks(const newbooks::Answers &answers)
+{
+    const QDir dir = fiche_.ledger.referenceDir();
+    QString failure = newbooks::refusal(answers);
+    if (failure.isEmpty()) {
+        const QStringList existing = newbooks::existingReferenceFiles(dir);
+        if (!existing.isEmpty() && !platform_.messages->warningOkCancel(newbooks::replaceQuestion(existing)))
+            return false;
+        failure = newbooks::write(dir, answers);
+    }
+    if (!failure.isEmpty()) {
+        platform_.messages->information(failure);
+        return false;
+    }
+    // The document takes the files just written, which it writes back at exit.
+    fiche_.ledger.ref = ReferenceData();
+    fiche_.FormActivate();
+    if (!openFile(answers.dossier))
+        return false;
+    fiche_.Premier();
+    return true;
+}
+
+bool MainForm::openRecent(const QString &path)
+{
+    return openFile(path);
 }
 
 void MainForm::tellCommandLine()
@@ -144,6 +178,8 @@ void MainForm::load()
     } else if (fiche_.ledger.NomFichier == chosen) {
         lock_ = std::move(lock);
         readOnly_ = readOnly;
+        if (const QString failure = recentDossiers.add(chosen); !failure.isEmpty())
+            platform_.messages->information(failure);
     }
 }
 
