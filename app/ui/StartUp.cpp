@@ -29,7 +29,6 @@ std::unique_ptr<TMainForm> startApplication(const Platform &platform, const std:
     auto main = std::make_unique<TMainForm>(platform);
     if (adopt)
         adopt(*main);
-    main->form().recentDossiers = RecentDossiers(RecentDossiers::userFile());
     main->form().takeCommandLine(files);
     main->FormActivate();
     // Covers the screen even where no window manager honours the request.
