@@ -3,6 +3,7 @@
 #include "ledger/Siren.h"
 #include "ledger/TextForms.h"
 #include "platform/ProgramVersion.h"
+#include "reference/NewBooks.h"
 
 #ifndef TAVELIN_VERSION
 #define TAVELIN_VERSION "?"
@@ -296,6 +297,10 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
         return failure(QStringLiteral("fichier manquant : exercice-suivant attend --sortie NOUVEAU.jnl"));
     if (invocation.command == Command::Fec && invocation.siren.isEmpty())
         return failure(QStringLiteral("SIREN manquant : fec attend --siren NNNNNNNNN"));
+    if (invocation.command == Command::NewBooks && (!invocation.from || !invocation.to || invocation.siren.isEmpty()))
+        return failure(QStringLiteral("nouveau attend --societe NOM --siren NNNNNNNNN --du JJ/MM/AAAA --au JJ/MM/AAAA"));
+    if (!invocation.chart.isEmpty() && !newbooks::chartNamed(invocation.chart))
+        return failure(QStringLiteral("plan inconnu : %1 (attendu abrege, complet ou vide)").arg(quoted(invocation.chart)));
     return {invocation, {}};
 }
 

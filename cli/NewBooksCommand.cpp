@@ -1,37 +1,25 @@
 #include "cli/NewBooksCommand.h"
 
+#include "cli/ConsolePlatform.h"
 #include "cli/ExitCode.h"
+#include "cli/GridText.h"
 #include "ledger/TextForms.h"
+#include "platform/Messages.h"
 #include "reference/NewBooks.h"
 
 #include <QDir>
 
 namespace cli {
-namespace {
-
-void append(std::string &stream, const QString &text)
-{
-    stream += text.toStdString();
-}
-
-} // namespace
 
 int createBooks(const Invocation &invocation, Streams &io)
 {
-    const auto chart = invocation.chart.isEmpty() ? newbooks::Chart::Abridged : newbooks::chartNamed(invocation.chart);
-    if (!chart || !invocation.from || !invocation.to || invocation.siren.isEmpty()) {
-        append(io.err, QStringLiteral("tavelin-cli : nouveau attend --societe NOM --siren NNNNNNNNN --du JJ/MM/AAAA "
-                                      "--au JJ/MM/AAAA [--plan abrege|complet|vide]\n"));
-        append(io.err, usageReminder());
-        return ExitUsage;
-    }
     newbooks::Answers answers;
     answers.company = invocation.company;
     answers.siren = invocation.siren;
     answers.start = *invocation.from;
     answers.end = *invocation.to;
     answers.dossier = newbooks::dossierPath(invocation.file);
-    answers.chart = *chart;
+    answers.chart = newbooks::chartNamed(invocation.chart).value_or(newbooks::Chart::Abridged);
     const QDir here = QDir::current();
     QString refusal = newbooks::refusal(answers);
     if (const QStringList existing = newbooks::existingReferenceFiles(here); refusal.isEmpty() && !existing.isEmpty())
@@ -39,15 +27,16 @@ int createBooks(const Invocation &invocation, Streams &io)
     if (refusal.isEmpty())
         refusal = newbooks::write(here, answers);
     if (!refusal.isEmpty()) {
-        append(io.err, refusal + u'\n');
+        ConsolePlatform console(io.err);
+        console.platform().messages->information(refusal);
         return ExitRefused;
     }
     const ReferenceData ref = newbooks::referenceData(answers);
-    append(io.out, QStringLiteral("Comptabilité créée : %1, exercice du %2 au %3, %4 comptes, %5 journaux\n")
-                       .arg(QDir::toNativeSeparators(answers.dossier), forms::formatDate(answers.start),
-                            forms::formatDate(answers.end))
-                       .arg(ref.ListePlc.size())
-                       .arg(ref.ListeJnx.size()));
+    appendCells(io.out, {QStringLiteral("Comptabilité créée : %1, exercice du %2 au %3, %4 comptes, %5 journaux")
+                             .arg(QDir::toNativeSeparators(answers.dossier), forms::formatDate(answers.start),
+                                  forms::formatDate(answers.end))
+                             .arg(ref.ListePlc.size())
+                             .arg(ref.ListeJnx.size())});
     return ExitOk;
 }
 

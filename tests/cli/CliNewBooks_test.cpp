@@ -49,5 +49,5 @@ TEST_F(CliNewBooksTest, RefusesToWriteOverBooksOrAWrongChartName)
                                  .arg(QStringLiteral("compta.jnl")));
     run = nouveau(QStringLiteral("autre.jnl"), "grand");
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.errText().startsWith(QStringLiteral("tavelin-cli : nouveau attend --societe NOM")));
+    EXPECT_TRUE(run.errText().startsWith(QStringLiteral("tavelin-cli : plan inconnu : « grand » (attendu abrege, complet ou vide)\n")));
 }
