@@ -38,6 +38,9 @@ private slots:
 
     void theAssistantMakesTheBooksAndOpensThem()
     {
+        const QString books = dir->file(QStringLiteral("livres"));
+        QDir().mkpath(books);
+        fake->fileDialogs.folderAnswers.push_back(books);
         main = startApplication(fake->platform);
         QVERIFY(main->welcomePage->isVisible());
         QVERIFY(!main->welcomePage->recentTitle->isVisible());
@@ -49,10 +52,12 @@ private slots:
                 typeInto(dialog.companyField, QStringLiteral("Boulangerie Dupont"));
                 typeInto(dialog.addressFields[0], QStringLiteral("3 place du Marché"));
                 typeInto(dialog.sirenField, QStringLiteral("732 829 320"));
+                QTest::mouseClick(dialog.browseButton, Qt::LeftButton);
                 QTest::mouseClick(dialog.completeChoice, Qt::LeftButton);
                 QTest::mouseClick(dialog.createButton, Qt::LeftButton);
             });
         QVERIFY(closed);
+        QVERIFY(QFileInfo::exists(books + QStringLiteral("/compta-2002.jnl")));
         QVERIFY(fake->messages.shown.isEmpty());
         QVERIFY(!main->welcomePage->isVisible());
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta-2002.jnl]"));
