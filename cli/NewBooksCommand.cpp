@@ -1,6 +1,5 @@
 #include "cli/NewBooksCommand.h"
 
-#include "cli/ConsolePlatform.h"
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
 #include "ledger/TextForms.h"
@@ -11,8 +10,19 @@
 
 namespace cli {
 
-int createBooks(const Invocation &invocation, Streams &io)
+QString newBooksOptionsError(unsigned given, const Invocation &invocation)
 {
+    constexpr unsigned kNeeded = OptCompany | OptSiren | OptFrom | OptTo;
+    if ((given & kNeeded) != kNeeded)
+        return QStringLiteral("nouveau attend --societe NOM --siren NNNNNNNNN --du JJ/MM/AAAA --au JJ/MM/AAAA");
+    if (given & OptChart && !newbooks::chartNamed(invocation.chart))
+        return QStringLiteral("plan inconnu : « %1 » (attendu abrege, complet ou vide)").arg(invocation.chart);
+    return {};
+}
+
+int createBooks(Call &call)
+{
+    const Invocation &invocation = call.invocation;
     newbooks::Answers answers;
     answers.company = invocation.company;
     answers.siren = invocation.siren;
@@ -27,12 +37,11 @@ int createBooks(const Invocation &invocation, Streams &io)
     if (refusal.isEmpty())
         refusal = newbooks::write(here, answers);
     if (!refusal.isEmpty()) {
-        ConsolePlatform console(io.err);
-        console.platform().messages->information(refusal);
+        call.messages.information(refusal);
         return ExitRefused;
     }
     const ReferenceData ref = newbooks::referenceData(answers);
-    appendCells(io.out, {QStringLiteral("Comptabilité créée : %1, exercice du %2 au %3, %4 comptes, %5 journaux")
+    appendCells(call.io.out, {QStringLiteral("Comptabilité créée : %1, exercice du %2 au %3, %4 comptes, %5 journaux")
                              .arg(QDir::toNativeSeparators(answers.dossier), forms::formatDate(answers.start),
                                   forms::formatDate(answers.end))
                              .arg(ref.ListePlc.size())

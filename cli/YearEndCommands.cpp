@@ -1,13 +1,12 @@
 #include "cli/YearEndCommands.h"
 
-#include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
 #include "cli/ExitCode.h"
 #include "document/Fiche.h"
 #include "document/YearEndCommands.h"
 #include "exchange/ExchangeCommands.h"
-#include "ledger/DossierLock.h"
 #include "ledger/FileIO.h"
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "yearend/EntryValidation.h"
@@ -39,15 +38,11 @@ int saveWhenClean(Fiche &fiche, const QString &path, const yearend::ValidationOu
 
 } // namespace
 
-int validate(const Invocation &invocation, Streams &io)
+int validate(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    DossierLock lock;
-    if (!lockForSaving(lock, invocation.file, *fiche.platform().messages) || !openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    Fiche &fiche = call.fiche;
     Ledger &ledger = fiche.ledger;
-    const QDate upTo = *invocation.upTo;
+    const QDate upTo = *call.invocation.upTo;
     if (const QString refusal = yearend::validationDateRefusal(ledger.fiscalYear, upTo); !refusal.isEmpty()) {
         tell(fiche, refusal);
         return ExitRefused;
@@ -55,7 +50,7 @@ int validate(const Invocation &invocation, Streams &io)
     const yearend::ValidationOutcome outcome = yearend::validateEntries(ledger.Lignes, ledger.ref, ledger.fiscalYear, upTo,
                                                                         fiche.platform().clock->today());
     tell(fiche, yearend::validationMessage(outcome, upTo, kAllProblems));
-    return saveWhenClean(fiche, invocation.file, outcome);
+    return saveWhenClean(fiche, call.invocation.file, outcome);
 }
 
 int closeDefinitively(Fiche &fiche, const QString &path)
@@ -67,23 +62,17 @@ int closeDefinitively(Fiche &fiche, const QString &path)
     return saveWhenClean(fiche, path, outcome);
 }
 
-int openNextYear(const Invocation &invocation, Streams &io)
+int openNextYear(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    if (!openDossier(fiche, invocation.file))
-        return ExitUnreadable;
-    const document::NextYearOutcome outcome = document::createNextYear(fiche, *invocation.output);
-    tell(fiche, outcome.message);
+    const document::NextYearOutcome outcome = document::createNextYear(call.fiche, *call.invocation.output);
+    tell(call.fiche, outcome.message);
     return outcome.created ? ExitOk : ExitRefused;
 }
 
-int fec(const Invocation &invocation, Streams &io)
+int fec(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    if (!openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    const Invocation &invocation = call.invocation;
+    Fiche &fiche = call.fiche;
     const yearend::Fec fec = yearend::buildFec(fiche.ledger.Lignes, fiche.ledger.ref, fiche.ledger.fiscalYear);
     for (const yearend::Problem &problem : fec.problems)
         tell(fiche, yearend::describe(problem));
