@@ -105,9 +105,10 @@ bool MainForm::createBooks(const newbooks::Answers &answers)
     // The document takes the files just written, which it writes back at exit.
     fiche_.ledger.ref = ReferenceData();
     fiche_.FormActivate();
-    if (!openFile(answers.dossier))
-        return false;
-    fiche_.Premier();
+    // The books are made whether or not their dossier can be opened now
+    // (the user was told why): the assistant's work is done.
+    if (openFile(answers.dossier))
+        fiche_.Premier();
     return true;
 }
 
