@@ -229,12 +229,16 @@ void MainForm::open()
 {
     if (!askToSave())
         return;
-    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFilter});
-    if (!chosen) {
+    if (!openChosen())
         Valide();
-        return;
-    }
-    openFile(*chosen);
+}
+
+bool MainForm::openChosen()
+{
+    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFilter});
+    if (chosen)
+        openFile(*chosen);
+    return chosen.has_value();
 }
 
 void MainForm::openNextYear()

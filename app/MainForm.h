@@ -71,6 +71,11 @@ public:
     bool createBooks(const newbooks::Answers &answers);
     // A dossier of the welcome page's list.
     bool openRecent(const QString &path);
+    // The welcome page's "Ouvrir un dossier…": the open dialog, then the
+    // dossier chosen opened; false when the dialog was cancelled, which
+    // leaves the welcome page up (where "Ouvrir..." of the menu goes on
+    // with an empty document).
+    bool openChosen();
     // "Ouvrir l'exercice suivant…", offered once the year is closed for
     // good: after the save prompt, asks for the new dossier's name, creates
     // it with the opening entries and opens it.

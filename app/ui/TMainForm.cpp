@@ -53,7 +53,7 @@ TMainForm::TMainForm(const Platform &platform, const CommandTable &table, QWidge
     pages_->addWidget(welcomePage);
     setCentralWidget(pages_);
     connect(welcomePage, &WelcomePage::createChosen, this, &TMainForm::newBooks);
-    connect(welcomePage, &WelcomePage::openChosen, this, [this] { runOnDocument([this] { form_.open(); }); });
+    connect(welcomePage, &WelcomePage::openChosen, this, [this] { runOnDocument([this] { form_.openChosen(); }); });
     connect(welcomePage, &WelcomePage::recentChosen, this,
             [this](const QString &path) { runOnDocument([this, path] { form_.openRecent(path); }); });
     connect(documentWindow_, &TFiche::captionChanged, this, [this] { setWindowTitle(form_.title()); });

@@ -45,10 +45,17 @@ TEST_F(NewBooksStartTest, TheWelcomeStandsUntilAChartExistsOrADossierIsOpened)
     writeBytes(dossier, "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n");
     struct Case {
         const char *fileAdded; // to the start-up folder, before the start
-        bool opensDossier;
+        std::function<void(MainForm &)> choice;
         bool welcome;
     };
-    const Case cases[] = {{"", false, true}, {"Tavelin.cbx", false, true}, {"", true, false}, {"Tavelin.plc", false, false}};
+    const auto nothing = [](MainForm &) {};
+    const Case cases[] = {
+        {"", nothing, true},
+        {"Tavelin.cbx", nothing, true},
+        {"", [](MainForm &f) { f.openChosen(); }, true}, // the open dialog cancelled
+        {"", [&](MainForm &f) { f.openRecent(dossier); }, false},
+        {"Tavelin.plc", nothing, false},
+    };
     for (const Case &c : cases) {
         if (*c.fileAdded)
             writeBytes(dir.file(QString::fromLatin1(c.fileAdded)), "");
@@ -56,9 +63,8 @@ TEST_F(NewBooksStartTest, TheWelcomeStandsUntilAChartExistsOrADossierIsOpened)
         MainForm otherForm(other, fake.platform);
         other.FormActivate();
         otherForm.FormShow();
-        if (c.opensDossier)
-            otherForm.openRecent(dossier);
-        EXPECT_EQ(otherForm.welcomeShown(), c.welcome) << c.fileAdded << c.opensDossier;
+        c.choice(otherForm);
+        EXPECT_EQ(otherForm.welcomeShown(), c.welcome) << c.fileAdded;
     }
 }
 

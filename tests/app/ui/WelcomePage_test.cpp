@@ -86,6 +86,15 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir->file(QStringLiteral("Tavelin.plc"))));
     }
 
+    void aCancelledOpenDialogLeavesTheWelcomeUp()
+    {
+        main = startApplication(fake->platform);
+        QTest::mouseClick(main->welcomePage->openButton, Qt::LeftButton);
+        QCOMPARE(fake->fileDialogs.openRequests.size(), std::size_t(1));
+        QCOMPARE(fake->fileDialogs.openRequests[0].title, QStringLiteral("Ouvrir"));
+        QVERIFY(main->welcomePage->isVisible());
+    }
+
     void aDossierOfTheListOpens()
     {
         const QString dossier = dir->file(QStringLiteral("compta.jnl"));
