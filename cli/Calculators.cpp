@@ -54,11 +54,6 @@ struct Arguments {
     }
 };
 
-QString quoted(const QString &text)
-{
-    return QStringLiteral("« %1 »").arg(text);
-}
-
 int usageError(const QString &error, Streams &io)
 {
     appendText(io.err, QStringLiteral("tavelin-cli : %1\n").arg(error));

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CommandTable.h"
+#include "cli/GridText.h"
 
 #include "ledger/Siren.h"
 #include "ledger/TextForms.h"
@@ -37,11 +38,6 @@ constexpr OptionRule kOptions[] = {
     {"--societe", OptCompany},
     {"--plan", OptChart},
 };
-
-QString quoted(const QString &text)
-{
-    return QStringLiteral("« %1 »").arg(text);
-}
 
 ParsedCommandLine failure(const QString &error)
 {

@@ -46,6 +46,11 @@ void appendGridRow(std::string &out, const TextGrid &grid, int row)
     out += '\n';
 }
 
+QString quoted(const QString &text)
+{
+    return QStringLiteral("« %1 »").arg(text);
+}
+
 void appendText(std::string &out, const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();

@@ -22,12 +22,6 @@ namespace {
 // Every problem is listed: a script's reader wants them all.
 constexpr int kAllProblems = std::numeric_limits<int>::max();
 
-void tell(const Fiche &fiche, const QString &message)
-{
-    if (!message.isEmpty())
-        fiche.platform().messages->information(message);
-}
-
 int saveWhenClean(Fiche &fiche, const QString &path, const yearend::ValidationOutcome &outcome)
 {
     if (!outcome.problems.empty())
@@ -44,12 +38,12 @@ int validate(Call &call)
     Ledger &ledger = fiche.ledger;
     const QDate upTo = *call.invocation.upTo;
     if (const QString refusal = yearend::validationDateRefusal(ledger.fiscalYear, upTo); !refusal.isEmpty()) {
-        tell(fiche, refusal);
+        fiche.tell(refusal);
         return ExitRefused;
     }
     const yearend::ValidationOutcome outcome = yearend::validateEntries(ledger.Lignes, ledger.ref, ledger.fiscalYear, upTo,
                                                                         fiche.platform().clock->today());
-    tell(fiche, yearend::validationMessage(outcome, upTo, kAllProblems));
+    fiche.tell(yearend::validationMessage(outcome, upTo, kAllProblems));
     return saveWhenClean(fiche, call.invocation.file, outcome);
 }
 
@@ -58,14 +52,14 @@ int closeDefinitively(Fiche &fiche, const QString &path)
     Ledger &ledger = fiche.ledger;
     const yearend::ValidationOutcome outcome =
         yearend::closeDefinitively(ledger.Lignes, ledger.ref, ledger.fiscalYear, fiche.platform().clock->today());
-    tell(fiche, yearend::definitiveClosingMessage(outcome, ledger.fiscalYear, kAllProblems));
+    fiche.tell(yearend::definitiveClosingMessage(outcome, ledger.fiscalYear, kAllProblems));
     return saveWhenClean(fiche, path, outcome);
 }
 
 int openNextYear(Call &call)
 {
     const document::NextYearOutcome outcome = document::createNextYear(call.fiche, *call.invocation.output);
-    tell(call.fiche, outcome.message);
+    call.fiche.tell(outcome.message);
     return outcome.created ? ExitOk : ExitRefused;
 }
 
@@ -75,16 +69,16 @@ int fec(Call &call)
     Fiche &fiche = call.fiche;
     const yearend::Fec fec = yearend::buildFec(fiche.ledger.Lignes, fiche.ledger.ref, fiche.ledger.fiscalYear);
     for (const yearend::Problem &problem : fec.problems)
-        tell(fiche, yearend::describe(problem));
+        fiche.tell(yearend::describe(problem));
     const QString name = yearend::fecFileName(invocation.siren, fiche.ledger.fiscalYear);
     const QString folder = invocation.output.value_or(fiche.platform().files->currentFolder());
     if (const QString failure =
             exchange::writeExchangeFile(fiche.ledger, QDir(folder).filePath(name), fec.bytes, fileio::NamedBy::Program);
         !failure.isEmpty()) {
-        tell(fiche, failure);
+        fiche.tell(failure);
         return ExitUnreadable;
     }
-    tell(fiche, yearend::fecSummaryText(fec.summary, name));
+    fiche.tell(yearend::fecSummaryText(fec.summary, name));
     return fec.problems.empty() ? ExitOk : ExitFindings;
 }
 
