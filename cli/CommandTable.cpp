@@ -157,8 +157,8 @@ const CommandRow kRows[] = {
      "crée une comptabilité, comme « Nouvelle comptabilité » : le dossier du premier\n"
      "exercice (24 mois au plus) et, dans le répertoire courant, la société, le plan\n"
      "comptable général --plan abrege (par défaut), complet ou vide, les journaux AN, AC,\n"
-     "VT, BQ, CA, OD et les réglages de saisie des factures ; refusé quand le dossier ou\n"
-     "l'un de ces fichiers existe déjà"},
+     "VT, BQ, CA, OD et les réglages de saisie des factures ; refusé quand le dossier\n"
+     "existe déjà ou que l'un de ces fichiers contient déjà des données"},
     {"emprunt", Command::Loan, Operand::Own, 0, Opening::None, calculate, nullptr, Section::Calculator,
      "emprunt --montant M --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]",
      "le tableau d'amortissement de la fenêtre Emprunts (mois, date, capital, intérêt,\n"

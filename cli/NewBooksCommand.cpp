@@ -33,7 +33,7 @@ int createBooks(Call &call)
     const QDir here = QDir::current();
     QString refusal = newbooks::refusal(answers);
     if (const QStringList existing = newbooks::existingReferenceFiles(here); refusal.isEmpty() && !existing.isEmpty())
-        refusal = QStringLiteral("Ces fichiers existent déjà : %1. Rien n'a été créé.").arg(existing.join(QStringLiteral(", ")));
+        refusal = QStringLiteral("Ces fichiers contiennent déjà des données : %1. Rien n'a été créé.").arg(existing.join(QStringLiteral(", ")));
     if (refusal.isEmpty())
         refusal = newbooks::write(here, answers);
     if (!refusal.isEmpty()) {

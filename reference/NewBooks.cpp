@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -170,17 +171,35 @@ ReferenceData referenceData(const Answers &answers)
 
 QStringList existingReferenceFiles(const QDir &dir)
 {
-    QStringList existing;
-    for (const QString &path : {dir.filePath(reference::kCompanyFile), dir.filePath(reference::kChartFile),
-                                reference::journalsPath(dir), dir.filePath(reference::kIniFile)})
-        if (QFileInfo::exists(path))
-            existing.append(QDir::toNativeSeparators(path));
-    return existing;
+    // Read as the program reads them: a file that cannot be read holds
+    // something all the same.
+    ReferenceData ref;
+    QString lastFile;
+    reference::ChargeSoc(dir, ref);
+    reference::ChargePlc(dir, ref);
+    reference::ChargeCombo(dir, ref);
+    reference::ChargeIni(dir, ref, lastFile);
+    const auto filled = [](const QString &text) { return !text.isEmpty(); };
+    const bool company = std::any_of(ref.Societe.begin(), ref.Societe.end(), filled);
+    const QString guides[] = {ref.JournalVente, ref.CompteClient, ref.CompteVente, ref.CompteTvaVente,
+                              ref.JournalAchat, ref.CompteFour,   ref.CompteAchat, ref.CompteTvaAchat};
+    const bool settings =
+        ref.OuvrirAuto != 0 || ref.ReelIni != 0.0 || std::any_of(std::begin(guides), std::end(guides), filled);
+    const std::pair<QString, bool> files[] = {
+        {dir.filePath(reference::kCompanyFile), company || ref.unread.company},
+        {dir.filePath(reference::kChartFile), !ref.ListePlc.isEmpty() || ref.unread.chart},
+        {reference::journalsPath(dir), !ref.ListeJnx.isEmpty() || ref.unread.cbx},
+        {dir.filePath(reference::kIniFile), settings || ref.unread.ini}};
+    QStringList holding;
+    for (const auto &[path, holds] : files)
+        if (holds)
+            holding.append(QDir::toNativeSeparators(path));
+    return holding;
 }
 
 QString replaceQuestion(const QStringList &files)
 {
-    return QStringLiteral("Ces fichiers existent déjà et seront remplacés : %1. Continuer ?")
+    return QStringLiteral("Ces fichiers contiennent déjà des données, qui seront remplacées : %1. Continuer ?")
         .arg(files.join(QStringLiteral(", ")));
 }
 

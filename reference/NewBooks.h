@@ -60,8 +60,10 @@ QStringList chartLines(Chart chart);
 // What the reference files will hold.
 ReferenceData referenceData(const Answers &answers);
 
-// The reference files that already stand in `dir`, which the books would
-// replace; the question that asks the user whether to.
+// The reference files of `dir` that hold something the books would replace:
+// not those a first run leaves at exit, empty or with the settings'
+// defaults (the company's blank lines, "[JOURNAUX]" alone), which are
+// replaced without a word. Then the question that asks the user.
 QStringList existingReferenceFiles(const QDir &dir);
 QString replaceQuestion(const QStringList &files);
 

@@ -41,7 +41,7 @@ TEST_F(CliNewBooksTest, RefusesToWriteOverBooksOrAWrongChartName)
     const std::string chart = readBytes(dir.filePath(QStringLiteral("Tavelin.plc")));
     CliRun run = nouveau(QStringLiteral("autre.jnl"), "abrege");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errText().startsWith(QStringLiteral("Ces fichiers existent déjà : "))) << run.errText().toStdString();
+    EXPECT_TRUE(run.errText().startsWith(QStringLiteral("Ces fichiers contiennent déjà des données : "))) << run.errText().toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("autre.jnl"))));
     EXPECT_EQ(readBytes(dir.filePath(QStringLiteral("Tavelin.plc"))), chart);
     run = nouveau(QStringLiteral("compta.jnl"), "abrege");

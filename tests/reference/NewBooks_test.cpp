@@ -125,14 +125,18 @@ TEST_F(NewBooksTest, RefusesWhatCannotMakeBooks)
 
 TEST_F(NewBooksTest, NamesTheReferenceFilesItWouldReplace)
 {
+    // What a first run writes at exit holds nothing to keep.
+    writeBytes(dir.filePath(QStringLiteral("Tavelin.soc")), "\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    writeBytes(dir.filePath(QStringLiteral("Tavelin.cbx")), "[JOURNAUX]\r\n");
+    writeBytes(dir.filePath(QStringLiteral("Tavelin.ini")), " 0.00000000000000E+0000\r\n\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     EXPECT_TRUE(newbooks::existingReferenceFiles(dir).isEmpty());
     writeBytes(dir.filePath(QStringLiteral("Tavelin.soc")), "Autre\r\n");
-    writeBytes(dir.filePath(QStringLiteral("Tavelin.cbx")), "[JOURNAUX]\r\n");
+    writeBytes(dir.filePath(QStringLiteral("Tavelin.cbx")), "[JOURNAUX]\r\nVE N Ventes\r\n");
     const QStringList existing = newbooks::existingReferenceFiles(dir);
     EXPECT_EQ(existing, (QStringList{dir.filePath(QStringLiteral("Tavelin.soc")),
                                      dir.filePath(QStringLiteral("Tavelin.cbx"))}));
     EXPECT_EQ(newbooks::replaceQuestion(existing),
-              QStringLiteral("Ces fichiers existent déjà et seront remplacés : %1. Continuer ?")
+              QStringLiteral("Ces fichiers contiennent déjà des données, qui seront remplacées : %1. Continuer ?")
                   .arg(existing.join(QStringLiteral(", "))));
     create();
     EXPECT_EQ(file("Tavelin.soc").substr(0, 14), "SARL Tavelin\r\n");
