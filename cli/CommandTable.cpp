@@ -7,6 +7,7 @@
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
 #include "cli/Listings.h"
+#include "cli/NewBooksCommand.h"
 #include "cli/VatCommand.h"
 #include "cli/VerifyCommand.h"
 #include "cli/YearEndCommands.h"
@@ -162,6 +163,14 @@ const CommandRow kRows[] = {
      "écrit le fichier des écritures comptables SIRENFECAAAAMMJJ.txt dans le dossier\n"
      "(par défaut le répertoire courant) ; le contrôle et le compte rendu vont sur la\n"
      "sortie d'erreur"},
+    {"nouveau", Command::NewBooks, Operand::File, OptCompany | OptSiren | kPeriod | OptChart, Opening::None,
+     createBooks, newBooksOptionsError, Section::Dossier,
+     "nouveau FICHIER.jnl --societe NOM --siren NNNNNNNNN --du JJ/MM/AAAA --au JJ/MM/AAAA [--plan P]",
+     "crée une comptabilité, comme « Nouvelle comptabilité » : le dossier du premier\n"
+     "exercice (24 mois au plus) et, dans le répertoire courant, la société, le plan\n"
+     "comptable général --plan abrege (par défaut), complet ou vide, les journaux AN, AC,\n"
+     "VT, BQ, CA, OD et les réglages de saisie des factures ; refusé quand le dossier\n"
+     "existe déjà ou que l'un de ces fichiers contient déjà des données"},
     {"emprunt", Command::Loan, Operand::Own, 0, Opening::None, calculate, nullptr, Section::Calculator,
      "emprunt --montant M --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]",
      "le tableau d'amortissement de la fenêtre Emprunts (mois, date, capital, intérêt,\n"
