@@ -1,7 +1,6 @@
 #pragma once
 
-#include "cli/Cli.h"
-#include "cli/CommandLine.h"
+#include "cli/CommandTable.h"
 
 namespace cli {
 
@@ -9,6 +8,6 @@ namespace cli {
 // year (its sales, charges, result and treasury at the month's end), then what
 // the customers owe and what is owed to the suppliers. Figures that cannot be
 // whole are told on standard error. Returns the exit code.
-int dashboard(const Invocation &invocation, Streams &io);
+int dashboard(Call &call);
 
 } // namespace cli

@@ -4,6 +4,7 @@
 #include "document/ui/TFiche.h"
 #include "ledger/DossierLock.h"
 #include "support/FakePlatform.h"
+#include "support/HeldFlock.h"
 #include "support/TempDir.h"
 
 #include <QSysInfo>
@@ -15,7 +16,7 @@
 
 namespace {
 
-const std::string kLedger = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n"
+const std::string kSharedLedger = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n"
                             "2002030" "15/03/2002\r\n" "2002031" "607000\r\n" "2002035" "    120,00\r\n";
 
 } // namespace
@@ -29,7 +30,7 @@ private slots:
         dir = std::make_unique<CurrentTempDir>();
         fake = std::make_unique<FakePlatform>();
         path = dir->file(QStringLiteral("compta.jnl"));
-        writeBytes(path, kLedger);
+        writeBytes(path, kSharedLedger);
         fake->fileDialogs.openAnswers = {path};
     }
     void cleanup()
@@ -41,9 +42,11 @@ private slots:
 
     void aDossierAnotherSessionHoldsOpensReadOnlyAndIsSavedNowhere()
     {
-        // Process 1 always runs: a session that is still there.
+        // A session that is still there: it holds its lock's flock.
         writeBytes(dossierlock::lockPath(path),
                    "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n");
+        const HeldFlock liveSession(path);
+        QVERIFY(liveSession.held());
         fake->messages.choices = {Messages::Choice::First};
         main = startApplication(fake->platform);
         main->menuAction(Cmd::Open)->trigger();
@@ -55,7 +58,7 @@ private slots:
         QVERIFY(main->fiche()->fiche().ledger.Modifie);
         QTest::mouseClick(main->toolButton(Cmd::Save), Qt::LeftButton); // the save dialog is cancelled
         QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t(1));
-        QCOMPARE(readBytes(path), kLedger);
+        QCOMPARE(readBytes(path), kSharedLedger);
     }
 
     void aDossierChangedElsewhereIsSavedOverOnlyWhenTheUserSaysSo()
@@ -64,7 +67,7 @@ private slots:
         main->menuAction(Cmd::Open)->trigger();
         main->menuAction(Cmd::Exercice)->trigger();
         // Another program saves the dossier meanwhile.
-        const std::string theirs = kLedger + "2002030" "16/03/2002\r\n";
+        const std::string theirs = kSharedLedger + "2002030" "16/03/2002\r\n";
         writeBytes(path, theirs);
 
         main->menuAction(Cmd::Save)->trigger(); // "Annuler"
