@@ -23,6 +23,8 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
+
 namespace {
 
 // Colours far apart in lightness, so that a grey print still tells them
@@ -134,6 +136,19 @@ QValueAxis *amountAxis()
     return axis;
 }
 
+// Spans the axis over every figure shown and zero: left to the series, it
+// would follow the bars alone and cut a negative result off.
+void span(QValueAxis *axis, const QList<qreal> &values)
+{
+    qreal low = 0, high = 0;
+    for (const qreal value : values) {
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+    axis->setRange(low, high > low ? high : low + 1);
+    axis->applyNiceNumbers();
+}
+
 QTableWidget *newTable(const char *name)
 {
     auto *table = new QTableWidget;
@@ -146,6 +161,10 @@ QTableWidget *newTable(const char *name)
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setMinimumSectionSize(60);
+    // Thirteen figures of a treasury table must fit across a small screen.
+    QFont font = table->font();
+    font.setPointSizeF(font.pointSizeF() - 1);
+    table->setFont(font);
     return table;
 }
 
@@ -267,6 +286,7 @@ void DashboardPage::showSalesAndCharges(const reports::Dashboard &figures)
     result->setName(QStringLiteral("Résultat"));
     result->setPen(QPen(kResultLine, 3));
     result->setPointsVisible(true);
+    QList<qreal> values;
     QStringList months, salesTexts, chargesTexts, resultTexts, salesTips, chargesTips, resultTips;
     for (const reports::DashboardMonth &m : figures.months) {
         const int index = int(months.size());
@@ -274,6 +294,7 @@ void DashboardPage::showSalesAndCharges(const reports::Dashboard &figures)
         sales->append(valueOf(m.sales));
         charges->append(valueOf(m.charges));
         result->append(index, valueOf(m.result));
+        values << valueOf(m.sales) << valueOf(m.charges) << valueOf(m.result);
         salesTexts.append(reports::dashboardAmount(m.sales));
         chargesTexts.append(reports::dashboardAmount(m.charges));
         resultTexts.append(reports::dashboardAmount(m.result));
@@ -298,7 +319,7 @@ void DashboardPage::showSalesAndCharges(const reports::Dashboard &figures)
         series->attachAxis(axisX);
         series->attachAxis(axisY);
     }
-    axisY->applyNiceNumbers();
+    span(axisY, values);
     fillTable(salesTable_, months, {QStringLiteral("Ventes"), QStringLiteral("Charges"), QStringLiteral("Résultat")},
               {salesTexts, chargesTexts, resultTexts});
 }
@@ -330,7 +351,10 @@ void DashboardPage::showTreasury(const reports::Dashboard &figures)
     treasuryChart_->addAxis(axisY, Qt::AlignLeft);
     line->attachAxis(axisX);
     line->attachAxis(axisY);
-    axisY->applyNiceNumbers();
+    QList<qreal> values;
+    for (const QPointF &point : line->points())
+        values.append(point.y());
+    span(axisY, values);
     fillTable(treasuryTable_, columns, {QStringLiteral("Trésorerie")}, {balances});
 }
 
@@ -362,7 +386,10 @@ void DashboardPage::showCharges(const reports::Dashboard &figures)
     chargesChart_->addAxis(axisX, Qt::AlignBottom);
     bars->attachAxis(axisY);
     bars->attachAxis(axisX);
-    axisX->applyNiceNumbers();
+    QList<qreal> values;
+    for (int i = 0; i < set->count(); ++i)
+        values.append(set->at(i));
+    span(axisX, values);
     QStringList rows;
     for (std::size_t i = 0; i < reports::kChargeGroups; ++i)
         rows.append(reports::chargeGroupCaption(reports::ChargeGroup(i)));
@@ -380,6 +407,7 @@ void DashboardPage::showOutstanding(const reports::Dashboard &figures)
     const std::vector<reports::OutstandingPart> parts = source_.outstanding(figures);
     const QStringList sides{QStringLiteral("Clients à encaisser"), QStringLiteral("Fournisseurs à payer")};
     auto *bars = new QHorizontalStackedBarSeries;
+    qreal receivable = 0, payable = 0;
     QStringList columns;
     QList<QStringList> cells{{}, {}};
     for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -387,6 +415,8 @@ void DashboardPage::showOutstanding(const reports::Dashboard &figures)
         QBarSet *set = barSet(part.caption, kPartColours[i % std::size(kPartColours)]);
         set->append(valueOf(part.receivable));
         set->append(valueOf(part.payable));
+        receivable += valueOf(part.receivable);
+        payable += valueOf(part.payable);
         tellOnHover(set, {QStringLiteral("%1 — %2 : %3").arg(sides[0], part.caption, euros(part.receivable)),
                           QStringLiteral("%1 — %2 : %3").arg(sides[1], part.caption, euros(part.payable))});
         bars->append(set);
@@ -402,6 +432,6 @@ void DashboardPage::showOutstanding(const reports::Dashboard &figures)
     outstandingChart_->addAxis(axisX, Qt::AlignBottom);
     bars->attachAxis(axisY);
     bars->attachAxis(axisX);
-    axisX->applyNiceNumbers();
+    span(axisX, {receivable, payable});
     fillTable(outstandingTable_, columns, sides, cells);
 }

@@ -211,7 +211,7 @@ private slots:
             QVERIFY(!button->icon().isNull());
             QVERIFY(!button->icon().pixmap(QSize(18, 18)).isNull());
         }
-        QCOMPARE(buttons, 16);
+        QCOMPARE(buttons, 17);
         QCOMPARE(separators, 4);
         QCOMPARE(toolRows(*main), mainwindow::kToolBar);
     }
