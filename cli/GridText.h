@@ -16,7 +16,7 @@ namespace cli {
 QString printedCell(const QString &cell);
 
 void appendCells(std::string &out, const QStringList &cells);
-// Columns 0 to colCount - 1 of one row.
-void appendGridRow(std::string &out, const TextGrid &grid, int row);
+// Columns 0 to colCount - 1 of one row, or the first `columns` of them.
+void appendGridRow(std::string &out, const TextGrid &grid, int row, int columns = -1);
 
 } // namespace cli

@@ -3,6 +3,7 @@
 #include "cli/GridText.h"
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"
+#include "ledger/MonthLines.h"
 #include "platform/Messages.h"
 #include "reports/IncomeStatement.h"
 
@@ -26,11 +27,11 @@ int lastFilledRow(const TextGrid &grid)
     return 0;
 }
 
-void appendDataRows(std::string &out, const TextGrid &grid)
+void appendDataRows(std::string &out, const TextGrid &grid, int columns = -1)
 {
     const int last = lastFilledRow(grid);
     for (int r = 1; r <= last; ++r)
-        appendGridRow(out, grid, r);
+        appendGridRow(out, grid, r, columns);
 }
 
 // A statement page opened as from the menu, on the fiscal year, or on the
@@ -55,7 +56,7 @@ void listMonth(Fiche &fiche, int year, int month, std::string &out)
     fiche.ledger.Mois = quint16(month);
     fiche.LitMois();
     for (int r = 0; r < fiche.ledger.NbLignes; ++r)
-        appendGridRow(out, fiche.ledger.monthGrid, r);
+        appendGridRow(out, fiche.ledger.monthGrid, r, monthlines::kEntryColumnCount);
 }
 
 void listMonthView(Fiche &fiche, Command view, int year, int month, const std::optional<QString> &filter,
@@ -83,7 +84,9 @@ void listMonthView(Fiche &fiche, Command view, int year, int month, const std::o
         page->filter = *filter; // typed into the filter combo, whose change rebuilds the view
         rebuild(fiche);
     }
-    appendDataRows(out, page->grid);
+    // The entry's eight columns, whatever the page shows: `lettrer` lists the
+    // lettering.
+    appendDataRows(out, page->grid, monthlines::kEntryColumnCount);
     appendCells(out, {QStringLiteral("Totaux"), page->totalDebit, page->totalCredit});
 }
 
