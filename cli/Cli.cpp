@@ -7,6 +7,7 @@
 #include "cli/Dossier.h"
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
+#include "cli/LetteringCommands.h"
 #include "cli/Listings.h"
 #include "cli/VatCommand.h"
 #include "cli/VerificationReport.h"
@@ -146,6 +147,10 @@ int run(const QStringList &args, Streams &io)
         return validate(invocation, io);
     case Command::Fec:
         return fec(invocation, io);
+    case Command::Letter:
+        return letter(invocation, io);
+    case Command::AgedBalance:
+        return agedBalance(invocation, io);
     default:
         return list(invocation, io);
     }

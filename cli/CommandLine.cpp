@@ -14,7 +14,8 @@ namespace {
 
 enum Option : unsigned {
     OptJournal = 1, OptAccount = 2, OptFrom = 4, OptTo = 8, OptMonth = 16, OptOutput = 32, OptSave = 64,
-    OptSort = 128, OptClasses = 256, OptQuarter = 512, OptUpTo = 1024, OptSiren = 2048, OptDefinitive = 4096
+    OptSort = 128, OptClasses = 256, OptQuarter = 512, OptUpTo = 1024, OptSiren = 2048, OptDefinitive = 4096,
+    OptAuto = 8192
 };
 
 // What a command takes after the ledger file.
@@ -45,6 +46,8 @@ constexpr CommandRule kCommands[] = {
     {"tva", Command::Vat, Second::None, OptMonth | OptQuarter | OptFrom | OptTo},
     {"valider", Command::Validate, Second::None, OptUpTo},
     {"fec", Command::Fec, Second::None, OptSiren | OptOutput},
+    {"lettrer", Command::Letter, Second::None, OptAccount | OptAuto | OptSave},
+    {"balance-agee", Command::AgedBalance, Second::None, OptTo | OptAccount},
 };
 
 struct OptionRule {
@@ -67,6 +70,7 @@ constexpr OptionRule kOptions[] = {
     {"--jusqu-au", OptUpTo},
     {"--siren", OptSiren},
     {"--definitive", OptDefinitive, false},
+    {"--auto", OptAuto, false},
 };
 
 QString quoted(const QString &text)
@@ -146,8 +150,8 @@ QString applyOption(Option option, const QString &name, const QString &value, In
         invocation.save = true;
         return {};
     }
-    if (option == OptDefinitive) {
-        invocation.definitive = true;
+    if (option == OptDefinitive || option == OptAuto) {
+        (option == OptAuto ? invocation.automatic : invocation.definitive) = true;
         return {};
     }
     if (option == OptSiren) {
@@ -289,6 +293,10 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
         return failure(QStringLiteral("fichier manquant : exercice-suivant attend --sortie NOUVEAU.jnl"));
     if (invocation.command == Command::Fec && invocation.siren.isEmpty())
         return failure(QStringLiteral("SIREN manquant : fec attend --siren NNNNNNNNN"));
+    if (invocation.command == Command::Letter && !invocation.filter)
+        return failure(QStringLiteral("compte manquant : lettrer attend --compte PREFIXE"));
+    if (invocation.command == Command::AgedBalance && !invocation.to)
+        return failure(QStringLiteral("date manquante : balance-agee attend --au JJ/MM/AAAA"));
     return {invocation, {}};
 }
 
@@ -308,6 +316,8 @@ QString usageReminder()
         "        tavelin-cli tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
         "        tavelin-cli valider FICHIER --jusqu-au JJ/MM/AAAA\n"
         "        tavelin-cli fec FICHIER --siren NNNNNNNNN [--sortie DOSSIER]\n"
+        "        tavelin-cli lettrer FICHIER --compte PREFIXE [--auto] [--enregistrer]\n"
+        "        tavelin-cli balance-agee FICHIER --au JJ/MM/AAAA [--compte PREFIXE]\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -321,8 +331,8 @@ QString helpText()
         "standard ce que l'application affiche : une ligne de la grille par ligne de texte,\n"
         "les cellules séparées par une tabulation, en UTF-8. Le plan comptable (Tavelin.plc)\n"
         "et les journaux (Tavelin.cbx) sont lus dans le répertoire courant, comme le fait\n"
-        "l'application. Seuls importer, rapprocher --enregistrer, valider et cloture\n"
-        "--definitive modifient le dossier ; exporter et cloture écrivent le fichier donné par\n"
+        "l'application. Seuls importer, rapprocher --enregistrer, lettrer --enregistrer,\n"
+        "valider et cloture --definitive modifient le dossier ; exporter et cloture écrivent le fichier donné par\n"
         "--sortie, fec le FEC dans un dossier.\n"
         "\n"
         "Commandes :\n"
@@ -395,6 +405,17 @@ QString helpText()
         "      écrit le fichier des écritures comptables SIRENFECAAAAMMJJ.txt dans le dossier\n"
         "      (par défaut le répertoire courant) ; le contrôle et le compte rendu vont sur la\n"
         "      sortie d'erreur\n"
+        "  lettrer FICHIER --compte PREFIXE [--auto] [--enregistrer]\n"
+        "      le lettrage des comptes qui commencent par le préfixe (411, 401...) : chaque\n"
+        "      groupe « lettrée », son code, le compte, la date de lettrage, le nombre de lignes\n"
+        "      et le montant ; puis chaque ligne « non lettrée », sa date, le compte, le libellé,\n"
+        "      la pièce, le débit, le crédit, le mois AAAAMM et la ligne dans le mois. Avec --auto,\n"
+        "      le lettrage automatique est fait d'abord ; avec --enregistrer, le dossier est\n"
+        "      enregistré\n"
+        "  balance-agee FICHIER --au JJ/MM/AAAA [--compte PREFIXE]\n"
+        "      la balance âgée à la date des comptes qui commencent par le préfixe (411 par\n"
+        "      défaut) : pour chaque compte, son libellé, ce qui reste ouvert à 0 à 30 jours,\n"
+        "      31 à 60, 61 à 90, plus de 90, et le total ; puis la ligne « Total »\n"
         "\n"
         "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
         "comme dans les fenêtres, avec une virgule) :\n"

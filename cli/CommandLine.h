@@ -11,7 +11,7 @@ namespace cli {
 
 enum class Command {
     Month, Journal, GeneralLedger, GeneralJournal, Balance, IncomeStatement, BalanceSheet, Verifier,
-    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Help, Version
+    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Letter, AgedBalance, Help, Version
 };
 
 struct Invocation {
@@ -31,6 +31,7 @@ struct Invocation {
     std::optional<QDate> upTo; // valider: the day the entries are validated up to
     QString siren;                // fec: a SIREN whose Luhn key is right
     bool definitive = false;      // cloture: the closing made final
+    bool automatic = false;       // lettrer --auto: the automatic lettering first
 };
 
 struct ParsedCommandLine {
