@@ -8,9 +8,9 @@ namespace {
 
 // Open invoices a payment may settle together, at most: beyond them the
 // search could not tell in time that its group is the only one.
-constexpr std::size_t kSplitCandidates = 24;
+constexpr std::size_t kSplitCandidates = 20;
 // Steps of that search, at most.
-constexpr int kSplitSteps = 200000;
+constexpr int kSplitSteps = 50000;
 // Groups the proposal lists; the others are counted.
 constexpr std::size_t kGroupsListed = 20;
 

@@ -29,9 +29,8 @@ TEST(AgedBalance, OpenLinesAtTheDateGoToTheirAccountsRowAndTheTotal)
         entriesText("200206", {{"30/06/2002", "411000", "Facture du jour", "VE", "", "10,00"}}) +
         entriesText("200207", {{"01/07/2002", "411000", "Après la date", "VE", "", "1000,00"},
                                {"10/07/2002", "411100", "Règlement après la date", "BQ", "", "", "120,00", "", "AA 10/07/2002"}}));
-    CodeList chart;
-    chart.append(QStringLiteral("411000 ON Clients"));
-    chart.append(QStringLiteral("411100 ON Client Dupont"));
+    const CodeList chart(CodeList::Kind::Chart,
+                         {QStringLiteral("411000 ON Clients"), QStringLiteral("411100 ON Client Dupont")});
     const AgedBalance balance = agedBalance(books, chart, QDate(2002, 6, 30), QStringLiteral("411"));
     // 411000: 10,00 of today, 500,00 of 107 days; the group lettered in March
     // is closed. 411100: 120,00 of 46 days, lettered with a line of July, and
