@@ -40,7 +40,6 @@ void applyLettering(Fiche &fiche, const std::vector<lettering::Line> &lines, con
 {
     if (groups.empty())
         return;
-    fiche.ledger.EcritMois();
     lettering::apply(fiche.ledger.Lignes, lines, groups);
     linesChanged(fiche);
 }

@@ -21,7 +21,8 @@ std::vector<lettering::Line> letteringLines(Fiche &fiche, const QString &prefix)
 // The automatic lettering's proposal for the accounts beginning with `prefix`.
 lettering::Proposal automaticLettering(Fiche &fiche, const QString &prefix);
 
-// Letters the groups: the lines must be those the groups were made from.
+// Letters the groups: the lines must be those the groups were made from,
+// read by letteringLines from the lines as they still stand.
 void applyLettering(Fiche &fiche, const std::vector<lettering::Line> &lines, const std::vector<lettering::Group> &groups);
 
 // Letters the chosen lines together (indexes in `lines`, read by

@@ -2,37 +2,50 @@
 
 #include "ledger/Codec1252.h"
 #include "ledger/TextForms.h"
+#include "ledger/YearEntries.h"
 
 namespace letteringcell {
 
-bool isCode(QStringView text)
+namespace {
+
+bool isBlank(char c)
 {
-    if (text.size() < 2)
-        return false;
-    for (const QChar c : text)
-        if (c < u'A' || c > u'Z')
-            return false;
-    return true;
+    return static_cast<unsigned char>(c) <= ' ';
 }
 
-std::optional<Lettering> parse(QStringView cell)
+} // namespace
+
+std::optional<LetteringView> view(std::string_view cell)
 {
-    const QStringView text = cell.trimmed();
-    const qsizetype blank = text.indexOf(u' ');
-    if (blank < 0 || !isCode(text.left(blank)))
+    while (!cell.empty() && isBlank(cell.front()))
+        cell.remove_prefix(1);
+    while (!cell.empty() && isBlank(cell.back()))
+        cell.remove_suffix(1);
+    const std::size_t blank = cell.find(' ');
+    if (blank < 2 || blank == std::string_view::npos)
         return std::nullopt;
-    const QStringView day = text.mid(blank + 1);
-    const QDate date = forms::parseDate(day);
-    if (!date.isValid() || day.size() != 10 || forms::formatDate(date) != day)
+    const std::string_view code = cell.substr(0, blank);
+    for (const char c : code)
+        if (c < 'A' || c > 'Z')
+            return std::nullopt;
+    const QDate date = yearentries::storedDate(cell.substr(blank + 1));
+    if (!date.isValid())
         return std::nullopt;
-    return Lettering{text.left(blank).toString(), date};
+    return LetteringView{code, date};
 }
 
 std::optional<Lettering> parse(std::string_view cell)
 {
-    if (cell.empty())
+    const std::optional<LetteringView> read = view(cell);
+    if (!read)
         return std::nullopt;
-    return parse(cp1252::decode(cell));
+    return Lettering{QString::fromLatin1(read->code.data(), qsizetype(read->code.size())), read->date};
+}
+
+std::optional<Lettering> parse(QStringView cell)
+{
+    const std::string bytes = cp1252::encode(cell);
+    return parse(std::string_view(bytes));
 }
 
 QString format(const Lettering &lettering)

@@ -19,13 +19,17 @@ struct Lettering {
     bool operator==(const Lettering &) const = default;
 };
 
-// Whether the text is a code: two or more capital letters A to Z.
-bool isCode(QStringView text);
-
 // The cell read, blanks around it passed over; nothing when it is empty or
 // holds anything else than a code, one blank and a date "dd/mm/yyyy".
-std::optional<Lettering> parse(QStringView cell);
 std::optional<Lettering> parse(std::string_view cell);
+std::optional<Lettering> parse(QStringView cell);
+// The same with the code left a view of the cell's bytes, for the readers
+// that walk a whole year.
+struct LetteringView {
+    std::string_view code;
+    QDate date;
+};
+std::optional<LetteringView> view(std::string_view cell);
 
 QString format(const Lettering &lettering);
 

@@ -1,11 +1,16 @@
 #include "lettering/AgedBalance.h"
 
+#include "ledger/Codec1252.h"
 #include "ledger/CodeList.h"
+#include "ledger/LetteringCell.h"
+#include "ledger/MonthLines.h"
 #include "ledger/TextGrid.h"
-#include "lettering/Lettering.h"
+#include "ledger/YearEntries.h"
 
 #include <algorithm>
-#include <map>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
 
 namespace lettering {
 
@@ -21,36 +26,44 @@ int ageBucket(QDate date, QDate at)
 
 AgedBalance agedBalance(const LineList &lines, const CodeList &chart, QDate at, const QString &prefix)
 {
-    const std::vector<Line> read = accountLines(lines, prefix);
-    // The latest line of each group: the group is open at a date before it.
-    std::map<std::pair<QString, QString>, QDate> groupEnds;
-    for (const Line &line : read)
-        if (line.lettering) {
-            QDate &end = groupEnds[{line.account, line.lettering->code}];
-            end = std::max(end, line.date);
-        }
-    std::map<QString, AgedRow> rows;
+    using monthlines::Column;
+    // One walk of the year's lines, their cells left as bytes: a dashboard
+    // asks for it at every refresh.
+    const std::string start = cp1252::encode(prefix);
+    std::unordered_map<std::string_view, AgedRow> rows;
     AgedBalance balance;
     balance.total.account = QStringLiteral("Total");
-    for (const Line &line : read) {
-        if (!line.date.isValid() || line.date > at || line.amount() == 0)
-            continue;
-        if (line.lettering && groupEnds[{line.account, line.lettering->code}] <= at)
-            continue;
-        AgedRow &row = rows[line.account];
-        const int bucket = ageBucket(line.date, at);
-        row.buckets[std::size_t(bucket)] += line.amount();
-        row.total += line.amount();
-        balance.total.buckets[std::size_t(bucket)] += line.amount();
-        balance.total.total += line.amount();
-    }
+    monthlines::forEachEntry(lines, monthlines::Cells::Whole, [&](const monthlines::Entry &e) {
+        const std::string_view account = e[Column::Account];
+        if (account.empty() || !account.starts_with(start))
+            return;
+        const QDate date = yearentries::storedDate(e[Column::Date]);
+        if (!date.isValid() || date > at)
+            return;
+        // A group is completed on its lettering date, the day of its latest
+        // line: before it, its lines are open.
+        const std::optional<letteringcell::LetteringView> lettering = letteringcell::view(e[Column::Lettering]);
+        if (lettering && lettering->date <= at)
+            return;
+        const Cents amount =
+            forms::parseAmount(e[Column::Debit]).value_or(0) - forms::parseAmount(e[Column::Credit]).value_or(0);
+        if (amount == 0)
+            return;
+        const std::size_t bucket = std::size_t(ageBucket(date, at));
+        for (AgedRow *sums : {&rows[account], &balance.total}) {
+            sums->buckets[bucket] += amount;
+            sums->total += amount;
+        }
+    });
     for (auto &[account, row] : rows) {
-        row.account = account;
-        const qsizetype found = chart.findAccount(account);
+        row.account = cp1252::decode(account);
+        const qsizetype found = chart.findAccount(row.account);
         if (found != CodeList::npos)
             row.label = chart.label(found);
         balance.rows.push_back(std::move(row));
     }
+    std::sort(balance.rows.begin(), balance.rows.end(),
+              [](const AgedRow &a, const AgedRow &b) { return a.account < b.account; });
     return balance;
 }
 

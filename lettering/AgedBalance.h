@@ -35,8 +35,9 @@ struct AgedBalance {
 int ageBucket(QDate date, QDate at);
 
 // For each account beginning with `prefix`, the lines open at `at`: dated
-// on or before it and not lettered, or lettered in a group with a line dated
-// after it; each by its age at that date. Debit lines count positive, open
+// on or before it and not lettered, or lettered in a group completed after it
+// (its lettering date, the day of its latest line); each by its age at that
+// date. Debit lines count positive, open
 // credits (payments not yet applied) negative. The labels come from the
 // chart. Accounts without an open line have no row.
 AgedBalance agedBalance(const LineList &lines, const CodeList &chart, QDate at, const QString &prefix);

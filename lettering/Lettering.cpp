@@ -53,12 +53,16 @@ std::vector<Line> accountLines(const LineList &lines, const QString &prefix)
         Line line;
         line.place = {std::string(key), row};
         line.date = yearentries::storedDate(e[Column::Date]);
-        line.account = cp1252::decode(account).trimmed();
+        line.account = cp1252::decode(account);
         line.label = cp1252::decode(e[Column::Label]).trimmed();
         line.voucher = cp1252::decode(e[Column::Voucher]).trimmed();
         line.debit = forms::parseAmount(e[Column::Debit]).value_or(0);
         line.credit = forms::parseAmount(e[Column::Credit]).value_or(0);
         line.lettering = letteringcell::parse(e[Column::Lettering]);
+        for (int c = 0; c < monthlines::kColumnCount; ++c)
+            if (e.has(Column(c)))
+                line.lastLine = std::max(line.lastLine, e.lineOf(Column(c)));
+        line.letteringLine = e.lineOf(Column::Lettering);
         found.push_back(std::move(line));
     });
     return found;
@@ -167,13 +171,29 @@ std::vector<Group> letteredGroups(const std::vector<Line> &lines)
 
 void apply(LineList &lines, const std::vector<Line> &read, const std::vector<Group> &groups)
 {
-    CellChanges cells;
+    std::vector<std::pair<std::size_t, std::string>> added; // after which line, the line
     for (const Group &group : groups) {
-        const QString cell = letteringcell::format({group.code, group.date});
-        for (std::size_t i : group.lines)
-            cells[read[i].place.monthKey].push_back({read[i].place.row, cell});
+        const std::string cell = cp1252::encode(letteringcell::format({group.code, group.date}));
+        for (std::size_t i : group.lines) {
+            const Line &line = read[i];
+            std::string text = line.place.monthKey + monthlines::digitOf(Column::Lettering) + cell;
+            if (line.letteringLine != monthlines::npos)
+                lines.replace(line.letteringLine, text);
+            else
+                added.emplace_back(line.lastLine, std::move(text));
+        }
     }
-    editMonths(lines, cells);
+    if (added.empty())
+        return;
+    std::sort(added.begin(), added.end());
+    LineList rebuilt;
+    auto next = added.begin();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        rebuilt.append(lines[i]);
+        for (; next != added.end() && next->first == i; ++next)
+            rebuilt.append(next->second);
+    }
+    lines = std::move(rebuilt);
 }
 
 void unletter(LineList &lines, const std::vector<Line> &read, std::size_t line)

@@ -37,6 +37,10 @@ struct Line {
     Cents debit = 0;
     Cents credit = 0;
     std::optional<letteringcell::Lettering> lettering;
+    // Where its lines stand in the list read: its last one, and its
+    // lettering's (npos without one).
+    std::size_t lastLine = 0;
+    std::size_t letteringLine = std::size_t(-1);
 
     Cents amount() const { return debit - credit; } // a debit is positive
     bool open() const { return !lettering.has_value(); }
@@ -89,7 +93,10 @@ struct Proposal {
     std::vector<Group> groups;
 };
 
-// Writes the groups' codes into the lettering cells of their lines.
+// Writes the groups' codes into the lettering cells of their lines: `read`
+// must have been read from `lines` as they stand. Each line's lettering line
+// is replaced, or added right after the line's last one, where every reader
+// of the month finds it; the list is copied once at most.
 void apply(LineList &lines, const std::vector<Line> &read, const std::vector<Group> &groups);
 
 // Takes the code off every line of the group of `line` (an index in `read`):
