@@ -1,10 +1,9 @@
 #include "bank/ReconciliationRules.h"
 
 #include "bank/StatementText.h"
-#include "ledger/Codec1252.h"
 #include "ledger/FileIO.h"
+#include "ledger/LineFile.h"
 
-#include <QRegularExpression>
 
 namespace bank {
 namespace {
@@ -17,13 +16,11 @@ int column(const QString &text)
     return text.toInt() - 1;
 }
 
-} // namespace
-
-ReconciliationSettings parseSettings(const QString &text)
+ReconciliationSettings parseSettings(const QStringList &lines)
 {
     ReconciliationSettings settings;
     QString section;
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+    for (const QString &line : lines) {
         if (line == kRulesSection || line == kColumnsSection) {
             section = line;
             continue;
@@ -38,7 +35,7 @@ ReconciliationSettings parseSettings(const QString &text)
     return settings;
 }
 
-std::string settingsText(const ReconciliationSettings &settings)
+QStringList settingsLines(const ReconciliationSettings &settings)
 {
     QStringList lines{kRulesSection};
     for (const Rule &rule : settings.rules)
@@ -50,27 +47,24 @@ std::string settingsText(const ReconciliationSettings &settings)
             fields.append(QString::number(index + 1));
         lines.append(fields.join(u'\t'));
     }
-    std::string bytes;
-    for (const QString &line : lines) {
-        cp1252::encodeAppend(bytes, line);
-        bytes += "\r\n";
-    }
-    return bytes;
+    return lines;
 }
+
+} // namespace
 
 QString loadSettings(const QDir &dir, ReconciliationSettings &out)
 {
-    QString text;
-    const QString failure = fileio::readOwnCp1252File(dir.filePath(kSettingsFile), text);
-    if (failure.isEmpty() && !text.isEmpty())
-        out = parseSettings(text);
+    QStringList lines;
+    const QString failure = linefile::read(dir.filePath(kSettingsFile), lines);
+    if (failure.isEmpty() && !lines.isEmpty())
+        out = parseSettings(lines);
     return failure;
 }
 
 QString saveSettings(const QDir &dir, const ReconciliationSettings &settings)
 {
     const QString path = dir.filePath(kSettingsFile);
-    const QString why = fileio::writeAtomically(path, settingsText(settings));
+    const QString why = fileio::writeAtomically(path, linefile::encode(settingsLines(settings)));
     return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
 }
 

@@ -39,9 +39,6 @@ QString loadSettings(const QDir &dir, ReconciliationSettings &out);
 // Replaces the file atomically; the French message when that failed.
 QString saveSettings(const QDir &dir, const ReconciliationSettings &settings);
 
-std::string settingsText(const ReconciliationSettings &settings);
-ReconciliationSettings parseSettings(const QString &text);
-
 // The account of the first rule whose text the label holds (case and accents
 // aside); empty when none does.
 QString counterpartFor(const std::vector<Rule> &rules, const QString &label);

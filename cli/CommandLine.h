@@ -5,13 +5,14 @@
 #include <QStringList>
 #include <optional>
 
-// The command line of tavelin-cli: which listing of which file, with which
-// month, filter or dates.
+// The command line of tavelin-cli: which command on which file, with which
+// month, filter or dates, read by the rows of the command table.
 namespace cli {
 
 enum class Command {
     Month, Journal, GeneralLedger, GeneralJournal, Balance, IncomeStatement, BalanceSheet, Verifier,
-    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Letter, AgedBalance, Help, Version
+    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Letter, AgedBalance, Loan, Savings, Euro,
+    Help, Version
 };
 
 struct Invocation {
@@ -32,11 +33,18 @@ struct Invocation {
     QString siren;                // fec: a SIREN whose Luhn key is right
     bool definitive = false;      // cloture: the closing made final
     bool automatic = false;       // lettrer --auto: the automatic lettering first
+    QStringList ownArguments;     // a command that reads its arguments itself: all of them, its name first
+
+    // Whether the command saves the dossier.
+    bool saves() const { return save || definitive; }
 };
+
+struct CommandRow;
 
 struct ParsedCommandLine {
     std::optional<Invocation> invocation;
     QString error; // French, when there is no invocation
+    const CommandRow *row = nullptr; // the command's row, with the invocation
 };
 
 // `args` without the program name.

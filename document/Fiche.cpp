@@ -16,6 +16,12 @@ Fiche::Fiche(const Platform &platform)
 {
 }
 
+void Fiche::tell(const QString &message) const
+{
+    if (!message.isEmpty())
+        platform().messages->information(message);
+}
+
 // ---------------------------------------------------------------- month
 
 void Fiche::LitMois()

@@ -23,12 +23,6 @@ namespace {
 
 const QString kSirenKey = QStringLiteral("siren");
 
-void tellUser(const Fiche &fiche, const QString &message)
-{
-    if (!message.isEmpty())
-        fiche.platform().messages->information(message);
-}
-
 // The rows just made final show as such.
 void showValidated(Fiche &fiche)
 {
@@ -48,7 +42,7 @@ bool validateEntries(Fiche &fiche, QDate upTo)
     Ledger &ledger = fiche.ledger;
     const QString refusal = yearend::validationDateRefusal(ledger.fiscalYear, upTo);
     if (!refusal.isEmpty()) {
-        tellUser(fiche, refusal);
+        fiche.tell(refusal);
         return false;
     }
     ledger.EcritMois();
@@ -63,7 +57,7 @@ bool validateEntries(Fiche &fiche, QDate upTo)
         ledger.EcritHead();
         showValidated(fiche);
     }
-    tellUser(fiche, yearend::validationMessage(outcome, upTo, yearend::kProblemsShown));
+    fiche.tell(yearend::validationMessage(outcome, upTo, yearend::kProblemsShown));
     return validated;
 }
 
@@ -72,7 +66,7 @@ bool Cloturer(Fiche &fiche)
     const yearend::ClosingOutcome outcome = yearend::Cloturer(fiche.ledger);
     if (outcome.definitive)
         showValidated(fiche);
-    tellUser(fiche, outcome.message);
+    fiche.tell(outcome.message);
     return outcome.definitive;
 }
 
@@ -126,7 +120,7 @@ void exportFec(Fiche &fiche, const QString &siren)
     const QString name = yearend::fecFileName(siren, ledger.fiscalYear);
     const QString failure =
         exchange::writeExchangeFile(ledger, QDir(*folder).filePath(name), fec.bytes, fileio::NamedBy::Program);
-    tellUser(fiche, failure.isEmpty() ? yearend::fecSummaryText(fec.summary, name) : failure);
+    fiche.tell(failure.isEmpty() ? yearend::fecSummaryText(fec.summary, name) : failure);
 }
 
 } // namespace document

@@ -8,7 +8,7 @@ namespace letteringcell {
 
 namespace {
 
-bool isBlank(char c)
+bool isCellBlank(char c)
 {
     return static_cast<unsigned char>(c) <= ' ';
 }
@@ -17,9 +17,9 @@ bool isBlank(char c)
 
 std::optional<LetteringView> view(std::string_view cell)
 {
-    while (!cell.empty() && isBlank(cell.front()))
+    while (!cell.empty() && isCellBlank(cell.front()))
         cell.remove_prefix(1);
-    while (!cell.empty() && isBlank(cell.back()))
+    while (!cell.empty() && isCellBlank(cell.back()))
         cell.remove_suffix(1);
     const std::size_t blank = cell.find(' ');
     if (blank < 2 || blank == std::string_view::npos)

@@ -20,7 +20,7 @@ using monthlines::gridColumn;
 using CellChanges = std::map<std::string, std::vector<std::pair<int, QString>>>;
 
 // Reads each month named into a grid, sets its cells, writes the month back.
-void editMonths(LineList &lines, const CellChanges &cells)
+void writeLetteringCells(LineList &lines, const CellChanges &cells)
 {
     TextGrid grid(32, monthlines::kColumnCount);
     for (const auto &[key, changes] : cells) {
@@ -204,7 +204,7 @@ void unletter(LineList &lines, const std::vector<Line> &read, std::size_t line)
     for (const Line &other : read)
         if (other.lettering && other.account == read[line].account && other.lettering->code == read[line].lettering->code)
             cells[other.place.monthKey].push_back({other.place.row, QString()});
-    editMonths(lines, cells);
+    writeLetteringCells(lines, cells);
 }
 
 } // namespace lettering

@@ -171,7 +171,7 @@ QString unassignedLine(const std::vector<const PeriodAccount *> &outside, const 
     return line;
 }
 
-void writeCaptions(TextGrid &grid)
+void writeSheetCaptions(TextGrid &grid)
 {
     for (const SheetRow &r : kCaptions) {
         grid.set(r.row, 0, QString::fromUtf16(r.assets));
@@ -185,7 +185,7 @@ QString LitBilan(BalanceSheetPage &page, const LineList &lines)
 {
     TextGrid &grid = page.grid;
     grid.clearRows(1);
-    writeCaptions(grid);
+    writeSheetCaptions(grid);
     page.unassigned.clear();
 
     const PeriodBalances balances(lines, page.from, page.to);

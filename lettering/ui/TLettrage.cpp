@@ -15,7 +15,7 @@
 
 namespace {
 
-QString amountOrNothing(Cents amount)
+QString shownAmount(Cents amount)
 {
     return amount == 0 ? QString() : forms::formatAmount(amount);
 }
@@ -87,7 +87,7 @@ void TLettrage::showLines()
     for (int r = 0; r < int(lines_.size()); ++r) {
         const lettering::Line &line = lines_[std::size_t(r)];
         const QString cells[] = {forms::formatDate(line.date), line.account, line.label, line.voucher,
-                                 amountOrNothing(line.debit), amountOrNothing(line.credit),
+                                 shownAmount(line.debit), shownAmount(line.credit),
                                  line.lettering ? letteringcell::format(*line.lettering) : QString()};
         for (int c = 0; c < int(std::size(cells)); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);

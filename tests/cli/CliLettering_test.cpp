@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::string kDossier = "<HEAD>\r\n01/01/2024\r\n31/12/2024\r\n01/01/2024\r\n</HEAD>\r\n" +
+const std::string kLetteringDossier = "<HEAD>\r\n01/01/2024\r\n31/12/2024\r\n01/01/2024\r\n</HEAD>\r\n" +
                              entry("202402", "10/02/2024", "411000", "Facture 7", "VE", "  80,00", "") +
                              "2024028AA 20/02/2024\r\n" +
                              entry("202402", "20/02/2024", "411000", "Règlement 7", "BQ", "", "  80,00") +
@@ -19,7 +19,7 @@ const std::string kDossier = "<HEAD>\r\n01/01/2024\r\n31/12/2024\r\n01/01/2024\r
 
 struct CliLetteringTest : ::testing::Test {
     CurrentTempDir dir;
-    CliLetteringTest() { writeBytes(dir.file("compta.jnl"), kDossier); }
+    CliLetteringTest() { writeBytes(dir.file("compta.jnl"), kLetteringDossier); }
 };
 
 TEST_F(CliLetteringTest, ListsTheGroupsThenTheOpenLinesAndSavesTheAutomaticLettering)

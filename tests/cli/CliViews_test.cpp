@@ -6,7 +6,7 @@
 namespace {
 
 // A sale and its payment in March, a purchase in April.
-const std::string kDossier = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n" +
+const std::string kViewsDossier = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n" +
                              entry("200203", "05/03/2002", "411000", "Facture \xE9t\xE9", "VE", "      1234,50", "", "\xD7") +
                              entry("200203", "05/03/2002", "706000", "Facture \xE9t\xE9", "VE", "", "      1234,50") +
                              entry("200204", "02/04/2002", "607000", "Achat", "AC", "   80,00", "") +
@@ -22,7 +22,7 @@ struct CliViewsTest : ::testing::Test {
         writeBytes(dir.file("Tavelin.plc"), "411000 ON Clients\r\n512000 OO Banque\r\n706000 ON Ventes de marchandises\r\n"
                                             "607000 ON Achats de marchandises\r\n401000 ON Fournisseurs\r\n");
         writeBytes(dir.file("Tavelin.cbx"), "[JOURNAUX]\r\nVE O Ventes\r\nAC O Achats\r\nBQ O Banque\r\n");
-        writeBytes(dir.file("compta.jnl"), kDossier);
+        writeBytes(dir.file("compta.jnl"), kViewsDossier);
     }
 
     QString out(QStringList args)
@@ -172,7 +172,7 @@ TEST_F(CliViewsTest, BalanceSheetPrintsItsRowsThenAnyGap)
                              "TOTAL GÉNÉRAL I+II\t1234,50\t0,00\t1234,50\tTOTAL GÉNÉRAL I+II+III\t1234,50\n"));
 
     // An entry without its counterpart: the gap follows, the reason goes to the errors.
-    writeBytes(dir.file("ecart.jnl"), kDossier.substr(0, kDossier.find("</HEAD>") + 9) +
+    writeBytes(dir.file("ecart.jnl"), kViewsDossier.substr(0, kViewsDossier.find("</HEAD>") + 9) +
                                           entry("200206", "10/06/2002", "512000", "Seul", "BQ", "10,00", ""));
     const CliRun run = runCli({QStringLiteral("bilan"), QStringLiteral("ecart.jnl"), QStringLiteral("--du"),
                                QStringLiteral("01/06/2002")},

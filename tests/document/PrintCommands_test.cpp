@@ -1,6 +1,6 @@
 #include "FakeEnvelopeDialog.h"
 #include "FakePlatform.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "document/Fiche.h"
 #include "document/PrintCommands.h"

@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 #include "TempDir.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "document/Fiche.h"
 #include "ledger/TextForms.h"

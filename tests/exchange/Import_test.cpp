@@ -1,6 +1,6 @@
 #include "exchange/Import.h"
 #include "exchange/ImportEncoding.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include <gtest/gtest.h>
 

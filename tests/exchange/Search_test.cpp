@@ -1,7 +1,7 @@
 #include "exchange/EntrySearch.h"
 #include "exchange/MonthSearch.h"
 #include "exchange/SearchText.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "ledger/MonthLines.h"
 #include "ledger/MonthIO.h"

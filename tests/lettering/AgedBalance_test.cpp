@@ -2,7 +2,7 @@
 
 #include "ledger/CodeList.h"
 #include "ledger/TextGrid.h"
-#include "reports/LedgerText.h"
+#include "support/LedgerText.h"
 
 #include <gtest/gtest.h>
 

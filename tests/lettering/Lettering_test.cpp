@@ -5,7 +5,7 @@
 #include "ledger/MonthIO.h"
 #include "ledger/MonthLines.h"
 #include "ledger/TextGrid.h"
-#include "reports/LedgerText.h"
+#include "support/LedgerText.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +16,13 @@ using namespace lettering;
 namespace {
 
 // The books of a test: March 2002 entries, one account line each.
-LineList marchOf(std::initializer_list<EntryCells> entries)
+LineList marchBooks(std::initializer_list<EntryCells> entries)
 {
     return linesOf(kHeader2002 + entriesText("200203", entries));
 }
 
 // A group as "code date: rows", the rows of the March grid from 1.
-std::string shown(const std::vector<Line> &lines, const Group &group)
+std::string groupText(const std::vector<Line> &lines, const Group &group)
 {
     std::string text = (group.code + u' ' + forms::formatDate(group.date)).toStdString() + ":";
     for (std::size_t i : group.lines)
@@ -30,13 +30,13 @@ std::string shown(const std::vector<Line> &lines, const Group &group)
     return text;
 }
 
-std::vector<std::string> proposed(const LineList &books)
+std::vector<std::string> proposedGroups(const LineList &books)
 {
     const std::vector<Line> lines = accountLines(books, QStringLiteral("4"));
     CodeBook codes(lines);
     std::vector<std::string> groups;
     for (const Group &group : automaticGroups(lines, codes))
-        groups.push_back(shown(lines, group));
+        groups.push_back(groupText(lines, group));
     return groups;
 }
 
@@ -50,62 +50,62 @@ TEST(Lettering, TheAutomaticLetteringGroupsWhatSettlesBeyondDoubt)
         std::vector<std::string> groups;
     } cases[] = {
         {"an exact pair: the invoice and its payment, dated on the payment's day",
-         marchOf({{"01/03/2002", "411000", "Facture", "VE", "F1", "100,00"},
+         marchBooks({{"01/03/2002", "411000", "Facture", "VE", "F1", "100,00"},
                   {"15/03/2002", "411000", "Règlement", "BQ", "", "", "100,00"}}),
          {"AA 15/03/2002: 1 2"}},
         {"two candidate invoices: the one whose number the payment names",
-         marchOf({{"01/03/2002", "411000", "Facture", "VE", "F1", "100,00"},
+         marchBooks({{"01/03/2002", "411000", "Facture", "VE", "F1", "100,00"},
                   {"05/03/2002", "411000", "Facture", "VE", "F2", "100,00"},
                   {"06/03/2002", "411000", "Règlement F1", "BQ", "", "", "100,00"}}),
          {"AA 06/03/2002: 1 3"}},
         {"two candidate invoices without a reference: the closest date",
-         marchOf({{"01/03/2002", "411000", "Facture", "VE", "", "100,00"},
+         marchBooks({{"01/03/2002", "411000", "Facture", "VE", "", "100,00"},
                   {"05/03/2002", "411000", "Facture", "VE", "", "100,00"},
                   {"06/03/2002", "411000", "Règlement", "BQ", "", "", "100,00"}}),
          {"AA 06/03/2002: 2 3"}},
         {"partial payments of one invoice are left to the user",
-         marchOf({{"01/03/2002", "411000", "Facture", "VE", "", "300,00"},
+         marchBooks({{"01/03/2002", "411000", "Facture", "VE", "", "300,00"},
                   {"05/03/2002", "411000", "Acompte", "BQ", "", "", "100,00"},
                   {"06/03/2002", "411000", "Solde", "BQ", "", "", "200,00"}}),
          {}},
         {"one payment of several invoices, the only set that makes it",
-         marchOf({{"01/03/2002", "411000", "Facture", "VE", "", "100,00"},
+         marchBooks({{"01/03/2002", "411000", "Facture", "VE", "", "100,00"},
                   {"02/03/2002", "411000", "Facture", "VE", "", "250,00"},
                   {"03/03/2002", "411000", "Facture", "VE", "", "200,00"},
                   {"10/03/2002", "411000", "Règlement", "BQ", "", "", "300,00"}}),
          {"AA 10/03/2002: 1 3 4"}},
         {"one payment that two sets of invoices make is left alone",
-         marchOf({{"01/03/2002", "411000", "Facture", "VE", "", "100,00"},
+         marchBooks({{"01/03/2002", "411000", "Facture", "VE", "", "100,00"},
                   {"02/03/2002", "411000", "Facture", "VE", "", "200,00"},
                   {"03/03/2002", "411000", "Facture", "VE", "", "120,00"},
                   {"04/03/2002", "411000", "Facture", "VE", "", "180,00"},
                   {"10/03/2002", "411000", "Règlement", "BQ", "", "", "300,00"}}),
          {}},
         {"a payment before its invoice settles nothing",
-         marchOf({{"01/03/2002", "411000", "Règlement", "BQ", "", "", "100,00"},
+         marchBooks({{"01/03/2002", "411000", "Règlement", "BQ", "", "", "100,00"},
                   {"10/03/2002", "411000", "Facture", "VE", "", "100,00"}}),
          {}},
         {"nothing is matched twice, and a lettered line stays out; codes go on from the account's last",
-         marchOf({{"01/03/2002", "411000", "Facture", "VE", "", "100,00", "", "", "AC 02/03/2002"},
+         marchBooks({{"01/03/2002", "411000", "Facture", "VE", "", "100,00", "", "", "AC 02/03/2002"},
                   {"02/03/2002", "411000", "Règlement", "BQ", "", "", "100,00", "", "AC 02/03/2002"},
                   {"03/03/2002", "411000", "Facture", "VE", "", "100,00"},
                   {"04/03/2002", "411000", "Règlement", "BQ", "", "", "100,00"},
                   {"05/03/2002", "411000", "Règlement", "BQ", "", "", "100,00"}}),
          {"AD 04/03/2002: 3 4"}},
         {"a supplier's invoice is a credit, its payment a debit; each account has its own codes",
-         marchOf({{"01/03/2002", "401000", "Facture", "AC", "", "", "80,00"},
+         marchBooks({{"01/03/2002", "401000", "Facture", "AC", "", "", "80,00"},
                   {"20/03/2002", "401000", "Paiement", "BQ", "", "80,00"},
                   {"21/03/2002", "411000", "Facture", "VE", "", "80,00"},
                   {"22/03/2002", "411000", "Règlement", "BQ", "", "", "80,00"}}),
          {"AA 20/03/2002: 1 2", "AA 22/03/2002: 3 4"}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(proposed(c.books), c.groups) << c.guards;
+        EXPECT_EQ(proposedGroups(c.books), c.groups) << c.guards;
 }
 
 TEST(Lettering, LinesLetteredByHandMustSettleEachOtherOnOneAccount)
 {
-    const LineList books = marchOf({{"01/03/2002", "411000", "Facture", "VE", "", "300,00"},
+    const LineList books = marchBooks({{"01/03/2002", "411000", "Facture", "VE", "", "300,00"},
                                     {"05/03/2002", "411000", "Avoir", "VE", "", "", "50,00"},
                                     {"06/03/2002", "411000", "Acompte", "BQ", "", "", "100,00"},
                                     {"07/03/2002", "411000", "Solde", "BQ", "", "", "140,00"},
@@ -126,7 +126,7 @@ TEST(Lettering, LinesLetteredByHandMustSettleEachOtherOnOneAccount)
         EXPECT_EQ(letteringRefusal(lines, c.chosen), c.refusal) << c.refusal.toStdString();
 
     // An invoice, a credit note and two partial payments: 300 - 50 - 100 - 150.
-    LineList settled = marchOf({{"01/03/2002", "411000", "Facture", "VE", "", "300,00"},
+    LineList settled = marchBooks({{"01/03/2002", "411000", "Facture", "VE", "", "300,00"},
                                 {"05/03/2002", "411000", "Avoir", "VE", "", "", "50,00"},
                                 {"06/03/2002", "411000", "Acompte", "BQ", "", "", "100,00"},
                                 {"07/03/2002", "411000", "Solde", "BQ", "", "", "150,00"}});
@@ -137,7 +137,7 @@ TEST(Lettering, LinesLetteredByHandMustSettleEachOtherOnOneAccount)
     const std::vector<Line> after = accountLines(settled, QStringLiteral("411"));
     const std::vector<Group> groups = letteredGroups(after);
     ASSERT_EQ(groups.size(), 1u);
-    EXPECT_EQ(shown(after, groups[0]), "AA 07/03/2002: 1 2 3 4");
+    EXPECT_EQ(groupText(after, groups[0]), "AA 07/03/2002: 1 2 3 4");
     EXPECT_EQ(groups[0].amount, 30000);
 
     unletter(settled, after, 2);

@@ -2,7 +2,7 @@
 
 #include "printing/StatementPrint.h"
 #include "reports/BalanceSheet.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 #include "reports/ViewPages.h"
 #include "support/RecordingPrinter.h"
 

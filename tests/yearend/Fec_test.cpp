@@ -1,4 +1,4 @@
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "ledger/Codec1252.h"
 #include "yearend/Fec.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-ReferenceData chart()
+ReferenceData fecChart()
 {
     ReferenceData ref;
     ref.ListePlc = {QStringLiteral("101000 NN Capital"),      QStringLiteral("401000 NN Fournisseurs"),
@@ -75,7 +75,7 @@ TEST(Fec, ASmallYearWrittenOut)
     FiscalYear fiscal{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)};
     fiscal.validations.push_back({QDate(2002, 1, 31), QDate(2002, 2, 10), std::string(64, '0'), {}});
 
-    const yearend::Fec fec = yearend::buildFec(linesOf(year), chart(), fiscal);
+    const yearend::Fec fec = yearend::buildFec(linesOf(year), fecChart(), fiscal);
 
     const std::vector<std::string> expected = {
         "JournalCode\tJournalLib\tEcritureNum\tEcritureDate\tCompteNum\tCompteLib\tCompAuxNum\tCompAuxLib\tPieceRef\t"
@@ -123,7 +123,7 @@ TEST(Fec, LetteredLinesCarryTheirCodeAndTheLetteringDate)
     const std::string year = kHeader2002 + entriesText("200203", {invoice, e("05/03/2002", "706000", "Facture", "VE", "F1", "", "12,00"),
                                                                   payment, unreadable});
     const yearend::Fec fec =
-        yearend::buildFec(linesOf(year), chart(), FiscalYear{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
+        yearend::buildFec(linesOf(year), fecChart(), FiscalYear{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
     const std::vector<std::string> lines = fileLines(fec.bytes);
     ASSERT_EQ(lines.size(), 5u);
     // Account, journal, EcritureLet and DateLet of each line.
@@ -163,7 +163,7 @@ TEST(Fec, ReadBackGivesTheEntriesOfTheYear)
             text += entryText(key, {std::get<0>(entry), std::get<1>(entry), std::get<2>(entry), std::get<3>(entry),
                                     voucher, debit ? amount : "", debit ? "" : amount, ""});
         }
-        const yearend::Fec fec = yearend::buildFec(linesOf(text), chart(),
+        const yearend::Fec fec = yearend::buildFec(linesOf(text), fecChart(),
                                                    {QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
         std::vector<std::string> lines = fileLines(fec.bytes);
         ASSERT_EQ(lines.size(), written.size() + 1);
@@ -225,7 +225,7 @@ TEST(Fec, OrderPieceRefAndSides)
         for (const EntryCells &cells : c.entries)
             text += entryText("200201", cells);
         const yearend::Fec fec =
-            yearend::buildFec(linesOf(text), chart(), {QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
+            yearend::buildFec(linesOf(text), fecChart(), {QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
         std::vector<std::string> shown;
         const std::vector<std::string> lines = fileLines(fec.bytes);
         for (std::size_t i = 1; i < lines.size(); ++i) {

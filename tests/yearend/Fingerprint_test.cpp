@@ -1,4 +1,4 @@
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "yearend/BookEntries.h"
 #include "yearend/Fingerprint.h"

@@ -1,7 +1,7 @@
 #include "WidgetTests.h"
 #include "document/ui/TFiche.h"
 #include "lettering/ui/TBalanceAgee.h"
-#include "reports/LedgerText.h"
+#include "support/LedgerText.h"
 #include "support/FakePlatform.h"
 #include "support/LedgerOnScreen.h"
 #include "support/ModalDriver.h"

@@ -6,7 +6,7 @@
 #include "printing/StatementPrint.h"
 #include "printing/Listings.h"
 #include "reports/BalanceSheet.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 #include "reports/ViewPages.h"
 #include <QTemporaryDir>
 

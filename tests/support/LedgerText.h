@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-// Ledger texts for the report tests, written the way the month write-back
-// writes them: eight lines per entry, and the lettering's when there is one,
-// CR LF after every line.
+// Ledger texts for the tests, written the way the month write-back writes
+// them: eight lines per entry, and the lettering's when there is one, CR LF
+// after every line.
 
 struct EntryCells {
     std::string date{}, account{}, label{}, journal{}, voucher{}, debit{}, credit{}, mark{}, lettering{};
