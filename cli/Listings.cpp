@@ -28,11 +28,11 @@ int lastFilledRow(const TextGrid &grid)
     return 0;
 }
 
-void appendDataRows(std::string &out, const TextGrid &grid, int columns = -1)
+void appendDataRows(std::string &out, const TextGrid &grid)
 {
     const int last = lastFilledRow(grid);
     for (int r = 1; r <= last; ++r)
-        appendGridRow(out, grid, r, columns);
+        appendGridRow(out, grid, r);
 }
 
 // A statement page opened as from the menu, on the fiscal year, or on the
@@ -57,6 +57,7 @@ int listMonth(Call &call)
     fiche.ledger.Annee = quint16(call.invocation.year);
     fiche.ledger.Mois = quint16(call.invocation.month);
     fiche.LitMois();
+    // The columns the entry page shows: `lettrer` lists the lettering.
     for (int r = 0; r < fiche.ledger.NbLignes; ++r)
         appendGridRow(call.io.out, fiche.ledger.monthGrid, r, monthlines::kEntryColumnCount);
     return ExitOk;
@@ -88,9 +89,7 @@ int listMonthView(Call &call)
         page->filter = *call.invocation.filter; // typed into the filter combo, whose change rebuilds the view
         rebuild(fiche);
     }
-    // The entry's eight columns, whatever the page shows: `lettrer` lists the
-    // lettering.
-    appendDataRows(call.io.out, page->grid, monthlines::kEntryColumnCount);
+    appendDataRows(call.io.out, page->grid);
     appendCells(call.io.out, {QStringLiteral("Totaux"), page->totalDebit, page->totalCredit});
     return ExitOk;
 }

@@ -14,8 +14,7 @@ namespace {
 using monthlines::Column;
 
 // Lists the selected entries of the month, one per row from row 1, every
-// column the page's grid has as stored (the general ledger's also the
-// lettering) and the amounts right-aligned.
+// column the page's grid has, as stored, and the amounts right-aligned.
 void listEntries(MonthViewPage &page, const LineList &lines, int year, int month, Column filterColumn,
                  const CodeSelector &selector)
 {

@@ -18,8 +18,8 @@ int stretch(int width)
 std::vector<int> columnWidths(View view, int w)
 {
     switch (view) {
-    case View::Journal: return {82, 86, stretch(w - 528), 48, 52, 100, 100, 10};
-    case View::Comptes: return {82, 86, stretch(w - 618), 48, 52, 100, 100, 10, 90};
+    case View::Journal:
+    case View::Comptes: return {82, 86, stretch(w - 528), 48, 52, 100, 100, 10};
     case View::General: return {82, 86, stretch(w - 464), 48, 100, 100};
     case View::Balance: return {82, stretch(w - 530), 100, 100, 100, 100};
     case View::Resultat:
@@ -31,8 +31,8 @@ std::vector<int> columnWidths(View view, int w)
 std::vector<int> totalFieldLefts(View view, int w)
 {
     switch (view) {
-    case View::Journal: return {w - 254, w - 152};
-    case View::Comptes: return {w - 344, w - 242};
+    case View::Journal:
+    case View::Comptes: return {w - 254, w - 152};
     case View::General: return {w - 244, w - 142};
     case View::Balance: return {w - 442, w - 342, w - 242, w - 142};
     default: break;

@@ -1,6 +1,5 @@
 #include "reports/ViewPages.h"
 
-#include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
 
 #include <initializer_list>
@@ -28,7 +27,6 @@ ViewPages::ViewPages()
     for (MonthViewPage *listing : {&journal, &generalLedger})
         writeTitles(listing->grid, {date, account, QStringLiteral("Libellé"), journalTitle, QStringLiteral("Pièce"), debit,
                                     credit, QString()});
-    generalLedger.grid.set(0, monthlines::gridColumn(monthlines::Column::Lettering), QStringLiteral("Lettrage"));
     writeTitles(generalJournal.grid, {date, account, QStringLiteral("Libellé"), journalTitle, debit, credit});
     writeTitles(balance.grid, {account, QStringLiteral("Libellé"), debit, credit,
                                forms::Rset(QStringLiteral("Solde débit")), forms::Rset(QStringLiteral("Solde crédit"))});

@@ -73,8 +73,8 @@ struct BalanceSheetPage : PeriodPage {
 struct ViewPages {
     ViewPages(); // writes the title rows
 
-    MonthViewPage journal{monthlines::kEntryColumnCount}; // journal of the month (`Journal`): the entry's eight columns
-    MonthViewPage generalLedger{monthlines::kColumnCount}; // the month's entries of one account (`Comptes`), and their lettering
+    MonthViewPage journal{monthlines::kEntryColumnCount};       // journal of the month (`Journal`)
+    MonthViewPage generalLedger{monthlines::kEntryColumnCount}; // the month's entries of one account (`Comptes`)
     MonthViewPage generalJournal{6};   // the month's accounts of one journal (`General`)
     BalancePage balance;               // balance of accounts (`Balance`)
     PeriodPage incomeStatement{32, 4}; // `Resultat`
