@@ -201,7 +201,7 @@ QList<Menu> buildMenu()
                 u"Rapprocher le compte bancaire d'un relevé"),
             off(Cmd::Lettering, onDocumentWindow(&TFiche::lettering), u"L&ettrage…",
                 u"Lettrer les comptes clients et fournisseurs"),
-            off(Cmd::AgedBalance, onDocumentWindow(&TFiche::agedBalance), u"Balance &âgée…",
+            off(Cmd::AgedBalance, onDocumentWindow(&TFiche::agedBalance), u"Balan&ce âgée…",
                 u"Ce qui reste dû, par ancienneté"),
         }},
         {s(u"&Paramètres"), 7, {
