@@ -1,7 +1,8 @@
 #include "lettering/AutoLettering.h"
 
+#include <QHash>
+#include <QStringList>
 #include <algorithm>
-#include <numeric>
 
 namespace lettering {
 namespace {
@@ -181,13 +182,25 @@ std::vector<Group> automaticGroups(const std::vector<Line> &lines, CodeBook &cod
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (lines[i].open() && lines[i].date.isValid() && lines[i].amount() != 0)
             order.push_back(i);
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return lines[a].account < lines[b].account; });
+    // The accounts in code order, each given its rank once: the lines are
+    // then sorted on numbers rather than on their accounts' texts.
+    QHash<QString, int> rank;
+    for (std::size_t i : order)
+        rank.insert(lines[i].account, 0);
+    QStringList accounts = rank.keys();
+    accounts.sort();
+    for (int r = 0; r < accounts.size(); ++r)
+        rank[accounts[r]] = r;
+    std::vector<int> rankOf(lines.size(), 0);
+    for (std::size_t i : order)
+        rankOf[i] = rank.value(lines[i].account);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return rankOf[a] < rankOf[b]; });
     std::vector<bool> used(lines.size(), false);
     std::vector<Group> proposed;
     std::vector<std::vector<std::size_t>> groups;
     for (auto from = order.begin(); from != order.end();) {
         const QString &name = lines[*from].account;
-        const auto to = std::find_if(from, order.end(), [&](std::size_t i) { return lines[i].account != name; });
+        const auto to = std::find_if(from, order.end(), [&](std::size_t i) { return rankOf[i] != rankOf[*from]; });
         AccountLines account;
         const bool onCredit = invoicesOnCredit(name);
         for (auto i = from; i != to; ++i)

@@ -183,17 +183,9 @@ void apply(LineList &lines, const std::vector<Line> &read, const std::vector<Gro
                 added.emplace_back(line.lastLine, std::move(text));
         }
     }
-    if (added.empty())
-        return;
-    std::sort(added.begin(), added.end());
-    LineList rebuilt;
-    auto next = added.begin();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        rebuilt.append(lines[i]);
-        for (; next != added.end() && next->first == i; ++next)
-            rebuilt.append(next->second);
-    }
-    lines = std::move(rebuilt);
+    // By the line they follow; those after one line keep their order.
+    std::stable_sort(added.begin(), added.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    lines.insertAfter(added);
 }
 
 void unletter(LineList &lines, const std::vector<Line> &read, std::size_t line)

@@ -96,7 +96,7 @@ struct Proposal {
 // Writes the groups' codes into the lettering cells of their lines: `read`
 // must have been read from `lines` as they stand. Each line's lettering line
 // is replaced, or added right after the line's last one, where every reader
-// of the month finds it; the list is copied once at most.
+// of the month finds it.
 void apply(LineList &lines, const std::vector<Line> &read, const std::vector<Group> &groups);
 
 // Takes the code off every line of the group of `line` (an index in `read`):
