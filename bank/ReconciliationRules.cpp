@@ -10,6 +10,7 @@ namespace {
 
 const QString kRulesSection = QStringLiteral("[REGLES]");
 const QString kColumnsSection = QStringLiteral("[COLONNES]");
+const QString kBalancesSection = QStringLiteral("[SOLDES]");
 
 int column(const QString &text)
 {
@@ -21,7 +22,7 @@ ReconciliationSettings parseSettings(const QStringList &lines)
     ReconciliationSettings settings;
     QString section;
     for (const QString &line : lines) {
-        if (line == kRulesSection || line == kColumnsSection) {
+        if (line == kRulesSection || line == kColumnsSection || line == kBalancesSection) {
             section = line;
             continue;
         }
@@ -31,6 +32,9 @@ ReconciliationSettings parseSettings(const QStringList &lines)
         else if (section == kColumnsSection && fields.size() == 6)
             settings.columns[fields[0]] = {column(fields[1]), column(fields[2]), column(fields[3]),
                                            column(fields[4]), column(fields[5])};
+        else if (section == kBalancesSection && fields.size() == 2 && !fields[0].isEmpty())
+            if (const std::optional<Cents> balance = forms::parseAmount(QStringView(fields[1])))
+                settings.balances[fields[0]] = *balance;
     }
     return settings;
 }
@@ -47,6 +51,10 @@ QStringList settingsLines(const ReconciliationSettings &settings)
             fields.append(QString::number(index + 1));
         lines.append(fields.join(u'\t'));
     }
+    if (!settings.balances.empty())
+        lines.append(kBalancesSection);
+    for (const auto &[file, balance] : settings.balances)
+        lines.append(forms::singleLine(file) + u'\t' + forms::formatAmount(balance));
     return lines;
 }
 

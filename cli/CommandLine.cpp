@@ -3,9 +3,9 @@
 #include "cli/CommandTable.h"
 #include "cli/GridText.h"
 
+#include "ledger/Siren.h"
 #include "ledger/TextForms.h"
 #include "platform/ProgramVersion.h"
-#include "yearend/Fec.h"
 
 
 #ifndef TAVELIN_VERSION
@@ -35,6 +35,8 @@ constexpr OptionRule kOptions[] = {
     {"--jusqu-au", OptUpTo},
     {"--siren", OptSiren},
     {"--definitive", OptDefinitive, false},
+    {"--societe", OptCompany},
+    {"--plan", OptChart},
     {"--auto", OptAuto, false},
 };
 
@@ -104,7 +106,11 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     }
     if (option == OptSiren) {
         invocation.siren = value;
-        return yearend::sirenRefusal(value);
+        return siren::refusal(value);
+    }
+    if (option == OptCompany || option == OptChart) {
+        (option == OptCompany ? invocation.company : invocation.chart) = value;
+        return {};
     }
     if (option == OptSort) {
         if (value != QLatin1String("compte"))
@@ -297,7 +303,8 @@ QString helpText()
         "  0  terminé sans erreur (pour verifier : aucune anomalie ; pour rechercher : trouvé)\n"
         "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, la calculette\n"
         "     refuse le calcul, ou la déclaration de TVA ne peut pas être établie (un montant\n"
-        "     n'est pas un nombre) : message de la fenêtre sur la sortie d'erreur\n"
+        "     n'est pas un nombre), ou nouveau est refusé : message de la fenêtre sur la sortie\n"
+        "     d'erreur\n"
         "  2  commande, argument ou option incorrects (un SIREN invalide compris)\n"
         "  3  verifier a trouvé au moins une anomalie ou des écritures validées modifiées ;\n"
         "     rechercher n'a rien trouvé ; valider ou cloture --definitive ont trouvé des\n"

@@ -11,8 +11,8 @@ namespace cli {
 
 enum class Command {
     Month, Journal, GeneralLedger, GeneralJournal, Balance, IncomeStatement, BalanceSheet, Verifier,
-    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Letter, AgedBalance, Loan, Savings, Euro,
-    Help, Version
+    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, NewBooks, Letter, AgedBalance, Loan,
+    Savings, Euro, Help, Version
 };
 
 struct Invocation {
@@ -32,6 +32,7 @@ struct Invocation {
     std::optional<QDate> upTo; // valider: the day the entries are validated up to
     QString siren;                // fec: a SIREN whose Luhn key is right
     bool definitive = false;      // cloture: the closing made final
+    QString company, chart;       // nouveau: --societe, --plan
     bool automatic = false;       // lettrer --auto: the automatic lettering first
     QStringList ownArguments;     // a command that reads its arguments itself: all of them, its name first
 

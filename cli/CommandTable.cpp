@@ -8,6 +8,7 @@
 #include "cli/GridText.h"
 #include "cli/LetteringCommands.h"
 #include "cli/Listings.h"
+#include "cli/NewBooksCommand.h"
 #include "cli/VatCommand.h"
 #include "cli/VerifyCommand.h"
 #include "cli/YearEndCommands.h"
@@ -71,6 +72,17 @@ QString sirenMissing(unsigned given, const Invocation &)
     return given & OptSiren ? QString() : QStringLiteral("SIREN manquant : fec attend --siren NNNNNNNNN");
 }
 
+// The balance sheet is a position at a date, from the fiscal year's first
+// day: a starting date has no meaning there, and a user used to giving one is
+// told so rather than shown a sheet that leaves out the year's first months.
+QString balanceSheetFromRefused(unsigned given, const Invocation &)
+{
+    return given & OptFrom ? QStringLiteral("le bilan n'a pas de date --du : c'est la situation à une date, depuis le "
+                                            "premier jour de l'exercice (à-nouveaux compris) ; donner cette date par "
+                                            "--au JJ/MM/AAAA")
+                           : QString();
+}
+
 constexpr unsigned kPeriod = OptFrom | OptTo;
 
 const CommandRow kRows[] = {
@@ -97,11 +109,12 @@ const CommandRow kRows[] = {
      "le compte de résultat (charges et produits), par défaut sur l'exercice, puis les\n"
      "résultats par nature (exploitation, financier, courant, exceptionnel, participation,\n"
      "impôts, exercice), chacun son libellé et son montant (une perte négative)"},
-    {"bilan", Command::BalanceSheet, Operand::File, kPeriod, Opening::Read, listBalanceSheet, nullptr,
-     Section::Dossier, "bilan FICHIER [--du JJ/MM/AAAA] [--au JJ/MM/AAAA]",
-     "le bilan (actif et passif), par défaut sur l'exercice : ses lignes 1 à 19 (à l'actif\n"
-     "le brut, les amortissements et provisions et le net), puis,\n"
-     "quand les deux totaux généraux diffèrent, la ligne « Écart »"},
+    {"bilan", Command::BalanceSheet, Operand::File, kPeriod, Opening::Read, listBalanceSheet, balanceSheetFromRefused,
+     Section::Dossier, "bilan FICHIER [--au JJ/MM/AAAA]",
+     "le bilan (actif et passif) à la date --au, par défaut la fin de l'exercice : la situation\n"
+     "depuis le premier jour de l'exercice, à-nouveaux compris ; ses lignes 1 à 19 (à\n"
+     "l'actif le brut, les amortissements et provisions et le net), puis, quand les deux\n"
+     "totaux généraux diffèrent, la ligne « Écart »"},
     {"verifier", Command::Verifier, Operand::File, 0, Opening::None, verify, nullptr, Section::Dossier,
      "verifier FICHIER",
      "le contrôle du dossier avant la clôture : dates, montants, comptes, journaux,\n"
@@ -161,6 +174,14 @@ const CommandRow kRows[] = {
      "écrit le fichier des écritures comptables SIRENFECAAAAMMJJ.txt dans le dossier\n"
      "(par défaut le répertoire courant) ; le contrôle et le compte rendu vont sur la\n"
      "sortie d'erreur"},
+    {"nouveau", Command::NewBooks, Operand::File, OptCompany | OptSiren | kPeriod | OptChart, Opening::None,
+     createBooks, newBooksOptionsError, Section::Dossier,
+     "nouveau FICHIER.jnl --societe NOM --siren NNNNNNNNN --du JJ/MM/AAAA --au JJ/MM/AAAA [--plan P]",
+     "crée une comptabilité, comme « Nouvelle comptabilité » : le dossier du premier\n"
+     "exercice (24 mois au plus) et, dans le répertoire courant, la société, le plan\n"
+     "comptable général --plan abrege (par défaut), complet ou vide, les journaux AN, AC,\n"
+     "VT, BQ, CA, OD et les réglages de saisie des factures ; refusé quand le dossier\n"
+     "existe déjà ou que l'un de ces fichiers contient déjà des données"},
     {"lettrer", Command::Letter, Operand::File, OptAccount | OptAuto | OptSave, Opening::LockedWhenSaving, letter,
      prefixMissing, Section::Dossier, "lettrer FICHIER --compte PREFIXE [--auto] [--enregistrer]",
      "le lettrage des comptes qui commencent par le préfixe (411, 401...) : chaque\n"

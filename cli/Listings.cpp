@@ -6,6 +6,7 @@
 #include "document/ReportCommands.h"
 #include "ledger/MonthLines.h"
 #include "platform/Messages.h"
+#include "reports/BalanceSheet.h"
 #include "reports/IncomeStatement.h"
 
 namespace cli {
@@ -121,6 +122,12 @@ int listIncomeStatement(Call &call)
 int listBalanceSheet(Call &call)
 {
     BalanceSheetPage &page = call.fiche.views.balanceSheet;
+    const FiscalYear &year = call.fiche.ledger.fiscalYear;
+    if (const QString refusal = reports::balanceSheetDateRefusal(call.invocation.to.value_or(year.end), year);
+        !refusal.isEmpty()) {
+        call.messages.information(refusal);
+        return ExitUsage;
+    }
     computeStatement(call, Page::Bilan, page, document::LitBilan);
     std::string &out = call.io.out;
     for (int r = 1; r <= kLastSheetRow; ++r)

@@ -6,7 +6,9 @@
 #include "cli/VerificationReport.h"
 #include "ledger/LedgerFile.h"
 #include "ledger/ReferenceData.h"
+#include "ledger/TextLines.h"
 #include "ledger/ValidationRegister.h"
+#include "yearend/BookEntries.h"
 #include "yearend/Fingerprint.h"
 #include "yearend/Verification.h"
 
@@ -49,13 +51,26 @@ int verify(Call &call)
                                     kListedFindings};
     const yearend::Verification verification = yearend::verifyLedgerText(text, ref, sink);
     report.finish(verification);
-    const std::vector<const Validation *> altered =
-        verification.validations.empty() ? std::vector<const Validation *>()
-                                         : yearend::alteredValidationsOfText(text, verification.validations,
-                                                                             verification.year.chainStart());
-    appendText(io.out, yearend::validationReport(verification.validations, altered));
+    // The register keeps the months each record covered, for an alteration
+    // to be told with its months and entries.
     ValidationRegister validations;
     reportLine(io.err, validations.load(QDir::current()));
+    FiscalYear year = verification.year;
+    year.validations = verification.validations;
+    validations.giveMonths(year);
+    const std::vector<const Validation *> altered =
+        year.validations.empty() ? std::vector<const Validation *>()
+                                 : yearend::alteredValidationsOfText(text, year.validations, year.chainStart());
+    std::vector<yearend::BookEntry> entries;
+    if (!altered.empty()) {
+        yearend::BookEntryReader reader([&entries](const yearend::BookEntry &e) { entries.push_back(e); });
+        textlines::forEachLine(text, [&reader](std::string_view line) {
+            reader.add(line);
+            return true;
+        });
+        reader.finish();
+    }
+    appendText(io.out, yearend::validationReport(year.validations, altered, entries));
     const QStringList removed = validations.discrepancies(verification.year);
     for (const QString &line : removed)
         appendText(io.out, line + u'\n');

@@ -103,7 +103,7 @@ void LitResultat(Fiche &fiche)
 
 void LitBilan(Fiche &fiche)
 {
-    fiche.tell(reports::LitBilan(fiche.views.balanceSheet, fiche.ledger.Lignes));
+    fiche.tell(reports::LitBilan(fiche.views.balanceSheet, fiche.ledger.Lignes, fiche.ledger.fiscalYear));
 }
 
 void sortBalanceByAccount(Fiche &fiche, bool on)

@@ -4,6 +4,7 @@
 #include "document/ReportCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "ledger/FileIO.h"
+#include "ledger/Siren.h"
 #include "ledger/TextForms.h"
 #include "platform/BusyPointer.h"
 #include "platform/Clock.h"
@@ -20,8 +21,6 @@
 
 namespace document {
 namespace {
-
-const QString kSirenKey = QStringLiteral("siren");
 
 // The rows just made final show as such.
 void showValidated(Fiche &fiche)
@@ -91,13 +90,13 @@ NextYearOutcome createNextYear(Fiche &fiche, const QString &path)
 
 QString rememberedSiren(const Fiche &fiche)
 {
-    return fiche.ledger.preferences.value(kSirenKey);
+    return fiche.ledger.preferences.value(siren::kSettingKey);
 }
 
 void exportFec(Fiche &fiche, const QString &siren)
 {
     Ledger &ledger = fiche.ledger;
-    ledger.preferences.setValue(kSirenKey, siren);
+    ledger.preferences.setValue(siren::kSettingKey, siren);
     ledger.savePreferences();
     const Platform &platform = fiche.platform();
     const QString start = ledger.NomFichier.isEmpty() ? platform.files->currentFolder() : QFileInfo(ledger.NomFichier).absolutePath();

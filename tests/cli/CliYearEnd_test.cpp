@@ -66,7 +66,8 @@ TEST_F(CliYearEndTest, ValiderRecordsTheValidationAndVerifierChecksIt)
     run = cli({"verifier", "compta.jnl"});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(run.outText().endsWith(QStringLiteral("Validation du %1 jusqu'au 31/03/2002 : Des écritures validées "
-                                                      "le %1 ont été modifiées en dehors de Tavelin.\n")
+                                                      "le %1 ont été modifiées en dehors de Tavelin, en Mars 2002 : "
+                                                      "le 05/03/2002, compte 411000, débit 120,00.\n")
                                            .arg(today)))
         << run.outText().toStdString();
 }

@@ -189,8 +189,10 @@ TEST_F(ValidationTest, AnEntryChangedOutsideTavelinIsToldAtOpeningButACheckOffIs
     file.replace(file.find("120,00"), 6, "920,00");
     writeBytes(path, file);
     fiche.Charge(path);
+    // The register kept March's digest: the warning says where.
     EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(QStringLiteral(
-                                       "Des écritures validées le 15/04/2002 ont été modifiées en dehors de Tavelin.")));
+                                       "Des écritures validées le 15/04/2002 ont été modifiées en dehors de Tavelin, "
+                                       "en Mars 2002 : le 05/03/2002, compte 411000, débit 920,00.")));
 }
 
 TEST_F(ValidationTest, ADayAlreadyValidatedOrOutsideTheYearIsRefused)

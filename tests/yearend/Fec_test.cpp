@@ -1,6 +1,7 @@
 #include "LedgerText.h"
 
 #include "ledger/Codec1252.h"
+#include "ledger/Siren.h"
 #include "yearend/Fec.h"
 
 #include <gtest/gtest.h>
@@ -245,11 +246,12 @@ TEST(Fec, TheSirenIsNineDigitsWithTheLuhnKey)
         {"12345678", false},   // eight digits
         {"7328293200", false}, // ten
         {"73282932A", false},  // a letter
+        {"000000000", false},  // zeros pass the key but name no business
     };
     for (const auto &[siren, valid] : cases) {
-        EXPECT_EQ(yearend::sirenRefusal(QString::fromLatin1(siren)).isEmpty(), valid) << siren;
+        EXPECT_EQ(siren::refusal(QString::fromLatin1(siren)).isEmpty(), valid) << siren;
     }
-    EXPECT_EQ(yearend::sirenRefusal(QStringLiteral("123")),
+    EXPECT_EQ(siren::refusal(QStringLiteral("123")),
               QStringLiteral("Le SIREN « 123 » n'est pas valide : il compte 9 chiffres, le dernier étant la clé de "
                              "contrôle."));
 }
