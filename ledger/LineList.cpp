@@ -80,15 +80,15 @@ void LineList::insertAfter(const std::vector<std::pair<std::size_t, std::string>
 {
     if (added.empty())
         return;
-    std::vector<Slot> slots;
-    slots.reserve(lines_.size() + added.size());
+    std::vector<Slot> merged;
+    merged.reserve(lines_.size() + added.size());
     auto next = added.begin();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        slots.push_back(lines_[i]);
+        merged.push_back(lines_[i]);
         for (; next != added.end() && next->first == i; ++next)
-            slots.push_back(store(next->second));
+            merged.push_back(store(next->second));
     }
-    lines_ = std::move(slots);
+    lines_ = std::move(merged);
 }
 
 void LineList::replace(std::size_t index, std::string_view line)
