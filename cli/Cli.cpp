@@ -7,6 +7,7 @@
 #include "cli/Dossier.h"
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
+#include "cli/InvoiceFilesCommand.h"
 #include "cli/Listings.h"
 #include "cli/VatCommand.h"
 #include "cli/VerificationReport.h"
@@ -146,6 +147,8 @@ int run(const QStringList &args, Streams &io)
         return validate(invocation, io);
     case Command::Fec:
         return fec(invocation, io);
+    case Command::ReceiveInvoices:
+        return receiveInvoices(invocation, io);
     default:
         return list(invocation, io);
     }

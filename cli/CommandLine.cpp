@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "einvoice/PurchaseEntry.h"
 #include "ledger/TextForms.h"
 #include "platform/ProgramVersion.h"
 #include "yearend/Fec.h"
@@ -14,11 +15,12 @@ namespace {
 
 enum Option : unsigned {
     OptJournal = 1, OptAccount = 2, OptFrom = 4, OptTo = 8, OptMonth = 16, OptOutput = 32, OptSave = 64,
-    OptSort = 128, OptClasses = 256, OptQuarter = 512, OptUpTo = 1024, OptSiren = 2048, OptDefinitive = 4096
+    OptSort = 128, OptClasses = 256, OptQuarter = 512, OptUpTo = 1024, OptSiren = 2048, OptDefinitive = 4096,
+    OptRate = 8192
 };
 
 // What a command takes after the ledger file.
-enum class Second { None, Month, ImportFile, Text, Statement };
+enum class Second { None, Month, ImportFile, Text, Statement, InvoiceFiles };
 
 struct CommandRule {
     const char *name;
@@ -45,6 +47,7 @@ constexpr CommandRule kCommands[] = {
     {"tva", Command::Vat, Second::None, OptMonth | OptQuarter | OptFrom | OptTo},
     {"valider", Command::Validate, Second::None, OptUpTo},
     {"fec", Command::Fec, Second::None, OptSiren | OptOutput},
+    {"factures-recues", Command::ReceiveInvoices, Second::InvoiceFiles, OptRate | OptSave},
 };
 
 struct OptionRule {
@@ -67,6 +70,7 @@ constexpr OptionRule kOptions[] = {
     {"--jusqu-au", OptUpTo},
     {"--siren", OptSiren},
     {"--definitive", OptDefinitive, false},
+    {"--cours", OptRate},
 };
 
 QString quoted(const QString &text)
@@ -153,6 +157,11 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     if (option == OptSiren) {
         invocation.siren = value;
         return yearend::sirenRefusal(value);
+    }
+    if (option == OptRate) {
+        invocation.exchangeRate = einvoice::parseExchangeRate(value);
+        return invocation.exchangeRate ? QString()
+                                       : QStringLiteral("cours invalide : %1 (attendu un nombre positif, par exemple 0,92)").arg(quoted(value));
     }
     if (option == OptSort) {
         if (value != QLatin1String("compte"))
@@ -277,6 +286,11 @@ ParsedCommandLine parseCommandLine(const QStringList &args)
             return failure(QStringLiteral("relevé bancaire manquant après le dossier"));
         invocation.argument = positionals.takeFirst();
         break;
+    case Second::InvoiceFiles:
+        if (positionals.isEmpty())
+            return failure(QStringLiteral("facture manquante après le dossier"));
+        invocation.files = std::exchange(positionals, {});
+        break;
     }
     if (!positionals.isEmpty())
         return failure(QStringLiteral("argument en trop : %1").arg(quoted(positionals.front())));
@@ -308,6 +322,7 @@ QString usageReminder()
         "        tavelin-cli tva FICHIER --mois AAAAMM | --trimestre AAAA-T | --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
         "        tavelin-cli valider FICHIER --jusqu-au JJ/MM/AAAA\n"
         "        tavelin-cli fec FICHIER --siren NNNNNNNNN [--sortie DOSSIER]\n"
+        "        tavelin-cli factures-recues FICHIER FACTURE... [--cours TAUX] [--enregistrer]\n"
         "        tavelin-cli emprunt|placement|euro ARGUMENTS (sans dossier)\n"
         "Pour l'aide complète : tavelin-cli --help\n");
 }
@@ -321,9 +336,9 @@ QString helpText()
         "standard ce que l'application affiche : une ligne de la grille par ligne de texte,\n"
         "les cellules séparées par une tabulation, en UTF-8. Le plan comptable (Tavelin.plc)\n"
         "et les journaux (Tavelin.cbx) sont lus dans le répertoire courant, comme le fait\n"
-        "l'application. Seuls importer, rapprocher --enregistrer, valider et cloture\n"
-        "--definitive modifient le dossier ; exporter et cloture écrivent le fichier donné par\n"
-        "--sortie, fec le FEC dans un dossier.\n"
+        "l'application. Seuls importer, rapprocher --enregistrer, factures-recues\n"
+        "--enregistrer, valider et cloture --definitive modifient le dossier ; exporter et\n"
+        "cloture écrivent le fichier donné par --sortie, fec le FEC dans un dossier.\n"
         "\n"
         "Commandes :\n"
         "  mois FICHIER AAAAMM\n"
@@ -395,6 +410,16 @@ QString helpText()
         "      écrit le fichier des écritures comptables SIRENFECAAAAMMJJ.txt dans le dossier\n"
         "      (par défaut le répertoire courant) ; le contrôle et le compte rendu vont sur la\n"
         "      sortie d'erreur\n"
+        "  factures-recues FICHIER FACTURE... [--cours TAUX] [--enregistrer]\n"
+        "      les factures électroniques des fournisseurs (Factur-X, CII ou UBL, reconnues à leur\n"
+        "      contenu), dans l'ordre donné : pour chacune, « facture », le fichier, le numéro, la\n"
+        "      date, Facture ou Avoir, le fournisseur, son SIREN, la devise et le total TTC, puis\n"
+        "      une ligne « écriture » par ligne de l'écriture proposée (date, compte, libellé,\n"
+        "      journal, pièce, débit, crédit) ; ou « refusée », le fichier et la raison. --cours :\n"
+        "      la valeur en euros d'une unité de la devise d'une facture qui n'est pas en euros.\n"
+        "      Avec --enregistrer, les écritures sont passées, le dossier enregistré et chaque\n"
+        "      facture copiée dans NOM.pieces/AAAA-MM/ à côté du dossier. Les comptes de chaque\n"
+        "      fournisseur sont lus dans Tavelin.fou, dans le répertoire courant\n"
         "\n"
         "Calculettes, sans dossier (le point vaut la virgule décimale ; les montants sont écrits\n"
         "comme dans les fenêtres, avec une virgule) :\n"
@@ -416,7 +441,8 @@ QString helpText()
         "  0  terminé sans erreur (pour verifier : aucune anomalie ; pour rechercher : trouvé)\n"
         "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, la calculette\n"
         "     refuse le calcul, ou la déclaration de TVA ne peut pas être établie (un montant\n"
-        "     n'est pas un nombre) : message de la fenêtre sur la sortie d'erreur\n"
+        "     n'est pas un nombre) : message de la fenêtre sur la sortie d'erreur ; une facture\n"
+        "     reçue est refusée (la raison sur la ligne « refusée »)\n"
         "  2  commande, argument ou option incorrects (un SIREN invalide compris)\n"
         "  3  verifier a trouvé au moins une anomalie ou des écritures validées modifiées ;\n"
         "     rechercher n'a rien trouvé ; valider ou cloture --definitive ont trouvé des\n"

@@ -11,7 +11,7 @@ namespace cli {
 
 enum class Command {
     Month, Journal, GeneralLedger, GeneralJournal, Balance, IncomeStatement, BalanceSheet, Verifier,
-    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Help, Version
+    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, ReceiveInvoices, Help, Version
 };
 
 struct Invocation {
@@ -31,6 +31,8 @@ struct Invocation {
     std::optional<QDate> upTo; // valider: the day the entries are validated up to
     QString siren;                // fec: a SIREN whose Luhn key is right
     bool definitive = false;      // cloture: the closing made final
+    QStringList files;            // factures-recues: the invoice files
+    std::optional<qint64> exchangeRate; // factures-recues --cours: euros for one unit, in millionths
 };
 
 struct ParsedCommandLine {
