@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <array>
 
 namespace einvoice {
@@ -336,7 +337,8 @@ std::optional<qint64> parseDecimal(QStringView text, int decimals)
             return std::nullopt;
         const int digit = c.unicode() - '0';
         if (!point) {
-            if (++integerDigits > 15)
+            // Fifteen integer digits, and room for the decimals in 64 bits.
+            if (++integerDigits > std::min(15, 18 - decimals))
                 return std::nullopt;
             value = value * 10 + digit;
         } else if (fractionDigits < decimals) {

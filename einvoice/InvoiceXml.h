@@ -21,7 +21,7 @@ XmlReading readInvoiceXml(const QByteArray &xml);
 
 // A decimal of the XML ("104.90", "-5", "20.125") scaled by 10^decimals,
 // further digits rounded half away from zero; nothing for anything else or a
-// number of more than fifteen integer digits.
+// number of more than fifteen integer digits (or 18 digits in all).
 std::optional<qint64> parseDecimal(QStringView text, int decimals);
 
 } // namespace einvoice

@@ -139,13 +139,26 @@ Proposal proposeEntry(const Invoice &invoice, const Accounts &accounts, const Bo
         proposal.refusal = QStringLiteral("facture en %1 : donnez le cours de conversion en euros").arg(invoice.currency);
         return proposal;
     }
-    const auto toEuros = [&](Cents amount) { return euros ? amount : scaled(amount, *settings.exchangeRate, 1'000'000); };
+    // Converted amounts stay within what the ledger takes, so that every sum
+    // below is exact.
+    bool tooLarge = false;
+    const auto within = [&](Cents value) {
+        tooLarge = tooLarge || value > forms::kMaxCents || value < -forms::kMaxCents;
+        return value;
+    };
+    const auto toEuros = [&](Cents amount) {
+        return within(euros ? amount : scaled(amount, *settings.exchangeRate, 1'000'000));
+    };
     const Cents grand = toEuros(invoice.totals.grand);
     const Cents deductible = frenchVatNumber(invoice.seller.vatNumber) ? toEuros(invoice.totals.vat) : 0;
     Cents selfAssessed = 0;
     for (const VatGroup &group : invoice.vatGroups)
-        if (reverseCharge(group))
-            selfAssessed += taxAt(toEuros(group.basis), settings.reverseChargeRate);
+        if (reverseCharge(group) && !tooLarge)
+            selfAssessed = within(selfAssessed + taxAt(toEuros(group.basis), settings.reverseChargeRate));
+    if (tooLarge) {
+        proposal.refusal = QStringLiteral("les montants de la facture dépassent ce que le dossier peut tenir");
+        return proposal;
+    }
 
     std::vector<ChargeShare> charges = accounts.charges;
     if (charges.empty())

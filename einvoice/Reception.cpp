@@ -1,5 +1,6 @@
 #include "einvoice/Reception.h"
 
+#include "einvoice/InvoiceChecks.h"
 #include "einvoice/InvoiceFile.h"
 #include "einvoice/InvoiceXml.h"
 #include "einvoice/VoucherFiles.h"
@@ -32,7 +33,7 @@ QString Reception::loadSettings()
 {
     QString rate = ledger_.preferences.value(kReverseChargeSetting);
     rate.replace(u',', u'.');
-    if (const std::optional<qint64> value = parseDecimal(rate, 3); value && *value >= 0)
+    if (const std::optional<qint64> value = parseDecimal(rate, 3); value && *value >= 0 && *value <= kMaxRate)
         settings.reverseChargeRate = *value;
     return rules.load(ledger_.referenceDir());
 }
