@@ -25,8 +25,8 @@ void listReceived(const einvoice::ReceivedInvoice &received, const QString &name
     const ProposedEntry &entry = received.entry;
     for (const ProposedLine &line : entry.lines)
         appendCells(out, {QStringLiteral("écriture"), forms::formatDate(entry.date), line.account, entry.label, entry.journal,
-                          entry.voucher, line.debit ? forms::formatAmount(line.debit) : QString(),
-                          line.credit ? forms::formatAmount(line.credit) : QString()});
+                          entry.voucher, amountCell(line.debit).trimmed(),
+                          amountCell(line.credit).trimmed()});
 }
 
 } // namespace

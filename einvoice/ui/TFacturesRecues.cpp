@@ -161,8 +161,8 @@ void TFacturesRecues::showCurrent()
         const ProposedLine &line = received->entry.lines[std::size_t(r)];
         setCell(entryTable, r, 0, line.account);
         setCell(entryTable, r, 1, received->entry.label);
-        setCell(entryTable, r, 2, line.debit ? forms::formatAmount(line.debit) : QString(), true);
-        setCell(entryTable, r, 3, line.credit ? forms::formatAmount(line.credit) : QString(), true);
+        setCell(entryTable, r, 2, amountCell(line.debit).trimmed(), true);
+        setCell(entryTable, r, 3, amountCell(line.credit).trimmed(), true);
     }
     const bool editable = invoice && !received->booked;
     supplierField->setText(invoice ? received->accounts.supplier : QString());
