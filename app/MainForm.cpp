@@ -80,6 +80,41 @@ void MainForm::FormShow()
         }
     }
     helpFile = QDir(RepDepart).filePath(kHelpFileName);
+    welcome_ = !QFileInfo(fiche_.ledger.referenceDir().filePath(reference::kChartFile)).exists();
+}
+
+newbooks::Answers MainForm::proposedBooks() const
+{
+    return newbooks::proposed(platform_.clock->today(), RepDepart);
+}
+
+bool MainForm::createBooks(const newbooks::Answers &answers)
+{
+    const QDir dir = fiche_.ledger.referenceDir();
+    QString failure = newbooks::refusal(answers);
+    if (failure.isEmpty()) {
+        const QStringList existing = newbooks::existingReferenceFiles(dir);
+        if (!existing.isEmpty() && !platform_.messages->warningOkCancel(newbooks::replaceQuestion(existing)))
+            return false;
+        failure = newbooks::write(dir, answers);
+    }
+    if (!failure.isEmpty()) {
+        platform_.messages->information(failure);
+        return false;
+    }
+    // The document takes the files just written, which it writes back at exit.
+    fiche_.ledger.ref = ReferenceData();
+    fiche_.FormActivate();
+    // The books are made whether or not their dossier can be opened now
+    // (the user was told why): the assistant's work is done.
+    if (openFile(answers.dossier))
+        fiche_.Premier();
+    return true;
+}
+
+bool MainForm::openRecent(const QString &path)
+{
+    return openFile(path);
 }
 
 void MainForm::tellCommandLine()
@@ -144,6 +179,8 @@ void MainForm::load()
     } else if (fiche_.ledger.NomFichier == chosen) {
         lock_ = std::move(lock);
         readOnly_ = readOnly;
+        if (const QString failure = recentDossiers.add(chosen); !failure.isEmpty())
+            platform_.messages->information(failure);
     }
 }
 
@@ -192,12 +229,16 @@ void MainForm::open()
 {
     if (!askToSave())
         return;
-    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFilter});
-    if (!chosen) {
+    if (!openChosen())
         Valide();
-        return;
-    }
-    openFile(*chosen);
+}
+
+bool MainForm::openChosen()
+{
+    const auto chosen = platform_.fileDialogs->open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"), kFilter});
+    if (chosen)
+        openFile(*chosen);
+    return chosen.has_value();
 }
 
 void MainForm::openNextYear()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/RecentDossiers.h"
 #include "ledger/DossierLock.h"
 #include "platform/Platform.h"
+#include "reference/NewBooks.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,7 @@ public:
     QString FichierCourant; // the file name the file commands prompt with and pass on
     QString helpFile = kHelpFileName;
     bool openAutomaticallyChecked = false;
+    RecentDossiers recentDossiers; // the dossiers opened, which the welcome page offers
 
     // The window title: "Tavelin", followed by the document's file name in
     // brackets while it has one, as a maximised child window shows it, and
@@ -57,6 +60,22 @@ public:
 
     void Nouveau();
     void open();
+    // The welcome page stands instead of the document while the start-up
+    // folder has no chart of accounts and no dossier was opened.
+    bool welcomeShown() const { return welcome_ && !documentCommandsEnabled_; }
+    // "Nouvelle comptabilité": what it proposes, then the books made from
+    // the answers and their dossier opened on its first month. False, the
+    // user told why, when the answers are refused, the user keeps the
+    // reference files there, or a write failed.
+    newbooks::Answers proposedBooks() const;
+    bool createBooks(const newbooks::Answers &answers);
+    // A dossier of the welcome page's list.
+    bool openRecent(const QString &path);
+    // The welcome page's "Ouvrir un dossier…": the open dialog, then the
+    // dossier chosen opened; false when the dialog was cancelled, which
+    // leaves the welcome page up (where "Ouvrir..." of the menu goes on
+    // with an empty document).
+    bool openChosen();
     // "Ouvrir l'exercice suivant…", offered once the year is closed for
     // good: after the save prompt, asks for the new dossier's name, creates
     // it with the opening entries and opens it.
@@ -116,6 +135,7 @@ private:
     bool documentCommandsEnabled_ = false;
     bool unreadTold_ = false;
     bool readOnly_ = false;
+    bool welcome_ = false;
     QString commandLineDossier_; // absolute
     QStringList unopenedArguments_;
     QString launchFolder_; // the current folder left for the dossier's folder, if it was

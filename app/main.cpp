@@ -48,6 +48,11 @@ int main(int argc, char *argv[])
     }
     QtPlatform platform;
     const auto main = startApplication(
-        platform.platform, [&platform](TMainForm &window) { platform.setParent(&window); }, parsed.files);
+        platform.platform,
+        [&platform](TMainForm &window) {
+            platform.setParent(&window);
+            window.form().recentDossiers = RecentDossiers(RecentDossiers::userFile());
+        },
+        parsed.files);
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "ledger/MonthIO.h"
 #include "ledger/MonthLines.h"
 #include "ledger/TextGrid.h"
+#include "ledger/YearEntries.h"
 
 #include <algorithm>
 #include <map>
@@ -16,23 +17,6 @@ using monthlines::Column;
 using monthlines::gridColumn;
 
 const QString kMark = QString(QChar(0xD7));
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// "dd/mm/yyyy" as the ledger stores it; anything else through the general reader.
-QDate entryDate(std::string_view cell)
-{
-    if (cell.size() == 10 && cell[2] == '/' && cell[5] == '/') {
-        const auto two = [&](std::size_t at) { return (cell[at] - '0') * 10 + (cell[at + 1] - '0'); };
-        if (isDigit(cell[0]) && isDigit(cell[1]) && isDigit(cell[3]) && isDigit(cell[4]) && isDigit(cell[6]) &&
-            isDigit(cell[7]) && isDigit(cell[8]) && isDigit(cell[9]))
-            return QDate(two(6) * 100 + two(8), two(3), two(0));
-    }
-    return forms::parseDate(cp1252::decode(cell));
-}
 
 // Runs `change` on the grid of each month the places are in, then writes the
 // month back.
@@ -68,7 +52,7 @@ std::vector<BookEntry> accountEntries(const LineList &lines, const QString &acco
         BookEntry entry;
         entry.place = {std::string(key), row};
         entry.order = e.lineOf(Column::Date);
-        entry.date = entryDate(e[Column::Date]);
+        entry.date = yearentries::storedDate(e[Column::Date]);
         const Cents debit = forms::parseAmount(e[Column::Debit]).value_or(0);
         const Cents credit = forms::parseAmount(e[Column::Credit]).value_or(0);
         entry.amount = debit - credit;

@@ -1,9 +1,7 @@
 #include "bank/CheckOffRecord.h"
 
-#include "ledger/Codec1252.h"
 #include "ledger/FileIO.h"
-
-#include <QRegularExpression>
+#include "ledger/LineFile.h"
 
 namespace bank {
 
@@ -12,9 +10,11 @@ QString checkOffRecordPath(const QString &dossier)
     return dossier + QStringLiteral(".pointages");
 }
 
-std::string checkOffText(const std::vector<CheckOff> &checkOffs)
+namespace {
+
+QStringList checkOffLines(const std::vector<CheckOff> &checkOffs)
 {
-    std::string bytes;
+    QStringList lines;
     for (const CheckOff &c : checkOffs) {
         const QStringList fields{forms::singleLine(c.account),
                                  forms::formatDate(c.entryDate),
@@ -24,16 +24,15 @@ std::string checkOffText(const std::vector<CheckOff> &checkOffs)
                                  forms::formatDate(c.line.periodEnd),
                                  forms::formatDate(c.line.date),
                                  forms::singleLine(c.line.label).replace(u'\t', u' ')};
-        cp1252::encodeAppend(bytes, fields.join(u'\t'));
-        bytes += "\r\n";
+        lines.append(fields.join(u'\t'));
     }
-    return bytes;
+    return lines;
 }
 
-std::vector<CheckOff> parseCheckOffs(const QString &text)
+std::vector<CheckOff> parseCheckOffs(const QStringList &lines)
 {
     std::vector<CheckOff> checkOffs;
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+    for (const QString &line : lines) {
         const QStringList f = line.split(u'\t');
         if (f.size() != 8)
             continue;
@@ -46,19 +45,21 @@ std::vector<CheckOff> parseCheckOffs(const QString &text)
     return checkOffs;
 }
 
+} // namespace
+
 QString loadCheckOffs(const QString &dossier, std::vector<CheckOff> &out)
 {
-    QString text;
-    const QString failure = fileio::readOwnCp1252File(checkOffRecordPath(dossier), text);
-    if (failure.isEmpty() && !text.isEmpty())
-        out = parseCheckOffs(text);
+    QStringList lines;
+    const QString failure = linefile::read(checkOffRecordPath(dossier), lines);
+    if (failure.isEmpty() && !lines.isEmpty())
+        out = parseCheckOffs(lines);
     return failure;
 }
 
 QString saveCheckOffs(const QString &dossier, const std::vector<CheckOff> &checkOffs)
 {
     const QString path = checkOffRecordPath(dossier);
-    const QString why = fileio::writeAtomically(path, checkOffText(checkOffs), fileio::NamedBy::Program);
+    const QString why = fileio::writeAtomically(path, linefile::encode(checkOffLines(checkOffs)), fileio::NamedBy::Program);
     return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
 }
 

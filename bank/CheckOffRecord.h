@@ -36,9 +36,6 @@ struct CheckOff {
 
 QString checkOffRecordPath(const QString &dossier);
 
-std::string checkOffText(const std::vector<CheckOff> &checkOffs);
-std::vector<CheckOff> parseCheckOffs(const QString &text);
-
 // Reads the record beside the dossier when there is one; the French message
 // when it exists but cannot be read (empty otherwise).
 QString loadCheckOffs(const QString &dossier, std::vector<CheckOff> &out);

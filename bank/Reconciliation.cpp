@@ -12,6 +12,15 @@
 #include <algorithm>
 
 namespace bank {
+namespace {
+
+// A statement file as the balances typed for it are kept: its absolute path.
+QString balanceKey(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
 
 Reconciliation::Reconciliation(Ledger &ledger, ReconciliationHost &host)
     : ledger_(ledger), host_(host)
@@ -72,10 +81,32 @@ bool Reconciliation::open(const QString &path)
     path_ = path;
     statement_ = std::move(statement);
     hasStatement_ = true;
+    balanceStated_ = statement_.closingBalance.has_value();
+    if (const auto typed = settings_.balances.find(balanceKey(path_)); !balanceStated_ && typed != settings_.balances.end())
+        statement_.closingBalance = typed->second;
     marked_.clear();
     recorded_.clear();
     rematch();
     return true;
+}
+
+bool Reconciliation::setStatementBalance(const QString &typed)
+{
+    if (!hasStatement_ || balanceStated_)
+        return tell(QStringLiteral("Le relevé donne lui-même son solde."));
+    QString text = typed;
+    text.remove(u' ').remove(u'\u00A0').remove(u'\u202F').replace(u'.', u',');
+    if (text.isEmpty()) {
+        statement_.closingBalance.reset();
+        settings_.balances.erase(balanceKey(path_));
+        return saveSettings();
+    }
+    const std::optional<Cents> balance = forms::parseAmount(QStringView(text));
+    if (!balance)
+        return tell(QStringLiteral("Montant invalide : %1").arg(typed));
+    statement_.closingBalance = *balance;
+    settings_.balances[balanceKey(path_)] = *balance;
+    return saveSettings();
 }
 
 bool Reconciliation::chooseColumns(const csv::Columns &columns)

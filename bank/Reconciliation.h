@@ -51,6 +51,15 @@ public:
     const QString &statementPath() const { return path_; }
     bool hasStatement() const { return hasStatement_; }
 
+    // Whether the statement file states its closing balance; when it does
+    // not, the user types "Solde du relevé", remembered for that file.
+    bool balanceStated() const { return balanceStated_; }
+    // The balance typed for a statement that states none, as the user types
+    // an amount ("1 234,56", "-12.5"); an empty text forgets it. False (the
+    // user told why) for a text that is no amount, or a statement that
+    // states its own.
+    bool setStatementBalance(const QString &typed);
+
     const Statement &statement() const { return statement_; }
     const std::vector<BookEntry> &entries() const { return entries_; }
     const Matching &matching() const { return matching_; }
@@ -93,6 +102,7 @@ private:
     QString account_ = defaultBankAccount();
     QString path_;
     bool hasStatement_ = false;
+    bool balanceStated_ = false;
     std::optional<csv::Layout> columnsToChoose_;
     QString choosingPath_;
     Statement statement_;

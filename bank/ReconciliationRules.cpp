@@ -1,30 +1,28 @@
 #include "bank/ReconciliationRules.h"
 
 #include "bank/StatementText.h"
-#include "ledger/Codec1252.h"
 #include "ledger/FileIO.h"
+#include "ledger/LineFile.h"
 
-#include <QRegularExpression>
 
 namespace bank {
 namespace {
 
 const QString kRulesSection = QStringLiteral("[REGLES]");
 const QString kColumnsSection = QStringLiteral("[COLONNES]");
+const QString kBalancesSection = QStringLiteral("[SOLDES]");
 
 int column(const QString &text)
 {
     return text.toInt() - 1;
 }
 
-} // namespace
-
-ReconciliationSettings parseSettings(const QString &text)
+ReconciliationSettings parseSettings(const QStringList &lines)
 {
     ReconciliationSettings settings;
     QString section;
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
-        if (line == kRulesSection || line == kColumnsSection) {
+    for (const QString &line : lines) {
+        if (line == kRulesSection || line == kColumnsSection || line == kBalancesSection) {
             section = line;
             continue;
         }
@@ -34,11 +32,14 @@ ReconciliationSettings parseSettings(const QString &text)
         else if (section == kColumnsSection && fields.size() == 6)
             settings.columns[fields[0]] = {column(fields[1]), column(fields[2]), column(fields[3]),
                                            column(fields[4]), column(fields[5])};
+        else if (section == kBalancesSection && fields.size() == 2 && !fields[0].isEmpty())
+            if (const std::optional<Cents> balance = forms::parseAmount(QStringView(fields[1])))
+                settings.balances[fields[0]] = *balance;
     }
     return settings;
 }
 
-std::string settingsText(const ReconciliationSettings &settings)
+QStringList settingsLines(const ReconciliationSettings &settings)
 {
     QStringList lines{kRulesSection};
     for (const Rule &rule : settings.rules)
@@ -50,27 +51,28 @@ std::string settingsText(const ReconciliationSettings &settings)
             fields.append(QString::number(index + 1));
         lines.append(fields.join(u'\t'));
     }
-    std::string bytes;
-    for (const QString &line : lines) {
-        cp1252::encodeAppend(bytes, line);
-        bytes += "\r\n";
-    }
-    return bytes;
+    if (!settings.balances.empty())
+        lines.append(kBalancesSection);
+    for (const auto &[file, balance] : settings.balances)
+        lines.append(forms::singleLine(file) + u'\t' + forms::formatAmount(balance));
+    return lines;
 }
+
+} // namespace
 
 QString loadSettings(const QDir &dir, ReconciliationSettings &out)
 {
-    QString text;
-    const QString failure = fileio::readOwnCp1252File(dir.filePath(kSettingsFile), text);
-    if (failure.isEmpty() && !text.isEmpty())
-        out = parseSettings(text);
+    QStringList lines;
+    const QString failure = linefile::read(dir.filePath(kSettingsFile), lines);
+    if (failure.isEmpty() && !lines.isEmpty())
+        out = parseSettings(lines);
     return failure;
 }
 
 QString saveSettings(const QDir &dir, const ReconciliationSettings &settings)
 {
     const QString path = dir.filePath(kSettingsFile);
-    const QString why = fileio::writeAtomically(path, settingsText(settings));
+    const QString why = fileio::writeAtomically(path, linefile::encode(settingsLines(settings)));
     return why.isEmpty() ? QString() : fileio::saveFailedMessage(path, why);
 }
 

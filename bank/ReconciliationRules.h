@@ -6,17 +6,24 @@
 
 #include <QDir>
 #include <QString>
+#include <map>
 #include <vector>
 
 // What the user keeps for the reconciliation, in "Tavelin.rap" beside the
 // reference files: the rules that propose the counterpart account of a
 // statement line ("libellé contient PRLV ORANGE → 626000"), and the columns
-// chosen for each bank's CSV layout. Code page 1252, CR LF after each line:
+// chosen for each bank's CSV layout, and the closing balance the user typed
+// for a statement file that states none. Code page 1252, CR LF after each
+// line:
 //   [REGLES]
 //   PRLV ORANGE<TAB>626000
 //   [COLONNES]
 //   <layout signature><TAB>date<TAB>libellé<TAB>montant<TAB>débit<TAB>crédit
-// with the columns counted from 1, 0 for none.
+//   [SOLDES]
+//   <statement file's absolute path><TAB>1234,56
+// with the columns counted from 1, 0 for none. A version that does not know
+// the balances reads their lines as lines of the columns section it cannot
+// take, and passes over them.
 namespace bank {
 
 struct Rule {
@@ -28,6 +35,7 @@ struct Rule {
 struct ReconciliationSettings {
     std::vector<Rule> rules;
     csv::ColumnChoices columns;
+    std::map<QString, Cents> balances; // "Solde du relevé" typed, by statement file
     bool operator==(const ReconciliationSettings &) const = default;
 };
 
@@ -38,9 +46,6 @@ inline const QString kSettingsFile = QStringLiteral("Tavelin.rap");
 QString loadSettings(const QDir &dir, ReconciliationSettings &out);
 // Replaces the file atomically; the French message when that failed.
 QString saveSettings(const QDir &dir, const ReconciliationSettings &settings);
-
-std::string settingsText(const ReconciliationSettings &settings);
-ReconciliationSettings parseSettings(const QString &text);
 
 // The account of the first rule whose text the label holds (case and accents
 // aside); empty when none does.

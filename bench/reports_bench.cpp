@@ -47,10 +47,10 @@ void BM_BalanceSheetOfTheYear(benchmark::State &state)
 {
     const LineList lines = generatedLines(int(state.range(0)));
     BalanceSheetPage page;
-    page.from = QDate(2002, 1, 1);
     page.to = QDate(2002, 12, 31);
+    const FiscalYear year{QDate(2002, 1, 1), page.to, QDate(2002, 1, 1)};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(reports::LitBilan(page, lines));
+        benchmark::DoNotOptimize(reports::LitBilan(page, lines, year));
         benchmark::DoNotOptimize(page.grid.at(19, 1));
     }
 }

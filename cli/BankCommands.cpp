@@ -4,12 +4,10 @@
 #include "bank/Matching.h"
 #include "bank/ReconciliationRules.h"
 #include "bank/StatementFile.h"
-#include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
 #include "document/Fiche.h"
-#include "ledger/DossierLock.h"
 #include "platform/Messages.h"
 
 namespace cli {
@@ -52,18 +50,11 @@ void listMatching(const bank::Statement &statement, const std::vector<bank::Book
 
 } // namespace
 
-int reconcile(const Invocation &invocation, Streams &io)
+int reconcile(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    Messages &messages = *fiche.platform().messages;
-    // The marks would be lost at the next save of a window that has the
-    // dossier open, or that window's work to this save.
-    DossierLock lock;
-    if (invocation.save && !lockForSaving(lock, invocation.file, messages))
-        return ExitUnreadable;
-    if (!openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    const Invocation &invocation = call.invocation;
+    Fiche &fiche = call.fiche;
+    Messages &messages = call.messages;
     bank::ReconciliationSettings settings;
     if (const QString unread = bank::loadSettings(QDir::current(), settings); !unread.isEmpty())
         messages.information(unread);
@@ -81,7 +72,7 @@ int reconcile(const Invocation &invocation, Streams &io)
         return ExitUnreadable;
     }
     const bank::Matching matching = bank::match(statement, entries, bank::checkOffsOf(checkOffs, account));
-    listMatching(statement, entries, matching, io.out);
+    listMatching(statement, entries, matching, call.io.out);
     if (!invocation.save)
         return ExitOk;
     std::vector<bank::EntryPlace> places;

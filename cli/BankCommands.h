@@ -1,7 +1,6 @@
 #pragma once
 
-#include "cli/Cli.h"
-#include "cli/CommandLine.h"
+#include "cli/CommandTable.h"
 
 namespace cli {
 
@@ -10,7 +9,7 @@ namespace cli {
 // line, in the statement's order, then the entries "non relevée", then the
 // statement's closing balance, the books' balance and their difference. With
 // --enregistrer the entries "pointée" get their check-off mark and the
-// dossier is saved, under its lock.
-int reconcile(const Invocation &invocation, Streams &io);
+// dossier is saved (the lock is held).
+int reconcile(Call &call);
 
 } // namespace cli

@@ -54,27 +54,16 @@ struct Arguments {
     }
 };
 
-QString quoted(const QString &text)
-{
-    return QStringLiteral("« %1 »").arg(text);
-}
-
-void append(std::string &stream, const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    stream.append(utf8.constData(), std::size_t(utf8.size()));
-}
-
 int usageError(const QString &error, Streams &io)
 {
-    append(io.err, QStringLiteral("tavelin-cli : %1\n").arg(error));
-    append(io.err, usageReminder());
+    appendText(io.err, QStringLiteral("tavelin-cli : %1\n").arg(error));
+    appendText(io.err, usageReminder());
     return ExitUsage;
 }
 
 int refused(const QString &message, Streams &io)
 {
-    append(io.err, message + u'\n');
+    appendText(io.err, message + u'\n');
     return ExitRefused;
 }
 
@@ -214,11 +203,6 @@ int euro(const Arguments &arguments, Streams &io)
 
 } // namespace
 
-bool isCalculatorCommand(const QString &command)
-{
-    return ruleOf(command) != nullptr;
-}
-
 int runCalculator(const QStringList &args, Streams &io)
 {
     const CalculatorRule *rule = ruleOf(args.value(0));
@@ -229,7 +213,7 @@ int runCalculator(const QStringList &args, Streams &io)
     if (!error.isEmpty())
         return usageError(error, io);
     if (arguments.flags.contains(QStringLiteral("--help")) || arguments.flags.contains(QStringLiteral("--version"))) {
-        append(io.out, arguments.flags.contains(QStringLiteral("--help")) ? helpText() : versionText());
+        appendText(io.out, arguments.flags.contains(QStringLiteral("--help")) ? helpText() : versionText());
         return ExitOk;
     }
     if (rule->calculator == Calculator::Euro)

@@ -9,9 +9,6 @@
 // loan, savings and euro windows show for the values given, without a dossier.
 namespace cli {
 
-// Whether `command` is one of them.
-bool isCalculatorCommand(const QString &command);
-
 // `args` without the program name, the command first. Returns the exit code:
 // ExitOk, ExitRefused with the window's message on standard error, or
 // ExitUsage.

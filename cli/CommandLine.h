@@ -5,13 +5,13 @@
 #include <QStringList>
 #include <optional>
 
-// The command line of tavelin-cli: which listing of which file, with which
-// month, filter or dates.
+// The command line of tavelin-cli: which command on which file, with which
+// month, filter or dates, read by the rows of the command table.
 namespace cli {
 
 enum class Command {
     Month, Journal, GeneralLedger, GeneralJournal, Balance, IncomeStatement, BalanceSheet, Verifier,
-    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, ReceiveInvoices, Help, Version
+    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, NewBooks, ReceiveInvoices, Loan, Savings, Euro, Help, Version
 };
 
 struct Invocation {
@@ -31,13 +31,21 @@ struct Invocation {
     std::optional<QDate> upTo; // valider: the day the entries are validated up to
     QString siren;                // fec: a SIREN whose Luhn key is right
     bool definitive = false;      // cloture: the closing made final
+    QString company, chart;       // nouveau: --societe, --plan
+    QStringList ownArguments;     // a command that reads its arguments itself: all of them, its name first
     QStringList files;            // factures-recues: the invoice files
     std::optional<qint64> exchangeRate; // factures-recues --cours: euros for one unit, in millionths
+
+    // Whether the command saves the dossier.
+    bool saves() const { return save || definitive; }
 };
+
+struct CommandRow;
 
 struct ParsedCommandLine {
     std::optional<Invocation> invocation;
     QString error; // French, when there is no invocation
+    const CommandRow *row = nullptr; // the command's row, with the invocation
 };
 
 // `args` without the program name.

@@ -1,6 +1,5 @@
 #include "cli/ExchangeCommands.h"
 
-#include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
@@ -9,7 +8,6 @@
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ExchangeText.h"
 #include "exchange/MonthSearch.h"
-#include "ledger/DossierLock.h"
 #include "platform/Messages.h"
 #include "yearend/Closing.h"
 
@@ -18,45 +16,40 @@ namespace {
 
 // Bytes of an exchange file: to the file of --sortie, replaced whole or not
 // at all, or to standard output.
-int deliver(const Invocation &invocation, const std::string &bytes, const Fiche &fiche, Streams &io)
+int deliver(Call &call, const std::string &bytes)
 {
+    const Invocation &invocation = call.invocation;
+    const Fiche &fiche = call.fiche;
     if (!invocation.output) {
-        io.out += bytes;
+        call.io.out += bytes;
         return ExitOk;
     }
     const QString failure = exchange::writeExchangeFile(fiche.ledger, *invocation.output, bytes, fileio::NamedBy::User);
     if (failure.isEmpty())
         return ExitOk;
-    fiche.platform().messages->information(failure);
+    call.messages.information(failure);
     return ExitUnreadable;
 }
 
 } // namespace
 
-int exportEntries(const Invocation &invocation, Streams &io)
+int exportEntries(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    if (!openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    const Invocation &invocation = call.invocation;
+    Fiche &fiche = call.fiche;
     if (invocation.year == 0)
-        return deliver(invocation, exchange::exportJournal(fiche.ledger.Lignes), fiche, io);
+        return deliver(call, exchange::exportJournal(fiche.ledger.Lignes));
     fiche.ledger.Annee = quint16(invocation.year);
     fiche.ledger.Mois = quint16(invocation.month);
     fiche.ledger.readMonthGrid();
-    return deliver(invocation, exchange::exportMonth(fiche.ledger.monthGrid), fiche, io);
+    return deliver(call, exchange::exportMonth(fiche.ledger.monthGrid));
 }
 
-int importEntries(const Invocation &invocation, Streams &io)
+int importEntries(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    Messages &messages = *fiche.platform().messages;
-    // A dossier open in a window would lose the import at its next save, or
-    // the window's work to this one.
-    DossierLock lock;
-    if (!lockForSaving(lock, invocation.file, messages) || !openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    const Invocation &invocation = call.invocation;
+    Fiche &fiche = call.fiche;
+    Messages &messages = call.messages;
     const exchange::ImportOutcome outcome = exchange::importFile(fiche.ledger, invocation.argument);
     if (!outcome.imported) {
         messages.information(outcome.message);
@@ -69,14 +62,10 @@ int importEntries(const Invocation &invocation, Streams &io)
     return outcome.refused > 0 ? ExitFindings : ExitOk;
 }
 
-int closeYear(const Invocation &invocation, Streams &io)
+int closeYear(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    DossierLock lock;
-    if ((invocation.definitive && !lockForSaving(lock, invocation.file, *fiche.platform().messages))
-        || !openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    const Invocation &invocation = call.invocation;
+    Fiche &fiche = call.fiche;
     QString refusal = yearend::closingRefusal(fiche.ledger.fiscalYear);
     yearend::OpeningEntries entries;
     if (refusal.isEmpty()) {
@@ -84,28 +73,24 @@ int closeYear(const Invocation &invocation, Streams &io)
         refusal = entries.error;
     }
     if (!refusal.isEmpty()) {
-        fiche.platform().messages->information(refusal);
+        call.messages.information(refusal);
         return ExitRefused;
     }
     // Without anyone to ask, the warnings go to standard error and the file is written.
     for (const QString &warning : entries.warnings)
-        fiche.platform().messages->information(warning);
-    const int delivered = deliver(invocation, entries.text, fiche, io);
+        call.messages.information(warning);
+    const int delivered = deliver(call, entries.text);
     if (delivered != ExitOk || !invocation.definitive)
         return delivered;
     return closeDefinitively(fiche, invocation.file);
 }
 
-int search(const Invocation &invocation, Streams &io)
+int search(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    if (!openDossier(fiche, invocation.file))
-        return ExitUnreadable;
     const std::vector<exchange::FoundRow> rows =
-        exchange::rowsHolding(fiche.ledger.Lignes, exchange::SearchText(invocation.argument));
+        exchange::rowsHolding(call.fiche.ledger.Lignes, exchange::SearchText(call.invocation.argument));
     for (const exchange::FoundRow &row : rows)
-        appendCells(io.out, QStringList{QString::fromLatin1(row.key.data(), qsizetype(row.key.size())),
+        appendCells(call.io.out, QStringList{QString::fromLatin1(row.key.data(), qsizetype(row.key.size())),
                                         QString::number(row.row + 1)} + row.cells);
     return rows.empty() ? ExitNothingFound : ExitOk;
 }

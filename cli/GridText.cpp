@@ -46,4 +46,15 @@ void appendGridRow(std::string &out, const TextGrid &grid, int row)
     out += '\n';
 }
 
+QString quoted(const QString &text)
+{
+    return QStringLiteral("« %1 »").arg(text);
+}
+
+void appendText(std::string &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    out.append(utf8.constData(), std::size_t(utf8.size()));
+}
+
 } // namespace cli

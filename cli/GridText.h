@@ -16,6 +16,12 @@ namespace cli {
 QString printedCell(const QString &cell);
 
 void appendCells(std::string &out, const QStringList &cells);
+
+// What the user typed, between French quotes, in a message.
+QString quoted(const QString &text);
+
+// Text as it is, in UTF-8: messages and help.
+void appendText(std::string &out, const QString &text);
 // Columns 0 to colCount - 1 of one row.
 void appendGridRow(std::string &out, const TextGrid &grid, int row);
 

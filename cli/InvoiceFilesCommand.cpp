@@ -1,12 +1,10 @@
 #include "cli/InvoiceFilesCommand.h"
 
-#include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
 #include "document/Fiche.h"
 #include "document/ReceivedInvoiceCommands.h"
-#include "ledger/DossierLock.h"
 #include "platform/Messages.h"
 
 namespace cli {
@@ -31,16 +29,12 @@ void listReceived(const einvoice::ReceivedInvoice &received, const QString &name
 
 } // namespace
 
-int receiveInvoices(const Invocation &invocation, Streams &io)
+int receiveInvoices(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    Messages &messages = *fiche.platform().messages;
-    DossierLock lock;
-    if (invocation.save && !lockForSaving(lock, invocation.file, messages))
-        return ExitUnreadable;
-    if (!openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    const Invocation &invocation = call.invocation;
+    Fiche &fiche = call.fiche;
+    Messages &messages = call.messages;
+    Streams &io = call.io;
     // The guides of the purchases and the reverse-charge rate.
     fiche.ledger.ChargeIni();
     fiche.ledger.loadPreferences();

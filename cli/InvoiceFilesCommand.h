@@ -1,7 +1,6 @@
 #pragma once
 
-#include "cli/Cli.h"
-#include "cli/CommandLine.h"
+#include "cli/CommandTable.h"
 
 namespace cli {
 
@@ -9,7 +8,7 @@ namespace cli {
 // the order given: for each, the line "facture" and the lines "écriture" of
 // the entry proposed, or the line "refusée" and the reason. With
 // --enregistrer the entries are posted, the dossier saved under its lock and
-// the files kept beside it as the vouchers.
-int receiveInvoices(const Invocation &invocation, Streams &io);
+// the files kept beside it as the vouchers (the lock is held).
+int receiveInvoices(Call &call);
 
 } // namespace cli

@@ -1,9 +1,11 @@
 #include "cli/Listings.h"
 
+#include "cli/ExitCode.h"
 #include "cli/GridText.h"
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"
 #include "platform/Messages.h"
+#include "reports/BalanceSheet.h"
 #include "reports/IncomeStatement.h"
 
 namespace cli {
@@ -36,31 +38,34 @@ void appendDataRows(std::string &out, const TextGrid &grid)
 // A statement page opened as from the menu, on the fiscal year, or on the
 // dates a user sets in its pickers before pressing "Calculer": computed once
 // either way, so that what it has to tell is told once.
-void computeStatement(Fiche &fiche, Page shown, PeriodPage &page, std::optional<QDate> from, std::optional<QDate> to,
-                      void (*compute)(Fiche &))
+void computeStatement(Call &call, Page shown, PeriodPage &page, void (*compute)(Fiche &))
 {
+    Fiche &fiche = call.fiche;
     fiche.showPage(shown);
-    page.from = from.value_or(fiche.ledger.DebutExercice());
-    page.to = to.value_or(fiche.ledger.FinExercice());
+    page.from = call.invocation.from.value_or(fiche.ledger.DebutExercice());
+    page.to = call.invocation.to.value_or(fiche.ledger.FinExercice());
     compute(fiche);
 }
 
 } // namespace
 
-void listMonth(Fiche &fiche, int year, int month, std::string &out)
+int listMonth(Call &call)
 {
+    Fiche &fiche = call.fiche;
     // Loading leaves the entry page active with nothing unsaved, so moving to
     // a month there comes down to reading it.
-    fiche.ledger.Annee = quint16(year);
-    fiche.ledger.Mois = quint16(month);
+    fiche.ledger.Annee = quint16(call.invocation.year);
+    fiche.ledger.Mois = quint16(call.invocation.month);
     fiche.LitMois();
     for (int r = 0; r < fiche.ledger.NbLignes; ++r)
-        appendGridRow(out, fiche.ledger.monthGrid, r);
+        appendGridRow(call.io.out, fiche.ledger.monthGrid, r);
+    return ExitOk;
 }
 
-void listMonthView(Fiche &fiche, Command view, int year, int month, const std::optional<QString> &filter,
-                   std::string &out)
+int listMonthView(Call &call)
 {
+    Fiche &fiche = call.fiche;
+    const Command view = call.invocation.command;
     MonthViewPage *page = &fiche.views.journal;
     void (*open)(Fiche &) = document::Journal;
     void (*rebuild)(Fiche &) = document::LitJnl;
@@ -76,48 +81,60 @@ void listMonthView(Fiche &fiche, Command view, int year, int month, const std::o
     // The month is chosen while the entry page is still shown; nothing there
     // is unsaved, so leaving it for the view writes nothing back and the
     // grid need not be read.
-    fiche.ledger.Annee = quint16(year);
-    fiche.ledger.Mois = quint16(month);
+    fiche.ledger.Annee = quint16(call.invocation.year);
+    fiche.ledger.Mois = quint16(call.invocation.month);
     open(fiche);
-    if (filter) {
-        page->filter = *filter; // typed into the filter combo, whose change rebuilds the view
+    if (call.invocation.filter) {
+        page->filter = *call.invocation.filter; // typed into the filter combo, whose change rebuilds the view
         rebuild(fiche);
     }
-    appendDataRows(out, page->grid);
-    appendCells(out, {QStringLiteral("Totaux"), page->totalDebit, page->totalCredit});
+    appendDataRows(call.io.out, page->grid);
+    appendCells(call.io.out, {QStringLiteral("Totaux"), page->totalDebit, page->totalCredit});
+    return ExitOk;
 }
 
-void listBalance(Fiche &fiche, std::optional<QDate> from, std::optional<QDate> to, const BalanceOrder &order,
-                 std::string &out)
+int listBalance(Call &call)
 {
-    BalancePage &page = fiche.views.balance;
-    page.order = order;
-    computeStatement(fiche, Page::Balance, page, from, to, document::LitBalance);
-    appendDataRows(out, page.grid);
-    appendCells(out, {QStringLiteral("Totaux"), page.totalDebit, page.totalCredit, page.totalDebitBalances, page.totalCreditBalances});
+    BalancePage &page = call.fiche.views.balance;
+    page.order.setByAccount(call.invocation.sortByAccount);
+    page.order.setClassSubtotals(call.invocation.classSubtotals);
+    computeStatement(call, Page::Balance, page, document::LitBalance);
+    appendDataRows(call.io.out, page.grid);
+    appendCells(call.io.out, {QStringLiteral("Totaux"), page.totalDebit, page.totalCredit, page.totalDebitBalances,
+                              page.totalCreditBalances});
+    return ExitOk;
 }
 
-void listIncomeStatement(Fiche &fiche, std::optional<QDate> from, std::optional<QDate> to, std::string &out)
+int listIncomeStatement(Call &call)
 {
-    PeriodPage &page = fiche.views.incomeStatement;
-    computeStatement(fiche, Page::Resultat, page, from, to, document::LitResultat);
+    PeriodPage &page = call.fiche.views.incomeStatement;
+    computeStatement(call, Page::Resultat, page, document::LitResultat);
     for (int r = 1; r <= kLastStatementRow; ++r)
-        appendGridRow(out, page.grid, r);
+        appendGridRow(call.io.out, page.grid, r);
     for (int r = reports::kFirstNatureRow; r <= reports::kLastNatureRow; ++r)
         if (!page.grid.at(r, 0).isEmpty())
-            appendCells(out, {page.grid.at(r, 0), page.grid.at(r, 1)});
+            appendCells(call.io.out, {page.grid.at(r, 0), page.grid.at(r, 1)});
+    return ExitOk;
 }
 
-void listBalanceSheet(Fiche &fiche, std::optional<QDate> from, std::optional<QDate> to, std::string &out)
+int listBalanceSheet(Call &call)
 {
-    BalanceSheetPage &page = fiche.views.balanceSheet;
-    computeStatement(fiche, Page::Bilan, page, from, to, document::LitBilan);
+    BalanceSheetPage &page = call.fiche.views.balanceSheet;
+    const FiscalYear &year = call.fiche.ledger.fiscalYear;
+    if (const QString refusal = reports::balanceSheetDateRefusal(call.invocation.to.value_or(year.end), year);
+        !refusal.isEmpty()) {
+        call.messages.information(refusal);
+        return ExitUsage;
+    }
+    computeStatement(call, Page::Bilan, page, document::LitBilan);
+    std::string &out = call.io.out;
     for (int r = 1; r <= kLastSheetRow; ++r)
         appendGridRow(out, page.grid, r);
     if (!page.grid.at(kSheetGapRow, 0).isEmpty())
         appendCells(out, {page.grid.at(kSheetGapRow, 0), page.grid.at(kSheetGapRow, kSheetNetColumn)});
     if (!page.unassigned.isEmpty())
-        fiche.platform().messages->information(page.unassigned);
+        call.messages.information(page.unassigned);
+    return ExitOk;
 }
 
 } // namespace cli

@@ -1,7 +1,5 @@
 #include "cli/VatCommand.h"
 
-#include "cli/ConsolePlatform.h"
-#include "cli/Dossier.h"
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
 #include "document/Fiche.h"
@@ -10,24 +8,22 @@
 
 namespace cli {
 
-int listVatReturn(const Invocation &invocation, Streams &io)
+int listVatReturn(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    if (!openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    const Invocation &invocation = call.invocation;
+    Fiche &fiche = call.fiche;
     const vat::Period period = invocation.quarter != 0 ? vat::quarterPeriod(invocation.year, invocation.quarter)
                                : invocation.month != 0    ? vat::monthPeriod(invocation.year, invocation.month)
                                                          : vat::datesPeriod(*invocation.from, *invocation.to);
     const vat::VatReturn vatReturn = vat::computeReturn(fiche.ledger.Lignes, period, fiche.ledger.fiscalYear);
     if (!vatReturn.error.isEmpty()) {
-        fiche.platform().messages->information(vatReturn.error);
+        call.messages.information(vatReturn.error);
         return ExitRefused;
     }
     for (int line = 1; line <= vat::kLines; ++line)
-        appendCells(io.out, {vat::lineCaption(line), vatReturn.figureText(line)});
+        appendCells(call.io.out, {vat::lineCaption(line), vatReturn.figureText(line)});
     if (const QString warning = vat::unsettledWarning(vatReturn); !warning.isEmpty())
-        appendCells(io.out, {warning});
+        appendCells(call.io.out, {warning});
     return ExitOk;
 }
 

@@ -1,13 +1,12 @@
 #include "cli/YearEndCommands.h"
 
-#include "cli/ConsolePlatform.h"
 #include "cli/Dossier.h"
 #include "cli/ExitCode.h"
 #include "document/Fiche.h"
 #include "document/YearEndCommands.h"
 #include "exchange/ExchangeCommands.h"
-#include "ledger/DossierLock.h"
 #include "ledger/FileIO.h"
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "yearend/EntryValidation.h"
@@ -23,12 +22,6 @@ namespace {
 // Every problem is listed: a script's reader wants them all.
 constexpr int kAllProblems = std::numeric_limits<int>::max();
 
-void tell(const Fiche &fiche, const QString &message)
-{
-    if (!message.isEmpty())
-        fiche.platform().messages->information(message);
-}
-
 int saveWhenClean(Fiche &fiche, const QString &path, const yearend::ValidationOutcome &outcome)
 {
     if (!outcome.problems.empty())
@@ -39,23 +32,19 @@ int saveWhenClean(Fiche &fiche, const QString &path, const yearend::ValidationOu
 
 } // namespace
 
-int validate(const Invocation &invocation, Streams &io)
+int validate(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    DossierLock lock;
-    if (!lockForSaving(lock, invocation.file, *fiche.platform().messages) || !openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    Fiche &fiche = call.fiche;
     Ledger &ledger = fiche.ledger;
-    const QDate upTo = *invocation.upTo;
+    const QDate upTo = *call.invocation.upTo;
     if (const QString refusal = yearend::validationDateRefusal(ledger.fiscalYear, upTo); !refusal.isEmpty()) {
-        tell(fiche, refusal);
+        fiche.tell(refusal);
         return ExitRefused;
     }
     const yearend::ValidationOutcome outcome = yearend::validateEntries(ledger.Lignes, ledger.ref, ledger.fiscalYear, upTo,
                                                                         fiche.platform().clock->today());
-    tell(fiche, yearend::validationMessage(outcome, upTo, kAllProblems));
-    return saveWhenClean(fiche, invocation.file, outcome);
+    fiche.tell(yearend::validationMessage(outcome, upTo, kAllProblems));
+    return saveWhenClean(fiche, call.invocation.file, outcome);
 }
 
 int closeDefinitively(Fiche &fiche, const QString &path)
@@ -63,39 +52,33 @@ int closeDefinitively(Fiche &fiche, const QString &path)
     Ledger &ledger = fiche.ledger;
     const yearend::ValidationOutcome outcome =
         yearend::closeDefinitively(ledger.Lignes, ledger.ref, ledger.fiscalYear, fiche.platform().clock->today());
-    tell(fiche, yearend::definitiveClosingMessage(outcome, ledger.fiscalYear, kAllProblems));
+    fiche.tell(yearend::definitiveClosingMessage(outcome, ledger.fiscalYear, kAllProblems));
     return saveWhenClean(fiche, path, outcome);
 }
 
-int openNextYear(const Invocation &invocation, Streams &io)
+int openNextYear(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    if (!openDossier(fiche, invocation.file))
-        return ExitUnreadable;
-    const document::NextYearOutcome outcome = document::createNextYear(fiche, *invocation.output);
-    tell(fiche, outcome.message);
+    const document::NextYearOutcome outcome = document::createNextYear(call.fiche, *call.invocation.output);
+    call.fiche.tell(outcome.message);
     return outcome.created ? ExitOk : ExitRefused;
 }
 
-int fec(const Invocation &invocation, Streams &io)
+int fec(Call &call)
 {
-    ConsolePlatform console(io.err);
-    Fiche fiche(console.platform());
-    if (!openDossier(fiche, invocation.file))
-        return ExitUnreadable;
+    const Invocation &invocation = call.invocation;
+    Fiche &fiche = call.fiche;
     const yearend::Fec fec = yearend::buildFec(fiche.ledger.Lignes, fiche.ledger.ref, fiche.ledger.fiscalYear);
     for (const yearend::Problem &problem : fec.problems)
-        tell(fiche, yearend::describe(problem));
+        fiche.tell(yearend::describe(problem));
     const QString name = yearend::fecFileName(invocation.siren, fiche.ledger.fiscalYear);
     const QString folder = invocation.output.value_or(fiche.platform().files->currentFolder());
     if (const QString failure =
             exchange::writeExchangeFile(fiche.ledger, QDir(folder).filePath(name), fec.bytes, fileio::NamedBy::Program);
         !failure.isEmpty()) {
-        tell(fiche, failure);
+        fiche.tell(failure);
         return ExitUnreadable;
     }
-    tell(fiche, yearend::fecSummaryText(fec.summary, name));
+    fiche.tell(yearend::fecSummaryText(fec.summary, name));
     return fec.problems.empty() ? ExitOk : ExitFindings;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "cli/Cli.h"
-#include "cli/CommandLine.h"
+#include "cli/CommandTable.h"
 
 class Fiche;
 
@@ -9,10 +8,10 @@ class Fiche;
 // Each returns the exit code.
 namespace cli {
 
-// Validates the entries up to --jusqu-au and saves the dossier, holding its
-// lock; the problems found go to standard error (ExitFindings, nothing
+// Validates the entries up to --jusqu-au and saves the dossier (the lock is
+// held); the problems found go to standard error (ExitFindings, nothing
 // validated).
-int validate(const Invocation &invocation, Streams &io);
+int validate(Call &call);
 
 // The closing of an open dossier made final, without the question: the
 // whole year validated, the closing date recorded, the dossier saved. The
@@ -21,11 +20,11 @@ int closeDefinitively(Fiche &fiche, const QString &path);
 
 // Creates the next year's dossier at --sortie, a file that must not exist,
 // from a year closed for good.
-int openNextYear(const Invocation &invocation, Streams &io);
+int openNextYear(Call &call);
 
 // Writes the FEC into the folder of --sortie (the current one by default);
 // the checks' findings and the summary go to standard error. ExitFindings
 // when the file was written with findings.
-int fec(const Invocation &invocation, Streams &io);
+int fec(Call &call);
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include "ledger/TextForms.h"
 #include "desk/ToolFile.h"
+#include "ledger/LineFile.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ QString MessageBook::fileFor(const QString &ledgerFile)
 QString MessageBook::Charge(const QString &path)
 {
     QStringList read;
-    const QString message = toolfile::read(path, read);
+    const QString message = linefile::read(path, read);
     if (!message.isEmpty())
         return message;
     lines_ = read.isEmpty() ? QStringList{kBlank} : read;
@@ -76,7 +77,7 @@ QString MessageBook::Charge(const QString &path)
 
 QString MessageBook::Sauve(const QString &path) const
 {
-    return toolfile::write(path, lines_);
+    return linefile::write(path, lines_);
 }
 
 void MessageBook::previous()

@@ -1,6 +1,7 @@
 #include "desk/Notepad.h"
 
 #include "desk/ToolFile.h"
+#include "ledger/LineFile.h"
 
 #include <QDir>
 
@@ -24,7 +25,7 @@ QStringList lines(const QString &text)
 QString Charge(const QString &path, QString &text)
 {
     QStringList read;
-    const QString message = toolfile::read(path, read);
+    const QString message = linefile::read(path, read);
     if (message.isEmpty())
         text = read.join(u'\n');
     return message;
@@ -32,7 +33,7 @@ QString Charge(const QString &path, QString &text)
 
 QString Sauve(const QString &path, const QString &text)
 {
-    return toolfile::write(path, lines(text));
+    return linefile::write(path, lines(text));
 }
 
 } // namespace notepad

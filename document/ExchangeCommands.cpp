@@ -9,12 +9,6 @@
 namespace document {
 namespace {
 
-void tellUser(const Fiche &fiche, const QString &message)
-{
-    if (!message.isEmpty())
-        fiche.platform().messages->information(message);
-}
-
 void showFound(Fiche &fiche, const exchange::SearchOutcome &outcome)
 {
     if (outcome.month) {
@@ -25,7 +19,7 @@ void showFound(Fiche &fiche, const exchange::SearchOutcome &outcome)
         fiche.entry.selectedRow = outcome.row;
         rebuildMonthView(fiche);
     }
-    tellUser(fiche, outcome.message);
+    fiche.tell(outcome.message);
 }
 
 } // namespace
@@ -37,17 +31,17 @@ void Importer(Fiche &fiche)
         fiche.LitMois();
         rebuildMonthView(fiche);
     }
-    tellUser(fiche, outcome.message);
+    fiche.tell(outcome.message);
 }
 
 void ExportMois(Fiche &fiche)
 {
-    tellUser(fiche, exchange::ExportMois(fiche.ledger));
+    fiche.tell(exchange::ExportMois(fiche.ledger));
 }
 
 void ExportJournal(Fiche &fiche)
 {
-    tellUser(fiche, exchange::ExportJournal(fiche.ledger));
+    fiche.tell(exchange::ExportJournal(fiche.ledger));
 }
 
 void Rechercher(Fiche &fiche)

@@ -2,6 +2,7 @@
 
 #include "document/ReportCommands.h"
 #include "ledger/TextForms.h"
+#include "ledger/ValidationRegister.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/FiscalYearDialog.h"
@@ -14,6 +15,12 @@
 Fiche::Fiche(const Platform &platform)
     : ledger(platform)
 {
+}
+
+void Fiche::tell(const QString &message) const
+{
+    if (!message.isEmpty())
+        platform().messages->information(message);
 }
 
 // ---------------------------------------------------------------- month
@@ -179,10 +186,18 @@ bool Fiche::Charge(const QString &fileName)
     if (!ledger.Lignes.empty())
         ledger.Squize();
     if (loaded && !ledger.fiscalYear.validations.empty()) {
-        const QString altered = yearend::alterationMessage(
-            yearend::alteredValidations(ledger.Lignes, ledger.fiscalYear.validations, ledger.fiscalYear.chainStart()));
-        if (!altered.isEmpty())
-            platform().messages->information(altered);
+        const std::vector<const Validation *> altered =
+            yearend::alteredValidations(ledger.Lignes, ledger.fiscalYear.validations, ledger.fiscalYear.chainStart());
+        if (!altered.empty()) {
+            // The register keeps the months each record covered: the warning
+            // names them and their entries. A register that cannot be read
+            // is told by its check below.
+            ValidationRegister kept;
+            kept.load(ledger.referenceDir());
+            kept.giveMonths(ledger.fiscalYear);
+            platform().messages->information(yearend::alterationMessage(
+                altered, yearend::bookEntries(ledger.Lignes), ledger.fiscalYear.validations));
+        }
     }
     if (loaded) {
         const QStringList removed = ledger.checkValidationRegister();

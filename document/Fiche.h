@@ -27,6 +27,8 @@ public:
     Page ActivePage = Page::Saisie;
 
     const Platform &platform() const { return ledger.platform(); }
+    // Shows the message to the user, when there is one.
+    void tell(const QString &message) const;
 
     // --- Month ---
     // Reads the month shown into the grid and makes the entry line ready.

@@ -26,12 +26,6 @@ void openStatement(Fiche &fiche, Page page, PeriodPage &statement)
     statement.to = fiche.ledger.FinExercice();
 }
 
-void tellUser(const Fiche &fiche, const QString &message)
-{
-    if (!message.isEmpty())
-        fiche.platform().messages->information(message);
-}
-
 const QString kSortKey = QStringLiteral("balance_tri_par_compte");
 const QString kSubtotalsKey = QStringLiteral("balance_sous_totaux_par_classe");
 
@@ -82,34 +76,34 @@ void Bilan(Fiche &fiche)
 void LitJnl(Fiche &fiche)
 {
     const Ledger &ledger = fiche.ledger;
-    tellUser(fiche, reports::LitJnl(fiche.views.journal, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
+    fiche.tell(reports::LitJnl(fiche.views.journal, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitCpt(Fiche &fiche)
 {
     const Ledger &ledger = fiche.ledger;
-    tellUser(fiche, reports::LitCpt(fiche.views.generalLedger, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
+    fiche.tell(reports::LitCpt(fiche.views.generalLedger, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitGeneral(Fiche &fiche)
 {
     const Ledger &ledger = fiche.ledger;
-    tellUser(fiche, reports::LitGeneral(fiche.views.generalJournal, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
+    fiche.tell(reports::LitGeneral(fiche.views.generalJournal, ledger.Lignes, ledger.Annee, ledger.Mois, ledger.ref));
 }
 
 void LitBalance(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitBalance(fiche.views.balance, fiche.ledger.Lignes, fiche.ledger.ref));
+    fiche.tell(reports::LitBalance(fiche.views.balance, fiche.ledger.Lignes, fiche.ledger.ref));
 }
 
 void LitResultat(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitResultat(fiche.views.incomeStatement, fiche.ledger.Lignes));
+    fiche.tell(reports::LitResultat(fiche.views.incomeStatement, fiche.ledger.Lignes));
 }
 
 void LitBilan(Fiche &fiche)
 {
-    tellUser(fiche, reports::LitBilan(fiche.views.balanceSheet, fiche.ledger.Lignes));
+    fiche.tell(reports::LitBilan(fiche.views.balanceSheet, fiche.ledger.Lignes, fiche.ledger.fiscalYear));
 }
 
 void sortBalanceByAccount(Fiche &fiche, bool on)

@@ -4,6 +4,7 @@
 #include "document/ReportCommands.h"
 #include "exchange/ExchangeCommands.h"
 #include "ledger/FileIO.h"
+#include "ledger/Siren.h"
 #include "ledger/TextForms.h"
 #include "platform/BusyPointer.h"
 #include "platform/Clock.h"
@@ -20,14 +21,6 @@
 
 namespace document {
 namespace {
-
-const QString kSirenKey = QStringLiteral("siren");
-
-void tellUser(const Fiche &fiche, const QString &message)
-{
-    if (!message.isEmpty())
-        fiche.platform().messages->information(message);
-}
 
 // The rows just made final show as such.
 void showValidated(Fiche &fiche)
@@ -48,7 +41,7 @@ bool validateEntries(Fiche &fiche, QDate upTo)
     Ledger &ledger = fiche.ledger;
     const QString refusal = yearend::validationDateRefusal(ledger.fiscalYear, upTo);
     if (!refusal.isEmpty()) {
-        tellUser(fiche, refusal);
+        fiche.tell(refusal);
         return false;
     }
     ledger.EcritMois();
@@ -63,7 +56,7 @@ bool validateEntries(Fiche &fiche, QDate upTo)
         ledger.EcritHead();
         showValidated(fiche);
     }
-    tellUser(fiche, yearend::validationMessage(outcome, upTo, yearend::kProblemsShown));
+    fiche.tell(yearend::validationMessage(outcome, upTo, yearend::kProblemsShown));
     return validated;
 }
 
@@ -72,7 +65,7 @@ bool Cloturer(Fiche &fiche)
     const yearend::ClosingOutcome outcome = yearend::Cloturer(fiche.ledger);
     if (outcome.definitive)
         showValidated(fiche);
-    tellUser(fiche, outcome.message);
+    fiche.tell(outcome.message);
     return outcome.definitive;
 }
 
@@ -97,13 +90,13 @@ NextYearOutcome createNextYear(Fiche &fiche, const QString &path)
 
 QString rememberedSiren(const Fiche &fiche)
 {
-    return fiche.ledger.preferences.value(kSirenKey);
+    return fiche.ledger.preferences.value(siren::kSettingKey);
 }
 
 void exportFec(Fiche &fiche, const QString &siren)
 {
     Ledger &ledger = fiche.ledger;
-    ledger.preferences.setValue(kSirenKey, siren);
+    ledger.preferences.setValue(siren::kSettingKey, siren);
     ledger.savePreferences();
     const Platform &platform = fiche.platform();
     const QString start = ledger.NomFichier.isEmpty() ? platform.files->currentFolder() : QFileInfo(ledger.NomFichier).absolutePath();
@@ -126,7 +119,7 @@ void exportFec(Fiche &fiche, const QString &siren)
     const QString name = yearend::fecFileName(siren, ledger.fiscalYear);
     const QString failure =
         exchange::writeExchangeFile(ledger, QDir(*folder).filePath(name), fec.bytes, fileio::NamedBy::Program);
-    tellUser(fiche, failure.isEmpty() ? yearend::fecSummaryText(fec.summary, name) : failure);
+    fiche.tell(failure.isEmpty() ? yearend::fecSummaryText(fec.summary, name) : failure);
 }
 
 } // namespace document

@@ -14,6 +14,9 @@ constexpr int kMinGridHeight = 3 * kFieldHeight;
 // Narrower than this the label field and column would shrink to nothing; the
 // controls on the right then go out of sight instead.
 constexpr int kMinWidth = 640;
+constexpr int kVoucherWidth = 52;
+// A wide voucher takes its room from the label, down to this width.
+constexpr int kMinLabelWidth = 150;
 
 } // namespace
 
@@ -22,17 +25,18 @@ QSize EntryLayout::minimumSize()
     return {kMinWidth, kGridTop + kMinGridHeight + kBottomStrip};
 }
 
-EntryLayout EntryLayout::forSize(int w, int h)
+EntryLayout EntryLayout::forSize(int w, int h, int voucherWidth)
 {
     w = std::max(w, kMinWidth);
+    const int wider = std::clamp(voucherWidth - kVoucherWidth, 0, std::max(0, w - 532 - kMinLabelWidth));
     EntryLayout l;
     l.columnTitles = QRect(2, kTitleTop, w - 58, kTitleHeight);
     auto field = [](int left, int width) { return QRect(left, kFieldTop, width, kFieldHeight); };
     l.dateField = field(2, 82);
     l.accountField = field(86, 86);
-    l.labelField = field(174, w - 532);
-    l.journalField = field(w - 358, 48);
-    l.voucherField = field(w - 308, 52);
+    l.labelField = field(174, w - 532 - wider);
+    l.journalField = field(w - 358 - wider, 48);
+    l.voucherField = field(w - 308 - wider, kVoucherWidth + wider);
     l.debitField = field(w - 254, 100);
     l.creditField = field(w - 152, 94);
     l.postButton = field(w - 56, 40);
@@ -42,6 +46,6 @@ EntryLayout EntryLayout::forSize(int w, int h)
     l.monthCaption = QRect(w / 2 - 100, bottom, 200, kFieldHeight);
     l.debitTotal = QRect(w - 254, bottom, 100, kFieldHeight);
     l.creditTotal = QRect(w - 152, bottom, 94, kFieldHeight);
-    l.columnWidths = {82, 86, w - 528, 48, 52, 100, 100, 10};
+    l.columnWidths = {82, 86, w - 528 - wider, 48, kVoucherWidth + wider, 100, 100, 10};
     return l;
 }

@@ -45,6 +45,12 @@ void forEachField(std::string_view line, Visit visit)
     } while (!rest.empty() && n < kFieldsImported);
 }
 
+bool isAmountField(int n)
+{
+    return n == monthlines::digitOf(monthlines::Column::Debit) - '0' ||
+           n == monthlines::digitOf(monthlines::Column::Credit) - '0';
+}
+
 void importLine(std::string_view line, const std::string &key, std::string &buffer, LineList &lines, int &cut)
 {
     forEachField(line, [&](int n, std::string_view field) {
@@ -54,7 +60,14 @@ void importLine(std::string_view line, const std::string &key, std::string &buff
         }
         buffer.assign(key);
         buffer += char('0' + n);
-        buffer.append(field);
+        // An amount is stored as the program writes one ("0" as "0,00"), so
+        // that the grid and the views show it so; a field that is no number
+        // stays as it came, for the verifier to name.
+        const std::optional<Cents> amount = isAmountField(n) ? forms::parseAmount(field) : std::nullopt;
+        if (amount)
+            buffer += forms::formatAmount(*amount).toStdString();
+        else
+            buffer.append(field);
         lines.append(buffer);
     });
 }

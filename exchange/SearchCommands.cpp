@@ -16,10 +16,8 @@ SearchOutcome Rechercher(Ledger &ledger, EntrySearch &search)
 SearchOutcome RContinuer(Ledger &ledger, EntrySearch &search)
 {
     const Hourglass hourglass(ledger.platform().busy);
-    if (ledger.MoisModifie)
-        search.monthMoving(ledger.Lignes, ledger.monthKey());
     ledger.EcritMois();
-    const std::optional<std::size_t> found = search.next(ledger.Lignes);
+    const std::optional<std::size_t> found = search.next(ledger.Lignes, ledger.monthKey());
     if (!found)
         return {std::nullopt, 0, QStringLiteral("Aucune écriture trouvée")};
     return {foundMonth(ledger.Lignes[*found]), foundRow(ledger.Lignes, *found), {}};

@@ -154,18 +154,6 @@ QString readWhole(const QString &path, std::string &out)
     return {};
 }
 
-QString readOwnCp1252File(const QString &path, QString &text)
-{
-    text.clear();
-    if (!QFileInfo::exists(path))
-        return {};
-    std::string bytes;
-    if (const QString why = readWhole(path, bytes); !why.isEmpty())
-        return readFailedMessage(path, why);
-    text = cp1252::decode(bytes);
-    return {};
-}
-
 QString readUtf8Lines(const QString &path, QStringList &lines)
 {
     lines.clear();

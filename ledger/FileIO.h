@@ -22,11 +22,6 @@ QString readWhole(const QString &path, std::string &out);
 // cannot be read or is not UTF-8.
 QString readUtf8Lines(const QString &path, QStringList &lines);
 
-// The text of a code page 1252 file the program keeps for itself (the
-// reconciliation rules, the record of check-offs): empty when there is none;
-// the message for the user when it exists but cannot be read.
-QString readOwnCp1252File(const QString &path, QString &text);
-
 // Who chose the name of a file being written. A symbolic link standing at a
 // name the user gave (a dialog, the command line) leads to the file it points
 // to, as the user meant. At a name the program chose itself (the reference

@@ -1,8 +1,6 @@
 #include "ledger/ReferenceData.h"
 
-#include "ledger/Codec1252.h"
-#include "ledger/FileIO.h"
-#include "ledger/LedgerFile.h"
+#include "ledger/LineFile.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -14,32 +12,16 @@ namespace {
 
 // Reads a text file of the folder into decoded lines. Missing file: false and
 // no message; unreadable file: false, the message, and `unread` set.
+// A folder of the file's name counts as no file: the exit's save then tells
+// the user it cannot write there.
 bool readLines(const QString &path, QStringList &out, QString &message, bool &unread)
 {
     if (!QFileInfo(path).isFile())
         return false;
-    LineList lines;
-    const QString why = ledgerfile::load(path, lines);
-    if (!why.isEmpty()) {
-        message = fileio::readFailedMessage(path, why);
+    message = linefile::read(path, out);
+    if (!message.isEmpty())
         unread = true;
-        return false;
-    }
-    out.clear();
-    out.reserve(qsizetype(lines.size()));
-    for (std::string_view l : lines)
-        out.append(cp1252::decode(l));
-    return true;
-}
-
-QString writeLines(const QString &path, const QStringList &lines)
-{
-    std::string bytes;
-    for (const QString &l : lines) {
-        bytes += cp1252::encode(l);
-        bytes += "\r\n";
-    }
-    return fileio::saveIfChanged(path, bytes);
+    return message.isEmpty();
 }
 
 QStringList codesOf(const CodeList &list)
@@ -202,21 +184,21 @@ QString SauveIni(const QDir &dir, const ReferenceData &ref, const QString &fileN
     const QStringList lines = {formatReelIni(ref.ReelIni), fileName, QString::number(ref.OuvrirAuto),
                                ref.JournalVente, ref.CompteClient, ref.CompteVente, ref.CompteTvaVente,
                                ref.JournalAchat, ref.CompteFour, ref.CompteAchat, ref.CompteTvaAchat};
-    return writeLines(dir.filePath(kIniFile), lines);
+    return linefile::write(dir.filePath(kIniFile), lines);
 }
 
 QString SauveSoc(const QDir &dir, const ReferenceData &ref)
 {
     if (ref.unread.company)
         return {};
-    return writeLines(dir.filePath(kCompanyFile), QStringList(ref.Societe.begin(), ref.Societe.end()));
+    return linefile::write(dir.filePath(kCompanyFile), QStringList(ref.Societe.begin(), ref.Societe.end()));
 }
 
 QString SauvePlc(const QDir &dir, const ReferenceData &ref)
 {
     if (!ref.PlanModifie || ref.unread.chart)
         return {};
-    return writeLines(dir.filePath(kChartFile), ref.ListePlc.lines());
+    return linefile::write(dir.filePath(kChartFile), ref.ListePlc.lines());
 }
 
 QString SauveCombo(const QDir &dir, const ReferenceData &ref)
@@ -228,7 +210,7 @@ QString SauveCombo(const QDir &dir, const ReferenceData &ref)
     // One journals file whatever the case of its name: write the usual name,
     // then remove any other spelling left on disk.
     const QString target = dir.filePath(kCbxWrittenName);
-    const QString message = writeLines(target, lines);
+    const QString message = linefile::write(target, lines);
     if (!message.isEmpty())
         return message;
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);

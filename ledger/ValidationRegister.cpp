@@ -15,6 +15,14 @@ bool holds(const Validations &records, const Validation &record)
     return std::find(records.begin(), records.end(), record) != records.end();
 }
 
+// The record whose fingerprint a month line names; null when none is.
+Validation *recordOf(Validations &records, const std::string &fingerprint)
+{
+    const auto it = std::find_if(records.begin(), records.end(),
+                                 [&fingerprint](const Validation &r) { return r.readable() && r.fingerprint == fingerprint; });
+    return it == records.end() ? nullptr : &*it;
+}
+
 bool closedBy(const FiscalYear &year, QDate closing)
 {
     return year.closing > year.start && year.closing >= closing;
@@ -39,6 +47,7 @@ QString ValidationRegister::load(const QDir &dir)
         unread_ = true;
         return fileio::readFailedMessage(path, why);
     }
+    std::vector<std::pair<Known *, std::pair<std::string, MonthPrint>>> months;
     for (const QString &line : lines) {
         const qsizetype tab = line.indexOf(u'\t');
         if (tab <= 0)
@@ -47,12 +56,17 @@ QString ValidationRegister::load(const QDir &dir)
         const QString fact = line.mid(tab + 1);
         if (fact.startsWith(kClosingWord)) {
             known.closing = std::max(known.closing, forms::parseDate(fact.mid(kClosingWord.size())));
+        } else if (auto month = validation::readMonthLine(fact.toStdString())) {
+            months.emplace_back(&known, std::move(*month));
         } else {
             const Validation record = validation::readRecord(fact.toStdString());
             if (record.readable())
                 known.records.push_back(record);
         }
     }
+    for (auto &[known, month] : months)
+        if (Validation *record = recordOf(known->records, month.first))
+            record->months.push_back(std::move(month.second));
     return {};
 }
 
@@ -62,8 +76,11 @@ QString ValidationRegister::save(const QDir &dir) const
         return {};
     std::string bytes;
     for (const auto &[id, known] : dossiers_) {
-        for (const Validation &record : known.records)
+        for (const Validation &record : known.records) {
             bytes += id + '\t' + validation::recordLine(record) + '\n';
+            for (const MonthPrint &month : record.months)
+                bytes += id + '\t' + validation::monthLine(record, month) + '\n';
+        }
         if (known.closing.isValid())
             bytes += id + '\t' + (kClosingWord + forms::formatDate(known.closing)).toStdString() + '\n';
     }
@@ -75,9 +92,14 @@ void ValidationRegister::record(const FiscalYear &year)
     if (year.dossierId.empty())
         return;
     Known &known = dossiers_[year.dossierId];
-    for (const Validation &record : year.validations)
-        if (record.readable() && !holds(known.records, record))
+    for (const Validation &record : year.validations) {
+        if (!record.readable())
+            continue;
+        if (!holds(known.records, record))
             known.records.push_back(record);
+        else if (Validation *kept = recordOf(known.records, record.fingerprint); kept->months.empty())
+            kept->months = record.months;
+    }
     if (year.closing > year.start)
         known.closing = std::max(known.closing, year.closing);
 }
@@ -115,4 +137,15 @@ void ValidationRegister::restore(FiscalYear &year) const
                      [](const Validation &a, const Validation &b) { return a.upTo < b.upTo; });
     if (known->closing.isValid() && !closedBy(year, known->closing))
         year.closing = known->closing;
+}
+
+void ValidationRegister::giveMonths(FiscalYear &year) const
+{
+    const Known *known = find(year);
+    if (!known)
+        return;
+    for (Validation &record : year.validations)
+        if (const auto it = std::find(known->records.begin(), known->records.end(), record);
+            record.months.empty() && it != known->records.end())
+            record.months = it->months;
 }

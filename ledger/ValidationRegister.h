@@ -12,7 +12,10 @@
 // each dossier identity, the validation records made and the final closing
 // date, so that a record taken out of a dossier or changed, or a closing date
 // set back by hand, is seen at the next opening. UTF-8, one line per fact:
-// "<identity> TAB <record line>" or "<identity> TAB Clôture <dd/mm/yyyy>".
+// "<identity> TAB <record line>", "<identity> TAB Clôture <dd/mm/yyyy>", or,
+// after its record, each month a record covered ("<identity> TAB Mois ...",
+// validation::monthLine), which a version that does not know them passes
+// over.
 class ValidationRegister {
 public:
     static inline const QString kFileName = QStringLiteral("Tavelin.val");
@@ -34,6 +37,10 @@ public:
     // Gives the year back the records and the closing date the register
     // holds for it, so that the entries they made final stay final.
     void restore(FiscalYear &year) const;
+
+    // Gives the year's records the months the register keeps for them, so
+    // that an alteration can be told with its months and entries.
+    void giveMonths(FiscalYear &year) const;
 
 private:
     struct Known {

@@ -14,6 +14,8 @@ namespace {
 constexpr std::string_view kRecordWord = "Validation ";
 constexpr qsizetype kFingerprintLength = 64;
 constexpr std::string_view kIdentityWord = "Dossier ";
+constexpr std::string_view kMonthWord = "Mois ";
+constexpr std::size_t kEntryDigits = 8;
 constexpr int kIdLength = 32;
 
 bool isHexDigit(QChar c)
@@ -52,6 +54,40 @@ Validation readRecord(std::string_view line)
     if (!v.upTo.isValid() || !v.doneOn.isValid() || v.fingerprint.empty() || recordLine(v) != line)
         return Validation{{}, {}, {}, std::string(line)};
     return v;
+}
+
+std::string monthLine(const Validation &v, const MonthPrint &month)
+{
+    std::string line = std::string(kMonthWord) + v.fingerprint + ' ' + month.key + ' ' + month.digest + ' ';
+    static constexpr char kHex[] = "0123456789abcdef";
+    for (const std::uint32_t entry : month.entries)
+        for (int shift = 28; shift >= 0; shift -= 4)
+            line += kHex[(entry >> shift) & 0xF];
+    return line;
+}
+
+bool isMonthLine(std::string_view line)
+{
+    return line.substr(0, kMonthWord.size()) == kMonthWord;
+}
+
+std::optional<std::pair<std::string, MonthPrint>> readMonthLine(std::string_view line)
+{
+    if (!isMonthLine(line))
+        return std::nullopt;
+    const QStringList parts = QString::fromLatin1(line.substr(kMonthWord.size())).split(u' ');
+    if (parts.size() != 4)
+        return std::nullopt;
+    const auto hex = [](const QString &text) { return std::all_of(text.begin(), text.end(), isHexDigit); };
+    const QString &entries = parts[3];
+    if (parts[0].size() != kFingerprintLength || !hex(parts[0]) || parts[1].size() != 6 ||
+        !std::all_of(parts[1].begin(), parts[1].end(), [](QChar c) { return c.isDigit(); }) ||
+        parts[2].size() != kFingerprintLength || !hex(parts[2]) || entries.size() % kEntryDigits != 0 || !hex(entries))
+        return std::nullopt;
+    MonthPrint month{parts[1].toStdString(), parts[2].toStdString(), {}};
+    for (qsizetype i = 0; i < entries.size(); i += kEntryDigits)
+        month.entries.push_back(entries.mid(i, kEntryDigits).toUInt(nullptr, 16));
+    return std::pair{parts[0].toStdString(), std::move(month)};
 }
 
 std::string identityLine(const std::string &id, std::size_t chainedFrom)

@@ -2,9 +2,22 @@
 
 #include <QDate>
 #include <QString>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A month's share of a validation: the digest of the month's entries it
+// covered and a short digest of each of them, sorted. Kept in the register of
+// validations (not in the header, whose record line stays what older
+// versions read), so that an alteration is told with its months and entries.
+struct MonthPrint {
+    std::string key;                    // "yyyymm"
+    std::string digest;                 // SHA-256, 64 hexadecimal digits
+    std::vector<std::uint32_t> entries; // one per entry, sorted
+    bool operator==(const MonthPrint &) const = default;
+};
 
 // The validations of a dossier's entries, recorded in its header block. Once
 // validated, an entry is final: no change, no deletion, and no entry may be
@@ -16,9 +29,17 @@ struct Validation {
     // A record line that cannot be read (the header was edited by hand): kept
     // and written back as it stands, never dropped, and told as an alteration.
     std::string unreadable;
+    // The months it covered, when the register kept them; empty otherwise
+    // (read from the header alone, or made before they were kept).
+    std::vector<MonthPrint> months{};
 
     bool readable() const { return unreadable.empty(); }
-    bool operator==(const Validation &) const = default;
+    // The same record, whether its months are known or not.
+    bool operator==(const Validation &other) const
+    {
+        return upTo == other.upTo && doneOn == other.doneOn && fingerprint == other.fingerprint &&
+               unreadable == other.unreadable;
+    }
 };
 
 // In the order they were made, each up to a later date than the one before;
@@ -36,6 +57,14 @@ bool isRecordLine(std::string_view line);
 // The record of a line of the header after its dates: unreadable unless it is
 // exactly what recordLine writes.
 Validation readRecord(std::string_view line);
+
+// A month of a record, as the register keeps it: "Mois <record's
+// fingerprint> <yyyymm> <digest> <8 hexadecimal digits per entry>".
+std::string monthLine(const Validation &validation, const MonthPrint &month);
+bool isMonthLine(std::string_view line);
+// The record's fingerprint and the month a line names; nothing when it is
+// not exactly what monthLine writes.
+std::optional<std::pair<std::string, MonthPrint>> readMonthLine(std::string_view line);
 
 // The dossier's identity line: "Dossier <32 hexadecimal digits> <n>".
 std::string identityLine(const std::string &id, std::size_t chainedFrom);

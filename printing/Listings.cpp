@@ -15,11 +15,13 @@ constexpr int firstViewRow = 1;
 
 std::vector<ListingColumn> entryColumns()
 {
-    // The voucher and the debit share the 30 mm before the debit's right
-    // edge: amounts of seven digits before the comma still fit whole.
+    // The voucher and the debit share the 36 mm before the debit's right
+    // edge: amounts of seven digits before the comma still fit whole, and so
+    // do vouchers of ten characters ("F2026-0042", "CHQ0001234"), the
+    // journal's short codes leaving them the room.
     return {{0, 0, 20, QStringLiteral("Date")},         {1, 20, 20, QStringLiteral("Compte")},
-            {2, 40, 70, QStringLiteral("Libellé")},     {3, 110, 20, QStringLiteral("Journal")},
-            {4, 130, 13, QStringLiteral("Pièce")},      {5, 160, 17, QStringLiteral("Débit"), true},
+            {2, 40, 70, QStringLiteral("Libellé")},     {3, 110, 14, QStringLiteral("Journal")},
+            {4, 124, 19, QStringLiteral("Pièce")},      {5, 160, 17, QStringLiteral("Débit"), true},
             {6, 190, 30, QStringLiteral("Crédit"), true}};
 }
 

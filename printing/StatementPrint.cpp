@@ -95,9 +95,13 @@ void Dessin1(Printer &printer, const MillimetrePage &page, const StatementFrame 
     printer.setFontSize(12);
     printer.setBold(true);
     page.text(22, 22, frame.title);
-    page.text(52, 22, forms::formatDate(from));
-    page.text(82, 22, QStringLiteral("au"));
-    page.text(92, 22, forms::formatDate(to));
+    if (from.isNull()) {
+        page.text(52, 22, forms::formatDate(to));
+    } else {
+        page.text(52, 22, forms::formatDate(from));
+        page.text(82, 22, QStringLiteral("au"));
+        page.text(92, 22, forms::formatDate(to));
+    }
 
     printer.setFontSize(frame.captionPoints);
     for (std::size_t i = 0; i < std::min(frame.captions.size(), frame.columns.size()); ++i) {
@@ -144,7 +148,7 @@ bool printBalanceSheet(Printer &printer, const BalanceSheetPage &balanceSheet)
         rules.push_back(lineOf(20));
     // Six columns in the width of four: smaller captions, the write-downs'
     // shortened.
-    const StatementFrame frame{QStringLiteral("Bilan du"),
+    const StatementFrame frame{QStringLiteral("Bilan au"),
                                {grid.at(0, 0), grid.at(0, 1), QStringLiteral("Amort."), grid.at(0, 3), grid.at(0, 4),
                                 grid.at(0, 5)},
                                lineOf(lastRow + 1),
@@ -152,7 +156,7 @@ bool printBalanceSheet(Printer &printer, const BalanceSheetPage &balanceSheet)
                                {{left, false}, {62, true}, {79, true}, {98, true}, {115, false}, {173, true}},
                                7,
                                8};
-    Dessin1(printer, job.page(), frame, balanceSheet.from, balanceSheet.to);
+    Dessin1(printer, job.page(), frame, QDate(), balanceSheet.to);
     printRows(printer, job.page(), frame, grid, lastRow);
     printNote(printer, job.page(), lineOf(lastRow + 2), balanceSheet.unassigned);
     return true;

@@ -24,7 +24,7 @@ struct StatementColumn {
 // the top at 40 to `bottom`, the caption row closed by a line at 50, and lines
 // across between groups of rows.
 struct StatementFrame {
-    QString title; // before the two dates: "Résultat du", "Bilan du"
+    QString title; // before the dates: "Résultat du", "Bilan au"
     std::vector<QString> captions; // one a column
     int bottom;
     std::vector<int> rules;
@@ -35,8 +35,9 @@ struct StatementFrame {
     int rowPoints = 9;
 };
 
-// Draws the frame, the title with the two dates and the column captions, each
-// cut to its column.
+// Draws the frame, the title with the two dates (with `to` alone when `from`
+// is null: a position at a date) and the column captions, each cut to its
+// column.
 // Leaves the font regular, the pen two dots wide.
 void Dessin1(Printer &printer, const MillimetrePage &page, const StatementFrame &frame, QDate from, QDate to);
 
@@ -44,7 +45,7 @@ void Dessin1(Printer &printer, const MillimetrePage &page, const StatementFrame 
 // the frame. False when the printer refused the job.
 bool ImpResultat(Printer &printer, const PeriodPage &incomeStatement);
 
-// The balance sheet page in a frame of six columns (the assets' caption,
+// The balance sheet page, "Bilan au" its date, in a frame of six columns (the assets' caption,
 // gross, write-downs and net, the liabilities' caption and amount): rows 1 to
 // 19 of its grid, row 21
 // too when it shows the "Écart", and under the frame the line naming the

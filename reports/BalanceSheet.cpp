@@ -2,6 +2,7 @@
 
 #include "ledger/AmountTotal.h"
 #include "ledger/Codec1252.h"
+#include "ledger/TextForms.h"
 #include "reports/PeriodBalances.h"
 
 #include <array>
@@ -171,7 +172,7 @@ QString unassignedLine(const std::vector<const PeriodAccount *> &outside, const 
     return line;
 }
 
-void writeCaptions(TextGrid &grid)
+void writeSheetCaptions(TextGrid &grid)
 {
     for (const SheetRow &r : kCaptions) {
         grid.set(r.row, 0, QString::fromUtf16(r.assets));
@@ -181,12 +182,26 @@ void writeCaptions(TextGrid &grid)
 
 } // namespace
 
-QString LitBilan(BalanceSheetPage &page, const LineList &lines)
+QString balanceSheetDateRefusal(QDate at, const FiscalYear &year)
+{
+    if (at.isValid() && at >= year.start && at <= year.end)
+        return {};
+    return QStringLiteral("Le bilan se fait à une date de l'exercice, du %1 au %2 : il part toujours du premier jour "
+                          "de l'exercice, à-nouveaux compris.")
+        .arg(forms::formatDate(year.start), forms::formatDate(year.end));
+}
+
+QString LitBilan(BalanceSheetPage &page, const LineList &lines, const FiscalYear &year)
 {
     TextGrid &grid = page.grid;
     grid.clearRows(1);
-    writeCaptions(grid);
+    writeSheetCaptions(grid);
     page.unassigned.clear();
+    page.from = year.start;
+    if (QString refusal = balanceSheetDateRefusal(page.to, year); !refusal.isEmpty()) {
+        grid.touch();
+        return refusal;
+    }
 
     const PeriodBalances balances(lines, page.from, page.to);
     Figures figures;

@@ -64,7 +64,7 @@ std::size_t indexOf(Nature nature)
     return std::size_t(nature);
 }
 
-void writeCaptions(TextGrid &grid)
+void writeStatementCaptions(TextGrid &grid)
 {
     for (int i = 0; i < kHeadings; ++i) {
         grid.set(i + 1, 0, QString::fromUtf16(kChargeCaptions[i]));
@@ -190,7 +190,7 @@ QString LitResultat(PeriodPage &page, const LineList &lines)
 {
     TextGrid &grid = page.grid;
     grid.clearRows(1, 0, 3);
-    writeCaptions(grid);
+    writeStatementCaptions(grid);
 
     Sums sums;
     const PeriodBalances balances(lines, page.from, page.to);

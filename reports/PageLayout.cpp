@@ -22,8 +22,10 @@ std::vector<int> columnWidths(View view, int w)
     case View::Comptes: return {82, 86, stretch(w - 528), 48, 52, 100, 100, 10};
     case View::General: return {82, 86, stretch(w - 464), 48, 100, 100};
     case View::Balance: return {82, stretch(w - 530), 100, 100, 100, 100};
-    case View::Resultat:
-    case View::Bilan: return {stretch((w - 245) / 2), 100, stretch((w - 245) / 2), 100};
+    case View::Resultat: return {stretch((w - 245) / 2), 100, stretch((w - 245) / 2), 100};
+    // The assets' three figures (gross, write-downs, net) and the
+    // liabilities' one, the two captions sharing what they leave.
+    case View::Bilan: return {stretch((w - 445) / 2), 100, 100, 100, stretch((w - 445) / 2), 100};
     }
     return {};
 }

@@ -64,6 +64,8 @@ struct BalancePage : PeriodPage {
     QString totalCreditBalances;
 };
 
+// A position at the date `to`; `from` is the fiscal year's first day, where
+// the balance sheet always starts.
 struct BalanceSheetPage : PeriodPage {
     BalanceSheetPage() : PeriodPage(22, 6) {}
     QString unassigned; // the line naming the accounts that feed no row; empty when all do

@@ -12,9 +12,13 @@ build="${TAVELIN_SANITIZE_DIR:-$root/build-sanitize}"
 seconds="${TAVELIN_FUZZ_SECONDS:-30}"
 
 # The sanitizers' reports need files and lines only (-gline-tables-only),
-# which builds a third faster than full debug information.
+# which builds a third faster than full debug information. This build is
+# made whole each time CI runs on a fresh clone: its sources are compiled
+# sixteen to a unit (a unity build), which parses the Qt and GoogleTest
+# headers once a unit instead of once a file, and takes a quarter of the time.
 CC=clang CXX=clang++ tavelin_configure "$build" -DCMAKE_BUILD_TYPE=Sanitize \
-  -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -gline-tables-only" -DTAVELIN_SANITIZE=ON -DTAVELIN_FUZZ=ON -DTAVELIN_BENCHMARKS=OFF
+  -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -gline-tables-only" -DTAVELIN_SANITIZE=ON -DTAVELIN_FUZZ=ON -DTAVELIN_BENCHMARKS=OFF \
+  -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16
 targets=(tavelin_logic_tests tavelin_fault_tests tavelin-cli)
 for source in "$root"/fuzz/*_fuzz.cpp; do
   targets+=("$(basename "$source" .cpp)")

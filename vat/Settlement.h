@@ -20,7 +20,9 @@ QString proposedJournal(const QStringList &journals);
 // each 4457 account debited by its balance, each 4456 account (44567
 // included) credited by its balance, then 445510 credited by line 7 or
 // 445670 debited by line 8. A balance of the other sign goes to the other
-// side; a nil balance gives no line. Without figures, no lines.
+// side; the lines of one account make one, on the side of their net
+// amount (the credit carried in and the credit carried on, both on 445670);
+// a nil amount gives no line. Without figures, no lines.
 ProposedEntry settlingEntry(const VatReturn &vatReturn, const QString &journal);
 
 } // namespace vat

@@ -37,9 +37,9 @@ QString quoted(std::string_view cell)
     return QStringLiteral("« %1 »").arg(cp1252::decode(cell));
 }
 
-class Checker {
+class EntryChecker {
 public:
-    Checker(const ReferenceData &ref) : accounts_(ref.ListePlc), journals_(ref.ListeJnx) {}
+    EntryChecker(const ReferenceData &ref) : accounts_(ref.ListePlc), journals_(ref.ListeJnx) {}
 
     void checkEntry(const BookEntry &e)
     {
@@ -129,7 +129,7 @@ std::vector<std::size_t> bookedLines(const std::vector<BookEntry> &entries, cons
 std::vector<Problem> checkEntries(const std::vector<BookEntry> &entries, const ReferenceData &ref, const Period &period,
                                   const EntryGroups &entryGroups)
 {
-    Checker checker(ref);
+    EntryChecker checker(ref);
     for (const BookEntry &e : entries)
         if (period.holds(e))
             checker.checkEntry(e);

@@ -77,6 +77,7 @@ ValidationOutcome validateEntries(const LineList &lines, const ReferenceData &re
     year.validations.push_back({upTo, today, {}, {}});
     year.validations.back().fingerprint =
         recordFingerprint(year.validations, year.validations.size() - 1, year.chainedFrom, entriesFingerprint);
+    year.validations.back().months = monthPrints(entries, period);
     return outcome;
 }
 

@@ -14,8 +14,6 @@
 namespace yearend {
 namespace {
 
-constexpr int kSirenDigits = 9;
-
 // The names the views show: the first chart or journal line that begins with
 // the code, from the place after the code and its flags on, trimmed. Each
 // code is looked up once.
@@ -131,26 +129,6 @@ QString count(int n, const char16_t *one, const char16_t *many)
 }
 
 } // namespace
-
-QString sirenRefusal(const QString &siren)
-{
-    bool digits = siren.size() == kSirenDigits;
-    int sum = 0;
-    for (qsizetype i = 0; digits && i < siren.size(); ++i) {
-        const QChar c = siren[siren.size() - 1 - i];
-        digits = c >= u'0' && c <= u'9';
-        int d = c.unicode() - u'0';
-        // Luhn: every second digit from the right is doubled, its digits added.
-        if (i % 2 == 1)
-            d = d * 2 > 9 ? d * 2 - 9 : d * 2;
-        sum += d;
-    }
-    if (digits && sum % 10 == 0)
-        return {};
-    return QStringLiteral("Le SIREN « %1 » n'est pas valide : il compte 9 chiffres, le dernier étant la clé de "
-                          "contrôle.")
-        .arg(siren);
-}
 
 QString fecFileName(const QString &siren, const FiscalYear &year)
 {

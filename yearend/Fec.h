@@ -18,10 +18,6 @@ inline const std::string_view kFecFieldNames =
     "JournalCode\tJournalLib\tEcritureNum\tEcritureDate\tCompteNum\tCompteLib\tCompAuxNum\tCompAuxLib\tPieceRef\t"
     "PieceDate\tEcritureLib\tDebit\tCredit\tEcritureLet\tDateLet\tValidDate\tMontantdevise\tIdevise";
 
-// A SIREN: nine digits whose Luhn key is right. Gives back what the user is
-// told when it is not one, empty when it is.
-QString sirenRefusal(const QString &siren);
-
 // "<SIREN>FEC<AAAAMMJJ>.txt", AAAAMMJJ the end of the fiscal year.
 QString fecFileName(const QString &siren, const FiscalYear &year);
 

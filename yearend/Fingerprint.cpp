@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstring>
 #include <deque>
+#include <map>
+#include <set>
 #include <memory>
 #include <thread>
 
@@ -70,7 +72,7 @@ struct SortedLine {
 // size.
 class CanonicalLines {
 public:
-    void add(const BookEntry &e)
+    std::string_view add(const BookEntry &e)
     {
         std::size_t size = e.cells.size(); // the tabs and the line end
         for (std::string_view cell : e.cells)
@@ -85,6 +87,7 @@ public:
         }
         *out = '\n';
         lines_.push_back(SortedLine::of(std::string_view(begin, size)));
+        return lines_.back().text;
     }
 
     std::string sha256()
@@ -115,6 +118,19 @@ private:
     // Sorted where it stands: a vector would hold twice its size while it grows.
     std::deque<SortedLine> lines_;
 };
+
+// An entry's short digest, as a month of a validation keeps it: FNV-1a of its
+// canonical line. It only tells entries apart when a month's digest already
+// showed the month altered.
+std::uint32_t entryDigest(std::string_view canonicalLine)
+{
+    std::uint32_t hash = 2166136261u;
+    for (const char c : canonicalLine) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
+    }
+    return hash;
+}
 
 // The period a validation covers: after the latest day validated before it.
 Period periodOf(const Validations &validations, std::size_t index)
@@ -193,6 +209,23 @@ private:
 
 } // namespace
 
+std::vector<MonthPrint> monthPrints(const std::vector<BookEntry> &entries, const Period &period)
+{
+    std::map<int, std::pair<CanonicalLines, std::vector<std::uint32_t>>> months;
+    for (const BookEntry &e : entries) {
+        if (!e.date.isValid() || !period.holds(e))
+            continue;
+        auto &[lines, digests] = months[e.month];
+        digests.push_back(entryDigest(lines.add(e)));
+    }
+    std::vector<MonthPrint> prints;
+    for (auto &[month, parts] : months) {
+        std::sort(parts.second.begin(), parts.second.end());
+        prints.push_back({std::to_string(month), parts.first.sha256(), std::move(parts.second)});
+    }
+    return prints;
+}
+
 std::string fingerprint(const std::vector<BookEntry> &entries, const Period &period)
 {
     CanonicalLines canonical;
@@ -246,12 +279,102 @@ std::vector<const Validation *> alteredValidationsOfText(std::string_view text, 
     });
 }
 
+AlteredPlaces alteredPlaces(const std::vector<BookEntry> &entries, const Validations &validations,
+                            const Validation &altered)
+{
+    AlteredPlaces places;
+    if (!altered.readable() || altered.months.empty())
+        return places;
+    const auto index = std::size_t(&altered - validations.data());
+    const Period period = periodOf(validations, index);
+    std::map<std::string, const MonthPrint *> kept;
+    for (const MonthPrint &month : altered.months)
+        kept[month.key] = &month;
+    std::map<std::string, const MonthPrint *> now;
+    const std::vector<MonthPrint> current = monthPrints(entries, period);
+    for (const MonthPrint &month : current)
+        now[month.key] = &month;
+    std::set<std::string> months;
+    for (const auto &[key, month] : kept)
+        if (!now.contains(key) || now[key]->digest != month->digest)
+            months.insert(key);
+    for (const auto &[key, month] : now)
+        if (!kept.contains(key))
+            months.insert(key);
+    // In each altered month, the entries the validation did not see, and
+    // how many of those it saw are gone.
+    std::map<std::string, std::multiset<std::uint32_t>> seen;
+    for (const std::string &key : months)
+        if (kept.contains(key))
+            seen[key].insert(kept[key]->entries.begin(), kept[key]->entries.end());
+    CanonicalLines scratch;
+    for (const BookEntry &e : entries) {
+        if (!e.date.isValid() || !period.holds(e) || !months.contains(std::to_string(e.month)))
+            continue;
+        std::multiset<std::uint32_t> &left = seen[std::to_string(e.month)];
+        const auto it = left.find(entryDigest(scratch.add(e)));
+        if (it != left.end())
+            left.erase(it);
+        else
+            places.entries.push_back(&e);
+    }
+    // A changed entry is one the validation saw gone and one it did not see:
+    // only what is gone beyond those is gone.
+    int left = 0;
+    for (const auto &[key, digests] : seen)
+        left += int(digests.size());
+    places.gone = std::max(0, left - int(places.entries.size()));
+    places.months.assign(months.begin(), months.end());
+    return places;
+}
+
 namespace {
 
-QString alteration(const Validation &v)
+constexpr std::size_t kEntriesNamed = 10;
+
+QString monthText(const std::string &key)
 {
-    return v.readable() ? QStringLiteral("Des écritures validées le %1 ont été modifiées en dehors de Tavelin.")
-                              .arg(forms::formatDate(v.doneOn))
+    const int month = std::stoi(key);
+    return forms::monthName(month % 100) + u' ' + QString::number(month / 100);
+}
+
+QString entryText(const BookEntry &e)
+{
+    const bool debit = e.debitValue != 0;
+    return QStringLiteral("le %1, compte %2, %3 %4")
+        .arg(forms::formatDate(e.date), cp1252::decode(e.account()).trimmed(),
+             debit ? QStringLiteral("débit") : QStringLiteral("crédit"),
+             forms::formatAmount(debit ? e.debitValue : e.creditValue));
+}
+
+// Where an alteration lies: " en Mars 2002 : le 05/03/2002, compte 411000,
+// débit 1234,50 ; et 2 autres. 1 écriture validée n'y est plus.", or nothing
+// when the months are not known.
+QString placesText(const AlteredPlaces &places)
+{
+    if (places.months.empty())
+        return QStringLiteral(".");
+    QStringList months;
+    for (const std::string &key : places.months)
+        months.append(monthText(key));
+    QString text = QStringLiteral(", en %1").arg(months.join(QStringLiteral(", ")));
+    QStringList named;
+    for (std::size_t i = 0; i < places.entries.size() && i < kEntriesNamed; ++i)
+        named.append(entryText(*places.entries[i]));
+    if (places.entries.size() > kEntriesNamed)
+        named.append(QStringLiteral("et %1 autres").arg(places.entries.size() - kEntriesNamed));
+    text += named.isEmpty() ? QStringLiteral(".") : QStringLiteral(" : %1.").arg(named.join(QStringLiteral(" ; ")));
+    if (places.gone == 1)
+        text += QStringLiteral(" 1 écriture validée n'y est plus.");
+    else if (places.gone > 1)
+        text += QStringLiteral(" %1 écritures validées n'y sont plus.").arg(places.gone);
+    return text;
+}
+
+QString alteration(const Validation &v, const AlteredPlaces &places)
+{
+    return v.readable() ? QStringLiteral("Des écritures validées le %1 ont été modifiées en dehors de Tavelin%2")
+                              .arg(forms::formatDate(v.doneOn), placesText(places))
                         : QStringLiteral("Un enregistrement de validation du dossier a été modifié en dehors de "
                                          "Tavelin : « %1 ».")
                               .arg(cp1252::decode(v.unreadable));
@@ -259,25 +382,28 @@ QString alteration(const Validation &v)
 
 } // namespace
 
-QString alterationMessage(const std::vector<const Validation *> &altered)
+QString alterationMessage(const std::vector<const Validation *> &altered, const std::vector<BookEntry> &entries,
+                          const Validations &validations)
 {
     QStringList lines;
     for (const Validation *v : altered)
-        lines.append(alteration(*v));
+        lines.append(alteration(*v, alteredPlaces(entries, validations, *v)));
     return lines.join(u'\n');
 }
 
-QString validationReport(const Validations &validations, const std::vector<const Validation *> &altered)
+QString validationReport(const Validations &validations, const std::vector<const Validation *> &altered,
+                         const std::vector<BookEntry> &entries)
 {
     QString report;
     for (const Validation &v : validations) {
         const bool isAltered = std::find(altered.begin(), altered.end(), &v) != altered.end();
+        const QString told = isAltered ? alteration(v, alteredPlaces(entries, validations, v)) : QString();
         if (isAltered && !v.readable())
-            report += alteration(v);
+            report += told;
         else
             report += QStringLiteral("Validation du %1 jusqu'au %2 : %3")
                           .arg(forms::formatDate(v.doneOn), forms::formatDate(v.upTo),
-                               isAltered ? alteration(v) : QStringLiteral("empreinte conforme."));
+                               isAltered ? told : QStringLiteral("empreinte conforme."));
         report += u'\n';
     }
     return report;

@@ -162,7 +162,7 @@ QList<Menu> buildMenu()
             off(Cmd::Preview, onForm(&MainForm::preview), u"Aper&çu avant impression", u"Aperçu avant impression"),
             separated(on(Cmd::PrinterSetup, onForm(&MainForm::printerSetup), u"Con&figurer imprimante",
                          u"Configurer imprimante")),
-            off(Cmd::Importer, onDocument(document::Importer), u"I&mporter...", u"Importer écritures"),
+            off(Cmd::Import, onDocument(document::Importer), u"I&mporter...", u"Importer écritures"),
             exportMenu,
             keyed(on(Cmd::Quit, quit, u"&Quitter", u"Quitter l'application"), "Alt+X"),
         }},
@@ -204,7 +204,7 @@ QList<Menu> buildMenu()
         }},
         {s(u"&Paramètres"), 7, {
             on(Cmd::Company, onDocumentWindow(&TFiche::Psoc), u"&Société", u"Paramètres société"),
-            on(Cmd::Journaux, onDocumentWindow(&TFiche::Journaux), u"&Journaux", u"Définir les journaux"),
+            on(Cmd::Journals, onDocumentWindow(&TFiche::Journaux), u"&Journaux", u"Définir les journaux"),
             on(Cmd::ChartOfAccounts, onDocumentWindow(&TFiche::Plc), u"&Plan comptable", u"Plan comptable"),
             off(Cmd::Exercice, onDocument(&Fiche::Exercice), u"&Exercice", u"Définir l'exercice"),
             separated(on(Cmd::Guides, onDocumentWindow(&TFiche::Guides), u"&Guides de saisie",

@@ -10,7 +10,7 @@ class TMainForm;
 enum class Cmd {
     // Fichier
     Nouveau, Open, Save, SaveAs, PageSetup, Imprimer, Preview, PrinterSetup,
-    Importer, Export, ExportMonth, ExportJournal, ExportFec, Quit,
+    Import, Export, ExportMonth, ExportJournal, ExportFec, Quit,
     // Édition
     Copier, Coller, Rechercher, ContinueSearch, Pointer,
     // Bases
@@ -19,7 +19,7 @@ enum class Cmd {
     // Documents
     Journal, GeneralLedger, GeneralJournal, Balance, Resultat, Bilan, VatReturn, BankReconciliation,
     // Paramètres
-    Company, Journaux, ChartOfAccounts, Exercice, Guides, OuvrirAuto,
+    Company, Journals, ChartOfAccounts, Exercice, Guides, OuvrirAuto,
     // Outils
     WordProcessor, Messages, Loans, Savings, ValidateEntries, Cloturer, NextYear,
     // Utilitaires

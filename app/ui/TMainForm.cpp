@@ -2,9 +2,11 @@
 
 #include "app/AccessLetter.h"
 #include "app/Hints.h"
+#include "app/ui/WelcomePage.h"
 #include "document/ui/TFiche.h"
 #include "platform/Clock.h"
 #include "platform/ui/Resources.h"
+#include "reference/ui/NewBooksDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -39,12 +42,20 @@ TMainForm::TMainForm(const Platform &platform, const CommandTable &table, QWidge
 
     // The document window fills the client area, in a sunken frame, as a
     // maximised child without title bar or close box.
-    auto *client = new QFrame(this);
-    client->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto *clientLayout = new QVBoxLayout(client);
+    documentFrame_ = new QFrame(this);
+    documentFrame_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto *clientLayout = new QVBoxLayout(documentFrame_);
     clientLayout->setContentsMargins(1, 1, 1, 1);
     clientLayout->addWidget(documentWindow_);
-    setCentralWidget(client);
+    welcomePage = new WelcomePage(this);
+    pages_ = new QStackedWidget(this);
+    pages_->addWidget(documentFrame_);
+    pages_->addWidget(welcomePage);
+    setCentralWidget(pages_);
+    connect(welcomePage, &WelcomePage::createChosen, this, &TMainForm::newBooks);
+    connect(welcomePage, &WelcomePage::openChosen, this, [this] { runOnDocument([this] { form_.openChosen(); }); });
+    connect(welcomePage, &WelcomePage::recentChosen, this,
+            [this](const QString &path) { runOnDocument([this, path] { form_.openRecent(path); }); });
     connect(documentWindow_, &TFiche::captionChanged, this, [this] { setWindowTitle(form_.title()); });
 
     buildMenus(table.menus);
@@ -190,7 +201,30 @@ void TMainForm::applyStates()
     const QString validated = form_.validationStatus();
     validationPanel->setText(validated);
     validationPanel->setVisible(!validated.isEmpty());
+    if (form_.welcomeShown())
+        welcomePage->showRecent(form_.recentDossiers.paths());
+    pages_->setCurrentWidget(form_.welcomeShown() ? static_cast<QWidget *>(welcomePage) : documentFrame_);
     fitHintPanel();
+}
+
+void TMainForm::runOnDocument(const std::function<void()> &choice)
+{
+    documentWindow_->run([&choice](Fiche &) { choice(); });
+    applyStates();
+}
+
+void TMainForm::newBooks()
+{
+    NewBooksDialog dialog(
+        platform_,
+        [this](const newbooks::Answers &answers) {
+            bool created = false;
+            runOnDocument([&] { created = form_.createBooks(answers); });
+            return created;
+        },
+        this);
+    dialog.Init(form_.proposedBooks());
+    dialog.exec();
 }
 
 void TMainForm::fitHintPanel()

@@ -4,13 +4,17 @@
 #include "app/ui/CommandTable.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 
+class QFrame;
 class QLabel;
 class QMenu;
+class QStackedWidget;
 class QTimer;
 class QToolButton;
 class TFiche;
+class WelcomePage;
 
 // The main window: menus, tool bar and status bar around the document window,
 // which it holds maximised, without a close box, for the whole run. Each
@@ -33,6 +37,7 @@ public:
     QLabel *hintPanel; // hints
     QLabel *clockPanel; // time of day
     QLabel *validationPanel; // how far the entries are validated
+    WelcomePage *welcomePage; // instead of the document while the user has no books
 
     // The document window becomes active: it loads the reference data.
     void FormActivate();
@@ -54,13 +59,19 @@ private:
     void buildStatusBar();
     // The action of a command, which runs `run` and then shows the states.
     QAction *commandAction(Cmd cmd, const CommandHandler &run, bool startEnabled);
-    // Shows what the rules left: enabled commands, check marks, title.
+    // Shows what the rules left: enabled commands, check marks, title, and
+    // the welcome page or the document.
     void applyStates();
+    // The welcome page's choices, run on the document.
+    void runOnDocument(const std::function<void()> &choice);
+    void newBooks();
     // The hints take the status bar's width but for the other panels shown.
     void fitHintPanel();
 
     const Platform &platform_;
     TFiche *documentWindow_;
+    QFrame *documentFrame_;
+    QStackedWidget *pages_;
     MainForm form_;
     std::map<Cmd, QAction *> actions_;
     std::map<Cmd, QToolButton *> toolButtons_;

@@ -143,6 +143,13 @@ TRapprochement::TRapprochement(const Platform &platform, QWidget *parent)
     top->addWidget(browseButton, 0, 2);
     top->addWidget(new QLabel(QStringLiteral("Compte :"), this), 1, 0);
     top->addWidget(accountBox, 1, 1, Qt::AlignLeft);
+    balanceField = new QLineEdit(this);
+    balanceField->setAlignment(Qt::AlignRight);
+    balanceField->setMaximumWidth(140);
+    auto *balanceLabel = new QLabel(QStringLiteral("&Solde du relevé :"), this);
+    balanceLabel->setBuddy(balanceField);
+    top->addWidget(balanceLabel, 2, 0);
+    top->addWidget(balanceField, 2, 1, Qt::AlignLeft);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(summaryLabel, 1);
     bottom->addWidget(checkOffButton);
@@ -154,10 +161,15 @@ TRapprochement::TRapprochement(const Platform &platform, QWidget *parent)
     layout->addWidget(tabs, 1);
     layout->addLayout(bottom);
     resize(860, 560);
+    // Enter in a field (the balance typed, an account) confirms that field:
+    // it neither closes the window nor opens a file dialog.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
 
     connect(browseButton, &QPushButton::clicked, this, &TRapprochement::browseClicked);
     connect(accountBox, &QComboBox::activated, this, &TRapprochement::accountChosen);
     connect(accountBox->lineEdit(), &QLineEdit::editingFinished, this, &TRapprochement::accountChosen);
+    connect(balanceField, &QLineEdit::editingFinished, this, &TRapprochement::balanceTyped);
     connect(readColumnsButton, &QPushButton::clicked, this, &TRapprochement::readColumnsClicked);
     connect(postButton, &QPushButton::clicked, this, &TRapprochement::postClicked);
     connect(checkOffButton, &QPushButton::clicked, this, &TRapprochement::checkOffClicked);
@@ -201,6 +213,18 @@ void TRapprochement::accountChosen()
         return;
     reconciliation_->setAccount(accountBox->currentText());
     accountBox->setCurrentText(reconciliation_->account());
+    refresh();
+}
+
+void TRapprochement::balanceTyped()
+{
+    const bank::Reconciliation &r = *reconciliation_;
+    if (showing_ || !r.hasStatement() || r.balanceStated())
+        return;
+    const std::optional<Cents> shown = r.statement().closingBalance;
+    if (balanceField->text().trimmed() == (shown ? forms::formatAmount(*shown) : QString()))
+        return;
+    reconciliation_->setStatementBalance(balanceField->text());
     refresh();
 }
 
@@ -327,6 +351,14 @@ void TRapprochement::refresh()
     const bank::Statement &statement = r.statement();
     const bank::Matching &matching = r.matching();
     const std::vector<bank::BookEntry> &entries = r.entries();
+    // The balance the file states is shown; one it does not state is typed.
+    balanceField->setEnabled(r.hasStatement());
+    balanceField->setReadOnly(r.balanceStated());
+    balanceField->setText(r.hasStatement() && statement.closingBalance ? forms::formatAmount(*statement.closingBalance)
+                                                                         : QString());
+    balanceField->setPlaceholderText(r.hasStatement() && !r.balanceStated()
+                                         ? QStringLiteral("à taper : le relevé ne le donne pas")
+                                         : QString());
 
     const int lineCount = r.hasStatement() ? int(statement.lines.size()) : 0;
     statementTable->setRowCount(lineCount);

@@ -28,6 +28,7 @@ public:
     QLineEdit *fileField;
     QPushButton *browseButton;   // "Parcourir..."
     QComboBox *accountBox;
+    QLineEdit *balanceField;     // "Solde du relevé", typed when the file states none
     QGroupBox *columnsBox;       // the choice of a CSV file's columns
     QComboBox *dateColumnBox;
     QComboBox *labelColumnBox;
@@ -53,6 +54,7 @@ public:
 private:
     void browseClicked();
     void accountChosen();
+    void balanceTyped();
     void readColumnsClicked();
     void postClicked();
     void checkOffClicked();

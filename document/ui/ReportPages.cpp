@@ -41,7 +41,7 @@ std::array<DocumentPage *, 6> createReportPages(TFiche &window)
         new PeriodSheet(run, &window, View::Resultat, views.incomeStatement, on(document::LitResultat), {1, 3},
                         {"Résultat du", "incomeGrid", "incomeFrom", "incomeTo", "incomeCompute"}),
         new PeriodSheet(run, &window, View::Bilan, views.balanceSheet, on(document::LitBilan), {1, 2, 3, 5},
-                        {"Bilan du", "balanceSheetGrid", "balanceSheetFrom", "balanceSheetTo", "balanceSheetCompute"},
+                        {"Bilan au", "balanceSheetGrid", nullptr, "balanceSheetDate", "balanceSheetCompute"},
                         {{}, {}, {"balanceSheetUnassigned", &views.balanceSheet.unassigned}}),
     };
 }

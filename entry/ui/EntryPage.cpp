@@ -20,7 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -318,6 +320,8 @@ void EntryPage::refreshFields()
 void EntryPage::refreshGrid()
 {
     model_->refresh();
+    if (longestVoucher() != voucherWidth_)
+        relayout();
     const int row = model_->viewRow(entry_.selectedRow);
     if (row >= 0 && row < model_->rowCount() && monthGrid->currentIndex().row() != row)
         monthGrid->setCurrentIndex(model_->index(row, 0));
@@ -337,9 +341,22 @@ void EntryPage::resizeEvent(QResizeEvent *event)
     relayout();
 }
 
+// The width the month's longest voucher needs in the grid, its cell's
+// margins included.
+int EntryPage::longestVoucher() const
+{
+    const QFontMetrics metrics(monthGrid->font());
+    const int column = monthlines::gridColumn(monthlines::Column::Voucher);
+    int widest = 0;
+    for (int r = 0; r < ledger_.NbLignes; ++r)
+        widest = std::max(widest, metrics.horizontalAdvance(ledger_.monthGrid.at(r, column).trimmed()));
+    return widest == 0 ? 0 : widest + 2 * monthGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, monthGrid) + 8;
+}
+
 void EntryPage::relayout()
 {
-    const EntryLayout l = EntryLayout::forSize(width_ > 0 ? width_ : width(), height());
+    voucherWidth_ = longestVoucher();
+    const EntryLayout l = EntryLayout::forSize(width_ > 0 ? width_ : width(), height(), voucherWidth_);
     columnTitles->setGeometry(l.columnTitles);
     for (int c = 0; c < 7; ++c)
         columnTitles->resizeSection(c, l.columnWidths[std::size_t(c)]);

@@ -64,6 +64,7 @@ private:
     void refreshFields();
     void refreshGrid();
     void relayout();
+    int longestVoucher() const;
 
     Ledger &ledger_;
     EntryState &entry_;
@@ -72,4 +73,5 @@ private:
     FieldTracker *tracker_ = nullptr;
     bool syncing_ = false; // the fields are being set from the document
     int width_ = 0;
+    int voucherWidth_ = 0; // of the longest voucher of the month, as last laid out
 };

@@ -19,14 +19,17 @@ PeriodSheet::PeriodSheet(Run run, QWidget *window, reports::View view, PeriodPag
     : DocumentPage(std::move(run), window), view_(view), state_(state), extras_(std::move(extras))
 {
     QWidget *top = sheetparts::strip(this);
-    from_ = sheetparts::datePicker(top, names.from);
     to_ = sheetparts::datePicker(top, names.to);
     QToolButton *button = sheetparts::computeButton(top, names.button);
     auto *row = new QHBoxLayout(top);
     row->setContentsMargins(8, 4, 8, 4);
     row->addWidget(new QLabel(QString::fromUtf8(names.caption), top));
-    row->addWidget(from_);
-    row->addWidget(new QLabel(QStringLiteral("au"), top));
+    if (names.from) {
+        from_ = sheetparts::datePicker(top, names.from);
+        row->addWidget(from_);
+        row->addWidget(new QLabel(QStringLiteral("au"), top));
+        connect(from_, &QDateEdit::dateChanged, this, [this](QDate date) { state_.from = date; });
+    }
     row->addWidget(to_);
     row->addWidget(button);
     for (const PeriodChoice &choice : extras_.choices) {
@@ -62,18 +65,22 @@ PeriodSheet::PeriodSheet(Run run, QWidget *window, reports::View view, PeriodPag
         layout->addWidget(note_);
     }
 
-    connect(from_, &QDateEdit::dateChanged, this, [this](QDate date) { state_.from = date; });
     connect(to_, &QDateEdit::dateChanged, this, [this](QDate date) { state_.to = date; });
     connect(button, &QToolButton::clicked, this, [this, compute] { DocumentPage::run(compute); });
     (new MonthKeys(documentWindow(), this))->watch(this);
-    setFocusProxy(from_);
+    setFocusProxy(firstPicker());
+}
+
+QDateEdit *PeriodSheet::firstPicker() const
+{
+    return from_ ? from_ : to_;
 }
 
 void PeriodSheet::refresh()
 {
     for (auto [picker, date] : {std::pair{from_, state_.from}, std::pair{to_, state_.to}}) {
         const QSignalBlocker blocker(picker);
-        if (date.isValid())
+        if (picker && date.isValid())
             picker->setDate(date);
     }
     grid_->refresh();
@@ -100,5 +107,5 @@ void PeriodSheet::layoutForWidth(int w)
 void PeriodSheet::showEvent(QShowEvent *event)
 {
     DocumentPage::showEvent(event);
-    from_->setFocus();
+    firstPicker()->setFocus();
 }

@@ -16,9 +16,9 @@ class ViewGrid;
 
 // The controls of one statement page, by the names the document gives them.
 struct PeriodNames {
-    const char *caption; // "Balance du"
+    const char *caption; // "Balance du", "Bilan au"
     const char *grid;
-    const char *from;
+    const char *from; // null for a page at one date, the date `to`
     const char *to;
     const char *button; // "Calculer"
 };
@@ -46,8 +46,8 @@ struct PeriodExtras {
     PeriodTotal note{nullptr, nullptr};
 };
 
-// A statement over two dates (balance, income statement, balance sheet): the
-// caption and the two date pickers above the grid, "Calculer" to compute it
+// A statement over two dates (balance, income statement) or at one date
+// (balance sheet): the caption and the date pickers above the grid, "Calculer" to compute it
 // again with the dates as the user left them, and its extras.
 class PeriodSheet : public DocumentPage {
     Q_OBJECT
@@ -61,9 +61,11 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QDateEdit *firstPicker() const;
+
     reports::View view_;
     PeriodPage &state_;
-    QDateEdit *from_;
+    QDateEdit *from_ = nullptr;
     QDateEdit *to_;
     ViewGrid *grid_;
     PeriodExtras extras_;

@@ -42,9 +42,11 @@ TEST(ReconciliationRules, TheFileReadsBackWhatWasSaved)
     settings.rules = {{QStringLiteral("PRLV ORANGE"), QStringLiteral("626000")},
                       {QStringLiteral("CB Café"), QStringLiteral("625100")}};
     settings.columns[QStringLiteral(";|3|jour|texte|somme")] = {0, 1, 2, -1, -1};
+    settings.balances[QStringLiteral("/relev\u00E9s/mars.csv")] = -4849;
     ASSERT_EQ(bank::saveSettings(QDir(dir.path()), settings), QString());
     EXPECT_EQ(readBytes(dir.filePath(bank::kSettingsFile)),
-              "[REGLES]\r\nPRLV ORANGE\t626000\r\nCB Caf\xE9\t625100\r\n[COLONNES]\r\n;|3|jour|texte|somme\t1\t2\t3\t0\t0\r\n");
+              "[REGLES]\r\nPRLV ORANGE\t626000\r\nCB Caf\xE9\t625100\r\n[COLONNES]\r\n;|3|jour|texte|somme\t1\t2\t3\t0\t0\r\n"
+              "[SOLDES]\r\n/relev\xE9s/mars.csv\t-48,49\r\n");
     bank::ReconciliationSettings read;
     ASSERT_EQ(bank::loadSettings(QDir(dir.path()), read), QString());
     EXPECT_EQ(read, settings);
@@ -168,6 +170,55 @@ TEST_F(ReconciliationRun, TheStatementExplainsTheDifference)
                     }));
     r.printStatement();
     EXPECT_EQ(host.printedTitle, QStringLiteral("État de rapprochement du compte 512000 au 31/03/2024"));
+}
+
+// A CSV that states no balance: the user types the statement's, the
+// reconciliation is checked with it, and it is remembered for that file.
+TEST_F(ReconciliationRun, ABalanceTypedForAStatementWithoutOneIsUsedAndRemembered)
+{
+    bank::Statement s;
+    s.lines = {{QDate(2024, 3, 4), -3999, QStringLiteral("PRLV ORANGE"), {}},
+               {QDate(2024, 3, 15), -850, QStringLiteral("FRAIS TENUE DE COMPTE"), {}}};
+    const QString csvFile = dir.file(QStringLiteral("releve.csv"));
+    writeBytes(csvFile, statementfiles::csv(s, false));
+    struct Case {
+        const char *typed;
+        bool taken;
+        QString firstRow;
+        QString lastRow;
+    };
+    const Case cases[] = {
+        {"cinquante", false, "|Solde du relevé au 15/03/2024 : le fichier ne le donne pas|",
+         "|Sans le solde du relevé, l'écart ne peut pas être vérifié.|"},
+        {"-48,49", true, "|Solde du relevé au 15/03/2024|-48,49", "|L'écart est expliqué.|"},
+        {" -48.49 ", true, "|Solde du relevé au 15/03/2024|-48,49", "|L'écart est expliqué.|"},
+        {"-50", true, "|Solde du relevé au 15/03/2024|-50,00", "|Écart non expliqué|-1,51"},
+        {"", true, "|Solde du relevé au 15/03/2024 : le fichier ne le donne pas|",
+         "|Sans le solde du relevé, l'écart ne peut pas être vérifié.|"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        fake.messages.shown.clear();
+        {
+            bank::Reconciliation r(ledger, host);
+            ASSERT_TRUE(r.open(csvFile));
+            EXPECT_FALSE(r.balanceStated());
+            EXPECT_EQ(r.setStatementBalance(QString::fromUtf8(c.typed)), c.taken);
+            EXPECT_EQ(fake.messages.shown.isEmpty(), c.taken);
+        }
+        // Read again, as the next time the window opens the file.
+        bank::Reconciliation again(ledger, host);
+        ASSERT_TRUE(again.open(csvFile));
+        const QStringList rows = statementRows(again);
+        EXPECT_EQ(rows.front(), c.firstRow);
+        EXPECT_EQ(rows.back(), c.lastRow);
+    }
+    // A statement that states its balance keeps it.
+    bank::Reconciliation stated(ledger, host);
+    ASSERT_TRUE(stated.open(dir.file(QStringLiteral("releve.cfo"))));
+    EXPECT_TRUE(stated.balanceStated());
+    EXPECT_FALSE(stated.setStatementBalance(QStringLiteral("1,00")));
+    EXPECT_EQ(*stated.statement().closingBalance, -4849);
 }
 
 TEST_F(ReconciliationRun, AnOpeningBalanceTheBooksDoNotHaveIsTheOpeningGap)

@@ -6,16 +6,16 @@
 
 namespace {
 
-const QDate today(2002, 11, 15);
+const QDate savingsDay(2002, 11, 15);
 
-ScheduleFields fields(const char *deposit, const char *rate, int duration, const char *payment)
+ScheduleFields savingsFields(const char *deposit, const char *rate, int duration, const char *payment)
 {
     return {QString::fromUtf8(deposit), QString::fromUtf8(rate), duration, QString::fromUtf8(payment)};
 }
 
-Calculation computed(const ScheduleFields &f)
+Calculation savingsComputed(const ScheduleFields &f)
 {
-    const CalculationOutcome outcome = savings::calculate(f, today);
+    const CalculationOutcome outcome = savings::calculate(f, savingsDay);
     EXPECT_TRUE(std::holds_alternative<Calculation>(outcome));
     return std::holds_alternative<Calculation>(outcome) ? std::get<Calculation>(outcome) : Calculation{};
 }
@@ -24,7 +24,7 @@ Calculation computed(const ScheduleFields &f)
 
 TEST(SavingsSchedule, CapitalGrowsMonthByMonth)
 {
-    const Calculation c = computed(fields("1000", "12", 3, "100"));
+    const Calculation c = savingsComputed(savingsFields("1000", "12", 3, "100"));
     EXPECT_EQ(c.payment, 100);
     EXPECT_EQ(c.duration, 3);
     EXPECT_EQ(scheduleRows(c.schedule), (QStringList{
@@ -38,7 +38,7 @@ TEST(SavingsSchedule, CapitalGrowsMonthByMonth)
 
 TEST(SavingsSchedule, RateZeroAddsTheDepositsOnly)
 {
-    const Calculation c = computed(fields("", "0", 2, "50,5"));
+    const Calculation c = savingsComputed(savingsFields("", "0", 2, "50,5"));
     EXPECT_EQ(scheduleRows(c.schedule), (QStringList{
                                         "1|15/12/2002|50,50|0,00|50,50",
                                         "2|15/01/2003|101,00|0,00|50,50",
@@ -50,7 +50,7 @@ TEST(SavingsSchedule, RateZeroAddsTheDepositsOnly)
 TEST(SavingsSchedule, NoMonthlyDepositNoTable)
 {
     for (const char *deposit : {"", "0"}) {
-        const Calculation c = computed(fields("1000", "5", 12, deposit));
+        const Calculation c = savingsComputed(savingsFields("1000", "5", 12, deposit));
         EXPECT_EQ(c.payment, 0);
         EXPECT_TRUE(c.schedule.rows.empty());
         EXPECT_FALSE(c.schedule.totals);
@@ -60,15 +60,15 @@ TEST(SavingsSchedule, NoMonthlyDepositNoTable)
 
 TEST(SavingsSchedule, NegativeDurationWritesZeroTotalsOnRowTwo)
 {
-    const Calculation c = computed(fields("1000", "5", -3, "10"));
+    const Calculation c = savingsComputed(savingsFields("1000", "5", -3, "10"));
     EXPECT_EQ(c.duration, -3);
     EXPECT_EQ(scheduleRows(c.schedule), (QStringList{"||||", "|Totaux|0,00|0,00|0,00"}));
 }
 
 TEST(SavingsSchedule, NothingHappensWithoutRateOrDuration)
 {
-    EXPECT_TRUE(std::holds_alternative<NotCalled>(savings::calculate(fields("1000", "", 12, "10"), today)));
-    EXPECT_TRUE(std::holds_alternative<NotCalled>(savings::calculate(fields("1000", "5", 0, "10"), today)));
+    EXPECT_TRUE(std::holds_alternative<NotCalled>(savings::calculate(savingsFields("1000", "", 12, "10"), savingsDay)));
+    EXPECT_TRUE(std::holds_alternative<NotCalled>(savings::calculate(savingsFields("1000", "5", 0, "10"), savingsDay)));
 }
 
 TEST(SavingsSchedule, RefusalsAndFailures)
@@ -77,14 +77,14 @@ TEST(SavingsSchedule, RefusalsAndFailures)
         ScheduleFields f;
         const char *message;
     } cases[] = {
-        {fields("1.5", "5", 12, "10"), "Nombre invalide : 1.5"},
-        {fields("", "5,,", 12, "10"), "Nombre invalide : 5,,"},
-        {fields("", "5", 12, "1,2,"), "Nombre invalide : 1,2,"},
-        {fields("", "5", 1201, "10"), "La durée ne peut dépasser 1200 mois"},
-        {fields("", ("1" + std::string(300, '0')).c_str(), 1200, "10"), "Dépassement de capacité"},
+        {savingsFields("1.5", "5", 12, "10"), "Nombre invalide : 1.5"},
+        {savingsFields("", "5,,", 12, "10"), "Nombre invalide : 5,,"},
+        {savingsFields("", "5", 12, "1,2,"), "Nombre invalide : 1,2,"},
+        {savingsFields("", "5", 1201, "10"), "La durée ne peut dépasser 1200 mois"},
+        {savingsFields("", ("1" + std::string(300, '0')).c_str(), 1200, "10"), "Dépassement de capacité"},
     };
     for (const auto &c : cases) {
-        const CalculationOutcome outcome = savings::calculate(c.f, today);
+        const CalculationOutcome outcome = savings::calculate(c.f, savingsDay);
         ASSERT_TRUE(std::holds_alternative<Refusal>(outcome)) << c.message;
         EXPECT_EQ(std::get<Refusal>(outcome).message, QString::fromUtf8(c.message));
     }
@@ -92,7 +92,7 @@ TEST(SavingsSchedule, RefusalsAndFailures)
 
 TEST(SavingsSchedule, LongDurationsGrowTheGrid)
 {
-    const Calculation c = computed(fields("", "3", 1200, "100"));
+    const Calculation c = savingsComputed(savingsFields("", "3", 1200, "100"));
     ASSERT_EQ(c.schedule.rows.size(), 1200u);
     TextGrid grid = schedulegrid::make({"Mois", "Date", "Capital", "Intérêt", "Mensualité"});
     schedulegrid::fill(grid, c.schedule);
@@ -103,7 +103,7 @@ TEST(SavingsSchedule, LongDurationsGrowTheGrid)
     EXPECT_EQ(grid.at(1202, 4), "120000,00");
 
     // A shorter table afterwards leaves no month of the longer one behind.
-    schedulegrid::fill(grid, computed(fields("1000", "12", 3, "100")).schedule);
+    schedulegrid::fill(grid, savingsComputed(savingsFields("1000", "12", 3, "100")).schedule);
     EXPECT_EQ(grid.at(5, 1), "Totaux");
     EXPECT_EQ(grid.at(6, 0), "");
     EXPECT_EQ(grid.at(1202, 1), "");

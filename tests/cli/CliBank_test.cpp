@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::string kDossier = "<HEAD>\r\n01/01/2024\r\n31/12/2024\r\n01/01/2024\r\n</HEAD>\r\n" +
+const std::string kBankDossier = "<HEAD>\r\n01/01/2024\r\n31/12/2024\r\n01/01/2024\r\n</HEAD>\r\n" +
                              entry("202402", "27/02/2024", "512000", "Chèque 1234", "BQ", "", "  150,00") +
                              entry("202403", "05/03/2024", "512000", "Orange", "BQ", "", "   39,99") +
                              entry("202403", "10/03/2024", "512000", "Virement Dupont", "BQ", " 1200,50", "", "\xD7") +
@@ -24,7 +24,7 @@ struct CliBankTest : ::testing::Test {
     CurrentTempDir dir;
     CliBankTest()
     {
-        writeBytes(dir.file("compta.jnl"), kDossier);
+        writeBytes(dir.file("compta.jnl"), kBankDossier);
         writeBytes(dir.file("releve.csv"), kStatement);
         // Dupont's transfer was checked off by this statement's line before.
         writeBytes(dir.file("compta.jnl.pointages"),
@@ -43,7 +43,7 @@ TEST_F(CliBankTest, ListsEachLineWithItsStatusThenTheBalances)
                                             "Solde du relevé\t\n"
                                             "Solde comptable\t1010,51\n"
                                             "Écart\t\n"));
-    EXPECT_EQ(readBytes(dir.file("compta.jnl")), kDossier);
+    EXPECT_EQ(readBytes(dir.file("compta.jnl")), kBankDossier);
 }
 
 TEST_F(CliBankTest, TheBalancesStatedAboveTheTableOpenAndCloseTheStatement)

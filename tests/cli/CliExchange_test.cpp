@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "LedgerText.h"
 #include "SmallDisk.h"
 #include "TempDir.h"
 
@@ -9,9 +10,7 @@
 
 namespace {
 
-const std::string kHeader = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
-
-const std::string kDossier = kHeader +
+const std::string kExchangeDossier = kHeader2002 +
                              entry("200203", "05/03/2002", "411000", "Facture \xE9t\xE9", "VE", "      1234,50", "", "\xD7") +
                              entry("200203", "05/03/2002", "706000", "Facture \xC9T\xC9", "VE", "", "      1234,50") +
                              entry("200301", "02/01/2003", "607000", "Achat hors exercice", "AC", "   80,00", "") +
@@ -25,7 +24,7 @@ struct CliExchangeTest : ::testing::Test {
         writeBytes(dir.file("Tavelin.plc"), "411000 ON Clients\r\n512000 OO Banque\r\n706000 ON Ventes\r\n"
                                             "607000 ON Achats\r\n120000 NN R\xE9sultat\r\n");
         writeBytes(dir.file("Tavelin.cbx"), "[JOURNAUX]\r\nVE O Ventes\r\nAC O Achats\r\nBQ O Banque\r\n");
-        writeBytes(dir.file("compta.jnl"), kDossier);
+        writeBytes(dir.file("compta.jnl"), kExchangeDossier);
     }
 
     CliRun cli(const QStringList &args) { return runCli(args, dir.path()); }
@@ -79,7 +78,7 @@ TEST_F(CliExchangeTest, ExporterToAFullDiskKeepsThePreviousFile)
     SmallDisk disk("size=4k");
     if (!disk.mounted())
         GTEST_SKIP() << "no small disk can be mounted here";
-    std::string big = kHeader;
+    std::string big = kHeader2002;
     for (int i = 0; i < 200; ++i)
         big += entry("200203", "05/03/2002", "411000", std::string(60, 'x'), "VE", "1,00", "");
     writeBytes(dir.file("gros.jnl"), big);
@@ -100,7 +99,7 @@ TEST_F(CliExchangeTest, ImporterAppendsTheEntriesAndSavesTheDossier)
     EXPECT_EQ(run.errText(), QStringLiteral("2 écritures importées.\n"));
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_EQ(readBytes(dir.file("compta.jnl")),
-              kDossier + "200203015/03/2002\r\n2002031512000\r\n2002032Virement re\xE7u\r\n2002033BQ\r\n2002034\r\n"
+              kExchangeDossier + "200203015/03/2002\r\n2002031512000\r\n2002032Virement re\xE7u\r\n2002033BQ\r\n2002034\r\n"
                          "20020351234,50\r\n200203015/03/2002\r\n2002031411000\r\n2002032Virement re\xE7u\r\n"
                          "2002033BQ\r\n2002034\r\n2002035\r\n20020361234,50\r\n");
     const CliRun month = cli(args({"mois", "compta.jnl", "200203"}));
@@ -112,7 +111,7 @@ TEST_F(CliExchangeTest, ImporterOfAFileThatCannotBeReadLeavesTheDossierUntouched
     const CliRun run = cli(args({"importer", "compta.jnl", "absent.txt"}));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.errText(), QStringLiteral("Impossible de lire le fichier absent.txt : fichier ou dossier introuvable.\n"));
-    EXPECT_EQ(readBytes(dir.file("compta.jnl")), kDossier);
+    EXPECT_EQ(readBytes(dir.file("compta.jnl")), kExchangeDossier);
 }
 
 TEST_F(CliExchangeTest, ImporterRefusesADossierAnotherSessionHasOpen)
@@ -122,7 +121,7 @@ TEST_F(CliExchangeTest, ImporterRefusesADossierAnotherSessionHasOpen)
     const CliRun run = cli(args({"importer", "compta.jnl", "releve.txt"}));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.errText(), QStringLiteral("Ce dossier est déjà ouvert par marie sur poste-compta depuis le 15/03/2002 à 09:15\n"));
-    EXPECT_EQ(readBytes(dir.file("compta.jnl")), kDossier);
+    EXPECT_EQ(readBytes(dir.file("compta.jnl")), kExchangeDossier);
 }
 
 TEST_F(CliExchangeTest, ImporterWhoseSaveFailsSaysNothingWasAdded)
@@ -131,7 +130,7 @@ TEST_F(CliExchangeTest, ImporterWhoseSaveFailsSaysNothingWasAdded)
     if (!disk.mounted())
         GTEST_SKIP() << "no small disk can be mounted here";
     const QString dossier = disk.file(QStringLiteral("compta.jnl"));
-    writeBytes(dossier, kDossier);
+    writeBytes(dossier, kExchangeDossier);
     std::string statement;
     for (int i = 0; i < 100; ++i)
         statement += "15/03/2002\t512000\t" + std::string(80, 'x') + "\tBQ\t\t1,00\n";
@@ -142,12 +141,12 @@ TEST_F(CliExchangeTest, ImporterWhoseSaveFailsSaysNothingWasAdded)
     EXPECT_EQ(run.errText(), QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.\n"
                                             "Aucune écriture n'a été ajoutée au dossier.\n")
                                  .arg(dossier));
-    EXPECT_EQ(readBytes(dossier), kDossier);
+    EXPECT_EQ(readBytes(dossier), kExchangeDossier);
 }
 
 TEST_F(CliExchangeTest, ClotureWritesTheOpeningEntriesWithoutAQuestion)
 {
-    std::string year = kDossier;
+    std::string year = kExchangeDossier;
     year.erase(year.find("200301"), entry("200301", "02/01/2003", "607000", "Achat hors exercice", "AC", "   80,00", "").size());
     writeBytes(dir.file("compta.jnl"), year);
     const CliRun run = cli(args({"cloture", "compta.jnl"}));
@@ -172,7 +171,7 @@ TEST_F(CliExchangeTest, ARefusedClosingWritesNothing)
     EXPECT_FALSE(QFile::exists(dir.file("ANouveau.Txt")));
 
     // Lines that are no entry of the year: the closing would not add up to the statements.
-    writeBytes(dir.file("bizarre.jnl"), kHeader + "2002035   10,00\r\n");
+    writeBytes(dir.file("bizarre.jnl"), kHeader2002 + "2002035   10,00\r\n");
     run = cli(args({"cloture", "bizarre.jnl"}));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.errText(), QStringLiteral("Clôture impossible : des lignes du dossier ne sont pas des écritures de "

@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "LedgerText.h"
 #include "TempDir.h"
 
 
@@ -8,8 +9,6 @@
 #include <map>
 
 namespace {
-
-const std::string kHeader = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
 
 // A dossier of 2002 in a folder holding the chart and the journals, the way a
 // bookkeeper's folder looks.
@@ -34,7 +33,7 @@ struct CliTest : ::testing::Test {
 
 // March 2002 in two blocks with April between them; accents and a check-off
 // mark in code page 1252.
-const std::string kMarch = kHeader +
+const std::string kMarch = kHeader2002 +
                            entry("200203", "05/03/2002", "411000", "Facture \xE9t\xE9", "VE", "      1234,50", "", "\xD7") +
                            entry("200203", "05/03/2002", "706000", "Facture \xE9t\xE9", "VE", "", "      1234,50") +
                            entry("200204", "02/04/2002", "607000", "Achat", "AC", "   80,00", "") +
@@ -121,7 +120,7 @@ TEST_F(CliTest, MonthListsTheEntryGridInUtf8WithTrimmedCells)
 
 TEST_F(CliTest, CheckExitsWithThreeWhenItFindsSomething)
 {
-    const std::string balanced = kHeader + entry("200203", "05/03/2002", "411000", "Vente", "VE", "10,00", "") +
+    const std::string balanced = kHeader2002 + entry("200203", "05/03/2002", "411000", "Vente", "VE", "10,00", "") +
                                  entry("200203", "05/03/2002", "706000", "Vente", "VE", "", "10,00");
     const CliRun ok = cli({QStringLiteral("verifier"), ledger(balanced, QStringLiteral("ok.jnl"))});
     EXPECT_EQ(ok.exitCode, 0);

@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::string kDossier = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
+const std::string kEmptyDossier = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
 
 } // namespace
 
@@ -28,7 +28,7 @@ TEST(CliSharedFolder, WhatAnotherUserPlantsAtTheLocksNameIsRefused)
     for (const QStringList &plant : plants) {
         const SharedFolder folder;
         folder.userFile(QStringLiteral("precieux.txt"), "à garder\r\n");
-        folder.userFile(QStringLiteral("compta.jnl"), kDossier);
+        folder.userFile(QStringLiteral("compta.jnl"), kEmptyDossier);
         folder.userFile(QStringLiteral("releve.txt"), "15/03/2002\t512000\tVirement\tBQ\t\t10,00\r\n");
         folder.plant(plant);
         QByteArray err;
@@ -40,6 +40,6 @@ TEST(CliSharedFolder, WhatAnotherUserPlantsAtTheLocksNameIsRefused)
         EXPECT_EQ(QString::fromUtf8(err),
                   QStringLiteral("Le verrou %1 n'est pas un fichier ordinaire : le dossier n'est pas ouvert.\n").arg(lock));
         EXPECT_EQ(readBytes(folder.file(QStringLiteral("precieux.txt"))), "à garder\r\n");
-        EXPECT_EQ(readBytes(folder.file(QStringLiteral("compta.jnl"))), kDossier);
+        EXPECT_EQ(readBytes(folder.file(QStringLiteral("compta.jnl"))), kEmptyDossier);
     }
 }

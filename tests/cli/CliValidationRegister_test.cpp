@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "LedgerText.h"
 #include "TempDir.h"
 
 #include <QFile>
@@ -11,8 +12,6 @@
 
 namespace {
 
-const std::string kHeader = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
-
 struct CliValidationRegisterTest : ::testing::Test {
     CurrentTempDir dir;
 
@@ -21,7 +20,7 @@ struct CliValidationRegisterTest : ::testing::Test {
         writeBytes(dir.file("Tavelin.plc"), "411000 ON Clients\r\n706000 NN Ventes\r\n120000 NN R\xE9sultat\r\n");
         writeBytes(dir.file("Tavelin.cbx"), "[JOURNAUX]\r\nVE O Ventes\r\n");
         writeBytes(dir.file("compta.jnl"),
-                   kHeader + entry("200202", "05/02/2002", "411000", "Facture", "VE", "  120,00", "")
+                   kHeader2002 + entry("200202", "05/02/2002", "411000", "Facture", "VE", "  120,00", "")
                        + entry("200202", "05/02/2002", "706000", "Facture", "VE", "", "  120,00")
                        + entry("200203", "05/03/2002", "411000", "Facture", "VE", "  80,00", "")
                        + entry("200203", "05/03/2002", "706000", "Facture", "VE", "", "  80,00"));

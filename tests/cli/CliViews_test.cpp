@@ -6,7 +6,7 @@
 namespace {
 
 // A sale and its payment in March, a purchase in April.
-const std::string kDossier = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n" +
+const std::string kViewsDossier = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n" +
                              entry("200203", "05/03/2002", "411000", "Facture \xE9t\xE9", "VE", "      1234,50", "", "\xD7") +
                              entry("200203", "05/03/2002", "706000", "Facture \xE9t\xE9", "VE", "", "      1234,50") +
                              entry("200204", "02/04/2002", "607000", "Achat", "AC", "   80,00", "") +
@@ -22,7 +22,7 @@ struct CliViewsTest : ::testing::Test {
         writeBytes(dir.file("Tavelin.plc"), "411000 ON Clients\r\n512000 OO Banque\r\n706000 ON Ventes de marchandises\r\n"
                                             "607000 ON Achats de marchandises\r\n401000 ON Fournisseurs\r\n");
         writeBytes(dir.file("Tavelin.cbx"), "[JOURNAUX]\r\nVE O Ventes\r\nAC O Achats\r\nBQ O Banque\r\n");
-        writeBytes(dir.file("compta.jnl"), kDossier);
+        writeBytes(dir.file("compta.jnl"), kViewsDossier);
     }
 
     QString out(QStringList args)
@@ -172,14 +172,41 @@ TEST_F(CliViewsTest, BalanceSheetPrintsItsRowsThenAnyGap)
                              "TOTAL GÉNÉRAL I+II\t1234,50\t0,00\t1234,50\tTOTAL GÉNÉRAL I+II+III\t1234,50\n"));
 
     // An entry without its counterpart: the gap follows, the reason goes to the errors.
-    writeBytes(dir.file("ecart.jnl"), kDossier.substr(0, kDossier.find("</HEAD>") + 9) +
+    writeBytes(dir.file("ecart.jnl"), kViewsDossier.substr(0, kViewsDossier.find("</HEAD>") + 9) +
                                           entry("200206", "10/06/2002", "512000", "Seul", "BQ", "10,00", ""));
-    const CliRun run = runCli({QStringLiteral("bilan"), QStringLiteral("ecart.jnl"), QStringLiteral("--du"),
-                               QStringLiteral("01/06/2002")},
+    const CliRun run = runCli({QStringLiteral("bilan"), QStringLiteral("ecart.jnl"), QStringLiteral("--au"),
+                               QStringLiteral("30/06/2002")},
                               dir.path());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.outText().endsWith(QStringLiteral("\nTOTAL GÉNÉRAL I+II\t10,00\t0,00\t10,00\tTOTAL GÉNÉRAL I+II+III\t0,00\n"
                                                       "Écart\t10,00\n")));
     EXPECT_EQ(run.errText(), QStringLiteral("Tous les comptes ont leur ligne au bilan, mais les débits et les crédits de "
                                             "la période diffèrent de 10,00.\n"));
+}
+
+// The position at the end of March: March's sale and its payment, not April's
+// purchase; a starting date is refused, and said why.
+TEST_F(CliViewsTest, BalanceSheetIsThePositionAtItsDate)
+{
+    const QString sheet = out({QStringLiteral("bilan"), QStringLiteral("--au"), QStringLiteral("31/03/2002")});
+    EXPECT_TRUE(sheet.contains(QStringLiteral("\nActif circulant\t\t\t\tRésultat de l'exercice\t1234,50\n")));
+    EXPECT_TRUE(sheet.contains(QStringLiteral("\tTotal II\t1234,50\t0,00\t1234,50\tFournisseurs et comptes rattachés\t0,00\n")
+                                   .mid(1)));
+
+    const CliRun from = runCli({QStringLiteral("bilan"), QStringLiteral("compta.jnl"), QStringLiteral("--du"),
+                                QStringLiteral("01/04/2002")},
+                               dir.path());
+    EXPECT_EQ(from.exitCode, 2);
+    EXPECT_TRUE(from.out.isEmpty());
+    EXPECT_TRUE(from.errText().startsWith(
+        QStringLiteral("tavelin-cli : le bilan n'a pas de date --du : c'est la situation à une date, depuis le premier "
+                       "jour de l'exercice (à-nouveaux compris) ; donner cette date par --au JJ/MM/AAAA\n")));
+
+    const CliRun outside = runCli({QStringLiteral("bilan"), QStringLiteral("compta.jnl"), QStringLiteral("--au"),
+                                   QStringLiteral("01/01/2003")},
+                                  dir.path());
+    EXPECT_EQ(outside.exitCode, 2);
+    EXPECT_TRUE(outside.out.isEmpty());
+    EXPECT_EQ(outside.errText(), QStringLiteral("Le bilan se fait à une date de l'exercice, du 01/01/2002 au 31/12/2002 : "
+                                                "il part toujours du premier jour de l'exercice, à-nouveaux compris.\n"));
 }

@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "LedgerText.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,7 @@
 
 namespace {
 
-const std::string kHeader = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
-
-const std::string kDossier = kHeader + entry("200203", "05/03/2002", "411000", "Facture", "VE", "  120,00", "") +
+const std::string kYearEndDossier = kHeader2002 + entry("200203", "05/03/2002", "411000", "Facture", "VE", "  120,00", "") +
                              entry("200203", "05/03/2002", "706000", "Facture", "VE", "", "  120,00");
 
 struct CliYearEndTest : ::testing::Test {
@@ -20,7 +19,7 @@ struct CliYearEndTest : ::testing::Test {
     {
         writeBytes(dir.file("Tavelin.plc"), "411000 ON Clients\r\n706000 NN Ventes\r\n101000 NN Capital\r\n");
         writeBytes(dir.file("Tavelin.cbx"), "[JOURNAUX]\r\nVE O Ventes\r\n");
-        writeBytes(dir.file("compta.jnl"), kDossier);
+        writeBytes(dir.file("compta.jnl"), kYearEndDossier);
     }
 
     CliRun cli(std::initializer_list<const char *> list)
@@ -36,7 +35,7 @@ struct CliYearEndTest : ::testing::Test {
 
 TEST_F(CliYearEndTest, ValiderRecordsTheValidationAndVerifierChecksIt)
 {
-    writeBytes(dir.file("faux.jnl"), kHeader + entry("200203", "05/03/2002", "999000", "Facture", "VE", "  1,00", ""));
+    writeBytes(dir.file("faux.jnl"), kHeader2002 + entry("200203", "05/03/2002", "999000", "Facture", "VE", "  1,00", ""));
     CliRun run = cli({"valider", "faux.jnl", "--jusqu-au", "31/03/2002"});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(run.errText().contains(
@@ -67,7 +66,8 @@ TEST_F(CliYearEndTest, ValiderRecordsTheValidationAndVerifierChecksIt)
     run = cli({"verifier", "compta.jnl"});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(run.outText().endsWith(QStringLiteral("Validation du %1 jusqu'au 31/03/2002 : Des écritures validées "
-                                                      "le %1 ont été modifiées en dehors de Tavelin.\n")
+                                                      "le %1 ont été modifiées en dehors de Tavelin, en Mars 2002 : "
+                                                      "le 05/03/2002, compte 411000, débit 120,00.\n")
                                            .arg(today)))
         << run.outText().toStdString();
 }

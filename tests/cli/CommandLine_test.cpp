@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "cli/CommandTable.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,29 @@ TEST(CommandLine, HelpAndVersionWinOverEverythingElse)
     EXPECT_EQ(parse({"balance", "--help"}).invocation->command, Command::Help);
     EXPECT_TRUE(helpText().contains(QStringLiteral("verifier FICHIER")));
     EXPECT_TRUE(versionText().startsWith(QStringLiteral("tavelin-cli ")));
+}
+
+// The parser, the help and the reminder are all made from the table: every
+// command is found by its name, told in the help, and named in the reminder.
+TEST(CommandLine, EveryRowOfTheTableIsParsedAndTold)
+{
+    const QString help = helpText();
+    const QString reminder = usageReminder();
+    for (const CommandRow &row : commandRows()) {
+        const QString name = QLatin1String(row.name);
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(findCommand(name), &row);
+        EXPECT_TRUE(help.contains(QStringLiteral("  %1").arg(QString::fromUtf8(row.usage))));
+        if (row.section != Section::Program) {
+            EXPECT_TRUE(reminder.contains(name));
+        }
+        if (row.operand == Operand::File && !row.check) {
+            const ParsedCommandLine p = parseCommandLine({name, QStringLiteral("a.jnl")});
+            ASSERT_TRUE(p.invocation);
+            EXPECT_EQ(p.invocation->command, row.command);
+            EXPECT_EQ(p.row, &row);
+        }
+    }
 }
 
 TEST(CommandLine, WrongUsageIsExplainedInFrench)
@@ -223,6 +247,8 @@ TEST(YearEndCommandLine, ValiderFecAndTheFinalClosingTakeWhatTheyNeed)
         {{"fec", "a.jnl", "--siren", "732829321"},
          "Le SIREN « 732829321 » n'est pas valide : il compte 9 chiffres, le dernier étant la clé de contrôle."},
         {{"cloture", "a.jnl", "--definitive=oui"}, "l'option --definitive ne prend pas de valeur"},
+        {{"nouveau", "a.jnl", "--societe", "SARL", "--siren", "732829320", "--du", "01/01/2026"},
+         "nouveau attend --societe NOM --siren NNNNNNNNN --du JJ/MM/AAAA --au JJ/MM/AAAA"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(parse(c.args).error, QString::fromUtf8(c.error));

@@ -1,7 +1,7 @@
 #include "FakePlatform.h"
 #include "LedgerOnScreen.h"
 #include "TempDir.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "document/ExchangeCommands.h"
 #include "document/Fiche.h"

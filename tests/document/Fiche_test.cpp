@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "LedgerText.h"
 #include "TempDir.h"
 
 #include "ledger/Codec1252.h"
@@ -9,8 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const std::string kHeader2002 = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
 
 // One entry of the month `key` as the month write-back stores it.
 std::string entry(const std::string &key, const std::string &date, const std::string &account,

@@ -1,7 +1,7 @@
 #include "FakePlatform.h"
 #include "LedgerOnScreen.h"
 #include "entry/InvoiceText.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "document/Fiche.h"
 #include "document/InvoiceCommands.h"

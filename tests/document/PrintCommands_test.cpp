@@ -1,6 +1,6 @@
 #include "FakeEnvelopeDialog.h"
 #include "FakePlatform.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "document/Fiche.h"
 #include "document/PrintCommands.h"
@@ -56,7 +56,7 @@ TEST_F(PrintCommandsTest, EachPagePrintsItsOwnFormFromWhatItShows)
          QStringLiteral("Ventes")},
         {"balance", document::Balance, QStringLiteral("Balance du 01/01/2002  au 31/12/2002"), QStringLiteral("Clients")},
         {"income statement", document::Resultat, QStringLiteral("Résultat du"), QStringLiteral("Ventes")},
-        {"balance sheet", document::Bilan, QStringLiteral("Bilan du"), QStringLiteral("Créances")},
+        {"balance sheet", document::Bilan, QStringLiteral("Bilan au"), QStringLiteral("Créances")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.page);

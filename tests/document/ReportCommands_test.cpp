@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 #include "TempDir.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "document/Fiche.h"
 #include "ledger/TextForms.h"
@@ -122,7 +122,7 @@ TEST_F(ReportCommandsTest, StatementsOpenOnTheFiscalYearAndIgnoreMonthChanges)
     EXPECT_EQ(fiche.views.incomeStatement.grid.at(14, 1).trimmed(), "120,00");
 }
 
-TEST_F(ReportCommandsTest, BalanceSheetComputesItsFiguresOnItsDates)
+TEST_F(ReportCommandsTest, BalanceSheetComputesItsFiguresAtItsDate)
 {
     document::Bilan(fiche);
     EXPECT_EQ(fiche.ActivePage, Page::Bilan);
@@ -136,14 +136,24 @@ TEST_F(ReportCommandsTest, BalanceSheetComputesItsFiguresOnItsDates)
     EXPECT_EQ(grid.at(21, 3).trimmed(), "30,00");
     EXPECT_FALSE(fiche.views.balanceSheet.unassigned.isEmpty());
 
+    // The position at the end of March: from the year's first day, whatever
+    // start the page held; April's sale is left out.
     fiche.views.balanceSheet.from = QDate(2002, 4, 1);
-    fiche.views.balanceSheet.to = QDate(2002, 4, 30);
+    fiche.views.balanceSheet.to = QDate(2002, 3, 31);
     document::LitBilan(fiche);
-    EXPECT_EQ(grid.at(10, 3).trimmed(), "50,00");
-    EXPECT_EQ(grid.at(19, 5).trimmed(), "50,00");
-    EXPECT_TRUE(grid.at(21, 0).isEmpty());
-    EXPECT_TRUE(fiche.views.balanceSheet.unassigned.isEmpty());
+    EXPECT_EQ(fiche.views.balanceSheet.from, QDate(2002, 1, 1));
+    EXPECT_EQ(grid.at(10, 3).trimmed(), "100,00");
+    EXPECT_EQ(grid.at(7, 5).trimmed(), "70,00");
+    EXPECT_EQ(grid.at(21, 3).trimmed(), "30,00");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
+
+    // A date outside the year is refused, and said why.
+    fiche.views.balanceSheet.to = QDate(2003, 1, 31);
+    document::LitBilan(fiche);
+    EXPECT_TRUE(grid.at(10, 3).trimmed().isEmpty());
+    EXPECT_EQ(fake.messages.shown, QStringList{QStringLiteral("Le bilan se fait à une date de l'exercice, du 01/01/2002 au "
+                                                              "31/12/2002 : il part toujours du premier jour de "
+                                                              "l'exercice, à-nouveaux compris.")});
 }
 
 TEST_F(ReportCommandsTest, TheBalanceOrderIsKeptInTheSettingsOfThisVersion)

@@ -1,5 +1,5 @@
 #include "FakePlatform.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"

@@ -20,3 +20,33 @@ TEST(EntryLayout, FieldsStandSideBySideOverTheGrid)
         EXPECT_LE(columns, l.monthGrid.width() - 16) << "no horizontal scrolling beside the scroll bar";
     }
 }
+
+// The voucher column takes the month's longest voucher from the label's
+// room, and no more than leaves the label its narrowest width.
+TEST(EntryLayout, TheVoucherWidensToItsLongestWithinTheWidth)
+{
+    struct Case {
+        int w;
+        int voucher; // the longest voucher, in pixels
+        int shown;   // the voucher field and column
+    };
+    const Case cases[] = {
+        {800, 0, 52},     // no voucher: the usual width
+        {800, 40, 52},    // a short one: never narrower
+        {800, 90, 90},    // "F2026-0042"
+        {800, 400, 170},  // as far as the label keeps 150 pixels
+        {640, 90, 52},    // the narrowest window leaves no room
+        {1281, 400, 400}, // a wide window takes it whole
+    };
+    for (const Case &c : cases) {
+        const EntryLayout usual = EntryLayout::forSize(c.w, 600);
+        const EntryLayout l = EntryLayout::forSize(c.w, 600, c.voucher);
+        EXPECT_EQ(l.voucherField.width(), c.shown) << c.w << ' ' << c.voucher;
+        EXPECT_EQ(l.columnWidths[4], c.shown) << c.w << ' ' << c.voucher;
+        EXPECT_EQ(l.voucherField.right(), usual.voucherField.right()) << "the amounts stay where they were";
+        EXPECT_EQ(l.labelField.width() + l.voucherField.width(), usual.labelField.width() + usual.voucherField.width());
+        EXPECT_EQ(l.columnWidths[2] + l.columnWidths[4], usual.columnWidths[2] + usual.columnWidths[4]);
+        EXPECT_GE(l.labelField.width(), std::min(150, usual.labelField.width()));
+        EXPECT_LT(l.journalField.right(), l.voucherField.left());
+    }
+}

@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 #include "LedgerOnScreen.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "entry/ProposedPosting.h"
 

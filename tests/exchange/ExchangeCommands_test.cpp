@@ -2,7 +2,7 @@
 #include "LedgerOnScreen.h"
 #include "SmallDisk.h"
 #include "TempDir.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "exchange/ExchangeCommands.h"
 #include "ledger/FileIO.h"

@@ -1,5 +1,5 @@
 #include "exchange/ExchangeText.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "ledger/MonthIO.h"
 

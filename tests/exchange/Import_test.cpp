@@ -1,6 +1,6 @@
 #include "exchange/Import.h"
 #include "exchange/ImportEncoding.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +29,30 @@ TEST(Import, EveryFieldBecomesALineUnderTheMonthOfItsDate)
 {
     EXPECT_EQ(imported("15/03/2002\t411000\tLoyer\tBQ\tF1\t12,50\t\r\n"),
               (Lines{"20020301" "5/03/2002", "2002031411000", "2002032Loyer", "2002033BQ", "2002034F1", "200203512,50"}));
+}
+
+// An amount is stored as the program writes one; what is no number stays as
+// it came, and only the debit and credit fields are amounts.
+TEST(Import, AmountsAreStoredAsTheProgramWritesThem)
+{
+    struct Case {
+        const char *field;
+        const char *stored;
+    };
+    const Case cases[] = {
+        {"0", "0,00"}, {"-0", "0,00"}, {"12,5", "12,50"}, {"  7 ", "7,00"}, {"1234,56", "1234,56"},
+        {"12.50", "12.50"}, {"douze", "douze"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.field);
+        const std::string field = c.field;
+        const Lines lines = imported("15/03/2002\t411000\t0\tBQ\t0\t" + field + "\t" + field + "\r\n");
+        ASSERT_EQ(lines.size(), 7u);
+        EXPECT_EQ(lines[2], "20020320");
+        EXPECT_EQ(lines[4], "20020340");
+        EXPECT_EQ(lines[5], std::string("2002035") + c.stored);
+        EXPECT_EQ(lines[6], std::string("2002036") + c.stored);
+    }
 }
 
 TEST(Import, AppendsAfterTheLinesAlreadyThere)

@@ -1,4 +1,4 @@
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "exchange/ExchangeText.h"
 #include "exchange/Import.h"

@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 #include "LedgerOnScreen.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "exchange/SearchCommands.h"
 
@@ -86,7 +86,10 @@ TEST_F(SearchTest, AMatchInTheHeaderGivesNoMonthAndSaysNothing)
     const exchange::SearchOutcome outcome = searchFor(QStringLiteral("2002"));
     EXPECT_FALSE(outcome.month);
     EXPECT_TRUE(outcome.message.isEmpty());
-    EXPECT_EQ(search.position(), 2u); // after the start date
+    // The two other dates of the header, then the first month.
+    EXPECT_FALSE(exchange::RContinuer(ledger, search).month);
+    EXPECT_FALSE(exchange::RContinuer(ledger, search).month);
+    EXPECT_EQ(exchange::RContinuer(ledger, search).month, (YM{2002, 1}));
 }
 
 TEST_F(SearchTest, EntriesKeyedOnScreenAreWrittenBackAndFound)

@@ -1,7 +1,7 @@
 #include "exchange/EntrySearch.h"
 #include "exchange/MonthSearch.h"
 #include "exchange/SearchText.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "ledger/MonthIO.h"
 
@@ -98,12 +98,55 @@ TEST(EntrySearch, KeepsItsPlaceWhenTheMonthOnScreenIsWrittenBack)
     TextGrid march(32, 8);
     monthio::read(lines, "200203", march);
     march.set(0, 2, QStringLiteral("Loyer de mars"));
-    search.monthMoving(lines, "200203");
     monthio::write(lines, "200203", march, 1);
 
-    const auto next = search.next(lines);
+    const auto next = search.next(lines, "200203");
     ASSERT_TRUE(next);
     EXPECT_EQ(lines[*next], "2002042Loyer avril");
+}
+
+// The file stores May, June, January, then March; each month holds one
+// match. The search meets the header first, then the months in calendar
+// order, and goes on from the month on screen when the user moved.
+TEST(EntrySearch, GoesThroughTheMonthsInCalendarOrderFromTheMonthOnScreen)
+{
+    const auto month = [](const char *key, const char *date) {
+        return entriesText(key, {{date, "613000", "Loyer", "BQ", "", "1,00", "", ""},
+                                 {date, "512000", "Banque", "BQ", "", "", "1,00", ""}});
+    };
+    const LineList lines = linesOf(kHeader2002 + month("200205", "05/05/2002") + month("200206", "05/06/2002") +
+                                   month("200201", "05/01/2002") + month("200203", "05/03/2002"));
+    struct Case {
+        const char *what;
+        const char *text;
+        std::size_t movedAfter; // matches found before the user shows another month
+        const char *shown;
+        std::vector<std::string> months; // of the lines found, in turn
+    };
+    const Case cases[] = {
+        {"calendar order", "loyer", 0, "", {"200201", "200203", "200205", "200206"}},
+        {"the header first, then each month's date lines", "/2002", 0, "",
+         {"", "", "", "200201", "200201", "200203", "200203", "200205", "200205", "200206", "200206"}},
+        {"on from a later month on screen", "loyer", 1, "200205", {"200201", "200205", "200206"}},
+        {"back to an earlier month on screen", "loyer", 3, "200201",
+         {"200201", "200203", "200205", "200201", "200203", "200205", "200206"}},
+        {"on from a month without match", "loyer", 1, "200204", {"200201", "200205", "200206"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        exchange::EntrySearch search;
+        search.start(QString::fromUtf8(c.text));
+        std::vector<std::string> months;
+        std::string shown;
+        while (const auto found = search.next(lines, shown)) {
+            const std::string key = exchange::foundMonth(lines[*found]) ? std::string(lines[*found].substr(0, 6)) : "";
+            months.push_back(key);
+            // The document shows the month found, or the one the user picks.
+            shown = months.size() == c.movedAfter ? c.shown : key.empty() ? shown : key;
+            ASSERT_LT(months.size(), 20u);
+        }
+        EXPECT_EQ(months, c.months);
+    }
 }
 
 TEST(EntrySearch, TheMonthOfAFoundLine)

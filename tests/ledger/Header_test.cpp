@@ -80,3 +80,25 @@ TEST(Header, WritingPutsTheFiveLinesBackAtTheTop)
         EXPECT_EQ(textsOf(lines), expected) << c.guards;
     }
 }
+
+// The months of a record, as the register keeps them: read back exactly, and
+// a line that is not what monthLine writes is no month.
+TEST(ValidationMonths, AMonthLineReadsBackAndNothingElseDoes)
+{
+    const Validation record{QDate(2002, 3, 31), QDate(2002, 4, 2), std::string(64, 'a'), {}};
+    const MonthPrint march{"200203", std::string(64, 'b'), {0x0000000Fu, 0xDEADBEEFu}};
+    const std::string line = validation::monthLine(record, march);
+    EXPECT_EQ(line, "Mois " + std::string(64, 'a') + " 200203 " + std::string(64, 'b') + " 0000000fdeadbeef");
+    const auto read = validation::readMonthLine(line);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->first, record.fingerprint);
+    EXPECT_EQ(read->second, march);
+    for (const std::string &bad : {line.substr(0, line.size() - 1), "Mois " + std::string(64, 'a') + " 2002x3 " +
+                                                                         std::string(64, 'b') + " ",
+                                   "Validation 31/03/2002 02/04/2002 " + std::string(64, 'a')})
+        EXPECT_FALSE(validation::readMonthLine(bad)) << bad;
+    // Months make no other record: the header's record and the register's agree.
+    Validation withMonths = record;
+    withMonths.months = {march};
+    EXPECT_EQ(withMonths, record);
+}

@@ -26,7 +26,7 @@ QStringList folderContents(const QString &path)
     return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QByteArray native(const QString &path)
+QByteArray nativeName(const QString &path)
 {
     return QFile::encodeName(path);
 }
@@ -34,14 +34,14 @@ QByteArray native(const QString &path)
 std::string linkTarget(const QString &link)
 {
     char buffer[4096];
-    const ssize_t n = ::readlink(native(link).constData(), buffer, sizeof buffer);
+    const ssize_t n = ::readlink(nativeName(link).constData(), buffer, sizeof buffer);
     return n < 0 ? std::string() : std::string(buffer, std::size_t(n));
 }
 
 struct stat statOf(const QString &path)
 {
     struct stat st {};
-    ::lstat(native(path).constData(), &st);
+    ::lstat(nativeName(path).constData(), &st);
     return st;
 }
 
@@ -54,7 +54,7 @@ TEST(SaveTargets, AReadOnlyLedgerIsRefusedAndTheDocumentStaysModified)
     EXPECT_EQ(unprivileged::run([&] {
                   const QString path = dir.file(QStringLiteral("compta.jnl"));
                   writeBytes(path, kOld);
-                  ASSERT_EQ(::chmod(native(path).constData(), 0444), 0);
+                  ASSERT_EQ(::chmod(nativeName(path).constData(), 0444), 0);
                   FakePlatform fake;
                   Fiche fiche(fake.platform);
                   ASSERT_TRUE(fiche.Charge(path));
@@ -81,7 +81,7 @@ TEST(SaveTargets, EveryWriteRefusesAFileTheUserMayNotWrite)
                   for (const auto &[name, mode] : cases) {
                       const QString path = dir.file(QString::fromLatin1(name));
                       writeBytes(path, "avant\r\n");
-                      ASSERT_EQ(::chmod(native(path).constData(), mode), 0);
+                      ASSERT_EQ(::chmod(nativeName(path).constData(), mode), 0);
                       EXPECT_EQ(fileio::writeAtomically(path, "après\r\n"), fileio::writeProtectedReason()) << name;
                       EXPECT_EQ(readBytes(path), "avant\r\n") << name;
                   }
@@ -97,7 +97,7 @@ TEST(SaveTargets, AWritableFileIsReplacedAsBefore)
     EXPECT_EQ(unprivileged::run([&] {
                   const QString path = dir.file(QStringLiteral("compta.jnl"));
                   writeBytes(path, kOld);
-                  ASSERT_EQ(::chmod(native(path).constData(), 0640), 0);
+                  ASSERT_EQ(::chmod(nativeName(path).constData(), 0640), 0);
                   EXPECT_EQ(fileio::writeAtomically(path, kNew), QString());
                   EXPECT_EQ(readBytes(path), kNew);
                   EXPECT_EQ(statOf(path).st_mode & 07777, 0640u);
@@ -114,8 +114,8 @@ TEST(SaveTargets, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
     // A relative link, then a link to that link.
     const QString link = dir.file(QStringLiteral("compta.jnl"));
     const QString second = dir.file(QStringLiteral("raccourci.jnl"));
-    ASSERT_EQ(::symlink("archives/2002/compta.jnl", native(link).constData()), 0);
-    ASSERT_EQ(::symlink(native(link).constData(), native(second).constData()), 0);
+    ASSERT_EQ(::symlink("archives/2002/compta.jnl", nativeName(link).constData()), 0);
+    ASSERT_EQ(::symlink(nativeName(link).constData(), nativeName(second).constData()), 0);
 
     FakePlatform fake;
     Fiche fiche(fake.platform);
@@ -142,7 +142,7 @@ TEST(SaveTargets, ALinkToAFileNotYetThereCreatesThatFile)
     CurrentTempDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("reel"));
     const QString link = dir.file(QStringLiteral("compta.jnl"));
-    ASSERT_EQ(::symlink("reel/compta.jnl", native(link).constData()), 0);
+    ASSERT_EQ(::symlink("reel/compta.jnl", nativeName(link).constData()), 0);
     EXPECT_EQ(fileio::writeAtomically(link, kNew), QString());
     EXPECT_TRUE(S_ISLNK(statOf(link).st_mode));
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("reel/compta.jnl"))), kNew);
@@ -153,8 +153,8 @@ TEST(SaveTargets, ALoopOfLinksIsReportedAndNothingIsWritten)
     CurrentTempDir dir;
     const QString a = dir.file(QStringLiteral("a.jnl"));
     const QString b = dir.file(QStringLiteral("b.jnl"));
-    ASSERT_EQ(::symlink("b.jnl", native(a).constData()), 0);
-    ASSERT_EQ(::symlink("a.jnl", native(b).constData()), 0);
+    ASSERT_EQ(::symlink("b.jnl", nativeName(a).constData()), 0);
+    ASSERT_EQ(::symlink("a.jnl", nativeName(b).constData()), 0);
     EXPECT_EQ(fileio::writeAtomically(a, kNew), QStringLiteral("trop de liens symboliques à suivre"));
     EXPECT_EQ(folderContents(dir.path()), (QStringList{"a.jnl", "b.jnl"}));
 }
@@ -167,8 +167,8 @@ TEST(SaveTargets, AFileSavedByRootKeepsItsOwnerAndGroup)
     CurrentTempDir dir;
     const QString path = dir.file(QStringLiteral("compta.jnl"));
     writeBytes(path, kOld);
-    ASSERT_EQ(::chown(native(path).constData(), user->pw_uid, user->pw_gid), 0);
-    ASSERT_EQ(::chmod(native(path).constData(), 0640), 0);
+    ASSERT_EQ(::chown(nativeName(path).constData(), user->pw_uid, user->pw_gid), 0);
+    ASSERT_EQ(::chmod(nativeName(path).constData(), 0640), 0);
 
     EXPECT_EQ(fileio::writeAtomically(path, kNew), QString());
     const struct stat st = statOf(path);
@@ -189,7 +189,7 @@ TEST(SaveTargets, AUserWhoMayNotGiveTheFileAwayStillSavesIt)
     const QString path = dir.file(QStringLiteral("compta.jnl"));
     writeBytes(path, kOld);
     const passwd *user = unprivileged::nobody();
-    ASSERT_EQ(::chown(native(path).constData(), user->pw_uid, 0), 0);
+    ASSERT_EQ(::chown(nativeName(path).constData(), user->pw_uid, 0), 0);
     EXPECT_EQ(unprivileged::run([&] {
                   EXPECT_EQ(fileio::writeAtomically(path, kNew), QString());
                   EXPECT_EQ(readBytes(path), kNew);
@@ -205,11 +205,11 @@ TEST(SaveTargets, WhatIsNoRegularFileIsNeverReplaced)
     const QString folder = dir.file(QStringLiteral("dossier.txt"));
     const QString device = dir.file(QStringLiteral("null.txt"));
     const QString toFifo = dir.file(QStringLiteral("lien.txt"));
-    ASSERT_EQ(::mkfifo(native(fifo).constData(), 0644), 0);
+    ASSERT_EQ(::mkfifo(nativeName(fifo).constData(), 0644), 0);
     ASSERT_TRUE(QDir().mkdir(folder));
-    ASSERT_EQ(::symlink(native(fifo).constData(), native(toFifo).constData()), 0);
+    ASSERT_EQ(::symlink(nativeName(fifo).constData(), nativeName(toFifo).constData()), 0);
     // A device node of its own, which the test may lose: never /dev/null itself.
-    const bool withDevice = unprivileged::asRoot() && ::mknod(native(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    const bool withDevice = unprivileged::asRoot() && ::mknod(nativeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
     for (const QString &path : {fifo, folder, toFifo, withDevice ? device : fifo}) {
         const mode_t before = statOf(path).st_mode;
         const QString why = fileio::writeAtomically(path, kNew, fileio::NamedBy::User);

@@ -69,7 +69,7 @@ TEST(ListingTest, EmptyJournalViewPrintsTheHeaderARuleAndZeroTotals)
         {Op::Text, QStringLiteral("Compte"), 690, 276},
         {Op::Text, QStringLiteral("Libellé"), 1150, 276},
         {Op::Text, QStringLiteral("Journal"), 2760, 276},
-        {Op::Text, QStringLiteral("Pièce"), 3220, 276},
+        {Op::Text, QStringLiteral("Pièce"), 3082, 276},
         {Op::Text, QStringLiteral("Débit"), right(3910, QStringLiteral("Débit"), true), 276},
         {Op::Text, QStringLiteral("Crédit"), right(4600, QStringLiteral("Crédit"), true), 276},
         {Op::Bold, {}, 0},
@@ -129,11 +129,11 @@ std::vector<ColumnCase> columnCases()
 
     const std::vector<std::pair<QString, int>> entryLeft{{QStringLiteral("05/03/2002"), 0}, {QStringLiteral("411000"), 20},
                                                          {QStringLiteral("Facture Dupont"), 40}, {QStringLiteral("VE"), 110},
-                                                         {QStringLiteral("F12"), 130}};
+                                                         {QStringLiteral("F12"), 124}};
     const std::vector<std::pair<QString, int>> entryRight{{QStringLiteral("1200,00"), 160}, {QStringLiteral("300,50"), 190}};
     const std::vector<std::pair<QString, int>> entryTitles{{QStringLiteral("Date"), 0},     {QStringLiteral("Compte"), 20},
                                                            {QStringLiteral("Libellé"), 40}, {QStringLiteral("Journal"), 110},
-                                                           {QStringLiteral("Pièce"), 130}};
+                                                           {QStringLiteral("Pièce"), 124}};
     const std::vector<std::pair<QString, int>> entryRightTitles{{QStringLiteral("Débit"), 160}, {QStringLiteral("Crédit"), 190}};
     return {
         {"ImpJnl", [](Printer &p) { return printing::ImpJnl(p, entryGrid, 1, march, 2002); }, entryLeft, entryRight,
@@ -246,6 +246,25 @@ TEST(ListingTest, CellsWiderThanTheirColumnAreCutAtItsEdge)
                 EXPECT_LT(texts[i - 1].second, texts[i].first) << "line at " << y;
             EXPECT_LE(texts.back().second, across(23, 190)) << "line at " << y;
         }
+    }
+}
+
+// The vouchers a small business numbers print whole, not "F202…".
+TEST(ListingTest, TenCharacterVouchersPrintWhole)
+{
+    TextGrid entryGrid(32, 8);
+    const QString vouchers[] = {QStringLiteral("F2026-0042"), QStringLiteral("CHQ0001234"), QStringLiteral("VIR2026128")};
+    for (int row = 0; row < 3; ++row) {
+        std::vector<QString> cells = entry(QStringLiteral("01/03/2002"), QStringLiteral("  1234567,50"));
+        cells[4] = vouchers[row];
+        fill(entryGrid, row, cells);
+    }
+    for (const int dpi : {600, 300}) {
+        RecordingPrinter printer(dpi, 203, 290);
+        ASSERT_TRUE(printing::ImpJnl(printer, entryGrid, 3, march, 2002));
+        for (const QString &voucher : vouchers)
+            EXPECT_EQ(placesOf(printer, voucher).size(), 1u) << voucher.toStdString() << " at " << dpi;
+        EXPECT_EQ(placesOf(printer, QStringLiteral("1234567,50")).size(), 3u) << "the amounts stay whole";
     }
 }
 

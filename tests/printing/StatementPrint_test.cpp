@@ -2,7 +2,7 @@
 
 #include "printing/StatementPrint.h"
 #include "reports/BalanceSheet.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 #include "reports/ViewPages.h"
 #include "support/RecordingPrinter.h"
 
@@ -143,16 +143,18 @@ TEST(StatementPrintTest, TheBalanceSheetInTheFrameWithItsGapAndItsNote)
         SCOPED_TRACE(c.what);
         ViewPages views;
         BalanceSheetPage &page = views.balanceSheet;
-        page.from = QDate(2002, 1, 1);
         page.to = QDate(2002, 12, 31);
-        reports::LitBilan(page, linesOf(kHeader2002 + c.entries));
+        reports::LitBilan(page, linesOf(kHeader2002 + c.entries), {QDate(2002, 1, 1), page.to, QDate(2002, 1, 1)});
         RecordingPrinter printer(600, 203, 290); // 23 dots a millimetre
         ASSERT_TRUE(printing::printBalanceSheet(printer, page));
         const auto at = [](int x, int y) { return QPoint(23 * (x + 10), 23 * (y + 5)); };
 
         EXPECT_EQ(printer.count(RecordingPrinter::Op::Rectangle), 1);
         EXPECT_EQ(printer.count(RecordingPrinter::Op::MoveTo), 5 + c.rules);
-        EXPECT_EQ(placeOf(printer, QStringLiteral("Bilan du")), at(22, 22));
+        EXPECT_EQ(placeOf(printer, QStringLiteral("Bilan au")), at(22, 22));
+        EXPECT_EQ(placeOf(printer, QStringLiteral("31/12/2002")), at(52, 22));
+        EXPECT_TRUE(placesOf(printer, QStringLiteral("01/01/2002")).empty());
+        EXPECT_TRUE(placesOf(printer, QStringLiteral("au")).empty());
         EXPECT_EQ(placesOf(printer, QStringLiteral("Exercice N")), (std::vector<QPoint>{at(175, 42)}));
         for (const auto &[caption, x] : {std::pair{"Brut", 64}, std::pair{"Amort.", 81}, std::pair{"Net", 100}})
             EXPECT_EQ(placeOf(printer, QString::fromUtf8(caption)), at(x, 42)) << caption;

@@ -12,12 +12,13 @@ using namespace reports;
 
 namespace {
 
+const FiscalYear kYear2002{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)};
+
 BalanceSheetPage sheetOf(const LineList &lines)
 {
     BalanceSheetPage page;
-    page.from = QDate(2002, 1, 1);
     page.to = QDate(2002, 12, 31);
-    LitBilan(page, lines);
+    LitBilan(page, lines, kYear2002);
     return page;
 }
 
@@ -171,7 +172,8 @@ TEST_F(BalanceSheetTest, TheGapAndTheAccountsThatFeedNoRow)
         page, linesOf(kHeader2002 + entriesText("200206", {amount("512000", "100,00", ""), amount("801000", "", "40,00"),
                                                            amount("", "", "25,00"), amount("707000", "", "10,00"),
                                                            amount("411000", "dix", "")}) +
-                      entriesText("200207", {{"01/07/2002", "512000", "", "BQ", "", "999,00", "", ""}})));
+                      entriesText("200207", {{"01/07/2002", "512000", "", "BQ", "", "999,00", "", ""}})),
+        kYear2002);
     EXPECT_EQ(figure(page, 19, 3), "100,00");
     EXPECT_EQ(figure(page, 19, 5), "10,00");
     EXPECT_EQ(page.grid.at(21, 0), "Écart");
@@ -181,6 +183,73 @@ TEST_F(BalanceSheetTest, TheGapAndTheAccountsThatFeedNoRow)
                                               "période diffèrent de 25,00."));
     EXPECT_EQ(message, QStringLiteral("'dix' n'est pas une valeur numérique correcte (écriture du 15/06/2002, compte "
                                       "411000) : ce montant est compté pour zéro."));
+}
+
+// A year opened with its capital and bank on the first day, then a purchase
+// of equipment in February, a loan in April and a sale in July.
+struct PositionCase {
+    const char *what;
+    QDate from; // what an older caller left in the page: never a start
+    QDate at;
+    const char *capital;
+    const char *equipment;
+    const char *bank;
+    const char *loan;
+    const char *result;
+};
+
+class BalanceSheetPositionTest : public ::testing::TestWithParam<PositionCase> {};
+
+TEST_P(BalanceSheetPositionTest, ThePositionAtTheDateCountsTheYearFromItsFirstDay)
+{
+    const PositionCase &c = GetParam();
+    const LineList lines = linesOf(
+        kHeader2002 +
+        entriesText("200201", {{"01/01/2002", "512000", "A nouveau", "AN", "", "1000,00", "", ""},
+                               {"01/01/2002", "101300", "A nouveau", "AN", "", "", "1000,00", ""}}) +
+        entriesText("200202", {{"10/02/2002", "218300", "Ordinateur", "BQ", "F1", "600,00", "", ""},
+                               {"10/02/2002", "512000", "Ordinateur", "BQ", "F1", "", "600,00", ""}}) +
+        entriesText("200204", {{"15/04/2002", "512000", "Emprunt", "BQ", "", "2000,00", "", ""},
+                               {"15/04/2002", "164000", "Emprunt", "BQ", "", "", "2000,00", ""}}) +
+        entriesText("200207", {{"20/07/2002", "512000", "Vente", "BQ", "", "300,00", "", ""},
+                               {"20/07/2002", "707000", "Vente", "BQ", "", "", "300,00", ""}}));
+    BalanceSheetPage page;
+    page.from = c.from;
+    page.to = c.at;
+    EXPECT_TRUE(LitBilan(page, lines, kYear2002).isEmpty());
+    const auto figure = [&page](int row, int column) { return page.grid.at(row, column).trimmed(); };
+    EXPECT_EQ(page.from, QDate(2002, 1, 1));
+    EXPECT_EQ(figure(2, 5), c.capital);
+    EXPECT_EQ(figure(3, 3), c.equipment);
+    EXPECT_EQ(figure(12, 3), c.bank);
+    EXPECT_EQ(figure(12, 5), c.loan);
+    EXPECT_EQ(figure(7, 5), c.result);
+    EXPECT_EQ(figure(19, 3), figure(19, 5));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, BalanceSheetPositionTest,
+    ::testing::Values(
+        PositionCase{"the first day: the opening entries alone", {}, QDate(2002, 1, 1), "1000,00", "0,00", "1000,00",
+                     "0,00", "0,00"},
+        PositionCase{"end of March", {}, QDate(2002, 3, 31), "1000,00", "600,00", "400,00", "0,00", "0,00"},
+        PositionCase{"end of June, a start in April left by the page", QDate(2002, 4, 1), QDate(2002, 6, 30),
+                     "1000,00", "600,00", "2400,00", "2000,00", "0,00"},
+        PositionCase{"the year's last day", QDate(2002, 7, 1), QDate(2002, 12, 31), "1000,00", "600,00", "2700,00",
+                     "2000,00", "300,00"}));
+
+TEST_F(BalanceSheetTest, ADateOutsideTheYearIsRefused)
+{
+    for (const QDate at : {QDate(2001, 12, 31), QDate(2003, 1, 1), QDate()}) {
+        BalanceSheetPage page;
+        page.to = at;
+        EXPECT_EQ(LitBilan(page, linesOf(kHeader2002 + entriesText("200206", {amount("512000", "100,00", "")})),
+                           kYear2002),
+                  QStringLiteral("Le bilan se fait à une date de l'exercice, du 01/01/2002 au 31/12/2002 : il part "
+                                 "toujours du premier jour de l'exercice, à-nouveaux compris."));
+        EXPECT_EQ(page.grid.at(2, 0), QStringLiteral("Immobilisations incorporelles"));
+        EXPECT_TRUE(figure(page, 12, 3).isEmpty());
+    }
 }
 
 TEST_F(BalanceSheetTest, ARealisticYearBalancesAndItsThreeResultsAgree)

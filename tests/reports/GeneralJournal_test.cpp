@@ -76,21 +76,20 @@ TEST_F(GeneralJournalTest, RunningSumsUseTheHashZeroForm)
     EXPECT_EQ(general.totalDebit.trimmed(), "0,50");
 }
 
-TEST_F(GeneralJournalTest, ASumCancellingOutShowsTheAmountThatZeroedIt)
+TEST_F(GeneralJournalTest, ASumCancellingOutShowsZeroWithItsCents)
 {
     build(entriesText("200203", {{"01/03/2002", "411000", "", "VE", "", "   100,00", "", ""},
                                  {"02/03/2002", "411000", "", "VE", "", "  -100,00", "", ""}}));
-    EXPECT_EQ(cell(1, 4), "  -100,00");
-    EXPECT_EQ(general.totalDebit.trimmed(), "-100,00");
+    EXPECT_EQ(cell(1, 4), forms::Rset(QStringLiteral("0,00")));
+    EXPECT_EQ(general.totalDebit.trimmed(), "0,00");
 }
 
-TEST_F(GeneralJournalTest, AdditionsAfterAZeroStartFromTheAmountShown)
+TEST_F(GeneralJournalTest, AdditionsAfterAZeroStartFromZero)
 {
-    // 100 - 100 leaves "-100,00" in the cell; adding 30 then reads -100.
     build(entriesText("200203", {{"01/03/2002", "411000", "", "VE", "", "   100,00", "", ""},
                                  {"02/03/2002", "411000", "", "VE", "", "  -100,00", "", ""},
                                  {"03/03/2002", "411000", "", "VE", "", "    30,00", "", ""}}));
-    EXPECT_EQ(cell(1, 4).trimmed(), "-70,00");
+    EXPECT_EQ(cell(1, 4).trimmed(), "30,00");
 }
 
 TEST_F(GeneralJournalTest, EntriesWithoutAccountKeepTheirAmountsApart)

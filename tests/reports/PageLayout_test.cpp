@@ -13,8 +13,8 @@ TEST(PageLayout, LabelColumnTakesWhatTheFixedColumnsLeave)
     EXPECT_EQ(columnWidths(View::General, 1000), (std::vector<int>{82, 86, 536, 48, 100, 100}));
     EXPECT_EQ(columnWidths(View::Balance, 1000), (std::vector<int>{82, 470, 100, 100, 100, 100}));
     EXPECT_EQ(columnWidths(View::Resultat, 1000), (std::vector<int>{377, 100, 377, 100}));
-    EXPECT_EQ(columnWidths(View::Bilan, 1001), (std::vector<int>{378, 100, 378, 100}));
-    for (View p : {View::Journal, View::General, View::Balance}) {
+    EXPECT_EQ(columnWidths(View::Bilan, 1001), (std::vector<int>{278, 100, 100, 100, 278, 100}));
+    for (View p : {View::Journal, View::General, View::Balance, View::Bilan}) {
         const std::vector<int> w = columnWidths(p, 1200);
         EXPECT_LE(std::accumulate(w.begin(), w.end(), 0), 1200 - 40);
     }

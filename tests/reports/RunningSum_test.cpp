@@ -1,6 +1,10 @@
 #include "reports/RunningSum.h"
 
+#include "ledger/TextForms.h"
+
 #include <gtest/gtest.h>
+#include <string_view>
+#include <vector>
 
 using reports::RunningSum;
 
@@ -24,25 +28,34 @@ TEST(RunningSum, SumsAreExactAndWrittenInTheHashZeroForm)
     EXPECT_EQ(cell.text().trimmed(), "-,25");
 }
 
-TEST(RunningSum, ZeroSumTakesTheAmountTextUnchangedAndItsValue)
+// A nil sum is written "0,00" whatever amounts made it, and the sum goes on
+// from zero.
+TEST(RunningSum, AZeroSumShowsZeroWithItsCents)
 {
-    RunningSum cell;
-    cell.add(" 12,00");
-    cell.add("   -12,00");
-    EXPECT_EQ(cell.text(), "   -12,00");
-    EXPECT_EQ(cell.value(), -1200);
-    cell.add("");
-    // A blank amount rewrites a non-zero cell in the sum form.
-    EXPECT_EQ(cell.text().trimmed(), "-12,00");
-    EXPECT_NE(cell.text(), "   -12,00");
-}
-
-TEST(RunningSum, AZeroAmountOnAnEmptyCellShowsThatAmount)
-{
-    RunningSum cell;
-    cell.add("0,00");
-    EXPECT_FALSE(cell.isEmpty());
-    EXPECT_EQ(cell.text(), "0,00");
+    struct Case {
+        const char *what;
+        std::vector<std::string_view> amounts;
+        Cents value;
+        const char *text;
+    };
+    const Case cases[] = {
+        {"a zero amount written without cents", {"0"}, 0, "0,00"},
+        {"a zero amount written with them", {"   0,00"}, 0, "0,00"},
+        {"a negative zero", {"-0"}, 0, "0,00"},
+        {"an amount and its opposite", {" 12,00", "   -12,00"}, 0, "0,00"},
+        {"the sum goes on from zero", {" 12,00", "   -12,00", "5"}, 500, "5,00"},
+        {"a blank after the zero", {"12", "-12", ""}, 0, "0,00"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        RunningSum cell;
+        for (std::string_view amount : c.amounts)
+            cell.add(amount);
+        EXPECT_FALSE(cell.isEmpty());
+        EXPECT_EQ(cell.value(), c.value);
+        EXPECT_EQ(cell.text().trimmed(), QString::fromUtf8(c.text));
+        EXPECT_EQ(cell.text(), forms::Rset(cell.text()));
+    }
 }
 
 TEST(RunningSum, AnAmountThatIsNoNumberCountsAsZero)

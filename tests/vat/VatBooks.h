@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include <QStringList>
 #include <string>

@@ -89,8 +89,9 @@ TEST_F(VatReturnTest, ACreditMonthSettledIsUsedByTheNextMonth)
     EXPECT_EQ(february.date, QDate(2002, 2, 28));
     EXPECT_EQ(february.label, "TVA Février 2002");
     EXPECT_EQ(february.journal, "OD");
-    EXPECT_EQ(february.lines, (std::vector<ProposedLine>{{"445660", 0, 2000}, {"445670", 0, 3000}, {"445670", 5000, 0}}));
-    EXPECT_EQ(sides(february), std::make_pair(Cents(5000), Cents(5000)));
+    // The credit carried in (30,00) and the credit carried on (50,00) make one line.
+    EXPECT_EQ(february.lines, (std::vector<ProposedLine>{{"445660", 0, 2000}, {"445670", 2000, 0}}));
+    EXPECT_EQ(sides(february), std::make_pair(Cents(2000), Cents(2000)));
 
     const VatReturn march = returnOf(monthPeriod(2002, 3));
     EXPECT_EQ(figures(march), (QStringList{"1150,00", "201,00", "0,00", "100,00", "50,00", "150,00", "51,00", ""}));
@@ -108,6 +109,41 @@ TEST_F(VatReturnTest, ACreditMonthSettledIsUsedByTheNextMonth)
     EXPECT_EQ(figures(settled), figures(march));
     EXPECT_EQ(figures(returnOf(monthPeriod(2002, 4))),
               (QStringList{"100,00", "20,00", "400,00", "0,00", "0,00", "400,00", "", "380,00"}));
+}
+
+// The credit carried in is credited to 445670 and the credit to carry
+// debited to it: one net line, on the side of the difference, or none.
+TEST(VatSettlement, TheCreditCarriedInAndOnMakeOneLine)
+{
+    struct Case {
+        const char *what;
+        Cents deductible;  // 445660
+        Cents carriedIn;   // 445670, line 5
+        Cents collected;   // 445710
+        std::vector<ProposedLine> lines;
+    };
+    const Case cases[] = {
+        {"1000,00 carried in, 800,00 carried on: 200,00 credited", 10000, 100000, 30000,
+         {{"445710", 30000, 0}, {"445660", 0, 10000}, {"445670", 0, 20000}}},
+        {"the credit grows: 500,00 debited", 50000, 100000, 0, {{"445660", 0, 50000}, {"445670", 50000, 0}}},
+        {"the credit carried on equals the one carried in: no line", 5000, 100000, 5000,
+         {{"445710", 5000, 0}, {"445660", 0, 5000}}},
+        {"the credit used up: VAT due", 0, 10000, 30000,
+         {{"445710", 30000, 0}, {"445670", 0, 10000}, {"445510", 0, 20000}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        VatReturn vatReturn;
+        vatReturn.period = monthPeriod(2026, 3);
+        vatReturn.collected = {{QStringLiteral("445710"), c.collected}};
+        vatReturn.deductible = {{QStringLiteral("445660"), c.deductible}, {QStringLiteral("445670"), c.carriedIn}};
+        const Cents deductible = c.deductible + c.carriedIn;
+        vatReturn.figures[6] = c.collected >= deductible ? std::optional<Cents>(c.collected - deductible) : std::nullopt;
+        vatReturn.figures[7] = c.collected < deductible ? std::optional<Cents>(deductible - c.collected) : std::nullopt;
+        const ProposedEntry entry = settlingEntry(vatReturn, QStringLiteral("OD"));
+        EXPECT_EQ(entry.lines, c.lines);
+        EXPECT_EQ(sides(entry).first, sides(entry).second);
+    }
 }
 
 TEST_F(VatReturnTest, AnUnsettledPreviousPeriodIsTold)

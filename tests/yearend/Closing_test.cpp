@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 #include "LedgerOnScreen.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 #include "SmallDisk.h"
 #include "TempDir.h"
 

@@ -1,7 +1,7 @@
 #include "FakePlatform.h"
 #include "LedgerOnScreen.h"
 #include "TempDir.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "document/Fiche.h"
 #include "document/YearEndCommands.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-ReferenceData chart()
+ReferenceData validationChart()
 {
     ReferenceData ref;
     ref.ListePlc = {QStringLiteral("101000 NN Capital"), QStringLiteral("401000 NN Fournisseurs"),
@@ -49,7 +49,7 @@ TEST_P(EntryChecks, ListTheMonthTheRowAndWhatIsWrong)
         text += entryText("200203", cells);
     const LineList lines = linesOf(text);
     const std::vector<yearend::Problem> problems =
-        yearend::checkEntries(yearend::bookEntries(lines), chart(), {QDate(), QDate(2002, 3, 31)});
+        yearend::checkEntries(yearend::bookEntries(lines), validationChart(), {QDate(), QDate(2002, 3, 31)});
     QStringList shown;
     for (const yearend::Problem &p : problems)
         shown.append(yearend::describe(p));
@@ -102,7 +102,7 @@ struct ValidationTest : ::testing::Test {
                              entriesText("200203", {line("05/03/2002", "411000", "VE", "F1", "120,00", ""),
                                                     line("05/03/2002", "706000", "VE", "F1", "", "120,00")}) +
                              entriesText("200204", {line("02/04/2002", "512000", "BQ", "", "10,00", "")}));
-        fiche.ledger.ref = chart();
+        fiche.ledger.ref = validationChart();
         fiche.Charge(path);
     }
 
@@ -143,7 +143,7 @@ TEST_F(ValidationTest, CountsTheEcrituresAndTheirLines)
 {
     FiscalYear year = fiche.ledger.fiscalYear;
     const yearend::ValidationOutcome outcome =
-        yearend::validateEntries(fiche.ledger.Lignes, chart(), year, QDate(2002, 3, 31), QDate(2002, 4, 15));
+        yearend::validateEntries(fiche.ledger.Lignes, validationChart(), year, QDate(2002, 3, 31), QDate(2002, 4, 15));
     EXPECT_EQ(outcome.validated, 1);
     EXPECT_EQ(outcome.validatedLines, 2);
     const std::tuple<int, int, QString> cases[] = {
@@ -189,8 +189,10 @@ TEST_F(ValidationTest, AnEntryChangedOutsideTavelinIsToldAtOpeningButACheckOffIs
     file.replace(file.find("120,00"), 6, "920,00");
     writeBytes(path, file);
     fiche.Charge(path);
+    // The register kept March's digest: the warning says where.
     EXPECT_EQ(fake.messages.boxes, FakeMessages::informationBox(QStringLiteral(
-                                       "Des écritures validées le 15/04/2002 ont été modifiées en dehors de Tavelin.")));
+                                       "Des écritures validées le 15/04/2002 ont été modifiées en dehors de Tavelin, "
+                                       "en Mars 2002 : le 05/03/2002, compte 411000, débit 920,00.")));
 }
 
 TEST_F(ValidationTest, ADayAlreadyValidatedOrOutsideTheYearIsRefused)

@@ -1,6 +1,7 @@
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "ledger/Codec1252.h"
+#include "ledger/Siren.h"
 #include "yearend/Fec.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@
 
 namespace {
 
-ReferenceData chart()
+ReferenceData fecChart()
 {
     ReferenceData ref;
     ref.ListePlc = {QStringLiteral("101000 NN Capital"),      QStringLiteral("401000 NN Fournisseurs"),
@@ -75,7 +76,7 @@ TEST(Fec, ASmallYearWrittenOut)
     FiscalYear fiscal{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)};
     fiscal.validations.push_back({QDate(2002, 1, 31), QDate(2002, 2, 10), std::string(64, '0'), {}});
 
-    const yearend::Fec fec = yearend::buildFec(linesOf(year), chart(), fiscal);
+    const yearend::Fec fec = yearend::buildFec(linesOf(year), fecChart(), fiscal);
 
     const std::vector<std::string> expected = {
         "JournalCode\tJournalLib\tEcritureNum\tEcritureDate\tCompteNum\tCompteLib\tCompAuxNum\tCompAuxLib\tPieceRef\t"
@@ -136,7 +137,7 @@ TEST(Fec, ReadBackGivesTheEntriesOfTheYear)
             text += entryText(key, {std::get<0>(entry), std::get<1>(entry), std::get<2>(entry), std::get<3>(entry),
                                     voucher, debit ? amount : "", debit ? "" : amount, ""});
         }
-        const yearend::Fec fec = yearend::buildFec(linesOf(text), chart(),
+        const yearend::Fec fec = yearend::buildFec(linesOf(text), fecChart(),
                                                    {QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
         std::vector<std::string> lines = fileLines(fec.bytes);
         ASSERT_EQ(lines.size(), written.size() + 1);
@@ -198,7 +199,7 @@ TEST(Fec, OrderPieceRefAndSides)
         for (const EntryCells &cells : c.entries)
             text += entryText("200201", cells);
         const yearend::Fec fec =
-            yearend::buildFec(linesOf(text), chart(), {QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
+            yearend::buildFec(linesOf(text), fecChart(), {QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
         std::vector<std::string> shown;
         const std::vector<std::string> lines = fileLines(fec.bytes);
         for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -218,11 +219,12 @@ TEST(Fec, TheSirenIsNineDigitsWithTheLuhnKey)
         {"12345678", false},   // eight digits
         {"7328293200", false}, // ten
         {"73282932A", false},  // a letter
+        {"000000000", false},  // zeros pass the key but name no business
     };
     for (const auto &[siren, valid] : cases) {
-        EXPECT_EQ(yearend::sirenRefusal(QString::fromLatin1(siren)).isEmpty(), valid) << siren;
+        EXPECT_EQ(siren::refusal(QString::fromLatin1(siren)).isEmpty(), valid) << siren;
     }
-    EXPECT_EQ(yearend::sirenRefusal(QStringLiteral("123")),
+    EXPECT_EQ(siren::refusal(QStringLiteral("123")),
               QStringLiteral("Le SIREN « 123 » n'est pas valide : il compte 9 chiffres, le dernier étant la clé de "
                              "contrôle."));
 }

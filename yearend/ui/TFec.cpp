@@ -1,9 +1,9 @@
 #include "yearend/ui/TFec.h"
 
+#include "ledger/Siren.h"
 #include "ledger/ui/DialogButtons.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
-#include "yearend/Fec.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -43,7 +43,7 @@ QString TFec::Result() const
 
 void TFec::okClicked()
 {
-    const QString refusal = yearend::sirenRefusal(Result());
+    const QString refusal = siren::refusal(Result());
     if (refusal.isEmpty()) {
         accept();
         return;

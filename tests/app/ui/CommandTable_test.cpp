@@ -3,14 +3,19 @@
 #include "app/Hints.h"
 #include "app/ui/TMainForm.h"
 #include "document/ui/TFiche.h"
+#include "platform/HelpBook.h"
+#include "platform/ui/Resources.h"
 #include "support/FakePlatform.h"
 
 #include <QAction>
+#include <QFile>
+#include <QRegularExpression>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -86,6 +91,41 @@ void triggerItems(const QList<MenuItem> &items, const QMenu *shown, const TMainF
     }
 }
 
+// A caption as the help writes it: without its access letter, nor the
+// ellipsis of a command that opens a dialog.
+QString helpCaption(const QString &caption)
+{
+    QString text = caption;
+    text.remove(u'&');
+    for (const QString &ellipsis : {QStringLiteral("..."), QStringLiteral("…")})
+        if (text.endsWith(ellipsis))
+            text.chop(ellipsis.size());
+    return text.trimmed();
+}
+
+// The menus whose every command opens a page, a window or a tool.
+const QStringList kOpeningMenus = {QStringLiteral("Documents"), QStringLiteral("Paramètres"), QStringLiteral("Outils"),
+                                   QStringLiteral("Utilitaires")};
+
+// Every item that opens something (a dialog, whose caption ends with an
+// ellipsis, or any item of the menus that open pages, windows and tools;
+// not a check mark to toggle), with its path "Menu > Item".
+void openingItems(const QList<MenuItem> &items, const QString &path, bool openingMenu,
+                  std::vector<std::pair<QString, QString>> &found)
+{
+    for (const MenuItem &item : items) {
+        const QString caption = helpCaption(item.caption);
+        const QString itemPath = path + QStringLiteral(" > ") + caption;
+        if (!item.submenu.isEmpty()) {
+            openingItems(item.submenu, itemPath, openingMenu, found);
+            continue;
+        }
+        const bool dialog = item.caption.endsWith(QStringLiteral("...")) || item.caption.endsWith(QStringLiteral("…"));
+        if ((openingMenu || dialog) && !item.checkable)
+            found.emplace_back(caption, itemPath);
+    }
+}
+
 } // namespace
 
 class CommandTableTest : public QObject {
@@ -103,6 +143,42 @@ private slots:
             QStringList rows;
             describe(menus[i].items, QString(), rows);
             QCOMPARE(rows, expected.rows);
+        }
+    }
+
+    // A command that opens something has a help page that names it: by its
+    // menu path ("Documents > Bilan"), or by a heading of its own (the tools
+    // of one page, "Calculatrice"). A rule over the table, so that every
+    // command added later needs its page.
+    void everyCommandThatOpensSomethingHasAHelpPageNamingIt()
+    {
+        loadTavelinResources();
+        HelpBook book;
+        QVERIFY(book.load(QStringLiteral(":/help/tavelin")));
+        QStringList texts;
+        QStringList headings;
+        const QRegularExpression heading(QStringLiteral("<h[1-3][^>]*>(.*?)</h[1-3]>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+        for (const HelpTopic &topic : book.topics()) {
+            QFile page(book.folder() + u'/' + topic.file);
+            QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(topic.file));
+            const QString html = QString::fromUtf8(page.readAll());
+            texts.append(HelpBook::fold(HelpBook::plainText(html).simplified()));
+            for (const QRegularExpressionMatch &m : heading.globalMatch(html))
+                headings.append(HelpBook::fold(helpCaption(HelpBook::plainText(m.captured(1)).simplified())));
+        }
+        std::vector<std::pair<QString, QString>> items;
+        for (const Menu &menu : commands::table().menus) {
+            const QString name = helpCaption(menu.caption);
+            openingItems(menu.items, name, kOpeningMenus.contains(name), items);
+        }
+        QVERIFY(items.size() >= 20);
+        for (const auto &[caption, path] : items) {
+            const QString folded = HelpBook::fold(path);
+            const bool named = headings.contains(HelpBook::fold(caption)) ||
+                               std::any_of(texts.begin(), texts.end(),
+                                           [&folded](const QString &text) { return text.contains(folded); });
+            QVERIFY2(named, qPrintable(QStringLiteral("aucune page d'aide ne nomme « %1 »").arg(path)));
         }
     }
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-const std::string kLedger = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n"
+const std::string kSharedLedger = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n"
                             "2002030" "15/03/2002\r\n" "2002031" "607000\r\n" "2002035" "    120,00\r\n";
 
 } // namespace
@@ -29,7 +29,7 @@ private slots:
         dir = std::make_unique<CurrentTempDir>();
         fake = std::make_unique<FakePlatform>();
         path = dir->file(QStringLiteral("compta.jnl"));
-        writeBytes(path, kLedger);
+        writeBytes(path, kSharedLedger);
         fake->fileDialogs.openAnswers = {path};
     }
     void cleanup()
@@ -55,7 +55,7 @@ private slots:
         QVERIFY(main->fiche()->fiche().ledger.Modifie);
         QTest::mouseClick(main->toolButton(Cmd::Save), Qt::LeftButton); // the save dialog is cancelled
         QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t(1));
-        QCOMPARE(readBytes(path), kLedger);
+        QCOMPARE(readBytes(path), kSharedLedger);
     }
 
     void aDossierChangedElsewhereIsSavedOverOnlyWhenTheUserSaysSo()
@@ -64,7 +64,7 @@ private slots:
         main->menuAction(Cmd::Open)->trigger();
         main->menuAction(Cmd::Exercice)->trigger();
         // Another program saves the dossier meanwhile.
-        const std::string theirs = kLedger + "2002030" "16/03/2002\r\n";
+        const std::string theirs = kSharedLedger + "2002030" "16/03/2002\r\n";
         writeBytes(path, theirs);
 
         main->menuAction(Cmd::Save)->trigger(); // "Annuler"

@@ -26,7 +26,7 @@
 
 namespace {
 
-const std::string kLedger =
+const std::string kMainFormLedger =
     "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n"
     "2002030" "15/03/2002\r\n" "2002031" "607000\r\n" "2002032" "Achat\r\n" "2002033" "AC\r\n"
     "2002034\r\n" "2002035" "    120,00\r\n" "2002036\r\n" "2002037\r\n";
@@ -114,7 +114,7 @@ private slots:
     void startUpReopensTheLastFile()
     {
         const QString path = dir->file(QStringLiteral("compta.jnl"));
-        writeBytes(path, kLedger);
+        writeBytes(path, kMainFormLedger);
         writeSettings(dir->file(QStringLiteral("Tavelin.ini")), path, 1);
         main = startApplication(fake->platform);
         QVERIFY(main->isVisible());
@@ -152,7 +152,7 @@ private slots:
     void startUpOpensTheDossierOfTheCommandLine()
     {
         const QString path = dir->file(QStringLiteral("compta.jnl"));
-        writeBytes(path, kLedger);
+        writeBytes(path, kMainFormLedger);
         main = startApplication(fake->platform, {}, {path});
         QCOMPARE(main->fiche()->fiche().ledger.NomFichier, path);
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin - [compta.jnl]"));
@@ -162,7 +162,7 @@ private slots:
 
     void startUpRefusesAFileThatIsNoDossierAsOuvrirDoes()
     {
-        writeBytes(dir->file(QStringLiteral("compta.txt")), kLedger);
+        writeBytes(dir->file(QStringLiteral("compta.txt")), kMainFormLedger);
         main = startApplication(fake->platform, {}, {QStringLiteral("compta.txt")});
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Type de fichier non valide")});
         QCOMPARE(main->windowTitle(), QStringLiteral("Tavelin"));
@@ -438,7 +438,7 @@ private:
     void openLedger()
     {
         const QString path = dir->file(QStringLiteral("compta.jnl"));
-        writeBytes(path, kLedger);
+        writeBytes(path, kMainFormLedger);
         fake->fileDialogs.openAnswers = {path};
         main = startApplication(fake->platform);
         main->menuAction(Cmd::Open)->trigger();

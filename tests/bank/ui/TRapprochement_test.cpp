@@ -5,6 +5,7 @@
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -74,6 +75,28 @@ private slots:
         QCOMPARE(status, QStringLiteral("pointée"));
         QCOMPARE(fiche().ledger.monthGrid.at(0, 7), QStringLiteral("×"));
         QVERIFY(fiche().ledger.Modifie);
+    }
+
+    // The CSV states no balance: the one typed reaches the reconciliation
+    // statement, and a text that is no amount reaches the message box.
+    void theStatementBalanceIsTypedWhenTheFileHasNone()
+    {
+        QString lastRow;
+        QString placeholder;
+        reconcile([&](TRapprochement *w) {
+            placeholder = w->balanceField->placeholderText();
+            QVERIFY(!w->balanceField->isReadOnly());
+            w->balanceField->setFocus();
+            QTest::keyClicks(w->balanceField, QStringLiteral("-48,49"));
+            QTest::keyClick(w->balanceField, Qt::Key_Return);
+            lastRow = w->reconciliationTable->item(w->reconciliationTable->rowCount() - 1, 1)->text();
+            w->balanceField->selectAll();
+            QTest::keyClicks(w->balanceField, QStringLiteral("dix"));
+            QTest::keyClick(w->balanceField, Qt::Key_Return);
+        });
+        QCOMPARE(placeholder, QStringLiteral("à taper : le relevé ne le donne pas"));
+        QCOMPARE(lastRow, QStringLiteral("L'écart est expliqué."));
+        QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("Montant invalide : dix")});
     }
 
     void aPostingOnAnAccountTheChartLacksIsRefused()

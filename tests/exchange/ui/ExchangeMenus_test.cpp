@@ -154,7 +154,7 @@ private slots:
         const QString file = dir->file(QStringLiteral("releve.txt"));
         writeBytes(file, "21/03/2002\t707000\tVente import\xC3\xA9" "e\tBQ\t\t\t30,00\n");
         fake->fileDialogs.openAnswers.push_back(file);
-        main->menuAction(Cmd::Importer)->trigger();
+        main->menuAction(Cmd::Import)->trigger();
         QCOMPARE(shown(0, 2), QStringLiteral("Saisie en cours"));
         QCOMPARE(shown(1, 2), QStringLiteral("Vente importée"));
         QCOMPARE(page->creditTotal->text().trimmed(), QStringLiteral("30,00"));

@@ -2,7 +2,7 @@
 #include "FakePlatform.h"
 #include "LedgerOnScreen.h"
 #include "ModalDriver.h"
-#include "reports/LedgerText.h"
+#include "LedgerText.h"
 
 #include "exchange/SearchCommands.h"
 #include "exchange/ui/TRNom.h"

@@ -86,14 +86,15 @@ private slots:
         HelpWindow *window = viewer.window();
         QTest::keyClicks(window->searchField, QStringLiteral("releve"));
         QVERIFY(window->resultList->count() > 0);
-        QCOMPARE(window->resultList->item(0)->text(), QStringLiteral("Pointer les écritures"));
+        // The bank reconciliation says "relevé" in its keywords.
+        QCOMPARE(window->resultList->item(0)->text(), QStringLiteral("Le rapprochement bancaire"));
         QTest::keyClick(window->searchField, Qt::Key_Return);
-        QCOMPARE(window->currentPage(), QStringLiteral("pointage.html"));
+        QCOMPARE(window->currentPage(), QStringLiteral("rapprochement.html"));
 
         window->showPage(QStringLiteral("balance.html"));
         QVERIFY(window->backButton->isEnabled());
         QTest::mouseClick(window->backButton, Qt::LeftButton);
-        QCOMPARE(window->currentPage(), QStringLiteral("pointage.html"));
+        QCOMPARE(window->currentPage(), QStringLiteral("rapprochement.html"));
         QTest::mouseClick(window->contentsButton, Qt::LeftButton);
         QCOMPARE(window->currentPage(), QStringLiteral("index.html"));
 

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 
@@ -108,6 +109,42 @@ private slots:
 
         onNextModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
         QVERIFY(!dialogs.save(request));
+    }
+
+    // The detail view of the file list, read as the user reads it.
+    void theFileListShowsSizesAndDatesInFrench()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        CurrentTempDir dir;
+        const QDateTime modified(QDate(2026, 12, 7), QTime(14, 30));
+        const std::pair<const char *, int> files[] = {{"petit.jnl", 317}, {"grand.jnl", 1434}};
+        for (const auto &[name, size] : files) {
+            writeBytes(dir.file(QLatin1String(name)), std::string(std::size_t(size), 'x'));
+            QFile file(dir.file(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
+        QMap<QString, QStringList> shown;
+        onNextModal<QFileDialog>([&shown](QFileDialog *dialog) {
+            dialog->setViewMode(QFileDialog::Detail);
+            auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+            QVERIFY(list);
+            QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 2);
+            for (int row = 0; row < 2; ++row) {
+                const auto text = [&](int column) {
+                    return list->model()->index(row, column, list->rootIndex()).data().toString();
+                };
+                shown.insert(text(0), {text(1), text(3)});
+            }
+            dialog->reject();
+        });
+        QtFileDialogs dialogs;
+        QVERIFY(!dialogs.open({QStringLiteral("Ouvrir"), QString(), QStringLiteral("jnl"),
+                               QStringLiteral("Fichiers compta (*.jnl)|*.jnl")}));
+        QLocale::setDefault(before);
+        QCOMPARE(shown.value(QStringLiteral("petit.jnl")), (QStringList{"317 octets", "7 déc. 2026 14:30"}));
+        QCOMPARE(shown.value(QStringLiteral("grand.jnl")), (QStringList{"1,40 Kio", "7 déc. 2026 14:30"}));
     }
 
     void printerSetUpToAPdfFile()

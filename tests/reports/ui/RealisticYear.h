@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../LedgerText.h"
+#include "LedgerText.h"
 
 #include "ledger/ReferenceData.h"
 

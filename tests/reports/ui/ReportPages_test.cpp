@@ -16,6 +16,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 // The six view pages inside the document window, offscreen. With
@@ -193,12 +194,21 @@ private slots:
         window_->run(document::Bilan);
         QVERIFY(shown(Page::Bilan));
         QCOMPARE(cell("balanceSheetGrid", 0, 0), QStringLiteral("Actif immobilisé"));
-        QCOMPARE(control<QDateEdit>("balanceSheetFrom")->date(), QDate(2002, 1, 1));
-        control<QDateEdit>("balanceSheetTo")->setDate(QDate(2002, 6, 30));
+        // A position at one date: no starting date to choose.
+        QVERIFY(!window_->findChild<QDateEdit *>(QStringLiteral("balanceSheetFrom")));
+        const QList<QLabel *> labels = window_->findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+                            [](const QLabel *label) { return label->text() == QStringLiteral("Bilan au"); }));
+        QDateEdit *date = control<QDateEdit>("balanceSheetDate");
+        QCOMPARE(date->date(), QDate(2002, 12, 31));
+        const QString yearEnd = cell("balanceSheetGrid", 18, 3);
+        date->setDate(QDate(2002, 6, 30));
         QTest::mouseClick(control<QToolButton>("balanceSheetCompute"), Qt::LeftButton);
         QCOMPARE(cell("balanceSheetGrid", 18, 4), QStringLiteral("TOTAL GÉNÉRAL I+II+III"));
         QCOMPARE(fiche().views.balanceSheet.to, QDate(2002, 6, 30));
+        QCOMPARE(fiche().views.balanceSheet.from, QDate(2002, 1, 1));
         QVERIFY(!cell("balanceSheetGrid", 18, 3).isEmpty());
+        QVERIFY(cell("balanceSheetGrid", 18, 3) != yearEnd);
         // A balanced half-year: the two sides agree and there is nothing to say.
         QCOMPARE(cell("balanceSheetGrid", 18, 3), cell("balanceSheetGrid", 18, 5));
         QVERIFY(control<QLabel>("balanceSheetUnassigned")->isHidden());

@@ -131,7 +131,7 @@ private slots:
         const QString file = dir->file(QStringLiteral("releve.txt"));
         writeBytes(file, "10/03/2002\t411000\tTrop tard\tVE\t\t5,00\t\r\n10/04/2002\t411000\tAvril\tVE\t\t5,00\t\r\n");
         fake->fileDialogs.openAnswers.push_back(file);
-        main->menuAction(Cmd::Importer)->trigger();
+        main->menuAction(Cmd::Import)->trigger();
         QCOMPARE(fake->messages.shown, QStringList{QStringLiteral("1 écriture importée.\n1 ligne refusée :\n  ligne 1 : "
                                                                   "la date 10/03/2002 est dans la période validée "
                                                                   "(jusqu'au 31/03/2002).")});

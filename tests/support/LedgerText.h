@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-// Ledger texts for the report tests, written the way the month write-back
+// Ledger texts for the tests, written the way the month write-back
 // writes them: eight lines per entry, CR LF after every line.
 
 struct EntryCells {
