@@ -31,8 +31,17 @@ QString invoiceText(const Invoice &invoice)
     text << QStringLiteral("Fournisseur : %1").arg(invoice.seller.name);
     text << QStringLiteral("SIREN : %1    TVA : %2").arg(invoice.seller.siren, invoice.seller.vatNumber);
     text << QString();
-    for (const Line &line : invoice.lines)
-        text << QStringLiteral("%1 × %2 : %3").arg(line.quantity, line.name, amount(line.net));
+    for (const Line &line : invoice.lines) {
+        // "3.0000" as the French read it: "3"; "2.50": "2,5".
+        QString quantity = line.quantity;
+        if (quantity.contains(u'.')) {
+            while (quantity.endsWith(u'0'))
+                quantity.chop(1);
+            if (quantity.endsWith(u'.'))
+                quantity.chop(1);
+        }
+        text << QStringLiteral("%1 × %2 : %3").arg(quantity.replace(u'.', u','), line.name, amount(line.net));
+    }
     text << QString();
     for (const VatGroup &group : invoice.vatGroups)
         text << QStringLiteral("TVA %1 (%2 %) sur %3 : %4")

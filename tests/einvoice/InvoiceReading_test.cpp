@@ -152,3 +152,28 @@ TEST(InvoiceReading, DecimalsOfTheXml)
     for (const auto &c : cases)
         EXPECT_EQ(einvoice::parseDecimal(QString::fromLatin1(c.text), c.decimals), c.value) << c.text;
 }
+
+TEST(InvoiceReading, TheInvoiceAsTheWindowShowsIt)
+{
+    Spec spec;
+    spec.due = "2026-04-14";
+    spec.prepaid = "20.00", spec.payable = "100.00";
+    spec.lines = {{"Ramettes A4", "10.0000", "60.00"}, {"Stylos", "2.50", "40.00"}};
+    const einvoice::FileReading reading = einvoice::readInvoiceBytes(bytesOf(ciiXml(spec)));
+    ASSERT_TRUE(reading.invoice) << reading.error.toStdString();
+    EXPECT_EQ(einvoice::invoiceText(*reading.invoice), "Facture n° F2026-001 du 15/03/2026\n"
+                                                       "Échéance : 14/04/2026\n"
+                                                       "Fournisseur : Papeterie Martin\n"
+                                                       "SIREN : 123456782    TVA : FR11123456782\n"
+                                                       "\n"
+                                                       "10 × Ramettes A4 : 60,00 EUR\n"
+                                                       "2,5 × Stylos : 40,00 EUR\n"
+                                                       "\n"
+                                                       "TVA S (20 %) sur 100,00 EUR : 20,00 EUR\n"
+                                                       "\n"
+                                                       "Total HT : 100,00 EUR\n"
+                                                       "Total TVA : 20,00 EUR\n"
+                                                       "Total TTC : 120,00 EUR\n"
+                                                       "Déjà payé : 20,00 EUR\n"
+                                                       "Net à payer : 100,00 EUR");
+}
