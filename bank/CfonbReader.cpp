@@ -123,6 +123,10 @@ QString read(std::string_view bytes, Statement &out)
     statement.format = StatementFormat::Cfonb;
     std::string account;
     std::size_t number = 0;
+    // The balance of the day's statement being read: its old balance plus its
+    // movements, from its "01" record on; none between a "07" and the next "01".
+    Cents running = 0;
+    bool open = false;
     for (const std::string &record : records(bytes)) {
         ++number;
         if (record.size() != kRecordLength)
@@ -150,21 +154,38 @@ QString read(std::string_view bytes, Statement &out)
         else if (recordAccount != account)
             return damaged(number, QStringLiteral("relevé de plusieurs comptes"));
         if (code == "01") {
+            if (open)
+                return damaged(number, QStringLiteral("ancien solde avant le nouveau solde (07) du relevé précédent"));
+            open = true;
+            running = *value;
             // Several days' statements of one account follow one another:
             // the period runs from the first old balance to the last new one.
             if (!statement.start) {
                 statement.start = when;
                 statement.openingBalance = *value;
             }
+        } else if (!open) {
+            return damaged(number, QStringLiteral("%1 hors d'un relevé ouvert par un ancien solde (01)")
+                                       .arg(code == "07" ? QStringLiteral("nouveau solde") : QStringLiteral("opération")));
         } else if (code == "07") {
+            // A movement missing, or one too many, no longer leads from one balance to the other.
+            if (*value != running)
+                return damaged(number, QStringLiteral("le nouveau solde %1 n'est pas l'ancien solde plus les opérations, %2")
+                                           .arg(forms::formatAmount(*value), forms::formatAmount(running)));
+            open = false;
             statement.end = when;
             statement.closingBalance = *value;
         } else {
+            if ((*value > 0 && running > forms::kMaxCents - *value) || (*value < 0 && running < -forms::kMaxCents - *value))
+                return damaged(number, QStringLiteral("le solde dépasse ce qu'un dossier peut tenir"));
+            running += *value;
             statement.lines.push_back({when, *value, text(record, 49, 79), text(record, 105, 120)});
         }
     }
     if (number == 0)
         return QStringLiteral("aucun enregistrement");
+    if (open)
+        return QStringLiteral("le nouveau solde (enregistrement 07) manque à la fin du relevé");
     out = std::move(statement);
     return {};
 }

@@ -16,7 +16,9 @@ namespace bank::cfonb {
 bool looksLike(std::string_view bytes);
 
 // Reads the records into `out`; the French reason the file cannot be read
-// when one is damaged (empty on success, `out` then filled).
+// when one is damaged, or when a day's statement does not run from its "01"
+// to its "07" with the old balance plus the movements giving the new one
+// (empty on success, `out` then filled).
 QString read(std::string_view bytes, Statement &out);
 
 } // namespace bank::cfonb

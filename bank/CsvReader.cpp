@@ -204,13 +204,35 @@ QString damaged(std::size_t row, const QString &what, const QString &text)
     return QStringLiteral("ligne %1 : %2 « %3 »").arg(row + 1).arg(what, text);
 }
 
-// A row of the table: nothing when it is no movement (a blank row, a total or
-// a balance under the table, whose date column holds no date).
-std::optional<StatementLine> movement(const Record &record, const Columns &c, std::size_t row, QString &problem)
+// A row under the table that sums it up rather than moves money: a total or
+// a balance, named so in its first field ("Total des opérations", "Solde au ...").
+bool isSummary(const Record &record)
 {
-    const QDate date = parseStatementDate(record.value(c.date));
-    if (!date.isValid())
+    const QString first = fold(record.value(0));
+    return first.startsWith(u"solde") || first.startsWith(u"total");
+}
+
+bool isBlank(const Record &record)
+{
+    return std::all_of(record.begin(), record.end(), [](const QString &field) { return field.isEmpty(); });
+}
+
+// A row of the table: a movement read exactly, or the reason it cannot be.
+std::optional<StatementLine> movement(const Record &record, const Columns &c, int width, std::size_t row,
+                                      QString &problem)
+{
+    if (int(record.size()) != width) {
+        problem = QStringLiteral("ligne %1 : %2 champs au lieu des %3 de la ligne des titres")
+                      .arg(row + 1)
+                      .arg(record.size())
+                      .arg(width);
         return std::nullopt;
+    }
+    const QDate date = parseStatementDate(record.value(c.date));
+    if (!date.isValid()) {
+        problem = damaged(row, QStringLiteral("date illisible"), record.value(c.date));
+        return std::nullopt;
+    }
     const auto amountOf = [&](int column, std::optional<Cents> &value) {
         const QString text = record.value(column);
         if (text.isEmpty())
@@ -223,14 +245,25 @@ std::optional<StatementLine> movement(const Record &record, const Columns &c, st
     std::optional<Cents> amount, debit, credit;
     if (!amountOf(c.amount, amount) || !amountOf(c.debit, debit) || !amountOf(c.credit, credit))
         return std::nullopt;
-    if (c.amount < 0) {
-        if (!debit && !credit)
-            return std::nullopt;
+    if (c.amount < 0 && (debit || credit))
         amount = credit.value_or(0) - (debit ? (*debit < 0 ? -*debit : *debit) : 0);
-    } else if (!amount) {
+    if (!amount) {
+        problem = QStringLiteral("ligne %1 : montant absent").arg(row + 1);
         return std::nullopt;
     }
     return StatementLine{date, *amount, record.value(c.label).simplified(), QString()};
+}
+
+// The first row of the table's movements: the one under the titles, or else
+// the first that holds a date and has the table's width.
+std::size_t firstRow(const Table &t, std::optional<std::size_t> titles)
+{
+    if (titles)
+        return *titles + 1;
+    for (std::size_t i = 0; i < t.records.size(); ++i)
+        if (holdsDate(t.records[i]) && int(t.records[i].size()) == t.width)
+            return i;
+    return t.records.size();
 }
 
 } // namespace
@@ -261,11 +294,16 @@ Reading read(std::string_view bytes, const ColumnChoices &choices, Statement &ou
     Statement statement;
     statement.format = StatementFormat::Csv;
     const std::optional<std::size_t> titles = titleRow(t);
-    for (std::size_t i = titles ? *titles + 1 : 0; i < t.records.size(); ++i) {
-        if (std::optional<StatementLine> line = movement(t.records[i], columns, i, reading.problem))
-            statement.lines.push_back(std::move(*line));
-        else if (!reading.problem.isEmpty())
+    // Every row under the titles is a movement read exactly, a blank row, or
+    // a total or balance; anything else refuses the file, naming the row.
+    const int width = titles ? int(t.records[*titles].size()) : t.width;
+    for (std::size_t i = firstRow(t, titles); i < t.records.size(); ++i) {
+        if (isBlank(t.records[i]) || isSummary(t.records[i]))
+            continue;
+        std::optional<StatementLine> line = movement(t.records[i], columns, width, i, reading.problem);
+        if (!line)
             return reading;
+        statement.lines.push_back(std::move(*line));
     }
     if (statement.lines.empty()) {
         reading.problem = QStringLiteral("aucune opération datée sous la ligne des titres");

@@ -46,7 +46,9 @@ struct Reading {
 };
 
 // Reads the file's table into `out`, with the columns its titles name or else
-// those chosen for its layout.
+// those chosen for its layout. Every row under the titles is read exactly (as
+// many fields as the titles, a date, an amount), or is blank, or a total or
+// balance; any other row refuses the file, named in `problem`.
 Reading read(std::string_view bytes, const ColumnChoices &choices, Statement &out);
 
 } // namespace bank::csv

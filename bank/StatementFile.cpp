@@ -59,7 +59,7 @@ StatementReading readStatementFile(const QString &path, const csv::ColumnChoices
     }
     QString problem;
     if (ofx::looksLike(bytes)) {
-        problem = ofx::read(path, bytes, out);
+        problem = ofx::read(bytes, out);
     } else if (cfonb::looksLike(bytes)) {
         problem = cfonb::read(bytes, out);
     } else {

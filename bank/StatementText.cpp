@@ -45,6 +45,12 @@ std::optional<Cents> parseStatementAmount(QStringView text)
     kept.replace(u'.', u',');
     if (kept.count(u',') > 1)
         return std::nullopt;
+    // The ledger rounds past the cents; a statement's amount is read exactly or not at all.
+    if (const qsizetype mark = kept.indexOf(u','); mark >= 0) {
+        for (qsizetype i = mark + 3; i < kept.size(); ++i)
+            if (kept[i] != u'0')
+                return std::nullopt;
+    }
     const QByteArray latin = kept.toLatin1();
     return forms::parseAmount(std::string_view(latin.constData(), std::size_t(latin.size())));
 }
@@ -66,6 +72,20 @@ QDate parseStatementDate(QStringView text)
     else if (parts[2].size() != 4)
         return {};
     return QDate(year, month, day);
+}
+
+QDate parseOfxDate(QStringView text)
+{
+    static const QRegularExpression form(QStringLiteral(
+        "^([0-9]{4})([0-9]{2})([0-9]{2})(?:([0-9]{2})([0-9]{2})(?:([0-9]{2})(?:\\.[0-9]{1,3})?)?)?"
+        "(?:\\[[+-]?[0-9]{1,2}(?:\\.[0-9]{1,2})?(?::[A-Za-z]{1,8})?\\])?$"));
+    const QRegularExpressionMatch m = form.match(text.trimmed().toString());
+    if (!m.hasMatch())
+        return {};
+    const auto number = [&](int group) { return m.capturedView(group).toInt(); };
+    if (m.hasCaptured(4) && (number(4) > 23 || number(5) > 59 || (m.hasCaptured(6) && number(6) > 59)))
+        return {};
+    return QDate(number(1), number(2), number(3));
 }
 
 QString notAStatement()

@@ -18,12 +18,19 @@ QString decodeText(std::string_view bytes);
 // An amount with a decimal comma or point, thousands separated by a blank, a
 // no-break space, a thin no-break space or a point, a sign before it, and a
 // currency after it ("-1 234,56", "+12.5", "1.234,56 €"). Nothing for a text
-// that is not one, or that the ledger could not hold.
+// that is not one, that the ledger could not hold, or that has a digit other
+// than 0 past the cents ("1.234" may be a thousand: it is not guessed).
 std::optional<Cents> parseStatementAmount(QStringView text);
 
 // "JJ/MM/AAAA" (also with one-digit day or month, or a two-digit year, and
 // "-" or "." between them). Invalid date otherwise.
 QDate parseStatementDate(QStringView text);
+
+// An OFX date: "AAAAMMJJ", then optionally the time "HHMM" or "HHMMSS" with
+// ".XXX" milliseconds, then optionally the zone "[+1:CET]". The day is the
+// one written, whatever the zone says: a bank's day does not move with it.
+// Invalid date for anything else ("2024", "20240230", "0x10").
+QDate parseOfxDate(QStringView text);
 
 // Why a file is refused when it is in none of the formats read.
 QString notAStatement();

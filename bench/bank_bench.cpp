@@ -1,7 +1,12 @@
+#include "StatementFiles.h"
+
 #include "bank/BookEntries.h"
 #include "bank/Matching.h"
+#include "bank/StatementFile.h"
 #include "ledger/LineList.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <random>
 #include <string>
@@ -56,6 +61,39 @@ void BM_MatchStatement(benchmark::State &state)
     }
 }
 BENCHMARK(BM_MatchStatement)->Args({100000, 2000})->Unit(benchmark::kMillisecond);
+
+// Reading a statement file of one OFX statement with this many transactions,
+// in SGML as French banks send it and in XML: a bank's year of card payments
+// must answer at once, and the time must grow with the file, not faster.
+void BM_ReadOfxStatement(benchmark::State &state)
+{
+    bank::Statement s;
+    s.start = QDate(2024, 1, 1);
+    s.end = QDate(2024, 12, 31);
+    s.closingBalance = 0;
+    for (int i = 0; i < state.range(0); ++i)
+        s.lines.push_back({s.start->addDays(i % 366), -Cents(i % 9000 + 1), QStringLiteral("CB CARREFOUR %1").arg(i), {}});
+    const std::string bytes = state.range(1) ? statementfiles::ofxXml(s) : statementfiles::ofxSgml(s);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("releve.ofx")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+        state.SkipWithError("the statement file could not be written");
+    file.close();
+    for (auto _ : state) {
+        bank::Statement read;
+        const bank::StatementReading reading = bank::readStatementFile(file.fileName(), {}, read);
+        if (!reading.read)
+            state.SkipWithError(reading.message.toStdString().c_str());
+        benchmark::DoNotOptimize(read.lines.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes.size()));
+}
+BENCHMARK(BM_ReadOfxStatement)
+    ->ArgNames({"transactions", "xml"})
+    ->Args({40000, 0})
+    ->Args({40000, 1})
+    ->Args({200000, 0})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

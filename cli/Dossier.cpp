@@ -9,9 +9,6 @@
 #include <QFile>
 #include <chrono>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace cli {
 namespace {
@@ -48,13 +45,12 @@ bool saveDossier(Fiche &fiche, const QString &path, const QString &nothingSaved)
 
 QString whyUnreadable(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return fileio::reason(errno);
-    struct stat st {};
-    const bool directory = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
-    ::close(fd);
-    return directory ? fileio::reason(EISDIR) : QString();
+    posixfiles::Descriptor file;
+    if (const int error = posixfiles::openForReading(QFile::encodeName(path).toStdString(), file))
+        return fileio::reason(error);
+    posixfiles::Status st;
+    const bool folder = posixfiles::status(file, st) == 0 && st.kind == posixfiles::Status::Kind::Folder;
+    return folder ? fileio::reason(EISDIR) : QString();
 }
 
 bool openDossier(Fiche &fiche, const QString &path)

@@ -11,7 +11,9 @@
 # Subsystems of one layer do not include one another, but for the uses listed
 # in TAVELIN_SIBLING_USES: the closing writes the exchange file form, the
 # printed listings read the report grids, and the VAT return prints on the
-# printing's millimetre page.
+# printing's millimetre page. The system's headers (<unistd.h>, <fcntl.h>,
+# <sys/stat.h>...) are included in platform/ only; tests/, fuzz/ and bench/,
+# which are no subsystem, use them to set situations up.
 
 set(TAVELIN_LAYER_platform 0)
 set(TAVELIN_LAYER_ledger 1)
@@ -67,8 +69,14 @@ function(tavelin_check_logic_includes files)
   endforeach()
 endfunction()
 
+# The operating system's own headers (POSIX file calls, users, signals): the
+# system calls live in platform/ alone, behind its narrow interfaces, so that
+# the rules above decide and platform/ only does.
+set(TAVELIN_SYSTEM_HEADERS "(fcntl|unistd|dirent|pwd|grp|signal|poll|termios|spawn|sys/[a-z_]+)\\.h")
+
 # Refuses an include of a project header from a layer above the file's own, or
-# from a subsystem of its own layer that it may not use.
+# from a subsystem of its own layer that it may not use, and an include of a
+# system header anywhere but in platform/.
 function(tavelin_check_layers root)
   set(_subsystems ${ARGN})
   foreach(subsystem ${_subsystems})
@@ -76,6 +84,12 @@ function(tavelin_check_layers root)
                      ${root}/${subsystem}/ui/*.cpp ${root}/${subsystem}/ui/*.h)
     set(_rank ${TAVELIN_LAYER_${subsystem}})
     foreach(f ${_files})
+      if(NOT subsystem STREQUAL "platform")
+        file(STRINGS ${f} _system REGEX "^[ \t]*#[ \t]*include[ \t]*<${TAVELIN_SYSTEM_HEADERS}>")
+        foreach(line ${_system})
+          _tavelin_refuse(${f} "${line}" "${subsystem}/ includes a system header, which only platform/ may use")
+        endforeach()
+      endif()
       file(STRINGS ${f} _includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
       foreach(line ${_includes})
         string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*$" "\\1" _target "${line}")

@@ -1,21 +1,263 @@
 #include "ledger/FileIO.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
-#include <dirent.h>
-#include <sys/file.h>
-#include <climits>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fileio {
 namespace {
 
+using posixfiles::Descriptor;
+using posixfiles::Status;
+
 // Links followed before giving up, as the kernel does.
 constexpr int kMaxLinks = 40;
+
+// Where a file is written: a name in a folder held open, and what stands at
+// the name now. Every step from the link check to the rename goes through
+// the folder's descriptor, so that a link swapped in meanwhile is never
+// written through: the rename replaces the name itself.
+struct Target {
+    Descriptor folder;
+    std::string name;
+    std::string shown; // the path as followed, for the messages
+    bool replacing = false;
+    Descriptor file; // what stands at the name, opened where it is (not through a link)
+    Status old;
+};
+
+// Goes down the folders of a relative path from `folder`, following the
+// links on the way by the rule the kernel applies in shared folders (which
+// it may not be told to apply), each decided on the link's own descriptor;
+// `hops` counts the links followed. The reason when it cannot or may not.
+QString walk(Descriptor &folder, const std::string &path, int &hops)
+{
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        const std::string step = path.substr(start, slash - start);
+        start = slash + 1;
+        if (step.empty() || step == ".")
+            continue;
+        Descriptor next;
+        const int error = posixfiles::openIn(folder, step, posixfiles::Open::Folder, next);
+        if (!error) {
+            folder = std::move(next);
+            continue;
+        }
+        if (error != ELOOP && error != ENOTDIR)
+            return reason(error);
+        Descriptor link;
+        Status st, where;
+        if (const int e = posixfiles::openIn(folder, step, posixfiles::Open::Handle, link))
+            return reason(e);
+        int e = posixfiles::status(link, st);
+        if (!e)
+            e = posixfiles::status(folder, where);
+        if (e)
+            return reason(e);
+        if (st.kind != Status::Kind::Link)
+            return reason(error);
+        if (!linkMayBeFollowed(NamedBy::User, st.owner, where))
+            return foreignLinkReason();
+        if (++hops > kMaxLinks)
+            return reason(ELOOP);
+        std::string target;
+        if ((e = posixfiles::readLink(link, target)))
+            return reason(e);
+        if (target.front() == '/' && (e = posixfiles::openFolder("/", folder)))
+            return reason(e);
+        if (const QString why = walk(folder, target, hops); !why.isEmpty())
+            return why;
+    }
+    return {};
+}
+
+// Follows the links the target's name leads through, each one decided on
+// the descriptor of the link itself; the reason when the chain cannot or may
+// not be followed, empty otherwise (a name that does not exist yet is left
+// as it is).
+QString locate(NamedBy namedBy, Target &target)
+{
+    for (int hops = 0; hops <= kMaxLinks;) {
+        const int error = posixfiles::openIn(target.folder, target.name, posixfiles::Open::Handle, target.file);
+        if (error == ENOENT)
+            return {};
+        if (error)
+            return reason(error);
+        if (const int e = posixfiles::status(target.file, target.old))
+            return reason(e);
+        if (target.old.kind != Status::Kind::Link) {
+            target.replacing = true;
+            return {};
+        }
+        Status folder;
+        if (const int e = posixfiles::status(target.folder, folder))
+            return reason(e);
+        if (!linkMayBeFollowed(namedBy, target.old.owner, folder))
+            return foreignLinkReason();
+        std::string link;
+        if (const int e = posixfiles::readLink(target.file, link))
+            return reason(e);
+        target.file.close();
+        if (++hops > kMaxLinks)
+            break;
+        if (link.front() == '/') {
+            if (const int e = posixfiles::openFolder("/", target.folder))
+                return reason(e);
+        }
+        if (const QString why = walk(target.folder, folderOf(link), hops); !why.isEmpty())
+            return why;
+        target.name = nameOf(link);
+        target.shown = link.front() == '/' ? link : folderOf(target.shown) + '/' + link;
+    }
+    return reason(ELOOP);
+}
+
+// The new file takes the owner and group of the one it replaces: a save made
+// as another user (root) must not hand the user's ledger to that user. When
+// the owner cannot be given away, the group at least is kept if the user
+// belongs to it.
+void keepOwner(const Descriptor &copy, const Status &old)
+{
+    Status now;
+    if (posixfiles::status(copy, now) != 0 || (now.owner == old.owner && now.group == old.group))
+        return;
+    if (posixfiles::setOwner(copy, old.owner, old.group) != 0 && now.group != old.group)
+        posixfiles::setGroup(copy, old.group);
+}
+
+// The temporary copies of a file: hidden, named after the file and after what
+// they are, so that a save killed half-way leaves a name that says so.
+std::string temporaryPrefix(const std::string &name)
+{
+    return "." + name + ".tavelin-";
+}
+
+constexpr std::size_t kTemporarySuffix = 6;
+
+// Removes the temporary copies of the file that no process is writing: a
+// writer holds a lock on its copy from the moment it creates it until the
+// copy is renamed or removed, and a killed writer's lock goes with it.
+void removeStaleCopies(const Target &target)
+{
+    const std::string prefix = temporaryPrefix(target.name);
+    std::vector<std::string> copies;
+    posixfiles::forEachName(target.folder, [&](const std::string &name) {
+        if (name.size() == prefix.size() + kTemporarySuffix && name.compare(0, prefix.size(), prefix) == 0)
+            copies.push_back(name);
+    });
+    for (const std::string &name : copies) {
+        Descriptor copy;
+        Status st;
+        if (posixfiles::openIn(target.folder, name, posixfiles::Open::Read, copy) == 0 && posixfiles::status(copy, st) == 0
+            && st.kind == Status::Kind::Regular && posixfiles::lock(copy, posixfiles::Lock::ExclusiveNow) == 0)
+            posixfiles::remove(target.folder, name);
+    }
+}
+
+// Creates the temporary copy and locks it as being written. A copy removed
+// as stale by another save before the lock was taken is made again.
+int createLockedCopy(const Target &target, std::string &temp, Descriptor &copy)
+{
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (;;) {
+        temp = temporaryPrefix(target.name);
+        for (std::size_t i = 0; i < kTemporarySuffix; ++i)
+            temp += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+        const int error = posixfiles::createIn(target.folder, temp, 0600, copy);
+        if (error == EEXIST)
+            continue;
+        if (error)
+            return error;
+        Status st;
+        if (posixfiles::lock(copy, posixfiles::Lock::Exclusive) == 0 && posixfiles::status(copy, st) == 0 && st.links > 0)
+            return 0;
+    }
+}
+
+QString writeTo(Target &target, std::string_view bytes, Previous previous, QString *backupWarning);
+
+// Keeps the content being replaced as "NAME.bak" beside the file: a second
+// name for the old file where the file system allows it, a copy elsewhere.
+// The reason when it could not, empty otherwise.
+QString keepPrevious(const Target &target)
+{
+    const std::string backup = target.name + ".bak";
+    if (const int error = posixfiles::remove(target.folder, backup); error && error != ENOENT)
+        return reason(error);
+    if (posixfiles::link(target.folder, target.name, backup) == 0)
+        return {};
+    Descriptor old;
+    std::string previous;
+    if (const int error = posixfiles::openIn(target.folder, target.name, posixfiles::Open::Read, old))
+        return reason(error);
+    if (const int error = posixfiles::readAll(old, previous, std::size_t(kMaxFileSize)))
+        return reason(error);
+    Target copy;
+    if (const int error = posixfiles::openIn(target.folder, ".", posixfiles::Open::Folder, copy.folder))
+        return reason(error);
+    copy.name = backup;
+    copy.shown = target.shown + ".bak";
+    if (const QString why = locate(NamedBy::Program, copy); !why.isEmpty())
+        return why;
+    return writeTo(copy, previous, Previous::Drop, nullptr);
+}
+
+QString writeTo(Target &target, std::string_view bytes, Previous previous, QString *backupWarning)
+{
+    if (target.replacing) {
+
+        // The rename would put a file in place of a folder's name, a FIFO
+        // or a device ("/dev/null" given as the output, as root).
+        if (target.old.kind != Status::Kind::Regular)
+            return notRegularReason();
+        // The rename needs the folder's rights only: without this check a
+        // read-only file would be replaced all the same.
+        const int error = posixfiles::mayWrite(target.file);
+        if (error == EACCES || error == EPERM)
+            return writeProtectedReason();
+        if (error == EROFS)
+            return reason(EROFS);
+    }
+
+    removeStaleCopies(target);
+    std::string temp;
+    Descriptor copy;
+    if (const int error = createLockedCopy(target, temp, copy))
+        return reason(error);
+    auto fail = [&](int error) {
+        posixfiles::remove(target.folder, temp);
+        return reason(error);
+    };
+
+    // Owner first: a change of owner clears the set-id bits the mode may restore.
+    if (target.replacing)
+        keepOwner(copy, target.old);
+    if (const int error = posixfiles::setMode(copy, target.replacing ? target.old.mode : posixfiles::newFileMode()))
+        return fail(error);
+    if (const int error = posixfiles::write(copy, bytes))
+        return fail(error);
+    if (const int error = posixfiles::sync(copy))
+        return fail(error);
+    if (target.replacing && previous == Previous::KeepAsBak) {
+        const QString why = keepPrevious(target);
+        if (!why.isEmpty() && backupWarning)
+            *backupWarning = backupFailedMessage(QFile::decodeName((target.shown + ".bak").c_str()), why);
+    }
+    if (const int error = posixfiles::rename(target.folder, temp, target.folder, target.name))
+        return fail(error);
+    // The copy is in place and on the disk: its lock ends with it; the
+    // folder's sync makes the rename itself last through a power cut.
+    copy.close();
+    posixfiles::sync(target.folder);
+    return {};
+}
+
+} // namespace
 
 std::string folderOf(const std::string &path)
 {
@@ -31,212 +273,31 @@ std::string nameOf(const std::string &path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Follows the symbolic links the path ends in, so that a save through a link
-// replaces the file it points to and the link stays; the reason when the
-// chain cannot or may not be followed, empty otherwise (a path that does not
-// exist yet is left as it is).
-QString followLinks(std::string &path, NamedBy namedBy)
+bool linkMayBeFollowed(NamedBy namedBy, std::uint32_t linkOwner, const posixfiles::Status &folder)
 {
-    for (int hops = 0; hops <= kMaxLinks; ++hops) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return {};
-        if (!linkMayBeFollowed(namedBy, st.st_uid))
-            return foreignLinkReason();
-        std::string target(PATH_MAX, '\0');
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n < 0)
-            return reason(errno);
-        if (std::size_t(n) == target.size())
-            return reason(ENAMETOOLONG);
-        target.resize(std::size_t(n));
-        path = target.front() == '/' ? target : folderOf(path) + '/' + target;
-    }
-    return reason(ELOOP);
-}
-
-// The new file takes the owner and group of the one it replaces: a save made
-// as another user (root) must not hand the user's ledger to that user. When
-// the owner cannot be given away, the group at least is kept if the user
-// belongs to it. True when both carried over.
-bool keepOwner(int fd, const struct stat &old)
-{
-    struct stat now {};
-    if (::fstat(fd, &now) != 0)
+    if (linkOwner == posixfiles::effectiveUser())
+        return true;
+    if (namedBy == NamedBy::Program)
         return false;
-    if (now.st_uid == old.st_uid && now.st_gid == old.st_gid)
-        return true;
-    if (::fchown(fd, old.st_uid, old.st_gid) == 0)
-        return true;
-    return now.st_gid != old.st_gid && ::fchown(fd, uid_t(-1), old.st_gid) == 0 && now.st_uid == old.st_uid;
-}
-
-mode_t newFileMode()
-{
-    // The usual permissions of a new file (0666 less the umask), rather than
-    // mkstemp's private 0600.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// The temporary copies of a file: hidden, named after the file and after what
-// they are, so that a save killed half-way leaves a name that says so.
-std::string temporaryPrefix(const std::string &target)
-{
-    return "." + nameOf(target) + ".tavelin-";
-}
-
-// Removes the temporary copies of the file that no process is writing: a
-// writer holds a lock on its copy from the moment it creates it until the
-// copy is renamed or removed, and a killed writer's lock goes with it.
-void removeStaleCopies(const std::string &target)
-{
-    const std::string folder = folderOf(target);
-    const std::string prefix = temporaryPrefix(target);
-    DIR *dir = ::opendir(folder.c_str());
-    if (!dir)
-        return;
-    while (const dirent *entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
-        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix)
-            continue;
-        const std::string path = folder + '/' + std::string(name);
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0)
-            continue;
-        struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            ::unlink(path.c_str());
-        ::close(fd);
-    }
-    ::closedir(dir);
-}
-
-// Creates the temporary copy and locks it as being written. A copy removed
-// as stale by another save before the lock was taken is made again.
-int createLockedCopy(std::string &temp, const std::string &target)
-{
-    for (;;) {
-        temp = folderOf(target) + '/' + temporaryPrefix(target) + "XXXXXX";
-        const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-        if (fd < 0)
-            return -1;
-        struct stat st {};
-        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0)
-            return fd;
-        ::close(fd);
-    }
-}
-
-// Keeps the content being replaced as "NAME.bak" beside the file: a second
-// name for the old file where the file system allows it, a copy elsewhere.
-// The reason when it could not, empty otherwise.
-QString keepPrevious(const std::string &target)
-{
-    const std::string backup = target + ".bak";
-    if (::unlink(backup.c_str()) != 0 && errno != ENOENT)
-        return reason(errno);
-    if (::link(target.c_str(), backup.c_str()) == 0)
-        return {};
-    std::string previous;
-    const QString why = readWhole(QFile::decodeName(target.c_str()), previous);
-    return why.isEmpty() ? writeAtomically(QFile::decodeName(backup.c_str()), previous, NamedBy::Program) : why;
-}
-
-// Makes the rename itself last through a power cut.
-void syncFolder(const std::string &target)
-{
-    const int fd = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-} // namespace
-
-bool writeAll(int fd, std::string_view bytes, int &error)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            return false;
-        }
-        if (n == 0) {
-            error = ENOSPC;
-            return false;
-        }
-        done += std::size_t(n);
-    }
-    return true;
-}
-
-bool linkMayBeFollowed(NamedBy namedBy, uid_t linkOwner)
-{
-    return namedBy == NamedBy::User || linkOwner == ::geteuid();
+    return !folder.othersMayWrite() || linkOwner == folder.owner;
 }
 
 QString writeAtomically(const QString &path, std::string_view bytes, NamedBy namedBy, Previous previous,
                         QString *backupWarning)
 {
-    std::string target = QFile::encodeName(path).toStdString();
-    if (const QString why = followLinks(target, namedBy); !why.isEmpty())
-        return why;
-
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
-    if (replacing) {
-        // The rename would put a file in place of a folder's name, a FIFO
-        // or a device ("/dev/null" given as the output, as root).
-        if (!S_ISREG(old.st_mode))
-            return notRegularReason();
-        // The rename needs the folder's rights only: without this check a
-        // read-only file would be replaced all the same.
-        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-            if (errno == EACCES || errno == EPERM)
-                return writeProtectedReason();
-            if (errno == EROFS)
-                return reason(EROFS);
-        }
-    }
-
-    removeStaleCopies(target);
-    std::string temp;
-    const int fd = createLockedCopy(temp, target);
-    if (fd < 0)
-        return reason(errno);
-    auto fail = [&](int error) {
-        ::unlink(temp.c_str());
-        ::close(fd);
+    Target target;
+    target.shown = QFile::encodeName(path).toStdString();
+    target.name = nameOf(target.shown);
+    if (target.shown.empty())
+        return reason(ENOENT);
+    int hops = 0;
+    if (const int error = posixfiles::openFolder(target.shown.front() == '/' ? "/" : ".", target.folder))
         return reason(error);
-    };
-
-    // Owner first: a change of owner clears the set-id bits the mode may restore.
-    if (replacing)
-        keepOwner(fd, old);
-    if (::fchmod(fd, replacing ? old.st_mode & 07777 : newFileMode()) != 0)
-        return fail(errno);
-    int error = 0;
-    if (!writeAll(fd, bytes, error))
-        return fail(error);
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    if (replacing && previous == Previous::KeepAsBak) {
-        const QString why = keepPrevious(target);
-        if (!why.isEmpty() && backupWarning)
-            *backupWarning = backupFailedMessage(QFile::decodeName((target + ".bak").c_str()), why);
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0)
-        return fail(errno);
-    // The copy is in place and on the disk: its lock ends with it.
-    ::close(fd);
-    syncFolder(target);
-    return {};
+    if (const QString why = walk(target.folder, folderOf(target.shown), hops); !why.isEmpty())
+        return why;
+    if (const QString why = locate(namedBy, target); !why.isEmpty())
+        return why;
+    return writeTo(target, bytes, previous, backupWarning);
 }
 
 } // namespace fileio

@@ -8,15 +8,12 @@
 #include <QSysInfo>
 
 #include <cerrno>
-#include <csignal>
-#include <fcntl.h>
 #include <optional>
-#include <pwd.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 #include <utility>
+
+using posixfiles::Descriptor;
+using posixfiles::Status;
 
 namespace dossierlock {
 namespace {
@@ -36,13 +33,6 @@ std::string native(const QString &path)
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-QString userName()
-{
-    if (const passwd *user = ::getpwuid(::geteuid()))
-        return QString::fromLocal8Bit(user->pw_name);
-    return QString::number(::geteuid());
 }
 
 QString notRegularMessage(const QString &lock)
@@ -75,14 +65,7 @@ std::optional<LockOwner> parse(std::string_view bytes)
 
 bool isThisProcess(const LockOwner &owner)
 {
-    return owner.machine == QSysInfo::machineHostName() && owner.pid == ::getpid();
-}
-
-bool isLive(const LockOwner &owner)
-{
-    if (owner.machine != QSysInfo::machineHostName())
-        return true;
-    return ::kill(pid_t(owner.pid), 0) == 0 || errno == EPERM;
+    return owner.machine == QSysInfo::machineHostName() && owner.pid == posixfiles::processId();
 }
 
 // What stands at a lock's path, as read; the file stays open for its taking over.
@@ -91,88 +74,84 @@ struct Found {
     Kind kind = Kind::Gone;
     LockOwner owner; // when Lock
     QString why;     // when Unreadable
-    int fd = -1;
-    struct stat st {};
+    // Whether a session holds the lock's flock: the lock's owner is that
+    // session, whatever process number the lock names (numbers are reused).
+    bool flocked = false;
+    Descriptor file;
+    Status st;
+};
 
-    Found() = default;
-    Found(const Found &) = delete;
-    Found &operator=(const Found &) = delete;
-    ~Found()
+// The lock's folder, and its name in it.
+struct Place {
+    Descriptor folder;
+    std::string name;
+    int error = 0;
+    explicit Place(const QString &lock)
     {
-        if (fd >= 0)
-            ::close(fd);
+        const std::string path = native(lock);
+        name = fileio::nameOf(path);
+        error = posixfiles::openFolder(fileio::folderOf(path), folder);
     }
 };
 
-void readAt(const std::string &path, Found &found)
+void readAt(const Place &place, Found &found)
 {
     using Kind = Found::Kind;
-    // Only a regular file is opened: opening a FIFO waits for a writer that
-    // may never come, and opening a device may act on it.
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) {
-        if (errno != ENOENT) {
-            found.kind = Kind::Unreadable;
-            found.why = fileio::reason(errno);
-        }
+    if (place.error) {
+        found.kind = Kind::Unreadable;
+        found.why = fileio::reason(place.error);
         return;
     }
-    if (!S_ISREG(st.st_mode)) {
+    // Opened without following a link and without waiting for a FIFO's
+    // writer; only a regular file is read.
+    const int error = posixfiles::openIn(place.folder, place.name, posixfiles::Open::Read, found.file);
+    if (error == ELOOP) {
+        found.kind = Kind::NotRegular;
+    } else if (error && error != ENOENT) {
+        found.kind = Kind::Unreadable;
+        found.why = fileio::reason(error);
+    }
+    if (error)
+        return;
+    if (posixfiles::status(found.file, found.st) != 0 || found.st.kind != Status::Kind::Regular) {
         found.kind = Kind::NotRegular;
         return;
     }
-    found.fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (found.fd < 0) {
-        if (errno == ELOOP) {
-            found.kind = Kind::NotRegular;
-        } else if (errno != ENOENT) {
-            found.kind = Kind::Unreadable;
-            found.why = fileio::reason(errno);
-        }
+    std::string bytes;
+    const int readError = posixfiles::readAll(found.file, bytes, kMaxLockSize);
+    if (readError && readError != E2BIG) {
+        found.kind = Kind::Unreadable;
+        found.why = fileio::reason(readError);
         return;
     }
-    if (::fstat(found.fd, &found.st) != 0 || !S_ISREG(found.st.st_mode)) {
-        found.kind = Kind::NotRegular;
-        return;
-    }
-    char bytes[kMaxLockSize + 1];
-    std::size_t size = 0;
-    while (size < sizeof bytes) {
-        const ssize_t n = ::read(found.fd, bytes + size, sizeof bytes - size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            found.kind = Kind::Unreadable;
-            found.why = fileio::reason(errno);
-            return;
-        }
-        if (n == 0)
-            break;
-        size += std::size_t(n);
-    }
-    const std::optional<LockOwner> owner = size <= kMaxLockSize ? parse({bytes, size}) : std::nullopt;
+    const std::optional<LockOwner> owner = readError ? std::nullopt : parse(bytes);
     found.kind = owner ? Kind::Lock : Kind::Garbage;
     if (owner)
         found.owner = *owner;
+    found.flocked = posixfiles::lock(found.file, posixfiles::Lock::SharedNow) == EWOULDBLOCK;
 }
 
 // Removes a lock that may be taken over. A lock is flock()ed by its writer
 // from its creation on, for as long as it is held: holding the flock here
-// means that no live process holds the lock (it is not being written, nor
+// means that no live session holds the lock (it is not being written, nor
 // removed by another process taking it over), so that exactly one process
 // removes it. A lock of this process's own is held by another of its
 // descriptors and is removed without. Gives back an errno value when the
 // lock cannot be removed, 0 otherwise (removed, or to be read again).
-int removeStale(const std::string &path, const Found &found)
+int removeStale(const Place &place, const Found &found)
 {
-    if (!(found.kind == Found::Kind::Lock && isThisProcess(found.owner)) && ::flock(found.fd, LOCK_EX | LOCK_NB) != 0) {
+    if (!(found.kind == Found::Kind::Lock && isThisProcess(found.owner))
+        && posixfiles::lock(found.file, posixfiles::Lock::ExclusiveNow) != 0) {
         std::this_thread::sleep_for(kPause);
         return 0;
     }
-    struct stat now {};
-    if (::lstat(path.c_str(), &now) != 0 || now.st_dev != found.st.st_dev || now.st_ino != found.st.st_ino)
+    Descriptor now;
+    Status st;
+    if (posixfiles::openIn(place.folder, place.name, posixfiles::Open::Handle, now) != 0
+        || posixfiles::status(now, st) != 0 || !st.sameFileAs(found.st))
         return 0;
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
+    const int error = posixfiles::remove(place.folder, place.name);
+    return error == ENOENT ? 0 : error;
 }
 
 LockState stateOf(const Found &found, const QString &lock)
@@ -183,7 +162,9 @@ LockState stateOf(const Found &found, const QString &lock)
     case Found::Kind::Unreadable:
         return {LockState::Kind::Unreadable, {}, unreadableMessage(lock, found.why)};
     case Found::Kind::Lock:
-        if (!isThisProcess(found.owner) && isLive(found.owner))
+        // A lock written on another machine is taken as live: its flock may
+        // not reach across the network.
+        if (!isThisProcess(found.owner) && (found.flocked || found.owner.machine != QSysInfo::machineHostName()))
             return {LockState::Kind::Held, found.owner, alreadyOpenMessage(found.owner)};
         break;
     case Found::Kind::Gone:
@@ -216,14 +197,14 @@ LockState inspect(const QString &dossier)
 {
     const QString lock = lockPath(dossier);
     Found found;
-    readAt(native(lock), found);
+    readAt(Place(lock), found);
     return stateOf(found, lock);
 }
 
 } // namespace dossierlock
 
 DossierLock::DossierLock(DossierLock &&other) noexcept
-    : dossier_(std::move(other.dossier_)), fd_(std::exchange(other.fd_, -1))
+    : dossier_(std::move(other.dossier_)), file_(std::move(other.file_))
 {
     other.dossier_.clear();
 }
@@ -234,7 +215,7 @@ DossierLock &DossierLock::operator=(DossierLock &&other) noexcept
         release();
         dossier_ = std::move(other.dossier_);
         other.dossier_.clear();
-        fd_ = std::exchange(other.fd_, -1);
+        file_ = std::move(other.file_);
     }
     return *this;
 }
@@ -244,37 +225,37 @@ DossierLock::Attempt DossierLock::take(const QString &dossier, const QDateTime &
     using namespace dossierlock;
     release();
     const QString lock = lockPath(dossier);
-    const std::string path = native(lock);
-    const QByteArray text = (QStringList{userName(), QSysInfo::machineHostName(), QString::number(::getpid()),
-                                         since.toString(Qt::ISODate)}
+    const Place place(lock);
+    if (place.error)
+        return {Result::NotWritten, notWrittenMessage(lock, fileio::reason(place.error))};
+    const QByteArray text = (QStringList{posixfiles::userName(), QSysInfo::machineHostName(),
+                                         QString::number(posixfiles::processId()), since.toString(Qt::ISODate)}
                                  .join(u'\n')
                              + u'\n')
                                 .toUtf8();
     for (int round = 0; round < kRounds; ++round) {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0644);
-        if (fd >= 0) {
+        Descriptor file;
+        const int error = posixfiles::createIn(place.folder, place.name, 0644, file);
+        if (!error) {
             // Between the creation and the flock, another process may have
             // found the lock empty and removed it: then it is made again.
-            struct stat st {};
-            if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0) {
-                ::close(fd);
+            Status st;
+            if (posixfiles::lock(file, posixfiles::Lock::Exclusive) != 0 || posixfiles::status(file, st) != 0
+                || st.links == 0)
                 continue;
+            if (const int e = posixfiles::write(file, std::string_view(text.constData(), std::size_t(text.size())))) {
+                posixfiles::remove(place.folder, place.name);
+                return {Result::NotWritten, notWrittenMessage(lock, fileio::reason(e))};
             }
-            int error = 0;
-            if (!fileio::writeAll(fd, std::string_view(text.constData(), std::size_t(text.size())), error)) {
-                ::unlink(path.c_str());
-                ::close(fd);
-                return {Result::NotWritten, notWrittenMessage(lock, fileio::reason(error))};
-            }
-            fd_ = fd;
+            file_ = std::move(file);
             dossier_ = dossier;
             return {};
         }
-        if (errno != EEXIST)
-            return {Result::NotWritten, notWrittenMessage(lock, fileio::reason(errno))};
+        if (error != EEXIST)
+            return {Result::NotWritten, notWrittenMessage(lock, fileio::reason(error))};
 
         Found found;
-        readAt(path, found);
+        readAt(place, found);
         const LockState state = stateOf(found, lock);
         switch (state.kind) {
         case LockState::Kind::NotRegular:
@@ -287,8 +268,8 @@ DossierLock::Attempt DossierLock::take(const QString &dossier, const QDateTime &
         }
         if (found.kind == Found::Kind::Gone)
             continue;
-        if (const int error = removeStale(path, found))
-            return {Result::NotWritten, notWrittenMessage(lock, fileio::reason(error))};
+        if (const int e = removeStale(place, found))
+            return {Result::NotWritten, notWrittenMessage(lock, fileio::reason(e))};
     }
     return {Result::Held, alreadyOpenMessage({})};
 }
@@ -307,18 +288,17 @@ DossierLock::Attempt DossierLock::takeWaiting(const QString &dossier, const QDat
 
 void DossierLock::release()
 {
-    if (fd_ >= 0) {
+    if (file_.valid()) {
         // Another session may have taken the lock over meanwhile, its holder
         // seeming gone: that lock is not this one's to remove.
-        const std::string path = dossierlock::native(dossierlock::lockPath(dossier_));
-        struct stat mine {};
+        const dossierlock::Place place(dossierlock::lockPath(dossier_));
+        Status mine;
         dossierlock::Found found;
-        dossierlock::readAt(path, found);
-        if (::fstat(fd_, &mine) == 0 && found.kind == dossierlock::Found::Kind::Lock
-            && dossierlock::isThisProcess(found.owner) && found.st.st_dev == mine.st_dev && found.st.st_ino == mine.st_ino)
-            ::unlink(path.c_str());
-        ::close(fd_);
-        fd_ = -1;
+        dossierlock::readAt(place, found);
+        if (posixfiles::status(file_, mine) == 0 && found.kind == dossierlock::Found::Kind::Lock
+            && dossierlock::isThisProcess(found.owner) && found.st.sameFileAs(mine))
+            posixfiles::remove(place.folder, place.name);
+        file_.close();
     }
     dossier_.clear();
 }

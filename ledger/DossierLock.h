@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PosixFiles.h"
+
 #include <QDateTime>
 #include <QString>
 #include <chrono>
@@ -10,8 +12,9 @@
 // it when done. The lock is created in one step that fails when anything
 // stands at its name, so that of two processes starting together exactly one
 // holds it; the lock of a process that is gone, or a file that is no lock, is
-// taken over in the same way. Another session that finds the lock of a live
-// process is told who holds it.
+// taken over in the same way. The lock's owner is the session holding its
+// flock(), not the process its number names (numbers are reused): another
+// session that finds the lock flocked is told who holds it.
 
 struct LockOwner {
     QString user;
@@ -33,8 +36,8 @@ QString alreadyOpenMessage(const LockOwner &owner);
 struct LockState {
     enum class Kind {
         Free,       // nothing, a lock of this process, or one that may be taken over
-        Held,       // the lock of another live session (a lock written on another
-                    // machine is taken as live: nothing here can tell)
+        Held,       // the lock of another session, which holds its flock (a lock
+                    // written on another machine is taken as live: nothing here can tell)
         Unreadable, // a lock this user may not read
         NotRegular, // a link, a FIFO, a folder or a device
     };
@@ -78,5 +81,5 @@ public:
 
 private:
     QString dossier_;
-    int fd_ = -1; // the lock file, open and flock()ed for as long as it is held
+    posixfiles::Descriptor file_; // the lock file, open and flock()ed for as long as it is held
 };

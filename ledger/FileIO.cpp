@@ -1,22 +1,13 @@
 #include "ledger/FileIO.h"
 
-#include "ledger/Codec1252.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fileio {
-namespace {
-// How much more than its size a file is read for at a time.
-constexpr std::size_t kGrowth = 65536;
-} // namespace
 
 QString reason(int error)
 {
@@ -57,10 +48,9 @@ QString foreignLinkReason()
 
 bool sameFile(const QString &a, const QString &b)
 {
-    struct stat first {};
-    struct stat second {};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0
-           && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    posixfiles::Status first, second;
+    return posixfiles::statusOf(QFile::encodeName(a).toStdString(), first) == 0
+           && posixfiles::statusOf(QFile::encodeName(b).toStdString(), second) == 0 && first.sameFileAs(second);
 }
 
 QString saveFailedMessage(const QString &path, const QString &why)
@@ -76,7 +66,7 @@ QString saveFailedMessage(const QString &path, const QString &why)
 QString saveIfChanged(const QString &path, std::string_view bytes)
 {
     std::string onDisk;
-    if (QFileInfo(path).isFile() && readWhole(path, onDisk).isEmpty() && onDisk == bytes)
+    if (QFileInfo(path).isFile() && readWhole(path, onDisk, NamedBy::Program).isEmpty() && onDisk == bytes)
         return {};
     const QString why = writeAtomically(path, bytes);
     return why.isEmpty() ? QString() : saveFailedMessage(path, why);
@@ -94,71 +84,38 @@ QString backupFailedMessage(const QString &backup, const QString &why)
         .arg(QDir::toNativeSeparators(backup), why);
 }
 
-QString readWhole(const QString &path, std::string &out)
+QString readWhole(const QString &path, std::string &out, NamedBy namedBy)
 {
+    using Kind = posixfiles::Status::Kind;
     out.clear();
-    const QByteArray native = QFile::encodeName(path);
-    // Opened without waiting: a FIFO that no program writes to then reads as
-    // empty instead of holding the program for ever (one being written, a
-    // pipe from a script, reads as usual once the flag is cleared).
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return reason(errno);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int e = errno;
-        ::close(fd);
-        return reason(e);
-    }
-    if (S_ISDIR(st.st_mode)) {
-        ::close(fd);
+    posixfiles::Descriptor file;
+    if (const int error = posixfiles::openForReading(QFile::encodeName(path).toStdString(), file))
+        return reason(error);
+    posixfiles::Status st;
+    if (const int error = posixfiles::status(file, st))
+        return reason(error);
+    if (st.kind == Kind::Folder)
         return reason(EISDIR);
-    }
-    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISSOCK(st.st_mode)) {
-        ::close(fd);
+    if (st.kind == Kind::Other || (st.kind == Kind::Fifo && namedBy == NamedBy::Program))
         return notRegularReason();
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (st.st_size > kMaxFileSize) {
-        ::close(fd);
+    if (const int error = posixfiles::setBlocking(file))
+        return reason(error);
+    if (st.size > kMaxFileSize)
         return QStringLiteral("le fichier est trop volumineux");
-    }
     // Room for the file and the first check that it did not grow: growing
     // a string past its room copies it, twice its size in memory at once.
-    out.reserve(std::size_t(st.st_size) + kGrowth);
-    out.resize(std::size_t(st.st_size));
-    std::size_t done = 0;
-    for (;;) {
-        if (done == out.size())
-            out.resize(out.size() + kGrowth); // the file may have grown since fstat
-        const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int e = errno;
-            ::close(fd);
-            out.clear();
-            return reason(e);
-        }
-        if (n == 0)
-            break;
-        done += std::size_t(n);
-        if (qint64(done) > kMaxFileSize) {
-            ::close(fd);
-            out.clear();
-            return QStringLiteral("le fichier est trop volumineux");
-        }
-    }
-    out.resize(done);
-    ::close(fd);
-    return {};
+    out.reserve(std::size_t(st.size) + 65536);
+    const int error = posixfiles::readAll(file, out, std::size_t(kMaxFileSize));
+    if (error == E2BIG)
+        return QStringLiteral("le fichier est trop volumineux");
+    return error ? reason(error) : QString();
 }
 
 QString readUtf8Lines(const QString &path, QStringList &lines)
 {
     lines.clear();
     std::string bytes;
-    const QString why = readWhole(path, bytes);
+    const QString why = readWhole(path, bytes, NamedBy::Program);
     if (!why.isEmpty())
         return why;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QHash>
-#include <sys/stat.h>
 
 namespace filestamp {
 namespace {
@@ -21,11 +20,11 @@ std::size_t hashOf(std::string_view bytes)
 // Size and time as the file system gives them; false when there is no file.
 bool statOf(const QString &path, FileStamp &stamp)
 {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+    posixfiles::Status st;
+    if (posixfiles::statusOf(QFile::encodeName(path).toStdString(), st) != 0)
         return false;
-    stamp.size = st.st_size;
-    stamp.modified = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    stamp.size = st.size;
+    stamp.modified = st.modified;
     return true;
 }
 

@@ -15,7 +15,7 @@ QString read(const QString &path, QStringList &lines)
         return {};
     }
     std::string bytes;
-    if (const QString why = fileio::readWhole(path, bytes); !why.isEmpty())
+    if (const QString why = fileio::readWhole(path, bytes, fileio::NamedBy::Program); !why.isEmpty())
         return fileio::readFailedMessage(path, why);
     lines.clear();
     textlines::forEachLine(bytes, [&lines](std::string_view line) {

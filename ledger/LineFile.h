@@ -10,9 +10,9 @@
 namespace linefile {
 
 // Reads the file's lines (CR LF, a lone LF or a lone CR end a line). A
-// missing file gives no line and no message; one that cannot
-// be read (a folder of that name too), the French message naming it,
-// `lines` then untouched.
+// missing file gives no line and no message; one that cannot be read (a
+// folder of that name too, or a FIFO, which is refused without waiting for
+// its writer), the French message naming it, `lines` then untouched.
 QString read(const QString &path, QStringList &lines);
 
 // The lines in code page 1252, each ended by CR LF.

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config ninja-build ccache
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libofx-dev libssl-dev libpoppler-cpp-dev qt6-charts-dev
+  libssl-dev libpoppler-cpp-dev qt6-charts-dev
   xvfb xauth openbox x11-apps netpbm xdotool fonts-dejavu-core fonts-liberation poppler-utils
   unrtf tzdata
   clang libclang-rt-dev

@@ -27,7 +27,6 @@ cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-export LSAN_OPTIONS="suppressions=$root/fuzz/lsan-suppressions.txt"
 (cd "$build" && ctest --output-on-failure -j "$(nproc)" --timeout 600 -E '^(qtest_|layout_)')
 
 findings="$build/fuzz-findings"

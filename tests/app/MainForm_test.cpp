@@ -2,6 +2,7 @@
 #include "ledger/DossierLock.h"
 #include "document/Fiche.h"
 #include "support/FakePlatform.h"
+#include "support/HeldFlock.h"
 #include "support/TempDir.h"
 #include "support/Unprivileged.h"
 
@@ -653,9 +654,11 @@ TEST_F(MainFormTest, ADossierAnotherLiveSessionHoldsIsOpenedReadOnlyAllTheSameOr
     fake.fileDialogs.openAnswers = {first};
     form.open();
     const QString held = ledger(QStringLiteral("compta.jnl"));
-    // Process 1 always runs: a session that is still there.
+    // A session that is still there: it holds its lock's flock.
     const std::string otherSession = "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n";
     writeBytes(dossierlock::lockPath(held), otherSession);
+    const HeldFlock liveSession(held);
+    ASSERT_TRUE(liveSession.held());
     const QString question = QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis le 15/03/2002 à 09:15")
                                  .arg(QSysInfo::machineHostName());
 

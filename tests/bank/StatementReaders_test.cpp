@@ -149,6 +149,63 @@ TEST(StatementReaders, UnknownCsvColumnsAreChosenOnceForTheLayout)
               (std::vector<StatementLine>{{kMarch5, -80000, QStringLiteral("LOYER"), {}}}));
 }
 
+// One transaction in an OFX 1 file, its fields written as given: the
+// transaction stands on the file's sixth line.
+std::string ofxWithTransaction(const std::string &fields)
+{
+    return "OFXHEADER:100\r\nDATA:OFXSGML\r\n\r\n<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1\r\n"
+           "<STMTRS><CURDEF>EUR<BANKTRANLIST><DTSTART>20240101<DTEND>20240131\r\n"
+           "<STMTTRN><TRNTYPE>OTHER" + fields + "<FITID>F1<NAME>VIR\r\n"
+           "</STMTTRN></BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\r\n";
+}
+
+struct OfxCase {
+    const char *name;
+    std::string fields;
+    QDate date;              // when read
+    Cents amount = 0;        // when read
+    const char16_t *problem; // when refused: what follows "opération 1, ligne 6 : "
+};
+
+class OfxTransactions : public testing::TestWithParam<OfxCase> {};
+
+TEST_P(OfxTransactions, AreReadExactlyOrRefuseTheStatement)
+{
+    const OfxCase &c = GetParam();
+    const Read r = readFile(QStringLiteral("releve.ofx"), ofxWithTransaction(c.fields));
+    if (c.problem) {
+        EXPECT_FALSE(r.reading.read);
+        EXPECT_EQ(r.reading.message, QStringLiteral("Le relevé releve.ofx ne peut pas être lu : opération 1, ligne 6 : %1.")
+                                         .arg(QString::fromUtf16(c.problem)));
+        return;
+    }
+    ASSERT_TRUE(r.reading.read) << r.reading.message.toStdString();
+    EXPECT_EQ(r.statement.lines, (std::vector<StatementLine>{{c.date, c.amount, QStringLiteral("VIR"), QStringLiteral("F1")}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ofx, OfxTransactions,
+    testing::Values(
+        OfxCase{"ThousandsAndDecimalPoint", "<DTPOSTED>20240105<TRNAMT>1,234.56", QDate(2024, 1, 5), 123456, nullptr},
+        OfxCase{"DecimalCommaAndBlank", "<DTPOSTED>20240105<TRNAMT>-1 234,50", QDate(2024, 1, 5), -123450, nullptr},
+        OfxCase{"TrailingZeroDecimals", "<DTPOSTED>20240105<TRNAMT>12.500", QDate(2024, 1, 5), 1250, nullptr},
+        OfxCase{"DayAsWrittenEastOfGreenwich", "<DTPOSTED>20240105003000[+1:CET]<TRNAMT>10.00", QDate(2024, 1, 5), 1000,
+                nullptr},
+        OfxCase{"DayAsWrittenWestOfGreenwich", "<DTPOSTED>20240105233000.123[-5:EST]<TRNAMT>10.00", QDate(2024, 1, 5),
+                1000, nullptr},
+        OfxCase{"Hexadecimal", "<DTPOSTED>20240105<TRNAMT>0x10", {}, 0, u"montant illisible « 0x10 »"},
+        OfxCase{"Letters", "<DTPOSTED>20240105<TRNAMT>douze", {}, 0, u"montant illisible « douze »"},
+        OfxCase{"ThousandOrThreeDecimals", "<DTPOSTED>20240105<TRNAMT>1.234", {}, 0, u"montant illisible « 1.234 »"},
+        OfxCase{"EmptyAmount", "<DTPOSTED>20240105<TRNAMT>", {}, 0, u"montant (TRNAMT) absent"},
+        OfxCase{"NoAmount", "<DTPOSTED>20240105", {}, 0, u"montant (TRNAMT) absent"},
+        OfxCase{"TwoAmounts", "<DTPOSTED>20240105<TRNAMT>1.00<TRNAMT>2.00", {}, 0, u"TRNAMT écrit deux fois"},
+        OfxCase{"NoDate", "<TRNAMT>10.00", {}, 0, u"date (DTPOSTED) absente"},
+        OfxCase{"YearAlone", "<DTPOSTED>2024<TRNAMT>10.00", {}, 0, u"date illisible « 2024 »"},
+        OfxCase{"NoSuchDay", "<DTPOSTED>20240230<TRNAMT>10.00", {}, 0, u"date illisible « 20240230 »"},
+        OfxCase{"NoSuchHour", "<DTPOSTED>20240105250000<TRNAMT>10.00", {}, 0, u"date illisible « 20240105250000 »"},
+        OfxCase{"ZoneUnclosed", "<DTPOSTED>20240105[+1:CET<TRNAMT>10.00", {}, 0, u"date illisible « 20240105[+1:CET »"}),
+    [](const testing::TestParamInfo<OfxCase> &info) { return info.param.name; });
+
 struct DamagedCase {
     const char *name;
     std::string bytes;
@@ -178,6 +235,57 @@ INSTANTIATE_TEST_SUITE_P(
         // A CSV amount that is no number.
         DamagedCase{"CsvAmount", "Date;Libellé;Montant\r\n05/03/2024;LOYER;huit cents\r\n",
                     u"Le relevé releve.dat ne peut pas être lu : ligne 2 : montant illisible « huit cents »."},
+        // OFX aggregates nested past what a bank writes, as 10,000 unclosed tags.
+        DamagedCase{"OfxDeep", "OFXHEADER:100\r\n\r\n<OFX>" + [] {
+                                   std::string tags;
+                                   for (int i = 0; i < 10000; ++i)
+                                       tags += "<A>";
+                                   return tags;
+                               }() + "</OFX>\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : ligne 3 : les balises y sont imbriquées sur plus de "
+                    u"32 niveaux, ce qu'aucun relevé ne fait."},
+        // More tags than a bank's statement holds, counted before reading.
+        DamagedCase{"OfxManyTags", "<OFX>" + std::string(2'000'000, '<') + "</OFX>",
+                    u"Le relevé releve.dat ne peut pas être lu : il compte plus de 2000000 balises, ce qu'aucun "
+                    u"relevé ne fait."},
+        DamagedCase{"OfxStrayEndTag", ofxWithTransaction("<DTPOSTED>20240105<TRNAMT>1.00</PAYEE>"),
+                    u"Le relevé releve.dat ne peut pas être lu : ligne 6 : balise « </PAYEE> » sans balise ouvrante."},
+        DamagedCase{"OfxBadBalance",
+                    "<OFX><STMTRS><LEDGERBAL><BALAMT>1,5,0<DTASOF>20240131</LEDGERBAL></STMTRS></OFX>",
+                    u"Le relevé releve.dat ne peut pas être lu : ligne 1 : solde illisible « 1,5,0 »."},
+        // An unquoted decimal comma in a comma-separated table makes one field more.
+        DamagedCase{"CsvCommaInAmount", "Date,Libellé,Montant\r\n05/03/2024,LOYER,120,50\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : ligne 2 : 4 champs au lieu des 3 de la ligne des "
+                    u"titres."},
+        DamagedCase{"CsvFewerFields", "Date;Libellé;Débit;Crédit\r\n05/03/2024;LOYER;800,00\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : ligne 2 : 3 champs au lieu des 4 de la ligne des "
+                    u"titres."},
+        DamagedCase{"CsvBadDate", "Date;Libellé;Montant\r\n05/03/2024;EDF;-80,00\r\n31/02/2024;LOYER;-800,00\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : ligne 3 : date illisible « 31/02/2024 »."},
+        DamagedCase{"CsvNoAmount", "Date;Libellé;Montant\r\n05/03/2024;LOYER;\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : ligne 2 : montant absent."},
+        DamagedCase{"CsvNeitherDebitNorCredit", "Date;Libellé;Débit;Crédit\r\n05/03/2024;LOYER;;\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : ligne 2 : montant absent."},
+        DamagedCase{"CsvSubCent", "Date;Libellé;Montant\r\n05/03/2024;LOYER;-800,005\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : ligne 2 : montant illisible « -800,005 »."},
+        // A movement missing: the old balance and the movements no longer give the new balance.
+        DamagedCase{"CfonbMovementMissing",
+                    statementfiles::cfonbRecord("01", kMarch5, {}, 100000) + "\r\n" +
+                        statementfiles::cfonbRecord("04", kMarch5, QStringLiteral("X"), -500) + "\r\n" +
+                        statementfiles::cfonbRecord("07", kMarch5, {}, 90000) + "\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : enregistrement 3 : le nouveau solde 900,00 n'est pas "
+                    u"l'ancien solde plus les opérations, 995,00."},
+        DamagedCase{"CfonbNoNewBalance",
+                    statementfiles::cfonbRecord("01", kMarch5, {}, 100000) + "\r\n" +
+                        statementfiles::cfonbRecord("04", kMarch5, QStringLiteral("X"), -500) + "\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : le nouveau solde (enregistrement 07) manque à la fin "
+                    u"du relevé."},
+        DamagedCase{"CfonbMovementAfterNewBalance",
+                    statementfiles::cfonbRecord("01", kMarch5, {}, 100000) + "\r\n" +
+                        statementfiles::cfonbRecord("07", kMarch5, {}, 100000) + "\r\n" +
+                        statementfiles::cfonbRecord("04", kMarch5, QStringLiteral("X"), -500) + "\r\n",
+                    u"Le relevé releve.dat ne peut pas être lu : enregistrement 3 : opération hors d'un relevé ouvert "
+                    u"par un ancien solde (01)."},
         // A letter, and a picture.
         DamagedCase{"Letter", "Bonjour,\r\nVoici ma lettre.\r\n",
                     u"Le relevé releve.dat ne peut pas être lu : ce n'est ni un fichier OFX, ni un relevé "

@@ -28,4 +28,7 @@ expect_refused platform/Messages.h '#include "ledger/LineList.h"' "platform/ inc
 expect_refused entry/EntryLine.cpp '#include "reports/ViewPages.h"' "entry/ includes from reports/, a subsystem of its own layer"
 expect_refused vat/VatReturn.cpp '#include "entry/EntryLine.h"' "vat/ includes from entry/, a subsystem of its own layer"
 expect_refused ledger/ui/MonthKeys.cpp '#include "entry/ui/EntryPage.h"' "ledger/ includes from entry/, a layer above it"
-echo "every upward or sideways include was refused"
+expect_refused ledger/FileIO.cpp '#include <fcntl.h>' "ledger/ includes a system header, which only platform/ may use"
+expect_refused cli/Dossier.cpp '#include <sys/stat.h>' "cli/ includes a system header, which only platform/ may use"
+expect_refused bank/ui/TRapprochement.cpp '#  include <unistd.h>' "bank/ includes a system header, which only platform/ may use"
+echo "every upward or sideways include, and every system header outside platform/, was refused"

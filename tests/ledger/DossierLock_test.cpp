@@ -1,3 +1,4 @@
+#include "HeldFlock.h"
 #include "TempDir.h"
 #include "Unprivileged.h"
 
@@ -72,6 +73,8 @@ TEST(DossierLock, ALiveSessionIsNamedWithItsMachineDateAndTime)
         // The first process of the system is always running; on another
         // machine, nothing tells whether the process runs: it is taken as live.
         writeLock(dossier, machine, machine == QSysInfo::machineHostName() ? 1 : goneProcess());
+        const HeldFlock session(dossier);
+        ASSERT_TRUE(session.held());
         const QString message =
             QStringLiteral("Ce dossier est déjà ouvert par marie sur %1 depuis le 15/03/2002 à 09:15").arg(machine);
         const dossierlock::LockState state = dossierlock::inspect(dossier);
@@ -96,6 +99,21 @@ TEST(DossierLock, TheLockOfAProcessThatIsGoneIsTakenOverSilently)
               QString::number(::getpid()));
 }
 
+// Process numbers are reused: a lock left by a session that is gone may name
+// a process that runs now (the first process of the system always does).
+// No session holds its flock: it is taken over.
+TEST(DossierLock, ALockNamingALiveProcessWhoseSessionIsGoneIsTakenOver)
+{
+    CurrentTempDir dir;
+    const QString dossier = dir.file(QStringLiteral("compta.jnl"));
+    writeLock(dossier, QSysInfo::machineHostName(), 1);
+    EXPECT_EQ(dossierlock::inspect(dossier).kind, dossierlock::LockState::Kind::Free);
+    DossierLock lock;
+    ASSERT_EQ(lock.take(dossier, kSince).result, DossierLock::Result::Taken);
+    EXPECT_EQ(QString::fromStdString(readBytes(dossierlock::lockPath(dossier))).split(u'\n').value(2),
+              QString::number(::getpid()));
+}
+
 TEST(DossierLock, ALockAnotherSessionTookOverIsNotRemoved)
 {
     CurrentTempDir dir;
@@ -104,6 +122,8 @@ TEST(DossierLock, ALockAnotherSessionTookOverIsNotRemoved)
     ASSERT_EQ(lock.take(dossier, kSince).result, DossierLock::Result::Taken);
     writeLock(dossier, QSysInfo::machineHostName(), 1); // "Ouvrir quand même" in a session of an older version
     lock.release();
+    const HeldFlock session(dossier); // the session that took it over
+    ASSERT_TRUE(session.held());
     EXPECT_EQ(dossierlock::inspect(dossier).kind, dossierlock::LockState::Kind::Held);
 }
 

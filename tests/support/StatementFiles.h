@@ -87,12 +87,17 @@ inline std::string cfonbRecord(const char *code, QDate date, const QString &labe
     return r;
 }
 
+// The new balance is the old one plus the movements, as a bank's always is,
+// when the statement does not state it.
 inline std::string cfonb(const bank::Statement &s)
 {
-    std::string out = cfonbRecord("01", *s.start, {}, s.openingBalance.value_or(0)) + "\r\n";
-    for (const bank::StatementLine &line : s.lines)
+    Cents balance = s.openingBalance.value_or(0);
+    std::string out = cfonbRecord("01", *s.start, {}, balance) + "\r\n";
+    for (const bank::StatementLine &line : s.lines) {
         out += cfonbRecord("04", line.date, line.label, line.amount, line.reference) + "\r\n";
-    return out + cfonbRecord("07", *s.end, {}, *s.closingBalance) + "\r\n";
+        balance += line.amount;
+    }
+    return out + cfonbRecord("07", *s.end, {}, s.closingBalance.value_or(balance)) + "\r\n";
 }
 
 // CSV: account lines, then the header and the table; one signed "Montant"

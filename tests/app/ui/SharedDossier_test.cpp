@@ -4,6 +4,7 @@
 #include "document/ui/TFiche.h"
 #include "ledger/DossierLock.h"
 #include "support/FakePlatform.h"
+#include "support/HeldFlock.h"
 #include "support/TempDir.h"
 
 #include <QSysInfo>
@@ -41,9 +42,11 @@ private slots:
 
     void aDossierAnotherSessionHoldsOpensReadOnlyAndIsSavedNowhere()
     {
-        // Process 1 always runs: a session that is still there.
+        // A session that is still there: it holds its lock's flock.
         writeBytes(dossierlock::lockPath(path),
                    "marie\n" + QSysInfo::machineHostName().toStdString() + "\n1\n2002-03-15T09:15:00\n");
+        const HeldFlock liveSession(path);
+        QVERIFY(liveSession.held());
         fake->messages.choices = {Messages::Choice::First};
         main = startApplication(fake->platform);
         main->menuAction(Cmd::Open)->trigger();
