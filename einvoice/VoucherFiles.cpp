@@ -1,32 +1,39 @@
 #include "einvoice/VoucherFiles.h"
 
 #include "ledger/FileIO.h"
+#include "platform/PosixFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace einvoice {
 namespace {
 
-// Makes the folder unless it exists; a link standing at its name is refused,
-// whoever owns it: the copy must land beside the dossier, nowhere else.
-QString makeFolder(const QString &path)
+// Opens the folder `name` inside `parent`, made first when there is none; a
+// link standing at its name is refused, whoever owns it: the copy must land
+// beside the dossier, nowhere else. The French reason when it cannot.
+QString enterFolder(posixfiles::Descriptor &parent, const QString &parentPath, const QString &name)
 {
-    const QByteArray native = QFile::encodeName(path);
-    struct stat status;
-    if (::lstat(native.constData(), &status) == 0) {
-        if (S_ISLNK(status.st_mode))
-            return QStringLiteral("%1 est un lien symbolique : la pièce n'y est pas copiée").arg(path);
-        if (!S_ISDIR(status.st_mode))
-            return QStringLiteral("%1 n'est pas un dossier").arg(path);
-        return {};
+    const std::string native = QFile::encodeName(name).toStdString();
+    const QString path = QDir(parentPath).filePath(name);
+    posixfiles::Descriptor folder;
+    int error = posixfiles::openIn(parent, native, posixfiles::Open::Folder, folder);
+    if (error == ENOENT) {
+        QDir(parentPath).mkdir(name);
+        error = posixfiles::openIn(parent, native, posixfiles::Open::Folder, folder);
     }
-    if (::mkdir(native.constData(), 0755) != 0 && errno != EEXIST)
-        return QStringLiteral("le dossier %1 ne peut pas être créé : %2").arg(path, fileio::reason(errno));
+    if (error == ELOOP || error == ENOTDIR) {
+        posixfiles::Descriptor handle;
+        posixfiles::Status status;
+        const bool link = posixfiles::openIn(parent, native, posixfiles::Open::Handle, handle) == 0 &&
+                          posixfiles::status(handle, status) == 0 && status.kind == posixfiles::Status::Kind::Link;
+        return link ? QStringLiteral("%1 est un lien symbolique : la pièce n'y est pas copiée").arg(path)
+                    : QStringLiteral("%1 n'est pas un dossier").arg(path);
+    }
+    if (error != 0)
+        return QStringLiteral("le dossier %1 ne peut pas être ouvert ni créé : %2").arg(path, fileio::reason(error));
+    parent = std::move(folder);
     return {};
 }
 
@@ -53,26 +60,32 @@ KeptVoucher keepVoucherFile(const QString &invoicePath, const QString &dossierPa
     if (dossierPath.isEmpty())
         return {{}, QStringLiteral("le dossier n'a pas encore de nom : la pièce n'est pas gardée")};
     const QString month = voucherFolder(dossierPath, date);
-    for (const QString &folder : {QFileInfo(month).path(), month})
-        if (const QString failed = makeFolder(folder); !failed.isEmpty())
-            return {{}, failed};
+    const QString pieces = QFileInfo(month).path();
+    const QString home = QFileInfo(pieces).path();
+    posixfiles::Descriptor folder;
+    if (const int error = posixfiles::openFolder(QFile::encodeName(home).toStdString(), folder); error != 0)
+        return {{}, QStringLiteral("le dossier %1 ne peut pas être ouvert : %2").arg(home, fileio::reason(error))};
+    if (const QString failed = enterFolder(folder, home, QFileInfo(pieces).fileName()); !failed.isEmpty())
+        return {{}, failed};
+    if (const QString failed = enterFolder(folder, pieces, QFileInfo(month).fileName()); !failed.isEmpty())
+        return {{}, failed};
     std::string bytes;
     if (const QString failed = fileio::readWhole(invoicePath, bytes); !failed.isEmpty())
         return {{}, fileio::readFailedMessage(invoicePath, failed)};
     const QFileInfo source(invoicePath);
     for (int number = 1; number < 10'000; ++number) {
-        const QString path = QDir(month).filePath(candidate(source, number));
-        const QByteArray native = QFile::encodeName(path);
-        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0644);
-        if (fd < 0 && errno == EEXIST)
+        const QString name = candidate(source, number);
+        const std::string native = QFile::encodeName(name).toStdString();
+        const QString path = QDir(month).filePath(name);
+        posixfiles::Descriptor copy;
+        int error = posixfiles::createIn(folder, native, posixfiles::newFileMode(), copy);
+        if (error == EEXIST)
             continue;
-        if (fd < 0)
-            return {{}, fileio::saveFailedMessage(path, fileio::reason(errno))};
-        int error = 0;
-        const bool written = fileio::writeAll(fd, bytes, error) && (::fsync(fd) == 0 || (error = errno, false));
-        ::close(fd);
-        if (!written) {
-            ::unlink(native.constData());
+        if (error == 0 && (error = posixfiles::write(copy, bytes)) == 0)
+            error = posixfiles::sync(copy);
+        if (error != 0) {
+            if (copy.valid())
+                posixfiles::remove(folder, native);
             return {{}, fileio::saveFailedMessage(path, fileio::reason(error))};
         }
         return {path, {}};
