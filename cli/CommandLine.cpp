@@ -38,6 +38,7 @@ constexpr OptionRule kOptions[] = {
     {"--definitive", OptDefinitive, false},
     {"--societe", OptCompany},
     {"--plan", OptChart},
+    {"--auto", OptAuto, false},
     {"--cours", OptRate},
 };
 
@@ -101,8 +102,8 @@ QString applyOption(Option option, const QString &name, const QString &value, In
         invocation.save = true;
         return {};
     }
-    if (option == OptDefinitive) {
-        invocation.definitive = true;
+    if (option == OptDefinitive || option == OptAuto) {
+        (option == OptAuto ? invocation.automatic : invocation.definitive) = true;
         return {};
     }
     if (option == OptSiren) {

@@ -16,7 +16,7 @@ namespace cli {
 enum Option : unsigned {
     OptJournal = 1, OptAccount = 2, OptFrom = 4, OptTo = 8, OptMonth = 16, OptOutput = 32, OptSave = 64,
     OptSort = 128, OptClasses = 256, OptQuarter = 512, OptUpTo = 1024, OptSiren = 2048, OptDefinitive = 4096,
-    OptCompany = 8192, OptChart = 16384, OptRate = 32768
+    OptCompany = 8192, OptChart = 16384, OptAuto = 32768, OptRate = 65536
 };
 
 // What a command takes: nothing at all (--help, --version); the ledger file,

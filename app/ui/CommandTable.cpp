@@ -201,6 +201,10 @@ QList<Menu> buildMenu()
                 u"Déclaration de TVA"),
             off(Cmd::BankReconciliation, onDocumentWindow(&TFiche::reconcileBank), u"Ra&pprochement bancaire...",
                 u"Rapprocher le compte bancaire d'un relevé"),
+            off(Cmd::Lettering, onDocumentWindow(&TFiche::lettering), u"L&ettrage…",
+                u"Lettrer les comptes clients et fournisseurs"),
+            off(Cmd::AgedBalance, onDocumentWindow(&TFiche::agedBalance), u"Balan&ce âgée…",
+                u"Ce qui reste dû, par ancienneté"),
         }},
         {s(u"&Paramètres"), 7, {
             on(Cmd::Company, onDocumentWindow(&TFiche::Psoc), u"&Société", u"Paramètres société"),

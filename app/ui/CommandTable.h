@@ -17,7 +17,8 @@ enum class Cmd {
     Saisie, CustomerInvoice, SupplierInvoice, ReceivedInvoices, Precedent, Suivant, Premier, Dernier, Supprimer,
     ModifyEntry,
     // Documents
-    Journal, GeneralLedger, GeneralJournal, Balance, Resultat, Bilan, VatReturn, BankReconciliation,
+    Journal, GeneralLedger, GeneralJournal, Balance, Resultat, Bilan, VatReturn, BankReconciliation, Lettering,
+    AgedBalance,
     // Paramètres
     Company, Journals, ChartOfAccounts, Exercice, Guides, OuvrirAuto,
     // Outils

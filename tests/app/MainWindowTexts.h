@@ -76,6 +76,8 @@ inline const QList<ExpectedMenu> kMenus = {
         "-",
         "Déclaration de &TVA... | Déclaration de TVA | off",
         "Ra&pprochement bancaire... | Rapprocher le compte bancaire d'un relevé | off",
+        "L&ettrage… | Lettrer les comptes clients et fournisseurs | off",
+        "Balan&ce âgée… | Ce qui reste dû, par ancienneté | off",
     }},
     {"&Paramètres", 7, {
         "&Société | Paramètres société | on",
