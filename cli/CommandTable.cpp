@@ -6,6 +6,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
+#include "cli/InvoiceFilesCommand.h"
 #include "cli/LetteringCommands.h"
 #include "cli/Listings.h"
 #include "cli/NewBooksCommand.h"
@@ -195,6 +196,17 @@ const CommandRow kRows[] = {
      "la balance âgée à la date des comptes qui commencent par le préfixe (411 par\n"
      "défaut) : pour chaque compte, son libellé, ce qui reste ouvert à 0 à 30 jours,\n"
      "31 à 60, 61 à 90, plus de 90, et le total ; puis la ligne « Total »"},
+    {"factures-recues", Command::ReceiveInvoices, Operand::InvoiceFiles, OptRate | OptSave, Opening::LockedWhenSaving,
+     receiveInvoices, nullptr, Section::Dossier, "factures-recues FICHIER FACTURE... [--cours TAUX] [--enregistrer]",
+     "les factures électroniques des fournisseurs (Factur-X, CII ou UBL, reconnues à leur\n"
+     "contenu), dans l'ordre donné : pour chacune, « facture », le fichier, le numéro, la\n"
+     "date, Facture ou Avoir, le fournisseur, son SIREN, la devise et le total TTC, puis\n"
+     "une ligne « écriture » par ligne de l'écriture proposée (date, compte, libellé,\n"
+     "journal, pièce, débit, crédit) ; ou « refusée », le fichier et la raison. --cours :\n"
+     "la valeur en euros d'une unité de la devise d'une facture qui n'est pas en euros.\n"
+     "Avec --enregistrer, les écritures sont passées, le dossier enregistré et chaque\n"
+     "facture copiée dans NOM.pieces/AAAA-MM/ à côté du dossier. Les comptes de chaque\n"
+     "fournisseur sont lus dans Tavelin.fou, dans le répertoire courant"},
     {"emprunt", Command::Loan, Operand::Own, 0, Opening::None, calculate, nullptr, Section::Calculator,
      "emprunt --montant M --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]",
      "le tableau d'amortissement de la fenêtre Emprunts (mois, date, capital, intérêt,\n"

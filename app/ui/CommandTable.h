@@ -14,7 +14,7 @@ enum class Cmd {
     // Édition
     Copier, Coller, Rechercher, ContinueSearch, Pointer,
     // Bases
-    Saisie, CustomerInvoice, SupplierInvoice, Precedent, Suivant, Premier, Dernier, Supprimer,
+    Saisie, CustomerInvoice, SupplierInvoice, ReceivedInvoices, Precedent, Suivant, Premier, Dernier, Supprimer,
     ModifyEntry,
     // Documents
     Journal, GeneralLedger, GeneralJournal, Balance, Resultat, Bilan, VatReturn, BankReconciliation, Lettering,

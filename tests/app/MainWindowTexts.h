@@ -55,6 +55,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "&Saisie standard | Saisie standard | on",
         "Facture &client | Saisir facture client | off",
         "Facture &fournisseur | Saisir facture fournisseur | off",
+        "F&actures reçues… | Comptabiliser les factures électroniques reçues | off",
         "-",
         "&Précédent | Mois précédent | off",
         "Sui&vant | Mois suivant | off",
