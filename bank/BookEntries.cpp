@@ -23,7 +23,7 @@ const QString kMark = QString(QChar(0xD7));
 template <class Change>
 void editMonths(LineList &lines, const std::vector<std::string> &keys, Change change)
 {
-    TextGrid grid(32, 8);
+    TextGrid grid(32, monthlines::kColumnCount);
     for (const std::string &key : keys) {
         monthio::read(lines, key, grid);
         int rows = monthio::countRows(grid);

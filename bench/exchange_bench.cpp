@@ -4,6 +4,7 @@
 #include "exchange/ExchangeText.h"
 #include "exchange/Import.h"
 #include "exchange/MonthSearch.h"
+#include "ledger/MonthLines.h"
 #include "ledger/MonthIO.h"
 #include "yearend/Closing.h"
 
@@ -26,7 +27,7 @@ BENCHMARK(BM_ExportWholeJournal)->Arg(kYear)->Unit(benchmark::kMillisecond);
 void BM_ExportMonth(benchmark::State &state)
 {
     const LineList lines = generatedLines(int(state.range(0)));
-    TextGrid grid(32, 8);
+    TextGrid grid(32, monthlines::kColumnCount);
     monthio::read(lines, "200206", grid);
     for (auto _ : state) {
         std::string text = exchange::exportMonth(grid);

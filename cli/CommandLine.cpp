@@ -3,6 +3,7 @@
 #include "cli/CommandTable.h"
 #include "cli/GridText.h"
 
+#include "einvoice/PurchaseEntry.h"
 #include "ledger/Siren.h"
 #include "ledger/TextForms.h"
 #include "platform/ProgramVersion.h"
@@ -37,6 +38,8 @@ constexpr OptionRule kOptions[] = {
     {"--definitive", OptDefinitive, false},
     {"--societe", OptCompany},
     {"--plan", OptChart},
+    {"--auto", OptAuto, false},
+    {"--cours", OptRate},
 };
 
 ParsedCommandLine failure(const QString &error)
@@ -99,8 +102,8 @@ QString applyOption(Option option, const QString &name, const QString &value, In
         invocation.save = true;
         return {};
     }
-    if (option == OptDefinitive) {
-        invocation.definitive = true;
+    if (option == OptDefinitive || option == OptAuto) {
+        (option == OptAuto ? invocation.automatic : invocation.definitive) = true;
         return {};
     }
     if (option == OptSiren) {
@@ -110,6 +113,11 @@ QString applyOption(Option option, const QString &name, const QString &value, In
     if (option == OptCompany || option == OptChart) {
         (option == OptCompany ? invocation.company : invocation.chart) = value;
         return {};
+    }
+    if (option == OptRate) {
+        invocation.exchangeRate = einvoice::parseExchangeRate(value);
+        return invocation.exchangeRate ? QString()
+                                       : QStringLiteral("cours invalide : %1 (attendu un nombre positif, par exemple 0,92)").arg(quoted(value));
     }
     if (option == OptSort) {
         if (value != QLatin1String("compte"))
@@ -156,6 +164,11 @@ QString takeOperand(Operand operand, QStringList &positionals, Invocation &invoc
         if (positionals.isEmpty())
             return QStringLiteral("relevé bancaire manquant après le dossier");
         break;
+    case Operand::InvoiceFiles:
+        if (positionals.isEmpty())
+            return QStringLiteral("facture manquante après le dossier");
+        invocation.files = std::exchange(positionals, {});
+        return {};
     case Operand::None:
     case Operand::File:
     case Operand::Own:
@@ -303,7 +316,7 @@ QString helpText()
         "  1  un fichier ne peut pas être lu ou écrit, la clôture est refusée, la calculette\n"
         "     refuse le calcul, ou la déclaration de TVA ne peut pas être établie (un montant\n"
         "     n'est pas un nombre), ou nouveau est refusé : message de la fenêtre sur la sortie\n"
-        "     d'erreur\n"
+        "     d'erreur ; factures-recues a refusé une facture (la raison sur sa ligne)\n"
         "  2  commande, argument ou option incorrects (un SIREN invalide compris)\n"
         "  3  verifier a trouvé au moins une anomalie ou des écritures validées modifiées ;\n"
         "     rechercher n'a rien trouvé ; valider ou cloture --definitive ont trouvé des\n"

@@ -11,7 +11,8 @@ namespace cli {
 
 enum class Command {
     Month, Journal, GeneralLedger, GeneralJournal, Balance, IncomeStatement, BalanceSheet, Verifier,
-    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Dashboard, NewBooks, Loan, Savings, Euro, Help, Version
+    Export, Import, CloseYear, NextYear, Search, Reconcile, Vat, Validate, Fec, Dashboard, NewBooks, Letter, AgedBalance,
+    ReceiveInvoices, Loan, Savings, Euro, Help, Version
 };
 
 struct Invocation {
@@ -32,7 +33,10 @@ struct Invocation {
     QString siren;                // fec: a SIREN whose Luhn key is right
     bool definitive = false;      // cloture: the closing made final
     QString company, chart;       // nouveau: --societe, --plan
+    bool automatic = false;       // lettrer --auto: the automatic lettering first
     QStringList ownArguments;     // a command that reads its arguments itself: all of them, its name first
+    QStringList files;            // factures-recues: the invoice files
+    std::optional<qint64> exchangeRate; // factures-recues --cours: euros for one unit, in millionths
 
     // Whether the command saves the dossier.
     bool saves() const { return save || definitive; }

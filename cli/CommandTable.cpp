@@ -7,6 +7,8 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/ExitCode.h"
 #include "cli/GridText.h"
+#include "cli/InvoiceFilesCommand.h"
+#include "cli/LetteringCommands.h"
 #include "cli/Listings.h"
 #include "cli/NewBooksCommand.h"
 #include "cli/VatCommand.h"
@@ -55,6 +57,16 @@ QString nextYearFileMissing(unsigned given, const Invocation &)
 {
     return given & OptOutput ? QString()
                              : QStringLiteral("fichier manquant : exercice-suivant attend --sortie NOUVEAU.jnl");
+}
+
+QString prefixMissing(unsigned given, const Invocation &)
+{
+    return given & OptAccount ? QString() : QStringLiteral("compte manquant : lettrer attend --compte PREFIXE");
+}
+
+QString agedDateMissing(unsigned given, const Invocation &)
+{
+    return given & OptTo ? QString() : QStringLiteral("date manquante : balance-agee attend --au JJ/MM/AAAA");
 }
 
 QString sirenMissing(unsigned given, const Invocation &)
@@ -180,6 +192,30 @@ const CommandRow kRows[] = {
      "comptable général --plan abrege (par défaut), complet ou vide, les journaux AN, AC,\n"
      "VT, BQ, CA, OD et les réglages de saisie des factures ; refusé quand le dossier\n"
      "existe déjà ou que l'un de ces fichiers contient déjà des données"},
+    {"lettrer", Command::Letter, Operand::File, OptAccount | OptAuto | OptSave, Opening::LockedWhenSaving, letter,
+     prefixMissing, Section::Dossier, "lettrer FICHIER --compte PREFIXE [--auto] [--enregistrer]",
+     "le lettrage des comptes qui commencent par le préfixe (411, 401...) : chaque\n"
+     "groupe « lettrée », son code, le compte, la date de lettrage, le nombre de lignes\n"
+     "et le montant ; puis chaque ligne « non lettrée », sa date, le compte, le libellé,\n"
+     "la pièce, le débit, le crédit, le mois AAAAMM et la ligne dans le mois. Avec --auto,\n"
+     "le lettrage automatique est fait d'abord ; avec --enregistrer, le dossier est\n"
+     "enregistré"},
+    {"balance-agee", Command::AgedBalance, Operand::File, OptTo | OptAccount, Opening::Read, agedBalance,
+     agedDateMissing, Section::Dossier, "balance-agee FICHIER --au JJ/MM/AAAA [--compte PREFIXE]",
+     "la balance âgée à la date des comptes qui commencent par le préfixe (411 par\n"
+     "défaut) : pour chaque compte, son libellé, ce qui reste ouvert à 0 à 30 jours,\n"
+     "31 à 60, 61 à 90, plus de 90, et le total ; puis la ligne « Total »"},
+    {"factures-recues", Command::ReceiveInvoices, Operand::InvoiceFiles, OptRate | OptSave, Opening::LockedWhenSaving,
+     receiveInvoices, nullptr, Section::Dossier, "factures-recues FICHIER FACTURE... [--cours TAUX] [--enregistrer]",
+     "les factures électroniques des fournisseurs (Factur-X, CII ou UBL, reconnues à leur\n"
+     "contenu), dans l'ordre donné : pour chacune, « facture », le fichier, le numéro, la\n"
+     "date, Facture ou Avoir, le fournisseur, son SIREN, la devise et le total TTC, puis\n"
+     "une ligne « écriture » par ligne de l'écriture proposée (date, compte, libellé,\n"
+     "journal, pièce, débit, crédit) ; ou « refusée », le fichier et la raison. --cours :\n"
+     "la valeur en euros d'une unité de la devise d'une facture qui n'est pas en euros.\n"
+     "Avec --enregistrer, les écritures sont passées, le dossier enregistré et chaque\n"
+     "facture copiée dans NOM.pieces/AAAA-MM/ à côté du dossier. Les comptes de chaque\n"
+     "fournisseur sont lus dans Tavelin.fou, dans le répertoire courant"},
     {"emprunt", Command::Loan, Operand::Own, 0, Opening::None, calculate, nullptr, Section::Calculator,
      "emprunt --montant M --taux T [--duree N] [--mensualite P] [--date JJ/MM/AAAA]",
      "le tableau d'amortissement de la fenêtre Emprunts (mois, date, capital, intérêt,\n"

@@ -16,13 +16,14 @@ namespace cli {
 enum Option : unsigned {
     OptJournal = 1, OptAccount = 2, OptFrom = 4, OptTo = 8, OptMonth = 16, OptOutput = 32, OptSave = 64,
     OptSort = 128, OptClasses = 256, OptQuarter = 512, OptUpTo = 1024, OptSiren = 2048, OptDefinitive = 4096,
-    OptCompany = 8192, OptChart = 16384
+    OptCompany = 8192, OptChart = 16384, OptAuto = 32768, OptRate = 65536
 };
 
 // What a command takes: nothing at all (--help, --version); the ledger file,
-// alone or followed by a month, a file of entries, a text or a statement;
+// alone or followed by a month, a file of entries, a text, a statement or
+// invoice files;
 // or its own arguments, which it reads itself (the calculators).
-enum class Operand { None, File, Month, ImportFile, Text, Statement, Own };
+enum class Operand { None, File, Month, ImportFile, Text, Statement, InvoiceFiles, Own };
 
 // How the dossier is opened before the handler runs: not at all; for
 // reading; under its lock, for a command that saves; under its lock only

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace cli {
 namespace {
 
@@ -36,9 +38,10 @@ void appendCells(std::string &out, const QStringList &cells)
     out += '\n';
 }
 
-void appendGridRow(std::string &out, const TextGrid &grid, int row)
+void appendGridRow(std::string &out, const TextGrid &grid, int row, int columns)
 {
-    for (int c = 0; c < grid.colCount(); ++c) {
+    const int count = columns < 0 ? grid.colCount() : std::min(columns, grid.colCount());
+    for (int c = 0; c < count; ++c) {
         if (c > 0)
             out += '\t';
         appendCell(out, grid.at(row, c));

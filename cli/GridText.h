@@ -22,7 +22,7 @@ QString quoted(const QString &text);
 
 // Text as it is, in UTF-8: messages and help.
 void appendText(std::string &out, const QString &text);
-// Columns 0 to colCount - 1 of one row.
-void appendGridRow(std::string &out, const TextGrid &grid, int row);
+// Columns 0 to colCount - 1 of one row, or the first `columns` of them.
+void appendGridRow(std::string &out, const TextGrid &grid, int row, int columns = -1);
 
 } // namespace cli

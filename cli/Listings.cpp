@@ -4,6 +4,7 @@
 #include "cli/GridText.h"
 #include "document/Fiche.h"
 #include "document/ReportCommands.h"
+#include "ledger/MonthLines.h"
 #include "platform/Messages.h"
 #include "reports/BalanceSheet.h"
 #include "reports/IncomeStatement.h"
@@ -57,8 +58,9 @@ int listMonth(Call &call)
     fiche.ledger.Annee = quint16(call.invocation.year);
     fiche.ledger.Mois = quint16(call.invocation.month);
     fiche.LitMois();
+    // The columns the entry page shows: `lettrer` lists the lettering.
     for (int r = 0; r < fiche.ledger.NbLignes; ++r)
-        appendGridRow(call.io.out, fiche.ledger.monthGrid, r);
+        appendGridRow(call.io.out, fiche.ledger.monthGrid, r, monthlines::kEntryColumnCount);
     return ExitOk;
 }
 

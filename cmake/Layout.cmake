@@ -7,7 +7,7 @@
 # The subsystems stand in layers, lowest first; a file includes from its own
 # subsystem and from the layers below it, never from above:
 #   platform -> ledger -> entry, reference, reports, exchange, printing,
-#   yearend, vat, wordproc, calculators, desk, bank -> document -> app, cli
+#   yearend, vat, wordproc, calculators, desk, bank, lettering, einvoice -> document -> app, cli
 # Subsystems of one layer do not include one another, but for the uses listed
 # in TAVELIN_SIBLING_USES: the closing writes the exchange file form, the
 # printed listings read the report grids, and the VAT return prints on the
@@ -17,7 +17,7 @@
 
 set(TAVELIN_LAYER_platform 0)
 set(TAVELIN_LAYER_ledger 1)
-foreach(_s entry reference reports exchange printing yearend vat wordproc calculators desk bank)
+foreach(_s entry reference reports exchange printing yearend vat wordproc calculators desk bank lettering einvoice)
   set(TAVELIN_LAYER_${_s} 2)
 endforeach()
 set(TAVELIN_LAYER_document 3)

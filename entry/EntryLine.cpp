@@ -3,13 +3,19 @@
 #include "entry/AmountText.h"
 #include "entry/DateText.h"
 #include "entry/EntryState.h"
+#include "entry/MonthGrid.h"
 #include "entry/MonthOrder.h"
 #include "ledger/Ledger.h"
+#include "ledger/LetteringCell.h"
+#include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
 #include "ledger/Validations.h"
 #include "ledger/YearEntries.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
+
+using monthlines::Column;
+using monthlines::gridColumn;
 
 void EntryLine::message(const QString &text) const
 {
@@ -110,7 +116,9 @@ int EntryLine::targetRow()
         return entry_.LigneModif;
     const int row = ledger_.NbLignes;
     ledger_.monthGrid.growFor(row);
-    ledger_.monthGrid.at(row, 7).clear();
+    // The cells the entry line has no field for.
+    for (const Column column : {Column::CheckOff, Column::Lettering})
+        ledger_.monthGrid.at(row, gridColumn(column)).clear();
     ++ledger_.NbLignes;
     return row;
 }
@@ -156,6 +164,19 @@ bool EntryLine::checkAmount(QString &stored, const QString &typed, Focus field)
     return true;
 }
 
+// A lettered line keeps its account and amounts: its group sums to zero.
+bool EntryLine::changesLettered(const QString &account, const QString &debit, const QString &credit) const
+{
+    if (!entry_.ModeModif || entry_.LigneModif < 0 || entry_.LigneModif >= ledger_.NbLignes)
+        return false;
+    const TextGrid &grid = ledger_.monthGrid;
+    const int row = entry_.LigneModif;
+    const auto amount = [&](Column column) { return forms::parseAmount(grid.at(row, gridColumn(column)).trimmed()); };
+    return MonthGrid::lettered(grid, row)
+           && (grid.at(row, gridColumn(Column::Account)) != account || amount(Column::Debit) != forms::parseAmount(debit)
+               || amount(Column::Credit) != forms::parseAmount(credit));
+}
+
 bool EntryLine::post()
 {
     if (!checkDate())
@@ -169,15 +190,19 @@ bool EntryLine::post()
         || !checkAmount(credit, entry_.panel.credit, Focus::Credit))
         return false;
     const EntryPanel &p = entry_.panel;
+    if (changesLettered(forms::singleLine(p.account), debit, credit)) {
+        message(letteringcell::lockRefusal());
+        return false;
+    }
     const int row = targetRow();
     TextGrid &grid = ledger_.monthGrid;
-    grid.set(row, 0, p.date);
-    grid.set(row, 1, forms::singleLine(p.account));
-    grid.set(row, 2, forms::singleLine(p.label));
-    grid.set(row, 3, forms::singleLine(p.journal));
-    grid.set(row, 4, forms::singleLine(p.voucher));
-    grid.set(row, 5, debit);
-    grid.set(row, 6, credit);
+    grid.set(row, gridColumn(Column::Date), p.date);
+    grid.set(row, gridColumn(Column::Account), forms::singleLine(p.account));
+    grid.set(row, gridColumn(Column::Label), forms::singleLine(p.label));
+    grid.set(row, gridColumn(Column::Journal), forms::singleLine(p.journal));
+    grid.set(row, gridColumn(Column::Voucher), forms::singleLine(p.voucher));
+    grid.set(row, gridColumn(Column::Debit), debit);
+    grid.set(row, gridColumn(Column::Credit), credit);
     grid.touch();
     entry_.DernierLibelle = p.label;
     entry_.DerniereDate = p.date;

@@ -41,6 +41,9 @@ private:
     bool checkJournal();
     bool checkDate();
     bool checkAmount(QString &stored, const QString &typed, Focus field);
+    // Whether posting would give the lettered line being modified another
+    // account or amount.
+    bool changesLettered(const QString &account, const QString &debit, const QString &credit) const;
     int targetRow();
 
     Ledger &ledger_;

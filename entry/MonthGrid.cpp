@@ -2,11 +2,29 @@
 
 #include "entry/EntryState.h"
 #include "ledger/Ledger.h"
+#include "ledger/LetteringCell.h"
+#include "ledger/MonthLines.h"
 #include "ledger/Validations.h"
 #include "platform/Messages.h"
 
 namespace {
 const QString kMark = QStringLiteral("\u00D7");
+}
+
+using monthlines::Column;
+using monthlines::gridColumn;
+
+bool MonthGrid::lettered(const TextGrid &grid, int row)
+{
+    return letteringcell::parse(grid.at(row, gridColumn(Column::Lettering))).has_value();
+}
+
+bool MonthGrid::refusedAsLettered(int r) const
+{
+    if (r < 0 || r >= ledger_.NbLignes || !lettered(ledger_.monthGrid, r))
+        return false;
+    ledger_.platform().messages->information(letteringcell::lockRefusal());
+    return true;
 }
 
 // The journal field's text is what the next line starts with: it follows the
@@ -23,7 +41,7 @@ QString MonthGrid::validatedNote(int r, validation::EntryAct act) const
 {
     if (r < 0 || r >= ledger_.NbLignes)
         return {};
-    return validation::entryRefusal(ledger_.fiscalYear.validations, ledger_.monthGrid.at(r, 0), act);
+    return validation::entryRefusal(ledger_.fiscalYear.validations, ledger_.monthGrid.at(r, gridColumn(Column::Date)), act);
 }
 
 bool MonthGrid::refusedAsValidated(int r, validation::EntryAct act) const
@@ -43,15 +61,16 @@ void MonthGrid::modifySelected()
         return;
     entry_.ModeModif = true;
     entry_.LigneModif = r;
-    fillPanel({grid.at(r, 0), grid.at(r, 1), grid.at(r, 2), grid.at(r, 3), grid.at(r, 4),
-               grid.at(r, 5).trimmed(), grid.at(r, 6).trimmed()});
+    const auto cell = [&](Column column) -> const QString & { return grid.at(r, gridColumn(column)); };
+    fillPanel({cell(Column::Date), cell(Column::Account), cell(Column::Label), cell(Column::Journal),
+               cell(Column::Voucher), cell(Column::Debit).trimmed(), cell(Column::Credit).trimmed()});
     entry_.focus = Focus::Date;
 }
 
 void MonthGrid::Supprimer()
 {
     const int r = entry_.selectedRow;
-    if (refusedAsValidated(r, validation::EntryAct::Deletion))
+    if (refusedAsValidated(r, validation::EntryAct::Deletion) || refusedAsLettered(r))
         return;
     if (r >= 0 && r < ledger_.NbLignes) {
         ledger_.monthGrid.moveRowsUp(r + 1, ledger_.NbLignes - 1);
@@ -73,10 +92,11 @@ void MonthGrid::Supprimer()
 bool MonthGrid::deleteAsked()
 {
     const int r = entry_.selectedRow;
-    if (r < 0 || r >= ledger_.NbLignes || refusedAsValidated(r, validation::EntryAct::Deletion))
+    if (r < 0 || r >= ledger_.NbLignes || refusedAsValidated(r, validation::EntryAct::Deletion)
+        || refusedAsLettered(r))
         return false;
     const QString question =
-        QStringLiteral("Supprimer l'écriture du %1 ?").arg(ledger_.monthGrid.at(r, 0).trimmed());
+        QStringLiteral("Supprimer l'écriture du %1 ?").arg(ledger_.monthGrid.at(r, gridColumn(Column::Date)).trimmed());
     if (ledger_.platform().messages->warningYesNoCancel(question) != Messages::Answer::Yes)
         return false;
     Supprimer();
@@ -104,13 +124,13 @@ void MonthGrid::rowClicked()
         return;
     const int r = entry_.selectedRow;
     TextGrid &grid = ledger_.monthGrid;
-    const QString account = r >= 0 && r < grid.rowCount() ? grid.at(r, 1) : QString();
+    const QString account = r >= 0 && r < grid.rowCount() ? grid.at(r, gridColumn(Column::Account)) : QString();
     const qsizetype found = account.isEmpty() ? CodeList::npos : ledger_.ref.ListePlc.findCode(account);
     if (found == CodeList::npos || !ledger_.ref.ListePlc.takesCheckOff(found)) {
         ledger_.platform().messages->information(QStringLiteral("Compte non pointable"));
         return;
     }
-    QString &mark = grid.at(r, 7);
+    QString &mark = grid.at(r, gridColumn(Column::CheckOff));
     mark = mark == kMark ? QString() : kMark;
     grid.touch();
     ledger_.MoisModifie = true;

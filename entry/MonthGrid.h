@@ -6,6 +6,7 @@
 
 struct EntryState;
 class Ledger;
+class TextGrid;
 struct EntryPanel;
 
 // What the user does to the lines of the month grid: bring one back into the
@@ -33,11 +34,17 @@ public:
     // validated), empty when it may.
     QString validatedNote(int row, validation::EntryAct act = validation::EntryAct::Change) const;
 
+    // Whether the row's line is lettered: it may then be neither deleted nor
+    // given another account or amount until its group is unlettered.
+    static bool lettered(const TextGrid &grid, int row);
+
 private:
     void fillPanel(const EntryPanel &texts);
     // A validated line may be neither changed nor deleted: true, with the
     // user told so, when the row holds one.
     bool refusedAsValidated(int row, validation::EntryAct act) const;
+    // The same for a lettered line.
+    bool refusedAsLettered(int row) const;
 
     Ledger &ledger_;
     EntryState &entry_;

@@ -47,8 +47,8 @@ void post(Ledger &ledger, const ProposedEntry &entry)
     const std::string key = forms::monthKey(entry.date.year(), entry.date.month());
     std::string buffer;
     for (const ProposedLine &line : entry.lines) {
-        const std::array<QString, 8> cells = {forms::formatDate(entry.date), line.account, forms::singleLine(entry.label),
-                                              entry.journal, QString(), amountCell(line.debit), amountCell(line.credit), QString()};
+        const std::array<QString, monthlines::kEntryColumnCount> cells = {forms::formatDate(entry.date), line.account, forms::singleLine(entry.label),
+                                              entry.journal, forms::singleLine(entry.voucher), amountCell(line.debit), amountCell(line.credit), QString()};
         for (std::size_t column = 0; column < cells.size(); ++column)
             monthlines::appendLine(ledger.Lignes, buffer, key, static_cast<monthlines::Column>(column), cells[column]);
         if (ledger.ref.ListePlc.markAccountUsed(line.account))

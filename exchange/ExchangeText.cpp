@@ -40,18 +40,21 @@ void appendRecord(std::string &out, std::initializer_list<std::string_view> fiel
 
 std::string exportMonth(const TextGrid &grid)
 {
+    using monthlines::Column;
+    using monthlines::gridColumn;
     std::string out;
     // Every column before the check-off mark.
-    constexpr int kExported = monthlines::gridColumn(monthlines::Column::CheckOff);
+    constexpr int kExported = gridColumn(Column::CheckOff);
     std::string cells[kExported];
     const int rows = monthio::countRows(grid);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < kExported; ++c)
             cells[c] = cp1252::encode(grid.at(r, c));
-        if (trimmed(cells[monthlines::gridColumn(monthlines::Column::Date)]).empty())
+        if (trimmed(cells[gridColumn(Column::Date)]).empty())
             continue;
-        appendRecord(out, {trimmed(cells[0]), trimmed(cells[1]), trimmed(cells[2]), trimmed(cells[3]),
-                           trimmed(cells[4]), trimmed(cells[5]), trimmed(cells[6])});
+        const auto field = [&](Column column) { return trimmed(cells[gridColumn(column)]); };
+        appendRecord(out, {field(Column::Date), field(Column::Account), field(Column::Label), field(Column::Journal),
+                           field(Column::Voucher), field(Column::Debit), field(Column::Credit)});
     }
     return out;
 }
@@ -66,7 +69,9 @@ std::string exportJournal(const LineList &lines)
     // writes only those it fills, an import as many as its line had): each
     // field goes to its column's place, so that the amount is read back as an
     // amount. A column given twice keeps its last line, as the month reader.
-    std::string_view fields[10];
+    // The lettering is the ninth field: the import reads no further than the
+    // eighth, since a code belongs to its dossier's account and year.
+    std::string_view fields[monthlines::kColumnCount];
     int highest = -1;
     const auto flush = [&] {
         if (highest > 0 || (highest == 0 && !fields[0].empty())) {
@@ -81,10 +86,9 @@ std::string exportJournal(const LineList &lines)
         highest = -1;
     };
     for (++i; i < lines.size(); ++i) {
-        // The cells as the month grid shows them; the month key is not read,
-        // and the digits 8 and 9 of an import's long lines are fields too.
+        // The cells as the month grid shows them; the month key is not read.
         const std::optional<monthlines::MonthLine> line = monthlines::readLine(lines[i], monthlines::Cells::Cut);
-        if (!line)
+        if (!line || !line->isColumn())
             continue;
         const int column = line->digit;
         if (column == 0)

@@ -31,7 +31,7 @@ std::string keyOf(std::string_view line)
     return key;
 }
 
-// The fields of a line, up to the tenth (a TAB ending the line opens none).
+// The fields of a line, up to the eighth (a TAB ending the line opens none).
 template <class Visit>
 void forEachField(std::string_view line, Visit visit)
 {

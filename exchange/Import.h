@@ -3,6 +3,7 @@
 #include "ledger/Header.h"
 #include "ledger/LedgerFile.h"
 #include "ledger/LineList.h"
+#include "ledger/MonthLines.h"
 
 #include <QString>
 #include <string>
@@ -40,15 +41,17 @@ struct ImportSummary {
 inline constexpr std::size_t kUtf8LinesListed = 5;
 // Refused lines a message lists; the others are counted.
 inline constexpr std::size_t kRefusedLinesListed = 20;
-// Fields an import line gives at most: the columns 0 to 9 of the line list.
-inline constexpr int kFieldsImported = 10;
+// Fields an import line gives at most: the columns 0 to 7 of the line list,
+// as the export writes them. Further fields (the lettering an export writes
+// ninth) are not read: a code means something only on its own dossier.
+inline constexpr int kFieldsImported = monthlines::kEntryColumnCount;
 
 // Appends one entry per line of the file, at the end of the lines, under the
 // month key of its date (characters 7 to 10, then 4 and 5). A line is taken
 // only when its first field makes it an entry of the year: a date exactly
 // "dd/mm/yyyy" inside `year`, after its final period; the others are
 // refused one by one, with their reason, and the rest come in. Each field of
-// the line, up to the tenth, becomes one line of that key, numbered from 0 in
+// the line, up to the eighth, becomes one line of that key, numbered from 0 in
 // field order (a TAB ending the line opens no field), cut to the 254
 // characters a cell holds. Lines end with CR LF, LF or CR; blank lines carry
 // no entry and are passed over; a NUL byte ends the text at the start of its

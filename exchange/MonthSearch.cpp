@@ -2,6 +2,7 @@
 
 #include "ledger/MonthIO.h"
 #include "ledger/MonthKey.h"
+#include "ledger/MonthLines.h"
 #include "ledger/TextGrid.h"
 
 #include <set>
@@ -29,18 +30,18 @@ std::vector<std::string> monthKeys(const LineList &lines)
 std::vector<FoundRow> rowsHolding(const LineList &lines, const SearchText &text)
 {
     std::vector<FoundRow> found;
-    TextGrid grid(32, 8);
+    TextGrid grid(32, monthlines::kColumnCount);
     for (const std::string &key : monthKeys(lines)) {
         monthio::read(lines, key, grid);
         const int rows = monthio::countRows(grid);
         for (int r = 0; r < rows; ++r) {
             bool holds = false;
-            for (int c = 0; c < grid.colCount() && !holds; ++c)
+            for (int c = 0; c < monthlines::kEntryColumnCount && !holds; ++c)
                 holds = text.foundIn(grid.at(r, c));
             if (!holds)
                 continue;
             FoundRow row{key, r, {}};
-            for (int c = 0; c < grid.colCount(); ++c)
+            for (int c = 0; c < monthlines::kEntryColumnCount; ++c)
                 row.cells.append(grid.at(r, c));
             found.push_back(std::move(row));
         }

@@ -13,7 +13,7 @@ namespace exchange {
 struct FoundRow {
     std::string key; // the month key
     int row = 0;     // counted from 0, in grid order
-    QStringList cells; // the eight cells as the grid holds them
+    QStringList cells; // the entry's eight cells as the grid holds them (the lettering is no text of it)
 };
 
 // The month keys of the lines that name a month (six digits, the month 01 to

@@ -3,6 +3,7 @@
 #include "ledger/FileStamp.h"
 #include "ledger/Header.h"
 #include "ledger/LineList.h"
+#include "ledger/MonthLines.h"
 #include "ledger/Preferences.h"
 #include "ledger/ReferenceData.h"
 #include "ledger/TextGrid.h"
@@ -31,7 +32,7 @@ public:
     quint16 Mois = 1;
     FiscalYear fiscalYear; // DebutExercice, FinExercice, DateCloture
     QString NomMois;
-    TextGrid monthGrid{32, 8};
+    TextGrid monthGrid{32, monthlines::kColumnCount};
     int NbLignes = 0; // rows of the month grid that hold an entry
     ReferenceData ref;
     Preferences preferences; // the settings of this version, beside the reference files

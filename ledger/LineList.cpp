@@ -76,6 +76,21 @@ void LineList::insert(std::size_t index, std::string_view line)
     lines_.insert(lines_.begin() + std::ptrdiff_t(index), store(line));
 }
 
+void LineList::insertAfter(const std::vector<std::pair<std::size_t, std::string>> &added)
+{
+    if (added.empty())
+        return;
+    std::vector<Slot> merged;
+    merged.reserve(lines_.size() + added.size());
+    auto next = added.begin();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        merged.push_back(lines_[i]);
+        for (; next != added.end() && next->first == i; ++next)
+            merged.push_back(store(next->second));
+    }
+    lines_ = std::move(merged);
+}
+
 void LineList::replace(std::size_t index, std::string_view line)
 {
     forget(lines_.at(index).view());

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The ledger's line list (`Lignes`): the file's lines kept as the code page 1252
@@ -87,6 +88,11 @@ public:
     void clear();
     void append(std::string_view line);
     void insert(std::size_t index, std::string_view line);
+    // Inserts each line after the line at its index (an index of the list as
+    // it stands; the indexes in increasing order, several after one index
+    // keeping their order), in one pass: lines added all over a year move the
+    // list once, not once each.
+    void insertAfter(const std::vector<std::pair<std::size_t, std::string>> &added);
     void replace(std::size_t index, std::string_view line);
     void removeAt(std::size_t index);
     void removeRange(std::size_t first, std::size_t count);

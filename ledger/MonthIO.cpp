@@ -34,8 +34,11 @@ void write(LineList &lines, std::string_view key, const TextGrid &grid, int rows
     });
     std::string buffer;
     for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < monthlines::kColumnCount; ++c)
-            monthlines::appendLine(lines, buffer, key, static_cast<monthlines::Column>(c), grid.at(r, c));
+        for (int c = 0; c < monthlines::kColumnCount; ++c) {
+            const auto column = static_cast<monthlines::Column>(c);
+            if (monthlines::storedWhenEmpty(column) || !grid.at(r, c).isEmpty())
+                monthlines::appendLine(lines, buffer, key, column, grid.at(r, c));
+        }
 }
 
 int countRows(const TextGrid &grid)

@@ -14,8 +14,9 @@ namespace monthio {
 // are right-aligned. The grid is emptied first and grows by 10 rows as needed.
 void read(const LineList &lines, std::string_view key, TextGrid &grid);
 
-// Replaces the month's lines (its key and a digit) by eight lines per row
-// 0..rows-1 of the grid, appended at the end of the list, in one pass over
+// Replaces the month's lines (its key and a digit) by the lines of each row
+// 0..rows-1 of the grid (the eight columns, and the lettering when there is
+// one: monthlines::storedWhenEmpty), whose columns are monthlines::Column's, appended at the end of the list, in one pass over
 // the list. A line that is only the key, or the key and no digit, is no
 // line of the month: a header line "302001" stays where it is.
 void write(LineList &lines, std::string_view key, const TextGrid &grid, int rows);

@@ -16,9 +16,12 @@
 // differs from one reader to another is said by the parameters below.
 namespace monthlines {
 
-// The columns of an entry, by their digit in the file.
-enum class Column { Date, Account, Label, Journal, Voucher, Debit, Credit, CheckOff };
-inline constexpr int kColumnCount = 8;
+// The columns of an entry, by their digit in the file. The lettering ("AB
+// 14/03/2025": the code of the group of lines that settle each other, and the
+// day the group was completed) comes after the eight columns the original
+// program reads; it reads past the digit 8, so its files stay readable.
+enum class Column { Date, Account, Label, Journal, Voucher, Debit, Credit, CheckOff, Lettering };
+inline constexpr int kColumnCount = 9;
 
 // The month grid and the views keep the file's column order.
 constexpr int gridColumn(Column column)
@@ -29,6 +32,18 @@ constexpr int gridColumn(Column column)
 constexpr char digitOf(Column column)
 {
     return char('0' + gridColumn(column));
+}
+
+// The columns of the original format, those an exchange file carries: every
+// column before the lettering.
+inline constexpr int kEntryColumnCount = gridColumn(Column::Lettering);
+
+// Whether the write-back stores a column's line even when its cell is empty:
+// the original format's eight lines always, the lettering only when the line
+// is lettered, so that unlettered books are stored as they always were.
+constexpr bool storedWhenEmpty(Column column)
+{
+    return gridColumn(column) < kEntryColumnCount;
 }
 
 inline constexpr std::size_t kKeyLength = 6;
@@ -99,8 +114,8 @@ inline bool isDigitKey(std::string_view key)
     return true;
 }
 
-// One line read as an entry line. Imports of long lines also write the digits
-// 8 and 9, which name no column.
+// One line read as an entry line. Imports of long lines made by earlier
+// versions also wrote the digit 9, which names no column.
 struct MonthLine {
     std::string_view key;
     int digit = 0;
@@ -178,7 +193,7 @@ public:
 
     explicit EntryReader(Orphans orphans) : orphans_(orphans) {}
 
-    // A column line (digits 0 to 7) of the month, at `index` in the list. A
+    // A column line (digits 0 to 8) of the month, at `index` in the list. A
     // line met while no date line opens the entry is an orphan: read into
     // the first row or skipped, as `orphans` says.
     template <class Visit>

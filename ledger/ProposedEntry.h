@@ -7,8 +7,8 @@
 #include <vector>
 
 // An entry the program drafts for the user to look at and post (the VAT
-// settlement): lines of one date, label and journal, each an account with
-// its debit or its credit.
+// settlement, a supplier's e-invoice): lines of one date, label, journal and
+// voucher, each an account with its debit or its credit.
 struct ProposedLine {
     QString account;
     Cents debit = 0;
@@ -21,6 +21,7 @@ struct ProposedEntry {
     QString label;
     QString journal;
     std::vector<ProposedLine> lines;
+    QString voucher = {};
 };
 
 // A line's debit or credit as a month grid cell: "0.00" right-aligned, and

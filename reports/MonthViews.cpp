@@ -6,25 +6,28 @@
 #include "reports/CodeSelector.h"
 #include "reports/ViewTotals.h"
 
+#include <algorithm>
+
 namespace reports {
 namespace {
 
 using monthlines::Column;
 
 // Lists the selected entries of the month, one per row from row 1, every
-// column as stored and the amounts right-aligned.
+// column the page's grid has, as stored, and the amounts right-aligned.
 void listEntries(MonthViewPage &page, const LineList &lines, int year, int month, Column filterColumn,
                  const CodeSelector &selector)
 {
     page.title = forms::monthCaption(forms::monthName(month), year);
     TextGrid &grid = page.grid;
-    grid.clearRows(1, 0, 7);
+    grid.clearRows(1);
+    const int columns = std::min(grid.colCount(), monthlines::kColumnCount);
     int row = 0;
     forEachListedEntry(lines, year, month, [&](const monthlines::Entry &entry) {
         if (!selector.matches(entry[filterColumn]))
             return;
         grid.growFor(++row);
-        for (int c = 0; c < monthlines::kColumnCount; ++c) {
+        for (int c = 0; c < columns; ++c) {
             const auto column = static_cast<Column>(c);
             const QString text = cp1252::decode(entry[column]);
             grid.set(row, c, column == Column::Debit || column == Column::Credit ? forms::Rset(text) : text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/MonthLines.h"
 #include "ledger/TextGrid.h"
 
 #include <QDate>
@@ -74,8 +75,8 @@ struct BalanceSheetPage : PeriodPage {
 struct ViewPages {
     ViewPages(); // writes the title rows
 
-    MonthViewPage journal{8};          // journal of the month (`Journal`)
-    MonthViewPage generalLedger{8};    // the month's entries of one account (`Comptes`)
+    MonthViewPage journal{monthlines::kEntryColumnCount};       // journal of the month (`Journal`)
+    MonthViewPage generalLedger{monthlines::kEntryColumnCount}; // the month's entries of one account (`Comptes`)
     MonthViewPage generalJournal{6};   // the month's accounts of one journal (`General`)
     BalancePage balance;               // balance of accounts (`Balance`)
     PeriodPage incomeStatement{32, 4}; // `Resultat`

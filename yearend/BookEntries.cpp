@@ -13,7 +13,7 @@ namespace {
 
 using monthlines::Column;
 
-constexpr std::size_t kLinesPerEntry = 8; // as the month write-back stores an entry
+constexpr std::size_t kLinesPerEntry = monthlines::kEntryColumnCount; // as the month write-back stores an entry
 
 } // namespace
 
@@ -57,17 +57,17 @@ void BookEntryReader::finish()
 void BookEntryReader::hand(MonthReading &m, const monthlines::Entry &entry)
 {
     const int row = m.rows++;
-    // A row made only of a check-off mark met before the month's first date
-    // line carries nothing these rules judge.
+    // A row made only of a check-off mark or a lettering met before the
+    // month's first date line carries nothing these rules judge.
     bool any = false;
     BookEntry book{m.month, row, {}, {}};
     for (std::size_t c = 0; c < book.cells.size(); ++c) {
         book.cells[c] = entry[Column(c)];
-        any = any || entry.has(Column(c));
+        any = any || (int(c) < kJudgedColumnCount && entry.has(Column(c)));
     }
     if (!any)
         return;
-    book.date = yearentries::storedDate(book.cells[0]);
+    book.date = yearentries::storedDate(book[Column::Date]);
     book.debitValue = forms::parseAmount(book.debit()).value_or(0);
     book.creditValue = forms::parseAmount(book.credit()).value_or(0);
     take_(book);

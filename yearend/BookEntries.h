@@ -22,20 +22,27 @@ namespace yearend {
 struct BookEntry {
     int month = 0; // yyyymm of the month key
     int row = 0;   // row of the month grid, from 0
-    std::array<std::string_view, 7> cells{}; // columns 0 to 6 as stored (views of the lines)
+    std::array<std::string_view, monthlines::kColumnCount> cells{}; // by monthlines::Column, as stored (views of the lines)
     QDate date; // invalid when the date cell is not a date "dd/mm/yyyy"
     Cents debitValue = 0; // the amounts read: 0 when empty or not a number
     Cents creditValue = 0;
 
-    std::string_view account() const { return cells[1]; }
-    std::string_view label() const { return cells[2]; }
-    std::string_view journal() const { return cells[3]; }
-    std::string_view voucher() const { return cells[4]; }
-    std::string_view debit() const { return cells[5]; }
-    std::string_view credit() const { return cells[6]; }
+    std::string_view operator[](monthlines::Column column) const { return cells[monthlines::gridColumn(column)]; }
+    std::string_view account() const { return (*this)[monthlines::Column::Account]; }
+    std::string_view label() const { return (*this)[monthlines::Column::Label]; }
+    std::string_view journal() const { return (*this)[monthlines::Column::Journal]; }
+    std::string_view voucher() const { return (*this)[monthlines::Column::Voucher]; }
+    std::string_view debit() const { return (*this)[monthlines::Column::Debit]; }
+    std::string_view credit() const { return (*this)[monthlines::Column::Credit]; }
+    std::string_view lettering() const { return (*this)[monthlines::Column::Lettering]; }
     // A line of the books: a date, and an amount on at least one side.
     bool booked() const { return date.isValid() && (debitValue != 0 || creditValue != 0); }
 };
+
+// The columns these rules judge, those a validation fingerprints: the check-
+// off mark and the lettering after them change no amount, date or account,
+// and are still put on validated lines.
+inline constexpr int kJudgedColumnCount = monthlines::gridColumn(monthlines::Column::CheckOff);
 
 // Reads the lines of a ledger one by one, in the order of the file, and hands
 // each entry over once it is complete: the months in the order their last

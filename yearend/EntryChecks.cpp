@@ -44,9 +44,9 @@ public:
     void checkEntry(const BookEntry &e)
     {
         if (!e.date.isValid())
-            add(e, exchange::trimmed(e.cells[0]).empty()
+            add(e, exchange::trimmed(e[monthlines::Column::Date]).empty()
                        ? QStringLiteral("l'écriture n'a pas de date.")
-                       : QStringLiteral("la date %1 n'est pas une date (JJ/MM/AAAA).").arg(quoted(e.cells[0])));
+                       : QStringLiteral("la date %1 n'est pas une date (JJ/MM/AAAA).").arg(quoted(e[monthlines::Column::Date])));
         const std::string_view account = exchange::trimmed(e.account());
         if (account.empty())
             add(e, QStringLiteral("l'écriture n'a pas de compte."));

@@ -2,6 +2,7 @@
 
 #include "exchange/ExchangeText.h"
 #include "ledger/Codec1252.h"
+#include "ledger/LetteringCell.h"
 #include "ledger/OpeningJournal.h"
 #include "yearend/BookEntries.h"
 #include "yearend/EntryGroups.h"
@@ -61,7 +62,7 @@ public:
     {
         const std::string_view journal = exchange::trimmed(e.journal());
         const std::string_view account = exchange::trimmed(e.account());
-        const std::string date = forms::dateKey(e.cells[0]); // a date of the books is stored "dd/mm/yyyy"
+        const std::string date = forms::dateKey(e[monthlines::Column::Date]); // a date of the books is stored "dd/mm/yyyy"
         const Validation *validation = validation::covering(validations_, e.date);
         provisional_ = provisional_ || !validation;
         const std::string entryNumber = std::to_string(number);
@@ -69,10 +70,13 @@ public:
         const std::string debit = amount(std::max<Cents>(e.debitValue, 0) + std::max<Cents>(-e.creditValue, 0));
         const std::string credit = amount(std::max<Cents>(e.creditValue, 0) + std::max<Cents>(-e.debitValue, 0));
         const std::string validDate = validation ? forms::dateKey(validation->doneOn).toStdString() : std::string();
+        const std::optional<letteringcell::Lettering> lettering = letteringcell::parse(e.lettering());
+        const std::string letteringCode = lettering ? lettering->code.toStdString() : std::string();
+        const std::string letteringDate = lettering ? forms::dateKey(lettering->date).toStdString() : std::string();
         const std::string_view fields[] = {
             journal, journals_.of(journal), entryNumber, date, account, accounts_.of(account), {}, {},
             pieceRef, date, exchange::trimmed(e.label()),
-            debit, credit, {}, {}, validDate, {}, {}};
+            debit, credit, letteringCode, letteringDate, validDate, {}, {}};
         for (std::size_t f = 0; f < std::size(fields); ++f) {
             if (f > 0)
                 out_ += '\t';

@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 #include <memory>
+#include <span>
 #include <thread>
 
 namespace yearend {
@@ -74,15 +75,18 @@ class CanonicalLines {
 public:
     std::string_view add(const BookEntry &e)
     {
-        std::size_t size = e.cells.size(); // the tabs and the line end
-        for (std::string_view cell : e.cells)
+        // The judged columns only: a validated line may still be checked off
+        // or lettered.
+        const std::span<const std::string_view> cells(e.cells.data(), kJudgedColumnCount);
+        std::size_t size = cells.size(); // the tabs and the line end
+        for (std::string_view cell : cells)
             size += canonical(cell).size();
         char *out = room(size);
         char *const begin = out;
-        for (std::size_t c = 0; c < e.cells.size(); ++c) {
+        for (std::size_t c = 0; c < cells.size(); ++c) {
             if (c > 0)
                 *out++ = '\t';
-            const std::string_view cell = canonical(e.cells[c]);
+            const std::string_view cell = canonical(cells[c]);
             out = std::copy(cell.begin(), cell.end(), out);
         }
         *out = '\n';

@@ -3,6 +3,7 @@
 #include "ledger/Codec1252.h"
 #include "ledger/Header.h"
 #include "ledger/LedgerFile.h"
+#include "ledger/LetteringCell.h"
 #include "ledger/MonthKey.h"
 #include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
@@ -327,6 +328,14 @@ private:
         else if (!accounts_.isEmpty() && !known(accounts_, account))
             add(month, number, fileLineOf(row, Column::Account),
                 QStringLiteral("le compte %1 n'existe pas dans le plan comptable.").arg(cp1252::decode(account)));
+
+        const std::string_view lettering = row[Column::Lettering];
+        if (!lettering.empty() && !letteringcell::parse(lettering) && !cp1252::decode(lettering).trimmed().isEmpty())
+            add(month, number, fileLineOf(row, Column::Lettering),
+                QStringLiteral("colonne %1 : %2 n'est pas un lettrage (code, puis date JJ/MM/AAAA) : la ligne "
+                               "compte comme non lettrée.")
+                    .arg(monthlines::gridColumn(Column::Lettering))
+                    .arg(shown(lettering)));
 
         const std::string_view journal = row[Column::Journal];
         if (!journal.empty() && (journals_.isEmpty() || !known(journals_, journal))) {

@@ -179,8 +179,10 @@ QList<Menu> buildMenu()
         {s(u"&Bases"), 5, {
             on(Cmd::Saisie, onDocument(&Fiche::Saisie), u"&Saisie standard", u"Saisie standard"),
             off(Cmd::CustomerInvoice, onDocumentWindow(&TFiche::FactCli), u"Facture &client", u"Saisir facture client"),
-            separated(off(Cmd::SupplierInvoice, onDocumentWindow(&TFiche::FactFour), u"Facture &fournisseur",
-                          u"Saisir facture fournisseur")),
+            off(Cmd::SupplierInvoice, onDocumentWindow(&TFiche::FactFour), u"Facture &fournisseur",
+                u"Saisir facture fournisseur"),
+            separated(off(Cmd::ReceivedInvoices, onDocumentWindow(&TFiche::receiveInvoices), u"F&actures reçues…",
+                          u"Comptabiliser les factures électroniques reçues")),
             off(Cmd::Precedent, onDocument(&Fiche::Precedent), u"&Précédent", u"Mois précédent"),
             off(Cmd::Suivant, onDocument(&Fiche::Suivant), u"Sui&vant", u"Mois suivant"),
             off(Cmd::Premier, onDocument(&Fiche::Premier), u"P&remier", u"Premier mois"),
@@ -202,6 +204,10 @@ QList<Menu> buildMenu()
                 u"Déclaration de TVA"),
             off(Cmd::BankReconciliation, onDocumentWindow(&TFiche::reconcileBank), u"Ra&pprochement bancaire...",
                 u"Rapprocher le compte bancaire d'un relevé"),
+            off(Cmd::Lettering, onDocumentWindow(&TFiche::lettering), u"L&ettrage…",
+                u"Lettrer les comptes clients et fournisseurs"),
+            off(Cmd::AgedBalance, onDocumentWindow(&TFiche::agedBalance), u"Balan&ce âgée…",
+                u"Ce qui reste dû, par ancienneté"),
         }},
         {s(u"&Paramètres"), 7, {
             on(Cmd::Company, onDocumentWindow(&TFiche::Psoc), u"&Société", u"Paramètres société"),

@@ -14,10 +14,11 @@ enum class Cmd {
     // Édition
     Copier, Coller, Rechercher, ContinueSearch, Pointer,
     // Bases
-    Saisie, CustomerInvoice, SupplierInvoice, Precedent, Suivant, Premier, Dernier, Supprimer,
+    Saisie, CustomerInvoice, SupplierInvoice, ReceivedInvoices, Precedent, Suivant, Premier, Dernier, Supprimer,
     ModifyEntry,
     // Documents
     Journal, GeneralLedger, GeneralJournal, Balance, Resultat, Bilan, TableauDeBord, VatReturn, BankReconciliation,
+    Lettering, AgedBalance,
     // Paramètres
     Company, Journals, ChartOfAccounts, Exercice, Guides, OuvrirAuto,
     // Outils

@@ -33,6 +33,11 @@ public:
     void vatReturn();
     // The bank reconciliation window.
     void reconcileBank();
+    // The lettering of an account, and the aged balance.
+    void lettering();
+    void agedBalance();
+    // The suppliers' e-invoices received, booked from their files.
+    void receiveInvoices();
     // Validation and closing give back whether the dossier is to be saved:
     // entries were made final. The FEC asks for the SIREN first.
     bool validateEntries();

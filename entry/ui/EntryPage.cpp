@@ -105,6 +105,7 @@ void EntryPage::createGrid()
 {
     monthGrid = new MonthGridView(this);
     model_ = new TextGridModel(ledger_.monthGrid, false, this);
+    model_->setShownColumns(monthlines::kEntryColumnCount); // the lettering is kept, not shown
     model_->setAmountColumns({monthlines::gridColumn(monthlines::Column::Debit), monthlines::gridColumn(monthlines::Column::Credit)});
     model_->setRowNote([this](int row) { return MonthGrid(ledger_, entry_).validatedNote(row); });
     monthGrid->setModel(model_);

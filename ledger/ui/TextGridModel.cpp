@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <algorithm>
 
 TextGridModel::TextGridModel(const TextGrid &grid, bool titleRow, QObject *parent)
     : QAbstractTableModel(parent), grid_(grid), titleRow_(titleRow)
@@ -38,7 +39,9 @@ int TextGridModel::rowCount(const QModelIndex &parent) const
 
 int TextGridModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : grid_.colCount();
+    if (parent.isValid())
+        return 0;
+    return shownColumns_ < 0 ? grid_.colCount() : std::min(shownColumns_, grid_.colCount());
 }
 
 QVariant TextGridModel::data(const QModelIndex &index, int role) const

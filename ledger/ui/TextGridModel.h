@@ -15,6 +15,9 @@ public:
     TextGridModel(const TextGrid &grid, bool titleRow, QObject *parent = nullptr);
 
     void setAmountColumns(QSet<int> columns) { amountColumns_ = std::move(columns); }
+    // Shows only the first `count` columns: the others are the logic's (the
+    // month grid's lettering, which the entry page keeps without showing).
+    void setShownColumns(int count) { shownColumns_ = count; }
     // Rows the logic sets apart (lines that may no longer change): a note for
     // a grid row, empty for the others. Such rows show greyed, the note as
     // their tooltip.
@@ -36,4 +39,5 @@ private:
     QSet<int> amountColumns_;
     std::function<QString(int)> rowNote_;
     int rows_ = 0;
+    int shownColumns_ = -1; // every column
 };

@@ -55,6 +55,7 @@ inline const QList<ExpectedMenu> kMenus = {
         "&Saisie standard | Saisie standard | on",
         "Facture &client | Saisir facture client | off",
         "Facture &fournisseur | Saisir facture fournisseur | off",
+        "F&actures reçues… | Comptabiliser les factures électroniques reçues | off",
         "-",
         "&Précédent | Mois précédent | off",
         "Sui&vant | Mois suivant | off",
@@ -76,6 +77,8 @@ inline const QList<ExpectedMenu> kMenus = {
         "-",
         "Déclaration de &TVA... | Déclaration de TVA | off",
         "Ra&pprochement bancaire... | Rapprocher le compte bancaire d'un relevé | off",
+        "L&ettrage… | Lettrer les comptes clients et fournisseurs | off",
+        "Balan&ce âgée… | Ce qui reste dû, par ancienneté | off",
     }},
     {"&Paramètres", 7, {
         "&Société | Paramètres société | on",

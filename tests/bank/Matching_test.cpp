@@ -12,7 +12,7 @@ using bank::LineStatus;
 
 const QDate kLineDate(2024, 3, 15);
 
-bank::BookEntry entry(int daysFromLine, Cents amount, bool checked = false)
+bank::BookEntry bookEntry(int daysFromLine, Cents amount, bool checked = false)
 {
     static std::size_t order = 0;
     bank::BookEntry e;
@@ -58,33 +58,33 @@ INSTANTIATE_TEST_SUITE_P(
     Matching, MatchingRules,
     testing::Values(
         // Money out is a credit on the account: the amounts must agree in sign too.
-        MatchCase{"SignMatters", {entry(0, 5000)}, {-5000}, {S}, {-1}},
+        MatchCase{"SignMatters", {bookEntry(0, 5000)}, {-5000}, {S}, {-1}},
         // The window runs from 30 days before to 5 days after the line's date.
-        MatchCase{"ThirtyDaysBefore", {entry(-30, -100)}, {-100}, {P}, {0}},
-        MatchCase{"ThirtyOneDaysBefore", {entry(-31, -100)}, {-100}, {S}, {-1}},
-        MatchCase{"FiveDaysAfter", {entry(5, -100)}, {-100}, {P}, {0}},
-        MatchCase{"SixDaysAfter", {entry(6, -100)}, {-100}, {S}, {-1}},
+        MatchCase{"ThirtyDaysBefore", {bookEntry(-30, -100)}, {-100}, {P}, {0}},
+        MatchCase{"ThirtyOneDaysBefore", {bookEntry(-31, -100)}, {-100}, {S}, {-1}},
+        MatchCase{"FiveDaysAfter", {bookEntry(5, -100)}, {-100}, {P}, {0}},
+        MatchCase{"SixDaysAfter", {bookEntry(6, -100)}, {-100}, {S}, {-1}},
         // Two entries of the same amount: the closest date, then the first in the file.
-        MatchCase{"ClosestDate", {entry(-10, -100), entry(2, -100)}, {-100}, {P}, {1}},
-        MatchCase{"FirstInFileOnEqualDistance", {entry(3, -100), entry(-3, -100)}, {-100}, {P}, {0}},
-        // An entry not yet checked off before a closer one that is.
-        MatchCase{"UncheckedFirst", {entry(0, -100, true), entry(-20, -100)}, {-100}, {P}, {1}},
-        MatchCase{"AlreadyCheckedOff", {entry(-1, -100, true)}, {-100}, {D}, {0}, true},
-        // An entry another statement's line checked off (last month's fee of
+        MatchCase{"ClosestDate", {bookEntry(-10, -100), bookEntry(2, -100)}, {-100}, {P}, {1}},
+        MatchCase{"FirstInFileOnEqualDistance", {bookEntry(3, -100), bookEntry(-3, -100)}, {-100}, {P}, {0}},
+        // An bookEntry not yet checked off before a closer one that is.
+        MatchCase{"UncheckedFirst", {bookEntry(0, -100, true), bookEntry(-20, -100)}, {-100}, {P}, {1}},
+        MatchCase{"AlreadyCheckedOff", {bookEntry(-1, -100, true)}, {-100}, {D}, {0}, true},
+        // An bookEntry another statement's line checked off (last month's fee of
         // the same amount) is no match: the line is a new operation.
-        MatchCase{"CheckedOffByAnotherLine", {entry(-28, -350, true)}, {-350}, {S}, {-1}},
+        MatchCase{"CheckedOffByAnotherLine", {bookEntry(-28, -350, true)}, {-350}, {S}, {-1}},
         // Nothing matched twice: the second line of the amount takes the other
-        // entry, the third finds none.
-        MatchCase{"NothingTwice", {entry(0, 700), entry(-4, 700)}, {700, 700, 700}, {P, P, S}, {0, 1, -1}}),
+        // bookEntry, the third finds none.
+        MatchCase{"NothingTwice", {bookEntry(0, 700), bookEntry(-4, 700)}, {700, 700, 700}, {P, P, S}, {0, 1, -1}}),
     [](const testing::TestParamInfo<MatchCase> &info) { return info.param.name; });
 
 TEST(Matching, LinesAreTakenInDateOrder)
 {
     // The later line comes first in the file; the earlier one still gets the
-    // entry of its own date.
+    // bookEntry of its own date.
     bank::Statement statement;
     statement.lines = {{QDate(2024, 3, 20), -100, {}, {}}, {QDate(2024, 3, 2), -100, {}, {}}};
-    const std::vector<bank::BookEntry> entries{entry(-13, -100), entry(4, -100)};
+    const std::vector<bank::BookEntry> entries{bookEntry(-13, -100), bookEntry(4, -100)};
     const bank::Matching m = bank::match(statement, entries);
     EXPECT_EQ(m.lines[1].entry, 0u);
     EXPECT_EQ(m.lines[0].entry, 1u);

@@ -1,5 +1,6 @@
 #include "bank/Reconciliation.h"
 #include "bank/ReconciliationStatement.h"
+#include "ledger/MonthLines.h"
 #include "ledger/Ledger.h"
 #include "ledger/MonthIO.h"
 #include "ledger/TextGrid.h"
@@ -93,7 +94,7 @@ protected:
 
     QString cell(int row, int column)
     {
-        TextGrid grid(32, 8);
+        TextGrid grid(32, monthlines::kColumnCount);
         monthio::read(ledger.Lignes, "202403", grid);
         return grid.at(row, column).trimmed();
     }

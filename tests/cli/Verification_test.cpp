@@ -121,7 +121,7 @@ TEST_F(VerificationTest, LinesNoReaderUnderstandsAreListed)
                                   "200213000/00/0000\r\n"     // 18
                                   "\r\n"                      // 19
                                   "0\r\n");                   // 20
-    EXPECT_TRUE(hasFinding(v, 200205, 1, 14, QStringLiteral("colonne 8 : ni la saisie")));
+    EXPECT_TRUE(hasFinding(v, 200205, 1, 14, QStringLiteral("colonne 8 : « texte import")));
     EXPECT_TRUE(hasFinding(v, 200205, 1, 15, QStringLiteral("le caractère « X » après le mois")));
     EXPECT_TRUE(hasFinding(v, 200205, 1, 16, QStringLiteral("ligne sans numéro de colonne")));
     EXPECT_TRUE(hasFinding(v, 0, 0, 17, QStringLiteral("ligne illisible « bonjour tout le monde »")));

@@ -13,7 +13,7 @@ namespace {
 
 // The lines as text, the amounts with their leading blanks dropped so the
 // test reads them as the user does.
-std::vector<std::string> linesOf(const LineList &lines)
+std::vector<std::string> readableLines(const LineList &lines)
 {
     std::vector<std::string> out;
     for (std::string_view l : lines) {
@@ -50,7 +50,7 @@ TEST(InvoicePosting, ThreeLinesInTheSenseOfTheInvoice)
             lines, {invoiceOf("05/03/2002", "411000", "706000", "445700", "Dupont", "120,00", "100,00", "20,00")},
             c.kind);
         EXPECT_EQ(written, 3);
-        EXPECT_EQ(linesOf(lines), c.lines);
+        EXPECT_EQ(readableLines(lines), c.lines);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "EntryFixture.h"
 #include "document/EntryCommands.h"
+#include "ledger/MonthLines.h"
 
 namespace {
 const QString kMark = QStringLiteral("\u00D7");
@@ -269,4 +270,52 @@ TEST_F(MonthGridOps, CheckOffSurvivesTheMonthWriteBack)
     EXPECT_TRUE(fiche.entry.ModePointage);
     const auto it = std::find(fiche.ledger.Lignes.begin(), fiche.ledger.Lignes.end(), std::string_view("2002037\xD7"));
     EXPECT_NE(it, fiche.ledger.Lignes.end()) << "the mark is the byte 0xD7 in the file";
+}
+
+TEST_F(MonthGridOps, ALetteredLineKeepsItsAccountAndAmountAndCannotBeDeleted)
+{
+    const int lettering = monthlines::gridColumn(monthlines::Column::Lettering);
+    const auto modified = [this](void (*edit)(EntryPanel &)) {
+        return [this, edit] {
+            grid().modifySelected();
+            edit(fiche.entry.panel);
+            line().post();
+        };
+    };
+    const struct {
+        const char *guards;
+        std::function<void()> change; // on the lettered line, selected
+        bool refused;
+    } cases[] = {
+        {"deleting", [this] { grid().Supprimer(); }, true},
+        {"the Delete key", [this] { grid().deleteAsked(); }, true},
+        {"another account", modified([](EntryPanel &p) { p.account = QStringLiteral("401000"); }), true},
+        {"another amount", modified([](EntryPanel &p) { p.debit = QStringLiteral("11"); }), true},
+        {"another label, the same amount written otherwise", modified([](EntryPanel &p) {
+             p.label = QStringLiteral("autre");
+             p.debit = QStringLiteral("10,0");
+         }),
+         false},
+    };
+    for (const auto &c : cases) {
+        fiche.ledger.Lignes = LineList();
+        fiche.LitMois();
+        fiche.entry.ModeModif = false;
+        threeLines();
+        fiche.ledger.monthGrid.set(0, lettering, QStringLiteral("AA 02/03/2002"));
+        fake.messages.clear();
+        select(0);
+        c.change();
+        EXPECT_EQ(fake.messages.shown,
+                  c.refused ? QStringList{QStringLiteral("Écriture lettrée : délettrez-la d'abord.")} : QStringList{})
+            << c.guards;
+        EXPECT_EQ(fiche.ledger.NbLignes, 3) << c.guards;
+        EXPECT_EQ(cell(0, 1), "411000") << c.guards;
+        EXPECT_EQ(cell(0, 5).trimmed(), "10,00") << c.guards;
+        EXPECT_EQ(cell(0, lettering), QStringLiteral("AA 02/03/2002")) << c.guards << ": the code stays on the line";
+    }
+    fiche.ledger.MoisModifie = true;
+    fiche.Suivant();
+    fiche.Precedent();
+    EXPECT_EQ(cell(0, lettering), QStringLiteral("AA 02/03/2002")) << "the write-back keeps the lettering";
 }

@@ -1,6 +1,7 @@
 #include "EntryFixture.h"
 
 #include "entry/MonthOrder.h"
+#include "ledger/MonthLines.h"
 #include "ledger/TextForms.h"
 #include "support/TempDir.h"
 
@@ -221,7 +222,7 @@ TEST_F(Posting, LinesAreOrderedByDayWithTheExchangeProcedure)
 
 TEST(MonthOrder, ComparesOnlyTheDayAndOnlyTheLinesCounted)
 {
-    TextGrid grid(32, 8);
+    TextGrid grid(32, monthlines::kColumnCount);
     const char *rows[][2] = {{"20/03/2002", "a"}, {"01/04/2002", "b"}, {"15/03/2002", "c"}, {"05/01/2002", "d"}};
     for (int r = 0; r < 4; ++r) {
         grid.set(r, 0, QString::fromLatin1(rows[r][0]));

@@ -22,11 +22,6 @@ QStringList row(const char *date, const char *account, const char *label, const 
             QString::fromUtf8(debit), QString::fromUtf8(credit), QString()};
 }
 
-QStringList folderContents(const QString &path)
-{
-    return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 struct ImportTest : ::testing::Test {
     CurrentTempDir dir;
     FakePlatform fake;

@@ -5,6 +5,7 @@
 #include "exchange/MonthSearch.h"
 #include "entry/InvoicePosting.h"
 #include "reports/AccountBalance.h"
+#include "ledger/MonthLines.h"
 #include "ledger/MonthIO.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ const std::string kDossier =
 
 QList<QStringList> monthRows(const LineList &lines, const std::string &key, bool withMark)
 {
-    TextGrid grid(32, 8);
+    TextGrid grid(32, monthlines::kColumnCount);
     monthio::read(lines, key, grid);
     QList<QStringList> rows;
     for (int r = 0; r < monthio::countRows(grid); ++r) {
@@ -40,7 +41,7 @@ QList<QStringList> monthRows(const LineList &lines, const std::string &key, bool
 TEST(RoundTrip, AMonthExportedAndImportedIntoAnEmptyDossierComesBackWithoutMarks)
 {
     const LineList source = linesOf(kDossier);
-    TextGrid march(32, 8);
+    TextGrid march(32, monthlines::kColumnCount);
     monthio::read(source, "200203", march);
 
     LineList target = linesOf(kHeader2002);

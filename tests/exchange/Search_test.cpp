@@ -3,6 +3,7 @@
 #include "exchange/SearchText.h"
 #include "LedgerText.h"
 
+#include "ledger/MonthLines.h"
 #include "ledger/MonthIO.h"
 
 #include <gtest/gtest.h>
@@ -95,7 +96,7 @@ TEST(EntrySearch, KeepsItsPlaceWhenTheMonthOnScreenIsWrittenBack)
     search.start(QStringLiteral("loyer"));
     ASSERT_EQ(search.next(lines), 7u);
 
-    TextGrid march(32, 8);
+    TextGrid march(32, monthlines::kColumnCount);
     monthio::read(lines, "200203", march);
     march.set(0, 2, QStringLiteral("Loyer de mars"));
     monthio::write(lines, "200203", march, 1);

@@ -24,11 +24,6 @@ namespace {
 
 const std::string kOld = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n2002030" "01/03/2002\r\n";
 
-QStringList folderContents(const QString &path)
-{
-    return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 struct Outcome {
     bool saved;
     bool modified;

@@ -104,6 +104,14 @@ TEST(LineList, EditsKeepTheOtherLines)
     EXPECT_EQ(lines(list), (std::vector<std::string>{"BB", "dddd"}));
 }
 
+TEST(LineList, LinesInsertedAfterOthersInOnePassKeepTheirOrder)
+{
+    LineList list = parse("a\r\nb\r\nc\r\n");
+    list.insertAfter({{0, "a1"}, {0, "a2"}, {2, "c1"}});
+    EXPECT_EQ(lines(list), (std::vector<std::string>{"a", "a1", "a2", "b", "c", "c1"}));
+    EXPECT_EQ(list.indexOf("c1"), 5u);
+}
+
 TEST(LineList, CopiesAreIndependentAndSurviveCompaction)
 {
     LineList list;

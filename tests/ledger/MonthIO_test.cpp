@@ -1,4 +1,5 @@
 #include "ledger/MonthIO.h"
+#include "ledger/MonthLines.h"
 
 #include "ledger/Codec1252.h"
 #include "ledger/TextForms.h"
@@ -11,13 +12,15 @@
 
 namespace {
 
-// A grid row as its eight cells joined by "|".
+// A grid row as its eight cells joined by "|", then its lettering after one
+// more "|" when it has one.
 std::string rowOf(const TextGrid &grid, int r)
 {
     std::string text;
-    for (int c = 0; c < 8; ++c)
+    for (int c = 0; c < monthlines::kEntryColumnCount; ++c)
         text += (c ? "|" : "") + cp1252::encode(grid.at(r, c));
-    return text;
+    const QString &lettering = grid.at(r, monthlines::gridColumn(monthlines::Column::Lettering));
+    return lettering.isEmpty() ? text : text + "|" + cp1252::encode(lettering);
 }
 
 // The eight lines the write-back gives an entry.
@@ -65,9 +68,14 @@ TEST(MonthIO, AMonthGoesIntoTheGridAndBackIntoTheLines)
          written("200203", {"01/03/2002", "", std::string(254, 'x')})},
         {"lines no grid reads are left out; the write-back drops those of a digit with the month, and keeps a "
          "line of the key and no digit, which is no month line (a header line \"200203\" stays a header line)",
-         {"200203001/03/2002", "2002038Huit", "200203X", "2002037\xD7"},
+         {"200203001/03/2002", "2002039Neuf", "200203X", "2002037\xD7"},
          {"01/03/2002|||||||\xD7"},
          std::vector<std::string>{"200203X"} + written("200203", {"01/03/2002", "", "", "", "", "", "", "\xD7"})},
+        {"the lettering is read into its column and goes back after the eight lines; an empty one writes none",
+         {"200203001/03/2002", "2002038AB 14/03/2002", "200203002/03/2002", "2002038"},
+         {"01/03/2002|||||||" "|AB 14/03/2002", "02/03/2002|||||||"},
+         written("200203", {"01/03/2002"}) + std::vector<std::string>{"2002038AB 14/03/2002"}
+             + written("200203", {"02/03/2002"})},
         {"an entry without a date still counts as a row, and so does every row before the last",
          {"200203001/03/2002", "2002030", "2002032Sans date"},
          {"01/03/2002|||||||", "||Sans date|||||"},
@@ -75,7 +83,7 @@ TEST(MonthIO, AMonthGoesIntoTheGridAndBackIntoTheLines)
     };
     for (const auto &c : cases) {
         LineList lines = lineListOf(c.lines);
-        TextGrid grid(32, 8);
+        TextGrid grid(32, monthlines::kColumnCount);
         monthio::read(lines, "200203", grid);
         const int rows = monthio::countRows(grid);
         std::vector<std::string> shown;
@@ -92,7 +100,7 @@ TEST(MonthIO, TheGridIsEmptiedFirstAndGrowsByTenRows)
     std::vector<std::string> lines;
     for (int i = 0; i < 40; ++i)
         lines.push_back("200203001/03/2002");
-    TextGrid grid(32, 8);
+    TextGrid grid(32, monthlines::kColumnCount);
     monthio::read(lineListOf(lines), "200203", grid);
     EXPECT_EQ(grid.rowCount(), 42);
     EXPECT_EQ(monthio::countRows(grid), 40);

@@ -11,13 +11,13 @@ using namespace monthlines;
 namespace {
 
 // An entry as its eight cells joined by "|", after a "?" when no date line
-// opened it.
+// opened it, then its lettering after one more "|" when it has one.
 std::string shown(const Entry &entry)
 {
     std::string text = entry.dated() ? "" : "?";
-    for (int c = 0; c < kColumnCount; ++c)
+    for (int c = 0; c < kEntryColumnCount; ++c)
         text += (c ? "|" : "") + std::string(entry[static_cast<Column>(c)]);
-    return text;
+    return entry.has(Column::Lettering) ? text + "|" + std::string(entry[Column::Lettering]) : text;
 }
 
 } // namespace
@@ -34,7 +34,8 @@ TEST(MonthLines, ALineIsAKeyADigitAndACell)
     } cases[] = {
         {"a cell after the key and the digit", "2002032Loyer", Cells::Whole, 2, "Loyer"},
         {"seven characters are an empty cell", "2002035", Cells::Whole, 5, ""},
-        {"the digits 8 and 9 are read, and name no column", "2002039x", Cells::Whole, 9, "x"},
+        {"the digit 9 is read, and names no column", "2002039x", Cells::Whole, 9, "x"},
+        {"the digit 8 is the lettering's column", "2002038AB 14/03/2002", Cells::Whole, 8, "AB 14/03/2002"},
         {"no digit after six characters", "200203X1,00", Cells::Whole, -1, ""},
         {"six characters hold no digit", "200203", Cells::Whole, -1, ""},
         {"the key is each reader's to check", "ABCDEF1411000", Cells::Whole, 1, "411000"},
@@ -49,7 +50,7 @@ TEST(MonthLines, ALineIsAKeyADigitAndACell)
         EXPECT_EQ(line->key, c.line.substr(0, 6)) << c.guards;
         EXPECT_EQ(line->digit, c.digit) << c.guards;
         EXPECT_EQ(line->cell, c.cell) << c.guards;
-        EXPECT_EQ(line->isColumn(), c.digit < 8) << c.guards;
+        EXPECT_EQ(line->isColumn(), c.digit < kColumnCount) << c.guards;
     }
 }
 
@@ -73,10 +74,10 @@ TEST(MonthLines, AMonthIsReadEntryByEntryWithItsOrphansAsAsked)
          {"200203001/03", "200204001/04", "2002032A", "2002042B", "2002032C"},
          {"01/03||C|||||"},
          {"01/03||C|||||"}},
-        {"lines without a column digit and the digits 8 and 9 are no cells",
-         {"200203001/03", "200203X", "2002038Huit", "200203", "2002037\xD7"},
-         {"01/03|||||||\xD7"},
-         {"01/03|||||||\xD7"}},
+        {"lines without a column digit and the digit 9 are no cells; the digit 8 is the lettering",
+         {"200203001/03", "200203X", "2002038Huit", "2002039Neuf", "200203", "2002037\xD7"},
+         {"01/03|||||||\xD7|Huit"},
+         {"01/03|||||||\xD7|Huit"}},
     };
     for (const auto &c : cases) {
         const LineList lines = lineListOf(c.lines);

@@ -18,13 +18,8 @@
 
 namespace {
 
-const std::string kOld = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
+const std::string kOldBytes = "<HEAD>\r\n01/01/2002\r\n31/12/2002\r\n01/01/2002\r\n</HEAD>\r\n";
 const std::string kNew = "<HEAD>\r\n01/07/2002\r\n30/06/2003\r\n01/07/2002\r\n</HEAD>\r\n";
-
-QStringList folderContents(const QString &path)
-{
-    return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 QByteArray nativeName(const QString &path)
 {
@@ -53,7 +48,7 @@ TEST(SaveTargets, AReadOnlyLedgerIsRefusedAndTheDocumentStaysModified)
     unprivileged::handOver(dir.path());
     EXPECT_EQ(unprivileged::run([&] {
                   const QString path = dir.file(QStringLiteral("compta.jnl"));
-                  writeBytes(path, kOld);
+                  writeBytes(path, kOldBytes);
                   ASSERT_EQ(::chmod(nativeName(path).constData(), 0444), 0);
                   FakePlatform fake;
                   Fiche fiche(fake.platform);
@@ -64,7 +59,7 @@ TEST(SaveTargets, AReadOnlyLedgerIsRefusedAndTheDocumentStaysModified)
                   EXPECT_TRUE(fiche.ledger.Modifie);
                   EXPECT_EQ(fake.messages.shown,
                             QStringList{QStringLiteral("Le fichier %1 est protégé en écriture").arg(path)});
-                  EXPECT_EQ(readBytes(path), kOld);
+                  EXPECT_EQ(readBytes(path), kOldBytes);
                   EXPECT_EQ(statOf(path).st_mode & 07777, 0444u);
                   EXPECT_EQ(folderContents(dir.path()), QStringList{"compta.jnl"});
               }),
@@ -96,7 +91,7 @@ TEST(SaveTargets, AWritableFileIsReplacedAsBefore)
     unprivileged::handOver(dir.path());
     EXPECT_EQ(unprivileged::run([&] {
                   const QString path = dir.file(QStringLiteral("compta.jnl"));
-                  writeBytes(path, kOld);
+                  writeBytes(path, kOldBytes);
                   ASSERT_EQ(::chmod(nativeName(path).constData(), 0640), 0);
                   EXPECT_EQ(fileio::writeAtomically(path, kNew), QString());
                   EXPECT_EQ(readBytes(path), kNew);
@@ -110,7 +105,7 @@ TEST(SaveTargets, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
     CurrentTempDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("archives/2002"));
     const QString real = dir.file(QStringLiteral("archives/2002/compta.jnl"));
-    writeBytes(real, kOld);
+    writeBytes(real, kOldBytes);
     // A relative link, then a link to that link.
     const QString link = dir.file(QStringLiteral("compta.jnl"));
     const QString second = dir.file(QStringLiteral("raccourci.jnl"));
@@ -131,7 +126,7 @@ TEST(SaveTargets, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
     EXPECT_EQ(linkTarget(link), "archives/2002/compta.jnl");
     EXPECT_EQ(readBytes(real), kNew);
     // The previous version is kept beside the real file too.
-    EXPECT_EQ(readBytes(real + QStringLiteral(".bak")), kOld);
+    EXPECT_EQ(readBytes(real + QStringLiteral(".bak")), kOldBytes);
     EXPECT_EQ(folderContents(dir.file(QStringLiteral("archives/2002"))), (QStringList{"compta.jnl", "compta.jnl.bak"}));
     EXPECT_EQ(folderContents(dir.path()), (QStringList{"compta.jnl", "raccourci.jnl"}));
     EXPECT_EQ(fiche.ledger.NomFichier, second);
@@ -166,7 +161,7 @@ TEST(SaveTargets, AFileSavedByRootKeepsItsOwnerAndGroup)
         GTEST_SKIP() << "giving a file to another user needs root and the user \"nobody\"";
     CurrentTempDir dir;
     const QString path = dir.file(QStringLiteral("compta.jnl"));
-    writeBytes(path, kOld);
+    writeBytes(path, kOldBytes);
     ASSERT_EQ(::chown(nativeName(path).constData(), user->pw_uid, user->pw_gid), 0);
     ASSERT_EQ(::chmod(nativeName(path).constData(), 0640), 0);
 
@@ -187,7 +182,7 @@ TEST(SaveTargets, AUserWhoMayNotGiveTheFileAwayStillSavesIt)
     CurrentTempDir dir;
     unprivileged::handOver(dir.path());
     const QString path = dir.file(QStringLiteral("compta.jnl"));
-    writeBytes(path, kOld);
+    writeBytes(path, kOldBytes);
     const passwd *user = unprivileged::nobody();
     ASSERT_EQ(::chown(nativeName(path).constData(), user->pw_uid, 0), 0);
     EXPECT_EQ(unprivileged::run([&] {
@@ -222,7 +217,7 @@ TEST(SaveTargets, APreviousVersionThatCannotBeKeptIsToldAndTheSaveGoesThrough)
 {
     CurrentTempDir dir;
     const QString path = dir.file(QStringLiteral("compta.jnl"));
-    writeBytes(path, kOld);
+    writeBytes(path, kOldBytes);
     ASSERT_TRUE(QDir().mkdir(path + QStringLiteral(".bak")));
     FakePlatform fake;
     Fiche fiche(fake.platform);

@@ -11,14 +11,14 @@ struct LabelCase {
 
 class AccountLabelTest : public ::testing::TestWithParam<LabelCase> {};
 
-const CodeList kChart(CodeList::Kind::Chart, {QStringLiteral("411000 NN Clients"), QStringLiteral("512 O  Banque centrale "),
+const CodeList kLabelChart(CodeList::Kind::Chart, {QStringLiteral("411000 NN Clients"), QStringLiteral("512 O  Banque centrale "),
                                               QStringLiteral("6070001 OO Achats")});
 
 } // namespace
 
 TEST_P(AccountLabelTest, TheLabelStartsPastTheChartLinesOwnCodeAndFlags)
 {
-    EXPECT_EQ(reports::accountLabel(kChart, QString::fromUtf8(GetParam().account)), QString::fromUtf8(GetParam().label));
+    EXPECT_EQ(reports::accountLabel(kLabelChart, QString::fromUtf8(GetParam().account)), QString::fromUtf8(GetParam().label));
 }
 
 INSTANTIATE_TEST_SUITE_P(

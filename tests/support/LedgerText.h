@@ -7,19 +7,21 @@
 #include <memory>
 #include <string>
 
-// Ledger texts for the tests, written the way the month write-back
-// writes them: eight lines per entry, CR LF after every line.
+// Ledger texts for the tests, written the way the month write-back writes
+// them: eight lines per entry, and the lettering's when there is one, CR LF
+// after every line.
 
 struct EntryCells {
-    std::string date, account, label, journal, voucher, debit, credit, mark;
+    std::string date{}, account{}, label{}, journal{}, voucher{}, debit{}, credit{}, mark{}, lettering{};
 };
 
 inline std::string entryText(const std::string &key, const EntryCells &e)
 {
-    const std::string cells[8] = {e.date, e.account, e.label, e.journal, e.voucher, e.debit, e.credit, e.mark};
+    const std::string cells[9] = {e.date, e.account, e.label, e.journal, e.voucher, e.debit, e.credit, e.mark, e.lettering};
     std::string out;
-    for (int c = 0; c < 8; ++c)
-        out += key + char('0' + c) + cells[c] + "\r\n";
+    for (int c = 0; c < 9; ++c)
+        if (c < 8 || !cells[c].empty())
+            out += key + char('0' + c) + cells[c] + "\r\n";
     return out;
 }
 

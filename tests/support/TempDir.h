@@ -20,6 +20,13 @@ private:
     QString previous_;
 };
 
+// The files a folder holds, hidden ones and FIFOs included, by name: what a
+// save leaves behind.
+inline QStringList folderContents(const QString &path)
+{
+    return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 inline void writeBytes(const QString &path, std::string_view bytes)
 {
     QFile f(path);

@@ -113,6 +113,33 @@ TEST(Fec, ASmallYearWrittenOut)
                              "Des écritures ne sont pas encore validées : ce FEC est provisoire."));
 }
 
+TEST(Fec, LetteredLinesCarryTheirCodeAndTheLetteringDate)
+{
+    EntryCells invoice = e("05/03/2002", "411000", "Facture", "VE", "F1", "12,00", "");
+    invoice.lettering = "AB 20/03/2002";
+    EntryCells payment = e("20/03/2002", "411000", "Règlement", "BQ", "F1", "", "12,00");
+    payment.lettering = "AB 20/03/2002";
+    EntryCells unreadable = e("20/03/2002", "512000", "Règlement", "BQ", "F1", "12,00", "");
+    unreadable.lettering = "texte importé";
+    const std::string year = kHeader2002 + entriesText("200203", {invoice, e("05/03/2002", "706000", "Facture", "VE", "F1", "", "12,00"),
+                                                                  payment, unreadable});
+    const yearend::Fec fec =
+        yearend::buildFec(linesOf(year), fecChart(), FiscalYear{QDate(2002, 1, 1), QDate(2002, 12, 31), QDate(2002, 1, 1)});
+    const std::vector<std::string> lines = fileLines(fec.bytes);
+    ASSERT_EQ(lines.size(), 5u);
+    // Account, journal, EcritureLet and DateLet of each line.
+    std::vector<std::vector<std::string>> lettering;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::vector<std::string> f = fields(lines[i]);
+        lettering.push_back({f[4], f[0], f[13], f[14]});
+    }
+    std::sort(lettering.begin(), lettering.end());
+    EXPECT_EQ(lettering, (std::vector<std::vector<std::string>>{{"411000", "BQ", "AB", "20020320"},
+                                                                {"411000", "VE", "AB", "20020320"},
+                                                                {"512000", "BQ", "", ""},
+                                                                {"706000", "VE", "", ""}}));
+}
+
 TEST(Fec, ReadBackGivesTheEntriesOfTheYear)
 {
     using Entry = std::tuple<std::string, std::string, std::string, std::string, std::string, std::string, std::string>;

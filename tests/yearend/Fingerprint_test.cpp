@@ -56,6 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
         FingerprintCase{"entries sorted byte by byte, whatever their months' order",
                         "2002040" "01/04/2002\r\n2002041512000\r\n2002030" "31/03/2002\r\n2002031411000\r\n",
                         "01/04/2002\t512000\t\t\t\t\t\n31/03/2002\t411000\t\t\t\t\t\n"},
+        FingerprintCase{"the lettering is left out like the check-off: a validated line may still take it",
+                        "2002030" "10/03/2002\r\n2002031411000\r\n2002035" "10,00\r\n2002037x\r\n2002038AB 10/03/2002\r\n",
+                        "10/03/2002\t411000\t\t\t\t10,00\t\n"},
         FingerprintCase{"an entry without a date counts for nothing",
                         "2002031411000\r\n2002035" "5,00\r\n",
                         ""}));
