@@ -18,8 +18,9 @@ void TableauDeBord(Fiche &fiche);
 reports::Dashboard dashboardFigures(const Fiche &fiche);
 
 // What the customers owe and what is owed to the suppliers, in the parts the
-// page and the printout show: the balances whole.
-std::vector<reports::OutstandingPart> outstandingParts(const reports::Dashboard &figures);
+// page and the printout show: one per age of the open lines (the aged
+// balance's four), on the day of the figures.
+std::vector<reports::OutstandingPart> outstandingParts(const Fiche &fiche, const reports::Dashboard &figures);
 
 // Whether a dossier opens on the dashboard rather than on its entry page: the
 // user's choice, kept in "Tavelin.cfg".

@@ -28,7 +28,7 @@ void Imprimer(Fiche &fiche, Printer &printer)
     case Page::Bilan: printed = printing::printBalanceSheet(printer, views.balanceSheet); break;
     case Page::TableauDeBord: {
         const reports::Dashboard figures = dashboardFigures(fiche);
-        printed = printing::printDashboard(printer, figures, outstandingParts(figures));
+        printed = printing::printDashboard(printer, figures, outstandingParts(fiche, figures));
         break;
     }
     }

@@ -8,23 +8,6 @@
 #include <iterator>
 
 namespace exchange {
-namespace {
-
-bool isBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-} // namespace
-
-std::string_view trimmed(std::string_view field)
-{
-    while (!field.empty() && isBlank(field.front()))
-        field.remove_prefix(1);
-    while (!field.empty() && isBlank(field.back()))
-        field.remove_suffix(1);
-    return field;
-}
 
 void appendRecord(std::string &out, std::initializer_list<std::string_view> fields)
 {
@@ -50,9 +33,9 @@ std::string exportMonth(const TextGrid &grid)
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < kExported; ++c)
             cells[c] = cp1252::encode(grid.at(r, c));
-        if (trimmed(cells[gridColumn(Column::Date)]).empty())
+        if (monthlines::trimmedCell(cells[gridColumn(Column::Date)]).empty())
             continue;
-        const auto field = [&](Column column) { return trimmed(cells[gridColumn(column)]); };
+        const auto field = [&](Column column) { return monthlines::trimmedCell(cells[gridColumn(column)]); };
         appendRecord(out, {field(Column::Date), field(Column::Account), field(Column::Label), field(Column::Journal),
                            field(Column::Voucher), field(Column::Debit), field(Column::Credit)});
     }
@@ -93,7 +76,7 @@ std::string exportJournal(const LineList &lines)
         const int column = line->digit;
         if (column == 0)
             flush();
-        fields[column] = trimmed(line->cell);
+        fields[column] = monthlines::trimmedCell(line->cell);
         highest = std::max(highest, column);
     }
     flush();

@@ -12,10 +12,6 @@
 // reads it, and the year-end closing writes its opening entries in it.
 namespace exchange {
 
-// A field as it is written: without the blanks (and control characters)
-// at either end, so amounts lose their alignment spaces.
-std::string_view trimmed(std::string_view field);
-
 // Appends one line: the fields joined by TAB, then CR LF. Fields are
 // written as given.
 void appendRecord(std::string &out, std::initializer_list<std::string_view> fields);

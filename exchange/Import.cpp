@@ -128,7 +128,7 @@ ImportSummary importEntries(std::string fileBytes, LineList &lines, const Fiscal
     // could never be opened again.
     std::size_t total = lines.size() + (lines.indexOf("<HEAD>") == LineList::npos ? header::kLineCount : 0);
     for (std::string_view line : fileLines)
-        if (!trimmed(line).empty())
+        if (!monthlines::trimmedCell(line).empty())
             total += linesOf(line);
     if (total > maxLines) {
         summary.refusedAt = total;
@@ -139,7 +139,7 @@ ImportSummary importEntries(std::string fileBytes, LineList &lines, const Fiscal
     std::string buffer;
     for (std::size_t i = 0; i < fileLines.size(); ++i) {
         const std::string_view line = fileLines[i];
-        if (trimmed(line).empty())
+        if (monthlines::trimmedCell(line).empty())
             continue;
         const std::string_view date = line.substr(0, line.find('\t'));
         if (const yearentries::Fault fault = yearentries::newEntryFault(date, year); fault != yearentries::Fault::None) {

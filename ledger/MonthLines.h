@@ -103,6 +103,18 @@ inline bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// A cell as every reader takes it: without the blanks (and control
+// characters) at either end, so amounts lose their alignment spaces; a
+// no-break space is text.
+inline std::string_view trimmedCell(std::string_view cell)
+{
+    while (!cell.empty() && static_cast<unsigned char>(cell.front()) <= ' ')
+        cell.remove_prefix(1);
+    while (!cell.empty() && static_cast<unsigned char>(cell.back()) <= ' ')
+        cell.remove_suffix(1);
+    return cell;
+}
+
 // Whether a key is six digits (the month itself is not checked).
 inline bool isDigitKey(std::string_view key)
 {

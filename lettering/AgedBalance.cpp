@@ -67,13 +67,20 @@ AgedBalance agedBalance(const LineList &lines, const CodeList &chart, QDate at, 
     return balance;
 }
 
+QString ageCaption(int bucket)
+{
+    static const QString captions[kAgeBuckets] = {QStringLiteral("0 à 30 jours"), QStringLiteral("31 à 60 jours"),
+                                                  QStringLiteral("61 à 90 jours"), QStringLiteral("Plus de 90 jours")};
+    return captions[bucket];
+}
+
 TextGrid agedBalanceGrid(const AgedBalance &balance)
 {
     TextGrid grid(int(balance.rows.size()) + 2, 3 + kAgeBuckets);
-    const QStringList titles = {QStringLiteral("Compte"),      QStringLiteral("Libellé"),
-                                QStringLiteral("0 à 30 jours"), QStringLiteral("31 à 60 jours"),
-                                QStringLiteral("61 à 90 jours"), QStringLiteral("Plus de 90 jours"),
-                                QStringLiteral("Total")};
+    QStringList titles = {QStringLiteral("Compte"), QStringLiteral("Libellé")};
+    for (int b = 0; b < kAgeBuckets; ++b)
+        titles << ageCaption(b);
+    titles << QStringLiteral("Total");
     for (int c = 0; c < titles.size(); ++c)
         grid.set(0, c, titles[c]);
     int r = 1;

@@ -34,6 +34,9 @@ struct AgedBalance {
 // The bucket of a line dated `date` at `at` (not before it).
 int ageBucket(QDate date, QDate at);
 
+// The title of a bucket: "0 à 30 jours"... "Plus de 90 jours".
+QString ageCaption(int bucket);
+
 // For each account beginning with `prefix`, the lines open at `at`: dated
 // on or before it and not lettered, or lettered in a group completed after it
 // (its lettering date, the day of its latest line); each by its age at that

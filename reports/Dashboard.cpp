@@ -14,15 +14,6 @@ namespace {
 
 using monthlines::Column;
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 int twoDigits(std::string_view text, std::size_t at)
 {
     return (text[at] - '0') * 10 + (text[at + 1] - '0');
@@ -112,7 +103,7 @@ Dashboard dashboardOf(const LineList &lines, const FiscalYear &year, QDate today
         const std::string_view date = entry[Column::Date];
         if (yearentries::storedEntryFault(date, entry.key(), year) != yearentries::Fault::None)
             return;
-        const std::string_view account = trimmed(entry[Column::Account]);
+        const std::string_view account = monthlines::trimmedCell(entry[Column::Account]);
         const bool cash = isCash(account);
         const bool customer = account.starts_with("411");
         const bool supplier = account.starts_with("401");
@@ -123,7 +114,7 @@ Dashboard dashboardOf(const LineList &lines, const FiscalYear &year, QDate today
         const std::optional<Cents> credit = unread.read(entry, entry[Column::Credit]);
         const Cents net = debit.value_or(0) - credit.value_or(0);
         const std::size_t index = monthIndex(entry.key(), year.start);
-        const bool opening = trimmed(entry[Column::Journal]) == journals::kOpening
+        const bool opening = monthlines::trimmedCell(entry[Column::Journal]) == journals::kOpening
                              && yearentries::storedDate(date) == year.start;
         if (cash) {
             cashMoves[index].add(net);

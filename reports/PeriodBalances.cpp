@@ -7,15 +7,6 @@
 namespace reports {
 namespace {
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 PeriodBalances::PeriodBalances(const LineList &lines, QDate from, QDate to)
@@ -28,7 +19,7 @@ PeriodBalances::PeriodBalances(const LineList &lines, QDate from, QDate to)
         const std::string key = forms::dateKey(entry[Column::Date]);
         if (key < first || key > last)
             return;
-        const std::string_view code = trimmed(entry[Column::Account]);
+        const std::string_view code = monthlines::trimmedCell(entry[Column::Account]);
         const auto [it, added] = index.try_emplace(code, accounts_.size());
         if (added)
             accounts_.push_back({code, {}, false});

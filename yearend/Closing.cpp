@@ -147,7 +147,7 @@ OpeningEntries openingEntries(const LineList &lines, const FiscalYear &year, con
         const int row = ++rows[entry.key()];
         Balance &balance = balances[balances.bookOn(entry[Column::Account])];
         for (const Column side : {Column::Debit, Column::Credit}) {
-            const std::string_view text = exchange::trimmed(entry[side]);
+            const std::string_view text = monthlines::trimmedCell(entry[side]);
             const std::optional<Cents> amount = forms::parseAmount(text);
             if (!amount && !text.empty())
                 unreadAmounts.append(entryPlace(entry.key(), row) + QStringLiteral(" : « ") + cp1252::decode(text)

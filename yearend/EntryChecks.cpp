@@ -1,7 +1,7 @@
 #include "yearend/EntryChecks.h"
 
-#include "exchange/ExchangeText.h"
 #include "ledger/Codec1252.h"
+#include "ledger/MonthLines.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -44,15 +44,15 @@ public:
     void checkEntry(const BookEntry &e)
     {
         if (!e.date.isValid())
-            add(e, exchange::trimmed(e[monthlines::Column::Date]).empty()
+            add(e, monthlines::trimmedCell(e[monthlines::Column::Date]).empty()
                        ? QStringLiteral("l'écriture n'a pas de date.")
                        : QStringLiteral("la date %1 n'est pas une date (JJ/MM/AAAA).").arg(quoted(e[monthlines::Column::Date])));
-        const std::string_view account = exchange::trimmed(e.account());
+        const std::string_view account = monthlines::trimmedCell(e.account());
         if (account.empty())
             add(e, QStringLiteral("l'écriture n'a pas de compte."));
         else if (!accounts_.contains(account))
             add(e, QStringLiteral("le compte %1 n'existe pas dans le plan comptable.").arg(cp1252::decode(account)));
-        const std::string_view journal = exchange::trimmed(e.journal());
+        const std::string_view journal = monthlines::trimmedCell(e.journal());
         if (journal.empty())
             add(e, QStringLiteral("l'écriture n'a pas de journal."));
         else if (!journals_.contains(journal))
@@ -71,9 +71,9 @@ public:
         if (totals.balanced())
             return;
         const BookEntry &first = entries[entryGroups.lines[entryGroups.first(n)]];
-        const std::string_view voucher = exchange::trimmed(first.voucher());
+        const std::string_view voucher = monthlines::trimmedCell(first.voucher());
         const QString which = QStringLiteral("l'écriture du %1 (journal %2, %3)")
-                                  .arg(forms::formatDate(first.date), cp1252::decode(exchange::trimmed(first.journal())),
+                                  .arg(forms::formatDate(first.date), cp1252::decode(monthlines::trimmedCell(first.journal())),
                                        voucher.empty() ? QStringLiteral("sans pièce")
                                                        : QStringLiteral("pièce %1").arg(cp1252::decode(voucher)));
         if (!totals.debit.computed() || !totals.credit.computed())
@@ -97,9 +97,9 @@ private:
     // False when the cell holds something that is not an amount.
     bool checkAmount(const BookEntry &e, std::string_view cell, const QString &side)
     {
-        if (exchange::trimmed(cell).empty() || forms::parseAmount(cell))
+        if (monthlines::trimmedCell(cell).empty() || forms::parseAmount(cell))
             return true;
-        add(e, QStringLiteral("le %1 %2 n'est pas un montant.").arg(side, quoted(exchange::trimmed(cell))));
+        add(e, QStringLiteral("le %1 %2 n'est pas un montant.").arg(side, quoted(monthlines::trimmedCell(cell))));
         return false;
     }
 

@@ -43,7 +43,7 @@ std::vector<int> journalRanks(const std::vector<BookEntry> &entries, const std::
 {
     std::vector<std::string_view> codes;
     for (std::size_t i : chosen)
-        codes.push_back(exchange::trimmed(entries[i].journal()));
+        codes.push_back(monthlines::trimmedCell(entries[i].journal()));
     std::vector<std::string_view> distinct = codes;
     std::sort(distinct.begin(), distinct.end());
     distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
@@ -69,7 +69,7 @@ EntryGroups groupEntries(const std::vector<BookEntry> &entries, const std::vecto
     std::unordered_map<GroupKey, Run, GroupKeyHash> openRuns;
     for (std::size_t k = 0; k < chosen.size(); ++k) {
         const BookEntry &e = entries[chosen[k]];
-        const GroupKey key{e.date.toJulianDay(), journals[k], exchange::trimmed(e.voucher())};
+        const GroupKey key{e.date.toJulianDay(), journals[k], monthlines::trimmedCell(e.voucher())};
         const Place place{key.day, key.journal, chosen[k]};
         if (!key.voucher.empty()) {
             const auto [found, added] = vouchers.try_emplace(key, places.size());

@@ -60,8 +60,8 @@ public:
     // A line of écriture `number`, whose lines all carry `pieceRef`.
     void line(const BookEntry &e, std::size_t number, std::string_view pieceRef)
     {
-        const std::string_view journal = exchange::trimmed(e.journal());
-        const std::string_view account = exchange::trimmed(e.account());
+        const std::string_view journal = monthlines::trimmedCell(e.journal());
+        const std::string_view account = monthlines::trimmedCell(e.account());
         const std::string date = forms::dateKey(e[monthlines::Column::Date]); // a date of the books is stored "dd/mm/yyyy"
         const Validation *validation = validation::covering(validations_, e.date);
         provisional_ = provisional_ || !validation;
@@ -75,7 +75,7 @@ public:
         const std::string letteringDate = lettering ? forms::dateKey(lettering->date).toStdString() : std::string();
         const std::string_view fields[] = {
             journal, journals_.of(journal), entryNumber, date, account, accounts_.of(account), {}, {},
-            pieceRef, date, exchange::trimmed(e.label()),
+            pieceRef, date, monthlines::trimmedCell(e.label()),
             debit, credit, letteringCode, letteringDate, validDate, {}, {}};
         for (std::size_t f = 0; f < std::size(fields); ++f) {
             if (f > 0)
@@ -109,7 +109,7 @@ std::vector<std::size_t> fileOrder(const std::vector<BookEntry> &entries, const 
         order[n] = n;
     std::stable_partition(order.begin(), order.end(), [&](std::size_t n) {
         const BookEntry &first = entries[groups.lines[groups.first(n)]];
-        return first.date == firstDay && exchange::trimmed(first.journal()) == journals::kOpening;
+        return first.date == firstDay && monthlines::trimmedCell(first.journal()) == journals::kOpening;
     });
     return order;
 }
@@ -120,7 +120,7 @@ std::string pieceRefOf(const std::vector<BookEntry> &entries, const EntryGroups 
                        std::size_t number)
 {
     for (std::size_t k = groups.first(n); k < groups.end(n); ++k) {
-        const std::string_view voucher = exchange::trimmed(entries[groups.lines[k]].voucher());
+        const std::string_view voucher = monthlines::trimmedCell(entries[groups.lines[k]].voucher());
         if (!voucher.empty())
             return std::string(voucher);
     }

@@ -8,7 +8,10 @@ DocumentPage *createDashboardPage(TFiche &window)
 {
     Fiche &fiche = window.fiche();
     return new DashboardPage(window.runner(), &window,
-                             {[&fiche] { return document::dashboardFigures(fiche); }, document::outstandingParts,
+                             {[&fiche] { return document::dashboardFigures(fiche); },
+                              [&fiche](const reports::Dashboard &figures) {
+                                  return document::outstandingParts(fiche, figures);
+                              },
                               [&fiche] { return document::dashboardAtOpening(fiche); },
                               [&fiche](bool on) { document::setDashboardAtOpening(fiche, on); }});
 }

@@ -1,4 +1,5 @@
 #include "exchange/ExchangeText.h"
+#include "ledger/MonthLines.h"
 #include "LedgerText.h"
 
 #include "ledger/MonthIO.h"
@@ -94,8 +95,8 @@ TEST(JournalExport, AnEntryWithNothingAtAllIsNotWritten)
 
 TEST(ExchangeText, TrimmingTakesBlanksAndControlCharactersAtBothEnds)
 {
-    EXPECT_EQ(exchange::trimmed("  \t12,50 \r"), "12,50");
-    EXPECT_EQ(exchange::trimmed("a b"), "a b");
-    EXPECT_EQ(exchange::trimmed("   "), "");
-    EXPECT_EQ(exchange::trimmed("\xA0x\xA0"), "\xA0x\xA0"); // a no-break space is text
+    EXPECT_EQ(monthlines::trimmedCell("  \t12,50 \r"), "12,50");
+    EXPECT_EQ(monthlines::trimmedCell("a b"), "a b");
+    EXPECT_EQ(monthlines::trimmedCell("   "), "");
+    EXPECT_EQ(monthlines::trimmedCell("\xA0x\xA0"), "\xA0x\xA0"); // a no-break space is text
 }

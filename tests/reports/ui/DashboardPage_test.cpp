@@ -94,9 +94,12 @@ private slots:
         QCOMPARE(cell("chargesTable", 0, 0), QStringLiteral("300,00"));
         QCOMPARE(cell("chargesTable", 3, 0), QStringLiteral("800,00"));
         QCOMPARE(cell("chargesTable", 5, 0), QStringLiteral("1\u202F100,00"));
-        QCOMPARE(header("outstandingTable", 0), QStringLiteral("Solde"));
-        QCOMPARE(cell("outstandingTable", 0, 0), QStringLiteral("1\u202F200,00"));
-        QCOMPARE(cell("outstandingTable", 1, 0), QStringLiteral("300,00"));
+        // The sale and the purchase of 10 and 12 February are 33 and 31 days old on 15 March.
+        QCOMPARE(header("outstandingTable", 0), QStringLiteral("0 à 30 jours"));
+        QCOMPARE(header("outstandingTable", 1), QStringLiteral("31 à 60 jours"));
+        QCOMPARE(cell("outstandingTable", 0, 0), QStringLiteral("0,00"));
+        QCOMPARE(cell("outstandingTable", 0, 1), QStringLiteral("1\u202F200,00"));
+        QCOMPARE(cell("outstandingTable", 1, 1), QStringLiteral("300,00"));
 
         const ProposedEntry sale{QDate(2002, 3, 15), QStringLiteral("Vente comptant"), QStringLiteral("VE"),
                                  {{QStringLiteral("512000"), 10000, 0}, {QStringLiteral("707000"), 0, 10000}}};
