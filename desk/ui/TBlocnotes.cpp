@@ -18,7 +18,7 @@ namespace {
 constexpr int kNotesPoints = 10;
 constexpr int kToolBarHeight = 30;
 // "Fermer" keeps this far from the window's right edge.
-constexpr int kCloseFromRight = 125;
+constexpr int kNotesCloseFromRight = 125;
 
 } // namespace
 
@@ -103,5 +103,5 @@ void TBlocnotes::done(int result)
 void TBlocnotes::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    closeButton->move(width() - kCloseFromRight, 2);
+    closeButton->move(width() - kNotesCloseFromRight, 2);
 }
