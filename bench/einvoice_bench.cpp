@@ -18,21 +18,21 @@
 
 namespace {
 
-einvoicefiles::Spec invoiceOfLines(int count, int number)
+einvoicefiles::Draft invoiceOfLines(int count, int number)
 {
-    einvoicefiles::Spec spec;
-    spec.number = "F2002-" + std::to_string(number);
-    spec.date = "2002-03-15";
-    spec.lines.clear();
+    einvoicefiles::Draft draft;
+    draft.number = "F2002-" + std::to_string(number);
+    draft.date = "2002-03-15";
+    draft.lines.clear();
     for (int i = 0; i < count; ++i)
-        spec.lines.push_back({"Article " + std::to_string(i), "2", i % 2 ? "1.50" : "0.50"});
+        draft.lines.push_back({"Article " + std::to_string(i), "2", i % 2 ? "1.50" : "0.50"});
     const Cents net = Cents(count) * 100;
     const auto text = [](Cents cents) { return std::to_string(cents / 100) + "." + (cents % 100 < 10 ? "0" : "") + std::to_string(cents % 100); };
-    spec.net = text(net);
-    spec.vatTotal = text(net / 5);
-    spec.grand = spec.payable = text(net + net / 5);
-    spec.groups = {{"S", "20.00", spec.net, spec.vatTotal}};
-    return spec;
+    draft.net = text(net);
+    draft.vatTotal = text(net / 5);
+    draft.grand = draft.payable = text(net + net / 5);
+    draft.groups = {{"S", "20.00", draft.net, draft.vatTotal}};
+    return draft;
 }
 
 QByteArray bytesOf(const std::string &text)
@@ -58,8 +58,8 @@ private:
 void BM_ReadAndPropose200LineInvoice(benchmark::State &state)
 {
     const bool ubl = state.range(0) == 1;
-    const einvoicefiles::Spec spec = invoiceOfLines(200, 1);
-    const QByteArray xml = bytesOf(ubl ? einvoicefiles::ublXml(spec) : einvoicefiles::ciiXml(spec));
+    const einvoicefiles::Draft draft = invoiceOfLines(200, 1);
+    const QByteArray xml = bytesOf(ubl ? einvoicefiles::ublXml(draft) : einvoicefiles::ciiXml(draft));
     const LineList lines = generatedLines(20'000);
     const einvoice::Accounts accounts{"HA", "401000", {{"607000", 100}}};
     for (auto _ : state) {
@@ -78,11 +78,11 @@ void BM_Propose1000Files(benchmark::State &state)
     QTemporaryDir dir;
     QStringList files;
     for (int i = 0; i < 1000; ++i) {
-        const einvoicefiles::Spec spec = invoiceOfLines(10, i);
+        const einvoicefiles::Draft draft = invoiceOfLines(10, i);
         const QString name = dir.filePath(QStringLiteral("facture-%1.%2").arg(i).arg(i % 3 == 2 ? "pdf" : "xml"));
-        writeBytes(name, i % 3 == 0   ? einvoicefiles::ciiXml(spec)
-                         : i % 3 == 1 ? einvoicefiles::ublXml(spec)
-                                      : einvoicefiles::facturXPdf({{"bon.xml", "<bon/>"}, {"factur-x.xml", einvoicefiles::ciiXml(spec)}}));
+        writeBytes(name, i % 3 == 0   ? einvoicefiles::ciiXml(draft)
+                         : i % 3 == 1 ? einvoicefiles::ublXml(draft)
+                                      : einvoicefiles::facturXPdf({{"bon.xml", "<bon/>"}, {"factur-x.xml", einvoicefiles::ciiXml(draft)}}));
         files << name;
     }
     FakePlatform fake;

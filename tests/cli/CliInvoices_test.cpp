@@ -19,8 +19,8 @@ struct CliInvoicesTest : ::testing::Test {
         writeBytes(dir.file("Tavelin.plc"), "401000 NN Fournisseurs\r\n445660 NN TVA déductible\r\n607000 NN Achats\r\n");
         writeBytes(dir.file("Tavelin.cbx"), "[JOURNAUX]\r\nAC O Achats\r\n");
         writeBytes(dir.file("Tavelin.ini"), "0\r\n\r\n0\r\nVE\r\n411000\r\n706000\r\n445710\r\nAC\r\n401000\r\n607000\r\n445660\r\n");
-        writeBytes(dir.file("papier.xml"), einvoicefiles::ublXml(einvoicefiles::Spec()));
-        einvoicefiles::Spec wrong;
+        writeBytes(dir.file("papier.xml"), einvoicefiles::ublXml(einvoicefiles::Draft()));
+        einvoicefiles::Draft wrong;
         wrong.number = "F2026-002";
         wrong.grand = "125.00";
         writeBytes(dir.file("faux.pdf"), einvoicefiles::facturXPdf({{"factur-x.xml", einvoicefiles::ciiXml(wrong)}}));

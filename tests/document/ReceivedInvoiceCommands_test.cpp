@@ -47,7 +47,7 @@ struct ReceivedInvoicesTest : ::testing::Test {
         openAt(fiche.ledger, kHeader2026, 2026, 3);
         fiche.ledger.NomFichier = dir.file("compta.jnl");
         fiche.LitMois();
-        writeBytes(dir.file("papier.xml"), ciiXml(Spec()));
+        writeBytes(dir.file("papier.xml"), ciiXml(Draft()));
     }
 };
 
@@ -73,21 +73,21 @@ TEST_F(ReceivedInvoicesTest, RefusedByThePostingChecks)
 {
     const struct {
         const char *guards;
-        std::function<void(Fiche &, Spec &)> change;
+        std::function<void(Fiche &, Draft &)> change;
         QString status;
     } cases[] = {
-        {"outside the fiscal year", [](Fiche &, Spec &s) { s.date = "2027-01-05"; },
+        {"outside the fiscal year", [](Fiche &, Draft &s) { s.date = "2027-01-05"; },
          "Refusée : date en dehors des limites de l'exercice"},
-        {"in the validated period", [](Fiche &f, Spec &) { f.ledger.fiscalYear.closing = QDate(2026, 3, 31); },
+        {"in the validated period", [](Fiche &f, Draft &) { f.ledger.fiscalYear.closing = QDate(2026, 3, 31); },
          "Refusée : les écritures jusqu'au 31/03/2026 sont validées"},
-        {"an account missing from the chart", [](Fiche &f, Spec &) { f.ledger.ref.ListePlc.removeAt(1); },
+        {"an account missing from the chart", [](Fiche &f, Draft &) { f.ledger.ref.ListePlc.removeAt(1); },
          "Refusée : le compte 445660 n'existe pas"},
     };
     for (const auto &c : cases) {
         SetUp();
-        Spec spec;
-        c.change(fiche, spec);
-        writeBytes(dir.file("papier.xml"), ciiXml(spec));
+        Draft draft;
+        c.change(fiche, draft);
+        writeBytes(dir.file("papier.xml"), ciiXml(draft));
         BookingWindow window;
         window.files = {dir.file("papier.xml")};
         document::receiveInvoices(fiche, window);

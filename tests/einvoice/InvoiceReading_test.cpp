@@ -73,9 +73,9 @@ TEST(InvoiceReading, PublicSamplesOfBothSyntaxesReadWhole)
 
 TEST(InvoiceReading, CreditNotesOfBothSyntaxes)
 {
-    Spec spec;
-    spec.type = "381";
-    for (const std::string &xml : {ciiXml(spec), ublXml(spec)}) {
+    Draft draft;
+    draft.type = "381";
+    for (const std::string &xml : {ciiXml(draft), ublXml(draft)}) {
         const einvoice::FileReading reading = einvoice::readInvoiceBytes(bytesOf(xml));
         ASSERT_TRUE(reading.invoice) << reading.error.toStdString();
         EXPECT_TRUE(reading.invoice->creditNote);
@@ -86,7 +86,7 @@ TEST(InvoiceReading, CreditNotesOfBothSyntaxes)
 
 TEST(InvoiceReading, FacturXFindsTheInvoiceByNameAmongOtherAttachments)
 {
-    const std::string xml = ciiXml(Spec());
+    const std::string xml = ciiXml(Draft());
     const einvoice::FileReading reading = einvoice::readInvoiceBytes(
         bytesOf(facturXPdf({{"bon-de-livraison.xml", "<livraison>12 colis</livraison>"}, {"factur-x.xml", xml}})));
     ASSERT_TRUE(reading.invoice) << reading.error.toStdString();
@@ -96,9 +96,9 @@ TEST(InvoiceReading, FacturXFindsTheInvoiceByNameAmongOtherAttachments)
 
 TEST(InvoiceReading, FilesThatAreNoInvoiceAreRefusedWithTheirFault)
 {
-    Spec badDate;
+    Draft badDate;
     badDate.date = "2026-02-30";
-    const std::string good = ublXml(Spec());
+    const std::string good = ublXml(Draft());
     const struct {
         const char *guards;
         std::string bytes;
@@ -113,9 +113,9 @@ TEST(InvoiceReading, FilesThatAreNoInvoiceAreRefusedWithTheirFault)
          "le fichier déclare une DTD, ce qu'une facture ne fait pas"},
         {"a date that is no date (CII)", ciiXml(badDate), "la date d'émission « 20260230 » n'est pas une date"},
         {"a date that is no date (UBL)", ublXml(badDate), "la date d'émission « 2026-02-30 » n'est pas une date"},
-        {"an amount that is no number", ciiXml([] { Spec s; s.grand = "12O.00"; return s; }()),
+        {"an amount that is no number", ciiXml([] { Draft s; s.grand = "12O.00"; return s; }()),
          "le montant TTC « 12O.00 » n'est pas un nombre"},
-        {"no number", ublXml([] { Spec s; s.number.clear(); return s; }()), "il manque le numéro de la facture"},
+        {"no number", ublXml([] { Draft s; s.number.clear(); return s; }()), "il manque le numéro de la facture"},
         {"a PDF without the invoice", facturXPdf({{"bon-de-livraison.xml", "<livraison/>"}}),
          "le PDF ne porte pas de facture jointe (factur-x.xml)"},
         {"a damaged PDF", "%PDF-1.7\nnothing else", "le PDF est endommagé ou tronqué"},
@@ -155,11 +155,11 @@ TEST(InvoiceReading, DecimalsOfTheXml)
 
 TEST(InvoiceReading, TheInvoiceAsTheWindowShowsIt)
 {
-    Spec spec;
-    spec.due = "2026-04-14";
-    spec.prepaid = "20.00", spec.payable = "100.00";
-    spec.lines = {{"Ramettes A4", "10.0000", "60.00"}, {"Stylos", "2.50", "40.00"}};
-    const einvoice::FileReading reading = einvoice::readInvoiceBytes(bytesOf(ciiXml(spec)));
+    Draft draft;
+    draft.due = "2026-04-14";
+    draft.prepaid = "20.00", draft.payable = "100.00";
+    draft.lines = {{"Ramettes A4", "10.0000", "60.00"}, {"Stylos", "2.50", "40.00"}};
+    const einvoice::FileReading reading = einvoice::readInvoiceBytes(bytesOf(ciiXml(draft)));
     ASSERT_TRUE(reading.invoice) << reading.error.toStdString();
     EXPECT_EQ(einvoice::invoiceText(*reading.invoice), "Facture n° F2026-001 du 15/03/2026\n"
                                                        "Échéance : 14/04/2026\n"

@@ -37,54 +37,54 @@ const einvoice::Accounts kGuides{"HA", "401000", {{"607000", 100}}};
 
 struct Case {
     const char *name;
-    Spec spec;
+    Draft draft;
     std::optional<qint64> exchangeRate;
     QStringList lines;
 };
 
-Spec with(std::function<void(Spec &)> change)
+Draft with(std::function<void(Draft &)> change)
 {
-    Spec spec;
-    change(spec);
-    return spec;
+    Draft draft;
+    change(draft);
+    return draft;
 }
 
 const Case kCases[] = {
-    {"one rate", Spec(), {}, {"607000 D 100,00", "445660 D 20,00", "401000 C 120,00"}},
+    {"one rate", Draft(), {}, {"607000 D 100,00", "445660 D 20,00", "401000 C 120,00"}},
     {"several rates",
-     with([](Spec &s) {
+     with([](Draft &s) {
          s.groups = {{"S", "20.00", "100.00", "20.00"}, {"S", "5.50", "50.00", "2.75"}};
          s.net = "150.00", s.vatTotal = "22.75", s.grand = s.payable = "172.75";
      }),
      {},
      {"607000 D 150,00", "445660 D 22,75", "401000 C 172,75"}},
     {"exempt",
-     with([](Spec &s) {
+     with([](Draft &s) {
          s.groups = {{"E", "0", "80.00", "0.00"}};
          s.net = s.grand = s.payable = "80.00", s.vatTotal = "0.00";
      }),
      {},
      {"607000 D 80,00", "401000 C 80,00"}},
     {"reverse charge",
-     with([](Spec &s) {
+     with([](Draft &s) {
          s.vat = "DE123456789";
          s.groups = {{"AE", "0", "200.00", "0.00"}};
          s.net = s.grand = s.payable = "200.00", s.vatTotal = "0.00";
      }),
      {},
      {"607000 D 200,00", "445660 D 40,00", "445200 C 40,00", "401000 C 200,00"}},
-    {"credit note", with([](Spec &s) { s.type = "381"; }), {}, {"607000 C 100,00", "445660 C 20,00", "401000 D 120,00"}},
-    {"prepaid amount", with([](Spec &s) { s.prepaid = "50.00", s.payable = "70.00"; }), {},
+    {"credit note", with([](Draft &s) { s.type = "381"; }), {}, {"607000 C 100,00", "445660 C 20,00", "401000 D 120,00"}},
+    {"prepaid amount", with([](Draft &s) { s.prepaid = "50.00", s.payable = "70.00"; }), {},
      {"607000 D 100,00", "445660 D 20,00", "401000 C 120,00"}},
     {"foreign seller charging its VAT",
-     with([](Spec &s) {
+     with([](Draft &s) {
          s.vat = "DE123456789";
          s.groups = {{"S", "19.00", "100.00", "19.00"}};
          s.vatTotal = "19.00", s.grand = s.payable = "119.00";
      }),
      {},
      {"607000 D 119,00", "401000 C 119,00"}},
-    {"foreign currency", with([](Spec &s) { s.currency = "USD"; }), 912345,
+    {"foreign currency", with([](Draft &s) { s.currency = "USD"; }), 912345,
      {"607000 D 91,23", "445660 D 18,25", "401000 C 109,48"}},
 };
 
@@ -95,7 +95,7 @@ class PurchaseEntryCase : public ::testing::TestWithParam<std::tuple<Case, bool>
 TEST_P(PurchaseEntryCase, EachInvoiceProposesItsBalancedEntry)
 {
     const auto &[c, ubl] = GetParam();
-    const einvoice::Invoice invoice = invoiceOf(ubl ? ublXml(c.spec) : ciiXml(c.spec));
+    const einvoice::Invoice invoice = invoiceOf(ubl ? ublXml(c.draft) : ciiXml(c.draft));
     einvoice::BookingSettings settings;
     settings.exchangeRate = c.exchangeRate;
     const einvoice::Proposal proposal = einvoice::proposeEntry(invoice, kGuides, settings, LineList());
@@ -121,27 +121,27 @@ TEST(PurchaseEntry, RefusedBeforeAnyEntryWithTheRuleBroken)
 {
     const struct {
         const char *guards;
-        Spec spec;
+        Draft draft;
         QString refusal;
     } cases[] = {
-        {"grand total", with([](Spec &s) { s.grand = "121.00"; }),
+        {"grand total", with([](Draft &s) { s.grand = "121.00"; }),
          "le total TTC 121,00 n'est pas le total HT 100,00 plus la TVA 20,00 (règle : TTC = HT + TVA)"},
-        {"net total", with([](Spec &s) { s.net = "90.00", s.grand = "110.00"; }),
+        {"net total", with([](Draft &s) { s.net = "90.00", s.grand = "110.00"; }),
          "le total HT 90,00 n'est pas la somme des bases de TVA 100,00 (règle : HT = somme des bases)"},
-        {"a group's tax", with([](Spec &s) { s.groups[0].tax = s.vatTotal = "20.02", s.grand = "120.02"; }),
+        {"a group's tax", with([](Draft &s) { s.groups[0].tax = s.vatTotal = "20.02", s.grand = "120.02"; }),
          "la TVA à 20 % sur 100,00 est 20,02 au lieu de 20,00 (règle : TVA = base × taux, au centime près)"},
-        {"VAT total", with([](Spec &s) { s.vatTotal = "21.00", s.grand = "121.00"; }),
+        {"VAT total", with([](Draft &s) { s.vatTotal = "21.00", s.grand = "121.00"; }),
          "le total de la TVA 21,00 n'est pas la somme de la TVA par taux 20,00 (règle : TVA = somme des taux)"},
-        {"category", with([](Spec &s) { s.groups[0].category = "X"; }),
+        {"category", with([](Draft &s) { s.groups[0].category = "X"; }),
          "la catégorie de TVA « X » est inconnue (règle : S, Z, E, AE, K, G, O, L ou M)"},
-        {"no breakdown", with([](Spec &s) { s.groups.clear(), s.vatTotal = "0.00", s.grand = "100.00"; }),
+        {"no breakdown", with([](Draft &s) { s.groups.clear(), s.vatTotal = "0.00", s.grand = "100.00"; }),
          "la facture ne ventile pas sa TVA par taux (règle : une ventilation au moins)"},
-        {"currency without a rate", with([](Spec &s) { s.currency = "CHF"; }),
+        {"currency without a rate", with([](Draft &s) { s.currency = "CHF"; }),
          "facture en CHF : donnez le cours de conversion en euros"},
     };
     for (const auto &c : cases) {
         const einvoice::Proposal proposal =
-            einvoice::proposeEntry(invoiceOf(ciiXml(c.spec)), kGuides, einvoice::BookingSettings(), LineList());
+            einvoice::proposeEntry(invoiceOf(ciiXml(c.draft)), kGuides, einvoice::BookingSettings(), LineList());
         EXPECT_EQ(proposal.refusal, c.refusal) << c.guards;
     }
     // A group's tax rounded to the nearest cent passes, as on the public sample (135,00 at 5,5 % = 7,43).
@@ -152,7 +152,7 @@ TEST(PurchaseEntry, AnInvoiceAlreadyInTheLinesIsADuplicate)
 {
     const LineList lines = lineListOf({"202603015/03/2026", "2026031401000", "2026032Papeterie Martin", "2026033HA",
                                        "2026034F2026-001", "2026036120.00"});
-    const einvoice::Invoice invoice = invoiceOf(ublXml(Spec()));
+    const einvoice::Invoice invoice = invoiceOf(ublXml(Draft()));
     EXPECT_EQ(einvoice::proposeEntry(invoice, kGuides, {}, lines).refusal,
               "facture déjà comptabilisée (Papeterie Martin, numéro F2026-001)");
     einvoice::Accounts otherSupplier = kGuides;
@@ -164,7 +164,7 @@ TEST(PurchaseEntry, ANumberLongerThanTheVoucherCellStaysWholeInTheLabel)
 {
     const std::string number(300, '7');
     const einvoice::Proposal proposal =
-        einvoice::proposeEntry(invoiceOf(ciiXml(with([&](Spec &s) { s.number = number; }))), kGuides, {}, LineList());
+        einvoice::proposeEntry(invoiceOf(ciiXml(with([&](Draft &s) { s.number = number; }))), kGuides, {}, LineList());
     EXPECT_EQ(proposal.entry.voucher, QString(254, u'7'));
     EXPECT_EQ(proposal.entry.label, "Papeterie Martin " + QString::fromStdString(number));
 }
@@ -172,7 +172,7 @@ TEST(PurchaseEntry, ANumberLongerThanTheVoucherCellStaysWholeInTheLabel)
 TEST(SupplierRules, LearnedSavedAndAppliedWithTheNetSplit)
 {
     CurrentTempDir dir;
-    const einvoice::Invoice invoice = invoiceOf(ciiXml(Spec()));
+    const einvoice::Invoice invoice = invoiceOf(ciiXml(Draft()));
     einvoice::SupplierRules learned;
     learned.learn(invoice.seller, "401PAP", {{"606400", 70}, {"218300", 30}});
     ASSERT_EQ(learned.save(QDir(dir.path())), "");

@@ -19,7 +19,8 @@ struct Line {
     std::string name, quantity, net;
 };
 
-struct Spec {
+// An invoice to write out in either syntax: the fields the tests vary.
+struct Draft {
     std::string number = "F2026-001";
     std::string type = "380";
     std::string date = "2026-03-15"; // ISO; the CII form is made from it
@@ -42,7 +43,7 @@ inline std::string compactDate(const std::string &iso)
     return out;
 }
 
-inline std::string ciiXml(const Spec &s)
+inline std::string ciiXml(const Draft &s)
 {
     std::string x = "<?xml version='1.0' encoding='UTF-8'?>\n"
                     "<rsm:CrossIndustryInvoice xmlns:rsm=\"urn:un:unece:uncefact:data:standard:CrossIndustryInvoice:100\"\n"
@@ -82,7 +83,7 @@ inline std::string ciiXml(const Spec &s)
     return x;
 }
 
-inline std::string ublXml(const Spec &s)
+inline std::string ublXml(const Draft &s)
 {
     const bool credit = s.type == "381";
     const std::string root = credit ? "CreditNote" : "Invoice";
@@ -126,12 +127,12 @@ inline std::string facturXPdf(const std::vector<std::pair<std::string, std::stri
                                         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"};
     std::string names;
     for (const auto &[name, content] : attachments) {
-        const std::size_t spec = objects.size() + 1;
+        const std::size_t fileEntry = objects.size() + 1;
         objects.push_back("<< /Type /Filespec /F (" + name + ") /UF (" + name + ") /AFRelationship /Data /EF << /F " +
-                          std::to_string(spec + 1) + " 0 R >> >>");
+                          std::to_string(fileEntry + 1) + " 0 R >> >>");
         objects.push_back("<< /Type /EmbeddedFile /Subtype /text#2Fxml /Length " + std::to_string(content.size()) +
                           " >>\nstream\n" + content + "\nendstream");
-        names += "(" + name + ") " + std::to_string(spec) + " 0 R ";
+        names += "(" + name + ") " + std::to_string(fileEntry) + " 0 R ";
     }
     objects[0] = "<< /Type /Catalog /Pages 2 0 R /Names << /EmbeddedFiles << /Names [" + names + "] >> >> >>";
     std::string pdf = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";

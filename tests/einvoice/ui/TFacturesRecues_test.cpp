@@ -57,8 +57,8 @@ private slots:
         writeBytes(dir->file(QStringLiteral("Tavelin.ini")),
                    "0\r\n\r\n0\r\nVE\r\n411000\r\n706000\r\n445710\r\nAC\r\n401000\r\n607000\r\n445660\r\n");
         QDir(dir->path()).mkdir(QStringLiteral("recues"));
-        writeBytes(dir->file(QStringLiteral("recues/papier.xml")), einvoicefiles::ublXml(einvoicefiles::Spec()));
-        einvoicefiles::Spec wrong;
+        writeBytes(dir->file(QStringLiteral("recues/papier.xml")), einvoicefiles::ublXml(einvoicefiles::Draft()));
+        einvoicefiles::Draft wrong;
         wrong.grand = "125.00";
         writeBytes(dir->file(QStringLiteral("recues/faux.xml")), einvoicefiles::ciiXml(wrong));
         window = std::make_unique<TFiche>(fake->platform);
